@@ -1,0 +1,87 @@
+#include "basetype.h"
+
+#include "gamedate.h"
+#include "inifile.h"
+#include "numbers.h"
+#include "terrain.h"
+
+#include <QDir>
+
+namespace {
+
+// Counts and prices cannot be negative; a negative value reads as 0.
+int32_t ReadCount(const TIniFile& ini, const QString& section, const char* key) {
+    return std::max(ini.ReadInteger(section, QString::fromLatin1(key), 0), 0);
+}
+
+struct TKeyword {
+    const char* Word;
+    uint8_t Flag;
+};
+
+// Keywords are searched as case-sensitive substrings, in any order.
+uint8_t Flags(const QString& text, std::initializer_list<TKeyword> keywords) {
+    uint8_t flags = 0;
+    for (const TKeyword& k : keywords)
+        if (text.contains(QLatin1String(k.Word), Qt::CaseSensitive))
+            flags |= k.Flag;
+    return flags;
+}
+
+} // namespace
+
+int32_t TBaseType::FullLifeDays() const {
+    return ClampToInt32(static_cast<int64_t>(LiveYears) * DaysPerYear);
+}
+
+bool TBaseType::AcceptsEarth(int kind) const {
+    if (!IsBuildableKind(kind))
+        return false;
+    return NeedEarth == AnyBuildableEarth || NeedEarth == kind;
+}
+
+void ReadBaseType(TBaseType& type, const TIniFile& ini, const QString& section) {
+    type.Id = section;
+    type.Caption = ini.ReadString(section, QStringLiteral("Caption"), QString());
+    type.BuildTime = ReadCount(ini, section, "BuildTime");
+    type.ImageIndex = ini.ReadInteger(section, QStringLiteral("ImageIndex"), 0);
+    type.LiveYears = std::min(ReadCount(ini, section, "LiveYears"), MaxLiveYears);
+    type.HomePlaces = ReadCount(ini, section, "HomePlaces");
+    type.NeedWorkers = ReadCount(ini, section, "NeedWorkers");
+    type.Price = ReadCount(ini, section, "Price");
+    type.Style = Flags(ini.ReadString(section, QStringLiteral("Style"), QString()),
+                       {{"NoNearBase", bsNoNearBase},
+                        {"NoPreserve", bsNoPreserve},
+                        {"Plan", bsPlan},
+                        {"NoOccupy", bsNoOccupy}});
+    type.NeedEarth = ini.ReadInteger(section, QStringLiteral("NeedEarth"), 2);
+    type.WorkSeasons = Flags(ini.ReadString(section, QStringLiteral("WorkSeasons"), QString()),
+                             {{"Summer", 1 << ssSummer},
+                              {"Autumn", 1 << ssAutumn},
+                              {"Winter", 1 << ssWinter},
+                              {"Spring", 1 << ssSpring}});
+    type.Consume = ReadResources(ini, section, QStringLiteral("Consume"));
+    type.Profit = ReadResources(ini, section, QStringLiteral("Profit"));
+    type.ProfitRange = ReadResources(ini, section, QStringLiteral("ProfitRange"));
+}
+
+TBaseTypeList LoadBaseTypesFrom(const TIniFile& ini) {
+    TBaseTypeList list;
+    for (const QString& section : ini.SectionNames()) {
+        TBaseType type;
+        ReadBaseType(type, ini, section);
+        list.push_back(std::move(type));
+    }
+    return list;
+}
+
+void LoadBaseTypes(TBaseTypeList& list, const QString& folder) {
+    const TBaseTypeList loaded = LoadBaseTypesFrom(TIniFile(QDir(folder).filePath("BASES.INI")));
+    list.insert(list.end(), loaded.begin(), loaded.end());
+}
+
+int32_t RestoreRate(const TBaseType& type) {
+    if (type.LiveYears == 0)
+        return 0;
+    return ClampToInt32(static_cast<int64_t>(type.Price) * 75 / type.LiveYears / 36400);
+}

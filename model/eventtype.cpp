@@ -1,0 +1,42 @@
+#include "eventtype.h"
+
+#include "inifile.h"
+#include "random.h"
+
+#include <QDir>
+
+void ReadEventType(TEventType& event, const TIniFile& ini, const QString& section) {
+    event.Target = ini.ReadString(section, QStringLiteral("Target"), QString());
+    event.Message = ini.ReadString(section, QStringLiteral("Message"), QString());
+    event.LiveYears = ini.ReadInteger(section, QStringLiteral("LiveYears"), 0);
+    event.LiveYearsRange = ini.ReadInteger(section, QStringLiteral("LiveYearsRange"), 0);
+    event.People = ini.ReadInteger(section, QStringLiteral("People"), 0);
+    event.PeopleRange = ini.ReadInteger(section, QStringLiteral("PeopleRange"), 0);
+    event.Sunduk = ReadResources(ini, section, QStringLiteral("Sunduk"));
+    event.SundukRange = ReadResources(ini, section, QStringLiteral("SundukRange"));
+}
+
+TEventTypeList LoadEventTypesFrom(const TIniFile& ini) {
+    TEventTypeList list;
+    for (const QString& section : ini.SectionNames()) {
+        TEventType event;
+        ReadEventType(event, ini, section);
+        list.push_back(std::move(event));
+    }
+    return list;
+}
+
+void LoadEventTypes(TEventTypeList& list, const QString& folder) {
+    const TEventTypeList loaded =
+        LoadEventTypesFrom(TIniFile(QDir(folder).filePath("EVENTS.INI")));
+    list.insert(list.end(), loaded.begin(), loaded.end());
+}
+
+TEventOutcome RollEvent(const TEventType& event) {
+    TEventOutcome outcome;
+    outcome.Years = RandomAround(event.LiveYears, event.LiveYearsRange);
+    outcome.Persons = RandomAround(event.People, event.PeopleRange);
+    outcome.Found = event.Sunduk;
+    RandomizeResources(outcome.Found, event.SundukRange);
+    return outcome;
+}

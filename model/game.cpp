@@ -1,0 +1,85 @@
+#include "game.h"
+
+#include "numbers.h"
+
+#include <algorithm>
+
+TBase::TBase(TGame& game, bool prebuilt, int32_t column, int32_t row, const TBaseType& kind)
+    : Game(&game), Kind(&kind), Placed(game.Date), BuildDays(prebuilt ? 0 : kind.BuildTime),
+      LifeDays(kind.FullLifeDays()), Column(column), Row(row) {}
+
+bool TBase::IsWorking() const {
+    return BuildDays == 0 && !Blocked && Kind->WorksIn(Game->Season);
+}
+
+int32_t TBase::HomePlacesNow() const {
+    return IsWorking() ? Kind->HomePlaces : 0;
+}
+
+int32_t TBase::WorkPlacesNow() const {
+    return IsWorking() ? Kind->NeedWorkers : 0;
+}
+
+TGame::TGame(const TBaseTypeList& catalogue, int32_t startColumn, int32_t startRow)
+    : Catalogue(catalogue), cells_(static_cast<size_t>(MapCols) * MapRows),
+      cellBase_(static_cast<size_t>(MapCols) * MapRows, nullptr) {
+    if (catalogue.empty())
+        throw TGameError(QStringLiteral("В каталоге строений (BASES.INI) нет ни одного типа."));
+    AddBase(catalogue.front(), std::clamp(startColumn, 0, MapCols - 1),
+            std::clamp(startRow, 0, MapRows - 1), true);
+}
+
+TGame::~TGame() = default;
+
+size_t TGame::CellIndex(int32_t column, int32_t row) {
+    return static_cast<size_t>(column) * MapRows + static_cast<size_t>(row);
+}
+
+TBase& TGame::AddBase(const TBaseType& kind, int32_t column, int32_t row, bool prebuilt) {
+    Buildings.push_back(std::make_unique<TBase>(*this, prebuilt, column, row, kind));
+    TBase* base = Buildings.back().get();
+    TBase*& slot = cellBase_[CellIndex(column, row)];
+    if (!slot)
+        slot = base;
+    return *base;
+}
+
+TBase* TGame::BaseAt(int32_t column, int32_t row) const {
+    if (!TTerrainGrid::Contains(column, row))
+        return nullptr;
+    return cellBase_[CellIndex(column, row)];
+}
+
+void TGame::RemoveBase(TBase* base) {
+    const auto it = std::find_if(Buildings.begin(), Buildings.end(),
+                                 [base](const auto& b) { return b.get() == base; });
+    if (it == Buildings.end())
+        return;
+    const int32_t column = base->Column;
+    const int32_t row = base->Row;
+    Cell(column, row).Ruins = RuinsDays;
+    Buildings.erase(it);
+    TBase*& slot = cellBase_[CellIndex(column, row)];
+    if (slot == base) {
+        slot = nullptr;
+        for (const auto& b : Buildings)
+            if (b->Column == column && b->Row == row) {
+                slot = b.get();
+                break;
+            }
+    }
+}
+
+int32_t TGame::TotalHomePlaces() const {
+    int64_t sum = 0;
+    for (const auto& b : Buildings)
+        sum += b->HomePlacesNow();
+    return ClampToInt32(sum);
+}
+
+int32_t TGame::TotalWorkPlaces() const {
+    int64_t sum = 0;
+    for (const auto& b : Buildings)
+        sum += b->WorkPlacesNow();
+    return ClampToInt32(sum);
+}

@@ -1,0 +1,106 @@
+#pragma once
+
+#include "basetype.h"
+#include "gamedate.h"
+#include "goods.h"
+#include "terrain.h"
+
+#include <cstdint>
+#include <memory>
+#include <stdexcept>
+#include <vector>
+
+class TGame;
+
+// An error that stops what the game was doing; its text is shown to the player.
+class TGameError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+    explicit TGameError(const QString& text) : std::runtime_error(text.toStdString()) {}
+    QString Text() const { return QString::fromStdString(what()); }
+};
+
+// What the colony keeps of each cell of the land.
+struct TCellState {
+    uint8_t Improved = 0; // set by improving the land, never cleared in a game
+    uint8_t Ruins = 0;    // days of ruins left, 12 when a building is removed
+};
+inline constexpr uint8_t RuinsDays = 12;
+
+// Status bits of a building, recomputed every day.
+enum TBaseStatus : uint8_t {
+    bsLacksGoods = 1 << 0,
+    bsLacksWorkers = 1 << 1,
+};
+
+// One placed building. It refers to its type and never owns it.
+class TBase {
+public:
+    TBase(TGame& game, bool prebuilt, int32_t column, int32_t row, const TBaseType& kind);
+
+    TGame* Game;
+    const TBaseType* Kind;
+    TGameDate Placed;
+    bool Blocked = false;
+    uint8_t Status = 0;
+    int32_t BuildDays = 0;
+    int32_t LifeDays = 0;
+    int32_t Column;
+    int32_t Row;
+
+    // Built, not blocked and in one of its working seasons. A lack of goods or
+    // workers does not make it stop working in this sense.
+    bool IsWorking() const;
+    int32_t HomePlacesNow() const;
+    int32_t WorkPlacesNow() const;
+};
+
+// The colony: date, money, people, goods, the land's cells and the buildings.
+class TGame {
+public:
+    // A new game: the founding building of the catalogue's first type stands
+    // ready on the start cell. The catalogue must not be empty.
+    TGame(const TBaseTypeList& catalogue, int32_t startColumn, int32_t startRow);
+    ~TGame();
+    TGame(const TGame&) = delete;
+    TGame& operator=(const TGame&) = delete;
+
+    const TBaseTypeList& Catalogue;
+    std::vector<std::unique_ptr<TBase>> Buildings; // in order of placement
+    TGameDate Date;
+    uint8_t Season = ssSpring;
+    int32_t Employed = 0;
+    int32_t Health = 1000;
+    int32_t Money = 82000;
+    int32_t People = 28;
+    int32_t Upkeep = 1;
+    TResources Stock;
+    int32_t Purchases = 0;
+    int32_t Sales = 0;
+
+    static constexpr int32_t MaxHealth = 1000;
+
+    TCellState& Cell(int32_t column, int32_t row) { return cells_[CellIndex(column, row)]; }
+    const TCellState& Cell(int32_t column, int32_t row) const {
+        return cells_[CellIndex(column, row)];
+    }
+
+    // Places a new building at the end of the list and returns it.
+    TBase& AddBase(const TBaseType& kind, int32_t column, int32_t row, bool prebuilt);
+    // The first building in list order on the cell, or none.
+    TBase* BaseAt(int32_t column, int32_t row) const;
+    // Leaves ruins on the building's cell and frees the building.
+    void RemoveBase(TBase* base);
+    int32_t TotalHomePlaces() const;
+    int32_t TotalWorkPlaces() const;
+    // People without work as the status panel shows them: never below 0.
+    int32_t Unemployed() const { return std::max(People - Employed, 0); }
+
+private:
+    static size_t CellIndex(int32_t column, int32_t row);
+
+    std::vector<TCellState> cells_;
+    // The first building in list order on each cell, so that looking a cell up
+    // costs the same for a colony of any size.
+    std::vector<TBase*> cellBase_;
+};

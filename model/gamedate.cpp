@@ -1,0 +1,88 @@
+#include "gamedate.h"
+
+#include <algorithm>
+
+namespace {
+
+const char* const MonthNames[12] = {"января", "февраля", "марта",    "апреля",
+                                    "мая",    "июня",    "июля",     "августа",
+                                    "сентября", "октября", "ноября", "декабря"};
+
+const char* const SeasonNames[SeasonCount] = {"Лето", "Осень", "Зима", "Весна"};
+const char* const SeasonKeywords[SeasonCount] = {"Summer", "Autumn", "Winter", "Spring"};
+const char* const SeasonArrivals[SeasonCount] = {"Наступило Лето", "Наступила Осень",
+                                                 "Пришла Зима", "Наступила Весна"};
+
+int SeasonIndex(int season) {
+    return std::clamp(season, 0, SeasonCount - 1);
+}
+
+} // namespace
+
+bool IsLeapYear(int year) {
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+int DaysInMonth(int year, int month) {
+    static constexpr int Lengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (month == 2 && IsLeapYear(year))
+        return 29;
+    return Lengths[std::clamp(month, 1, 12) - 1];
+}
+
+void SetMonth(TGameDate& date, int month) {
+    int year = date.Year;
+    while (month <= 0) {
+        --year;
+        month += 12;
+    }
+    while (month > 12) {
+        month -= 12;
+        ++year;
+    }
+    date.Year = static_cast<uint16_t>(year);
+    date.Month = static_cast<int8_t>(month);
+}
+
+void SetDay(TGameDate& date, int day) {
+    while (day <= 0) {
+        SetMonth(date, date.Month - 1);
+        day += DaysInMonth(date.Year, date.Month);
+    }
+    while (day > DaysInMonth(date.Year, date.Month)) {
+        day -= DaysInMonth(date.Year, date.Month);
+        SetMonth(date, date.Month + 1);
+    }
+    date.Day = static_cast<int8_t>(day);
+}
+
+TSeason SeasonOfMonth(int month) {
+    if (month >= 3 && month <= 5)
+        return ssSpring;
+    if (month >= 6 && month <= 8)
+        return ssSummer;
+    if (month >= 9 && month <= 11)
+        return ssAutumn;
+    return ssWinter;
+}
+
+QString MonthName(int month) {
+    return QString::fromUtf8(MonthNames[std::clamp(month, 1, 12) - 1]);
+}
+
+QString DateText(const TGameDate& date) {
+    return QStringLiteral("%1 %2 %3").arg(QString::number(date.Day), MonthName(date.Month),
+                                          QString::number(date.Year));
+}
+
+QString SeasonName(int season) {
+    return QString::fromUtf8(SeasonNames[SeasonIndex(season)]);
+}
+
+QString SeasonKeyword(int season) {
+    return QString::fromLatin1(SeasonKeywords[SeasonIndex(season)]);
+}
+
+QString SeasonArrivalText(int season) {
+    return QString::fromUtf8(SeasonArrivals[SeasonIndex(season)]);
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+// A day of the Gregorian calendar.
+struct TGameDate {
+    uint16_t Year = 1890;
+    int8_t Month = 3;
+    int8_t Day = 1;
+
+    bool operator==(const TGameDate&) const = default;
+};
+
+// Seasons in the bit order of the catalogue key WorkSeasons.
+enum TSeason : uint8_t { ssSummer = 0, ssAutumn = 1, ssWinter = 2, ssSpring = 3 };
+inline constexpr int SeasonCount = 4;
+
+bool IsLeapYear(int year);
+int DaysInMonth(int year, int month);
+
+// Sets the month and carries whole years into or out of the year.
+void SetMonth(TGameDate& date, int month);
+// Sets the day and carries whole months; the turn advances with day + 1.
+void SetDay(TGameDate& date, int day);
+
+TSeason SeasonOfMonth(int month);
+// "1 марта 1890"
+QString DateText(const TGameDate& date);
+// Month name in the genitive, as the date text uses it; 1..12.
+QString MonthName(int month);
+
+// "Лето", "Осень", "Зима", "Весна"
+QString SeasonName(int season);
+// "Summer", "Autumn", "Winter", "Spring": the keywords of WorkSeasons.
+QString SeasonKeyword(int season);
+// The text of the dialog that opens when the season begins.
+QString SeasonArrivalText(int season);

@@ -1,0 +1,66 @@
+#include "goods.h"
+
+#include "inifile.h"
+#include "numbers.h"
+#include "random.h"
+
+namespace {
+
+const char* const KeySuffixes[GoodsCount] = {".gold",  ".food",  ".coal", ".iron",  ".oil",
+                                             ".stone", ".water", ".wood", ".energy"};
+
+const char* const Names[GoodsCount] = {"Золото", "Продовольствие", "Уголь",
+                                       "Железо", "Нефть",          "Камень",
+                                       "Вода",   "Дерево",         "Электричество"};
+
+} // namespace
+
+QString GoodKeySuffix(int good) {
+    return QString::fromLatin1(KeySuffixes[good]);
+}
+
+QString GoodName(int good) {
+    return QString::fromUtf8(Names[good]);
+}
+
+void AddResources(TResources& stock, const TResources& delta) {
+    for (int i = 0; i < GoodsCount; ++i)
+        stock[i] = SaturatingAdd(stock[i], delta[i]);
+}
+
+void SubtractResources(TResources& stock, const TResources& amount) {
+    for (int i = 0; i < GoodsCount; ++i)
+        stock[i] = SaturatingSub(stock[i], amount[i]);
+}
+
+bool Covers(const TResources& stock, const TResources& need) {
+    for (int i = 0; i < GoodsCount; ++i)
+        if (stock[i] < need[i])
+            return false;
+    return true;
+}
+
+void ClampNegatives(TResources& stock) {
+    for (int32_t& v : stock.Items)
+        v = std::max(v, 0);
+}
+
+void ClearResources(TResources& stock) {
+    stock.Items.fill(0);
+}
+
+bool IsEmpty(const TResources& v) {
+    return v == TResources{};
+}
+
+void RandomizeResources(TResources& v, const TResources& range) {
+    for (int i = 0; i < GoodsCount; ++i)
+        v[i] = RandomAround(v[i], range[i]);
+}
+
+TResources ReadResources(const TIniFile& ini, const QString& section, const QString& prefix) {
+    TResources result;
+    for (int i = 0; i < GoodsCount; ++i)
+        result[i] = ini.ReadInteger(section, prefix + GoodKeySuffix(i), 0);
+    return result;
+}

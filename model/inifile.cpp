@@ -1,0 +1,135 @@
+#include "inifile.h"
+
+#include <QFile>
+#include <QStringDecoder>
+
+namespace {
+
+QString Folded(const QString& name) {
+    return name.trimmed().toCaseFolded();
+}
+
+QString Unquoted(QString value) {
+    if (value.size() >= 2) {
+        const QChar first = value.front();
+        if ((first == u'"' || first == u'\'') && value.back() == first)
+            return value.mid(1, value.size() - 2);
+    }
+    return value;
+}
+
+} // namespace
+
+QString DecodeDataText(const QByteArray& bytes) {
+    if (bytes.startsWith("\xEF\xBB\xBF") || bytes.startsWith("\xFF\xFE") ||
+        bytes.startsWith("\xFE\xFF")) {
+        auto encoding = QStringConverter::encodingForData(bytes);
+        QStringDecoder decoder(encoding.value_or(QStringConverter::Utf8));
+        return decoder.decode(bytes);
+    }
+    QStringDecoder decoder("windows-1251");
+    if (!decoder.isValid())
+        return QString::fromLatin1(bytes);
+    return decoder.decode(bytes);
+}
+
+std::optional<int32_t> ParseInteger(QStringView text) {
+    text = text.trimmed();
+    qsizetype i = 0;
+    bool negative = false;
+    if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) {
+        negative = text[i] == u'-';
+        ++i;
+    }
+    if (i == text.size())
+        return std::nullopt;
+    int64_t value = 0;
+    for (; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+        value = value * 10 + (c - u'0');
+        if (value > int64_t{1} << 31)
+            return std::nullopt;
+    }
+    if (negative)
+        value = -value;
+    if (value > INT32_MAX)
+        return std::nullopt;
+    return static_cast<int32_t>(value);
+}
+
+TIniFile::TIniFile(const QString& path) {
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly))
+        Parse(file.readAll());
+}
+
+TIniFile TIniFile::FromBytes(const QByteArray& bytes) {
+    TIniFile ini;
+    ini.Parse(bytes);
+    return ini;
+}
+
+void TIniFile::Parse(const QByteArray& bytes) {
+    const QString text = DecodeDataText(bytes);
+    TSection* current = nullptr;
+    for (QStringView line : QStringTokenizer(text, u'\n')) {
+        // Lines end at CR, LF or both; a lone CR also ends a line.
+        for (QStringView part : QStringTokenizer(line, u'\r', Qt::SkipEmptyParts)) {
+            part = part.trimmed();
+            if (part.isEmpty())
+                continue;
+            if (part.front() == u'[') {
+                const qsizetype close = part.lastIndexOf(u']');
+                if (close > 0) {
+                    const QString name = part.mid(1, close - 1).trimmed().toString();
+                    firstSection_.insert(name.toCaseFolded(),
+                                         firstSection_.value(name.toCaseFolded(),
+                                                             static_cast<int>(sections_.size())));
+                    sections_.push_back({name, {}});
+                    current = &sections_.back();
+                    continue;
+                }
+            }
+            if (!current)
+                continue; // keys before the first section belong to no section
+            const qsizetype eq = part.indexOf(u'=');
+            const QString key = (eq < 0 ? part : part.left(eq)).trimmed().toString();
+            const QString value = eq < 0 ? QString() : part.mid(eq + 1).trimmed().toString();
+            const QString folded = key.toCaseFolded();
+            if (!current->Values.contains(folded))
+                current->Values.insert(folded, value);
+        }
+    }
+}
+
+QStringList TIniFile::SectionNames() const {
+    QStringList names;
+    names.reserve(static_cast<qsizetype>(sections_.size()));
+    for (const TSection& s : sections_)
+        names << s.Name;
+    return names;
+}
+
+const QString* TIniFile::Find(const QString& section, const QString& key) const {
+    const auto s = firstSection_.constFind(Folded(section));
+    if (s == firstSection_.cend())
+        return nullptr;
+    const auto& values = sections_[static_cast<size_t>(*s)].Values;
+    const auto v = values.constFind(Folded(key));
+    return v == values.cend() ? nullptr : &*v;
+}
+
+QString TIniFile::ReadString(const QString& section, const QString& key,
+                             const QString& def) const {
+    const QString* value = Find(section, key);
+    return value ? Unquoted(*value) : def;
+}
+
+int32_t TIniFile::ReadInteger(const QString& section, const QString& key, int32_t def) const {
+    const QString* value = Find(section, key);
+    if (!value)
+        return def;
+    return ParseInteger(Unquoted(*value)).value_or(def);
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+// A reader of Windows-style initialisation files with the rules the game's
+// data files were written for: sections listed in file order (duplicates
+// too), section and key names matched ignoring case with the first match
+// winning, values trimmed and unquoted, Windows-1251 text unless a byte-order
+// mark says otherwise. A missing file reads as an empty one.
+class TIniFile {
+public:
+    TIniFile() = default;
+    // Reads the whole file; a file that cannot be opened reads as empty.
+    explicit TIniFile(const QString& path);
+    static TIniFile FromBytes(const QByteArray& bytes);
+
+    QStringList SectionNames() const;
+    QString ReadString(const QString& section, const QString& key, const QString& def) const;
+    // A decimal integer within 32 bits; anything else gives the default.
+    int32_t ReadInteger(const QString& section, const QString& key, int32_t def) const;
+
+private:
+    struct TSection {
+        QString Name;
+        QHash<QString, QString> Values; // folded key -> first value
+    };
+
+    void Parse(const QByteArray& bytes);
+    const QString* Find(const QString& section, const QString& key) const;
+
+    std::vector<TSection> sections_;
+    QHash<QString, int> firstSection_; // folded name -> index of its first section
+};
+
+// An optional sign and decimal digits, the whole text, within 32 bits.
+std::optional<int32_t> ParseInteger(QStringView text);
+
+// Text of the data files: UTF-8 or UTF-16 when a byte-order mark says so,
+// else Windows-1251.
+QString DecodeDataText(const QByteArray& bytes);

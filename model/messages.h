@@ -1,0 +1,20 @@
+#pragma once
+
+// The fixed texts with which the player's commands report a failure. A text
+// that begins with "!" is an error: the status line shows it without the "!"
+// and the error sound plays.
+namespace Msg {
+
+inline constexpr const char* NoMoney = "!Недостаточно денег";
+inline constexpr const char* PlaceTaken = "!Это место занято";
+inline constexpr const char* WrongEarth = "!Основа почвы не подходит для этого строения";
+inline constexpr const char* AlreadyImproved = "!Это уже улучшенная территория";
+inline constexpr const char* NoBuilding = "!Там нет постройки";
+inline constexpr const char* NoRestoreNeeded = "!Восстановление не требуется";
+inline constexpr const char* NothingToSell = "!Нет указанных ресурсов для продажи";
+inline constexpr const char* NoDamagedBuildings = "!Нет поврежденных строений";
+inline constexpr const char* OnlyNearOthers = "!Можно строить только рядом с другими строениями";
+// Filled with the building's caption.
+inline constexpr const char* CannotBlock = "!Нельзя блокировать %1";
+
+} // namespace Msg
