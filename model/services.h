@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QRect>
+#include <QString>
+
+class TMarketDialog;
+class TTaxDialog;
+
+// What the colony's rules ask of the window that shows them. The rules decide
+// everything (checks, messages, amounts, state changes); an implementation
+// only shows, plays and asks. The main window implements it with widgets, the
+// simulator by printing. Every call comes from the one thread that runs the
+// game.
+class TWindowServices {
+public:
+    virtual ~TWindowServices() = default;
+
+    // Plays the named sound ("Base", "Error", ...) when the sound switch is
+    // on. A sound that cannot be found throws TGameError("Cannot find sound "
+    // + name), which ends the command that asked for it.
+    virtual void Sound(const QString& name) = 0;
+
+    // Shows the text in the status line exactly as given: the rules have
+    // already removed an error's "!", played the error sound and put the
+    // selected cell's info in place of an empty text. The window resets the
+    // label's font to its parent's before showing it.
+    virtual void ShowStatus(const QString& text) = 0;
+
+    // Refreshes the money label and, unless moneyOnly, the nine goods labels.
+    virtual void ShowResources(bool moneyOnly) = 0;
+
+    // Refreshes the whole status panel (money, goods, date, season picture,
+    // people, housing, work places, unemployed, health bar) and repaints the
+    // map view and the overview map.
+    virtual void ShowGameState() = 0;
+
+    // The modal message dialog: plays the sound when it opens, shows the text
+    // as plain text, plays "Button" when its button closes it. Returns when
+    // the dialog has closed.
+    virtual void ShowInfo(const QString& sound, const QString& text) = 0;
+
+    // The modal season dialog for season 0..3: the season's name as caption,
+    // its picture and arrival text; plays "Season" when it opens and "Button"
+    // when its button closes it.
+    virtual void ShowSeason(int season) = 0;
+
+    // The modal yearly taxes dialog: plays "Nalog" when shown, shows the
+    // dialog's label texts, sends "Да" to TTaxDialog::Pay (closing only when
+    // it returns true) and closes on "Нет", Esc or the close box. The rules
+    // then ask the dialog whether the tax was paid.
+    virtual void RunYearlyTaxes(TTaxDialog& dialog) = 0;
+
+    // The modal main tax dialog, with the same behaviour; it shows only the
+    // amount.
+    virtual void RunMainTax(TTaxDialog& dialog) = 0;
+
+    // The modal market dialog: draws the dialog's caption, prices, fields and
+    // sums, passes every edit, key, picture click and button to it, and
+    // closes when it says so. Beeps and moves the focus where it asks.
+    virtual void RunMarket(TMarketDialog& dialog) = 0;
+
+    // Repaints one cell of the map view.
+    virtual void UpdateCell(int column, int row) = 0;
+    // Repaints the whole map view.
+    virtual void UpdateImage() = 0;
+    // Repaints the overview map.
+    virtual void UpdatePlan() = 0;
+    // Scrolls the map view as little as needed to show the rectangle, given
+    // in map pixels.
+    virtual void ShowRect(const QRect& rect) = 0;
+    // Runs one step of the selection animation at once, so that the newly
+    // selected cell shows its highlight.
+    virtual void StepSelection() = 0;
+    // Repaints the whole main window at once (after a turn started by a key).
+    virtual void RepaintWindow() = 0;
+    // Shows the hourglass cursor while busy is true, the normal one after.
+    virtual void SetBusy(bool busy) = 0;
+};
