@@ -42,7 +42,9 @@ struct TBaseType {
     uint8_t WorkSeasons = 0; // bit n: works in season n
 
     bool HasStyle(TBaseStyle flag) const { return (Style & flag) != 0; }
-    bool WorksIn(int season) const { return season >= 0 && season < 8 && (WorkSeasons >> season) & 1; }
+    bool WorksIn(int season) const {
+        return season >= 0 && season < 8 && (WorkSeasons >> season) & 1;
+    }
     // Service life in days; 0 for a building that never wears out.
     int32_t FullLifeDays() const;
     // Whether a cell of the given ground kind can take this building.

@@ -27,8 +27,7 @@ TEventTypeList LoadEventTypesFrom(const TIniFile& ini) {
 }
 
 void LoadEventTypes(TEventTypeList& list, const QString& folder) {
-    const TEventTypeList loaded =
-        LoadEventTypesFrom(TIniFile(QDir(folder).filePath("EVENTS.INI")));
+    const TEventTypeList loaded = LoadEventTypesFrom(TIniFile(QDir(folder).filePath("EVENTS.INI")));
     list.insert(list.end(), loaded.begin(), loaded.end());
 }
 

@@ -4,14 +4,14 @@
 
 namespace {
 
-const char* const MonthNames[12] = {"января", "февраля", "марта",    "апреля",
-                                    "мая",    "июня",    "июля",     "августа",
+const char* const MonthNames[12] = {"января",   "февраля", "марта",  "апреля",
+                                    "мая",      "июня",    "июля",   "августа",
                                     "сентября", "октября", "ноября", "декабря"};
 
 const char* const SeasonNames[SeasonCount] = {"Лето", "Осень", "Зима", "Весна"};
 const char* const SeasonKeywords[SeasonCount] = {"Summer", "Autumn", "Winter", "Spring"};
-const char* const SeasonArrivals[SeasonCount] = {"Наступило Лето", "Наступила Осень",
-                                                 "Пришла Зима", "Наступила Весна"};
+const char* const SeasonArrivals[SeasonCount] = {"Наступило Лето", "Наступила Осень", "Пришла Зима",
+                                                 "Наступила Весна"};
 
 int SeasonIndex(int season) {
     return std::clamp(season, 0, SeasonCount - 1);
@@ -71,8 +71,8 @@ QString MonthName(int month) {
 }
 
 QString DateText(const TGameDate& date) {
-    return QStringLiteral("%1 %2 %3").arg(QString::number(date.Day), MonthName(date.Month),
-                                          QString::number(date.Year));
+    return QStringLiteral("%1 %2 %3")
+        .arg(QString::number(date.Day), MonthName(date.Month), QString::number(date.Year));
 }
 
 QString SeasonName(int season) {

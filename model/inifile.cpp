@@ -121,8 +121,7 @@ const QString* TIniFile::Find(const QString& section, const QString& key) const 
     return v == values.cend() ? nullptr : &*v;
 }
 
-QString TIniFile::ReadString(const QString& section, const QString& key,
-                             const QString& def) const {
+QString TIniFile::ReadString(const QString& section, const QString& key, const QString& def) const {
     const QString* value = Find(section, key);
     return value ? Unquoted(*value) : def;
 }

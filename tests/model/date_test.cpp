@@ -13,11 +13,11 @@ TEST(GameDate, NextDayCrossesMonthYearAndLeapDays) {
     struct {
         TGameDate from, to;
     } cases[] = {
-        {Date(28, 2, 1891), Date(1, 3, 1891)},   {Date(28, 2, 1892), Date(29, 2, 1892)},
-        {Date(29, 2, 1892), Date(1, 3, 1892)},   {Date(31, 12, 1890), Date(1, 1, 1891)},
-        {Date(28, 2, 1900), Date(1, 3, 1900)},   {Date(28, 2, 2000), Date(29, 2, 2000)},
-        {Date(30, 4, 1890), Date(1, 5, 1890)},   {Date(30, 5, 1890), Date(31, 5, 1890)},
-        {Date(31, 5, 1890), Date(1, 6, 1890)},   {Date(30, 11, 1899), Date(1, 12, 1899)},
+        {Date(28, 2, 1891), Date(1, 3, 1891)}, {Date(28, 2, 1892), Date(29, 2, 1892)},
+        {Date(29, 2, 1892), Date(1, 3, 1892)}, {Date(31, 12, 1890), Date(1, 1, 1891)},
+        {Date(28, 2, 1900), Date(1, 3, 1900)}, {Date(28, 2, 2000), Date(29, 2, 2000)},
+        {Date(30, 4, 1890), Date(1, 5, 1890)}, {Date(30, 5, 1890), Date(31, 5, 1890)},
+        {Date(31, 5, 1890), Date(1, 6, 1890)}, {Date(30, 11, 1899), Date(1, 12, 1899)},
     };
     for (const auto& c : cases) {
         TGameDate d = c.from;

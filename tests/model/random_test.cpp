@@ -1,1 +1,65 @@
+#include "model/random.h"
+
+#include <array>
 #include <gtest/gtest.h>
+
+namespace {
+
+TEST(Random, RandomAroundCoversItsRangeAndNothingElse) {
+    SeedRandom(1);
+    std::array<int, 5> seen{};
+    for (int i = 0; i < 2000; ++i) {
+        const int v = RandomAround(0, 2);
+        ASSERT_GE(v, -2);
+        ASSERT_LE(v, 2);
+        ++seen[v + 2];
+    }
+    for (int count : seen)
+        EXPECT_GT(count, 300); // about 400 each
+    for (int i = 0; i < 50; ++i)
+        EXPECT_EQ(RandomAround(5, 0), 5);
+    for (int i = 0; i < 200; ++i) {
+        const int v = RandomAround(10, -3); // a negative range counts as its size
+        EXPECT_GE(v, 7);
+        EXPECT_LE(v, 13);
+    }
+}
+
+TEST(Random, DegenerateBoundsDrawNothing) {
+    SeedRandom(7);
+    const int32_t first = RandomBelow(1000000);
+    SeedRandom(7);
+    EXPECT_EQ(RandomBelow(0), 0);
+    EXPECT_EQ(RandomBelow(-5), 0);
+    EXPECT_EQ(RandomAround(9, 0), 9);
+    EXPECT_EQ(RandomBelow(1), 0); // a real draw with a single outcome
+    SeedRandom(7);
+    EXPECT_EQ(RandomBelow(1000000), first);
+}
+
+TEST(Random, HugeRangesStayInside32Bits) {
+    SeedRandom(3);
+    bool sawLow = false;
+    bool sawHigh = false;
+    for (int i = 0; i < 200; ++i) {
+        const int32_t v = RandomAround(INT32_MAX, INT32_MIN);
+        sawHigh |= v == INT32_MAX;
+        sawLow |= v < INT32_MAX / 2;
+        const int32_t w = RandomAround(INT32_MIN, INT32_MAX);
+        EXPECT_LE(w, 0);
+    }
+    EXPECT_TRUE(sawHigh); // half of the draws land above the limit and are clamped
+    EXPECT_TRUE(sawLow);  // and the other half spread below it
+}
+
+TEST(Random, ASeedReplaysTheSameSequence) {
+    SeedRandom(42);
+    std::array<int32_t, 20> a;
+    for (int32_t& v : a)
+        v = RandomBelow(1 << 30);
+    SeedRandom(42);
+    for (int32_t v : a)
+        EXPECT_EQ(RandomBelow(1 << 30), v);
+}
+
+} // namespace
