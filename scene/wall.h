@@ -1,0 +1,76 @@
+#pragma once
+
+#include "scene/shapes.h"
+
+#include <QHash>
+#include <QRect>
+#include <memory>
+#include <optional>
+#include <vector>
+
+// A named group of shapes; only shapes of shown groups are painted.
+struct TSpriteGroup {
+    QString Name;
+    int Shown = 1;
+};
+
+// The union of shape rectangles in scene units, right and bottom excluded.
+struct TSceneBounds {
+    int32_t Left = 0;
+    int32_t Top = 0;
+    int32_t Right = 0;
+    int32_t Bottom = 0;
+};
+
+// A scene: its styles, shapes and groups, a background colour and a zoom. It
+// owns every item in its lists and its two default styles.
+class TWall : public TSamline {
+public:
+    TWall();
+    ~TWall() override;
+
+    TBrushBoomer DefaultBrush;
+    TFontBoomer DefaultFont;
+    TBoomerList Boomers;
+    TSpriteList Sprites;
+    std::vector<TSpriteGroup> Groups;
+    TColor Color = clWhite;
+    int32_t Zoom = 100;
+
+    void ReadProps(const TPropList& props) override;
+    void WriteProps(QString& text) const override;
+
+    // Destroys every shape and style and forgets the groups; the zoom and the
+    // default styles stay.
+    void Clear();
+    // Replaces the scene by the one in a file; throws TGameError naming the
+    // path when the file cannot be read, leaving the scene as it was.
+    void LoadFromFile(const QString& fileName);
+    // Adds the items of a scene text.
+    void ParseText(QStringView text);
+    // A new item for a tag keyword: a shape, a style, this scene itself for
+    // "PICTURE", or none.
+    TSamline* CreateItem(const QString& tag);
+    // The keyword of an item's kind; the prefix of its generated names.
+    static QString TagOf(const TSamline* item);
+    void SetZoom(int32_t percent);
+
+    // The index of a group by name ignoring letter case, added when new.
+    int32_t GroupIndex(const QString& name);
+    bool GroupShown(int32_t index) const;
+
+    // Paints the shapes in list order. With a clip rectangle (screen pixels)
+    // shapes outside it are skipped without being asked to draw; mode 3
+    // paints only the shapes marked for the overview map.
+    void PaintSprites(const TSpriteList& sprites, QPainter& painter,
+                      const std::optional<QRect>& clip, TPaintMode mode) const;
+    static TSceneBounds SpritesBounds(const TSpriteList& sprites);
+    // Moves every shape; false, and nothing moves, when both offsets are 0.
+    static bool MoveSprites(const TSpriteList& sprites, int32_t dx, int32_t dy);
+
+    TSprite* Sprite(int index) const { return static_cast<TSprite*>(Sprites.At(index)); }
+    TBoomer* Boomer(int index) const { return static_cast<TBoomer*>(Boomers.At(index)); }
+
+private:
+    QHash<QString, int32_t> groupIndex_; // case-folded name -> index in Groups
+};
