@@ -1,0 +1,436 @@
+#include "colony.h"
+
+#include "describe.h"
+#include "market.h"
+#include "messages.h"
+#include "nextday.h"
+#include "numbers.h"
+#include "random.h"
+#include "taxes.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr int32_t EventChance = 1095;
+constexpr int FirstYearlyTaxYear = 1891;
+
+struct TRestorePlan {
+    int32_t Days = 0;
+    int64_t Cost = 0;
+};
+
+// How many days of life the money restores, and for how much; the building
+// misses a positive number of days. A free restoration is whole.
+TRestorePlan PlanRestore(const TBase& base, int32_t money) {
+    const int64_t missing = static_cast<int64_t>(base.Kind->FullLifeDays()) - base.LifeDays;
+    const int64_t rate = RestoreRate(*base.Kind);
+    int64_t days = missing;
+    if (rate > 0 && money < rate * missing)
+        days = money / rate;
+    return {ClampToInt32(days), rate * days};
+}
+
+bool NeedsRestore(const TBase& base) {
+    return base.LifeDays < base.Kind->FullLifeDays();
+}
+
+void ApplyRestore(TGame& game, TBase& base, const TRestorePlan& plan) {
+    game.Money = ClampToInt32(game.Money - plan.Cost);
+    base.LifeDays = SaturatingAdd(base.LifeDays, plan.Days);
+}
+
+// Keeps the sender's cursor busy for the life of a command, whatever happens.
+class TBusyCursor {
+public:
+    explicit TBusyCursor(TWindowServices& services) : services_(services) {
+        services_.SetBusy(true);
+    }
+    ~TBusyCursor() { services_.SetBusy(false); }
+    TBusyCursor(const TBusyCursor&) = delete;
+    TBusyCursor& operator=(const TBusyCursor&) = delete;
+
+private:
+    TWindowServices& services_;
+};
+
+} // namespace
+
+TColony::TColony(const TBaseTypeList& catalogue, const TEventTypeList& events,
+                 const TTerrainGrid& terrain, TWindowServices& services, int32_t startColumn,
+                 int32_t startRow)
+    : catalogue_(catalogue), events_(events), terrain_(terrain), services_(services),
+      game_(std::make_unique<TGame>(catalogue, startColumn, startRow)),
+      selColumn_(std::clamp(startColumn, 0, MapCols - 1)),
+      selRow_(std::clamp(startRow, 0, MapRows - 1)) {}
+
+void TColony::NewGame(int32_t startColumn, int32_t startRow) {
+    selColumn_ = std::clamp(startColumn, 0, MapCols - 1);
+    selRow_ = std::clamp(startRow, 0, MapRows - 1);
+    game_.reset();
+    game_ = std::make_unique<TGame>(catalogue_, selColumn_, selRow_);
+    services_.ShowGameState();
+}
+
+QString TColony::CellInfo(int32_t column, int32_t row) const {
+    if (!TTerrainGrid::Contains(column, row))
+        return QString();
+    const TBase* base = game_->BaseAt(column, row);
+    const QString info = base ? BaseInfo(*base) : EarthKindName(terrain_.EarthKind(column, row));
+    return game_->Cell(column, row).Improved ? QStringLiteral("+ ") + info : info;
+}
+
+void TColony::ShowStatus(const QString& text) {
+    if (text.isEmpty()) {
+        services_.ShowStatus(CellInfo(selColumn_, selRow_));
+    } else if (text.startsWith(QLatin1Char('!'))) {
+        services_.Sound(QStringLiteral("Error"));
+        services_.ShowStatus(text.mid(1));
+    } else {
+        services_.ShowStatus(text);
+    }
+}
+
+void TColony::SelectCell(int32_t column, int32_t row) {
+    column = std::clamp(column, 0, MapCols - 1);
+    row = std::clamp(row, 0, MapRows - 1);
+    if (column == selColumn_ && row == selRow_)
+        return;
+    services_.UpdateCell(selColumn_, selRow_);
+    selColumn_ = column;
+    selRow_ = row;
+    services_.ShowRect(QRect(column * CellSize, row * CellSize, CellSize, CellSize));
+    services_.StepSelection();
+    ShowCellInfo();
+}
+
+void TColony::ArrowKey(TArrow arrow) {
+    switch (arrow) {
+    case TArrow::Left:
+        SelectCell(SaturatingSub(selColumn_, 1), selRow_);
+        break;
+    case TArrow::Up:
+        SelectCell(selColumn_, SaturatingSub(selRow_, 1));
+        break;
+    case TArrow::Right:
+        SelectCell(SaturatingAdd(selColumn_, 1), selRow_);
+        break;
+    case TArrow::Down:
+        SelectCell(selColumn_, SaturatingAdd(selRow_, 1));
+        break;
+    }
+}
+
+void TColony::MouseDown(bool leftButton, int32_t x, int32_t y) {
+    if (!leftButton || dragging_)
+        return;
+    SelectCell(x / CellSize, y / CellSize);
+    dragging_ = true;
+}
+
+void TColony::MouseMove(int32_t x, int32_t y) {
+    if (dragging_)
+        SelectCell(x / CellSize, y / CellSize);
+}
+
+void TColony::MouseUp() {
+    dragging_ = false;
+}
+
+bool TColony::KeyPress(QChar key) {
+    const char16_t c = key.unicode();
+    const char16_t letter = (c >= u'a' && c <= u'z') ? static_cast<char16_t>(c - u'a' + u'A') : c;
+    switch (letter) {
+    case u'A':
+        RestoreAll();
+        return true;
+    case u'B':
+        Market(false);
+        return true;
+    case u'D':
+        Demolish();
+        return true;
+    case u'F':
+        FindWeakest();
+        return true;
+    case u'G':
+        ImproveLand();
+        return true;
+    case u'N':
+        NewDay();
+        services_.RepaintWindow();
+        return true;
+    case u'P':
+        Block();
+        return true;
+    case u'R':
+        Restore();
+        return true;
+    case u'S':
+        Market(true);
+        return true;
+    case u'W':
+        NewWeek();
+        services_.RepaintWindow();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TColony::Build(const TBaseType& type) {
+    const int32_t col = selColumn_;
+    const int32_t row = selRow_;
+    if (game_->BaseAt(col, row)) {
+        ShowStatus(QString::fromUtf8(Msg::PlaceTaken));
+        return;
+    }
+    if (!type.HasStyle(bsNoNearBase) && !game_->BaseAt(col - 1, row) &&
+        !game_->BaseAt(col, row - 1) && !game_->BaseAt(col + 1, row) &&
+        !game_->BaseAt(col, row + 1)) {
+        ShowStatus(QString::fromUtf8(Msg::OnlyNearOthers));
+        return;
+    }
+    if (!type.AcceptsEarth(terrain_.EarthKind(col, row))) {
+        ShowStatus(QString::fromUtf8(Msg::WrongEarth));
+        return;
+    }
+    if (game_->Money < type.Price) {
+        ShowStatus(QString::fromUtf8(Msg::NoMoney));
+        return;
+    }
+    services_.Sound(QStringLiteral("Base"));
+    game_->Money -= type.Price;
+    game_->AddBase(type, col, row, false);
+    services_.UpdateCell(col, row);
+    services_.UpdatePlan();
+    ShowCellInfo();
+    services_.ShowResources(true);
+}
+
+void TColony::ImproveLand() {
+    TCellState& cell = game_->Cell(selColumn_, selRow_);
+    if (game_->Money < ImproveLandPrice) {
+        ShowStatus(QString::fromUtf8(Msg::NoMoney));
+        return;
+    }
+    if (cell.Improved) {
+        ShowStatus(QString::fromUtf8(Msg::AlreadyImproved));
+        return;
+    }
+    if (SelectedBase()) {
+        ShowStatus(QString::fromUtf8(Msg::PlaceTaken));
+        return;
+    }
+    services_.Sound(QStringLiteral("GoodEarth"));
+    game_->Money -= ImproveLandPrice;
+    cell.Improved = 1;
+    services_.UpdateCell(selColumn_, selRow_);
+    ShowCellInfo();
+    services_.ShowResources(true);
+}
+
+void TColony::FindWeakest() {
+    const TBase* weakest = nullptr;
+    for (const auto& base : game_->Buildings)
+        if (NeedsRestore(*base) && (!weakest || base->LifeDays < weakest->LifeDays))
+            weakest = base.get();
+    if (!weakest) {
+        ShowStatus(QString::fromUtf8(Msg::NoDamagedBuildings));
+        return;
+    }
+    services_.Sound(QStringLiteral("FindSlow"));
+    SelectCell(weakest->Column, weakest->Row);
+}
+
+void TColony::Restore() {
+    TBase* base = SelectedBase();
+    if (!base) {
+        ShowStatus(QString::fromUtf8(Msg::NoBuilding));
+        return;
+    }
+    if (!NeedsRestore(*base)) {
+        ShowStatus(QString::fromUtf8(Msg::NoRestoreNeeded));
+        return;
+    }
+    const TRestorePlan plan = PlanRestore(*base, game_->Money);
+    if (plan.Days == 0) {
+        ShowStatus(QString::fromUtf8(Msg::NoMoney));
+        return;
+    }
+    services_.Sound(QStringLiteral("Restore"));
+    ApplyRestore(*game_, *base, plan);
+    services_.ShowResources(true);
+    services_.UpdateCell(selColumn_, selRow_);
+    services_.UpdatePlan();
+    ShowCellInfo();
+}
+
+void TColony::RestoreAll() {
+    bool restored = false;
+    bool stopped = false;
+    for (const auto& base : game_->Buildings) {
+        if (!NeedsRestore(*base))
+            continue;
+        const TRestorePlan plan = PlanRestore(*base, game_->Money);
+        if (plan.Days == 0) {
+            ShowStatus(QString::fromUtf8(Msg::NoMoney));
+            stopped = true;
+            break;
+        }
+        ApplyRestore(*game_, *base, plan);
+        restored = true;
+    }
+    if (restored) {
+        services_.Sound(QStringLiteral("Restore"));
+        services_.ShowResources(true);
+        services_.UpdateImage();
+        // The overview's marks of worn buildings follow at once too.
+        services_.UpdatePlan();
+        ShowCellInfo();
+    } else if (!stopped) {
+        ShowStatus(QString::fromUtf8(Msg::NoDamagedBuildings));
+    }
+}
+
+void TColony::Demolish() {
+    TBase* base = SelectedBase();
+    if (!base) {
+        ShowStatus(QString::fromUtf8(Msg::NoBuilding));
+        return;
+    }
+    services_.Sound(QStringLiteral("BaseSale"));
+    game_->Money = SaturatingAdd(game_->Money, base->Kind->Price / 10);
+    services_.ShowResources(true);
+    game_->RemoveBase(base);
+    services_.UpdateCell(selColumn_, selRow_);
+    services_.UpdatePlan();
+    ShowCellInfo();
+}
+
+void TColony::Block() {
+    TBase* base = SelectedBase();
+    if (!base) {
+        ShowStatus(QString::fromUtf8(Msg::NoBuilding));
+        return;
+    }
+    if (base->Kind->HasStyle(bsNoPreserve)) {
+        ShowStatus(QString::fromUtf8(Msg::CannotBlock).arg(base->Kind->Caption));
+        return;
+    }
+    services_.Sound(QStringLiteral("Preserve"));
+    base->Blocked = !base->Blocked;
+    services_.UpdateCell(selColumn_, selRow_);
+    ShowCellInfo();
+}
+
+void TColony::Market(bool sale) {
+    services_.Sound(sale ? QStringLiteral("MarketSale") : QStringLiteral("MarketBuy"));
+    TMarketDialog dialog(*this, sale);
+    services_.RunMarket(dialog);
+}
+
+bool TColony::NewDay() {
+    TBusyCursor busy(services_);
+    return DayTurn();
+}
+
+bool TColony::NewWeek() {
+    TBusyCursor busy(services_);
+    for (int day = 0; day < WeekDays; ++day)
+        if (!DayTurn())
+            return false;
+    return true;
+}
+
+void TColony::MoneyGesture(bool rightButton, bool ctrl) {
+    if (rightButton && ctrl)
+        game_->Money = SaturatingAdd(game_->Money, GestureMoney);
+}
+
+bool TColony::AskTaxes() {
+    const TGameDate date = game_->Date;
+    if (date.Month == 2 && date.Day == 1)
+        services_.ShowInfo(
+            QStringLiteral("Message"),
+            QStringLiteral("Предупреждение. Через месяц надо будет выплатить ежегодные налоги."));
+    if (date.Month == 3 && date.Day == 1 && date.Year >= FirstYearlyTaxYear) {
+        TTaxDialog dialog = TTaxDialog::Yearly(*this);
+        services_.RunYearlyTaxes(dialog);
+        if (!dialog.Paid())
+            return false;
+    }
+    const int64_t mainTax = MainTaxAmount(date.Year);
+    if (mainTax == 0)
+        return true;
+    if (date.Month == 10 && date.Day == 1)
+        services_.ShowInfo(
+            QStringLiteral("Message"),
+            QStringLiteral("Предупреждение. Через месяц надо будет выплатить Главный налог."));
+    if (date.Month == 11 && date.Day == 1) {
+        TTaxDialog dialog = TTaxDialog::Main(*this, mainTax);
+        services_.RunMainTax(dialog);
+        if (!dialog.Paid())
+            return false;
+    }
+    return true;
+}
+
+void TColony::RunEvents(int32_t& destroyed) {
+    TGame& game = *game_;
+    for (size_t i = game.Buildings.size(); i-- > 0;) {
+        TBase* base = game.Buildings[i].get();
+        if (!base->IsWorking() || base->Status != 0 || RandomBelow(EventChance) != 0)
+            continue;
+        int32_t matching = 0;
+        for (const TEventType& event : events_)
+            matching += event.Target == base->Kind->Id ? 1 : 0;
+        if (matching == 0)
+            continue;
+        int32_t pick = RandomBelow(matching);
+        const TEventType* chosen = nullptr;
+        for (const TEventType& event : events_)
+            if (event.Target == base->Kind->Id && pick-- == 0) {
+                chosen = &event;
+                break;
+            }
+        const TEventOutcome outcome = RollEvent(*chosen);
+        if (outcome.Persons < 0 && game.People < -static_cast<int64_t>(outcome.Persons))
+            continue;
+        game.People = SaturatingAdd(game.People, outcome.Persons);
+        AddResources(game.Stock, outcome.Found);
+        ClampNegatives(game.Stock);
+        base->LifeDays =
+            ClampToInt32(base->LifeDays + static_cast<int64_t>(outcome.Years) * DaysPerYear);
+        if (base->LifeDays < 0) {
+            game.RemoveBase(base);
+            destroyed = SaturatingAdd(destroyed, 1);
+        }
+        services_.ShowInfo(QStringLiteral("Message"), chosen->Message);
+    }
+}
+
+bool TColony::DayTurn() {
+    services_.Sound(QStringLiteral("NewDay"));
+    if (!AskTaxes())
+        return false;
+    const TDayResult day = NextDay(*game_);
+    if (day.SeasonChanged)
+        services_.ShowSeason(game_->Season);
+    int32_t destroyed = day.Destroyed;
+    RunEvents(destroyed);
+    if (destroyed != 0)
+        services_.ShowInfo(QStringLiteral("Destroy"),
+                           QStringLiteral("Одно или несколько строений было разрушено."));
+    if (day.Births != 0)
+        services_.ShowInfo(QStringLiteral("Message"),
+                           QStringLiteral("Родилось: %1 человек.").arg(day.Births));
+    if (day.Departures != 0)
+        services_.ShowInfo(QStringLiteral("Message"),
+                           QStringLiteral("Ушло: %1 человек.").arg(day.Departures));
+    if (day.Homeless)
+        services_.ShowInfo(QStringLiteral("Message"),
+                           QStringLiteral("Люди уходят, потому что им недостаточно мест в домах."));
+    services_.ShowGameState();
+    return true;
+}

@@ -1,0 +1,98 @@
+#pragma once
+
+#include "basetype.h"
+#include "eventtype.h"
+#include "game.h"
+#include "services.h"
+#include "terrain.h"
+
+#include <QChar>
+#include <QString>
+#include <cstdint>
+#include <memory>
+
+// The colony as the player runs it: the colony state with the selected cell,
+// the player's commands on it, the daily turn with its taxes and events, and
+// the status line's rules. It reaches the window only through the window
+// services, so the game plays the same with or without a window.
+class TColony {
+public:
+    static constexpr int32_t ImproveLandPrice = 10999;
+    static constexpr int32_t GestureMoney = 1000000;
+    static constexpr int WeekDays = 7;
+
+    enum class TArrow { Left, Up, Right, Down };
+
+    // Starts a game at once, without showing it: the window shows the state
+    // when it is ready. The catalogue must hold at least one type (TGameError
+    // otherwise); catalogue, events, terrain and services outlive the colony.
+    TColony(const TBaseTypeList& catalogue, const TEventTypeList& events,
+            const TTerrainGrid& terrain, TWindowServices& services, int32_t startColumn,
+            int32_t startRow);
+
+    TGame& Game() { return *game_; }
+    const TGame& Game() const { return *game_; }
+    TWindowServices& Services() { return services_; }
+    const TBaseTypeList& Catalogue() const { return catalogue_; }
+    const TTerrainGrid& Terrain() const { return terrain_; }
+    int32_t SelectedColumn() const { return selColumn_; }
+    int32_t SelectedRow() const { return selRow_; }
+
+    // The new-game command: a fresh colony with the selection on the start
+    // cell; improved land and ruins start afresh.
+    void NewGame(int32_t startColumn, int32_t startRow);
+
+    // The status line: an empty text shows the selected cell's info; a text
+    // beginning with "!" is an error, shown without it after the error sound.
+    void ShowStatus(const QString& text);
+    void ShowCellInfo() { ShowStatus(QString()); }
+    // What the status line shows for a cell: its building or its ground, with
+    // "+ " in front on improved land.
+    QString CellInfo(int32_t column, int32_t row) const;
+
+    // Selects a cell, held at the edge of the grid, scrolls to it and shows
+    // its info; selecting the selected cell again does nothing.
+    void SelectCell(int32_t column, int32_t row);
+    void ArrowKey(TArrow arrow);
+    // The mouse on the map view, in map pixels: a left press selects and
+    // starts a drag, a move while dragging selects, any release ends it.
+    void MouseDown(bool leftButton, int32_t x, int32_t y);
+    void MouseMove(int32_t x, int32_t y);
+    void MouseUp();
+    // A letter typed on the map view; returns whether it was a command key.
+    bool KeyPress(QChar key);
+
+    // The player's commands on the selected cell; each checks before it
+    // changes anything and reports a failure in the status line.
+    void Build(const TBaseType& type);
+    void ImproveLand();
+    void FindWeakest();
+    void Restore();
+    void RestoreAll();
+    void Demolish();
+    void Block();
+    void Market(bool sale);
+    // The new-day and new-week commands; false when a refused tax stopped them.
+    bool NewDay();
+    bool NewWeek();
+    // The hidden gesture on the money icon: right button with Ctrl.
+    void MoneyGesture(bool rightButton, bool ctrl);
+
+    // One turn: warnings, taxes, the colony's day, season, events and the
+    // day's messages. False when a tax was refused and the day did not pass.
+    bool DayTurn();
+
+private:
+    TBase* SelectedBase() const { return game_->BaseAt(selColumn_, selRow_); }
+    bool AskTaxes();
+    void RunEvents(int32_t& destroyed);
+
+    const TBaseTypeList& catalogue_;
+    const TEventTypeList& events_;
+    const TTerrainGrid& terrain_;
+    TWindowServices& services_;
+    std::unique_ptr<TGame> game_;
+    int32_t selColumn_ = 0;
+    int32_t selRow_ = 0;
+    bool dragging_ = false;
+};

@@ -1,0 +1,160 @@
+#include "nextday.h"
+
+#include "game.h"
+#include "numbers.h"
+#include "random.h"
+
+#include <algorithm>
+
+namespace {
+
+constexpr int32_t HealthForBirths = 500;
+constexpr int32_t RareBirthChance = 14560;
+constexpr int32_t BirthChance = 3640;
+constexpr int32_t DepartureChance = 25480;
+
+// True with chance 1/n.
+bool Chance(int32_t n) {
+    return RandomBelow(n) == 0;
+}
+
+void PayUpkeep(TGame& game) {
+    const int64_t cost = static_cast<int64_t>(game.Upkeep) * game.People;
+    if (game.Money >= cost) {
+        game.Money = ClampToInt32(game.Money - cost);
+        if (game.Health < TGame::MaxHealth && game.Money >= cost) {
+            game.Money = ClampToInt32(game.Money - cost);
+            game.Health += 1;
+        }
+    } else {
+        game.Money = 0;
+        game.Health = std::max(game.Health - 1 - RandomBelow(5), 0);
+    }
+}
+
+// Each person of the morning may be born to or leave the colony once; the
+// count does not follow the changes made during the loop.
+void BirthsAndDepartures(TGame& game, TDayResult& result) {
+    const int32_t health = game.Health;
+    const int32_t persons = game.People;
+    for (int32_t i = 0; i < persons; ++i) {
+        if (health >= HealthForBirths &&
+            Chance(health == HealthForBirths ? RareBirthChance : BirthChance)) {
+            game.People = SaturatingAdd(game.People, 1);
+            result.Births = SaturatingAdd(result.Births, 1);
+        }
+        const bool leaves = health < HealthForBirths
+                                ? (health == 0 || Chance(health) || Chance(DepartureChance))
+                                : Chance(DepartureChance);
+        if (leaves) {
+            game.People -= 1;
+            result.Departures += 1;
+        }
+    }
+}
+
+// Wear of one day by the season; improved land wears buildings less.
+int32_t Wear(int season, bool improved) {
+    switch (season) {
+    case ssSummer:
+        return improved && Chance(3) ? 0 : 1;
+    case ssWinter: {
+        const int32_t r = RandomBelow(3);
+        if (improved)
+            return r;
+        return Chance(4) ? r : r + 2;
+    }
+    default:
+        return improved && Chance(5) ? 0 : 1;
+    }
+}
+
+bool HasFoundingBuilding(const TGame& game) {
+    const TBaseType* founder = &game.Catalogue.front();
+    return std::any_of(game.Buildings.begin(), game.Buildings.end(),
+                       [founder](const auto& b) { return b->Kind == founder; });
+}
+
+} // namespace
+
+void Supply(TBase& base, int32_t& free) {
+    base.Status = 0;
+    if (!base.IsWorking())
+        return;
+    TGame& game = *base.Game;
+    if (!Covers(game.Stock, base.Kind->Consume)) {
+        base.Status |= bsLacksGoods;
+        return;
+    }
+    if (base.Kind->NeedWorkers > free) {
+        base.Status |= bsLacksWorkers;
+        return;
+    }
+    free -= base.Kind->NeedWorkers;
+    SubtractResources(game.Stock, base.Kind->Consume);
+}
+
+void DailyWork(TBase& base) {
+    TGame& game = *base.Game;
+    const TBaseType& kind = *base.Kind;
+    const bool improved = game.Cell(base.Column, base.Row).Improved != 0;
+    if (base.BuildDays != 0) {
+        base.BuildDays -= 1;
+        if (base.BuildDays != 0 && improved)
+            base.BuildDays -= 1;
+        return;
+    }
+    if (kind.WorksIn(game.Season) && !base.Blocked && base.Status == 0) {
+        TResources production = kind.Profit;
+        RandomizeResources(production, kind.ProfitRange);
+        AddResources(game.Stock, production);
+    }
+    if (kind.LiveYears == 0)
+        return;
+    base.LifeDays = SaturatingSub(base.LifeDays, Wear(game.Season, improved));
+}
+
+TDayResult NextDay(TGame& game) {
+    TDayResult result;
+    PayUpkeep(game);
+    BirthsAndDepartures(game, result);
+
+    int32_t free = game.People;
+    for (size_t i = game.Buildings.size(); i-- > 0;)
+        Supply(*game.Buildings[i], free);
+    game.Employed = game.People - free;
+
+    for (size_t i = game.Buildings.size(); i-- > 0;) {
+        TBase* base = game.Buildings[i].get();
+        DailyWork(*base);
+        if (base->LifeDays < 0) {
+            game.RemoveBase(base);
+            result.Destroyed += 1;
+        }
+    }
+
+    const int32_t homes = game.TotalHomePlaces();
+    if (game.People > homes) {
+        result.Departures = SaturatingAdd(result.Departures, game.People - homes);
+        game.People = homes;
+        result.Homeless = true;
+    }
+
+    for (int column = 0; column < MapCols; ++column)
+        for (int row = 0; row < MapRows; ++row) {
+            uint8_t& ruins = game.Cell(column, row).Ruins;
+            if (ruins > 0)
+                ruins -= 1;
+        }
+
+    if (!HasFoundingBuilding(game)) {
+        game.Money = 0;
+        ClearResources(game.Stock);
+    }
+
+    const uint8_t oldSeason = game.Season;
+    SetDay(game.Date, game.Date.Day + 1);
+    game.Season = SeasonOfMonth(game.Date.Month);
+    result.SeasonChanged = game.Season != oldSeason;
+    return result;
+}

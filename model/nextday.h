@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstdint>
+
+class TGame;
+class TBase;
+
+// What one day did to the colony, for the messages of the turn.
+struct TDayResult {
+    bool SeasonChanged = false;
+    int32_t Destroyed = 0;
+    bool Homeless = false; // people left for lack of housing
+    int32_t Births = 0;
+    int32_t Departures = 0; // the homeless who left are counted here too
+};
+
+// One day of the colony: upkeep and health, births and departures, workers
+// and goods, construction, production and wear, housing, ruins, the founding
+// building's rule and the date.
+TDayResult NextDay(TGame& game);
+
+// Gives the building its workers and goods for the day if it works and they
+// are there; free is the number of people still without work.
+void Supply(TBase& base, int32_t& free);
+
+// Construction, production and wear of one building for the day.
+void DailyWork(TBase& base);

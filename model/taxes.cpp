@@ -1,0 +1,95 @@
+#include "taxes.h"
+
+#include "colony.h"
+#include "describe.h"
+#include "game.h"
+#include "messages.h"
+#include "numbers.h"
+
+namespace {
+
+constexpr int64_t FirstMainTax = 125000;
+constexpr int MainTaxPeriod = 10;
+
+QString PercentText(int percent, int32_t base, int64_t amount) {
+    return QString::number(percent) + QStringLiteral("% от ") + NumToStr(base) +
+           QStringLiteral(" = ") + NumToStr(amount);
+}
+
+} // namespace
+
+QString TYearlyTaxes::LandText() const {
+    return QString::number(TaxedBuildings) + QStringLiteral(" * ") + NumToStr(LandRate) +
+           QStringLiteral(" = ") + NumToStr(Land);
+}
+
+QString TYearlyTaxes::BuyingText() const {
+    return PercentText(1, Purchases, Buying);
+}
+
+QString TYearlyTaxes::SellingText() const {
+    return PercentText(2, Sales, Selling);
+}
+
+TYearlyTaxes ComputeYearlyTaxes(const TGame& game) {
+    TYearlyTaxes taxes;
+    int64_t taxed = 0;
+    for (const auto& base : game.Buildings)
+        if (!base->Kind->HasStyle(bsNoOccupy))
+            ++taxed;
+    taxes.TaxedBuildings = ClampToInt32(taxed);
+    taxes.Purchases = game.Purchases;
+    taxes.Sales = game.Sales;
+    taxes.Land = taxed * TYearlyTaxes::LandRate;
+    taxes.Buying = static_cast<int64_t>(game.Purchases) / 100;
+    taxes.Selling = static_cast<int64_t>(game.Sales) * 2 / 100;
+    taxes.Total = taxes.Land + taxes.Buying + taxes.Selling + TYearlyTaxes::Ecology +
+                  TYearlyTaxes::Social + TYearlyTaxes::NaturalResources;
+    return taxes;
+}
+
+int64_t MainTaxAmount(int year) {
+    const int k = year - 1890;
+    if (k < MainTaxPeriod || k % MainTaxPeriod != 0)
+        return 0;
+    int64_t amount = FirstMainTax;
+    for (int step = (k - MainTaxPeriod) / MainTaxPeriod; step > 0 && amount < INT32_MAX; --step)
+        amount *= 2;
+    return std::min<int64_t>(amount, INT32_MAX);
+}
+
+TTaxDialog::TTaxDialog(TColony& colony, bool yearly, int64_t amount)
+    : colony_(&colony), yearly_(yearly), amount_(amount) {}
+
+TTaxDialog TTaxDialog::Yearly(TColony& colony) {
+    TTaxDialog dialog(colony, true, 0);
+    dialog.lines_ = ComputeYearlyTaxes(colony.Game());
+    dialog.amount_ = dialog.lines_.Total;
+    return dialog;
+}
+
+TTaxDialog TTaxDialog::Main(TColony& colony, int64_t amount) {
+    return TTaxDialog(colony, false, amount);
+}
+
+QString TTaxDialog::AmountText() const {
+    return NumToStr(amount_);
+}
+
+bool TTaxDialog::Pay() {
+    if (paid_)
+        return true;
+    TGame& game = colony_->Game();
+    if (game.Money < amount_) {
+        colony_->ShowStatus(QString::fromUtf8(Msg::NoMoney));
+        return false;
+    }
+    game.Money = ClampToInt32(game.Money - amount_);
+    if (yearly_) {
+        game.Purchases = 0;
+        game.Sales = 0;
+    }
+    paid_ = true;
+    colony_->Services().ShowResources(true);
+    return true;
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+
+class TColony;
+class TGame;
+
+// The yearly taxes, line by line, as their dialog shows them.
+struct TYearlyTaxes {
+    static constexpr int32_t LandRate = 420;
+    static constexpr int64_t Ecology = 509;
+    static constexpr int64_t Social = 1220;
+    static constexpr int64_t NaturalResources = 2957;
+
+    int32_t TaxedBuildings = 0; // buildings whose type is not "NoOccupy"
+    int32_t Purchases = 0;
+    int32_t Sales = 0;
+    int64_t Land = 0;
+    int64_t Buying = 0;
+    int64_t Selling = 0;
+    int64_t Total = 0;
+
+    QString LandText() const;    // "21 * 420 = 8 820"
+    QString BuyingText() const;  // "1% от 3 908 711 = 39 087"
+    QString SellingText() const; // "2% от 1 000 000 = 20 000"
+};
+
+// The main tax of a year: 125 000 in 1900, doubling every ten years, held at
+// the 32-bit limit; 0 in a year that owes none.
+int64_t MainTaxAmount(int year);
+
+// One tax dialog. The window shows it and sends "Да" to Pay; the daily turn
+// then asks Paid, so a payment refused for lack of money is never taken as
+// paid, however the dialog was closed.
+class TTaxDialog {
+public:
+    // The yearly taxes, computed from the colony as it stands now.
+    static TTaxDialog Yearly(TColony& colony);
+    static TTaxDialog Main(TColony& colony, int64_t amount);
+
+    bool IsYearly() const { return yearly_; }
+    const TYearlyTaxes& Lines() const { return lines_; }
+    int64_t Amount() const { return amount_; }
+    QString AmountText() const;
+
+    // The "Да" button: takes the whole amount, or shows "!Недостаточно денег"
+    // and changes nothing. Returns true when the dialog is to close.
+    bool Pay();
+    bool Paid() const { return paid_; }
+
+private:
+    TTaxDialog(TColony& colony, bool yearly, int64_t amount);
+
+    TColony* colony_;
+    bool yearly_;
+    bool paid_ = false;
+    int64_t amount_;
+    TYearlyTaxes lines_;
+};
+
+// Computes the yearly tax lines of a colony.
+TYearlyTaxes ComputeYearlyTaxes(const TGame& game);
