@@ -1,0 +1,97 @@
+#pragma once
+
+#include <QPoint>
+#include <QRect>
+#include <QWidget>
+#include <cstdint>
+#include <functional>
+
+class QPainter;
+
+// The scrolling view of a large grid of equal cells (the world). It paints
+// nothing of the map itself: through OnPaintBackground and OnPaintCell its
+// owner paints, in world pixels, the background of the part to repaint and
+// then every cell that part touches. Scrolling moves the pixels already shown
+// and repaints only the uncovered strips, so the view never flickers.
+class TvtPlaceBox : public QWidget {
+public:
+    explicit TvtPlaceBox(QWidget* parent = nullptr);
+    ~TvtPlaceBox() override;
+
+    // Pixels scrolled per Ctrl+arrow key; 0 turns key scrolling off.
+    int32_t ArrowsDragInterval = 0;
+    // Right-button drag scrolling.
+    bool MouseDrag = false;
+
+    // Paint the background of a world rectangle on DestCanvas().
+    std::function<void(const QRect& world)> OnPaintBackground;
+    // Paint one cell on DestCanvas(), at world pixels.
+    std::function<void(int32_t col, int32_t row)> OnPaintCell;
+    // The visible part of the world has moved or changed its size.
+    std::function<void()> OnScroll;
+    // Mouse events carry world pixels: the client position plus the origin.
+    std::function<void(Qt::MouseButton, Qt::KeyboardModifiers, QPoint world)> OnMouseDown;
+    std::function<void(Qt::MouseButtons, Qt::KeyboardModifiers, QPoint world)> OnMouseMove;
+    std::function<void(Qt::MouseButton, Qt::KeyboardModifiers, QPoint world)> OnMouseUp;
+    // Every key pressed on the view, before Ctrl+arrow scrolling; accepting
+    // the event marks the key as used.
+    std::function<void(QKeyEvent&)> OnKeyDown;
+
+    void Initialize(int32_t cols, int32_t rows, int32_t cellWidth, int32_t cellHeight);
+    // Moves the origin, kept inside the world, and fires OnScroll when it moved.
+    void SetScreen(int32_t x, int32_t y);
+    // Puts a world pixel at the centre of the view, as far as the world allows.
+    void CenterPoint(int32_t x, int32_t y);
+    void CenterRect(const QRect& world);
+    QPoint GetScreenCenter() const;
+    // Scrolls as little as needed to bring a world rectangle into view.
+    void ShowRect(const QRect& world);
+    QRect ScreenRect() const;
+    QRect RangeRect() const;
+
+    // Mark parts of the view for repainting; nothing is erased first.
+    void UpdateCell(int32_t col, int32_t row);
+    void UpdateRect(const QRect& world);
+    void UpdateImage();
+    // Re-applies the origin's limits after a change of grid or size and repaints all.
+    void UpdateRange();
+
+    // Paints a world rectangle with the owner's events. The painter must
+    // already be translated so that world pixels land in place; an owner may
+    // use it to render any part of the world into a picture of its own.
+    void DestPaint(QPainter& painter, const QRect& world);
+
+    // The painter the paint events draw on; set only while a paint runs.
+    QPainter* DestCanvas() const { return destCanvas_; }
+    QPoint Screen() const { return screen_; }
+    int32_t CellWidth() const { return cellWidth_; }
+    int32_t CellHeight() const { return cellHeight_; }
+    int32_t Cols() const { return cols_; }
+    int32_t Rows() const { return rows_; }
+    bool Dragging() const { return dragging_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    QPoint WorldPoint(const QPointF& client) const;
+    int64_t WorldWidth() const { return static_cast<int64_t>(cellWidth_) * cols_; }
+    int64_t WorldHeight() const { return static_cast<int64_t>(cellHeight_) * rows_; }
+    void EndDrag();
+
+    QPoint dragAnchor_;
+    bool dragging_ = false;
+    QPoint screen_;
+    int32_t cellHeight_ = 25;
+    int32_t cellWidth_ = 25;
+    int32_t cols_ = 10;
+    int32_t rows_ = 10;
+    QPainter* destCanvas_ = nullptr;
+};

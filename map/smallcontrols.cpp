@@ -1,0 +1,306 @@
+#include "map/smallcontrols.h"
+
+#include "resources/imagelist.h"
+
+#include <QDialog>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+
+// A click is a left press and a left release, both inside the control.
+void TrackPress(QMouseEvent* event, bool& pressed) {
+    if (event->button() == Qt::LeftButton) {
+        pressed = true;
+    }
+}
+
+bool IsClickRelease(const QWidget& widget, QMouseEvent* event, bool& pressed) {
+    const bool click = pressed && event->button() == Qt::LeftButton &&
+                       widget.rect().contains(event->position().toPoint());
+    if (event->button() == Qt::LeftButton) {
+        pressed = false;
+    }
+    return click;
+}
+
+} // namespace
+
+// ---- TvtGraphicControl
+
+TvtGraphicControl::TvtGraphicControl(QWidget* parent) : QWidget(parent) {
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void TvtGraphicControl::Click() {
+    if (OnClick) {
+        OnClick();
+    }
+}
+
+void TvtGraphicControl::MouseHover() {
+    if (OnMouseHover) {
+        OnMouseHover();
+    }
+}
+
+void TvtGraphicControl::SetHover(bool hover) {
+    if (hover != hover_) {
+        hover_ = hover;
+        MouseHover();
+    }
+}
+
+void TvtGraphicControl::enterEvent(QEnterEvent* event) {
+    QWidget::enterEvent(event);
+    SetHover(true);
+}
+
+void TvtGraphicControl::leaveEvent(QEvent* event) {
+    QWidget::leaveEvent(event);
+    SetHover(false);
+}
+
+void TvtGraphicControl::mousePressEvent(QMouseEvent* event) {
+    TrackPress(event, pressed_);
+}
+
+void TvtGraphicControl::mouseReleaseEvent(QMouseEvent* event) {
+    if (IsClickRelease(*this, event, pressed_)) {
+        Click();
+    }
+}
+
+// ---- TvtPic
+
+TvtPic::TvtPic(QWidget* parent) : TvtGraphicControl(parent) {
+    resize(32, 32);
+}
+
+void TvtPic::SetImages(const TImageList* images) {
+    images_ = images;
+    if (images_) {
+        resize(images_->Width(), images_->Height());
+    }
+    update();
+}
+
+void TvtPic::SetImageIndex(int32_t index) {
+    if (index != imageIndex_) {
+        imageIndex_ = index;
+        update();
+    }
+}
+
+void TvtPic::SetHoverImageIndex(int32_t index) {
+    if (index != hoverImageIndex_) {
+        hoverImageIndex_ = index;
+        update();
+    }
+}
+
+void TvtPic::MouseHover() {
+    TvtGraphicControl::MouseHover();
+    if (hoverImageIndex_ != -1) {
+        update();
+    }
+}
+
+void TvtPic::paintEvent(QPaintEvent*) {
+    if (!images_) {
+        return;
+    }
+    QPainter painter(this);
+    images_->Draw(painter, 0, 0,
+                  Hover() && hoverImageIndex_ != -1 ? hoverImageIndex_ : imageIndex_);
+}
+
+// ---- TvtButton
+
+TvtButton::TvtButton(const QString& caption, QWidget* parent)
+    : TvtGraphicControl(parent), caption_(caption) {
+    resize(73, 21);
+    setCursor(Qt::PointingHandCursor);
+    WatchWindow();
+}
+
+TvtButton::~TvtButton() {
+    if (watched_) {
+        watched_->removeEventFilter(this);
+    }
+}
+
+void TvtButton::SetCaption(const QString& caption) {
+    if (caption != caption_) {
+        caption_ = caption;
+        update();
+    }
+}
+
+QColor TvtButton::FaceColor(bool isDefault, bool hover) {
+    const int grey = (isDefault ? 0xAE : 0xC0) - (hover ? 0x20 : 0);
+    return QColor(grey, grey, grey);
+}
+
+QColor TvtButton::OutlineColor(bool hover) {
+    return hover ? QColor(Qt::black) : QColor(0x59, 0x59, 0x59);
+}
+
+void TvtButton::Click() {
+    if (!ManualClose) {
+        if (auto* dialog = qobject_cast<QDialog*>(window())) {
+            if (Default) {
+                dialog->done(mrOk);
+            } else if (Cancel) {
+                dialog->done(mrCancel);
+            }
+        }
+    }
+    TvtGraphicControl::Click();
+}
+
+void TvtButton::MouseHover() {
+    update();
+    TvtGraphicControl::MouseHover();
+}
+
+void TvtButton::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QColor face = FaceColor(Default, Hover());
+    painter.setPen(OutlineColor(Hover()));
+    painter.setBrush(face);
+    // A rounded rectangle with corner ellipses of 4 x 4 pixels, outline included.
+    painter.drawRoundedRect(QRect(0, 0, width() - 1, height() - 1), 2, 2);
+    if (caption_.isEmpty()) {
+        return;
+    }
+    const QFontMetrics metrics(font());
+    const int x = (width() - metrics.horizontalAdvance(caption_)) / 2;
+    const int y = (height() - metrics.height()) / 2;
+    painter.setPen(palette().color(QPalette::ButtonText));
+    painter.drawText(x, y + metrics.ascent(), caption_);
+}
+
+bool TvtButton::event(QEvent* event) {
+    if (event->type() == QEvent::ParentChange) {
+        WatchWindow();
+    }
+    return TvtGraphicControl::event(event);
+}
+
+// The window sees Enter and Escape after its focused control has passed them
+// on, and before a dialog turns Escape into its own rejection.
+void TvtButton::WatchWindow() {
+    QWidget* target = window();
+    if (target == watched_) {
+        return;
+    }
+    if (watched_) {
+        watched_->removeEventFilter(this);
+    }
+    watched_ = target;
+    if (watched_ && watched_ != this) {
+        watched_->installEventFilter(this);
+    }
+}
+
+bool TvtButton::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != watched_.data() || event->type() != QEvent::KeyPress || !isEnabled() ||
+        !isVisibleTo(watched_)) {
+        return false;
+    }
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    const bool escape = key->key() == Qt::Key_Escape;
+    const auto held =
+        key->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+    if (held != Qt::NoModifier || !((Default && enter) || (Cancel && escape))) {
+        return false;
+    }
+    Click();
+    return true;
+}
+
+// ---- TvtNarw
+
+TvtNarw::TvtNarw(QWidget* parent) : TvtGraphicControl(parent) {
+    resize(125, 1);
+}
+
+void TvtNarw::SetStyle(TNarwStyle style) {
+    if (style != style_) {
+        style_ = style;
+        update();
+    }
+}
+
+void TvtNarw::SetColor(QColor colour) {
+    if (colour != color_) {
+        color_ = colour;
+        update();
+    }
+}
+
+void TvtNarw::paintEvent(QPaintEvent*) {
+    if (style_ == nsSpace) {
+        return;
+    }
+    QPainter painter(this);
+    int w = width();
+    int h = height();
+    if (w > 1 && h > 1 && style_ == nsLine) {
+        // The outline of the whole control, one pixel wide.
+        painter.fillRect(QRect(0, 0, w, 1), color_);
+        painter.fillRect(QRect(0, h - 1, w, 1), color_);
+        painter.fillRect(QRect(0, 0, 1, h), color_);
+        painter.fillRect(QRect(w - 1, 0, 1, h), color_);
+        --w;
+        --h;
+    }
+    // A one-pixel-thin line is filled; so is a filled bar, and the corner of
+    // a two-pixel outline.
+    if (w == 1 || h == 1 || style_ == nsFill) {
+        painter.fillRect(QRect(0, 0, w, h), color_);
+    }
+}
+
+// ---- TvtGyperLabel
+
+TvtGyperLabel::TvtGyperLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+    setCursor(Qt::PointingHandCursor);
+    setTextFormat(Qt::PlainText);
+    QPalette colours = palette();
+    colours.setColor(QPalette::WindowText, Qt::blue);
+    setPalette(colours);
+}
+
+void TvtGyperLabel::SetUnderline(bool underline) {
+    // Under the mouse the text is underlined and nothing else; otherwise plain.
+    QFont face = font();
+    face.setBold(false);
+    face.setItalic(false);
+    face.setStrikeOut(false);
+    face.setUnderline(underline);
+    setFont(face);
+}
+
+void TvtGyperLabel::enterEvent(QEnterEvent* event) {
+    QLabel::enterEvent(event);
+    SetUnderline(true);
+}
+
+void TvtGyperLabel::leaveEvent(QEvent* event) {
+    QLabel::leaveEvent(event);
+    SetUnderline(false);
+}
+
+void TvtGyperLabel::mousePressEvent(QMouseEvent* event) {
+    TrackPress(event, pressed_);
+}
+
+void TvtGyperLabel::mouseReleaseEvent(QMouseEvent* event) {
+    if (IsClickRelease(*this, event, pressed_) && OnClick) {
+        OnClick();
+    }
+}

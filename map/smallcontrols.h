@@ -1,0 +1,143 @@
+#pragma once
+
+#include <QColor>
+#include <QLabel>
+#include <QPointer>
+#include <QWidget>
+#include <cstdint>
+#include <functional>
+
+class TImageList;
+
+// Modal results of the game's dialogs; anything else counts as neither.
+enum TModalResult : int {
+    mrNone = 0,
+    mrOk = 1,
+    mrCancel = 2,
+};
+
+// A light drawn control that knows whether the mouse is over it and reports
+// clicks: a left press and release inside it.
+class TvtGraphicControl : public QWidget {
+public:
+    explicit TvtGraphicControl(QWidget* parent = nullptr);
+
+    std::function<void()> OnClick;
+    // The mouse has come over the control or left it.
+    std::function<void()> OnMouseHover;
+
+    bool Hover() const { return hover_; }
+    virtual void Click();
+
+protected:
+    // Called whenever the hover flag changes; descendants repaint here.
+    virtual void MouseHover();
+
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void SetHover(bool hover);
+
+    bool hover_ = false;
+    bool pressed_ = false;
+};
+
+// A picture from an image list, with another one while the mouse is over it.
+class TvtPic : public TvtGraphicControl {
+public:
+    explicit TvtPic(QWidget* parent = nullptr);
+
+    // The list must outlive the control; none draws nothing.
+    void SetImages(const TImageList* images);
+    const TImageList* Images() const { return images_; }
+    void SetImageIndex(int32_t index);
+    int32_t ImageIndex() const { return imageIndex_; }
+    // -1: the same picture under the mouse.
+    void SetHoverImageIndex(int32_t index);
+    int32_t HoverImageIndex() const { return hoverImageIndex_; }
+
+protected:
+    void MouseHover() override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    const TImageList* images_ = nullptr;
+    int32_t imageIndex_ = 0;
+    int32_t hoverImageIndex_ = -1;
+};
+
+// A flat drawn push button. Default presses it with Enter and gives the OK
+// result, Cancel with Escape and the cancel result; ManualClose leaves the
+// dialog's result to the click handler.
+class TvtButton : public TvtGraphicControl {
+public:
+    explicit TvtButton(const QString& caption = QString(), QWidget* parent = nullptr);
+    ~TvtButton() override;
+
+    bool Default = false;
+    bool Cancel = false;
+    bool ManualClose = false;
+
+    void SetCaption(const QString& caption);
+    QString Caption() const { return caption_; }
+
+    void Click() override;
+
+    static QColor FaceColor(bool isDefault, bool hover);
+    static QColor OutlineColor(bool hover);
+
+protected:
+    void MouseHover() override;
+    void paintEvent(QPaintEvent* event) override;
+    bool event(QEvent* event) override;
+    // Enter and Escape offered to the window before its focused control.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void WatchWindow();
+
+    QString caption_;
+    QPointer<QWidget> watched_;
+};
+
+enum TNarwStyle { nsSpace, nsLine, nsFill };
+
+// A thin line, an outline or a filled bar in one colour.
+class TvtNarw : public TvtGraphicControl {
+public:
+    explicit TvtNarw(QWidget* parent = nullptr);
+
+    void SetStyle(TNarwStyle style);
+    TNarwStyle Style() const { return style_; }
+    void SetColor(QColor colour);
+    QColor Color() const { return color_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    TNarwStyle style_ = nsLine;
+    QColor color_ = Qt::black;
+};
+
+// A blue text label that underlines itself under the mouse, used as a link.
+class TvtGyperLabel : public QLabel {
+public:
+    explicit TvtGyperLabel(const QString& text = QString(), QWidget* parent = nullptr);
+
+    std::function<void()> OnClick;
+
+protected:
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void SetUnderline(bool underline);
+
+    bool pressed_ = false;
+};
