@@ -1,0 +1,279 @@
+#include "simulator.h"
+
+#include "model/describe.h"
+#include "model/gamedate.h"
+#include "model/inifile.h"
+#include "model/market.h"
+#include "model/taxes.h"
+
+#include <optional>
+
+namespace {
+
+std::optional<int32_t> Number(const QString& text, int64_t low, int64_t high) {
+    const std::optional<int32_t> value = ParseInteger(text);
+    if (!value || *value < low || *value > high)
+        return std::nullopt;
+    return value;
+}
+
+std::optional<int32_t> Column(const QString& text) {
+    return Number(text, 0, MapCols - 1);
+}
+
+std::optional<int32_t> Row(const QString& text) {
+    return Number(text, 0, MapRows - 1);
+}
+
+// "D.M.YYYY" as a day of the calendar.
+std::optional<TGameDate> ParseDate(const QString& text) {
+    const QStringList parts = text.split(QLatin1Char('.'));
+    if (parts.size() != 3)
+        return std::nullopt;
+    const std::optional<int32_t> year = Number(parts[2], 1, UINT16_MAX);
+    const std::optional<int32_t> month = Number(parts[1], 1, 12);
+    if (!year || !month)
+        return std::nullopt;
+    const std::optional<int32_t> day = Number(parts[0], 1, DaysInMonth(*year, *month));
+    if (!day)
+        return std::nullopt;
+    TGameDate date;
+    date.Year = static_cast<uint16_t>(*year);
+    date.Month = static_cast<int8_t>(*month);
+    date.Day = static_cast<int8_t>(*day);
+    return date;
+}
+
+} // namespace
+
+TSimulator::TSimulator(const TBaseTypeList& catalogue, const TEventTypeList& events,
+                       const TTerrainGrid& terrain, int32_t startColumn, int32_t startRow,
+                       std::ostream& out, std::ostream& err)
+    : catalogue_(catalogue), startColumn_(startColumn), startRow_(startRow), out_(out), err_(err),
+      colony_(catalogue, events, terrain, *this, startColumn, startRow) {}
+
+void TSimulator::Print(const QString& line) {
+    out_ << line.toStdString() << '\n';
+}
+
+void TSimulator::Sound(const QString& name) {
+    Print(QStringLiteral("sound ") + name);
+}
+
+void TSimulator::ShowStatus(const QString& text) {
+    Print(QStringLiteral("status ") + text);
+}
+
+void TSimulator::ShowInfo(const QString& sound, const QString& text) {
+    Print(QStringLiteral("info ") + sound + QLatin1Char(' ') + text);
+    Sound(sound);
+    Sound(QStringLiteral("Button"));
+}
+
+void TSimulator::ShowSeason(int season) {
+    Print(QStringLiteral("season ") + SeasonName(season));
+    Sound(QStringLiteral("Season"));
+    Sound(QStringLiteral("Button"));
+}
+
+void TSimulator::AnswerTax(TTaxDialog& dialog) {
+    Sound(QStringLiteral("Nalog"));
+    // "Да" once; a dialog still open for lack of money is then refused.
+    if (payTaxes_)
+        dialog.Pay();
+    Print(dialog.Paid() ? QStringLiteral("paid") : QStringLiteral("refused"));
+}
+
+void TSimulator::RunYearlyTaxes(TTaxDialog& dialog) {
+    Print(QStringLiteral("taxes ") + QString::number(dialog.Amount()));
+    AnswerTax(dialog);
+}
+
+void TSimulator::RunMainTax(TTaxDialog& dialog) {
+    Print(QStringLiteral("maintax ") + QString::number(dialog.Amount()));
+    AnswerTax(dialog);
+}
+
+void TSimulator::RunMarket(TMarketDialog& dialog) {
+    for (int good = 0; good < GoodsCount && good < marketTokens_.size(); ++good)
+        if (marketTokens_[good] != QLatin1String("_"))
+            dialog.SetFieldText(good, marketTokens_[good]);
+    Print(QStringLiteral("caption ") + dialog.Caption());
+    if (dialog.Ok() != TMarketDialog::TReply::Close)
+        dialog.Cancel();
+    Print(dialog.Done() ? QStringLiteral("market ok") : QStringLiteral("market cancel"));
+}
+
+const TBaseType* TSimulator::TypeById(const QString& id) const {
+    for (const TBaseType& type : catalogue_)
+        if (type.Id == id)
+            return &type;
+    return nullptr;
+}
+
+QString TSimulator::StateLine() const {
+    const TGame& game = colony_.Game();
+    QStringList stock;
+    for (int good = 0; good < GoodsCount; ++good)
+        stock << QString::number(game.Stock[good]);
+    return QStringLiteral("state date=%1.%2.%3 season=%4 money=%5 people=%6 health=%7 "
+                          "employed=%8 homes=%9 work=%10 unemployed=%11 stock=%12 "
+                          "buildings=%13 purchases=%14 sales=%15")
+        .arg(QString::number(game.Date.Day), QString::number(game.Date.Month),
+             QString::number(game.Date.Year), QString::number(game.Season),
+             QString::number(game.Money), QString::number(game.People),
+             QString::number(game.Health), QString::number(game.Employed),
+             QString::number(game.TotalHomePlaces()))
+        .arg(QString::number(game.TotalWorkPlaces()), QString::number(game.Unemployed()),
+             stock.join(QLatin1Char(',')), QString::number(game.Buildings.size()),
+             QString::number(game.Purchases), QString::number(game.Sales));
+}
+
+QString TSimulator::BaseLine(int32_t column, int32_t row) const {
+    const TBase* base = colony_.Game().BaseAt(column, row);
+    if (!base)
+        return QStringLiteral("base none");
+    return QStringLiteral("base %1 build=%2 life=%3 blocked=%4 status=%5")
+        .arg(base->Kind->Id, QString::number(base->BuildDays), QString::number(base->LifeDays),
+             QString::number(base->Blocked ? 1 : 0), QString::number(base->Status));
+}
+
+void TSimulator::Execute(const QString& line) {
+    const QString command = line.trimmed();
+    if (command.isEmpty() || command.startsWith(QLatin1Char('#')))
+        return;
+    if (!Run(command.split(QLatin1Char(' '), Qt::SkipEmptyParts)))
+        err_ << "unknown: " << command.toStdString() << '\n';
+}
+
+bool TSimulator::Run(const QStringList& words) {
+    const QString& name = words.front();
+    const qsizetype count = words.size();
+    if (count == 1) {
+        if (name == QLatin1String("improve"))
+            colony_.ImproveLand();
+        else if (name == QLatin1String("find"))
+            colony_.FindWeakest();
+        else if (name == QLatin1String("restore"))
+            colony_.Restore();
+        else if (name == QLatin1String("restoreall"))
+            colony_.RestoreAll();
+        else if (name == QLatin1String("demolish"))
+            colony_.Demolish();
+        else if (name == QLatin1String("block"))
+            colony_.Block();
+        else if (name == QLatin1String("day"))
+            colony_.NewDay();
+        else if (name == QLatin1String("week"))
+            colony_.NewWeek();
+        else if (name == QLatin1String("gesture"))
+            colony_.MoneyGesture(true, true);
+        else if (name == QLatin1String("newgame"))
+            colony_.NewGame(startColumn_, startRow_);
+        else if (name == QLatin1String("state"))
+            Print(StateLine());
+        else
+            return false;
+        return true;
+    }
+    if (count == 2) {
+        if (name == QLatin1String("build") || name == QLatin1String("hint")) {
+            const TBaseType* type = TypeById(words[1]);
+            if (!type)
+                return false;
+            if (name == QLatin1String("build"))
+                colony_.Build(*type);
+            else
+                Print(QStringLiteral("hint ") +
+                      QString(BaseHint(*type)).replace(QLatin1Char('\n'), QStringLiteral("\\n")));
+            return true;
+        }
+        if (name == QLatin1String("days")) {
+            const std::optional<int32_t> days = Number(words[1], 0, INT32_MAX);
+            if (!days)
+                return false;
+            for (int32_t day = 0; day < *days && colony_.NewDay(); ++day) {
+            }
+            return true;
+        }
+        if (name == QLatin1String("pay") &&
+            (words[1] == QLatin1String("yes") || words[1] == QLatin1String("no"))) {
+            payTaxes_ = words[1] == QLatin1String("yes");
+            return true;
+        }
+        return false;
+    }
+    if (count == 3 && (name == QLatin1String("select") || name == QLatin1String("cell") ||
+                       name == QLatin1String("base"))) {
+        const std::optional<int32_t> column = Column(words[1]);
+        const std::optional<int32_t> row = Row(words[2]);
+        if (!column || !row)
+            return false;
+        if (name == QLatin1String("select")) {
+            colony_.MouseDown(true, *column * CellSize, *row * CellSize);
+            colony_.MouseUp();
+        } else if (name == QLatin1String("cell")) {
+            Print(QStringLiteral("cell ") + colony_.CellInfo(*column, *row));
+        } else {
+            Print(BaseLine(*column, *row));
+        }
+        return true;
+    }
+    if (count == 1 + GoodsCount &&
+        (name == QLatin1String("sell") || name == QLatin1String("buy"))) {
+        marketTokens_ = words.mid(1);
+        colony_.Market(name == QLatin1String("sell"));
+        marketTokens_.clear();
+        return true;
+    }
+    if (name == QLatin1String("set"))
+        return RunSet(words);
+    return false;
+}
+
+bool TSimulator::RunSet(const QStringList& words) {
+    TGame& game = colony_.Game();
+    const qsizetype count = words.size();
+    if (count < 3)
+        return false;
+    const QString& what = words[1];
+    if (count == 3 && what == QLatin1String("date")) {
+        const std::optional<TGameDate> date = ParseDate(words[2]);
+        if (!date)
+            return false;
+        game.Date = *date;
+        game.Season = SeasonOfMonth(date->Month);
+        return true;
+    }
+    if (count == 3) {
+        int32_t* field = what == QLatin1String("money")    ? &game.Money
+                         : what == QLatin1String("people") ? &game.People
+                         : what == QLatin1String("health") ? &game.Health
+                                                           : nullptr;
+        const int32_t high = field == &game.Health ? TGame::MaxHealth : INT32_MAX;
+        const std::optional<int32_t> value = Number(words[2], 0, high);
+        if (!field || !value)
+            return false;
+        *field = *value;
+        return true;
+    }
+    if (count == 4 && what == QLatin1String("stock")) {
+        const std::optional<int32_t> good = Number(words[2], 0, GoodsCount - 1);
+        const std::optional<int32_t> value = Number(words[3], INT32_MIN, INT32_MAX);
+        if (!good || !value)
+            return false;
+        game.Stock[*good] = *value;
+        return true;
+    }
+    if (count == 5 && what == QLatin1String("life")) {
+        const std::optional<int32_t> column = Column(words[2]);
+        const std::optional<int32_t> row = Row(words[3]);
+        const std::optional<int32_t> value = Number(words[4], INT32_MIN, INT32_MAX);
+        TBase* base = column && row ? game.BaseAt(*column, *row) : nullptr;
+        if (!base || !value)
+            return false;
+        base->LifeDays = *value;
+        return true;
+    }
+    return false;
+}

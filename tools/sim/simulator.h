@@ -1,0 +1,61 @@
+#pragma once
+
+#include "model/colony.h"
+#include "model/services.h"
+
+#include <QString>
+#include <QStringList>
+#include <ostream>
+
+// The colony without a window: runs the game's rules on commands read one per
+// line, and prints every call that the rules make on the window as one line.
+class TSimulator : public TWindowServices {
+public:
+    // The catalogues and the terrain outlive the simulator; the catalogue
+    // must not be empty.
+    TSimulator(const TBaseTypeList& catalogue, const TEventTypeList& events,
+               const TTerrainGrid& terrain, int32_t startColumn, int32_t startRow,
+               std::ostream& out, std::ostream& err);
+
+    // Runs one line of input. Blank lines and comments do nothing; an unknown
+    // or malformed command is reported on the error stream.
+    void Execute(const QString& line);
+
+    TColony& Colony() { return colony_; }
+
+    void Sound(const QString& name) override;
+    void ShowStatus(const QString& text) override;
+    void ShowResources(bool) override {}
+    void ShowGameState() override {}
+    void ShowInfo(const QString& sound, const QString& text) override;
+    void ShowSeason(int season) override;
+    void RunYearlyTaxes(TTaxDialog& dialog) override;
+    void RunMainTax(TTaxDialog& dialog) override;
+    void RunMarket(TMarketDialog& dialog) override;
+    void UpdateCell(int, int) override {}
+    void UpdateImage() override {}
+    void UpdatePlan() override {}
+    void ShowRect(const QRect&) override {}
+    void StepSelection() override {}
+    void RepaintWindow() override {}
+    void SetBusy(bool) override {}
+
+private:
+    // Runs a parsed command; false when it is unknown or malformed.
+    bool Run(const QStringList& words);
+    bool RunSet(const QStringList& words);
+    void Print(const QString& line);
+    void AnswerTax(TTaxDialog& dialog);
+    QString StateLine() const;
+    QString BaseLine(int32_t column, int32_t row) const;
+    const TBaseType* TypeById(const QString& id) const;
+
+    const TBaseTypeList& catalogue_;
+    int32_t startColumn_;
+    int32_t startRow_;
+    std::ostream& out_;
+    std::ostream& err_;
+    TColony colony_;
+    bool payTaxes_ = true;
+    QStringList marketTokens_;
+};
