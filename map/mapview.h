@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QPoint>
+#include <QPointer>
+#include <QRect>
+#include <QTimer>
+#include <cstdint>
+
+class QPainter;
+class TBase;
+class TDM;
+class TEarth;
+class TGame;
+class TvtPlaceBox;
+class TvtPlan;
+
+// The main window's side of the map view: paints the scene, the terrain
+// decorations, ruins, improved land, buildings with their state icons and the
+// animated frame of the selected cell into the place box, and the colony's
+// marks into the overview plan. It attaches itself to the place box's paint
+// events for its whole life.
+class TMapView {
+public:
+    TMapView(TvtPlaceBox& placeBox, TEarth& earth, const TDM& images);
+    ~TMapView();
+    TMapView(const TMapView&) = delete;
+    TMapView& operator=(const TMapView&) = delete;
+
+    // The colony shown; none before the first game. Repaints the whole view.
+    void SetGame(const TGame* game);
+    const TGame* Game() const { return game_; }
+
+    // Moves the selection to a cell of the grid: the old cell loses its frame
+    // at the next paint, and the frame appears on the new one at once.
+    void SetSelection(QPoint cell);
+    QPoint Selection() const { return selection_; }
+
+    // Draws the colony's marks on the plan, and later the map picture into it.
+    void AttachPlan(TvtPlan& plan);
+
+    // The place box's paint events, in world pixels.
+    void pb1PaintBackground(const QRect& world);
+    void pb1PaintCell(int32_t col, int32_t row);
+    void DrawBase(const TBase& base, QPainter& painter, int32_t x, int32_t y) const;
+    void DrawSelection(QPainter& painter, int32_t x, int32_t y) const;
+    // One step of the selection animation.
+    void tmSelectTimer();
+    // The plan's marks: red squares for buildings shown on the overview, flames
+    // for worn ones.
+    void PlanPaint(QPainter& painter) const;
+    // Paints the scene's overview shapes into the plan's background picture.
+    void DrawPlanBack(TvtPlan& plan);
+
+    // The frame of the selection animation shown now, 0..11.
+    int SelectionFrame = 0;
+    // Steps the selection animation every 55 ms from construction on.
+    QTimer tmSelect;
+
+    // A building within this many days of its end shows the flames.
+    static constexpr int32_t WornDays = 60;
+
+private:
+    TvtPlaceBox& placeBox_;
+    TEarth& earth_;
+    const TDM& images_;
+    QPointer<TvtPlan> plan_;
+    const TGame* game_ = nullptr;
+    QPoint selection_;
+};
