@@ -30,6 +30,9 @@ private:
     uint8_t bits_ = 0;
 };
 
+// A value moved to the nearest multiple of a positive step.
+int32_t SnapValue(int32_t value, int32_t step);
+
 // Paint modes: normal, selected, outline with the painter's own pen and
 // brush, and the overview map.
 enum TPaintMode { pmNormal = 0, pmSelected = 1, pmOutline = 2, pmPlan = 3 };

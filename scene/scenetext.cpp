@@ -1,0 +1,331 @@
+#include "scene/scenetext.h"
+
+#include "model/inifile.h"
+#include "model/numbers.h"
+#include "scene/items.h"
+
+#include <QLocale>
+#include <QStringTokenizer>
+#include <cmath>
+
+void TPropList::Add(QString key, QString value) {
+    entries_.emplace_back(std::move(key), std::move(value));
+}
+
+QString TPropList::Value(QStringView key) const {
+    for (const auto& [k, v] : entries_)
+        if (key.compare(k, Qt::CaseInsensitive) == 0)
+            return v;
+    return {};
+}
+
+namespace {
+
+bool IsSeparator(QChar c) {
+    return c == u' ' || c == u'\r' || c == u'\n';
+}
+
+bool IsWordChar(QChar c) {
+    const char16_t u = c.unicode();
+    return (u >= u'A' && u <= u'Z') || (u >= u'a' && u <= u'z') || u == u'_';
+}
+
+// The scanner of one scene text. Pos is the next character to look at.
+class TSceneScanner {
+public:
+    explicit TSceneScanner(QStringView text) : text_(text) {}
+
+    void Run(TSamlineList& list) {
+        qsizetype from = 0;
+        TPropList props;
+        while (true) {
+            const qsizetype open = text_.indexOf(u'<', from);
+            if (open < 0)
+                return;
+            pos_ = open + 1;
+            QString keyword;
+            props.Clear();
+            ReadTag(keyword, props);
+            if (!keyword.isEmpty() && list.OnCreateItem) {
+                if (TSamline* item = list.OnCreateItem(keyword)) {
+                    item->ReadProps(props);
+                    list.Add(item);
+                }
+            }
+            // The character that ended the tag is never the start of a new one.
+            from = pos_ + 1;
+        }
+    }
+
+private:
+    void ReadTag(QString& keyword, TPropList& props) {
+        const qsizetype size = text_.size();
+        while (true) {
+            while (pos_ < size && IsSeparator(text_[pos_]))
+                ++pos_;
+            const qsizetype start = pos_;
+            while (pos_ < size && IsWordChar(text_[pos_]))
+                ++pos_;
+            if (pos_ == start)
+                return;
+            const QStringView word = text_.sliced(start, pos_ - start);
+            if (pos_ < size && text_[pos_] == u'=') {
+                QString value = ReadValue();
+                if (!value.isEmpty())
+                    props.Add(word.toString(), std::move(value));
+            } else if (keyword.isEmpty()) {
+                keyword = word.toString().toUpper();
+            }
+        }
+    }
+
+    // Reads the value after the "=" the scanner stands on.
+    QString ReadValue() {
+        const qsizetype size = text_.size();
+        const qsizetype first = pos_ + 1;
+        if (first < size && text_[first] == u'"') {
+            QString value;
+            qsizetype from = first + 1;
+            while (true) {
+                const qsizetype quote = text_.indexOf(u'"', from);
+                if (quote < 0) {
+                    value += text_.sliced(from);
+                    pos_ = size;
+                    return value;
+                }
+                value += text_.sliced(from, quote - from);
+                if (quote + 1 < size && text_[quote + 1] == u'"') {
+                    value += u'"';
+                    from = quote + 2;
+                    continue;
+                }
+                pos_ = quote + 1;
+                return value;
+            }
+        }
+        for (qsizetype i = first; i < size; ++i) {
+            const QChar c = text_[i];
+            if (IsSeparator(c) || c == u'>') {
+                pos_ = i;
+                return text_.sliced(first, i - first).toString();
+            }
+        }
+        // A value that runs into the end of the text has no delimiter and is
+        // dropped.
+        pos_ = size;
+        return {};
+    }
+
+    QStringView text_;
+    qsizetype pos_ = 0;
+};
+
+struct TNamedColor {
+    const char16_t* Name;
+    TColor Value;
+};
+
+// The sixteen colour names; values with red in the low byte.
+constexpr TNamedColor ColorNames[] = {
+    {u"black", 0x000000},  {u"maroon", 0x000080},  {u"green", 0x008000}, {u"olive", 0x008080},
+    {u"navy", 0x800000},   {u"purple", 0x800080},  {u"teal", 0x808000},  {u"gray", 0x808080},
+    {u"silver", 0xC0C0C0}, {u"red", 0x0000FF},     {u"lime", 0x00FF00},  {u"yellow", 0x00FFFF},
+    {u"blue", 0xFF0000},   {u"fuchsia", 0xFF00FF}, {u"aqua", 0xFFFF00},  {u"white", 0xFFFFFF},
+};
+
+int HexDigit(QChar c) {
+    const char16_t u = c.unicode();
+    if (u >= u'0' && u <= u'9')
+        return u - u'0';
+    if (u >= u'A' && u <= u'F')
+        return u - u'A' + 10;
+    if (u >= u'a' && u <= u'f')
+        return u - u'a' + 10;
+    return -1;
+}
+
+QLocale WritingLocale() {
+    QLocale locale;
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    return locale;
+}
+
+} // namespace
+
+void ParseScene(TSamlineList& list, QStringView text) {
+    TSceneScanner(text).Run(list);
+}
+
+bool ReadStringProp(const TPropList& props, QStringView key, QString& target) {
+    target = props.Value(key);
+    return !target.isEmpty();
+}
+
+bool ReadIntProp(const TPropList& props, QStringView key, int32_t& target) {
+    const auto value = ParseInteger(props.Value(key));
+    if (!value)
+        return false;
+    target = *value;
+    return true;
+}
+
+bool ReadFloatProp(const TPropList& props, QStringView key, float& target) {
+    return TextToFloat(props.Value(key), target);
+}
+
+bool ReadColorProp(const TPropList& props, QStringView key, TColor& target) {
+    return TextToColor(props.Value(key), target);
+}
+
+void WriteRawProp(QString& text, QStringView key, QStringView value) {
+    text += u' ';
+    text += key;
+    text += u'=';
+    text += value;
+}
+
+void WriteStringProp(QString& text, QStringView key, const QString& value) {
+    WriteRawProp(text, key, QuotedIfNeeded(value));
+}
+
+void WriteIntProp(QString& text, QStringView key, int64_t value) {
+    WriteRawProp(text, key, QString::number(value));
+}
+
+void WriteFloatProp(QString& text, QStringView key, float value) {
+    WriteRawProp(text, key, FloatToText(value));
+}
+
+void WriteColorProp(QString& text, QStringView key, TColor value) {
+    WriteRawProp(text, key, ColorToText(value));
+}
+
+bool TextToFloat(const QString& text, float& value) {
+    if (text.isEmpty())
+        return false;
+    bool ok = false;
+    double number = QLocale().toDouble(text, &ok);
+    if (!ok)
+        number = QLocale::c().toDouble(text, &ok);
+    if (!ok || !std::isfinite(number) || std::fabs(number) > 3.0e38)
+        return false;
+    value = static_cast<float>(number);
+    return true;
+}
+
+QString FloatToText(float value) {
+    // Seven significant digits are what a 32-bit float holds.
+    return WritingLocale().toString(static_cast<double>(value), 'g', 7);
+}
+
+bool TextToColor(const QString& text, TColor& color) {
+    if (text.size() == 7 && text[0] == u'#') {
+        TColor rgb = 0;
+        for (int i = 1; i < 7; ++i) {
+            const int digit = HexDigit(text[i]);
+            if (digit < 0)
+                return false;
+            rgb = rgb << 4 | static_cast<TColor>(digit);
+        }
+        // #RRGGBB holds red first; the colour keeps red in the low byte.
+        color = (rgb >> 16 & 0xFF) | (rgb & 0xFF00) | (rgb & 0xFF) << 16;
+        return true;
+    }
+    const QString lower = text.toLower();
+    for (const TNamedColor& named : ColorNames) {
+        if (lower == QStringView(named.Name)) {
+            color = named.Value;
+            return true;
+        }
+    }
+    return false;
+}
+
+QString ColorToText(TColor color) {
+    color &= 0xFFFFFF;
+    for (const TNamedColor& named : ColorNames)
+        if (named.Value == color)
+            return QString::fromUtf16(named.Name);
+    return QStringLiteral("#%1%2%3")
+        .arg(color & 0xFF, 2, 16, QChar(u'0'))
+        .arg(color >> 8 & 0xFF, 2, 16, QChar(u'0'))
+        .arg(color >> 16 & 0xFF, 2, 16, QChar(u'0'))
+        .toUpper();
+}
+
+void SplitWords(const QString& text, QStringList& words) {
+    for (QStringView word : QStringTokenizer(text, u',')) {
+        if (word.isEmpty())
+            return;
+        words.append(word.toString());
+    }
+}
+
+QString JoinWords(const QStringList& words) {
+    QString text = words.join(u',');
+    qsizetype blanks = 0;
+    while (blanks < text.size() && text[blanks] == u' ')
+        ++blanks;
+    return text.mid(blanks);
+}
+
+namespace {
+
+// One coordinate of a point list: relative to the previous point's when it
+// has two or more characters and starts with a sign.
+int32_t PointCoordinate(QStringView text, int32_t previous) {
+    const int64_t number = ParseInteger(text).value_or(0);
+    const bool relative = text.size() >= 2 && (text[0] == u'+' || text[0] == u'-');
+    return relative ? ClampToInt32(previous + number) : static_cast<int32_t>(number);
+}
+
+} // namespace
+
+std::vector<QPoint> TextToPoints(QStringView text) {
+    std::vector<QPoint> points;
+    QPoint previous(0, 0);
+    qsizetype pos = 0;
+    while (true) {
+        const qsizetype colon = text.indexOf(u':', pos);
+        // A ":" in the last position starts no pair.
+        if (colon < 0 || colon == text.size() - 1)
+            return points;
+        qsizetype comma = text.indexOf(u',', colon + 1);
+        if (comma < 0)
+            comma = text.size();
+        const int32_t x = PointCoordinate(text.sliced(pos, colon - pos), previous.x());
+        const int32_t y = PointCoordinate(text.sliced(colon + 1, comma - colon - 1), previous.y());
+        previous = QPoint(x, y);
+        points.push_back(previous);
+        pos = comma + 1;
+        if (pos >= text.size())
+            return points;
+    }
+}
+
+QString PointsToText(const std::vector<QPoint>& points) {
+    QString text;
+    for (const QPoint& p : points) {
+        if (!text.isEmpty())
+            text += u',';
+        text += QString::number(p.x());
+        text += u':';
+        text += QString::number(p.y());
+    }
+    return text;
+}
+
+QString QuotedIfNeeded(const QString& value) {
+    bool needed = false;
+    for (QChar c : value) {
+        if (c.unicode() <= 32 || c == u'"' || c == u'<' || c == u'>') {
+            needed = true;
+            break;
+        }
+    }
+    if (!needed)
+        return value;
+    QString quoted = value;
+    quoted.replace(u'"', QStringLiteral("\"\""));
+    return u'"' + quoted + u'"';
+}
