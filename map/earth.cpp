@@ -29,12 +29,7 @@ void TEarth::LoadEarth(const QString& name, const QString& folder) {
 
     Scene.LoadFromFile(MapFilePath(folder, name, QStringLiteral(".WLL")));
     // Centre the scene in the world; from here on scene units are world pixels.
-    const TSceneBounds bounds = TWall::SpritesBounds(Scene.Sprites);
-    const int64_t width = int64_t{bounds.Right} - bounds.Left;
-    const int64_t height = int64_t{bounds.Bottom} - bounds.Top;
-    const int32_t dx = ClampToInt32((WorldSize - width) / 2 - bounds.Left);
-    const int32_t dy = ClampToInt32((WorldSize - height) / 2 - bounds.Top);
-    TWall::MoveSprites(Scene.Sprites, dx, dy);
+    Scene.CenterSprites(WorldSize);
 
     const TIniFile ini(MapFilePath(folder, name, QStringLiteral(".INI")));
     const QString section = QStringLiteral("Init");

@@ -190,3 +190,11 @@ bool TWall::MoveSprites(const TSpriteList& sprites, int32_t dx, int32_t dy) {
         static_cast<TSprite*>(item)->MoveBy(dx, dy);
     return true;
 }
+
+void TWall::CenterSprites(int32_t edge) {
+    const TSceneBounds bounds = SpritesBounds(Sprites);
+    const int64_t width = int64_t{bounds.Right} - bounds.Left;
+    const int64_t height = int64_t{bounds.Bottom} - bounds.Top;
+    MoveSprites(Sprites, ClampToInt32((edge - width) / 2 - bounds.Left),
+                ClampToInt32((edge - height) / 2 - bounds.Top));
+}

@@ -68,6 +68,10 @@ public:
     // Moves every shape; false, and nothing moves, when both offsets are 0.
     static bool MoveSprites(const TSpriteList& sprites, int32_t dx, int32_t dy);
 
+    // Moves the shapes so that their bounds sit in the middle of a square of
+    // the given edge, offsets truncated toward zero.
+    void CenterSprites(int32_t edge);
+
     TSprite* Sprite(int index) const { return static_cast<TSprite*>(Sprites.At(index)); }
     TBoomer* Boomer(int index) const { return static_cast<TBoomer*>(Boomers.At(index)); }
 
