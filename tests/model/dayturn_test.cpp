@@ -1,0 +1,309 @@
+#include "rules_fixture.h"
+
+#include "model/nextday.h"
+#include "model/random.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class DayTurn : public ::testing::Test, public TRulesFixture {
+protected:
+    void SetUp() override { SeedRandom(1); }
+    void SetDate(int day, int month, int year) {
+        Game().Date = TGameDate{static_cast<uint16_t>(year), static_cast<int8_t>(month),
+                                static_cast<int8_t>(day)};
+        Game().Season = SeasonOfMonth(month);
+    }
+};
+
+TEST_F(DayTurn, UpkeepIsPaidOnceAtFullHealthAndTwiceBelowIt) {
+    struct TCase {
+        int32_t Health, Money, People;
+        int32_t MoneyAfter;
+        int32_t HealthLow, HealthHigh;
+    };
+    const TCase cases[] = {
+        {1000, 100, 28, 72, 1000, 1000}, {999, 100, 28, 44, 1000, 1000},
+        {999, 50, 28, 22, 999, 999}, // the second payment would overdraw
+        {700, 27, 28, 0, 695, 699},      {3, 0, 28, 0, 0, 2},
+    };
+    SeedRandom(7);
+    for (const TCase& c : cases) {
+        TRulesFixture f;
+        f.Catalogue[0].HomePlaces = 1000;
+        f.Game().Health = c.Health;
+        f.Game().Money = c.Money;
+        f.Game().People = c.People;
+        NextDay(f.Game());
+        EXPECT_EQ(f.Game().Money, c.MoneyAfter) << c.Health << " " << c.Money;
+        EXPECT_GE(f.Game().Health, c.HealthLow);
+        EXPECT_LE(f.Game().Health, c.HealthHigh);
+    }
+}
+
+// The births and departures of one day with plenty of housing, replayed from
+// the same seed with the draws the rules make, in their order. The upkeep
+// comes first and moves the health by one.
+TEST_F(DayTurn, BirthsAndDeparturesDrawInTheirOrderByHealth) {
+    Catalogue[0].HomePlaces = 2000000;
+    Catalogue[0].LiveYears = 0; // no wear draws after the loop
+    struct TCase {
+        int32_t Start, Money, Health;
+    };
+    for (const TCase c : {TCase{0, 0, 0}, TCase{399, INT32_MAX, 400}, TCase{499, INT32_MAX, 500},
+                          TCase{1000, INT32_MAX, 1000}}) {
+        SCOPED_TRACE(c.Health);
+        const int32_t people = 20000;
+        SeedRandom(99);
+        if (c.Money == 0)
+            RandomBelow(5);
+        int32_t births = 0;
+        int32_t departures = 0;
+        for (int i = 0; i < people; ++i) {
+            if (c.Health > 500 && RandomBelow(3640) == 0)
+                ++births;
+            if (c.Health == 500 && RandomBelow(14560) == 0)
+                ++births;
+            if (c.Health == 0 || (c.Health < 500 && RandomBelow(c.Health) == 0) ||
+                RandomBelow(25480) == 0)
+                ++departures;
+        }
+        Game().Health = c.Start;
+        Game().People = people;
+        Game().Money = c.Money;
+        SeedRandom(99);
+        const TDayResult day = NextDay(Game());
+        EXPECT_EQ(Game().Health, c.Health);
+        EXPECT_EQ(day.Births, births);
+        EXPECT_EQ(day.Departures, departures);
+        EXPECT_EQ(Game().People, people + births - departures);
+        EXPECT_FALSE(day.Homeless);
+        EXPECT_TRUE(c.Health >= 500 || births == 0);
+        EXPECT_TRUE(c.Health != 0 || departures == people);
+        EXPECT_TRUE(c.Health != 1000 || births > 0);
+        EXPECT_TRUE(c.Health != 400 || departures > 0);
+    }
+}
+
+TEST_F(DayTurn, LaterBuildingsGetTheWorkersFirst) {
+    TBaseTypeList odd = RulesCatalogue();
+    odd[3].NeedEarth = 10;
+    Catalogue[0].NeedWorkers = 0;
+    TBase& first = Game().AddBase(odd[3], 11, 10, true);
+    TBase& second = Game().AddBase(odd[3], 12, 10, true);
+    Game().People = 15;
+    NextDay(Game());
+    EXPECT_EQ(first.Status, bsLacksWorkers);
+    EXPECT_EQ(second.Status, 0);
+    EXPECT_EQ(Game().Employed, 10);
+    EXPECT_EQ(Game().Stock[gdWood], 10);
+
+    // A building without its goods takes no workers.
+    odd[3].Consume[gdWater] = 1;
+    NextDay(Game());
+    EXPECT_EQ(first.Status, bsLacksGoods);
+    EXPECT_EQ(second.Status, bsLacksGoods);
+    EXPECT_EQ(Game().Employed, 0);
+}
+
+TEST_F(DayTurn, ImprovedLandHalvesConstruction) {
+    Game().Cell(12, 10).Improved = 1;
+    TBase& plain = Place(1, 11, 10, false);
+    TBase& improved = Place(1, 12, 10, false);
+    const int32_t expected[][2] = {{4, 3}, {3, 1}, {2, 0}, {1, 0}, {0, 0}};
+    for (const auto& days : expected) {
+        NextDay(Game());
+        EXPECT_EQ(plain.BuildDays, days[0]);
+        EXPECT_EQ(improved.BuildDays, days[1]);
+    }
+    EXPECT_EQ(plain.LifeDays, 3640); // under construction nothing wears
+}
+
+TEST_F(DayTurn, WinterWearsTwoToFourOnPlainLandAndUpToTwoWhenImproved) {
+    SetDate(1, 12, 1890);
+    Catalogue[1].WorkSeasons = 1 << ssSummer;
+    Game().Cell(12, 10).Improved = 1;
+    TBase& plain = Place(1, 11, 10);
+    TBase& improved = Place(1, 12, 10);
+    int plainSeen[5] = {};
+    int improvedSeen[5] = {};
+    for (int day = 0; day < 80; ++day) {
+        const int32_t p = plain.LifeDays;
+        const int32_t i = improved.LifeDays;
+        NextDay(Game());
+        ASSERT_LE(p - plain.LifeDays, 4);
+        ASSERT_LE(i - improved.LifeDays, 2);
+        ++plainSeen[p - plain.LifeDays];
+        ++improvedSeen[i - improved.LifeDays];
+    }
+    EXPECT_EQ(Game().Stock[gdFood], 0); // out of season: nothing produced
+    EXPECT_GT(plainSeen[0] + plainSeen[1], 0);
+    EXPECT_GT(plainSeen[2] + plainSeen[3] + plainSeen[4], plainSeen[0] + plainSeen[1]);
+    EXPECT_GT(improvedSeen[0], 0);
+    EXPECT_GT(improvedSeen[2], 0);
+}
+
+TEST_F(DayTurn, AWornOutBuildingFallsAndLeavesRuinsForElevenMoreDays) {
+    TBase& house = Place(2, 11, 10);
+    house.LifeDays = 0;
+    EXPECT_TRUE(Colony.DayTurn());
+    EXPECT_EQ(Game().BaseAt(11, 10), nullptr);
+    EXPECT_EQ(Game().Cell(11, 10).Ruins, 11);
+    EXPECT_EQ(
+        Window.Shown(),
+        QStringList({"sound NewDay", "info Destroy Одно или несколько строений было разрушено."}));
+    EXPECT_EQ(Window.Calls.last(), "gamestate");
+    for (int day = 0; day < 11; ++day)
+        NextDay(Game());
+    EXPECT_EQ(Game().Cell(11, 10).Ruins, 0);
+}
+
+TEST_F(DayTurn, TooFewHomesSendThePeopleAway) {
+    Catalogue[0].HomePlaces = 20;
+    Game().People = 28;
+    EXPECT_TRUE(Colony.DayTurn());
+    EXPECT_EQ(Game().People, 20);
+    EXPECT_EQ(Window.Shown(),
+              QStringList({"sound NewDay", "info Message Ушло: 8 человек.",
+                           "info Message Люди уходят, потому что им недостаточно мест в домах."}));
+}
+
+TEST_F(DayTurn, RefusedYearlyTaxesChangeNothingButTheSound) {
+    SetDate(1, 3, 1891);
+    Game().Purchases = 500;
+    Window.PayTaxes = false;
+    EXPECT_FALSE(Colony.DayTurn());
+    EXPECT_EQ(Window.Calls, QStringList({"sound NewDay", "taxes 5111"}));
+    EXPECT_EQ(Game().Date, (TGameDate{1891, 3, 1}));
+    EXPECT_EQ(Game().Money, 82000);
+    EXPECT_EQ(Game().Purchases, 500);
+
+    // Paid the next time: the day goes on and the turnover starts afresh.
+    Window.PayTaxes = true;
+    Window.Calls.clear();
+    EXPECT_TRUE(Colony.DayTurn());
+    EXPECT_EQ(Game().Date, (TGameDate{1891, 3, 2}));
+    EXPECT_EQ(Game().Money, 82000 - 5111 - 28);
+    EXPECT_EQ(Game().Purchases, 0);
+    EXPECT_EQ(Window.Calls.mid(0, 3), QStringList({"sound NewDay", "taxes 5111", "money"}));
+}
+
+TEST_F(DayTurn, TaxesThatCannotBePaidAreNotPaid) {
+    SetDate(1, 3, 1891);
+    Game().Money = 4000;
+    EXPECT_FALSE(Colony.DayTurn());
+    EXPECT_EQ(Window.Calls, QStringList({"sound NewDay", "taxes 5106", "sound Error",
+                                         "status Недостаточно денег"}));
+    EXPECT_EQ(Game().Money, 4000);
+}
+
+TEST_F(DayTurn, WarningsAndTaxesFallOnTheirDays) {
+    struct TCase {
+        int Day, Month, Year;
+        QStringList Shown;
+    };
+    const TCase cases[] = {
+        {1,
+         2,
+         1891,
+         {"sound NewDay",
+          "info Message Предупреждение. Через месяц надо будет выплатить ежегодные налоги."}},
+        {1, 3, 1890, {"sound NewDay"}},
+        {1,
+         10,
+         1900,
+         {"sound NewDay",
+          "info Message Предупреждение. Через месяц надо будет выплатить Главный налог."}},
+        {1, 10, 1905, {"sound NewDay"}},
+        {1, 11, 1890, {"sound NewDay"}},
+        {1, 11, 1900, {"sound NewDay", "maintax 125000"}},
+        {1, 11, 1910, {"sound NewDay", "maintax 250000"}},
+    };
+    for (const TCase& c : cases) {
+        TRulesFixture f;
+        f.Game().Money = 10000000;
+        f.Game().Date = TGameDate{static_cast<uint16_t>(c.Year), static_cast<int8_t>(c.Month),
+                                  static_cast<int8_t>(c.Day)};
+        f.Game().Season = SeasonOfMonth(c.Month);
+        EXPECT_TRUE(f.Colony.DayTurn());
+        EXPECT_EQ(f.Window.Shown(), c.Shown) << c.Day << "." << c.Month << "." << c.Year;
+    }
+    EXPECT_EQ(MainTaxAmount(1930), 1000000);
+    EXPECT_EQ(MainTaxAmount(1895), 0);
+    EXPECT_EQ(MainTaxAmount(2200), INT32_MAX);
+    EXPECT_EQ(MainTaxAmount(65530), INT32_MAX);
+}
+
+TEST_F(DayTurn, TheLastDayOfMayBringsSummer) {
+    SetDate(31, 5, 1890);
+    EXPECT_TRUE(Colony.DayTurn());
+    EXPECT_EQ(Window.Shown(), QStringList({"sound NewDay", "season 0"}));
+    EXPECT_EQ(Game().Season, ssSummer);
+}
+
+TEST_F(DayTurn, AWeekStopsAtARefusedTax) {
+    SetDate(25, 2, 1891);
+    Window.PayTaxes = false;
+    EXPECT_FALSE(Colony.NewWeek());
+    EXPECT_EQ(Game().Date, (TGameDate{1891, 3, 1}));
+    EXPECT_EQ(Window.Calls.filter("sound NewDay").size(), 5);
+    EXPECT_EQ(Window.Calls.first(), "busy");
+    EXPECT_EQ(Window.Calls.last(), "idle");
+}
+
+TEST_F(DayTurn, WithoutTheFoundingBuildingMoneyAndGoodsVanishDaily) {
+    Place(2, 11, 10);
+    Game().RemoveBase(Game().Buildings.front().get());
+    for (int day = 0; day < 3; ++day) {
+        Game().Money = 5000;
+        Game().Stock[gdGold] = 7;
+        NextDay(Game());
+        EXPECT_EQ(Game().Money, 0);
+        EXPECT_TRUE(IsEmpty(Game().Stock));
+    }
+}
+
+// Thousands of working towers make the 1/1095 chance come up on one day.
+class EventDays : public DayTurn {
+protected:
+    void Crowd() {
+        Catalogue[0].HomePlaces = 1000000;
+        for (int i = 0; i < 6000; ++i)
+            Place(4, 100 + i % 150, i / 150);
+    }
+    static TEventType Strike(int32_t people, int32_t years) {
+        TEventType event;
+        event.Target = "Tower";
+        event.Message = "Удар";
+        event.People = people;
+        event.LiveYears = years;
+        event.Sunduk[gdFood] = -500;
+        return event;
+    }
+};
+
+TEST_F(EventDays, AnEventThatWouldTakeTooManyPeopleIsDropped) {
+    Events = {Strike(-10, -100)};
+    Crowd();
+    Game().People = 8;
+    SeedRandom(5);
+    EXPECT_TRUE(Colony.DayTurn());
+    EXPECT_EQ(Window.Shown(), QStringList({"sound NewDay"}));
+    EXPECT_EQ(Game().Buildings.size(), 6001u);
+}
+
+TEST_F(EventDays, EventsStrikeTheirTargetsAndCanDestroyThem) {
+    Events = {Strike(3, -100)};
+    Crowd();
+    Game().Stock[gdFood] = 200;
+    SeedRandom(5);
+    EXPECT_TRUE(Colony.DayTurn());
+    const qsizetype struck = Window.Calls.filter("info Message Удар").size();
+    EXPECT_GT(struck, 0);
+    EXPECT_EQ(Game().Buildings.size(), 6001u - struck);
+    EXPECT_EQ(Game().Stock[gdFood], 0);
+    EXPECT_TRUE(Window.Calls.contains("info Destroy Одно или несколько строений было разрушено."));
+}
+
+} // namespace
