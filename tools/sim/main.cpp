@@ -1,0 +1,81 @@
+// tarvenia-sim: plays the colony without a window, reading commands from
+// standard input and printing what the game would show.
+#include "simulator.h"
+
+#include "map/earth.h"
+#include "model/basetype.h"
+#include "model/eventtype.h"
+#include "model/game.h"
+#include "model/inifile.h"
+#include "model/paths.h"
+#include "model/random.h"
+
+#include <QGuiApplication>
+#include <iostream>
+#include <optional>
+#include <string>
+
+namespace {
+
+struct TOptions {
+    QString DataFolder;
+    std::optional<uint64_t> Seed;
+};
+
+// Reads --data DIR and --seed N; false on anything else.
+bool ParseOptions(const QStringList& args, TOptions& options) {
+    for (qsizetype i = 1; i < args.size(); ++i) {
+        if (i + 1 >= args.size())
+            return false;
+        if (args[i] == QLatin1String("--data")) {
+            options.DataFolder = args[++i];
+        } else if (args[i] == QLatin1String("--seed")) {
+            bool ok = false;
+            const uint64_t seed = args[++i].toULongLong(&ok);
+            if (!ok)
+                return false;
+            options.Seed = seed;
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+
+    TOptions options;
+    if (!ParseOptions(app.arguments(), options)) {
+        std::cerr << "usage: tarvenia-sim [--data DIR] [--seed N]\n";
+        return 2;
+    }
+    const QString folder = options.DataFolder.isEmpty() ? ProgramFolder() : options.DataFolder;
+    if (options.Seed)
+        SeedRandom(*options.Seed);
+    else
+        SeedRandomFromClock();
+
+    TEarth earth;
+    TBaseTypeList catalogue;
+    TEventTypeList events;
+    try {
+        earth.LoadEarth(QStringLiteral("01"), folder);
+        LoadBaseTypes(catalogue, folder);
+        LoadEventTypes(events, folder);
+        TSimulator simulator(catalogue, events, earth.Grid, earth.StartCell.x(),
+                             earth.StartCell.y(), std::cout, std::cerr);
+        std::string line;
+        while (std::getline(std::cin, line))
+            simulator.Execute(QString::fromUtf8(line));
+    } catch (const TGameError& error) {
+        std::cout.flush();
+        std::cerr << error.what() << '\n';
+        return 1;
+    }
+    return 0;
+}
