@@ -6,7 +6,9 @@
 #include "model/market.h"
 #include "model/taxes.h"
 
+#include <functional>
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -150,31 +152,26 @@ bool TSimulator::Run(const QStringList& words) {
     const QString& name = words.front();
     const qsizetype count = words.size();
     if (count == 1) {
-        if (name == QLatin1String("improve"))
-            colony_.ImproveLand();
-        else if (name == QLatin1String("find"))
-            colony_.FindWeakest();
-        else if (name == QLatin1String("restore"))
-            colony_.Restore();
-        else if (name == QLatin1String("restoreall"))
-            colony_.RestoreAll();
-        else if (name == QLatin1String("demolish"))
-            colony_.Demolish();
-        else if (name == QLatin1String("block"))
-            colony_.Block();
-        else if (name == QLatin1String("day"))
-            colony_.NewDay();
-        else if (name == QLatin1String("week"))
-            colony_.NewWeek();
-        else if (name == QLatin1String("gesture"))
-            colony_.MoneyGesture(true, true);
-        else if (name == QLatin1String("newgame"))
-            colony_.NewGame(startColumn_, startRow_);
-        else if (name == QLatin1String("state"))
-            Print(StateLine());
-        else
-            return false;
-        return true;
+        // The commands that take no arguments.
+        const std::pair<const char*, std::function<void()>> plain[] = {
+            {"improve", [this] { colony_.ImproveLand(); }},
+            {"find", [this] { colony_.FindWeakest(); }},
+            {"restore", [this] { colony_.Restore(); }},
+            {"restoreall", [this] { colony_.RestoreAll(); }},
+            {"demolish", [this] { colony_.Demolish(); }},
+            {"block", [this] { colony_.Block(); }},
+            {"day", [this] { colony_.NewDay(); }},
+            {"week", [this] { colony_.NewWeek(); }},
+            {"gesture", [this] { colony_.MoneyGesture(true, true); }},
+            {"newgame", [this] { colony_.NewGame(startColumn_, startRow_); }},
+            {"state", [this] { Print(StateLine()); }},
+        };
+        for (const auto& [word, action] : plain)
+            if (name == QLatin1String(word)) {
+                action();
+                return true;
+            }
+        return false;
     }
     if (count == 2) {
         if (name == QLatin1String("build") || name == QLatin1String("hint")) {
