@@ -39,7 +39,8 @@ public:
     int32_t SelectedRow() const { return selRow_; }
 
     // The new-game command: a fresh colony with the selection on the start
-    // cell; improved land and ruins start afresh.
+    // cell; improved land and ruins start afresh. The window scrolls its map
+    // view to the map's start screen before it calls this.
     void NewGame(int32_t startColumn, int32_t startRow);
 
     // The status line: an empty text shows the selected cell's info; a text

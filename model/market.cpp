@@ -6,6 +6,8 @@
 #include "messages.h"
 #include "numbers.h"
 
+#include <algorithm>
+
 namespace {
 
 const QString WholeStock = QStringLiteral("-");

@@ -6,6 +6,8 @@
 #include "messages.h"
 #include "numbers.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr int64_t FirstMainTax = 125000;
