@@ -20,7 +20,7 @@ namespace {
 
 constexpr int Rate = 22050;
 
-enum class TWave { Sine, Bell, Brass, Square };
+enum class TWave { Sine, Bell, Brass };
 
 // A clip under construction: sounds are mixed into it at given times.
 class TClip {
@@ -87,8 +87,6 @@ private:
         case TWave::Brass:
             return std::sin(phase) + 0.6 * std::sin(2 * phase) + 0.4 * std::sin(3 * phase) +
                    0.25 * std::sin(4 * phase) + 0.15 * std::sin(5 * phase);
-        case TWave::Square:
-            return std::tanh(4 * std::sin(phase));
         }
         return 0;
     }
@@ -166,8 +164,8 @@ const std::vector<TSound>& Sounds() {
         // Something is not allowed: a low double buzz.
         {"Error", 0.35,
          [](TClip& c) {
-             c.Tone(0, 0.14, 220, 0.5, TWave::Square, 4);
-             c.Tone(0.16, 0.18, 175, 0.5, TWave::Square, 4);
+             c.Tone(0, 0.14, 220, 0.5, TWave::Brass, 8);
+             c.Tone(0.16, 0.18, 175, 0.5, TWave::Brass, 8);
          }},
         // The weakest building is found: a quick rising search.
         {"FindSlow", 0.4,
