@@ -1,0 +1,145 @@
+// Loading a map: terrain grid, centred scene and start position.
+#include "map/earth.h"
+#include "model/game.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+// A map folder of its own for each test, with MAPS/01.* written on demand.
+class EarthTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(QDir(dir_.path()).mkdir("MAPS")); }
+
+    void Write(const QString& file, const QByteArray& bytes) {
+        QFile out(dir_.path() + "/MAPS/" + file);
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(bytes);
+    }
+    // A grid of plain land, with some cells set afterwards.
+    static QByteArray Land(qsizetype size = 313600) {
+        QByteArray bytes(size, '\0');
+        for (qsizetype i = 0; i < size; i += 4)
+            bytes[i] = 2;
+        return bytes;
+    }
+    void WriteMap(const QByteArray& grid, const QByteArray& scene, const QByteArray& ini) {
+        Write("01.LTS", grid);
+        Write("01.WLL", scene);
+        Write("01.INI", ini);
+    }
+    QString Folder() const { return dir_.path(); }
+
+    QTemporaryDir dir_;
+    TEarth earth_;
+};
+
+TEST_F(EarthTest, GridOfPlainLandAndResourceCells) {
+    QByteArray grid = Land();
+    const int coal = 3 * 1120 + 4 * 4; // column 3, row 4
+    grid[coal] = 5;
+    grid[coal + 1] = 'x';
+    grid[coal + 2] = 'y';
+    grid[coal + 3] = 7;
+    const int odd = 279 * 1120 + 279 * 4;
+    grid[odd] = 12;
+    grid[odd + 3] = static_cast<char>(-3);
+    WriteMap(grid, "", "");
+    earth_.LoadEarth("01", Folder());
+    EXPECT_EQ(earth_.EarthKind(0, 0), ekLand);
+    EXPECT_EQ(earth_.EarthKind(3, 4), ekCoal);
+    EXPECT_EQ(earth_.EarthVariant(3, 4), 7);
+    EXPECT_EQ(earth_.EarthKind(4, 3), ekLand);
+    EXPECT_EQ(earth_.EarthKind(279, 279), ekUnknown);
+    EXPECT_EQ(earth_.EarthVariant(279, 279), -1);
+    EXPECT_EQ(TEarth::EarthKindName(ekCoal), "Уголь");
+    EXPECT_EQ(earth_.StartScreen, QPoint(0, 0));
+    EXPECT_EQ(earth_.StartCell, QPoint(0, 0));
+}
+
+TEST_F(EarthTest, GridSizes) {
+    struct TCase {
+        qsizetype Size;
+        bool Loads;
+    };
+    for (const TCase& c :
+         {TCase{313600, true}, TCase{313601, true}, TCase{313599, false}, TCase{0, false}}) {
+        SCOPED_TRACE(c.Size);
+        WriteMap(Land(c.Size), "<RECT>", "[Init]\nSelX=5\n");
+        TEarth earth;
+        if (c.Loads) {
+            earth.LoadEarth("01", Folder());
+            EXPECT_EQ(earth.Scene.Sprites.Count(), 1);
+            EXPECT_EQ(earth.StartCell, QPoint(5, 0));
+        } else {
+            try {
+                earth.LoadEarth("01", Folder());
+                ADD_FAILURE() << "a short grid must fail";
+            } catch (const TGameError& error) {
+                EXPECT_TRUE(error.Text().contains("MAPS/01.LTS")) << error.what();
+            }
+            // Nothing after the grid was read.
+            EXPECT_EQ(earth.Scene.Sprites.Count(), 0);
+            EXPECT_EQ(earth.StartCell, QPoint(0, 0));
+        }
+    }
+}
+
+TEST_F(EarthTest, MissingFiles) {
+    EXPECT_THROW(earth_.LoadEarth("01", Folder()), TGameError);
+    Write("01.LTS", Land());
+    try {
+        earth_.LoadEarth("01", Folder());
+        FAIL() << "a missing scene must fail";
+    } catch (const TGameError& error) {
+        EXPECT_TRUE(error.Text().contains("01.WLL"));
+    }
+    Write("01.WLL", "<PICTURE color=red>");
+    earth_.LoadEarth("01", Folder());
+    EXPECT_EQ(earth_.Scene.Color, 0x0000FFu);
+    EXPECT_EQ(earth_.StartScreen, QPoint(0, 0));
+}
+
+TEST_F(EarthTest, StartPosition) {
+    struct TCase {
+        const char* Ini;
+        QPoint Screen;
+        QPoint Cell;
+    };
+    const TCase cases[] = {
+        {"[Init]\nScreenX=100\n", {2500, 0}, {0, 0}},
+        {"[init]\r\nscreeny=4\r\nSELX=17\r\nSelY=200\r\n", {0, 100}, {17, 200}},
+        {"[Init]\nSelX=500\nSelY=-3\n", {0, 0}, {279, 0}},
+        {"[Init]\nScreenX=2000000000\nScreenY=-2000000000\n",
+         {2147483647, -2147483647 - 1},
+         {0, 0}},
+        {"[Init]\nScreenX=12abc\nSelX=1 000\n", {0, 0}, {0, 0}},
+        {"[Other]\nScreenX=5\n", {0, 0}, {0, 0}},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Ini);
+        WriteMap(Land(), "", c.Ini);
+        TEarth earth;
+        earth.LoadEarth("01", Folder());
+        EXPECT_EQ(earth.StartScreen, c.Screen);
+        EXPECT_EQ(earth.StartCell, c.Cell);
+    }
+}
+
+TEST_F(EarthTest, SceneIsCentredInTheWorld) {
+    WriteMap(Land(),
+             "<RECT left=100 top=200 width=6000 height=10>"
+             "<LINE points=200:6599,6099:6500>",
+             "");
+    earth_.LoadEarth("01", Folder());
+    const TSceneBounds bounds = TWall::SpritesBounds(earth_.Scene.Sprites);
+    EXPECT_EQ(bounds.Left, 500);
+    EXPECT_EQ(bounds.Top, 300);
+    EXPECT_EQ(bounds.Right, 6500);
+    EXPECT_EQ(bounds.Bottom, 6700);
+}
+
+} // namespace
