@@ -63,6 +63,13 @@ void TvtPlan::PaintBackgroundFrame() {
     }
 }
 
+QImage& TvtPlan::Background() {
+    if (background_.size() != size()) {
+        PaintBackgroundFrame();
+    }
+    return background_;
+}
+
 QSize TvtPlan::WorldSize() const {
     if (!placeBox_) {
         return QSize();
@@ -118,7 +125,7 @@ void TvtPlan::PaintScreen(QPainter& painter) const {
 
 void TvtPlan::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.drawImage(0, 0, background_);
+    painter.drawImage(0, 0, Background());
     if (!placeBox_) {
         return;
     }
@@ -163,7 +170,5 @@ void TvtPlan::mouseReleaseEvent(QMouseEvent*) {
 
 void TvtPlan::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    if (background_.size() != size()) {
-        PaintBackgroundFrame();
-    }
+    Background();
 }

@@ -30,8 +30,9 @@ public:
     void SetColor(QColor colour);
     QColor Color() const { return color_; }
 
-    // The map picture, of the plan's size; a resize clears it to the empty frame.
-    QImage& Background() { return background_; }
+    // The map picture, always of the plan's current size: a resize, also one
+    // made while the plan is hidden, clears it to the empty frame.
+    QImage& Background();
     // The place box's visible area in plan pixels.
     QRect ScreenRectOnPlan() const { return screenRect_; }
 

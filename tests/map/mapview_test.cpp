@@ -1,0 +1,250 @@
+#include "map/earth.h"
+#include "map/mapview.h"
+#include "map/placebox.h"
+#include "map/plan.h"
+#include "model/game.h"
+#include "resources/datamodule.h"
+
+#include <QPainter>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+constexpr TColor SceneGreen = 0x00C000; // blue 0, green 192, red 0
+const QColor Ground(0, 192, 0);
+
+// A colony on a blank map, shown through the plain stand-in pictures, with
+// the selection parked in the far corner and the animation stopped.
+struct TViewFixture {
+    TBaseTypeList catalogue;
+    TEarth earth;
+    TDM dm{QStringLiteral("/nonexistent")};
+    TvtPlaceBox box;
+    std::unique_ptr<TGame> game;
+    std::unique_ptr<TMapView> view;
+
+    TViewFixture() {
+        TBaseType home;
+        home.ImageIndex = 3;
+        home.LiveYears = 10;
+        home.WorkSeasons = 0b1111;
+        home.Style = bsPlan;
+        TBaseType mine;
+        mine.ImageIndex = 5;
+        mine.WorkSeasons = 0b0001; // summer only
+        catalogue = {home, mine};
+        earth.Scene.Color = SceneGreen;
+        box.resize(200, 200);
+        box.Initialize(MapCols, MapRows, CellSize, CellSize);
+        game = std::make_unique<TGame>(catalogue, 0, 0);
+        game->Season = 0;
+        view = std::make_unique<TMapView>(box, earth, dm);
+        view->tmSelect.stop();
+        view->SetGame(game.get());
+        view->SetSelection(QPoint(MapCols - 1, MapRows - 1));
+        view->SelectionFrame = 0;
+    }
+
+    TBase& Build(int type, int col, int row) {
+        TBase& base = game->AddBase(catalogue[static_cast<size_t>(type)], col, row, true);
+        return base;
+    }
+
+    // One cell as the place box paints it.
+    QImage Cell(int col, int row) {
+        QImage image(CellSize, CellSize, QImage::Format_RGB32);
+        image.fill(Qt::black);
+        QPainter painter(&image);
+        painter.translate(-col * CellSize, -row * CellSize);
+        box.DestPaint(painter, QRect(col * CellSize, row * CellSize, CellSize, CellSize));
+        return image;
+    }
+
+    void SetGround(int col, int row, int kind, int variant) {
+        earth.Grid.Cell(col, row).Kind = static_cast<int8_t>(kind);
+        earth.Grid.Cell(col, row).Variant = static_cast<int8_t>(variant);
+    }
+};
+
+QColor Centre(const TImageList& list, int index) {
+    return list.Picture(index).pixelColor(list.Width() / 2, list.Height() / 2);
+}
+
+} // namespace
+
+TEST(MapView, GroundDecorationsByKindAndVariant) {
+    struct {
+        int kind, variant;
+        int picture; // -1: only the scene shows
+    } const cases[] = {
+        {ekCoal, 7, 27},    {ekWater, 0, 0}, {ekGold, 9, 59}, {ekForest, 4, 14}, {ekLand, 3, -1},
+        {ekUnknown, 3, -1}, {ekSea, 3, -1},  {ekOre, 12, -1}, {42, 1, -1},
+    };
+    for (const auto& c : cases) {
+        TViewFixture f;
+        f.SetGround(5, 6, c.kind, c.variant);
+        const QImage cell = f.Cell(5, 6);
+        const QColor expected = c.picture < 0 ? Ground : Centre(f.dm.imlEarth, c.picture);
+        EXPECT_EQ(cell.pixelColor(12, 12), expected) << c.kind << "/" << c.variant;
+        EXPECT_EQ(cell.pixelColor(1, 1), Ground) << "the decoration leaves the scene around it";
+    }
+}
+
+TEST(MapView, RuinsAndImprovedLandOverTheDecoration) {
+    TViewFixture f;
+    f.SetGround(5, 6, ekOre, 2);
+    const TImageList& earth = f.dm.imlEarth;
+    EXPECT_EQ(f.Cell(5, 6).pixelColor(12, 12), Centre(earth, 32));
+    f.game->Cell(5, 6).Ruins = 3;
+    EXPECT_EQ(f.Cell(5, 6).pixelColor(12, 12), Centre(earth, 64));
+    f.game->Cell(5, 6).Improved = 1;
+    // The cross sits in the middle of the cell, at (5, 5) with 14-pixel icons.
+    const QImage cell = f.Cell(5, 6);
+    EXPECT_EQ(cell.pixelColor(12, 12), Centre(f.dm.imlIcons, 2));
+    EXPECT_EQ(cell.pixelColor(5 + 4, 5 + 4), f.dm.imlIcons.Picture(2).pixelColor(4, 4));
+    f.game->Cell(5, 6).Ruins = 0;
+    f.game->Cell(5, 6).Improved = 0;
+    EXPECT_EQ(f.Cell(5, 6).pixelColor(12, 12), Centre(earth, 32));
+
+    // A building hides decoration, ruins and the cross.
+    f.game->Cell(5, 6).Ruins = 3;
+    f.game->Cell(5, 6).Improved = 1;
+    f.Build(0, 5, 6);
+    EXPECT_EQ(f.Cell(5, 6).pixelColor(12, 5), f.dm.imlBases.Picture(3).pixelColor(12, 5));
+}
+
+TEST(MapView, BuildingIconsInTheirOrder) {
+    const int none = -1;
+    struct {
+        int type;
+        int season;
+        int32_t buildDays;
+        bool blocked;
+        uint8_t status;
+        int32_t lifeDays;
+        int topIcon;
+    } const cases[] = {
+        {0, 0, 0, false, 0, 3000, none},
+        {1, 2, 0, false, 0, 0, 5},                               // out of season
+        {1, 2, 4, false, 0, 0, 1},                               // under construction over it
+        {0, 0, 0, true, bsLacksGoods | bsLacksWorkers, 3000, 3}, // the padlock only
+        {0, 0, 0, false, bsLacksGoods, 3000, 4},
+        {0, 0, 0, false, bsLacksGoods | bsLacksWorkers, 3000, 6},
+        {0, 0, 3, true, 0, 60, 0}, // flames over everything
+        {0, 0, 0, false, 0, 61, none},
+        {1, 0, 0, false, 0, 0, none}, // a building that never wears out
+    };
+    for (const auto& c : cases) {
+        TViewFixture f;
+        f.game->Season = static_cast<uint8_t>(c.season);
+        TBase& base = f.Build(c.type, 8, 9);
+        base.BuildDays = c.buildDays;
+        base.Blocked = c.blocked;
+        base.Status = c.status;
+        base.LifeDays = c.lifeDays;
+        const QImage cell = f.Cell(8, 9);
+        const TImageList& icons = f.dm.imlIcons;
+        // Icons stand in the bottom-left corner: 14 pixels from (0, 11).
+        const QColor expected = c.topIcon == none
+                                    ? f.dm.imlBases.Picture(base.Kind->ImageIndex).pixelColor(7, 18)
+                                    : Centre(icons, c.topIcon);
+        EXPECT_EQ(cell.pixelColor(7, 18), expected) << "top icon " << c.topIcon;
+        EXPECT_EQ(cell.pixelColor(20, 5),
+                  f.dm.imlBases.Picture(base.Kind->ImageIndex).pixelColor(20, 5));
+    }
+}
+
+TEST(MapView, PictureIndexOutsideTheListDrawsNothing) {
+    TViewFixture f;
+    f.catalogue[1].ImageIndex = 99;
+    f.Build(1, 2, 3);
+    EXPECT_EQ(f.Cell(2, 3).pixelColor(20, 5), Ground);
+    f.catalogue[1].ImageIndex = -1;
+    EXPECT_EQ(f.Cell(2, 3).pixelColor(20, 5), Ground);
+}
+
+TEST(MapView, SelectionFrameColourFollowsTheGround) {
+    struct {
+        int kind;
+        QColor colour;
+    } const cases[] = {
+        {ekSea, Qt::cyan},       {ekCoast, Qt::white}, {ekLand, Qt::yellow},
+        {ekUnknown, Qt::yellow}, {ekGold, Qt::yellow},
+    };
+    for (const auto& c : cases) {
+        TViewFixture f;
+        f.SetGround(4, 4, c.kind, 0);
+        f.view->SetSelection(QPoint(4, 4));
+        f.view->SelectionFrame = 0;
+        const QImage cell = f.Cell(4, 4);
+        // Frame 0: border pixels 0..12 black, 13..23 coloured, clockwise from the corner.
+        EXPECT_EQ(cell.pixelColor(0, 0), QColor(Qt::black));
+        EXPECT_EQ(cell.pixelColor(13, 0), c.colour) << c.kind;
+        EXPECT_EQ(cell.pixelColor(12, 12), c.kind == ekGold ? Centre(f.dm.imlEarth, 50) : Ground);
+    }
+}
+
+TEST(MapView, SelectionAnimationStepsAndWraps) {
+    TViewFixture f;
+    f.SetGround(3, 3, ekLand, 0);
+    f.view->SetSelection(QPoint(3, 3));
+    EXPECT_EQ(f.view->SelectionFrame, 1);
+    f.view->SelectionFrame = 0;
+    for (int tick = 1; tick <= 11; ++tick) {
+        f.view->tmSelectTimer();
+    }
+    EXPECT_EQ(f.view->SelectionFrame, 11);
+    f.view->tmSelectTimer();
+    EXPECT_EQ(f.view->SelectionFrame, 0);
+
+    // The cell shows the frame of the current step, over a building too.
+    f.Build(0, 3, 3);
+    f.view->SelectionFrame = 5;
+    const QImage cell = f.Cell(3, 3);
+    for (int k = 0; k < TDM::SelectionBorderLength; ++k) {
+        const QPoint p = TDM::SelectionBorderPixel(k);
+        const QColor expected = TDM::SelectionPixelIsBlack(5, k) ? Qt::black : Qt::yellow;
+        ASSERT_EQ(cell.pixelColor(p), expected) << k;
+    }
+    EXPECT_EQ(cell.pixelColor(12, 5), f.dm.imlBases.Picture(3).pixelColor(12, 5));
+}
+
+TEST(MapView, PlanMarksBuildingsAndWornOnes) {
+    TViewFixture f;
+    TBase& marked = f.Build(0, 101, 7);
+    marked.LifeDays = 1000;
+    f.Build(1, 200, 200); // not shown on the overview
+    TBase& worn = f.Build(0, 100, 100);
+    worn.LifeDays = 30;
+    QImage plan(210, 210, QImage::Format_RGB32);
+    plan.fill(Qt::white);
+    QPainter painter(&plan);
+    f.view->PlanPaint(painter);
+    painter.end();
+    // (101, 7) is plan point (75, 5): a 4 x 4 square from (73, 3).
+    EXPECT_EQ(plan.pixelColor(73, 3), QColor(Qt::red));
+    EXPECT_EQ(plan.pixelColor(76, 6), QColor(Qt::red));
+    EXPECT_EQ(plan.pixelColor(77, 6), QColor(Qt::white));
+    EXPECT_EQ(plan.pixelColor(72, 3), QColor(Qt::white));
+    EXPECT_EQ(plan.pixelColor(150, 150), QColor(Qt::white));
+    // The flames stand centred above the worn building's point (75, 75).
+    EXPECT_EQ(plan.pixelColor(75 - 7 + 7, 75 - 16 + 7), Centre(f.dm.imlIcons, 0));
+}
+
+TEST(MapView, BackgroundAndOverviewPictureComeFromTheScene) {
+    TViewFixture f;
+    const QImage shot = f.box.grab().toImage();
+    EXPECT_EQ(shot.pixelColor(100, 100), Ground);
+
+    TvtPlan plan;
+    plan.resize(70, 70);
+    f.view->AttachPlan(plan);
+    f.view->DrawPlanBack(plan);
+    EXPECT_EQ(plan.Background().pixelColor(35, 35), Ground);
+    EXPECT_EQ(f.earth.Scene.Zoom, 100);
+    EXPECT_TRUE(static_cast<bool>(plan.OnPaint));
+    f.view.reset();
+    EXPECT_FALSE(static_cast<bool>(plan.OnPaint));
+    EXPECT_FALSE(static_cast<bool>(f.box.OnPaintCell));
+}

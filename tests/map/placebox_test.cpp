@@ -1,0 +1,275 @@
+#include "map/placebox.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace {
+
+// A place box set up like the main window's map view.
+struct TMapBox {
+    TvtPlaceBox box;
+    int scrolls = 0;
+
+    explicit TMapBox(QSize client = QSize(537, 369)) {
+        box.resize(client);
+        box.Initialize(280, 280, 25, 25);
+        box.OnScroll = [this] { ++scrolls; };
+    }
+};
+
+// Records what a paint asks of the owner.
+struct TPaintLog {
+    std::vector<QRect> backgrounds;
+    std::vector<QPoint> cells;
+
+    void Attach(TvtPlaceBox& box) {
+        box.OnPaintBackground = [this](const QRect& r) { backgrounds.push_back(r); };
+        box.OnPaintCell = [this](int c, int r) { cells.emplace_back(c, r); };
+    }
+    void Clear() {
+        backgrounds.clear();
+        cells.clear();
+    }
+};
+
+} // namespace
+
+TEST(PlaceBox, OriginStaysInsideTheWorld) {
+    struct {
+        QSize client;
+        QPoint asked;
+        QPoint expected;
+    } const cases[] = {
+        {{537, 369}, {9999, -5}, {6463, 0}},
+        {{537, 369}, {6463, 6631}, {6463, 6631}},
+        {{537, 369}, {6464, 6632}, {6463, 6631}},
+        {{537, 369}, {-100, 3000}, {0, 3000}},
+        {{537, 369}, {INT32_MAX, INT32_MIN}, {6463, 0}},
+        {{8000, 7500}, {300, 200}, {0, 0}},
+    };
+    for (const auto& c : cases) {
+        TMapBox map(c.client);
+        map.box.SetScreen(c.asked.x(), c.asked.y());
+        EXPECT_EQ(map.box.Screen(), c.expected) << c.asked.x() << "," << c.asked.y();
+    }
+}
+
+TEST(PlaceBox, ScrollEventOnlyWhenTheOriginMoves) {
+    TMapBox map;
+    map.box.SetScreen(100, 100);
+    EXPECT_EQ(map.scrolls, 1);
+    map.box.SetScreen(100, 100);
+    map.box.UpdateRange();
+    EXPECT_EQ(map.scrolls, 1);
+    map.box.SetScreen(-5, -5);
+    map.box.SetScreen(0, 0);
+    EXPECT_EQ(map.scrolls, 2);
+}
+
+TEST(PlaceBox, CentringAndShowingRectangles) {
+    TMapBox map;
+    map.box.CenterPoint(3500, 3500);
+    EXPECT_EQ(map.box.Screen(), QPoint(3232, 3316));
+    EXPECT_EQ(map.box.GetScreenCenter(), QPoint(3500, 3500));
+    map.box.CenterRect(QRect(1000, 1000, 100, 50));
+    EXPECT_EQ(map.box.Screen(), QPoint(1050 - 268, 1025 - 184));
+    EXPECT_EQ(map.box.ScreenRect(), QRect(782, 841, 537, 369));
+    EXPECT_EQ(map.box.RangeRect(), QRect(0, 0, 7000, 7000));
+
+    struct {
+        QPoint from;
+        QRect shown;
+        QPoint expected;
+    } const cases[] = {
+        {{0, 0}, {250, 250, 25, 25}, {0, 0}},           // already in view
+        {{300, 0}, {250, 250, 25, 25}, {250, 0}},       // left of the view
+        {{0, 300}, {250, 250, 25, 25}, {0, 250}},       // above the view
+        {{0, 0}, {1000, 500, 25, 25}, {488, 156}},      // right of and below the view
+        {{0, 0}, {6975, 6975, 25, 25}, {6463, 6631}},   // the last cell
+        {{100, 100}, {100, 100, 537, 369}, {100, 100}}, // exactly the view
+    };
+    for (const auto& c : cases) {
+        map.box.SetScreen(c.from.x(), c.from.y());
+        map.box.ShowRect(c.shown);
+        EXPECT_EQ(map.box.Screen(), c.expected) << c.shown.x() << "," << c.shown.y();
+    }
+}
+
+TEST(PlaceBox, PaintsExactlyTheCellsTheRectangleTouchesColumnByColumn) {
+    TMapBox map;
+    map.box.Initialize(10, 10, 25, 25);
+    TPaintLog log;
+    log.Attach(map.box);
+    struct {
+        QRect world;
+        std::vector<QPoint> cells;
+    } const cases[] = {
+        {{30, 0, 21, 26}, {{1, 0}, {1, 1}, {2, 0}, {2, 1}}},
+        {{50, 50, 25, 25}, {{2, 2}}},
+        {{0, 0, 1, 1}, {{0, 0}}},
+        {{240, 240, 100, 100}, {{9, 9}}}, // cut at the grid's end
+        {{-60, -60, 50, 50}, {}},         // wholly before the grid
+        {{300, 0, 25, 25}, {}},           // wholly after it
+    };
+    QImage target(10, 10, QImage::Format_RGB32);
+    for (const auto& c : cases) {
+        log.Clear();
+        QPainter painter(&target);
+        map.box.DestPaint(painter, c.world);
+        EXPECT_EQ(log.cells, c.cells) << c.world.x() << "," << c.world.y();
+        ASSERT_EQ(log.backgrounds.size(), 1u);
+        EXPECT_EQ(log.backgrounds[0], c.world);
+        EXPECT_EQ(map.box.DestCanvas(), nullptr);
+    }
+}
+
+TEST(PlaceBox, RepaintsAChangedCellInWorldPixels) {
+    TMapBox map(QSize(200, 150));
+    map.box.SetScreen(10, 10);
+    map.box.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&map.box));
+    TPaintLog log;
+    log.Attach(map.box);
+    map.box.UpdateCell(3, 4);
+    QTest::qWait(20);
+    ASSERT_EQ(log.backgrounds.size(), 1u);
+    EXPECT_EQ(log.backgrounds[0], QRect(75, 100, 25, 25));
+    EXPECT_EQ(log.cells, std::vector<QPoint>{QPoint(3, 4)});
+}
+
+TEST(PlaceBox, ScrollingRepaintsOnlyTheUncoveredStrip) {
+    TMapBox map(QSize(200, 100));
+    map.box.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&map.box));
+    QTest::qWait(20);
+    TPaintLog log;
+    log.Attach(map.box);
+    map.box.SetScreen(12, 0);
+    QTest::qWait(20);
+    ASSERT_EQ(log.backgrounds.size(), 1u);
+    EXPECT_EQ(log.backgrounds[0], QRect(200, 0, 12, 100));
+    // Columns 8 (pixels 200..224) only: the rest of the view was moved.
+    for (const QPoint& cell : log.cells) {
+        EXPECT_EQ(cell.x(), 8);
+    }
+}
+
+TEST(PlaceBox, MouseEventsCarryWorldPixels) {
+    TMapBox map(QSize(300, 300));
+    map.box.SetScreen(100, 200);
+    QPoint down, moved, up;
+    map.box.OnMouseDown = [&](Qt::MouseButton, Qt::KeyboardModifiers, QPoint p) { down = p; };
+    map.box.OnMouseMove = [&](Qt::MouseButtons, Qt::KeyboardModifiers, QPoint p) { moved = p; };
+    map.box.OnMouseUp = [&](Qt::MouseButton, Qt::KeyboardModifiers, QPoint p) { up = p; };
+    map.box.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&map.box));
+    QTest::mousePress(&map.box, Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mouseMove(&map.box, QPoint(20, 30));
+    QTest::mouseRelease(&map.box, Qt::LeftButton, {}, QPoint(40, 50));
+    EXPECT_EQ(down, QPoint(110, 210));
+    EXPECT_EQ(moved, QPoint(120, 230));
+    EXPECT_EQ(up, QPoint(140, 250));
+    EXPECT_FALSE(map.box.Dragging());
+}
+
+namespace {
+
+// Sees the keys that the place box leaves unused.
+class TKeyParent : public QWidget {
+public:
+    explicit TKeyParent(int key) : key_(key) {}
+    int passedOn = 0;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override { passedOn += event->key() == key_; }
+
+private:
+    int key_;
+};
+
+} // namespace
+
+TEST(PlaceBox, CtrlArrowsScrollByTheInterval) {
+    struct {
+        int interval;
+        QPoint from;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        QPoint expected;
+        int scrolls;
+        bool consumed;
+    } const cases[] = {
+        {12, {5, 0}, Qt::Key_Left, Qt::ControlModifier, {0, 0}, 1, true},
+        {12, {0, 0}, Qt::Key_Left, Qt::ControlModifier, {0, 0}, 0, true},
+        {12, {100, 100}, Qt::Key_Up, Qt::ControlModifier, {100, 88}, 1, true},
+        {12, {100, 100}, Qt::Key_Right, Qt::ControlModifier, {112, 100}, 1, true},
+        {12, {100, 100}, Qt::Key_Down, Qt::ControlModifier, {100, 112}, 1, true},
+        {12, {100, 100}, Qt::Key_Down, Qt::NoModifier, {100, 100}, 0, false},
+        {12, {100, 100}, Qt::Key_N, Qt::ControlModifier, {100, 100}, 0, false},
+        {0, {100, 100}, Qt::Key_Down, Qt::ControlModifier, {100, 100}, 0, false},
+    };
+    for (const auto& c : cases) {
+        TKeyParent parent(c.key);
+        parent.resize(600, 400);
+        auto* box = new TvtPlaceBox(&parent);
+        box->resize(537, 369);
+        box->Initialize(280, 280, 25, 25);
+        box->ArrowsDragInterval = c.interval;
+        box->SetScreen(c.from.x(), c.from.y());
+        int scrolls = 0;
+        int keysSeen = 0;
+        box->OnScroll = [&] { ++scrolls; };
+        box->OnKeyDown = [&](QKeyEvent& e) { keysSeen += e.key() == c.key; };
+        QTest::keyClick(box, c.key, c.modifiers);
+        EXPECT_EQ(box->Screen(), c.expected) << c.key;
+        EXPECT_EQ(scrolls, c.scrolls) << c.key;
+        EXPECT_EQ(keysSeen, 1);
+        EXPECT_EQ(parent.passedOn, c.consumed ? 0 : 1) << c.key;
+    }
+}
+
+TEST(PlaceBox, RightDragPullsTheMapAndHidesTheCursor) {
+    TMapBox map(QSize(300, 300));
+    map.box.MouseDrag = true;
+    map.box.SetScreen(1000, 1000);
+    map.box.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&map.box));
+
+    QTest::mousePress(&map.box, Qt::LeftButton, {}, QPoint(100, 100));
+    EXPECT_FALSE(map.box.Dragging());
+    QTest::mouseRelease(&map.box, Qt::LeftButton, {}, QPoint(100, 100));
+
+    QTest::mousePress(&map.box, Qt::RightButton, {}, QPoint(100, 100));
+    ASSERT_TRUE(map.box.Dragging());
+    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::BlankCursor);
+    QTest::mouseMove(&map.box, QPoint(110, 105));
+    EXPECT_EQ(map.box.Screen(), QPoint(990, 995));
+    QTest::mouseMove(&map.box, QPoint(90, 100));
+    EXPECT_EQ(map.box.Screen(), QPoint(1000, 995));
+    QTest::mouseRelease(&map.box, Qt::RightButton, {}, QPoint(90, 100));
+    EXPECT_FALSE(map.box.Dragging());
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+
+    map.box.MouseDrag = false;
+    QTest::mousePress(&map.box, Qt::RightButton, {}, QPoint(50, 50));
+    EXPECT_FALSE(map.box.Dragging());
+    QTest::mouseRelease(&map.box, Qt::RightButton, {}, QPoint(50, 50));
+}
+
+TEST(PlaceBox, OddGridsNeverDivideByZero) {
+    TMapBox map;
+    map.box.Initialize(0, -3, 0, -7);
+    EXPECT_EQ(map.box.CellWidth(), 1);
+    EXPECT_EQ(map.box.Cols(), 0);
+    EXPECT_EQ(map.box.Screen(), QPoint(0, 0));
+    TPaintLog log;
+    log.Attach(map.box);
+    QImage target(10, 10, QImage::Format_RGB32);
+    QPainter painter(&target);
+    map.box.DestPaint(painter, QRect(0, 0, 100, 100));
+    EXPECT_TRUE(log.cells.empty());
+}
