@@ -359,7 +359,7 @@ QString SceneText(const TMap& map, std::vector<std::pair<QString, TCellLoop>>& o
          << QStringLiteral("<BRUSH name=lake fill=#5DA2D6 line=#2B6497>")
          << QStringLiteral("<FONT name=island face=\"Times New Roman\" size=30 color=#4A3418 "
                            "style=bold,italic>")
-         << QStringLiteral("<FONT name=place face=\"Times New Roman\" size=15 color=#3A2A14 "
+         << QStringLiteral("<FONT name=place face=\"Times New Roman\" size=15 color=#F4ECD4 "
                            "style=italic>")
          << QStringLiteral("<FONT name=water face=\"Times New Roman\" size=24 color=#D6E6F6 "
                            "style=italic>")
@@ -378,7 +378,7 @@ QString SceneText(const TMap& map, std::vector<std::pair<QString, TCellLoop>>& o
     WriteOutlines(tags, QStringLiteral("land"), QStringLiteral("land"), true,
                   grid.Mask([](int k) { return k >= ekLand; }), &outlines);
     for (const auto& [name, level] :
-         {std::pair{QStringLiteral("hills"), 0.45}, std::pair{QStringLiteral("highland"), 0.6}}) {
+         {std::pair{QStringLiteral("hills"), 0.45}, std::pair{QStringLiteral("highland"), 0.68}}) {
         TCellMask high(MapCols, MapRows);
         for (int c = 0; c < MapCols; ++c)
             for (int r = 0; r < MapRows; ++r)
