@@ -1,0 +1,159 @@
+// Repainting the map view over the real map with a large colony, and one
+// Ctrl+arrow scroll step, each beside a baseline that only shows one prepared
+// picture of the same size.
+#include "map/earth.h"
+#include "map/mapview.h"
+#include "map/placebox.h"
+#include "model/basetype.h"
+#include "model/game.h"
+#include "resources/datamodule.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QPainter>
+#include <benchmark/benchmark.h>
+#include <memory>
+
+namespace {
+
+// The loaded map, the game's pictures and a colony with a building on every
+// other buildable cell: about as crowded as a map can get.
+struct TWorld {
+    TEarth earth;
+    TBaseTypeList catalogue;
+    std::unique_ptr<TGame> game;
+    TDM dm;
+
+    TWorld() {
+        earth.LoadEarth(QStringLiteral("01"), QStringLiteral(TARVENIA_DATA));
+        LoadBaseTypes(catalogue, QStringLiteral(TARVENIA_DATA));
+        game = std::make_unique<TGame>(catalogue, earth.StartCell.x(), earth.StartCell.y());
+        size_t next = 0;
+        for (int col = 0; col < MapCols; ++col) {
+            for (int row = (col % 2); row < MapRows; row += 2) {
+                if (IsBuildableKind(earth.EarthKind(col, row))) {
+                    const size_t n = next++;
+                    TBase& base =
+                        game->AddBase(catalogue[n % catalogue.size()], col, row, n % 3 == 0);
+                    base.Status = static_cast<uint8_t>(n % 4);
+                }
+            }
+        }
+    }
+};
+
+TWorld& World() {
+    static TWorld world;
+    return world;
+}
+
+// The main window's map view, shown at a given size.
+struct TView {
+    TvtPlaceBox box;
+    TMapView view;
+
+    explicit TView(QSize size) : view(box, World().earth, World().dm) {
+        view.tmSelect.stop();
+        box.ArrowsDragInterval = 12;
+        box.resize(size);
+        box.Initialize(MapCols, MapRows, CellSize, CellSize);
+        view.SetGame(World().game.get());
+        box.SetScreen(World().earth.StartScreen.x(), World().earth.StartScreen.y());
+        view.SetSelection(World().earth.StartCell);
+        box.show();
+        QCoreApplication::processEvents();
+    }
+};
+
+// Shows one picture of its own size, prepared in advance: the least a repaint can cost.
+class TPictureView : public QWidget {
+public:
+    explicit TPictureView(QSize size) : picture_(size, QImage::Format_RGB32) {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+        picture_.fill(QColor(192, 220, 192));
+        resize(size);
+        show();
+        QCoreApplication::processEvents();
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QPainter painter(this);
+        painter.drawImage(event->rect(), picture_, event->rect());
+    }
+
+private:
+    QImage picture_;
+};
+
+void FlushPaint(QWidget& widget) {
+    QCoreApplication::sendPostedEvents(widget.window(), QEvent::UpdateRequest);
+}
+
+void BM_MapViewFullRepaint(benchmark::State& state) {
+    TView view(QSize(static_cast<int>(state.range(0)), static_cast<int>(state.range(1))));
+    for (auto _ : state) {
+        view.box.repaint();
+    }
+}
+BENCHMARK(BM_MapViewFullRepaint)
+    ->Args({537, 369})
+    ->Args({1920, 1080})
+    ->Unit(benchmark::kMicrosecond);
+
+void BM_PictureFullRepaint(benchmark::State& state) {
+    TPictureView view(QSize(static_cast<int>(state.range(0)), static_cast<int>(state.range(1))));
+    for (auto _ : state) {
+        view.repaint();
+    }
+}
+BENCHMARK(BM_PictureFullRepaint)
+    ->Args({537, 369})
+    ->Args({1920, 1080})
+    ->Unit(benchmark::kMicrosecond);
+
+// One Ctrl+arrow step, right and left in turn, with the uncovered strip painted.
+void BM_MapViewCtrlArrowStep(benchmark::State& state) {
+    TView view(QSize(static_cast<int>(state.range(0)), static_cast<int>(state.range(1))));
+    bool right = true;
+    for (auto _ : state) {
+        QKeyEvent key(QEvent::KeyPress, right ? Qt::Key_Right : Qt::Key_Left, Qt::ControlModifier);
+        QCoreApplication::sendEvent(&view.box, &key);
+        FlushPaint(view.box);
+        right = !right;
+    }
+}
+BENCHMARK(BM_MapViewCtrlArrowStep)
+    ->Args({537, 369})
+    ->Args({1920, 1080})
+    ->Unit(benchmark::kMicrosecond);
+
+void BM_PictureScrollStep(benchmark::State& state) {
+    TPictureView view(QSize(static_cast<int>(state.range(0)), static_cast<int>(state.range(1))));
+    int dx = -12;
+    for (auto _ : state) {
+        view.scroll(dx, 0);
+        FlushPaint(view);
+        dx = -dx;
+    }
+}
+BENCHMARK(BM_PictureScrollStep)
+    ->Args({537, 369})
+    ->Args({1920, 1080})
+    ->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
+        return 1;
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
