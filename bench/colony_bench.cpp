@@ -55,12 +55,9 @@ void BM_CellPassAndDraws(benchmark::State& state) {
     TGame game(catalogue, 0, 0);
     SeedRandom(1);
     for (auto _ : state) {
-        for (int column = 0; column < MapCols; ++column)
-            for (int row = 0; row < MapRows; ++row) {
-                uint8_t& ruins = game.Cell(column, row).Ruins;
-                if (ruins > 0)
-                    ruins -= 1;
-            }
+        for (TCellState& cell : game.Cells())
+            if (cell.Ruins > 0)
+                cell.Ruins -= 1;
         int64_t sum = 0;
         for (int i = 0; i < 10000; ++i)
             sum += RandomBelow(3640);

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <stdexcept>
 #include <vector>
 
@@ -84,6 +85,8 @@ public:
     const TCellState& Cell(int32_t column, int32_t row) const {
         return cells_[CellIndex(column, row)];
     }
+    // Every cell record at once, for the daily pass over the whole land.
+    std::span<TCellState> Cells() { return cells_; }
 
     // Places a new building at the end of the list and returns it.
     TBase& AddBase(const TBaseType& kind, int32_t column, int32_t row, bool prebuilt);

@@ -140,12 +140,9 @@ TDayResult NextDay(TGame& game) {
         result.Homeless = true;
     }
 
-    for (int column = 0; column < MapCols; ++column)
-        for (int row = 0; row < MapRows; ++row) {
-            uint8_t& ruins = game.Cell(column, row).Ruins;
-            if (ruins > 0)
-                ruins -= 1;
-        }
+    for (TCellState& cell : game.Cells())
+        if (cell.Ruins > 0)
+            cell.Ruins -= 1;
 
     if (!HasFoundingBuilding(game)) {
         game.Money = 0;
