@@ -1,0 +1,58 @@
+#include "aboutform.h"
+
+#include "map/smallcontrols.h"
+#include "ui/links.h"
+
+#include <QCoreApplication>
+#include <QFrame>
+#include <QLabel>
+#include <QPixmap>
+
+TAboutForm::TAboutForm(QWidget* parent, QWidget* mainWindow)
+    : TGameDialog(parent, QStringLiteral("О программе"), QSize(385, 261),
+                  QStringLiteral("MS Sans Serif")) {
+    QFrame* picture = LoweredPanel(this, QRect(8, 8, 130, 210));
+    auto* im1 = new QLabel(picture);
+    im1->setGeometry(1, 1, 128, 208);
+    im1->setAlignment(Qt::AlignCenter);
+    im1->setPixmap(QPixmap(QStringLiteral(":/images/about.png")));
+
+    auto addLabel = [this](const QString& text, const QRect& geometry) {
+        auto* label = new QLabel(this);
+        label->setTextFormat(Qt::PlainText);
+        label->setWordWrap(true);
+        label->setGeometry(geometry);
+        label->setText(text);
+        return label;
+    };
+    QLabel* name = addLabel(QStringLiteral("Тарвения"), QRect(152, 12, 225, 24));
+    QFont big = name->font();
+    big.setPixelSize(20);
+    big.setBold(true);
+    name->setFont(big);
+    addLabel(QStringLiteral("Версия ") + QCoreApplication::applicationVersion(),
+             QRect(152, 42, 225, 16));
+    addLabel(QStringLiteral("Экономическая стратегия: колония на острове, "
+                            "с 1 марта 1890 года, день за днём."),
+             QRect(152, 66, 225, 44));
+    addLabel(QStringLiteral("Авторы: команда разработчиков «Тарвении»."), QRect(152, 116, 225, 30));
+
+    auto* lb6 = new TvtGyperLabel(QString::fromLatin1(MailAddress), this);
+    lb6->setObjectName(QStringLiteral("lb6"));
+    lb6->move(152, 160);
+    lb6->adjustSize();
+    lb6->OnClick = [mainWindow, lb6] {
+        OpenLink(mainWindow, QStringLiteral("mailto:") + lb6->text());
+    };
+    auto* lb8 = new TvtGyperLabel(QString::fromLatin1(WebAddress), this);
+    lb8->setObjectName(QStringLiteral("lb8"));
+    lb8->move(152, 182);
+    lb8->adjustSize();
+    lb8->OnClick = [mainWindow, lb8] { OpenLink(mainWindow, lb8->text()); };
+
+    auto* bt1 = new TvtButton(QStringLiteral("OK"), this);
+    bt1->setObjectName(QStringLiteral("bt1"));
+    bt1->setGeometry(156, 230, 73, 21);
+    bt1->Default = true;
+    bt1->Cancel = true;
+}

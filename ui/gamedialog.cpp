@@ -1,0 +1,34 @@
+#include "gamedialog.h"
+
+#include <QFrame>
+#include <QKeyEvent>
+
+QFont DialogFont(const QString& face) {
+    QFont font(face);
+    font.setPixelSize(11);
+    return font;
+}
+
+TGameDialog::TGameDialog(QWidget* parent, const QString& caption, QSize client, const QString& face)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint) {
+    setWindowTitle(caption);
+    setFixedSize(client);
+    setFont(DialogFont(face));
+}
+
+QFrame* TGameDialog::LoweredPanel(QWidget* parent, const QRect& geometry) {
+    auto* panel = new QFrame(parent);
+    panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    panel->setLineWidth(1);
+    panel->setGeometry(geometry);
+    return panel;
+}
+
+void TGameDialog::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}

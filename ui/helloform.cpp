@@ -1,0 +1,82 @@
+#include "helloform.h"
+
+#include "map/smallcontrols.h"
+#include "model/services.h"
+
+#include <QFileInfo>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPixmap>
+
+namespace {
+
+// The dialog results of the three choices.
+constexpr int ResultOk = mrOk;
+constexpr int ResultYes = 6;
+constexpr int ResultCancel = mrCancel;
+
+} // namespace
+
+THelloForm::THelloForm(QWidget* parent, TWindowServices& services, const QString& saveFile)
+    : TGameDialog(parent, QStringLiteral("Тарвения"), QSize(449, 253)), services_(services) {
+    QFrame* pn1 = LoweredPanel(this, QRect(0, 0, 449, 253));
+    auto* im1 = new QLabel(pn1);
+    im1->setObjectName(QStringLiteral("im1"));
+    im1->setGeometry(1, 1, 447, 251);
+    im1->setPixmap(QPixmap(QStringLiteral(":/images/title.png")));
+
+    struct TChoiceLabel {
+        const char* name;
+        const char* text;
+        QPoint at;
+        int result;
+    };
+    const TChoiceLabel labels[] = {
+        {"lb1", "Начать новую игру", {33, 161}, ResultOk},
+        {"lb2", "Загрузить сохранение", {121, 201}, ResultYes},
+        {"lb3", "Выход", {369, 209}, ResultCancel},
+    };
+    for (const TChoiceLabel& l : labels) {
+        auto* label = new TvtGyperLabel(QString::fromUtf8(l.text), pn1);
+        label->setObjectName(QString::fromLatin1(l.name));
+        label->move(l.at);
+        label->adjustSize();
+        const int result = l.result;
+        label->OnClick = [this, result] { Choose(result); };
+    }
+    // Loading is offered only when a saved game lies in the current folder.
+    pn1->findChild<QLabel*>(QStringLiteral("lb2"))->setVisible(QFileInfo::exists(saveFile));
+
+    tm1.setInterval(110);
+    tm1.setSingleShot(true);
+    connect(&tm1, &QTimer::timeout, this, [this] { services_.Sound(QStringLiteral("Hello")); });
+}
+
+void THelloForm::Choose(int result) {
+    services_.Sound(QStringLiteral("Button"));
+    done(result);
+}
+
+THelloForm::TChoice THelloForm::ShowHello() {
+    tm1.start();
+    switch (exec()) {
+    case ResultOk:
+        return hcNewGame;
+    case ResultYes:
+        return hcLoad;
+    default:
+        return hcExit;
+    }
+}
+
+void THelloForm::keyPressEvent(QKeyEvent* event) {
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (plain && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        Choose(ResultOk);
+    } else if (plain && event->key() == Qt::Key_Escape) {
+        Choose(ResultCancel);
+    } else {
+        TGameDialog::keyPressEvent(event);
+    }
+}

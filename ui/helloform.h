@@ -1,0 +1,26 @@
+#pragma once
+
+#include "ui/gamedialog.h"
+
+#include <QTimer>
+
+class TWindowServices;
+
+// The start screen: the title picture with three choices.
+class THelloForm : public TGameDialog {
+public:
+    enum TChoice { hcNewGame = 1, hcLoad = 2, hcExit = 3 };
+
+    THelloForm(QWidget* parent, TWindowServices& services, const QString& saveFile);
+
+    // Shows the screen modally and tells what the player chose; closing the
+    // screen counts as exit.
+    TChoice ShowHello();
+
+private:
+    void Choose(int result);
+    void keyPressEvent(QKeyEvent* event) override;
+
+    TWindowServices& services_;
+    QTimer tm1;
+};

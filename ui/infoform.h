@@ -1,0 +1,20 @@
+#pragma once
+
+#include "ui/gamedialog.h"
+
+class TWindowServices;
+
+// The message dialog of the daily turn: a text, a sound when it opens and an
+// "ОК" button.
+class TInfoForm : public TGameDialog {
+public:
+    TInfoForm(QWidget* parent, TWindowServices& services, const QString& sound,
+              const QString& text);
+
+    // Plays the stored sound, then shows the dialog modally.
+    void ShowModal();
+
+private:
+    TWindowServices& services_;
+    QString sound_;
+};

@@ -1,0 +1,35 @@
+#include "model/game.h"
+#include "model/paths.h"
+#include "resources/datamodule.h"
+#include "ui/application.h"
+#include "ui/gamedialog.h"
+#include "ui/hintstyle.h"
+#include "ui/mainform.h"
+
+#include <QFont>
+#include <QIcon>
+
+int main(int argc, char** argv) {
+    TApplication app(argc, argv);
+    TApplication::setApplicationVersion(QStringLiteral(TARVENIA_VERSION));
+    TApplication::setStyle(new THintStyle);
+    TApplication::setWindowIcon(QIcon(QStringLiteral(":/images/icon.png")));
+    // The dialogs were laid out for these faces; Liberation Sans has their metrics.
+    QFont::insertSubstitution(QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    TApplication::setFont(DialogFont(QStringLiteral("Tahoma")));
+
+    const TDM images;
+    std::unique_ptr<TMainForm> mainForm;
+    try {
+        mainForm = std::make_unique<TMainForm>(images, ProgramFolder());
+    } catch (const std::exception& e) {
+        // Without a map or a catalogue there is no game to play.
+        TApplication::ShowError(QString::fromStdString(e.what()));
+        return 1;
+    }
+    if (!mainForm->ShowHello())
+        return 0;
+    mainForm->show();
+    return app.exec();
+}

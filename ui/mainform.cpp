@@ -1,0 +1,515 @@
+#include "mainform.h"
+
+#include "map/mapview.h"
+#include "map/placebox.h"
+#include "map/plan.h"
+#include "map/smallcontrols.h"
+#include "model/describe.h"
+#include "model/random.h"
+#include "model/taxes.h"
+#include "resources/datamodule.h"
+#include "ui/aboutform.h"
+#include "ui/helloform.h"
+#include "ui/helpwindow.h"
+#include "ui/infoform.h"
+#include "ui/links.h"
+#include "ui/marketform.h"
+#include "ui/nalogform.h"
+#include "ui/seasonform.h"
+#include "ui/statuswidgets.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QScreen>
+
+namespace {
+
+// The size of the window's client area and of the panel inside it.
+constexpr QSize ClientSize(770, 502);
+constexpr QRect ClientPanel(8, 8, 754, 486);
+// The map view's and the overview's colour: money green.
+const QColor MoneyGreen(192, 220, 192);
+const QColor TextColor(230, 230, 210);
+
+// Goods labels' tops in the status panel, from gold to electricity.
+constexpr int GoodsLabelTops[GoodsCount] = {222, 247, 274, 297, 322, 347, 372, 399, 422};
+
+void SetHint(QWidget* widget, const QString& hint) {
+    widget->setToolTip(hint.toHtmlEscaped().replace(u'\n', QStringLiteral("<br>")));
+    widget->setToolTipDuration(10000);
+}
+
+QLabel* AddLabel(QWidget* parent, const QRect& geometry, Qt::Alignment alignment,
+                 const QString& text = QString(), const QString& hint = QString()) {
+    auto* label = new QLabel(parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setGeometry(geometry);
+    label->setAlignment(alignment | Qt::AlignTop);
+    label->setText(text);
+    if (!hint.isEmpty())
+        SetHint(label, hint);
+    return label;
+}
+
+// A label whose right edge stays at 209 in the status panel.
+QLabel* AddRightLabel(QWidget* parent, int top, const QString& hint) {
+    return AddLabel(parent, QRect(113, top, 96, 14), Qt::AlignRight, QString(), hint);
+}
+
+} // namespace
+
+TMainForm::TMainForm(const TDM& images, const QString& folder)
+    : images_(images), folder_(folder), sounds_(this) {
+    setWindowTitle(QStringLiteral("Тарвения"));
+    SeedRandomFromClock();
+    CreateMenu();
+    CreateControls();
+
+    earth_.LoadEarth(QStringLiteral("01"), folder_);
+    pb1->Initialize(MapCols, MapRows, CellSize, CellSize);
+
+    LoadBaseTypes(catalogue_, folder_);
+    LoadEventTypes(events_, folder_);
+    if (catalogue_.empty())
+        throw TGameError(QStringLiteral("В файле %1 нет ни одного типа строений.")
+                             .arg(QDir(folder_).filePath(QStringLiteral("BASES.INI"))));
+    CreatePalette();
+
+    mapView_ = std::make_unique<TMapView>(*pb1, earth_, images_);
+    mapView_->AttachPlan(*Plan);
+    colony_ = std::make_unique<TColony>(catalogue_, events_, earth_.Grid, *this,
+                                        earth_.StartCell.x(), earth_.StartCell.y());
+    miNewClick();
+    DrawPlanBack();
+    pb1->setFocus();
+}
+
+TMainForm::~TMainForm() {
+    // The view lets go of the colony before the colony, the events and the
+    // catalogue go, in that order.
+    mapView_.reset();
+    colony_.reset();
+}
+
+bool TMainForm::ShowHello() {
+    THelloForm hello(nullptr, *this, QStringLiteral("Save.dat"));
+    return hello.ShowHello() != THelloForm::hcExit;
+}
+
+void TMainForm::CreateMenu() {
+    QMenu* game = menuBar()->addMenu(QStringLiteral("И&гра"));
+    game->addAction(QStringLiteral("Н&овая"), QKeySequence(QStringLiteral("Ctrl+N")), this,
+                    [this] { miNewClick(); });
+    // There is no saved game: loading and saving do nothing.
+    game->addAction(QStringLiteral("З&агрузить"), QKeySequence(QStringLiteral("Ctrl+O")));
+    game->addAction(QStringLiteral("Сохра&нить"), QKeySequence(QStringLiteral("Ctrl+S")));
+    game->addSeparator();
+    game->addAction(QStringLiteral("В&ыход"), this, [this] { close(); });
+
+    QMenu* service = menuBar()->addMenu(QStringLiteral("С&ервис"));
+    miSound = service->addAction(QStringLiteral("З&вук"));
+    miSound->setShortcut(QKeySequence(QStringLiteral("Ctrl+D")));
+    miSound->setCheckable(true);
+    miSound->setChecked(true);
+    QAction* miMusic = service->addAction(QStringLiteral("М&узыка"));
+    miMusic->setShortcut(QKeySequence(QStringLiteral("Ctrl+M")));
+    miMusic->setCheckable(true);
+    miMusic->setChecked(true);
+    miFullScreen = service->addAction(QStringLiteral("Полный экран"));
+    miFullScreen->setShortcut(QKeySequence(QStringLiteral("Ctrl+F")));
+    miFullScreen->setCheckable(true);
+    connect(miFullScreen, &QAction::triggered, this, [this] { miFullScreenClick(); });
+    service->addSeparator();
+    service->addAction(QStringLiteral("П&араметры..."), QKeySequence(QStringLiteral("Ctrl+P")));
+
+    QMenu* help = menuBar()->addMenu(QStringLiteral("&?"));
+    help->addAction(QStringLiteral("П&омощь"), QKeySequence(Qt::Key_F1), this,
+                    [this] { miHelpClick(); });
+    help->addSeparator();
+    help->addAction(QStringLiteral("О &программе..."), this, [this] { miAboutClick(); });
+}
+
+TvtPic* TMainForm::AddCommandButton(const char* name, int picture, QPoint at, const QString& hint,
+                                    std::function<void()> command) {
+    auto* button = new TvtPic(pnClient);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(QRect(at, QSize(25, 25)));
+    button->SetImages(&images_.imlTools);
+    button->SetImageIndex(picture);
+    button->setCursor(Qt::PointingHandCursor);
+    SetHint(button, hint);
+    button->OnClick = std::move(command);
+    client_->Anchor(button, akTopRight);
+    return button;
+}
+
+void TMainForm::CreateControls() {
+    auto* central = new QWidget(this);
+    central->setAutoFillBackground(true);
+    QPalette palette = central->palette();
+    palette.setColor(QPalette::Window, Qt::black);
+    palette.setColor(QPalette::WindowText, TextColor);
+    central->setPalette(palette);
+    central->installEventFilter(this);
+    setCentralWidget(central);
+
+    const QColor lineColors[4] = {Qt::gray, Qt::white, Qt::white, Qt::gray};
+    for (int i = 0; i < 4; ++i) {
+        frameLines_[i] = new TvtNarw(central);
+        frameLines_[i]->SetStyle(nsFill);
+        frameLines_[i]->SetColor(lineColors[i]);
+    }
+
+    client_ = new TAnchorPanel(central);
+    pnClient = client_;
+    pnClient->setObjectName(QStringLiteral("pnClient"));
+    pnClient->setGeometry(ClientPanel);
+
+    pb1 = new TvtPlaceBox(pnClient);
+    pb1->setObjectName(QStringLiteral("pb1"));
+    pb1->setGeometry(0, 96, 537, 369);
+    pb1->ArrowsDragInterval = 12;
+    pb1->MouseDrag = true;
+    pb1->setFocusPolicy(Qt::StrongFocus);
+    QPalette green = pb1->palette();
+    green.setColor(QPalette::Window, MoneyGreen);
+    pb1->setPalette(green);
+    client_->Anchor(pb1, akAll);
+    pb1->OnMouseDown = [this](Qt::MouseButton button, Qt::KeyboardModifiers, QPoint world) {
+        colony_->MouseDown(button == Qt::LeftButton, world.x(), world.y());
+    };
+    pb1->OnMouseMove = [this](Qt::MouseButtons, Qt::KeyboardModifiers, QPoint world) {
+        colony_->MouseMove(world.x(), world.y());
+    };
+    pb1->OnMouseUp = [this](Qt::MouseButton, Qt::KeyboardModifiers, QPoint) { colony_->MouseUp(); };
+    pb1->OnKeyDown = [this](QKeyEvent& event) {
+        switch (event.key()) {
+        case Qt::Key_Left:
+            colony_->ArrowKey(TColony::TArrow::Left);
+            return;
+        case Qt::Key_Up:
+            colony_->ArrowKey(TColony::TArrow::Up);
+            return;
+        case Qt::Key_Right:
+            colony_->ArrowKey(TColony::TArrow::Right);
+            return;
+        case Qt::Key_Down:
+            colony_->ArrowKey(TColony::TArrow::Down);
+            return;
+        default:
+            break;
+        }
+        const QString text = event.text();
+        if (text.size() == 1 && colony_->KeyPress(text.front()))
+            event.accept();
+    };
+
+    AddCommandButton("pcNewWeek", 14, {512, 0}, QStringLiteral("Новая неделя (W)"),
+                     [this] { colony_->NewWeek(); });
+    AddCommandButton("pcNewDay", 10, {512, 32}, QStringLiteral("Новый день (N)"),
+                     [this] { colony_->NewDay(); });
+    lbDate = AddLabel(pnClient, QRect(439, 38, 66, 14), Qt::AlignRight,
+                      QStringLiteral("1 марта 1890"), QStringLiteral("Дата"));
+    lbDate->setObjectName(QStringLiteral("lbDate"));
+    client_->Anchor(lbDate, akTopRight);
+    AddCommandButton("pcSale", 11, {288, 64}, QStringLiteral("Продать ресурсы (S)"),
+                     [this] { colony_->Market(true); });
+    AddCommandButton("pcBuy", 12, {320, 64}, QStringLiteral("Купить ресурсы (B)"),
+                     [this] { colony_->Market(false); });
+    AddCommandButton("pcGoodEarth", 9, {352, 64},
+                     QStringLiteral("Улучшить землю за %1 (G)").arg(TColony::ImproveLandPrice),
+                     [this] { colony_->ImproveLand(); });
+    AddCommandButton("pcFindSlow", 15, {384, 64}, QStringLiteral("Поиск слабейшего строения (F)"),
+                     [this] { colony_->FindWeakest(); });
+    AddCommandButton("pcRestore", 16, {416, 64}, QStringLiteral("Восстановление (R)"),
+                     [this] { colony_->Restore(); });
+    AddCommandButton("pcRestoreAll", 24, {448, 64}, QStringLiteral("Восстановление для всех (U)"),
+                     [this] { colony_->RestoreAll(); });
+    AddCommandButton("pcDestroy", 13, {480, 64},
+                     QStringLiteral("Разобрать строение - вернется 10% от стоимости (D)"),
+                     [this] { colony_->Demolish(); });
+    AddCommandButton("pcPreserve", 23, {512, 64}, QStringLiteral("Блокировка (P)"),
+                     [this] { colony_->Block(); });
+
+    lbStatus =
+        AddLabel(pnClient, QRect(0, 472, 537, 14), Qt::AlignLeft, QStringLiteral("Строка статуса"));
+    lbStatus->setObjectName(QStringLiteral("lbStatus"));
+    client_->Anchor(lbStatus, akBottomLeft);
+
+    auto* lbGoToSite = new TvtGyperLabel(QString::fromLatin1(TAboutForm::WebAddress), pnClient);
+    lbGoToSite->setObjectName(QStringLiteral("lbGoToSite"));
+    lbGoToSite->setGeometry(544, 452, 126, 13);
+    SetHint(lbGoToSite, QStringLiteral("Получить новейшую версию"));
+    lbGoToSite->OnClick = [this, lbGoToSite] { OpenLink(this, lbGoToSite->text()); };
+    client_->Anchor(lbGoToSite, akTopRight);
+
+    CreateStatusPanel();
+    LayOutClient();
+    central->setFixedSize(ClientSize);
+    adjustSize();
+    setFixedSize(size());
+}
+
+void TMainForm::CreateStatusPanel() {
+    pnRight = new QWidget(pnClient);
+    pnRight->setObjectName(QStringLiteral("pnRight"));
+    pnRight->setGeometry(544, 0, 210, 441);
+    client_->Anchor(pnRight, akTopRight);
+
+    Plan = new TvtPlan(pnRight);
+    Plan->setObjectName(QStringLiteral("Plan"));
+    Plan->setGeometry(0, 0, 210, 210);
+    Plan->SetColor(MoneyGreen);
+    Plan->SetScreenColor(QColor(0, 0, 128));
+    Plan->SetPlaceBox(pb1);
+
+    for (int good = 0; good < GoodsCount; ++good) {
+        auto* icon = new TvtPic(pnRight);
+        icon->setGeometry(0, 216 + 25 * good, 25, 25);
+        icon->SetImages(&images_.imlTools);
+        icon->SetImageIndex(good);
+        SetHint(icon, GoodName(good));
+        lbGoods[good] = AddLabel(pnRight, QRect(27, GoodsLabelTops[good], 48, 14), Qt::AlignRight,
+                                 QString(), GoodName(good));
+    }
+
+    pcSeason = new TvtPic(pnRight);
+    pcSeason->setObjectName(QStringLiteral("pcSeason"));
+    pcSeason->setGeometry(89, 216, 121, 57);
+    pcSeason->SetImages(&images_.imlSeasons);
+
+    pc1 = new TvtPic(pnRight);
+    pc1->setObjectName(QStringLiteral("pc1"));
+    pc1->setGeometry(88, 280, 25, 25);
+    pc1->SetImages(&images_.imlTools);
+    pc1->SetImageIndex(17);
+    SetHint(pc1, QStringLiteral("Деньги"));
+    pc1->installEventFilter(this);
+    lbMoney = AddRightLabel(pnRight, 286, QStringLiteral("Деньги"));
+    lbMoney->setObjectName(QStringLiteral("lbMoney"));
+
+    auto* pc2 = new TvtPic(pnRight);
+    pc2->setGeometry(88, 305, 25, 25);
+    pc2->SetImages(&images_.imlTools);
+    pc2->SetImageIndex(18);
+    SetHint(pc2, QStringLiteral("Количество людей"));
+    lbPeople = AddRightLabel(pnRight, 311, QStringLiteral("Количество людей"));
+    lbPeople->setObjectName(QStringLiteral("lbPeople"));
+
+    pbHealth = new THealthBar(pnRight);
+    pbHealth->setObjectName(QStringLiteral("pbHealth"));
+    pbHealth->setGeometry(88, 341, 122, 6);
+
+    struct TFigure {
+        const char* caption;
+        int top;
+        const char* hint;
+        QLabel** label;
+    };
+    const TFigure figures[] = {
+        {"Жилье", 352, "Жилье", &lbHomePlaces},
+        {"Рабочие места", 368, "Количество рабочих мест", &lbWorkPlaces},
+        {"Не работают", 384, "Количество незанятых людей", &lbFreePeople},
+    };
+    for (const TFigure& f : figures) {
+        AddLabel(pnRight, QRect(88, f.top, 90, 14), Qt::AlignLeft, QString::fromUtf8(f.caption),
+                 QString::fromUtf8(f.hint));
+        *f.label = AddRightLabel(pnRight, f.top, QString::fromUtf8(f.hint));
+    }
+    lbHomePlaces->setObjectName(QStringLiteral("lbHomePlaces"));
+    lbWorkPlaces->setObjectName(QStringLiteral("lbWorkPlaces"));
+    lbFreePeople->setObjectName(QStringLiteral("lbFreePeople"));
+}
+
+QPoint TMainForm::PalettePosition(int index) {
+    // Eleven buttons a row; every later one continues the second row.
+    return index <= 10 ? QPoint(32 * index, 0) : QPoint(32 * (index - 11), 32);
+}
+
+void TMainForm::CreatePalette() {
+    for (size_t i = 0; i < catalogue_.size(); ++i) {
+        const TBaseType& type = catalogue_[i];
+        auto* button = new TvtPic(pnClient);
+        button->setGeometry(QRect(PalettePosition(static_cast<int>(i)), QSize(25, 25)));
+        button->setCursor(Qt::PointingHandCursor);
+        button->SetImages(&images_.imlBases);
+        button->SetImageIndex(type.ImageIndex);
+        SetHint(button, BaseHint(type));
+        button->OnClick = [this, &type] { colony_->Build(type); };
+        button->show();
+        paletteButtons.push_back(button);
+    }
+}
+
+void TMainForm::LayOutClient() {
+    QWidget* central = centralWidget();
+    const bool full = miFullScreen->isChecked();
+    const int w = central->width();
+    const int h = central->height();
+    if (full)
+        pnClient->setGeometry(0, 8, w, h - 8);
+    else
+        pnClient->setGeometry(8, 8, w - 16, h - 16);
+    frameLines_[0]->setGeometry(0, 0, w, 1);     // top
+    frameLines_[1]->setGeometry(w - 1, 0, 1, h); // right
+    frameLines_[2]->setGeometry(0, h - 1, w, 1); // bottom
+    frameLines_[3]->setGeometry(0, 0, 1, h);     // left
+    for (TvtNarw* line : frameLines_)
+        line->setVisible(!full);
+}
+
+bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == centralWidget() && event->type() == QEvent::Resize) {
+        LayOutClient();
+    } else if (watched == pc1 && event->type() == QEvent::MouseButtonPress) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        colony_->MoneyGesture(mouse->button() == Qt::RightButton,
+                              mouse->modifiers() & Qt::ControlModifier);
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TMainForm::miNewClick() {
+    pb1->SetScreen(earth_.StartScreen.x(), earth_.StartScreen.y());
+    mapView_->SetGame(nullptr);
+    colony_->NewGame(earth_.StartCell.x(), earth_.StartCell.y());
+    mapView_->SetGame(&colony_->Game());
+    mapView_->SetSelection(QPoint(colony_->SelectedColumn(), colony_->SelectedRow()));
+}
+
+void TMainForm::miFullScreenClick() {
+    QWidget* central = centralWidget();
+    if (miFullScreen->isChecked()) {
+        savedBounds_ = geometry();
+        setMinimumSize(0, 0);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        central->setMinimumSize(0, 0);
+        central->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        setWindowFlags(windowFlags() | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+        setGeometry(screen()->geometry());
+        show();
+    } else {
+        setWindowFlags(windowFlags() & ~(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint));
+        central->setFixedSize(ClientSize);
+        setGeometry(savedBounds_);
+        setFixedSize(savedBounds_.size());
+        show();
+    }
+    LayOutClient();
+    DrawPlanBack();
+}
+
+void TMainForm::miHelpClick() {
+    THelpWindow help(QDir(folder_).filePath(QStringLiteral("HELP.html")), QStringLiteral("10"),
+                     this);
+    help.exec();
+}
+
+void TMainForm::miAboutClick() {
+    TAboutForm about(nullptr, this);
+    about.exec();
+}
+
+void TMainForm::DrawPlanBack() {
+    mapView_->DrawPlanBack(*Plan);
+}
+
+// ---- window services
+
+void TMainForm::Sound(const QString& name) {
+    if (miSound->isChecked())
+        sounds_.PlayResSound(name);
+}
+
+void TMainForm::ShowStatus(const QString& text) {
+    lbStatus->setFont(pnClient->font());
+    lbStatus->setText(text);
+}
+
+void TMainForm::ShowResources(bool moneyOnly) {
+    const TGame& game = colony_->Game();
+    lbMoney->setText(NumToStr(game.Money));
+    if (moneyOnly)
+        return;
+    for (int good = 0; good < GoodsCount; ++good)
+        lbGoods[good]->setText(NumToStr(game.Stock[good]));
+}
+
+void TMainForm::ShowGameState() {
+    const TGame& game = colony_->Game();
+    ShowResources(false);
+    lbDate->setText(DateText(game.Date));
+    pbHealth->SetHealth(game.Health);
+    SetHint(pbHealth, QStringLiteral("Среднее здоровье населения - %1 из %2")
+                          .arg(QString::number(game.Health), QString::number(TGame::MaxHealth)));
+    lbPeople->setText(QString::number(game.People));
+    lbHomePlaces->setText(QString::number(game.TotalHomePlaces()));
+    lbWorkPlaces->setText(QString::number(game.TotalWorkPlaces()));
+    lbFreePeople->setText(QString::number(game.Unemployed()));
+    pcSeason->SetImageIndex(game.Season);
+    SetHint(pcSeason, SeasonName(game.Season));
+    pb1->UpdateImage();
+    Plan->update();
+    colony_->ShowCellInfo();
+}
+
+void TMainForm::ShowInfo(const QString& sound, const QString& text) {
+    TInfoForm info(this, *this, sound, text);
+    info.ShowModal();
+}
+
+void TMainForm::ShowSeason(int season) {
+    TSeasonForm dialog(this, *this, images_, season);
+    dialog.ShowModal();
+}
+
+void TMainForm::RunYearlyTaxes(TTaxDialog& dialog) {
+    TNalogForm form(this, *this, dialog);
+    form.ShowModal();
+}
+
+void TMainForm::RunMainTax(TTaxDialog& dialog) {
+    TNalogMainForm form(this, *this, dialog);
+    form.ShowModal();
+}
+
+void TMainForm::RunMarket(TMarketDialog& dialog) {
+    TMarketForm form(this, dialog, images_);
+    form.exec();
+}
+
+void TMainForm::UpdateCell(int column, int row) {
+    pb1->UpdateCell(column, row);
+}
+
+void TMainForm::UpdateImage() {
+    pb1->UpdateImage();
+}
+
+void TMainForm::UpdatePlan() {
+    Plan->update();
+}
+
+void TMainForm::ShowRect(const QRect& rect) {
+    pb1->ShowRect(rect);
+}
+
+void TMainForm::StepSelection() {
+    mapView_->SetSelection(QPoint(colony_->SelectedColumn(), colony_->SelectedRow()));
+}
+
+void TMainForm::RepaintWindow() {
+    repaint();
+}
+
+void TMainForm::SetBusy(bool busy) {
+    if (busy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}

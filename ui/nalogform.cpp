@@ -1,0 +1,108 @@
+#include "nalogform.h"
+
+#include "map/smallcontrols.h"
+#include "model/describe.h"
+#include "model/services.h"
+#include "model/taxes.h"
+
+#include <QLabel>
+
+namespace {
+
+QLabel* AddLabel(QWidget* parent, const QString& text, const QRect& geometry,
+                 Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
+    auto* label = new QLabel(parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setAlignment(alignment);
+    label->setGeometry(geometry);
+    label->setText(text);
+    return label;
+}
+
+// "Да" pays and closes only when the payment went through; "Нет" refuses.
+void AddButtons(QDialog* dialog, TTaxDialog& tax, int top) {
+    auto* bt1 = new TvtButton(QStringLiteral("Да"), dialog);
+    bt1->setObjectName(QStringLiteral("bt1"));
+    bt1->setGeometry(dialog->width() / 2 - 81, top, 73, 21);
+    bt1->Default = true;
+    bt1->ManualClose = true;
+    bt1->OnClick = [dialog, &tax] {
+        if (tax.Pay())
+            dialog->done(mrOk);
+    };
+    auto* bt2 = new TvtButton(QStringLiteral("Нет"), dialog);
+    bt2->setObjectName(QStringLiteral("bt2"));
+    bt2->setGeometry(dialog->width() / 2 + 8, top, 73, 21);
+    bt2->Cancel = true;
+}
+
+} // namespace
+
+TNalogForm::TNalogForm(QWidget* parent, TWindowServices& services, TTaxDialog& taxes)
+    : TGameDialog(parent, QStringLiteral("Налоги"), QSize(409, 249)), services_(services) {
+    const TYearlyTaxes& lines = taxes.Lines();
+    AddLabel(this, QStringLiteral("Сегодня следует уплатить налоги за прошедший год:"),
+             QRect(12, 8, 385, 16));
+    struct TLine {
+        const char* caption;
+        const char* name;
+        QString value;
+    };
+    const TLine rows[] = {
+        {"На землю", "lbEarth", lines.LandText()},
+        {"На покупку ресурсов", "lbBuy", lines.BuyingText()},
+        {"На продажу ресурсов", "lbSale", lines.SellingText()},
+        {"В экологический фонд", "lbEcology", NumToStr(TYearlyTaxes::Ecology)},
+        {"В различные социальные фонды", "lbSocial", NumToStr(TYearlyTaxes::Social)},
+        {"На пользование природными ресурсами", "lbRes", NumToStr(TYearlyTaxes::NaturalResources)},
+        {"Итого", "lbItog", NumToStr(lines.Total)},
+    };
+    int top = 32;
+    for (const TLine& row : rows) {
+        const bool total = QLatin1String(row.name) == QLatin1String("lbItog");
+        if (total)
+            top += 6;
+        QLabel* caption = AddLabel(this, QString::fromUtf8(row.caption), QRect(12, top, 215, 16));
+        QLabel* value =
+            AddLabel(this, row.value, QRect(227, top, 170, 16), Qt::AlignRight | Qt::AlignVCenter);
+        value->setObjectName(QString::fromLatin1(row.name));
+        if (total) {
+            QFont bold = value->font();
+            bold.setBold(true);
+            caption->setFont(bold);
+            value->setFont(bold);
+        }
+        top += 20;
+    }
+    AddLabel(this, QStringLiteral("Вы готовы уплатить налоги прямо сейчас?"),
+             QRect(12, top + 8, 385, 16));
+    AddButtons(this, taxes, top + 36);
+}
+
+void TNalogForm::ShowModal() {
+    services_.Sound(QStringLiteral("Nalog"));
+    exec();
+}
+
+TNalogMainForm::TNalogMainForm(QWidget* parent, TWindowServices& services, TTaxDialog& tax)
+    : TGameDialog(parent, QStringLiteral("Главный налог"), QSize(329, 161)), services_(services) {
+    AddLabel(this,
+             QStringLiteral("Сегодня следует уплатить Главный налог. Налог выплачивается каждые "
+                            "10 лет. На сегодня сумма налога составляет:"),
+             QRect(12, 8, 305, 44), Qt::AlignLeft | Qt::AlignTop);
+    QLabel* lbItog = AddLabel(this, tax.AmountText(), QRect(12, 58, 305, 22), Qt::AlignCenter);
+    lbItog->setObjectName(QStringLiteral("lbItog"));
+    QFont bold = lbItog->font();
+    bold.setBold(true);
+    bold.setPixelSize(16);
+    lbItog->setFont(bold);
+    AddLabel(this, QStringLiteral("Вы готовы уплатить Главный налог прямо сейчас?"),
+             QRect(12, 92, 305, 16));
+    AddButtons(this, tax, 126);
+}
+
+void TNalogMainForm::ShowModal() {
+    services_.Sound(QStringLiteral("Nalog"));
+    exec();
+}

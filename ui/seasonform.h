@@ -1,0 +1,18 @@
+#pragma once
+
+#include "ui/gamedialog.h"
+
+class TDM;
+class TWindowServices;
+
+// The dialog that greets a new season with its picture and text.
+class TSeasonForm : public TGameDialog {
+public:
+    TSeasonForm(QWidget* parent, TWindowServices& services, const TDM& images, int season);
+
+    // Plays "Season", then shows the dialog modally.
+    void ShowModal();
+
+private:
+    TWindowServices& services_;
+};

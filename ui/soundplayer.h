@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QHash>
+#include <QObject>
+#include <QString>
+
+class QSoundEffect;
+
+// Plays the program's built-in sound clips by name, asynchronously. Names are
+// matched without regard to case; a new sound cuts off the one still playing.
+class TSoundPlayer : public QObject {
+public:
+    explicit TSoundPlayer(QObject* parent = nullptr);
+
+    // Starts the clip and returns at once. A name with no clip throws
+    // TGameError("Cannot find sound " + name).
+    void PlayResSound(const QString& name);
+    bool HasSound(const QString& name) const;
+
+private:
+    QHash<QString, QString> paths_;         // upper-case name -> resource path
+    QHash<QString, QSoundEffect*> effects_; // made on first use, then kept
+    QSoundEffect* playing_ = nullptr;
+};
