@@ -16,7 +16,7 @@ constexpr int32_t EventChance = 1095;
 constexpr int FirstYearlyTaxYear = 1891;
 
 struct TRestorePlan {
-    int32_t Days = 0;
+    int64_t Days = 0;
     int64_t Cost = 0;
 };
 
@@ -28,7 +28,7 @@ TRestorePlan PlanRestore(const TBase& base, int32_t money) {
     int64_t days = missing;
     if (rate > 0 && money < rate * missing)
         days = money / rate;
-    return {ClampToInt32(days), rate * days};
+    return {days, rate * days};
 }
 
 bool NeedsRestore(const TBase& base) {
@@ -37,7 +37,7 @@ bool NeedsRestore(const TBase& base) {
 
 void ApplyRestore(TGame& game, TBase& base, const TRestorePlan& plan) {
     game.Money = ClampToInt32(game.Money - plan.Cost);
-    base.LifeDays = SaturatingAdd(base.LifeDays, plan.Days);
+    base.LifeDays = ClampToInt32(base.LifeDays + plan.Days);
 }
 
 // Keeps the sender's cursor busy for the life of a command, whatever happens.

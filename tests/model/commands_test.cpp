@@ -135,6 +135,11 @@ TEST_F(Commands, RestoreNeedsNothingAboveFullLifeAndIsFreeAtRateZero) {
     EXPECT_EQ(shed.LifeDays, 3640);
     EXPECT_EQ(Game().Money, 0);
     EXPECT_EQ(Window.Shown().first(), "sound Restore");
+
+    // Whole even from the lowest life there is.
+    shed.LifeDays = INT32_MIN;
+    Colony.Restore();
+    EXPECT_EQ(shed.LifeDays, 3640);
 }
 
 TEST_F(Commands, RestoreAllWalksInOrderAndStopsAtTheFirstItCannotPay) {
