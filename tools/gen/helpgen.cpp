@@ -1,0 +1,208 @@
+// Writes the players' help, HELP.html, into the data folder. The rules'
+// numbers come from the game's own code and the building table from the
+// catalogue BASES.INI in that folder, so the help never tells a stale figure.
+//
+//   tarvenia-gen-help DATADIR
+
+#include "model/basetype.h"
+#include "model/colony.h"
+#include "model/describe.h"
+#include "model/game.h"
+#include "model/gamedate.h"
+#include "model/goods.h"
+#include "model/taxes.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QStringList>
+#include <cstdio>
+
+namespace {
+
+QString Esc(const QString& text) {
+    return text.toHtmlEscaped();
+}
+
+QString Goods(const TResources& amounts, const TResources* ranges) {
+    QString list;
+    for (int g = 0; g < GoodsCount; ++g)
+        if (amounts[g] != 0)
+            AddToList(list, QStringLiteral("%1 %2%3")
+                                .arg(GoodName(g))
+                                .arg(ranges && (*ranges)[g] != 0 ? QStringLiteral("≈") : QString())
+                                .arg(amounts[g]));
+    return list.isEmpty() ? QStringLiteral("—") : list;
+}
+
+QString BuildingRows(const TBaseTypeList& types) {
+    QStringList rows;
+    for (const TBaseType& t : types) {
+        QString seasons;
+        for (int s = 0; s < 4; ++s)
+            if (t.WorksIn(s))
+                AddToList(seasons, SeasonName(s));
+        QString ground = EarthPhrase(t.NeedEarth);
+        if (t.HasStyle(bsNoNearBase))
+            ground += QStringLiteral("; можно далеко от других строений");
+        QStringList notes;
+        if (t.HasStyle(bsNoPreserve))
+            notes << QStringLiteral("нельзя блокировать");
+        if (t.HasStyle(bsNoOccupy))
+            notes << QStringLiteral("без налога на землю");
+        if (t.HasStyle(bsPlan))
+            notes << QStringLiteral("видно на обзорной карте");
+        rows << QStringLiteral(
+                    "<tr><td><b>%1</b>%2</td><td class=n>%3</td><td>%4</td><td class=n>%5</td>"
+                    "<td>%6</td><td class=n>%7</td><td class=n>%8</td><td>%9</td>"
+                    "<td>%10</td><td>%11</td></tr>")
+                    .arg(Esc(t.Caption),
+                         notes.isEmpty() ? QString()
+                                         : QStringLiteral("<br><small>%1</small>")
+                                               .arg(notes.join(QStringLiteral(", "))),
+                         NumToStr(t.Price), Esc(ground), QString::number(t.BuildTime),
+                         t.LiveYears ? YearsToStr(t.LiveYears) : QStringLiteral("вечно"),
+                         QString::number(t.NeedWorkers),
+                         t.HomePlaces ? QString::number(t.HomePlaces) : QStringLiteral("—"),
+                         seasons.isEmpty() ? QStringLiteral("—") : seasons,
+                         Goods(t.Consume, nullptr), Goods(t.Profit, &t.ProfitRange));
+    }
+    return rows.join(QLatin1Char('\n'));
+}
+
+QString PriceRows() {
+    QStringList rows;
+    for (int g = 0; g < GoodsCount; ++g)
+        rows << QStringLiteral("<tr><td>%1</td><td class=n>%2</td><td class=n>%3</td></tr>")
+                    .arg(GoodName(g), NumToStr(BuyPrices[g]), NumToStr(SellPrices[g]));
+    return rows.join(QLatin1Char('\n'));
+}
+
+QString Page(const TBaseTypeList& types) {
+    const int64_t fixedTaxes =
+        TYearlyTaxes::Ecology + TYearlyTaxes::Social + TYearlyTaxes::NaturalResources;
+    QString page = QStringLiteral(R"(<!DOCTYPE html>
+<html lang="ru">
+<head>
+<meta charset="utf-8">
+<title>Тарвения — помощь</title>
+<style>
+body { font-family: "Liberation Serif", "Times New Roman", serif; max-width: 60em; margin: 1em auto; color: #2a1e10; background: #fbf7ec; }
+h1, h2 { color: #5a3a10; }
+table { border-collapse: collapse; margin: 0.5em 0; }
+td, th { border: 1px solid #c8b890; padding: 2px 6px; vertical-align: top; }
+th { background: #eadfc0; }
+td.n { text-align: right; white-space: nowrap; }
+kbd { border: 1px solid #a09070; border-radius: 3px; padding: 0 4px; background: #fff; }
+</style>
+</head>
+<body>
+<a name="10" id="10"></a>
+<h1>Тарвения</h1>
+<p>1 марта 1890 года на берег острова сходят первые поселенцы: %1 человек и %2 денег в кассе.
+На месте высадки уже стоит первое строение колонии — %3. Ваша задача — построить
+процветающую колонию: дать людям жилье и работу, добывать и продавать ресурсы и вовремя платить
+налоги метрополии. Каждый ход — один день.</p>
+<p>Колония разоряется, если ей нечем платить: без денег люди болеют и уходят, а пока налог не
+уплачен, календарь стоит на месте. Если разрушится последнее строение «%3», колония
+каждый день теряет все деньги и ресурсы.</p>
+
+<h2>Карта и клетки</h2>
+<p>Карта — 280 × 280 клеток. Выберите клетку мышью или стрелками; <kbd>Ctrl</kbd> со стрелками
+и перетаскивание мышью прокручивают карту, щелчок по обзорной карте справа переносит вид.
+Строка статуса внизу говорит, что находится на выбранной клетке. Строить можно на земле, воде
+(озерах), в лесу и на месторождениях угля, руды, нефти и золота; на море, берегу и неизвестных
+объектах строить нельзя.</p>
+
+<h2>Команды</h2>
+<table>
+<tr><th>Клавиша</th><th>Кнопка</th><th>Что делает</th></tr>
+<tr><td><kbd>N</kbd></td><td>Новый день</td><td>прожить один день</td></tr>
+<tr><td><kbd>W</kbd></td><td>Новая неделя</td><td>прожить семь дней (останавливается, если налог не уплачен)</td></tr>
+<tr><td><kbd>S</kbd></td><td>Продать ресурсы</td><td>открыть рынок для продажи</td></tr>
+<tr><td><kbd>B</kbd></td><td>Купить ресурсы</td><td>открыть рынок для покупки</td></tr>
+<tr><td><kbd>G</kbd></td><td>Улучшить землю</td><td>за %4 денег: строения на улучшенной земле строятся вдвое быстрее и меньше изнашиваются</td></tr>
+<tr><td><kbd>F</kbd></td><td>Поиск слабейшего</td><td>выбрать строение, которому осталось служить меньше всех</td></tr>
+<tr><td><kbd>R</kbd></td><td>Восстановление</td><td>продлить срок службы строения на выбранной клетке, сколько хватит денег</td></tr>
+<tr><td><kbd>A</kbd></td><td>Восстановление для всех</td><td>восстановить все поврежденные строения</td></tr>
+<tr><td><kbd>D</kbd></td><td>Разобрать строение</td><td>снести строение; вернется 10% его стоимости</td></tr>
+<tr><td><kbd>P</kbd></td><td>Блокировка</td><td>остановить строение или запустить снова (заблокированное строение не работает, но изнашивается)</td></tr>
+<tr><td></td><td>Палитра строений</td><td>построить выбранное строение на выбранной клетке; подсказка кнопки показывает его цену, условия и доход</td></tr>
+</table>
+<p>Меню: <kbd>Ctrl+N</kbd> — новая игра, <kbd>Ctrl+D</kbd> — звук, <kbd>Ctrl+F</kbd> — полный экран,
+<kbd>F1</kbd> — эта помощь.</p>
+
+<h2>Люди</h2>
+<p>Каждый человек обходится колонии в 1 деньгу в день. Пока здоровье ниже максимального, колония
+тратит на людей вдвое больше, и здоровье растет. Если денег не хватает, здоровье падает, люди
+перестают рождаться и начинают уходить. Люди живут только там, где есть места в домах:
+лишние уходят сразу. Рабочие места заполняются от новых строений к старым.</p>
+
+<h2>Строительство и износ</h2>
+<p>Новое строение можно поставить только рядом (по стороне клетки) с уже стоящим, если в таблице
+не сказано иное. Строение работает в свои сезоны, если ему хватает рабочих и сырья; иначе на
+нем появляется значок. Зимой строения изнашиваются сильнее. Восстановление всего срока службы
+стоит около трех четвертей цены строения. Отслужившее строение разрушается, на его месте
+остаются руины.</p>
+
+<h2>Налоги</h2>
+<p>Каждый год 1 марта, начиная с 1891 года, колония платит налоги за прошедший год:
+%5 за каждое строение на земле (кроме строений «без налога на землю»), 1% от суммы покупок,
+2% от суммы продаж и %6 в фонды. Раз в десять лет, 1 ноября, начиная с 1900 года, платится
+Главный налог: %7 в 1900 году, %8 в 1910 году, и дальше он удваивается каждые десять лет. За
+месяц до налога приходит предупреждение. Пока налог не уплачен, следующий день не наступит.</p>
+
+<h2>Рынок</h2>
+<p>Введите количество каждого ресурса и нажмите «Купить» или «Продать». При продаже «-» в поле
+(или кнопка «Все», или клавиша <kbd>a</kbd>) означает весь запас ресурса. Сделка проходит
+целиком или не проходит вовсе.</p>
+<table>
+<tr><th>Ресурс</th><th>Покупка</th><th>Продажа</th></tr>
+%9
+</table>
+
+<h2>События</h2>
+<p>С работающими строениями изредка что-то случается: находки ресурсов, пожары и аварии,
+сокращающие срок службы, приезд переселенцев или потери среди людей.</p>
+
+<h2>Строения</h2>
+<p>«≈» — количество в среднем, оно меняется день ото дня.</p>
+<table>
+<tr><th>Строение</th><th>Цена</th><th>Где строится</th><th>Дней стройки</th><th>Служит</th>
+<th>Рабочих</th><th>Жилье</th><th>Сезоны</th><th>Расход в день</th><th>Доход в день</th></tr>
+%10
+</table>
+</body>
+</html>
+)");
+    const TGame start(types, 0, 0);
+    return page.arg(QString::number(start.People), NumToStr(start.Money),
+                    Esc(types.front().Caption), NumToStr(TColony::ImproveLandPrice),
+                    NumToStr(TYearlyTaxes::LandRate), NumToStr(fixedTaxes),
+                    NumToStr(MainTaxAmount(1900)), NumToStr(MainTaxAmount(1910)), PriceRows(),
+                    BuildingRows(types));
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    if (app.arguments().size() != 2) {
+        std::fprintf(stderr, "usage: tarvenia-gen-help DATADIR\n");
+        return 2;
+    }
+    const QString dir = app.arguments()[1];
+    TBaseTypeList types;
+    LoadBaseTypes(types, dir);
+    if (types.empty()) {
+        std::fprintf(stderr, "no building types in %s/BASES.INI\n", qPrintable(dir));
+        return 1;
+    }
+    const QString path = dir + QStringLiteral("/HELP.html");
+    QFile file(path);
+    const QByteArray html = Page(types).toUtf8();
+    if (!file.open(QIODevice::WriteOnly) || file.write(html) != html.size()) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return 1;
+    }
+    return 0;
+}
