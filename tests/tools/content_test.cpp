@@ -1,0 +1,290 @@
+// The game's own content: the catalogues, map "01", the pictures, the sounds
+// and the help, checked for being complete, well-formed and playable.
+
+#include "map/earth.h"
+#include "model/basetype.h"
+#include "model/eventtype.h"
+#include "model/goods.h"
+
+#include <QDataStream>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QPainter>
+#include <QSet>
+#include <algorithm>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString GameData = QStringLiteral(TARVENIA_GAME_DATA);
+const QString Images = QStringLiteral(TARVENIA_RESOURCES "/images/");
+
+TBaseTypeList Catalogue() {
+    TBaseTypeList types;
+    LoadBaseTypes(types, GameData);
+    return types;
+}
+
+const TEarth& Map() {
+    static TEarth* earth = [] {
+        auto* e = new TEarth;
+        e->LoadEarth(QStringLiteral("01"), GameData);
+        return e;
+    }();
+    return *earth;
+}
+
+} // namespace
+
+TEST(Content, CatalogueMakesAnEconomy) {
+    const TBaseTypeList types = Catalogue();
+    ASSERT_EQ(types.size(), 22u);
+    EXPECT_EQ(types.front().Id, QStringLiteral("Colony"));
+    EXPECT_GT(types.front().HomePlaces, 0);
+
+    QSet<int> pictures, grounds;
+    uint8_t styles = 0;
+    TResources produced;
+    for (const TBaseType& t : types) {
+        EXPECT_FALSE(t.Caption.isEmpty()) << qPrintable(t.Id);
+        EXPECT_NE(t.WorkSeasons, 0) << qPrintable(t.Id);
+        EXPECT_GT(t.Price, 0) << qPrintable(t.Id);
+        EXPECT_TRUE(t.HomePlaces > 0 || t.NeedWorkers > 0) << qPrintable(t.Id);
+        pictures.insert(t.ImageIndex);
+        grounds.insert(t.NeedEarth);
+        styles |= t.Style;
+        for (int g = 0; g < GoodsCount; ++g) {
+            produced[g] += t.Profit[g] > 0;
+            // A producer never loses more of a good than its range allows.
+            EXPECT_LE(t.ProfitRange[g], t.Profit[g]) << qPrintable(t.Id);
+        }
+    }
+    EXPECT_EQ(pictures.size(), 22) << "one picture per type";
+    EXPECT_EQ(*std::min_element(pictures.begin(), pictures.end()), 0);
+    EXPECT_EQ(*std::max_element(pictures.begin(), pictures.end()), 21);
+    EXPECT_EQ(grounds, (QSet<int>{2, 3, 4, 5, 6, 7, 8, 10}));
+    EXPECT_EQ(styles, bsNoNearBase | bsNoPreserve | bsPlan | bsNoOccupy);
+    for (int g = 0; g < GoodsCount; ++g)
+        EXPECT_GT(produced[g], 0) << "nobody produces " << qPrintable(GoodName(g));
+}
+
+TEST(Content, EveryGoodHasAProducerOnItsNaturalGround) {
+    const TBaseTypeList types = Catalogue();
+    const std::vector<std::pair<int, int>> groundOfGood{
+        {gdGold, ekGold}, {gdFood, ekLand},  {gdCoal, ekCoal},   {gdIron, ekOre},
+        {gdOil, ekOil},   {gdStone, ekLand}, {gdWater, ekWater}, {gdWood, ekForest}};
+    for (const auto& [good, ground] : groundOfGood)
+        EXPECT_TRUE(std::any_of(types.begin(), types.end(), [&](const TBaseType& t) {
+            return t.Profit[good] > 0 && t.NeedEarth == ground;
+        })) << qPrintable(GoodName(good));
+    // Electricity is made by burning coal or oil.
+    for (int fuel : {gdCoal, gdOil})
+        EXPECT_TRUE(std::any_of(types.begin(), types.end(), [&](const TBaseType& t) {
+            return t.Profit[gdEnergy] > 0 && t.Consume[fuel] > 0;
+        })) << qPrintable(GoodName(fuel));
+}
+
+TEST(Content, EveryEventStrikesAKnownType) {
+    const TBaseTypeList types = Catalogue();
+    QSet<QString> ids;
+    for (const TBaseType& t : types)
+        ids.insert(t.Id);
+    TEventTypeList events;
+    LoadEventTypes(events, GameData);
+    EXPECT_GE(events.size(), 15u);
+    for (const TEventType& e : events) {
+        EXPECT_TRUE(ids.contains(e.Target)) << qPrintable(e.Target);
+        EXPECT_FALSE(e.Message.isEmpty()) << qPrintable(e.Target);
+    }
+}
+
+TEST(Content, MapSeaMeetsLandOnlyAtTheCoast) {
+    const TEarth& map = Map();
+    QSet<int> kinds;
+    for (int c = 0; c < MapCols; ++c)
+        for (int r = 0; r < MapRows; ++r) {
+            const int kind = map.EarthKind(c, r);
+            kinds.insert(kind);
+            const bool border = c == 0 || r == 0 || c == MapCols - 1 || r == MapRows - 1;
+            if (border) {
+                EXPECT_EQ(kind, ekSea) << c << "," << r;
+            }
+            if (kind >= ekWater && kind <= ekGold) {
+                EXPECT_GE(map.EarthVariant(c, r), 0) << c << "," << r;
+            }
+            bool seesSea = false, seesLand = false;
+            for (int dc = -1; dc <= 1; ++dc)
+                for (int dr = -1; dr <= 1; ++dr) {
+                    if (!TTerrainGrid::Contains(c + dc, r + dr))
+                        continue;
+                    const int near = map.EarthKind(c + dc, r + dr);
+                    seesSea = seesSea || near == ekSea;
+                    seesLand = seesLand || near >= ekLand;
+                }
+            if (kind == ekSea) {
+                EXPECT_FALSE(seesLand) << "land touches the sea at " << c << "," << r;
+            }
+            if (kind == ekCoast) {
+                EXPECT_TRUE(seesSea) << "coast away from the sea at " << c << "," << r;
+            }
+        }
+    EXPECT_EQ(kinds.size(), EarthKindCount) << "every kind of ground occurs";
+}
+
+TEST(Content, MapStartsOnOpenLandNearItsResources) {
+    const TEarth& map = Map();
+    const QPoint start = map.StartCell;
+    ASSERT_TRUE(TTerrainGrid::Contains(start.x(), start.y()));
+    EXPECT_EQ(map.EarthKind(start.x(), start.y()), ekLand);
+    QSet<int> nearby;
+    for (int dc = -10; dc <= 10; ++dc)
+        for (int dr = -10; dr <= 10; ++dr)
+            nearby.insert(map.EarthKind(start.x() + dc, start.y() + dr));
+    for (int kind : {ekLand, ekWater, ekForest, ekCoal})
+        EXPECT_TRUE(nearby.contains(kind)) << kind;
+    // The view opens with the start cell inside it.
+    const QRect view(map.StartScreen, QSize(537, 369));
+    EXPECT_TRUE(view.contains(start * CellSize + QPoint(12, 12)));
+}
+
+TEST(Content, SceneCoversTheWorldAndPaintsTheCoastOnTheCoastCells) {
+    const TEarth& map = Map();
+    const TSceneBounds bounds = TWall::SpritesBounds(map.Scene.Sprites);
+    EXPECT_EQ(bounds.Left, 0);
+    EXPECT_EQ(bounds.Top, 0);
+    EXPECT_EQ(bounds.Right, WorldSize);
+    EXPECT_EQ(bounds.Bottom, WorldSize);
+
+    // A stretch of the main island's west coast, painted as the map view
+    // does, shows the shore colour on exactly the coast cells.
+    const QRect cells(18, 100, 40, 60);
+    QImage picture(cells.size() * CellSize, QImage::Format_RGB32);
+    QPainter painter(&picture);
+    painter.translate(-cells.topLeft() * CellSize);
+    map.Scene.PaintSprites(map.Scene.Sprites, painter,
+                           QRect(cells.topLeft() * CellSize, cells.size() * CellSize), pmNormal);
+    painter.end();
+    const QRgb shore = qRgb(0xE3, 0xD3, 0xA0), sea = qRgb(0x2B, 0x64, 0x97),
+               shallows = qRgb(0x4C, 0x86, 0xB8);
+    int coast = 0;
+    for (int c = cells.left(); c <= cells.right(); ++c)
+        for (int r = cells.top(); r <= cells.bottom(); ++r) {
+            const QRgb centre = picture.pixel((c - cells.left()) * CellSize + 12,
+                                              (r - cells.top()) * CellSize + 12);
+            switch (map.EarthKind(c, r)) {
+            case ekSea:
+                EXPECT_TRUE(centre == sea || centre == shallows) << c << "," << r;
+                break;
+            case ekCoast:
+                ++coast;
+                EXPECT_EQ(centre, shore) << c << "," << r;
+                break;
+            default:
+                EXPECT_TRUE(centre != shore && centre != sea && centre != shallows)
+                    << c << "," << r;
+            }
+        }
+    EXPECT_GT(coast, 40);
+}
+
+TEST(Content, ImageStripsHaveTheirSizesAndCounts) {
+    struct TStrip {
+        const char* Name;
+        int Width, Height, Count;
+    };
+    const std::vector<TStrip> strips{{"imlTools", 25, 25, 25},       {"imlBases", 25, 25, 22},
+                                     {"imlEarth", 25, 25, 70},       {"imlIcons", 14, 14, 7},
+                                     {"imlSeasons", 121, 57, 4},     {"imlMarketItem", 197, 16, 1},
+                                     {"imlSelectSea", 25, 25, 12},   {"imlSelectCoast", 25, 25, 12},
+                                     {"imlSelectEarth", 25, 25, 12}, {"title", 447, 251, 1}};
+    for (const TStrip& s : strips) {
+        const QImage image(Images + QLatin1String(s.Name) + QStringLiteral(".png"));
+        EXPECT_EQ(image.size(), QSize(s.Width * s.Count, s.Height)) << s.Name;
+        EXPECT_TRUE(image.hasAlphaChannel()) << s.Name;
+    }
+    // Building pictures hide everything under them.
+    const QImage bases(Images + QStringLiteral("imlBases.png"));
+    for (int x = 0; x < bases.width(); ++x)
+        for (int y = 0; y < bases.height(); ++y)
+            ASSERT_EQ(qAlpha(bases.pixel(x, y)), 255) << x << "," << y;
+    EXPECT_FALSE(QImage(Images + QStringLiteral("about.png")).isNull());
+    EXPECT_FALSE(QImage(Images + QStringLiteral("icon.png")).isNull());
+}
+
+TEST(Content, SelectionFramesRunTheirDashesAroundTheBorder) {
+    // The 96 border pixels clockwise from the top-left corner.
+    std::vector<QPoint> border;
+    for (int x = 0; x < 24; ++x)
+        border.emplace_back(x, 0);
+    for (int y = 0; y < 24; ++y)
+        border.emplace_back(24, y);
+    for (int x = 24; x > 0; --x)
+        border.emplace_back(x, 24);
+    for (int y = 24; y > 0; --y)
+        border.emplace_back(0, y);
+    const std::vector<std::pair<const char*, QRgb>> lists{{"imlSelectSea", qRgb(0, 255, 255)},
+                                                          {"imlSelectCoast", qRgb(255, 255, 255)},
+                                                          {"imlSelectEarth", qRgb(255, 255, 0)}};
+    for (const auto& [name, colour] : lists) {
+        const QImage strip(Images + QLatin1String(name) + QStringLiteral(".png"));
+        ASSERT_EQ(strip.width(), 12 * 25) << name;
+        for (int frame = 0; frame < 12; ++frame) {
+            const QImage picture = strip.copy(frame * 25, 0, 25, 25);
+            for (int k = 0; k < 96; ++k) {
+                // 13 black then 11 coloured, moved two pixels on per frame.
+                const bool black = ((k - 2 * frame) % 24 + 24) % 24 < 13;
+                EXPECT_EQ(picture.pixel(border[k]), black ? qRgb(0, 0, 0) : colour)
+                    << name << " frame " << frame << " pixel " << k;
+            }
+            for (int x = 1; x < 24; ++x)
+                for (int y = 1; y < 24; ++y)
+                    ASSERT_EQ(qAlpha(picture.pixel(x, y)), 0)
+                        << name << " inside " << x << "," << y;
+        }
+    }
+}
+
+TEST(Content, SoundsAreShortMonoPcmClips) {
+    const QStringList names{
+        QStringLiteral("Base"),       QStringLiteral("BaseSale"), QStringLiteral("Button"),
+        QStringLiteral("Destroy"),    QStringLiteral("Error"),    QStringLiteral("FindSlow"),
+        QStringLiteral("GoodEarth"),  QStringLiteral("Hello"),    QStringLiteral("MarketBuy"),
+        QStringLiteral("MarketSale"), QStringLiteral("Message"),  QStringLiteral("Nalog"),
+        QStringLiteral("NewDay"),     QStringLiteral("Preserve"), QStringLiteral("Restore"),
+        QStringLiteral("Season")};
+    EXPECT_EQ(QDir(QStringLiteral(TARVENIA_RESOURCES "/sounds")).entryList(QDir::Files).size(),
+              names.size());
+    for (const QString& name : names) {
+        QFile file(QStringLiteral(TARVENIA_RESOURCES "/sounds/") + name + QStringLiteral(".wav"));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << qPrintable(name);
+        const QByteArray wav = file.readAll();
+        ASSERT_GT(wav.size(), 44) << qPrintable(name);
+        QDataStream in(wav);
+        in.setByteOrder(QDataStream::LittleEndian);
+        quint32 riff, size, wave, fmt, fmtSize, rate, byteRate, data, dataSize;
+        quint16 format, channels, align, bits;
+        in >> riff >> size >> wave >> fmt >> fmtSize >> format >> channels >> rate >> byteRate >>
+            align >> bits >> data >> dataSize;
+        EXPECT_EQ(wav.left(4), "RIFF");
+        EXPECT_EQ(wav.mid(8, 8), "WAVEfmt ");
+        EXPECT_EQ(format, 1) << qPrintable(name);
+        EXPECT_EQ(channels, 1) << qPrintable(name);
+        EXPECT_EQ(bits, 16) << qPrintable(name);
+        EXPECT_EQ(wav.mid(36, 4), "data");
+        EXPECT_EQ(static_cast<qint64>(dataSize) + 44, wav.size()) << qPrintable(name);
+        EXPECT_LE(dataSize / byteRate, 3u) << qPrintable(name);
+        EXPECT_GT(dataSize, byteRate / 50) << qPrintable(name);
+    }
+}
+
+TEST(Content, HelpOpensAtTopicTenAndNamesEveryBuilding) {
+    QFile file(GameData + QStringLiteral("/HELP.html"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(file.readAll());
+    const qsizetype anchor = html.indexOf(QStringLiteral("<a name=\"10\""));
+    ASSERT_GE(anchor, 0);
+    EXPECT_LT(anchor, html.indexOf(QStringLiteral("<h1>")));
+    for (const TBaseType& t : Catalogue())
+        EXPECT_TRUE(html.contains(t.Caption.toHtmlEscaped())) << qPrintable(t.Id);
+}
