@@ -22,6 +22,9 @@ struct TCanvas {
 
 void Fill(QPainter& p, const QPainterPath& path, QColor fill, QColor line = Qt::transparent,
           double width = 3);
+// Fills a path with colours running from `top` at y0 down to `bottom` at y1.
+void Shade(QPainter& p, const QPainterPath& path, double y0, double y1, QColor top, QColor bottom,
+           QColor line = Qt::transparent, double width = 1);
 void Box(QPainter& p, QRectF r, QColor fill, QColor line = Qt::transparent, double width = 3);
 void Disc(QPainter& p, QPointF centre, double radius, QColor fill, QColor line = Qt::transparent,
           double width = 3);

@@ -7,7 +7,6 @@
 #include "genrandom.h"
 
 #include <QFont>
-#include <QLinearGradient>
 #include <QPainterPath>
 #include <array>
 #include <cmath>
@@ -24,10 +23,9 @@ struct TPixelCanvas : TCanvas {
 };
 
 void Sky(QPainter& p, QRectF r, QColor top, QColor bottom) {
-    QLinearGradient g(r.topLeft(), r.bottomLeft());
-    g.setColorAt(0, top);
-    g.setColorAt(1, bottom);
-    p.fillRect(r, g);
+    QPainterPath area;
+    area.addRect(r);
+    Shade(p, area, r.top(), r.bottom(), top, bottom);
 }
 
 void Hills(QPainter& p, double width, double height, double top, QColor colour, double phase) {
@@ -108,14 +106,9 @@ std::vector<QImage> MakeSeasons() {
 
 QImage MakeMarketItem() {
     TPixelCanvas c(197, 16);
-    QLinearGradient g(0, 0, 0, 16);
-    g.setColorAt(0, QColor(246, 238, 214));
-    g.setColorAt(1, QColor(214, 198, 160));
     QPainterPath bar;
     bar.addRoundedRect(QRectF(0.5, 0.5, 196, 15), 6, 6);
-    c.P.setBrush(g);
-    c.P.setPen(QPen(QColor(150, 125, 80), 1));
-    c.P.drawPath(bar);
+    Shade(c.P, bar, 0, 16, QColor(246, 238, 214), QColor(214, 198, 160), QColor(150, 125, 80));
     c.P.end();
     return c.Image;
 }
@@ -150,12 +143,8 @@ QImage MakeTitle() {
     shore.lineTo(447, 251);
     shore.lineTo(0, 251);
     shore.closeSubpath();
-    QLinearGradient sand(0, 140, 0, 251);
-    sand.setColorAt(0, QColor(238, 224, 180));
-    sand.setColorAt(1, QColor(250, 244, 222));
-    p.setBrush(sand);
-    p.setPen(QPen(QColor(200, 180, 130), 2));
-    p.drawPath(shore);
+    Shade(p, shore, 140, 251, QColor(238, 224, 180), QColor(250, 244, 222), QColor(200, 180, 130),
+          2);
     Fir(p, {300, 246}, 56, QColor(50, 120, 60));
     Fir(p, {330, 240}, 44, QColor(40, 110, 50));
     // The game's name.
@@ -167,12 +156,7 @@ QImage MakeTitle() {
     name.addText(0, 0, font, QStringLiteral("Тарвения"));
     const QRectF box = name.boundingRect();
     name.translate(223.5 - box.center().x(), 46 - box.center().y());
-    QLinearGradient gilt(0, 30, 0, 86);
-    gilt.setColorAt(0, QColor(255, 236, 150));
-    gilt.setColorAt(1, QColor(215, 150, 40));
-    p.setBrush(gilt);
-    p.setPen(QPen(QColor(60, 35, 10), 2.5));
-    p.drawPath(name);
+    Shade(p, name, 20, 72, QColor(255, 236, 150), QColor(215, 150, 40), QColor(60, 35, 10), 2.5);
     QFont small(QStringLiteral("Liberation Serif"));
     small.setPixelSize(15);
     small.setItalic(true);

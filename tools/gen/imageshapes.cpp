@@ -1,5 +1,6 @@
 #include "imagegen.h"
 
+#include <QLinearGradient>
 #include <QPolygonF>
 #include <cmath>
 
@@ -17,6 +18,16 @@ void Fill(QPainter& p, const QPainterPath& path, QColor fill, QColor line, doubl
     p.setBrush(fill);
     p.setPen(line.alpha() ? QPen(line, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin)
                           : QPen(Qt::NoPen));
+    p.drawPath(path);
+}
+
+void Shade(QPainter& p, const QPainterPath& path, double y0, double y1, QColor top, QColor bottom,
+           QColor line, double width) {
+    QLinearGradient g(0, y0, 0, y1);
+    g.setColorAt(0, top);
+    g.setColorAt(1, bottom);
+    p.setBrush(g);
+    p.setPen(line.alpha() ? QPen(line, width) : QPen(Qt::NoPen));
     p.drawPath(path);
 }
 
