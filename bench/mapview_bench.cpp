@@ -128,6 +128,16 @@ BENCHMARK(BM_MapViewCtrlArrowStep)
     ->Args({1920, 1080})
     ->Unit(benchmark::kMicrosecond);
 
+// One step of the selection animation, with the selected cell repainted.
+void BM_MapViewSelectionTick(benchmark::State& state) {
+    TView view(QSize(537, 369));
+    for (auto _ : state) {
+        view.view.tmSelectTimer();
+        FlushPaint(view.box);
+    }
+}
+BENCHMARK(BM_MapViewSelectionTick)->Unit(benchmark::kMicrosecond);
+
 void BM_PictureScrollStep(benchmark::State& state) {
     TPictureView view(QSize(static_cast<int>(state.range(0)), static_cast<int>(state.range(1))));
     int dx = -12;

@@ -85,16 +85,21 @@ void TMapView::AttachPlan(TvtPlan& plan) {
 }
 
 void TMapView::pb1PaintBackground(const QRect& world) {
-    QPainter& canvas = *placeBox_.DestCanvas();
+    QPainter* destCanvas = placeBox_.DestCanvas();
+    if (!destCanvas) {
+        return; // only a paint of the place box has somewhere to draw
+    }
+    QPainter& canvas = *destCanvas;
     canvas.fillRect(world, ToQColor(earth_.Scene.Color));
     earth_.Scene.PaintSprites(earth_.Scene.Sprites, canvas, world, pmNormal);
 }
 
 void TMapView::pb1PaintCell(int32_t col, int32_t row) {
-    if (!TTerrainGrid::Contains(col, row)) {
+    QPainter* destCanvas = placeBox_.DestCanvas();
+    if (!destCanvas || !TTerrainGrid::Contains(col, row)) {
         return;
     }
-    QPainter& canvas = *placeBox_.DestCanvas();
+    QPainter& canvas = *destCanvas;
     const int32_t x = col * CellSize;
     const int32_t y = row * CellSize;
     if (const TBase* base = game_ ? game_->BaseAt(col, row) : nullptr) {

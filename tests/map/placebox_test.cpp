@@ -18,6 +18,14 @@ struct TMapBox {
         box.Initialize(280, 280, 25, 25);
         box.OnScroll = [this] { ++scrolls; };
     }
+
+    // Shows the box and lets its first paint pass.
+    bool Show() {
+        box.show();
+        const bool exposed = QTest::qWaitForWindowExposed(&box);
+        QTest::qWait(20);
+        return exposed;
+    }
 };
 
 // Records what a paint asks of the owner.
@@ -129,8 +137,7 @@ TEST(PlaceBox, PaintsExactlyTheCellsTheRectangleTouchesColumnByColumn) {
 TEST(PlaceBox, RepaintsAChangedCellInWorldPixels) {
     TMapBox map(QSize(200, 150));
     map.box.SetScreen(10, 10);
-    map.box.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&map.box));
+    ASSERT_TRUE(map.Show());
     TPaintLog log;
     log.Attach(map.box);
     map.box.UpdateCell(3, 4);
@@ -142,9 +149,7 @@ TEST(PlaceBox, RepaintsAChangedCellInWorldPixels) {
 
 TEST(PlaceBox, ScrollingRepaintsOnlyTheUncoveredStrip) {
     TMapBox map(QSize(200, 100));
-    map.box.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&map.box));
-    QTest::qWait(20);
+    ASSERT_TRUE(map.Show());
     TPaintLog log;
     log.Attach(map.box);
     map.box.SetScreen(12, 0);
@@ -164,8 +169,7 @@ TEST(PlaceBox, MouseEventsCarryWorldPixels) {
     map.box.OnMouseDown = [&](Qt::MouseButton, Qt::KeyboardModifiers, QPoint p) { down = p; };
     map.box.OnMouseMove = [&](Qt::MouseButtons, Qt::KeyboardModifiers, QPoint p) { moved = p; };
     map.box.OnMouseUp = [&](Qt::MouseButton, Qt::KeyboardModifiers, QPoint p) { up = p; };
-    map.box.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&map.box));
+    ASSERT_TRUE(map.Show());
     QTest::mousePress(&map.box, Qt::LeftButton, {}, QPoint(10, 10));
     QTest::mouseMove(&map.box, QPoint(20, 30));
     QTest::mouseRelease(&map.box, Qt::LeftButton, {}, QPoint(40, 50));
@@ -235,8 +239,7 @@ TEST(PlaceBox, RightDragPullsTheMapAndHidesTheCursor) {
     TMapBox map(QSize(300, 300));
     map.box.MouseDrag = true;
     map.box.SetScreen(1000, 1000);
-    map.box.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&map.box));
+    ASSERT_TRUE(map.Show());
 
     QTest::mousePress(&map.box, Qt::LeftButton, {}, QPoint(100, 100));
     EXPECT_FALSE(map.box.Dragging());
@@ -246,8 +249,12 @@ TEST(PlaceBox, RightDragPullsTheMapAndHidesTheCursor) {
     ASSERT_TRUE(map.box.Dragging());
     ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
     EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::BlankCursor);
+    TPaintLog log;
+    log.Attach(map.box);
     QTest::mouseMove(&map.box, QPoint(110, 105));
     EXPECT_EQ(map.box.Screen(), QPoint(990, 995));
+    // The uncovered strips are painted during the move itself.
+    EXPECT_FALSE(log.backgrounds.empty());
     QTest::mouseMove(&map.box, QPoint(90, 100));
     EXPECT_EQ(map.box.Screen(), QPoint(1000, 995));
     QTest::mouseRelease(&map.box, Qt::RightButton, {}, QPoint(90, 100));
