@@ -1,5 +1,7 @@
 #include "scene/gdi.h"
 
+#include "model/numbers.h"
+
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
@@ -101,6 +103,11 @@ void DrawBox(QPainter& painter, TBoxShape shape, int l, int t, int r, int b, int
     painter.setPen(pen);
 }
 
+void DrawHandle(QPainter& painter, const QPoint& at, int size) {
+    DrawBox(painter, TBoxShape::Rect, SaturatingSub(at.x(), size), SaturatingSub(at.y(), size),
+            ClampToInt32(int64_t{at.x()} + size + 1), ClampToInt32(int64_t{at.y()} + size + 1));
+}
+
 void DrawPolygonShape(QPainter& painter, const QPolygon& points) {
     if (points.size() >= 2)
         painter.drawPolygon(points, Qt::OddEvenFill);
@@ -116,7 +123,7 @@ void DrawFocusRect(QPainter& painter, int l, int t, int r, int b) {
         std::swap(l, r);
     if (t > b)
         std::swap(t, b);
-    if (r - l <= 0 || b - t <= 0)
+    if (r <= l || b <= t)
         return;
     // Only the visible part of the frame is walked: a far-flung frame would
     // otherwise take forever.
@@ -127,7 +134,7 @@ void DrawFocusRect(QPainter& painter, int l, int t, int r, int b) {
         t = std::max(t, visible.top() - 1);
         r = std::min(r, visible.right() + 2);
         b = std::min(b, visible.bottom() + 2);
-        if (r - l <= 0 || b - t <= 0)
+        if (r <= l || b <= t)
             return;
     }
     painter.save();

@@ -17,6 +17,8 @@ enum class TBoxShape { Rect, RoundRect, Ellipse };
 QRect BoxRect(int l, int t, int r, int b);
 
 void DrawBox(QPainter& painter, TBoxShape shape, int l, int t, int r, int b, int corner = 0);
+// The square of a resize handle: (x - size, y - size, x + size + 1, y + size + 1).
+void DrawHandle(QPainter& painter, const QPoint& at, int size);
 void DrawPolygonShape(QPainter& painter, const QPolygon& points);
 void DrawPolylineShape(QPainter& painter, const QPolygon& points);
 // The dotted frame that marks a selected text or picture, drawn by inverting.

@@ -207,8 +207,7 @@ void TPolySprite::MoveBy(int32_t dx, int32_t dy) {
 
 void TPolySprite::PaintHandles(QPainter& painter, int size) const {
     for (const QPoint& p : ScreenPoints)
-        DrawBox(painter, TBoxShape::Rect, p.x() - size, p.y() - size, p.x() + size + 1,
-                p.y() + size + 1);
+        DrawHandle(painter, p, size);
 }
 
 void TPolySprite::SnapToGrid(int32_t step) {
@@ -235,7 +234,11 @@ bool TPolylineSprite::HitTest(int x, int y) const {
             if (x == x0 && betweenY)
                 return true;
         } else if (betweenX && betweenY) {
-            const int64_t onSegment = x0 + (y - y0) * (x1 - x0) / (y1 - y0);
+            // Both differences may span the whole 32-bit range, so their
+            // product needs more than 64 bits.
+            const auto step =
+                static_cast<int64_t>(static_cast<__int128>(y - y0) * (x1 - x0) / (y1 - y0));
+            const int64_t onSegment = x0 + step;
             if (std::abs(x - onSegment) <= 1)
                 return true;
         }

@@ -117,18 +117,20 @@ std::vector<TSprite::THandlePoint> TSprite::HandlePoints(int size) const {
     const int midY = static_cast<int>(t + (int64_t{b} - t) / 2);
     const bool middlesX = int64_t{l} + 4 * int64_t{size} + 4 < r;
     const bool middlesY = int64_t{t} + 4 * int64_t{size} + 4 < b;
+    const int right = SaturatingSub(r, 1);
+    const int bottom = SaturatingSub(b, 1);
     std::vector<THandlePoint> points{{0, {l, t}}};
     if (middlesX) {
         points.push_back({1, {midX, t}});
-        points.push_back({5, {midX, b - 1}});
+        points.push_back({5, {midX, bottom}});
     }
-    points.push_back({2, {r - 1, t}});
+    points.push_back({2, {right, t}});
     if (middlesY) {
-        points.push_back({3, {r - 1, midY}});
+        points.push_back({3, {right, midY}});
         points.push_back({7, {l, midY}});
     }
-    points.push_back({4, {r - 1, b - 1}});
-    points.push_back({6, {l, b - 1}});
+    points.push_back({4, {right, bottom}});
+    points.push_back({6, {l, bottom}});
     return points;
 }
 
@@ -154,8 +156,7 @@ void TSprite::PaintHandles(QPainter& painter, int size) const {
         else if (h.Handle == 6)
             shown = tall;
         if (shown)
-            DrawBox(painter, TBoxShape::Rect, h.At.x() - size, h.At.y() - size, h.At.x() + size + 1,
-                    h.At.y() + size + 1);
+            DrawHandle(painter, h.At, size);
     }
 }
 

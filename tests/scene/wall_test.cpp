@@ -3,6 +3,7 @@
 #include "scene/wall.h"
 
 #include <QPainter>
+#include <QRandomGenerator>
 #include <gtest/gtest.h>
 
 namespace {
@@ -145,6 +146,45 @@ TEST(Wall, ZoomReachesStylesAndShapes) {
     wall.SetZoom(100);
     EXPECT_EQ(static_cast<TBrushBoomer*>(wall.Boomer(0))->PenWidth, 2);
     EXPECT_EQ(wall.DefaultFont.FontHandle.pixelSize(), 16);
+}
+
+// Scraps of scene syntax in random order, with numbers at the ends of the
+// 32-bit range, must read, zoom and paint without harm.
+TEST(Wall, RandomTextsReadAndPaintSafely) {
+    const QStringList scraps = {
+        "<RECT",  "<CIRCLE", "<TEXT",    "<IMAGE",     "<PLACE",
+        "<LINE",  "<BRUSH",  "<FONT",    "<PICTURE",   " left=",
+        " top=",  " width=", " height=", " round=",    " points=",
+        " size=", " fill=",  " line=",   " brush=",    " font=",
+        " name=", " group=", " value=",  " style=",    " src=",
+        "\"",     "\"\"",    ">",        "<",          ",",
+        ":",      "+",       "-",        "2147483647", "-2147483648",
+        "99999",  "0",       "3",        "1e39",       "nan",
+        "red",    "#FF00FF", "plan",     "nozoom",     " ",
+        "\r\n",   "\t",      "=",        "Ж",          "+2147483647:-2147483648"};
+    QRandomGenerator random(7000);
+    for (int round = 0; round < 300; ++round) {
+        QString text;
+        for (int i = random.bounded(200); i > 0; --i)
+            text += scraps[random.bounded(scraps.size())];
+        TWall wall;
+        wall.ParseText(text);
+        for (int32_t zoom : {100, 3, 1000}) {
+            wall.SetZoom(zoom);
+            QImage image(64, 64, QImage::Format_RGB32);
+            QPainter painter(&image);
+            for (TPaintMode mode : {pmNormal, pmSelected, pmOutline, pmPlan})
+                wall.PaintSprites(wall.Sprites, painter, std::nullopt, mode);
+            for (TSamline* item : wall.Sprites) {
+                auto* sprite = static_cast<TSprite*>(item);
+                sprite->HitTest(5, 5);
+                sprite->HandleAt(5, 5, 2);
+                sprite->PaintHandles(painter, 2);
+            }
+        }
+        wall.CenterSprites(7000);
+        TWall::SpritesBounds(wall.Sprites);
+    }
 }
 
 } // namespace
