@@ -570,8 +570,8 @@ std::vector<QImage> MakeEarth() {
         int Count;
         double Size;
     };
-    const std::array<TSpecks, 6> kinds{{{QColor(150, 205, 245), QColor(90, 160, 220), 7, 5},
-                                        {QColor(50, 140, 50), QColor(25, 85, 25), 6, 7},
+    const std::array<TSpecks, 6> kinds{{{QColor(215, 238, 252), QColor(90, 160, 220), 7, 5},
+                                        {QColor(30, 95, 35), QColor(20, 60, 20), 6, 7},
                                         {QColor(25, 25, 28), QColor(70, 70, 75), 7, 5},
                                         {QColor(200, 60, 40), QColor(120, 30, 20), 7, 5},
                                         {QColor(15, 12, 12), QColor(60, 50, 70), 4, 8},
