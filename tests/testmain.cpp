@@ -13,6 +13,9 @@ using TTestApplication = QCoreApplication;
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
+    // Headless unless told otherwise, also when CTest lists the tests at build time.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     TTestApplication app(argc, argv);
     // Tests expect "." as the decimal separator whatever the runner's locale.
     QLocale::setDefault(QLocale::c());

@@ -64,7 +64,7 @@ QLabel* AddRightLabel(QWidget* parent, int top, const QString& hint) {
 } // namespace
 
 TMainForm::TMainForm(const TDM& images, const QString& folder)
-    : images_(images), folder_(folder), sounds_(this) {
+    : images_(images), folder_(folder), sounds_(std::make_unique<TSoundPlayer>()) {
     setWindowTitle(QStringLiteral("Тарвения"));
     SeedRandomFromClock();
     CreateMenu();
@@ -249,8 +249,8 @@ void TMainForm::CreateControls() {
     client_->Anchor(lbGoToSite, akTopRight);
 
     CreateStatusPanel();
-    LayOutClient();
     central->setFixedSize(ClientSize);
+    LayOutClient();
     adjustSize();
     setFixedSize(size());
 }
@@ -423,7 +423,7 @@ void TMainForm::DrawPlanBack() {
 
 void TMainForm::Sound(const QString& name) {
     if (miSound->isChecked())
-        sounds_.PlayResSound(name);
+        sounds_->PlayResSound(name);
 }
 
 void TMainForm::ShowStatus(const QString& text) {

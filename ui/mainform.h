@@ -40,6 +40,8 @@ public:
     bool ShowHello();
 
     TColony& Colony() { return *colony_; }
+    // Replaces the sound output, for instance by one that only listens.
+    void SetSoundPlayer(std::unique_ptr<TSoundPlayer> player) { sounds_ = std::move(player); }
     const TEarth& Earth() const { return earth_; }
     TvtPlaceBox* pb1 = nullptr;
     TvtPlan* Plan = nullptr;
@@ -100,7 +102,7 @@ private:
 
     const TDM& images_;
     QString folder_;
-    TSoundPlayer sounds_;
+    std::unique_ptr<TSoundPlayer> sounds_;
     TEarth earth_;
     TBaseTypeList catalogue_;
     TEventTypeList events_;

@@ -11,10 +11,11 @@ class QSoundEffect;
 class TSoundPlayer : public QObject {
 public:
     explicit TSoundPlayer(QObject* parent = nullptr);
+    ~TSoundPlayer() override = default;
 
     // Starts the clip and returns at once. A name with no clip throws
     // TGameError("Cannot find sound " + name).
-    void PlayResSound(const QString& name);
+    virtual void PlayResSound(const QString& name);
     bool HasSound(const QString& name) const;
 
 private:

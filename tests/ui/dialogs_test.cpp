@@ -1,0 +1,190 @@
+#include "uitesting.h"
+
+#include "map/smallcontrols.h"
+#include "model/game.h"
+#include "model/market.h"
+#include "model/taxes.h"
+#include "ui/helloform.h"
+#include "ui/infoform.h"
+#include "ui/marketform.h"
+#include "ui/nalogform.h"
+#include "ui/seasonform.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+QString LabelText(QWidget& dialog, const char* name) {
+    auto* label = dialog.findChild<QLabel*>(QString::fromLatin1(name));
+    return label ? label->text() : QStringLiteral("<none>");
+}
+
+TEST(HelloForm, EnterStartsEscapeLeavesAndLoadingNeedsASave) {
+    TGameWindow w;
+    QTemporaryDir dir;
+    const QString save = QDir(dir.path()).filePath("Save.dat");
+    {
+        THelloForm hello(nullptr, w.Form, save);
+        TDialogAnswerer answerer([](QDialog& d) { PressEnter(d); });
+        EXPECT_EQ(hello.ShowHello(), THelloForm::hcNewGame);
+        EXPECT_FALSE(hello.findChild<QLabel*>("lb2")->isVisibleTo(&hello));
+    }
+    EXPECT_EQ(w.Heard.last(), "Button");
+    QFile(save).open(QIODevice::WriteOnly);
+    {
+        THelloForm hello(nullptr, w.Form, save);
+        TDialogAnswerer answerer([](QDialog& d) { PressEscape(d); });
+        EXPECT_EQ(hello.ShowHello(), THelloForm::hcExit);
+        EXPECT_TRUE(hello.findChild<QLabel*>("lb2")->isVisibleTo(&hello));
+    }
+    {
+        THelloForm hello(nullptr, w.Form, save);
+        TDialogAnswerer answerer([](QDialog& d) { d.findChild<TvtGyperLabel*>("lb2")->OnClick(); });
+        EXPECT_EQ(hello.ShowHello(), THelloForm::hcLoad);
+    }
+}
+
+TEST(HelloForm, GreetsOnceAfterItOpens) {
+    TGameWindow w;
+    THelloForm hello(nullptr, w.Form, "Save.dat");
+    TDialogAnswerer answerer([&w](QDialog& d) {
+        if (w.Heard.contains("Hello"))
+            PressEnter(d);
+    });
+    hello.ShowHello();
+    EXPECT_EQ(w.Heard, QStringList({"Hello", "Button"}));
+}
+
+TEST(SmallDialogs, MessageAndSeasonPlayTheirSoundsAndCloseOnEnterOrEscape) {
+    TGameWindow w;
+    {
+        TInfoForm info(&w.Form, w.Form, "Destroy", QString::fromUtf8("<b>Текст</b> %1"));
+        TDialogAnswerer answerer([](QDialog& d) { PressEscape(d); });
+        info.ShowModal();
+        EXPECT_EQ(info.result(), mrOk); // its one button is both default and cancel
+        EXPECT_EQ(LabelText(info, "lb1"), QString::fromUtf8("<b>Текст</b> %1"));
+        EXPECT_EQ(info.findChild<QLabel*>("lb1")->textFormat(), Qt::PlainText);
+        EXPECT_EQ(info.windowTitle(), QString::fromUtf8("Сообщение"));
+    }
+    EXPECT_EQ(w.Heard, QStringList({"Destroy", "Button"}));
+    w.Heard.clear();
+    {
+        TSeasonForm season(&w.Form, w.Form, w.Images, ssWinter);
+        TDialogAnswerer answerer([](QDialog& d) { PressEnter(d); });
+        season.ShowModal();
+        EXPECT_EQ(season.result(), mrOk);
+        EXPECT_EQ(season.windowTitle(), QString::fromUtf8("Зима"));
+        EXPECT_EQ(LabelText(season, "lb1"), QString::fromUtf8("Пришла Зима"));
+        EXPECT_EQ(season.findChild<TvtPic*>("pc1")->ImageIndex(), ssWinter);
+    }
+    EXPECT_EQ(w.Heard, QStringList({"Season", "Button"}));
+}
+
+TEST(NalogForm, ShowsTheLinesOfTheWorkedExample) {
+    TGameWindow w;
+    TGame& game = w.Form.Colony().Game();
+    const TBaseType& farm = w.Form.Colony().Catalogue()[1];
+    for (int i = 0; i < 20; ++i)
+        game.AddBase(farm, 110 + i, 110, true);
+    game.Purchases = 3908711;
+    game.Sales = 1000000;
+    TTaxDialog taxes = TTaxDialog::Yearly(w.Form.Colony());
+    TNalogForm form(&w.Form, w.Form, taxes);
+    EXPECT_EQ(form.windowTitle(), QString::fromUtf8("Налоги"));
+    EXPECT_EQ(LabelText(form, "lbEarth"), QString::fromUtf8("21 * 420 = 8 820"));
+    EXPECT_EQ(LabelText(form, "lbBuy"), QString::fromUtf8("1% от 3 908 711 = 39 087"));
+    EXPECT_EQ(LabelText(form, "lbSale"), QString::fromUtf8("2% от 1 000 000 = 20 000"));
+    EXPECT_EQ(LabelText(form, "lbEcology"), "509");
+    EXPECT_EQ(LabelText(form, "lbSocial"), QString::fromUtf8("1 220"));
+    EXPECT_EQ(LabelText(form, "lbRes"), QString::fromUtf8("2 957"));
+    EXPECT_EQ(LabelText(form, "lbItog"), QString::fromUtf8("72 593"));
+}
+
+TEST(NalogForm, YesWithoutTheMoneyKeepsTheDialogOpenAndUnpaid) {
+    TGameWindow w;
+    TGame& game = w.Form.Colony().Game();
+    game.Money = 100;
+    TTaxDialog taxes = TTaxDialog::Yearly(w.Form.Colony());
+    TNalogForm form(&w.Form, w.Form, taxes);
+    int presses = 0;
+    {
+        TDialogAnswerer answerer([&presses](QDialog& d) {
+            // Enter twice ("Да" cannot pay), then Escape ("Нет").
+            if (++presses <= 2)
+                PressEnter(d);
+            else
+                PressEscape(d);
+        });
+        form.ShowModal();
+    }
+    EXPECT_EQ(presses, 3);
+    EXPECT_FALSE(taxes.Paid());
+    EXPECT_EQ(game.Money, 100);
+    EXPECT_EQ(w.Heard, QStringList({"Nalog", "Error", "Error"}));
+    EXPECT_EQ(w.Form.lbStatus->text(), QString::fromUtf8("Недостаточно денег"));
+
+    TTaxDialog again = TTaxDialog::Yearly(w.Form.Colony());
+    game.Money = static_cast<int32_t>(again.Amount()) + 5;
+    TNalogForm paying(&w.Form, w.Form, again);
+    TDialogAnswerer payer([](QDialog& d) { PressEnter(d); });
+    paying.ShowModal();
+    EXPECT_TRUE(again.Paid());
+    EXPECT_EQ(paying.result(), mrOk);
+    EXPECT_EQ(game.Money, 5);
+}
+
+TEST(MarketForm, CaptionAndSumsFollowTheFields) {
+    TGameWindow w;
+    TMarketDialog market(w.Form.Colony(), false);
+    TMarketForm form(&w.Form, market, w.Images);
+    EXPECT_EQ(form.windowTitle(), QString::fromUtf8("Купить - 0"));
+    EXPECT_FALSE(form.AllButton()->isVisibleTo(&form));
+    EXPECT_EQ(form.OkButton()->Caption(), QString::fromUtf8("Купить"));
+
+    QTest::keyClicks(form.Field(gdFood), "10");
+    EXPECT_EQ(form.SumLabel(gdFood)->text(), "20");
+    EXPECT_EQ(form.windowTitle(), QString::fromUtf8("Купить - 20"));
+    QTest::keyClicks(form.Field(gdGold), "1000");
+    EXPECT_EQ(form.SumLabel(gdGold)->text(), QString::fromUtf8("1 000 000"));
+    EXPECT_EQ(form.windowTitle(), QString::fromUtf8("Купить - 1 000 020"));
+    QTest::keyClicks(form.Field(gdCoal), "x");
+    EXPECT_EQ(form.SumLabel(gdCoal)->text(), "?");
+    EXPECT_EQ(form.windowTitle(), QString::fromUtf8("Купить"));
+    QTest::keyClick(form.Field(gdCoal), Qt::Key_Backspace);
+    QTest::keyClicks(form.Field(gdCoal), "0000120"); // six characters at most
+    EXPECT_EQ(form.Field(gdCoal)->text(), "000012");
+    EXPECT_EQ(form.SumLabel(gdCoal)->text(), "384");
+
+    // In a purchase the letter a fills every field with "-", which is not valid there.
+    QTest::keyClick(form.Field(gdWood), Qt::Key_A);
+    EXPECT_EQ(form.Field(gdOil)->text(), "-");
+    EXPECT_EQ(form.SumLabel(gdOil)->text(), "?");
+    EXPECT_EQ(form.windowTitle(), QString::fromUtf8("Купить"));
+}
+
+TEST(MarketForm, ASaleOfEverythingCompletesOnEnter) {
+    TGameWindow w;
+    TGame& game = w.Form.Colony().Game();
+    game.Stock[gdFood] = 10;
+    game.Stock[gdCoal] = 3;
+    TMarketDialog market(w.Form.Colony(), true);
+    TMarketForm form(&w.Form, market, w.Images);
+    EXPECT_TRUE(form.AllButton()->isVisibleTo(&form));
+    form.AllButton()->Click();
+    EXPECT_EQ(form.windowTitle(), QString::fromUtf8("Продать - 100"));
+    TDialogAnswerer answerer([&form](QDialog&) { PressEnter(*form.Field(gdGold)); });
+    form.exec();
+    EXPECT_EQ(form.result(), mrOk);
+    EXPECT_EQ(game.Money, 82100);
+    EXPECT_EQ(game.Sales, 100);
+    EXPECT_EQ(game.Stock[gdFood], 0);
+    EXPECT_EQ(w.Form.lbMoney->text(), QString::fromUtf8("82 100"));
+    EXPECT_EQ(w.Heard, QStringList({"Button", "Button"}));
+}
+
+} // namespace

@@ -1,0 +1,214 @@
+#include "uitesting.h"
+
+#include "map/placebox.h"
+#include "map/plan.h"
+#include "map/smallcontrols.h"
+#include "model/game.h"
+#include "ui/statuswidgets.h"
+
+#include <QAction>
+#include <QImage>
+#include <QLabel>
+#include <QPainter>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(MainForm, StartsANewGameLaidOutAsDesigned) {
+    TGameWindow w;
+    TMainForm& f = w.Form;
+    EXPECT_EQ(f.lbDate->text(), QString::fromUtf8("1 марта 1890"));
+    EXPECT_EQ(f.lbMoney->text(), QString::fromUtf8("82 000"));
+    EXPECT_EQ(f.lbPeople->text(), "28");
+    EXPECT_EQ(f.lbFreePeople->text(), "28");
+    EXPECT_EQ(f.lbStatus->text(), QString::fromUtf8("Поселение, прослужит 21840"));
+    EXPECT_EQ(f.Colony().SelectedColumn(), 105);
+    EXPECT_EQ(f.pb1->Screen(), QPoint(2500, 2500));
+    EXPECT_EQ(f.paletteButtons.size(), f.Colony().Catalogue().size());
+    EXPECT_EQ(f.pnClient->geometry(), QRect(8, 8, 754, 486));
+    EXPECT_EQ(f.pb1->geometry(), QRect(0, 96, 537, 369));
+    EXPECT_EQ(f.pnRight->geometry(), QRect(544, 0, 210, 441));
+    EXPECT_EQ(f.Plan->geometry(), QRect(0, 0, 210, 210));
+    EXPECT_EQ(f.centralWidget()->size(), QSize(770, 502));
+    EXPECT_TRUE(f.miSound->isChecked());
+    EXPECT_FALSE(f.miFullScreen->isChecked());
+}
+
+TEST(MainForm, PaletteFillsElevenButtonsARowThenTheSecondRow) {
+    const struct {
+        int index;
+        QPoint at;
+    } cases[] = {{0, {0, 0}},     {1, {32, 0}},    {10, {320, 0}}, {11, {0, 32}},
+                 {21, {320, 32}}, {22, {352, 32}}, {30, {608, 32}}};
+    for (const auto& c : cases)
+        EXPECT_EQ(TMainForm::PalettePosition(c.index), c.at) << c.index;
+}
+
+TEST(MainForm, StatusPanelGroupsMoneyAndGoodsButNotPeople) {
+    TGameWindow w;
+    TGame& game = w.Form.Colony().Game();
+    game.Money = 9888555;
+    game.Stock[gdCoal] = 1234567;
+    game.Stock[gdFood] = -1234;
+    game.People = 12345;
+    game.Employed = 20000; // more employed than living: no one is shown idle
+    game.Health = 499;
+    w.Form.ShowGameState();
+    EXPECT_EQ(w.Form.lbMoney->text(), QString::fromUtf8("9 888 555"));
+    EXPECT_EQ(w.Form.lbGoods[gdCoal]->text(), QString::fromUtf8("1 234 567"));
+    EXPECT_EQ(w.Form.lbGoods[gdFood]->text(), QString::fromUtf8("-1 234"));
+    EXPECT_EQ(w.Form.lbPeople->text(), "12345");
+    EXPECT_EQ(w.Form.lbFreePeople->text(), "0");
+    EXPECT_EQ(w.Form.pbHealth->Health(), 499);
+    EXPECT_TRUE(w.Form.pbHealth->toolTip().contains(
+        QString::fromUtf8("Среднее здоровье населения - 499 из 1000")));
+}
+
+TEST(MainForm, HealthBarIsLimeFromFiveHundredAndRedBelow) {
+    const QColor lime(0, 255, 0), red(255, 0, 0), gray(128, 128, 128);
+    const struct {
+        int health;
+        int filled;
+        QColor colour;
+    } cases[] = {
+        {0, 0, gray}, {499, 60, red}, {500, 61, lime}, {999, 121, lime}, {1000, 122, lime}};
+    for (const auto& c : cases) {
+        QImage image(122, 6, QImage::Format_RGB32);
+        image.fill(Qt::black);
+        QPainter painter(&image);
+        THealthBar::PaintHealth(painter, image.rect(), c.health);
+        painter.end();
+        for (int x = 0; x < 122; ++x) {
+            const QColor expected = x < c.filled ? c.colour : gray;
+            ASSERT_EQ(image.pixelColor(x, 3), expected) << c.health << " at " << x;
+        }
+    }
+}
+
+TEST(MainForm, KeyNPlaysOneDayAndUDoesNothing) {
+    TGameWindow w;
+    TMainForm& f = w.Form;
+    QTest::keyClick(f.pb1, Qt::Key_N);
+    EXPECT_EQ(f.lbDate->text(), QString::fromUtf8("2 марта 1890"));
+    EXPECT_EQ(w.Heard.first(), "NewDay");
+
+    const QString status = f.lbStatus->text();
+    w.Heard.clear();
+    QTest::keyClick(f.pb1, Qt::Key_U);
+    QTest::keyClick(f.pb1, Qt::Key_Z);
+    EXPECT_EQ(f.lbDate->text(), QString::fromUtf8("2 марта 1890"));
+    EXPECT_EQ(f.lbStatus->text(), status);
+    EXPECT_TRUE(w.Heard.isEmpty());
+}
+
+TEST(MainForm, KeyWStopsAtARefusedTax) {
+    TGameWindow w;
+    TMainForm& f = w.Form;
+    TGame& game = f.Colony().Game();
+    game.Date = TGameDate{1891, 2, 25};
+    game.Season = ssWinter;
+    TDialogAnswerer answerer([](QDialog& dialog) {
+        // Refuse the taxes; close every other dialog with its button.
+        if (dialog.windowTitle() == QString::fromUtf8("Налоги"))
+            PressEscape(dialog);
+        else
+            PressEnter(dialog);
+    });
+    QTest::keyClick(f.pb1, Qt::Key_W);
+    EXPECT_EQ(f.lbDate->text(), QString::fromUtf8("1 марта 1891"));
+    EXPECT_EQ(answerer.Titles.count(QString::fromUtf8("Налоги")), 1);
+    EXPECT_EQ(w.Heard.count("NewDay"), 5); // 25, 26, 27, 28 February and the refused 1 March
+}
+
+TEST(MainForm, ArrowsAndMouseMoveTheSelection) {
+    TGameWindow w;
+    TMainForm& f = w.Form;
+    QTest::keyClick(f.pb1, Qt::Key_Right);
+    QTest::keyClick(f.pb1, Qt::Key_Down);
+    EXPECT_EQ(f.Colony().SelectedColumn(), 106);
+    EXPECT_EQ(f.Colony().SelectedRow(), 106);
+    // A click 30 pixels right and 55 down of the view's corner is on cell (101, 102).
+    QTest::mouseClick(f.pb1, Qt::LeftButton, Qt::NoModifier, QPoint(30, 55));
+    EXPECT_EQ(f.Colony().SelectedColumn(), 101);
+    EXPECT_EQ(f.Colony().SelectedRow(), 102);
+}
+
+TEST(MainForm, TheHiddenGestureNeedsCtrlAndTheRightButton) {
+    TGameWindow w;
+    TMainForm& f = w.Form;
+    QTest::mouseClick(f.pc1, Qt::RightButton);
+    QTest::mouseClick(f.pc1, Qt::LeftButton, Qt::ControlModifier);
+    EXPECT_EQ(f.Colony().Game().Money, 82000);
+    QTest::mouseClick(f.pc1, Qt::RightButton, Qt::ControlModifier);
+    EXPECT_EQ(f.Colony().Game().Money, 1082000);
+    EXPECT_TRUE(w.Heard.isEmpty());
+}
+
+TEST(MainForm, BuildingFromThePaletteAndTheSoundSwitch) {
+    TGameWindow w;
+    TMainForm& f = w.Form;
+    f.Colony().SelectCell(106, 105);
+    w.Heard.clear();
+    f.paletteButtons[1]->Click(); // a farm beside the settlement
+    EXPECT_EQ(w.Heard, QStringList({"Base"}));
+    EXPECT_EQ(f.lbMoney->text(), QString::fromUtf8("77 000"));
+    EXPECT_NE(f.Colony().Game().BaseAt(106, 105), nullptr);
+
+    f.miSound->trigger(); // off
+    w.Heard.clear();
+    f.Colony().SelectCell(0, 0);
+    f.paletteButtons[1]->Click(); // fails: nothing to be heard now
+    EXPECT_TRUE(w.Heard.isEmpty());
+    EXPECT_EQ(f.lbStatus->text(),
+              QString::fromUtf8("Можно строить только рядом с другими строениями"));
+}
+
+TEST(MainForm, NewGameKeepsTheSwitchesAndGoesBackToTheStart) {
+    TGameWindow w;
+    TMainForm& f = w.Form;
+    f.miSound->trigger();
+    f.Colony().SelectCell(10, 10);
+    f.pb1->SetScreen(0, 0);
+    f.Colony().Game().Money = 5;
+    f.miNewClick();
+    EXPECT_FALSE(f.miSound->isChecked());
+    EXPECT_EQ(f.Colony().SelectedColumn(), 105);
+    EXPECT_EQ(f.pb1->Screen(), QPoint(2500, 2500));
+    EXPECT_EQ(f.lbMoney->text(), QString::fromUtf8("82 000"));
+}
+
+TEST(MainForm, FullScreenAndBackRestoresTheBounds) {
+    TGameWindow w;
+    TMainForm& f = w.Form;
+    f.show();
+    f.move(40, 30);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+    const QRect before = f.geometry();
+    const QSize viewBefore = f.pb1->size();
+
+    f.miFullScreen->trigger();
+    EXPECT_TRUE(f.miFullScreen->isChecked());
+    EXPECT_EQ(f.geometry().size(), f.screen()->geometry().size());
+    EXPECT_EQ(f.pnClient->pos(), QPoint(0, 8));
+    EXPECT_GT(f.pb1->width(), viewBefore.width());
+    // The status panel keeps its distance from the right edge.
+    EXPECT_EQ(f.pnClient->width() - f.pnRight->geometry().right(), 754 - 753);
+
+    f.miFullScreen->trigger();
+    EXPECT_EQ(f.geometry(), before);
+    EXPECT_EQ(f.pnClient->geometry(), QRect(8, 8, 754, 486));
+    EXPECT_EQ(f.pb1->size(), viewBefore);
+}
+
+TEST(SoundPlayer, AMissingClipIsAnError) {
+    TSoundPlayer player;
+    try {
+        player.PlayResSound("NoSuchClip");
+        FAIL() << "no error";
+    } catch (const TGameError& e) {
+        EXPECT_EQ(e.Text(), "Cannot find sound NoSuchClip");
+    }
+}
+
+} // namespace

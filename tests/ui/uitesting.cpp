@@ -1,0 +1,31 @@
+#include "uitesting.h"
+
+#include <QApplication>
+#include <QTest>
+
+TDialogAnswerer::TDialogAnswerer(std::function<void(QDialog&)> answer)
+    : answer_(std::move(answer)) {
+    timer_.setInterval(1);
+    QObject::connect(&timer_, &QTimer::timeout, [this] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (dialog && dialog->isVisible()) {
+            Titles << dialog->windowTitle();
+            answer_(*dialog);
+        }
+    });
+    timer_.start();
+}
+
+TDialogAnswerer::~TDialogAnswerer() = default;
+
+void PressEnter(QWidget& widget) {
+    QTest::keyClick(&widget, Qt::Key_Return);
+}
+
+void PressEscape(QWidget& widget) {
+    QTest::keyClick(&widget, Qt::Key_Escape);
+}
+
+TGameWindow::TGameWindow() : Form(Images, QStringLiteral(TARVENIA_TEST_DATA "/sim")) {
+    Form.SetSoundPlayer(std::make_unique<TListeningSoundPlayer>(Heard));
+}

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "resources/datamodule.h"
+#include "ui/mainform.h"
+#include "ui/soundplayer.h"
+
+#include <QDialog>
+#include <QStringList>
+#include <QTimer>
+#include <functional>
+
+// A sound output that only notes what the game asked to play.
+class TListeningSoundPlayer : public TSoundPlayer {
+public:
+    explicit TListeningSoundPlayer(QStringList& heard) : heard_(heard) {}
+    void PlayResSound(const QString& name) override { heard_ << name; }
+
+private:
+    QStringList& heard_;
+};
+
+// Answers every modal dialog that opens while it lives, the way a player
+// would, and notes the dialogs' titles in order.
+class TDialogAnswerer {
+public:
+    explicit TDialogAnswerer(std::function<void(QDialog&)> answer);
+    ~TDialogAnswerer();
+
+    QStringList Titles;
+
+private:
+    std::function<void(QDialog&)> answer_;
+    QTimer timer_;
+};
+
+// Presses Enter on a dialog, or Escape.
+void PressEnter(QWidget& widget);
+void PressEscape(QWidget& widget);
+
+// The main window over the test island of tests/data/sim, with listened sounds.
+struct TGameWindow {
+    TGameWindow();
+
+    TDM Images;
+    QStringList Heard;
+    TMainForm Form;
+};
