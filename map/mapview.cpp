@@ -164,11 +164,9 @@ void TMapView::tmSelectTimer() {
     if (SelectionFrame >= images_.imlSelectEarth.Count()) {
         SelectionFrame = 0;
     }
-    // Each frame covers exactly the border of the cell and nothing inside, so
-    // the new frame is drawn straight over the old one without repainting the map.
-    const QRect cell(selection_.x() * CellSize, selection_.y() * CellSize, CellSize, CellSize);
-    placeBox_.DrawOver(
-        cell, [this, cell](QPainter& painter) { DrawSelection(painter, cell.x(), cell.y()); });
+    // Each frame covers exactly the border of the cell, so repainting the
+    // selected cell shows the new frame without touching the rest of the view.
+    placeBox_.UpdateCell(selection_.x(), selection_.y());
 }
 
 void TMapView::PlanPaint(QPainter& painter) const {

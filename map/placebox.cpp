@@ -8,7 +8,6 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <utility>
 
 namespace {
 
@@ -77,7 +76,6 @@ void TvtPlaceBox::SetScreen(int32_t x, int32_t y) {
     }
     const QPoint delta = screen_ - target;
     screen_ = target;
-    overlay_ = nullptr;
     scroll(delta.x(), delta.y());
     if (OnScroll) {
         OnScroll();
@@ -123,45 +121,20 @@ QRect TvtPlaceBox::RangeRect() const {
     return ClampedRect(0, 0, WorldWidth(), WorldHeight());
 }
 
-QRect TvtPlaceBox::ClientRect(const QRect& world) const {
-    const int64_t left = static_cast<int64_t>(world.left()) - screen_.x();
-    const int64_t top = static_cast<int64_t>(world.top()) - screen_.y();
-    return ClampedRect(left, top, world.width(), world.height()) & rect();
-}
-
-// Any repaint other than a pending DrawOver makes the next paint a full one.
-void TvtPlaceBox::Invalidate(const QRect& client) {
-    overlay_ = nullptr;
-    update(client);
-}
-
 void TvtPlaceBox::UpdateCell(int32_t col, int32_t row) {
-    const int64_t left = static_cast<int64_t>(col) * cellWidth_;
-    const int64_t top = static_cast<int64_t>(row) * cellHeight_;
-    Invalidate(ClientRect(ClampedRect(left, top, cellWidth_, cellHeight_)));
+    const int64_t left = static_cast<int64_t>(col) * cellWidth_ - screen_.x();
+    const int64_t top = static_cast<int64_t>(row) * cellHeight_ - screen_.y();
+    update(ClampedRect(left, top, cellWidth_, cellHeight_) & rect());
 }
 
 void TvtPlaceBox::UpdateRect(const QRect& world) {
-    Invalidate(ClientRect(world));
+    const int64_t left = static_cast<int64_t>(world.left()) - screen_.x();
+    const int64_t top = static_cast<int64_t>(world.top()) - screen_.y();
+    update(ClampedRect(left, top, world.width(), world.height()) & rect());
 }
 
 void TvtPlaceBox::UpdateImage() {
-    Invalidate(rect());
-}
-
-void TvtPlaceBox::DrawOver(const QRect& world, std::function<void(QPainter&)> paint) {
-    const QRect client = ClientRect(world);
-    if (client.isEmpty()) {
-        return;
-    }
-    if (overlay_ && client != overlayRect_) {
-        Invalidate(overlayRect_);
-        Invalidate(client);
-        return;
-    }
-    overlay_ = std::move(paint);
-    overlayRect_ = client;
-    update(client);
+    update();
 }
 
 void TvtPlaceBox::UpdateRange() {
@@ -194,14 +167,6 @@ void TvtPlaceBox::DestPaint(QPainter& painter, const QRect& world) {
 void TvtPlaceBox::paintEvent(QPaintEvent* event) {
     const QRect client = event->rect();
     if (client.isEmpty()) {
-        return;
-    }
-    const auto overlay = std::exchange(overlay_, nullptr);
-    if (overlay && event->region() == QRegion(overlayRect_)) {
-        // Only the pending picture needs drawing: the view kept its pixels.
-        QPainter painter(this);
-        painter.translate(-screen_);
-        overlay(painter);
         return;
     }
     // The backing store already composes the whole paint before it reaches
@@ -295,10 +260,12 @@ void TvtPlaceBox::resizeEvent(QResizeEvent* event) {
     }
 }
 
+// The view shows no focus mark, so taking or losing the focus repaints nothing.
+void TvtPlaceBox::focusInEvent(QFocusEvent*) {}
+
 // A drag that loses its window must not leave the cursor hidden.
-void TvtPlaceBox::focusOutEvent(QFocusEvent* event) {
+void TvtPlaceBox::focusOutEvent(QFocusEvent*) {
     EndDrag();
-    QWidget::focusOutEvent(event);
 }
 
 void TvtPlaceBox::hideEvent(QHideEvent* event) {

@@ -55,11 +55,6 @@ public:
     void UpdateImage();
     // Re-applies the origin's limits after a change of grid or size and repaints all.
     void UpdateRange();
-    // Draws over what the view shows now, in world pixels, without painting
-    // the map under it again: for pictures whose opaque pixels wholly replace
-    // what the one before drew, like the steps of an animation. When anything
-    // else needs repainting first, the next paint is a full one instead.
-    void DrawOver(const QRect& world, std::function<void(QPainter&)> paint);
 
     // Paints a world rectangle with the owner's events. The painter must
     // already be translated so that world pixels land in place; an owner may
@@ -82,6 +77,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
@@ -90,8 +86,6 @@ private:
     int64_t WorldWidth() const { return static_cast<int64_t>(cellWidth_) * cols_; }
     int64_t WorldHeight() const { return static_cast<int64_t>(cellHeight_) * rows_; }
     void EndDrag();
-    QRect ClientRect(const QRect& world) const;
-    void Invalidate(const QRect& client);
 
     QPoint dragAnchor_;
     bool dragging_ = false;
@@ -101,7 +95,4 @@ private:
     int32_t cols_ = 10;
     int32_t rows_ = 10;
     QPainter* destCanvas_ = nullptr;
-    // A pending DrawOver and the client rectangle it covers.
-    std::function<void(QPainter&)> overlay_;
-    QRect overlayRect_;
 };
