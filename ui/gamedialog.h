@@ -17,6 +17,9 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    // A dialog takes the keyboard as it opens, also where no window manager
+    // hands the focus over.
+    void showEvent(QShowEvent* event) override;
 };
 
 // The dialogs' font: the face at 8 points, 11 pixels high at 96 dots per inch.

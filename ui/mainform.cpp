@@ -213,7 +213,8 @@ void TMainForm::CreateControls() {
                      [this] { colony_->NewWeek(); });
     AddCommandButton("pcNewDay", 10, {512, 32}, QStringLiteral("Новый день (N)"),
                      [this] { colony_->NewDay(); });
-    lbDate = AddLabel(pnClient, QRect(439, 38, 66, 14), Qt::AlignRight,
+    // Right-aligned at 505 like the buttons; a longer date grows to the left.
+    lbDate = AddLabel(pnClient, QRect(385, 38, 120, 14), Qt::AlignRight,
                       QStringLiteral("1 марта 1890"), QStringLiteral("Дата"));
     lbDate->setObjectName(QStringLiteral("lbDate"));
     client_->Anchor(lbDate, akTopRight);
