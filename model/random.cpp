@@ -12,14 +12,16 @@ namespace {
 struct TGenerator {
     uint64_t s[4] = {};
 
-    static uint64_t SplitMix(uint64_t& x) {
+    constexpr explicit TGenerator(uint64_t seed) { Seed(seed); }
+
+    static constexpr uint64_t SplitMix(uint64_t& x) {
         uint64_t z = (x += 0x9e3779b97f4a7c15ULL);
         z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
         z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
         return z ^ (z >> 31);
     }
 
-    void Seed(uint64_t seed) {
+    constexpr void Seed(uint64_t seed) {
         for (uint64_t& word : s)
             word = SplitMix(seed);
     }
@@ -38,30 +40,30 @@ struct TGenerator {
         return result;
     }
 
-    // Uniform in 0..bound-1 without modulo bias (bound > 0).
+    // Uniform in 0..bound-1 without modulo bias (bound > 0). A draw is
+    // rejected when its low half is below 2^64 mod bound; that remainder is
+    // below bound, so the division that finds it is only needed when the low
+    // half is below bound, which is rare. The daily turn draws thousands of
+    // times, and the division would be most of the cost of each draw.
     uint64_t Below(uint64_t bound) {
-        const uint64_t limit = -bound % bound; // 2^64 mod bound
-        for (;;) {
-            const unsigned __int128 m = static_cast<unsigned __int128>(Next()) * bound;
-            if (static_cast<uint64_t>(m) >= limit)
-                return static_cast<uint64_t>(m >> 64);
+        unsigned __int128 m = static_cast<unsigned __int128>(Next()) * bound;
+        if (static_cast<uint64_t>(m) < bound) {
+            const uint64_t limit = -bound % bound; // 2^64 mod bound
+            while (static_cast<uint64_t>(m) < limit)
+                m = static_cast<unsigned __int128>(Next()) * bound;
         }
+        return static_cast<uint64_t>(m >> 64);
     }
 };
 
-TGenerator& Generator() {
-    static TGenerator generator = [] {
-        TGenerator g;
-        g.Seed(0);
-        return g;
-    }();
-    return generator;
-}
+// Seeded with 0 when the program is compiled, so that a draw does not pay
+// for a first-use check of a function-local static.
+constinit TGenerator generator(0);
 
 } // namespace
 
 void SeedRandom(uint64_t seed) {
-    Generator().Seed(seed);
+    generator.Seed(seed);
 }
 
 void SeedRandomFromClock() {
@@ -72,13 +74,13 @@ void SeedRandomFromClock() {
 int32_t RandomBelow(int32_t n) {
     if (n <= 0)
         return 0;
-    return static_cast<int32_t>(Generator().Below(static_cast<uint64_t>(n)));
+    return static_cast<int32_t>(generator.Below(static_cast<uint64_t>(n)));
 }
 
 int32_t RandomAround(int32_t value, int32_t range) {
     const int64_t r = std::llabs(static_cast<int64_t>(range));
     if (r == 0)
         return value;
-    const int64_t drawn = static_cast<int64_t>(Generator().Below(static_cast<uint64_t>(2 * r + 1)));
+    const int64_t drawn = static_cast<int64_t>(generator.Below(static_cast<uint64_t>(2 * r + 1)));
     return ClampToInt32(value + r - drawn);
 }
