@@ -9,10 +9,10 @@ void TSamline::WriteProps(QString&) const {}
 
 void TKlop::ReadProps(const TPropList& props) {
     ReadStringProp(props, u"name", Name);
-    const QString style = props.Value(u"style");
+    const QStringView style = props.Value(u"style");
     if (!style.isEmpty()) {
         QStringList words;
-        SplitWords(style, words);
+        SplitWords(style.toString(), words);
         ReadStyleWords(words);
     }
 }

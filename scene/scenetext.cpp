@@ -8,14 +8,28 @@
 #include <QStringTokenizer>
 #include <cmath>
 
-void TPropList::Add(QString key, QString value) {
-    entries_.emplace_back(std::move(key), std::move(value));
+void TPropList::Add(QStringView key, QStringView value) {
+    const qsizetype keyAt = chars_.size();
+    chars_ += key;
+    chars_ += value;
+    entries_.push_back({keyAt, key.size(), keyAt + key.size(), value.size()});
 }
 
-QString TPropList::Value(QStringView key) const {
-    for (const auto& [k, v] : entries_)
-        if (key.compare(k, Qt::CaseInsensitive) == 0)
-            return v;
+void TPropList::Clear() {
+    // Keeps the capacity for the next tag, where clear() would free it.
+    chars_.resize(0);
+    entries_.clear();
+}
+
+QStringView TPropList::Value(QStringView key) const {
+    const QStringView chars(chars_);
+    for (const TEntry& entry : entries_) {
+        // Keys of different lengths never match; checking that first skips
+        // most of the letter-case comparisons.
+        if (entry.KeySize == key.size() &&
+            key.compare(chars.sliced(entry.KeyAt, entry.KeySize), Qt::CaseInsensitive) == 0)
+            return chars.sliced(entry.ValueAt, entry.ValueSize);
+    }
     return {};
 }
 
@@ -30,25 +44,26 @@ bool IsWordChar(QChar c) {
     return (u >= u'A' && u <= u'Z') || (u >= u'a' && u <= u'z') || u == u'_';
 }
 
-// The scanner of one scene text. Pos is the next character to look at.
+// The scanner of one scene text. Pos is the next character to look at. The
+// keyword, the property list and the text of a quoted value are kept for the
+// whole scan and refilled for each tag, so that a tag costs no allocations.
 class TSceneScanner {
 public:
     explicit TSceneScanner(QStringView text) : text_(text) {}
 
     void Run(TSamlineList& list) {
         qsizetype from = 0;
-        TPropList props;
         while (true) {
             const qsizetype open = text_.indexOf(u'<', from);
             if (open < 0)
                 return;
             pos_ = open + 1;
-            QString keyword;
-            props.Clear();
-            ReadTag(keyword, props);
-            if (!keyword.isEmpty() && list.OnCreateItem) {
-                if (TSamline* item = list.OnCreateItem(keyword)) {
-                    item->ReadProps(props);
+            keyword_.resize(0);
+            props_.Clear();
+            ReadTag();
+            if (!keyword_.isEmpty() && list.OnCreateItem) {
+                if (TSamline* item = list.OnCreateItem(keyword_)) {
+                    item->ReadProps(props_);
                     list.Add(item);
                 }
             }
@@ -58,7 +73,7 @@ public:
     }
 
 private:
-    void ReadTag(QString& keyword, TPropList& props) {
+    void ReadTag() {
         const qsizetype size = text_.size();
         while (true) {
             while (pos_ < size && IsSeparator(text_[pos_]))
@@ -70,44 +85,47 @@ private:
                 return;
             const QStringView word = text_.sliced(start, pos_ - start);
             if (pos_ < size && text_[pos_] == u'=') {
-                QString value = ReadValue();
+                const QStringView value = ReadValue();
                 if (!value.isEmpty())
-                    props.Add(word.toString(), std::move(value));
-            } else if (keyword.isEmpty()) {
-                keyword = word.toString().toUpper();
+                    props_.Add(word, value);
+            } else if (keyword_.isEmpty()) {
+                // Words hold only ASCII letters and "_", so upper-casing them
+                // is plain ASCII.
+                for (const QChar c : word)
+                    keyword_ += c >= u'a' && c <= u'z' ? QChar(c.unicode() - (u'a' - u'A')) : c;
             }
         }
     }
 
-    // Reads the value after the "=" the scanner stands on.
-    QString ReadValue() {
+    // Reads the value after the "=" the scanner stands on. The value is a
+    // slice of the text, or of the scanner's own buffer when doubled quotes
+    // had to be undone; it is valid until the next value is read.
+    QStringView ReadValue() {
         const qsizetype size = text_.size();
         const qsizetype first = pos_ + 1;
         if (first < size && text_[first] == u'"') {
-            QString value;
+            quoted_.resize(0);
             qsizetype from = first + 1;
             while (true) {
                 const qsizetype quote = text_.indexOf(u'"', from);
                 if (quote < 0) {
-                    value += text_.sliced(from);
                     pos_ = size;
-                    return value;
+                    return Quoted(from, size);
                 }
-                value += text_.sliced(from, quote - from);
                 if (quote + 1 < size && text_[quote + 1] == u'"') {
-                    value += u'"';
+                    quoted_ += text_.sliced(from, quote + 1 - from);
                     from = quote + 2;
                     continue;
                 }
                 pos_ = quote + 1;
-                return value;
+                return Quoted(from, quote);
             }
         }
         for (qsizetype i = first; i < size; ++i) {
             const QChar c = text_[i];
             if (IsSeparator(c) || c == u'>') {
                 pos_ = i;
-                return text_.sliced(first, i - first).toString();
+                return text_.sliced(first, i - first);
             }
         }
         // A value that runs into the end of the text has no delimiter and is
@@ -116,8 +134,20 @@ private:
         return {};
     }
 
+    // A quoted value ending with the text from..end: a plain slice of the
+    // text when no doubled quote came before.
+    QStringView Quoted(qsizetype from, qsizetype end) {
+        if (quoted_.isEmpty())
+            return text_.sliced(from, end - from);
+        quoted_ += text_.sliced(from, end - from);
+        return quoted_;
+    }
+
     QStringView text_;
     qsizetype pos_ = 0;
+    QString keyword_;
+    TPropList props_;
+    QString quoted_;
 };
 
 struct TNamedColor {
@@ -157,7 +187,7 @@ void ParseScene(TSamlineList& list, QStringView text) {
 }
 
 bool ReadStringProp(const TPropList& props, QStringView key, QString& target) {
-    target = props.Value(key);
+    target = props.Value(key).toString();
     return !target.isEmpty();
 }
 
@@ -170,11 +200,11 @@ bool ReadIntProp(const TPropList& props, QStringView key, int32_t& target) {
 }
 
 bool ReadFloatProp(const TPropList& props, QStringView key, float& target) {
-    return TextToFloat(props.Value(key), target);
+    return TextToFloat(props.Value(key).toString(), target);
 }
 
 bool ReadColorProp(const TPropList& props, QStringView key, TColor& target) {
-    return TextToColor(props.Value(key), target);
+    return TextToColor(props.Value(key).toString(), target);
 }
 
 void WriteRawProp(QString& text, QStringView key, QStringView value) {

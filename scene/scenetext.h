@@ -18,16 +18,29 @@ inline constexpr TColor clWhite = 0xFFFFFF;
 
 // The properties of one tag, in the order written. Only non-empty values are
 // kept; a key is looked up ignoring letter case and the first entry wins.
+// Keys and values are kept one after another in one text, so that reading a
+// tag allocates nothing once the list has held a tag of that length.
 class TPropList {
 public:
-    void Add(QString key, QString value);
-    void Clear() { entries_.clear(); }
+    void Add(QStringView key, QStringView value);
+    void Add(const QString& key, const QString& value) {
+        Add(QStringView(key), QStringView(value));
+    }
+    void Clear();
     bool IsEmpty() const { return entries_.empty(); }
     // The value of the first entry with the key; the empty text when missing.
-    QString Value(QStringView key) const;
+    // It stays valid until the list changes.
+    QStringView Value(QStringView key) const;
 
 private:
-    std::vector<std::pair<QString, QString>> entries_;
+    struct TEntry {
+        qsizetype KeyAt;
+        qsizetype KeySize;
+        qsizetype ValueAt;
+        qsizetype ValueSize;
+    };
+    QString chars_;
+    std::vector<TEntry> entries_;
 };
 
 // Reads a whole scene text: every tag whose keyword the list's OnCreateItem

@@ -159,7 +159,7 @@ void TPolySprite::UpdateScreenPoints() {
 
 void TPolySprite::ReadProps(const TPropList& props) {
     TBrushedSprite::ReadProps(props);
-    const QString text = props.Value(u"points");
+    const QStringView text = props.Value(u"points");
     if (text.isEmpty())
         return;
     std::vector<QPoint> points = TextToPoints(text);
@@ -275,10 +275,10 @@ TTextSprite::TTextSprite(TWall* parent) : TSprite(parent), Font(&parent->Default
 void TTextSprite::ReadProps(const TPropList& props) {
     TSprite::ReadProps(props);
     ReadStringProp(props, u"font", FontName);
-    const QString align = props.Value(u"align").toLower();
-    if (align == u"center")
+    const QStringView align = props.Value(u"align");
+    if (align.compare(u"center", Qt::CaseInsensitive) == 0)
         Align = taCenter;
-    else if (align == u"right")
+    else if (align.compare(u"right", Qt::CaseInsensitive) == 0)
         Align = taRight;
     ReadStringProp(props, u"value", Value);
 }

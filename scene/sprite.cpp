@@ -20,9 +20,9 @@ constexpr TFlagWord FlagWords[] = {{u"list", ssList}, {u"plan", ssPlan}, {u"empt
 
 void TSprite::ReadProps(const TPropList& props) {
     TKlop::ReadProps(props);
-    const QString group = props.Value(u"group");
+    const QStringView group = props.Value(u"group");
     if (!group.isEmpty())
-        Group = Parent->GroupIndex(group);
+        Group = Parent->GroupIndex(group.toString());
     ReadStringProp(props, u"hint", Hint);
     ReadStringProp(props, u"link", Link);
     if (!Style.Has(ssNoPosProperty)) {
