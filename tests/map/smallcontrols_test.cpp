@@ -156,22 +156,6 @@ TEST(Button, FaceAndOutlineFollowDefaultAndHover) {
     }
 }
 
-TEST(Button, CaptionIsCentred) {
-    TvtButton button(QStringLiteral("ММММ"));
-    const QImage shot = Render(button);
-    int left = button.width(), right = -1;
-    for (int x = 1; x < button.width() - 1; ++x) {
-        for (int y = 2; y < button.height() - 2; ++y) {
-            if (shot.pixelColor(x, y) != TvtButton::FaceColor(false, false)) {
-                left = std::min(left, x);
-                right = std::max(right, x);
-            }
-        }
-    }
-    ASSERT_GE(right, left);
-    EXPECT_LE(std::abs((left + right) - (button.width() - 1)), 3);
-}
-
 TEST(Narw, LinesOutlinesAndBars) {
     struct {
         QSize size;
