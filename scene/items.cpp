@@ -1,7 +1,6 @@
 #include "scene/items.h"
 
 #include <QHash>
-#include <QSet>
 
 void TSamline::ReadProps(const TPropList&) {}
 
@@ -62,38 +61,63 @@ TKlop* FindByName(const TKlopList& list, const QString& name) {
     return nullptr;
 }
 
+namespace {
+
+// What the naming pass knows of one case-folded name.
+struct TNameUse {
+    int Bearers = 0;     // items bearing it; leaves only when a duplicate is renamed
+    bool Walked = false; // an item already walked bears it
+};
+
+// Counter suffix of a generated name: at least two digits ("01").
+QString CounterText(int counter) {
+    QString text = QString::number(counter);
+    if (text.size() < 2)
+        text.prepend(u'0');
+    return text;
+}
+
+} // namespace
+
 void MakeNamesUnique(TKlopList& list) {
-    // How many items bear each name, case-folded. A name only leaves this
-    // count when a duplicate is renamed, and its first bearer keeps it, so a
-    // candidate found taken stays taken and each prefix's counter can go on
-    // from where it stopped.
-    QHash<QString, int> bearers;
+    // A name only loses a bearer when a duplicate is renamed, and its first
+    // bearer keeps it, so a candidate found taken stays taken and each
+    // prefix's counter can go on from where it stopped. Scenes name few of
+    // their items, so the pass is mostly making names: a name's case-folded
+    // form is the folded prefix followed by digits, which fold to themselves.
+    QHash<QString, TNameUse> uses;
     for (TSamline* item : list) {
         const QString& name = static_cast<TKlop*>(item)->Name;
         if (!name.isEmpty())
-            ++bearers[name.toCaseFolded()];
+            ++uses[name.toCaseFolded()].Bearers;
     }
-    QSet<QString> named; // names of the items already walked
-    QHash<QString, int> counters;
+    QHash<QString, QString> foldedPrefixes; // tag as given -> its folded form
+    QHash<QString, int> counters;           // folded prefix -> last number tried
     for (TSamline* item : list) {
         auto* klop = static_cast<TKlop*>(item);
-        const QString folded = klop->Name.toCaseFolded();
-        if (!folded.isEmpty() && !named.contains(folded)) {
-            named.insert(folded);
-            continue;
+        if (!klop->Name.isEmpty()) {
+            TNameUse& use = uses[klop->Name.toCaseFolded()];
+            if (!use.Walked) {
+                use.Walked = true;
+                continue;
+            }
+            --use.Bearers;
         }
-        if (!folded.isEmpty())
-            --bearers[folded];
         const QString prefix = list.OnGetTag ? list.OnGetTag(item) : QString();
-        int& counter = counters[prefix.toCaseFolded()];
-        QString candidate;
+        auto foldedPrefix = foldedPrefixes.find(prefix);
+        if (foldedPrefix == foldedPrefixes.end())
+            foldedPrefix = foldedPrefixes.insert(prefix, prefix.toCaseFolded());
+        int& counter = counters[*foldedPrefix];
+        QString number;
+        QString folded;
         do {
             ++counter;
-            candidate = prefix + QStringLiteral("%1").arg(counter, 2, 10, QChar(u'0'));
-        } while (bearers.value(candidate.toCaseFolded()) > 0);
-        klop->SetName(candidate);
-        const QString given = candidate.toCaseFolded();
-        ++bearers[given];
-        named.insert(given);
+            number = CounterText(counter);
+            folded = *foldedPrefix + number;
+        } while (uses.value(folded).Bearers > 0);
+        klop->SetName(prefix + number);
+        TNameUse& given = uses[folded];
+        ++given.Bearers;
+        given.Walked = true;
     }
 }

@@ -21,15 +21,36 @@ void TPropList::Clear() {
     entries_.clear();
 }
 
+namespace {
+
+// Whether two keys are equal ignoring letter case. Keys are almost always
+// ASCII, where two different characters are equal only as the two cases of
+// one letter; any other character is left to Qt's full comparison. Each
+// shape looks up a dozen keys, so this is among the hottest code of reading.
+bool SameKey(QStringView a, QStringView b) {
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        const char16_t x = a[i].unicode();
+        const char16_t y = b[i].unicode();
+        if (x == y)
+            continue;
+        if (x >= 0x80 || y >= 0x80)
+            return a.compare(b, Qt::CaseInsensitive) == 0;
+        const char16_t lower = x | 0x20;
+        if (lower != (y | 0x20) || lower < u'a' || lower > u'z')
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
 QStringView TPropList::Value(QStringView key) const {
     const QStringView chars(chars_);
-    for (const TEntry& entry : entries_) {
-        // Keys of different lengths never match; checking that first skips
-        // most of the letter-case comparisons.
-        if (entry.KeySize == key.size() &&
-            key.compare(chars.sliced(entry.KeyAt, entry.KeySize), Qt::CaseInsensitive) == 0)
+    for (const TEntry& entry : entries_)
+        if (SameKey(key, chars.sliced(entry.KeyAt, entry.KeySize)))
             return chars.sliced(entry.ValueAt, entry.ValueSize);
-    }
     return {};
 }
 

@@ -27,7 +27,7 @@ protected:
 };
 
 // A rectangle, with corners rounded by an ellipse of Round scene units.
-class TRectSprite : public TBrushedSprite {
+class TRectSprite final : public TBrushedSprite {
 public:
     using TBrushedSprite::TBrushedSprite;
     int32_t Round = 0;
@@ -39,7 +39,7 @@ public:
 };
 
 // An ellipse in its rectangle.
-class TCircleSprite : public TBrushedSprite {
+class TCircleSprite final : public TBrushedSprite {
 public:
     using TBrushedSprite::TBrushedSprite;
     bool HitTest(int x, int y) const override;
@@ -76,7 +76,7 @@ public:
 };
 
 // An open polyline.
-class TPolylineSprite : public TPolySprite {
+class TPolylineSprite final : public TPolySprite {
 public:
     using TPolySprite::TPolySprite;
     bool HitTest(int x, int y) const override;
@@ -84,7 +84,7 @@ public:
 };
 
 // A closed, filled polygon.
-class TPolygonSprite : public TPolySprite {
+class TPolygonSprite final : public TPolySprite {
 public:
     explicit TPolygonSprite(TWall* parent);
     int32_t MinPointCount() const override { return 3; }
@@ -94,7 +94,7 @@ public:
 
 // A text in a font style of its scene, measured on load, rename, style and
 // zoom changes, never while painting.
-class TTextSprite : public TSprite {
+class TTextSprite final : public TSprite {
 public:
     enum TAlign : uint8_t { taLeft, taCenter, taRight };
 
@@ -117,7 +117,7 @@ public:
 };
 
 // A bitmap read from a file.
-class TImageSprite : public TSprite {
+class TImageSprite final : public TSprite {
 public:
     // The largest bitmap edge that is loaded.
     static constexpr int MaxBitmapSize = 8192;

@@ -20,7 +20,7 @@ public:
 
 // A brush-and-pen style. The numbers are those of the Windows drawing
 // interface the scene files were made for.
-class TBrushBoomer : public TBoomer {
+class TBrushBoomer final : public TBoomer {
 public:
     static constexpr uint8_t bsSolid = 0;
     static constexpr uint8_t bsNull = 1;
@@ -52,7 +52,7 @@ public:
 };
 
 // A font style.
-class TFontBoomer : public TBoomer {
+class TFontBoomer final : public TBoomer {
 public:
     static constexpr uint8_t fsBold = 1;
     static constexpr uint8_t fsItalic = 2;

@@ -24,7 +24,7 @@ struct TSceneBounds {
 
 // A scene: its styles, shapes and groups, a background colour and a zoom. It
 // owns every item in its lists and its two default styles.
-class TWall : public TSamline {
+class TWall final : public TSamline {
 public:
     TWall();
     ~TWall() override;
@@ -76,5 +76,8 @@ public:
     TBoomer* Boomer(int index) const { return static_cast<TBoomer*>(Boomers.At(index)); }
 
 private:
+    TSprite* CreateSprite(const QString& tag);
+    TBoomer* CreateStyle(const QString& tag);
+
     QHash<QString, int32_t> groupIndex_; // case-folded name -> index in Groups
 };

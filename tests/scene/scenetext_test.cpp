@@ -191,6 +191,24 @@ TEST(SceneText, WritersQuoteWhatNeedsIt) {
     EXPECT_EQ(text, " left=-12 fill=#12AB3C size=0.5");
 }
 
+TEST(SceneText, KeysMatchIgnoringLetterCaseOnly) {
+    TPropList props;
+    props.Add("Left", "1");
+    props.Add("@x", "2");
+    props.Add("[y", "3");
+    props.Add(QString::fromUtf8("Äb"), "4");
+    props.Add(QString::fromUtf8("\u212Aey"), "5"); // the Kelvin sign folds to k
+    const struct {
+        const char* Key;
+        const char* Value;
+    } cases[] = {
+        {"left", "1"}, {"LEFT", "1"}, {"lef", ""}, {"lefts", ""}, {"`x", ""},
+        {"@X", "2"},   {"{y", ""},    {"[Y", "3"}, {"äB", "4"},   {"KEY", "5"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(props.Value(QString::fromUtf8(c.Key)), QString::fromUtf8(c.Value)) << c.Key;
+}
+
 TEST(SceneText, TypedReaders) {
     TPropList props;
     props.Add("n", "42");
