@@ -1,0 +1,61 @@
+// The main window's start-up sequence, in-process: the map, the catalogues,
+// the palette, a new game and the overview picture (everything but the start
+// screen), against loading the map alone. The peak memory of the process is
+// reported beside it. The game's data lies beside this program.
+#include "map/earth.h"
+#include "resources/datamodule.h"
+#include "ui/mainform.h"
+
+#include <QApplication>
+#include <benchmark/benchmark.h>
+#include <memory>
+#include <sys/resource.h>
+
+namespace {
+
+QString DataFolder() {
+    return QCoreApplication::applicationDirPath();
+}
+
+double PeakMemoryMegabytes() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return static_cast<double>(usage.ru_maxrss) / 1024.0; // ru_maxrss is in kilobytes
+}
+
+void BM_MainFormStartUp(benchmark::State& state) {
+    // The image lists exist before the main window, as in the game.
+    const TDM images;
+    for (auto _ : state) {
+        auto form = std::make_unique<TMainForm>(images, DataFolder());
+        benchmark::DoNotOptimize(form.get());
+        state.PauseTiming();
+        form.reset();
+        state.ResumeTiming();
+    }
+    state.counters["peak_MB"] = PeakMemoryMegabytes();
+}
+BENCHMARK(BM_MainFormStartUp)->Unit(benchmark::kMillisecond);
+
+void BM_LoadEarth(benchmark::State& state) {
+    for (auto _ : state) {
+        TEarth earth;
+        earth.LoadEarth(QStringLiteral("01"), DataFolder());
+        benchmark::DoNotOptimize(earth.Scene.Sprites.Count());
+    }
+}
+BENCHMARK(BM_LoadEarth)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
