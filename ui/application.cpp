@@ -6,11 +6,10 @@
 
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("Тарвения"));
-    setApplicationDisplayName(QStringLiteral("Тарвения"));
 }
 
 void TApplication::ShowError(const QString& text) {
-    QMessageBox box(QMessageBox::Critical, applicationDisplayName(), text, QMessageBox::Ok,
+    QMessageBox box(QMessageBox::Critical, applicationName(), text, QMessageBox::Ok,
                     activeWindow());
     box.setTextFormat(Qt::PlainText);
     box.exec();

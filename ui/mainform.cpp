@@ -401,6 +401,10 @@ void TMainForm::miFullScreenClick() {
         setFixedSize(savedBounds_.size());
         show();
     }
+    // Changing the window's flags makes a new native window: take the
+    // keyboard back for the map view.
+    activateWindow();
+    pb1->setFocus();
     LayOutClient();
     DrawPlanBack();
 }
