@@ -1,0 +1,111 @@
+// The soak player and its checker: a few years of random play on the game's
+// data break no rule, and the checker notices each kind of broken colony.
+
+#include "model/random.h"
+#include "tools/soak/soak.h"
+
+#include <functional>
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace {
+
+const QString GameData = QStringLiteral(TARVENIA_GAME_DATA);
+
+struct TSoakWorld : TSoakData {
+    TSoakWorld() : TSoakData(GameData) {}
+    int32_t StartColumn() const { return Earth.StartCell.x(); }
+    int32_t StartRow() const { return Earth.StartCell.y(); }
+};
+
+const TSoakWorld& World() {
+    static const auto* world = new TSoakWorld;
+    return *world;
+}
+
+} // namespace
+
+TEST(Soak, FiveYearsOfRandomPlayBreakNoRule) {
+    for (uint64_t seed : {1u, 2u, 3u}) {
+        SCOPED_TRACE(seed);
+        SeedRandom(seed);
+        std::ostream transcript(nullptr);
+        std::ostringstream errors;
+        const TSoakWorld& world = World();
+        TSimulator simulator(world.Catalogue, world.Events, world.Earth.Grid, world.StartColumn(),
+                             world.StartRow(), transcript, errors);
+        TSoakPlayer player(seed);
+        TSoakFigures figures;
+        const QStringList broken =
+            RunSoak(simulator, player, 5, world.StartColumn(), world.StartRow(), figures);
+        EXPECT_TRUE(broken.isEmpty()) << broken.join(u'\n').toStdString();
+        EXPECT_EQ(errors.str(), "");
+        // From 1 March 1890 to the first day of 1895.
+        EXPECT_GE(figures.Days, 1767);
+        EXPECT_EQ(simulator.Colony().Game().Date.Year, 1895);
+        EXPECT_GT(figures.Commands, figures.Days);
+    }
+}
+
+TEST(Soak, CheckerNoticesEachBrokenRule) {
+    const TSoakWorld& world = World();
+    // A cell of ground that no building accepts.
+    int32_t offColumn = 0;
+    int32_t offRow = 0;
+    while (IsBuildableKind(world.Earth.EarthKind(offColumn, offRow)))
+        ++offColumn;
+    const struct {
+        const char* Rule;
+        int32_t MaxDays;
+        std::function<void(TGame&)> Break;
+    } cases[] = {
+        {"below 0", 0, [](TGame& g) { g.Money = -1; }},
+        {"below 0", 0, [](TGame& g) { g.People = -1; }},
+        {"health", 0, [](TGame& g) { g.Health = TGame::MaxHealth + 1; }},
+        {"health", 0, [](TGame& g) { g.Health = -1; }},
+        {"employed", 0, [](TGame& g) { g.Employed = g.People + 1; }},
+        {"does not accept", 0,
+         [&](TGame& g) { g.AddBase(g.Catalogue.back(), offColumn, offRow, false); }},
+        {"shares its cell", 0,
+         [&](TGame& g) {
+             g.AddBase(g.Catalogue.front(), world.StartColumn(), world.StartRow(), true);
+         }},
+        {"not within 1 days", 1, [](TGame& g) { SetDay(g.Date, g.Date.Day + 2); }},
+        {"not within 0 days", 0, [](TGame& g) { SetDay(g.Date, g.Date.Day - 1); }},
+        {"stock of good 2", 0, [](TGame& g) { g.Stock[2] = -1; }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Rule);
+        std::ostream transcript(nullptr);
+        std::ostringstream errors;
+        TSimulator simulator(world.Catalogue, world.Events, world.Earth.Grid, world.StartColumn(),
+                             world.StartRow(), transcript, errors);
+        TColony& colony = simulator.Colony();
+        const TColonySnapshot before = TakeSnapshot(colony);
+        EXPECT_TRUE(CheckColony(colony, before, c.MaxDays, world.StartColumn(), world.StartRow())
+                        .isEmpty());
+        c.Break(colony.Game());
+        const QStringList broken =
+            CheckColony(colony, before, c.MaxDays, world.StartColumn(), world.StartRow());
+        ASSERT_FALSE(broken.isEmpty());
+        EXPECT_TRUE(broken.front().contains(QLatin1String(c.Rule)))
+            << broken.join(u'\n').toStdString();
+    }
+}
+
+TEST(Soak, StockMayFallOnlyAsFarAsProductionRangesReach) {
+    const TSoakWorld& world = World();
+    std::ostream transcript(nullptr);
+    std::ostringstream errors;
+    TSimulator simulator(world.Catalogue, world.Events, world.Earth.Grid, world.StartColumn(),
+                         world.StartRow(), transcript, errors);
+    TColony& colony = simulator.Colony();
+    TColonySnapshot before = TakeSnapshot(colony);
+    before.DailyLoss[4] = 10;
+    colony.Game().Stock[4] = -30;
+    EXPECT_TRUE(CheckColony(colony, before, 0, world.StartColumn(), world.StartRow()).size() == 1);
+    SetDay(colony.Game().Date, colony.Game().Date.Day + 3);
+    EXPECT_TRUE(CheckColony(colony, before, 3, world.StartColumn(), world.StartRow()).isEmpty());
+    colony.Game().Stock[4] = -31;
+    EXPECT_EQ(CheckColony(colony, before, 3, world.StartColumn(), world.StartRow()).size(), 1);
+}

@@ -1,0 +1,218 @@
+#include "soak.h"
+
+#include <QSet>
+#include <cstdlib>
+
+namespace {
+
+// Commands without arguments and how often the player uses each, per mille
+// of all commands; the rest of the thousand are the commands built below.
+struct TPlainCommand {
+    const char* Line;
+    int32_t Weight;
+};
+constexpr TPlainCommand PlainCommands[] = {
+    {"day", 337},    {"week", 40},       {"improve", 30}, {"find", 15},
+    {"restore", 20}, {"restoreall", 10}, {"demolish", 8}, {"block", 20},
+    {"gesture", 5},  {"state", 10},      {"pay yes", 25}, {"pay no", 10},
+};
+
+// A year of the calendar is never more than 366 days; a soak of Y years ends
+// once the date's year is Y past the start.
+constexpr int32_t StartYear = 1890;
+// Commands in a row that leave the date standing before the player, stuck on
+// a tax the colony cannot pay, is given the money.
+constexpr int32_t StuckCommands = 400;
+
+TGameDate NextDate(TGameDate date) {
+    SetDay(date, date.Day + 1);
+    return date;
+}
+
+} // namespace
+
+TSoakData::TSoakData(const QString& folder) {
+    Earth.LoadEarth(QStringLiteral("01"), folder);
+    LoadBaseTypes(Catalogue, folder);
+    LoadEventTypes(Events, folder);
+}
+
+int32_t TSoakPlayer::Below(int32_t bound) {
+    return static_cast<int32_t>(std::uniform_int_distribution<int32_t>(0, bound - 1)(random_));
+}
+
+QString TSoakPlayer::RandomCell(const TColony& colony) {
+    const TGame& game = colony.Game();
+    int32_t column = Below(MapCols);
+    int32_t row = Below(MapRows);
+    // Most cells are picked next to a building, where building can succeed.
+    if (!game.Buildings.empty() && Below(4) != 0) {
+        const TBase& near = *game.Buildings[static_cast<size_t>(
+            Below(static_cast<int32_t>(std::min<size_t>(game.Buildings.size(), INT32_MAX))))];
+        column = std::clamp(near.Column + Below(7) - 3, 0, MapCols - 1);
+        row = std::clamp(near.Row + Below(7) - 3, 0, MapRows - 1);
+    }
+    return QStringLiteral("%1 %2").arg(column).arg(row);
+}
+
+QString TSoakPlayer::MarketCommand(const QString& name) {
+    // Empty fields, small and large amounts, all of a good, and text that is
+    // no number at all.
+    static const char* const odd[] = {"-", "12abc", "1e3", "+5", "-7", "999999", "0", "x"};
+    QStringList words{name};
+    for (int good = 0; good < GoodsCount; ++good) {
+        switch (Below(4)) {
+        case 0:
+            words << QString::number(Below(200));
+            break;
+        case 1:
+            words << QString::fromLatin1(odd[Below(static_cast<int32_t>(std::size(odd)))]);
+            break;
+        default:
+            words << QStringLiteral("_");
+        }
+    }
+    return words.join(u' ');
+}
+
+QString TSoakPlayer::NextCommand(const TColony& colony) {
+    int32_t pick = Below(1000);
+    for (const TPlainCommand& command : PlainCommands) {
+        if (pick < command.Weight)
+            return QString::fromLatin1(command.Line);
+        pick -= command.Weight;
+    }
+    if (pick < 200)
+        return QStringLiteral("select ") + RandomCell(colony);
+    if (pick < 330) {
+        const TBaseTypeList& catalogue = colony.Catalogue();
+        const TBaseType& type =
+            catalogue[static_cast<size_t>(Below(static_cast<int32_t>(catalogue.size())))];
+        return QStringLiteral("build ") + type.Id;
+    }
+    if (pick < 345)
+        return MarketCommand(Below(2) ? QStringLiteral("sell") : QStringLiteral("buy"));
+    if (pick < 355)
+        return QStringLiteral("days %1").arg(Below(30));
+    if (pick < 400)
+        return QStringLiteral("cell ") + RandomCell(colony);
+    return QStringLiteral("base ") + RandomCell(colony);
+}
+
+int32_t TSoakPlayer::MaxDays(const QString& command) {
+    if (command == u"day")
+        return 1;
+    if (command == u"week")
+        return TColony::WeekDays;
+    if (command.startsWith(u"days "))
+        return command.mid(5).toInt();
+    return 0;
+}
+
+TColonySnapshot TakeSnapshot(const TColony& colony) {
+    const TGame& game = colony.Game();
+    TColonySnapshot snapshot{game.Date, game.Stock, {}};
+    for (const auto& base : game.Buildings)
+        for (int good = 0; good < GoodsCount; ++good) {
+            const int64_t mean = base->Kind->Profit[good];
+            const int64_t range = std::llabs(int64_t{base->Kind->ProfitRange[good]});
+            snapshot.DailyLoss[good] += std::max<int64_t>(range - mean, 0);
+        }
+    return snapshot;
+}
+
+QStringList CheckColony(const TColony& colony, const TColonySnapshot& before, int32_t maxDays,
+                        int32_t startColumn, int32_t startRow) {
+    const TGame& game = colony.Game();
+    QStringList broken;
+    if (game.Money < 0)
+        broken << QStringLiteral("money %1 below 0").arg(game.Money);
+    if (game.People < 0)
+        broken << QStringLiteral("people %1 below 0").arg(game.People);
+    if (game.Health < 0 || game.Health > TGame::MaxHealth)
+        broken << QStringLiteral("health %1 outside 0..%2").arg(game.Health).arg(TGame::MaxHealth);
+    if (game.Employed < 0 || game.Employed > game.People)
+        broken << QStringLiteral("employed %1 of %2 people").arg(game.Employed).arg(game.People);
+    if (game.Purchases < 0 || game.Sales < 0)
+        broken << QStringLiteral("turnover %1/%2 below 0").arg(game.Purchases).arg(game.Sales);
+
+    QSet<int32_t> taken;
+    for (const auto& base : game.Buildings) {
+        const int32_t column = base->Column;
+        const int32_t row = base->Row;
+        const QString where =
+            QStringLiteral("%1 at %2,%3").arg(base->Kind->Id).arg(column).arg(row);
+        if (!TTerrainGrid::Contains(column, row)) {
+            broken << where + QStringLiteral(" outside the grid");
+            continue;
+        }
+        const bool founding =
+            base->Kind == &colony.Catalogue().front() && column == startColumn && row == startRow;
+        if (!founding && !base->Kind->AcceptsEarth(colony.Terrain().EarthKind(column, row)))
+            broken << where + QStringLiteral(" on ground it does not accept");
+        if (taken.contains(column * MapRows + row))
+            broken << where + QStringLiteral(" shares its cell");
+        taken.insert(column * MapRows + row);
+        if (game.BaseAt(column, row) == nullptr)
+            broken << where + QStringLiteral(" not found on its cell");
+    }
+
+    // The date moved by 0..maxDays days; count them to bound the stock.
+    TGameDate date = before.Date;
+    int32_t days = 0;
+    while (!(date == game.Date) && days < maxDays) {
+        date = NextDate(date);
+        ++days;
+    }
+    if (!(date == game.Date))
+        broken << QStringLiteral("date %1 is not within %2 days after %3")
+                      .arg(DateText(game.Date))
+                      .arg(maxDays)
+                      .arg(DateText(before.Date));
+    for (int good = 0; good < GoodsCount; ++good) {
+        const int64_t floor =
+            std::min<int64_t>(before.Stock[good], 0) - before.DailyLoss[good] * days;
+        if (game.Stock[good] < 0 && game.Stock[good] < floor)
+            broken << QStringLiteral("stock of good %1 is %2, below %3")
+                          .arg(good)
+                          .arg(game.Stock[good])
+                          .arg(floor);
+    }
+    return broken;
+}
+
+QStringList RunSoak(TSimulator& simulator, TSoakPlayer& player, int32_t years, int32_t startColumn,
+                    int32_t startRow, TSoakFigures& figures) {
+    TColony& colony = simulator.Colony();
+    int32_t standing = 0;
+    while (colony.Game().Date.Year < StartYear + years) {
+        QStringList commands{player.NextCommand(colony)};
+        if (standing >= StuckCommands) {
+            commands = QStringList{QStringLiteral("set money %1").arg(INT32_MAX),
+                                   QStringLiteral("pay yes"), QStringLiteral("day")};
+            ++figures.Rescues;
+            standing = 0;
+        }
+        for (const QString& command : commands) {
+            const TColonySnapshot before = TakeSnapshot(colony);
+            simulator.Execute(command);
+            ++figures.Commands;
+            QStringList broken =
+                CheckColony(colony, before, TSoakPlayer::MaxDays(command), startColumn, startRow);
+            if (!broken.isEmpty()) {
+                for (QString& line : broken)
+                    line.prepend(
+                        QStringLiteral("after \"%1\" on %2: ").arg(command, DateText(before.Date)));
+                return broken;
+            }
+            if (before.Date == colony.Game().Date)
+                ++standing;
+            for (TGameDate date = before.Date; !(date == colony.Game().Date);
+                 date = NextDate(date)) {
+                ++figures.Days;
+                standing = 0;
+            }
+        }
+    }
+    return {};
+}
