@@ -89,6 +89,7 @@ TEST(MainForm, HealthBarIsLimeFromFiveHundredAndRedBelow) {
 TEST(MainForm, KeyNPlaysOneDayAndUDoesNothing) {
     TGameWindow w;
     TMainForm& f = w.Form;
+    TDialogAnswerer answerer([](QDialog& d) { PressEnter(d); }); // a birth, say
     QTest::keyClick(f.pb1, Qt::Key_N);
     EXPECT_EQ(f.lbDate->text(), QString::fromUtf8("2 марта 1890"));
     EXPECT_EQ(w.Heard.first(), "NewDay");
