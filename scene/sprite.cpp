@@ -87,7 +87,11 @@ void TSprite::ScreenRect(int& l, int& t, int& r, int& b) const {
 QRect TSprite::ScreenRect() const {
     int l, t, r, b;
     ScreenRect(l, t, r, b);
-    return QRect(l, t, ClampToInt32(int64_t{r} - l), ClampToInt32(int64_t{b} - t));
+    // QRect keeps its right edge as left + width - 1 and works its width back
+    // out of it, so it holds only rectangles well inside the 32-bit range.
+    static constexpr int limit = INT32_MAX / 2;
+    const auto inside = [](int value) { return std::clamp(value, -limit, limit); };
+    return QRect(QPoint(inside(l), inside(t)), QPoint(inside(r) - 1, inside(b) - 1));
 }
 
 bool TSprite::Intersects(const QRect& clip) const {
