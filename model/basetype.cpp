@@ -66,13 +66,7 @@ void ReadBaseType(TBaseType& type, const TIniFile& ini, const QString& section) 
 }
 
 TBaseTypeList LoadBaseTypesFrom(const TIniFile& ini) {
-    TBaseTypeList list;
-    for (const QString& section : ini.SectionNames()) {
-        TBaseType type;
-        ReadBaseType(type, ini, section);
-        list.push_back(std::move(type));
-    }
-    return list;
+    return ReadSections<TBaseType>(ini, ReadBaseType);
 }
 
 void LoadBaseTypes(TBaseTypeList& list, const QString& folder) {

@@ -17,13 +17,7 @@ void ReadEventType(TEventType& event, const TIniFile& ini, const QString& sectio
 }
 
 TEventTypeList LoadEventTypesFrom(const TIniFile& ini) {
-    TEventTypeList list;
-    for (const QString& section : ini.SectionNames()) {
-        TEventType event;
-        ReadEventType(event, ini, section);
-        list.push_back(std::move(event));
-    }
-    return list;
+    return ReadSections<TEventType>(ini, ReadEventType);
 }
 
 void LoadEventTypes(TEventTypeList& list, const QString& folder) {

@@ -38,6 +38,19 @@ private:
     QHash<QString, int> firstSection_; // folded name -> index of its first section
 };
 
+// One record per section of the file, in file order, each filled by
+// read(record, ini, section).
+template <typename TRecord, typename TReader>
+std::vector<TRecord> ReadSections(const TIniFile& ini, TReader read) {
+    std::vector<TRecord> records;
+    for (const QString& section : ini.SectionNames()) {
+        TRecord record;
+        read(record, ini, section);
+        records.push_back(std::move(record));
+    }
+    return records;
+}
+
 // An optional sign and decimal digits, the whole text, within 32 bits.
 std::optional<int32_t> ParseInteger(QStringView text);
 
