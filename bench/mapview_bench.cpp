@@ -1,9 +1,10 @@
 // Repainting the map view over the real map with a large colony, and one
 // Ctrl+arrow scroll step, each beside a baseline that only shows one prepared
-// picture of the same size.
+// picture of the same size; and the overview's map picture and marks.
 #include "map/earth.h"
 #include "map/mapview.h"
 #include "map/placebox.h"
+#include "map/plan.h"
 #include "model/basetype.h"
 #include "model/game.h"
 #include "resources/datamodule.h"
@@ -11,13 +12,17 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
+#include <algorithm>
 #include <benchmark/benchmark.h>
 #include <memory>
+#include <vector>
 
 namespace {
 
-// The loaded map, the game's pictures and a colony with a building on every
-// other buildable cell: about as crowded as a map can get.
+constexpr size_t BuildingCount = 500;
+
+// The loaded map, the game's pictures and a colony of BuildingCount buildings
+// spread evenly over the buildable cells of the map, of every type in turn.
 struct TWorld {
     TEarth earth;
     TBaseTypeList catalogue;
@@ -28,16 +33,19 @@ struct TWorld {
         earth.LoadEarth(QStringLiteral("01"), QStringLiteral(TARVENIA_DATA));
         LoadBaseTypes(catalogue, QStringLiteral(TARVENIA_DATA));
         game = std::make_unique<TGame>(catalogue, earth.StartCell.x(), earth.StartCell.y());
-        size_t next = 0;
-        for (int col = 0; col < MapCols; ++col) {
-            for (int row = (col % 2); row < MapRows; row += 2) {
-                if (IsBuildableKind(earth.EarthKind(col, row))) {
-                    const size_t n = next++;
-                    TBase& base =
-                        game->AddBase(catalogue[n % catalogue.size()], col, row, n % 3 == 0);
-                    base.Status = static_cast<uint8_t>(n % 4);
-                }
-            }
+        std::vector<QPoint> buildable;
+        for (int col = 0; col < MapCols; ++col)
+            for (int row = 0; row < MapRows; ++row)
+                if (IsBuildableKind(earth.EarthKind(col, row)) &&
+                    QPoint(col, row) != earth.StartCell)
+                    buildable.push_back(QPoint(col, row));
+        const size_t step = std::max<size_t>(buildable.size() / BuildingCount, 1);
+        for (size_t n = 0; n * step < buildable.size() && game->Buildings.size() < BuildingCount;
+             ++n) {
+            const QPoint cell = buildable[n * step];
+            TBase& base =
+                game->AddBase(catalogue[n % catalogue.size()], cell.x(), cell.y(), n % 3 == 0);
+            base.Status = static_cast<uint8_t>(n % 4);
         }
     }
 };
@@ -151,6 +159,30 @@ BENCHMARK(BM_PictureScrollStep)
     ->Args({537, 369})
     ->Args({1920, 1080})
     ->Unit(benchmark::kMicrosecond);
+
+// The overview's map picture, painted from the scene once per game.
+void BM_PlanDrawBack(benchmark::State& state) {
+    TView view(QSize(537, 369));
+    TvtPlan plan;
+    plan.resize(210, 210);
+    view.view.AttachPlan(plan);
+    for (auto _ : state)
+        view.view.DrawPlanBack(plan);
+}
+BENCHMARK(BM_PlanDrawBack)->Unit(benchmark::kMillisecond);
+
+// The buildings' marks painted over the overview at each of its repaints.
+void BM_PlanPaint(benchmark::State& state) {
+    TView view(QSize(537, 369));
+    QImage picture(210, 210, QImage::Format_RGB32);
+    picture.fill(Qt::white);
+    for (auto _ : state) {
+        QPainter painter(&picture);
+        view.view.PlanPaint(painter);
+    }
+    state.counters["buildings"] = static_cast<double>(World().game->Buildings.size());
+}
+BENCHMARK(BM_PlanPaint)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

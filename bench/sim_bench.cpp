@@ -10,6 +10,7 @@
 #include <QProcess>
 #include <benchmark/benchmark.h>
 #include <deque>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -80,20 +81,21 @@ QByteArray ColonyCommands() {
     return commands;
 }
 
-QByteArray RunSimulator(const QByteArray& commands) {
+// What the simulator printed, or nothing when it did not run to a clean end.
+std::optional<QByteArray> RunSimulator(const QByteArray& commands) {
     QProcess sim;
     sim.start(SimulatorPath(), {QStringLiteral("--seed"), QStringLiteral("1")});
     sim.write(commands);
     sim.closeWriteChannel();
-    if (!sim.waitForFinished(-1) || sim.exitCode() != 0)
-        return {};
+    if (!sim.waitForFinished(-1) || sim.exitStatus() != QProcess::NormalExit || sim.exitCode() != 0)
+        return std::nullopt;
     return sim.readAllStandardOutput();
 }
 
 void RunSimulator(benchmark::State& state, const QByteArray& commands) {
     for (auto _ : state) {
-        const QByteArray output = RunSimulator(commands);
-        if (output.isNull()) {
+        const std::optional<QByteArray> output = RunSimulator(commands);
+        if (!output) {
             state.SkipWithError("tarvenia-sim did not run");
             break;
         }
@@ -109,9 +111,9 @@ BENCHMARK(BM_SimTenYears)->Unit(benchmark::kMillisecond)->UseRealTime();
 void BM_SimColonyWeek(benchmark::State& state) {
     const QByteArray colony = ColonyCommands();
     // The colony must really stand before its week is worth timing.
-    const QByteArray check = RunSimulator(colony + "state\n");
+    const std::optional<QByteArray> check = RunSimulator(colony + "state\n");
     const QByteArray expected = " buildings=" + QByteArray::number(ColonyBuildings) + ' ';
-    if (!check.contains(expected)) {
+    if (!check || !check->contains(expected)) {
         state.SkipWithError("the colony was not built");
         return;
     }
