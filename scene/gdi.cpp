@@ -5,7 +5,9 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
+#include <optional>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -108,9 +110,99 @@ void DrawHandle(QPainter& painter, const QPoint& at, int size) {
             ClampToInt32(int64_t{at.x()} + size + 1), ClampToInt32(int64_t{at.y()} + size + 1));
 }
 
+namespace {
+
+// The part of the painter's device that painting can reach, in the painter's
+// coordinates, or nothing when the painter is not simply moved.
+std::optional<QRect> ReachableRect(const QPainter& painter) {
+    const QPaintDevice* device = painter.device();
+    if (!device || painter.worldTransform().type() > QTransform::TxTranslate)
+        return std::nullopt;
+    QRect reach = QRect(0, 0, device->width(), device->height())
+                      .translated(-painter.worldTransform().map(QPoint(0, 0)));
+    if (painter.hasClipping())
+        reach &= painter.clipBoundingRect().toAlignedRect();
+    return reach;
+}
+
+// Whether the segment a-b comes into the rectangle; in 64 bits, as points
+// may lie anywhere in the 32-bit range.
+bool SegmentMeets(QPoint a, QPoint b, const QRect& rect) {
+    return int64_t{std::max(a.x(), b.x())} >= rect.left() &&
+           int64_t{std::min(a.x(), b.x())} <= rect.right() &&
+           int64_t{std::max(a.y(), b.y())} >= rect.top() &&
+           int64_t{std::min(a.y(), b.y())} <= rect.bottom();
+}
+
+// The outline runs of a closed polygon that come within the margin of the
+// rectangle, as open subpaths. Each run keeps one far segment at either end:
+// the join where a run meets a far segment is then the closed outline's own
+// (the inner corner of a join can reach back along the near segment), and
+// the run's end caps lie on far points, beyond the margin. Nothing when
+// every segment is near.
+std::optional<QPainterPath> NearRuns(const QPolygon& points, const QRect& near) {
+    const qsizetype n = points.size();
+    auto at = [&](qsizetype i) { return QPointF(points[(i % n + n) % n]); };
+    std::vector<bool> isNear(static_cast<size_t>(n));
+    qsizetype far = -1;
+    for (qsizetype i = 0; i < n; ++i) {
+        isNear[static_cast<size_t>(i)] = SegmentMeets(points[i], points[(i + 1) % n], near);
+        if (!isNear[static_cast<size_t>(i)])
+            far = i;
+    }
+    if (far < 0)
+        return std::nullopt;
+    QPainterPath runs;
+    // Walk once around from just after a far segment.
+    for (qsizetype k = 1; k <= n; ++k) {
+        const qsizetype i = far + k;
+        if (!isNear[static_cast<size_t>(i % n)])
+            continue;
+        if (!isNear[static_cast<size_t>((i - 1) % n)]) {
+            runs.moveTo(at(i - 1));
+            runs.lineTo(at(i));
+        }
+        runs.lineTo(at(i + 1));
+        if (!isNear[static_cast<size_t>((i + 1) % n)])
+            runs.lineTo(at(i + 2));
+    }
+    return runs;
+}
+
+} // namespace
+
 void DrawPolygonShape(QPainter& painter, const QPolygon& points) {
-    if (points.size() >= 2)
+    if (points.size() < 2)
+        return;
+    // Qt strokes a wide outline whole, joining every one of its points, even
+    // when a few pixels of it are shown: the long coasts of a map made each
+    // repaint of the map view, of any size, cost the same. So the outline is
+    // stroked only where it comes near the reachable part of the device. The
+    // pixels are the same: each pixel of a solid stroke depends only on the
+    // segments within the pen's reach of it.
+    const QPen pen = painter.pen();
+    const std::optional<QRect> reach = ReachableRect(painter);
+    const bool plainWidePen =
+        pen.style() == Qt::SolidLine && pen.width() > 1 &&
+        (pen.joinStyle() == Qt::RoundJoin || pen.joinStyle() == Qt::BevelJoin) &&
+        !painter.testRenderHint(QPainter::Antialiasing);
+    const int margin = pen.width() + 2;
+    const std::optional<QPainterPath> runs =
+        plainWidePen && reach ? NearRuns(points, reach->adjusted(-margin, -margin, margin, margin))
+                              : std::nullopt;
+    if (!runs) {
         painter.drawPolygon(points, Qt::OddEvenFill);
+        return;
+    }
+    painter.setPen(Qt::NoPen);
+    painter.drawPolygon(points, Qt::OddEvenFill);
+    painter.setPen(pen);
+    if (!runs->isEmpty()) {
+        const QBrush brush = painter.brush();
+        painter.setBrush(Qt::NoBrush);
+        painter.drawPath(*runs);
+        painter.setBrush(brush);
+    }
 }
 
 void DrawPolylineShape(QPainter& painter, const QPolygon& points) {

@@ -1,9 +1,11 @@
 // Shapes: reading, binding, bounds, painted pixels, hit tests and editing.
+#include "scene/gdi.h"
 #include "scene/wall.h"
 
 #include <QDir>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -201,6 +203,40 @@ TEST(SpritePixels, ImagesLoadSizeAndStretch) {
     QString written;
     wall->Sprite(3)->WriteProps(written);
     EXPECT_TRUE(written.endsWith(" src=missing.bmp"));
+}
+
+// The map view strokes a polygon's wide outline only near what it shows;
+// the pixels must be those of the whole outline, wherever the window lies,
+// whatever clip the painter has, and however the outline crosses the window.
+TEST(SpritePixels, WideOutlinesNearTheWindowPaintAsTheWholeOutline) {
+    QRandomGenerator random(1890);
+    for (int round = 0; round < 120; ++round) {
+        QPolygon points;
+        const int count = 3 + random.bounded(80);
+        for (int i = 0; i < count; ++i)
+            points.append(QPoint(random.bounded(-50, 650), random.bounded(-50, 650)));
+        const int width = 2 + random.bounded(7);
+        const QPen pen(QColor(Blue), width, Qt::SolidLine, round % 2 ? Qt::RoundCap : Qt::SquareCap,
+                       round % 3 ? Qt::RoundJoin : Qt::BevelJoin);
+        const QPoint window(random.bounded(-100, 600), random.bounded(-100, 600));
+        const QRect clip(random.bounded(0, 100), random.bounded(0, 70), 40, 30);
+        QImage expected(120, 90, QImage::Format_RGB32);
+        QImage actual(120, 90, QImage::Format_RGB32);
+        for (QImage* image : {&expected, &actual}) {
+            image->fill(Background);
+            QPainter painter(image);
+            painter.translate(-window);
+            if (round % 4 == 0)
+                painter.setClipRect(clip.translated(window));
+            painter.setPen(pen);
+            painter.setBrush(QColor(Red));
+            if (image == &expected)
+                painter.drawPolygon(points, Qt::OddEvenFill);
+            else
+                DrawPolygonShape(painter, points);
+        }
+        ASSERT_EQ(actual, expected) << "round " << round;
+    }
 }
 
 TEST(Sprites, ReadBindAndBound) {
