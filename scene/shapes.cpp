@@ -306,6 +306,8 @@ void TTextSprite::SetName(const QString& name) {
 }
 
 void TTextSprite::AutoSize() {
+    if (!Parent->MeasureTexts)
+        return;
     const QRect measured =
         QFontMetrics(Font->FontHandle)
             .boundingRect(QRect(0, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop, Value);

@@ -36,6 +36,11 @@ public:
     std::vector<TSpriteGroup> Groups;
     TColor Color = clWhite;
     int32_t Zoom = 100;
+    // Whether texts that size themselves are measured. A scene that is never
+    // painted or hit-tested, as in the simulator, can leave them unmeasured:
+    // the first measurement brings up the font database, which is most of
+    // such a program's start-up.
+    bool MeasureTexts = true;
 
     void ReadProps(const TPropList& props) override;
     void WriteProps(QString& text) const override;

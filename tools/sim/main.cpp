@@ -10,7 +10,7 @@
 #include "model/paths.h"
 #include "model/random.h"
 
-#include <QGuiApplication>
+#include <QCoreApplication>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -45,9 +45,10 @@ bool ParseOptions(const QStringList& args, TOptions& options) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    // No window system at all: the simulator paints nothing and measures no
+    // text (see below), and a GUI application would bring up the platform and
+    // the font configuration, most of the cost of a short run.
+    QCoreApplication app(argc, argv);
 
     TOptions options;
     if (!ParseOptions(app.arguments(), options)) {
@@ -61,6 +62,8 @@ int main(int argc, char** argv) {
         SeedRandomFromClock();
 
     TEarth earth;
+    // The simulator never paints the map, so its scene's texts need no sizes.
+    earth.Scene.MeasureTexts = false;
     TBaseTypeList catalogue;
     TEventTypeList events;
     try {
