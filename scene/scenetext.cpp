@@ -334,6 +334,9 @@ int32_t PointCoordinate(QStringView text, int32_t previous) {
 
 std::vector<QPoint> TextToPoints(QStringView text) {
     std::vector<QPoint> points;
+    // Each ":" but one in the last place starts a point: counted first, the
+    // list is allocated once.
+    points.reserve(static_cast<size_t>(text.count(u':')));
     QPoint previous(0, 0);
     qsizetype pos = 0;
     while (true) {

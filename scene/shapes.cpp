@@ -163,8 +163,12 @@ void TPolySprite::ReadProps(const TPropList& props) {
     if (text.isEmpty())
         return;
     std::vector<QPoint> points = TextToPoints(text);
-    SetPointCount(static_cast<int32_t>(std::min<size_t>(points.size(), MaxPointCount)));
-    std::copy_n(points.begin(), Points.size(), Points.begin());
+    if (points.size() > static_cast<size_t>(MaxPointCount))
+        points.resize(static_cast<size_t>(MaxPointCount));
+    // Taken over rather than copied; the screen points keep the count, their
+    // places follow when the shape is resolved after loading.
+    Points = std::move(points);
+    ScreenPoints.resize(PointCount());
 }
 
 void TPolySprite::WriteProps(QString& text) const {
