@@ -1,13 +1,18 @@
 // Scene texts that no editor would write: shapes at the ends of the
-// coordinate space, enormous point lists and fonts of size 0 read, measure
-// and paint without leaving their arrays or the 32-bit range.
+// coordinate space, enormous point lists, fonts of size 0 and pictures found
+// by relative paths read, measure and paint without leaving their arrays or
+// the 32-bit range.
 
+#include "model/paths.h"
 #include "scene/shapes.h"
 #include "scene/styles.h"
 #include "scene/wall.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QImage>
 #include <QPainter>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
@@ -95,4 +100,29 @@ TEST(SceneBadData, FontsOfAnySizeMeasureAndPaint) {
             PaintAll(wall);
         }
     }
+}
+
+TEST(SceneBadData, PicturePathsTryTheCurrentFolderThenTheProgramFolder) {
+    // The same relative path under the program's folder and under another
+    // folder that becomes the current one, with pictures of different sizes.
+    QTemporaryDir underProgram(ProgramFolder() + QStringLiteral("/pictures-XXXXXX"));
+    QTemporaryDir current;
+    ASSERT_TRUE(underProgram.isValid() && current.isValid());
+    const QString folder = QFileInfo(underProgram.path()).fileName();
+    ASSERT_TRUE(QDir(current.path()).mkpath(folder));
+    ASSERT_TRUE(QImage(4, 2, QImage::Format_RGB32).save(underProgram.path() + "/flag.bmp"));
+    const QString written = folder + QStringLiteral("\\flag.bmp");
+    const QString before = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(current.path()));
+
+    const auto picture = [&] {
+        TWall wall;
+        wall.ParseText(QStringLiteral("<IMAGE src=\"%1\">").arg(written));
+        return static_cast<const TImageSprite*>(wall.Sprite(0))->Bitmap.size();
+    };
+    EXPECT_EQ(picture(), QSize(4, 2)); // found beside the program
+    ASSERT_TRUE(
+        QImage(6, 3, QImage::Format_RGB32).save(current.path() + u'/' + folder + "/flag.bmp"));
+    EXPECT_EQ(picture(), QSize(6, 3)); // the current folder comes first
+    QDir::setCurrent(before);
 }
