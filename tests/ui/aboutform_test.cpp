@@ -1,0 +1,41 @@
+// The about box: picture, name, version and authors, the two links, and OK.
+
+#include "map/smallcontrols.h"
+#include "ui/aboutform.h"
+#include "uitesting.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(AboutForm, ShowsNameVersionAuthorsAndItsTwoLinks) {
+    QCoreApplication::setApplicationVersion(QStringLiteral("9.8"));
+    QWidget mainWindow;
+    TAboutForm about(nullptr, &mainWindow);
+    QStringList texts;
+    bool picture = false;
+    for (const QLabel* label : about.findChildren<QLabel*>()) {
+        texts << label->text();
+        picture = picture || !label->pixmap().isNull();
+    }
+    EXPECT_TRUE(picture);
+    EXPECT_TRUE(texts.contains(QStringLiteral("Тарвения")));
+    EXPECT_TRUE(texts.contains(QStringLiteral("Версия 9.8")));
+    EXPECT_FALSE(texts.filter(QStringLiteral("Авторы")).isEmpty());
+
+    const auto* mail = about.findChild<TvtGyperLabel*>(QStringLiteral("lb6"));
+    const auto* web = about.findChild<TvtGyperLabel*>(QStringLiteral("lb8"));
+    ASSERT_TRUE(mail && web);
+    EXPECT_EQ(mail->text(), TAboutForm::MailAddress);
+    EXPECT_EQ(web->text(), TAboutForm::WebAddress);
+    EXPECT_TRUE(mail->OnClick && web->OnClick);
+    EXPECT_LT(mail->y(), web->y());
+
+    about.show();
+    PressEnter(about);
+    EXPECT_FALSE(about.isVisible());
+}
+
+} // namespace

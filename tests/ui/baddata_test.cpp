@@ -1,0 +1,85 @@
+// A start-up on data that cannot make a game: the main window refuses to be
+// made, with the error text the player will see, and leaves nothing behind;
+// data that is merely odd still starts a game.
+
+#include "model/game.h"
+#include "resources/datamodule.h"
+#include "ui/mainform.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <optional>
+
+namespace {
+
+const QString Fixture = QStringLiteral(TARVENIA_TEST_DATA "/sim/");
+
+// Which files of the test island a data folder gets, and what replaces some.
+struct TFolder {
+    bool Grid = true;
+    std::optional<QByteArray> GridBytes = std::nullopt;
+    bool Scene = true;
+    bool Start = true;
+    std::optional<QByteArray> Bases = std::nullopt;
+    bool Events = true;
+};
+
+void Fill(const QString& folder, const TFolder& spec) {
+    QDir(folder).mkpath(QStringLiteral("MAPS"));
+    const auto put = [&](const QString& name, bool wanted, const std::optional<QByteArray>& bytes) {
+        if (!wanted)
+            return;
+        if (!bytes) {
+            ASSERT_TRUE(QFile::copy(Fixture + name, folder + u'/' + name)) << name.toStdString();
+            return;
+        }
+        QFile file(folder + u'/' + name);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(*bytes);
+    };
+    put(QStringLiteral("MAPS/01.LTS"), spec.Grid, spec.GridBytes);
+    put(QStringLiteral("MAPS/01.WLL"), spec.Scene, std::nullopt);
+    put(QStringLiteral("MAPS/01.INI"), spec.Start, std::nullopt);
+    put(QStringLiteral("BASES.INI"), true, spec.Bases);
+    put(QStringLiteral("EVENTS.INI"), spec.Events, std::nullopt);
+}
+
+TEST(StartUpData, AGameThatCannotRunIsRefusedWithAClearText) {
+    const struct {
+        const char* Name;
+        TFolder Spec;
+        const char* Text; // empty: the game starts
+    } cases[] = {
+        {"no grid", {.Grid = false}, "Cannot open file"},
+        {"short grid", {.GridBytes = QByteArray(1000, '\2')}, "holds fewer than 313600 bytes"},
+        {"no scene", {.Scene = false}, "MAPS/01.WLL"},
+        {"empty catalogue", {.Bases = QByteArray()}, "нет ни одного типа строений"},
+        {"catalogue without sections",
+         {.Bases = QByteArray("; none\nPrice=5\n[\n")},
+         "нет ни одного типа строений"},
+        {"odd but playable",
+         {.GridBytes = QByteArray(313600, '\x7f'),
+          .Start = false,
+          .Bases = QByteArray("[X]\nImageIndex=99999\nLiveYears=2000000000\nNeedEarth=266\n"),
+          .Events = false},
+         ""},
+    };
+    const TDM images;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Name);
+        QTemporaryDir folder;
+        Fill(folder.path(), c.Spec);
+        try {
+            TMainForm form(images, folder.path());
+            EXPECT_STREQ(c.Text, "") << "the game started";
+            form.grab(); // a started game paints
+        } catch (const TGameError& error) {
+            EXPECT_TRUE(error.Text().contains(QString::fromUtf8(c.Text))) << error.what();
+            EXPECT_STRNE(c.Text, "");
+        }
+    }
+}
+
+} // namespace
