@@ -169,6 +169,61 @@ std::optional<QPainterPath> NearRuns(const QPolygon& points, const QRect& near) 
     return runs;
 }
 
+// Which side of the rectangle a point lies beyond: 0 inside, then left,
+// right, above, below, the first that holds.
+int SideBeyond(QPoint p, const QRect& rect) {
+    if (p.x() < rect.left())
+        return 1;
+    if (p.x() > rect.right())
+        return 2;
+    if (p.y() < rect.top())
+        return 3;
+    return p.y() > rect.bottom() ? 4 : 0;
+}
+
+// The polygon with every run of points beyond one side of the rectangle cut
+// down to the run's first and last point, or nothing when no point goes. The
+// fill inside the rectangle stays the same, pixel for pixel: the shortcut
+// between the kept points lies beyond that side as the run did, and crosses
+// each scanline an even number of times more or less than the run, the
+// same number as far as which side of the scanline its ends lie on.
+std::optional<QPolygon> WithoutFarRuns(const QPolygon& points, const QRect& rect) {
+    const qsizetype n = points.size();
+    std::vector<int> side(static_cast<size_t>(n));
+    for (qsizetype i = 0; i < n; ++i)
+        side[static_cast<size_t>(i)] = SideBeyond(points[i], rect);
+    auto dropped = [&](qsizetype i) {
+        const int s = side[static_cast<size_t>(i)];
+        return s != 0 && i > 0 && i + 1 < n && side[static_cast<size_t>(i - 1)] == s &&
+               side[static_cast<size_t>(i + 1)] == s;
+    };
+    qsizetype kept = 0;
+    for (qsizetype i = 0; i < n; ++i)
+        kept += dropped(i) ? 0 : 1;
+    if (kept == n)
+        return std::nullopt;
+    QPolygon cut;
+    cut.reserve(kept);
+    for (qsizetype i = 0; i < n; ++i)
+        if (!dropped(i))
+            cut.append(points[i]);
+    return cut;
+}
+
+// Fills a polygon without outline. Qt walks every edge of a polygon to fill
+// it, however little of it shows, so the long coasts of a map made the strip
+// uncovered by a scroll step cost as much as a whole repaint; the edges far
+// beyond the reachable part of the device are left out first.
+void FillPolygon(QPainter& painter, const QPolygon& points, const std::optional<QRect>& reach) {
+    const QPen pen = painter.pen();
+    painter.setPen(Qt::NoPen);
+    std::optional<QPolygon> cut;
+    if (reach && !painter.testRenderHint(QPainter::Antialiasing))
+        cut = WithoutFarRuns(points, reach->adjusted(-2, -2, 2, 2));
+    painter.drawPolygon(cut ? *cut : points, Qt::OddEvenFill);
+    painter.setPen(pen);
+}
+
 } // namespace
 
 void DrawPolygonShape(QPainter& painter, const QPolygon& points) {
@@ -190,19 +245,19 @@ void DrawPolygonShape(QPainter& painter, const QPolygon& points) {
     const std::optional<QPainterPath> runs =
         plainWidePen && reach ? NearRuns(points, reach->adjusted(-margin, -margin, margin, margin))
                               : std::nullopt;
-    if (!runs) {
-        painter.drawPolygon(points, Qt::OddEvenFill);
+    if (painter.brush().style() != Qt::NoBrush)
+        FillPolygon(painter, points, reach);
+    if (pen.style() == Qt::NoPen || (runs && runs->isEmpty()))
         return;
-    }
-    painter.setPen(Qt::NoPen);
-    painter.drawPolygon(points, Qt::OddEvenFill);
-    painter.setPen(pen);
-    if (!runs->isEmpty()) {
-        const QBrush brush = painter.brush();
-        painter.setBrush(Qt::NoBrush);
+    // Qt fills a polygon and then strokes it: the outline alone gives the
+    // same pixels.
+    const QBrush brush = painter.brush();
+    painter.setBrush(Qt::NoBrush);
+    if (runs)
         painter.drawPath(*runs);
-        painter.setBrush(brush);
-    }
+    else
+        painter.drawPolygon(points, Qt::OddEvenFill);
+    painter.setBrush(brush);
 }
 
 void DrawPolylineShape(QPainter& painter, const QPolygon& points) {

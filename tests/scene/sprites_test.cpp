@@ -205,19 +205,26 @@ TEST(SpritePixels, ImagesLoadSizeAndStretch) {
     EXPECT_TRUE(written.endsWith(" src=missing.bmp"));
 }
 
-// The map view strokes a polygon's wide outline only near what it shows;
-// the pixels must be those of the whole outline, wherever the window lies,
-// whatever clip the painter has, and however the outline crosses the window.
-TEST(SpritePixels, WideOutlinesNearTheWindowPaintAsTheWholeOutline) {
+// The map view fills a polygon and strokes its wide outline only near what
+// it shows; the pixels must be those of the whole polygon, wherever the
+// window lies, whatever clip the painter has, however the outline crosses
+// the window, with any outline or none.
+TEST(SpritePixels, PolygonsNearTheWindowPaintAsTheWholePolygon) {
     QRandomGenerator random(1890);
-    for (int round = 0; round < 120; ++round) {
+    for (int round = 0; round < 200; ++round) {
         QPolygon points;
         const int count = 3 + random.bounded(80);
         for (int i = 0; i < count; ++i)
             points.append(QPoint(random.bounded(-50, 650), random.bounded(-50, 650)));
         const int width = 2 + random.bounded(7);
-        const QPen pen(QColor(Blue), width, Qt::SolidLine, round % 2 ? Qt::RoundCap : Qt::SquareCap,
-                       round % 3 ? Qt::RoundJoin : Qt::BevelJoin);
+        QPen pen(QColor(Blue), width, Qt::SolidLine, round % 2 ? Qt::RoundCap : Qt::SquareCap,
+                 round % 3 ? Qt::RoundJoin : Qt::BevelJoin);
+        if (round % 5 == 1)
+            pen = QPen(Qt::NoPen);
+        else if (round % 5 == 2)
+            pen = QPen(QColor(Blue), round % 2);
+        else if (round % 5 == 3)
+            pen.setJoinStyle(Qt::MiterJoin);
         const QPoint window(random.bounded(-100, 600), random.bounded(-100, 600));
         const QRect clip(random.bounded(0, 100), random.bounded(0, 70), 40, 30);
         QImage expected(120, 90, QImage::Format_RGB32);
