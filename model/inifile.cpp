@@ -2,11 +2,32 @@
 
 #include <QFile>
 #include <QStringDecoder>
+#include <algorithm>
 
 namespace {
 
 QString Folded(const QString& name) {
     return name.trimmed().toCaseFolded();
+}
+
+// Looks a name up by its trimmed, case-folded form. The catalogues' section
+// and key names are short ASCII words, looked up once per record and key:
+// those are folded on the stack instead of into new strings.
+template <typename T> auto FindFolded(const QHash<QString, T>& hash, const QString& name) {
+    constexpr qsizetype MaxShort = 64;
+    const QStringView trimmed = QStringView(name).trimmed();
+    const bool shortAscii =
+        trimmed.size() <= MaxShort &&
+        std::all_of(trimmed.begin(), trimmed.end(), [](QChar c) { return c.unicode() < 0x80; });
+    if (!shortAscii)
+        return hash.constFind(Folded(name));
+    char16_t folded[MaxShort];
+    std::transform(trimmed.begin(), trimmed.end(), folded, [](QChar c) {
+        const char16_t u = c.unicode();
+        return u >= u'A' && u <= u'Z' ? static_cast<char16_t>(u - u'A' + u'a') : u;
+    });
+    return hash.constFind(
+        QString::fromRawData(reinterpret_cast<const QChar*>(folded), trimmed.size()));
 }
 
 QString Unquoted(QString value) {
@@ -113,11 +134,11 @@ QStringList TIniFile::SectionNames() const {
 }
 
 const QString* TIniFile::Find(const QString& section, const QString& key) const {
-    const auto s = firstSection_.constFind(Folded(section));
+    const auto s = FindFolded(firstSection_, section);
     if (s == firstSection_.cend())
         return nullptr;
     const auto& values = sections_[static_cast<size_t>(*s)].Values;
-    const auto v = values.constFind(Folded(key));
+    const auto v = FindFolded(values, key);
     return v == values.cend() ? nullptr : &*v;
 }
 

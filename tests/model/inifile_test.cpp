@@ -34,6 +34,29 @@ TEST(IniFile, LookupIgnoresCaseAndTheFirstSectionAndKeyWin) {
     EXPECT_EQ(ini.ReadString("Missing", "Price", "dflt"), "dflt");
 }
 
+// Short ASCII names, long ones and others are all matched the same way.
+TEST(IniFile, NamesOfAnyLengthAndAlphabetMatchTrimmedIgnoringCase) {
+    const QString longName = QString(80, u'n') + "End";
+    const TIniFile ini = Ini(("[Ёлка]\nkEY=1\n[" + longName + "]\n" + longName + "=2\nTab=3\nMIX" +
+                              QString::fromUtf8("ЖИ") + "=4\n")
+                                 .toUtf8()
+                                 .constData());
+    const struct {
+        QString section, key;
+        int32_t value;
+    } cases[] = {
+        {QString::fromUtf8("ёЛКА"), "Key", 1},
+        {longName.toUpper(), " " + longName.toUpper() + "\t", 2},
+        {"\t" + longName + " ", "\tTAB\r", 3},
+        {longName, "mix" + QString::fromUtf8("жи"), 4},
+        {longName, "Tab" + QString(70, u' ') + "x", -1},
+        {longName.left(80), "Tab", -1},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ini.ReadInteger(c.section, c.key, -1), c.value)
+            << c.section.toStdString() << " " << c.key.toStdString();
+}
+
 TEST(IniFile, ValuesAreTrimmedAndUnquotedOnceWithoutInlineComments) {
     const TIniFile ini = Ini("[S]\n"
                              "  A =  hello world  \n"
