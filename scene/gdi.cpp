@@ -2,6 +2,7 @@
 
 #include "model/numbers.h"
 
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
@@ -113,15 +114,21 @@ void DrawHandle(QPainter& painter, const QPoint& at, int size) {
 namespace {
 
 // The part of the painter's device that painting can reach, in the painter's
-// coordinates, or nothing when the painter is not simply moved.
+// coordinates, or nothing when the painter is not simply moved. A widget's
+// paint event reaches only the region being repainted, the engine's system
+// clip, which lies in the coordinates of the surface painted on.
 std::optional<QRect> ReachableRect(const QPainter& painter) {
     const QPaintDevice* device = painter.device();
-    if (!device || painter.worldTransform().type() > QTransform::TxTranslate)
+    if (!device || painter.deviceTransform().type() > QTransform::TxTranslate)
         return std::nullopt;
     QRect reach = QRect(0, 0, device->width(), device->height())
                       .translated(-painter.worldTransform().map(QPoint(0, 0)));
     if (painter.hasClipping())
         reach &= painter.clipBoundingRect().toAlignedRect();
+    if (const QPaintEngine* engine = painter.paintEngine();
+        engine && !engine->systemClip().isEmpty())
+        reach &= engine->systemClip().boundingRect().translated(
+            -painter.deviceTransform().map(QPoint(0, 0)));
     return reach;
 }
 

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
+#include <QWidget>
 #include <gtest/gtest.h>
 
 namespace {
@@ -242,6 +243,61 @@ TEST(SpritePixels, PolygonsNearTheWindowPaintAsTheWholePolygon) {
             else
                 DrawPolygonShape(painter, points);
         }
+        ASSERT_EQ(actual, expected) << "round " << round;
+    }
+}
+
+// Paints one polygon as the map view paints its shapes: moved, in a paint event.
+class TPolygonWidget final : public QWidget {
+public:
+    QPolygon Points;
+    QPen Pen;
+    QPoint Window;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.translate(-Window);
+        painter.setPen(Pen);
+        painter.setBrush(QColor(Red));
+        DrawPolygonShape(painter, Points);
+    }
+};
+
+// A paint event that repaints a strip reaches only the strip; the pixels it
+// paints there must be those of the whole polygon, wherever the widget is
+// drawn on its surface.
+TEST(SpritePixels, PolygonsInAStripRepaintPaintAsTheWholePolygon) {
+    QRandomGenerator random(1891);
+    TPolygonWidget widget;
+    widget.resize(120, 90);
+    const QPoint offset(31, 23);
+    for (int round = 0; round < 80; ++round) {
+        widget.Points.clear();
+        const int count = 3 + random.bounded(80);
+        for (int i = 0; i < count; ++i)
+            widget.Points.append(QPoint(random.bounded(-50, 650), random.bounded(-50, 650)));
+        widget.Pen = round % 3 == 0   ? QPen(Qt::NoPen)
+                     : round % 3 == 1 ? QPen(QColor(Blue), 0)
+                                      : QPen(QColor(Blue), 2 + random.bounded(7), Qt::SolidLine,
+                                             Qt::RoundCap, Qt::RoundJoin);
+        widget.Window = QPoint(random.bounded(-100, 600), random.bounded(-100, 600));
+        const QRect strip = round % 2 ? QRect(random.bounded(0, 108), 0, 12, 90)
+                                      : QRect(0, random.bounded(0, 78), 120, 12);
+        QImage expected(180, 130, QImage::Format_RGB32);
+        QImage actual(180, 130, QImage::Format_RGB32);
+        expected.fill(Background);
+        actual.fill(Background);
+        widget.render(&actual, offset, QRegion(strip), QWidget::RenderFlags());
+        // The strip's corner lands on the offset.
+        const QPoint shift = offset - strip.topLeft();
+        QPainter painter(&expected);
+        painter.setClipRect(strip.translated(shift));
+        painter.translate(shift - widget.Window);
+        painter.setPen(widget.Pen);
+        painter.setBrush(QColor(Red));
+        painter.drawPolygon(widget.Points, Qt::OddEvenFill);
+        painter.end();
         ASSERT_EQ(actual, expected) << "round " << round;
     }
 }
