@@ -17,8 +17,8 @@ constexpr TPlainCommand PlainCommands[] = {
     {"gesture", 5},  {"state", 10},      {"pay yes", 25}, {"pay no", 10},
 };
 
-// A year of the calendar is never more than 366 days; a soak of Y years ends
-// once the date's year is Y past the start.
+// A new game starts in this year; a soak of Y years ends on the first day of
+// the year Y years later.
 constexpr int32_t StartYear = 1890;
 // Commands in a row that leave the date standing before the player, stuck on
 // a tax the colony cannot pay, is given the money.
