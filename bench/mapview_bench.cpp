@@ -9,7 +9,6 @@
 #include "model/game.h"
 #include "resources/datamodule.h"
 
-#include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <algorithm>
@@ -185,17 +184,3 @@ void BM_PlanPaint(benchmark::State& state) {
 BENCHMARK(BM_PlanPaint)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
-        return 1;
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -6,7 +6,6 @@
 #include "model/basetype.h"
 
 #include <QDir>
-#include <QGuiApplication>
 #include <QProcess>
 #include <benchmark/benchmark.h>
 #include <deque>
@@ -128,15 +127,3 @@ void BM_SimNoCommands(benchmark::State& state) {
 BENCHMARK(BM_SimNoCommands)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Loading the map measures scene texts, which needs the fonts of a GUI
-    // application.
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

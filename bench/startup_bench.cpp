@@ -6,7 +6,6 @@
 #include "resources/datamodule.h"
 #include "ui/mainform.h"
 
-#include <QApplication>
 #include <QElapsedTimer>
 #include <benchmark/benchmark.h>
 #include <memory>
@@ -55,15 +54,3 @@ void BM_LoadEarth(benchmark::State& state) {
 BENCHMARK(BM_LoadEarth)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

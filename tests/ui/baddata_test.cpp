@@ -26,7 +26,7 @@ struct TFolder {
     bool Events = true;
 };
 
-void Fill(const QString& folder, const TFolder& spec) {
+void Fill(const QString& folder, const TFolder& files) {
     QDir(folder).mkpath(QStringLiteral("MAPS"));
     const auto put = [&](const QString& name, bool wanted, const std::optional<QByteArray>& bytes) {
         if (!wanted)
@@ -39,11 +39,11 @@ void Fill(const QString& folder, const TFolder& spec) {
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write(*bytes);
     };
-    put(QStringLiteral("MAPS/01.LTS"), spec.Grid, spec.GridBytes);
-    put(QStringLiteral("MAPS/01.WLL"), spec.Scene, std::nullopt);
-    put(QStringLiteral("MAPS/01.INI"), spec.Start, std::nullopt);
-    put(QStringLiteral("BASES.INI"), true, spec.Bases);
-    put(QStringLiteral("EVENTS.INI"), spec.Events, std::nullopt);
+    put(QStringLiteral("MAPS/01.LTS"), files.Grid, files.GridBytes);
+    put(QStringLiteral("MAPS/01.WLL"), files.Scene, std::nullopt);
+    put(QStringLiteral("MAPS/01.INI"), files.Start, std::nullopt);
+    put(QStringLiteral("BASES.INI"), true, files.Bases);
+    put(QStringLiteral("EVENTS.INI"), files.Events, std::nullopt);
 }
 
 TEST(StartUpData, AGameThatCannotRunIsRefusedWithAClearText) {
