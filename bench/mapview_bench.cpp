@@ -9,6 +9,7 @@
 #include "model/game.h"
 #include "resources/datamodule.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPainter>
 #include <algorithm>

@@ -2,6 +2,7 @@
 #include "model/inifile.h"
 #include "scene/wall.h"
 
+#include <QCoreApplication>
 #include <QImage>
 #include <QPainter>
 #include <QRandomGenerator>

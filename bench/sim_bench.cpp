@@ -5,6 +5,7 @@
 #include "map/earth.h"
 #include "model/basetype.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QProcess>
 #include <benchmark/benchmark.h>

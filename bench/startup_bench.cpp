@@ -6,6 +6,7 @@
 #include "resources/datamodule.h"
 #include "ui/mainform.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <benchmark/benchmark.h>
 #include <memory>
