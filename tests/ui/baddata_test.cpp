@@ -49,7 +49,7 @@ void Fill(const QString& folder, const TFolder& files) {
 TEST(StartUpData, AGameThatCannotRunIsRefusedWithAClearText) {
     const struct {
         const char* Name;
-        TFolder Spec;
+        TFolder Files;
         const char* Text; // empty: the game starts
     } cases[] = {
         {"no grid", {.Grid = false}, "Cannot open file"},
@@ -70,7 +70,7 @@ TEST(StartUpData, AGameThatCannotRunIsRefusedWithAClearText) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Name);
         QTemporaryDir folder;
-        Fill(folder.path(), c.Spec);
+        Fill(folder.path(), c.Files);
         try {
             TMainForm form(images, folder.path());
             EXPECT_STREQ(c.Text, "") << "the game started";
