@@ -60,7 +60,13 @@ void RandomizeResources(TResources& v, const TResources& range) {
 
 TResources ReadResources(const TIniFile& ini, const QString& section, const QString& prefix) {
     TResources result;
-    for (int i = 0; i < GoodsCount; ++i)
-        result[i] = ini.ReadInteger(section, prefix + GoodKeySuffix(i), 0);
+    // One key for the nine names, the prefix followed by each good's suffix.
+    QString key = prefix;
+    key.reserve(prefix.size() + 8);
+    for (int i = 0; i < GoodsCount; ++i) {
+        key.truncate(prefix.size());
+        key += QLatin1String(KeySuffixes[i]);
+        result[i] = ini.ReadInteger(section, key, 0);
+    }
     return result;
 }

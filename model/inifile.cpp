@@ -6,8 +6,25 @@
 
 namespace {
 
-QString Folded(const QString& name) {
-    return name.trimmed().toCaseFolded();
+bool IsAscii(QStringView text) {
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
+}
+
+char16_t FoldAscii(QChar c) {
+    const char16_t u = c.unicode();
+    return u >= u'A' && u <= u'Z' ? static_cast<char16_t>(u - u'A' + u'a') : u;
+}
+
+// The trimmed, case-folded form of a section or key name. The data files'
+// names are short ASCII words: those are folded without the Unicode tables,
+// into the one new string.
+QString Folded(QStringView name) {
+    name = name.trimmed();
+    if (!IsAscii(name))
+        return name.toString().toCaseFolded();
+    QString folded(name.size(), Qt::Uninitialized);
+    std::transform(name.begin(), name.end(), folded.begin(), FoldAscii);
+    return folded;
 }
 
 // Looks a name up by its trimmed, case-folded form. The catalogues' section
@@ -16,16 +33,10 @@ QString Folded(const QString& name) {
 template <typename T> auto FindFolded(const QHash<QString, T>& hash, const QString& name) {
     constexpr qsizetype MaxShort = 64;
     const QStringView trimmed = QStringView(name).trimmed();
-    const bool shortAscii =
-        trimmed.size() <= MaxShort &&
-        std::all_of(trimmed.begin(), trimmed.end(), [](QChar c) { return c.unicode() < 0x80; });
-    if (!shortAscii)
-        return hash.constFind(Folded(name));
+    if (trimmed.size() > MaxShort || !IsAscii(trimmed))
+        return hash.constFind(Folded(trimmed));
     char16_t folded[MaxShort];
-    std::transform(trimmed.begin(), trimmed.end(), folded, [](QChar c) {
-        const char16_t u = c.unicode();
-        return u >= u'A' && u <= u'Z' ? static_cast<char16_t>(u - u'A' + u'a') : u;
-    });
+    std::transform(trimmed.begin(), trimmed.end(), folded, FoldAscii);
     return hash.constFind(
         QString::fromRawData(reinterpret_cast<const QChar*>(folded), trimmed.size()));
 }
@@ -104,11 +115,11 @@ void TIniFile::Parse(const QByteArray& bytes) {
             if (part.front() == u'[') {
                 const qsizetype close = part.lastIndexOf(u']');
                 if (close > 0) {
-                    const QString name = part.mid(1, close - 1).trimmed().toString();
-                    firstSection_.insert(name.toCaseFolded(),
-                                         firstSection_.value(name.toCaseFolded(),
-                                                             static_cast<int>(sections_.size())));
-                    sections_.push_back({name, {}});
+                    const QStringView name = part.mid(1, close - 1).trimmed();
+                    const QString folded = Folded(name);
+                    if (!firstSection_.contains(folded))
+                        firstSection_.insert(folded, static_cast<int>(sections_.size()));
+                    sections_.push_back({name.toString(), {}});
                     current = &sections_.back();
                     continue;
                 }
@@ -116,11 +127,10 @@ void TIniFile::Parse(const QByteArray& bytes) {
             if (!current)
                 continue; // keys before the first section belong to no section
             const qsizetype eq = part.indexOf(u'=');
-            const QString key = (eq < 0 ? part : part.left(eq)).trimmed().toString();
-            const QString value = eq < 0 ? QString() : part.mid(eq + 1).trimmed().toString();
-            const QString folded = key.toCaseFolded();
-            if (!current->Values.contains(folded))
-                current->Values.insert(folded, value);
+            const QString key = Folded(eq < 0 ? part : part.left(eq));
+            if (!current->Values.contains(key))
+                current->Values.insert(key,
+                                       eq < 0 ? QString() : part.mid(eq + 1).trimmed().toString());
         }
     }
 }

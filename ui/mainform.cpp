@@ -82,9 +82,12 @@ TMainForm::TMainForm(const TDM& images, const QString& folder)
 
     mapView_ = std::make_unique<TMapView>(*pb1, earth_, images_);
     mapView_->AttachPlan(*Plan);
+    // The colony starts with a new game of its own: show it instead of
+    // replacing it by another one at once.
     colony_ = std::make_unique<TColony>(catalogue_, events_, earth_.Grid, *this,
                                         earth_.StartCell.x(), earth_.StartCell.y());
-    miNewClick();
+    ShowNewGame();
+    ShowGameState();
     DrawPlanBack();
     pb1->setFocus();
 }
@@ -376,9 +379,13 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TMainForm::miNewClick() {
-    pb1->SetScreen(earth_.StartScreen.x(), earth_.StartScreen.y());
     mapView_->SetGame(nullptr);
     colony_->NewGame(earth_.StartCell.x(), earth_.StartCell.y());
+    ShowNewGame();
+}
+
+void TMainForm::ShowNewGame() {
+    pb1->SetScreen(earth_.StartScreen.x(), earth_.StartScreen.y());
     mapView_->SetGame(&colony_->Game());
     mapView_->SetSelection(QPoint(colony_->SelectedColumn(), colony_->SelectedRow()));
 }

@@ -98,6 +98,9 @@ private:
     TvtPic* AddCommandButton(const char* name, int picture, QPoint at, const QString& hint,
                              std::function<void()> command);
     void LayOutClient();
+    // Puts the map view on the colony's game, just begun: the start screen
+    // and the selected cell.
+    void ShowNewGame();
     bool eventFilter(QObject* watched, QEvent* event) override;
 
     const TDM& images_;
