@@ -1,6 +1,8 @@
 #include "scene/items.h"
 
 #include <QHash>
+#include <algorithm>
+#include <vector>
 
 void TSamline::ReadProps(const TPropList&) {}
 
@@ -55,7 +57,9 @@ void TKlopList::Clear() {
 TKlop* FindByName(const TKlopList& list, const QString& name) {
     for (TSamline* item : list) {
         auto* klop = static_cast<TKlop*>(item);
-        if (klop->Name.compare(name, Qt::CaseInsensitive) == 0)
+        // Texts equal ignoring case have the same length: letters fold one
+        // for one.
+        if (klop->Name.size() == name.size() && klop->Name.compare(name, Qt::CaseInsensitive) == 0)
             return klop;
     }
     return nullptr;
@@ -69,11 +73,43 @@ struct TNameUse {
     bool Walked = false; // an item already walked bears it
 };
 
-// Counter suffix of a generated name: at least two digits ("01").
-QString CounterText(int counter) {
-    QString text = QString::number(counter);
-    if (text.size() < 2)
-        text.prepend(u'0');
+// The counter of one case-folded prefix. Tags that differ only in letter
+// case share it.
+struct TNameCounter {
+    QString Folded;
+    int Last = 0; // the last number tried
+    // Whether a candidate can be taken: some name borne at the start begins
+    // with the prefix, or generated names are being recorded.
+    bool Check = false;
+};
+
+bool EndsWithDigit(const QString& text) {
+    return !text.isEmpty() && text.back().isDigit();
+}
+
+// The text of a generated name's counter: at least two digits ("01").
+class TCounterText {
+public:
+    explicit TCounterText(int counter) {
+        do {
+            digits_[--at_] = static_cast<char16_t>(u'0' + counter % 10);
+            counter /= 10;
+        } while (counter > 0);
+        if (at_ == Size - 1)
+            digits_[--at_] = u'0';
+    }
+    QStringView View() const { return QStringView(digits_ + at_, Size - at_); }
+
+private:
+    static constexpr qsizetype Size = 12;
+    char16_t digits_[Size];
+    qsizetype at_ = Size;
+};
+
+QString Joined(const QString& prefix, QStringView number) {
+    QString text(prefix.size() + number.size(), Qt::Uninitialized);
+    QChar* at = std::copy(prefix.cbegin(), prefix.cend(), text.data());
+    std::copy(number.cbegin(), number.cend(), at);
     return text;
 }
 
@@ -81,20 +117,28 @@ QString CounterText(int counter) {
 
 void MakeNamesUnique(TKlopList& list) {
     // A name only loses a bearer when a duplicate is renamed, and its first
-    // bearer keeps it, so a candidate found taken stays taken and each
-    // prefix's counter can go on from where it stopped. Scenes name few of
-    // their items, so the pass is mostly making names: a name's case-folded
-    // form is the folded prefix followed by digits, which fold to themselves.
+    // bearer keeps it, so a name once borne stays taken and each prefix's
+    // counter can go on from where it stopped. Scenes name few of their
+    // items, so the pass is mostly making names; it looks a candidate up only
+    // when a name borne at the start could equal it. Names made for two
+    // different prefixes can be equal only when a prefix ends with a digit
+    // ("A1" + "05", "A" + "105"); only then are the names made recorded too.
     QHash<QString, TNameUse> uses;
+    std::vector<QString> tags;
+    tags.reserve(static_cast<size_t>(list.Count()));
+    bool recordMade = false;
     for (TSamline* item : list) {
         const QString& name = static_cast<TKlop*>(item)->Name;
         if (!name.isEmpty())
             ++uses[name.toCaseFolded()].Bearers;
+        tags.push_back(list.OnGetTag ? list.OnGetTag(item) : QString());
+        recordMade = recordMade || EndsWithDigit(tags.back());
     }
-    QHash<QString, QString> foldedPrefixes; // tag as given -> its folded form
-    QHash<QString, int> counters;           // folded prefix -> last number tried
-    for (TSamline* item : list) {
-        auto* klop = static_cast<TKlop*>(item);
+    std::vector<TNameCounter> counters;
+    // Each tag as given, with its counter; there are a handful.
+    std::vector<std::pair<QString, size_t>> tagCounters;
+    for (size_t i = 0; i < tags.size(); ++i) {
+        auto* klop = static_cast<TKlop*>(list.At(static_cast<int>(i)));
         if (!klop->Name.isEmpty()) {
             TNameUse& use = uses[klop->Name.toCaseFolded()];
             if (!use.Walked) {
@@ -103,21 +147,33 @@ void MakeNamesUnique(TKlopList& list) {
             }
             --use.Bearers;
         }
-        const QString prefix = list.OnGetTag ? list.OnGetTag(item) : QString();
-        auto foldedPrefix = foldedPrefixes.find(prefix);
-        if (foldedPrefix == foldedPrefixes.end())
-            foldedPrefix = foldedPrefixes.insert(prefix, prefix.toCaseFolded());
-        int& counter = counters[*foldedPrefix];
-        QString number;
-        QString folded;
-        do {
-            ++counter;
-            number = CounterText(counter);
-            folded = *foldedPrefix + number;
-        } while (uses.value(folded).Bearers > 0);
-        klop->SetName(prefix + number);
-        TNameUse& given = uses[folded];
-        ++given.Bearers;
-        given.Walked = true;
+        const QString& tag = tags[i];
+        auto tagCounter = std::find_if(tagCounters.begin(), tagCounters.end(),
+                                       [&](const auto& known) { return known.first == tag; });
+        if (tagCounter == tagCounters.end()) {
+            const QString folded = tag.toCaseFolded();
+            size_t index = 0;
+            while (index < counters.size() && counters[index].Folded != folded)
+                ++index;
+            if (index == counters.size()) {
+                bool check = recordMade;
+                for (auto use = uses.cbegin(); !check && use != uses.cend(); ++use)
+                    check = use.key().startsWith(folded);
+                counters.push_back({folded, 0, check});
+            }
+            tagCounter = tagCounters.insert(tagCounters.end(), {tag, index});
+        }
+        TNameCounter& counter = counters[tagCounter->second];
+        while (counter.Check &&
+               uses.value(Joined(counter.Folded, TCounterText(counter.Last + 1).View())).Bearers >
+                   0)
+            ++counter.Last;
+        const TCounterText number(++counter.Last);
+        klop->SetName(Joined(tag, number.View()));
+        if (recordMade) {
+            TNameUse& given = uses[Joined(counter.Folded, number.View())];
+            ++given.Bearers;
+            given.Walked = true;
+        }
     }
 }

@@ -8,17 +8,31 @@
 #include <QStringTokenizer>
 #include <cmath>
 
+TPropList::TPropList(const TPropList& other) {
+    for (const TEntry& entry : other.entries_)
+        Add(entry.Key, entry.Value);
+}
+
+TPropList& TPropList::operator=(const TPropList& other) {
+    if (this != &other)
+        *this = TPropList(other);
+    return *this;
+}
+
 void TPropList::Add(QStringView key, QStringView value) {
-    const qsizetype keyAt = chars_.size();
-    chars_ += key;
-    chars_ += value;
-    entries_.push_back({keyAt, key.size(), keyAt + key.size(), value.size()});
+    copies_.push_back(key.toString());
+    const QStringView keyCopy = copies_.back();
+    copies_.push_back(value.toString());
+    AddView(keyCopy, copies_.back());
+}
+
+void TPropList::AddView(QStringView key, QStringView value) {
+    entries_.push_back({key, value});
 }
 
 void TPropList::Clear() {
-    // Keeps the capacity for the next tag, where clear() would free it.
-    chars_.resize(0);
     entries_.clear();
+    copies_.clear();
 }
 
 namespace {
@@ -47,10 +61,9 @@ bool SameKey(QStringView a, QStringView b) {
 } // namespace
 
 QStringView TPropList::Value(QStringView key) const {
-    const QStringView chars(chars_);
     for (const TEntry& entry : entries_)
-        if (SameKey(key, chars.sliced(entry.KeyAt, entry.KeySize)))
-            return chars.sliced(entry.ValueAt, entry.ValueSize);
+        if (SameKey(key, entry.Key))
+            return entry.Value;
     return {};
 }
 
@@ -107,8 +120,14 @@ private:
             const QStringView word = text_.sliced(start, pos_ - start);
             if (pos_ < size && text_[pos_] == u'=') {
                 const QStringView value = ReadValue();
-                if (!value.isEmpty())
+                // A value with doubled quotes undone lies in the scanner's
+                // buffer, which the next such value overwrites.
+                if (value.isEmpty())
+                    continue;
+                if (value.data() == quoted_.constData())
                     props_.Add(word, value);
+                else
+                    props_.AddView(word, value);
             } else if (keyword_.isEmpty()) {
                 // Words hold only ASCII letters and "_", so upper-casing them
                 // is plain ASCII.
@@ -333,26 +352,32 @@ int32_t PointCoordinate(QStringView text, int32_t previous) {
 } // namespace
 
 std::vector<QPoint> TextToPoints(QStringView text) {
-    std::vector<QPoint> points;
+    const qsizetype size = text.size();
     // Each ":" but one in the last place starts a point: counted first, the
     // list is allocated once.
-    points.reserve(static_cast<size_t>(text.count(u':')));
+    size_t colons = 0;
+    for (const QChar c : text)
+        colons += c == u':';
+    std::vector<QPoint> points;
+    points.reserve(colons);
     QPoint previous(0, 0);
     qsizetype pos = 0;
     while (true) {
-        const qsizetype colon = text.indexOf(u':', pos);
+        qsizetype colon = pos;
+        while (colon < size && text[colon] != u':')
+            ++colon;
         // A ":" in the last position starts no pair.
-        if (colon < 0 || colon == text.size() - 1)
+        if (colon >= size - 1)
             return points;
-        qsizetype comma = text.indexOf(u',', colon + 1);
-        if (comma < 0)
-            comma = text.size();
+        qsizetype comma = colon + 1;
+        while (comma < size && text[comma] != u',')
+            ++comma;
         const int32_t x = PointCoordinate(text.sliced(pos, colon - pos), previous.x());
         const int32_t y = PointCoordinate(text.sliced(colon + 1, comma - colon - 1), previous.y());
         previous = QPoint(x, y);
         points.push_back(previous);
         pos = comma + 1;
-        if (pos >= text.size())
+        if (pos >= size)
             return points;
     }
 }

@@ -18,29 +18,40 @@ inline constexpr TColor clWhite = 0xFFFFFF;
 
 // The properties of one tag, in the order written. Only non-empty values are
 // kept; a key is looked up ignoring letter case and the first entry wins.
-// Keys and values are kept one after another in one text, so that reading a
-// tag allocates nothing once the list has held a tag of that length.
 class TPropList {
 public:
+    TPropList() = default;
+    // A copy holds copies of every key and value, so it outlives the texts
+    // the original's views point into.
+    TPropList(const TPropList& other);
+    TPropList& operator=(const TPropList& other);
+    TPropList(TPropList&&) = default;
+    TPropList& operator=(TPropList&&) = default;
+
+    // Adds a copy of the key and the value.
     void Add(QStringView key, QStringView value);
     void Add(const QString& key, const QString& value) {
         Add(QStringView(key), QStringView(value));
     }
+    // Adds the key and the value as they are, without a copy: their texts
+    // must stay unchanged until the list is cleared. The reader of a scene
+    // text adds slices of that text, so reading a tag copies nothing.
+    void AddView(QStringView key, QStringView value);
     void Clear();
     bool IsEmpty() const { return entries_.empty(); }
     // The value of the first entry with the key; the empty text when missing.
-    // It stays valid until the list changes.
+    // It stays valid until the list is cleared.
     QStringView Value(QStringView key) const;
 
 private:
     struct TEntry {
-        qsizetype KeyAt;
-        qsizetype KeySize;
-        qsizetype ValueAt;
-        qsizetype ValueSize;
+        QStringView Key;
+        QStringView Value;
     };
-    QString chars_;
     std::vector<TEntry> entries_;
+    // The copies made by Add. A text's characters stay in place when the
+    // list of texts grows.
+    std::vector<QString> copies_;
 };
 
 // Reads a whole scene text: every tag whose keyword the list's OnCreateItem

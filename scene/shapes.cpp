@@ -133,7 +133,9 @@ void TPolySprite::SetPointCount(int32_t count) {
 
 void TPolySprite::UpdateBounds() {
     if (Points.empty()) {
-        Left = Top = Width = Height = 0;
+        Left = Top = 0;
+        SetWidth(0);
+        SetHeight(0);
         return;
     }
     int32_t minX = Points.front().x(), maxX = minX;
@@ -146,8 +148,8 @@ void TPolySprite::UpdateBounds() {
     }
     Left = minX;
     Top = minY;
-    Width = ClampToInt32(int64_t{maxX} - minX + 1);
-    Height = ClampToInt32(int64_t{maxY} - minY + 1);
+    SetWidth(ClampToInt32(int64_t{maxX} - minX + 1));
+    SetHeight(ClampToInt32(int64_t{maxY} - minY + 1));
 }
 
 void TPolySprite::UpdateScreenPoints() {
@@ -310,13 +312,16 @@ void TTextSprite::SetName(const QString& name) {
 }
 
 void TTextSprite::AutoSize() {
-    if (!Parent->MeasureTexts)
-        return;
+    if (Parent->MeasureTexts)
+        MarkSizeStale();
+}
+
+QSize TTextSprite::MeasureContent() const {
     const QRect measured =
         QFontMetrics(Font->FontHandle)
             .boundingRect(QRect(0, 0, 0, 0), Qt::AlignLeft | Qt::AlignTop, Value);
-    Width = ClampToInt32(int64_t{measured.width()} * 100 / Zoom());
-    Height = ClampToInt32(int64_t{measured.height()} * 100 / Zoom());
+    return {ClampToInt32(int64_t{measured.width()} * 100 / Zoom()),
+            ClampToInt32(int64_t{measured.height()} * 100 / Zoom())};
 }
 
 void TTextSprite::StyleChanged(TBoomer* style) {
@@ -391,8 +396,8 @@ void TImageSprite::WriteProps(QString& text) const {
 void TImageSprite::AutoSize() {
     if (Bitmap.isNull())
         return;
-    Width = Bitmap.width();
-    Height = Bitmap.height();
+    SetWidth(Bitmap.width());
+    SetHeight(Bitmap.height());
 }
 
 void TImageSprite::Resolve() {

@@ -92,8 +92,8 @@ public:
     void Paint(QPainter& painter, TPaintMode mode) const override;
 };
 
-// A text in a font style of its scene, measured on load, rename, style and
-// zoom changes, never while painting.
+// A text in a font style of its scene. After loading, a rename, a style or a
+// zoom change it is measured when its size is next read.
 class TTextSprite final : public TSprite {
 public:
     enum TAlign : uint8_t { taLeft, taCenter, taRight };
@@ -114,6 +114,9 @@ public:
     void Resolve() override;
     void Paint(QPainter& painter, TPaintMode mode) const override;
     void ZoomChanged() override;
+
+protected:
+    QSize MeasureContent() const override;
 };
 
 // A bitmap read from a file.

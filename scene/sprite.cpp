@@ -30,8 +30,12 @@ void TSprite::ReadProps(const TPropList& props) {
         ReadIntProp(props, u"top", Top);
     }
     if (!Style.Has(ssNoSizeProperty)) {
-        const bool width = ReadIntProp(props, u"width", Width);
-        const bool height = ReadIntProp(props, u"height", Height);
+        int32_t widthValue = Width();
+        int32_t heightValue = Height();
+        const bool width = ReadIntProp(props, u"width", widthValue);
+        const bool height = ReadIntProp(props, u"height", heightValue);
+        SetWidth(widthValue);
+        SetHeight(heightValue);
         if ((width && height) || !Style.Has(ssAutoSizeProperty))
             Style.Exclude(ssAutoSize);
         else
@@ -52,8 +56,8 @@ void TSprite::WriteProps(QString& text) const {
         WriteIntProp(text, u"top", Top);
     }
     if (!Style.Has(ssNoSizeProperty) && !Style.Has(ssAutoSize)) {
-        WriteIntProp(text, u"width", Width);
-        WriteIntProp(text, u"height", Height);
+        WriteIntProp(text, u"width", Width());
+        WriteIntProp(text, u"height", Height());
     }
 }
 
@@ -69,6 +73,24 @@ void TSprite::WriteStyleWords(QStringList& words) const {
             words.append(QString::fromUtf16(flag.Word));
 }
 
+void TSprite::SetWidth(int32_t width) {
+    // The other edge keeps the size measured so far.
+    MeasureIfStale();
+    width_ = width;
+}
+
+void TSprite::SetHeight(int32_t height) {
+    MeasureIfStale();
+    height_ = height;
+}
+
+void TSprite::StoreMeasuredSize() const {
+    sizeStale_ = false;
+    const QSize size = MeasureContent();
+    width_ = size.width();
+    height_ = size.height();
+}
+
 int32_t TSprite::Zoom() const {
     return Parent->Zoom;
 }
@@ -80,8 +102,8 @@ int32_t TSprite::Zoomed(int64_t value) const {
 void TSprite::ScreenRect(int& l, int& t, int& r, int& b) const {
     l = Zoomed(Left);
     t = Zoomed(Top);
-    r = Zoomed(int64_t{Left} + Width);
-    b = Zoomed(int64_t{Top} + Height);
+    r = Zoomed(int64_t{Left} + Width());
+    b = Zoomed(int64_t{Top} + Height());
 }
 
 QRect TSprite::ScreenRect() const {
@@ -166,18 +188,18 @@ void TSprite::PaintHandles(QPainter& painter, int size) const {
 
 void TSprite::MoveHandle(int handle, int32_t x, int32_t y) {
     if (handle == 0 || handle == 6 || handle == 7) {
-        const int64_t right = int64_t{Left} + Width;
+        const int64_t right = int64_t{Left} + Width();
         Left = ClampToInt32(std::min<int64_t>(x, right - 1));
-        Width = ClampToInt32(right - Left);
+        SetWidth(ClampToInt32(right - Left));
     } else if (handle >= 2 && handle <= 4) {
-        Width = ClampToInt32(std::max<int64_t>(int64_t{x} - Left, 1));
+        SetWidth(ClampToInt32(std::max<int64_t>(int64_t{x} - Left, 1)));
     }
     if (handle >= 0 && handle <= 2) {
-        const int64_t bottom = int64_t{Top} + Height;
+        const int64_t bottom = int64_t{Top} + Height();
         Top = ClampToInt32(std::min<int64_t>(y, bottom - 1));
-        Height = ClampToInt32(bottom - Top);
+        SetHeight(ClampToInt32(bottom - Top));
     } else if (handle >= 4 && handle <= 6) {
-        Height = ClampToInt32(std::max<int64_t>(int64_t{y} - Top, 1));
+        SetHeight(ClampToInt32(std::max<int64_t>(int64_t{y} - Top, 1)));
     }
 }
 
@@ -199,7 +221,7 @@ void TSprite::SnapToGrid(int32_t step) {
         Top = SnapValue(Top, step);
     }
     if (!Style.Has(ssNoSizeProperty) && !Style.Has(ssAutoSize)) {
-        Width = std::max(SnapValue(Width, step), step);
-        Height = std::max(SnapValue(Height, step), step);
+        SetWidth(std::max(SnapValue(Width(), step), step));
+        SetHeight(std::max(SnapValue(Height(), step), step));
     }
 }

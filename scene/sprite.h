@@ -3,6 +3,7 @@
 #include "scene/styles.h"
 
 #include <QRect>
+#include <QSize>
 #include <cstdint>
 
 class QPainter;
@@ -50,8 +51,20 @@ public:
     TSpriteStyles Style;
     int32_t Left = 0;
     int32_t Top = 0;
-    int32_t Width = 100;
-    int32_t Height = 100;
+
+    // The size in scene units. A shape that takes its size from content it
+    // has to measure (a text) measures it when the size is next read, not
+    // when the content changes: loading a scene measures none of its texts.
+    int32_t Width() const {
+        MeasureIfStale();
+        return width_;
+    }
+    int32_t Height() const {
+        MeasureIfStale();
+        return height_;
+    }
+    void SetWidth(int32_t width);
+    void SetHeight(int32_t height);
 
     void ReadProps(const TPropList& props) override;
     void WriteProps(QString& text) const override;
@@ -82,8 +95,23 @@ public:
 
 protected:
     bool InScreenRect(int x, int y) const;
+    // The size is measured from the content before it is next read.
+    void MarkSizeStale() { sizeStale_ = true; }
+    // The content's size in scene units, for a shape that marks its size stale.
+    virtual QSize MeasureContent() const { return {width_, height_}; }
 
 private:
+    void MeasureIfStale() const {
+        if (sizeStale_)
+            StoreMeasuredSize();
+    }
+    void StoreMeasuredSize() const;
+
+    // Measured on first read: the cache of a const question.
+    mutable int32_t width_ = 100;
+    mutable int32_t height_ = 100;
+    mutable bool sizeStale_ = false;
+
     struct THandlePoint {
         int Handle;
         QPoint At;

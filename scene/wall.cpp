@@ -7,6 +7,8 @@
 
 #include <QFile>
 #include <QPainter>
+#include <algorithm>
+#include <string_view>
 #include <typeinfo>
 
 namespace {
@@ -61,6 +63,34 @@ void TWall::LoadFromFile(const QString& fileName) {
     ParseText(DecodeDataText(bytes));
 }
 
+// The kinds of item a scene text makes, by their tag keywords.
+enum class TItemKind { None, Rect, Circle, Text, Image, Place, Line, Brush, Font, Picture };
+
+namespace {
+
+struct TTagKind {
+    std::u16string_view Tag;
+    TItemKind Kind;
+};
+
+constexpr TTagKind TagKinds[] = {
+    {u"RECT", TItemKind::Rect},   {u"CIRCLE", TItemKind::Circle}, {u"TEXT", TItemKind::Text},
+    {u"IMAGE", TItemKind::Image}, {u"PLACE", TItemKind::Place},   {u"LINE", TItemKind::Line},
+    {u"BRUSH", TItemKind::Brush}, {u"FONT", TItemKind::Font},     {u"PICTURE", TItemKind::Picture},
+};
+
+// Every tag of a large scene is looked up here, so the comparison stays
+// inline: keywords are upper-case ASCII and compared exactly.
+TItemKind KindOfTag(QStringView tag) {
+    for (const TTagKind& known : TagKinds)
+        if (static_cast<size_t>(tag.size()) == known.Tag.size() &&
+            std::equal(known.Tag.begin(), known.Tag.end(), tag.utf16()))
+            return known.Kind;
+    return TItemKind::None;
+}
+
+} // namespace
+
 void TWall::ParseText(QStringView text) {
     // The items are sorted into styles and shapes as they are made, which
     // spares a type check of each item afterwards.
@@ -68,15 +98,16 @@ void TWall::ParseText(QStringView text) {
     std::vector<TSprite*> sprites;
     TSamlineList items;
     items.OnCreateItem = [&](const QString& tag) -> TSamline* {
-        if (TSprite* sprite = CreateSprite(tag)) {
+        const TItemKind kind = KindOfTag(tag);
+        if (TSprite* sprite = CreateSprite(kind)) {
             sprites.push_back(sprite);
             return sprite;
         }
-        if (TBoomer* style = CreateStyle(tag)) {
+        if (TBoomer* style = CreateStyle(kind)) {
             styles.push_back(style);
             return style;
         }
-        return CreateItem(tag);
+        return kind == TItemKind::Picture ? this : nullptr;
     };
     ParseScene(items, text);
     // Styles first, so that shapes can name a style written after them.
@@ -93,37 +124,42 @@ void TWall::ParseText(QStringView text) {
 }
 
 TSamline* TWall::CreateItem(const QString& tag) {
-    if (TSprite* sprite = CreateSprite(tag))
+    const TItemKind kind = KindOfTag(tag);
+    if (TSprite* sprite = CreateSprite(kind))
         return sprite;
-    if (TBoomer* style = CreateStyle(tag))
+    if (TBoomer* style = CreateStyle(kind))
         return style;
-    if (tag == u"PICTURE")
-        return this;
-    return nullptr;
+    return kind == TItemKind::Picture ? this : nullptr;
 }
 
-TSprite* TWall::CreateSprite(const QString& tag) {
-    if (tag == u"RECT")
+TSprite* TWall::CreateSprite(TItemKind kind) {
+    switch (kind) {
+    case TItemKind::Rect:
         return new TRectSprite(this);
-    if (tag == u"CIRCLE")
+    case TItemKind::Circle:
         return new TCircleSprite(this);
-    if (tag == u"TEXT")
+    case TItemKind::Text:
         return new TTextSprite(this);
-    if (tag == u"IMAGE")
+    case TItemKind::Image:
         return new TImageSprite(this);
-    if (tag == u"PLACE")
+    case TItemKind::Place:
         return new TPolygonSprite(this);
-    if (tag == u"LINE")
+    case TItemKind::Line:
         return new TPolylineSprite(this);
-    return nullptr;
+    default:
+        return nullptr;
+    }
 }
 
-TBoomer* TWall::CreateStyle(const QString& tag) {
-    if (tag == u"BRUSH")
+TBoomer* TWall::CreateStyle(TItemKind kind) {
+    switch (kind) {
+    case TItemKind::Brush:
         return new TBrushBoomer;
-    if (tag == u"FONT")
+    case TItemKind::Font:
         return new TFontBoomer;
-    return nullptr;
+    default:
+        return nullptr;
+    }
 }
 
 QString TWall::TagOf(const TSamline* item) {
@@ -206,8 +242,8 @@ TSceneBounds TWall::SpritesBounds(const TSpriteList& sprites) {
         const auto* s = static_cast<const TSprite*>(item);
         left = std::min<int64_t>(left, s->Left);
         top = std::min<int64_t>(top, s->Top);
-        right = std::max(right, int64_t{s->Left} + s->Width);
-        bottom = std::max(bottom, int64_t{s->Top} + s->Height);
+        right = std::max(right, int64_t{s->Left} + s->Width());
+        bottom = std::max(bottom, int64_t{s->Top} + s->Height());
     }
     return {ClampToInt32(left), ClampToInt32(top), ClampToInt32(right), ClampToInt32(bottom)};
 }

@@ -8,6 +8,8 @@
 #include <optional>
 #include <vector>
 
+enum class TItemKind;
+
 // A named group of shapes; only shapes of shown groups are painted.
 struct TSpriteGroup {
     QString Name;
@@ -81,8 +83,8 @@ public:
     TBoomer* Boomer(int index) const { return static_cast<TBoomer*>(Boomers.At(index)); }
 
 private:
-    TSprite* CreateSprite(const QString& tag);
-    TBoomer* CreateStyle(const QString& tag);
+    TSprite* CreateSprite(TItemKind kind);
+    TBoomer* CreateStyle(TItemKind kind);
 
     QHash<QString, int32_t> groupIndex_; // case-folded name -> index in Groups
 };

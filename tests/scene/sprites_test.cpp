@@ -116,11 +116,11 @@ TEST(SpritePixels, TextIsMeasuredDrawnAndWrapped) {
     const auto* text = static_cast<TTextSprite*>(wall->Sprite(0));
     const QFontMetrics metrics(text->Font->FontHandle);
     const QRect oneLine = metrics.boundingRect(QRect(), Qt::AlignLeft | Qt::AlignTop, "Ab Cd");
-    EXPECT_EQ(text->Width, oneLine.width());
-    EXPECT_EQ(text->Height, oneLine.height());
+    EXPECT_EQ(text->Width(), oneLine.width());
+    EXPECT_EQ(text->Height(), oneLine.height());
     // A width without a height still sizes itself and does not wrap.
     EXPECT_TRUE(wall->Sprite(1)->Style.Has(ssAutoSize));
-    EXPECT_EQ(wall->Sprite(1)->Width, oneLine.width());
+    EXPECT_EQ(wall->Sprite(1)->Width(), oneLine.width());
     EXPECT_FALSE(wall->Sprite(2)->Style.Has(ssAutoSize));
     // A text with neither name nor value shows its generated name.
     EXPECT_EQ(static_cast<TTextSprite*>(wall->Sprite(3))->Value, "TEXT04");
@@ -145,11 +145,11 @@ TEST(SpritePixels, TextIsMeasuredDrawnAndWrapped) {
                                                 redIn(fixed));
 
     // At zoom 3 the text is measured again with its one-point font.
-    const int32_t width = text->Width;
+    const int32_t width = text->Width();
     wall->SetZoom(3);
-    EXPECT_NE(text->Width, width);
+    EXPECT_NE(text->Width(), width);
     wall->SetZoom(100);
-    EXPECT_EQ(text->Width, width);
+    EXPECT_EQ(text->Width(), width);
 }
 
 QString WriteBmp(const QString& folder, const QString& name) {
@@ -190,11 +190,11 @@ TEST(SpritePixels, ImagesLoadSizeAndStretch) {
                                            "<IMAGE left=50 top=10 src=missing.bmp>")
                                 .arg(path, dir.path() + "/huge.bmp"));
     const auto* small = static_cast<TImageSprite*>(wall->Sprite(0));
-    EXPECT_EQ(small->Width, 4);
-    EXPECT_EQ(small->Height, 2);
+    EXPECT_EQ(small->Width(), 4);
+    EXPECT_EQ(small->Height(), 2);
     EXPECT_TRUE(static_cast<TImageSprite*>(wall->Sprite(2))->Bitmap.isNull());
-    EXPECT_EQ(wall->Sprite(2)->Width, 100);
-    EXPECT_EQ(wall->Sprite(3)->Width, 100);
+    EXPECT_EQ(wall->Sprite(2)->Width(), 100);
+    EXPECT_EQ(wall->Sprite(3)->Width(), 100);
     const QImage image = Paint(*wall, 160, 120);
     EXPECT_EQ(Row(image, 10, 9, 14), ".brrr.");
     EXPECT_EQ(Row(image, 10, 19, 28), ".bbrrrrrr.");
@@ -315,15 +315,15 @@ TEST(Sprites, ReadBindAndBound) {
     EXPECT_EQ(place->Brush, FindByName(wall->Boomers, "rb"));
     EXPECT_EQ(place->Left, 100);
     EXPECT_EQ(place->Top, 100);
-    EXPECT_EQ(place->Width, 201);
-    EXPECT_EQ(place->Height, 151);
+    EXPECT_EQ(place->Width(), 201);
+    EXPECT_EQ(place->Height(), 151);
     const auto* line = static_cast<TPolylineSprite*>(wall->Sprite(2));
     EXPECT_EQ(line->PointCount(), 1);
     EXPECT_EQ(line->Brush, &wall->DefaultBrush);
     const TSprite* odd = wall->Sprite(3);
     EXPECT_EQ(odd->Left, 0);
     EXPECT_EQ(odd->Top, 0);
-    EXPECT_EQ(odd->Width, -3);
+    EXPECT_EQ(odd->Width(), -3);
 
     QString written;
     place->WriteProps(written);
@@ -407,18 +407,18 @@ TEST(Sprites, HandlesResizeAndPointEdits) {
 
     big->MoveHandle(0, 200, 5);
     EXPECT_EQ(big->Left, 109);
-    EXPECT_EQ(big->Width, 1);
+    EXPECT_EQ(big->Width(), 1);
     EXPECT_EQ(big->Top, 5);
-    EXPECT_EQ(big->Height, 55);
+    EXPECT_EQ(big->Height(), 55);
     big->MoveHandle(4, 0, 0);
-    EXPECT_EQ(big->Width, 1);
-    EXPECT_EQ(big->Height, 1);
+    EXPECT_EQ(big->Width(), 1);
+    EXPECT_EQ(big->Height(), 1);
 
     auto* line = static_cast<TPolySprite*>(wall->Sprite(2));
     EXPECT_EQ(line->HandleAt(51, 49, 1), 1);
     line->MoveHandle(1, 70, 5);
     EXPECT_EQ(line->Top, 5);
-    EXPECT_EQ(line->Width, 61);
+    EXPECT_EQ(line->Width(), 61);
     line->MoveHandle(7, 0, 0); // no such point
     line->SnapToGrid(25);
     EXPECT_EQ(line->Points, (std::vector<QPoint>{{0, 0}, {75, 0}}));
