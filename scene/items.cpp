@@ -57,9 +57,7 @@ void TKlopList::Clear() {
 TKlop* FindByName(const TKlopList& list, const QString& name) {
     for (TSamline* item : list) {
         auto* klop = static_cast<TKlop*>(item);
-        // Texts equal ignoring case have the same length: letters fold one
-        // for one.
-        if (klop->Name.size() == name.size() && klop->Name.compare(name, Qt::CaseInsensitive) == 0)
+        if (SameTextIgnoringCase(klop->Name, name))
             return klop;
     }
     return nullptr;

@@ -35,13 +35,11 @@ void TPropList::Clear() {
     copies_.clear();
 }
 
-namespace {
-
-// Whether two keys are equal ignoring letter case. Keys are almost always
-// ASCII, where two different characters are equal only as the two cases of
-// one letter; any other character is left to Qt's full comparison. Each
-// shape looks up a dozen keys, so this is among the hottest code of reading.
-bool SameKey(QStringView a, QStringView b) {
+// Keys and names are almost always ASCII, where two different characters are
+// equal only as the two cases of one letter; any other character is left to
+// Qt's full comparison. Each shape looks up a dozen keys and its styles by
+// name, so this is among the hottest code of reading.
+bool SameTextIgnoringCase(QStringView a, QStringView b) {
     if (a.size() != b.size())
         return false;
     for (qsizetype i = 0; i < a.size(); ++i) {
@@ -58,11 +56,25 @@ bool SameKey(QStringView a, QStringView b) {
     return true;
 }
 
+namespace {
+
+// Whether two texts can be equal ignoring case, decided from their sizes and
+// first characters: most keys of a tag fail here, without a call.
+bool MayBeSameText(QStringView a, QStringView b) {
+    if (a.size() != b.size())
+        return false;
+    if (a.isEmpty())
+        return true;
+    const char16_t x = a.front().unicode();
+    const char16_t y = b.front().unicode();
+    return x >= 0x80 || y >= 0x80 || (x | 0x20) == (y | 0x20);
+}
+
 } // namespace
 
 QStringView TPropList::Value(QStringView key) const {
     for (const TEntry& entry : entries_)
-        if (SameKey(key, entry.Key))
+        if (MayBeSameText(key, entry.Key) && SameTextIgnoringCase(key, entry.Key))
             return entry.Value;
     return {};
 }

@@ -54,6 +54,10 @@ private:
     std::vector<QString> copies_;
 };
 
+// Whether two texts are equal ignoring letter case, as keys and names of a
+// scene are compared.
+bool SameTextIgnoringCase(QStringView a, QStringView b);
+
 // Reads a whole scene text: every tag whose keyword the list's OnCreateItem
 // turns into an item makes that item read the tag's properties, and the item
 // is appended to the list in text order. Reading never fails.

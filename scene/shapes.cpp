@@ -28,7 +28,7 @@ TBrushedSprite::TBrushedSprite(TWall* parent) : TSprite(parent), Brush(&parent->
 
 void TBrushedSprite::ReadProps(const TPropList& props) {
     TSprite::ReadProps(props);
-    ReadStringProp(props, u"brush", BrushName);
+    BrushName = Parent->SharedStyleName(props.Value(u"brush"));
 }
 
 void TBrushedSprite::WriteProps(QString& text) const {
@@ -280,7 +280,7 @@ TTextSprite::TTextSprite(TWall* parent) : TSprite(parent), Font(&parent->Default
 
 void TTextSprite::ReadProps(const TPropList& props) {
     TSprite::ReadProps(props);
-    ReadStringProp(props, u"font", FontName);
+    FontName = Parent->SharedStyleName(props.Value(u"font"));
     const QStringView align = props.Value(u"align");
     if (align.compare(u"center", Qt::CaseInsensitive) == 0)
         Align = taCenter;

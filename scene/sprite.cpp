@@ -22,7 +22,7 @@ void TSprite::ReadProps(const TPropList& props) {
     TKlop::ReadProps(props);
     const QStringView group = props.Value(u"group");
     if (!group.isEmpty())
-        Group = Parent->GroupIndex(group.toString());
+        Group = Parent->GroupIndex(group);
     ReadStringProp(props, u"hint", Hint);
     ReadStringProp(props, u"link", Link);
     if (!Style.Has(ssNoPosProperty)) {

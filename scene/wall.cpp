@@ -47,6 +47,7 @@ void TWall::Clear() {
     Boomers.Clear();
     Groups.clear();
     groupIndex_.clear();
+    styleNames_.clear();
 }
 
 void TWall::LoadFromFile(const QString& fileName) {
@@ -203,15 +204,33 @@ void TWall::SetZoom(int32_t percent) {
         static_cast<TSprite*>(sprite)->ZoomChanged();
 }
 
-int32_t TWall::GroupIndex(const QString& name) {
-    const QString folded = name.toCaseFolded();
+int32_t TWall::GroupIndex(QStringView name) {
+    if (lastGroup_ < Groups.size() && Groups[lastGroup_].Name == name)
+        return static_cast<int32_t>(lastGroup_);
+    const QString folded = name.toString().toCaseFolded();
     const auto found = groupIndex_.constFind(folded);
-    if (found != groupIndex_.constEnd())
+    if (found != groupIndex_.constEnd()) {
+        lastGroup_ = static_cast<size_t>(*found);
         return *found;
-    const auto index = static_cast<int32_t>(Groups.size());
-    Groups.push_back({name, 1});
-    groupIndex_.insert(folded, index);
-    return index;
+    }
+    lastGroup_ = Groups.size();
+    Groups.push_back({name.toString(), 1});
+    groupIndex_.insert(folded, static_cast<int32_t>(lastGroup_));
+    return static_cast<int32_t>(lastGroup_);
+}
+
+QString TWall::SharedStyleName(QStringView name) {
+    // A scene names few styles; past that many, names are simply copied.
+    static constexpr size_t MaxShared = 32;
+    if (name.isEmpty())
+        return {};
+    for (const QString& known : styleNames_)
+        if (known == name)
+            return known;
+    QString copy = name.toString();
+    if (styleNames_.size() < MaxShared)
+        styleNames_.push_back(copy);
+    return copy;
 }
 
 bool TWall::GroupShown(int32_t index) const {

@@ -4,6 +4,7 @@
 
 #include <QHash>
 #include <QRect>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -63,7 +64,10 @@ public:
     void SetZoom(int32_t percent);
 
     // The index of a group by name ignoring letter case, added when new.
-    int32_t GroupIndex(const QString& name);
+    int32_t GroupIndex(QStringView name);
+    // A style name as shapes give it, in one text shared by every shape of
+    // the scene that gives it alike: thousands of shapes name a few styles.
+    QString SharedStyleName(QStringView name);
     bool GroupShown(int32_t index) const;
 
     // Paints the shapes in list order. With a clip rectangle (screen pixels)
@@ -87,4 +91,6 @@ private:
     TBoomer* CreateStyle(TItemKind kind);
 
     QHash<QString, int32_t> groupIndex_; // case-folded name -> index in Groups
+    size_t lastGroup_ = SIZE_MAX;        // the group found last: the next shape's, mostly
+    std::vector<QString> styleNames_;    // the style names given so far, a handful
 };

@@ -152,6 +152,32 @@ TEST(SpritePixels, TextIsMeasuredDrawnAndWrapped) {
     EXPECT_EQ(text->Width(), width);
 }
 
+TEST(SpritePixels, TextIsMeasuredWhenItsSizeIsRead) {
+    const auto wall = Scene("<FONT name=f face=\"Liberation Sans\" size=12>"
+                            "<TEXT left=10 top=10 font=f>");
+    auto* text = static_cast<TTextSprite*>(wall->Sprite(0));
+    const QFontMetrics metrics(text->Font->FontHandle);
+    const auto measured = [&](const QString& value) {
+        return metrics.boundingRect(QRect(), Qt::AlignLeft | Qt::AlignTop, value);
+    };
+    // The text shows its generated name; a new name is measured when read.
+    EXPECT_EQ(text->Width(), measured("TEXT01").width());
+    text->SetName("A much longer name");
+    EXPECT_EQ(text->Width(), measured("A much longer name").width());
+    EXPECT_EQ(wall->SpritesBounds(wall->Sprites).Right,
+              10 + measured("A much longer name").width());
+    // Setting one edge of a text not measured since its change keeps the
+    // other edge as measured.
+    text->SetName("W");
+    text->SetWidth(7);
+    EXPECT_EQ(text->Width(), 7);
+    EXPECT_EQ(text->Height(), measured("W").height());
+    // A style change is measured too.
+    text->Font->SetZoom(300);
+    text->StyleChanged(text->Font);
+    EXPECT_GT(text->Width(), measured("W").width());
+}
+
 QString WriteBmp(const QString& folder, const QString& name) {
     QImage image(4, 2, QImage::Format_RGB32);
     image.fill(Red);
