@@ -19,7 +19,6 @@ int32_t Scale(int64_t a, int64_t b, int64_t c) {
 TvtPlan::TvtPlan(QWidget* parent) : QWidget(parent), screenRect_(QPoint(0, 0), QPoint(0, 0)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setGeometry(0, 0, 250, 250);
-    PaintBackgroundFrame();
 }
 
 TvtPlan::~TvtPlan() {
@@ -46,7 +45,7 @@ void TvtPlan::SetScreenColor(QColor colour) {
 void TvtPlan::SetColor(QColor colour) {
     if (colour != color_) {
         color_ = colour;
-        PaintBackgroundFrame();
+        frameStale_ = true;
         update();
     }
 }
@@ -54,6 +53,7 @@ void TvtPlan::SetColor(QColor colour) {
 // The empty map: the plan's colour inside a dotted aqua frame, until the
 // owner paints the real map over it.
 void TvtPlan::PaintBackgroundFrame() {
+    frameStale_ = false;
     background_ = QImage(size(), QImage::Format_RGB32);
     background_.fill(color_);
     if (width() > 1 && height() > 1) {
@@ -64,7 +64,9 @@ void TvtPlan::PaintBackgroundFrame() {
 }
 
 QImage& TvtPlan::Background() {
-    if (background_.size() != size()) {
+    // The frame is painted when the picture is first wanted at a size or
+    // colour, not at every change before that.
+    if (frameStale_ || background_.size() != size()) {
         PaintBackgroundFrame();
     }
     return background_;

@@ -58,6 +58,7 @@ private:
     void CenterPlaceBox(QPoint plan);
 
     bool dragging_ = false;
+    bool frameStale_ = true; // the colour changed since the frame was painted
     QImage background_;
     QPointer<TvtPlaceBox> placeBox_;
     QRect screenRect_;

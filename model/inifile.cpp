@@ -144,10 +144,15 @@ QStringList TIniFile::SectionNames() const {
 }
 
 const QString* TIniFile::Find(const QString& section, const QString& key) const {
-    const auto s = FindFolded(firstSection_, section);
-    if (s == firstSection_.cend())
+    if (!lastKnown_ || section != lastSection_) {
+        const auto s = FindFolded(firstSection_, section);
+        lastIndex_ = s == firstSection_.cend() ? -1 : *s;
+        lastSection_ = section;
+        lastKnown_ = true;
+    }
+    if (lastIndex_ < 0)
         return nullptr;
-    const auto& values = sections_[static_cast<size_t>(*s)].Values;
+    const auto& values = sections_[static_cast<size_t>(lastIndex_)].Values;
     const auto v = FindFolded(values, key);
     return v == values.cend() ? nullptr : &*v;
 }

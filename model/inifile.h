@@ -12,7 +12,9 @@
 // data files were written for: sections listed in file order (duplicates
 // too), section and key names matched ignoring case with the first match
 // winning, values trimmed and unquoted, Windows-1251 text unless a byte-order
-// mark says otherwise. A missing file reads as an empty one.
+// mark says otherwise. A missing file reads as an empty one. Reading
+// remembers the last section looked up, so one file is read from one thread
+// at a time.
 class TIniFile {
 public:
     TIniFile() = default;
@@ -36,6 +38,11 @@ private:
 
     std::vector<TSection> sections_;
     QHash<QString, int> firstSection_; // folded name -> index of its first section
+    // The section name of the last lookup, as given, and its index or -1: a
+    // record's keys are read one after another from the same section.
+    mutable QString lastSection_;
+    mutable int lastIndex_ = -1;
+    mutable bool lastKnown_ = false;
 };
 
 // One record per section of the file, in file order, each filled by

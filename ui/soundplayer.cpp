@@ -2,32 +2,39 @@
 
 #include "model/game.h"
 
-#include <QDirIterator>
-#include <QFileInfo>
+#include <QFile>
 #include <QSoundEffect>
 #include <QUrl>
 
-TSoundPlayer::TSoundPlayer(QObject* parent) : QObject(parent) {
-    QDirIterator it(QStringLiteral(":/sounds"));
-    while (it.hasNext()) {
-        const QString path = it.next();
-        paths_.insert(QFileInfo(path).completeBaseName().toUpper(), path);
-    }
+namespace {
+
+// The clips are built in under their upper-case names, as ":/sounds/NAME.wav";
+// a name that would reach outside that folder has no clip.
+QString SoundPath(const QString& key) {
+    if (key.isEmpty() || key.contains(u'/') || key.contains(u'\\'))
+        return QString();
+    const QString path = QStringLiteral(":/sounds/") + key + QStringLiteral(".wav");
+    return QFile::exists(path) ? path : QString();
 }
 
+} // namespace
+
+TSoundPlayer::TSoundPlayer(QObject* parent) : QObject(parent) {}
+
 bool TSoundPlayer::HasSound(const QString& name) const {
-    return paths_.contains(name.toUpper());
+    return !SoundPath(name.toUpper()).isEmpty();
 }
 
 void TSoundPlayer::PlayResSound(const QString& name) {
     const QString key = name.toUpper();
-    const auto path = paths_.constFind(key);
-    if (path == paths_.cend())
-        throw TGameError(QStringLiteral("Cannot find sound ") + name);
-    QSoundEffect*& effect = effects_[key];
+    QSoundEffect* effect = effects_.value(key);
     if (!effect) {
+        const QString path = SoundPath(key);
+        if (path.isEmpty())
+            throw TGameError(QStringLiteral("Cannot find sound ") + name);
         effect = new QSoundEffect(this);
-        effect->setSource(QUrl(QStringLiteral("qrc") + *path));
+        effect->setSource(QUrl(QStringLiteral("qrc") + path));
+        effects_.insert(key, effect);
     }
     if (playing_ && playing_ != effect)
         playing_->stop();

@@ -19,7 +19,6 @@ public:
     bool HasSound(const QString& name) const;
 
 private:
-    QHash<QString, QString> paths_;         // upper-case name -> resource path
-    QHash<QString, QSoundEffect*> effects_; // made on first use, then kept
+    QHash<QString, QSoundEffect*> effects_; // upper-case name -> clip, made on first use
     QSoundEffect* playing_ = nullptr;
 };

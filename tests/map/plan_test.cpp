@@ -3,6 +3,7 @@
 
 #include <QPainter>
 #include <QTest>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -95,6 +96,41 @@ TEST(Plan, WithoutPlaceBoxShowsOnlyTheBackgroundAndIgnoresTheMouse) {
     EXPECT_FALSE(painted);
     EXPECT_EQ(shot.pixelColor(20, 20), QColor(192, 220, 192));
     EXPECT_EQ(plan.Background().size(), QSize(50, 40));
+}
+
+// The owner's picture stays until the colour or the size changes; then the
+// plan is the empty frame in the colour of the moment.
+TEST(Plan, ANewColourOrSizeClearsThePictureToTheEmptyFrame) {
+    TvtPlan plan;
+    plan.resize(50, 40);
+    plan.SetColor(Qt::blue);
+    EXPECT_EQ(plan.Background().pixelColor(20, 20), QColor(Qt::blue));
+    int frameDots = 0;
+    for (int x = 0; x < 50; ++x)
+        frameDots += plan.Background().pixelColor(x, 0) == QColor(Qt::cyan) ? 1 : 0;
+    EXPECT_GT(frameDots, 10); // the dotted frame
+    const struct {
+        const char* change;
+        std::function<void()> apply;
+        QColor centre;
+    } cases[] = {
+        {"same colour", [&] { plan.SetColor(Qt::blue); }, Qt::red},
+        {"new colour", [&] { plan.SetColor(Qt::green); }, Qt::green},
+        {"two colours",
+         [&] {
+             plan.SetColor(Qt::white);
+             plan.SetColor(Qt::yellow);
+         },
+         Qt::yellow},
+        {"new size", [&] { plan.resize(60, 40); }, Qt::yellow},
+        {"screen colour", [&] { plan.SetScreenColor(Qt::black); }, Qt::red},
+    };
+    for (const auto& c : cases) {
+        plan.Background().fill(Qt::red);
+        c.apply();
+        EXPECT_EQ(plan.Background().pixelColor(20, 20), c.centre) << c.change;
+        EXPECT_EQ(plan.Background().size(), plan.size()) << c.change;
+    }
 }
 
 TEST(Plan, DrawsFourCornerMarksAndTheOwnersMarks) {

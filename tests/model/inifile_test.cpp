@@ -57,6 +57,31 @@ TEST(IniFile, NamesOfAnyLengthAndAlphabetMatchTrimmedIgnoringCase) {
             << c.section.toStdString() << " " << c.key.toStdString();
 }
 
+// Records are read key after key from one section, then from the next: every
+// lookup still finds its own section's value, also through a copy.
+TEST(IniFile, ReadingSectionAfterSectionFindsEachOnesOwnValues) {
+    const TIniFile ini = Ini("[A]\nK=1\nOnlyA=5\n[B]\nK=2\n[]\nK=3\n[a]\nK=4\n");
+    const struct {
+        const char* section;
+        const char* key;
+        int32_t value;
+    } cases[] = {
+        {"", "K", 3},         {"A", "K", 1},
+        {"A", "OnlyA", 5},    {"B", "K", 2},
+        {"B", "OnlyA", -1},   {"a", "K", 1},
+        {"Missing", "K", -1}, {"", "K", 3},
+        {" B ", "K", 2},      {"Missing", "OnlyA", -1},
+        {"A", "OnlyA", 5},
+    };
+    for (int round = 0; round < 2; ++round) {
+        const TIniFile copy = ini;
+        for (const auto& c : cases) {
+            EXPECT_EQ(ini.ReadInteger(c.section, c.key, -1), c.value) << c.section << c.key;
+            EXPECT_EQ(copy.ReadInteger(c.section, c.key, -1), c.value) << c.section << c.key;
+        }
+    }
+}
+
 TEST(IniFile, ValuesAreTrimmedAndUnquotedOnceWithoutInlineComments) {
     const TIniFile ini = Ini("[S]\n"
                              "  A =  hello world  \n"

@@ -2,6 +2,8 @@
 // made, with the error text the player will see, and leaves nothing behind;
 // data that is merely odd still starts a game.
 
+#include "map/smallcontrols.h"
+#include "model/describe.h"
 #include "model/game.h"
 #include "resources/datamodule.h"
 #include "ui/mainform.h"
@@ -80,6 +82,27 @@ TEST(StartUpData, AGameThatCannotRunIsRefusedWithAClearText) {
             EXPECT_STRNE(c.Text, "");
         }
     }
+}
+
+// A catalogue's caption is text, also where it holds the characters of
+// markup: its hint shows them as they are, one line a line.
+TEST(StartUpData, ACaptionWithMarkupCharactersShowsAsTextInItsHint) {
+    QTemporaryDir folder;
+    Fill(folder.path(), {.Bases = QByteArray("[X]\nCaption=<b>\"A&B\"</b> > 1\nPrice=5\n")});
+    const TDM images;
+    TMainForm form(images, folder.path());
+    ASSERT_EQ(form.paletteButtons.size(), 1u);
+    const QString hint = BaseHint(form.Colony().Catalogue()[0]);
+    const QStringList lines = hint.split(u'\n');
+    ASSERT_GT(lines.size(), 1);
+    EXPECT_TRUE(lines[0].startsWith(QString::fromUtf8("<b>\"A&B\"</b> > 1"))) << hint.toStdString();
+    QStringList shown = lines;
+    for (QString& line : shown)
+        line = line.replace(u'&', QStringLiteral("&amp;"))
+                   .replace(u'<', QStringLiteral("&lt;"))
+                   .replace(u'>', QStringLiteral("&gt;"))
+                   .replace(u'"', QStringLiteral("&quot;"));
+    EXPECT_EQ(form.paletteButtons[0]->toolTip(), shown.join(QStringLiteral("<br>")));
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "map/placebox.h"
 #include "map/plan.h"
 #include "map/smallcontrols.h"
+#include "model/describe.h"
 #include "model/game.h"
 #include "ui/statuswidgets.h"
 
@@ -200,6 +201,42 @@ TEST(MainForm, FullScreenAndBackRestoresTheBounds) {
     EXPECT_EQ(f.geometry(), before);
     EXPECT_EQ(f.pnClient->geometry(), QRect(8, 8, 754, 486));
     EXPECT_EQ(f.pb1->size(), viewBefore);
+}
+
+// Hints are rich text: HTML-escaped, each line end a line break.
+TEST(MainForm, HintsShowTheirTextEscapedWithTheirLineBreaks) {
+    TGameWindow w;
+    TMainForm& f = w.Form;
+    const auto html = [](QString text) {
+        return text.toHtmlEscaped().replace(u'\n', QStringLiteral("<br>"));
+    };
+    ASSERT_FALSE(f.paletteButtons.empty());
+    for (size_t i = 0; i < f.paletteButtons.size(); ++i)
+        EXPECT_EQ(f.paletteButtons[i]->toolTip(), html(BaseHint(f.Colony().Catalogue()[i])));
+    EXPECT_TRUE(f.paletteButtons[0]->toolTip().contains("<br>"));
+    EXPECT_EQ(f.findChild<QWidget*>("pcDestroy")->toolTip(),
+              QString::fromUtf8("Разобрать строение - вернется 10% от стоимости (D)"));
+}
+
+TEST(SoundPlayer, FindsTheBuiltInClipsByNameInAnyCase) {
+    const TSoundPlayer player;
+    const struct {
+        const char* name;
+        bool found;
+    } cases[] = {
+        {"Error", true},
+        {"error", true},
+        {"NEWDAY", true},
+        {"Hello", true},
+        {"", false},
+        {"NoSuchClip", false},
+        {"../sounds/Error", false},
+        {"sounds/ERROR", false},
+        {"Error.wav", false},
+        {"\\Error", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(player.HasSound(c.name), c.found) << c.name;
 }
 
 TEST(SoundPlayer, AMissingClipIsAnError) {
