@@ -39,33 +39,27 @@ const QColor TextColor(230, 230, 210);
 // Goods labels' tops in the status panel, from gold to electricity.
 constexpr int GoodsLabelTops[GoodsCount] = {222, 247, 274, 297, 322, 347, 372, 399, 422};
 
-// A hint as the rich text of a tooltip: HTML-escaped, its line ends made
-// into line breaks. Hints are mostly plain letters, copied over in runs.
+// What a character becomes in a tooltip's rich text: the characters of
+// markup become their entities and a line end a line break; others stay.
+QLatin1String HintEntity(QChar c) {
+    constexpr std::pair<char16_t, const char*> entities[] = {
+        {u'<', "&lt;"}, {u'>', "&gt;"}, {u'&', "&amp;"}, {u'"', "&quot;"}, {u'\n', "<br>"}};
+    for (const auto& [character, entity] : entities)
+        if (c == character)
+            return QLatin1String(entity);
+    return QLatin1String();
+}
+
+// A hint as the rich text of a tooltip. Hints are mostly plain letters,
+// copied over in runs.
 QString HintHtml(const QString& hint) {
     QString html;
     html.reserve(hint.size() + 16);
     const QChar* run = hint.constBegin();
     for (const QChar* c = hint.constBegin(); c != hint.constEnd(); ++c) {
-        QLatin1String entity;
-        switch (c->unicode()) {
-        case u'<':
-            entity = QLatin1String("&lt;");
-            break;
-        case u'>':
-            entity = QLatin1String("&gt;");
-            break;
-        case u'&':
-            entity = QLatin1String("&amp;");
-            break;
-        case u'"':
-            entity = QLatin1String("&quot;");
-            break;
-        case u'\n':
-            entity = QLatin1String("<br>");
-            break;
-        default:
+        const QLatin1String entity = HintEntity(*c);
+        if (entity.isNull())
             continue;
-        }
         html.append(run, c - run);
         html.append(entity);
         run = c + 1;
