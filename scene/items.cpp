@@ -12,8 +12,8 @@ void TKlop::ReadProps(const TPropList& props) {
     ReadStringProp(props, u"name", Name);
     const QStringView style = props.Value(u"style");
     if (!style.isEmpty()) {
-        QStringList words;
-        SplitWords(style.toString(), words);
+        TStyleWords words;
+        SplitWords(style, words);
         ReadStyleWords(words);
     }
 }
@@ -26,7 +26,7 @@ void TKlop::WriteProps(QString& text) const {
         WriteRawProp(text, u"style", JoinWords(words));
 }
 
-void TKlop::ReadStyleWords(const QStringList&) {}
+void TKlop::ReadStyleWords(const TStyleWords&) {}
 
 void TKlop::SetName(const QString& name) {
     Name = name;

@@ -27,7 +27,7 @@ public:
 
     void ReadProps(const TPropList& props) override;
     void WriteProps(QString& text) const override;
-    virtual void ReadStyleWords(const QStringList& words);
+    virtual void ReadStyleWords(const TStyleWords& words);
     virtual void SetName(const QString& name);
     virtual void WriteStyleWords(QStringList& words) const;
 };

@@ -6,6 +6,8 @@
 
 #include <QLocale>
 #include <QStringTokenizer>
+#include <algorithm>
+#include <array>
 #include <cmath>
 
 TPropList::TPropList(const TPropList& other) {
@@ -81,13 +83,31 @@ QStringView TPropList::Value(QStringView key) const {
 
 namespace {
 
+// What a character is to the scanner: a blank between words, or a character
+// of a key or keyword. Every character of a tag is classified, so it is one
+// look-up in a table.
+enum : uint8_t { ccSeparator = 1, ccWord = 2 };
+
+constexpr std::array<uint8_t, 128> CharClasses = [] {
+    std::array<uint8_t, 128> classes{};
+    classes[' '] = classes['\r'] = classes['\n'] = ccSeparator;
+    for (int c = 'A'; c <= 'Z'; ++c)
+        classes[static_cast<size_t>(c)] = classes[static_cast<size_t>(c - 'A' + 'a')] = ccWord;
+    classes['_'] = ccWord;
+    return classes;
+}();
+
+bool HasClass(QChar c, uint8_t charClass) {
+    const char16_t u = c.unicode();
+    return u < CharClasses.size() && (CharClasses[u] & charClass) != 0;
+}
+
 bool IsSeparator(QChar c) {
-    return c == u' ' || c == u'\r' || c == u'\n';
+    return HasClass(c, ccSeparator);
 }
 
 bool IsWordChar(QChar c) {
-    const char16_t u = c.unicode();
-    return (u >= u'A' && u <= u'Z') || (u >= u'a' && u <= u'z') || u == u'_';
+    return HasClass(c, ccWord);
 }
 
 // The scanner of one scene text. Pos is the next character to look at. The
@@ -143,8 +163,10 @@ private:
             } else if (keyword_.isEmpty()) {
                 // Words hold only ASCII letters and "_", so upper-casing them
                 // is plain ASCII.
-                for (const QChar c : word)
-                    keyword_ += c >= u'a' && c <= u'z' ? QChar(c.unicode() - (u'a' - u'A')) : c;
+                keyword_.resize(word.size());
+                std::transform(word.begin(), word.end(), keyword_.begin(), [](QChar c) {
+                    return c >= u'a' && c <= u'z' ? QChar(c.unicode() - (u'a' - u'A')) : c;
+                });
             }
         }
     }
@@ -335,12 +357,17 @@ QString ColorToText(TColor color) {
         .toUpper();
 }
 
-void SplitWords(const QString& text, QStringList& words) {
+void SplitWords(QStringView text, TStyleWords& words) {
     for (QStringView word : QStringTokenizer(text, u',')) {
         if (word.isEmpty())
             return;
-        words.append(word.toString());
+        words.append(word);
     }
+}
+
+bool HasWord(const TStyleWords& words, QStringView word) {
+    return std::any_of(words.begin(), words.end(),
+                       [&](QStringView known) { return SameTextIgnoringCase(known, word); });
 }
 
 QString JoinWords(const QStringList& words) {

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+#include <QVarLengthArray>
 #include <cstdint>
 #include <utility>
 #include <vector>
@@ -88,7 +89,11 @@ bool TextToColor(const QString& text, TColor& color);
 QString ColorToText(TColor color);
 
 // Word lists: words cut at ",", ending at the first empty word.
-void SplitWords(const QString& text, QStringList& words);
+// The words of a style value, as slices of it.
+using TStyleWords = QVarLengthArray<QStringView, 8>;
+void SplitWords(QStringView text, TStyleWords& words);
+// Whether the words hold the word, ignoring letter case.
+bool HasWord(const TStyleWords& words, QStringView word);
 QString JoinWords(const QStringList& words);
 
 // Point lists: "X:Y" pairs joined by ","; a coordinate of two or more

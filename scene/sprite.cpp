@@ -61,9 +61,9 @@ void TSprite::WriteProps(QString& text) const {
     }
 }
 
-void TSprite::ReadStyleWords(const QStringList& words) {
+void TSprite::ReadStyleWords(const TStyleWords& words) {
     for (const TFlagWord& flag : FlagWords)
-        if (words.contains(QStringView(flag.Word), Qt::CaseInsensitive))
+        if (HasWord(words, flag.Word))
             Style.Include(flag.Flag);
 }
 

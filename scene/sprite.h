@@ -68,7 +68,7 @@ public:
 
     void ReadProps(const TPropList& props) override;
     void WriteProps(QString& text) const override;
-    void ReadStyleWords(const QStringList& words) override;
+    void ReadStyleWords(const TStyleWords& words) override;
     void WriteStyleWords(QStringList& words) const override;
 
     virtual void AutoSize() {}

@@ -22,10 +22,6 @@ void TBoomer::SetZoom(int32_t) {}
 
 namespace {
 
-bool HasWord(const QStringList& words, QStringView word) {
-    return words.contains(word, Qt::CaseInsensitive);
-}
-
 // The brush and pen that were set on a painter before a style's Select; one
 // pair for the whole library, as painting is never nested.
 QBrush SavedBrush;
@@ -59,7 +55,7 @@ void TBrushBoomer::WriteProps(QString& text) const {
     }
 }
 
-void TBrushBoomer::ReadStyleWords(const QStringList& words) {
+void TBrushBoomer::ReadStyleWords(const TStyleWords& words) {
     if (HasWord(words, u"nozoom"))
         NoZoom = true;
 }
@@ -113,7 +109,7 @@ void TFontBoomer::WriteProps(QString& text) const {
         WriteColorProp(text, u"color", Color);
 }
 
-void TFontBoomer::ReadStyleWords(const QStringList& words) {
+void TFontBoomer::ReadStyleWords(const TStyleWords& words) {
     if (HasWord(words, u"bold"))
         FontStyle |= fsBold;
     if (HasWord(words, u"italic"))

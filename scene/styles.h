@@ -40,7 +40,7 @@ public:
 
     void ReadProps(const TPropList& props) override;
     void WriteProps(QString& text) const override;
-    void ReadStyleWords(const QStringList& words) override;
+    void ReadStyleWords(const TStyleWords& words) override;
     void WriteStyleWords(QStringList& words) const override;
     void SetZoom(int32_t percent) override;
 
@@ -66,7 +66,7 @@ public:
 
     void ReadProps(const TPropList& props) override;
     void WriteProps(QString& text) const override;
-    void ReadStyleWords(const QStringList& words) override;
+    void ReadStyleWords(const TStyleWords& words) override;
     void WriteStyleWords(QStringList& words) const override;
     void SetZoom(int32_t percent) override;
 };

@@ -124,9 +124,13 @@ TEST(SceneText, WordLists) {
         {"a,b,", {"a", "b"}},
     };
     for (const TCase& c : cases) {
-        QStringList words;
-        SplitWords(QString::fromUtf8(c.Text), words);
-        EXPECT_EQ(words, c.Words) << c.Text;
+        const QString text = QString::fromUtf8(c.Text);
+        TStyleWords words;
+        SplitWords(text, words);
+        QStringList split;
+        for (QStringView word : words)
+            split.append(word.toString());
+        EXPECT_EQ(split, c.Words) << c.Text;
     }
     EXPECT_EQ(JoinWords({" a", "b"}), "a,b");
     EXPECT_EQ(JoinWords({}), "");
