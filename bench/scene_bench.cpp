@@ -84,6 +84,19 @@ void BM_ParseScene(benchmark::State& state) {
 }
 BENCHMARK(BM_ParseScene)->Unit(benchmark::kMillisecond);
 
+// Reading the scene and then its bounds, which measures all 10 000 texts:
+// what the map view pays once, when the whole scene is first laid out.
+void BM_ParseSceneAndMeasureTexts(benchmark::State& state) {
+    const QByteArray& bytes = SceneBytes();
+    for (auto _ : state) {
+        TWall wall;
+        wall.ParseText(DecodeDataText(bytes));
+        benchmark::DoNotOptimize(TWall::SpritesBounds(wall.Sprites).Right);
+    }
+    state.SetBytesProcessed(state.iterations() * bytes.size());
+}
+BENCHMARK(BM_ParseSceneAndMeasureTexts)->Unit(benchmark::kMillisecond);
+
 // The floor for any reader: finding every "<" of the same bytes.
 void BM_ScanForTagsWithMemchr(benchmark::State& state) {
     const QByteArray& bytes = SceneBytes();
