@@ -21,8 +21,7 @@ int32_t TBase::WorkPlacesNow() const {
 }
 
 TGame::TGame(const TBaseTypeList& catalogue, int32_t startColumn, int32_t startRow)
-    : Catalogue(catalogue), cells_(static_cast<size_t>(MapCols) * MapRows),
-      cellBase_(static_cast<size_t>(MapCols) * MapRows, nullptr) {
+    : Catalogue(catalogue), cells_(static_cast<size_t>(MapCols) * MapRows) {
     if (catalogue.empty())
         throw TGameError(QStringLiteral("В каталоге строений (BASES.INI) нет ни одного типа."));
     AddBase(catalogue.front(), std::clamp(startColumn, 0, MapCols - 1),
@@ -38,7 +37,7 @@ size_t TGame::CellIndex(int32_t column, int32_t row) {
 TBase& TGame::AddBase(const TBaseType& kind, int32_t column, int32_t row, bool prebuilt) {
     Buildings.push_back(std::make_unique<TBase>(*this, prebuilt, column, row, kind));
     TBase* base = Buildings.back().get();
-    TBase*& slot = cellBase_[CellIndex(column, row)];
+    TBase*& slot = BaseSlot(column, row);
     if (!slot)
         slot = base;
     return *base;
@@ -47,7 +46,15 @@ TBase& TGame::AddBase(const TBaseType& kind, int32_t column, int32_t row, bool p
 TBase* TGame::BaseAt(int32_t column, int32_t row) const {
     if (!TTerrainGrid::Contains(column, row))
         return nullptr;
-    return cellBase_[CellIndex(column, row)];
+    const auto& columnSlots = columnBases_[static_cast<size_t>(column)];
+    return columnSlots ? columnSlots[static_cast<size_t>(row)] : nullptr;
+}
+
+TBase*& TGame::BaseSlot(int32_t column, int32_t row) {
+    auto& columnSlots = columnBases_[static_cast<size_t>(column)];
+    if (!columnSlots)
+        columnSlots = std::make_unique<TBase*[]>(static_cast<size_t>(MapRows));
+    return columnSlots[static_cast<size_t>(row)];
 }
 
 void TGame::RemoveBase(TBase* base) {
@@ -59,7 +66,7 @@ void TGame::RemoveBase(TBase* base) {
     const int32_t row = base->Row;
     Cell(column, row).Ruins = RuinsDays;
     Buildings.erase(it);
-    TBase*& slot = cellBase_[CellIndex(column, row)];
+    TBase*& slot = BaseSlot(column, row);
     if (slot == base) {
         slot = nullptr;
         for (const auto& b : Buildings)

@@ -5,6 +5,7 @@
 #include "goods.h"
 #include "terrain.h"
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <span>
@@ -102,8 +103,14 @@ public:
 private:
     static size_t CellIndex(int32_t column, int32_t row);
 
+    // The slot of the first building on a cell, its column's slots made on
+    // first use.
+    TBase*& BaseSlot(int32_t column, int32_t row);
+
     std::vector<TCellState> cells_;
     // The first building in list order on each cell, so that looking a cell up
-    // costs the same for a colony of any size.
-    std::vector<TBase*> cellBase_;
+    // costs the same for a colony of any size. The slots are kept by column,
+    // made when a building first stands in the column: a new game touches a
+    // few kilobytes instead of a pointer for each of the map's cells.
+    std::array<std::unique_ptr<TBase*[]>, MapCols> columnBases_;
 };

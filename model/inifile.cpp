@@ -15,33 +15,54 @@ char16_t FoldAscii(QChar c) {
     return u >= u'A' && u <= u'Z' ? static_cast<char16_t>(u - u'A' + u'a') : u;
 }
 
-// The trimmed, case-folded form of a section or key name. The data files'
-// names are short ASCII words: those are folded without the Unicode tables,
-// into the one new string.
-QString Folded(QStringView name) {
-    name = name.trimmed();
-    if (!IsAscii(name))
-        return name.toString().toCaseFolded();
-    QString folded(name.size(), Qt::Uninitialized);
-    std::transform(name.begin(), name.end(), folded.begin(), FoldAscii);
-    return folded;
+// Room for the folded form of a name looked up. The data files' names are
+// short ASCII words: those are folded here, on the stack, without the Unicode
+// tables; any other name is folded into a string of its own.
+class TFoldedName {
+public:
+    explicit TFoldedName(QStringView name) {
+        name = name.trimmed();
+        if (name.size() > MaxShort || !IsAscii(name)) {
+            spill_ = name.toString().toCaseFolded();
+            view_ = spill_;
+            return;
+        }
+        std::transform(name.begin(), name.end(), short_, FoldAscii);
+        view_ = QStringView(short_, name.size());
+    }
+    TFoldedName(const TFoldedName&) = delete;
+    TFoldedName& operator=(const TFoldedName&) = delete;
+
+    QStringView View() const { return view_; }
+
+private:
+    static constexpr qsizetype MaxShort = 64;
+    char16_t short_[MaxShort];
+    QString spill_;
+    QStringView view_;
+};
+
+// Sorts records by their folded names, keeping of each name only the record
+// that came first.
+template <typename T, typename TNameOf>
+void SortKeepingFirst(std::vector<T>& records, TNameOf nameOf) {
+    std::stable_sort(records.begin(), records.end(),
+                     [&](const T& a, const T& b) { return nameOf(a).compare(nameOf(b)) < 0; });
+    records.erase(std::unique(records.begin(), records.end(),
+                              [&](const T& a, const T& b) { return nameOf(a) == nameOf(b); }),
+                  records.end());
 }
 
-// Looks a name up by its trimmed, case-folded form. The catalogues' section
-// and key names are short ASCII words, looked up once per record and key:
-// those are folded on the stack instead of into new strings.
-template <typename T> auto FindFolded(const QHash<QString, T>& hash, const QString& name) {
-    constexpr qsizetype MaxShort = 64;
-    const QStringView trimmed = QStringView(name).trimmed();
-    if (trimmed.size() > MaxShort || !IsAscii(trimmed))
-        return hash.constFind(Folded(trimmed));
-    char16_t folded[MaxShort];
-    std::transform(trimmed.begin(), trimmed.end(), folded, FoldAscii);
-    return hash.constFind(
-        QString::fromRawData(reinterpret_cast<const QChar*>(folded), trimmed.size()));
+// The record of a folded name in records sorted by SortKeepingFirst, or none.
+template <typename T, typename TNameOf>
+const T* FindSorted(const std::vector<T>& records, QStringView folded, TNameOf nameOf) {
+    const auto found = std::lower_bound(
+        records.begin(), records.end(), folded,
+        [&](const T& record, QStringView name) { return nameOf(record).compare(name) < 0; });
+    return found != records.end() && nameOf(*found) == folded ? &*found : nullptr;
 }
 
-QString Unquoted(QString value) {
+QStringView Unquoted(QStringView value) {
     if (value.size() >= 2) {
         const QChar first = value.front();
         if ((first == u'"' || first == u'\'') && value.back() == first)
@@ -103,10 +124,17 @@ TIniFile TIniFile::FromBytes(const QByteArray& bytes) {
     return ini;
 }
 
+TIniFile::TName TIniFile::AddFoldedName(QStringView name) {
+    const TFoldedName folded(name);
+    const TName added{names_.size(), folded.View().size()};
+    names_.append(folded.View());
+    return added;
+}
+
 void TIniFile::Parse(const QByteArray& bytes) {
-    const QString text = DecodeDataText(bytes);
+    text_ = DecodeDataText(bytes);
     TSection* current = nullptr;
-    for (QStringView line : QStringTokenizer(text, u'\n')) {
+    for (QStringView line : QStringTokenizer(text_, u'\n')) {
         // Lines end at CR, LF or both; a lone CR also ends a line.
         for (QStringView part : QStringTokenizer(line, u'\r', Qt::SkipEmptyParts)) {
             part = part.trimmed();
@@ -116,9 +144,8 @@ void TIniFile::Parse(const QByteArray& bytes) {
                 const qsizetype close = part.lastIndexOf(u']');
                 if (close > 0) {
                     const QStringView name = part.mid(1, close - 1).trimmed();
-                    const QString folded = Folded(name);
-                    if (!firstSection_.contains(folded))
-                        firstSection_.insert(folded, static_cast<int>(sections_.size()));
+                    const int index = static_cast<int>(sections_.size());
+                    firstSections_.push_back({AddFoldedName(name), index});
                     sections_.push_back({name.toString(), {}});
                     current = &sections_.back();
                     continue;
@@ -127,12 +154,17 @@ void TIniFile::Parse(const QByteArray& bytes) {
             if (!current)
                 continue; // keys before the first section belong to no section
             const qsizetype eq = part.indexOf(u'=');
-            const QString key = Folded(eq < 0 ? part : part.left(eq));
-            if (!current->Values.contains(key))
-                current->Values.insert(key,
-                                       eq < 0 ? QString() : part.mid(eq + 1).trimmed().toString());
+            const QStringView value = eq < 0 ? QStringView() : part.mid(eq + 1).trimmed();
+            current->Entries.push_back({AddFoldedName(eq < 0 ? part : part.left(eq)),
+                                        eq < 0 ? 0 : value.data() - text_.constData(),
+                                        value.size()});
         }
     }
+    const auto sectionName = [this](const TSectionName& s) { return NameText(s.Name); };
+    SortKeepingFirst(firstSections_, sectionName);
+    const auto key = [this](const TEntry& e) { return NameText(e.Key); };
+    for (TSection& section : sections_)
+        SortKeepingFirst(section.Entries, key);
 }
 
 QStringList TIniFile::SectionNames() const {
@@ -143,27 +175,34 @@ QStringList TIniFile::SectionNames() const {
     return names;
 }
 
-const QString* TIniFile::Find(const QString& section, const QString& key) const {
+std::optional<QStringView> TIniFile::Find(const QString& section, const QString& key) const {
     if (!lastKnown_ || section != lastSection_) {
-        const auto s = FindFolded(firstSection_, section);
-        lastIndex_ = s == firstSection_.cend() ? -1 : *s;
+        const TFoldedName folded(section);
+        const TSectionName* found =
+            FindSorted(firstSections_, folded.View(),
+                       [this](const TSectionName& s) { return NameText(s.Name); });
+        lastIndex_ = found ? found->Index : -1;
         lastSection_ = section;
         lastKnown_ = true;
     }
     if (lastIndex_ < 0)
-        return nullptr;
-    const auto& values = sections_[static_cast<size_t>(lastIndex_)].Values;
-    const auto v = FindFolded(values, key);
-    return v == values.cend() ? nullptr : &*v;
+        return std::nullopt;
+    const TFoldedName folded(key);
+    const TEntry* entry =
+        FindSorted(sections_[static_cast<size_t>(lastIndex_)].Entries, folded.View(),
+                   [this](const TEntry& e) { return NameText(e.Key); });
+    if (!entry)
+        return std::nullopt;
+    return QStringView(text_).mid(entry->ValueStart, entry->ValueSize);
 }
 
 QString TIniFile::ReadString(const QString& section, const QString& key, const QString& def) const {
-    const QString* value = Find(section, key);
-    return value ? Unquoted(*value) : def;
+    const std::optional<QStringView> value = Find(section, key);
+    return value ? Unquoted(*value).toString() : def;
 }
 
 int32_t TIniFile::ReadInteger(const QString& section, const QString& key, int32_t def) const {
-    const QString* value = Find(section, key);
+    const std::optional<QStringView> value = Find(section, key);
     if (!value)
         return def;
     return ParseInteger(Unquoted(*value)).value_or(def);

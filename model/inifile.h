@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -28,16 +27,36 @@ public:
     int32_t ReadInteger(const QString& section, const QString& key, int32_t def) const;
 
 private:
+    // A folded section or key name: a part of names_.
+    struct TName {
+        qsizetype Start = 0;
+        qsizetype Size = 0;
+    };
+    struct TEntry {
+        TName Key;
+        qsizetype ValueStart = 0; // the trimmed value: a part of text_
+        qsizetype ValueSize = 0;
+    };
     struct TSection {
         QString Name;
-        QHash<QString, QString> Values; // folded key -> first value
+        std::vector<TEntry> Entries; // sorted by key, only the first of a key
+    };
+    struct TSectionName {
+        TName Name;
+        int Index = 0;
     };
 
     void Parse(const QByteArray& bytes);
-    const QString* Find(const QString& section, const QString& key) const;
+    TName AddFoldedName(QStringView name);
+    QStringView NameText(TName name) const {
+        return QStringView(names_).mid(name.Start, name.Size);
+    }
+    std::optional<QStringView> Find(const QString& section, const QString& key) const;
 
+    QString text_;  // the decoded file; values are read from it
+    QString names_; // every folded section and key name, one after another
     std::vector<TSection> sections_;
-    QHash<QString, int> firstSection_; // folded name -> index of its first section
+    std::vector<TSectionName> firstSections_; // sorted by name, each the first of its name
     // The section name of the last lookup, as given, and its index or -1: a
     // record's keys are read one after another from the same section.
     mutable QString lastSection_;

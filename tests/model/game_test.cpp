@@ -1,5 +1,6 @@
 #include "model/game.h"
 
+#include <QPoint>
 #include <gtest/gtest.h>
 
 namespace {
@@ -95,6 +96,30 @@ TEST(Game, BaseAtFindsTheFirstInListOrderOnASharedCell) {
     EXPECT_EQ(game.BaseAt(5, 5), &first);
     game.RemoveBase(&first);
     EXPECT_EQ(game.BaseAt(5, 5), &second);
+}
+
+// Every cell answers for itself, in columns that hold a building and in
+// those that never did, at the edges of the map too.
+TEST(Game, EachCellFindsOnlyItsOwnBuildingAcrossTheMap) {
+    const TBaseTypeList catalogue = Catalogue();
+    TGame game(catalogue, 0, 0);
+    const QPoint cells[] = {{MapCols - 1, 0}, {MapCols - 1, MapRows - 1},
+                            {0, MapRows - 1}, {140, 139},
+                            {140, 140},       {141, 140}};
+    std::vector<TBase*> placed;
+    for (const QPoint& c : cells)
+        placed.push_back(&game.AddBase(catalogue[2], c.x(), c.y(), true));
+    int found = 0;
+    for (int32_t column = -1; column <= MapCols; ++column)
+        for (int32_t row = -1; row <= MapRows; ++row)
+            found += game.BaseAt(column, row) ? 1 : 0;
+    EXPECT_EQ(found, 7); // the founder and the six
+    for (size_t i = 0; i < placed.size(); ++i)
+        EXPECT_EQ(game.BaseAt(cells[i].x(), cells[i].y()), placed[i]) << i;
+    game.RemoveBase(placed[3]);
+    EXPECT_EQ(game.BaseAt(140, 139), nullptr);
+    EXPECT_EQ(game.BaseAt(140, 140), placed[4]);
+    EXPECT_EQ(game.BaseAt(0, 0), game.Buildings.front().get());
 }
 
 TEST(Game, WorkingDependsOnConstructionBlockingAndSeason) {
