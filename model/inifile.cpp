@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QStringDecoder>
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -73,6 +74,34 @@ QStringView Unquoted(QStringView value) {
 
 } // namespace
 
+namespace {
+
+// The characters of the bytes 0x80 to 0xFF in Windows-1251, as the system's
+// converter decodes each; empty when the system has no such converter.
+const std::vector<char16_t>& Windows1251UpperHalf() {
+    static const std::vector<char16_t> table = [] {
+        std::vector<char16_t> characters;
+        for (int byte = 0x80; byte <= 0xFF; ++byte) {
+            QStringDecoder decoder("windows-1251");
+            if (!decoder.isValid())
+                return std::vector<char16_t>();
+            const char c = static_cast<char>(byte);
+            const QString decoded = decoder.decode(QByteArrayView(&c, 1));
+            characters.push_back(decoded.size() == 1 ? decoded[0].unicode() : u'\uFFFD');
+        }
+        return characters;
+    }();
+    return table;
+}
+
+// Whether a character may be one that trimming removes: all of those are
+// control characters, the blank, or beyond ASCII.
+bool MayBeSpace(QChar c) {
+    return c.unicode() <= u' ' || c.unicode() >= 0x80;
+}
+
+} // namespace
+
 QString DecodeDataText(const QByteArray& bytes) {
     if (bytes.startsWith("\xEF\xBB\xBF") || bytes.startsWith("\xFF\xFE") ||
         bytes.startsWith("\xFE\xFF")) {
@@ -80,14 +109,24 @@ QString DecodeDataText(const QByteArray& bytes) {
         QStringDecoder decoder(encoding.value_or(QStringConverter::Utf8));
         return decoder.decode(bytes);
     }
-    QStringDecoder decoder("windows-1251");
-    if (!decoder.isValid())
-        return QString::fromLatin1(bytes);
-    return decoder.decode(bytes);
+    // Windows-1251 is one byte a character and ASCII below 0x80: the text is
+    // widened as Latin-1, which is fast, and the few upper-half characters
+    // are then put right from the table. Map files are megabytes of mostly
+    // ASCII.
+    QString text = QString::fromLatin1(bytes);
+    const std::vector<char16_t>& upper = Windows1251UpperHalf();
+    if (upper.empty())
+        return text;
+    for (QChar& c : text)
+        if (c.unicode() >= 0x80)
+            c = QChar(upper[c.unicode() - 0x80]);
+    return text;
 }
 
 std::optional<int32_t> ParseInteger(QStringView text) {
-    text = text.trimmed();
+    // Values are rarely padded, so blanks are looked for only at the ends.
+    if (!text.isEmpty() && (MayBeSpace(text.front()) || MayBeSpace(text.back())))
+        text = text.trimmed();
     qsizetype i = 0;
     bool negative = false;
     if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) {

@@ -1,5 +1,6 @@
 #include "model/inifile.h"
 
+#include <QStringDecoder>
 #include <QStringEncoder>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -145,6 +146,19 @@ TEST(IniFile, TextIsWindows1251UnlessAByteOrderMarkSaysOtherwise) {
     EXPECT_EQ(TIniFile::FromBytes("\xEF\xBB\xBF[A]\nCaption=" + caption.toUtf8())
                   .ReadString("A", "Caption", ""),
               caption);
+}
+
+TEST(IniFile, EveryByteDecodesAsTheSystemsWindows1251Converter) {
+    QByteArray bytes;
+    for (int byte = 0; byte < 256; ++byte)
+        bytes += static_cast<char>(byte);
+    bytes += "tail \xC1\xF3\xF5\xF2\xE0";
+    QStringDecoder system("windows-1251");
+    ASSERT_TRUE(system.isValid());
+    const QString expected = system.decode(bytes);
+    ASSERT_EQ(expected.size(), bytes.size());
+    EXPECT_EQ(DecodeDataText(bytes), expected);
+    EXPECT_TRUE(DecodeDataText(bytes).endsWith(QString::fromUtf8("tail Бухта")));
 }
 
 TEST(IniFile, AMissingFileOrOddBytesReadAsEmpty) {
