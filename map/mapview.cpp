@@ -187,7 +187,7 @@ void TMapView::PlanPaint(QPainter& painter) const {
 }
 
 void TMapView::DrawPlanBack(TvtPlan& plan) {
-    QImage& picture = plan.Background();
+    QImage& picture = plan.BackgroundToCover();
     QPainter painter(&picture);
     painter.fillRect(picture.rect(), ToQColor(earth_.Scene.Color));
     {

@@ -72,6 +72,14 @@ QImage& TvtPlan::Background() {
     return background_;
 }
 
+QImage& TvtPlan::BackgroundToCover() {
+    if (background_.size() != size()) {
+        background_ = QImage(size(), QImage::Format_RGB32);
+    }
+    frameStale_ = false;
+    return background_;
+}
+
 QSize TvtPlan::WorldSize() const {
     if (!placeBox_) {
         return QSize();

@@ -33,6 +33,9 @@ public:
     // The map picture, always of the plan's current size: a resize, also one
     // made while the plan is hidden, clears it to the empty frame.
     QImage& Background();
+    // The map picture for an owner that paints it whole: of the plan's
+    // current size, without the empty frame painted first.
+    QImage& BackgroundToCover();
     // The place box's visible area in plan pixels.
     QRect ScreenRectOnPlan() const { return screenRect_; }
 

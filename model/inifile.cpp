@@ -3,6 +3,9 @@
 #include <QFile>
 #include <QStringDecoder>
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <string>
 #include <vector>
 
 namespace {
@@ -22,7 +25,8 @@ char16_t FoldAscii(QChar c) {
 class TFoldedName {
 public:
     explicit TFoldedName(QStringView name) {
-        name = name.trimmed();
+        if (!name.isEmpty() && (name.front().isSpace() || name.back().isSpace()))
+            name = name.trimmed();
         if (name.size() > MaxShort || !IsAscii(name)) {
             spill_ = name.toString().toCaseFolded();
             view_ = spill_;
@@ -43,14 +47,26 @@ private:
     QStringView view_;
 };
 
+// The order of folded names in a lookup table: shorter first, then by their
+// code units. Most names a lookup passes differ in length, and comparing the
+// rest is a plain memory comparison.
+int CompareNames(QStringView a, QStringView b) {
+    if (a.size() != b.size())
+        return a.size() < b.size() ? -1 : 1;
+    return std::char_traits<char16_t>::compare(a.utf16(), b.utf16(), static_cast<size_t>(a.size()));
+}
+
 // Sorts records by their folded names, keeping of each name only the record
 // that came first.
 template <typename T, typename TNameOf>
 void SortKeepingFirst(std::vector<T>& records, TNameOf nameOf) {
-    std::stable_sort(records.begin(), records.end(),
-                     [&](const T& a, const T& b) { return nameOf(a).compare(nameOf(b)) < 0; });
+    std::stable_sort(records.begin(), records.end(), [&](const T& a, const T& b) {
+        return CompareNames(nameOf(a), nameOf(b)) < 0;
+    });
     records.erase(std::unique(records.begin(), records.end(),
-                              [&](const T& a, const T& b) { return nameOf(a) == nameOf(b); }),
+                              [&](const T& a, const T& b) {
+                                  return CompareNames(nameOf(a), nameOf(b)) == 0;
+                              }),
                   records.end());
 }
 
@@ -59,8 +75,8 @@ template <typename T, typename TNameOf>
 const T* FindSorted(const std::vector<T>& records, QStringView folded, TNameOf nameOf) {
     const auto found = std::lower_bound(
         records.begin(), records.end(), folded,
-        [&](const T& record, QStringView name) { return nameOf(record).compare(name) < 0; });
-    return found != records.end() && nameOf(*found) == folded ? &*found : nullptr;
+        [&](const T& record, QStringView name) { return CompareNames(nameOf(record), name) < 0; });
+    return found != records.end() && CompareNames(nameOf(*found), folded) == 0 ? &*found : nullptr;
 }
 
 QStringView Unquoted(QStringView value) {
@@ -117,9 +133,24 @@ QString DecodeDataText(const QByteArray& bytes) {
     const std::vector<char16_t>& upper = Windows1251UpperHalf();
     if (upper.empty())
         return text;
-    for (QChar& c : text)
-        if (c.unicode() >= 0x80)
-            c = QChar(upper[c.unicode() - 0x80]);
+    const auto* data = reinterpret_cast<const unsigned char*>(bytes.constData());
+    const qsizetype size = bytes.size();
+    QChar* out = text.data();
+    const auto putRight = [&](qsizetype from, qsizetype to) {
+        for (qsizetype i = from; i < to; ++i)
+            if (data[i] >= 0x80)
+                out[i] = QChar(upper[data[i] - 0x80]);
+    };
+    // Eight bytes at a time, skipping those with no upper-half byte.
+    constexpr qsizetype Chunk = 8;
+    qsizetype at = 0;
+    for (; at + Chunk <= size; at += Chunk) {
+        uint64_t chunk = 0;
+        std::memcpy(&chunk, data + at, Chunk);
+        if ((chunk & 0x8080808080808080u) != 0)
+            putRight(at, at + Chunk);
+    }
+    putRight(at, size);
     return text;
 }
 

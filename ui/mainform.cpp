@@ -374,7 +374,6 @@ void TMainForm::CreatePalette() {
         button->SetImageIndex(type.ImageIndex);
         SetHint(button, BaseHint(type));
         button->OnClick = [this, &type] { colony_->Build(type); };
-        button->show();
         paletteButtons.push_back(button);
     }
 }

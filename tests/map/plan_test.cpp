@@ -133,6 +133,24 @@ TEST(Plan, ANewColourOrSizeClearsThePictureToTheEmptyFrame) {
     }
 }
 
+// A picture the owner covers whole is of the plan's size and stays as
+// painted until the size or the colour changes.
+TEST(Plan, APictureToCoverKeepsTheOwnersPaintUntilAChange) {
+    TvtPlan plan;
+    plan.resize(30, 20);
+    plan.SetColor(Qt::blue);
+    QImage& picture = plan.BackgroundToCover();
+    EXPECT_EQ(picture.size(), QSize(30, 20));
+    picture.fill(Qt::red);
+    EXPECT_EQ(plan.Background().pixelColor(0, 0), QColor(Qt::red));
+    EXPECT_EQ(&plan.Background(), &picture);
+    plan.resize(40, 20);
+    EXPECT_EQ(plan.BackgroundToCover().size(), QSize(40, 20));
+    plan.BackgroundToCover().fill(Qt::red);
+    plan.SetColor(Qt::green);
+    EXPECT_EQ(plan.Background().pixelColor(20, 10), QColor(Qt::green));
+}
+
 TEST(Plan, DrawsFourCornerMarksAndTheOwnersMarks) {
     TOverview o;
     o.plan.Background().fill(Qt::white);
