@@ -33,6 +33,14 @@ TvtGraphicControl::TvtGraphicControl(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::NoFocus);
 }
 
+bool TvtGraphicControl::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip && OnHint) {
+        setToolTip(OnHint());
+        OnHint = nullptr;
+    }
+    return QWidget::event(event);
+}
+
 void TvtGraphicControl::Click() {
     if (OnClick) {
         OnClick();

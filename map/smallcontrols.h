@@ -25,6 +25,9 @@ public:
     std::function<void()> OnClick;
     // The mouse has come over the control or left it.
     std::function<void()> OnMouseHover;
+    // Composes the tooltip when it is first wanted, for hints that cost
+    // something to make; until then the control's toolTip() is empty.
+    std::function<QString()> OnHint;
 
     bool Hover() const { return hover_; }
     virtual void Click();
@@ -32,6 +35,8 @@ public:
 protected:
     // Called whenever the hover flag changes; descendants repaint here.
     virtual void MouseHover();
+
+    bool event(QEvent* event) override;
 
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;

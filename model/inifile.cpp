@@ -10,10 +10,6 @@
 
 namespace {
 
-bool IsAscii(QStringView text) {
-    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
-}
-
 char16_t FoldAscii(QChar c) {
     const char16_t u = c.unicode();
     return u >= u'A' && u <= u'Z' ? static_cast<char16_t>(u - u'A' + u'a') : u;
@@ -27,13 +23,20 @@ public:
     explicit TFoldedName(QStringView name) {
         if (!name.isEmpty() && (name.front().isSpace() || name.back().isSpace()))
             name = name.trimmed();
-        if (name.size() > MaxShort || !IsAscii(name)) {
-            spill_ = name.toString().toCaseFolded();
-            view_ = spill_;
-            return;
+        if (name.size() <= MaxShort) {
+            // Folds and checks for ASCII in one pass.
+            char16_t any = 0;
+            for (qsizetype i = 0; i < name.size(); ++i) {
+                any |= name[i].unicode();
+                short_[i] = FoldAscii(name[i]);
+            }
+            if (any < 0x80) {
+                view_ = QStringView(short_, name.size());
+                return;
+            }
         }
-        std::transform(name.begin(), name.end(), short_, FoldAscii);
-        view_ = QStringView(short_, name.size());
+        spill_ = name.toString().toCaseFolded();
+        view_ = spill_;
     }
     TFoldedName(const TFoldedName&) = delete;
     TFoldedName& operator=(const TFoldedName&) = delete;

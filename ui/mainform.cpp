@@ -68,9 +68,12 @@ QString HintHtml(const QString& hint) {
     return html;
 }
 
+// How long a hint stays up, in milliseconds.
+constexpr int HintDuration = 10000;
+
 void SetHint(QWidget* widget, const QString& hint) {
     widget->setToolTip(HintHtml(hint));
-    widget->setToolTipDuration(10000);
+    widget->setToolTipDuration(HintDuration);
 }
 
 QLabel* AddLabel(QWidget* parent, const QRect& geometry, Qt::Alignment alignment,
@@ -135,29 +138,29 @@ bool TMainForm::ShowHello() {
 
 void TMainForm::CreateMenu() {
     QMenu* game = menuBar()->addMenu(QStringLiteral("И&гра"));
-    game->addAction(QStringLiteral("Н&овая"), QKeySequence(QStringLiteral("Ctrl+N")), this,
+    game->addAction(QStringLiteral("Н&овая"), QKeySequence(Qt::CTRL | Qt::Key_N), this,
                     [this] { miNewClick(); });
     // There is no saved game: loading and saving do nothing.
-    game->addAction(QStringLiteral("З&агрузить"), QKeySequence(QStringLiteral("Ctrl+O")));
-    game->addAction(QStringLiteral("Сохра&нить"), QKeySequence(QStringLiteral("Ctrl+S")));
+    game->addAction(QStringLiteral("З&агрузить"), QKeySequence(Qt::CTRL | Qt::Key_O));
+    game->addAction(QStringLiteral("Сохра&нить"), QKeySequence(Qt::CTRL | Qt::Key_S));
     game->addSeparator();
     game->addAction(QStringLiteral("В&ыход"), this, [this] { close(); });
 
     QMenu* service = menuBar()->addMenu(QStringLiteral("С&ервис"));
     miSound = service->addAction(QStringLiteral("З&вук"));
-    miSound->setShortcut(QKeySequence(QStringLiteral("Ctrl+D")));
+    miSound->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     miSound->setCheckable(true);
     miSound->setChecked(true);
     QAction* miMusic = service->addAction(QStringLiteral("М&узыка"));
-    miMusic->setShortcut(QKeySequence(QStringLiteral("Ctrl+M")));
+    miMusic->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
     miMusic->setCheckable(true);
     miMusic->setChecked(true);
     miFullScreen = service->addAction(QStringLiteral("Полный экран"));
-    miFullScreen->setShortcut(QKeySequence(QStringLiteral("Ctrl+F")));
+    miFullScreen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
     miFullScreen->setCheckable(true);
     connect(miFullScreen, &QAction::triggered, this, [this] { miFullScreenClick(); });
     service->addSeparator();
-    service->addAction(QStringLiteral("П&араметры..."), QKeySequence(QStringLiteral("Ctrl+P")));
+    service->addAction(QStringLiteral("П&араметры..."), QKeySequence(Qt::CTRL | Qt::Key_P));
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&?"));
     help->addAction(QStringLiteral("П&омощь"), QKeySequence(Qt::Key_F1), this,
@@ -372,7 +375,9 @@ void TMainForm::CreatePalette() {
         button->setCursor(Qt::PointingHandCursor);
         button->SetImages(&images_.imlBases);
         button->SetImageIndex(type.ImageIndex);
-        SetHint(button, BaseHint(type));
+        // A building type's hint is long: it is composed when first shown.
+        button->OnHint = [&type] { return HintHtml(BaseHint(type)); };
+        button->setToolTipDuration(HintDuration);
         button->OnClick = [this, &type] { colony_->Build(type); };
         paletteButtons.push_back(button);
     }

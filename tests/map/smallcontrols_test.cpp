@@ -1,10 +1,13 @@
 #include "map/smallcontrols.h"
 #include "resources/imagelist.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QEnterEvent>
+#include <QHelpEvent>
 #include <QPainter>
 #include <QTest>
+#include <QToolTip>
 #include <gtest/gtest.h>
 
 namespace {
@@ -72,6 +75,29 @@ TEST(Pic, ReportsHoverEvenWithoutAHoverPicture) {
     QTest::mouseClick(&pic, Qt::LeftButton, {}, QPoint(3, 3));
     QTest::mouseClick(&pic, Qt::RightButton, {}, QPoint(3, 3));
     EXPECT_EQ(clicks, 1);
+}
+
+// A hint made on demand is composed once, when the mouse first rests on the
+// control; a control with a fixed tooltip keeps it.
+TEST(Pic, ComposesAHintOnceWhenFirstWanted) {
+    TvtPic lazy;
+    TvtPic fixed;
+    fixed.setToolTip("fixed");
+    int composed = 0;
+    lazy.OnHint = [&composed] {
+        ++composed;
+        return QStringLiteral("hint");
+    };
+    EXPECT_TRUE(lazy.toolTip().isEmpty());
+    for (int rest = 0; rest < 2; ++rest)
+        for (TvtPic* pic : {&lazy, &fixed}) {
+            QHelpEvent event(QEvent::ToolTip, QPoint(4, 4), pic->mapToGlobal(QPoint(4, 4)));
+            QApplication::sendEvent(pic, &event);
+        }
+    QToolTip::hideText();
+    EXPECT_EQ(composed, 1);
+    EXPECT_EQ(lazy.toolTip(), "hint");
+    EXPECT_EQ(fixed.toolTip(), "fixed");
 }
 
 TEST(Button, KeysAndClicksGiveTheModalResults) {

@@ -7,6 +7,7 @@
 #include "model/game.h"
 #include "resources/datamodule.h"
 #include "ui/mainform.h"
+#include "uitesting.h"
 
 #include <QDir>
 #include <QFile>
@@ -102,7 +103,7 @@ TEST(StartUpData, ACaptionWithMarkupCharactersShowsAsTextInItsHint) {
                    .replace(u'<', QStringLiteral("&lt;"))
                    .replace(u'>', QStringLiteral("&gt;"))
                    .replace(u'"', QStringLiteral("&quot;"));
-    EXPECT_EQ(form.paletteButtons[0]->toolTip(), shown.join(QStringLiteral("<br>")));
+    EXPECT_EQ(ShownHint(*form.paletteButtons[0]), shown.join(QStringLiteral("<br>")));
 }
 
 } // namespace

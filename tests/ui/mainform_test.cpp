@@ -212,7 +212,7 @@ TEST(MainForm, HintsShowTheirTextEscapedWithTheirLineBreaks) {
     };
     ASSERT_FALSE(f.paletteButtons.empty());
     for (size_t i = 0; i < f.paletteButtons.size(); ++i)
-        EXPECT_EQ(f.paletteButtons[i]->toolTip(), html(BaseHint(f.Colony().Catalogue()[i])));
+        EXPECT_EQ(ShownHint(*f.paletteButtons[i]), html(BaseHint(f.Colony().Catalogue()[i])));
     EXPECT_TRUE(f.paletteButtons[0]->toolTip().contains("<br>"));
     EXPECT_EQ(f.findChild<QWidget*>("pcDestroy")->toolTip(),
               QString::fromUtf8("Разобрать строение - вернется 10% от стоимости (D)"));

@@ -3,7 +3,9 @@
 #include "model/random.h"
 
 #include <QApplication>
+#include <QHelpEvent>
 #include <QTest>
+#include <QToolTip>
 
 TDialogAnswerer::TDialogAnswerer(std::function<void(QDialog&)> answer)
     : answer_(std::move(answer)) {
@@ -22,6 +24,14 @@ TDialogAnswerer::~TDialogAnswerer() = default;
 
 void PressEnter(QWidget& widget) {
     QTest::keyClick(&widget, Qt::Key_Return);
+}
+
+QString ShownHint(QWidget& widget) {
+    const QPoint inside(widget.width() / 2, widget.height() / 2);
+    QHelpEvent rest(QEvent::ToolTip, inside, widget.mapToGlobal(inside));
+    QApplication::sendEvent(&widget, &rest);
+    QToolTip::hideText();
+    return widget.toolTip();
 }
 
 void PressEscape(QWidget& widget) {

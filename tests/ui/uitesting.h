@@ -33,6 +33,9 @@ private:
     QTimer timer_;
 };
 
+// The tooltip a widget shows when the mouse rests on it.
+QString ShownHint(QWidget& widget);
+
 // Presses Enter on a dialog, or Escape.
 void PressEnter(QWidget& widget);
 void PressEscape(QWidget& widget);
