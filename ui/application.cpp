@@ -1,11 +1,25 @@
 #include "application.h"
 
+#include "ui/gamedialog.h"
+#include "ui/hintstyle.h"
+
+#include <QFont>
+#include <QIcon>
 #include <QMessageBox>
 #include <QTimer>
 #include <exception>
 
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QStringLiteral("Тарвения"));
+}
+
+void TApplication::SetUpLook() {
+    setStyle(new THintStyle);
+    setWindowIcon(QIcon(QStringLiteral(":/images/icon.png")));
+    // The dialogs were laid out for these faces; Liberation Sans has their metrics.
+    QFont::insertSubstitution(QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"));
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
+    setFont(DialogFont(QStringLiteral("Tahoma")));
 }
 
 void TApplication::ShowError(const QString& text) {

@@ -2,22 +2,12 @@
 #include "model/paths.h"
 #include "resources/datamodule.h"
 #include "ui/application.h"
-#include "ui/gamedialog.h"
-#include "ui/hintstyle.h"
 #include "ui/mainform.h"
-
-#include <QFont>
-#include <QIcon>
 
 int main(int argc, char** argv) {
     TApplication app(argc, argv);
     TApplication::setApplicationVersion(QStringLiteral(TARVENIA_VERSION));
-    TApplication::setStyle(new THintStyle);
-    TApplication::setWindowIcon(QIcon(QStringLiteral(":/images/icon.png")));
-    // The dialogs were laid out for these faces; Liberation Sans has their metrics.
-    QFont::insertSubstitution(QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"));
-    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
-    TApplication::setFont(DialogFont(QStringLiteral("Tahoma")));
+    TApplication::SetUpLook();
 
     const TDM images;
     std::unique_ptr<TMainForm> mainForm;

@@ -5,6 +5,7 @@
 #include "map/smallcontrols.h"
 #include "model/describe.h"
 #include "model/game.h"
+#include "ui/hintstyle.h"
 #include "ui/statuswidgets.h"
 
 #include <QAction>
@@ -237,6 +238,23 @@ TEST(SoundPlayer, FindsTheBuiltInClipsByNameInAnyCase) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(player.HasSound(c.name), c.found) << c.name;
+}
+
+// The game's style gives the menu bar's overflow button the base style's
+// pictures, made when asked for; other pictures come straight from the base.
+TEST(HintStyle, TheMenuOverflowPicturesAreTheBaseStyles) {
+    THintStyle style;
+    for (const QStyle::StandardPixmap kind :
+         {QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_ToolBarVerticalExtensionButton,
+          QStyle::SP_DialogOkButton}) {
+        const QIcon ours = style.standardIcon(kind, nullptr, nullptr);
+        const QIcon base = style.baseStyle()->standardIcon(kind);
+        EXPECT_FALSE(ours.isNull()) << kind;
+        EXPECT_EQ(ours.availableSizes(), base.availableSizes()) << kind;
+        for (const int edge : {12, 16, 32})
+            EXPECT_EQ(ours.pixmap(edge).toImage(), base.pixmap(edge).toImage()) << kind << edge;
+    }
+    EXPECT_EQ(style.styleHint(QStyle::SH_ToolTip_WakeUpDelay, nullptr, nullptr, nullptr), 55);
 }
 
 TEST(SoundPlayer, AMissingClipIsAnError) {
