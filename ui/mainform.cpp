@@ -25,6 +25,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QScreen>
 
 namespace {
@@ -192,13 +193,6 @@ void TMainForm::CreateControls() {
     central->setPalette(palette);
     central->installEventFilter(this);
     setCentralWidget(central);
-
-    const QColor lineColors[4] = {Qt::gray, Qt::white, Qt::white, Qt::gray};
-    for (int i = 0; i < 4; ++i) {
-        frameLines_[i] = new TvtNarw(central);
-        frameLines_[i]->SetStyle(nsFill);
-        frameLines_[i]->SetColor(lineColors[i]);
-    }
 
     client_ = new TAnchorPanel(central);
     pnClient = client_;
@@ -392,17 +386,33 @@ void TMainForm::LayOutClient() {
         pnClient->setGeometry(0, 8, w, h - 8);
     else
         pnClient->setGeometry(8, 8, w - 16, h - 16);
-    frameLines_[0]->setGeometry(0, 0, w, 1);     // top
-    frameLines_[1]->setGeometry(w - 1, 0, 1, h); // right
-    frameLines_[2]->setGeometry(0, h - 1, w, 1); // bottom
-    frameLines_[3]->setGeometry(0, 0, 1, h);     // left
-    for (TvtNarw* line : frameLines_)
-        line->setVisible(!full);
+    central->update();
+}
+
+void TMainForm::PaintFrame() {
+    if (miFullScreen->isChecked())
+        return;
+    QWidget* central = centralWidget();
+    const int w = central->width();
+    const int h = central->height();
+    // One-pixel lines around the client panel, lit from the bottom right;
+    // each drawn over the one before, so the corners are as they have always been.
+    const std::pair<QRect, QColor> lines[] = {
+        {QRect(0, 0, w, 1), Qt::gray},      // top
+        {QRect(w - 1, 0, 1, h), Qt::white}, // right
+        {QRect(0, h - 1, w, 1), Qt::white}, // bottom
+        {QRect(0, 0, 1, h), Qt::gray},      // left
+    };
+    QPainter painter(central);
+    for (const auto& [line, colour] : lines)
+        painter.fillRect(line, colour);
 }
 
 bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
     if (watched == centralWidget() && event->type() == QEvent::Resize) {
         LayOutClient();
+    } else if (watched == centralWidget() && event->type() == QEvent::Paint) {
+        PaintFrame(); // over the black background, before the panels
     } else if (watched == pc1 && event->type() == QEvent::MouseButtonPress) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
         colony_->MoneyGesture(mouse->button() == Qt::RightButton,

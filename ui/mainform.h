@@ -19,7 +19,6 @@ class TDM;
 class THealthBar;
 class TMapView;
 class TvtGyperLabel;
-class TvtNarw;
 class TvtPic;
 class TvtPlaceBox;
 class TvtPlan;
@@ -98,6 +97,8 @@ private:
     TvtPic* AddCommandButton(const char* name, int picture, QPoint at, const QString& hint,
                              std::function<void()> command);
     void LayOutClient();
+    // The window's frame, drawn on the central widget unless in full screen.
+    void PaintFrame();
     // Puts the map view on the colony's game, just begun: the start screen
     // and the selected cell.
     void ShowNewGame();
@@ -112,6 +113,5 @@ private:
     std::unique_ptr<TColony> colony_;
     std::unique_ptr<TMapView> mapView_;
     TAnchorPanel* client_ = nullptr;
-    std::array<TvtNarw*, 4> frameLines_{};
     QRect savedBounds_;
 };

@@ -37,6 +37,28 @@ TEST(MainForm, StartsANewGameLaidOutAsDesigned) {
     EXPECT_FALSE(f.miFullScreen->isChecked());
 }
 
+// One-pixel lines frame the client panel: gray at the top and left, white at
+// the bottom and right, the top-right and bottom-left corners taken by the
+// right and left lines.
+TEST(MainForm, TheFrameIsGrayAboveAndLeftAndWhiteBelowAndRight) {
+    TGameWindow w;
+    QWidget* central = w.Form.centralWidget();
+    const QImage shot = central->grab().toImage();
+    const int r = central->width() - 1;
+    const int b = central->height() - 1;
+    const struct {
+        QPoint at;
+        QColor colour;
+    } cases[] = {
+        {{0, 0}, Qt::gray},          {{300, 0}, Qt::gray},  {{r, 0}, Qt::white},
+        {{r, 200}, Qt::white},       {{r, b}, Qt::white},   {{300, b}, Qt::white},
+        {{0, b}, Qt::gray},          {{0, 200}, Qt::gray},  {{1, 1}, Qt::black},
+        {{r - 1, b - 1}, Qt::black}, {{4, 200}, Qt::black},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(shot.pixelColor(c.at), c.colour) << c.at.x() << "," << c.at.y();
+}
+
 TEST(MainForm, PaletteFillsElevenButtonsARowThenTheSecondRow) {
     const struct {
         int index;
