@@ -6,6 +6,7 @@
 #include "terrain.h"
 
 #include <QDir>
+#include <iterator>
 
 namespace {
 
@@ -70,8 +71,9 @@ TBaseTypeList LoadBaseTypesFrom(const TIniFile& ini) {
 }
 
 void LoadBaseTypes(TBaseTypeList& list, const QString& folder) {
-    const TBaseTypeList loaded = LoadBaseTypesFrom(TIniFile(QDir(folder).filePath("BASES.INI")));
-    list.insert(list.end(), loaded.begin(), loaded.end());
+    TBaseTypeList loaded = LoadBaseTypesFrom(TIniFile(QDir(folder).filePath("BASES.INI")));
+    list.insert(list.end(), std::make_move_iterator(loaded.begin()),
+                std::make_move_iterator(loaded.end()));
 }
 
 int32_t RestoreRate(const TBaseType& type) {

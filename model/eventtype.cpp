@@ -4,6 +4,7 @@
 #include "random.h"
 
 #include <QDir>
+#include <iterator>
 
 void ReadEventType(TEventType& event, const TIniFile& ini, const QString& section) {
     event.Target = ini.ReadString(section, QStringLiteral("Target"), QString());
@@ -21,8 +22,9 @@ TEventTypeList LoadEventTypesFrom(const TIniFile& ini) {
 }
 
 void LoadEventTypes(TEventTypeList& list, const QString& folder) {
-    const TEventTypeList loaded = LoadEventTypesFrom(TIniFile(QDir(folder).filePath("EVENTS.INI")));
-    list.insert(list.end(), loaded.begin(), loaded.end());
+    TEventTypeList loaded = LoadEventTypesFrom(TIniFile(QDir(folder).filePath("EVENTS.INI")));
+    list.insert(list.end(), std::make_move_iterator(loaded.begin()),
+                std::make_move_iterator(loaded.end()));
 }
 
 TEventOutcome RollEvent(const TEventType& event) {
