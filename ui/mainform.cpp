@@ -286,7 +286,10 @@ void TMainForm::CreateControls() {
 }
 
 void TMainForm::CreateStatusPanel() {
-    pnRight = new QWidget(pnClient);
+    // The goods' and the people's pictures are painted by the panel itself.
+    auto* pictures = new TPicturePanel(pnClient);
+    pictures->setToolTipDuration(HintDuration);
+    pnRight = pictures;
     pnRight->setObjectName(QStringLiteral("pnRight"));
     pnRight->setGeometry(544, 0, 210, 441);
     client_->Anchor(pnRight, akTopRight);
@@ -299,11 +302,8 @@ void TMainForm::CreateStatusPanel() {
     Plan->SetPlaceBox(pb1);
 
     for (int good = 0; good < GoodsCount; ++good) {
-        auto* icon = new TvtPic(pnRight);
-        icon->setGeometry(0, 216 + 25 * good, 25, 25);
-        icon->SetImages(&images_.imlTools);
-        icon->SetImageIndex(good);
-        SetHint(icon, GoodName(good));
+        pictures->AddPicture(QPoint(0, 216 + 25 * good), images_.imlTools, good,
+                             HintHtml(GoodName(good)));
         lbGoods[good] = AddLabel(pnRight, QRect(27, GoodsLabelTops[good], 48, 14), Qt::AlignRight,
                                  QString(), GoodName(good));
     }
@@ -323,11 +323,8 @@ void TMainForm::CreateStatusPanel() {
     lbMoney = AddRightLabel(pnRight, 286, QStringLiteral("Деньги"));
     lbMoney->setObjectName(QStringLiteral("lbMoney"));
 
-    auto* pc2 = new TvtPic(pnRight);
-    pc2->setGeometry(88, 305, 25, 25);
-    pc2->SetImages(&images_.imlTools);
-    pc2->SetImageIndex(18);
-    SetHint(pc2, QStringLiteral("Количество людей"));
+    pictures->AddPicture(QPoint(88, 305), images_.imlTools, 18,
+                         HintHtml(QStringLiteral("Количество людей")));
     lbPeople = AddRightLabel(pnRight, 311, QStringLiteral("Количество людей"));
     lbPeople->setObjectName(QStringLiteral("lbPeople"));
 

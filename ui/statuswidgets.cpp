@@ -1,6 +1,11 @@
 #include "statuswidgets.h"
 
+#include "resources/imagelist.h"
+
+#include <QHelpEvent>
+#include <QPaintEvent>
 #include <QPainter>
+#include <QToolTip>
 
 THealthBar::THealthBar(QWidget* parent) : QWidget(parent) {}
 
@@ -49,4 +54,45 @@ void TAnchorPanel::resizeEvent(QResizeEvent* event) {
         a.Child->setGeometry(r);
     }
     QWidget::resizeEvent(event);
+}
+
+// ---- TPicturePanel
+
+void TPicturePanel::AddPicture(QPoint at, const TImageList& images, int index,
+                               const QString& hint) {
+    pictures_.push_back({QRect(at, QSize(images.Width(), images.Height())), &images, index, hint});
+    update(pictures_.back().Bounds);
+}
+
+const TPicturePanel::TPicture* TPicturePanel::PictureAt(QPoint at) const {
+    for (const TPicture& picture : pictures_)
+        if (picture.Bounds.contains(at))
+            return &picture;
+    return nullptr;
+}
+
+QString TPicturePanel::HintAt(QPoint at) const {
+    const TPicture* picture = PictureAt(at);
+    return picture ? picture->Hint : QString();
+}
+
+void TPicturePanel::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    for (const TPicture& picture : pictures_)
+        if (event->rect().intersects(picture.Bounds))
+            picture.Images->Draw(painter, picture.Bounds.x(), picture.Bounds.y(), picture.Index);
+}
+
+bool TPicturePanel::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const TPicture* picture = PictureAt(help->pos());
+        if (picture && !picture->Hint.isEmpty()) {
+            // The hint goes when the mouse leaves its picture, as a control's would.
+            QToolTip::showText(help->globalPos(), picture->Hint, this, picture->Bounds,
+                               toolTipDuration());
+            return true;
+        }
+    }
+    return QWidget::event(event);
 }

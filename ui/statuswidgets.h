@@ -5,6 +5,7 @@
 #include <vector>
 
 class QPainter;
+class TImageList;
 
 // The health bar: the filled part, lime from 500 on and red below, over gray.
 class THealthBar : public QWidget {
@@ -50,4 +51,33 @@ private:
         QSize PanelSize;
     };
     std::vector<TAnchored> anchored_;
+};
+
+// A panel that shows fixed pictures of image lists itself, each with its hint,
+// instead of a control for each picture. Hints stay up for the panel's
+// toolTipDuration().
+class TPicturePanel : public QWidget {
+public:
+    explicit TPicturePanel(QWidget* parent = nullptr) : QWidget(parent) {}
+
+    // A picture with its top-left corner at a place of the panel; the hint is
+    // a tooltip's text. The list must outlive the panel.
+    void AddPicture(QPoint at, const TImageList& images, int index, const QString& hint);
+    // The hint of the picture at a place of the panel, or none.
+    QString HintAt(QPoint at) const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    struct TPicture {
+        QRect Bounds;
+        const TImageList* Images;
+        int Index;
+        QString Hint;
+    };
+    const TPicture* PictureAt(QPoint at) const;
+
+    std::vector<TPicture> pictures_;
 };

@@ -9,10 +9,13 @@
 #include "ui/statuswidgets.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QHelpEvent>
 #include <QImage>
 #include <QLabel>
 #include <QPainter>
 #include <QTest>
+#include <QToolTip>
 #include <gtest/gtest.h>
 
 namespace {
@@ -277,6 +280,47 @@ TEST(HintStyle, TheMenuOverflowPicturesAreTheBaseStyles) {
             EXPECT_EQ(ours.pixmap(edge).toImage(), base.pixmap(edge).toImage()) << kind << edge;
     }
     EXPECT_EQ(style.styleHint(QStyle::SH_ToolTip_WakeUpDelay, nullptr, nullptr, nullptr), 55);
+}
+
+// The status panel paints the goods' and the people's pictures itself and
+// gives each place's hint.
+TEST(MainForm, TheStatusPanelShowsThePicturesAndTheirHints) {
+    TGameWindow w;
+    auto* panel = dynamic_cast<TPicturePanel*>(w.Form.pnRight);
+    ASSERT_NE(panel, nullptr);
+    const QImage shot = panel->grab().toImage();
+    const struct {
+        QPoint at;
+        QPoint corner; // of the picture there
+        int picture;   // in the tools list; -1: none there
+        const char* hint;
+    } cases[] = {
+        {{0, 216}, {0, 216}, gdGold, "Золото"},
+        {{24, 240}, {0, 216}, gdGold, "Золото"},
+        {{12, 428}, {0, 416}, gdEnergy, "Электричество"},
+        {{100, 320}, {88, 305}, 18, "Количество людей"},
+        {{30, 230}, {}, -1, ""},
+        {{12, 443}, {}, -1, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.hint);
+        EXPECT_EQ(panel->HintAt(c.at), QString::fromUtf8(c.hint));
+        if (c.picture < 0)
+            continue;
+        const QImage picture = w.Images.imlTools.Picture(c.picture);
+        int differing = 0;
+        for (int y = 0; y < picture.height(); ++y)
+            for (int x = 0; x < picture.width(); ++x)
+                if (qAlpha(picture.pixel(x, y)) == 255 &&
+                    shot.pixel(c.corner + QPoint(x, y)) != picture.pixel(x, y))
+                    ++differing;
+        EXPECT_EQ(differing, 0);
+    }
+    const QPoint coal(12, 216 + 25 * gdCoal + 12);
+    QHelpEvent rest(QEvent::ToolTip, coal, panel->mapToGlobal(coal));
+    QApplication::sendEvent(panel, &rest);
+    EXPECT_EQ(QToolTip::text(), QString::fromUtf8("Уголь"));
+    QToolTip::hideText();
 }
 
 TEST(SoundPlayer, AMissingClipIsAnError) {
