@@ -231,6 +231,33 @@ void FillPolygon(QPainter& painter, const QPolygon& points, const std::optional<
     painter.setPen(pen);
 }
 
+// The polygon without the points that add nothing to its area: a point
+// repeating the one before it, and a point in the middle of a straight
+// horizontal or vertical run. A shape drawn small, as the overview map draws
+// the coasts, has many: the cells' corners meet. Its fill is the same pixels,
+// and Qt's cost is per point. (The stroke is not: Qt's one-pixel lines do
+// differ where a run is cut in two.)
+const QPolygon& WithoutIdlePoints(const QPolygon& points, QPolygon& buffer) {
+    const auto idle = [](const QPoint& a, const QPoint& b, const QPoint& c) {
+        if (b == c)
+            return true;
+        if (a.x() == b.x() && b.x() == c.x())
+            return std::min(a.y(), c.y()) <= b.y() && b.y() <= std::max(a.y(), c.y());
+        if (a.y() == b.y() && b.y() == c.y())
+            return std::min(a.x(), c.x()) <= b.x() && b.x() <= std::max(a.x(), c.x());
+        return false;
+    };
+    buffer.resize(0);
+    for (const QPoint& p : points) {
+        if (!buffer.isEmpty() && buffer.back() == p)
+            continue;
+        while (buffer.size() >= 2 && idle(buffer[buffer.size() - 2], buffer.back(), p))
+            buffer.removeLast();
+        buffer.append(p);
+    }
+    return buffer.size() < points.size() ? buffer : points;
+}
+
 } // namespace
 
 void DrawPolygonShape(QPainter& painter, const QPolygon& points) {
@@ -252,8 +279,11 @@ void DrawPolygonShape(QPainter& painter, const QPolygon& points) {
     const std::optional<QPainterPath> runs =
         plainWidePen && reach ? NearRuns(points, reach->adjusted(-margin, -margin, margin, margin))
                               : std::nullopt;
-    if (painter.brush().style() != Qt::NoBrush)
-        FillPolygon(painter, points, reach);
+    if (painter.brush().style() != Qt::NoBrush) {
+        // Painting is never nested, so one buffer serves every call.
+        static QPolygon buffer;
+        FillPolygon(painter, WithoutIdlePoints(points, buffer), reach);
+    }
     if (pen.style() == Qt::NoPen || (runs && runs->isEmpty()))
         return;
     // Qt fills a polygon and then strokes it: the outline alone gives the

@@ -155,13 +155,14 @@ void TPolySprite::UpdateBounds() {
 void TPolySprite::UpdateScreenPoints() {
     ScreenPoints.resize(PointCount());
     // Scenes are read at their natural size, where every point stays.
-    if (Zoom() == 100) {
+    const int32_t zoom = Zoom();
+    if (zoom == 100) {
         std::copy(Points.begin(), Points.end(), ScreenPoints.begin());
         return;
     }
-    for (size_t i = 0; i < Points.size(); ++i)
-        ScreenPoints[static_cast<qsizetype>(i)] =
-            QPoint(Zoomed(Points[i].x()), Zoomed(Points[i].y()));
+    std::transform(Points.begin(), Points.end(), ScreenPoints.begin(), [zoom](const QPoint& p) {
+        return QPoint(ZoomedBy(p.x(), zoom), ZoomedBy(p.y(), zoom));
+    });
 }
 
 void TPolySprite::ReadProps(const TPropList& props) {

@@ -96,7 +96,7 @@ int32_t TSprite::Zoom() const {
 }
 
 int32_t TSprite::Zoomed(int64_t value) const {
-    return ClampToInt32(value * Zoom() / 100);
+    return ZoomedBy(value, Zoom());
 }
 
 void TSprite::ScreenRect(int& l, int& t, int& r, int& b) const {

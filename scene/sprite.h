@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/numbers.h"
 #include "scene/styles.h"
 
 #include <QRect>
@@ -30,6 +31,11 @@ public:
 private:
     uint8_t bits_ = 0;
 };
+
+// A scene length at a zoom in percent, truncated toward zero.
+inline int32_t ZoomedBy(int64_t value, int32_t zoom) {
+    return ClampToInt32(value * zoom / 100);
+}
 
 // A value moved to the nearest multiple of a positive step.
 int32_t SnapValue(int32_t value, int32_t step);

@@ -273,6 +273,42 @@ TEST(SpritePixels, PolygonsNearTheWindowPaintAsTheWholePolygon) {
     }
 }
 
+// Coasts drawn small, as the overview map draws them: staircases of cell
+// corners, where many points repeat the one before or lie on a straight run.
+TEST(SpritePixels, SmallStaircasePolygonsPaintAsTheWholePolygon) {
+    QRandomGenerator random(1892);
+    for (int round = 0; round < 300; ++round) {
+        const int zoom = round % 3 == 0 ? 10 : 3;
+        QPolygon points;
+        QPoint corner(random.bounded(0, 40) * 25, random.bounded(0, 40) * 25);
+        const int count = 3 + random.bounded(150);
+        for (int i = 0; i < count; ++i) {
+            (i % 2 ? corner.rx() : corner.ry()) += 25 * random.bounded(-3, 4);
+            points.append(corner * zoom / 100);
+        }
+        QPen pen(QColor(Blue), 0);
+        if (round % 7 == 1)
+            pen = QPen(Qt::NoPen);
+        else if (round % 7 == 2)
+            pen = QPen(QColor(Blue), 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+        else if (round % 7 == 3)
+            pen.setStyle(Qt::DashLine);
+        QImage expected(120, 90, QImage::Format_RGB32);
+        QImage actual(120, 90, QImage::Format_RGB32);
+        for (QImage* image : {&expected, &actual}) {
+            image->fill(Background);
+            QPainter painter(image);
+            painter.setPen(pen);
+            painter.setBrush(round % 5 == 4 ? QBrush(Qt::NoBrush) : QBrush(QColor(Red)));
+            if (image == &expected)
+                painter.drawPolygon(points, Qt::OddEvenFill);
+            else
+                DrawPolygonShape(painter, points);
+        }
+        ASSERT_EQ(actual, expected) << "round " << round;
+    }
+}
+
 // Paints one polygon as the map view paints its shapes: moved, in a paint event.
 class TPolygonWidget final : public QWidget {
 public:
