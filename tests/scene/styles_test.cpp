@@ -3,6 +3,7 @@
 
 #include <QRandomGenerator>
 #include <gtest/gtest.h>
+#include <map>
 
 namespace {
 
@@ -199,6 +200,34 @@ TEST(Naming, FastRuleMatchesTheStepByStepRule) {
             written.Add(item.get());
         NameOneByOne(written);
         EXPECT_EQ(Names(fast.Sprites), Names(written)) << text.toStdString();
+    }
+}
+
+// Names made for a prefix that ends in a digit can meet those of a shorter
+// prefix: "A1" + "05" is "A" + "105".
+TEST(Naming, PrefixesEndingInDigitsMatchTheStepByStepRule) {
+    const QStringList tagPool = {"A", "A1", "a", "B", ""};
+    QRandomGenerator random(1893);
+    for (int round = 0; round < 20; ++round) {
+        std::vector<std::unique_ptr<TKlop>> items;
+        std::map<const TSamline*, QString> tags;
+        TKlopList fast, slow;
+        for (TKlopList* list : {&fast, &slow})
+            list->OnGetTag = [&](const TSamline* item) { return tags.at(item); };
+        for (int i = 0; i < 400; ++i) {
+            const QString tag = tagPool[random.bounded(tagPool.size())];
+            const QString name =
+                random.bounded(8) == 0 ? tag + QString::number(random.bounded(130)) : QString();
+            for (TKlopList* list : {&fast, &slow}) {
+                items.push_back(std::make_unique<TKlop>());
+                items.back()->Name = name;
+                tags[items.back().get()] = tag;
+                list->Add(items.back().get());
+            }
+        }
+        MakeNamesUnique(fast);
+        NameOneByOne(slow);
+        ASSERT_EQ(Names(fast), Names(slow)) << "round " << round;
     }
 }
 
