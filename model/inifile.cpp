@@ -10,6 +10,20 @@
 
 namespace {
 
+// Whether a character may be one that trimming removes: all of those are
+// control characters, the blank, or beyond ASCII.
+bool MayBeSpace(QChar c) {
+    return c.unicode() <= u' ' || c.unicode() >= 0x80;
+}
+
+// The text without blanks at its ends. Names and values are rarely padded,
+// so the blanks are looked for only at the ends before Qt's trimming is asked.
+QStringView TrimmedIfPadded(QStringView text) {
+    if (!text.isEmpty() && (MayBeSpace(text.front()) || MayBeSpace(text.back())))
+        return text.trimmed();
+    return text;
+}
+
 char16_t FoldAscii(QChar c) {
     const char16_t u = c.unicode();
     return u >= u'A' && u <= u'Z' ? static_cast<char16_t>(u - u'A' + u'a') : u;
@@ -21,8 +35,7 @@ char16_t FoldAscii(QChar c) {
 class TFoldedName {
 public:
     explicit TFoldedName(QStringView name) {
-        if (!name.isEmpty() && (name.front().isSpace() || name.back().isSpace()))
-            name = name.trimmed();
+        name = TrimmedIfPadded(name);
         if (name.size() <= MaxShort) {
             // Folds and checks for ASCII in one pass.
             char16_t any = 0;
@@ -91,10 +104,6 @@ QStringView Unquoted(QStringView value) {
     return value;
 }
 
-} // namespace
-
-namespace {
-
 // The characters of the bytes 0x80 to 0xFF in Windows-1251, as the system's
 // converter decodes each; empty when the system has no such converter.
 const std::vector<char16_t>& Windows1251UpperHalf() {
@@ -111,12 +120,6 @@ const std::vector<char16_t>& Windows1251UpperHalf() {
         return characters;
     }();
     return table;
-}
-
-// Whether a character may be one that trimming removes: all of those are
-// control characters, the blank, or beyond ASCII.
-bool MayBeSpace(QChar c) {
-    return c.unicode() <= u' ' || c.unicode() >= 0x80;
 }
 
 } // namespace
@@ -158,9 +161,7 @@ QString DecodeDataText(const QByteArray& bytes) {
 }
 
 std::optional<int32_t> ParseInteger(QStringView text) {
-    // Values are rarely padded, so blanks are looked for only at the ends.
-    if (!text.isEmpty() && (MayBeSpace(text.front()) || MayBeSpace(text.back())))
-        text = text.trimmed();
+    text = TrimmedIfPadded(text);
     qsizetype i = 0;
     bool negative = false;
     if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) {
