@@ -1,6 +1,7 @@
 #include "scene/gdi.h"
 
 #include "model/numbers.h"
+#include "scene/scanfill.h"
 
 #include <QPaintEngine>
 #include <QPainter>
@@ -279,7 +280,7 @@ void DrawPolygonShape(QPainter& painter, const QPolygon& points) {
     const std::optional<QPainterPath> runs =
         plainWidePen && reach ? NearRuns(points, reach->adjusted(-margin, -margin, margin, margin))
                               : std::nullopt;
-    if (painter.brush().style() != Qt::NoBrush) {
+    if (painter.brush().style() != Qt::NoBrush && !FillSolidPolygon(painter, points)) {
         // Painting is never nested, so one buffer serves every call.
         static QPolygon buffer;
         FillPolygon(painter, WithoutIdlePoints(points, buffer), reach);
