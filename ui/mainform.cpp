@@ -23,6 +23,7 @@
 #include <QEvent>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
@@ -281,8 +282,9 @@ void TMainForm::CreateControls() {
     CreateStatusPanel();
     central->setFixedSize(ClientSize);
     LayOutClient();
-    adjustSize();
-    setFixedSize(size());
+    // The window keeps the size of its menu and client area, which its
+    // layout works out when the window is first shown.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void TMainForm::CreateStatusPanel() {
@@ -434,6 +436,7 @@ void TMainForm::miFullScreenClick() {
     QWidget* central = centralWidget();
     if (miFullScreen->isChecked()) {
         savedBounds_ = geometry();
+        layout()->setSizeConstraint(QLayout::SetNoConstraint);
         setMinimumSize(0, 0);
         setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         central->setMinimumSize(0, 0);
@@ -444,8 +447,8 @@ void TMainForm::miFullScreenClick() {
     } else {
         setWindowFlags(windowFlags() & ~(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint));
         central->setFixedSize(ClientSize);
+        layout()->setSizeConstraint(QLayout::SetFixedSize);
         setGeometry(savedBounds_);
-        setFixedSize(savedBounds_.size());
         show();
     }
     // Changing the window's flags makes a new native window: take the
