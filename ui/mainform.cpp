@@ -90,9 +90,9 @@ QLabel* AddLabel(QWidget* parent, const QRect& geometry, Qt::Alignment alignment
     return label;
 }
 
-// A label whose right edge stays at 209 in the status panel.
-QLabel* AddRightLabel(QWidget* parent, int top, const QString& hint) {
-    return AddLabel(parent, QRect(113, top, 96, 14), Qt::AlignRight, QString(), hint);
+// A figure of the status panel whose right edge stays at 209.
+TPanelText* AddRightFigure(TStatusPanel& panel, int top, const QString& hint) {
+    return panel.AddText(QRect(113, top, 96, 14), Qt::AlignRight | Qt::AlignTop, HintHtml(hint));
 }
 
 } // namespace
@@ -288,10 +288,11 @@ void TMainForm::CreateControls() {
 }
 
 void TMainForm::CreateStatusPanel() {
-    // The goods' and the people's pictures are painted by the panel itself.
-    auto* pictures = new TPicturePanel(pnClient);
-    pictures->setToolTipDuration(HintDuration);
-    pnRight = pictures;
+    // The goods' and the people's pictures and the figures are painted by
+    // the panel itself.
+    auto* panel = new TStatusPanel(pnClient);
+    panel->setToolTipDuration(HintDuration);
+    pnRight = panel;
     pnRight->setObjectName(QStringLiteral("pnRight"));
     pnRight->setGeometry(544, 0, 210, 441);
     client_->Anchor(pnRight, akTopRight);
@@ -304,10 +305,10 @@ void TMainForm::CreateStatusPanel() {
     Plan->SetPlaceBox(pb1);
 
     for (int good = 0; good < GoodsCount; ++good) {
-        pictures->AddPicture(QPoint(0, 216 + 25 * good), images_.imlTools, good,
-                             HintHtml(GoodName(good)));
-        lbGoods[good] = AddLabel(pnRight, QRect(27, GoodsLabelTops[good], 48, 14), Qt::AlignRight,
-                                 QString(), GoodName(good));
+        const QString hint = HintHtml(GoodName(good));
+        panel->AddPicture(QPoint(0, 216 + 25 * good), images_.imlTools, good, hint);
+        lbGoods[good] = panel->AddText(QRect(27, GoodsLabelTops[good], 48, 14),
+                                       Qt::AlignRight | Qt::AlignTop, hint);
     }
 
     pcSeason = new TvtPic(pnRight);
@@ -322,13 +323,11 @@ void TMainForm::CreateStatusPanel() {
     pc1->SetImageIndex(17);
     SetHint(pc1, QStringLiteral("Деньги"));
     pc1->installEventFilter(this);
-    lbMoney = AddRightLabel(pnRight, 286, QStringLiteral("Деньги"));
-    lbMoney->setObjectName(QStringLiteral("lbMoney"));
+    lbMoney = AddRightFigure(*panel, 286, QStringLiteral("Деньги"));
 
-    pictures->AddPicture(QPoint(88, 305), images_.imlTools, 18,
-                         HintHtml(QStringLiteral("Количество людей")));
-    lbPeople = AddRightLabel(pnRight, 311, QStringLiteral("Количество людей"));
-    lbPeople->setObjectName(QStringLiteral("lbPeople"));
+    panel->AddPicture(QPoint(88, 305), images_.imlTools, 18,
+                      HintHtml(QStringLiteral("Количество людей")));
+    lbPeople = AddRightFigure(*panel, 311, QStringLiteral("Количество людей"));
 
     pbHealth = new THealthBar(pnRight);
     pbHealth->setObjectName(QStringLiteral("pbHealth"));
@@ -338,7 +337,7 @@ void TMainForm::CreateStatusPanel() {
         const char* caption;
         int top;
         const char* hint;
-        QLabel** label;
+        TPanelText** figure;
     };
     const TFigure figures[] = {
         {"Жилье", 352, "Жилье", &lbHomePlaces},
@@ -346,13 +345,11 @@ void TMainForm::CreateStatusPanel() {
         {"Не работают", 384, "Количество незанятых людей", &lbFreePeople},
     };
     for (const TFigure& f : figures) {
-        AddLabel(pnRight, QRect(88, f.top, 90, 14), Qt::AlignLeft, QString::fromUtf8(f.caption),
-                 QString::fromUtf8(f.hint));
-        *f.label = AddRightLabel(pnRight, f.top, QString::fromUtf8(f.hint));
+        const QString hint = QString::fromUtf8(f.hint);
+        panel->AddText(QRect(88, f.top, 90, 14), Qt::AlignLeft | Qt::AlignTop, HintHtml(hint))
+            ->setText(QString::fromUtf8(f.caption));
+        *f.figure = AddRightFigure(*panel, f.top, hint);
     }
-    lbHomePlaces->setObjectName(QStringLiteral("lbHomePlaces"));
-    lbWorkPlaces->setObjectName(QStringLiteral("lbWorkPlaces"));
-    lbFreePeople->setObjectName(QStringLiteral("lbFreePeople"));
 }
 
 QPoint TMainForm::PalettePosition(int index) {

@@ -56,40 +56,65 @@ void TAnchorPanel::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
 }
 
-// ---- TPicturePanel
+// ---- TStatusPanel
 
-void TPicturePanel::AddPicture(QPoint at, const TImageList& images, int index,
-                               const QString& hint) {
+TPanelText::TPanelText(TStatusPanel& panel, const QRect& bounds, Qt::Alignment alignment,
+                       const QString& hint)
+    : panel_(panel), bounds_(bounds), alignment_(alignment), hint_(hint) {}
+
+void TPanelText::setText(const QString& text) {
+    if (text == text_)
+        return;
+    text_ = text;
+    panel_.update(bounds_);
+}
+
+void TStatusPanel::AddPicture(QPoint at, const TImageList& images, int index, const QString& hint) {
     pictures_.push_back({QRect(at, QSize(images.Width(), images.Height())), &images, index, hint});
     update(pictures_.back().Bounds);
 }
 
-const TPicturePanel::TPicture* TPicturePanel::PictureAt(QPoint at) const {
+TPanelText* TStatusPanel::AddText(const QRect& bounds, Qt::Alignment alignment,
+                                  const QString& hint) {
+    texts_.push_back(std::make_unique<TPanelText>(*this, bounds, alignment, hint));
+    return texts_.back().get();
+}
+
+std::optional<std::pair<QRect, QString>> TStatusPanel::HintPlaceAt(QPoint at) const {
     for (const TPicture& picture : pictures_)
         if (picture.Bounds.contains(at))
-            return &picture;
-    return nullptr;
+            return std::pair(picture.Bounds, picture.Hint);
+    for (const auto& text : texts_)
+        if (text->Bounds().contains(at))
+            return std::pair(text->Bounds(), text->Hint());
+    return std::nullopt;
 }
 
-QString TPicturePanel::HintAt(QPoint at) const {
-    const TPicture* picture = PictureAt(at);
-    return picture ? picture->Hint : QString();
+QString TStatusPanel::HintAt(QPoint at) const {
+    const auto place = HintPlaceAt(at);
+    return place ? place->second : QString();
 }
 
-void TPicturePanel::paintEvent(QPaintEvent* event) {
+void TStatusPanel::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     for (const TPicture& picture : pictures_)
         if (event->rect().intersects(picture.Bounds))
             picture.Images->Draw(painter, picture.Bounds.x(), picture.Bounds.y(), picture.Index);
+    // As a label paints its plain text: in the text colour, clipped to its box.
+    painter.setPen(palette().color(foregroundRole()));
+    for (const auto& text : texts_)
+        if (!text->text().isEmpty() && event->rect().intersects(text->Bounds()))
+            painter.drawText(text->Bounds(), text->Alignment() | Qt::TextForceLeftToRight,
+                             text->text());
 }
 
-bool TPicturePanel::event(QEvent* event) {
+bool TStatusPanel::event(QEvent* event) {
     if (event->type() == QEvent::ToolTip) {
         const auto* help = static_cast<QHelpEvent*>(event);
-        const TPicture* picture = PictureAt(help->pos());
-        if (picture && !picture->Hint.isEmpty()) {
-            // The hint goes when the mouse leaves its picture, as a control's would.
-            QToolTip::showText(help->globalPos(), picture->Hint, this, picture->Bounds,
+        const auto place = HintPlaceAt(help->pos());
+        if (place && !place->second.isEmpty()) {
+            // The hint goes when the mouse leaves its place, as a control's would.
+            QToolTip::showText(help->globalPos(), place->second, this, place->first,
                                toolTipDuration());
             return true;
         }

@@ -2,6 +2,9 @@
 
 #include <QRect>
 #include <QWidget>
+#include <memory>
+#include <optional>
+#include <utility>
 #include <vector>
 
 class QPainter;
@@ -53,17 +56,47 @@ private:
     std::vector<TAnchored> anchored_;
 };
 
-// A panel that shows fixed pictures of image lists itself, each with its hint,
-// instead of a control for each picture. Hints stay up for the panel's
-// toolTipDuration().
-class TPicturePanel : public QWidget {
+class TStatusPanel;
+
+// A line of text that the status panel paints, where a label control would
+// stand: the panel's dozen and a half figures and captions cost it no control
+// each.
+class TPanelText {
 public:
-    explicit TPicturePanel(QWidget* parent = nullptr) : QWidget(parent) {}
+    TPanelText(TStatusPanel& panel, const QRect& bounds, Qt::Alignment alignment,
+               const QString& hint);
+
+    const QString& text() const { return text_; }
+    // Repaints the text's place when the text changes.
+    void setText(const QString& text);
+
+    const QRect& Bounds() const { return bounds_; }
+    Qt::Alignment Alignment() const { return alignment_; }
+    const QString& Hint() const { return hint_; }
+
+private:
+    TStatusPanel& panel_;
+    QRect bounds_;
+    Qt::Alignment alignment_;
+    QString hint_;
+    QString text_;
+};
+
+// A panel that shows fixed pictures of image lists and lines of text itself,
+// each with its hint, instead of a control for each. Texts are drawn as a
+// label draws them, in the panel's font and text colour; hints stay up for
+// the panel's toolTipDuration().
+class TStatusPanel : public QWidget {
+public:
+    explicit TStatusPanel(QWidget* parent = nullptr) : QWidget(parent) {}
 
     // A picture with its top-left corner at a place of the panel; the hint is
     // a tooltip's text. The list must outlive the panel.
     void AddPicture(QPoint at, const TImageList& images, int index, const QString& hint);
-    // The hint of the picture at a place of the panel, or none.
+    // A line of text in a box of the panel, empty at first; the hint is a
+    // tooltip's text. The panel owns it.
+    TPanelText* AddText(const QRect& bounds, Qt::Alignment alignment, const QString& hint);
+    // The hint of the picture or text at a place of the panel, or none.
     QString HintAt(QPoint at) const;
 
 protected:
@@ -77,7 +110,9 @@ private:
         int Index;
         QString Hint;
     };
-    const TPicture* PictureAt(QPoint at) const;
+    // The bounds and hint of what lies at a place of the panel.
+    std::optional<std::pair<QRect, QString>> HintPlaceAt(QPoint at) const;
 
     std::vector<TPicture> pictures_;
+    std::vector<std::unique_ptr<TPanelText>> texts_;
 };

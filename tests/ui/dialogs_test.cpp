@@ -9,6 +9,7 @@
 #include "ui/marketform.h"
 #include "ui/nalogform.h"
 #include "ui/seasonform.h"
+#include "ui/statuswidgets.h"
 
 #include <QDir>
 #include <QFile>

@@ -282,11 +282,11 @@ TEST(HintStyle, TheMenuOverflowPicturesAreTheBaseStyles) {
     EXPECT_EQ(style.styleHint(QStyle::SH_ToolTip_WakeUpDelay, nullptr, nullptr, nullptr), 55);
 }
 
-// The status panel paints the goods' and the people's pictures itself and
-// gives each place's hint.
+// The status panel paints the goods' and the people's pictures and the
+// figures itself and gives each place's hint.
 TEST(MainForm, TheStatusPanelShowsThePicturesAndTheirHints) {
     TGameWindow w;
-    auto* panel = dynamic_cast<TPicturePanel*>(w.Form.pnRight);
+    auto* panel = dynamic_cast<TStatusPanel*>(w.Form.pnRight);
     ASSERT_NE(panel, nullptr);
     const QImage shot = panel->grab().toImage();
     const struct {
@@ -299,7 +299,10 @@ TEST(MainForm, TheStatusPanelShowsThePicturesAndTheirHints) {
         {{24, 240}, {0, 216}, gdGold, "Золото"},
         {{12, 428}, {0, 416}, gdEnergy, "Электричество"},
         {{100, 320}, {88, 305}, 18, "Количество людей"},
-        {{30, 230}, {}, -1, ""},
+        {{30, 230}, {}, -1, "Золото"}, // the gold figure
+        {{150, 290}, {}, -1, "Деньги"},
+        {{100, 372}, {}, -1, "Количество рабочих мест"},
+        {{80, 230}, {}, -1, ""},
         {{12, 443}, {}, -1, ""},
     };
     for (const auto& c : cases) {
@@ -321,6 +324,28 @@ TEST(MainForm, TheStatusPanelShowsThePicturesAndTheirHints) {
     QApplication::sendEvent(panel, &rest);
     EXPECT_EQ(QToolTip::text(), QString::fromUtf8("Уголь"));
     QToolTip::hideText();
+}
+
+// A figure painted by the panel looks as a label in its place would, clipped
+// to its box when too long for it.
+TEST(MainForm, TheStatusPanelPaintsItsFiguresAsLabelsWould) {
+    TGameWindow w;
+    QWidget* panel = w.Form.pnRight;
+    w.Form.lbMoney->setText(QString::fromUtf8("-1 234 567 890 123"));
+    for (TPanelText* figure : {w.Form.lbMoney, w.Form.lbGoods[gdFood], w.Form.lbFreePeople}) {
+        const QString text = figure->text();
+        SCOPED_TRACE(text.toStdString());
+        ASSERT_FALSE(text.isEmpty());
+        const QImage painted = panel->grab(figure->Bounds()).toImage();
+        figure->setText(QString());
+        EXPECT_NE(painted, panel->grab(figure->Bounds()).toImage()) << "nothing painted";
+        QLabel label(text, panel);
+        label.setTextFormat(Qt::PlainText);
+        label.setAlignment(figure->Alignment());
+        label.setGeometry(figure->Bounds());
+        label.show();
+        EXPECT_EQ(painted, panel->grab(figure->Bounds()).toImage());
+    }
 }
 
 TEST(SoundPlayer, AMissingClipIsAnError) {
