@@ -16,6 +16,9 @@ int main(int argc, char** argv) {
     // Headless unless told otherwise, also when CTest lists the tests at build time.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Qt's own event loop, as the game's application object chooses.
+    if (!qEnvironmentVariableIsSet("QT_NO_GLIB"))
+        qputenv("QT_NO_GLIB", "1");
     TTestApplication app(argc, argv);
     // Tests expect "." as the decimal separator whatever the runner's locale.
     QLocale::setDefault(QLocale::c());

@@ -9,7 +9,24 @@
 #include <QTimer>
 #include <exception>
 
-TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
+namespace {
+
+constexpr const char* NoGlib = "QT_NO_GLIB";
+bool loopChosenHere = false;
+
+// Chooses the event loop before the application object makes it.
+int& WithQtEventLoop(int& argc) {
+    loopChosenHere = !qEnvironmentVariableIsSet(NoGlib);
+    if (loopChosenHere)
+        qputenv(NoGlib, "1");
+    return argc;
+}
+
+} // namespace
+
+TApplication::TApplication(int& argc, char** argv) : QApplication(WithQtEventLoop(argc), argv) {
+    if (loopChosenHere)
+        qunsetenv(NoGlib);
     setApplicationName(QStringLiteral("Тарвения"));
 }
 

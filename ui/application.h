@@ -6,6 +6,12 @@
 // in an error box with its text, and the game goes on.
 class TApplication : public QApplication {
 public:
+    // Runs the game on Qt's own event loop rather than GLib's, unless the
+    // environment chooses (QT_NO_GLIB). GLib's loop makes a system call for
+    // every event posted, and each control posts one as it is made: sixty
+    // at the main window's start. Nothing in the game needs GLib's loop:
+    // sounds go to PulseAudio on its own thread. The choice is not passed on
+    // to the programs the game starts.
     TApplication(int& argc, char** argv);
 
     bool notify(QObject* receiver, QEvent* event) override;
