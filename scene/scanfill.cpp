@@ -6,15 +6,19 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cwchar>
 #include <limits>
 #include <vector>
+
+static_assert(sizeof(wchar_t) == sizeof(uint32_t), "pixels are filled as wide characters");
 
 namespace {
 
 // Edges step from row to row in 16.16 fixed point, as Qt's do: the same
 // rounding gives the same pixels.
 constexpr int FixedShift = 16;
-constexpr int64_t FixedHalf = int64_t{1} << (FixedShift - 1);
+constexpr int64_t FixedOne = int64_t{1} << FixedShift;
+constexpr int64_t FixedHalf = FixedOne / 2;
 
 // Points further out than this are left to Qt: the fixed-point products
 // below stay far inside 64 bits up to it.
@@ -89,10 +93,12 @@ bool FillSolidPolygon(QPainter& painter, const QPolygon& points) {
 
     thread_local std::vector<TEdge> edges;
     edges.clear();
-    const qsizetype n = points.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        QPoint a = points[i] + offset;
-        QPoint b = points[(i + 1) % n] + offset;
+    // Each point with the one before it; the first closes the polygon with the last.
+    QPoint previous = points.back() + offset;
+    for (const QPoint& point : points) {
+        QPoint a = previous;
+        QPoint b = point + offset;
+        previous = b;
         if (a.y() == b.y())
             continue;
         if (a.y() > b.y())
@@ -101,12 +107,11 @@ bool FillSolidPolygon(QPainter& painter, const QPolygon& points) {
         const int last = std::min(bottom, b.y() - 1);
         if (first > last)
             continue;
-        TEdge edge{first, last, (int64_t{a.x()} << FixedShift) + FixedHalf, 0};
+        TEdge edge{first, last, a.x() * FixedOne + FixedHalf, 0};
         if (a.x() != b.x()) {
             const double slope = static_cast<double>(b.x() - a.x()) / (b.y() - a.y());
-            edge.Step = static_cast<int64_t>(slope * (1 << FixedShift));
-            edge.X +=
-                (edge.Step * ((int64_t{first - a.y()} << FixedShift) + FixedHalf)) >> FixedShift;
+            edge.Step = static_cast<int64_t>(slope * FixedOne);
+            edge.X += (edge.Step * ((first - a.y()) * FixedOne + FixedHalf)) >> FixedShift;
         }
         edges.push_back(edge);
     }
@@ -122,7 +127,7 @@ bool FillSolidPolygon(QPainter& painter, const QPolygon& points) {
     // A picture being painted has its pixels to itself: this does not copy them.
     uchar* const bits = image->bits();
     const qsizetype stride = image->bytesPerLine();
-    const int64_t rightEdge = int64_t{image->width()} << FixedShift;
+    const int64_t rightEdge = image->width() * FixedOne;
     thread_local std::vector<TEdge*> active;
     thread_local std::vector<int> crossings;
     active.clear();
@@ -147,12 +152,20 @@ bool FillSolidPolygon(QPainter& painter, const QPolygon& points) {
                 crossings[k] = crossings[k - 1];
             crossings[k] = x;
         }
-        auto* row = reinterpret_cast<uint32_t*>(bits + y * stride);
+        // The C library's wide-character fill is a vectorised 32-bit fill.
+        auto* row = reinterpret_cast<wchar_t*>(bits + y * stride);
         for (size_t k = 0; k + 1 < crossings.size(); k += 2)
-            std::fill(row + crossings[k], row + crossings[k + 1], colour);
-        std::erase_if(active, [y](const TEdge* edge) { return edge->Bottom == y; });
-        for (TEdge* edge : active)
+            wmemset(row + crossings[k], static_cast<wchar_t>(colour),
+                    static_cast<size_t>(crossings[k + 1] - crossings[k]));
+        // On to the next row, without the edges that end in this one.
+        size_t kept = 0;
+        for (TEdge* edge : active) {
+            if (edge->Bottom == y)
+                continue;
             edge->X += edge->Step;
+            active[kept++] = edge;
+        }
+        active.resize(kept);
     }
     return true;
 }
