@@ -194,42 +194,30 @@ int SideBeyond(QPoint p, const QRect& rect) {
 // fill inside the rectangle stays the same, pixel for pixel: the shortcut
 // between the kept points lies beyond that side as the run did, and crosses
 // each scanline an even number of times more or less than the run, the
-// same number as far as which side of the scanline its ends lie on.
+// same number as far as which side of the scanline its ends lie on. One pass,
+// which copies the points only from the first that goes.
 std::optional<QPolygon> WithoutFarRuns(const QPolygon& points, const QRect& rect) {
     const qsizetype n = points.size();
-    std::vector<int> side(static_cast<size_t>(n));
-    for (qsizetype i = 0; i < n; ++i)
-        side[static_cast<size_t>(i)] = SideBeyond(points[i], rect);
-    auto dropped = [&](qsizetype i) {
-        const int s = side[static_cast<size_t>(i)];
-        return s != 0 && i > 0 && i + 1 < n && side[static_cast<size_t>(i - 1)] == s &&
-               side[static_cast<size_t>(i + 1)] == s;
-    };
-    qsizetype kept = 0;
-    for (qsizetype i = 0; i < n; ++i)
-        kept += dropped(i) ? 0 : 1;
-    if (kept == n)
+    if (n < 3)
         return std::nullopt;
-    QPolygon cut;
-    cut.reserve(kept);
-    for (qsizetype i = 0; i < n; ++i)
-        if (!dropped(i))
-            cut.append(points[i]);
-    return cut;
-}
-
-// Fills a polygon without outline. Qt walks every edge of a polygon to fill
-// it, however little of it shows, so the long coasts of a map made the strip
-// uncovered by a scroll step cost as much as a whole repaint; the edges far
-// beyond the reachable part of the device are left out first.
-void FillPolygon(QPainter& painter, const QPolygon& points, const std::optional<QRect>& reach) {
-    const QPen pen = painter.pen();
-    painter.setPen(Qt::NoPen);
     std::optional<QPolygon> cut;
-    if (reach && !painter.testRenderHint(QPainter::Antialiasing))
-        cut = WithoutFarRuns(points, reach->adjusted(-2, -2, 2, 2));
-    painter.drawPolygon(cut ? *cut : points, Qt::OddEvenFill);
-    painter.setPen(pen);
+    int before = SideBeyond(points[0], rect);
+    int side = SideBeyond(points[1], rect);
+    for (qsizetype i = 1; i + 1 < n; ++i) {
+        const int after = SideBeyond(points[i + 1], rect);
+        const bool dropped = side != 0 && before == side && after == side;
+        if (dropped && !cut) {
+            cut.emplace(points.first(i));
+            cut->reserve(n);
+        } else if (!dropped && cut) {
+            cut->append(points[i]);
+        }
+        before = side;
+        side = after;
+    }
+    if (cut)
+        cut->append(points.back());
+    return cut;
 }
 
 // The polygon without the points that add nothing to its area: a point
@@ -259,6 +247,23 @@ const QPolygon& WithoutIdlePoints(const QPolygon& points, QPolygon& buffer) {
     return buffer.size() < points.size() ? buffer : points;
 }
 
+// Fills a polygon without outline. Qt walks every edge of a polygon to fill
+// it, however little of it shows, so the long coasts of a map made the strip
+// uncovered by a scroll step cost as much as a whole repaint; the edges far
+// beyond the reachable part of the device are left out first, then the
+// points that add nothing to what is left.
+void FillPolygon(QPainter& painter, const QPolygon& points, const std::optional<QRect>& reach) {
+    const QPen pen = painter.pen();
+    painter.setPen(Qt::NoPen);
+    std::optional<QPolygon> cut;
+    if (reach && !painter.testRenderHint(QPainter::Antialiasing))
+        cut = WithoutFarRuns(points, reach->adjusted(-2, -2, 2, 2));
+    // Painting is never nested, so one buffer serves every call.
+    static QPolygon buffer;
+    painter.drawPolygon(WithoutIdlePoints(cut ? *cut : points, buffer), Qt::OddEvenFill);
+    painter.setPen(pen);
+}
+
 } // namespace
 
 void DrawPolygonShape(QPainter& painter, const QPolygon& points) {
@@ -280,11 +285,8 @@ void DrawPolygonShape(QPainter& painter, const QPolygon& points) {
     const std::optional<QPainterPath> runs =
         plainWidePen && reach ? NearRuns(points, reach->adjusted(-margin, -margin, margin, margin))
                               : std::nullopt;
-    if (painter.brush().style() != Qt::NoBrush && !FillSolidPolygon(painter, points)) {
-        // Painting is never nested, so one buffer serves every call.
-        static QPolygon buffer;
-        FillPolygon(painter, WithoutIdlePoints(points, buffer), reach);
-    }
+    if (painter.brush().style() != Qt::NoBrush && !FillSolidPolygon(painter, points))
+        FillPolygon(painter, points, reach);
     if (pen.style() == Qt::NoPen || (runs && runs->isEmpty()))
         return;
     // Qt fills a polygon and then strokes it: the outline alone gives the
