@@ -10,6 +10,7 @@
 #include "resources/datamodule.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QPainter>
 #include <algorithm>
@@ -135,6 +136,32 @@ BENCHMARK(BM_MapViewCtrlArrowStep)
     ->Args({537, 369})
     ->Args({1920, 1080})
     ->Unit(benchmark::kMicrosecond);
+
+// The same step and a full repaint in turn, each timed on its own: the
+// ratio of their sums holds when the machine's speed drifts between two
+// benchmarks run one after the other. The figure is the pair's time.
+void BM_CtrlArrowStepAgainstFullRepaint(benchmark::State& state) {
+    TView view(QSize(static_cast<int>(state.range(0)), static_cast<int>(state.range(1))));
+    bool right = true;
+    double step = 0;
+    double full = 0;
+    for (auto _ : state) {
+        QElapsedTimer timer;
+        timer.start();
+        QKeyEvent key(QEvent::KeyPress, right ? Qt::Key_Right : Qt::Key_Left, Qt::ControlModifier);
+        QCoreApplication::sendEvent(&view.box, &key);
+        FlushPaint(view.box);
+        const qint64 stepped = timer.nsecsElapsed();
+        view.box.repaint();
+        step += static_cast<double>(stepped);
+        full += static_cast<double>(timer.nsecsElapsed() - stepped);
+        right = !right;
+    }
+    state.counters["step_us"] = step / 1000 / static_cast<double>(state.iterations());
+    state.counters["full_us"] = full / 1000 / static_cast<double>(state.iterations());
+    state.counters["ratio"] = step / full;
+}
+BENCHMARK(BM_CtrlArrowStepAgainstFullRepaint)->Args({1920, 1080})->Unit(benchmark::kMicrosecond);
 
 // One step of the selection animation, with the selected cell repainted.
 void BM_MapViewSelectionTick(benchmark::State& state) {
