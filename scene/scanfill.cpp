@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cwchar>
 #include <limits>
+#include <optional>
 #include <vector>
 
 static_assert(sizeof(wchar_t) == sizeof(uint32_t), "pixels are filled as wide characters");
@@ -33,11 +34,17 @@ struct TEdge {
 };
 
 // The picture the painter paints on, when a fill can be written straight
-// into it with the result of Qt's own.
-QImage* DirectTarget(QPainter& painter) {
+// into it with the result of Qt's own, and how far the painter moves points
+// on it.
+struct TTarget {
+    QImage* Image;
+    QPoint Offset;
+};
+
+std::optional<TTarget> DirectTarget(QPainter& painter) {
     QPaintDevice* device = painter.device();
     if (!device || device->devType() != QInternal::Image)
-        return nullptr;
+        return std::nullopt;
     auto* image = static_cast<QImage*>(device);
     switch (image->format()) {
     case QImage::Format_RGB32:
@@ -45,37 +52,38 @@ QImage* DirectTarget(QPainter& painter) {
     case QImage::Format_ARGB32_Premultiplied:
         break;
     default:
-        return nullptr;
+        return std::nullopt;
     }
     const QBrush& brush = painter.brush();
     if (brush.style() != Qt::SolidPattern || brush.color().alpha() != 255 ||
         painter.opacity() != 1.0)
-        return nullptr;
+        return std::nullopt;
     const QPainter::CompositionMode mode = painter.compositionMode();
     if (mode != QPainter::CompositionMode_SourceOver && mode != QPainter::CompositionMode_Source)
-        return nullptr;
+        return std::nullopt;
     if (painter.testRenderHint(QPainter::Antialiasing) || painter.hasClipping())
-        return nullptr;
+        return std::nullopt;
     const QPaintEngine* engine = painter.paintEngine();
     if (!engine || engine->type() != QPaintEngine::Raster || !engine->systemClip().isEmpty())
-        return nullptr;
+        return std::nullopt;
     const QTransform& transform = painter.deviceTransform();
     if (transform.type() > QTransform::TxTranslate ||
         transform.dx() != std::trunc(transform.dx()) ||
         transform.dy() != std::trunc(transform.dy()) ||
         std::abs(transform.dx()) > CoordinateLimit || std::abs(transform.dy()) > CoordinateLimit)
-        return nullptr;
-    return image;
+        return std::nullopt;
+    return TTarget{image,
+                   QPoint(static_cast<int>(transform.dx()), static_cast<int>(transform.dy()))};
 }
 
 } // namespace
 
 bool FillSolidPolygon(QPainter& painter, const QPolygon& points) {
-    QImage* image = DirectTarget(painter);
-    if (!image)
+    const std::optional<TTarget> target = DirectTarget(painter);
+    if (!target)
         return false;
-    const QPoint offset(static_cast<int>(painter.deviceTransform().dx()),
-                        static_cast<int>(painter.deviceTransform().dy()));
+    QImage* const image = target->Image;
+    const QPoint offset = target->Offset;
     int minY = std::numeric_limits<int>::max();
     int maxY = std::numeric_limits<int>::min();
     for (const QPoint& p : points) {
