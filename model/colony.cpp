@@ -65,6 +65,8 @@ TColony::TColony(const TBaseTypeList& catalogue, const TEventTypeList& events,
       selRow_(std::clamp(startRow, 0, MapRows - 1)) {}
 
 void TColony::NewGame(int32_t startColumn, int32_t startRow) {
+    history_.Clear();
+    ++revision_;
     selColumn_ = std::clamp(startColumn, 0, MapCols - 1);
     selRow_ = std::clamp(startRow, 0, MapRows - 1);
     game_.reset();
@@ -179,6 +181,7 @@ bool TColony::KeyPress(QChar key) {
 }
 
 void TColony::Build(const TBaseType& type) {
+    TColonyState before = TakeState();
     const int32_t col = selColumn_;
     const int32_t row = selRow_;
     if (game_->BaseAt(col, row)) {
@@ -199,6 +202,7 @@ void TColony::Build(const TBaseType& type) {
         ShowStatus(QString::fromUtf8(Msg::NoMoney));
         return;
     }
+    Remember("строительство", std::move(before));
     services_.Sound(QStringLiteral("Base"));
     game_->Money -= type.Price;
     game_->AddBase(type, col, row, false);
@@ -209,6 +213,7 @@ void TColony::Build(const TBaseType& type) {
 }
 
 void TColony::ImproveLand() {
+    TColonyState before = TakeState();
     TCellState& cell = game_->Cell(selColumn_, selRow_);
     if (game_->Money < ImproveLandPrice) {
         ShowStatus(QString::fromUtf8(Msg::NoMoney));
@@ -222,6 +227,7 @@ void TColony::ImproveLand() {
         ShowStatus(QString::fromUtf8(Msg::PlaceTaken));
         return;
     }
+    Remember("улучшение земли", std::move(before));
     services_.Sound(QStringLiteral("GoodEarth"));
     game_->Money -= ImproveLandPrice;
     cell.Improved = 1;
@@ -244,6 +250,7 @@ void TColony::FindWeakest() {
 }
 
 void TColony::Restore() {
+    TColonyState before = TakeState();
     TBase* base = SelectedBase();
     if (!base) {
         ShowStatus(QString::fromUtf8(Msg::NoBuilding));
@@ -258,6 +265,7 @@ void TColony::Restore() {
         ShowStatus(QString::fromUtf8(Msg::NoMoney));
         return;
     }
+    Remember("восстановление", std::move(before));
     services_.Sound(QStringLiteral("Restore"));
     ApplyRestore(*game_, *base, plan);
     services_.ShowResources(true);
@@ -267,6 +275,7 @@ void TColony::Restore() {
 }
 
 void TColony::RestoreAll() {
+    TColonyState before = TakeState();
     bool restored = false;
     bool stopped = false;
     for (const auto& base : game_->Buildings) {
@@ -282,6 +291,7 @@ void TColony::RestoreAll() {
         restored = true;
     }
     if (restored) {
+        Remember("восстановление для всех", std::move(before));
         services_.Sound(QStringLiteral("Restore"));
         services_.ShowResources(true);
         services_.UpdateImage();
@@ -294,11 +304,13 @@ void TColony::RestoreAll() {
 }
 
 void TColony::Demolish() {
+    TColonyState before = TakeState();
     TBase* base = SelectedBase();
     if (!base) {
         ShowStatus(QString::fromUtf8(Msg::NoBuilding));
         return;
     }
+    Remember("разбор строения", std::move(before));
     services_.Sound(QStringLiteral("BaseSale"));
     game_->Money = SaturatingAdd(game_->Money, base->Kind->Price / 10);
     services_.ShowResources(true);
@@ -309,6 +321,7 @@ void TColony::Demolish() {
 }
 
 void TColony::Block() {
+    TColonyState before = TakeState();
     TBase* base = SelectedBase();
     if (!base) {
         ShowStatus(QString::fromUtf8(Msg::NoBuilding));
@@ -318,6 +331,7 @@ void TColony::Block() {
         ShowStatus(QString::fromUtf8(Msg::CannotBlock).arg(base->Kind->Caption));
         return;
     }
+    Remember("блокировка", std::move(before));
     services_.Sound(QStringLiteral("Preserve"));
     base->Blocked = !base->Blocked;
     services_.UpdateCell(selColumn_, selRow_);
@@ -326,26 +340,86 @@ void TColony::Block() {
 
 void TColony::Market(bool sale) {
     services_.Sound(sale ? QStringLiteral("MarketSale") : QStringLiteral("MarketBuy"));
+    TColonyState before = TakeState();
     TMarketDialog dialog(*this, sale);
     services_.RunMarket(dialog);
+    if (dialog.Done())
+        Remember(sale ? "продажа" : "покупка", std::move(before));
 }
 
 bool TColony::NewDay() {
     TBusyCursor busy(services_);
-    return DayTurn();
+    TColonyState before = TakeState();
+    const bool played = DayTurn();
+    if (played)
+        Remember("новый день", std::move(before));
+    return played;
 }
 
 bool TColony::NewWeek() {
     TBusyCursor busy(services_);
-    for (int day = 0; day < WeekDays; ++day)
-        if (!DayTurn())
-            return false;
-    return true;
+    TColonyState before = TakeState();
+    int day = 0;
+    while (day < WeekDays && DayTurn())
+        ++day;
+    if (day > 0)
+        Remember("новая неделя", std::move(before));
+    return day == WeekDays;
 }
 
 void TColony::MoneyGesture(bool rightButton, bool ctrl) {
-    if (rightButton && ctrl)
-        game_->Money = SaturatingAdd(game_->Money, GestureMoney);
+    if (!rightButton || !ctrl)
+        return;
+    Remember("деньги", TakeState());
+    game_->Money = SaturatingAdd(game_->Money, GestureMoney);
+}
+
+TColonyState TColony::TakeState() const {
+    TColonyState state;
+    RecordGame(*game_, state);
+    state.Random = RandomState();
+    state.SelectedColumn = selColumn_;
+    state.SelectedRow = selRow_;
+    return state;
+}
+
+void TColony::RestoreState(const TColonyState& state) {
+    RestoreGame(*game_, state);
+    SetRandomState(state.Random);
+    selColumn_ = std::clamp(state.SelectedColumn, 0, MapCols - 1);
+    selRow_ = std::clamp(state.SelectedRow, 0, MapRows - 1);
+    dragging_ = false;
+    services_.StepSelection();
+    services_.ShowGameState();
+}
+
+void TColony::LoadState(const TColonyState& state) {
+    history_.Clear();
+    ++revision_;
+    RestoreState(state);
+}
+
+void TColony::Remember(const char* command, TColonyState before) {
+    history_.Record(QString::fromUtf8(command), std::move(before));
+    ++revision_;
+}
+
+QString TColony::Undo() {
+    std::optional<TUndoHistory::TStep> step = history_.Undo(TakeState());
+    if (!step)
+        return QString::fromUtf8(Msg::NothingToUndo);
+    ++revision_;
+    RestoreState(step->State);
+    return QString::fromUtf8(Msg::Undone).arg(step->Command);
+}
+
+QString TColony::Redo() {
+    std::optional<TUndoHistory::TStep> step = history_.Redo(TakeState());
+    if (!step)
+        return QString::fromUtf8(Msg::NothingToRedo);
+    ++revision_;
+    RestoreState(step->State);
+    return QString::fromUtf8(Msg::Redone).arg(step->Command);
 }
 
 bool TColony::AskTaxes() {
@@ -432,5 +506,7 @@ bool TColony::DayTurn() {
         services_.ShowInfo(QStringLiteral("Message"),
                            QStringLiteral("Люди уходят, потому что им недостаточно мест в домах."));
     services_.ShowGameState();
+    if (game_->Date.Day == 1)
+        services_.Autosave();
     return true;
 }

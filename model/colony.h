@@ -1,10 +1,12 @@
 #pragma once
 
 #include "basetype.h"
+#include "colonystate.h"
 #include "eventtype.h"
 #include "game.h"
 #include "services.h"
 #include "terrain.h"
+#include "undohistory.h"
 
 #include <QChar>
 #include <QString>
@@ -80,13 +82,36 @@ public:
     void MoneyGesture(bool rightButton, bool ctrl);
 
     // One turn: warnings, taxes, the colony's day, season, events and the
-    // day's messages. False when a tax was refused and the day did not pass.
+    // day's messages; a turn that begins a month ends with the autosave.
+    // False when a tax was refused and the day did not pass.
     bool DayTurn();
+
+    // The colony as a record, and the colony put back as a record has it
+    // (its types from this colony's catalogue), shown at once.
+    TColonyState TakeState() const;
+    void RestoreState(const TColonyState& state);
+    // A loaded game replaces this one: no command of the old one can be
+    // taken back.
+    void LoadState(const TColonyState& state);
+
+    // Takes back the last command that changed the game, or plays again the
+    // last one taken back. Returns the status line's text: what was done, or
+    // an error beginning with "!" when there is nothing to do.
+    QString Undo();
+    QString Redo();
+    const TUndoHistory& History() const { return history_; }
+    // Grows with every change of the game (a command, a step taken back or
+    // played again, a new or loaded game), so the window can tell whether
+    // the game changed since it was saved.
+    uint64_t Revision() const { return revision_; }
 
 private:
     TBase* SelectedBase() const { return game_->BaseAt(selColumn_, selRow_); }
     bool AskTaxes();
     void RunEvents(int32_t& destroyed);
+    // The command changed the game from the state before it: it can be
+    // taken back.
+    void Remember(const char* command, TColonyState before);
 
     const TBaseTypeList& catalogue_;
     const TEventTypeList& events_;
@@ -96,4 +121,6 @@ private:
     int32_t selColumn_ = 0;
     int32_t selRow_ = 0;
     bool dragging_ = false;
+    TUndoHistory history_;
+    uint64_t revision_ = 0;
 };

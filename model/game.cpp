@@ -77,6 +77,12 @@ void TGame::RemoveBase(TBase* base) {
     }
 }
 
+void TGame::ClearBases() {
+    Buildings.clear();
+    for (auto& columnSlots : columnBases_)
+        columnSlots.reset();
+}
+
 int32_t TGame::TotalHomePlaces() const {
     int64_t sum = 0;
     for (const auto& b : Buildings)

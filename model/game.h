@@ -88,6 +88,7 @@ public:
     }
     // Every cell record at once, for the daily pass over the whole land.
     std::span<TCellState> Cells() { return cells_; }
+    std::span<const TCellState> Cells() const { return cells_; }
 
     // Places a new building at the end of the list and returns it.
     TBase& AddBase(const TBaseType& kind, int32_t column, int32_t row, bool prebuilt);
@@ -95,6 +96,9 @@ public:
     TBase* BaseAt(int32_t column, int32_t row) const;
     // Leaves ruins on the building's cell and frees the building.
     void RemoveBase(TBase* base);
+    // Frees every building and leaves no ruins: the land is bare for a game
+    // put back from a record.
+    void ClearBases();
     int32_t TotalHomePlaces() const;
     int32_t TotalWorkPlaces() const;
     // People without work as the status panel shows them: never below 0.

@@ -17,4 +17,10 @@ inline constexpr const char* OnlyNearOthers = "!Можно строить тол
 // Filled with the building's caption.
 inline constexpr const char* CannotBlock = "!Нельзя блокировать %1";
 
+// Taking back and playing again, filled with the command's name.
+inline constexpr const char* Undone = "Отменено: %1";
+inline constexpr const char* Redone = "Повторено: %1";
+inline constexpr const char* NothingToUndo = "!Нечего отменять";
+inline constexpr const char* NothingToRedo = "!Нечего повторять";
+
 } // namespace Msg

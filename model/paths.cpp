@@ -11,3 +11,7 @@ QString LocalPath(const QString& written) {
     path.replace(u'\\', u'/');
     return path;
 }
+
+QString ProgramVersion() {
+    return QStringLiteral(TARVENIA_VERSION);
+}

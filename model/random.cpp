@@ -10,7 +10,7 @@ namespace {
 // xoshiro256** seeded through splitmix64: fast, small and the same sequence
 // on every machine, so a seeded game replays identically everywhere.
 struct TGenerator {
-    uint64_t s[4] = {};
+    TRandomState s = {};
 
     constexpr explicit TGenerator(uint64_t seed) { Seed(seed); }
 
@@ -64,6 +64,14 @@ constinit TGenerator generator(0);
 
 void SeedRandom(uint64_t seed) {
     generator.Seed(seed);
+}
+
+TRandomState RandomState() {
+    return generator.s;
+}
+
+void SetRandomState(const TRandomState& state) {
+    generator.s = state;
 }
 
 void SeedRandomFromClock() {

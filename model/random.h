@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 
 // The only source of chance in the rules: one process-wide generator, seeded
@@ -7,6 +8,13 @@
 // to replay a game exactly.
 
 void SeedRandom(uint64_t seed);
+
+// The generator's whole state: a saved game and an undo step keep it, so that
+// a day played again from them draws the same numbers. An all-zero state
+// never occurs in a seeded generator and is not a valid one.
+using TRandomState = std::array<uint64_t, 4>;
+TRandomState RandomState();
+void SetRandomState(const TRandomState& state);
 void SeedRandomFromClock();
 
 // A whole number drawn uniformly from 0..n-1; 0 without drawing for n <= 0.

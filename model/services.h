@@ -75,4 +75,7 @@ public:
     virtual void RepaintWindow() = 0;
     // Shows the hourglass cursor while busy is true, the normal one after.
     virtual void SetBusy(bool busy) = 0;
+    // The turn that began a month is over: the window writes the monthly
+    // autosave. A failure to write it is shown and ends nothing.
+    virtual void Autosave() = 0;
 };

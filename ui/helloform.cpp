@@ -3,7 +3,6 @@
 #include "map/smallcontrols.h"
 #include "model/services.h"
 
-#include <QFileInfo>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -18,7 +17,7 @@ constexpr int ResultCancel = mrCancel;
 
 } // namespace
 
-THelloForm::THelloForm(QWidget* parent, TWindowServices& services, const QString& saveFile)
+THelloForm::THelloForm(QWidget* parent, TWindowServices& services, bool canLoad)
     : TGameDialog(parent, QStringLiteral("Тарвения"), QSize(449, 253)), services_(services) {
     QFrame* pn1 = LoweredPanel(this, QRect(0, 0, 449, 253));
     auto* im1 = new QLabel(pn1);
@@ -45,8 +44,7 @@ THelloForm::THelloForm(QWidget* parent, TWindowServices& services, const QString
         const int result = l.result;
         label->OnClick = [this, result] { Choose(result); };
     }
-    // Loading is offered only when a saved game lies in the current folder.
-    pn1->findChild<QLabel*>(QStringLiteral("lb2"))->setVisible(QFileInfo::exists(saveFile));
+    pn1->findChild<QLabel*>(QStringLiteral("lb2"))->setVisible(canLoad);
 
     tm1.setInterval(110);
     tm1.setSingleShot(true);

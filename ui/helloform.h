@@ -11,7 +11,8 @@ class THelloForm : public TGameDialog {
 public:
     enum TChoice { hcNewGame = 1, hcLoad = 2, hcExit = 3 };
 
-    THelloForm(QWidget* parent, TWindowServices& services, const QString& saveFile);
+    // Loading is offered only when there is a saved game to load.
+    THelloForm(QWidget* parent, TWindowServices& services, bool canLoad);
 
     // Shows the screen modally and tells what the player chose; closing the
     // screen counts as exit.

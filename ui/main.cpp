@@ -6,7 +6,7 @@
 
 int main(int argc, char** argv) {
     TApplication app(argc, argv);
-    TApplication::setApplicationVersion(QStringLiteral(TARVENIA_VERSION));
+    TApplication::setApplicationVersion(ProgramVersion());
     TApplication::SetUpLook();
 
     const TDM images;

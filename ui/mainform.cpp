@@ -9,6 +9,7 @@
 #include "model/taxes.h"
 #include "resources/datamodule.h"
 #include "ui/aboutform.h"
+#include "ui/application.h"
 #include "ui/helloform.h"
 #include "ui/helpwindow.h"
 #include "ui/infoform.h"
@@ -18,13 +19,17 @@
 #include "ui/seasonform.h"
 #include "ui/statuswidgets.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDir>
 #include <QEvent>
+#include <QFileDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -70,6 +75,12 @@ QString HintHtml(const QString& hint) {
     return html;
 }
 
+// The map the game is played on, and the files of the save folder that the
+// game names itself.
+const QString MapName = QStringLiteral("01");
+const QString DefaultSave = QStringLiteral("Save.dat");
+const QString AutosaveFile = QStringLiteral("Autosave.dat");
+
 // How long a hint stays up, in milliseconds.
 constexpr int HintDuration = 10000;
 
@@ -104,7 +115,7 @@ TMainForm::TMainForm(const TDM& images, const QString& folder)
     CreateMenu();
     CreateControls();
 
-    earth_.LoadEarth(QStringLiteral("01"), folder_);
+    earth_.LoadEarth(MapName, folder_);
     pb1->Initialize(MapCols, MapRows, CellSize, CellSize);
 
     LoadBaseTypes(catalogue_, folder_);
@@ -123,6 +134,7 @@ TMainForm::TMainForm(const TDM& images, const QString& folder)
     ShowNewGame();
     ShowGameState();
     DrawPlanBack();
+    MarkSaved(QString());
     pb1->setFocus();
 }
 
@@ -134,17 +146,31 @@ TMainForm::~TMainForm() {
 }
 
 bool TMainForm::ShowHello() {
-    THelloForm hello(nullptr, *this, QStringLiteral("Save.dat"));
-    return hello.ShowHello() != THelloForm::hcExit;
+    const QString latest = LatestSave(SaveFolder());
+    THelloForm hello(nullptr, *this, !latest.isEmpty());
+    const THelloForm::TChoice choice = hello.ShowHello();
+    // A save that cannot be loaded is explained; the new game goes on.
+    if (choice == THelloForm::hcLoad)
+        LoadFrom(latest);
+    return choice != THelloForm::hcExit;
 }
 
 void TMainForm::CreateMenu() {
     QMenu* game = menuBar()->addMenu(QStringLiteral("И&гра"));
     game->addAction(QStringLiteral("Н&овая"), QKeySequence(Qt::CTRL | Qt::Key_N), this,
                     [this] { miNewClick(); });
-    // There is no saved game: loading and saving do nothing.
-    game->addAction(QStringLiteral("З&агрузить"), QKeySequence(Qt::CTRL | Qt::Key_O));
-    game->addAction(QStringLiteral("Сохра&нить"), QKeySequence(Qt::CTRL | Qt::Key_S));
+    game->addAction(QStringLiteral("З&агрузить"), QKeySequence(Qt::CTRL | Qt::Key_O), this,
+                    [this] { miLoadClick(); });
+    game->addAction(QStringLiteral("Сохра&нить"), QKeySequence(Qt::CTRL | Qt::Key_S), this,
+                    [this] { miSaveClick(); });
+    game->addAction(QStringLiteral("Сохранить &как..."),
+                    QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this,
+                    [this] { miSaveAsClick(); });
+    game->addSeparator();
+    game->addAction(QStringLiteral("Отм&енить"), QKeySequence(Qt::CTRL | Qt::Key_Z), this,
+                    [this] { miUndoClick(); });
+    game->addAction(QStringLiteral("&Повторить"), QKeySequence(Qt::CTRL | Qt::Key_Y), this,
+                    [this] { miRedoClick(); });
     game->addSeparator();
     game->addAction(QStringLiteral("В&ыход"), this, [this] { close(); });
 
@@ -417,10 +443,136 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
+void TMainForm::closeEvent(QCloseEvent* event) {
+    if (AskToKeepGame())
+        event->accept();
+    else
+        event->ignore();
+}
+
 void TMainForm::miNewClick() {
+    if (!AskToKeepGame())
+        return;
     mapView_->SetGame(nullptr);
     colony_->NewGame(earth_.StartCell.x(), earth_.StartCell.y());
     ShowNewGame();
+    MarkSaved(QString());
+}
+
+void TMainForm::miLoadClick() {
+    if (!AskToKeepGame())
+        return;
+    const QString path = ChooseSaveFile(false);
+    if (!path.isEmpty())
+        LoadFrom(path);
+}
+
+void TMainForm::miSaveClick() {
+    SaveTo(currentSave_);
+}
+
+void TMainForm::miSaveAsClick() {
+    const QString path = ChooseSaveFile(true);
+    if (!path.isEmpty())
+        SaveTo(path);
+}
+
+void TMainForm::miUndoClick() {
+    colony_->ShowStatus(colony_->Undo());
+}
+
+void TMainForm::miRedoClick() {
+    colony_->ShowStatus(colony_->Redo());
+}
+
+TSavedGame TMainForm::SavedGame() const {
+    return {colony_->TakeState(), MapName, pb1->Screen(), miSound->isChecked()};
+}
+
+QString TMainForm::MadeSaveFolder() const {
+    const QString folder = SaveFolder();
+    QDir().mkpath(folder);
+    return folder;
+}
+
+void TMainForm::MarkSaved(const QString& currentSave) {
+    savedRevision_ = colony_->Revision();
+    // The autosave is written over every month: it never becomes the file
+    // that the player's own saves go to.
+    currentSave_ = currentSave.isEmpty() || QFileInfo(currentSave).fileName() == AutosaveFile
+                       ? QDir(SaveFolder()).filePath(DefaultSave)
+                       : currentSave;
+}
+
+bool TMainForm::Changed() const {
+    return colony_->Revision() != savedRevision_;
+}
+
+bool TMainForm::SaveTo(const QString& path) {
+    try {
+        WriteSaveFile(path, SavedGame());
+    } catch (const TGameError& error) {
+        TApplication::ShowError(error.Text());
+        return false;
+    }
+    MarkSaved(path);
+    ShowStatus(QStringLiteral("Игра сохранена"));
+    return true;
+}
+
+bool TMainForm::LoadFrom(const QString& path) {
+    TSavedGame saved;
+    try {
+        saved = ReadSaveFile(path, catalogue_, MapName);
+    } catch (const TGameError& error) {
+        TApplication::ShowError(error.Text());
+        return false;
+    }
+    miSound->setChecked(saved.Sound);
+    pb1->SetScreen(saved.View.x(), saved.View.y());
+    colony_->LoadState(saved.Colony);
+    MarkSaved(path);
+    ShowStatus(QStringLiteral("Игра загружена"));
+    return true;
+}
+
+bool TMainForm::AskToKeepGame() {
+    if (!Changed())
+        return true;
+    QMessageBox box(QMessageBox::Question, windowTitle(), QStringLiteral("Сохранить текущую игру?"),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("Да"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("Нет"));
+    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Отмена"));
+    box.setDefaultButton(QMessageBox::Yes);
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return SaveTo(currentSave_);
+    case QMessageBox::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+QString TMainForm::ChooseSaveFile(bool forSaving) {
+    QFileDialog dialog(
+        this, forSaving ? QStringLiteral("Сохранить игру") : QStringLiteral("Загрузить игру"),
+        MadeSaveFolder(), QStringLiteral("Сохранённые игры (*.dat)"));
+    dialog.setAcceptMode(forSaving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(forSaving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(QStringLiteral("dat"));
+    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Папка:"));
+    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Имя файла:"));
+    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Тип файлов:"));
+    dialog.setLabelText(QFileDialog::Accept,
+                        forSaving ? QStringLiteral("Сохранить") : QStringLiteral("Загрузить"));
+    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Отмена"));
+    if (forSaving)
+        dialog.selectFile(QFileInfo(currentSave_).fileName());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().front();
 }
 
 void TMainForm::ShowNewGame() {
@@ -557,6 +709,14 @@ void TMainForm::StepSelection() {
 
 void TMainForm::RepaintWindow() {
     repaint();
+}
+
+void TMainForm::Autosave() {
+    try {
+        WriteSaveFile(QDir(SaveFolder()).filePath(AutosaveFile), SavedGame());
+    } catch (const TGameError& error) {
+        TApplication::ShowError(error.Text());
+    }
 }
 
 void TMainForm::SetBusy(bool busy) {

@@ -4,6 +4,7 @@
 #include "model/basetype.h"
 #include "model/colony.h"
 #include "model/eventtype.h"
+#include "model/savefile.h"
 #include "model/services.h"
 #include "ui/soundplayer.h"
 
@@ -65,12 +66,32 @@ public:
     // The palette's place of the button of a catalogue index.
     static QPoint PalettePosition(int index);
 
-    // The commands of the menu.
+    // The commands of the menu. Those that would throw the game in play
+    // away ask first whether to save it.
     void miNewClick();
+    void miLoadClick();
+    void miSaveClick();
+    void miSaveAsClick();
+    void miUndoClick();
+    void miRedoClick();
     void miFullScreenClick();
     void miHelpClick();
     void miAboutClick();
     void DrawPlanBack();
+
+    // Saves the game to the file, which becomes the current save file, or
+    // shows why it could not; true when it was saved.
+    bool SaveTo(const QString& path);
+    // Loads the game from the file in place of the one in play, or shows why
+    // it could not and leaves the game as it was; true when it was loaded.
+    bool LoadFrom(const QString& path);
+    // The file that "Сохранить" writes.
+    const QString& CurrentSave() const { return currentSave_; }
+    // Whether the game changed since it was last saved, loaded or begun.
+    bool Changed() const;
+    // Asks "Сохранить текущую игру?" when the game changed; false when the
+    // player chose to stay in it, or to save and the save failed.
+    bool AskToKeepGame();
 
     // TWindowServices
     void Sound(const QString& name) override;
@@ -89,6 +110,7 @@ public:
     void StepSelection() override;
     void RepaintWindow() override;
     void SetBusy(bool busy) override;
+    void Autosave() override;
 
 private:
     void CreateMenu();
@@ -104,6 +126,16 @@ private:
     // and the selected cell.
     void ShowNewGame();
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    // The game in play as a saved game.
+    TSavedGame SavedGame() const;
+    // The save folder, made if it is not there yet.
+    QString MadeSaveFolder() const;
+    // A file of the save folder chosen in a file dialog; empty when the
+    // player cancelled.
+    QString ChooseSaveFile(bool forSaving);
+    // The game in play starts afresh as far as saving is concerned.
+    void MarkSaved(const QString& currentSave);
 
     const TDM& images_;
     QString folder_;
@@ -115,4 +147,6 @@ private:
     std::unique_ptr<TMapView> mapView_;
     TAnchorPanel* client_ = nullptr;
     QRect savedBounds_;
+    QString currentSave_;
+    uint64_t savedRevision_ = 0;
 };

@@ -45,6 +45,7 @@ public:
     void StepSelection() override { Calls << "step"; }
     void RepaintWindow() override { Calls << "repaint"; }
     void SetBusy(bool busy) override { Calls << (busy ? "busy" : "idle"); }
+    void Autosave() override { Calls << "autosave"; }
 
     // The calls that the player notices: sounds, texts and dialogs.
     QStringList Shown() const {

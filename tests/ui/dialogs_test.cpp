@@ -11,6 +11,7 @@
 #include "ui/seasonform.h"
 #include "ui/statuswidgets.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -25,34 +26,48 @@ QString LabelText(QWidget& dialog, const char* name) {
     return label ? label->text() : QStringLiteral("<none>");
 }
 
-TEST(HelloForm, EnterStartsEscapeLeavesAndLoadingNeedsASave) {
+TEST(HelloForm, EnterStartsEscapeLeavesAndLoadingNeedsASaveAndTakesTheLatest) {
     TGameWindow w;
-    QTemporaryDir dir;
-    const QString save = QDir(dir.path()).filePath("Save.dat");
+    TMainForm& f = w.Form;
+    const auto loadVisible = [](QDialog& d) {
+        return d.findChild<QLabel*>("lb2")->isVisibleTo(&d);
+    };
     {
-        THelloForm hello(nullptr, w.Form, save);
-        TDialogAnswerer answerer([](QDialog& d) { PressEnter(d); });
-        EXPECT_EQ(hello.ShowHello(), THelloForm::hcNewGame);
-        EXPECT_FALSE(hello.findChild<QLabel*>("lb2")->isVisibleTo(&hello));
+        TDialogAnswerer answerer([&](QDialog& d) {
+            EXPECT_FALSE(loadVisible(d)); // the save folder is empty
+            PressEnter(d);
+        });
+        EXPECT_TRUE(f.ShowHello());
     }
     EXPECT_EQ(w.Heard.last(), "Button");
-    QFile(save).open(QIODevice::WriteOnly);
+
+    const QDir folder(w.SaveDir.path());
+    f.Colony().Game().Money = 111;
+    ASSERT_TRUE(f.SaveTo(folder.filePath("Older.dat")));
+    f.Colony().Game().Money = 222;
+    ASSERT_TRUE(f.SaveTo(folder.filePath("Newer.dat")));
+    QFile older(folder.filePath("Older.dat"));
+    older.open(QIODevice::ReadWrite);
+    older.setFileTime(QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime);
+    f.Colony().Game().Money = 5;
     {
-        THelloForm hello(nullptr, w.Form, save);
-        TDialogAnswerer answerer([](QDialog& d) { PressEscape(d); });
-        EXPECT_EQ(hello.ShowHello(), THelloForm::hcExit);
-        EXPECT_TRUE(hello.findChild<QLabel*>("lb2")->isVisibleTo(&hello));
+        TDialogAnswerer answerer([&](QDialog& d) {
+            EXPECT_TRUE(loadVisible(d));
+            PressEscape(d);
+        });
+        EXPECT_FALSE(f.ShowHello());
     }
     {
-        THelloForm hello(nullptr, w.Form, save);
         TDialogAnswerer answerer([](QDialog& d) { d.findChild<TvtGyperLabel*>("lb2")->OnClick(); });
-        EXPECT_EQ(hello.ShowHello(), THelloForm::hcLoad);
+        EXPECT_TRUE(f.ShowHello());
     }
+    EXPECT_EQ(f.Colony().Game().Money, 222);
+    EXPECT_EQ(f.CurrentSave(), folder.filePath("Newer.dat"));
 }
 
 TEST(HelloForm, GreetsOnceAfterItOpens) {
     TGameWindow w;
-    THelloForm hello(nullptr, w.Form, "Save.dat");
+    THelloForm hello(nullptr, w.Form, false);
     TDialogAnswerer answerer([&w](QDialog& d) {
         if (w.Heard.contains("Hello"))
             PressEnter(d);

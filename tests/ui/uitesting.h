@@ -6,6 +6,7 @@
 
 #include <QDialog>
 #include <QStringList>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <functional>
 
@@ -40,10 +41,12 @@ QString ShownHint(QWidget& widget);
 void PressEnter(QWidget& widget);
 void PressEscape(QWidget& widget);
 
-// The main window over the test island of tests/data/sim, with listened sounds.
+// The main window over the test island of tests/data/sim, with listened
+// sounds and a save folder of its own.
 struct TGameWindow {
     TGameWindow();
 
+    QTemporaryDir SaveDir;
     TDM Images;
     QStringList Heard;
     TMainForm Form;

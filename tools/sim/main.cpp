@@ -71,7 +71,8 @@ int main(int argc, char** argv) {
         LoadBaseTypes(catalogue, folder);
         LoadEventTypes(events, folder);
         TSimulator simulator(catalogue, events, earth.Grid, earth.StartCell.x(),
-                             earth.StartCell.y(), std::cout, std::cerr);
+                             earth.StartCell.y(), std::cout, std::cerr, QStringLiteral("01"),
+                             earth.StartScreen);
         std::string line;
         while (std::getline(std::cin, line))
             simulator.Execute(QString::fromUtf8(line));

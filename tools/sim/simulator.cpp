@@ -4,6 +4,7 @@
 #include "model/gamedate.h"
 #include "model/inifile.h"
 #include "model/market.h"
+#include "model/savefile.h"
 #include "model/taxes.h"
 
 #include <functional>
@@ -50,8 +51,10 @@ std::optional<TGameDate> ParseDate(const QString& text) {
 
 TSimulator::TSimulator(const TBaseTypeList& catalogue, const TEventTypeList& events,
                        const TTerrainGrid& terrain, int32_t startColumn, int32_t startRow,
-                       std::ostream& out, std::ostream& err)
-    : catalogue_(catalogue), startColumn_(startColumn), startRow_(startRow), out_(out), err_(err),
+                       std::ostream& out, std::ostream& err, const QString& mapName,
+                       QPoint startScreen)
+    : catalogue_(catalogue), mapName_(mapName), view_(startScreen), startColumn_(startColumn),
+      startRow_(startRow), out_(out), err_(err),
       colony_(catalogue, events, terrain, *this, startColumn, startRow) {}
 
 void TSimulator::Print(const QString& line) {
@@ -164,6 +167,8 @@ bool TSimulator::Run(const QStringList& words) {
             {"week", [this] { colony_.NewWeek(); }},
             {"gesture", [this] { colony_.MoneyGesture(true, true); }},
             {"newgame", [this] { colony_.NewGame(startColumn_, startRow_); }},
+            {"undo", [this] { RunFileCommand({QStringLiteral("undo")}); }},
+            {"redo", [this] { RunFileCommand({QStringLiteral("redo")}); }},
             {"state", [this] { Print(StateLine()); }},
         };
         for (const auto& [word, action] : plain)
@@ -193,6 +198,8 @@ bool TSimulator::Run(const QStringList& words) {
             }
             return true;
         }
+        if (name == QLatin1String("save") || name == QLatin1String("load"))
+            return RunFileCommand(words);
         if (name == QLatin1String("pay") &&
             (words[1] == QLatin1String("yes") || words[1] == QLatin1String("no"))) {
             payTaxes_ = words[1] == QLatin1String("yes");
@@ -226,6 +233,39 @@ bool TSimulator::Run(const QStringList& words) {
     if (name == QLatin1String("set"))
         return RunSet(words);
     return false;
+}
+
+bool TSimulator::RunFileCommand(const QStringList& words) {
+    const QString& name = words.front();
+    // What the game would show in its status line; an error begins with "!".
+    QString result;
+    if (name == QLatin1String("undo")) {
+        result = colony_.Undo();
+    } else if (name == QLatin1String("redo")) {
+        result = colony_.Redo();
+    } else {
+        try {
+            if (name == QLatin1String("save")) {
+                WriteSaveFile(words[1], {colony_.TakeState(), mapName_, view_, true});
+            } else {
+                const TSavedGame saved = ReadSaveFile(words[1], catalogue_, mapName_);
+                view_ = saved.View;
+                colony_.LoadState(saved.Colony);
+            }
+        } catch (const TGameError& error) {
+            result = QLatin1Char('!') + error.Text();
+        }
+    }
+    if (result.startsWith(QLatin1Char('!'))) {
+        Print(QStringLiteral("error ") + result.mid(1));
+        return true;
+    }
+    const std::pair<const char*, const char*> done[] = {
+        {"undo", "undone"}, {"redo", "redone"}, {"save", "saved"}, {"load", "loaded"}};
+    for (const auto& [command, line] : done)
+        if (name == QLatin1String(command))
+            Print(QString::fromLatin1(line) + (words.size() == 2 ? u' ' + words[1] : QString()));
+    return true;
 }
 
 bool TSimulator::RunSet(const QStringList& words) {

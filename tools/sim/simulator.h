@@ -3,6 +3,7 @@
 #include "model/colony.h"
 #include "model/services.h"
 
+#include <QPoint>
 #include <QString>
 #include <QStringList>
 #include <ostream>
@@ -13,9 +14,12 @@ class TSimulator : public TWindowServices {
 public:
     // The catalogues and the terrain outlive the simulator; the catalogue
     // must not be empty.
+    // The map's name and start screen are what a saved game records of the
+    // map and of the view.
     TSimulator(const TBaseTypeList& catalogue, const TEventTypeList& events,
                const TTerrainGrid& terrain, int32_t startColumn, int32_t startRow,
-               std::ostream& out, std::ostream& err);
+               std::ostream& out, std::ostream& err, const QString& mapName = QStringLiteral("01"),
+               QPoint startScreen = QPoint());
 
     // Runs one line of input. Blank lines and comments do nothing; an unknown
     // or malformed command is reported on the error stream.
@@ -39,11 +43,14 @@ public:
     void StepSelection() override {}
     void RepaintWindow() override {}
     void SetBusy(bool) override {}
+    void Autosave() override {}
 
 private:
     // Runs a parsed command; false when it is unknown or malformed.
     bool Run(const QStringList& words);
     bool RunSet(const QStringList& words);
+    // save, load, undo and redo: each prints what it did or the error.
+    bool RunFileCommand(const QStringList& words);
     void Print(const QString& line);
     void AnswerTax(TTaxDialog& dialog);
     QString StateLine() const;
@@ -51,6 +58,8 @@ private:
     const TBaseType* TypeById(const QString& id) const;
 
     const TBaseTypeList& catalogue_;
+    QString mapName_;
+    QPoint view_;
     int32_t startColumn_;
     int32_t startRow_;
     std::ostream& out_;

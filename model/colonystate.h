@@ -1,0 +1,56 @@
+#pragma once
+
+#include "basetype.h"
+#include "game.h"
+#include "gamedate.h"
+#include "goods.h"
+#include "random.h"
+
+#include <cstdint>
+#include <vector>
+
+// One building as a record: what it takes to place it again as it stood.
+struct TBaseRecord {
+    const TBaseType* Kind = nullptr;
+    TGameDate Placed;
+    bool Blocked = false;
+    uint8_t Status = 0;
+    int32_t BuildDays = 0;
+    int32_t LifeDays = 0;
+    int16_t Column = 0;
+    int16_t Row = 0;
+
+    bool operator==(const TBaseRecord&) const = default;
+};
+
+// Everything a game needs to go on exactly as it would have: the colony, the
+// selected cell and the random generator. An undo step keeps one, a saved
+// game writes one. A refused tax needs nothing of its own: the calendar stays
+// on the tax's day, and the next turn asks again.
+struct TColonyState {
+    TGameDate Date;
+    uint8_t Season = ssSpring;
+    int32_t Employed = 0;
+    int32_t Health = 0;
+    int32_t Money = 0;
+    int32_t People = 0;
+    int32_t Upkeep = 0;
+    TResources Stock;
+    int32_t Purchases = 0;
+    int32_t Sales = 0;
+    std::vector<TCellState> Cells;  // every cell, in the grid's order
+    std::vector<TBaseRecord> Bases; // in list order
+    TRandomState Random{};
+    int32_t SelectedColumn = 0;
+    int32_t SelectedRow = 0;
+
+    // The memory the record holds, for keeping the undo history in bounds.
+    size_t ByteSize() const;
+};
+
+// The game's part of the record; the selection and the generator are the
+// colony's to fill in.
+void RecordGame(const TGame& game, TColonyState& state);
+// Puts the game back as the record has it. The record's types belong to the
+// game's catalogue and its cells cover the whole grid.
+void RestoreGame(TGame& game, const TColonyState& state);

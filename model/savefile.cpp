@@ -1,0 +1,357 @@
+#include "savefile.h"
+
+#include "game.h"
+#include "paths.h"
+#include "terrain.h"
+
+#include <QDataStream>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <algorithm>
+#include <zlib.h>
+
+namespace {
+
+static_assert(sizeof(TCellState) == 2, "cells are written as two bytes each");
+constexpr size_t CellBytes = static_cast<size_t>(TTerrainGrid::CellCount) * sizeof(TCellState);
+constexpr QDataStream::Version StreamVersion = QDataStream::Qt_6_0;
+
+// A reason why a file cannot be loaded, in the player's words.
+[[noreturn]] void Refuse(const QString& reason) {
+    throw TGameError(reason);
+}
+
+[[noreturn]] void BadValue(const char* what) {
+    Refuse(QStringLiteral("недопустимое значение (%1)").arg(QString::fromUtf8(what)));
+}
+
+uint32_t Crc32(const QByteArray& bytes) {
+    return static_cast<uint32_t>(crc32(crc32(0L, Z_NULL, 0),
+                                       reinterpret_cast<const Bytef*>(bytes.constData()),
+                                       static_cast<uInt>(bytes.size())));
+}
+
+// A short text: its length in a byte, then its UTF-8 bytes; longer texts
+// are cut, which the reader then refuses by name rather than misreads.
+void WriteText(QDataStream& out, const QString& text) {
+    const QByteArray utf8 = text.toUtf8().left(UINT8_MAX);
+    out << static_cast<quint8>(utf8.size());
+    out.writeRawData(utf8.constData(), static_cast<int>(utf8.size()));
+}
+
+QString ReadText(QDataStream& in) {
+    quint8 length = 0;
+    in >> length;
+    char buffer[UINT8_MAX];
+    if (in.readRawData(buffer, length) != length)
+        in.setStatus(QDataStream::ReadPastEnd);
+    return QString::fromUtf8(buffer, length);
+}
+
+void WriteDate(QDataStream& out, const TGameDate& date) {
+    out << static_cast<quint16>(date.Year) << static_cast<quint8>(date.Month)
+        << static_cast<quint8>(date.Day);
+}
+
+TGameDate ReadDate(QDataStream& in) {
+    quint16 year = 0;
+    quint8 month = 0;
+    quint8 day = 0;
+    in >> year >> month >> day;
+    // A day the calendar has, from the colony's founding year.
+    if (in.status() == QDataStream::Ok &&
+        (year < 1890 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month)))
+        BadValue("дата");
+    return {year, static_cast<int8_t>(month), static_cast<int8_t>(day)};
+}
+
+QByteArray EncodeContent(const TSavedGame& game) {
+    const TColonyState& state = game.Colony;
+    // The types the buildings use, by section name, in order of first use.
+    std::vector<const TBaseType*> types;
+    std::vector<quint16> typeIndex;
+    typeIndex.reserve(state.Bases.size());
+    for (const TBaseRecord& base : state.Bases) {
+        auto it = std::find(types.begin(), types.end(), base.Kind);
+        if (it == types.end())
+            it = types.insert(types.end(), base.Kind);
+        typeIndex.push_back(static_cast<quint16>(it - types.begin()));
+    }
+
+    QByteArray content;
+    content.reserve(static_cast<qsizetype>(CellBytes + state.Bases.size() * 20 + 1024));
+    QDataStream out(&content, QIODevice::WriteOnly);
+    out.setVersion(StreamVersion);
+    WriteText(out, game.MapName);
+    out << static_cast<quint16>(types.size());
+    for (const TBaseType* type : types)
+        WriteText(out, type->Id);
+    WriteDate(out, state.Date);
+    out << static_cast<quint8>(state.Season);
+    out << state.Money << state.People << state.Health << state.Employed << state.Upkeep;
+    for (int32_t amount : state.Stock.Items)
+        out << amount;
+    out << state.Purchases << state.Sales;
+    out.writeRawData(reinterpret_cast<const char*>(state.Cells.data()),
+                     static_cast<int>(state.Cells.size() * sizeof(TCellState)));
+    out << static_cast<quint32>(state.Bases.size());
+    for (size_t i = 0; i < state.Bases.size(); ++i) {
+        const TBaseRecord& base = state.Bases[i];
+        out << typeIndex[i] << static_cast<quint16>(base.Column) << static_cast<quint16>(base.Row);
+        WriteDate(out, base.Placed);
+        out << static_cast<quint8>(base.Blocked) << base.Status << base.BuildDays << base.LifeDays;
+    }
+    for (uint64_t word : state.Random)
+        out << static_cast<quint64>(word);
+    out << state.SelectedColumn << state.SelectedRow;
+    out << static_cast<qint32>(game.View.x()) << static_cast<qint32>(game.View.y());
+    out << static_cast<quint8>(game.Sound);
+    return content;
+}
+
+// The checks of a number read: in range, or the file is refused.
+int32_t InRange(int32_t value, int32_t low, int32_t high, const char* what) {
+    if (value < low || value > high)
+        BadValue(what);
+    return value;
+}
+
+TSavedGame DecodeContentV1(QDataStream& in, const TBaseTypeList& catalogue,
+                           const QString& mapName) {
+    TSavedGame game;
+    TColonyState& state = game.Colony;
+    game.MapName = ReadText(in);
+    if (in.status() == QDataStream::Ok && game.MapName != mapName)
+        Refuse(QStringLiteral("игра сохранена на другой карте («%1»)").arg(game.MapName));
+
+    quint16 typeCount = 0;
+    in >> typeCount;
+    std::vector<const TBaseType*> types;
+    for (quint16 i = 0; i < typeCount && in.status() == QDataStream::Ok; ++i) {
+        const QString id = ReadText(in);
+        const auto it = std::find_if(catalogue.begin(), catalogue.end(),
+                                     [&id](const TBaseType& type) { return type.Id == id; });
+        if (in.status() == QDataStream::Ok && it == catalogue.end())
+            Refuse(QStringLiteral("в каталоге строений (BASES.INI) нет типа «%1»").arg(id));
+        types.push_back(it == catalogue.end() ? nullptr : &*it);
+    }
+
+    state.Date = ReadDate(in);
+    quint8 season = 0;
+    in >> season >> state.Money >> state.People >> state.Health >> state.Employed >> state.Upkeep;
+    for (int32_t& amount : state.Stock.Items)
+        in >> amount;
+    in >> state.Purchases >> state.Sales;
+    if (in.status() != QDataStream::Ok)
+        return game;
+    if (season != SeasonOfMonth(state.Date.Month))
+        BadValue("время года");
+    state.Season = season;
+    InRange(state.Money, 0, INT32_MAX, "деньги");
+    InRange(state.People, 0, INT32_MAX, "люди");
+    InRange(state.Health, 0, TGame::MaxHealth, "здоровье");
+    InRange(state.Employed, 0, INT32_MAX, "занятые");
+    InRange(state.Upkeep, 0, INT32_MAX, "содержание");
+    InRange(state.Purchases, 0, INT32_MAX, "покупки");
+    InRange(state.Sales, 0, INT32_MAX, "продажи");
+
+    state.Cells.resize(TTerrainGrid::CellCount);
+    if (in.readRawData(reinterpret_cast<char*>(state.Cells.data()), CellBytes) !=
+        static_cast<int>(CellBytes))
+        in.setStatus(QDataStream::ReadPastEnd);
+    for (const TCellState& cell : state.Cells)
+        if (cell.Improved > 1 || cell.Ruins > RuinsDays)
+            BadValue("клетка");
+
+    quint32 baseCount = 0;
+    in >> baseCount;
+    if (baseCount > static_cast<quint32>(TTerrainGrid::CellCount))
+        BadValue("число строений");
+    state.Bases.reserve(in.status() == QDataStream::Ok ? baseCount : 0);
+    for (quint32 i = 0; i < baseCount && in.status() == QDataStream::Ok; ++i) {
+        quint16 type = 0;
+        quint16 column = 0;
+        quint16 row = 0;
+        TBaseRecord base;
+        in >> type >> column >> row;
+        base.Placed = ReadDate(in);
+        quint8 blocked = 0;
+        in >> blocked >> base.Status >> base.BuildDays >> base.LifeDays;
+        if (in.status() != QDataStream::Ok)
+            break;
+        if (type >= types.size() || !TTerrainGrid::Contains(column, row) || blocked > 1 ||
+            base.Status > (bsLacksGoods | bsLacksWorkers) || base.BuildDays < 0 ||
+            base.LifeDays < 0)
+            BadValue("строение");
+        base.Kind = types[type];
+        base.Column = static_cast<int16_t>(column);
+        base.Row = static_cast<int16_t>(row);
+        base.Blocked = blocked != 0;
+        state.Bases.push_back(base);
+    }
+
+    for (uint64_t& word : state.Random) {
+        quint64 value = 0;
+        in >> value;
+        word = value;
+    }
+    qint32 viewX = 0;
+    qint32 viewY = 0;
+    quint8 sound = 0;
+    in >> state.SelectedColumn >> state.SelectedRow >> viewX >> viewY >> sound;
+    if (in.status() != QDataStream::Ok)
+        return game;
+    if (state.Random == TRandomState{})
+        BadValue("случайные числа");
+    if (!TTerrainGrid::Contains(state.SelectedColumn, state.SelectedRow))
+        BadValue("выбранная клетка");
+    game.View = QPoint(InRange(viewX, 0, WorldSize, "вид карты"),
+                       InRange(viewY, 0, WorldSize, "вид карты"));
+    game.Sound = InRange(sound, 0, 1, "звук") != 0;
+    return game;
+}
+
+} // namespace
+
+QByteArray EncodeSave(const TSavedGame& game) {
+    const QByteArray content = EncodeContent(game);
+    uLongf packedSize = compressBound(static_cast<uLong>(content.size()));
+    QByteArray packed(static_cast<qsizetype>(packedSize), Qt::Uninitialized);
+    if (compress2(reinterpret_cast<Bytef*>(packed.data()), &packedSize,
+                  reinterpret_cast<const Bytef*>(content.constData()),
+                  static_cast<uLong>(content.size()), Z_DEFAULT_COMPRESSION) != Z_OK)
+        throw TGameError(QStringLiteral("не хватило памяти для сжатия"));
+    packed.resize(static_cast<qsizetype>(packedSize));
+
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out.setVersion(StreamVersion);
+    out.writeRawData(SaveFormat::Signature, sizeof(SaveFormat::Signature));
+    out << SaveFormat::Version;
+    WriteText(out, ProgramVersion());
+    out << static_cast<quint32>(content.size()) << Crc32(content);
+    out.writeRawData(packed.constData(), static_cast<int>(packed.size()));
+    return bytes;
+}
+
+TSavedGame DecodeSave(const QByteArray& bytes, const TBaseTypeList& catalogue,
+                      const QString& mapName) {
+    if (bytes.isEmpty())
+        Refuse(QStringLiteral("файл пуст"));
+    QDataStream in(bytes);
+    in.setVersion(StreamVersion);
+    char signature[sizeof(SaveFormat::Signature)] = {};
+    if (in.readRawData(signature, sizeof(signature)) != sizeof(signature) ||
+        !std::equal(std::begin(signature), std::end(signature), SaveFormat::Signature))
+        Refuse(QStringLiteral("это не сохранённая игра"));
+    quint32 version = 0;
+    in >> version;
+    ReadText(in); // the version of the program that wrote it, for people
+    quint32 contentSize = 0;
+    quint32 crc = 0;
+    in >> contentSize >> crc;
+    if (in.status() != QDataStream::Ok)
+        Refuse(QStringLiteral("файл обрезан"));
+    if (version > SaveFormat::Version)
+        Refuse(QStringLiteral("файл записан более новой версией игры"));
+    if (version == 0)
+        Refuse(QStringLiteral("это не сохранённая игра"));
+    if (contentSize > SaveFormat::MaxContentSize)
+        BadValue("размер");
+
+    const qsizetype packedStart = bytes.size() - in.device()->bytesAvailable();
+    QByteArray content(static_cast<qsizetype>(contentSize), Qt::Uninitialized);
+    uLongf unpackedSize = contentSize;
+    const int unpacked = uncompress(reinterpret_cast<Bytef*>(content.data()), &unpackedSize,
+                                    reinterpret_cast<const Bytef*>(bytes.constData() + packedStart),
+                                    static_cast<uLong>(bytes.size() - packedStart));
+    if (unpacked == Z_BUF_ERROR && unpackedSize == contentSize)
+        Refuse(QStringLiteral("файл обрезан"));
+    if (unpacked != Z_OK || unpackedSize != contentSize)
+        Refuse(QStringLiteral("файл повреждён: данные не распаковываются"));
+    if (Crc32(content) != crc)
+        Refuse(QStringLiteral("файл повреждён: не сходится контрольная сумма"));
+
+    QDataStream contentIn(content);
+    contentIn.setVersion(StreamVersion);
+    // Each format version has its reader; there is one so far.
+    TSavedGame game = DecodeContentV1(contentIn, catalogue, mapName);
+    if (contentIn.status() != QDataStream::Ok)
+        Refuse(QStringLiteral("файл повреждён: данных меньше, чем нужно"));
+    if (!contentIn.atEnd())
+        Refuse(QStringLiteral("файл повреждён: лишние данные в конце"));
+    return game;
+}
+
+void WriteSaveFile(const QString& path, const TSavedGame& game,
+                   const std::function<void()>& beforeCommit) {
+    const auto fail = [&path](const QString& reason) {
+        throw TGameError(QStringLiteral("Не удалось сохранить игру в файл %1: %2.")
+                             .arg(QDir::toNativeSeparators(path), reason));
+    };
+    const QFileInfo info(path);
+    if (!QDir().mkpath(info.absolutePath()))
+        fail(QStringLiteral("не удалось создать папку %1").arg(info.absolutePath()));
+    if (info.isDir())
+        fail(QStringLiteral("это папка, а не файл"));
+    const QByteArray bytes = EncodeSave(game);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        fail(QStringLiteral("файл не открывается для записи (%1)").arg(file.errorString()));
+    if (file.write(bytes) != bytes.size())
+        fail(QStringLiteral("запись не удалась (%1)").arg(file.errorString()));
+    try {
+        if (beforeCommit)
+            beforeCommit();
+    } catch (const std::exception& e) {
+        fail(QString::fromStdString(e.what()));
+    }
+    if (!file.commit())
+        fail(QStringLiteral("запись не удалась (%1)").arg(file.errorString()));
+}
+
+TSavedGame ReadSaveFile(const QString& path, const TBaseTypeList& catalogue,
+                        const QString& mapName) {
+    const auto fail = [&path](const QString& reason) {
+        throw TGameError(QStringLiteral("Не удалось загрузить игру из файла %1: %2.")
+                             .arg(QDir::toNativeSeparators(path), reason));
+    };
+    const QFileInfo info(path);
+    if (!info.exists())
+        fail(QStringLiteral("файла нет"));
+    if (info.isDir())
+        fail(QStringLiteral("это папка, а не файл"));
+    // No saved game comes near this size; a larger file is not read into memory.
+    if (info.size() > static_cast<qint64>(SaveFormat::MaxContentSize))
+        fail(QStringLiteral("это не сохранённая игра"));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        fail(QStringLiteral("файл не читается (%1)").arg(file.errorString()));
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        fail(QStringLiteral("файл не читается (%1)").arg(file.errorString()));
+    try {
+        return DecodeSave(bytes, catalogue, mapName);
+    } catch (const TGameError& error) {
+        fail(error.Text());
+    }
+    return {};
+}
+
+QString SaveFolder() {
+    const QString chosen = qEnvironmentVariable("TARVENIA_SAVE_DIR");
+    if (!chosen.isEmpty())
+        return chosen;
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))
+        .filePath(QStringLiteral("tarvenia"));
+}
+
+QString LatestSave(const QString& folder) {
+    const QFileInfoList saves =
+        QDir(folder).entryInfoList({QStringLiteral("*.dat")}, QDir::Files, QDir::Time);
+    return saves.isEmpty() ? QString() : saves.front().absoluteFilePath();
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "basetype.h"
+#include "colonystate.h"
+
+#include <QByteArray>
+#include <QPoint>
+#include <QString>
+#include <functional>
+
+// A saved game: the colony's record and what the window shows of it. The
+// file's layout is described in docs/save-format.md.
+struct TSavedGame {
+    TColonyState Colony;
+    QString MapName;
+    QPoint View;       // the map view's top left corner, in map pixels
+    bool Sound = true; // the sound switch
+};
+
+namespace SaveFormat {
+inline constexpr char Signature[8] = {'T', 'A', 'R', 'V', 'S', 'A', 'V', 'E'};
+inline constexpr uint32_t Version = 1;
+// No game can hold more: every cell and a building on each.
+inline constexpr uint32_t MaxContentSize = 16 * 1024 * 1024;
+} // namespace SaveFormat
+
+// The whole file as bytes, with this program's version in its header.
+QByteArray EncodeSave(const TSavedGame& game);
+
+// Reads a saved game for a colony on the catalogue and the map mapName.
+// Throws TGameError with the reason (in the player's words, without the
+// file's name) when the bytes are not a whole, sound save of a game this
+// program can go on with; nothing is returned half read.
+TSavedGame DecodeSave(const QByteArray& bytes, const TBaseTypeList& catalogue,
+                      const QString& mapName);
+
+// Writes the file at once or not at all: the file that was there before
+// stays whole until the new one has been written. beforeCommit runs between
+// writing and replacing (tests make the write fail there). Throws TGameError
+// "Не удалось сохранить игру в файл ...".
+void WriteSaveFile(const QString& path, const TSavedGame& game,
+                   const std::function<void()>& beforeCommit = {});
+// Throws TGameError "Не удалось загрузить игру из файла ...: reason".
+TSavedGame ReadSaveFile(const QString& path, const TBaseTypeList& catalogue,
+                        const QString& mapName);
+
+// The player's save folder: TARVENIA_SAVE_DIR when it is set, else the
+// game's folder among the user's data (~/.local/share/tarvenia). Not made
+// here.
+QString SaveFolder();
+// The save file most recently written in the folder, or an empty text.
+QString LatestSave(const QString& folder);
