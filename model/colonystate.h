@@ -46,6 +46,8 @@ struct TColonyState {
 
     // The memory the record holds, for keeping the undo history in bounds.
     size_t ByteSize() const;
+
+    bool operator==(const TColonyState&) const = default;
 };
 
 // The game's part of the record; the selection and the generator are the

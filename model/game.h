@@ -26,6 +26,8 @@ public:
 struct TCellState {
     uint8_t Improved = 0; // set by improving the land, never cleared in a game
     uint8_t Ruins = 0;    // days of ruins left, 12 when a building is removed
+
+    bool operator==(const TCellState&) const = default;
 };
 inline constexpr uint8_t RuinsDays = 12;
 

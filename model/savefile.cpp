@@ -269,10 +269,8 @@ TSavedGame DecodeSave(const QByteArray& bytes, const TBaseTypeList& catalogue,
     const int unpacked = uncompress(reinterpret_cast<Bytef*>(content.data()), &unpackedSize,
                                     reinterpret_cast<const Bytef*>(bytes.constData() + packedStart),
                                     static_cast<uLong>(bytes.size() - packedStart));
-    if (unpacked == Z_BUF_ERROR && unpackedSize == contentSize)
-        Refuse(QStringLiteral("файл обрезан"));
     if (unpacked != Z_OK || unpackedSize != contentSize)
-        Refuse(QStringLiteral("файл повреждён: данные не распаковываются"));
+        Refuse(QStringLiteral("файл повреждён или обрезан: данные не распаковываются"));
     if (Crc32(content) != crc)
         Refuse(QStringLiteral("файл повреждён: не сходится контрольная сумма"));
 

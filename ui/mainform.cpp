@@ -468,7 +468,7 @@ void TMainForm::miLoadClick() {
 }
 
 void TMainForm::miSaveClick() {
-    SaveTo(currentSave_);
+    SaveTo(CurrentSave());
 }
 
 void TMainForm::miSaveAsClick() {
@@ -495,13 +495,15 @@ QString TMainForm::MadeSaveFolder() const {
     return folder;
 }
 
-void TMainForm::MarkSaved(const QString& currentSave) {
+void TMainForm::MarkSaved(const QString& file) {
     savedRevision_ = colony_->Revision();
     // The autosave is written over every month: it never becomes the file
     // that the player's own saves go to.
-    currentSave_ = currentSave.isEmpty() || QFileInfo(currentSave).fileName() == AutosaveFile
-                       ? QDir(SaveFolder()).filePath(DefaultSave)
-                       : currentSave;
+    currentSave_ = QFileInfo(file).fileName() == AutosaveFile ? QString() : file;
+}
+
+QString TMainForm::CurrentSave() const {
+    return currentSave_.isEmpty() ? QDir(SaveFolder()).filePath(DefaultSave) : currentSave_;
 }
 
 bool TMainForm::Changed() const {
@@ -547,7 +549,7 @@ bool TMainForm::AskToKeepGame() {
     box.setDefaultButton(QMessageBox::Yes);
     switch (box.exec()) {
     case QMessageBox::Yes:
-        return SaveTo(currentSave_);
+        return SaveTo(CurrentSave());
     case QMessageBox::No:
         return true;
     default:
@@ -569,7 +571,7 @@ QString TMainForm::ChooseSaveFile(bool forSaving) {
                         forSaving ? QStringLiteral("Сохранить") : QStringLiteral("Загрузить"));
     dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Отмена"));
     if (forSaving)
-        dialog.selectFile(QFileInfo(currentSave_).fileName());
+        dialog.selectFile(QFileInfo(CurrentSave()).fileName());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().front();

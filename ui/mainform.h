@@ -86,7 +86,7 @@ public:
     // it could not and leaves the game as it was; true when it was loaded.
     bool LoadFrom(const QString& path);
     // The file that "Сохранить" writes.
-    const QString& CurrentSave() const { return currentSave_; }
+    QString CurrentSave() const;
     // Whether the game changed since it was last saved, loaded or begun.
     bool Changed() const;
     // Asks "Сохранить текущую игру?" when the game changed; false when the
@@ -134,8 +134,9 @@ private:
     // A file of the save folder chosen in a file dialog; empty when the
     // player cancelled.
     QString ChooseSaveFile(bool forSaving);
-    // The game in play starts afresh as far as saving is concerned.
-    void MarkSaved(const QString& currentSave);
+    // The game in play is as it was saved to or loaded from the file, or as
+    // it began when the file is empty.
+    void MarkSaved(const QString& file);
 
     const TDM& images_;
     QString folder_;
@@ -147,6 +148,6 @@ private:
     std::unique_ptr<TMapView> mapView_;
     TAnchorPanel* client_ = nullptr;
     QRect savedBounds_;
-    QString currentSave_;
+    QString currentSave_; // empty for "Save.dat" of the save folder
     uint64_t savedRevision_ = 0;
 };

@@ -5,11 +5,15 @@
 #include "map/smallcontrols.h"
 #include "model/describe.h"
 #include "model/game.h"
+#include "model/savefile.h"
 #include "ui/hintstyle.h"
 #include "ui/statuswidgets.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QFileDialog>
 #include <QHelpEvent>
 #include <QImage>
 #include <QLabel>
@@ -346,6 +350,67 @@ TEST(MainForm, TheStatusPanelPaintsItsFiguresAsLabelsWould) {
         label.show();
         EXPECT_EQ(painted, panel->grab(figure->Bounds()).toImage());
     }
+}
+
+// Presses the button of a question box that carries the text.
+void PressButton(QDialog& dialog, const char* text) {
+    for (auto* button : dialog.findChildren<QAbstractButton*>())
+        if (button->text() == QString::fromUtf8(text))
+            return button->click();
+    ADD_FAILURE() << "no button " << text;
+}
+
+TEST(MainForm, SaveLoadAutosaveAndTheQuestionBeforeAGameIsThrownAway) {
+    TGameWindow w;
+    TMainForm& f = w.Form;
+    const QDir folder(w.SaveDir.path());
+    std::function<void(QDialog&)> answer;
+    TDialogAnswerer answerer([&answer](QDialog& d) { answer(d); });
+    answer = [](QDialog& d) { PressButton(d, "Отмена"); };
+    f.Colony().SelectCell(106, 105);
+    f.paletteButtons[1]->Click();
+    f.miNewClick(); // stays in the game
+    ASSERT_NE(f.Colony().Game().BaseAt(106, 105), nullptr);
+    EXPECT_EQ(answerer.Titles, QStringList({"Тарвения"}));
+
+    f.miSaveClick();
+    EXPECT_EQ(f.lbStatus->text(), QString::fromUtf8("Игра сохранена"));
+    EXPECT_EQ(f.CurrentSave(), folder.filePath("Save.dat"));
+    EXPECT_FALSE(f.Changed());
+    const QPoint view = f.pb1->Screen();
+
+    // The last day of March: the turn writes the autosave.
+    f.Colony().Game().Date = {1890, 3, 31};
+    answer = [](QDialog& d) { PressEnter(d); }; // a birth, say
+    QTest::keyClick(f.pb1, Qt::Key_N);
+    EXPECT_TRUE(folder.exists("Autosave.dat"));
+    EXPECT_TRUE(f.Changed());
+    f.pb1->SetScreen(0, 0);
+
+    // Loading asks first; "Нет" throws the day away.
+    answer = [&folder](QDialog& d) {
+        if (auto* files = qobject_cast<QFileDialog*>(&d)) {
+            files->selectFile(folder.filePath("Save.dat"));
+            QMetaObject::invokeMethod(files, "accept");
+        } else {
+            PressButton(d, "Нет");
+        }
+    };
+    f.miLoadClick();
+    EXPECT_EQ(f.lbDate->text(), QString::fromUtf8("1 марта 1890"));
+    EXPECT_EQ(f.lbMoney->text(), QString::fromUtf8("77 000"));
+    EXPECT_EQ(f.pb1->Screen(), view);
+    EXPECT_EQ(f.lbStatus->text(), QString::fromUtf8("Игра загружена"));
+    EXPECT_FALSE(f.Changed());
+
+    // Undo has nothing to take back in a loaded game; closing a changed
+    // game with "Да" saves it first.
+    f.miUndoClick();
+    EXPECT_EQ(f.lbStatus->text(), QString::fromUtf8("Нечего отменять"));
+    f.Colony().MoneyGesture(true, true);
+    answer = [](QDialog& d) { PressButton(d, "Да"); };
+    EXPECT_TRUE(f.close());
+    EXPECT_EQ(ReadSaveFile(f.CurrentSave(), f.Colony().Catalogue(), "01").Colony.Money, 1077000);
 }
 
 TEST(SoundPlayer, AMissingClipIsAnError) {

@@ -1,0 +1,227 @@
+// Saved games and undo: what is written reads back exactly, every damaged
+// file is refused with its reason, a failed write keeps the old file, and
+// commands are taken back and played again with the generator's state.
+#include "rules_fixture.h"
+
+#include "model/messages.h"
+#include "model/random.h"
+#include "model/savefile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace {
+
+class SavedGame : public ::testing::Test, public TRulesFixture {
+protected:
+    // A colony with something of everything a save holds.
+    TSavedGame Played() {
+        Select(11, 10);
+        Colony.Build(Catalogue[1]);
+        Place(2, 12, 10).Blocked = true;
+        Place(4, 40, 40, false).LifeDays = 3;
+        Game().Cell(50, 60).Improved = 1;
+        Game().Cell(51, 60).Ruins = 7;
+        Game().Stock[gdWood] = -4;
+        Game().Purchases = 1234;
+        SeedRandom(99);
+        Colony.NewWeek();
+        return {Colony.TakeState(), QStringLiteral("01"), QPoint(2500, 2400), false};
+    }
+
+    TSavedGame Decode(const QByteArray& bytes) {
+        return DecodeSave(bytes, Catalogue, QStringLiteral("01"));
+    }
+
+    // The reason a damaged file is refused with.
+    QString Refusal(const QByteArray& bytes) {
+        try {
+            Decode(bytes);
+        } catch (const TGameError& error) {
+            return error.Text();
+        }
+        return QStringLiteral("<loaded>");
+    }
+};
+
+TEST_F(SavedGame, ReadsBackExactlyWhatWasWritten) {
+    const TSavedGame saved = Played();
+    const TSavedGame read = Decode(EncodeSave(saved));
+    EXPECT_EQ(read.Colony, saved.Colony);
+    EXPECT_EQ(read.MapName, saved.MapName);
+    EXPECT_EQ(read.View, saved.View);
+    EXPECT_EQ(read.Sound, saved.Sound);
+
+    // Loaded into a new colony, the game goes on exactly as the saved one,
+    // whatever the generator drew in between.
+    Colony.NewWeek();
+    TRulesFixture other;
+    other.Colony.LoadState(DecodeSave(EncodeSave(saved), other.Catalogue, "01").Colony);
+    other.Colony.NewWeek();
+    EXPECT_EQ(other.Colony.TakeState().Bases.size(), Colony.TakeState().Bases.size());
+    EXPECT_EQ(other.Game().Money, Game().Money);
+    EXPECT_EQ(other.Game().Date, Game().Date);
+    EXPECT_EQ(RandomState(), Colony.TakeState().Random);
+
+    TRulesFixture fresh;
+    EXPECT_LE(EncodeSave({fresh.Colony.TakeState(), "01", {}, true}).size(), 64 * 1024);
+}
+
+TEST_F(SavedGame, EveryDamagedFileIsRefusedWithItsReason) {
+    const TSavedGame good = Played();
+    const QByteArray bytes = EncodeSave(good);
+    // The header: signature, version, program version, size, checksum.
+    const qsizetype crcAt = 8 + 4 + 1 + bytes[12] + 4;
+    const auto with = [&bytes](const std::function<void(QByteArray&)>& damage) {
+        QByteArray damaged = bytes;
+        damage(damaged);
+        return damaged;
+    };
+    const auto changed = [&good](const std::function<void(TSavedGame&)>& change) {
+        TSavedGame game = good;
+        change(game);
+        return EncodeSave(game);
+    };
+    const struct {
+        const char* what;
+        QByteArray bytes;
+        const char* reason;
+    } cases[] = {
+        {"empty", QByteArray(), "файл пуст"},
+        {"another file", "<html></html>", "это не сохранённая игра"},
+        {"cut in the header", bytes.left(15), "файл обрезан"},
+        {"cut in the data", bytes.left(bytes.size() - 9), "не распаковываются"},
+        {"a byte of the data changed", with([](QByteArray& b) { b[b.size() - 20] ^= 0x40; }),
+         "файл повреждён"},
+        {"checksum", with([crcAt](QByteArray& b) { b[crcAt] ^= 1; }), "контрольная сумма"},
+        {"newer format", with([](QByteArray& b) { b[11] = 2; }), "более новой версией"},
+        {"format 0", with([](QByteArray& b) { b[11] = 0; }), "это не сохранённая игра"},
+        {"huge size",
+         with([crcAt](QByteArray& b) { qToBigEndian<quint32>(~0u, b.data() + crcAt - 4); }),
+         "размер"},
+        {"another map", changed([](TSavedGame& g) { g.MapName = "02"; }), "другой карте («02»)"},
+        {"negative money", changed([](TSavedGame& g) { g.Colony.Money = -1; }), "деньги"},
+        {"health", changed([](TSavedGame& g) { g.Colony.Health = 1001; }), "здоровье"},
+        {"30 February", changed([](TSavedGame& g) {
+             g.Colony.Date = {1891, 2, 30};
+         }),
+         "дата"},
+        {"before the founding", changed([](TSavedGame& g) {
+             g.Colony.Date = {1889, 3, 1};
+         }),
+         "дата"},
+        {"season of another month", changed([](TSavedGame& g) { g.Colony.Season = ssWinter; }),
+         "время года"},
+        {"ruins", changed([](TSavedGame& g) { g.Colony.Cells[5].Ruins = 13; }), "клетка"},
+        {"building off the map", changed([](TSavedGame& g) { g.Colony.Bases[1].Column = MapCols; }),
+         "строение"},
+        {"building past its life", changed([](TSavedGame& g) { g.Colony.Bases[1].LifeDays = -1; }),
+         "строение"},
+        {"more buildings than cells", changed([](TSavedGame& g) {
+             g.Colony.Bases.resize(MapCols * MapRows + 1, g.Colony.Bases[0]);
+         }),
+         "число строений"},
+        {"no random state", changed([](TSavedGame& g) { g.Colony.Random = {}; }), "случайные"},
+        {"selection", changed([](TSavedGame& g) { g.Colony.SelectedRow = -1; }), "клетка"},
+        {"view", changed([](TSavedGame& g) { g.View.setX(WorldSize + 1); }), "вид карты"},
+    };
+    for (const auto& c : cases)
+        EXPECT_TRUE(Refusal(c.bytes).contains(QString::fromUtf8(c.reason)))
+            << c.what << ": " << Refusal(c.bytes).toStdString();
+
+    // A type the catalogue no longer has.
+    TBaseTypeList renamed = Catalogue;
+    renamed[1].Id = "Mill";
+    EXPECT_THROW(
+        {
+            try {
+                DecodeSave(bytes, renamed, "01");
+            } catch (const TGameError& e) {
+                EXPECT_EQ(e.Text(),
+                          QString::fromUtf8("в каталоге строений (BASES.INI) нет типа «Farm»"));
+                throw;
+            }
+        },
+        TGameError);
+}
+
+TEST_F(SavedGame, FilesNameThemselvesInTheirErrorsAndAFailedWriteKeepsTheOldFile) {
+    QTemporaryDir dir;
+    const QString path = QDir(dir.path()).filePath("Save.dat");
+    const QString nothing = QDir(dir.path()).filePath("none.dat");
+    const auto loadError = [this](const QString& file) {
+        try {
+            ReadSaveFile(file, Catalogue, "01");
+        } catch (const TGameError& error) {
+            return error.Text();
+        }
+        return QStringLiteral("<loaded>");
+    };
+    EXPECT_EQ(loadError(nothing),
+              QString::fromUtf8("Не удалось загрузить игру из файла %1: файла нет.").arg(nothing));
+    EXPECT_TRUE(loadError(dir.path()).endsWith(QString::fromUtf8(": это папка, а не файл.")));
+
+    WriteSaveFile(path, Played());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    file.close();
+    Colony.NewWeek();
+    EXPECT_THROW(WriteSaveFile(path, {Colony.TakeState(), "01", {}, true},
+                               [] { throw TGameError(QStringLiteral("диск полон")); }),
+                 TGameError);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), before);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"Save.dat"}));
+}
+
+class Undo : public ::testing::Test, public TRulesFixture {};
+
+TEST_F(Undo, TakesBackWhatChangedTheGameAndPlaysItAgainWithTheSameLuck) {
+    EXPECT_EQ(Colony.Undo(), QString::fromUtf8(Msg::NothingToUndo));
+    Select(11, 10);
+    const TColonyState start = Colony.TakeState();
+    Colony.Build(Catalogue[1]);
+    Colony.Build(Catalogue[1]); // the place is taken: nothing to take back
+    const TColonyState built = Colony.TakeState();
+    Colony.NewWeek();
+    const TColonyState week = Colony.TakeState();
+    EXPECT_EQ(Colony.History().UndoCount(), 2u);
+
+    EXPECT_EQ(Colony.Undo(), QString::fromUtf8("Отменено: новая неделя"));
+    EXPECT_EQ(Colony.TakeState(), built);
+    Colony.NewWeek(); // the same days again
+    EXPECT_EQ(Colony.TakeState(), week);
+    Colony.Undo();
+    EXPECT_EQ(Colony.Undo(), QString::fromUtf8("Отменено: строительство"));
+    EXPECT_EQ(Colony.TakeState(), start);
+    EXPECT_EQ(Colony.Redo(), QString::fromUtf8("Повторено: строительство"));
+    EXPECT_EQ(Colony.TakeState(), built);
+
+    // Something new: what was taken back cannot be played again.
+    Select(15, 15);
+    Colony.ImproveLand();
+    EXPECT_EQ(Colony.Redo(), QString::fromUtf8(Msg::NothingToRedo));
+    for (int i = 0; i < 150; ++i)
+        Colony.MoneyGesture(true, true);
+    EXPECT_EQ(Colony.History().UndoCount(), TUndoHistory::MaxSteps);
+    const uint64_t revision = Colony.Revision();
+    Colony.NewGame(StartCol, StartRow);
+    EXPECT_GT(Colony.Revision(), revision);
+    EXPECT_EQ(Colony.History().UndoCount(), 0u);
+}
+
+TEST_F(Undo, TheTurnThatBeginsAMonthAsksForTheAutosave) {
+    Game().Date = {1890, 3, 30};
+    Colony.NewDay();
+    EXPECT_FALSE(Window.Calls.contains("autosave"));
+    Colony.NewDay();
+    EXPECT_EQ(Game().Date, (TGameDate{1890, 4, 1}));
+    EXPECT_EQ(Window.Calls.count("autosave"), 1);
+}
+
+} // namespace
