@@ -7,7 +7,7 @@ packages=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev qt6-multimedia-dev libgl-dev zlib1g-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    fonts-liberation fonts-dejavu-core
+    fonts-liberation fonts-dejavu-core qt6-translations-l10n
 )
 
 missing=()

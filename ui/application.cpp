@@ -5,8 +5,11 @@
 
 #include <QFont>
 #include <QIcon>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
 #include <QTimer>
+#include <QTranslator>
 #include <exception>
 
 namespace {
@@ -37,6 +40,12 @@ void TApplication::SetUpLook() {
     QFont::insertSubstitution(QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
     setFont(DialogFont(QStringLiteral("Tahoma")));
+    // Qt's own texts (the file dialogs' columns and questions, standard
+    // buttons) in the game's language, where the system has the translation.
+    static QTranslator qtTexts;
+    if (qtTexts.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(&qtTexts);
 }
 
 void TApplication::ShowError(const QString& text) {

@@ -19,6 +19,7 @@ public:
     // The error box: a stop icon, the program's title and the text.
     static void ShowError(const QString& text);
     // The game's look, set once before its first window: the style, the
-    // window icon and the faces and font the dialogs were laid out for.
+    // window icon, the faces and font the dialogs were laid out for, and
+    // Qt's own texts in Russian.
     static void SetUpLook();
 };
