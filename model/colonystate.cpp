@@ -8,16 +8,7 @@ size_t TColonyState::ByteSize() const {
 }
 
 void RecordGame(const TGame& game, TColonyState& state) {
-    state.Date = game.Date;
-    state.Season = game.Season;
-    state.Employed = game.Employed;
-    state.Health = game.Health;
-    state.Money = game.Money;
-    state.People = game.People;
-    state.Upkeep = game.Upkeep;
-    state.Stock = game.Stock;
-    state.Purchases = game.Purchases;
-    state.Sales = game.Sales;
+    static_cast<TColonyFigures&>(state) = game;
     const std::span<const TCellState> cells = game.Cells();
     state.Cells.assign(cells.begin(), cells.end());
     state.Bases.clear();
@@ -29,16 +20,7 @@ void RecordGame(const TGame& game, TColonyState& state) {
 }
 
 void RestoreGame(TGame& game, const TColonyState& state) {
-    game.Date = state.Date;
-    game.Season = state.Season;
-    game.Employed = state.Employed;
-    game.Health = state.Health;
-    game.Money = state.Money;
-    game.People = state.People;
-    game.Upkeep = state.Upkeep;
-    game.Stock = state.Stock;
-    game.Purchases = state.Purchases;
-    game.Sales = state.Sales;
+    static_cast<TColonyFigures&>(game) = state;
     std::copy(state.Cells.begin(), state.Cells.end(), game.Cells().begin());
     game.ClearBases();
     for (const TBaseRecord& record : state.Bases) {

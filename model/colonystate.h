@@ -27,17 +27,7 @@ struct TBaseRecord {
 // selected cell and the random generator. An undo step keeps one, a saved
 // game writes one. A refused tax needs nothing of its own: the calendar stays
 // on the tax's day, and the next turn asks again.
-struct TColonyState {
-    TGameDate Date;
-    uint8_t Season = ssSpring;
-    int32_t Employed = 0;
-    int32_t Health = 0;
-    int32_t Money = 0;
-    int32_t People = 0;
-    int32_t Upkeep = 0;
-    TResources Stock;
-    int32_t Purchases = 0;
-    int32_t Sales = 0;
+struct TColonyState : TColonyFigures {
     std::vector<TCellState> Cells;  // every cell, in the grid's order
     std::vector<TBaseRecord> Bases; // in list order
     TRandomState Random{};

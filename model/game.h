@@ -59,18 +59,9 @@ public:
     int32_t WorkPlacesNow() const;
 };
 
-// The colony: date, money, people, goods, the land's cells and the buildings.
-class TGame {
-public:
-    // A new game: the founding building of the catalogue's first type stands
-    // ready on the start cell. The catalogue must not be empty.
-    TGame(const TBaseTypeList& catalogue, int32_t startColumn, int32_t startRow);
-    ~TGame();
-    TGame(const TGame&) = delete;
-    TGame& operator=(const TGame&) = delete;
-
-    const TBaseTypeList& Catalogue;
-    std::vector<std::unique_ptr<TBase>> Buildings; // in order of placement
+// The colony's figures: all of its state but the land and the buildings, as
+// a new game begins.
+struct TColonyFigures {
     TGameDate Date;
     uint8_t Season = ssSpring;
     int32_t Employed = 0;
@@ -81,6 +72,22 @@ public:
     TResources Stock;
     int32_t Purchases = 0;
     int32_t Sales = 0;
+
+    bool operator==(const TColonyFigures&) const = default;
+};
+
+// The colony: its figures, the land's cells and the buildings.
+class TGame : public TColonyFigures {
+public:
+    // A new game: the founding building of the catalogue's first type stands
+    // ready on the start cell. The catalogue must not be empty.
+    TGame(const TBaseTypeList& catalogue, int32_t startColumn, int32_t startRow);
+    ~TGame();
+    TGame(const TGame&) = delete;
+    TGame& operator=(const TGame&) = delete;
+
+    const TBaseTypeList& Catalogue;
+    std::vector<std::unique_ptr<TBase>> Buildings; // in order of placement
 
     static constexpr int32_t MaxHealth = 1000;
 
