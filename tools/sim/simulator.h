@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/colony.h"
-#include "model/services.h"
+#include "model/quietservices.h"
 
 #include <QPoint>
 #include <QString>
@@ -9,13 +9,13 @@
 #include <ostream>
 
 // The colony without a window: runs the game's rules on commands read one per
-// line, and prints every call that the rules make on the window as one line.
-class TSimulator : public TWindowServices {
+// line, and prints every call that the rules make on the window as one line;
+// refreshes of the window print nothing.
+class TSimulator : public TQuietServices {
 public:
     // The catalogues and the terrain outlive the simulator; the catalogue
-    // must not be empty.
-    // The map's name and start screen are what a saved game records of the
-    // map and of the view.
+    // must not be empty. The map's name and start screen are what a saved
+    // game records of the map and of the view.
     TSimulator(const TBaseTypeList& catalogue, const TEventTypeList& events,
                const TTerrainGrid& terrain, int32_t startColumn, int32_t startRow,
                std::ostream& out, std::ostream& err, const QString& mapName = QStringLiteral("01"),
@@ -29,21 +29,11 @@ public:
 
     void Sound(const QString& name) override;
     void ShowStatus(const QString& text) override;
-    void ShowResources(bool) override {}
-    void ShowGameState() override {}
     void ShowInfo(const QString& sound, const QString& text) override;
     void ShowSeason(int season) override;
     void RunYearlyTaxes(TTaxDialog& dialog) override;
     void RunMainTax(TTaxDialog& dialog) override;
     void RunMarket(TMarketDialog& dialog) override;
-    void UpdateCell(int, int) override {}
-    void UpdateImage() override {}
-    void UpdatePlan() override {}
-    void ShowRect(const QRect&) override {}
-    void StepSelection() override {}
-    void RepaintWindow() override {}
-    void SetBusy(bool) override {}
-    void Autosave() override {}
 
 private:
     // Runs a parsed command; false when it is unknown or malformed.

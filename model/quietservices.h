@@ -1,0 +1,28 @@
+#pragma once
+
+#include "services.h"
+
+// Window services that show nothing and ask nothing: every dialog closes as
+// its close box would (a tax is refused, a deal is not made). For running the
+// rules where nobody looks: benchmarks, fuzzing, and the refreshes of the
+// simulator, which prints only what a player would notice.
+class TQuietServices : public TWindowServices {
+public:
+    void Sound(const QString&) override {}
+    void ShowStatus(const QString&) override {}
+    void ShowResources(bool) override {}
+    void ShowGameState() override {}
+    void ShowInfo(const QString&, const QString&) override {}
+    void ShowSeason(int) override {}
+    void RunYearlyTaxes(TTaxDialog&) override {}
+    void RunMainTax(TTaxDialog&) override {}
+    void RunMarket(TMarketDialog&) override {}
+    void UpdateCell(int, int) override {}
+    void UpdateImage() override {}
+    void UpdatePlan() override {}
+    void ShowRect(const QRect&) override {}
+    void StepSelection() override {}
+    void RepaintWindow() override {}
+    void SetBusy(bool) override {}
+    void Autosave() override {}
+};
