@@ -1,0 +1,495 @@
+// Saving, loading and the undo history on a colony of 3 000 buildings on the
+// real map and catalogue, beside loading the map itself: the save and the
+// load against the map, the snapshot each command takes, a new week with its
+// undo step against the same seven days without one, the memory of a full
+// history and the size of the files. The game's data lies beside this
+// program.
+#include "map/earth.h"
+#include "model/basetype.h"
+#include "model/colony.h"
+#include "model/eventtype.h"
+#include "model/savefile.h"
+#include "model/services.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <benchmark/benchmark.h>
+#include <fstream>
+#include <malloc.h>
+#include <memory>
+#include <set>
+#include <string>
+#include <sys/resource.h>
+#include <time.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+constexpr size_t BuildingCount = 3000;
+constexpr int32_t People = 600;
+// Enough for every day and command measured here: nothing is refused for
+// lack of money, and health never falls for it.
+constexpr int32_t PlentyOfMoney = 1'000'000'000;
+constexpr int PlayedDays = 3;
+const QString MapName = QStringLiteral("01");
+
+QString DataFolder() {
+    return QCoreApplication::applicationDirPath();
+}
+
+// The window that shows nothing: the rules run as they do under the game's
+// window, without painting, sounds or dialogs.
+class TQuietServices : public TWindowServices {
+public:
+    void Sound(const QString&) override {}
+    void ShowStatus(const QString&) override {}
+    void ShowResources(bool) override {}
+    void ShowGameState() override {}
+    void ShowInfo(const QString&, const QString&) override {}
+    void ShowSeason(int) override {}
+    void RunYearlyTaxes(TTaxDialog&) override {}
+    void RunMainTax(TTaxDialog&) override {}
+    void RunMarket(TMarketDialog&) override {}
+    void UpdateCell(int, int) override {}
+    void UpdateImage() override {}
+    void UpdatePlan() override {}
+    void ShowRect(const QRect&) override {}
+    void StepSelection() override {}
+    void RepaintWindow() override {}
+    void SetBusy(bool) override {}
+    void Autosave() override {}
+};
+
+// The map, the catalogues and a colony of BuildingCount buildings spread
+// evenly over the buildable cells, each of a type the cell's ground takes,
+// the types in turn: a third still being built, some blocked, some on
+// improved land, ruins between them, a few hundred people, and a few days
+// played so that every status is set. Start is that colony as a record.
+struct TWorld {
+    TEarth earth;
+    TBaseTypeList catalogue;
+    TEventTypeList events;
+    TQuietServices services;
+    std::unique_ptr<TColony> colony;
+    TColonyState start;
+    QTemporaryDir folder;
+    QString savePath;
+    std::vector<QPoint> emptyCells;         // buildable, bare and not improved
+    std::vector<QPoint> blockableBuildings; // may be blocked and unblocked
+
+    TWorld() {
+        earth.LoadEarth(MapName, DataFolder());
+        LoadBaseTypes(catalogue, DataFolder());
+        LoadEventTypes(events, DataFolder());
+        colony = std::make_unique<TColony>(catalogue, events, earth.Grid, services,
+                                           earth.StartCell.x(), earth.StartCell.y());
+        TGame& game = colony->Game();
+        std::vector<QPoint> buildable;
+        for (int col = 0; col < MapCols; ++col)
+            for (int row = 0; row < MapRows; ++row)
+                if (IsBuildableKind(earth.EarthKind(col, row)) && !game.BaseAt(col, row))
+                    buildable.push_back(QPoint(col, row));
+        const size_t step = std::max<size_t>(buildable.size() / BuildingCount, 1);
+        for (size_t i = 0; i < buildable.size(); ++i) {
+            const QPoint cell = buildable[i];
+            const size_t n = i / step;
+            if (i % step != 0 || game.Buildings.size() > BuildingCount) {
+                // Between the buildings: ruins on some cells, improved land
+                // on others, and bare land for the commands.
+                if (i % 7 == 1)
+                    game.Cell(cell.x(), cell.y()).Ruins = static_cast<uint8_t>(1 + i % RuinsDays);
+                else if (i % 7 == 2)
+                    game.Cell(cell.x(), cell.y()).Improved = 1;
+                else
+                    emptyCells.push_back(cell);
+                continue;
+            }
+            const int ground = earth.EarthKind(cell.x(), cell.y());
+            std::vector<const TBaseType*> fitting;
+            for (const TBaseType& type : catalogue)
+                if (type.AcceptsEarth(ground))
+                    fitting.push_back(&type);
+            if (fitting.empty()) {
+                emptyCells.push_back(cell);
+                continue;
+            }
+            const TBaseType& type = *fitting[n % fitting.size()];
+            TBase& base = game.AddBase(type, cell.x(), cell.y(), n % 3 != 0);
+            if (n % 5 == 0)
+                game.Cell(cell.x(), cell.y()).Improved = 1;
+            if (!type.HasStyle(bsNoPreserve)) {
+                base.Blocked = n % 11 == 0;
+                blockableBuildings.push_back(cell);
+            }
+        }
+        game.People = People;
+        for (int32_t& amount : game.Stock.Items)
+            amount = 5000;
+        for (int day = 0; day < PlayedDays; ++day) {
+            game.Money = PlentyOfMoney;
+            if (!colony->DayTurn())
+                throw TGameError(QStringLiteral("a day of the benchmark's colony did not pass"));
+        }
+        game.Money = PlentyOfMoney;
+        start = colony->TakeState();
+        savePath = folder.filePath(QStringLiteral("colony.dat"));
+        WriteSaveFile(savePath, Saved());
+    }
+
+    // What the window writes: the colony, the map, the view and the sound switch.
+    TSavedGame Saved() const { return {colony->TakeState(), MapName, earth.StartScreen, true}; }
+};
+
+TWorld& World() {
+    static TWorld world;
+    return world;
+}
+
+void ColonyCounters(benchmark::State& state) {
+    const TGame& game = World().colony->Game();
+    state.counters["buildings"] = static_cast<double>(game.Buildings.size());
+    state.counters["people"] = game.People;
+    double blocked = 0;
+    double lacking = 0;
+    std::set<const TBaseType*> types;
+    for (const auto& base : game.Buildings) {
+        types.insert(base->Kind);
+        blocked += base->Blocked ? 1 : 0;
+        lacking += base->Status != 0 ? 1 : 0;
+    }
+    state.counters["blocked"] = blocked;
+    state.counters["lacking"] = lacking;
+    state.counters["types"] = static_cast<double>(types.size());
+}
+
+double FileBytes(const QString& path) {
+    return static_cast<double>(QFileInfo(path).size());
+}
+
+double Milliseconds(qint64 nanoseconds) {
+    return static_cast<double>(nanoseconds) / 1e6;
+}
+
+void BM_LoadEarth(benchmark::State& state) {
+    for (auto _ : state) {
+        TEarth earth;
+        earth.LoadEarth(MapName, DataFolder());
+        benchmark::DoNotOptimize(earth.Scene.Sprites.Count());
+    }
+}
+BENCHMARK(BM_LoadEarth)->Unit(benchmark::kMillisecond);
+
+// The whole save as the window does it: the colony taken as a record, then
+// written to a file at once or not at all.
+void BM_Save(benchmark::State& state) {
+    TWorld& world = World();
+    world.colony->RestoreState(world.start);
+    const QString path = world.folder.filePath(QStringLiteral("save.dat"));
+    for (auto _ : state)
+        WriteSaveFile(path, world.Saved());
+    state.counters["file_bytes"] = FileBytes(path);
+    ColonyCounters(state);
+}
+BENCHMARK(BM_Save)->Unit(benchmark::kMillisecond);
+
+// The same record turned into the file's bytes, without the file.
+void BM_SaveToBytes(benchmark::State& state) {
+    TWorld& world = World();
+    world.colony->RestoreState(world.start);
+    const TSavedGame saved = world.Saved();
+    qsizetype bytes = 0;
+    for (auto _ : state) {
+        const QByteArray encoded = EncodeSave(saved);
+        bytes = encoded.size();
+        benchmark::DoNotOptimize(encoded.constData());
+    }
+    state.counters["bytes"] = static_cast<double>(bytes);
+}
+BENCHMARK(BM_SaveToBytes)->Unit(benchmark::kMillisecond);
+
+// A new game saved: its file's size.
+void BM_SaveNewGame(benchmark::State& state) {
+    TWorld& world = World();
+    TQuietServices services;
+    TColony colony(world.catalogue, world.events, world.earth.Grid, services,
+                   world.earth.StartCell.x(), world.earth.StartCell.y());
+    const QString path = world.folder.filePath(QStringLiteral("new.dat"));
+    for (auto _ : state)
+        WriteSaveFile(path, {colony.TakeState(), MapName, world.earth.StartScreen, true});
+    state.counters["file_bytes"] = FileBytes(path);
+}
+BENCHMARK(BM_SaveNewGame)->Unit(benchmark::kMillisecond);
+
+// The whole load as the window does it: the file read and checked, then the
+// colony put back as it has it.
+void BM_Load(benchmark::State& state) {
+    TWorld& world = World();
+    for (auto _ : state) {
+        const TSavedGame saved = ReadSaveFile(world.savePath, world.catalogue, MapName);
+        world.colony->LoadState(saved.Colony);
+    }
+    state.counters["file_bytes"] = FileBytes(world.savePath);
+    ColonyCounters(state);
+}
+BENCHMARK(BM_Load)->Unit(benchmark::kMillisecond);
+
+// Time spent on the wall clock and on this thread's processor.
+struct TTimes {
+    qint64 Wall = 0;
+    qint64 Cpu = 0;
+
+    static TTimes Now() {
+        timespec cpu{};
+        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &cpu);
+        timespec wall{};
+        clock_gettime(CLOCK_MONOTONIC, &wall);
+        return {wall.tv_sec * 1'000'000'000LL + wall.tv_nsec,
+                cpu.tv_sec * 1'000'000'000LL + cpu.tv_nsec};
+    }
+    TTimes operator-(const TTimes& other) const { return {Wall - other.Wall, Cpu - other.Cpu}; }
+    TTimes& operator+=(const TTimes& other) {
+        Wall += other.Wall;
+        Cpu += other.Cpu;
+        return *this;
+    }
+};
+
+// Per iteration, in milliseconds: "<name>_ms" on the wall clock and
+// "<name>_cpu_ms" on the processor.
+void TimeCounters(benchmark::State& state, const std::string& name, const TTimes& total) {
+    const double n = static_cast<double>(state.iterations());
+    state.counters[name + "_ms"] = Milliseconds(total.Wall) / n;
+    state.counters[name + "_cpu_ms"] = Milliseconds(total.Cpu) / n;
+}
+
+// A save, a load and the map's loading in turn, each timed on its own, so
+// that the ratios hold when the machine's speed drifts. The figure is the
+// three together. The save's wall time includes waiting for the disk: the
+// file is flushed before it replaces the old one.
+void BM_SaveLoadAgainstLoadEarth(benchmark::State& state) {
+    TWorld& world = World();
+    world.colony->RestoreState(world.start);
+    const QString path = world.folder.filePath(QStringLiteral("turn.dat"));
+    TTimes earthTime;
+    TTimes saveTime;
+    TTimes loadTime;
+    for (auto _ : state) {
+        const TTimes begun = TTimes::Now();
+        {
+            TEarth earth;
+            earth.LoadEarth(MapName, DataFolder());
+            benchmark::DoNotOptimize(earth.Scene.Sprites.Count());
+        }
+        const TTimes earthDone = TTimes::Now();
+        WriteSaveFile(path, world.Saved());
+        const TTimes saveDone = TTimes::Now();
+        world.colony->LoadState(ReadSaveFile(path, world.catalogue, MapName).Colony);
+        const TTimes loadDone = TTimes::Now();
+        earthTime += earthDone - begun;
+        saveTime += saveDone - earthDone;
+        loadTime += loadDone - saveDone;
+    }
+    TimeCounters(state, "earth", earthTime);
+    TimeCounters(state, "save", saveTime);
+    TimeCounters(state, "load", loadTime);
+    const auto ratio = [](qint64 part, qint64 whole) {
+        return static_cast<double>(part) / static_cast<double>(whole);
+    };
+    state.counters["save_ratio"] = ratio(saveTime.Wall, earthTime.Wall);
+    state.counters["save_cpu_ratio"] = ratio(saveTime.Cpu, earthTime.Cpu);
+    state.counters["load_ratio"] = ratio(loadTime.Wall, earthTime.Wall);
+    state.counters["load_cpu_ratio"] = ratio(loadTime.Cpu, earthTime.Cpu);
+}
+BENCHMARK(BM_SaveLoadAgainstLoadEarth)->Unit(benchmark::kMillisecond);
+
+// The record every command takes of the colony before it changes anything.
+void BM_UndoSnapshot(benchmark::State& state) {
+    TWorld& world = World();
+    world.colony->RestoreState(world.start);
+    size_t bytes = 0;
+    for (auto _ : state) {
+        const TColonyState taken = world.colony->TakeState();
+        bytes = taken.ByteSize();
+        benchmark::DoNotOptimize(taken.Cells.data());
+    }
+    state.counters["state_KB"] = static_cast<double>(bytes) / 1024.0;
+}
+BENCHMARK(BM_UndoSnapshot)->Unit(benchmark::kMicrosecond);
+
+long MinorFaults() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_minflt;
+}
+
+// The same record in memory the process has not touched yet, as each step
+// takes it while the history fills (the first hundred commands of a game,
+// or the first after a load): the memory freed by the last record is handed
+// back to the system outside the timed part, so the record's pages are
+// faulted in afresh.
+void BM_UndoSnapshotFreshMemory(benchmark::State& state) {
+    TWorld& world = World();
+    world.colony->RestoreState(world.start);
+    TColonyState taken;
+    long faults = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        taken = TColonyState();
+        malloc_trim(0);
+        const long before = MinorFaults();
+        state.ResumeTiming();
+        taken = world.colony->TakeState();
+        benchmark::DoNotOptimize(taken.Cells.data());
+        state.PauseTiming();
+        faults += MinorFaults() - before;
+        state.ResumeTiming();
+    }
+    state.counters["faults"] =
+        static_cast<double>(faults) / static_cast<double>(std::max<int64_t>(state.iterations(), 1));
+}
+BENCHMARK(BM_UndoSnapshotFreshMemory)->Unit(benchmark::kMicrosecond);
+
+// Each week starts from the same colony, put back outside the timed part, so
+// both benchmarks play the same seven days. The history fills up as in a long
+// game: the first hundred weeks put their steps in fresh memory, and from
+// then on each new step takes the memory the oldest one frees.
+void BM_WeekWithUndo(benchmark::State& state) {
+    TWorld& world = World();
+    for (auto _ : state) {
+        state.PauseTiming();
+        world.colony->RestoreState(world.start);
+        state.ResumeTiming();
+        world.colony->NewWeek();
+    }
+    ColonyCounters(state);
+}
+BENCHMARK(BM_WeekWithUndo)->Unit(benchmark::kMillisecond);
+
+void BM_WeekWithoutUndo(benchmark::State& state) {
+    TWorld& world = World();
+    for (auto _ : state) {
+        state.PauseTiming();
+        world.colony->RestoreState(world.start);
+        state.ResumeTiming();
+        for (int day = 0; day < TColony::WeekDays; ++day)
+            world.colony->DayTurn();
+    }
+    ColonyCounters(state);
+}
+BENCHMARK(BM_WeekWithoutUndo)->Unit(benchmark::kMillisecond);
+
+// Whether two records hold the same colony on the same day, with the same
+// generator behind it.
+bool SameColony(const TColonyState& a, const TColonyState& b) {
+    return a.Date == b.Date && a.Money == b.Money && a.People == b.People && a.Health == b.Health &&
+           a.Stock.Items == b.Stock.Items && a.Random == b.Random && a.Bases == b.Bases;
+}
+
+// The same two weeks in turn, each timed on its own from the same colony.
+// The figure is the pair's time; the ratio is of the processor's time, which
+// the other programs of a busy machine do not add to. With argument 0 the
+// history is kept, as in a long game; with 1 each week starts with an empty
+// history and the freed memory handed back to the system, as the first week
+// of a game or after a load, so its undo step lands in fresh memory.
+void BM_WeekWithAgainstWithoutUndo(benchmark::State& state) {
+    TWorld& world = World();
+    const bool fresh = state.range(0) != 0;
+    const auto startWeek = [&] {
+        state.PauseTiming();
+        if (fresh) {
+            world.colony->LoadState(world.start);
+            malloc_trim(0);
+        } else {
+            world.colony->RestoreState(world.start);
+        }
+        state.ResumeTiming();
+    };
+    TTimes with;
+    TTimes without;
+    for (auto _ : state) {
+        startWeek();
+        TTimes begun = TTimes::Now();
+        world.colony->NewWeek();
+        with += TTimes::Now() - begun;
+        state.PauseTiming();
+        const TColonyState afterWeek = world.colony->TakeState();
+        state.ResumeTiming();
+        startWeek();
+        begun = TTimes::Now();
+        for (int day = 0; day < TColony::WeekDays; ++day)
+            world.colony->DayTurn();
+        without += TTimes::Now() - begun;
+        if (!SameColony(afterWeek, world.colony->TakeState())) {
+            state.SkipWithError("the week with undo played other days than the week without");
+            break;
+        }
+    }
+    TimeCounters(state, "with", with);
+    TimeCounters(state, "without", without);
+    state.counters["ratio"] = static_cast<double>(with.Cpu) / static_cast<double>(without.Cpu);
+}
+BENCHMARK(BM_WeekWithAgainstWithoutUndo)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+double ResidentMegabytes() {
+    std::ifstream statm("/proc/self/statm");
+    long pages = 0;
+    long resident = 0;
+    statm >> pages >> resident;
+    return static_cast<double>(resident) * static_cast<double>(sysconf(_SC_PAGESIZE)) / 1048576.0;
+}
+
+double HeapInUseMegabytes() {
+    const struct mallinfo2 info = mallinfo2();
+    return static_cast<double>(info.uordblks + info.hblkhd) / 1048576.0;
+}
+
+// A full history: a hundred commands in turn (a new day, blocking or
+// unblocking a building, improving bare land) on the loaded colony, whose
+// history starts empty. The history's own count of its memory, the growth
+// of the heap in use and of the process's resident memory.
+void BM_UndoHistoryMemory(benchmark::State& state) {
+    TWorld& world = World();
+    TColony& colony = *world.colony;
+    double historyMegabytes = 0;
+    double heapMegabytes = 0;
+    double residentMegabytes = 0;
+    for (auto _ : state) {
+        colony.LoadState(world.start);
+        // Hand the memory freed so far back to the system, so that the
+        // resident growth is the history's and not the heap's leftovers.
+        malloc_trim(0);
+        const double heapBefore = HeapInUseMegabytes();
+        const double residentBefore = ResidentMegabytes();
+        size_t block = 0;
+        size_t improve = 0;
+        for (size_t command = 0; command < TUndoHistory::MaxSteps; ++command) {
+            colony.Game().Money = PlentyOfMoney;
+            if (command % 3 == 0) {
+                colony.NewDay();
+            } else if (command % 3 == 1) {
+                const QPoint cell =
+                    world.blockableBuildings[block++ * 37 % world.blockableBuildings.size()];
+                colony.SelectCell(cell.x(), cell.y());
+                colony.Block();
+            } else {
+                const QPoint cell = world.emptyCells[improve++ * 53 % world.emptyCells.size()];
+                colony.SelectCell(cell.x(), cell.y());
+                colony.ImproveLand();
+            }
+        }
+        historyMegabytes = static_cast<double>(colony.History().ByteSize()) / 1048576.0;
+        heapMegabytes = HeapInUseMegabytes() - heapBefore;
+        residentMegabytes = ResidentMegabytes() - residentBefore;
+        state.counters["steps"] = static_cast<double>(colony.History().UndoCount());
+    }
+    state.counters["history_MB"] = historyMegabytes;
+    state.counters["heap_MB"] = heapMegabytes;
+    state.counters["rss_MB"] = residentMegabytes;
+    colony.LoadState(world.start);
+}
+BENCHMARK(BM_UndoHistoryMemory)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+} // namespace
