@@ -8,8 +8,8 @@
 #include "model/basetype.h"
 #include "model/colony.h"
 #include "model/eventtype.h"
+#include "model/quietservices.h"
 #include "model/savefile.h"
-#include "model/services.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -39,29 +39,6 @@ const QString MapName = QStringLiteral("01");
 QString DataFolder() {
     return QCoreApplication::applicationDirPath();
 }
-
-// The window that shows nothing: the rules run as they do under the game's
-// window, without painting, sounds or dialogs.
-class TQuietServices : public TWindowServices {
-public:
-    void Sound(const QString&) override {}
-    void ShowStatus(const QString&) override {}
-    void ShowResources(bool) override {}
-    void ShowGameState() override {}
-    void ShowInfo(const QString&, const QString&) override {}
-    void ShowSeason(int) override {}
-    void RunYearlyTaxes(TTaxDialog&) override {}
-    void RunMainTax(TTaxDialog&) override {}
-    void RunMarket(TMarketDialog&) override {}
-    void UpdateCell(int, int) override {}
-    void UpdateImage() override {}
-    void UpdatePlan() override {}
-    void ShowRect(const QRect&) override {}
-    void StepSelection() override {}
-    void RepaintWindow() override {}
-    void SetBusy(bool) override {}
-    void Autosave() override {}
-};
 
 // The map, the catalogues and a colony of BuildingCount buildings spread
 // evenly over the buildable cells, each of a type the cell's ground takes,

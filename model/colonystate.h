@@ -7,6 +7,7 @@
 #include "random.h"
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
 // One building as a record: what it takes to place it again as it stood.
@@ -23,12 +24,26 @@ struct TBaseRecord {
     bool operator==(const TBaseRecord&) const = default;
 };
 
+// A cell that is not bare land: improved, or with ruins on it.
+struct TCellRecord {
+    int32_t Index = 0; // where the grid keeps it: column * MapRows + row
+    TCellState State;
+
+    bool operator==(const TCellRecord&) const = default;
+};
+
+// The cells of the land that are not bare, in the grid's order, and the land
+// made again from them. Nearly every cell is bare land, so an undo step keeps
+// a few kilobytes instead of the whole land.
+void RecordCells(std::span<const TCellState> cells, std::vector<TCellRecord>& records);
+void SpreadCells(const std::vector<TCellRecord>& records, std::span<TCellState> cells);
+
 // Everything a game needs to go on exactly as it would have: the colony, the
 // selected cell and the random generator. An undo step keeps one, a saved
 // game writes one. A refused tax needs nothing of its own: the calendar stays
 // on the tax's day, and the next turn asks again.
 struct TColonyState : TColonyFigures {
-    std::vector<TCellState> Cells;  // every cell, in the grid's order
+    std::vector<TCellRecord> Cells; // the cells that are not bare land
     std::vector<TBaseRecord> Bases; // in list order
     TRandomState Random{};
     int32_t SelectedColumn = 0;

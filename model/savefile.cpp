@@ -96,8 +96,9 @@ QByteArray EncodeContent(const TSavedGame& game) {
     for (int32_t amount : state.Stock.Items)
         out << amount;
     out << state.Purchases << state.Sales;
-    out.writeRawData(reinterpret_cast<const char*>(state.Cells.data()),
-                     static_cast<int>(state.Cells.size() * sizeof(TCellState)));
+    std::vector<TCellState> cells(TTerrainGrid::CellCount);
+    SpreadCells(state.Cells, cells);
+    out.writeRawData(reinterpret_cast<const char*>(cells.data()), CellBytes);
     out << static_cast<quint32>(state.Bases.size());
     for (size_t i = 0; i < state.Bases.size(); ++i) {
         const TBaseRecord& base = state.Bases[i];
@@ -159,13 +160,14 @@ TSavedGame DecodeContentV1(QDataStream& in, const TBaseTypeList& catalogue,
     InRange(state.Purchases, 0, INT32_MAX, "покупки");
     InRange(state.Sales, 0, INT32_MAX, "продажи");
 
-    state.Cells.resize(TTerrainGrid::CellCount);
-    if (in.readRawData(reinterpret_cast<char*>(state.Cells.data()), CellBytes) !=
+    std::vector<TCellState> cells(TTerrainGrid::CellCount);
+    if (in.readRawData(reinterpret_cast<char*>(cells.data()), CellBytes) !=
         static_cast<int>(CellBytes))
         in.setStatus(QDataStream::ReadPastEnd);
-    for (const TCellState& cell : state.Cells)
+    for (const TCellState& cell : cells)
         if (cell.Improved > 1 || cell.Ruins > RuinsDays)
             BadValue("клетка");
+    RecordCells(cells, state.Cells);
 
     quint32 baseCount = 0;
     in >> baseCount;
@@ -219,11 +221,13 @@ TSavedGame DecodeContentV1(QDataStream& in, const TBaseTypeList& catalogue,
 
 QByteArray EncodeSave(const TSavedGame& game) {
     const QByteArray content = EncodeContent(game);
+    // The fastest level: most of the content is the land's cells, nearly all
+    // zero, which any level packs to almost nothing.
     uLongf packedSize = compressBound(static_cast<uLong>(content.size()));
     QByteArray packed(static_cast<qsizetype>(packedSize), Qt::Uninitialized);
     if (compress2(reinterpret_cast<Bytef*>(packed.data()), &packedSize,
                   reinterpret_cast<const Bytef*>(content.constData()),
-                  static_cast<uLong>(content.size()), Z_DEFAULT_COMPRESSION) != Z_OK)
+                  static_cast<uLong>(content.size()), Z_BEST_SPEED) != Z_OK)
         throw TGameError(QStringLiteral("не хватило памяти для сжатия"));
     packed.resize(static_cast<qsizetype>(packedSize));
 

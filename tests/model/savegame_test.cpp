@@ -116,7 +116,10 @@ TEST_F(SavedGame, EveryDamagedFileIsRefusedWithItsReason) {
          "дата"},
         {"season of another month", changed([](TSavedGame& g) { g.Colony.Season = ssWinter; }),
          "время года"},
-        {"ruins", changed([](TSavedGame& g) { g.Colony.Cells[5].Ruins = 13; }), "клетка"},
+        {"ruins", changed([](TSavedGame& g) {
+             g.Colony.Cells.push_back({5, {0, 13}});
+         }),
+         "клетка"},
         {"building off the map", changed([](TSavedGame& g) { g.Colony.Bases[1].Column = MapCols; }),
          "строение"},
         {"building past its life", changed([](TSavedGame& g) { g.Colony.Bases[1].LifeDays = -1; }),
