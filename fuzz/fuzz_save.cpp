@@ -1,7 +1,8 @@
 // Feeds arbitrary bytes to the save loader, for the map "01" and a small
 // building catalogue with the types the seed saves use. A save that loads is
-// put into a colony as the game loads it, looked at, and saved again: the new
-// bytes must load to the same buildings and money.
+// put into a colony as the game loads it, looked at, saved again (the new
+// bytes must load to the same buildings and money), and a day is played on
+// it and taken back.
 //
 // A save's content is packed and checksummed, so changing its bytes almost
 // never gets past the unpacking. The mutator below therefore unpacks a save,
@@ -11,6 +12,7 @@
 #include "model/colony.h"
 #include "model/eventtype.h"
 #include "model/inifile.h"
+#include "model/quietservices.h"
 #include "model/savefile.h"
 
 #include <QtEndian>
@@ -37,33 +39,11 @@ const TBaseTypeList& Catalogue() {
     return catalogue;
 }
 
-// The window's part of the game: nothing is shown.
-class TNoWindow : public TWindowServices {
-public:
-    void Sound(const QString&) override {}
-    void ShowStatus(const QString&) override {}
-    void ShowResources(bool) override {}
-    void ShowGameState() override {}
-    void ShowInfo(const QString&, const QString&) override {}
-    void ShowSeason(int) override {}
-    void RunYearlyTaxes(TTaxDialog&) override {}
-    void RunMainTax(TTaxDialog&) override {}
-    void RunMarket(TMarketDialog&) override {}
-    void UpdateCell(int, int) override {}
-    void UpdateImage() override {}
-    void UpdatePlan() override {}
-    void ShowRect(const QRect&) override {}
-    void StepSelection() override {}
-    void RepaintWindow() override {}
-    void SetBusy(bool) override {}
-    void Autosave() override {}
-};
-
 // One colony for the whole run: making one costs more than loading a save.
 TColony& Colony() {
     static const TEventTypeList events;
     static const TTerrainGrid terrain;
-    static TNoWindow window;
+    static TQuietServices window;
     static TColony colony(Catalogue(), events, terrain, window, 0, 0);
     return colony;
 }
@@ -150,6 +130,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const TSavedGame reloaded = DecodeSave(written, Catalogue(), map);
     if (reloaded.Colony.Bases != saved.Colony.Bases ||
         reloaded.Colony.Money != saved.Colony.Money || EncodeSave(reloaded) != written)
+        __builtin_trap();
+
+    // A day played on whatever the save holds, then taken back: the rules
+    // stay defined on every value a save may bring, and undo returns to it.
+    // A day draws for every person, so crowds of millions are left out for
+    // the run's pace; their arithmetic is the same.
+    const TColonyState loaded = colony.TakeState();
+    constexpr int32_t MostPeoplePlayed = 100000;
+    if (loaded.People <= MostPeoplePlayed && colony.NewDay() &&
+        (colony.Undo(), colony.TakeState() != loaded))
         __builtin_trap();
     return 0;
 }

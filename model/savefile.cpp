@@ -47,8 +47,10 @@ QString ReadText(QDataStream& in) {
     quint8 length = 0;
     in >> length;
     char buffer[UINT8_MAX];
-    if (in.readRawData(buffer, length) != length)
+    if (in.readRawData(buffer, length) != length) {
         in.setStatus(QDataStream::ReadPastEnd);
+        return QString();
+    }
     return QString::fromUtf8(buffer, length);
 }
 
@@ -174,6 +176,8 @@ TSavedGame DecodeContentV1(QDataStream& in, const TBaseTypeList& catalogue,
     if (baseCount > static_cast<quint32>(TTerrainGrid::CellCount))
         BadValue("число строений");
     state.Bases.reserve(in.status() == QDataStream::Ok ? baseCount : 0);
+    // No command puts a building where one stands.
+    std::vector<bool> taken(TTerrainGrid::CellCount);
     for (quint32 i = 0; i < baseCount && in.status() == QDataStream::Ok; ++i) {
         quint16 type = 0;
         quint16 column = 0;
@@ -187,8 +191,9 @@ TSavedGame DecodeContentV1(QDataStream& in, const TBaseTypeList& catalogue,
             break;
         if (type >= types.size() || !TTerrainGrid::Contains(column, row) || blocked > 1 ||
             base.Status > (bsLacksGoods | bsLacksWorkers) || base.BuildDays < 0 ||
-            base.LifeDays < 0)
+            base.LifeDays < 0 || taken[column * MapRows + row])
             BadValue("строение");
+        taken[column * MapRows + row] = true;
         base.Kind = types[type];
         base.Column = static_cast<int16_t>(column);
         base.Row = static_cast<int16_t>(row);

@@ -122,6 +122,8 @@ TEST_F(SavedGame, EveryDamagedFileIsRefusedWithItsReason) {
          "клетка"},
         {"building off the map", changed([](TSavedGame& g) { g.Colony.Bases[1].Column = MapCols; }),
          "строение"},
+        {"two buildings on a cell",
+         changed([](TSavedGame& g) { g.Colony.Bases.push_back(g.Colony.Bases[1]); }), "строение"},
         {"building past its life", changed([](TSavedGame& g) { g.Colony.Bases[1].LifeDays = -1; }),
          "строение"},
         {"more buildings than cells", changed([](TSavedGame& g) {
