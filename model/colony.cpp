@@ -405,21 +405,20 @@ void TColony::Remember(const char* command, TColonyState before) {
 }
 
 QString TColony::Undo() {
-    std::optional<TUndoHistory::TStep> step = history_.Undo(TakeState());
-    if (!step)
-        return QString::fromUtf8(Msg::NothingToUndo);
-    ++revision_;
-    RestoreState(step->State);
-    return QString::fromUtf8(Msg::Undone).arg(step->Command);
+    return StepTo(history_.Undo(TakeState()), Msg::Undone, Msg::NothingToUndo);
 }
 
 QString TColony::Redo() {
-    std::optional<TUndoHistory::TStep> step = history_.Redo(TakeState());
+    return StepTo(history_.Redo(TakeState()), Msg::Redone, Msg::NothingToRedo);
+}
+
+QString TColony::StepTo(std::optional<TUndoHistory::TStep> step, const char* done,
+                        const char* nothing) {
     if (!step)
-        return QString::fromUtf8(Msg::NothingToRedo);
+        return QString::fromUtf8(nothing);
     ++revision_;
     RestoreState(step->State);
-    return QString::fromUtf8(Msg::Redone).arg(step->Command);
+    return QString::fromUtf8(done).arg(step->Command);
 }
 
 bool TColony::AskTaxes() {

@@ -112,6 +112,9 @@ private:
     // The command changed the game from the state before it: it can be
     // taken back.
     void Remember(const char* command, TColonyState before);
+    // Puts back the state of a step taken back or played again, and tells
+    // what was done; the text nothing when there was no step.
+    QString StepTo(std::optional<TUndoHistory::TStep> step, const char* done, const char* nothing);
 
     const TBaseTypeList& catalogue_;
     const TEventTypeList& events_;
