@@ -259,14 +259,15 @@ TSavedGame DecodeSave(const QByteArray& bytes, const TBaseTypeList& catalogue,
         Refuse(QStringLiteral("это не сохранённая игра"));
     quint32 version = 0;
     in >> version;
+    // A later version may lay out even the rest of its header otherwise.
+    if (in.status() == QDataStream::Ok && version > SaveFormat::Version)
+        Refuse(QStringLiteral("файл записан более новой версией игры"));
     ReadText(in); // the version of the program that wrote it, for people
     quint32 contentSize = 0;
     quint32 crc = 0;
     in >> contentSize >> crc;
     if (in.status() != QDataStream::Ok)
         Refuse(QStringLiteral("файл обрезан"));
-    if (version > SaveFormat::Version)
-        Refuse(QStringLiteral("файл записан более новой версией игры"));
     if (version == 0)
         Refuse(QStringLiteral("это не сохранённая игра"));
     if (contentSize > SaveFormat::MaxContentSize)
