@@ -79,10 +79,10 @@ TEST_F(DayTurn, BirthsAndDeparturesDrawInTheirOrderByHealth) {
         EXPECT_EQ(day.Departures, departures);
         EXPECT_EQ(Game().People, people + births - departures);
         EXPECT_FALSE(day.Homeless);
-        EXPECT_TRUE(c.Health >= 500 || births == 0);
-        EXPECT_TRUE(c.Health != 0 || departures == people);
-        EXPECT_TRUE(c.Health != 1000 || births > 0);
-        EXPECT_TRUE(c.Health != 400 || departures > 0);
+        EXPECT_TRUE(c.Health >= 500 || day.Births == 0);
+        EXPECT_TRUE(c.Health != 0 || day.Departures == people);
+        EXPECT_TRUE(c.Health != 1000 || day.Births > 0);
+        EXPECT_TRUE(c.Health != 400 || day.Departures > 0);
     }
 }
 
@@ -120,28 +120,51 @@ TEST_F(DayTurn, ImprovedLandHalvesConstruction) {
     EXPECT_EQ(plain.LifeDays, 3640); // under construction nothing wears
 }
 
-TEST_F(DayTurn, WinterWearsTwoToFourOnPlainLandAndUpToTwoWhenImproved) {
-    SetDate(1, 12, 1890);
-    Catalogue[1].WorkSeasons = 1 << ssSummer;
-    Game().Cell(12, 10).Improved = 1;
-    TBase& plain = Place(1, 11, 10);
-    TBase& improved = Place(1, 12, 10);
-    int plainSeen[5] = {};
-    int improvedSeen[5] = {};
-    for (int day = 0; day < 80; ++day) {
-        const int32_t p = plain.LifeDays;
-        const int32_t i = improved.LifeDays;
-        NextDay(Game());
-        ASSERT_LE(p - plain.LifeDays, 4);
-        ASSERT_LE(i - improved.LifeDays, 2);
-        ++plainSeen[p - plain.LifeDays];
-        ++improvedSeen[i - improved.LifeDays];
+// One day's wear of thousands of summer farms, on improved and on plain land:
+// the share of farms that wore 0..4 days, in sixtieths, by season. Farms wear
+// out of season too, and produce nothing then; in summer nobody works them.
+TEST_F(DayTurn, WearOfADayFollowsTheSeasonAndImprovedLandWearsLess) {
+    struct TCase {
+        int Month;
+        int Plain[5], Improved[5];
+    };
+    const TCase cases[] = {
+        {7, {0, 60, 0, 0, 0}, {20, 40, 0, 0, 0}},    // summer: 0 with chance 1/3 when improved
+        {4, {0, 60, 0, 0, 0}, {12, 48, 0, 0, 0}},    // spring: 1/5
+        {10, {0, 60, 0, 0, 0}, {12, 48, 0, 0, 0}},   // autumn: 1/5
+        {1, {5, 5, 20, 15, 15}, {20, 20, 20, 0, 0}}, // winter: 0..2, or 2..4 three times in four
+    };
+    constexpr int Farms = 3000; // on each kind of land
+    SeedRandom(3);
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Month);
+        TRulesFixture f;
+        f.Game().Date = TGameDate{1890, static_cast<int8_t>(c.Month), 15};
+        f.Game().Season = SeasonOfMonth(c.Month);
+        f.Game().People = 0;
+        std::vector<TBase*> farms;
+        for (int i = 0; i < 2 * Farms; ++i) {
+            f.Game().Cell(100 + i % 150, i / 150).Improved = i < Farms;
+            farms.push_back(&f.Place(1, 100 + i % 150, i / 150));
+        }
+        NextDay(f.Game());
+        int improved[5] = {};
+        int plain[5] = {};
+        for (int i = 0; i < 2 * Farms; ++i) {
+            const int32_t wear = 3640 - farms[i]->LifeDays;
+            ASSERT_GE(wear, 0);
+            ASSERT_LE(wear, 4);
+            ++(i < Farms ? improved : plain)[wear];
+        }
+        // Within about four standard deviations; what never happens, never does.
+        const auto tolerance = [](int sixtieths) { return sixtieths % 60 == 0 ? 0 : 100; };
+        for (int wear = 0; wear < 5; ++wear) {
+            SCOPED_TRACE(wear);
+            EXPECT_NEAR(plain[wear], Farms * c.Plain[wear] / 60, tolerance(c.Plain[wear]));
+            EXPECT_NEAR(improved[wear], Farms * c.Improved[wear] / 60, tolerance(c.Improved[wear]));
+        }
+        EXPECT_EQ(f.Game().Stock[gdFood], 0);
     }
-    EXPECT_EQ(Game().Stock[gdFood], 0); // out of season: nothing produced
-    EXPECT_GT(plainSeen[0] + plainSeen[1], 0);
-    EXPECT_GT(plainSeen[2] + plainSeen[3] + plainSeen[4], plainSeen[0] + plainSeen[1]);
-    EXPECT_GT(improvedSeen[0], 0);
-    EXPECT_GT(improvedSeen[2], 0);
 }
 
 TEST_F(DayTurn, AWornOutBuildingFallsAndLeavesRuinsForElevenMoreDays) {
@@ -304,6 +327,89 @@ TEST_F(EventDays, EventsStrikeTheirTargetsAndCanDestroyThem) {
     EXPECT_EQ(Game().Buildings.size(), 6001u - struck);
     EXPECT_EQ(Game().Stock[gdFood], 0);
     EXPECT_TRUE(Window.Calls.contains("info Destroy Одно или несколько строений было разрушено."));
+}
+
+// A struck tower gains a year of life, so its life tells whether it was
+// struck. Only a working building that lacks nothing can be.
+TEST_F(EventDays, IdleBuildingsAndThoseThatLackSomethingAreNeverStruck) {
+    TBaseTypeList kinds(4, Catalogue[4]); // all of the type the event aims at
+    kinds[1].Consume[gdWater] = 1;
+    kinds[2].NeedWorkers = 1000000;
+    kinds[3].WorkSeasons = 1 << ssSummer;
+    struct TGroup {
+        const char* Name;
+        int Kind;
+        bool Blocked;
+        int32_t BuildDays;
+        bool Struck;
+    };
+    const TGroup groups[] = {
+        {"working", 0, false, 0, true},          {"lacking goods", 1, false, 0, false},
+        {"lacking workers", 2, false, 0, false}, {"out of season", 3, false, 0, false},
+        {"blocked", 0, true, 0, false},          {"under construction", 0, false, 1000, false},
+    };
+    constexpr int Towers = 1000; // in each group
+    Events = {Strike(0, 1)};
+    std::vector<TBase*> towers;
+    for (const TGroup& g : groups)
+        for (int i = 0; i < Towers; ++i) {
+            const int n = static_cast<int>(towers.size());
+            TBase& tower = Game().AddBase(kinds[g.Kind], 100 + n % 150, n / 150, true);
+            tower.Blocked = g.Blocked;
+            tower.BuildDays = g.BuildDays;
+            towers.push_back(&tower);
+        }
+    SeedRandom(5);
+    for (int day = 0; day < 40; ++day)
+        ASSERT_TRUE(Colony.DayTurn());
+    qsizetype struck = 0;
+    for (size_t g = 0; g < std::size(groups); ++g) {
+        SCOPED_TRACE(groups[g].Name);
+        int32_t years = 0;
+        for (int i = 0; i < Towers; ++i)
+            years += towers[g * Towers + i]->LifeDays / DaysPerYear;
+        if (groups[g].Struck)
+            EXPECT_GT(years, 10); // about 36
+        else
+            EXPECT_EQ(years, 0);
+        struck += years;
+    }
+    EXPECT_EQ(Window.Calls.count("info Message Удар"), struck);
+}
+
+// A struck building gets one of the events aimed at its type, each as often;
+// an event aimed at another type, or at a differently spelt one, never.
+TEST_F(EventDays, AStruckBuildingGetsARandomOneOfTheEventsAimedAtItsType) {
+    struct TCase {
+        QString Message, Target;
+        bool Aimed;
+    };
+    const TCase cases[] = {
+        {"Гроза", "Tower", true}, {"Пожар", "House", false}, {"Буря", "Tower", true},
+        {"Град", "tower", false}, {"Ливень", "Tower", true},
+    };
+    for (const TCase& c : cases) {
+        TEventType event = Strike(0, 0);
+        event.Message = c.Message;
+        event.Target = c.Target;
+        Events.push_back(event);
+    }
+    Crowd();
+    SeedRandom(5);
+    for (int day = 0; day < 50; ++day)
+        ASSERT_TRUE(Colony.DayTurn());
+    qsizetype struck = 0;
+    for (const TCase& c : cases)
+        struck += Window.Calls.count("info Message " + c.Message);
+    ASSERT_GT(struck, 200); // about 270
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Message.toStdString());
+        const qsizetype seen = Window.Calls.count("info Message " + c.Message);
+        if (c.Aimed)
+            EXPECT_NEAR(seen, struck / 3, struck / 10);
+        else
+            EXPECT_EQ(seen, 0);
+    }
 }
 
 } // namespace
