@@ -307,10 +307,16 @@ void WriteColorProp(QString& text, QStringView key, TColor value) {
 bool TextToFloat(const QString& text, float& value) {
     if (text.isEmpty())
         return false;
+    // A group separator never changes a value: under a German locale "1.234"
+    // is one and a bit, not a thousand.
+    const auto reading = [](QLocale locale) {
+        locale.setNumberOptions(QLocale::RejectGroupSeparator);
+        return locale;
+    };
     bool ok = false;
-    double number = QLocale().toDouble(text, &ok);
+    double number = reading(QLocale()).toDouble(text, &ok);
     if (!ok)
-        number = QLocale::c().toDouble(text, &ok);
+        number = reading(QLocale::c()).toDouble(text, &ok);
     if (!ok || !std::isfinite(number) || std::fabs(number) > 3.0e38)
         return false;
     value = static_cast<float>(number);

@@ -244,6 +244,9 @@ TEST(SceneText, FloatsFollowTheLocaleAndFallBackToPoint) {
     EXPECT_EQ(value, 1.5f);
     EXPECT_TRUE(TextToFloat("2.25", value));
     EXPECT_EQ(value, 2.25f);
+    EXPECT_TRUE(TextToFloat("1.234", value)); // a point, never a group separator
+    EXPECT_EQ(value, 1.234f);
+    EXPECT_FALSE(TextToFloat("1.234,5", value));
     EXPECT_EQ(FloatToText(1.5f), "1,5");
     EXPECT_EQ(FloatToText(1234.5f), "1234,5");
     QLocale::setDefault(QLocale::c());
