@@ -49,6 +49,10 @@ TvtPlaceBox::TvtPlaceBox(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
     setGeometry(0, 0, 250, 250);
+    MovePointer = [](QPoint at) {
+        QCursor::setPos(at);
+        return QCursor::pos() == at;
+    };
 }
 
 TvtPlaceBox::~TvtPlaceBox() {
@@ -218,9 +222,10 @@ void TvtPlaceBox::mousePressEvent(QMouseEvent* event) {
         // The cursor disappears and is held where the drag began; every move
         // scrolls by how far the hand moved and puts the cursor back, so a
         // drag never runs out of room at the edge of the screen.
-        QGuiApplication::setOverrideCursor(Qt::BlankCursor);
+        setCursor(Qt::BlankCursor);
         dragging_ = true;
         dragAnchor_ = event->globalPosition().toPoint();
+        dragPointer_ = dragAnchor_;
     }
 }
 
@@ -231,11 +236,14 @@ void TvtPlaceBox::mouseMoveEvent(QMouseEvent* event) {
     if (!dragging_) {
         return;
     }
-    const QPoint moved = event->globalPosition().toPoint() - dragAnchor_;
+    // Each move counts from where the pointer really was, so that a drag
+    // pulls the map alike whether or not the pointer could be put back.
+    const QPoint at = event->globalPosition().toPoint();
+    const QPoint moved = at - dragPointer_;
     if (moved.isNull()) {
         return;
     }
-    QCursor::setPos(dragAnchor_);
+    dragPointer_ = MovePointer && MovePointer(dragAnchor_) ? dragAnchor_ : at;
     SetScreen(SaturatingSub(screen_.x(), moved.x()), SaturatingSub(screen_.y(), moved.y()));
     // The map follows the hand: the uncovered strips are painted now, not
     // when the event queue gets round to them.
@@ -276,6 +284,6 @@ void TvtPlaceBox::hideEvent(QHideEvent* event) {
 void TvtPlaceBox::EndDrag() {
     if (dragging_) {
         dragging_ = false;
-        QGuiApplication::restoreOverrideCursor();
+        unsetCursor();
     }
 }

@@ -70,6 +70,11 @@ public:
     int32_t Rows() const { return rows_; }
     bool Dragging() const { return dragging_; }
 
+    // Puts the pointer at a point of the screen and tells whether it is
+    // there now: some platforms (Wayland) never move it for a program.
+    // QCursor's by default; tests put in a platform of their own.
+    std::function<bool(QPoint)> MovePointer;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -88,6 +93,7 @@ private:
     void EndDrag();
 
     QPoint dragAnchor_;
+    QPoint dragPointer_; // where the pointer was at the last move of a drag
     bool dragging_ = false;
     QPoint screen_;
     int32_t cellHeight_ = 25;

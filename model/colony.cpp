@@ -1,6 +1,7 @@
 #include "colony.h"
 
 #include "describe.h"
+#include "keyletter.h"
 #include "market.h"
 #include "messages.h"
 #include "nextday.h"
@@ -9,6 +10,7 @@
 #include "taxes.h"
 
 #include <algorithm>
+#include <exception>
 
 namespace {
 
@@ -55,6 +57,42 @@ private:
 };
 
 } // namespace
+
+// A command's hold on the state it found: that state becomes an undo step
+// once the command has changed the game, and is put back when the command
+// fails half done (a sound that cannot be found, say), so that no half-made
+// change stays in the game or on the screen.
+class TColony::TCommand {
+public:
+    explicit TCommand(TColony& colony)
+        : colony_(colony), before_(colony.TakeState()), exceptions_(std::uncaught_exceptions()) {}
+    ~TCommand() {
+        if (std::uncaught_exceptions() <= exceptions_)
+            return;
+        try {
+            if (!recorded_)
+                colony_.RestoreState(before_);
+            else if (std::optional<TUndoHistory::TStep> step = colony_.history_.TakeLast())
+                colony_.RestoreState(step->State);
+        } catch (...) {
+            // The error on its way out is the one the player is told of.
+        }
+    }
+    TCommand(const TCommand&) = delete;
+    TCommand& operator=(const TCommand&) = delete;
+
+    // The command changed the game, or is about to: it can be taken back.
+    void Changed(const char* name) {
+        colony_.Remember(name, std::move(before_));
+        recorded_ = true;
+    }
+
+private:
+    TColony& colony_;
+    TColonyState before_;
+    int exceptions_;
+    bool recorded_ = false;
+};
 
 TColony::TColony(const TBaseTypeList& catalogue, const TEventTypeList& events,
                  const TTerrainGrid& terrain, TWindowServices& services, int32_t startColumn,
@@ -140,10 +178,11 @@ void TColony::MouseUp() {
 }
 
 bool TColony::KeyPress(QChar key) {
-    const char16_t c = key.unicode();
+    const char16_t c = KeyLetter(key).unicode();
     const char16_t letter = (c >= u'a' && c <= u'z') ? static_cast<char16_t>(c - u'a' + u'A') : c;
     switch (letter) {
     case u'A':
+    case u'U':
         RestoreAll();
         return true;
     case u'B':
@@ -181,7 +220,7 @@ bool TColony::KeyPress(QChar key) {
 }
 
 void TColony::Build(const TBaseType& type) {
-    TColonyState before = TakeState();
+    TCommand command(*this);
     const int32_t col = selColumn_;
     const int32_t row = selRow_;
     if (game_->BaseAt(col, row)) {
@@ -202,7 +241,7 @@ void TColony::Build(const TBaseType& type) {
         ShowStatus(QString::fromUtf8(Msg::NoMoney));
         return;
     }
-    Remember("строительство", std::move(before));
+    command.Changed("строительство");
     services_.Sound(QStringLiteral("Base"));
     game_->Money -= type.Price;
     game_->AddBase(type, col, row, false);
@@ -213,7 +252,7 @@ void TColony::Build(const TBaseType& type) {
 }
 
 void TColony::ImproveLand() {
-    TColonyState before = TakeState();
+    TCommand command(*this);
     TCellState& cell = game_->Cell(selColumn_, selRow_);
     if (game_->Money < ImproveLandPrice) {
         ShowStatus(QString::fromUtf8(Msg::NoMoney));
@@ -227,7 +266,7 @@ void TColony::ImproveLand() {
         ShowStatus(QString::fromUtf8(Msg::PlaceTaken));
         return;
     }
-    Remember("улучшение земли", std::move(before));
+    command.Changed("улучшение земли");
     services_.Sound(QStringLiteral("GoodEarth"));
     game_->Money -= ImproveLandPrice;
     cell.Improved = 1;
@@ -250,7 +289,7 @@ void TColony::FindWeakest() {
 }
 
 void TColony::Restore() {
-    TColonyState before = TakeState();
+    TCommand command(*this);
     TBase* base = SelectedBase();
     if (!base) {
         ShowStatus(QString::fromUtf8(Msg::NoBuilding));
@@ -265,7 +304,7 @@ void TColony::Restore() {
         ShowStatus(QString::fromUtf8(Msg::NoMoney));
         return;
     }
-    Remember("восстановление", std::move(before));
+    command.Changed("восстановление");
     services_.Sound(QStringLiteral("Restore"));
     ApplyRestore(*game_, *base, plan);
     services_.ShowResources(true);
@@ -275,7 +314,7 @@ void TColony::Restore() {
 }
 
 void TColony::RestoreAll() {
-    TColonyState before = TakeState();
+    TCommand command(*this);
     bool restored = false;
     bool stopped = false;
     for (const auto& base : game_->Buildings) {
@@ -291,7 +330,7 @@ void TColony::RestoreAll() {
         restored = true;
     }
     if (restored) {
-        Remember("восстановление для всех", std::move(before));
+        command.Changed("восстановление для всех");
         services_.Sound(QStringLiteral("Restore"));
         services_.ShowResources(true);
         services_.UpdateImage();
@@ -304,13 +343,18 @@ void TColony::RestoreAll() {
 }
 
 void TColony::Demolish() {
-    TColonyState before = TakeState();
+    TCommand command(*this);
     TBase* base = SelectedBase();
     if (!base) {
         ShowStatus(QString::fromUtf8(Msg::NoBuilding));
         return;
     }
-    Remember("разбор строения", std::move(before));
+    // The colony cannot build its founding building again, and without it
+    // loses its money and goods every day.
+    if (base->Kind == &catalogue_.front() &&
+        !services_.Confirm(QString::fromUtf8(Msg::DemolishFounder).arg(base->Kind->Caption)))
+        return;
+    command.Changed("разбор строения");
     services_.Sound(QStringLiteral("BaseSale"));
     game_->Money = SaturatingAdd(game_->Money, base->Kind->Price / 10);
     services_.ShowResources(true);
@@ -321,7 +365,7 @@ void TColony::Demolish() {
 }
 
 void TColony::Block() {
-    TColonyState before = TakeState();
+    TCommand command(*this);
     TBase* base = SelectedBase();
     if (!base) {
         ShowStatus(QString::fromUtf8(Msg::NoBuilding));
@@ -331,7 +375,7 @@ void TColony::Block() {
         ShowStatus(QString::fromUtf8(Msg::CannotBlock).arg(base->Kind->Caption));
         return;
     }
-    Remember("блокировка", std::move(before));
+    command.Changed("блокировка");
     services_.Sound(QStringLiteral("Preserve"));
     base->Blocked = !base->Blocked;
     services_.UpdateCell(selColumn_, selRow_);
@@ -340,37 +384,38 @@ void TColony::Block() {
 
 void TColony::Market(bool sale) {
     services_.Sound(sale ? QStringLiteral("MarketSale") : QStringLiteral("MarketBuy"));
-    TColonyState before = TakeState();
+    TCommand command(*this);
     TMarketDialog dialog(*this, sale);
     services_.RunMarket(dialog);
     if (dialog.Done())
-        Remember(sale ? "продажа" : "покупка", std::move(before));
+        command.Changed(sale ? "продажа" : "покупка");
 }
 
 bool TColony::NewDay() {
     TBusyCursor busy(services_);
-    TColonyState before = TakeState();
+    TCommand command(*this);
     const bool played = DayTurn();
     if (played)
-        Remember("новый день", std::move(before));
+        command.Changed("новый день");
     return played;
 }
 
 bool TColony::NewWeek() {
     TBusyCursor busy(services_);
-    TColonyState before = TakeState();
+    TCommand command(*this);
     int day = 0;
     while (day < WeekDays && DayTurn())
         ++day;
     if (day > 0)
-        Remember("новая неделя", std::move(before));
+        command.Changed("новая неделя");
     return day == WeekDays;
 }
 
 void TColony::MoneyGesture(bool rightButton, bool ctrl) {
     if (!rightButton || !ctrl)
         return;
-    Remember("деньги", TakeState());
+    TCommand command(*this);
+    command.Changed("деньги");
     game_->Money = SaturatingAdd(game_->Money, GestureMoney);
 }
 

@@ -62,7 +62,8 @@ public:
     void MouseDown(bool leftButton, int32_t x, int32_t y);
     void MouseMove(int32_t x, int32_t y);
     void MouseUp();
-    // A letter typed on the map view; returns whether it was a command key.
+    // A letter typed on the map view, on any keyboard layout; returns whether
+    // it was a command key.
     bool KeyPress(QChar key);
 
     // The player's commands on the selected cell; each checks before it
@@ -107,6 +108,8 @@ public:
 
 private:
     TBase* SelectedBase() const { return game_->BaseAt(selColumn_, selRow_); }
+    class TCommand;
+
     bool AskTaxes();
     void RunEvents(int32_t& destroyed);
     // The command changed the game from the state before it: it can be

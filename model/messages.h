@@ -17,6 +17,12 @@ inline constexpr const char* OnlyNearOthers = "!Можно строить тол
 // Filled with the building's caption.
 inline constexpr const char* CannotBlock = "!Нельзя блокировать %1";
 
+// The question before the founding building is demolished, filled with its
+// caption.
+inline constexpr const char* DemolishFounder =
+    "«%1» нельзя построить снова, а без этого строения колония каждый день теряет деньги и "
+    "ресурсы. Разобрать?";
+
 // Taking back and playing again, filled with the command's name.
 inline constexpr const char* Undone = "Отменено: %1";
 inline constexpr const char* Redone = "Повторено: %1";

@@ -17,6 +17,7 @@ public:
     void RunYearlyTaxes(TTaxDialog&) override {}
     void RunMainTax(TTaxDialog&) override {}
     void RunMarket(TMarketDialog&) override {}
+    bool Confirm(const QString&) override { return false; }
     void UpdateCell(int, int) override {}
     void UpdateImage() override {}
     void UpdatePlan() override {}

@@ -59,6 +59,9 @@ public:
     // closes when it says so. Beeps and moves the focus where it asks.
     virtual void RunMarket(TMarketDialog& dialog) = 0;
 
+    // The modal question with "Да" and "Нет"; true for "Да".
+    virtual bool Confirm(const QString& text) = 0;
+
     // Repaints one cell of the map view.
     virtual void UpdateCell(int column, int row) = 0;
     // Repaints the whole map view.

@@ -25,6 +25,14 @@ std::optional<TUndoHistory::TStep> TUndoHistory::Redo(TColonyState current) {
     return Move(redo_, undo_, std::move(current));
 }
 
+std::optional<TUndoHistory::TStep> TUndoHistory::TakeLast() {
+    if (undo_.empty())
+        return std::nullopt;
+    TStep step = std::move(undo_.back());
+    undo_.pop_back();
+    return step;
+}
+
 void TUndoHistory::Clear() {
     undo_.clear();
     redo_.clear();

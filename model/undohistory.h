@@ -25,6 +25,9 @@ public:
     std::optional<TStep> Undo(TColonyState current);
     // The step to play again, or none; the current state is kept to undo it.
     std::optional<TStep> Redo(TColonyState current);
+    // The last step recorded, taken out without a way to play it again: a
+    // command that failed half done goes back to it.
+    std::optional<TStep> TakeLast();
     void Clear();
 
     size_t UndoCount() const { return undo_.size(); }

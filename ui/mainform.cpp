@@ -84,6 +84,32 @@ const QString AutosaveFile = QStringLiteral("Autosave.dat");
 // How long a hint stays up, in milliseconds.
 constexpr int HintDuration = 10000;
 
+// While a dialog waits for the player, the pointer is the plain arrow, even
+// in the middle of a turn's work.
+class TDialogPointer {
+public:
+    TDialogPointer() { QApplication::setOverrideCursor(Qt::ArrowCursor); }
+    ~TDialogPointer() { QApplication::restoreOverrideCursor(); }
+    TDialogPointer(const TDialogPointer&) = delete;
+    TDialogPointer& operator=(const TDialogPointer&) = delete;
+};
+
+// A question with the game's own answers; returns the button pressed.
+QMessageBox::StandardButton Ask(QWidget* parent, const QString& text,
+                                QMessageBox::StandardButtons buttons,
+                                QMessageBox::StandardButton byDefault) {
+    const TDialogPointer pointer;
+    QMessageBox box(QMessageBox::Question, parent->windowTitle(), text, buttons, parent);
+    box.setTextFormat(Qt::PlainText);
+    const std::pair<QMessageBox::StandardButton, const char*> answers[] = {
+        {QMessageBox::Yes, "Да"}, {QMessageBox::No, "Нет"}, {QMessageBox::Cancel, "Отмена"}};
+    for (const auto& [answer, caption] : answers)
+        if (QAbstractButton* button = box.button(answer))
+            button->setText(QString::fromUtf8(caption));
+    box.setDefaultButton(byDefault);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
 void SetHint(QWidget* widget, const QString& hint) {
     widget->setToolTip(HintHtml(hint));
     widget->setToolTipDuration(HintDuration);
@@ -206,7 +232,7 @@ TvtPic* TMainForm::AddCommandButton(const char* name, int picture, QPoint at, co
     button->SetImageIndex(picture);
     button->setCursor(Qt::PointingHandCursor);
     SetHint(button, hint);
-    button->OnClick = std::move(command);
+    button->OnClick = [this, command = std::move(command)] { Play(command); };
     client_->Anchor(button, akTopRight);
     return button;
 }
@@ -261,7 +287,10 @@ void TMainForm::CreateControls() {
             break;
         }
         const QString text = event.text();
-        if (text.size() == 1 && colony_->KeyPress(text.front()))
+        bool used = false;
+        if (text.size() == 1)
+            Play([this, &used, &text] { used = colony_->KeyPress(text.front()); });
+        if (used)
             event.accept();
     };
 
@@ -394,7 +423,7 @@ void TMainForm::CreatePalette() {
         // A building type's hint is long: it is composed when first shown.
         button->OnHint = [&type] { return HintHtml(BaseHint(type)); };
         button->setToolTipDuration(HintDuration);
-        button->OnClick = [this, &type] { colony_->Build(type); };
+        button->OnClick = [this, &type] { Play([this, &type] { colony_->Build(type); }); };
         paletteButtons.push_back(button);
     }
 }
@@ -437,8 +466,10 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
         PaintFrame(); // over the black background, before the panels
     } else if (watched == pc1 && event->type() == QEvent::MouseButtonPress) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
-        colony_->MoneyGesture(mouse->button() == Qt::RightButton,
-                              mouse->modifiers() & Qt::ControlModifier);
+        Play([this, mouse] {
+            colony_->MoneyGesture(mouse->button() == Qt::RightButton,
+                                  mouse->modifiers() & Qt::ControlModifier);
+        });
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -541,13 +572,8 @@ bool TMainForm::LoadFrom(const QString& path) {
 bool TMainForm::AskToKeepGame() {
     if (!Changed())
         return true;
-    QMessageBox box(QMessageBox::Question, windowTitle(), QStringLiteral("Сохранить текущую игру?"),
-                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
-    box.button(QMessageBox::Yes)->setText(QStringLiteral("Да"));
-    box.button(QMessageBox::No)->setText(QStringLiteral("Нет"));
-    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Отмена"));
-    box.setDefaultButton(QMessageBox::Yes);
-    switch (box.exec()) {
+    switch (Ask(this, QStringLiteral("Сохранить текущую игру?"),
+                QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes)) {
     case QMessageBox::Yes:
         return SaveTo(CurrentSave());
     case QMessageBox::No:
@@ -665,28 +691,37 @@ void TMainForm::ShowGameState() {
 }
 
 void TMainForm::ShowInfo(const QString& sound, const QString& text) {
+    const TDialogPointer pointer;
     TInfoForm info(this, *this, sound, text);
     info.ShowModal();
 }
 
 void TMainForm::ShowSeason(int season) {
+    const TDialogPointer pointer;
     TSeasonForm dialog(this, *this, images_, season);
     dialog.ShowModal();
 }
 
 void TMainForm::RunYearlyTaxes(TTaxDialog& dialog) {
+    const TDialogPointer pointer;
     TNalogForm form(this, *this, dialog);
     form.ShowModal();
 }
 
 void TMainForm::RunMainTax(TTaxDialog& dialog) {
+    const TDialogPointer pointer;
     TNalogMainForm form(this, *this, dialog);
     form.ShowModal();
 }
 
 void TMainForm::RunMarket(TMarketDialog& dialog) {
+    const TDialogPointer pointer;
     TMarketForm form(this, dialog, images_);
     form.exec();
+}
+
+bool TMainForm::Confirm(const QString& text) {
+    return Ask(this, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
 }
 
 void TMainForm::UpdateCell(int column, int row) {
@@ -711,6 +746,15 @@ void TMainForm::StepSelection() {
 
 void TMainForm::RepaintWindow() {
     repaint();
+}
+
+void TMainForm::Play(const std::function<void()>& command) {
+    // The rules have put the game back as the command found it.
+    try {
+        command();
+    } catch (const std::exception& error) {
+        TApplication::ShowError(QString::fromStdString(error.what()));
+    }
 }
 
 void TMainForm::Autosave() {

@@ -103,6 +103,7 @@ public:
     void RunYearlyTaxes(TTaxDialog& dialog) override;
     void RunMainTax(TTaxDialog& dialog) override;
     void RunMarket(TMarketDialog& dialog) override;
+    bool Confirm(const QString& text) override;
     void UpdateCell(int column, int row) override;
     void UpdateImage() override;
     void UpdatePlan() override;
@@ -126,6 +127,9 @@ private:
     // and the selected cell.
     void ShowNewGame();
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Runs a player's command; an error it ends with is shown in the error
+    // box, the game put back as the command found it.
+    void Play(const std::function<void()>& command);
     void closeEvent(QCloseEvent* event) override;
     // The game in play as a saved game.
     TSavedGame SavedGame() const;

@@ -2,6 +2,7 @@
 
 #include "map/smallcontrols.h"
 #include "model/goods.h"
+#include "model/keyletter.h"
 #include "model/market.h"
 #include "resources/datamodule.h"
 
@@ -58,7 +59,7 @@ TMarketForm::TMarketForm(QWidget* parent, TMarketDialog& market, const TDM& imag
 
         auto* field = new TMarketEdit(this, [this, good](QKeyEvent* event) {
             TMarketDialog::TKey key = TMarketDialog::TKey::Other;
-            if (event->text() == QLatin1String("a"))
+            if (event->text().size() == 1 && KeyLetter(event->text().front()) == u'a')
                 key = TMarketDialog::TKey::LetterA;
             else if (event->key() == Qt::Key_Up)
                 key = TMarketDialog::TKey::Up;

@@ -243,36 +243,43 @@ TEST(PlaceBox, CtrlArrowsScrollByTheInterval) {
     }
 }
 
-TEST(PlaceBox, RightDragPullsTheMapAndHidesTheCursor) {
-    TMapBox map(QSize(300, 300));
-    map.box.MouseDrag = true;
-    map.box.SetScreen(1000, 1000);
-    ASSERT_TRUE(map.Show());
+TEST(PlaceBox, RightDragPullsTheMapAndHidesTheCursorWhetherOrNotThePointerMovesBack) {
+    for (const bool pointerMoves : {true, false}) {
+        SCOPED_TRACE(pointerMoves);
+        TMapBox map(QSize(300, 300));
+        map.box.MouseDrag = true;
+        map.box.SetScreen(1000, 1000);
+        if (!pointerMoves)
+            map.box.MovePointer = [](QPoint) { return false; };
+        ASSERT_TRUE(map.Show());
 
-    QTest::mousePress(&map.box, Qt::LeftButton, {}, QPoint(100, 100));
-    EXPECT_FALSE(map.box.Dragging());
-    QTest::mouseRelease(&map.box, Qt::LeftButton, {}, QPoint(100, 100));
+        QTest::mousePress(&map.box, Qt::LeftButton, {}, QPoint(100, 100));
+        EXPECT_FALSE(map.box.Dragging());
+        QTest::mouseRelease(&map.box, Qt::LeftButton, {}, QPoint(100, 100));
 
-    QTest::mousePress(&map.box, Qt::RightButton, {}, QPoint(100, 100));
-    ASSERT_TRUE(map.box.Dragging());
-    ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
-    EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::BlankCursor);
-    TPaintLog log;
-    log.Attach(map.box);
-    QTest::mouseMove(&map.box, QPoint(110, 105));
-    EXPECT_EQ(map.box.Screen(), QPoint(990, 995));
-    // The uncovered strips are painted during the move itself.
-    EXPECT_FALSE(log.backgrounds.empty());
-    QTest::mouseMove(&map.box, QPoint(90, 100));
-    EXPECT_EQ(map.box.Screen(), QPoint(1000, 995));
-    QTest::mouseRelease(&map.box, Qt::RightButton, {}, QPoint(90, 100));
-    EXPECT_FALSE(map.box.Dragging());
-    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+        QTest::mousePress(&map.box, Qt::RightButton, {}, QPoint(100, 100));
+        ASSERT_TRUE(map.box.Dragging());
+        EXPECT_EQ(map.box.cursor().shape(), Qt::BlankCursor);
+        TPaintLog log;
+        log.Attach(map.box);
+        // The hand moves 10 right and 5 down, then 20 left and 5 up; where
+        // the pointer was put back, it starts each move from there.
+        const QPoint hand = pointerMoves ? QPoint(100, 100) : QPoint(110, 105);
+        QTest::mouseMove(&map.box, QPoint(110, 105));
+        EXPECT_EQ(map.box.Screen(), QPoint(990, 995));
+        // The uncovered strips are painted during the move itself.
+        EXPECT_FALSE(log.backgrounds.empty());
+        QTest::mouseMove(&map.box, hand + QPoint(-20, -5));
+        EXPECT_EQ(map.box.Screen(), QPoint(1010, 1000));
+        QTest::mouseRelease(&map.box, Qt::RightButton, {}, hand + QPoint(-20, -5));
+        EXPECT_FALSE(map.box.Dragging());
+        EXPECT_EQ(map.box.cursor().shape(), Qt::ArrowCursor);
 
-    map.box.MouseDrag = false;
-    QTest::mousePress(&map.box, Qt::RightButton, {}, QPoint(50, 50));
-    EXPECT_FALSE(map.box.Dragging());
-    QTest::mouseRelease(&map.box, Qt::RightButton, {}, QPoint(50, 50));
+        map.box.MouseDrag = false;
+        QTest::mousePress(&map.box, Qt::RightButton, {}, QPoint(50, 50));
+        EXPECT_FALSE(map.box.Dragging());
+        QTest::mouseRelease(&map.box, Qt::RightButton, {}, QPoint(50, 50));
+    }
 }
 
 TEST(PlaceBox, OddGridsNeverDivideByZero) {

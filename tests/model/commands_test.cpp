@@ -2,6 +2,7 @@
 
 #include "model/messages.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -303,15 +304,22 @@ TEST_F(Commands, LetterKeysMapToCommands) {
     const TCase cases[] = {
         {u'a', true, "sound Error"}, // restore all: nothing damaged
         {u'A', true, "sound Error"},
-        {u'u', false, ""},
-        {u'U', false, ""},
-        {u'Ф', false, ""},
+        {u'u', true, "sound Error"}, // as the button's hint says
+        {u'U', true, "sound Error"},
         {u'd', true, "sound BaseSale"},
         {u'p', true, "sound Preserve"},
         {u'b', true, "sound MarketBuy"},
         {u's', true, "sound MarketSale"},
         {u'n', true, "sound NewDay"},
         {u'X', false, ""},
+        // The same keys with a Russian layout active.
+        {u'ф', true, "sound Error"},
+        {u'Г', true, "sound Error"},
+        {u'в', true, "sound BaseSale"},
+        {u'з', true, "sound Preserve"},
+        {u'т', true, "sound NewDay"},
+        {u'я', false, ""},
+        {u'Х', false, ""},
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(QString(c.Key).toStdString());
@@ -323,6 +331,40 @@ TEST_F(Commands, LetterKeysMapToCommands) {
     EXPECT_EQ(Game().Date.Day, 8);
     EXPECT_EQ(Window.Calls.first(), "busy");
     EXPECT_EQ(Window.Calls.mid(Window.Calls.size() - 2), QStringList({"idle", "repaint"}));
+}
+
+TEST_F(Commands, DemolishingTheFoundingBuildingAsksFirst) {
+    Place(2, 11, 10);
+    Window.Confirmed = false;
+    Colony.Demolish(); // the founding building is selected
+    EXPECT_NE(Game().BaseAt(StartCol, StartRow), nullptr);
+    EXPECT_EQ(Window.Calls.size(), 1);
+    EXPECT_TRUE(Window.Calls.first().startsWith("confirm «Поселение» нельзя построить снова"));
+    Select(11, 10);
+    Colony.Demolish(); // any other building goes without a question
+    EXPECT_EQ(Game().BaseAt(11, 10), nullptr);
+    EXPECT_FALSE(Window.Calls.join('\n').contains("confirm"));
+}
+
+// A command that fails half done (here a sound that cannot be played) puts
+// the game back as it found it, with nothing to take back.
+TEST_F(Commands, ACommandThatFailsHalfDoneLeavesTheGameAsItWas) {
+    Select(11, 10);
+    Game().Date = {1890, 5, 29};
+    const struct {
+        const char* sound;
+        std::function<void()> command;
+    } cases[] = {
+        {"Base", [this] { Colony.Build(Catalogue[1]); }},
+        {"Season", [this] { Colony.NewWeek(); }}, // summer comes on the fourth day
+    };
+    for (const auto& c : cases) {
+        const TColonyState before = Colony.TakeState();
+        Window.FailingSound = c.sound;
+        EXPECT_THROW(c.command(), TGameError) << c.sound;
+        EXPECT_EQ(Colony.TakeState(), before) << c.sound;
+        EXPECT_EQ(Colony.History().UndoCount(), 0u) << c.sound;
+    }
 }
 
 TEST_F(Commands, MoneyGestureNeedsRightButtonWithCtrlAndSaturates) {

@@ -15,9 +15,15 @@ class TRecorder : public TWindowServices {
 public:
     QStringList Calls;
     bool PayTaxes = true;
+    bool Confirmed = true;
+    QString FailingSound; // a sound that cannot be found
     std::function<void(TMarketDialog&)> OnMarket;
 
-    void Sound(const QString& name) override { Calls << "sound " + name; }
+    void Sound(const QString& name) override {
+        if (name == FailingSound)
+            throw TGameError("Cannot find sound " + name);
+        Calls << "sound " + name;
+    }
     void ShowStatus(const QString& text) override { Calls << "status " + text; }
     void ShowResources(bool moneyOnly) override {
         Calls << (moneyOnly ? QStringLiteral("money") : QStringLiteral("resources"));
@@ -26,13 +32,21 @@ public:
     void ShowInfo(const QString& sound, const QString& text) override {
         Calls << "info " + sound + " " + text;
     }
-    void ShowSeason(int season) override { Calls << "season " + QString::number(season); }
+    void ShowSeason(int season) override {
+        if (FailingSound == "Season") // the season dialog plays it
+            throw TGameError(QStringLiteral("Cannot find sound Season"));
+        Calls << "season " + QString::number(season);
+    }
     void RunYearlyTaxes(TTaxDialog& dialog) override { AnswerTax("taxes", dialog); }
     void RunMainTax(TTaxDialog& dialog) override { AnswerTax("maintax", dialog); }
     void RunMarket(TMarketDialog& dialog) override {
         Calls << "market";
         if (OnMarket)
             OnMarket(dialog);
+    }
+    bool Confirm(const QString& text) override {
+        Calls << "confirm " + text;
+        return Confirmed;
     }
     void UpdateCell(int column, int row) override {
         Calls << QStringLiteral("cell %1 %2").arg(column).arg(row);

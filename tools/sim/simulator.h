@@ -34,6 +34,8 @@ public:
     void RunYearlyTaxes(TTaxDialog& dialog) override;
     void RunMainTax(TTaxDialog& dialog) override;
     void RunMarket(TMarketDialog& dialog) override;
+    // Answered "Да" without a line: scripts demolish what they name.
+    bool Confirm(const QString&) override { return true; }
 
 private:
     // Runs a parsed command; false when it is unknown or malformed.

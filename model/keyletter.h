@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QChar>
+
+// The Latin letter of the key that typed a character, in the character's
+// case: with a Russian layout active the key of N types "т", and the game's
+// letter commands answer the key, whatever the layout. Other characters
+// stay as they are.
+QChar KeyLetter(QChar typed);
