@@ -58,10 +58,13 @@ QLatin1String HintEntity(QChar c) {
 }
 
 // A hint as the rich text of a tooltip. Hints are mostly plain letters,
-// copied over in runs.
+// copied over in runs. A hint with markup is one paragraph that breaks only
+// at its line ends: Qt would otherwise wrap rich text into a narrow box.
 QString HintHtml(const QString& hint) {
+    static const QLatin1String paragraph("<p style=\"white-space:pre\">");
     QString html;
-    html.reserve(hint.size() + 16);
+    html.reserve(hint.size() + 48);
+    html.append(paragraph);
     const QChar* run = hint.constBegin();
     for (const QChar* c = hint.constBegin(); c != hint.constEnd(); ++c) {
         const QLatin1String entity = HintEntity(*c);
@@ -71,7 +74,10 @@ QString HintHtml(const QString& hint) {
         html.append(entity);
         run = c + 1;
     }
+    if (run == hint.constBegin())
+        return hint; // plain text: Qt shows it as it is
     html.append(run, hint.constEnd() - run);
+    html.append(QLatin1String("</p>"));
     return html;
 }
 

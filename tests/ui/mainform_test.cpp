@@ -237,17 +237,31 @@ TEST(MainForm, FullScreenAndBackRestoresTheBounds) {
     EXPECT_EQ(f.pb1->size(), viewBefore);
 }
 
-// Hints are rich text: HTML-escaped, each line end a line break.
-TEST(MainForm, HintsShowTheirTextEscapedWithTheirLineBreaks) {
+// Hints are rich text: HTML-escaped, each line end a line break, and no
+// other: the shown hint is as wide as its longest line.
+TEST(MainForm, HintsShowTheirTextEscapedWithTheirLineBreaksOnly) {
     TGameWindow w;
     TMainForm& f = w.Form;
     const auto html = [](QString text) {
-        return text.toHtmlEscaped().replace(u'\n', QStringLiteral("<br>"));
+        return "<p style=\"white-space:pre\">" +
+               text.toHtmlEscaped().replace(u'\n', QStringLiteral("<br>")) + "</p>";
     };
     ASSERT_FALSE(f.paletteButtons.empty());
     for (size_t i = 0; i < f.paletteButtons.size(); ++i)
         EXPECT_EQ(ShownHint(*f.paletteButtons[i]), html(BaseHint(f.Colony().Catalogue()[i])));
-    EXPECT_TRUE(f.paletteButtons[0]->toolTip().contains("<br>"));
+    const QString hint = BaseHint(f.Colony().Catalogue()[0]);
+    QToolTip::showText(QPoint(0, 0), ShownHint(*f.paletteButtons[0]), f.paletteButtons[0]);
+    QWidget* shown = nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->inherits("QTipLabel") && widget->isVisible())
+            shown = widget;
+    ASSERT_NE(shown, nullptr);
+    int longest = 0;
+    for (const QString& line : hint.split(u'\n'))
+        longest = std::max(longest, shown->fontMetrics().horizontalAdvance(line));
+    EXPECT_GE(shown->width(), longest);
+    EXPECT_LT(shown->height(), shown->fontMetrics().lineSpacing() * (hint.count(u'\n') + 3));
+    QToolTip::hideText();
     EXPECT_EQ(f.findChild<QWidget*>("pcDestroy")->toolTip(),
               QString::fromUtf8("Разобрать строение - вернется 10% от стоимости (D)"));
 }
