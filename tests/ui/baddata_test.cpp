@@ -103,7 +103,8 @@ TEST(StartUpData, ACaptionWithMarkupCharactersShowsAsTextInItsHint) {
                    .replace(u'<', QStringLiteral("&lt;"))
                    .replace(u'>', QStringLiteral("&gt;"))
                    .replace(u'"', QStringLiteral("&quot;"));
-    EXPECT_EQ(ShownHint(*form.paletteButtons[0]), shown.join(QStringLiteral("<br>")));
+    EXPECT_EQ(ShownHint(*form.paletteButtons[0]),
+              "<p style=\"white-space:pre\">" + shown.join(QStringLiteral("<br>")) + "</p>");
 }
 
 } // namespace
