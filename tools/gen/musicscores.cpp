@@ -460,9 +460,9 @@ TScore March() {
     piece.AddLine(tuneB, 72, 10, TInstrument::Piano);
     piece.AddLine(tuneA2, 72, 10, TInstrument::Piano);
     piece.AddLine(tuneA2, 48, 35, TInstrument::MusicBox, 12);
-    piece.AddLine(tuneT, 78, -10, TInstrument::Horn, -12);
+    piece.AddLine(tuneT, 76, -10, TInstrument::Horn);
     piece.AddLine(tuneT2, 70, 10, TInstrument::Piano);
-    piece.AddLine(tuneT2, 58, -10, TInstrument::Horn, -12);
+    piece.AddLine(tuneT2, 50, -10, TInstrument::Horn);
 
     // The bass walks root - fifth on the beats, the chords answer on the
     // off-beats: short on the piano, held a little longer by the horns in the
