@@ -1,6 +1,7 @@
 // One Qt application object for the whole test program, created before the
 // tests run. Widget tests build with TARVENIA_TEST_GUI and get a QApplication.
 #include <QLocale>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #ifdef TARVENIA_TEST_GUI
@@ -19,6 +20,11 @@ int main(int argc, char** argv) {
     // Qt's own event loop, as the game's application object chooses.
     if (!qEnvironmentVariableIsSet("QT_NO_GLIB"))
         qputenv("QT_NO_GLIB", "1");
+    // The player's settings and saved games of this run go to a folder of
+    // its own, never to the user's.
+    const QTemporaryDir userFolders;
+    qputenv("XDG_CONFIG_HOME", userFolders.filePath("config").toUtf8());
+    qputenv("TARVENIA_SAVE_DIR", userFolders.filePath("saves").toUtf8());
     TTestApplication app(argc, argv);
     // Tests expect "." as the decimal separator whatever the runner's locale.
     QLocale::setDefault(QLocale::c());

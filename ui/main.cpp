@@ -20,6 +20,6 @@ int main(int argc, char** argv) {
     }
     if (!mainForm->ShowHello())
         return 0;
-    mainForm->show();
+    mainForm->ShowGame();
     return app.exec();
 }

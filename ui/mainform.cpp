@@ -17,6 +17,7 @@
 #include "ui/marketform.h"
 #include "ui/nalogform.h"
 #include "ui/seasonform.h"
+#include "ui/settingsform.h"
 #include "ui/statuswidgets.h"
 
 #include <QAbstractButton>
@@ -141,7 +142,9 @@ TPanelText* AddRightFigure(TStatusPanel& panel, int top, const QString& hint) {
 } // namespace
 
 TMainForm::TMainForm(const TDM& images, const QString& folder)
-    : images_(images), folder_(folder), sounds_(std::make_unique<TSoundPlayer>()) {
+    : images_(images), folder_(folder), sounds_(std::make_unique<TSoundPlayer>()),
+      settings_(TSettings::Load()) {
+    sounds_->SetVolume(settings_.SoundVolume);
     setWindowTitle(QStringLiteral("Тарвения"));
     SeedRandomFromClock();
     CreateMenu();
@@ -211,7 +214,7 @@ void TMainForm::CreateMenu() {
     miSound->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     miSound->setCheckable(true);
     miSound->setChecked(true);
-    QAction* miMusic = service->addAction(QStringLiteral("М&узыка"));
+    miMusic = service->addAction(QStringLiteral("М&узыка"));
     miMusic->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
     miMusic->setCheckable(true);
     miMusic->setChecked(true);
@@ -220,7 +223,19 @@ void TMainForm::CreateMenu() {
     miFullScreen->setCheckable(true);
     connect(miFullScreen, &QAction::triggered, this, [this] { miFullScreenClick(); });
     service->addSeparator();
-    service->addAction(QStringLiteral("П&араметры..."), QKeySequence(Qt::CTRL | Qt::Key_P));
+    service->addAction(QStringLiteral("П&араметры..."), QKeySequence(Qt::CTRL | Qt::Key_P), this,
+                       [this] { miParametersClick(); });
+    // The switches are the player's settings: kept as they are changed.
+    miSound->setChecked(settings_.Sound);
+    miMusic->setChecked(settings_.Music);
+    connect(miSound, &QAction::toggled, this, [this](bool on) {
+        settings_.Sound = on;
+        settings_.Save();
+    });
+    connect(miMusic, &QAction::toggled, this, [this](bool on) {
+        settings_.Music = on;
+        settings_.Save();
+    });
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&?"));
     help->addAction(QStringLiteral("П&омощь"), QKeySequence(Qt::Key_F1), this,
@@ -576,7 +591,7 @@ bool TMainForm::LoadFrom(const QString& path) {
 }
 
 bool TMainForm::AskToKeepGame() {
-    if (!Changed())
+    if (!Changed() || !settings_.AskBeforeDiscard)
         return true;
     switch (Ask(this, QStringLiteral("Сохранить текущую игру?"),
                 QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes)) {
@@ -613,6 +628,24 @@ void TMainForm::ShowNewGame() {
     pb1->SetScreen(earth_.StartScreen.x(), earth_.StartScreen.y());
     mapView_->SetGame(&colony_->Game());
     mapView_->SetSelection(QPoint(colony_->SelectedColumn(), colony_->SelectedRow()));
+}
+
+void TMainForm::ShowGame() {
+    show();
+    if (settings_.FullScreen)
+        miFullScreen->trigger();
+}
+
+void TMainForm::miParametersClick() {
+    TSettingsForm form(this, *this, settings_);
+    if (!form.ShowModal())
+        return;
+    const TSettings chosen = form.Settings();
+    miSound->setChecked(chosen.Sound);
+    miMusic->setChecked(chosen.Music);
+    sounds_->SetVolume(chosen.SoundVolume);
+    settings_ = chosen;
+    settings_.Save();
 }
 
 void TMainForm::miFullScreenClick() {
@@ -764,6 +797,8 @@ void TMainForm::Play(const std::function<void()>& command) {
 }
 
 void TMainForm::Autosave() {
+    if (!settings_.Autosave)
+        return;
     try {
         WriteSaveFile(QDir(SaveFolder()).filePath(AutosaveFile), SavedGame());
     } catch (const TGameError& error) {

@@ -6,6 +6,7 @@
 #include "model/eventtype.h"
 #include "model/savefile.h"
 #include "model/services.h"
+#include "ui/settings.h"
 #include "ui/soundplayer.h"
 
 #include <QMainWindow>
@@ -39,6 +40,9 @@ public:
 
     // Shows the start screen; false when the player chose to leave.
     bool ShowHello();
+    // Shows the window, in full screen when the player's settings say so.
+    void ShowGame();
+    const TSettings& Settings() const { return settings_; }
 
     TColony& Colony() { return *colony_; }
     // Replaces the sound output, for instance by one that only listens.
@@ -47,6 +51,7 @@ public:
     TvtPlaceBox* pb1 = nullptr;
     TvtPlan* Plan = nullptr;
     QAction* miSound = nullptr;
+    QAction* miMusic = nullptr;
     QAction* miFullScreen = nullptr;
     QWidget* pnClient = nullptr;
     QWidget* pnRight = nullptr;
@@ -74,6 +79,7 @@ public:
     void miSaveAsClick();
     void miUndoClick();
     void miRedoClick();
+    void miParametersClick();
     void miFullScreenClick();
     void miHelpClick();
     void miAboutClick();
@@ -152,6 +158,7 @@ private:
     std::unique_ptr<TMapView> mapView_;
     TAnchorPanel* client_ = nullptr;
     QRect savedBounds_;
+    TSettings settings_;
     QString currentSave_; // empty for "Save.dat" of the save folder
     uint64_t savedRevision_ = 0;
 };

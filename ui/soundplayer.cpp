@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QSoundEffect>
 #include <QUrl>
+#include <algorithm>
 
 namespace {
 
@@ -25,6 +26,12 @@ bool TSoundPlayer::HasSound(const QString& name) const {
     return !SoundPath(name.toUpper()).isEmpty();
 }
 
+void TSoundPlayer::SetVolume(int percent) {
+    volume_ = static_cast<float>(std::clamp(percent, 0, 100)) / 100.0f;
+    for (QSoundEffect* effect : std::as_const(effects_))
+        effect->setVolume(volume_);
+}
+
 void TSoundPlayer::PlayResSound(const QString& name) {
     const QString key = name.toUpper();
     QSoundEffect* effect = effects_.value(key);
@@ -34,6 +41,7 @@ void TSoundPlayer::PlayResSound(const QString& name) {
             throw TGameError(QStringLiteral("Cannot find sound ") + name);
         effect = new QSoundEffect(this);
         effect->setSource(QUrl(QStringLiteral("qrc") + path));
+        effect->setVolume(volume_);
         effects_.insert(key, effect);
     }
     if (playing_ && playing_ != effect)

@@ -17,8 +17,11 @@ public:
     // TGameError("Cannot find sound " + name).
     virtual void PlayResSound(const QString& name);
     bool HasSound(const QString& name) const;
+    // The loudness of every clip, 0 (silent) to 100 (as recorded).
+    void SetVolume(int percent);
 
 private:
     QHash<QString, QSoundEffect*> effects_; // upper-case name -> clip, made on first use
     QSoundEffect* playing_ = nullptr;
+    float volume_ = 1.0f;
 };

@@ -9,12 +9,17 @@
 #include "ui/marketform.h"
 #include "ui/nalogform.h"
 #include "ui/seasonform.h"
+#include "ui/settings.h"
 #include "ui/statuswidgets.h"
 
+#include <QApplication>
+#include <QCheckBox>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -63,6 +68,41 @@ TEST(HelloForm, EnterStartsEscapeLeavesAndLoadingNeedsASaveAndTakesTheLatest) {
     }
     EXPECT_EQ(f.Colony().Game().Money, 222);
     EXPECT_EQ(f.CurrentSave(), folder.filePath("Newer.dat"));
+}
+
+TEST(SettingsForm, ChosenSettingsActAndAreKeptAcrossRestartsAndCancelKeepsThem) {
+    {
+        TGameWindow w;
+        TMainForm& f = w.Form;
+        EXPECT_EQ(f.Settings(), TSettings());
+        TDialogAnswerer answerer([](QDialog& d) {
+            d.findChild<QCheckBox*>("cbMusic")->setChecked(false);
+            d.findChild<QSlider*>("tbSound")->setValue(30);
+            d.findChild<QCheckBox*>("cbAutosave")->setChecked(false);
+            d.findChild<TvtButton*>("btOk")->Click();
+        });
+        f.miParametersClick();
+        EXPECT_FALSE(f.miMusic->isChecked());
+        f.miSound->trigger(); // the menu's switch is the same setting
+        // The turn that begins April writes no autosave now.
+        f.Colony().Game().Date = {1890, 3, 31};
+        f.Colony().NewDay();
+        EXPECT_FALSE(QDir(w.SaveDir.path()).exists("Autosave.dat"));
+    }
+    TGameWindow restarted;
+    TMainForm& f = restarted.Form;
+    EXPECT_FALSE(f.miMusic->isChecked());
+    EXPECT_FALSE(f.miSound->isChecked());
+    EXPECT_EQ(f.Settings().SoundVolume, 30);
+    EXPECT_FALSE(f.Settings().Autosave);
+    const TSettings kept = f.Settings();
+    TDialogAnswerer answerer([](QDialog& d) {
+        d.findChild<QCheckBox*>("cbFullScreen")->setChecked(true);
+        PressEscape(d);
+    });
+    f.miParametersClick();
+    EXPECT_EQ(f.Settings(), kept);
+    TSettings{}.Save(); // the next tests start from the defaults
 }
 
 TEST(HelloForm, GreetsOnceAfterItOpens) {
@@ -176,8 +216,10 @@ TEST(MarketForm, CaptionAndSumsFollowTheFields) {
     EXPECT_EQ(form.Field(gdCoal)->text(), "000012");
     EXPECT_EQ(form.SumLabel(gdCoal)->text(), "384");
 
-    // In a purchase the letter a fills every field with "-", which is not valid there.
-    QTest::keyClick(form.Field(gdWood), Qt::Key_A);
+    // In a purchase the letter a fills every field with "-", which is not
+    // valid there; its key does the same with a Russian layout active.
+    QKeyEvent russianA(QEvent::KeyPress, 0x0444, Qt::NoModifier, QString::fromUtf8("ф"));
+    QApplication::sendEvent(form.Field(gdWood), &russianA);
     EXPECT_EQ(form.Field(gdOil)->text(), "-");
     EXPECT_EQ(form.SumLabel(gdOil)->text(), "?");
     EXPECT_EQ(form.windowTitle(), QString::fromUtf8("Купить"));

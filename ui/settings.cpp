@@ -1,0 +1,60 @@
+#include "settings.h"
+
+#include <QSettings>
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+std::unique_ptr<QSettings> Store() {
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                       QStringLiteral("tarvenia"), QStringLiteral("tarvenia"));
+}
+
+// The keys and the fields they keep.
+struct TFlag {
+    const char* key;
+    bool TSettings::*field;
+};
+constexpr TFlag Flags[] = {
+    {"sound/on", &TSettings::Sound},
+    {"music/on", &TSettings::Music},
+    {"game/autosave", &TSettings::Autosave},
+    {"game/askBeforeDiscard", &TSettings::AskBeforeDiscard},
+    {"window/fullScreen", &TSettings::FullScreen},
+};
+struct TVolume {
+    const char* key;
+    int TSettings::*field;
+};
+constexpr TVolume Volumes[] = {
+    {"sound/volume", &TSettings::SoundVolume},
+    {"music/volume", &TSettings::MusicVolume},
+};
+
+} // namespace
+
+TSettings TSettings::Load() {
+    const std::unique_ptr<QSettings> store = Store();
+    TSettings settings;
+    for (const TFlag& flag : Flags) {
+        const QVariant value = store->value(QLatin1String(flag.key));
+        if (value.canConvert<bool>())
+            settings.*flag.field = value.toBool();
+    }
+    for (const TVolume& volume : Volumes) {
+        bool ok = false;
+        const int value = store->value(QLatin1String(volume.key)).toInt(&ok);
+        if (ok)
+            settings.*volume.field = std::clamp(value, 0, MaxVolume);
+    }
+    return settings;
+}
+
+void TSettings::Save() const {
+    const std::unique_ptr<QSettings> store = Store();
+    for (const TFlag& flag : Flags)
+        store->setValue(QLatin1String(flag.key), this->*flag.field);
+    for (const TVolume& volume : Volumes)
+        store->setValue(QLatin1String(volume.key), this->*volume.field);
+}

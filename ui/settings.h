@@ -1,0 +1,23 @@
+#pragma once
+
+// The player's settings, kept across runs in the user's configuration
+// (~/.config/tarvenia/tarvenia.conf): nothing else is written there.
+struct TSettings {
+    static constexpr int MaxVolume = 100;
+
+    bool Sound = true;
+    int SoundVolume = MaxVolume;
+    bool Music = true;
+    // Music plays under the sounds, quieter by default.
+    int MusicVolume = 40;
+    bool Autosave = true;
+    // Whether a changed game is offered to be saved before it is thrown away.
+    bool AskBeforeDiscard = true;
+    bool FullScreen = false;
+
+    // The stored settings; what is missing or malformed keeps its default.
+    static TSettings Load();
+    void Save() const;
+
+    bool operator==(const TSettings&) const = default;
+};

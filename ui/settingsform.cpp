@@ -1,0 +1,81 @@
+#include "settingsform.h"
+
+#include "map/smallcontrols.h"
+#include "model/services.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QSlider>
+
+namespace {
+
+QCheckBox* AddCheck(QWidget* parent, const char* name, const char* text, int top, bool checked) {
+    auto* check = new QCheckBox(QString::fromUtf8(text), parent);
+    check->setObjectName(QString::fromLatin1(name));
+    check->setGeometry(12, top, 300, 18);
+    check->setChecked(checked);
+    return check;
+}
+
+// A volume from silent to full, beside its switch and shown only while the
+// switch is on.
+QSlider* AddVolume(QWidget* parent, const char* name, int top, QCheckBox* on, int volume) {
+    auto* label = new QLabel(QStringLiteral("Громкость"), parent);
+    label->setGeometry(32, top, 70, 18);
+    auto* slider = new QSlider(Qt::Horizontal, parent);
+    slider->setObjectName(QString::fromLatin1(name));
+    slider->setGeometry(104, top, 200, 18);
+    slider->setRange(0, TSettings::MaxVolume);
+    slider->setPageStep(10);
+    slider->setValue(volume);
+    const auto follow = [label, slider](bool enabled) {
+        label->setEnabled(enabled);
+        slider->setEnabled(enabled);
+    };
+    follow(on->isChecked());
+    QObject::connect(on, &QCheckBox::toggled, slider, follow);
+    return slider;
+}
+
+} // namespace
+
+TSettingsForm::TSettingsForm(QWidget* parent, TWindowServices& services, const TSettings& settings)
+    : TGameDialog(parent, QStringLiteral("Параметры"), QSize(320, 215)), services_(services) {
+    cbSound = AddCheck(this, "cbSound", "Звук", 10, settings.Sound);
+    tbSound = AddVolume(this, "tbSound", 32, cbSound, settings.SoundVolume);
+    cbMusic = AddCheck(this, "cbMusic", "Музыка", 60, settings.Music);
+    tbMusic = AddVolume(this, "tbMusic", 82, cbMusic, settings.MusicVolume);
+    cbAutosave = AddCheck(this, "cbAutosave", "Сохранять игру в начале каждого месяца", 112,
+                          settings.Autosave);
+    cbAsk = AddCheck(this, "cbAsk", "Предлагать сохранить игру, прежде чем её закрыть", 134,
+                     settings.AskBeforeDiscard);
+    cbFullScreen =
+        AddCheck(this, "cbFullScreen", "Полный экран при запуске", 156, settings.FullScreen);
+
+    auto* btOk = new TvtButton(QStringLiteral("ОК"), this);
+    btOk->setObjectName(QStringLiteral("btOk"));
+    btOk->setGeometry(152, 186, 73, 21);
+    btOk->Default = true;
+    auto* btCancel = new TvtButton(QStringLiteral("Отмена"), this);
+    btCancel->setObjectName(QStringLiteral("btCancel"));
+    btCancel->setGeometry(235, 186, 73, 21);
+    btCancel->Cancel = true;
+    for (TvtButton* button : {btOk, btCancel})
+        button->OnClick = [this] { services_.Sound(QStringLiteral("Button")); };
+}
+
+TSettings TSettingsForm::Settings() const {
+    TSettings settings;
+    settings.Sound = cbSound->isChecked();
+    settings.SoundVolume = tbSound->value();
+    settings.Music = cbMusic->isChecked();
+    settings.MusicVolume = tbMusic->value();
+    settings.Autosave = cbAutosave->isChecked();
+    settings.AskBeforeDiscard = cbAsk->isChecked();
+    settings.FullScreen = cbFullScreen->isChecked();
+    return settings;
+}
+
+bool TSettingsForm::ShowModal() {
+    return exec() == mrOk;
+}

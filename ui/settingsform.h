@@ -1,0 +1,32 @@
+#pragma once
+
+#include "ui/gamedialog.h"
+#include "ui/settings.h"
+
+class QCheckBox;
+class QSlider;
+class TWindowServices;
+
+// The settings dialog: the sound and the music with their volumes, the
+// monthly autosave, the question before an unsaved game is thrown away, and
+// full screen at start. "ОК" keeps what the player set, "Отмена" and Escape
+// keep the settings as they were.
+class TSettingsForm : public TGameDialog {
+public:
+    TSettingsForm(QWidget* parent, TWindowServices& services, const TSettings& settings);
+
+    // The settings as the dialog shows them now.
+    TSettings Settings() const;
+    // Shows the dialog modally; true when the player pressed "ОК".
+    bool ShowModal();
+
+private:
+    TWindowServices& services_;
+    QCheckBox* cbSound = nullptr;
+    QSlider* tbSound = nullptr;
+    QCheckBox* cbMusic = nullptr;
+    QSlider* tbMusic = nullptr;
+    QCheckBox* cbAutosave = nullptr;
+    QCheckBox* cbAsk = nullptr;
+    QCheckBox* cbFullScreen = nullptr;
+};
