@@ -143,7 +143,7 @@ TPanelText* AddRightFigure(TStatusPanel& panel, int top, const QString& hint) {
 
 TMainForm::TMainForm(const TDM& images, const QString& folder)
     : images_(images), folder_(folder), sounds_(std::make_unique<TSoundPlayer>()),
-      settings_(TSettings::Load()) {
+      music_(std::make_unique<TMusicPlayer>()), settings_(TSettings::Load()) {
     sounds_->SetVolume(settings_.SoundVolume);
     setWindowTitle(QStringLiteral("Тарвения"));
     SeedRandomFromClock();
@@ -235,6 +235,8 @@ void TMainForm::CreateMenu() {
     connect(miMusic, &QAction::toggled, this, [this](bool on) {
         settings_.Music = on;
         settings_.Save();
+        if (isVisible())
+            music_->SetPlaying(on);
     });
 
     QMenu* help = menuBar()->addMenu(QStringLiteral("&?"));
@@ -632,6 +634,11 @@ void TMainForm::ShowNewGame() {
 
 void TMainForm::ShowGame() {
     show();
+    // The music starts with the game's window, never for a window that is
+    // only made.
+    music_->SetVolume(settings_.MusicVolume);
+    music_->SetSeason(colony_->Game().Season);
+    music_->SetPlaying(settings_.Music);
     if (settings_.FullScreen)
         miFullScreen->trigger();
 }
@@ -644,6 +651,7 @@ void TMainForm::miParametersClick() {
     miSound->setChecked(chosen.Sound);
     miMusic->setChecked(chosen.Music);
     sounds_->SetVolume(chosen.SoundVolume);
+    music_->SetVolume(chosen.MusicVolume);
     settings_ = chosen;
     settings_.Save();
 }
@@ -723,6 +731,7 @@ void TMainForm::ShowGameState() {
     lbWorkPlaces->setText(QString::number(game.TotalWorkPlaces()));
     lbFreePeople->setText(QString::number(game.Unemployed()));
     pcSeason->SetImageIndex(game.Season);
+    music_->SetSeason(game.Season);
     SetHint(pcSeason, SeasonName(game.Season));
     pb1->UpdateImage();
     Plan->update();

@@ -6,6 +6,7 @@
 #include "model/eventtype.h"
 #include "model/savefile.h"
 #include "model/services.h"
+#include "ui/musicplayer.h"
 #include "ui/settings.h"
 #include "ui/soundplayer.h"
 
@@ -151,6 +152,7 @@ private:
     const TDM& images_;
     QString folder_;
     std::unique_ptr<TSoundPlayer> sounds_;
+    std::unique_ptr<TMusicPlayer> music_;
     TEarth earth_;
     TBaseTypeList catalogue_;
     TEventTypeList events_;

@@ -8,8 +8,9 @@ struct TSettings {
     bool Sound = true;
     int SoundVolume = MaxVolume;
     bool Music = true;
-    // Music plays under the sounds, quieter by default.
-    int MusicVolume = 40;
+    // As the music player's default: its pieces are mixed quieter than the
+    // sounds.
+    int MusicVolume = 80;
     bool Autosave = true;
     // Whether a changed game is offered to be saved before it is thrown away.
     bool AskBeforeDiscard = true;
