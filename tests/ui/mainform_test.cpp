@@ -145,6 +145,9 @@ TEST(MainForm, KeyWStopsAtARefusedTax) {
     game.Date = TGameDate{1891, 2, 25};
     game.Season = ssWinter;
     TDialogAnswerer answerer([](QDialog& dialog) {
+        // The turn is busy, but a dialog waits for the player with the plain pointer.
+        ASSERT_NE(QApplication::overrideCursor(), nullptr);
+        EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::ArrowCursor);
         // Refuse the taxes; close every other dialog with its button.
         if (dialog.windowTitle() == QString::fromUtf8("Налоги"))
             PressEscape(dialog);
@@ -155,6 +158,7 @@ TEST(MainForm, KeyWStopsAtARefusedTax) {
     EXPECT_EQ(f.lbDate->text(), QString::fromUtf8("1 марта 1891"));
     EXPECT_EQ(answerer.Titles.count(QString::fromUtf8("Налоги")), 1);
     EXPECT_EQ(w.Heard.count("NewDay"), 5); // 25, 26, 27, 28 February and the refused 1 March
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 TEST(MainForm, ArrowsAndMouseMoveTheSelection) {
