@@ -811,6 +811,7 @@ void TMainForm::Autosave() {
     try {
         WriteSaveFile(QDir(SaveFolder()).filePath(AutosaveFile), SavedGame());
     } catch (const TGameError& error) {
+        const TDialogPointer pointer; // in the middle of a turn's work
         TApplication::ShowError(error.Text());
     }
 }
