@@ -1,9 +1,36 @@
 #include "paths.h"
 
+#include "game.h"
+
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
 
 QString ProgramFolder() {
     return QCoreApplication::applicationDirPath();
+}
+
+QStringList DataFolderCandidates(const QString& programFolder) {
+    QStringList folders{QDir::cleanPath(programFolder),
+                        QDir::cleanPath(programFolder + QStringLiteral("/../share/tarvenia"))};
+    for (const QString& folder :
+         QStandardPaths::locateAll(QStandardPaths::GenericDataLocation, QStringLiteral("tarvenia"),
+                                   QStandardPaths::LocateDirectory))
+        folders.append(QDir::cleanPath(folder));
+    folders.removeDuplicates();
+    return folders;
+}
+
+QString DataFolder(const QString& programFolder) {
+    const QStringList folders = DataFolderCandidates(programFolder);
+    for (const QString& folder : folders)
+        if (QFileInfo(QDir(folder).filePath(QStringLiteral("BASES.INI"))).isFile())
+            return folder;
+    QString text = QStringLiteral("Не найдены файлы игры: BASES.INI нет ни в одной из папок:");
+    for (const QString& folder : folders)
+        text += QStringLiteral("\n") + QDir::toNativeSeparators(folder);
+    throw TGameError(text);
 }
 
 QString LocalPath(const QString& written) {

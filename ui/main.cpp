@@ -4,15 +4,27 @@
 #include "ui/application.h"
 #include "ui/mainform.h"
 
+#include <cstdio>
+#include <cstring>
+
 int main(int argc, char** argv) {
+    // Answered before the application object exists, so that it needs no display.
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("tarvenia %s\n", ProgramVersion().toUtf8().constData());
+            return 0;
+        }
+
     TApplication app(argc, argv);
     TApplication::setApplicationVersion(ProgramVersion());
+    // The desktop entry that the window belongs to, for its icon and name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.tarvenia.Tarvenia"));
     TApplication::SetUpLook();
 
     const TDM images;
     std::unique_ptr<TMainForm> mainForm;
     try {
-        mainForm = std::make_unique<TMainForm>(images, ProgramFolder());
+        mainForm = std::make_unique<TMainForm>(images, DataFolder());
     } catch (const std::exception& e) {
         // Without a map or a catalogue there is no game to play.
         TApplication::ShowError(QString::fromStdString(e.what()));

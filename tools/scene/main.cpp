@@ -4,6 +4,7 @@
 // groups in the scene text form, and can paint it into a PNG picture.
 #include "model/game.h"
 #include "model/inifile.h"
+#include "model/paths.h"
 #include "model/terrain.h"
 #include "scene/wall.h"
 
@@ -165,6 +166,10 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
+    if (QCoreApplication::arguments().contains(QStringLiteral("--version"))) {
+        Print(QStringLiteral("tarvenia-scene ") + ProgramVersion());
+        return 0;
+    }
     TOptions options;
     if (const auto problem = ParseOptions(QCoreApplication::arguments(), options))
         return Usage(*problem);

@@ -50,12 +50,15 @@ int main(int argc, char** argv) {
     // the font configuration, most of the cost of a short run.
     QCoreApplication app(argc, argv);
 
+    if (app.arguments().contains(QStringLiteral("--version"))) {
+        std::cout << "tarvenia-sim " << ProgramVersion().toStdString() << '\n';
+        return 0;
+    }
     TOptions options;
     if (!ParseOptions(app.arguments(), options)) {
         std::cerr << "usage: tarvenia-sim [--data DIR] [--seed N]\n";
         return 2;
     }
-    const QString folder = options.DataFolder.isEmpty() ? ProgramFolder() : options.DataFolder;
     if (options.Seed)
         SeedRandom(*options.Seed);
     else
@@ -67,6 +70,8 @@ int main(int argc, char** argv) {
     TBaseTypeList catalogue;
     TEventTypeList events;
     try {
+        // Without --data, the data is found as the game finds it.
+        const QString folder = options.DataFolder.isEmpty() ? DataFolder() : options.DataFolder;
         earth.LoadEarth(QStringLiteral("01"), folder);
         LoadBaseTypes(catalogue, folder);
         LoadEventTypes(events, folder);
