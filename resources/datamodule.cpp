@@ -1,5 +1,6 @@
 #include "resources/datamodule.h"
 
+#include <QGuiApplication>
 #include <QPainter>
 #include <algorithm>
 
@@ -24,14 +25,15 @@ void DrawPlaceholders(TImageList& list, bool opaque) {
 
 // The selection frames decide what is left on screen after an animation step,
 // so a strip is used only when every frame is exactly the border of the cell,
-// fully opaque, and nothing inside.
+// fully opaque, and nothing inside. The border is one logical pixel wide.
 bool IsBorderOnly(const TImageList& list) {
+    const int edge = list.Ratio();
     for (int f = 0; f < list.Count(); ++f) {
         const QImage picture = list.Picture(f);
         for (int y = 0; y < picture.height(); ++y) {
             for (int x = 0; x < picture.width(); ++x) {
-                const bool border =
-                    x == 0 || y == 0 || x == picture.width() - 1 || y == picture.height() - 1;
+                const bool border = x < edge || y < edge || x >= picture.width() - edge ||
+                                    y >= picture.height() - edge;
                 const int alpha = qAlpha(picture.pixel(x, y));
                 if (alpha != (border ? 255 : 0)) {
                     return false;
@@ -42,13 +44,38 @@ bool IsBorderOnly(const TImageList& list) {
     return true;
 }
 
-void LoadList(TImageList& list, const QString& path, bool opaque) {
+QString SharpPath(const QString& path) {
+    return path.endsWith(QLatin1String(".png")) ? path.chopped(4) + QStringLiteral("@2x.png")
+                                                : QString();
+}
+
+// The list read from the @2x strip, when that strip is right for it.
+bool LoadSharp(TImageList& list, const QString& path) {
+    TImageList sharp(list.Width(), list.Height(), list.Count(), 2);
+    if (!sharp.LoadStrip(QImage(SharpPath(path)))) {
+        return false;
+    }
+    list = std::move(sharp);
+    return true;
+}
+
+void LoadList(TImageList& list, const QString& path, bool opaque, bool hiDpi) {
+    if (hiDpi && LoadSharp(list, path)) {
+        return;
+    }
     if (!list.LoadStrip(QImage(path))) {
         DrawPlaceholders(list, opaque);
     }
 }
 
-void LoadSelection(TImageList& list, const QString& path, QColor colour) {
+void LoadSelection(TImageList& list, const QString& path, QColor colour, bool hiDpi) {
+    if (hiDpi) {
+        TImageList sharp(list.Width(), list.Height(), list.Count());
+        if (LoadSharp(sharp, path) && IsBorderOnly(sharp)) {
+            list = std::move(sharp);
+            return;
+        }
+    }
     TImageList strip(list.Width(), list.Height(), list.Count());
     list = strip.LoadStrip(QImage(path)) && IsBorderOnly(strip) ? strip
                                                                 : TDM::MakeSelectionFrames(colour);
@@ -56,19 +83,35 @@ void LoadSelection(TImageList& list, const QString& path, QColor colour) {
 
 } // namespace
 
-TDM::TDM(const QString& folder) {
+TDM::TDM(const QString& folder, qreal ratio) {
     const auto path = [&folder](const char* name) {
         return folder + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png");
     };
-    LoadList(imlTools, path("imlTools"), true);
-    LoadList(imlBases, path("imlBases"), true);
-    LoadList(imlEarth, path("imlEarth"), false);
-    LoadList(imlIcons, path("imlIcons"), false);
-    LoadList(imlSeasons, path("imlSeasons"), true);
-    LoadList(imlMarketItem, path("imlMarketItem"), true);
-    LoadSelection(imlSelectSea, path("imlSelectSea"), Qt::cyan);
-    LoadSelection(imlSelectCoast, path("imlSelectCoast"), Qt::white);
-    LoadSelection(imlSelectEarth, path("imlSelectEarth"), Qt::yellow);
+    const bool hiDpi = ratio > 1;
+    LoadList(imlTools, path("imlTools"), true, hiDpi);
+    LoadList(imlBases, path("imlBases"), true, hiDpi);
+    LoadList(imlEarth, path("imlEarth"), false, hiDpi);
+    LoadList(imlIcons, path("imlIcons"), false, hiDpi);
+    LoadList(imlSeasons, path("imlSeasons"), true, hiDpi);
+    LoadList(imlMarketItem, path("imlMarketItem"), true, hiDpi);
+    LoadSelection(imlSelectSea, path("imlSelectSea"), Qt::cyan, hiDpi);
+    LoadSelection(imlSelectCoast, path("imlSelectCoast"), Qt::white, hiDpi);
+    LoadSelection(imlSelectEarth, path("imlSelectEarth"), Qt::yellow, hiDpi);
+}
+
+qreal TDM::ScreenRatio() {
+    return qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+}
+
+QPixmap TDM::LoadPicture(const QString& path, qreal ratio) {
+    if (ratio > 1) {
+        QPixmap sharp(SharpPath(path));
+        if (!sharp.isNull()) {
+            sharp.setDevicePixelRatio(2);
+            return sharp;
+        }
+    }
+    return QPixmap(path);
 }
 
 QPoint TDM::SelectionBorderPixel(int k) {
@@ -94,13 +137,19 @@ bool TDM::SelectionPixelIsBlack(int frame, int k) {
     return phase < SelectionBlack;
 }
 
-TImageList TDM::MakeSelectionFrames(QColor colour) {
-    TImageList list(CellEdge, CellEdge, SelectionFrameCount);
+TImageList TDM::MakeSelectionFrames(QColor colour, int scale) {
+    TImageList list(CellEdge, CellEdge, SelectionFrameCount, scale);
+    scale = list.Ratio();
     for (int f = 0; f < SelectionFrameCount; ++f) {
         QImage& picture = list.Edit(f);
         for (int k = 0; k < SelectionBorderLength; ++k) {
-            const QPoint p = SelectionBorderPixel(k);
-            picture.setPixelColor(p, SelectionPixelIsBlack(f, k) ? QColor(Qt::black) : colour);
+            const QPoint p = SelectionBorderPixel(k) * scale;
+            const QColor pixel = SelectionPixelIsBlack(f, k) ? QColor(Qt::black) : colour;
+            for (int dy = 0; dy < scale; ++dy) {
+                for (int dx = 0; dx < scale; ++dx) {
+                    picture.setPixelColor(p + QPoint(dx, dy), pixel);
+                }
+            }
         }
     }
     return list;

@@ -3,6 +3,7 @@
 #include "resources/imagelist.h"
 
 #include <QColor>
+#include <QPixmap>
 #include <QPoint>
 #include <QString>
 
@@ -11,9 +12,21 @@
 // pictures; a missing strip or one of the wrong size is replaced by plain
 // pictures of the right size and count, so the game always has something to
 // draw.
+//
+// On a screen with a device pixel ratio above 1 the lists are read from
+// "<list name>@2x.png" instead, pictures drawn at twice the size, and fall back
+// to the plain strips when those are missing or wrong. At a ratio of 1 the
+// @2x strips are never read, so the start costs nothing more.
 class TDM {
 public:
-    explicit TDM(const QString& folder = QStringLiteral(":/images"));
+    explicit TDM(const QString& folder = QStringLiteral(":/images"), qreal ratio = ScreenRatio());
+
+    // The highest device pixel ratio of the application's screens, 1 without
+    // an application.
+    static qreal ScreenRatio();
+    // A single picture such as ":/images/title.png": its @2x version carrying a
+    // ratio of 2 when the ratio is above 1 and that file reads, else the plain one.
+    static QPixmap LoadPicture(const QString& path, qreal ratio = ScreenRatio());
 
     TImageList imlTools{25, 25, 25};
     TImageList imlBases{25, 25, 22};
@@ -36,5 +49,7 @@ public:
     static QPoint SelectionBorderPixel(int k);
     // Whether the k-th border pixel of the given frame is black.
     static bool SelectionPixelIsBlack(int frame, int k);
-    static TImageList MakeSelectionFrames(QColor colour);
+    // The frames at `scale` times the pixels, each border pixel a square of
+    // scale x scale, carrying that ratio.
+    static TImageList MakeSelectionFrames(QColor colour, int scale = 1);
 };

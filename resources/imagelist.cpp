@@ -3,10 +3,11 @@
 #include <QPainter>
 #include <algorithm>
 
-TImageList::TImageList(int width, int height, int count)
-    : width_(std::max(width, 1)), height_(std::max(height, 1)) {
-    QImage blank(width_, height_, QImage::Format_ARGB32_Premultiplied);
+TImageList::TImageList(int width, int height, int count, int ratio)
+    : width_(std::max(width, 1)), height_(std::max(height, 1)), ratio_(std::clamp(ratio, 1, 4)) {
+    QImage blank(width_ * ratio_, height_ * ratio_, QImage::Format_ARGB32_Premultiplied);
     blank.fill(Qt::transparent);
+    blank.setDevicePixelRatio(ratio_);
     // Each picture gets its own pixels, so editing one leaves the others alone.
     pictures_.reserve(static_cast<size_t>(std::max(count, 0)));
     for (int i = 0; i < count; ++i) {
@@ -15,13 +16,17 @@ TImageList::TImageList(int width, int height, int count)
 }
 
 bool TImageList::LoadStrip(const QImage& strip) {
-    if (strip.isNull() || strip.height() != height_ ||
-        static_cast<long long>(strip.width()) != static_cast<long long>(width_) * Count()) {
+    const int width = width_ * ratio_;
+    const int height = height_ * ratio_;
+    if (strip.isNull() || strip.height() != height ||
+        static_cast<long long>(strip.width()) != static_cast<long long>(width) * Count()) {
         return false;
     }
     const QImage source = strip.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     for (int i = 0; i < Count(); ++i) {
-        pictures_[static_cast<size_t>(i)] = source.copy(i * width_, 0, width_, height_);
+        QImage& picture = pictures_[static_cast<size_t>(i)];
+        picture = source.copy(i * width, 0, width, height);
+        picture.setDevicePixelRatio(ratio_);
     }
     return true;
 }

@@ -1,6 +1,7 @@
 #include "aboutform.h"
 
 #include "map/smallcontrols.h"
+#include "resources/datamodule.h"
 #include "ui/links.h"
 
 #include <QCoreApplication>
@@ -15,7 +16,7 @@ TAboutForm::TAboutForm(QWidget* parent, QWidget* mainWindow)
     auto* im1 = new QLabel(picture);
     im1->setGeometry(1, 1, 128, 208);
     im1->setAlignment(Qt::AlignCenter);
-    im1->setPixmap(QPixmap(QStringLiteral(":/images/about.png")));
+    im1->setPixmap(TDM::LoadPicture(QStringLiteral(":/images/about.png")));
 
     auto addLabel = [this](const QString& text, const QRect& geometry) {
         auto* label = new QLabel(this);

@@ -2,6 +2,7 @@
 
 #include "map/smallcontrols.h"
 #include "model/services.h"
+#include "resources/datamodule.h"
 
 #include <QFrame>
 #include <QKeyEvent>
@@ -23,7 +24,7 @@ THelloForm::THelloForm(QWidget* parent, TWindowServices& services, bool canLoad)
     auto* im1 = new QLabel(pn1);
     im1->setObjectName(QStringLiteral("im1"));
     im1->setGeometry(1, 1, 447, 251);
-    im1->setPixmap(QPixmap(QStringLiteral(":/images/title.png")));
+    im1->setPixmap(TDM::LoadPicture(QStringLiteral(":/images/title.png")));
 
     struct TChoiceLabel {
         const char* name;

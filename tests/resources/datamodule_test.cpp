@@ -1,6 +1,7 @@
 #include "resources/datamodule.h"
 
 #include <QPainter>
+#include <QPixmap>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <set>
@@ -154,4 +155,57 @@ TEST(DataModule, SelectionStripWithPaintedInsideIsNotUsed) {
     const TDM dm(folder.path());
     EXPECT_EQ(qAlpha(dm.imlSelectSea.Picture(0).pixel(12, 12)), 0);
     EXPECT_EQ(dm.imlSelectSea.Picture(0).pixelColor(13, 0), QColor(Qt::cyan));
+}
+
+TEST(DataModule, ReadsTheSharpStripsOnlyOnAHiDpiScreen) {
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    QImage plain(25 * 25, 25, QImage::Format_ARGB32);
+    plain.fill(Qt::red);
+    plain.save(folder.filePath("imlTools.png"));
+    // Each sharp picture is blue with one green device pixel at (1, 1), which
+    // a 1x picture could not hold apart from its neighbours.
+    QImage sharp(50 * 25, 50, QImage::Format_ARGB32);
+    sharp.fill(Qt::blue);
+    for (int i = 0; i < 25; ++i)
+        sharp.setPixelColor(i * 50 + 1, 1, Qt::green);
+    sharp.save(folder.filePath("imlTools@2x.png"));
+    QImage(10, 10, QImage::Format_ARGB32).save(folder.filePath("imlBases@2x.png")); // wrong size
+
+    const TDM plainDm(folder.path(), 1);
+    EXPECT_EQ(plainDm.imlTools.Ratio(), 1);
+    EXPECT_EQ(plainDm.imlTools.Picture(3).pixelColor(1, 1), QColor(Qt::red));
+
+    const TDM dm(folder.path(), 2);
+    EXPECT_EQ(dm.imlTools.Width(), 25);
+    EXPECT_EQ(dm.imlTools.Ratio(), 2);
+    EXPECT_EQ(dm.imlBases.Ratio(), 1) << "a wrong sharp strip falls back to the plain one";
+    EXPECT_EQ(dm.imlBases.Picture(0).size(), QSize(25, 25));
+
+    // Drawn at logical (10, 0) on a canvas of ratio 2: every device pixel of
+    // the sharp picture lands where it belongs, none of the plain one.
+    QImage canvas(100, 100, QImage::Format_ARGB32_Premultiplied);
+    canvas.setDevicePixelRatio(2);
+    canvas.fill(Qt::white);
+    QPainter painter(&canvas);
+    dm.imlTools.Draw(painter, 10, 0, 3);
+    painter.end();
+    EXPECT_EQ(canvas.pixelColor(21, 1), QColor(Qt::green));
+    EXPECT_EQ(canvas.pixelColor(20, 1), QColor(Qt::blue));
+    EXPECT_EQ(canvas.pixelColor(69, 49), QColor(Qt::blue));
+    EXPECT_EQ(canvas.pixelColor(70, 49), QColor(Qt::white));
+    EXPECT_EQ(canvas.pixelColor(19, 1), QColor(Qt::white));
+}
+
+TEST(DataModule, BuiltInPicturesHaveTheirSharpVersions) {
+    const TDM dm(QStringLiteral(":/images"), 2);
+    for (const TImageList* list :
+         {&dm.imlTools, &dm.imlBases, &dm.imlEarth, &dm.imlIcons, &dm.imlSeasons, &dm.imlMarketItem,
+          &dm.imlSelectSea, &dm.imlSelectCoast, &dm.imlSelectEarth}) {
+        EXPECT_EQ(list->Ratio(), 2) << list->Width() << "x" << list->Height();
+    }
+    const QPixmap title = TDM::LoadPicture(QStringLiteral(":/images/title.png"), 2);
+    EXPECT_EQ(title.deviceIndependentSize(), QSizeF(447, 251));
+    EXPECT_EQ(title.devicePixelRatio(), 2);
+    EXPECT_EQ(TDM::LoadPicture(QStringLiteral(":/images/title.png"), 1).devicePixelRatio(), 1);
 }

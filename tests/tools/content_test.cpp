@@ -13,6 +13,7 @@
 #include <QPainter>
 #include <QSet>
 #include <algorithm>
+#include <cstdlib>
 #include <gtest/gtest.h>
 
 namespace {
@@ -210,6 +211,40 @@ TEST(Content, ImageStripsHaveTheirSizesAndCounts) {
             ASSERT_EQ(qAlpha(bases.pixel(x, y)), 255) << x << "," << y;
     EXPECT_FALSE(QImage(Images + QStringLiteral("about.png")).isNull());
     EXPECT_FALSE(QImage(Images + QStringLiteral("icon.png")).isNull());
+}
+
+TEST(Content, SharpPicturesAreDrawnAtTwiceTheSize) {
+    const char* const names[] = {"imlTools",     "imlBases",       "imlEarth",
+                                 "imlIcons",     "imlSeasons",     "imlMarketItem",
+                                 "imlSelectSea", "imlSelectCoast", "imlSelectEarth",
+                                 "title",        "about",          "icon"};
+    for (const char* name : names) {
+        const QImage plain(Images + QLatin1String(name) + QStringLiteral(".png"));
+        const QImage sharp(Images + QLatin1String(name) + QStringLiteral("@2x.png"));
+        ASSERT_EQ(sharp.size(), plain.size() * 2) << name;
+        // Pixels that an enlargement of the plain picture would not give.
+        const QImage enlarged =
+            plain.scaled(sharp.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        int differing = 0;
+        for (int y = 0; y < sharp.height(); ++y)
+            for (int x = 0; x < sharp.width(); ++x) {
+                const QRgb a = sharp.pixel(x, y), b = enlarged.pixel(x, y);
+                differing += std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) +
+                                 std::abs(qBlue(a) - qBlue(b)) + std::abs(qAlpha(a) - qAlpha(b)) >
+                             24;
+            }
+        const double share = static_cast<double>(differing) / (sharp.width() * sharp.height());
+        if (QByteArray(name).startsWith("imlSelect"))
+            EXPECT_EQ(differing, 0) << name << ": the frames are exact pixels, only bigger";
+        else
+            EXPECT_GT(share, 0.015) << name;
+    }
+    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+        const QImage icon(
+            Images +
+            QStringLiteral("../icons/hicolor/%1x%1/apps/org.tarvenia.Tarvenia.png").arg(size));
+        EXPECT_EQ(icon.size(), QSize(size, size));
+    }
 }
 
 TEST(Content, SelectionFramesRunTheirDashesAroundTheBorder) {

@@ -9,13 +9,14 @@
 
 // Drawing helpers shared by the picture generators. Every small picture is
 // drawn in a 100 x 100 design space scaled to its real size with smoothing,
-// so the same drawing code serves 14-, 25- and 64-pixel pictures.
+// so the same drawing code serves 14-, 25- and 64-pixel pictures, and the
+// same pictures drawn at twice the size for HiDPI screens.
 namespace gen {
 
-// A transparent picture of the given size with a painter set up for the
-// 100 x 100 design space.
+// A transparent picture of the given size times `scale` with a painter set
+// up for the 100 x 100 design space.
 struct TCanvas {
-    TCanvas(int width, int height);
+    TCanvas(int width, int height, int scale = 1);
     QImage Image;
     QPainter P;
 };

@@ -26,16 +26,16 @@ const QColor Steel(150, 155, 165);
 
 using TDraw = std::function<void(QPainter&)>;
 
-QImage Draw(int width, int height, const TDraw& draw) {
-    TCanvas canvas(width, height);
+QImage Draw(int scale, int width, int height, const TDraw& draw) {
+    TCanvas canvas(width, height, scale);
     draw(canvas.P);
     canvas.P.end();
     return canvas.Image;
 }
 
 // A command or goods picture: a dark rounded tile with a bright symbol.
-QImage ToolPicture(const TDraw& symbol) {
-    return Draw(25, 25, [&](QPainter& p) {
+QImage ToolPicture(int scale, const TDraw& symbol) {
+    return Draw(scale, 25, 25, [&](QPainter& p) {
         QLinearGradient shade(0, 0, 0, 100);
         shade.setColorAt(0, QColor(78, 92, 122));
         shade.setColorAt(1, QColor(34, 42, 60));
@@ -136,7 +136,7 @@ void Gear(QPainter& p, QPointF c, double r) {
 
 } // namespace
 
-std::vector<QImage> MakeTools() {
+std::vector<QImage> MakeTools(int scale) {
     const std::array<TDraw, 25> symbols{{
         // 0..8: the nine goods.
         [](QPainter& p) {
@@ -274,15 +274,15 @@ std::vector<QImage> MakeTools() {
     }};
     std::vector<QImage> pictures;
     for (const TDraw& symbol : symbols)
-        pictures.push_back(ToolPicture(symbol));
+        pictures.push_back(ToolPicture(scale, symbol));
     return pictures;
 }
 
 namespace {
 
 // The ground under a building, by the terrain it stands on.
-QImage BaseTile(int earth, const TDraw& building) {
-    return Draw(25, 25, [&](QPainter& p) {
+QImage BaseTile(int scale, int earth, const TDraw& building) {
+    return Draw(scale, 25, 25, [&](QPainter& p) {
         struct TGround {
             QColor Base, Fleck;
         };
@@ -342,7 +342,7 @@ void Factory(QPainter& p, QColor wall) {
 
 } // namespace
 
-std::vector<QImage> MakeBases() {
+std::vector<QImage> MakeBases(int scale) {
     struct TBasePicture {
         int Earth;
         TDraw Building;
@@ -558,11 +558,11 @@ std::vector<QImage> MakeBases() {
     }};
     std::vector<QImage> pictures;
     for (const TBasePicture& b : bases)
-        pictures.push_back(BaseTile(b.Earth, b.Building));
+        pictures.push_back(BaseTile(scale, b.Earth, b.Building));
     return pictures;
 }
 
-std::vector<QImage> MakeEarth() {
+std::vector<QImage> MakeEarth(int scale) {
     std::vector<QImage> pictures;
     // Ten pictures per resource kind, each with its own scatter of specks.
     struct TSpecks {
@@ -578,7 +578,7 @@ std::vector<QImage> MakeEarth() {
                                         {QColor(250, 215, 50), QColor(170, 120, 10), 6, 4.5}}};
     for (int k = 0; k < 6; ++k)
         for (int v = 0; v < 10; ++v)
-            pictures.push_back(Draw(25, 25, [&](QPainter& p) {
+            pictures.push_back(Draw(scale, 25, 25, [&](QPainter& p) {
                 TGenRandom rng(static_cast<uint64_t>(k * 10 + v) + 100);
                 const TSpecks& s = kinds[k];
                 const int count = s.Count + rng.Below(3) - 1;
@@ -596,22 +596,23 @@ std::vector<QImage> MakeEarth() {
             }));
     // 60..63 and 65..69 are never drawn; 64 is the ruins of a building.
     for (int i = 60; i < 70; ++i)
-        pictures.push_back(i != 64 ? Draw(25, 25, [](QPainter&) {}) : Draw(25, 25, [](QPainter& p) {
-            Poly(p, {{14, 86}, {14, 40}, {26, 50}, {32, 36}, {40, 86}}, QColor(150, 140, 130), Ink,
-                 3);
-            Poly(p, {{58, 86}, {62, 60}, {74, 66}, {80, 86}}, QColor(130, 120, 110), Ink, 3);
-            TGenRandom rng(64);
-            for (int j = 0; j < 9; ++j)
-                Box(p,
-                    QRectF(rng.Between(10, 84), rng.Between(60, 88), rng.Between(5, 10),
-                           rng.Between(4, 7)),
-                    j % 2 ? Brick : QColor(110, 100, 95), Ink, 1.5);
-            Stroke(p, {{44, 84}, {70, 50}}, QColor(60, 40, 30), 4);
-        }));
+        pictures.push_back(
+            i != 64 ? Draw(scale, 25, 25, [](QPainter&) {}) : Draw(scale, 25, 25, [](QPainter& p) {
+                Poly(p, {{14, 86}, {14, 40}, {26, 50}, {32, 36}, {40, 86}}, QColor(150, 140, 130),
+                     Ink, 3);
+                Poly(p, {{58, 86}, {62, 60}, {74, 66}, {80, 86}}, QColor(130, 120, 110), Ink, 3);
+                TGenRandom rng(64);
+                for (int j = 0; j < 9; ++j)
+                    Box(p,
+                        QRectF(rng.Between(10, 84), rng.Between(60, 88), rng.Between(5, 10),
+                               rng.Between(4, 7)),
+                        j % 2 ? Brick : QColor(110, 100, 95), Ink, 1.5);
+                Stroke(p, {{44, 84}, {70, 50}}, QColor(60, 40, 30), 4);
+            }));
     return pictures;
 }
 
-std::vector<QImage> MakeIcons() {
+std::vector<QImage> MakeIcons(int scale) {
     const std::array<TDraw, 7> icons{{
         [](QPainter& p) {
             Flame(p, {50, 96}, 92);
@@ -639,6 +640,6 @@ std::vector<QImage> MakeIcons() {
     }};
     std::vector<QImage> pictures;
     for (const TDraw& icon : icons)
-        pictures.push_back(Draw(14, 14, icon));
+        pictures.push_back(Draw(scale, 14, 14, icon));
     return pictures;
 }

@@ -1,6 +1,8 @@
 // Generates every picture of the game: the image lists as horizontal strips
 // resources/images/<list>.png, and the start screen, about box and program
-// icon pictures.
+// icon pictures, each also drawn at twice the size as <name>@2x.png for
+// HiDPI screens. The program icon is also written at the usual icon sizes
+// into OUTDIR/../icons/hicolor/<N>x<N>/apps/.
 //
 //   tarvenia-gen-images OUTDIR
 
@@ -9,6 +11,7 @@
 #include "resources/datamodule.h"
 
 #include <QColor>
+#include <QDir>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QStringList>
@@ -22,8 +25,12 @@ QImage Strip(const std::vector<QImage>& pictures) {
                  QImage::Format_ARGB32);
     strip.fill(Qt::transparent);
     QPainter p(&strip);
-    for (size_t i = 0; i < pictures.size(); ++i)
-        p.drawImage(static_cast<int>(i) * size.width(), 0, pictures[i]);
+    for (size_t i = 0; i < pictures.size(); ++i) {
+        // Laid out in device pixels, whatever ratio a picture carries.
+        QImage picture = pictures[i];
+        picture.setDevicePixelRatio(1);
+        p.drawImage(static_cast<int>(i) * size.width(), 0, picture);
+    }
     return strip;
 }
 
@@ -32,6 +39,13 @@ std::vector<QImage> Pictures(const TImageList& list) {
     for (int i = 0; i < list.Count(); ++i)
         pictures.push_back(list.Picture(i));
     return pictures;
+}
+
+bool Save(const QImage& image, const QString& path) {
+    if (image.convertToFormat(QImage::Format_ARGB32).save(path))
+        return true;
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    return false;
 }
 
 } // namespace
@@ -44,26 +58,36 @@ int main(int argc, char** argv) {
         return 2;
     }
     const QString dir = app.arguments()[1] + QLatin1Char('/');
-    const std::vector<std::pair<QString, QImage>> files{
-        {QStringLiteral("imlTools"), Strip(MakeTools())},
-        {QStringLiteral("imlBases"), Strip(MakeBases())},
-        {QStringLiteral("imlEarth"), Strip(MakeEarth())},
-        {QStringLiteral("imlIcons"), Strip(MakeIcons())},
-        {QStringLiteral("imlSeasons"), Strip(MakeSeasons())},
-        {QStringLiteral("imlMarketItem"), MakeMarketItem()},
-        {QStringLiteral("imlSelectSea"), Strip(Pictures(TDM::MakeSelectionFrames(Qt::cyan)))},
-        {QStringLiteral("imlSelectCoast"), Strip(Pictures(TDM::MakeSelectionFrames(Qt::white)))},
-        {QStringLiteral("imlSelectEarth"), Strip(Pictures(TDM::MakeSelectionFrames(Qt::yellow)))},
-        {QStringLiteral("title"), MakeTitle()},
-        {QStringLiteral("about"), MakeEmblem(96)},
-        {QStringLiteral("icon"), MakeEmblem(64)},
-    };
-    for (const auto& [name, image] : files) {
-        const QString path = dir + name + QStringLiteral(".png");
-        if (!image.convertToFormat(QImage::Format_ARGB32).save(path)) {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    for (const int scale : {1, 2}) {
+        const QString suffix = scale == 1 ? QString() : QStringLiteral("@2x");
+        const std::vector<std::pair<QString, QImage>> files{
+            {QStringLiteral("imlTools"), Strip(MakeTools(scale))},
+            {QStringLiteral("imlBases"), Strip(MakeBases(scale))},
+            {QStringLiteral("imlEarth"), Strip(MakeEarth(scale))},
+            {QStringLiteral("imlIcons"), Strip(MakeIcons(scale))},
+            {QStringLiteral("imlSeasons"), Strip(MakeSeasons(scale))},
+            {QStringLiteral("imlMarketItem"), MakeMarketItem(scale)},
+            {QStringLiteral("imlSelectSea"),
+             Strip(Pictures(TDM::MakeSelectionFrames(Qt::cyan, scale)))},
+            {QStringLiteral("imlSelectCoast"),
+             Strip(Pictures(TDM::MakeSelectionFrames(Qt::white, scale)))},
+            {QStringLiteral("imlSelectEarth"),
+             Strip(Pictures(TDM::MakeSelectionFrames(Qt::yellow, scale)))},
+            {QStringLiteral("title"), MakeTitle(scale)},
+            {QStringLiteral("about"), MakeEmblem(96 * scale)},
+            {QStringLiteral("icon"), MakeEmblem(64 * scale)},
+        };
+        for (const auto& [name, image] : files)
+            if (!Save(image, dir + name + suffix + QStringLiteral(".png")))
+                return 1;
+    }
+    // The desktop's icon theme, next to the images folder.
+    const QString icons = dir + QStringLiteral("../icons/hicolor/");
+    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+        const QString folder = icons + QStringLiteral("%1x%1/apps/").arg(size);
+        if (!QDir().mkpath(folder) ||
+            !Save(MakeEmblem(size), folder + QStringLiteral("org.tarvenia.Tarvenia.png")))
             return 1;
-        }
     }
     return 0;
 }

@@ -17,9 +17,12 @@ namespace {
 
 const QColor Ink(40, 30, 20);
 
-// A painter in plain pixels over an opaque picture.
+// A painter in plain pixels of the 1x picture over an opaque picture.
 struct TPixelCanvas : TCanvas {
-    TPixelCanvas(int width, int height) : TCanvas(width, height) { P.resetTransform(); }
+    TPixelCanvas(int width, int height, int scale) : TCanvas(width, height, scale) {
+        P.resetTransform();
+        P.scale(scale, scale);
+    }
 };
 
 void Sky(QPainter& p, QRectF r, QColor top, QColor bottom) {
@@ -52,7 +55,7 @@ void Tree(QPainter& p, QPointF foot, double h, QColor crown) {
 
 } // namespace
 
-std::vector<QImage> MakeSeasons() {
+std::vector<QImage> MakeSeasons(int scale) {
     struct TSeason {
         QColor SkyTop, SkyLow, Far, Near, Crown, Roof;
     };
@@ -70,7 +73,7 @@ std::vector<QImage> MakeSeasons() {
     std::vector<QImage> pictures;
     for (int s = 0; s < 4; ++s) {
         const TSeason& look = seasons[s];
-        TPixelCanvas c(121, 57);
+        TPixelCanvas c(121, 57, scale);
         QPainter& p = c.P;
         Sky(p, QRectF(0, 0, 121, 57), look.SkyTop, look.SkyLow);
         if (s == 0 || s == 3)
@@ -104,8 +107,8 @@ std::vector<QImage> MakeSeasons() {
     return pictures;
 }
 
-QImage MakeMarketItem() {
-    TPixelCanvas c(197, 16);
+QImage MakeMarketItem(int scale) {
+    TPixelCanvas c(197, 16, scale);
     QPainterPath bar;
     bar.addRoundedRect(QRectF(0.5, 0.5, 196, 15), 6, 6);
     Shade(c.P, bar, 0, 16, QColor(246, 238, 214), QColor(214, 198, 160), QColor(150, 125, 80));
@@ -113,8 +116,8 @@ QImage MakeMarketItem() {
     return c.Image;
 }
 
-QImage MakeTitle() {
-    TPixelCanvas c(447, 251);
+QImage MakeTitle(int scale) {
+    TPixelCanvas c(447, 251, scale);
     QPainter& p = c.P;
     Sky(p, QRectF(0, 0, 447, 130), QColor(40, 80, 150), QColor(250, 210, 150));
     Disc(p, {330, 118}, 26, QColor(255, 220, 120), Qt::transparent);

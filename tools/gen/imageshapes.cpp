@@ -6,12 +6,12 @@
 
 namespace gen {
 
-TCanvas::TCanvas(int width, int height)
-    : Image(width, height, QImage::Format_ARGB32_Premultiplied) {
+TCanvas::TCanvas(int width, int height, int scale)
+    : Image(width * scale, height * scale, QImage::Format_ARGB32_Premultiplied) {
     Image.fill(Qt::transparent);
     P.begin(&Image);
     P.setRenderHint(QPainter::Antialiasing);
-    P.scale(width / 100.0, height / 100.0);
+    P.scale(width * scale / 100.0, height * scale / 100.0);
 }
 
 void Fill(QPainter& p, const QPainterPath& path, QColor fill, QColor line, double width) {
