@@ -8,6 +8,7 @@ packages=(
     qt6-base-dev qt6-multimedia-dev libgl-dev zlib1g-dev libvorbis-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation fonts-dejavu-core qt6-translations-l10n
+    dpkg-dev file desktop-file-utils appstream
 )
 
 missing=()
