@@ -13,6 +13,7 @@
 #include <QPainter>
 #include <QStringList>
 #include <cstdio>
+#include <cstring>
 #include <optional>
 
 namespace {
@@ -165,11 +166,13 @@ bool WritePng(const TWall& wall, const TOptions& options) {
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Answered before the application object, which would bring up a platform.
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "--version") == 0) {
+            Print(QStringLiteral("tarvenia-scene ") + ProgramVersion());
+            return 0;
+        }
     QGuiApplication app(argc, argv);
-    if (QCoreApplication::arguments().contains(QStringLiteral("--version"))) {
-        Print(QStringLiteral("tarvenia-scene ") + ProgramVersion());
-        return 0;
-    }
     TOptions options;
     if (const auto problem = ParseOptions(QCoreApplication::arguments(), options))
         return Usage(*problem);
