@@ -1,5 +1,6 @@
 #include "application.h"
 
+#include "ui/dialogpointer.h"
 #include "ui/gamedialog.h"
 #include "ui/hintstyle.h"
 
@@ -49,6 +50,7 @@ void TApplication::SetUpLook() {
 }
 
 void TApplication::ShowError(const QString& text) {
+    const TDialogPointer pointer;
     QMessageBox box(QMessageBox::Critical, applicationName(), text, QMessageBox::Ok,
                     activeWindow());
     box.setTextFormat(Qt::PlainText);

@@ -16,7 +16,8 @@ public:
 
     bool notify(QObject* receiver, QEvent* event) override;
 
-    // The error box: a stop icon, the program's title and the text.
+    // The error box: a stop icon, the program's title and the text, with the
+    // plain pointer whatever the game was busy with.
     static void ShowError(const QString& text);
     // The game's look, set once before its first window: the style, the
     // window icon, the faces and font the dialogs were laid out for, and

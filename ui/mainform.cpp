@@ -10,6 +10,7 @@
 #include "resources/datamodule.h"
 #include "ui/aboutform.h"
 #include "ui/application.h"
+#include "ui/dialogpointer.h"
 #include "ui/helloform.h"
 #include "ui/helpwindow.h"
 #include "ui/infoform.h"
@@ -90,16 +91,6 @@ const QString AutosaveFile = QStringLiteral("Autosave.dat");
 
 // How long a hint stays up, in milliseconds.
 constexpr int HintDuration = 10000;
-
-// While a dialog waits for the player, the pointer is the plain arrow, even
-// in the middle of a turn's work.
-class TDialogPointer {
-public:
-    TDialogPointer() { QApplication::setOverrideCursor(Qt::ArrowCursor); }
-    ~TDialogPointer() { QApplication::restoreOverrideCursor(); }
-    TDialogPointer(const TDialogPointer&) = delete;
-    TDialogPointer& operator=(const TDialogPointer&) = delete;
-};
 
 // A question with the game's own answers; returns the button pressed.
 QMessageBox::StandardButton Ask(QWidget* parent, const QString& text,
@@ -811,7 +802,6 @@ void TMainForm::Autosave() {
     try {
         WriteSaveFile(QDir(SaveFolder()).filePath(AutosaveFile), SavedGame());
     } catch (const TGameError& error) {
-        const TDialogPointer pointer; // in the middle of a turn's work
         TApplication::ShowError(error.Text());
     }
 }
