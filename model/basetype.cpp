@@ -76,6 +76,13 @@ void LoadBaseTypes(TBaseTypeList& list, const QString& folder) {
                 std::make_move_iterator(loaded.end()));
 }
 
+const TBaseType* FindBaseType(const TBaseTypeList& list, const QString& id) {
+    for (const TBaseType& type : list)
+        if (type.Id == id)
+            return &type;
+    return nullptr;
+}
+
 int32_t RestoreRate(const TBaseType& type) {
     if (type.LiveYears == 0)
         return 0;

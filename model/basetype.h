@@ -59,6 +59,8 @@ void ReadBaseType(TBaseType& type, const TIniFile& ini, const QString& section);
 // missing file gives an empty catalogue.
 void LoadBaseTypes(TBaseTypeList& list, const QString& folder);
 TBaseTypeList LoadBaseTypesFrom(const TIniFile& ini);
+// The first type of the catalogue with the section name, or none.
+const TBaseType* FindBaseType(const TBaseTypeList& list, const QString& id);
 
 // Money per day of restored service life: 75 percent of the price spread over
 // the days of the full life; 0 for a type that never wears out.

@@ -5,7 +5,6 @@
 #include "terrain.h"
 
 #include <QDataStream>
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -136,11 +135,10 @@ TSavedGame DecodeContentV1(QDataStream& in, const TBaseTypeList& catalogue,
     std::vector<const TBaseType*> types;
     for (quint16 i = 0; i < typeCount && in.status() == QDataStream::Ok; ++i) {
         const QString id = ReadText(in);
-        const auto it = std::find_if(catalogue.begin(), catalogue.end(),
-                                     [&id](const TBaseType& type) { return type.Id == id; });
-        if (in.status() == QDataStream::Ok && it == catalogue.end())
+        const TBaseType* type = FindBaseType(catalogue, id);
+        if (in.status() == QDataStream::Ok && !type)
             Refuse(QStringLiteral("в каталоге строений (BASES.INI) нет типа «%1»").arg(id));
-        types.push_back(it == catalogue.end() ? nullptr : &*it);
+        types.push_back(type);
     }
 
     state.Date = ReadDate(in);

@@ -109,13 +109,6 @@ void TSimulator::RunMarket(TMarketDialog& dialog) {
     Print(dialog.Done() ? QStringLiteral("market ok") : QStringLiteral("market cancel"));
 }
 
-const TBaseType* TSimulator::TypeById(const QString& id) const {
-    for (const TBaseType& type : catalogue_)
-        if (type.Id == id)
-            return &type;
-    return nullptr;
-}
-
 QString TSimulator::StateLine() const {
     const TGame& game = colony_.Game();
     QStringList stock;
@@ -180,7 +173,7 @@ bool TSimulator::Run(const QStringList& words) {
     }
     if (count == 2) {
         if (name == QLatin1String("build") || name == QLatin1String("hint")) {
-            const TBaseType* type = TypeById(words[1]);
+            const TBaseType* type = FindBaseType(catalogue_, words[1]);
             if (!type)
                 return false;
             if (name == QLatin1String("build"))

@@ -47,7 +47,6 @@ private:
     void AnswerTax(TTaxDialog& dialog);
     QString StateLine() const;
     QString BaseLine(int32_t column, int32_t row) const;
-    const TBaseType* TypeById(const QString& id) const;
 
     const TBaseTypeList& catalogue_;
     QString mapName_;
