@@ -38,9 +38,11 @@ TSettings TSettings::Load() {
     const std::unique_ptr<QSettings> store = Store();
     TSettings settings;
     for (const TFlag& flag : Flags) {
-        const QVariant value = store->value(QLatin1String(flag.key));
-        if (value.canConvert<bool>())
-            settings.*flag.field = value.toBool();
+        // Only the two words the settings are written with: any other text
+        // would read as "on".
+        const QString value = store->value(QLatin1String(flag.key)).toString();
+        if (value == QLatin1String("true") || value == QLatin1String("false"))
+            settings.*flag.field = value == QLatin1String("true");
     }
     for (const TVolume& volume : Volumes) {
         bool ok = false;

@@ -17,8 +17,10 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QSettings>
 #include <QSlider>
 #include <QTemporaryDir>
 #include <QTest>
@@ -103,6 +105,22 @@ TEST(SettingsForm, ChosenSettingsActAndAreKeptAcrossRestartsAndCancelKeepsThem) 
     f.miParametersClick();
     EXPECT_EQ(f.Settings(), kept);
     TSettings{}.Save(); // the next tests start from the defaults
+}
+
+TEST(Settings, ADamagedFileKeepsTheDefaultsOfWhatItSpoils) {
+    const QString path =
+        QSettings(QSettings::NativeFormat, QSettings::UserScope, "tarvenia", "tarvenia").fileName();
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("\xff\xfe garbage\n[sound]\non=false\nvolume=500\n[music]\nvolume=loud\n"
+               "[window]\nfullScreen=maybe\n[game\nautosave=0\n");
+    file.close();
+    TSettings expected;
+    expected.Sound = false;
+    expected.SoundVolume = TSettings::MaxVolume;
+    EXPECT_EQ(TSettings::Load(), expected);
+    TSettings{}.Save();
 }
 
 TEST(HelloForm, GreetsOnceAfterItOpens) {
