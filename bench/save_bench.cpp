@@ -117,7 +117,7 @@ struct TWorld {
     }
 
     // What the window writes: the colony, the map, the view and the sound switch.
-    TSavedGame Saved() const { return {colony->TakeState(), MapName, earth.StartScreen, true}; }
+    TSavedGame Saved() const { return SavedGameOf(*colony, MapName, earth.StartScreen, true); }
 };
 
 TWorld& World() {
@@ -195,7 +195,7 @@ void BM_SaveNewGame(benchmark::State& state) {
                    world.earth.StartCell.x(), world.earth.StartCell.y());
     const QString path = world.folder.filePath(QStringLiteral("new.dat"));
     for (auto _ : state)
-        WriteSaveFile(path, {colony.TakeState(), MapName, world.earth.StartScreen, true});
+        WriteSaveFile(path, SavedGameOf(colony, MapName, world.earth.StartScreen, true));
     state.counters["file_bytes"] = FileBytes(path);
 }
 BENCHMARK(BM_SaveNewGame)->Unit(benchmark::kMillisecond);
@@ -205,8 +205,8 @@ BENCHMARK(BM_SaveNewGame)->Unit(benchmark::kMillisecond);
 void BM_Load(benchmark::State& state) {
     TWorld& world = World();
     for (auto _ : state) {
-        const TSavedGame saved = ReadSaveFile(world.savePath, world.catalogue, MapName);
-        world.colony->LoadState(saved.Colony);
+        TSavedGame saved = ReadSaveFile(world.savePath, world.catalogue, MapName);
+        world.colony->LoadState(saved.Colony, std::move(saved.Days));
     }
     state.counters["file_bytes"] = FileBytes(world.savePath);
     ColonyCounters(state);
@@ -263,7 +263,8 @@ void BM_SaveLoadAgainstLoadEarth(benchmark::State& state) {
         const TTimes earthDone = TTimes::Now();
         WriteSaveFile(path, world.Saved());
         const TTimes saveDone = TTimes::Now();
-        world.colony->LoadState(ReadSaveFile(path, world.catalogue, MapName).Colony);
+        TSavedGame saved = ReadSaveFile(path, world.catalogue, MapName);
+        world.colony->LoadState(saved.Colony, std::move(saved.Days));
         const TTimes loadDone = TTimes::Now();
         earthTime += earthDone - begun;
         saveTime += saveDone - earthDone;
@@ -377,7 +378,7 @@ void BM_WeekWithAgainstWithoutUndo(benchmark::State& state) {
     const auto startWeek = [&] {
         state.PauseTiming();
         if (fresh) {
-            world.colony->LoadState(world.start);
+            world.colony->LoadState(world.start, {});
             malloc_trim(0);
         } else {
             world.colony->RestoreState(world.start);
@@ -434,7 +435,7 @@ void BM_UndoHistoryMemory(benchmark::State& state) {
     double heapMegabytes = 0;
     double residentMegabytes = 0;
     for (auto _ : state) {
-        colony.LoadState(world.start);
+        colony.LoadState(world.start, {});
         // Hand the memory freed so far back to the system, so that the
         // resident growth is the history's and not the heap's leftovers.
         malloc_trim(0);
@@ -457,15 +458,15 @@ void BM_UndoHistoryMemory(benchmark::State& state) {
                 colony.ImproveLand();
             }
         }
-        historyMegabytes = static_cast<double>(colony.History().ByteSize()) / 1048576.0;
+        historyMegabytes = static_cast<double>(colony.UndoSteps().ByteSize()) / 1048576.0;
         heapMegabytes = HeapInUseMegabytes() - heapBefore;
         residentMegabytes = ResidentMegabytes() - residentBefore;
-        state.counters["steps"] = static_cast<double>(colony.History().UndoCount());
+        state.counters["steps"] = static_cast<double>(colony.UndoSteps().UndoCount());
     }
     state.counters["history_MB"] = historyMegabytes;
     state.counters["heap_MB"] = heapMegabytes;
     state.counters["rss_MB"] = residentMegabytes;
-    colony.LoadState(world.start);
+    colony.LoadState(world.start, {});
 }
 BENCHMARK(BM_UndoHistoryMemory)->Iterations(1)->Unit(benchmark::kMillisecond);
 

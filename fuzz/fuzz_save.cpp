@@ -112,7 +112,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return 0; // refused with a reason for the player
     }
     TColony& colony = Colony();
-    colony.LoadState(saved.Colony);
+    colony.LoadState(saved.Colony, saved.Days);
     const TGame& game = colony.Game();
     (void)game.TotalHomePlaces();
     (void)game.TotalWorkPlaces();
@@ -126,10 +126,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // its TGameError is not caught.
     TSavedGame again = saved;
     again.Colony = colony.TakeState();
+    again.Days.assign(colony.History().Days().begin(), colony.History().Days().end());
     const QByteArray written = EncodeSave(again);
     const TSavedGame reloaded = DecodeSave(written, Catalogue(), map);
     if (reloaded.Colony.Bases != saved.Colony.Bases ||
-        reloaded.Colony.Money != saved.Colony.Money || EncodeSave(reloaded) != written)
+        reloaded.Colony.Money != saved.Colony.Money || reloaded.Days != saved.Days ||
+        EncodeSave(reloaded) != written)
         __builtin_trap();
 
     // A day played on whatever the save holds, then taken back: the rules

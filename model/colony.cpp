@@ -38,7 +38,7 @@ bool NeedsRestore(const TBase& base) {
 }
 
 void ApplyRestore(TGame& game, TBase& base, const TRestorePlan& plan) {
-    game.Money = ClampToInt32(game.Money - plan.Cost);
+    game.SetMoney(TMoneyFlow::Restoration, ClampToInt32(game.Money - plan.Cost));
     base.LifeDays = ClampToInt32(base.LifeDays + plan.Days);
 }
 
@@ -72,7 +72,7 @@ public:
         try {
             if (!recorded_)
                 colony_.RestoreState(before_);
-            else if (std::optional<TUndoHistory::TStep> step = colony_.history_.TakeLast())
+            else if (std::optional<TUndoHistory::TStep> step = colony_.undo_.TakeLast())
                 colony_.RestoreState(step->State);
         } catch (...) {
             // The error on its way out is the one the player is told of.
@@ -103,7 +103,8 @@ TColony::TColony(const TBaseTypeList& catalogue, const TEventTypeList& events,
       selRow_(std::clamp(startRow, 0, MapRows - 1)) {}
 
 void TColony::NewGame(int32_t startColumn, int32_t startRow) {
-    history_.Clear();
+    undo_.Clear();
+    days_.Assign({});
     ++revision_;
     selColumn_ = std::clamp(startColumn, 0, MapCols - 1);
     selRow_ = std::clamp(startRow, 0, MapRows - 1);
@@ -243,7 +244,7 @@ void TColony::Build(const TBaseType& type) {
     }
     command.Changed("строительство");
     services_.Sound(QStringLiteral("Base"));
-    game_->Money -= type.Price;
+    game_->SetMoney(TMoneyFlow::Construction, game_->Money - type.Price);
     game_->AddBase(type, col, row, false);
     services_.UpdateCell(col, row);
     services_.UpdatePlan();
@@ -268,7 +269,7 @@ void TColony::ImproveLand() {
     }
     command.Changed("улучшение земли");
     services_.Sound(QStringLiteral("GoodEarth"));
-    game_->Money -= ImproveLandPrice;
+    game_->SetMoney(TMoneyFlow::Improvement, game_->Money - ImproveLandPrice);
     cell.Improved = 1;
     services_.UpdateCell(selColumn_, selRow_);
     ShowCellInfo();
@@ -356,7 +357,7 @@ void TColony::Demolish() {
         return;
     command.Changed("разбор строения");
     services_.Sound(QStringLiteral("BaseSale"));
-    game_->Money = SaturatingAdd(game_->Money, base->Kind->Price / 10);
+    game_->SetMoney(TMoneyFlow::Demolition, SaturatingAdd(game_->Money, base->Kind->Price / 10));
     services_.ShowResources(true);
     game_->RemoveBase(base);
     services_.UpdateCell(selColumn_, selRow_);
@@ -416,7 +417,7 @@ void TColony::MoneyGesture(bool rightButton, bool ctrl) {
         return;
     TCommand command(*this);
     command.Changed("деньги");
-    game_->Money = SaturatingAdd(game_->Money, GestureMoney);
+    game_->SetMoney(TMoneyFlow::Gesture, SaturatingAdd(game_->Money, GestureMoney));
 }
 
 TColonyState TColony::TakeState() const {
@@ -425,6 +426,7 @@ TColonyState TColony::TakeState() const {
     state.Random = RandomState();
     state.SelectedColumn = selColumn_;
     state.SelectedRow = selRow_;
+    state.HistoryDays = static_cast<uint32_t>(days_.Count());
     return state;
 }
 
@@ -433,28 +435,30 @@ void TColony::RestoreState(const TColonyState& state) {
     SetRandomState(state.Random);
     selColumn_ = std::clamp(state.SelectedColumn, 0, MapCols - 1);
     selRow_ = std::clamp(state.SelectedRow, 0, MapRows - 1);
+    days_.Rewind(state.HistoryDays);
     dragging_ = false;
     services_.StepSelection();
     services_.ShowGameState();
 }
 
-void TColony::LoadState(const TColonyState& state) {
-    history_.Clear();
+void TColony::LoadState(const TColonyState& state, std::vector<THistoryDay> days) {
+    undo_.Clear();
     ++revision_;
+    days_.Assign(std::move(days));
     RestoreState(state);
 }
 
 void TColony::Remember(const char* command, TColonyState before) {
-    history_.Record(QString::fromUtf8(command), std::move(before));
+    undo_.Record(QString::fromUtf8(command), std::move(before));
     ++revision_;
 }
 
 QString TColony::Undo() {
-    return StepTo(history_.Undo(TakeState()), Msg::Undone, Msg::NothingToUndo);
+    return StepTo(undo_.Undo(TakeState()), Msg::Undone, Msg::NothingToUndo);
 }
 
 QString TColony::Redo() {
-    return StepTo(history_.Redo(TakeState()), Msg::Redone, Msg::NothingToRedo);
+    return StepTo(undo_.Redo(TakeState()), Msg::Redone, Msg::NothingToRedo);
 }
 
 QString TColony::StepTo(std::optional<TUndoHistory::TStep> step, const char* done,
@@ -549,6 +553,7 @@ bool TColony::DayTurn() {
     if (day.Homeless)
         services_.ShowInfo(QStringLiteral("Message"),
                            QStringLiteral("Люди уходят, потому что им недостаточно мест в домах."));
+    days_.Record(*game_);
     services_.ShowGameState();
     if (game_->Date.Day == 1)
         services_.Autosave();

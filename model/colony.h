@@ -4,6 +4,7 @@
 #include "colonystate.h"
 #include "eventtype.h"
 #include "game.h"
+#include "history.h"
 #include "services.h"
 #include "terrain.h"
 #include "undohistory.h"
@@ -91,16 +92,18 @@ public:
     // (its types from this colony's catalogue), shown at once.
     TColonyState TakeState() const;
     void RestoreState(const TColonyState& state);
-    // A loaded game replaces this one: no command of the old one can be
-    // taken back.
-    void LoadState(const TColonyState& state);
+    // A loaded game replaces this one with its days: no command of the old
+    // one can be taken back.
+    void LoadState(const TColonyState& state, std::vector<THistoryDay> days);
 
     // Takes back the last command that changed the game, or plays again the
     // last one taken back. Returns the status line's text: what was done, or
     // an error beginning with "!" when there is nothing to do.
     QString Undo();
     QString Redo();
-    const TUndoHistory& History() const { return history_; }
+    const TUndoHistory& UndoSteps() const { return undo_; }
+    // The colony's days, one after each turn.
+    const THistory& History() const { return days_; }
     // Grows with every change of the game (a command, a step taken back or
     // played again, a new or loaded game), so the window can tell whether
     // the game changed since it was saved.
@@ -127,6 +130,7 @@ private:
     int32_t selColumn_ = 0;
     int32_t selRow_ = 0;
     bool dragging_ = false;
-    TUndoHistory history_;
+    TUndoHistory undo_;
+    THistory days_;
     uint64_t revision_ = 0;
 };

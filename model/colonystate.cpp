@@ -5,7 +5,7 @@
 
 size_t TColonyState::ByteSize() const {
     return sizeof(*this) + Cells.capacity() * sizeof(TCellRecord) +
-           Bases.capacity() * sizeof(TBaseRecord);
+           Bases.capacity() * sizeof(TBaseRecord) + Account.Years().size() * sizeof(TYearAccount);
 }
 
 namespace {

@@ -48,6 +48,9 @@ struct TColonyState : TColonyFigures {
     TRandomState Random{};
     int32_t SelectedColumn = 0;
     int32_t SelectedRow = 0;
+    // How many days the colony's history held; the days themselves are too
+    // many to copy into every undo step.
+    uint32_t HistoryDays = 0;
 
     // The memory the record holds, for keeping the undo history in bounds.
     size_t ByteSize() const;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "account.h"
 #include "basetype.h"
 #include "gamedate.h"
 #include "goods.h"
@@ -72,6 +73,8 @@ struct TColonyFigures {
     TResources Stock;
     int32_t Purchases = 0;
     int32_t Sales = 0;
+    // Every change of Money, booked year by year.
+    TAccount Account;
 
     bool operator==(const TColonyFigures&) const = default;
 };
@@ -90,6 +93,13 @@ public:
     std::vector<std::unique_ptr<TBase>> Buildings; // in order of placement
 
     static constexpr int32_t MaxHealth = 1000;
+
+    // The only way the colony's money changes: the new amount, with the
+    // change booked under the flow in the year of the game's date.
+    void SetMoney(TMoneyFlow flow, int32_t money) {
+        Account.Book(Date.Year, flow, Money, money);
+        Money = money;
+    }
 
     TCellState& Cell(int32_t column, int32_t row) { return cells_[CellIndex(column, row)]; }
     const TCellState& Cell(int32_t column, int32_t row) const {

@@ -86,3 +86,7 @@ QString SeasonKeyword(int season) {
 QString SeasonArrivalText(int season) {
     return QString::fromUtf8(SeasonArrivals[SeasonIndex(season)]);
 }
+
+QString ShortDateText(const TGameDate& date) {
+    return QStringLiteral("%1.%2.%3").arg(int{date.Day}).arg(int{date.Month}).arg(int{date.Year});
+}

@@ -27,6 +27,8 @@ void SetDay(TGameDate& date, int day);
 TSeason SeasonOfMonth(int month);
 // "1 марта 1890"
 QString DateText(const TGameDate& date);
+// "1.3.1890", as the simulator prints a date.
+QString ShortDateText(const TGameDate& date);
 // Month name in the genitive, as the date text uses it; 1..12.
 QString MonthName(int month);
 

@@ -101,7 +101,7 @@ TMarketDialog::TReply TMarketDialog::Ok() {
             services.Sound(QStringLiteral("Error"));
             return TReply::Stay;
         }
-        game.Money = ClampToInt32(game.Money + total);
+        game.SetMoney(TMoneyFlow::Sales, ClampToInt32(game.Money + total));
         game.Sales = ClampToInt32(game.Sales + total);
         SubtractResources(game.Stock, quantities);
     } else {
@@ -117,7 +117,7 @@ TMarketDialog::TReply TMarketDialog::Ok() {
             services.Sound(QStringLiteral("Error"));
             return TReply::Stay;
         }
-        game.Money = ClampToInt32(game.Money - total);
+        game.SetMoney(TMoneyFlow::Purchases, ClampToInt32(game.Money - total));
         game.Purchases = ClampToInt32(game.Purchases + total);
         AddResources(game.Stock, quantities);
     }

@@ -21,13 +21,13 @@ bool Chance(int32_t n) {
 void PayUpkeep(TGame& game) {
     const int64_t cost = static_cast<int64_t>(game.Upkeep) * game.People;
     if (game.Money >= cost) {
-        game.Money = ClampToInt32(game.Money - cost);
+        game.SetMoney(TMoneyFlow::Upkeep, ClampToInt32(game.Money - cost));
         if (game.Health < TGame::MaxHealth && game.Money >= cost) {
-            game.Money = ClampToInt32(game.Money - cost);
+            game.SetMoney(TMoneyFlow::Health, ClampToInt32(game.Money - cost));
             game.Health += 1;
         }
     } else {
-        game.Money = 0;
+        game.SetMoney(TMoneyFlow::Upkeep, 0);
         game.Health = std::max(game.Health - 1 - RandomBelow(5), 0);
     }
 }
@@ -145,7 +145,7 @@ TDayResult NextDay(TGame& game) {
             cell.Ruins -= 1;
 
     if (!HasFoundingBuilding(game)) {
-        game.Money = 0;
+        game.SetMoney(TMoneyFlow::FounderLoss, 0);
         ClearResources(game.Stock);
     }
 

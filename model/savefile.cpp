@@ -1,5 +1,6 @@
 #include "savefile.h"
 
+#include "colony.h"
 #include "game.h"
 #include "paths.h"
 #include "terrain.h"
@@ -11,6 +12,7 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <algorithm>
+#include <tuple>
 #include <zlib.h>
 
 namespace {
@@ -112,6 +114,23 @@ QByteArray EncodeContent(const TSavedGame& game) {
     out << state.SelectedColumn << state.SelectedRow;
     out << static_cast<qint32>(game.View.x()) << static_cast<qint32>(game.View.y());
     out << static_cast<quint8>(game.Sound);
+
+    // Since version 2: the account and the history.
+    const std::span<const TYearAccount> years = state.Account.Years();
+    out << static_cast<quint32>(years.size()) << static_cast<quint8>(MoneyFlowCount);
+    for (const TYearAccount& year : years) {
+        out << static_cast<quint16>(year.Year) << static_cast<qint64>(year.Opening);
+        for (int64_t flow : year.Flows)
+            out << static_cast<qint64>(flow);
+    }
+    out << static_cast<quint32>(game.Days.size());
+    for (const THistoryDay& day : game.Days) {
+        WriteDate(out, day.Date);
+        out << day.Money << day.People << day.Health << day.Employed << day.Homes << day.Work;
+        for (int32_t amount : day.Stock.Items)
+            out << amount;
+        out << day.Buildings << static_cast<qint64>(day.Sold) << static_cast<qint64>(day.Bought);
+    }
     return content;
 }
 
@@ -122,8 +141,8 @@ int32_t InRange(int32_t value, int32_t low, int32_t high, const char* what) {
     return value;
 }
 
-TSavedGame DecodeContentV1(QDataStream& in, const TBaseTypeList& catalogue,
-                           const QString& mapName) {
+// The part every version has: the colony, the selection and the view.
+TSavedGame DecodeColony(QDataStream& in, const TBaseTypeList& catalogue, const QString& mapName) {
     TSavedGame game;
     TColonyState& state = game.Colony;
     game.MapName = ReadText(in);
@@ -220,7 +239,82 @@ TSavedGame DecodeContentV1(QDataStream& in, const TBaseTypeList& catalogue,
     return game;
 }
 
+bool Later(const TGameDate& a, const TGameDate& b) {
+    return std::tie(a.Year, a.Month, a.Day) > std::tie(b.Year, b.Month, b.Day);
+}
+
+// Since version 2: the account and the history, each in time order and none
+// of it after the game's date.
+void DecodeChronicle(QDataStream& in, TSavedGame& game) {
+    TColonyState& state = game.Colony;
+    quint32 yearCount = 0;
+    quint8 flowCount = 0;
+    in >> yearCount >> flowCount;
+    if (in.status() != QDataStream::Ok)
+        return;
+    if (flowCount != MoneyFlowCount || yearCount > UINT16_MAX)
+        BadValue("счёт");
+    std::vector<TYearAccount> years;
+    for (quint32 i = 0; i < yearCount && in.status() == QDataStream::Ok; ++i) {
+        quint16 year = 0;
+        qint64 opening = 0;
+        TYearAccount account;
+        in >> year >> opening;
+        for (size_t flow = 0; flow < account.Flows.size(); ++flow) {
+            qint64 amount = 0;
+            in >> amount;
+            const bool income = IsIncome(static_cast<TMoneyFlow>(flow));
+            if (income ? amount < 0 : amount > 0)
+                BadValue("счёт");
+            account.Flows[flow] = amount;
+        }
+        if (in.status() != QDataStream::Ok)
+            return;
+        if (year < 1890 || year > state.Date.Year || opening < 0 || opening > INT32_MAX ||
+            (!years.empty() && year <= years.back().Year))
+            BadValue("счёт");
+        account.Year = year;
+        account.Opening = opening;
+        years.push_back(account);
+    }
+    state.Account.Assign(std::move(years));
+
+    quint32 dayCount = 0;
+    in >> dayCount;
+    // Each day takes more than 80 bytes; a count the data cannot hold is not
+    // believed before memory is taken for it.
+    if (in.status() != QDataStream::Ok || dayCount > in.device()->bytesAvailable() / 80)
+        return in.setStatus(QDataStream::ReadPastEnd);
+    game.Days.reserve(dayCount);
+    for (quint32 i = 0; i < dayCount && in.status() == QDataStream::Ok; ++i) {
+        THistoryDay day;
+        day.Date = ReadDate(in);
+        in >> day.Money >> day.People >> day.Health >> day.Employed >> day.Homes >> day.Work;
+        for (int32_t& amount : day.Stock.Items)
+            in >> amount;
+        qint64 sold = 0;
+        qint64 bought = 0;
+        in >> day.Buildings >> sold >> bought;
+        if (in.status() != QDataStream::Ok)
+            return;
+        day.Sold = sold;
+        day.Bought = bought;
+        if (day.Money < 0 || day.People < 0 || day.Health < 0 || day.Health > TGame::MaxHealth ||
+            day.Employed < 0 || day.Homes < 0 || day.Work < 0 || day.Buildings < 0 || sold < 0 ||
+            bought < 0 || Later(day.Date, state.Date) ||
+            (!game.Days.empty() && !Later(day.Date, game.Days.back().Date)))
+            BadValue("история");
+        game.Days.push_back(day);
+    }
+    state.HistoryDays = static_cast<uint32_t>(game.Days.size());
+}
+
 } // namespace
+
+TSavedGame SavedGameOf(const TColony& colony, const QString& mapName, QPoint view, bool sound) {
+    const std::span<const THistoryDay> days = colony.History().Days();
+    return {colony.TakeState(), {days.begin(), days.end()}, mapName, view, sound};
+}
 
 QByteArray EncodeSave(const TSavedGame& game) {
     const QByteArray content = EncodeContent(game);
@@ -284,8 +378,11 @@ TSavedGame DecodeSave(const QByteArray& bytes, const TBaseTypeList& catalogue,
 
     QDataStream contentIn(content);
     contentIn.setVersion(StreamVersion);
-    // Each format version has its reader; there is one so far.
-    TSavedGame game = DecodeContentV1(contentIn, catalogue, mapName);
+    // Version 1 ends after the colony; a game saved then has no account or
+    // history yet, and both begin at its date.
+    TSavedGame game = DecodeColony(contentIn, catalogue, mapName);
+    if (version >= 2 && contentIn.status() == QDataStream::Ok)
+        DecodeChronicle(contentIn, game);
     if (contentIn.status() != QDataStream::Ok)
         Refuse(QStringLiteral("файл повреждён: данных меньше, чем нужно"));
     if (!contentIn.atEnd())

@@ -2,6 +2,7 @@
 
 #include "basetype.h"
 #include "colonystate.h"
+#include "history.h"
 
 #include <QByteArray>
 #include <QPoint>
@@ -12,14 +13,21 @@
 // file's layout is described in docs/save-format.md.
 struct TSavedGame {
     TColonyState Colony;
+    std::vector<THistoryDay> Days; // the colony's history, Colony.HistoryDays long
     QString MapName;
     QPoint View;       // the map view's top left corner, in map pixels
     bool Sound = true; // the sound switch
 };
 
+class TColony;
+
+// The colony's game as a save records it, with the view and the sound switch
+// of the window that shows it.
+TSavedGame SavedGameOf(const TColony& colony, const QString& mapName, QPoint view, bool sound);
+
 namespace SaveFormat {
 inline constexpr char Signature[8] = {'T', 'A', 'R', 'V', 'S', 'A', 'V', 'E'};
-inline constexpr uint32_t Version = 1;
+inline constexpr uint32_t Version = 2;
 // No game can hold more: every cell and a building on each.
 inline constexpr uint32_t MaxContentSize = 16 * 1024 * 1024;
 } // namespace SaveFormat

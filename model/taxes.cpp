@@ -86,7 +86,8 @@ bool TTaxDialog::Pay() {
         colony_->ShowStatus(QString::fromUtf8(Msg::NoMoney));
         return false;
     }
-    game.Money = ClampToInt32(game.Money - amount_);
+    game.SetMoney(yearly_ ? TMoneyFlow::YearlyTaxes : TMoneyFlow::MainTax,
+                  ClampToInt32(game.Money - amount_));
     if (yearly_) {
         game.Purchases = 0;
         game.Sales = 0;

@@ -531,7 +531,7 @@ void TMainForm::miRedoClick() {
 }
 
 TSavedGame TMainForm::SavedGame() const {
-    return {colony_->TakeState(), MapName, pb1->Screen(), miSound->isChecked()};
+    return SavedGameOf(*colony_, MapName, pb1->Screen(), miSound->isChecked());
 }
 
 QString TMainForm::MadeSaveFolder() const {
@@ -577,7 +577,7 @@ bool TMainForm::LoadFrom(const QString& path) {
     }
     miSound->setChecked(saved.Sound);
     pb1->SetScreen(saved.View.x(), saved.View.y());
-    colony_->LoadState(saved.Colony);
+    colony_->LoadState(saved.Colony, std::move(saved.Days));
     MarkSaved(path);
     ShowStatus(QStringLiteral("Игра загружена"));
     return true;

@@ -363,7 +363,7 @@ TEST_F(Commands, ACommandThatFailsHalfDoneLeavesTheGameAsItWas) {
         Window.FailingSound = c.sound;
         EXPECT_THROW(c.command(), TGameError) << c.sound;
         EXPECT_EQ(Colony.TakeState(), before) << c.sound;
-        EXPECT_EQ(Colony.History().UndoCount(), 0u) << c.sound;
+        EXPECT_EQ(Colony.UndoSteps().UndoCount(), 0u) << c.sound;
     }
 }
 

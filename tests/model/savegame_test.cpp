@@ -13,6 +13,7 @@
 #include <QtEndian>
 #include <functional>
 #include <gtest/gtest.h>
+#include <zlib.h>
 
 namespace {
 
@@ -30,7 +31,7 @@ protected:
         Game().Purchases = 1234;
         SeedRandom(99);
         Colony.NewWeek();
-        return {Colony.TakeState(), QStringLiteral("01"), QPoint(2500, 2400), false};
+        return SavedGameOf(Colony, QStringLiteral("01"), QPoint(2500, 2400), false);
     }
 
     TSavedGame Decode(const QByteArray& bytes) {
@@ -52,6 +53,8 @@ TEST_F(SavedGame, ReadsBackExactlyWhatWasWritten) {
     const TSavedGame saved = Played();
     const TSavedGame read = Decode(EncodeSave(saved));
     EXPECT_EQ(read.Colony, saved.Colony);
+    EXPECT_EQ(read.Days, saved.Days);
+    EXPECT_EQ(read.Days.size(), 7u);
     EXPECT_EQ(read.MapName, saved.MapName);
     EXPECT_EQ(read.View, saved.View);
     EXPECT_EQ(read.Sound, saved.Sound);
@@ -61,7 +64,8 @@ TEST_F(SavedGame, ReadsBackExactlyWhatWasWritten) {
     Colony.NewWeek();
     const TColonyState week = Colony.TakeState();
     TRulesFixture other;
-    other.Colony.LoadState(DecodeSave(EncodeSave(saved), other.Catalogue, "01").Colony);
+    TSavedGame loaded = DecodeSave(EncodeSave(saved), other.Catalogue, "01");
+    other.Colony.LoadState(loaded.Colony, std::move(loaded.Days));
     other.Colony.NewWeek();
     // The records of the buildings point into each fixture's own catalogue.
     const TColonyState again = other.Colony.TakeState();
@@ -69,9 +73,10 @@ TEST_F(SavedGame, ReadsBackExactlyWhatWasWritten) {
     EXPECT_EQ(again.Cells, week.Cells);
     EXPECT_EQ(again.Bases.size(), week.Bases.size());
     EXPECT_EQ(again.Random, week.Random);
+    EXPECT_TRUE(std::ranges::equal(other.Colony.History().Days(), Colony.History().Days()));
 
     TRulesFixture fresh;
-    EXPECT_LE(EncodeSave({fresh.Colony.TakeState(), "01", {}, true}).size(), 64 * 1024);
+    EXPECT_LE(EncodeSave(SavedGameOf(fresh.Colony, "01", {}, true)).size(), 64 * 1024);
 }
 
 TEST_F(SavedGame, EveryDamagedFileIsRefusedWithItsReason) {
@@ -101,7 +106,7 @@ TEST_F(SavedGame, EveryDamagedFileIsRefusedWithItsReason) {
         {"a byte of the data changed", with([](QByteArray& b) { b[b.size() - 20] ^= 0x40; }),
          "файл повреждён"},
         {"checksum", with([crcAt](QByteArray& b) { b[crcAt] ^= 1; }), "контрольная сумма"},
-        {"newer format", with([](QByteArray& b) { b[11] = 2; }), "более новой версией"},
+        {"newer format", with([](QByteArray& b) { b[11] = 3; }), "более новой версией"},
         {"format 0", with([](QByteArray& b) { b[11] = 0; }), "это не сохранённая игра"},
         {"huge size",
          with([crcAt](QByteArray& b) { qToBigEndian<quint32>(~0u, b.data() + crcAt - 4); }),
@@ -136,6 +141,11 @@ TEST_F(SavedGame, EveryDamagedFileIsRefusedWithItsReason) {
         {"no random state", changed([](TSavedGame& g) { g.Colony.Random = {}; }), "случайные"},
         {"selection", changed([](TSavedGame& g) { g.Colony.SelectedRow = -1; }), "клетка"},
         {"view", changed([](TSavedGame& g) { g.View.setX(WorldSize + 1); }), "вид карты"},
+        {"account after the date", changed([](TSavedGame& g) {
+             g.Colony.Account.Assign({{1990, 0, {}}});
+         }),
+         "счёт"},
+        {"a day twice", changed([](TSavedGame& g) { g.Days.push_back(g.Days.back()); }), "история"},
     };
     for (const auto& c : cases)
         EXPECT_TRUE(Refusal(c.bytes).contains(QString::fromUtf8(c.reason)))
@@ -155,6 +165,38 @@ TEST_F(SavedGame, EveryDamagedFileIsRefusedWithItsReason) {
             }
         },
         TGameError);
+}
+
+TEST_F(SavedGame, AGameOfTheFirstFormatLoadsWithItsHistoryBeginningAtItsDate) {
+    TRulesFixture first;
+    first.Game().Date = {1895, 6, 1};
+    first.Game().Season = SeasonOfMonth(6);
+    // The same game in the first format: its content ends before the empty
+    // account (two counts) and the empty history (one count).
+    const QByteArray now = EncodeSave(SavedGameOf(first.Colony, "01", {}, true));
+    const qsizetype header = 8 + 4 + 1 + now[12] + 8;
+    QByteArray content = now.mid(header);
+    content.prepend(now.mid(header - 8, 4));
+    content = qUncompress(content);
+    content.chop(4 + 1 + 4);
+    QByteArray old = now.left(header);
+    qToBigEndian<quint32>(1, old.data() + 8);
+    qToBigEndian<quint32>(static_cast<quint32>(content.size()), old.data() + header - 8);
+    qToBigEndian<quint32>(
+        static_cast<quint32>(crc32(0, reinterpret_cast<const Bytef*>(content.constData()),
+                                   static_cast<uInt>(content.size()))),
+        old.data() + header - 4);
+    old += qCompress(content).mid(4);
+
+    TSavedGame loaded = Decode(old);
+    EXPECT_TRUE(loaded.Days.empty());
+    Colony.LoadState(loaded.Colony, std::move(loaded.Days));
+    const int32_t money = Game().Money;
+    Colony.NewDay();
+    EXPECT_EQ(Colony.History().Count(), 1u);
+    ASSERT_EQ(Game().Account.Years().size(), 1u);
+    EXPECT_EQ(Game().Account.Years()[0].Year, 1895);
+    EXPECT_EQ(Game().Account.Years()[0].Opening, money);
 }
 
 TEST_F(SavedGame, FilesNameThemselvesInTheirErrorsAndAFailedWriteKeepsTheOldFile) {
@@ -179,7 +221,7 @@ TEST_F(SavedGame, FilesNameThemselvesInTheirErrorsAndAFailedWriteKeepsTheOldFile
     const QByteArray before = file.readAll();
     file.close();
     Colony.NewWeek();
-    EXPECT_THROW(WriteSaveFile(path, {Colony.TakeState(), "01", {}, true},
+    EXPECT_THROW(WriteSaveFile(path, SavedGameOf(Colony, "01", {}, true),
                                [] { throw TGameError(QStringLiteral("диск полон")); }),
                  TGameError);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -198,7 +240,7 @@ TEST_F(Undo, TakesBackWhatChangedTheGameAndPlaysItAgainWithTheSameLuck) {
     const TColonyState built = Colony.TakeState();
     Colony.NewWeek();
     const TColonyState week = Colony.TakeState();
-    EXPECT_EQ(Colony.History().UndoCount(), 2u);
+    EXPECT_EQ(Colony.UndoSteps().UndoCount(), 2u);
 
     EXPECT_EQ(Colony.Undo(), QString::fromUtf8("Отменено: новая неделя"));
     EXPECT_EQ(Colony.TakeState(), built);
@@ -216,11 +258,11 @@ TEST_F(Undo, TakesBackWhatChangedTheGameAndPlaysItAgainWithTheSameLuck) {
     EXPECT_EQ(Colony.Redo(), QString::fromUtf8(Msg::NothingToRedo));
     for (int i = 0; i < 150; ++i)
         Colony.MoneyGesture(true, true);
-    EXPECT_EQ(Colony.History().UndoCount(), TUndoHistory::MaxSteps);
+    EXPECT_EQ(Colony.UndoSteps().UndoCount(), TUndoHistory::MaxSteps);
     const uint64_t revision = Colony.Revision();
     Colony.NewGame(StartCol, StartRow);
     EXPECT_GT(Colony.Revision(), revision);
-    EXPECT_EQ(Colony.History().UndoCount(), 0u);
+    EXPECT_EQ(Colony.UndoSteps().UndoCount(), 0u);
 }
 
 TEST_F(Undo, TheTurnThatBeginsAMonthAsksForTheAutosave) {

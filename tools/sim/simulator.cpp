@@ -114,17 +114,43 @@ QString TSimulator::StateLine() const {
     QStringList stock;
     for (int good = 0; good < GoodsCount; ++good)
         stock << QString::number(game.Stock[good]);
-    return QStringLiteral("state date=%1.%2.%3 season=%4 money=%5 people=%6 health=%7 "
-                          "employed=%8 homes=%9 work=%10 unemployed=%11 stock=%12 "
-                          "buildings=%13 purchases=%14 sales=%15")
-        .arg(QString::number(game.Date.Day), QString::number(game.Date.Month),
-             QString::number(game.Date.Year), QString::number(game.Season),
-             QString::number(game.Money), QString::number(game.People),
-             QString::number(game.Health), QString::number(game.Employed),
-             QString::number(game.TotalHomePlaces()))
-        .arg(QString::number(game.TotalWorkPlaces()), QString::number(game.Unemployed()),
-             stock.join(QLatin1Char(',')), QString::number(game.Buildings.size()),
+    return QStringLiteral("state date=%1 season=%2 money=%3 people=%4 health=%5 "
+                          "employed=%6 homes=%7 work=%8 unemployed=%9 stock=%10 "
+                          "buildings=%11 purchases=%12 sales=%13")
+        .arg(ShortDateText(game.Date), QString::number(game.Season), QString::number(game.Money),
+             QString::number(game.People), QString::number(game.Health),
+             QString::number(game.Employed), QString::number(game.TotalHomePlaces()),
+             QString::number(game.TotalWorkPlaces()), QString::number(game.Unemployed()))
+        .arg(stock.join(QLatin1Char(',')), QString::number(game.Buildings.size()),
              QString::number(game.Purchases), QString::number(game.Sales));
+}
+
+QString TSimulator::HistoryLine(const THistoryDay& day) {
+    QStringList stock;
+    for (int32_t amount : day.Stock.Items)
+        stock << QString::number(amount);
+    return QStringLiteral("history date=%1 money=%2 people=%3 health=%4 employed=%5 homes=%6 "
+                          "work=%7 stock=%8 buildings=%9")
+        .arg(ShortDateText(day.Date), QString::number(day.Money), QString::number(day.People),
+             QString::number(day.Health), QString::number(day.Employed), QString::number(day.Homes),
+             QString::number(day.Work), stock.join(QLatin1Char(',')),
+             QString::number(day.Buildings));
+}
+
+QString TSimulator::FinanceLine(int year) const {
+    const TGame& game = colony_.Game();
+    const TYearAccount* account = game.Account.FindYear(year);
+    if (!account)
+        return QStringLiteral("error Нет счёта за %1 год").arg(year);
+    QString line = QStringLiteral("finance year=%1 opening=%2 closing=%3")
+                       .arg(year)
+                       .arg(account->Opening)
+                       .arg(game.Account.Closing(*account, game.Money));
+    for (int flow = 0; flow < MoneyFlowCount; ++flow)
+        line += QStringLiteral(" %1=%2")
+                    .arg(MoneyFlowKey(static_cast<TMoneyFlow>(flow)))
+                    .arg(account->Flows[static_cast<size_t>(flow)]);
+    return line;
 }
 
 QString TSimulator::BaseLine(int32_t column, int32_t row) const {
@@ -193,6 +219,22 @@ bool TSimulator::Run(const QStringList& words) {
         }
         if (name == QLatin1String("save") || name == QLatin1String("load"))
             return RunFileCommand(words);
+        if (name == QLatin1String("history")) {
+            const std::optional<int32_t> count = Number(words[1], 0, INT32_MAX);
+            if (!count)
+                return false;
+            const std::span<const THistoryDay> days = colony_.History().Days();
+            for (const THistoryDay& day : days.last(std::min<size_t>(*count, days.size())))
+                Print(HistoryLine(day));
+            return true;
+        }
+        if (name == QLatin1String("finance")) {
+            const std::optional<int32_t> year = Number(words[1], 1, UINT16_MAX);
+            if (!year)
+                return false;
+            Print(FinanceLine(*year));
+            return true;
+        }
         if (name == QLatin1String("pay") &&
             (words[1] == QLatin1String("yes") || words[1] == QLatin1String("no"))) {
             payTaxes_ = words[1] == QLatin1String("yes");
@@ -239,11 +281,11 @@ bool TSimulator::RunFileCommand(const QStringList& words) {
     } else {
         try {
             if (name == QLatin1String("save")) {
-                WriteSaveFile(words[1], {colony_.TakeState(), mapName_, view_, true});
+                WriteSaveFile(words[1], SavedGameOf(colony_, mapName_, view_, true));
             } else {
-                const TSavedGame saved = ReadSaveFile(words[1], catalogue_, mapName_);
+                TSavedGame saved = ReadSaveFile(words[1], catalogue_, mapName_);
                 view_ = saved.View;
-                colony_.LoadState(saved.Colony);
+                colony_.LoadState(saved.Colony, std::move(saved.Days));
             }
         } catch (const TGameError& error) {
             result = QLatin1Char('!') + error.Text();

@@ -46,6 +46,9 @@ private:
     void Print(const QString& line);
     void AnswerTax(TTaxDialog& dialog);
     QString StateLine() const;
+    static QString HistoryLine(const THistoryDay& day);
+    // The year's account, or an error when nothing was booked in that year.
+    QString FinanceLine(int year) const;
     QString BaseLine(int32_t column, int32_t row) const;
 
     const TBaseTypeList& catalogue_;

@@ -1,0 +1,102 @@
+#include "account.h"
+
+#include <QStringList>
+#include <algorithm>
+
+namespace {
+
+struct TFlowNames {
+    const char* Key;
+    const char* Caption;
+};
+
+constexpr std::array<TFlowNames, MoneyFlowCount> FlowNames{{
+    {"sales", "Продажа товаров"},
+    {"demolition", "Разбор строений"},
+    {"gesture", "Подарок"},
+    {"purchases", "Покупка товаров"},
+    {"upkeep", "Содержание людей"},
+    {"health", "Забота о здоровье"},
+    {"construction", "Строительство"},
+    {"improvement", "Улучшение земли"},
+    {"restoration", "Восстановление"},
+    {"taxes", "Ежегодные налоги"},
+    {"maintax", "Главный налог"},
+    {"founderloss", "Потеря главного здания"},
+}};
+
+} // namespace
+
+QString MoneyFlowKey(TMoneyFlow flow) {
+    return QString::fromLatin1(FlowNames[static_cast<size_t>(flow)].Key);
+}
+
+QString MoneyFlowCaption(TMoneyFlow flow) {
+    return QString::fromUtf8(FlowNames[static_cast<size_t>(flow)].Caption);
+}
+
+bool IsIncome(TMoneyFlow flow) {
+    return flow < TMoneyFlow::Purchases;
+}
+
+int64_t TYearAccount::Incomes() const {
+    int64_t sum = 0;
+    for (int i = 0; i < MoneyFlowCount; ++i)
+        if (IsIncome(static_cast<TMoneyFlow>(i)))
+            sum += Flows[static_cast<size_t>(i)];
+    return sum;
+}
+
+int64_t TYearAccount::Spendings() const {
+    int64_t sum = 0;
+    for (int i = 0; i < MoneyFlowCount; ++i)
+        if (!IsIncome(static_cast<TMoneyFlow>(i)))
+            sum += Flows[static_cast<size_t>(i)];
+    return sum;
+}
+
+void TAccount::Book(int year, TMoneyFlow flow, int32_t before, int32_t after) {
+    if (years_.empty() || years_.back().Year != year)
+        years_.push_back({year, before, {}});
+    const int64_t moved = int64_t{after} - before;
+    years_.back().Flows[static_cast<size_t>(flow)] += moved;
+    totals_[static_cast<size_t>(flow)] += moved;
+}
+
+const TYearAccount* TAccount::FindYear(int year) const {
+    const auto it = std::find_if(years_.begin(), years_.end(),
+                                 [year](const TYearAccount& y) { return y.Year == year; });
+    return it == years_.end() ? nullptr : &*it;
+}
+
+int64_t TAccount::Closing(const TYearAccount& year, int32_t money) const {
+    const auto next = std::find_if(years_.begin(), years_.end(),
+                                   [&year](const TYearAccount& y) { return y.Year > year.Year; });
+    return next == years_.end() ? money : next->Opening;
+}
+
+void TAccount::Assign(std::vector<TYearAccount> years) {
+    years_ = std::move(years);
+    totals_ = {};
+    for (const TYearAccount& year : years_)
+        for (size_t i = 0; i < totals_.size(); ++i)
+            totals_[i] += year.Flows[i];
+}
+
+QByteArray AccountCsv(const TAccount& account, int32_t money) {
+    QStringList header = {QStringLiteral("Год"), QStringLiteral("На начало года")};
+    for (int i = 0; i < MoneyFlowCount; ++i)
+        header << MoneyFlowCaption(static_cast<TMoneyFlow>(i));
+    header << QStringLiteral("Доходы") << QStringLiteral("Расходы")
+           << QStringLiteral("На конец года");
+    QByteArray csv = header.join(QLatin1Char(',')).toUtf8() + '\n';
+    for (const TYearAccount& year : account.Years()) {
+        csv += QByteArray::number(year.Year) + ',' + QByteArray::number(year.Opening);
+        for (int64_t flow : year.Flows)
+            csv += ',' + QByteArray::number(flow);
+        csv += ',' + QByteArray::number(year.Incomes()) + ',' +
+               QByteArray::number(year.Spendings()) + ',' +
+               QByteArray::number(account.Closing(year, money)) + '\n';
+    }
+    return csv;
+}
