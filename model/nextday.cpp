@@ -8,7 +8,6 @@
 
 namespace {
 
-constexpr int32_t HealthForBirths = 500;
 constexpr int32_t RareBirthChance = 14560;
 constexpr int32_t BirthChance = 3640;
 constexpr int32_t DepartureChance = 25480;

@@ -5,6 +5,9 @@
 class TGame;
 class TBase;
 
+// Below this health no one is born, and people leave more often.
+inline constexpr int32_t HealthForBirths = 500;
+
 // What one day did to the colony, for the messages of the turn.
 struct TDayResult {
     bool SeasonChanged = false;

@@ -11,6 +11,7 @@
 #include "ui/aboutform.h"
 #include "ui/application.h"
 #include "ui/dialogpointer.h"
+#include "ui/filedialog.h"
 #include "ui/helloform.h"
 #include "ui/helpwindow.h"
 #include "ui/infoform.h"
@@ -19,6 +20,7 @@
 #include "ui/nalogform.h"
 #include "ui/seasonform.h"
 #include "ui/settingsform.h"
+#include "ui/statisticsform.h"
 #include "ui/statuswidgets.h"
 
 #include <QAbstractButton>
@@ -26,7 +28,6 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QEvent>
-#include <QFileDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
@@ -213,6 +214,8 @@ void TMainForm::CreateMenu() {
     miFullScreen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
     miFullScreen->setCheckable(true);
     connect(miFullScreen, &QAction::triggered, this, [this] { miFullScreenClick(); });
+    service->addAction(QStringLiteral("С&татистика"), QKeySequence(Qt::CTRL | Qt::Key_T), this,
+                       [this] { OpenStatistics(); });
     service->addSeparator();
     service->addAction(QStringLiteral("П&араметры..."), QKeySequence(Qt::CTRL | Qt::Key_P), this,
                        [this] { miParametersClick(); });
@@ -598,23 +601,10 @@ bool TMainForm::AskToKeepGame() {
 }
 
 QString TMainForm::ChooseSaveFile(bool forSaving) {
-    QFileDialog dialog(
+    return ChooseFile(
         this, forSaving ? QStringLiteral("Сохранить игру") : QStringLiteral("Загрузить игру"),
-        MadeSaveFolder(), QStringLiteral("Сохранённые игры (*.dat)"));
-    dialog.setAcceptMode(forSaving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(forSaving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-    dialog.setDefaultSuffix(QStringLiteral("dat"));
-    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Папка:"));
-    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Имя файла:"));
-    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Тип файлов:"));
-    dialog.setLabelText(QFileDialog::Accept,
-                        forSaving ? QStringLiteral("Сохранить") : QStringLiteral("Загрузить"));
-    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Отмена"));
-    if (forSaving)
-        dialog.selectFile(QFileInfo(CurrentSave()).fileName());
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return QString();
-    return dialog.selectedFiles().front();
+        MadeSaveFolder(), QStringLiteral("Сохранённые игры (*.dat)"), QStringLiteral("dat"),
+        forSaving, forSaving ? QFileInfo(CurrentSave()).fileName() : QString());
 }
 
 void TMainForm::ShowNewGame() {
@@ -727,6 +717,19 @@ void TMainForm::ShowGameState() {
     pb1->UpdateImage();
     Plan->update();
     colony_->ShowCellInfo();
+    if (statistics_)
+        statistics_->Follow();
+}
+
+TStatisticsForm& TMainForm::OpenStatistics() {
+    if (!statistics_) {
+        statistics_ = new TStatisticsForm(*colony_, images_.imlTools, this);
+        statistics_->PlaceBeside(*this);
+    }
+    statistics_->show();
+    statistics_->raise();
+    statistics_->activateWindow();
+    return *statistics_;
 }
 
 void TMainForm::ShowInfo(const QString& sound, const QString& text) {

@@ -22,6 +22,7 @@ class TDM;
 class THealthBar;
 class TMapView;
 class TPanelText;
+class TStatisticsForm;
 class TvtGyperLabel;
 class TvtPic;
 class TvtPlaceBox;
@@ -49,6 +50,8 @@ public:
     // Replaces the sound output, for instance by one that only listens.
     void SetSoundPlayer(std::unique_ptr<TSoundPlayer> player) { sounds_ = std::move(player); }
     const TEarth& Earth() const { return earth_; }
+    // The statistics window, opened and brought to the front.
+    TStatisticsForm& OpenStatistics();
     TvtPlaceBox* pb1 = nullptr;
     TvtPlan* Plan = nullptr;
     QAction* miSound = nullptr;
@@ -81,6 +84,7 @@ public:
     void miUndoClick();
     void miRedoClick();
     void miParametersClick();
+    void miStatisticsClick();
     void miFullScreenClick();
     void miHelpClick();
     void miAboutClick();
@@ -158,6 +162,8 @@ private:
     TEventTypeList events_;
     std::unique_ptr<TColony> colony_;
     std::unique_ptr<TMapView> mapView_;
+    // Made when the player first opens it; a window of its own, owned here.
+    TStatisticsForm* statistics_ = nullptr;
     TAnchorPanel* client_ = nullptr;
     QRect savedBounds_;
     TSettings settings_;

@@ -3,9 +3,11 @@
 # order that feeds their chains (water for the farms, food and wood for the
 # mines, coal and water for the power station), sells what lies beyond a
 # working reserve every month, restores the buildings in autumn and saves
-# for the main tax of 1900. It prints the state once a year through 1901.
+# for the main tax of each decade. It prints the state once a year through
+# UNTIL (default 1901) and then saves the game to SAVE when that is set.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
+UNTIL=${UNTIL:-1901}
 
 # The terrain kind of every cell, column by column as in the map file.
 mapfile -t KIND < <(od -An -v -tu1 -w4 "$DATA/MAPS/01.LTS" | awk '{print $1}')
@@ -128,15 +130,19 @@ while :; do
     week=$((week + 1))
     date=${S[date]}
     year=${date##*.}
-    ((year <= 1901)) || break
+    ((year <= UNTIL)) || break
     if printed refused; then
         echo "a tax was refused on $date"
         break
     fi
 
-    # Money kept back: the yearly taxes, and from 1898 on the main tax of 1900.
+    # Money kept back: the yearly taxes, and in the three years before each
+    # main tax (125 000 in 1900, doubling every ten years) that tax too.
     keep=15000
-    ((year >= 1898 && year <= 1900)) && keep=150000
+    decade=$(((year + 2) / 10 * 10))
+    if ((decade >= 1900 && year >= decade - 2)); then
+        keep=$((125000 * (1 << ((decade - 1900) / 10)) + 25000))
+    fi
     # Housing first: the people only grow into free places.
     if ((PLANNED_HOMES - S[people] < 6)); then
         house=House
@@ -164,3 +170,4 @@ while :; do
     [[ $date == [1-7].3.* ]] && report
 done
 report
+if [[ -n ${SAVE:-} ]]; then run save "$SAVE"; fi

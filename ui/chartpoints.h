@@ -1,0 +1,47 @@
+#pragma once
+
+#include "model/gamedate.h"
+
+#include <QList>
+#include <QPointF>
+#include <algorithm>
+#include <cstddef>
+
+// Where a day stands on the charts' time axis: its year and the part of the
+// year gone by, so that whole years fall on whole numbers.
+double YearPoint(const TGameDate& date);
+
+// The points of one line of count values for a chart columns pixels wide:
+// every point when there are few; else, for each column's share of the
+// values, its lowest and its highest in their order, so that even a spike of
+// one day still shows. x(i) and y(i) give the i-th point.
+template <typename TX, typename TY>
+QList<QPointF> ColumnPoints(size_t count, int columns, TX x, TY y) {
+    QList<QPointF> points;
+    const size_t width = static_cast<size_t>(std::max(columns, 1));
+    if (count <= 2 * width) {
+        points.reserve(static_cast<qsizetype>(count));
+        for (size_t i = 0; i < count; ++i)
+            points.append(QPointF(x(i), y(i)));
+        return points;
+    }
+    points.reserve(static_cast<qsizetype>(2 * width));
+    for (size_t column = 0; column < width; ++column) {
+        const size_t first = column * count / width;
+        const size_t end = (column + 1) * count / width;
+        size_t low = first;
+        size_t high = first;
+        for (size_t i = first + 1; i < end; ++i) {
+            if (y(i) < y(low))
+                low = i;
+            if (y(i) > y(high))
+                high = i;
+        }
+        const size_t a = std::min(low, high);
+        const size_t b = std::max(low, high);
+        points.append(QPointF(x(a), y(a)));
+        if (b != a)
+            points.append(QPointF(x(b), y(b)));
+    }
+    return points;
+}
