@@ -1,10 +1,12 @@
 // The daily turn of a large colony, against the floor of what any day must
 // do: visit every cell once and draw a few thousand random numbers.
 #include "model/game.h"
+#include "model/history.h"
 #include "model/nextday.h"
 #include "model/random.h"
 
 #include <benchmark/benchmark.h>
+#include <chrono>
 
 namespace {
 
@@ -48,6 +50,40 @@ void BM_NextDay(benchmark::State& state) {
     state.counters["buildings"] = static_cast<double>(game.Buildings.size());
 }
 BENCHMARK(BM_NextDay)->Unit(benchmark::kMicrosecond);
+
+// Recording the day after the turn, against the turn itself, in the same
+// run: the history is to cost at most a few percent of the day. It grows to
+// two hundred years and starts again.
+void BM_HistoryAgainstNextDay(benchmark::State& state) {
+    const TBaseTypeList catalogue = BenchCatalogue();
+    TGame game(catalogue, 0, 0);
+    for (int i = 1; i < BuildingCount; ++i)
+        game.AddBase(catalogue[1 + i % 2], i % MapCols, i / MapCols, true);
+    game.People = People;
+    SeedRandom(1);
+    THistory history;
+    using TClock = std::chrono::steady_clock;
+    TClock::duration day{};
+    TClock::duration record{};
+    for (auto _ : state) {
+        game.Money = INT32_MAX;
+        const TClock::time_point start = TClock::now();
+        const TDayResult result = NextDay(game);
+        const TClock::time_point played = TClock::now();
+        history.Record(game);
+        record += TClock::now() - played;
+        day += played - start;
+        benchmark::DoNotOptimize(result);
+        if (history.Count() == 200 * 365)
+            history.Assign({});
+    }
+    const double turns = static_cast<double>(state.iterations());
+    state.counters["nextday_us"] = std::chrono::duration<double, std::micro>(day).count() / turns;
+    state.counters["record_us"] = std::chrono::duration<double, std::micro>(record).count() / turns;
+    state.counters["record_pct"] =
+        100.0 * static_cast<double>(record.count()) / static_cast<double>(day.count());
+}
+BENCHMARK(BM_HistoryAgainstNextDay)->Unit(benchmark::kMicrosecond);
 
 // The floor: one pass over the 78 400 cell records and 10 000 draws.
 void BM_CellPassAndDraws(benchmark::State& state) {

@@ -8,9 +8,13 @@
 #include "resources/datamodule.h"
 #include "ui/application.h"
 #include "ui/mainform.h"
+#include "ui/statisticsform.h"
 
+#include <QChart>
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QGraphicsScene>
+#include <QGraphicsView>
 #include <benchmark/benchmark.h>
 #include <memory>
 #include <sys/resource.h>
@@ -55,6 +59,93 @@ void BM_MainFormStartUp(benchmark::State& state) {
     state.counters["peak_MB"] = PeakMemoryMegabytes();
 }
 BENCHMARK(BM_MainFormStartUp)->Unit(benchmark::kMillisecond);
+
+// A colony of two hundred years: a day for each, the figures moving.
+void LoadTwoCenturies(TColony& colony) {
+    std::vector<THistoryDay> days;
+    days.reserve(200 * 365);
+    TGameDate date{1890, 3, 2};
+    for (int i = 0; i < 200 * 365; ++i, SetDay(date, date.Day + 1)) {
+        THistoryDay& day = days.emplace_back();
+        day.Date = date;
+        day.Money = 50000 + (i * 7919) % 300000;
+        day.People = 28 + i / 20;
+        day.Homes = day.People + i % 50;
+        day.Work = day.People / 2;
+        day.Employed = day.Work - i % 7;
+        day.Health = 500 + i % 500;
+        for (int good = 0; good < GoodsCount; ++good)
+            day.Stock[good] = (i * (good + 3)) % 5000;
+        day.Buildings = 1 + i / 400;
+        day.Sold = int64_t{i} * 40;
+        day.Bought = int64_t{i} * 9;
+    }
+    TColonyState state = colony.TakeState();
+    state.Date = days.back().Date;
+    state.Season = SeasonOfMonth(state.Date.Month);
+    state.HistoryDays = static_cast<uint32_t>(days.size());
+    colony.LoadState(state, std::move(days));
+}
+
+// Opening the statistics window on two hundred years, shown and painted,
+// against the main window's start-up in the same run.
+void BM_StatisticsOpenAgainstStartUp(benchmark::State& state) {
+    SetUpGameLook();
+    const TDM images;
+    {
+        // The first chart of the process pays for what Qt Charts sets up once.
+        auto form = std::make_unique<TMainForm>(images, DataFolder());
+        LoadTwoCenturies(form->Colony());
+        QElapsedTimer cold;
+        cold.start();
+        form->OpenStatistics().grab();
+        state.counters["cold_open_ms"] = static_cast<double>(cold.nsecsElapsed()) / 1e6;
+    }
+    double startUp = 0;
+    double open = 0;
+    for (auto _ : state) {
+        QElapsedTimer timer;
+        timer.start();
+        auto form = std::make_unique<TMainForm>(images, DataFolder());
+        startUp += static_cast<double>(timer.nsecsElapsed()) / 1e6;
+        state.PauseTiming();
+        LoadTwoCenturies(form->Colony());
+        state.ResumeTiming();
+        timer.restart();
+        TStatisticsForm& statistics = form->OpenStatistics();
+        statistics.SetRange(TStatisticsForm::rgAll);
+        statistics.repaint();
+        benchmark::DoNotOptimize(statistics.grab());
+        open += static_cast<double>(timer.nsecsElapsed()) / 1e6;
+        state.PauseTiming();
+        form.reset();
+        state.ResumeTiming();
+    }
+    const double runs = static_cast<double>(state.iterations());
+    state.counters["startup_ms"] = startUp / runs;
+    state.counters["open_ms"] = open / runs;
+}
+BENCHMARK(BM_StatisticsOpenAgainstStartUp)->Unit(benchmark::kMillisecond)->Iterations(10);
+
+// The open window after a turn on two hundred years of history: the chart
+// in view brought up to date and painted.
+void BM_StatisticsAfterTurn(benchmark::State& state) {
+    SetUpGameLook();
+    const TDM images;
+    TMainForm form(images, DataFolder());
+    LoadTwoCenturies(form.Colony());
+    TStatisticsForm& statistics = form.OpenStatistics();
+    statistics.SetRange(static_cast<TStatisticsForm::TRange>(state.range(0)));
+    QWidget* view = statistics.Chart(TStatisticsForm::pgMoney)->scene()->views().front();
+    for (auto _ : state) {
+        statistics.Follow();
+        view->repaint();
+    }
+}
+BENCHMARK(BM_StatisticsAfterTurn)
+    ->Arg(TStatisticsForm::rgAll)
+    ->Arg(TStatisticsForm::rgTenYears)
+    ->Unit(benchmark::kMillisecond);
 
 void BM_LoadEarth(benchmark::State& state) {
     SetUpGameLook();

@@ -90,6 +90,18 @@ int32_t TGame::TotalHomePlaces() const {
     return ClampToInt32(sum);
 }
 
+TGame::TPlaces TGame::TotalPlaces() const {
+    int64_t homes = 0;
+    int64_t work = 0;
+    // IsWorking, with the season read once.
+    for (const auto& b : Buildings)
+        if (b->BuildDays == 0 && !b->Blocked && b->Kind->WorksIn(Season)) {
+            homes += b->Kind->HomePlaces;
+            work += b->Kind->NeedWorkers;
+        }
+    return {ClampToInt32(homes), ClampToInt32(work)};
+}
+
 int32_t TGame::TotalWorkPlaces() const {
     int64_t sum = 0;
     for (const auto& b : Buildings)

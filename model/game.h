@@ -120,6 +120,12 @@ public:
     void ClearBases();
     int32_t TotalHomePlaces() const;
     int32_t TotalWorkPlaces() const;
+    // Both at once, in one pass over the buildings.
+    struct TPlaces {
+        int32_t Homes = 0;
+        int32_t Work = 0;
+    };
+    TPlaces TotalPlaces() const;
     // People without work as the status panel shows them: never below 0.
     int32_t Unemployed() const { return std::max(People - Employed, 0); }
 

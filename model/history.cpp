@@ -12,8 +12,9 @@ void THistory::Record(const TGame& game) {
     day.People = game.People;
     day.Health = game.Health;
     day.Employed = game.Employed;
-    day.Homes = game.TotalHomePlaces();
-    day.Work = game.TotalWorkPlaces();
+    const TGame::TPlaces places = game.TotalPlaces();
+    day.Homes = places.Homes;
+    day.Work = places.Work;
     day.Stock = game.Stock;
     day.Buildings = static_cast<int32_t>(game.Buildings.size());
     day.Sold = game.Account.Total(TMoneyFlow::Sales);

@@ -14,12 +14,14 @@
 #include <QComboBox>
 #include <QCursor>
 #include <QDir>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLegend>
 #include <QLineSeries>
 #include <QLocale>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScreen>
@@ -95,7 +97,7 @@ TStatisticsForm::TStatisticsForm(const TColony& colony, const TImageList& goodsP
     : QWidget(parent, Qt::Window), colony_(colony) {
     setWindowTitle(QStringLiteral("Статистика"));
     setObjectName(QStringLiteral("StatisticsForm"));
-    resize(760, 520);
+    resize(760, 480);
 
     range_ = new QComboBox(this);
     range_->addItems({QStringLiteral("Последний год"), QStringLiteral("Последние 10 лет"),
@@ -180,19 +182,13 @@ QWidget* TStatisticsForm::MakeChartPage(TPage page, const std::vector<TLine>& li
         p.Chart->addSeries(series);
         series->attachAxis(p.X);
         series->attachAxis(p.Y);
-        connect(series, &QLineSeries::hovered, this,
-                [this, page](const QPointF& point, bool inside) {
-                    if (!inside)
-                        QToolTip::hideText();
-                    else if (page == pgTrade)
-                        ShowTradeHint(point);
-                    else
-                        ShowDayHint(page, point);
-                });
         p.Series.push_back(series);
     }
     p.View = new QChartView(p.Chart);
     p.View->setRenderHint(QPainter::Antialiasing);
+    // The pointer anywhere over the plot shows the day (or month) under it.
+    p.View->viewport()->setMouseTracking(true);
+    p.View->viewport()->installEventFilter(this);
     if (!legend)
         return p.View;
     auto* holder = new QWidget;
@@ -207,7 +203,7 @@ QWidget* TStatisticsForm::MakeGoodsLegend(const TImageList& pictures) {
     // Each good with its picture from the status panel, in its line's
     // colour; unticked, its line leaves the chart and the scale fits the rest.
     auto* legend = new QWidget;
-    auto* layout = new QHBoxLayout(legend);
+    auto* layout = new QGridLayout(legend);
     layout->setContentsMargins(4, 0, 4, 4);
     for (int good = 0; good < GoodsCount; ++good) {
         auto* box = new QCheckBox(GoodName(good), legend);
@@ -222,10 +218,36 @@ QWidget* TStatisticsForm::MakeGoodsLegend(const TImageList& pictures) {
             pages_[pgGoods].Stale = true;
             Refresh(pgGoods);
         });
-        layout->addWidget(box);
+        layout->addWidget(box, good / 5, good % 5);
     }
-    layout->addStretch();
     return legend;
+}
+
+bool TStatisticsForm::eventFilter(QObject* watched, QEvent* event) {
+    // The view's own tooltip event would hide the hint at once: it has none.
+    if (event->type() == QEvent::ToolTip)
+        return true;
+    if (event->type() != QEvent::MouseMove)
+        return QWidget::eventFilter(watched, event);
+    for (int page = pgMoney; page < pgAccount; ++page) {
+        const TChartPage& p = pages_[page];
+        if (p.View->viewport() != watched)
+            continue;
+        const QPointF at =
+            p.View->mapToScene(static_cast<QMouseEvent*>(event)->position().toPoint());
+        const QPointF inChart = p.Chart->mapFromScene(at);
+        if (!p.Chart->plotArea().contains(inChart)) {
+            QToolTip::hideText();
+            break;
+        }
+        const QPointF value = p.Chart->mapToValue(inChart);
+        if (page == pgTrade)
+            ShowTradeHint(value);
+        else
+            ShowDayHint(static_cast<TPage>(page), value);
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void TStatisticsForm::showEvent(QShowEvent* event) {
@@ -234,14 +256,24 @@ void TStatisticsForm::showEvent(QShowEvent* event) {
 }
 
 void TStatisticsForm::PlaceBeside(const QWidget& window) {
-    // To the right of the window where the screen has room, else over its
-    // right part; never off the screen.
+    // To the right of the window, else below it, else to its left, where
+    // the screen has room; else over the window's right part. Never off the
+    // screen.
     const QRect frame = window.frameGeometry();
     const QScreen* screen = window.screen();
     const QRect room = screen ? screen->availableGeometry() : QRect(QPoint(), frame.size());
-    QPoint at(frame.right() + 8, frame.top());
-    at.setX(std::clamp(at.x(), room.left(), std::max(room.left(), room.right() - width())));
-    at.setY(std::clamp(at.y(), room.top(), std::max(room.top(), room.bottom() - height())));
+    const QSize size = frameGeometry().size();
+    const QPoint places[] = {{frame.right() + 8, frame.top()},
+                             {frame.left(), frame.bottom() + 8},
+                             {frame.left() - 8 - size.width(), frame.top()}};
+    QPoint at = places[0];
+    for (const QPoint& place : places)
+        if (room.contains(QRect(place, size))) {
+            at = place;
+            break;
+        }
+    at.setX(std::clamp(at.x(), room.left(), std::max(room.left(), room.right() - size.width())));
+    at.setY(std::clamp(at.y(), room.top(), std::max(room.top(), room.bottom() - size.height())));
     move(at);
 }
 
@@ -362,10 +394,12 @@ void TStatisticsForm::ShowDayHint(TPage page, const QPointF& point) {
         return;
     const THistoryDay& day = days[NearestDay(days, point.x())];
     QString text = DateText(day.Date);
-    for (const TLine& line : lines_[page])
-        if (page != pgHealth || &line == &lines_[page].front())
+    // The figures of the lines shown; the health's mark of 500 is no figure.
+    for (size_t i = 0; i < lines_[page].size(); ++i)
+        if (pages_[page].Series[i]->isVisible() && (page != pgHealth || i == 0))
             text += QStringLiteral("\n%1: %2")
-                        .arg(line.Name, NumToStr(static_cast<int64_t>(line.Value(day))));
+                        .arg(lines_[page][i].Name,
+                             NumToStr(static_cast<int64_t>(lines_[page][i].Value(day))));
     QToolTip::showText(QCursor::pos(), text, this);
 }
 

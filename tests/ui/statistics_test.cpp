@@ -7,10 +7,14 @@
 #include "ui/statisticsform.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QChart>
+#include <QGraphicsView>
 #include <QLineSeries>
+#include <QMouseEvent>
 #include <QTableWidget>
 #include <QTest>
+#include <QToolTip>
 #include <QValueAxis>
 #include <gtest/gtest.h>
 
@@ -66,6 +70,16 @@ TEST(Statistics, OpensFromTheMenuFollowsEachTurnAndShowsTheChosenYears) {
     const QList<QPointF> all = Points(*form, TStatisticsForm::pgMoney);
     EXPECT_LT(all.size(), 2000);
     EXPECT_TRUE(std::any_of(all.begin(), all.end(), [](QPointF p) { return p.y() == 50000000; }));
+    // The pointer over the plot tells the day under it and its figures.
+    QChart* chart = form->Chart(TStatisticsForm::pgMoney);
+    QWidget* viewport = static_cast<QGraphicsView*>(chart->scene()->views().front())->viewport();
+    const QPointF spike = chart->mapToPosition(QPointF(YearPoint({1895, 6, 1}), 0));
+    QMouseEvent move(QEvent::MouseMove, spike, viewport->mapToGlobal(spike), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(viewport, &move);
+    EXPECT_TRUE(QToolTip::text().contains(QString::fromUtf8("июня 1895\nДеньги: ")))
+        << QToolTip::text().toStdString();
+
     form->SetRange(TStatisticsForm::rgYear);
     EXPECT_NEAR(FirstYearShown(*form), last - 1, 0.01);
     EXPECT_EQ(Points(*form, TStatisticsForm::pgMoney).size(), 365);
