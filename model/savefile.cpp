@@ -318,6 +318,9 @@ TSavedGame SavedGameOf(const TColony& colony, const QString& mapName, QPoint vie
 
 QByteArray EncodeSave(const TSavedGame& game) {
     const QByteArray content = EncodeContent(game);
+    // A file the game could not load again is not written.
+    if (content.size() > static_cast<qsizetype>(SaveFormat::MaxContentSize))
+        throw TGameError(QStringLiteral("история игры слишком длинна для сохранения"));
     // The fastest level: most of the content is the land's cells, nearly all
     // zero, which any level packs to almost nothing.
     uLongf packedSize = compressBound(static_cast<uLong>(content.size()));
@@ -401,7 +404,12 @@ void WriteSaveFile(const QString& path, const TSavedGame& game,
         fail(QStringLiteral("не удалось создать папку %1").arg(info.absolutePath()));
     if (info.isDir())
         fail(QStringLiteral("это папка, а не файл"));
-    const QByteArray bytes = EncodeSave(game);
+    QByteArray bytes;
+    try {
+        bytes = EncodeSave(game);
+    } catch (const TGameError& error) {
+        fail(error.Text());
+    }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         fail(QStringLiteral("файл не открывается для записи (%1)").arg(file.errorString()));

@@ -28,8 +28,8 @@ TSavedGame SavedGameOf(const TColony& colony, const QString& mapName, QPoint vie
 namespace SaveFormat {
 inline constexpr char Signature[8] = {'T', 'A', 'R', 'V', 'S', 'A', 'V', 'E'};
 inline constexpr uint32_t Version = 2;
-// No game can hold more: every cell and a building on each.
-inline constexpr uint32_t MaxContentSize = 16 * 1024 * 1024;
+// Every cell with a building on each, and two thousand years of history.
+inline constexpr uint32_t MaxContentSize = 64 * 1024 * 1024;
 } // namespace SaveFormat
 
 // The whole file as bytes, with this program's version in its header.
