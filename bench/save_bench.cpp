@@ -4,6 +4,7 @@
 // undo step against the same seven days without one, the memory of a full
 // history and the size of the files. The game's data lies beside this
 // program.
+#include "bench/twocenturies.h"
 #include "map/earth.h"
 #include "model/basetype.h"
 #include "model/colony.h"
@@ -12,6 +13,7 @@
 #include "model/savefile.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <algorithm>
@@ -199,6 +201,34 @@ void BM_SaveNewGame(benchmark::State& state) {
     state.counters["file_bytes"] = FileBytes(path);
 }
 BENCHMARK(BM_SaveNewGame)->Unit(benchmark::kMillisecond);
+
+// A colony of two hundred years saved and loaded again: its history is
+// most of the file.
+void BM_SaveAndLoadTwoCenturies(benchmark::State& state) {
+    TWorld& world = World();
+    TQuietServices services;
+    TColony colony(world.catalogue, world.events, world.earth.Grid, services,
+                   world.earth.StartCell.x(), world.earth.StartCell.y());
+    LoadTwoCenturies(colony);
+    const QString path = world.folder.filePath(QStringLiteral("centuries.dat"));
+    double save = 0;
+    double load = 0;
+    for (auto _ : state) {
+        QElapsedTimer timer;
+        timer.start();
+        WriteSaveFile(path, SavedGameOf(colony, MapName, world.earth.StartScreen, true));
+        save += Milliseconds(timer.nsecsElapsed());
+        timer.restart();
+        TSavedGame saved = ReadSaveFile(path, world.catalogue, MapName);
+        colony.LoadState(saved.Colony, std::move(saved.Days));
+        load += Milliseconds(timer.nsecsElapsed());
+    }
+    const double runs = static_cast<double>(state.iterations());
+    state.counters["save_ms"] = save / runs;
+    state.counters["load_ms"] = load / runs;
+    state.counters["file_bytes"] = FileBytes(path);
+}
+BENCHMARK(BM_SaveAndLoadTwoCenturies)->Unit(benchmark::kMillisecond);
 
 // The whole load as the window does it: the file read and checked, then the
 // colony put back as it has it.

@@ -11,6 +11,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QtEndian>
 #include <algorithm>
 #include <tuple>
 #include <zlib.h>
@@ -55,6 +56,14 @@ QString ReadText(QDataStream& in) {
     return QString::fromUtf8(buffer, length);
 }
 
+// A day the calendar has, from the colony's founding year, or the file is
+// refused.
+void CheckDate(const TGameDate& date) {
+    if (date.Year < 1890 || date.Month < 1 || date.Month > 12 || date.Day < 1 ||
+        date.Day > DaysInMonth(date.Year, date.Month))
+        BadValue("дата");
+}
+
 void WriteDate(QDataStream& out, const TGameDate& date) {
     out << static_cast<quint16>(date.Year) << static_cast<quint8>(date.Month)
         << static_cast<quint8>(date.Day);
@@ -65,11 +74,54 @@ TGameDate ReadDate(QDataStream& in) {
     quint8 month = 0;
     quint8 day = 0;
     in >> year >> month >> day;
-    // A day the calendar has, from the colony's founding year.
-    if (in.status() == QDataStream::Ok &&
-        (year < 1890 || month < 1 || month > 12 || day < 1 || day > DaysInMonth(year, month)))
-        BadValue("дата");
-    return {year, static_cast<int8_t>(month), static_cast<int8_t>(day)};
+    const TGameDate date{year, static_cast<int8_t>(month), static_cast<int8_t>(day)};
+    if (in.status() == QDataStream::Ok)
+        CheckDate(date);
+    return date;
+}
+
+// One day of the history in the file: date (2 + 1 + 1), six figures, nine
+// goods and the buildings (4 each), sold and bought (8 each), big-endian.
+constexpr int DayBytes = 4 + 4 * (6 + GoodsCount + 1) + 8 * 2;
+
+char* PackDay(const THistoryDay& day, char* at) {
+    qToBigEndian<quint16>(day.Date.Year, at);
+    at[2] = static_cast<char>(day.Date.Month);
+    at[3] = static_cast<char>(day.Date.Day);
+    at += 4;
+    const auto put = [&at](int32_t value) {
+        qToBigEndian<qint32>(value, at);
+        at += 4;
+    };
+    for (int32_t value : {day.Money, day.People, day.Health, day.Employed, day.Homes, day.Work})
+        put(value);
+    for (int32_t amount : day.Stock.Items)
+        put(amount);
+    put(day.Buildings);
+    qToBigEndian<qint64>(day.Sold, at);
+    qToBigEndian<qint64>(day.Bought, at + 8);
+    return at + 16;
+}
+
+THistoryDay UnpackDay(const char* at) {
+    THistoryDay day;
+    day.Date = {qFromBigEndian<quint16>(at), static_cast<int8_t>(at[2]),
+                static_cast<int8_t>(at[3])};
+    at += 4;
+    const auto get = [&at] {
+        const int32_t value = qFromBigEndian<qint32>(at);
+        at += 4;
+        return value;
+    };
+    for (int32_t* value :
+         {&day.Money, &day.People, &day.Health, &day.Employed, &day.Homes, &day.Work})
+        *value = get();
+    for (int32_t& amount : day.Stock.Items)
+        amount = get();
+    day.Buildings = get();
+    day.Sold = qFromBigEndian<qint64>(at);
+    day.Bought = qFromBigEndian<qint64>(at + 8);
+    return day;
 }
 
 QByteArray EncodeContent(const TSavedGame& game) {
@@ -123,14 +175,14 @@ QByteArray EncodeContent(const TSavedGame& game) {
         for (int64_t flow : year.Flows)
             out << static_cast<qint64>(flow);
     }
+    // The days are most of a long game's file: each is packed by hand into
+    // its bytes, the same as the stream would write them, and written whole.
     out << static_cast<quint32>(game.Days.size());
-    for (const THistoryDay& day : game.Days) {
-        WriteDate(out, day.Date);
-        out << day.Money << day.People << day.Health << day.Employed << day.Homes << day.Work;
-        for (int32_t amount : day.Stock.Items)
-            out << amount;
-        out << day.Buildings << static_cast<qint64>(day.Sold) << static_cast<qint64>(day.Bought);
-    }
+    QByteArray days(static_cast<qsizetype>(game.Days.size() * DayBytes), Qt::Uninitialized);
+    char* at = days.data();
+    for (const THistoryDay& day : game.Days)
+        at = PackDay(day, at);
+    out.writeRawData(days.constData(), static_cast<int>(days.size()));
     return content;
 }
 
@@ -281,27 +333,22 @@ void DecodeChronicle(QDataStream& in, TSavedGame& game) {
 
     quint32 dayCount = 0;
     in >> dayCount;
-    // Each day takes more than 80 bytes; a count the data cannot hold is not
-    // believed before memory is taken for it.
-    if (in.status() != QDataStream::Ok || dayCount > in.device()->bytesAvailable() / 80)
+    // A count the data cannot hold is not believed before memory is taken
+    // for it.
+    if (in.status() != QDataStream::Ok || dayCount > in.device()->bytesAvailable() / DayBytes)
         return in.setStatus(QDataStream::ReadPastEnd);
     game.Days.reserve(dayCount);
     for (quint32 i = 0; i < dayCount && in.status() == QDataStream::Ok; ++i) {
-        THistoryDay day;
-        day.Date = ReadDate(in);
-        in >> day.Money >> day.People >> day.Health >> day.Employed >> day.Homes >> day.Work;
-        for (int32_t& amount : day.Stock.Items)
-            in >> amount;
-        qint64 sold = 0;
-        qint64 bought = 0;
-        in >> day.Buildings >> sold >> bought;
-        if (in.status() != QDataStream::Ok)
+        char bytes[DayBytes];
+        if (in.readRawData(bytes, DayBytes) != DayBytes) {
+            in.setStatus(QDataStream::ReadPastEnd);
             return;
-        day.Sold = sold;
-        day.Bought = bought;
+        }
+        const THistoryDay day = UnpackDay(bytes);
+        CheckDate(day.Date);
         if (day.Money < 0 || day.People < 0 || day.Health < 0 || day.Health > TGame::MaxHealth ||
-            day.Employed < 0 || day.Homes < 0 || day.Work < 0 || day.Buildings < 0 || sold < 0 ||
-            bought < 0 || Later(day.Date, state.Date) ||
+            day.Employed < 0 || day.Homes < 0 || day.Work < 0 || day.Buildings < 0 ||
+            day.Sold < 0 || day.Bought < 0 || Later(day.Date, state.Date) ||
             (!game.Days.empty() && !Later(day.Date, game.Days.back().Date)))
             BadValue("история");
         game.Days.push_back(day);
