@@ -34,13 +34,22 @@ TBaseTypeList BenchCatalogue() {
     return list;
 }
 
+// The colony of the day benchmarks: the buildings in rows from the corner.
+struct TLargeColony {
+    TBaseTypeList Catalogue = BenchCatalogue();
+    TGame Game{Catalogue, 0, 0};
+
+    TLargeColony() {
+        for (int i = 1; i < BuildingCount; ++i)
+            Game.AddBase(Catalogue[1 + i % 2], i % MapCols, i / MapCols, true);
+        Game.People = People;
+        SeedRandom(1);
+    }
+};
+
 void BM_NextDay(benchmark::State& state) {
-    const TBaseTypeList catalogue = BenchCatalogue();
-    TGame game(catalogue, 0, 0);
-    for (int i = 1; i < BuildingCount; ++i)
-        game.AddBase(catalogue[1 + i % 2], i % MapCols, i / MapCols, true);
-    game.People = People;
-    SeedRandom(1);
+    TLargeColony colony;
+    TGame& game = colony.Game;
     for (auto _ : state) {
         game.Money = INT32_MAX;
         const TDayResult day = NextDay(game);
@@ -55,12 +64,8 @@ BENCHMARK(BM_NextDay)->Unit(benchmark::kMicrosecond);
 // run: the history is to cost at most a few percent of the day. It grows to
 // two hundred years and starts again.
 void BM_HistoryAgainstNextDay(benchmark::State& state) {
-    const TBaseTypeList catalogue = BenchCatalogue();
-    TGame game(catalogue, 0, 0);
-    for (int i = 1; i < BuildingCount; ++i)
-        game.AddBase(catalogue[1 + i % 2], i % MapCols, i / MapCols, true);
-    game.People = People;
-    SeedRandom(1);
+    TLargeColony colony;
+    TGame& game = colony.Game;
     THistory history;
     using TClock = std::chrono::steady_clock;
     TClock::duration day{};
