@@ -49,39 +49,15 @@ const QColor TextColor(230, 230, 210);
 // Goods labels' tops in the status panel, from gold to electricity.
 constexpr int GoodsLabelTops[GoodsCount] = {222, 247, 274, 297, 322, 347, 372, 399, 422};
 
-// What a character becomes in a tooltip's rich text: the characters of
-// markup become their entities and a line end a line break; others stay.
-QLatin1String HintEntity(QChar c) {
-    constexpr std::pair<char16_t, const char*> entities[] = {
-        {u'<', "&lt;"}, {u'>', "&gt;"}, {u'&', "&amp;"}, {u'"', "&quot;"}, {u'\n', "<br>"}};
-    for (const auto& [character, entity] : entities)
-        if (c == character)
-            return QLatin1String(entity);
-    return QLatin1String();
-}
-
-// A hint as the rich text of a tooltip. Hints are mostly plain letters,
-// copied over in runs. A hint with markup is one paragraph that breaks only
-// at its line ends: Qt would otherwise wrap rich text into a narrow box.
+// A hint as the rich text of a tooltip. A hint with markup or line ends is
+// one paragraph that breaks only at its line ends: Qt would otherwise wrap
+// rich text into a narrow box.
 QString HintHtml(const QString& hint) {
-    static const QLatin1String paragraph("<p style=\"white-space:pre\">");
-    QString html;
-    html.reserve(hint.size() + 48);
-    html.append(paragraph);
-    const QChar* run = hint.constBegin();
-    for (const QChar* c = hint.constBegin(); c != hint.constEnd(); ++c) {
-        const QLatin1String entity = HintEntity(*c);
-        if (entity.isNull())
-            continue;
-        html.append(run, c - run);
-        html.append(entity);
-        run = c + 1;
-    }
-    if (run == hint.constBegin())
+    const QString escaped = hint.toHtmlEscaped();
+    if (escaped == hint && !hint.contains(u'\n'))
         return hint; // plain text: Qt shows it as it is
-    html.append(run, hint.constEnd() - run);
-    html.append(QLatin1String("</p>"));
-    return html;
+    return QStringLiteral("<p style=\"white-space:pre\">") +
+           QString(escaped).replace(u'\n', QStringLiteral("<br>")) + QStringLiteral("</p>");
 }
 
 // The map the game is played on, and the files of the save folder that the

@@ -20,6 +20,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QTest>
+#include <QTextDocument>
 #include <QToolTip>
 #include <gtest/gtest.h>
 
@@ -246,13 +247,16 @@ TEST(MainForm, FullScreenAndBackRestoresTheBounds) {
 TEST(MainForm, HintsShowTheirTextEscapedWithTheirLineBreaksOnly) {
     TGameWindow w;
     TMainForm& f = w.Form;
-    const auto html = [](QString text) {
-        return "<p style=\"white-space:pre\">" +
-               text.toHtmlEscaped().replace(u'\n', QStringLiteral("<br>")) + "</p>";
+    // What the tooltip shows is the hint's own text, markup characters and
+    // all, broken at its line ends.
+    const auto shownText = [](QWidget& widget) {
+        QTextDocument document;
+        document.setHtml(ShownHint(widget));
+        return document.toPlainText();
     };
     ASSERT_FALSE(f.paletteButtons.empty());
     for (size_t i = 0; i < f.paletteButtons.size(); ++i)
-        EXPECT_EQ(ShownHint(*f.paletteButtons[i]), html(BaseHint(f.Colony().Catalogue()[i])));
+        EXPECT_EQ(shownText(*f.paletteButtons[i]), BaseHint(f.Colony().Catalogue()[i]));
     const QString hint = BaseHint(f.Colony().Catalogue()[0]);
     QToolTip::showText(QPoint(0, 0), ShownHint(*f.paletteButtons[0]), f.paletteButtons[0]);
     QWidget* shown = nullptr;
