@@ -4,7 +4,7 @@
 // written as it is, to try short and long files; any other grid part is
 // repeated to the grid's exact size, so that its bytes reach the cells.
 #include "map/earth.h"
-#include "model/game.h"
+#include "model/gameerror.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "map/earth.h"
 
-#include "model/game.h"
+#include "model/gameerror.h"
 #include "model/inifile.h"
 #include "model/numbers.h"
 

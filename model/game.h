@@ -3,6 +3,7 @@
 #include "account.h"
 #include "basetype.h"
 #include "gamedate.h"
+#include "gameerror.h"
 #include "goods.h"
 #include "terrain.h"
 
@@ -10,18 +11,9 @@
 #include <cstdint>
 #include <memory>
 #include <span>
-#include <stdexcept>
 #include <vector>
 
 class TGame;
-
-// An error that stops what the game was doing; its text is shown to the player.
-class TGameError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-    explicit TGameError(const QString& text) : std::runtime_error(text.toStdString()) {}
-    QString Text() const { return QString::fromStdString(what()); }
-};
 
 // What the colony keeps of each cell of the land.
 struct TCellState {

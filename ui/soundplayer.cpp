@@ -1,6 +1,6 @@
 #include "soundplayer.h"
 
-#include "model/game.h"
+#include "model/gameerror.h"
 
 #include <QFile>
 #include <QSoundEffect>

@@ -2,7 +2,7 @@
 //                [--size W,H] [--clip L,T,R,B]
 // Loads a scene file as the map does, prints its colour, styles, shapes and
 // groups in the scene text form, and can paint it into a PNG picture.
-#include "model/game.h"
+#include "model/gameerror.h"
 #include "model/inifile.h"
 #include "model/paths.h"
 #include "model/terrain.h"

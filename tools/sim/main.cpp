@@ -5,7 +5,7 @@
 #include "map/earth.h"
 #include "model/basetype.h"
 #include "model/eventtype.h"
-#include "model/game.h"
+#include "model/gameerror.h"
 #include "model/inifile.h"
 #include "model/paths.h"
 #include "model/random.h"
