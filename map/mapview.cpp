@@ -11,11 +11,15 @@
 
 namespace {
 
-// Zoom of the scene on the overview map: 210 plan pixels for the 7000-pixel
-// world, so a cell is three quarters of a plan pixel.
+// Zoom of the scene on the overview map, in percent: 210 plan pixels for the
+// 7000-pixel world.
 constexpr int32_t PlanZoom = 3;
-constexpr int32_t PlanCellNumerator = 3;
-constexpr int32_t PlanCellDenominator = 4;
+
+// Where a cell's corner falls on the overview: three quarters of a pixel a
+// cell.
+constexpr int32_t PlanPixel(int32_t cell) {
+    return cell * CellSize * PlanZoom / 100;
+}
 constexpr int SelectInterval = 55;
 
 // State icons of a building, in the order they are drawn over each other.
@@ -30,10 +34,6 @@ enum TStateIcon {
 };
 constexpr int RuinsPicture = 64;
 constexpr int DecorationsPerKind = 10;
-
-bool IsWorn(const TBase& base) {
-    return base.Kind->LiveYears != 0 && base.LifeDays <= TMapView::WornDays;
-}
 
 // Keeps the scene at its normal zoom after painting the overview, also when
 // painting throws.
@@ -146,7 +146,7 @@ void TMapView::DrawBase(const TBase& base, QPainter& painter, int32_t x, int32_t
             icons.Draw(painter, x, iconY, siLacksWorkers);
         }
     }
-    if (IsWorn(base)) {
+    if (base.IsWorn()) {
         icons.Draw(painter, x, iconY, siWorn);
     }
 }
@@ -175,12 +175,12 @@ void TMapView::PlanPaint(QPainter& painter) const {
     }
     const TImageList& icons = images_.imlIcons;
     for (const auto& base : game_->Buildings) {
-        const int32_t x = base->Column * PlanCellNumerator / PlanCellDenominator;
-        const int32_t y = base->Row * PlanCellNumerator / PlanCellDenominator;
+        const int32_t x = PlanPixel(base->Column);
+        const int32_t y = PlanPixel(base->Row);
         if (base->Kind->HasStyle(bsPlan)) {
             painter.fillRect(QRect(x - 2, y - 2, 4, 4), Qt::red);
         }
-        if (IsWorn(*base)) {
+        if (base->IsWorn()) {
             icons.Draw(painter, x - icons.Width() / 2, y - icons.Height() - 2, siWorn);
         }
     }

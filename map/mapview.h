@@ -56,9 +56,6 @@ public:
     // Steps the selection animation every 55 ms from construction on.
     QTimer tmSelect;
 
-    // A building within this many days of its end shows the flames.
-    static constexpr int32_t WornDays = 60;
-
 private:
     TvtPlaceBox& placeBox_;
     TEarth& earth_;

@@ -15,7 +15,6 @@
 namespace {
 
 constexpr int32_t EventChance = 1095;
-constexpr int FirstYearlyTaxYear = 1891;
 
 struct TRestorePlan {
     int64_t Days = 0;
@@ -471,26 +470,23 @@ QString TColony::StepTo(std::optional<TUndoHistory::TStep> step, const char* don
 }
 
 bool TColony::AskTaxes() {
-    const TGameDate date = game_->Date;
-    if (date.Month == 2 && date.Day == 1)
+    const TTaxesDue due = TaxesDue(game_->Date);
+    if (due.YearlyWarning)
         services_.ShowInfo(
             QStringLiteral("Message"),
             QStringLiteral("Предупреждение. Через месяц надо будет выплатить ежегодные налоги."));
-    if (date.Month == 3 && date.Day == 1 && date.Year >= FirstYearlyTaxYear) {
+    if (due.Yearly) {
         TTaxDialog dialog = TTaxDialog::Yearly(*this);
         services_.RunYearlyTaxes(dialog);
         if (!dialog.Paid())
             return false;
     }
-    const int64_t mainTax = MainTaxAmount(date.Year);
-    if (mainTax == 0)
-        return true;
-    if (date.Month == 10 && date.Day == 1)
+    if (due.MainWarning)
         services_.ShowInfo(
             QStringLiteral("Message"),
             QStringLiteral("Предупреждение. Через месяц надо будет выплатить Главный налог."));
-    if (date.Month == 11 && date.Day == 1) {
-        TTaxDialog dialog = TTaxDialog::Main(*this, mainTax);
+    if (due.MainTax != 0) {
+        TTaxDialog dialog = TTaxDialog::Main(*this, due.MainTax);
         services_.RunMainTax(dialog);
         if (!dialog.Paid())
             return false;

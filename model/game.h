@@ -48,6 +48,9 @@ public:
     // Built, not blocked and in one of its working seasons. A lack of goods or
     // workers does not make it stop working in this sense.
     bool IsWorking() const;
+    // Within WornDays of its end, shown in flames; an everlasting type never is.
+    static constexpr int32_t WornDays = 60;
+    bool IsWorn() const { return Kind->LiveYears != 0 && LifeDays <= WornDays; }
     int32_t HomePlacesNow() const;
     int32_t WorkPlacesNow() const;
 };

@@ -3,9 +3,12 @@
 #include <QString>
 #include <cstdint>
 
+// The year the colony is founded, on 1 March.
+inline constexpr int FoundingYear = 1890;
+
 // A day of the Gregorian calendar.
 struct TGameDate {
-    uint16_t Year = 1890;
+    uint16_t Year = FoundingYear;
     int8_t Month = 3;
     int8_t Day = 1;
 

@@ -59,7 +59,7 @@ QString ReadText(QDataStream& in) {
 // A day the calendar has, from the colony's founding year, or the file is
 // refused.
 void CheckDate(const TGameDate& date) {
-    if (date.Year < 1890 || date.Month < 1 || date.Month > 12 || date.Day < 1 ||
+    if (date.Year < FoundingYear || date.Month < 1 || date.Month > 12 || date.Day < 1 ||
         date.Day > DaysInMonth(date.Year, date.Month))
         BadValue("дата");
 }
@@ -322,7 +322,7 @@ void DecodeChronicle(QDataStream& in, TSavedGame& game) {
         }
         if (in.status() != QDataStream::Ok)
             return;
-        if (year < 1890 || year > state.Date.Year || opening < 0 || opening > INT32_MAX ||
+        if (year < FoundingYear || year > state.Date.Year || opening < 0 || opening > INT32_MAX ||
             (!years.empty() && year <= years.back().Year))
             BadValue("счёт");
         account.Year = year;

@@ -26,11 +26,11 @@ QString TYearlyTaxes::LandText() const {
 }
 
 QString TYearlyTaxes::BuyingText() const {
-    return PercentText(1, Purchases, Buying);
+    return PercentText(BuyingPercent, Purchases, Buying);
 }
 
 QString TYearlyTaxes::SellingText() const {
-    return PercentText(2, Sales, Selling);
+    return PercentText(SellingPercent, Sales, Selling);
 }
 
 TYearlyTaxes ComputeYearlyTaxes(const TGame& game) {
@@ -43,15 +43,27 @@ TYearlyTaxes ComputeYearlyTaxes(const TGame& game) {
     taxes.Purchases = game.Purchases;
     taxes.Sales = game.Sales;
     taxes.Land = taxed * TYearlyTaxes::LandRate;
-    taxes.Buying = static_cast<int64_t>(game.Purchases) / 100;
-    taxes.Selling = static_cast<int64_t>(game.Sales) * 2 / 100;
+    taxes.Buying = int64_t{game.Purchases} * TYearlyTaxes::BuyingPercent / 100;
+    taxes.Selling = int64_t{game.Sales} * TYearlyTaxes::SellingPercent / 100;
     taxes.Total = taxes.Land + taxes.Buying + taxes.Selling + TYearlyTaxes::Ecology +
                   TYearlyTaxes::Social + TYearlyTaxes::NaturalResources;
     return taxes;
 }
 
+TTaxesDue TaxesDue(const TGameDate& date) {
+    TTaxesDue due;
+    if (date.Day != 1)
+        return due;
+    due.YearlyWarning = date.Month == 2;
+    due.Yearly = date.Month == 3 && date.Year > FoundingYear;
+    const int64_t mainTax = MainTaxAmount(date.Year);
+    due.MainWarning = mainTax != 0 && date.Month == 10;
+    due.MainTax = date.Month == 11 ? mainTax : 0;
+    return due;
+}
+
 int64_t MainTaxAmount(int year) {
-    const int k = year - 1890;
+    const int k = year - FoundingYear;
     if (k < MainTaxPeriod || k % MainTaxPeriod != 0)
         return 0;
     int64_t amount = FirstMainTax;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "gamedate.h"
+
 #include <QString>
 #include <cstdint>
 
@@ -12,6 +14,9 @@ struct TYearlyTaxes {
     static constexpr int64_t Ecology = 509;
     static constexpr int64_t Social = 1220;
     static constexpr int64_t NaturalResources = 2957;
+    // Of the year's market turnover.
+    static constexpr int BuyingPercent = 1;
+    static constexpr int SellingPercent = 2;
 
     int32_t TaxedBuildings = 0; // buildings whose type is not "NoOccupy"
     int32_t Purchases = 0;
@@ -25,6 +30,16 @@ struct TYearlyTaxes {
     QString BuyingText() const;  // "1% от 3 908 711 = 39 087"
     QString SellingText() const; // "2% от 1 000 000 = 20 000"
 };
+
+// What the tax calendar holds for a day: the warnings a month ahead and the
+// taxes that fall due.
+struct TTaxesDue {
+    bool YearlyWarning = false; // 1 February
+    bool Yearly = false;        // 1 March, from the year after the founding
+    bool MainWarning = false;   // 1 October of a main-tax year
+    int64_t MainTax = 0;        // 1 November of a main-tax year: its amount
+};
+TTaxesDue TaxesDue(const TGameDate& date);
 
 // The main tax of a year: 125 000 in 1900, doubling every ten years, held at
 // the 32-bit limit; 0 in a year that owes none.

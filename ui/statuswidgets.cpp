@@ -1,5 +1,7 @@
 #include "statuswidgets.h"
 
+#include "model/game.h"
+#include "model/nextday.h"
 #include "resources/imagelist.h"
 
 #include <QHelpEvent>
@@ -17,11 +19,11 @@ void THealthBar::SetHealth(int health) {
 }
 
 void THealthBar::PaintHealth(QPainter& painter, const QRect& box, int health) {
-    const int filled =
-        static_cast<int>(static_cast<int64_t>(box.width()) * std::clamp(health, 0, 1000) / 1000);
+    const int filled = static_cast<int>(static_cast<int64_t>(box.width()) *
+                                        std::clamp(health, 0, TGame::MaxHealth) / TGame::MaxHealth);
     painter.fillRect(box, QColor(128, 128, 128));
     painter.fillRect(QRect(box.left(), box.top(), filled, box.height()),
-                     health >= 500 ? QColor(0, 255, 0) : QColor(255, 0, 0));
+                     health >= HealthForBirths ? QColor(0, 255, 0) : QColor(255, 0, 0));
 }
 
 void THealthBar::paintEvent(QPaintEvent*) {
