@@ -11,24 +11,42 @@ namespace {
 constexpr int32_t RareBirthChance = 14560;
 constexpr int32_t BirthChance = 3640;
 constexpr int32_t DepartureChance = 25480;
+// A day without the upkeep costs up to this much health.
+constexpr int32_t HungerHealthLoss = 5;
+// Improved land spares a building a day's wear with chance 1/n.
+constexpr int32_t SummerSpareChance = 3;
+constexpr int32_t SpringAutumnSpareChance = 5;
+// Winter wears 0 .. range - 1 days; land not improved takes the frost's
+// days more, unless the day is mild (chance 1/n).
+constexpr int32_t WinterWearRange = 3;
+constexpr int32_t MildWinterDayChance = 4;
+constexpr int32_t FrostDays = 2;
 
 // True with chance 1/n.
 bool Chance(int32_t n) {
     return RandomBelow(n) == 0;
 }
 
+// Below full health, a second payment of the day's upkeep buys a point of
+// health back, when the money is there.
+void BuyHealth(TGame& game, int64_t cost) {
+    if (game.Health < TGame::MaxHealth && game.Money >= cost) {
+        game.SetMoney(TMoneyFlow::Health, ClampToInt32(game.Money - cost));
+        game.Health += 1;
+    }
+}
+
+// Each person costs the upkeep a day. Without the money for it, the chest is
+// emptied and health falls by 1 to HungerHealthLoss.
 void PayUpkeep(TGame& game) {
     const int64_t cost = static_cast<int64_t>(game.Upkeep) * game.People;
-    if (game.Money >= cost) {
-        game.SetMoney(TMoneyFlow::Upkeep, ClampToInt32(game.Money - cost));
-        if (game.Health < TGame::MaxHealth && game.Money >= cost) {
-            game.SetMoney(TMoneyFlow::Health, ClampToInt32(game.Money - cost));
-            game.Health += 1;
-        }
-    } else {
+    if (game.Money < cost) {
         game.SetMoney(TMoneyFlow::Upkeep, 0);
-        game.Health = std::max(game.Health - 1 - RandomBelow(5), 0);
+        game.Health = std::max(game.Health - 1 - RandomBelow(HungerHealthLoss), 0);
+        return;
     }
+    game.SetMoney(TMoneyFlow::Upkeep, ClampToInt32(game.Money - cost));
+    BuyHealth(game, cost);
 }
 
 // Each person of the morning may be born to or leave the colony once; the
@@ -52,19 +70,21 @@ void BirthsAndDepartures(TGame& game, TDayResult& result) {
     }
 }
 
-// Wear of one day by the season; improved land wears buildings less.
+// Wear of one day by the season, in days of life. A day of summer, spring or
+// autumn wears one, which improved land spares now and then; a winter day
+// wears 0 to 2, and on land not improved the frost mostly adds two more.
 int32_t Wear(int season, bool improved) {
     switch (season) {
     case ssSummer:
-        return improved && Chance(3) ? 0 : 1;
+        return improved && Chance(SummerSpareChance) ? 0 : 1;
     case ssWinter: {
-        const int32_t r = RandomBelow(3);
-        if (improved)
-            return r;
-        return Chance(4) ? r : r + 2;
+        const int32_t wear = RandomBelow(WinterWearRange);
+        if (improved || Chance(MildWinterDayChance))
+            return wear;
+        return wear + FrostDays;
     }
     default:
-        return improved && Chance(5) ? 0 : 1;
+        return improved && Chance(SpringAutumnSpareChance) ? 0 : 1;
     }
 }
 
