@@ -1,10 +1,14 @@
 // One Qt application object for the whole test program, created before the
-// tests run. Widget tests build with TARVENIA_TEST_GUI and get a QApplication.
+// tests run. Widget tests build with TARVENIA_TEST_GUI and get a QApplication;
+// the game's window tests, with TARVENIA_TEST_APPLICATION, the game's own.
 #include <QLocale>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
-#ifdef TARVENIA_TEST_GUI
+#if defined(TARVENIA_TEST_APPLICATION)
+#include "ui/application.h"
+using TTestApplication = TApplication;
+#elif defined(TARVENIA_TEST_GUI)
 #include <QApplication>
 using TTestApplication = QApplication;
 #else

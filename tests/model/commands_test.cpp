@@ -344,6 +344,18 @@ TEST_F(Commands, DemolishingTheFoundingBuildingAsksFirst) {
     Colony.Demolish(); // any other building goes without a question
     EXPECT_EQ(Game().BaseAt(11, 10), nullptr);
     EXPECT_FALSE(Window.Calls.join('\n').contains("confirm"));
+
+    // Taken down after all: a tenth of its price comes back, and the next
+    // day the colony loses its money, booked as the founding building's loss.
+    Window.Confirmed = true;
+    Select(StartCol, StartRow);
+    const int32_t money = Game().Money;
+    Colony.Demolish();
+    EXPECT_EQ(Game().BaseAt(StartCol, StartRow), nullptr);
+    EXPECT_EQ(Game().Money, money + Catalogue[0].Price / 10);
+    Colony.NewDay();
+    EXPECT_EQ(Game().Money, 0);
+    EXPECT_LT(Game().Account.Years().back().Flow(TMoneyFlow::FounderLoss), 0);
 }
 
 // A command that fails half done (here a sound that cannot be played) puts

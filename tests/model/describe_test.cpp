@@ -89,7 +89,7 @@ TEST(Describe, BaseInfoShowsConstructionLifeAndRestorationCost) {
     EXPECT_EQ(BaseInfo(tower), "Башня");
 }
 
-TEST(Describe, YearlyTaxesOfTheWorkedExample) {
+TEST(Describe, YearlyTaxesOfTwentyHousesAndAMillionSold) {
     TRulesFixture f;
     for (int i = 0; i < 20; ++i)
         f.Place(2, 11 + i, 10);

@@ -159,7 +159,7 @@ TEST(SmallDialogs, MessageAndSeasonPlayTheirSoundsAndCloseOnEnterOrEscape) {
     EXPECT_EQ(w.Heard, QStringList({"Season", "Button"}));
 }
 
-TEST(NalogForm, ShowsTheLinesOfTheWorkedExample) {
+TEST(NalogForm, ShowsTheLinesOfTwentyFarmsAndTheirTurnover) {
     TGameWindow w;
     TGame& game = w.Form.Colony().Game();
     const TBaseType& farm = w.Form.Colony().Catalogue()[1];

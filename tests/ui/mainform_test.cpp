@@ -18,6 +18,7 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPainter>
 #include <QTest>
 #include <QTextDocument>
@@ -447,6 +448,30 @@ TEST(SoundPlayer, AMissingClipIsAnError) {
     } catch (const TGameError& e) {
         EXPECT_EQ(e.Text(), "Cannot find sound NoSuchClip");
     }
+}
+
+// An error no command handles is shown in the error box once the event that
+// failed is over, and the program goes on.
+TEST(Application, AnErrorNoCommandHandlesIsShownAndTheGameGoesOn) {
+    class TFailing : public QWidget {
+    protected:
+        bool event(QEvent* e) override {
+            if (e->type() == QEvent::User)
+                throw TGameError(QStringLiteral("Нет файла звука"));
+            return QWidget::event(e);
+        }
+    } failing;
+    QStringList boxes;
+    TDialogAnswerer answerer([&boxes](QDialog& dialog) {
+        if (auto* box = qobject_cast<QMessageBox*>(&dialog))
+            boxes << box->windowTitle() + ": " + box->text();
+        PressEnter(dialog);
+    });
+    QEvent fails(QEvent::User);
+    EXPECT_TRUE(QApplication::sendEvent(&failing, &fails));
+    EXPECT_TRUE(boxes.isEmpty()); // not inside the failed event
+    QTest::qWait(50);
+    EXPECT_EQ(boxes, QStringList(QString::fromUtf8("Тарвения: Нет файла звука")));
 }
 
 } // namespace
