@@ -4,13 +4,13 @@
 
 namespace {
 
-// A name is a root, a joining consonant and an ending, as "Тар-в-ения".
+// A name is two syllables and an ending, as "Тар-вен-ия".
 const std::vector<const char*> Roots{"Тар", "Вел", "Сар", "Бор", "Мир", "Лад", "Зар", "Вар",
                                      "Кар", "Сел", "Яр",  "Дал", "Ост", "Сев", "Бел", "Гор",
                                      "Вол", "Тур", "Дор", "Рос", "Сол", "Вер", "Мор", "Кам"};
-const std::vector<const char*> Joins{"в", "н", "л", "м", "д", "р", "с", "г", ""};
-const std::vector<const char*> Endings{"ения", "ания", "ония", "ия",   "овия",
-                                       "ань",  "ава",  "ина",  "орье", "ея"};
+const std::vector<const char*> Middles{"вен", "дар", "мор", "лав", "рос", "син", "тов", "гор",
+                                       "нел", "бер", "лен", "дон", "вар", "мир", "гар", "тен"};
+const std::vector<const char*> Endings{"ия", "ия", "ия", "ья", "а", "ея"};
 
 const std::vector<const char*> Islets{
     "Чаячий",    "Медвежий",  "Дальний",  "Каменный", "Рыбачий",   "Лисий",    "Туманный",
@@ -33,7 +33,7 @@ QString Pick(TGenRandom& rng, const std::vector<const char*>& words) {
 } // namespace
 
 QString TPlaceNames::Island() {
-    return Pick(rng_, Roots) + Pick(rng_, Joins) + Pick(rng_, Endings);
+    return Pick(rng_, Roots) + Pick(rng_, Middles) + Pick(rng_, Endings);
 }
 
 QString TPlaceNames::Fresh(const std::vector<const char*>& words, std::vector<int>& used) {

@@ -11,7 +11,7 @@ class TPlaceNames {
 public:
     explicit TPlaceNames(TGenRandom& rng) : rng_(rng) {}
 
-    // The main island's name, e.g. "Велория".
+    // The main island's name, e.g. "Велдария".
     QString Island();
     // A smaller island, "о. Лисий"; never twice the same on one map.
     QString Islet();
