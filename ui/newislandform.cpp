@@ -68,16 +68,7 @@ TNewIslandForm::TNewIslandForm(QWidget* parent, TWindowServices& services,
     pcPreview->setAlignment(Qt::AlignCenter);
     pcPreview->setWordWrap(true);
 
-    btOk = new TvtButton(QStringLiteral("Начать"), this);
-    btOk->setObjectName(QStringLiteral("btOk"));
-    btOk->setGeometry(236, 233, 73, 21);
-    btOk->Default = true;
-    auto* btCancel = new TvtButton(QStringLiteral("Отмена"), this);
-    btCancel->setObjectName(QStringLiteral("btCancel"));
-    btCancel->setGeometry(319, 233, 73, 21);
-    btCancel->Cancel = true;
-    for (TvtButton* button : {btOk, btCancel})
-        button->OnClick = [this] { services_.Sound(QStringLiteral("Button")); };
+    btOk = AddOkCancel(QStringLiteral("Начать"), QPoint(236, 233), services_);
 
     connect(&drawing_, &QFutureWatcher<QImage>::finished, this,
             [this] { ShowPreview(drawing_.result()); });

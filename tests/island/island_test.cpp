@@ -185,6 +185,14 @@ TEST(Island, EverySeedMakesAPlayableIsland) {
     }
 }
 
+TEST(Content, Map01IsAsPlayableAsEveryIsland) {
+    TBaseTypeList catalogue;
+    LoadBaseTypes(catalogue, GameData);
+    TEarth earth;
+    earth.LoadEarth(QStringLiteral("01"), GameData);
+    ExpectPlayable(earth, catalogue);
+}
+
 TEST(Island, SameBytesFromTheSameSeedAndMap01AsDelivered) {
     struct TCase {
         uint32_t Seed;
