@@ -205,9 +205,13 @@ TField MakeElevation(const TMapPlan& plan) {
 }
 
 // Blobs of a kind around picked centres: a cell joins when it lies within a
-// noisy radius and the filter accepts it.
-void Spread(TKindGrid& grid, TCellPoint centre, double radius, int kind, uint64_t noiseSeed,
+// noisy radius, drawn between lo and hi, and the filter accepts it. The draws
+// come one after the other in a fixed order (the noise's seed, then the
+// radius), whatever order a compiler evaluates arguments in.
+void Spread(TKindGrid& grid, TCellPoint centre, TGenRandom& rng, double lo, double hi, int kind,
             const std::function<bool(int, int)>& accept) {
+    const uint64_t noiseSeed = rng.Next();
+    const double radius = rng.Between(lo, hi);
     const int reach = static_cast<int>(radius) + 3;
     for (int c = centre.X - reach; c <= centre.X + reach; ++c)
         for (int r = centre.Y - reach; r <= centre.Y + reach; ++r) {
@@ -280,7 +284,7 @@ void BringGroundsNear(TMap& map, uint64_t seed, TGenRandom& rng, const std::vect
         if (sites.empty())
             continue;
         const TCellPoint site = sites.front();
-        Spread(grid, site, rng.Between(1.8, 2.6), kind, rng.Next(), open);
+        Spread(grid, site, rng, 1.8, 2.6, kind, open);
         for (int c = site.X - 6; c <= site.X + 6; ++c)
             for (int r = site.Y - 6; r <= site.Y + 6; ++r)
                 if (TKindGrid::Inside(c, r) && grid.Kind(c, r) == kind)
@@ -353,21 +357,21 @@ TMap MakeTerrain(const TMapPlan& plan) {
     for (const TCellPoint& p : PickCentres(rng, 16, 14, [&](int c, int r) {
              return inland(4)(c, r) && height(c, r) > 0.45 && height(c, r) < 0.62;
          }))
-        Spread(grid, p, rng.Between(1.8, 3.6), ekCoal, rng.Next(), onLand);
+        Spread(grid, p, rng, 1.8, 3.6, ekCoal, onLand);
     for (const TCellPoint& p : PickCentres(
              rng, 10, 16, [&](int c, int r) { return inland(6)(c, r) && height(c, r) >= 0.6; }))
-        Spread(grid, p, rng.Between(1.8, 3.2), ekOre, rng.Next(), onLand);
+        Spread(grid, p, rng, 1.8, 3.2, ekOre, onLand);
     for (const TCellPoint& p : PickCentres(
              rng, 4, 30, [&](int c, int r) { return inland(8)(c, r) && height(c, r) >= 0.7; }))
-        Spread(grid, p, rng.Between(1.8, 2.8), ekGold, rng.Next(), onLand);
+        Spread(grid, p, rng, 1.8, 2.8, ekGold, onLand);
     for (const TCellPoint& p : PickCentres(rng, 7, 22, [&](int c, int r) {
              return inland(2)(c, r) && coastDist(c, r) <= 9 && height(c, r) < 0.42;
          }))
-        Spread(grid, p, rng.Between(1.5, 3.0), ekOil, rng.Next(), onLand);
+        Spread(grid, p, rng, 1.5, 3.0, ekOil, onLand);
     // Lakes in the hollows, never touching the coast.
     for (const TCellPoint& p : PickCentres(
              rng, 11, 20, [&](int c, int r) { return inland(6)(c, r) && height(c, r) < 0.5; }))
-        Spread(grid, p, rng.Between(2.5, 5.5), ekWater, rng.Next(),
+        Spread(grid, p, rng, 2.5, 5.5, ekWater,
                [&](int c, int r) { return grid.Kind(c, r) >= ekLand && coastDist(c, r) >= 2; });
     TCellMask lakes = grid.Mask([](int k) { return k == ekWater; });
     FillHoles(lakes);

@@ -33,7 +33,10 @@ QString Pick(TGenRandom& rng, const std::vector<const char*>& words) {
 } // namespace
 
 QString TPlaceNames::Island() {
-    return Pick(rng_, Roots) + Pick(rng_, Middles) + Pick(rng_, Endings);
+    // One draw after the other: the operands of + may be evaluated in any order.
+    const QString root = Pick(rng_, Roots);
+    const QString middle = Pick(rng_, Middles);
+    return root + middle + Pick(rng_, Endings);
 }
 
 QString TPlaceNames::Fresh(const std::vector<const char*>& words, std::vector<int>& used) {
