@@ -18,6 +18,7 @@
 #include <cmath>
 #include <deque>
 #include <functional>
+#include <utility>
 
 namespace {
 
@@ -103,6 +104,8 @@ struct TMapPlan {
     uint64_t Seed = 0;
     // The main island first, then the smaller ones.
     std::vector<TEllipse> Islands;
+    // Land that grows out of the main island, making it less round.
+    std::vector<TEllipse> Lobes;
     // Bays that the sea cuts into the land.
     std::vector<TEllipse> Bays;
     // The names written on the map; none for a map that names its places
@@ -141,24 +144,45 @@ bool Apart(const TEllipse& a, const TEllipse& b, double gap) {
     return d >= std::max(a.RadiusX, a.RadiusY) + std::max(b.RadiusX, b.RadiusY) + gap;
 }
 
-// The land's shapes of a seed: a large main island near the middle, four to
-// seven smaller ones in the sea around it, one to three bays in its coast.
+// Whether a point lies well off an ellipse, in the ellipse's own measure.
+bool OffEllipse(const TEllipse& e, double col, double row, double margin) {
+    const double dc = (col - e.Col) / e.RadiusX, dr = (row - e.Row) / e.RadiusY;
+    return dc * dc + dr * dr > margin;
+}
+
+// A direction drawn evenly over the circle, as a unit vector.
+std::pair<double, double> Direction(TGenRandom& rng) {
+    for (;;) {
+        const double x = rng.Between(-1, 1), y = rng.Between(-1, 1);
+        const double length = std::sqrt(x * x + y * y);
+        if (length >= 0.2 && length <= 1)
+            return {x / length, y / length};
+    }
+}
+
+// The land's shapes of a seed: a large main island near the middle with a
+// lobe growing out of it, four to seven smaller ones in the sea around it,
+// one to three bays in its coast.
 TMapPlan RandomPlan(uint32_t seed) {
     TMapPlan plan;
     plan.Seed = HashPoint(0x7a8e, seed, 1);
     TGenRandom rng(HashPoint(0x7a8e, seed, 2));
-    TEllipse main{rng.Between(128, 152), rng.Between(128, 152), rng.Between(80, 100),
-                  rng.Between(70, 92)};
-    main.RadiusX = std::min({main.RadiusX, main.Col - 24, MapCols - 24 - main.Col});
-    main.RadiusY = std::min({main.RadiusY, main.Row - 24, MapRows - 24 - main.Row});
+    const TEllipse main{rng.Between(128, 152), rng.Between(128, 152), rng.Between(68, 88),
+                        rng.Between(60, 80)};
     plan.Islands.push_back(main);
+    const auto [lx, ly] = Direction(rng);
+    const double reach = rng.Between(0.9, 1.25), size = rng.Between(0.4, 0.6);
+    TEllipse lobe{main.Col + lx * reach * main.RadiusX, main.Row + ly * reach * main.RadiusY,
+                  size * main.RadiusX, size * main.RadiusY};
+    lobe.RadiusX = std::min({lobe.RadiusX, lobe.Col - 24, MapCols - 24 - lobe.Col});
+    lobe.RadiusY = std::min({lobe.RadiusY, lobe.Row - 24, MapRows - 24 - lobe.Row});
+    plan.Lobes.push_back(lobe);
     const int islets = 4 + rng.Below(4);
     for (int tries = 0; tries < 200 && static_cast<int>(plan.Islands.size()) <= islets; ++tries) {
         const TEllipse islet{rng.Between(24, MapCols - 24), rng.Between(24, MapRows - 24),
                              rng.Between(7, 20), rng.Between(7, 18)};
-        const double dc = (islet.Col - main.Col) / main.RadiusX,
-                     dr = (islet.Row - main.Row) / main.RadiusY;
-        const bool offMain = dc * dc + dr * dr > 1.6;
+        const bool offMain = OffEllipse(main, islet.Col, islet.Row, 1.6) &&
+                             OffEllipse(lobe, islet.Col, islet.Row, 2.2);
         const bool alone = std::all_of(plan.Islands.begin() + 1, plan.Islands.end(),
                                        [&](const TEllipse& i) { return Apart(islet, i, 10); });
         if (offMain && alone && islet.Col - islet.RadiusX >= 12 &&
@@ -168,12 +192,7 @@ TMapPlan RandomPlan(uint32_t seed) {
     }
     const int bays = 1 + rng.Below(3);
     while (static_cast<int>(plan.Bays.size()) < bays) {
-        // A direction from the middle, drawn evenly over the circle.
-        const double x = rng.Between(-1, 1), y = rng.Between(-1, 1);
-        const double length = std::sqrt(x * x + y * y);
-        if (length < 0.2 || length > 1)
-            continue;
-        const double ux = x / length, uy = y / length;
+        const auto [ux, uy] = Direction(rng);
         const double across = rng.Between(10, 18), along = rng.Between(16, 38);
         const bool wide = std::abs(ux) > std::abs(uy);
         plan.Bays.push_back({main.Col + ux * main.RadiusX, main.Row + uy * main.RadiusY,
@@ -188,10 +207,11 @@ TField MakeElevation(const TMapPlan& plan) {
     for (int c = 0; c < MapCols; ++c)
         for (int r = 0; r < MapRows; ++r) {
             double best = -1;
-            for (const TEllipse& i : plan.Islands) {
-                const double dx = (c - i.Col) / i.RadiusX, dy = (r - i.Row) / i.RadiusY;
-                best = std::max(best, 1 - std::sqrt(dx * dx + dy * dy));
-            }
+            for (const std::vector<TEllipse>* land : {&plan.Islands, &plan.Lobes})
+                for (const TEllipse& i : *land) {
+                    const double dx = (c - i.Col) / i.RadiusX, dy = (r - i.Row) / i.RadiusY;
+                    best = std::max(best, 1 - std::sqrt(dx * dx + dy * dy));
+                }
             for (const TEllipse& b : plan.Bays) {
                 const double dx = (c - b.Col) / b.RadiusX, dy = (r - b.Row) / b.RadiusY;
                 best -= 1.8 * std::max(0.0, 1 - std::sqrt(dx * dx + dy * dy));
