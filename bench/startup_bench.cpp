@@ -1,11 +1,15 @@
 // The main window's start-up sequence, in-process: the map, the catalogues,
 // the palette, a new game and the overview picture (everything but the start
-// screen), against loading the map alone. The peak memory of the process is
+// screen), against loading the map alone; and making an island from a seed,
+// as a new game on "random:SEED" and the new-island dialog's preview do,
+// against the same. The peak memory of the process is
 // reported beside it. The game's data lies beside this program. Both run with
 // the game's look (style and fonts), set as the game sets it before its
 // first window.
 #include "bench/twocenturies.h"
+#include "island/islandgen.h"
 #include "map/earth.h"
+#include "map/mapview.h"
 #include "resources/datamodule.h"
 #include "ui/application.h"
 #include "ui/mainform.h"
@@ -16,6 +20,7 @@
 #include <QElapsedTimer>
 #include <QGraphicsScene>
 #include <QGraphicsView>
+#include <QImage>
 #include <benchmark/benchmark.h>
 #include <memory>
 #include <sys/resource.h>
@@ -130,5 +135,38 @@ void BM_LoadEarth(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_LoadEarth)->Unit(benchmark::kMillisecond);
+
+// The three files of an island, a new seed each time.
+void BM_GenerateIsland(benchmark::State& state) {
+    uint32_t seed = 1;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(GenerateIsland(seed++).Grid.size());
+}
+BENCHMARK(BM_GenerateIsland)->Unit(benchmark::kMillisecond);
+
+// The island made and loaded as the game's earth: what a new game on it waits for.
+void BM_LoadRandomIsland(benchmark::State& state) {
+    SetUpGameLook();
+    uint32_t seed = 1;
+    for (auto _ : state) {
+        TEarth earth;
+        earth.LoadEarth(TMapSource::Random(seed++), {});
+        benchmark::DoNotOptimize(earth.Scene.Sprites.Count());
+    }
+}
+BENCHMARK(BM_LoadRandomIsland)->Unit(benchmark::kMillisecond);
+
+// The dialog's preview: made, loaded without measuring texts, the overview drawn.
+void BM_IslandPreview(benchmark::State& state) {
+    uint32_t seed = 1;
+    QImage picture(210, 210, QImage::Format_RGB32);
+    for (auto _ : state) {
+        TEarth earth;
+        earth.Scene.MeasureTexts = false;
+        earth.LoadEarth(TMapSource::Random(seed++), {});
+        TMapView::PaintOverview(earth.Scene, picture);
+    }
+}
+BENCHMARK(BM_IslandPreview)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -4,7 +4,8 @@
 #include "model/inifile.h"
 #include "model/numbers.h"
 
-#include <QFile>
+#include <algorithm>
+#include <cstring>
 
 QString TEarth::MapFilePath(const QString& folder, const QString& name, const QString& ext) {
     QString path = folder;
@@ -14,24 +15,27 @@ QString TEarth::MapFilePath(const QString& folder, const QString& name, const QS
 }
 
 void TEarth::LoadEarth(const QString& name, const QString& folder) {
-    const QString gridPath = MapFilePath(folder, name, QStringLiteral(".LTS"));
-    QFile grid(gridPath);
-    if (!grid.open(QIODevice::ReadOnly))
-        throw TGameError(
-            QStringLiteral("Cannot open file \"%1\". %2").arg(gridPath, grid.errorString()));
-    // The file is the bare grid; anything after it is ignored.
-    const qint64 read = grid.read(Grid.Bytes(), TTerrainGrid::ByteSize);
-    if (read != TTerrainGrid::ByteSize)
-        throw TGameError(
-            QStringLiteral("Read error: the map file \"%1\" holds fewer than %2 bytes.")
-                .arg(gridPath)
-                .arg(TTerrainGrid::ByteSize));
+    LoadEarth(TMapSource::Named(name), QStringList{folder});
+}
 
-    Scene.LoadFromFile(MapFilePath(folder, name, QStringLiteral(".WLL")));
+void TEarth::LoadEarth(const TMapSource& source, const QStringList& folders) {
+    LoadEarth(source.Read(folders), source);
+}
+
+void TEarth::LoadEarth(const TMapFiles& files, const TMapSource& source) {
+    if (files.Grid.size() < TTerrainGrid::ByteSize)
+        throw TGameError(
+            QStringLiteral("Read error: the map \"%1\" holds fewer than %2 bytes of its grid.")
+                .arg(source.Text())
+                .arg(TTerrainGrid::ByteSize));
+    std::memcpy(Grid.Bytes(), files.Grid.constData(), TTerrainGrid::ByteSize);
+
+    Scene.Clear();
+    Scene.ParseText(DecodeDataText(files.Scene));
     // Centre the scene in the world; from here on scene units are world pixels.
     Scene.CenterSprites(WorldSize);
 
-    const TIniFile ini(MapFilePath(folder, name, QStringLiteral(".INI")));
+    const TIniFile ini = TIniFile::FromBytes(files.Ini);
     const QString section = QStringLiteral("Init");
     StartScreen =
         QPoint(ClampToInt32(int64_t{ini.ReadInteger(section, QStringLiteral("ScreenX"), 0)} * 25),
@@ -39,4 +43,6 @@ void TEarth::LoadEarth(const QString& name, const QString& folder) {
     StartCell =
         QPoint(std::clamp(ini.ReadInteger(section, QStringLiteral("SelX"), 0), 0, MapCols - 1),
                std::clamp(ini.ReadInteger(section, QStringLiteral("SelY"), 0), 0, MapRows - 1));
+    source_ = source;
+    files_ = files;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "map/mapsource.h"
 #include "model/paths.h"
 #include "model/terrain.h"
 #include "scene/wall.h"
@@ -8,7 +9,9 @@
 #include <QString>
 
 // The map the colony lives on: its terrain grid, its background scene centred
-// in the 7000 x 7000 world, and where a new game starts.
+// in the 7000 x 7000 world, and where a new game starts. It knows where it
+// came from and keeps the files it was made of, so that a game can name its
+// land or carry it along.
 class TEarth {
 public:
     // The map's vector scene, in world pixels once loaded.
@@ -21,9 +24,20 @@ public:
 
     // Loads MAPS/<name>.LTS, .WLL and .INI from the folder. Throws TGameError
     // naming the file when the grid or the scene cannot be read; the later
-    // files are then not read.
+    // files are then not read, and the earth stays as it was.
     void LoadEarth(const QString& name = QStringLiteral("01"),
                    const QString& folder = ProgramFolder());
+    // Loads the map of the source, a name looked up in the folders' MAPS in
+    // turn; throws as above.
+    void LoadEarth(const TMapSource& source, const QStringList& folders);
+    // Builds the earth from a map's files in memory, e.g. a generated island
+    // or the files a saved game carries. Throws TGameError when the grid is
+    // too short, leaving the earth as it was.
+    void LoadEarth(const TMapFiles& files, const TMapSource& source);
+
+    // Where the earth was loaded from, and the bytes of its three files.
+    const TMapSource& Source() const { return source_; }
+    const TMapFiles& Files() const { return files_; }
 
     // The kind of a cell; out-of-range bytes or cells read as unidentified.
     TEarthKind EarthKind(int col, int row) const { return Grid.EarthKind(col, row); }
@@ -33,4 +47,8 @@ public:
 
     // The path of one of a map's files, e.g. MapFilePath(folder, "01", ".LTS").
     static QString MapFilePath(const QString& folder, const QString& name, const QString& ext);
+
+private:
+    TMapSource source_;
+    TMapFiles files_;
 };

@@ -175,8 +175,9 @@ void TMapView::PlanPaint(QPainter& painter) const {
     }
     const TImageList& icons = images_.imlIcons;
     for (const auto& base : game_->Buildings) {
-        const int32_t x = PlanPixel(base->Column);
-        const int32_t y = PlanPixel(base->Row);
+        const QPoint onPlan = CellOnPlan(QPoint(base->Column, base->Row));
+        const int32_t x = onPlan.x();
+        const int32_t y = onPlan.y();
         if (base->Kind->HasStyle(bsPlan)) {
             painter.fillRect(QRect(x - 2, y - 2, 4, 4), Qt::red);
         }
@@ -187,13 +188,18 @@ void TMapView::PlanPaint(QPainter& painter) const {
 }
 
 void TMapView::DrawPlanBack(TvtPlan& plan) {
-    QImage& picture = plan.BackgroundToCover();
-    QPainter painter(&picture);
-    painter.fillRect(picture.rect(), ToQColor(earth_.Scene.Color));
-    {
-        const TZoomRestore restore(earth_.Scene);
-        earth_.Scene.SetZoom(PlanZoom);
-        earth_.Scene.PaintSprites(earth_.Scene.Sprites, painter, std::nullopt, pmPlan);
-    }
+    PaintOverview(earth_.Scene, plan.BackgroundToCover());
     plan.update();
+}
+
+void TMapView::PaintOverview(TWall& scene, QImage& picture) {
+    QPainter painter(&picture);
+    painter.fillRect(picture.rect(), ToQColor(scene.Color));
+    const TZoomRestore restore(scene);
+    scene.SetZoom(PlanZoom);
+    scene.PaintSprites(scene.Sprites, painter, std::nullopt, pmPlan);
+}
+
+QPoint TMapView::CellOnPlan(QPoint cell) {
+    return QPoint(PlanPixel(cell.x()), PlanPixel(cell.y()));
 }

@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <cstdint>
 
+class QImage;
 class QPainter;
 class TBase;
 class TDM;
@@ -13,6 +14,7 @@ class TEarth;
 class TGame;
 class TvtPlaceBox;
 class TvtPlan;
+class TWall;
 
 // The main window's side of the map view: paints the scene, the terrain
 // decorations, ruins, improved land, buildings with their state icons and the
@@ -50,6 +52,11 @@ public:
     void PlanPaint(QPainter& painter) const;
     // Paints the scene's overview shapes into the plan's background picture.
     void DrawPlanBack(TvtPlan& plan);
+    // Paints a scene's overview shapes over its colour into a picture of the
+    // plan's size, as the overview map shows the land.
+    static void PaintOverview(TWall& scene, QImage& picture);
+    // A cell's place on the overview map, in plan pixels.
+    static QPoint CellOnPlan(QPoint cell);
 
     // The frame of the selection animation shown now, 0..11.
     int SelectionFrame = 0;

@@ -1,5 +1,8 @@
 #include "gamedialog.h"
 
+#include "map/smallcontrols.h"
+#include "model/services.h"
+
 #include <QFrame>
 #include <QKeyEvent>
 
@@ -23,6 +26,20 @@ QFrame* TGameDialog::LoweredPanel(QWidget* parent, const QRect& geometry) {
     panel->setLineWidth(1);
     panel->setGeometry(geometry);
     return panel;
+}
+
+TvtButton* TGameDialog::AddOkCancel(const QString& caption, QPoint at, TWindowServices& services) {
+    auto* ok = new TvtButton(caption, this);
+    ok->setObjectName(QStringLiteral("btOk"));
+    ok->setGeometry(QRect(at, QSize(73, 21)));
+    ok->Default = true;
+    auto* cancel = new TvtButton(QStringLiteral("Отмена"), this);
+    cancel->setObjectName(QStringLiteral("btCancel"));
+    cancel->setGeometry(QRect(at + QPoint(83, 0), QSize(73, 21)));
+    cancel->Cancel = true;
+    for (TvtButton* button : {ok, cancel})
+        button->OnClick = [&services] { services.Sound(QStringLiteral("Button")); };
+    return ok;
 }
 
 void TGameDialog::keyPressEvent(QKeyEvent* event) {

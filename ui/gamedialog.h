@@ -3,6 +3,8 @@
 #include <QDialog>
 
 class QFrame;
+class TvtButton;
+class TWindowServices;
 
 // The frame of the game's small dialogs: a fixed client size, a title bar
 // with only a close box, and the dialog font. Escape closes a dialog only
@@ -14,6 +16,9 @@ public:
 
     // A sunken panel like the ones that frame the dialogs' pictures.
     static QFrame* LoweredPanel(QWidget* parent, const QRect& geometry);
+    // The default button ("btOk") at the point and "Отмена" ("btCancel") to
+    // its right, both sounding "Button" when pressed; returns the default one.
+    TvtButton* AddOkCancel(const QString& caption, QPoint at, TWindowServices& services);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

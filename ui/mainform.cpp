@@ -18,6 +18,7 @@
 #include "ui/links.h"
 #include "ui/marketform.h"
 #include "ui/nalogform.h"
+#include "ui/newislandform.h"
 #include "ui/seasonform.h"
 #include "ui/settingsform.h"
 #include "ui/statisticsform.h"
@@ -35,6 +36,7 @@
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRandomGenerator>
 #include <QScreen>
 
 namespace {
@@ -109,7 +111,7 @@ TPanelText* AddRightFigure(TStatusPanel& panel, int top, const QString& hint) {
 
 } // namespace
 
-TMainForm::TMainForm(const TDM& images, const QString& folder)
+TMainForm::TMainForm(const TDM& images, const QString& folder, const TMapSource& map)
     : images_(images), folder_(folder), sounds_(std::make_unique<TSoundPlayer>()),
       music_(std::make_unique<TMusicPlayer>()), settings_(TSettings::Load()) {
     sounds_->SetVolume(settings_.SoundVolume);
@@ -118,7 +120,7 @@ TMainForm::TMainForm(const TDM& images, const QString& folder)
     CreateMenu();
     CreateControls();
 
-    earth_.LoadEarth(MapName, folder_);
+    earth_.LoadEarth(map, MapFolders());
     pb1->Initialize(MapCols, MapRows, CellSize, CellSize);
 
     LoadBaseTypes(catalogue_, folder_);
@@ -162,6 +164,9 @@ void TMainForm::CreateMenu() {
     QMenu* game = menuBar()->addMenu(QStringLiteral("И&гра"));
     game->addAction(QStringLiteral("Н&овая"), QKeySequence(Qt::CTRL | Qt::Key_N), this,
                     [this] { miNewClick(); });
+    game->addAction(QStringLiteral("Новая на &другом острове..."),
+                    QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N), this,
+                    [this] { miNewIslandClick(); });
     game->addAction(QStringLiteral("З&агрузить"), QKeySequence(Qt::CTRL | Qt::Key_O), this,
                     [this] { miLoadClick(); });
     game->addAction(QStringLiteral("Сохра&нить"), QKeySequence(Qt::CTRL | Qt::Key_S), this,
@@ -481,6 +486,35 @@ void TMainForm::miNewClick() {
     colony_->NewGame(earth_.StartCell.x(), earth_.StartCell.y());
     ShowNewGame();
     MarkSaved(QString());
+}
+
+void TMainForm::miNewIslandClick() {
+    if (!AskToKeepGame())
+        return;
+    TNewIslandForm form(this, *this, MapFolders(), QRandomGenerator::global()->generate());
+    if (form.ShowModal())
+        NewGameOn(*form.Choice());
+}
+
+QStringList TMainForm::MapFolders() const {
+    return {folder_, SaveFolder()};
+}
+
+bool TMainForm::NewGameOn(const TMapSource& map) {
+    TMapFiles files;
+    try {
+        files = map.Read(MapFolders());
+        earth_.LoadEarth(files, map);
+    } catch (const TGameError& error) {
+        TApplication::ShowError(error.Text());
+        return false;
+    }
+    mapView_->SetGame(nullptr);
+    colony_->NewGame(earth_.StartCell.x(), earth_.StartCell.y());
+    ShowNewGame();
+    DrawPlanBack();
+    MarkSaved(QString());
+    return true;
 }
 
 void TMainForm::miLoadClick() {

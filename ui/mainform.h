@@ -35,9 +35,10 @@ class TvtPlan;
 class TMainForm : public QMainWindow, public TWindowServices {
 public:
     // The start-up sequence: map, catalogues, palette and a new game, read
-    // from the folder. Throws TGameError when the map cannot be read or the
-    // catalogue holds no type: the game cannot run then.
-    TMainForm(const TDM& images, const QString& folder);
+    // from the folder; the map's name is looked up in the folder's MAPS, then
+    // in the save folder's. Throws TGameError when the map cannot be read or
+    // the catalogue holds no type: the game cannot run then.
+    TMainForm(const TDM& images, const QString& folder, const TMapSource& map = TMapSource());
     ~TMainForm() override;
 
     // Shows the start screen; false when the player chose to leave.
@@ -78,6 +79,8 @@ public:
     // The commands of the menu. Those that would throw the game in play
     // away ask first whether to save it.
     void miNewClick();
+    // Asks for the land and begins a new game on it.
+    void miNewIslandClick();
     void miLoadClick();
     void miSaveClick();
     void miSaveAsClick();
@@ -89,6 +92,12 @@ public:
     void miHelpClick();
     void miAboutClick();
     void DrawPlanBack();
+
+    // Begins a new game on another land, or shows why its map cannot be
+    // read and leaves the game in play as it was; true when it began.
+    bool NewGameOn(const TMapSource& map);
+    // The folders whose MAPS hold the maps to play: the data's, the player's.
+    QStringList MapFolders() const;
 
     // Saves the game to the file, which becomes the current save file, or
     // shows why it could not; true when it was saved.

@@ -52,16 +52,7 @@ TSettingsForm::TSettingsForm(QWidget* parent, TWindowServices& services, const T
     cbFullScreen =
         AddCheck(this, "cbFullScreen", "Полный экран при запуске", 156, settings.FullScreen);
 
-    auto* btOk = new TvtButton(QStringLiteral("ОК"), this);
-    btOk->setObjectName(QStringLiteral("btOk"));
-    btOk->setGeometry(152, 186, 73, 21);
-    btOk->Default = true;
-    auto* btCancel = new TvtButton(QStringLiteral("Отмена"), this);
-    btCancel->setObjectName(QStringLiteral("btCancel"));
-    btCancel->setGeometry(235, 186, 73, 21);
-    btCancel->Cancel = true;
-    for (TvtButton* button : {btOk, btCancel})
-        button->OnClick = [this] { services_.Sound(QStringLiteral("Button")); };
+    AddOkCancel(QStringLiteral("ОК"), QPoint(152, 186), services_);
 }
 
 TSettings TSettingsForm::Settings() const {

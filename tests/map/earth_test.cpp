@@ -143,3 +143,86 @@ TEST_F(EarthTest, SceneIsCentredInTheWorld) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(MapSource, ReadsNamesPathsAndSeedsAndWritesThemBack) {
+    struct TCase {
+        const char* Text;
+        std::optional<TMapSource> Source;
+    };
+    const TCase cases[] = {
+        {"01", TMapSource::Named("01")},
+        {"My Map", TMapSource::Named("My Map")},
+        {"random:0", TMapSource::Random(0)},
+        {"random:4294967295", TMapSource::Random(4294967295u)},
+        {"maps/x.LTS", TMapSource{TMapSource::msPath, "maps/x.LTS", 0}},
+        {"x.lts", TMapSource{TMapSource::msPath, "x.lts", 0}},
+        {"/tmp/x", TMapSource{TMapSource::msPath, "/tmp/x", 0}},
+        {"random:4294967296", std::nullopt},
+        {"random:-1", std::nullopt},
+        {"random:+1", std::nullopt},
+        {"random: 1", std::nullopt},
+        {"random:", std::nullopt},
+        {"random:0x10", std::nullopt},
+        {"", std::nullopt},
+    };
+    for (const TCase& c : cases) {
+        const std::optional<TMapSource> source = TMapSource::Parse(QString::fromUtf8(c.Text));
+        EXPECT_EQ(source, c.Source) << c.Text;
+        EXPECT_TRUE(!source || source->Text() == QString::fromUtf8(c.Text)) << c.Text;
+    }
+}
+
+} // namespace
+
+TEST_F(EarthTest, MapsFromTheFoldersInTurnFromAPathAndFromMemory) {
+    QTemporaryDir player;
+    ASSERT_TRUE(QDir(player.path()).mkdir("MAPS"));
+    auto writeTo = [](const QString& base, const QByteArray& grid, const QByteArray& ini) {
+        for (const auto& [ext, bytes] :
+             {std::pair{".LTS", grid}, std::pair{".WLL", QByteArray("<RECT>")},
+              std::pair{".INI", ini}}) {
+            QFile out(base + QString::fromLatin1(ext));
+            ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+            out.write(bytes);
+        }
+    };
+    WriteMap(Land(), "", "[Init]\nSelX=1\n");
+    writeTo(player.path() + "/MAPS/01", Land(), "[Init]\nSelX=2\n");
+    writeTo(player.path() + "/MAPS/mine", Land(), "[Init]\nSelX=3\n");
+    writeTo(player.path() + "/other", Land(), "[Init]\nSelX=4\n");
+    const QStringList folders{Folder(), player.path()};
+    EXPECT_EQ(MapNames(folders), QStringList({"01", "mine"}));
+
+    struct TCase {
+        TMapSource Source;
+        int StartColumn;
+    };
+    const TCase cases[] = {{TMapSource::Named("01"), 1},
+                           {TMapSource::Named("mine"), 3},
+                           {*TMapSource::Parse(player.path() + "/other.LTS"), 4},
+                           {*TMapSource::Parse(player.path() + "/other"), 4}};
+    for (const TCase& c : cases) {
+        TEarth earth;
+        earth.LoadEarth(c.Source, folders);
+        EXPECT_EQ(earth.StartCell.x(), c.StartColumn) << qPrintable(c.Source.Text());
+        EXPECT_EQ(earth.Source(), c.Source);
+        EXPECT_EQ(earth.Files().Grid, Land());
+    }
+
+    // The same earth again from the files it keeps; a short grid in memory,
+    // or a player's map cut short, leaves the earth as it was.
+    TEarth earth;
+    earth.LoadEarth(TMapSource::Named("mine"), folders);
+    TEarth copy;
+    copy.LoadEarth(earth.Files(), earth.Source());
+    EXPECT_EQ(copy.StartCell, earth.StartCell);
+    EXPECT_EQ(copy.Scene.Sprites.Count(), 1);
+    writeTo(player.path() + "/MAPS/short", Land(1000), "");
+    EXPECT_THROW(earth.LoadEarth(TMapSource::Named("short"), folders), TGameError);
+    EXPECT_THROW(earth.LoadEarth(TMapFiles{Land(1000), "", ""}, TMapSource::Random(1)), TGameError);
+    EXPECT_THROW(earth.LoadEarth(TMapSource::Named("nosuch"), folders), TGameError);
+    EXPECT_EQ(earth.Source(), TMapSource::Named("mine"));
+    EXPECT_EQ(earth.StartCell.x(), 3);
+}

@@ -1,5 +1,6 @@
 // The game's own content: the catalogues, map "01", the pictures, the sounds
-// and the help, checked for being complete, well-formed and playable.
+// and the help, checked for being complete, well-formed and playable. Map
+// "01" passes the checks of every generated island too (tests/island).
 
 #include "map/earth.h"
 #include "model/basetype.h"
@@ -10,7 +11,6 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QPainter>
 #include <QSet>
 #include <algorithm>
 #include <cstdlib>
@@ -100,39 +100,6 @@ TEST(Content, EveryEventStrikesAKnownType) {
     }
 }
 
-TEST(Content, MapSeaMeetsLandOnlyAtTheCoast) {
-    const TEarth& map = Map();
-    QSet<int> kinds;
-    for (int c = 0; c < MapCols; ++c)
-        for (int r = 0; r < MapRows; ++r) {
-            const int kind = map.EarthKind(c, r);
-            kinds.insert(kind);
-            const bool border = c == 0 || r == 0 || c == MapCols - 1 || r == MapRows - 1;
-            if (border) {
-                EXPECT_EQ(kind, ekSea) << c << "," << r;
-            }
-            if (kind >= ekWater && kind <= ekGold) {
-                EXPECT_GE(map.EarthVariant(c, r), 0) << c << "," << r;
-            }
-            bool seesSea = false, seesLand = false;
-            for (int dc = -1; dc <= 1; ++dc)
-                for (int dr = -1; dr <= 1; ++dr) {
-                    if (!TTerrainGrid::Contains(c + dc, r + dr))
-                        continue;
-                    const int near = map.EarthKind(c + dc, r + dr);
-                    seesSea = seesSea || near == ekSea;
-                    seesLand = seesLand || near >= ekLand;
-                }
-            if (kind == ekSea) {
-                EXPECT_FALSE(seesLand) << "land touches the sea at " << c << "," << r;
-            }
-            if (kind == ekCoast) {
-                EXPECT_TRUE(seesSea) << "coast away from the sea at " << c << "," << r;
-            }
-        }
-    EXPECT_EQ(kinds.size(), EarthKindCount) << "every kind of ground occurs";
-}
-
 TEST(Content, MapStartsOnOpenLandNearItsResources) {
     const TEarth& map = Map();
     const QPoint start = map.StartCell;
@@ -147,46 +114,6 @@ TEST(Content, MapStartsOnOpenLandNearItsResources) {
     // The view opens with the start cell inside it.
     const QRect view(map.StartScreen, QSize(537, 369));
     EXPECT_TRUE(view.contains(start * CellSize + QPoint(12, 12)));
-}
-
-TEST(Content, SceneCoversTheWorldAndPaintsTheCoastOnTheCoastCells) {
-    const TEarth& map = Map();
-    const TSceneBounds bounds = TWall::SpritesBounds(map.Scene.Sprites);
-    EXPECT_EQ(bounds.Left, 0);
-    EXPECT_EQ(bounds.Top, 0);
-    EXPECT_EQ(bounds.Right, WorldSize);
-    EXPECT_EQ(bounds.Bottom, WorldSize);
-
-    // A stretch of the main island's west coast, painted as the map view
-    // does, shows the shore colour on exactly the coast cells.
-    const QRect cells(18, 100, 40, 60);
-    QImage picture(cells.size() * CellSize, QImage::Format_RGB32);
-    QPainter painter(&picture);
-    painter.translate(-cells.topLeft() * CellSize);
-    map.Scene.PaintSprites(map.Scene.Sprites, painter,
-                           QRect(cells.topLeft() * CellSize, cells.size() * CellSize), pmNormal);
-    painter.end();
-    const QRgb shore = qRgb(0xE3, 0xD3, 0xA0), sea = qRgb(0x2B, 0x64, 0x97),
-               shallows = qRgb(0x4C, 0x86, 0xB8);
-    int coast = 0;
-    for (int c = cells.left(); c <= cells.right(); ++c)
-        for (int r = cells.top(); r <= cells.bottom(); ++r) {
-            const QRgb centre = picture.pixel((c - cells.left()) * CellSize + 12,
-                                              (r - cells.top()) * CellSize + 12);
-            switch (map.EarthKind(c, r)) {
-            case ekSea:
-                EXPECT_TRUE(centre == sea || centre == shallows) << c << "," << r;
-                break;
-            case ekCoast:
-                ++coast;
-                EXPECT_EQ(centre, shore) << c << "," << r;
-                break;
-            default:
-                EXPECT_TRUE(centre != shore && centre != sea && centre != shallows)
-                    << c << "," << r;
-            }
-        }
-    EXPECT_GT(coast, 40);
 }
 
 TEST(Content, ImageStripsHaveTheirSizesAndCounts) {

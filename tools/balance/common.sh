@@ -2,13 +2,15 @@
 # to it one command at a time. Sourced, not run.
 #
 # Environment: SIM (the simulator, default build/tarvenia-sim), DATA (the data
-# folder, default data), SEED (default 1).
+# folder, default data), SEED (default 1), MAP (the map as --map takes it,
+# default 01).
 
 SIM=${SIM:-build/tarvenia-sim}
 DATA=${DATA:-data}
 SEED=${SEED:-1}
+MAP=${MAP:-01}
 
-coproc SIMPROC { "$SIM" --data "$DATA" --seed "$SEED" 2>/dev/null; }
+coproc SIMPROC { "$SIM" --data "$DATA" --seed "$SEED" --map "$MAP" 2>/dev/null; }
 
 # The lines the last command printed, and the colony's state after it: S[money],
 # S[date] ... and the nine goods in STOCK.

@@ -9,10 +9,22 @@ set -euo pipefail
 source "$(dirname "$0")/common.sh"
 UNTIL=${UNTIL:-1901}
 
+# The map's grid and start position: a random island as the generator writes
+# it for that seed, a map's path, or a name in the data folder.
+case $MAP in
+random:*)
+    MAPDIR=$(mktemp -d)
+    trap 'rm -rf "$MAPDIR"' EXIT
+    "${GEN:-$(dirname "$SIM")/tarvenia-gen-map}" "$MAPDIR" --seed "${MAP#random:}" 2>/dev/null
+    MAPBASE=$MAPDIR/${MAP#random:}
+    ;;
+*/* | *.LTS) MAPBASE=${MAP%.LTS} ;;
+*) MAPBASE=$DATA/MAPS/$MAP ;;
+esac
 # The terrain kind of every cell, column by column as in the map file.
-mapfile -t KIND < <(od -An -v -tu1 -w4 "$DATA/MAPS/01.LTS" | awk '{print $1}')
-START_COL=$(sed -n 's/^SelX=\([0-9]*\).*/\1/p' "$DATA/MAPS/01.INI")
-START_ROW=$(sed -n 's/^SelY=\([0-9]*\).*/\1/p' "$DATA/MAPS/01.INI")
+mapfile -t KIND < <(od -An -v -tu1 -w4 "$MAPBASE.LTS" | awk '{print $1}')
+START_COL=$(sed -n 's/^SelX=\([0-9]*\).*/\1/p' "$MAPBASE.INI")
+START_ROW=$(sed -n 's/^SelY=\([0-9]*\).*/\1/p' "$MAPBASE.INI")
 declare -A TAKEN=(["$START_COL,$START_ROW"]=1)
 
 # Type: ground kind (10 any buildable), workers, price, may stand apart.

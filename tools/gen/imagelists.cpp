@@ -2,8 +2,8 @@
 
 #include "imagelists.h"
 
-#include "genrandom.h"
 #include "imagegen.h"
+#include "island/genrandom.h"
 
 #include "model/terrain.h"
 

@@ -4,7 +4,7 @@
 #include "imagegen.h"
 #include "imagelists.h"
 
-#include "genrandom.h"
+#include "island/genrandom.h"
 
 #include <QFont>
 #include <QPainterPath>

@@ -8,7 +8,7 @@
 // symbol per bar, or several that share the bar equally ("Gm C"): a root with
 // "m", "7", "m7" or "dim", and an optional bass note after "/".
 
-#include "genrandom.h"
+#include "island/genrandom.h"
 #include "musicscore.h"
 
 #include <algorithm>

@@ -3,7 +3,7 @@
 //
 //   tarvenia-gen-sounds OUTDIR
 
-#include "genrandom.h"
+#include "island/genrandom.h"
 
 #include <QByteArray>
 #include <QFile>

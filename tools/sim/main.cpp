@@ -20,9 +20,10 @@ namespace {
 struct TOptions {
     QString DataFolder;
     std::optional<uint64_t> Seed;
+    TMapSource Map;
 };
 
-// Reads --data DIR and --seed N; false on anything else.
+// Reads --data DIR, --seed N and --map M; false on anything else.
 bool ParseOptions(const QStringList& args, TOptions& options) {
     for (qsizetype i = 1; i < args.size(); ++i) {
         if (i + 1 >= args.size())
@@ -35,6 +36,11 @@ bool ParseOptions(const QStringList& args, TOptions& options) {
             if (!ok)
                 return false;
             options.Seed = seed;
+        } else if (args[i] == QLatin1String("--map")) {
+            const std::optional<TMapSource> map = TMapSource::Parse(args[++i]);
+            if (!map)
+                return false;
+            options.Map = *map;
         } else {
             return false;
         }
@@ -56,7 +62,7 @@ int main(int argc, char** argv) {
     }
     TOptions options;
     if (!ParseOptions(app.arguments(), options)) {
-        std::cerr << "usage: tarvenia-sim [--data DIR] [--seed N]\n";
+        std::cerr << "usage: tarvenia-sim [--data DIR] [--seed N] [--map M]\n";
         return 2;
     }
     if (options.Seed)
@@ -72,11 +78,11 @@ int main(int argc, char** argv) {
     try {
         // Without --data, the data is found as the game finds it.
         const QString folder = options.DataFolder.isEmpty() ? DataFolder() : options.DataFolder;
-        earth.LoadEarth(QStringLiteral("01"), folder);
+        earth.LoadEarth(options.Map, {folder});
         LoadBaseTypes(catalogue, folder);
         LoadEventTypes(events, folder);
         TSimulator simulator(catalogue, events, earth.Grid, earth.StartCell.x(),
-                             earth.StartCell.y(), std::cout, std::cerr, QStringLiteral("01"),
+                             earth.StartCell.y(), std::cout, std::cerr, options.Map.Text(),
                              earth.StartScreen);
         std::string line;
         while (std::getline(std::cin, line))

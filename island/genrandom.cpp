@@ -35,6 +35,10 @@ double TGenRandom::Unit() {
     return static_cast<double>(Next() >> 11) / 9007199254740992.0;
 }
 
+double TGenRandom::Between(double lo, double hi) {
+    return lo + (hi - lo) * Unit();
+}
+
 uint64_t HashPoint(uint64_t seed, int64_t x, int64_t y) {
     return Mix(Mix(seed ^ static_cast<uint64_t>(x) * 0x632be59bd9b4e019ULL) ^
                static_cast<uint64_t>(y) * 0x8cb92ba72f3d8dd7ULL);

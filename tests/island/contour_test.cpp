@@ -1,4 +1,4 @@
-#include "tools/gen/cellcontour.h"
+#include "island/cellcontour.h"
 
 #include <gtest/gtest.h>
 

@@ -15,7 +15,7 @@ public:
     // Uniform in [0, 1).
     double Unit();
     // Uniform in [lo, hi).
-    double Between(double lo, double hi) { return lo + (hi - lo) * Unit(); }
+    double Between(double lo, double hi);
 
 private:
     uint64_t state_;

@@ -1,0 +1,112 @@
+#include "map/mapsource.h"
+
+#include "island/islandgen.h"
+#include "map/earth.h"
+#include "model/game.h"
+#include "model/terrain.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+const QString RandomPrefix = QStringLiteral("random:");
+
+// The bytes of one map file; a missing or unreadable file is the error.
+QByteArray ReadMapFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw TGameError(
+            QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.errorString()));
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw TGameError(
+            QStringLiteral("Cannot read file \"%1\". %2").arg(path, file.errorString()));
+    return bytes;
+}
+
+// The three files beside each other, base being the path without extension;
+// the extensions' letter case follows the grid's.
+TMapFiles ReadFiles(const QString& base, bool lowerCase) {
+    auto ext = [lowerCase](const char* e) {
+        const QString text = QString::fromLatin1(e);
+        return lowerCase ? text.toLower() : text;
+    };
+    TMapFiles files;
+    const QString gridPath = base + ext(".LTS");
+    files.Grid = ReadMapFile(gridPath);
+    // The file is the bare grid; anything after it is ignored.
+    if (files.Grid.size() < TTerrainGrid::ByteSize)
+        throw TGameError(
+            QStringLiteral("Read error: the map file \"%1\" holds fewer than %2 bytes.")
+                .arg(gridPath)
+                .arg(TTerrainGrid::ByteSize));
+    files.Scene = ReadMapFile(base + ext(".WLL"));
+    // A missing start position reads as the defaults.
+    QFile ini(base + ext(".INI"));
+    if (ini.open(QIODevice::ReadOnly))
+        files.Ini = ini.readAll();
+    return files;
+}
+
+} // namespace
+
+std::optional<TMapSource> TMapSource::Parse(const QString& text) {
+    if (text.isEmpty())
+        return std::nullopt;
+    if (text.startsWith(RandomPrefix)) {
+        const QString digits = text.mid(RandomPrefix.size());
+        bool ok = false;
+        const uint seed = digits.toUInt(&ok);
+        // Digits only: no sign, blanks or other bases.
+        const bool plain = std::all_of(digits.begin(), digits.end(),
+                                       [](QChar c) { return c >= u'0' && c <= u'9'; });
+        if (!ok || !plain)
+            return std::nullopt;
+        return Random(seed);
+    }
+    if (text.contains(u'/') || text.endsWith(QStringLiteral(".LTS"), Qt::CaseInsensitive))
+        return TMapSource{msPath, text, 0};
+    return Named(text);
+}
+
+QString TMapSource::Text() const {
+    return Kind == msRandom ? RandomPrefix + QString::number(Seed) : Name;
+}
+
+TMapFiles TMapSource::Read(const QStringList& folders) const {
+    switch (Kind) {
+    case msRandom:
+        return GenerateIsland(Seed);
+    case msPath: {
+        const bool hasExt = Name.endsWith(QStringLiteral(".LTS"), Qt::CaseInsensitive);
+        const QString base = hasExt ? Name.chopped(4) : Name;
+        return ReadFiles(base, hasExt && Name.endsWith(QStringLiteral(".lts")));
+    }
+    case msName:
+        break;
+    }
+    // The first folder that holds the grid; the first folder's error otherwise.
+    QString folder = folders.value(0);
+    for (const QString& f : folders)
+        if (QFileInfo::exists(TEarth::MapFilePath(f, Name, QStringLiteral(".LTS")))) {
+            folder = f;
+            break;
+        }
+    return ReadFiles(TEarth::MapFilePath(folder, Name, QString()), false);
+}
+
+QStringList MapNames(const QStringList& folders) {
+    QStringList names;
+    for (const QString& folder : folders)
+        for (const QFileInfo& file :
+             QDir(TEarth::MapFilePath(folder, QString(), QString()))
+                 .entryInfoList({QStringLiteral("*.LTS")}, QDir::Files | QDir::CaseSensitive))
+            if (!names.contains(file.completeBaseName()))
+                names << file.completeBaseName();
+    names.sort();
+    names.removeAll(QStringLiteral("01"));
+    names.prepend(QStringLiteral("01"));
+    return names;
+}

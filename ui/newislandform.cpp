@@ -1,0 +1,138 @@
+#include "newislandform.h"
+
+#include "map/earth.h"
+#include "map/mapview.h"
+#include "map/smallcontrols.h"
+#include "model/game.h"
+#include "model/services.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QRegularExpressionValidator>
+#include <QtConcurrent/QtConcurrentRun>
+
+namespace {
+
+constexpr QSize PreviewSize(210, 210);
+
+// The overview of a land with its start cell marked, as a new game would
+// show it; null when the map cannot be read.
+QImage DrawPreview(const TMapSource& source, const QStringList& folders) {
+    TEarth earth;
+    earth.Scene.MeasureTexts = false; // the overview shows no texts
+    try {
+        earth.LoadEarth(source, folders);
+    } catch (const TGameError&) {
+        return QImage();
+    }
+    QImage picture(PreviewSize, QImage::Format_RGB32);
+    TMapView::PaintOverview(earth.Scene, picture);
+    QPainter painter(&picture);
+    const QPoint start = TMapView::CellOnPlan(earth.StartCell);
+    painter.fillRect(QRect(start - QPoint(2, 2), QSize(5, 5)), Qt::red);
+    return picture;
+}
+
+} // namespace
+
+TNewIslandForm::TNewIslandForm(QWidget* parent, TWindowServices& services,
+                               const QStringList& folders, uint32_t seed)
+    : TGameDialog(parent, QStringLiteral("Новая игра"), QSize(400, 262)), services_(services),
+      folders_(folders) {
+    auto* caption = new QLabel(QStringLiteral("Где начать колонию:"), this);
+    caption->setGeometry(8, 8, 168, 16);
+    lbMaps = new QListWidget(this);
+    lbMaps->setObjectName(QStringLiteral("lbMaps"));
+    lbMaps->setGeometry(8, 26, 168, 150);
+    for (const QString& name : MapNames(folders)) {
+        auto* item = new QListWidgetItem(QStringLiteral("Карта «%1»").arg(name), lbMaps);
+        item->setData(Qt::UserRole, name);
+    }
+    new QListWidgetItem(QStringLiteral("Случайный остров"), lbMaps);
+
+    auto* seedCaption = new QLabel(QStringLiteral("Номер острова:"), this);
+    seedCaption->setGeometry(8, 186, 168, 16);
+    edSeed = new QLineEdit(QString::number(seed), this);
+    edSeed->setObjectName(QStringLiteral("edSeed"));
+    edSeed->setGeometry(8, 204, 168, 21);
+    edSeed->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,10}")), edSeed));
+
+    TGameDialog::LoweredPanel(this, QRect(QPoint(184, 8), PreviewSize + QSize(4, 4)));
+    pcPreview = new QLabel(this);
+    pcPreview->setObjectName(QStringLiteral("pcPreview"));
+    pcPreview->setGeometry(QRect(QPoint(186, 10), PreviewSize));
+    pcPreview->setAlignment(Qt::AlignCenter);
+    pcPreview->setWordWrap(true);
+
+    btOk = AddOkCancel(QStringLiteral("Начать"), QPoint(236, 233), services_);
+
+    connect(&drawing_, &QFutureWatcher<QImage>::finished, this,
+            [this] { ShowPreview(drawing_.result()); });
+    connect(lbMaps, &QListWidget::currentRowChanged, this, [this] {
+        edSeed->setEnabled(lbMaps->currentRow() == lbMaps->count() - 1);
+        ChoiceChanged();
+    });
+    connect(edSeed, &QLineEdit::textChanged, this, [this] { ChoiceChanged(); });
+    lbMaps->setCurrentRow(0);
+}
+
+TNewIslandForm::~TNewIslandForm() {
+    drawing_.waitForFinished();
+}
+
+std::optional<TMapSource> TNewIslandForm::Choice() const {
+    const QListWidgetItem* item = lbMaps->currentItem();
+    if (!item)
+        return std::nullopt;
+    if (lbMaps->currentRow() < lbMaps->count() - 1)
+        return TMapSource::Named(item->data(Qt::UserRole).toString());
+    bool ok = false;
+    const uint seed = edSeed->text().toUInt(&ok);
+    return ok ? std::optional(TMapSource::Random(seed)) : std::nullopt;
+}
+
+void TNewIslandForm::ChoiceChanged() {
+    const std::optional<TMapSource> choice = Choice();
+    btOk->setEnabled(choice.has_value());
+    if (drawing_.isRunning()) {
+        stale_ = true;
+        return;
+    }
+    stale_ = false;
+    chosen_ = choice.has_value();
+    if (!choice)
+        ShowPreview(QImage());
+    else
+        drawing_.setFuture(QtConcurrent::run(DrawPreview, *choice, folders_));
+}
+
+void TNewIslandForm::ShowPreview(const QImage& picture) {
+    // The player chose again while this one was drawn: draw the latest.
+    if (stale_) {
+        ChoiceChanged();
+        return;
+    }
+    preview_ = picture;
+    if (!picture.isNull())
+        pcPreview->setPixmap(QPixmap::fromImage(picture));
+    else if (chosen_)
+        pcPreview->setText(QStringLiteral("Эту карту не удаётся прочитать."));
+    else
+        pcPreview->setText(QStringLiteral("Введите номер острова."));
+}
+
+QImage TNewIslandForm::Preview() {
+    do {
+        drawing_.waitForFinished();
+        QCoreApplication::sendPostedEvents();
+    } while (drawing_.isRunning());
+    return preview_;
+}
+
+bool TNewIslandForm::ShowModal() {
+    return exec() == mrOk && Choice().has_value();
+}

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "map/mapsource.h"
+#include "ui/gamedialog.h"
+
+#include <QFutureWatcher>
+#include <QImage>
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class TvtButton;
+class TWindowServices;
+
+// The choice of the land for a new game: the map "01", the maps of the MAPS
+// folders, or a random island by its number, which the player may change or
+// pass on to others. The overview of the chosen land is drawn beside the
+// list as it changes, away from the window's thread so that typing never
+// waits for it.
+class TNewIslandForm : public TGameDialog {
+public:
+    // The maps are looked up in the folders' MAPS; the random island starts
+    // with the seed.
+    TNewIslandForm(QWidget* parent, TWindowServices& services, const QStringList& folders,
+                   uint32_t seed);
+    ~TNewIslandForm() override;
+
+    // The land chosen now; nothing while the island's number is not a number.
+    std::optional<TMapSource> Choice() const;
+    // Shows the dialog modally; true when the player pressed "Начать".
+    bool ShowModal();
+    // The overview last drawn, null before the first one or for a map that
+    // cannot be read; waits for one being drawn.
+    QImage Preview();
+
+    QListWidget* lbMaps = nullptr;
+    QLineEdit* edSeed = nullptr;
+    QLabel* pcPreview = nullptr;
+    TvtButton* btOk = nullptr;
+
+private:
+    // Starts drawing the overview of the land chosen now; a drawing still
+    // under way is shown only if nothing was chosen since.
+    void ChoiceChanged();
+    void ShowPreview(const QImage& picture);
+
+    TWindowServices& services_;
+    QStringList folders_;
+    QFutureWatcher<QImage> drawing_;
+    // The choice changed while its overview was drawn.
+    bool stale_ = false;
+    // The overview drawn is of a land chosen, not of a number still typed.
+    bool chosen_ = false;
+    QImage preview_;
+};
