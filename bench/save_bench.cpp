@@ -119,7 +119,9 @@ struct TWorld {
     }
 
     // What the window writes: the colony, the map, the view and the sound switch.
-    TSavedGame Saved() const { return SavedGameOf(*colony, MapName, earth.StartScreen, true); }
+    TSavedGame Saved() const {
+        return SavedGameOf(*colony, earth.SavedLand(), earth.StartScreen, true);
+    }
 };
 
 TWorld& World() {
@@ -197,7 +199,8 @@ void BM_SaveNewGame(benchmark::State& state) {
                    world.earth.StartCell.x(), world.earth.StartCell.y());
     const QString path = world.folder.filePath(QStringLiteral("new.dat"));
     for (auto _ : state)
-        WriteSaveFile(path, SavedGameOf(colony, MapName, world.earth.StartScreen, true));
+        WriteSaveFile(path,
+                      SavedGameOf(colony, world.earth.SavedLand(), world.earth.StartScreen, true));
     state.counters["file_bytes"] = FileBytes(path);
 }
 BENCHMARK(BM_SaveNewGame)->Unit(benchmark::kMillisecond);
@@ -216,10 +219,11 @@ void BM_SaveAndLoadTwoCenturies(benchmark::State& state) {
     for (auto _ : state) {
         QElapsedTimer timer;
         timer.start();
-        WriteSaveFile(path, SavedGameOf(colony, MapName, world.earth.StartScreen, true));
+        WriteSaveFile(path,
+                      SavedGameOf(colony, world.earth.SavedLand(), world.earth.StartScreen, true));
         save += Milliseconds(timer.nsecsElapsed());
         timer.restart();
-        TSavedGame saved = ReadSaveFile(path, world.catalogue, MapName);
+        TSavedGame saved = ReadSaveFile(path, world.catalogue);
         colony.LoadState(saved.Colony, std::move(saved.Days));
         load += Milliseconds(timer.nsecsElapsed());
     }
@@ -235,7 +239,7 @@ BENCHMARK(BM_SaveAndLoadTwoCenturies)->Unit(benchmark::kMillisecond);
 void BM_Load(benchmark::State& state) {
     TWorld& world = World();
     for (auto _ : state) {
-        TSavedGame saved = ReadSaveFile(world.savePath, world.catalogue, MapName);
+        TSavedGame saved = ReadSaveFile(world.savePath, world.catalogue);
         world.colony->LoadState(saved.Colony, std::move(saved.Days));
     }
     state.counters["file_bytes"] = FileBytes(world.savePath);
@@ -293,7 +297,7 @@ void BM_SaveLoadAgainstLoadEarth(benchmark::State& state) {
         const TTimes earthDone = TTimes::Now();
         WriteSaveFile(path, world.Saved());
         const TTimes saveDone = TTimes::Now();
-        TSavedGame saved = ReadSaveFile(path, world.catalogue, MapName);
+        TSavedGame saved = ReadSaveFile(path, world.catalogue);
         world.colony->LoadState(saved.Colony, std::move(saved.Days));
         const TTimes loadDone = TTimes::Now();
         earthTime += earthDone - begun;

@@ -104,10 +104,9 @@ extern "C" size_t LLVMFuzzerCustomMutator(uint8_t* data, size_t size, size_t max
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    const QString map = QStringLiteral("01");
     TSavedGame saved;
     try {
-        saved = DecodeSave(bytes, Catalogue(), map);
+        saved = DecodeSave(bytes, Catalogue());
     } catch (const TGameError&) {
         return 0; // refused with a reason for the player
     }
@@ -128,7 +127,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     again.Colony = colony.TakeState();
     again.Days.assign(colony.History().Days().begin(), colony.History().Days().end());
     const QByteArray written = EncodeSave(again);
-    const TSavedGame reloaded = DecodeSave(written, Catalogue(), map);
+    const TSavedGame reloaded = DecodeSave(written, Catalogue());
     if (reloaded.Colony.Bases != saved.Colony.Bases ||
         reloaded.Colony.Money != saved.Colony.Money || reloaded.Days != saved.Days ||
         EncodeSave(reloaded) != written)

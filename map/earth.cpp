@@ -46,3 +46,43 @@ void TEarth::LoadEarth(const TMapFiles& files, const TMapSource& source) {
     source_ = source;
     files_ = files;
 }
+
+TSavedLand TEarth::SavedLand() const {
+    TSavedLand land = TSavedLand::Named(source_.Text(), GridChecksum(files_.Grid));
+    if (source_.Kind == TMapSource::msRandom) {
+        land.Grid = files_.Grid;
+        land.Scene = files_.Scene;
+        land.Ini = files_.Ini;
+    }
+    return land;
+}
+
+bool TEarth::LoadSavedLand(const TSavedLand& land, const QStringList& folders) {
+    const std::optional<TMapSource> source = TMapSource::Parse(land.Name);
+    if (!source)
+        throw TGameError(QStringLiteral("неизвестная карта «%1»").arg(land.Name));
+    if (land.Carried()) {
+        if (*source == source_ && land.Grid == files_.Grid)
+            return false;
+        LoadEarth(TMapFiles{land.Grid, land.Scene, land.Ini}, *source);
+        return true;
+    }
+    // A game saved before the grid was checked carries no checksum.
+    const auto sameGrid = [&land](const QByteArray& grid) {
+        return land.GridChecksum == 0 || GridChecksum(grid) == land.GridChecksum;
+    };
+    if (*source == source_ && sameGrid(files_.Grid))
+        return false;
+    TMapFiles files;
+    try {
+        files = source->Read(folders);
+    } catch (const TGameError& error) {
+        throw TGameError(
+            QStringLiteral("карта «%1» не читается (%2)").arg(land.Name, error.Text()));
+    }
+    if (!sameGrid(files.Grid))
+        throw TGameError(QStringLiteral("карта «%1» изменилась с тех пор, как игра была сохранена")
+                             .arg(land.Name));
+    LoadEarth(files, *source);
+    return true;
+}

@@ -2,6 +2,7 @@
 
 #include "map/mapsource.h"
 #include "model/paths.h"
+#include "model/savefile.h"
 #include "model/terrain.h"
 #include "scene/wall.h"
 
@@ -38,6 +39,15 @@ public:
     // Where the earth was loaded from, and the bytes of its three files.
     const TMapSource& Source() const { return source_; }
     const TMapFiles& Files() const { return files_; }
+
+    // What a saved game keeps of the earth: a map's name and its grid's
+    // checksum, or a generated island's files whole.
+    TSavedLand SavedLand() const;
+    // Makes the earth the land a game was saved on, looking a named map up
+    // in the folders' MAPS. Throws TGameError, leaving the earth as it was,
+    // when that land cannot be had: a map that is gone, cannot be read, or
+    // whose grid changed since the save. Returns whether the land changed.
+    bool LoadSavedLand(const TSavedLand& land, const QStringList& folders);
 
     // The kind of a cell; out-of-range bytes or cells read as unidentified.
     TEarthKind EarthKind(int col, int row) const { return Grid.EarthKind(col, row); }

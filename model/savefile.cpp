@@ -37,6 +37,54 @@ uint32_t Crc32(const QByteArray& bytes) {
                                        static_cast<uInt>(bytes.size())));
 }
 
+// Bytes of any length: their count in four bytes, then the bytes. A count
+// the data cannot hold is refused before memory is taken for it.
+void WriteBytes(QDataStream& out, const QByteArray& bytes) {
+    out << static_cast<quint32>(bytes.size());
+    out.writeRawData(bytes.constData(), static_cast<int>(bytes.size()));
+}
+
+QByteArray ReadBytes(QDataStream& in) {
+    quint32 size = 0;
+    in >> size;
+    if (in.status() != QDataStream::Ok || size > in.device()->bytesAvailable()) {
+        in.setStatus(QDataStream::ReadPastEnd);
+        return QByteArray();
+    }
+    QByteArray bytes(static_cast<qsizetype>(size), Qt::Uninitialized);
+    in.readRawData(bytes.data(), static_cast<int>(size));
+    return bytes;
+}
+
+// Since version 2: the land's name in full (a path may be long), the grid's
+// checksum, and the files of an island that the save carries.
+void WriteLand(QDataStream& out, const TSavedLand& land) {
+    WriteBytes(out, land.Name.toUtf8());
+    out << land.GridChecksum << static_cast<quint8>(land.Carried());
+    if (land.Carried())
+        for (const QByteArray* file : {&land.Grid, &land.Scene, &land.Ini})
+            WriteBytes(out, *file);
+}
+
+TSavedLand ReadLand(QDataStream& in) {
+    TSavedLand land;
+    land.Name = QString::fromUtf8(ReadBytes(in));
+    quint8 carried = 0;
+    in >> land.GridChecksum >> carried;
+    if (in.status() != QDataStream::Ok)
+        return land;
+    if (land.Name.isEmpty() || carried > 1)
+        BadValue("карта");
+    if (carried) {
+        for (QByteArray* file : {&land.Grid, &land.Scene, &land.Ini})
+            *file = ReadBytes(in);
+        if (in.status() == QDataStream::Ok &&
+            (land.Grid.size() < TTerrainGrid::ByteSize || Crc32(land.Grid) != land.GridChecksum))
+            BadValue("карта");
+    }
+    return land;
+}
+
 // A short text: its length in a byte, then its UTF-8 bytes; longer texts
 // are cut, which the reader then refuses by name rather than misreads.
 void WriteText(QDataStream& out, const QString& text) {
@@ -141,7 +189,7 @@ QByteArray EncodeContent(const TSavedGame& game) {
     content.reserve(static_cast<qsizetype>(CellBytes + state.Bases.size() * 20 + 1024));
     QDataStream out(&content, QIODevice::WriteOnly);
     out.setVersion(StreamVersion);
-    WriteText(out, game.MapName);
+    WriteLand(out, game.Land);
     out << static_cast<quint16>(types.size());
     for (const TBaseType* type : types)
         WriteText(out, type->Id);
@@ -194,12 +242,14 @@ int32_t InRange(int32_t value, int32_t low, int32_t high, const char* what) {
 }
 
 // The part every version has: the colony, the selection and the view.
-TSavedGame DecodeColony(QDataStream& in, const TBaseTypeList& catalogue, const QString& mapName) {
+TSavedGame DecodeColony(QDataStream& in, uint32_t version, const TBaseTypeList& catalogue) {
     TSavedGame game;
     TColonyState& state = game.Colony;
-    game.MapName = ReadText(in);
-    if (in.status() == QDataStream::Ok && game.MapName != mapName)
-        Refuse(QStringLiteral("игра сохранена на другой карте («%1»)").arg(game.MapName));
+    // Version 1 named its map, always "01", and nothing more.
+    if (version == 1)
+        game.Land.Name = ReadText(in);
+    else
+        game.Land = ReadLand(in);
 
     quint16 typeCount = 0;
     in >> typeCount;
@@ -358,9 +408,13 @@ void DecodeChronicle(QDataStream& in, TSavedGame& game) {
 
 } // namespace
 
-TSavedGame SavedGameOf(const TColony& colony, const QString& mapName, QPoint view, bool sound) {
+uint32_t GridChecksum(const QByteArray& grid) {
+    return Crc32(grid);
+}
+
+TSavedGame SavedGameOf(const TColony& colony, TSavedLand land, QPoint view, bool sound) {
     const std::span<const THistoryDay> days = colony.History().Days();
-    return {colony.TakeState(), {days.begin(), days.end()}, mapName, view, sound};
+    return {colony.TakeState(), {days.begin(), days.end()}, std::move(land), view, sound};
 }
 
 QByteArray EncodeSave(const TSavedGame& game) {
@@ -389,8 +443,7 @@ QByteArray EncodeSave(const TSavedGame& game) {
     return bytes;
 }
 
-TSavedGame DecodeSave(const QByteArray& bytes, const TBaseTypeList& catalogue,
-                      const QString& mapName) {
+TSavedGame DecodeSave(const QByteArray& bytes, const TBaseTypeList& catalogue) {
     if (bytes.isEmpty())
         Refuse(QStringLiteral("файл пуст"));
     QDataStream in(bytes);
@@ -430,7 +483,7 @@ TSavedGame DecodeSave(const QByteArray& bytes, const TBaseTypeList& catalogue,
     contentIn.setVersion(StreamVersion);
     // Version 1 ends after the colony; a game saved then has no account or
     // history yet, and both begin at its date.
-    TSavedGame game = DecodeColony(contentIn, catalogue, mapName);
+    TSavedGame game = DecodeColony(contentIn, version, catalogue);
     if (version >= 2 && contentIn.status() == QDataStream::Ok)
         DecodeChronicle(contentIn, game);
     if (contentIn.status() != QDataStream::Ok)
@@ -472,12 +525,13 @@ void WriteSaveFile(const QString& path, const TSavedGame& game,
         fail(QStringLiteral("запись не удалась (%1)").arg(file.errorString()));
 }
 
-TSavedGame ReadSaveFile(const QString& path, const TBaseTypeList& catalogue,
-                        const QString& mapName) {
-    const auto fail = [&path](const QString& reason) {
-        throw TGameError(QStringLiteral("Не удалось загрузить игру из файла %1: %2.")
-                             .arg(QDir::toNativeSeparators(path), reason));
-    };
+TGameError LoadFailure(const QString& path, const QString& reason) {
+    return TGameError(QStringLiteral("Не удалось загрузить игру из файла %1: %2.")
+                          .arg(QDir::toNativeSeparators(path), reason));
+}
+
+TSavedGame ReadSaveFile(const QString& path, const TBaseTypeList& catalogue) {
+    const auto fail = [&path](const QString& reason) { throw LoadFailure(path, reason); };
     const QFileInfo info(path);
     if (!info.exists())
         fail(QStringLiteral("файла нет"));
@@ -493,7 +547,7 @@ TSavedGame ReadSaveFile(const QString& path, const TBaseTypeList& catalogue,
     if (file.error() != QFileDevice::NoError)
         fail(QStringLiteral("файл не читается (%1)").arg(file.errorString()));
     try {
-        return DecodeSave(bytes, catalogue, mapName);
+        return DecodeSave(bytes, catalogue);
     } catch (const TGameError& error) {
         fail(error.Text());
     }

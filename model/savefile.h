@@ -9,12 +9,33 @@
 #include <QString>
 #include <functional>
 
+// The land a game was saved on: a map named as the game and the simulator
+// name it ("01", a path, "random:5") with the checksum of its grid, so that a
+// map file changed since is noticed; an island made from a seed carries its
+// three files, so that a later generator never changes a saved colony's land.
+struct TSavedLand {
+    QString Name;
+    uint32_t GridChecksum = 0; // 0 for a game saved before lands were checked
+    QByteArray Grid;           // the carried files; empty for a named map
+    QByteArray Scene;
+    QByteArray Ini;
+
+    static TSavedLand Named(const QString& name, uint32_t gridChecksum = 0) {
+        return {name, gridChecksum, {}, {}, {}};
+    }
+    bool Carried() const { return !Grid.isEmpty(); }
+    bool operator==(const TSavedLand&) const = default;
+};
+
+// The checksum a save keeps of a map's grid (zlib's CRC-32).
+uint32_t GridChecksum(const QByteArray& grid);
+
 // A saved game: the colony's record and what the window shows of it. The
 // file's layout is described in docs/save-format.md.
 struct TSavedGame {
     TColonyState Colony;
     std::vector<THistoryDay> Days; // the colony's history, Colony.HistoryDays long
-    QString MapName;
+    TSavedLand Land;
     QPoint View;       // the map view's top left corner, in map pixels
     bool Sound = true; // the sound switch
 };
@@ -23,7 +44,7 @@ class TColony;
 
 // The colony's game as a save records it, with the view and the sound switch
 // of the window that shows it.
-TSavedGame SavedGameOf(const TColony& colony, const QString& mapName, QPoint view, bool sound);
+TSavedGame SavedGameOf(const TColony& colony, TSavedLand land, QPoint view, bool sound);
 
 namespace SaveFormat {
 inline constexpr char Signature[8] = {'T', 'A', 'R', 'V', 'S', 'A', 'V', 'E'};
@@ -35,12 +56,11 @@ inline constexpr uint32_t MaxContentSize = 64 * 1024 * 1024;
 // The whole file as bytes, with this program's version in its header.
 QByteArray EncodeSave(const TSavedGame& game);
 
-// Reads a saved game for a colony on the catalogue and the map mapName.
-// Throws TGameError with the reason (in the player's words, without the
-// file's name) when the bytes are not a whole, sound save of a game this
-// program can go on with; nothing is returned half read.
-TSavedGame DecodeSave(const QByteArray& bytes, const TBaseTypeList& catalogue,
-                      const QString& mapName);
+// Reads a saved game for a colony on the catalogue. Throws TGameError with
+// the reason (in the player's words, without the file's name) when the bytes
+// are not a whole, sound save of a game this program can go on with; nothing
+// is returned half read. The land is the caller's to find or rebuild.
+TSavedGame DecodeSave(const QByteArray& bytes, const TBaseTypeList& catalogue);
 
 // Writes the file at once or not at all: the file that was there before
 // stays whole until the new one has been written. beforeCommit runs between
@@ -49,8 +69,9 @@ TSavedGame DecodeSave(const QByteArray& bytes, const TBaseTypeList& catalogue,
 void WriteSaveFile(const QString& path, const TSavedGame& game,
                    const std::function<void()>& beforeCommit = {});
 // Throws TGameError "Не удалось загрузить игру из файла ...: reason".
-TSavedGame ReadSaveFile(const QString& path, const TBaseTypeList& catalogue,
-                        const QString& mapName);
+TSavedGame ReadSaveFile(const QString& path, const TBaseTypeList& catalogue);
+// That error, for a reason found after the file was read (its land, say).
+TGameError LoadFailure(const QString& path, const QString& reason);
 
 // The player's save folder: TARVENIA_SAVE_DIR when it is set, else the
 // game's folder among the user's data (~/.local/share/tarvenia). Not made

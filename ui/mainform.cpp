@@ -62,9 +62,7 @@ QString HintHtml(const QString& hint) {
            QString(escaped).replace(u'\n', QStringLiteral("<br>")) + QStringLiteral("</p>");
 }
 
-// The map the game is played on, and the files of the save folder that the
-// game names itself.
-const QString MapName = QStringLiteral("01");
+// The files of the save folder that the game names itself.
 const QString DefaultSave = QStringLiteral("Save.dat");
 const QString AutosaveFile = QStringLiteral("Autosave.dat");
 
@@ -544,7 +542,7 @@ void TMainForm::miRedoClick() {
 }
 
 TSavedGame TMainForm::SavedGame() const {
-    return SavedGameOf(*colony_, MapName, pb1->Screen(), miSound->isChecked());
+    return SavedGameOf(*colony_, earth_.SavedLand(), pb1->Screen(), miSound->isChecked());
 }
 
 QString TMainForm::MadeSaveFolder() const {
@@ -582,12 +580,22 @@ bool TMainForm::SaveTo(const QString& path) {
 
 bool TMainForm::LoadFrom(const QString& path) {
     TSavedGame saved;
+    bool newLand = false;
     try {
-        saved = ReadSaveFile(path, catalogue_, MapName);
+        saved = ReadSaveFile(path, catalogue_);
+        // The game goes on on its own land, which may be another than the
+        // one in play.
+        try {
+            newLand = earth_.LoadSavedLand(saved.Land, MapFolders());
+        } catch (const TGameError& error) {
+            throw LoadFailure(path, error.Text());
+        }
     } catch (const TGameError& error) {
         TApplication::ShowError(error.Text());
         return false;
     }
+    if (newLand)
+        DrawPlanBack();
     miSound->setChecked(saved.Sound);
     pb1->SetScreen(saved.View.x(), saved.View.y());
     colony_->LoadState(saved.Colony, std::move(saved.Days));

@@ -226,3 +226,46 @@ TEST_F(EarthTest, MapsFromTheFoldersInTurnFromAPathAndFromMemory) {
     EXPECT_EQ(earth.Source(), TMapSource::Named("mine"));
     EXPECT_EQ(earth.StartCell.x(), 3);
 }
+
+// A saved game's land: an island travels with the save and comes back
+// whatever land is in play; a named map is read again and refused when its
+// grid changed since.
+TEST_F(EarthTest, ASavedGameFindsItsLandAndRefusesAChangedMap) {
+    WriteMap(Land(), "", "[Init]\nSelX=5\nSelY=6\n");
+    earth_.LoadEarth(TMapSource::Random(77), {Folder()});
+    const TSavedLand island = earth_.SavedLand();
+    EXPECT_TRUE(island.Carried());
+    EXPECT_EQ(island.Name, "random:77");
+
+    TEarth other;
+    other.LoadEarth("01", Folder());
+    const TSavedLand named = other.SavedLand();
+    EXPECT_FALSE(named.Carried());
+    EXPECT_FALSE(other.LoadSavedLand(named, {Folder()})); // already the land in play
+    EXPECT_TRUE(other.LoadSavedLand(island, {Folder()}));
+    EXPECT_EQ(other.Source(), TMapSource::Random(77));
+    EXPECT_EQ(other.Files().Grid, earth_.Files().Grid);
+    EXPECT_EQ(other.StartCell, earth_.StartCell);
+
+    // Back to the named map, then the map file changes under the save.
+    EXPECT_TRUE(earth_.LoadSavedLand(named, {Folder()}));
+    EXPECT_EQ(earth_.StartCell, QPoint(5, 6));
+    QByteArray changed = Land();
+    changed[0] = 3;
+    WriteMap(changed, "", "");
+    const auto refusal = [&](const TSavedLand& land) {
+        try {
+            other.LoadSavedLand(land, {Folder()});
+        } catch (const TGameError& error) {
+            return error.Text();
+        }
+        return QStringLiteral("<loaded>");
+    };
+    EXPECT_EQ(refusal(named),
+              QString::fromUtf8("карта «01» изменилась с тех пор, как игра была сохранена"));
+    EXPECT_TRUE(
+        refusal(TSavedLand::Named("02")).startsWith(QString::fromUtf8("карта «02» не читается")));
+    EXPECT_EQ(other.Source(), TMapSource::Random(77)); // the land in play stays
+    // A game saved before maps were checked takes the map as it is now.
+    EXPECT_TRUE(other.LoadSavedLand(TSavedLand::Named("01"), {Folder()}));
+}

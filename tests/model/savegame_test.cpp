@@ -31,12 +31,10 @@ protected:
         Game().Purchases = 1234;
         SeedRandom(99);
         Colony.NewWeek();
-        return SavedGameOf(Colony, QStringLiteral("01"), QPoint(2500, 2400), false);
+        return SavedGameOf(Colony, TSavedLand::Named("01", 0x1234), QPoint(2500, 2400), false);
     }
 
-    TSavedGame Decode(const QByteArray& bytes) {
-        return DecodeSave(bytes, Catalogue, QStringLiteral("01"));
-    }
+    TSavedGame Decode(const QByteArray& bytes) { return DecodeSave(bytes, Catalogue); }
 
     // The reason a damaged file is refused with.
     QString Refusal(const QByteArray& bytes) {
@@ -55,7 +53,7 @@ TEST_F(SavedGame, ReadsBackExactlyWhatWasWritten) {
     EXPECT_EQ(read.Colony, saved.Colony);
     EXPECT_EQ(read.Days, saved.Days);
     EXPECT_EQ(read.Days.size(), 7u);
-    EXPECT_EQ(read.MapName, saved.MapName);
+    EXPECT_EQ(read.Land, saved.Land);
     EXPECT_EQ(read.View, saved.View);
     EXPECT_EQ(read.Sound, saved.Sound);
 
@@ -64,7 +62,7 @@ TEST_F(SavedGame, ReadsBackExactlyWhatWasWritten) {
     Colony.NewWeek();
     const TColonyState week = Colony.TakeState();
     TRulesFixture other;
-    TSavedGame loaded = DecodeSave(EncodeSave(saved), other.Catalogue, "01");
+    TSavedGame loaded = DecodeSave(EncodeSave(saved), other.Catalogue);
     other.Colony.LoadState(loaded.Colony, std::move(loaded.Days));
     other.Colony.NewWeek();
     // The records of the buildings point into each fixture's own catalogue.
@@ -76,7 +74,8 @@ TEST_F(SavedGame, ReadsBackExactlyWhatWasWritten) {
     EXPECT_TRUE(std::ranges::equal(other.Colony.History().Days(), Colony.History().Days()));
 
     TRulesFixture fresh;
-    EXPECT_LE(EncodeSave(SavedGameOf(fresh.Colony, "01", {}, true)).size(), 64 * 1024);
+    EXPECT_LE(EncodeSave(SavedGameOf(fresh.Colony, TSavedLand::Named("01"), {}, true)).size(),
+              64 * 1024);
 }
 
 TEST_F(SavedGame, EveryDamagedFileIsRefusedWithItsReason) {
@@ -111,7 +110,9 @@ TEST_F(SavedGame, EveryDamagedFileIsRefusedWithItsReason) {
         {"huge size",
          with([crcAt](QByteArray& b) { qToBigEndian<quint32>(~0u, b.data() + crcAt - 4); }),
          "размер"},
-        {"another map", changed([](TSavedGame& g) { g.MapName = "02"; }), "другой карте («02»)"},
+        {"a carried grid not its checksum's",
+         changed([](TSavedGame& g) { g.Land.Grid = QByteArray(TTerrainGrid::ByteSize, 'x'); }),
+         "карта"},
         {"negative money", changed([](TSavedGame& g) { g.Colony.Money = -1; }), "деньги"},
         {"health", changed([](TSavedGame& g) { g.Colony.Health = 1001; }), "здоровье"},
         {"30 February", changed([](TSavedGame& g) {
@@ -157,7 +158,7 @@ TEST_F(SavedGame, EveryDamagedFileIsRefusedWithItsReason) {
     EXPECT_THROW(
         {
             try {
-                DecodeSave(bytes, renamed, "01");
+                DecodeSave(bytes, renamed);
             } catch (const TGameError& e) {
                 EXPECT_EQ(e.Text(),
                           QString::fromUtf8("в каталоге строений (BASES.INI) нет типа «Farm»"));
@@ -171,14 +172,19 @@ TEST_F(SavedGame, AGameOfTheFirstFormatLoadsWithItsHistoryBeginningAtItsDate) {
     TRulesFixture first;
     first.Game().Date = {1895, 6, 1};
     first.Game().Season = SeasonOfMonth(6);
-    // The same game in the first format: its content ends before the empty
-    // account (two counts) and the empty history (one count).
-    const QByteArray now = EncodeSave(SavedGameOf(first.Colony, "01", {}, true));
+    // The same game in the first format: it names its map with a short text
+    // in place of the land (the name's length and bytes, the checksum and
+    // the carried switch), and its content ends before the empty account
+    // (two counts) and the empty history (one count).
+    const QByteArray now = EncodeSave(SavedGameOf(first.Colony, TSavedLand::Named("01"), {}, true));
     const qsizetype header = 8 + 4 + 1 + now[12] + 8;
     QByteArray content = now.mid(header);
     content.prepend(now.mid(header - 8, 4));
     content = qUncompress(content);
     content.chop(4 + 1 + 4);
+    content = QByteArray("\x02"
+                         "01") +
+              content.mid(4 + 2 + 4 + 1);
     QByteArray old = now.left(header);
     qToBigEndian<quint32>(1, old.data() + 8);
     qToBigEndian<quint32>(static_cast<quint32>(content.size()), old.data() + header - 8);
@@ -190,6 +196,7 @@ TEST_F(SavedGame, AGameOfTheFirstFormatLoadsWithItsHistoryBeginningAtItsDate) {
 
     TSavedGame loaded = Decode(old);
     EXPECT_TRUE(loaded.Days.empty());
+    EXPECT_EQ(loaded.Land, TSavedLand::Named("01")); // no checksum to hold the map to
     Colony.LoadState(loaded.Colony, std::move(loaded.Days));
     const int32_t money = Game().Money;
     Colony.NewDay();
@@ -205,7 +212,7 @@ TEST_F(SavedGame, FilesNameThemselvesInTheirErrorsAndAFailedWriteKeepsTheOldFile
     const QString nothing = QDir(dir.path()).filePath("none.dat");
     const auto loadError = [this](const QString& file) {
         try {
-            ReadSaveFile(file, Catalogue, "01");
+            ReadSaveFile(file, Catalogue);
         } catch (const TGameError& error) {
             return error.Text();
         }
@@ -221,7 +228,7 @@ TEST_F(SavedGame, FilesNameThemselvesInTheirErrorsAndAFailedWriteKeepsTheOldFile
     const QByteArray before = file.readAll();
     file.close();
     Colony.NewWeek();
-    EXPECT_THROW(WriteSaveFile(path, SavedGameOf(Colony, "01", {}, true),
+    EXPECT_THROW(WriteSaveFile(path, SavedGameOf(Colony, TSavedLand::Named("01"), {}, true),
                                [] { throw TGameError(QStringLiteral("диск полон")); }),
                  TGameError);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));

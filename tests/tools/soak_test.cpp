@@ -20,8 +20,10 @@ struct TSoakWorld : TSoakData {
     int32_t StartRow() const { return Earth.StartCell.y(); }
 };
 
-const TSoakWorld& World() {
-    static const auto* world = new TSoakWorld;
+// One world for the tests: its earth is the simulators' to change, which
+// no test does.
+TSoakWorld& World() {
+    static auto* world = new TSoakWorld;
     return *world;
 }
 
@@ -33,8 +35,8 @@ TEST(Soak, FiveYearsOfRandomPlayBreakNoRule) {
         SeedRandom(seed);
         std::ostream transcript(nullptr);
         std::ostringstream errors;
-        const TSoakWorld& world = World();
-        TSimulator simulator(world.Catalogue, world.Events, world.Earth.Grid, world.StartColumn(),
+        TSoakWorld& world = World();
+        TSimulator simulator(world.Catalogue, world.Events, world.Earth, world.StartColumn(),
                              world.StartRow(), transcript, errors);
         TSoakPlayer player(seed);
         TSoakFigures figures;
@@ -54,13 +56,13 @@ TEST(Soak, FiveYearsOfRandomPlayBreakNoRule) {
 // into a new simulator whose generator stands elsewhere: from the save on,
 // both transcripts are the same line for line.
 TEST(Soak, APlaySavedTakenBackAndLoadedGoesOnLineForLine) {
-    const TSoakWorld& world = World();
+    TSoakWorld& world = World();
     QTemporaryDir dir;
     const QString save = QDir(dir.path()).filePath("Play.dat");
     for (uint64_t seed : {11u, 12u}) {
         SCOPED_TRACE(seed);
         const auto simulator = [&world](std::ostream& out, std::ostream& err) {
-            return std::make_unique<TSimulator>(world.Catalogue, world.Events, world.Earth.Grid,
+            return std::make_unique<TSimulator>(world.Catalogue, world.Events, world.Earth,
                                                 world.StartColumn(), world.StartRow(), out, err);
         };
         std::ostringstream whole;
@@ -102,7 +104,7 @@ TEST(Soak, APlaySavedTakenBackAndLoadedGoesOnLineForLine) {
 }
 
 TEST(Soak, CheckerNoticesEachBrokenRule) {
-    const TSoakWorld& world = World();
+    TSoakWorld& world = World();
     // A cell of ground that no building accepts.
     int32_t offColumn = 0;
     int32_t offRow = 0;
@@ -132,7 +134,7 @@ TEST(Soak, CheckerNoticesEachBrokenRule) {
         SCOPED_TRACE(c.Rule);
         std::ostream transcript(nullptr);
         std::ostringstream errors;
-        TSimulator simulator(world.Catalogue, world.Events, world.Earth.Grid, world.StartColumn(),
+        TSimulator simulator(world.Catalogue, world.Events, world.Earth, world.StartColumn(),
                              world.StartRow(), transcript, errors);
         TColony& colony = simulator.Colony();
         const TColonySnapshot before = TakeSnapshot(colony);
@@ -148,10 +150,10 @@ TEST(Soak, CheckerNoticesEachBrokenRule) {
 }
 
 TEST(Soak, StockMayFallOnlyAsFarAsProductionRangesReach) {
-    const TSoakWorld& world = World();
+    TSoakWorld& world = World();
     std::ostream transcript(nullptr);
     std::ostringstream errors;
-    TSimulator simulator(world.Catalogue, world.Events, world.Earth.Grid, world.StartColumn(),
+    TSimulator simulator(world.Catalogue, world.Events, world.Earth, world.StartColumn(),
                          world.StartRow(), transcript, errors);
     TColony& colony = simulator.Colony();
     TColonySnapshot before = TakeSnapshot(colony);

@@ -437,7 +437,7 @@ TEST(MainForm, SaveLoadAutosaveAndTheQuestionBeforeAGameIsThrownAway) {
     f.Colony().MoneyGesture(true, true);
     answer = [](QDialog& d) { PressButton(d, "Да"); };
     EXPECT_TRUE(f.close());
-    EXPECT_EQ(ReadSaveFile(f.CurrentSave(), f.Colony().Catalogue(), "01").Colony.Money, 1077000);
+    EXPECT_EQ(ReadSaveFile(f.CurrentSave(), f.Colony().Catalogue()).Colony.Money, 1077000);
 }
 
 TEST(SoundPlayer, AMissingClipIsAnError) {

@@ -81,9 +81,8 @@ int main(int argc, char** argv) {
         earth.LoadEarth(options.Map, {folder});
         LoadBaseTypes(catalogue, folder);
         LoadEventTypes(events, folder);
-        TSimulator simulator(catalogue, events, earth.Grid, earth.StartCell.x(),
-                             earth.StartCell.y(), std::cout, std::cerr, options.Map.Text(),
-                             earth.StartScreen);
+        TSimulator simulator(catalogue, events, earth, earth.StartCell.x(), earth.StartCell.y(),
+                             std::cout, std::cerr, {folder});
         std::string line;
         while (std::getline(std::cin, line))
             simulator.Execute(QString::fromUtf8(line));

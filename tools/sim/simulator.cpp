@@ -49,13 +49,12 @@ std::optional<TGameDate> ParseDate(const QString& text) {
 
 } // namespace
 
-TSimulator::TSimulator(const TBaseTypeList& catalogue, const TEventTypeList& events,
-                       const TTerrainGrid& terrain, int32_t startColumn, int32_t startRow,
-                       std::ostream& out, std::ostream& err, const QString& mapName,
-                       QPoint startScreen)
-    : catalogue_(catalogue), mapName_(mapName), view_(startScreen), startColumn_(startColumn),
-      startRow_(startRow), out_(out), err_(err),
-      colony_(catalogue, events, terrain, *this, startColumn, startRow) {}
+TSimulator::TSimulator(const TBaseTypeList& catalogue, const TEventTypeList& events, TEarth& earth,
+                       int32_t startColumn, int32_t startRow, std::ostream& out, std::ostream& err,
+                       QStringList mapFolders)
+    : catalogue_(catalogue), earth_(earth), mapFolders_(std::move(mapFolders)),
+      view_(earth.StartScreen), startColumn_(startColumn), startRow_(startRow), out_(out),
+      err_(err), colony_(catalogue, events, earth.Grid, *this, startColumn, startRow) {}
 
 void TSimulator::Print(const QString& line) {
     out_ << line.toStdString() << '\n';
@@ -281,9 +280,14 @@ bool TSimulator::RunFileCommand(const QStringList& words) {
     } else {
         try {
             if (name == QLatin1String("save")) {
-                WriteSaveFile(words[1], SavedGameOf(colony_, mapName_, view_, true));
+                WriteSaveFile(words[1], SavedGameOf(colony_, earth_.SavedLand(), view_, true));
             } else {
-                TSavedGame saved = ReadSaveFile(words[1], catalogue_, mapName_);
+                TSavedGame saved = ReadSaveFile(words[1], catalogue_);
+                try {
+                    earth_.LoadSavedLand(saved.Land, mapFolders_);
+                } catch (const TGameError& error) {
+                    throw LoadFailure(words[1], error.Text());
+                }
                 view_ = saved.View;
                 colony_.LoadState(saved.Colony, std::move(saved.Days));
             }

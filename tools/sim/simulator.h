@@ -1,5 +1,6 @@
 #pragma once
 
+#include "map/earth.h"
 #include "model/colony.h"
 #include "model/quietservices.h"
 
@@ -13,13 +14,13 @@
 // refreshes of the window print nothing.
 class TSimulator : public TQuietServices {
 public:
-    // The catalogues and the terrain outlive the simulator; the catalogue
-    // must not be empty. The map's name and start screen are what a saved
-    // game records of the map and of the view.
-    TSimulator(const TBaseTypeList& catalogue, const TEventTypeList& events,
-               const TTerrainGrid& terrain, int32_t startColumn, int32_t startRow,
-               std::ostream& out, std::ostream& err, const QString& mapName = QStringLiteral("01"),
-               QPoint startScreen = QPoint());
+    // The catalogues and the earth outlive the simulator; the catalogue must
+    // not be empty. A saved game records the earth's land and its start
+    // screen as the view; a game loaded on another land changes the earth
+    // to it, a named map looked up in the folders' MAPS.
+    TSimulator(const TBaseTypeList& catalogue, const TEventTypeList& events, TEarth& earth,
+               int32_t startColumn, int32_t startRow, std::ostream& out, std::ostream& err,
+               QStringList mapFolders = {});
 
     // Runs one line of input. Blank lines and comments do nothing; an unknown
     // or malformed command is reported on the error stream.
@@ -52,7 +53,8 @@ private:
     QString BaseLine(int32_t column, int32_t row) const;
 
     const TBaseTypeList& catalogue_;
-    QString mapName_;
+    TEarth& earth_;
+    QStringList mapFolders_;
     QPoint view_;
     int32_t startColumn_;
     int32_t startRow_;

@@ -38,13 +38,13 @@ int main(int argc, char** argv) {
 
     SeedRandom(seed);
     try {
-        const TSoakData data(folder);
+        TSoakData data(folder);
         const QPoint start = data.Earth.StartCell;
         // The simulator's transcript is not kept; its error stream only ever
         // receives commands that the player made up wrongly.
         std::ostream transcript(nullptr);
         std::ostringstream errors;
-        TSimulator simulator(data.Catalogue, data.Events, data.Earth.Grid, start.x(), start.y(),
+        TSimulator simulator(data.Catalogue, data.Events, data.Earth, start.x(), start.y(),
                              transcript, errors);
         TSoakPlayer player(seed);
         TSoakFigures figures;
