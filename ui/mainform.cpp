@@ -480,6 +480,11 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 void TMainForm::miNewClick() {
     if (!AskToKeepGame())
         return;
+    // The menu's new game is on map "01", whatever land was chosen since.
+    if (earth_.Source() != TMapSource()) {
+        NewGameOn(TMapSource());
+        return;
+    }
     mapView_->SetGame(nullptr);
     colony_->NewGame(earth_.StartCell.x(), earth_.StartCell.y());
     ShowNewGame();

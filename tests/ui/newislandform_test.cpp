@@ -83,7 +83,7 @@ TEST(NewIslandForm, OffersEveryMapAndTheIslandOfANumberWithItsOverview) {
     }
 }
 
-TEST(NewIslandForm, TheMenuBeginsAGameOnTheIslandChosenAndNewStaysOnIt) {
+TEST(NewIslandForm, TheMenuBeginsAGameOnTheIslandChosenWhichItsSaveKeeps) {
     TGameWindow w;
     TMainForm& f = w.Form;
     QAction* item = nullptr;
@@ -108,10 +108,16 @@ TEST(NewIslandForm, TheMenuBeginsAGameOnTheIslandChosenAndNewStaysOnIt) {
     EXPECT_EQ(f.pb1->Screen(), earth.StartScreen);
     EXPECT_EQ(f.Colony().Game().Buildings.size(), 1u);
 
-    f.Colony().SelectCell(0, 0);
+    // Saved there, a new game goes back to map "01", and the save brings the
+    // island back.
+    const QString save = QDir(w.SaveDir.path()).filePath("island.dat");
+    ASSERT_TRUE(f.SaveTo(save));
     f.miNewClick();
-    EXPECT_EQ(earth.Source(), TMapSource::Random(11));
+    EXPECT_EQ(earth.Source(), TMapSource::Named("01"));
     EXPECT_EQ(f.Colony().SelectedRow(), earth.StartCell.y());
+    ASSERT_TRUE(f.LoadFrom(save));
+    EXPECT_EQ(earth.Source(), TMapSource::Random(11));
+    EXPECT_EQ(earth.Files().Grid, GenerateIsland(11).Grid);
 
     // A map that cannot be read is explained, and the game goes on as it was.
     TDialogAnswerer answerer([](QDialog& dialog) { PressEnter(dialog); });
