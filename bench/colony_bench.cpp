@@ -56,7 +56,7 @@ void BM_NextDay(benchmark::State& state) {
         benchmark::DoNotOptimize(day);
     }
     state.counters["people"] = game.People;
-    state.counters["buildings"] = static_cast<double>(game.Buildings.size());
+    state.counters["buildings"] = static_cast<double>(game.Buildings().size());
 }
 BENCHMARK(BM_NextDay)->Unit(benchmark::kMicrosecond);
 

@@ -41,7 +41,7 @@ struct TWorld {
                     QPoint(col, row) != earth.StartCell)
                     buildable.push_back(QPoint(col, row));
         const size_t step = std::max<size_t>(buildable.size() / BuildingCount, 1);
-        for (size_t n = 0; n * step < buildable.size() && game->Buildings.size() < BuildingCount;
+        for (size_t n = 0; n * step < buildable.size() && game->Buildings().size() < BuildingCount;
              ++n) {
             const QPoint cell = buildable[n * step];
             TBase& base =
@@ -207,7 +207,7 @@ void BM_PlanPaint(benchmark::State& state) {
         QPainter painter(&picture);
         view.view.PlanPaint(painter);
     }
-    state.counters["buildings"] = static_cast<double>(World().game->Buildings.size());
+    state.counters["buildings"] = static_cast<double>(World().game->Buildings().size());
 }
 BENCHMARK(BM_PlanPaint)->Unit(benchmark::kMicrosecond);
 

@@ -75,7 +75,7 @@ struct TWorld {
         for (size_t i = 0; i < buildable.size(); ++i) {
             const QPoint cell = buildable[i];
             const size_t n = i / step;
-            if (i % step != 0 || game.Buildings.size() > BuildingCount) {
+            if (i % step != 0 || game.Buildings().size() > BuildingCount) {
                 // Between the buildings: ruins on some cells, improved land
                 // on others, and bare land for the commands.
                 if (i % 7 == 1)
@@ -131,12 +131,12 @@ TWorld& World() {
 
 void ColonyCounters(benchmark::State& state) {
     const TGame& game = World().colony->Game();
-    state.counters["buildings"] = static_cast<double>(game.Buildings.size());
+    state.counters["buildings"] = static_cast<double>(game.Buildings().size());
     state.counters["people"] = game.People;
     double blocked = 0;
     double lacking = 0;
     std::set<const TBaseType*> types;
-    for (const auto& base : game.Buildings) {
+    for (const auto& base : game.Buildings()) {
         types.insert(base->Kind);
         blocked += base->Blocked ? 1 : 0;
         lacking += base->Status != 0 ? 1 : 0;

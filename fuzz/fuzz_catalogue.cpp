@@ -39,8 +39,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         (void)RollEvent(event);
     if (!types.empty()) {
         TGame& game = Colony();
-        while (!game.Buildings.empty())
-            game.RemoveBase(game.Buildings.back().get());
+        while (!game.Buildings().empty())
+            game.RemoveBase(game.Buildings().back().get());
         Catalogue() = types;
         for (size_t i = 0; i < types.size() && i < 64; ++i)
             game.AddBase(types[i], static_cast<int32_t>(i % MapCols), 1, false);

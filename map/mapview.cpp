@@ -174,7 +174,7 @@ void TMapView::PlanPaint(QPainter& painter) const {
         return;
     }
     const TImageList& icons = images_.imlIcons;
-    for (const auto& base : game_->Buildings) {
+    for (const auto& base : game_->Buildings()) {
         const QPoint onPlan = CellOnPlan(QPoint(base->Column, base->Row));
         const int32_t x = onPlan.x();
         const int32_t y = onPlan.y();

@@ -277,7 +277,7 @@ void TColony::ImproveLand() {
 
 void TColony::FindWeakest() {
     const TBase* weakest = nullptr;
-    for (const auto& base : game_->Buildings)
+    for (const auto& base : game_->Buildings())
         if (NeedsRestore(*base) && (!weakest || base->LifeDays < weakest->LifeDays))
             weakest = base.get();
     if (!weakest) {
@@ -317,7 +317,7 @@ void TColony::RestoreAll() {
     TCommand command(*this);
     bool restored = false;
     bool stopped = false;
-    for (const auto& base : game_->Buildings) {
+    for (const auto& base : game_->Buildings()) {
         if (!NeedsRestore(*base))
             continue;
         const TRestorePlan plan = PlanRestore(*base, game_->Money);
@@ -496,8 +496,8 @@ bool TColony::AskTaxes() {
 
 void TColony::RunEvents(int32_t& destroyed) {
     TGame& game = *game_;
-    for (size_t i = game.Buildings.size(); i-- > 0;) {
-        TBase* base = game.Buildings[i].get();
+    for (size_t i = game.Buildings().size(); i-- > 0;) {
+        TBase* base = game.Buildings()[i].get();
         if (!base->IsWorking() || base->Status != 0 || RandomBelow(EventChance) != 0)
             continue;
         int32_t matching = 0;

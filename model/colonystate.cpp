@@ -54,8 +54,8 @@ void RecordGame(const TGame& game, TColonyState& state) {
     static_cast<TColonyFigures&>(state) = game;
     RecordCells(game.Cells(), state.Cells);
     state.Bases.clear();
-    state.Bases.reserve(game.Buildings.size());
-    for (const auto& base : game.Buildings)
+    state.Bases.reserve(game.Buildings().size());
+    for (const auto& base : game.Buildings())
         state.Bases.push_back({base->Kind, base->Placed, base->Blocked, base->Status,
                                base->BuildDays, base->LifeDays, static_cast<int16_t>(base->Column),
                                static_cast<int16_t>(base->Row)});

@@ -35,8 +35,8 @@ size_t TGame::CellIndex(int32_t column, int32_t row) {
 }
 
 TBase& TGame::AddBase(const TBaseType& kind, int32_t column, int32_t row, bool prebuilt) {
-    Buildings.push_back(std::make_unique<TBase>(*this, prebuilt, column, row, kind));
-    TBase* base = Buildings.back().get();
+    buildings_.push_back(std::make_unique<TBase>(*this, prebuilt, column, row, kind));
+    TBase* base = buildings_.back().get();
     TBase*& slot = BaseSlot(column, row);
     if (!slot)
         slot = base;
@@ -58,18 +58,18 @@ TBase*& TGame::BaseSlot(int32_t column, int32_t row) {
 }
 
 void TGame::RemoveBase(TBase* base) {
-    const auto it = std::find_if(Buildings.begin(), Buildings.end(),
+    const auto it = std::find_if(buildings_.begin(), buildings_.end(),
                                  [base](const auto& b) { return b.get() == base; });
-    if (it == Buildings.end())
+    if (it == buildings_.end())
         return;
     const int32_t column = base->Column;
     const int32_t row = base->Row;
     Cell(column, row).Ruins = RuinsDays;
-    Buildings.erase(it);
+    buildings_.erase(it);
     TBase*& slot = BaseSlot(column, row);
     if (slot == base) {
         slot = nullptr;
-        for (const auto& b : Buildings)
+        for (const auto& b : buildings_)
             if (b->Column == column && b->Row == row) {
                 slot = b.get();
                 break;
@@ -78,14 +78,14 @@ void TGame::RemoveBase(TBase* base) {
 }
 
 void TGame::ClearBases() {
-    Buildings.clear();
+    buildings_.clear();
     for (auto& columnSlots : columnBases_)
         columnSlots.reset();
 }
 
 int32_t TGame::TotalHomePlaces() const {
     int64_t sum = 0;
-    for (const auto& b : Buildings)
+    for (const auto& b : buildings_)
         sum += b->HomePlacesNow();
     return ClampToInt32(sum);
 }
@@ -94,7 +94,7 @@ TGame::TPlaces TGame::TotalPlaces() const {
     int64_t homes = 0;
     int64_t work = 0;
     // IsWorking, with the season read once.
-    for (const auto& b : Buildings)
+    for (const auto& b : buildings_)
         if (b->BuildDays == 0 && !b->Blocked && b->Kind->WorksIn(Season)) {
             homes += b->Kind->HomePlaces;
             work += b->Kind->NeedWorkers;
@@ -104,7 +104,7 @@ TGame::TPlaces TGame::TotalPlaces() const {
 
 int32_t TGame::TotalWorkPlaces() const {
     int64_t sum = 0;
-    for (const auto& b : Buildings)
+    for (const auto& b : buildings_)
         sum += b->WorkPlacesNow();
     return ClampToInt32(sum);
 }

@@ -85,7 +85,9 @@ public:
     TGame& operator=(const TGame&) = delete;
 
     const TBaseTypeList& Catalogue;
-    std::vector<std::unique_ptr<TBase>> Buildings; // in order of placement
+    // The buildings in order of placement. The list changes only through
+    // AddBase, RemoveBase and ClearBases, which keep BaseAt's index true.
+    const std::vector<std::unique_ptr<TBase>>& Buildings() const { return buildings_; }
 
     static constexpr int32_t MaxHealth = 1000;
 
@@ -131,6 +133,7 @@ private:
     // first use.
     TBase*& BaseSlot(int32_t column, int32_t row);
 
+    std::vector<std::unique_ptr<TBase>> buildings_;
     std::vector<TCellState> cells_;
     // The first building in list order on each cell, so that looking a cell up
     // costs the same for a colony of any size. The slots are kept by column,

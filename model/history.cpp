@@ -16,7 +16,7 @@ void THistory::Record(const TGame& game) {
     day.Homes = places.Homes;
     day.Work = places.Work;
     day.Stock = game.Stock;
-    day.Buildings = static_cast<int32_t>(game.Buildings.size());
+    day.Buildings = static_cast<int32_t>(game.Buildings().size());
     day.Sold = game.Account.Total(TMoneyFlow::Sales);
     day.Bought = -game.Account.Total(TMoneyFlow::Purchases);
     count_ = days_.size();

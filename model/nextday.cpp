@@ -90,7 +90,7 @@ int32_t Wear(int season, bool improved) {
 
 bool HasFoundingBuilding(const TGame& game) {
     const TBaseType* founder = &game.Catalogue.front();
-    return std::any_of(game.Buildings.begin(), game.Buildings.end(),
+    return std::any_of(game.Buildings().begin(), game.Buildings().end(),
                        [founder](const auto& b) { return b->Kind == founder; });
 }
 
@@ -139,12 +139,12 @@ TDayResult NextDay(TGame& game) {
     BirthsAndDepartures(game, result);
 
     int32_t free = game.People;
-    for (size_t i = game.Buildings.size(); i-- > 0;)
-        Supply(*game.Buildings[i], free);
+    for (size_t i = game.Buildings().size(); i-- > 0;)
+        Supply(*game.Buildings()[i], free);
     game.Employed = game.People - free;
 
-    for (size_t i = game.Buildings.size(); i-- > 0;) {
-        TBase* base = game.Buildings[i].get();
+    for (size_t i = game.Buildings().size(); i-- > 0;) {
+        TBase* base = game.Buildings()[i].get();
         DailyWork(*base);
         if (base->LifeDays < 0) {
             game.RemoveBase(base);

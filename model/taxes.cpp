@@ -36,7 +36,7 @@ QString TYearlyTaxes::SellingText() const {
 TYearlyTaxes ComputeYearlyTaxes(const TGame& game) {
     TYearlyTaxes taxes;
     int64_t taxed = 0;
-    for (const auto& base : game.Buildings)
+    for (const auto& base : game.Buildings())
         if (!base->Kind->HasStyle(bsNoOccupy))
             ++taxed;
     taxes.TaxedBuildings = ClampToInt32(taxed);

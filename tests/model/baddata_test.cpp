@@ -47,7 +47,7 @@ TEST(BadEvents, HugeGainsSaturate) {
     EXPECT_EQ(f.Game().People, INT32_MAX);
     EXPECT_EQ(f.Game().Stock[gdFood], INT32_MAX);
     qsizetype everlasting = 0;
-    for (const auto& base : f.Game().Buildings)
+    for (const auto& base : f.Game().Buildings())
         everlasting += base->LifeDays == INT32_MAX;
     EXPECT_EQ(everlasting, struck);
 }
@@ -56,13 +56,13 @@ TEST(BadEvents, HugeLossesAndRangesStayInRange) {
     SeedRandom(5);
     TCrowd f(Event(0, INT32_MIN, INT32_MIN, INT32_MIN, INT32_MIN, INT32_MIN));
     f.Game().Stock[gdFood] = 10;
-    const size_t before = f.Game().Buildings.size();
+    const size_t before = f.Game().Buildings().size();
     ASSERT_TRUE(f.Colony.DayTurn());
     const qsizetype struck = f.Window.Calls.filter("info Message Удар").size();
     ASSERT_GT(struck, 0);
     // Every struck tower lost more life than it had; the stock went to 0 and
     // a loss of more people than there are was dropped.
-    EXPECT_EQ(f.Game().Buildings.size(), before - static_cast<size_t>(struck));
+    EXPECT_EQ(f.Game().Buildings().size(), before - static_cast<size_t>(struck));
     EXPECT_EQ(f.Game().Stock[gdFood], 0);
     EXPECT_GE(f.Game().People, 0);
 }
@@ -71,7 +71,7 @@ TEST(BadEvents, ABuildingThatOutlivesItsTypeIsNeverRestored) {
     TRulesFixture f;
     TBase& farm = f.Place(1, 11, 10);
     farm.LifeDays = INT32_MAX; // far beyond the type's 3640 days
-    f.Game().Buildings.front()->LifeDays = INT32_MAX;
+    f.Game().Buildings().front()->LifeDays = INT32_MAX;
     f.Colony.RestoreAll();
     EXPECT_EQ(f.Window.Shown().last(), "status " + QString(Msg::NoDamagedBuildings).mid(1));
     EXPECT_EQ(farm.LifeDays, INT32_MAX);

@@ -37,11 +37,11 @@ TEST_F(Commands, BuildChecksPlaceNeighboursGroundAndMoneyInThatOrder) {
         TRulesFixture f;
         f.Select(c.Col, c.Row);
         f.Game().Money = c.Money;
-        const size_t before = f.Game().Buildings.size();
+        const size_t before = f.Game().Buildings().size();
         f.Colony.Build(f.Catalogue[c.Type]);
         if (c.Message) {
             EXPECT_EQ(f.Window.Calls, QStringList({"sound Error", Error(c.Message)}));
-            EXPECT_EQ(f.Game().Buildings.size(), before);
+            EXPECT_EQ(f.Game().Buildings().size(), before);
             EXPECT_EQ(f.Game().Money, c.Money);
             continue;
         }
@@ -144,9 +144,9 @@ TEST_F(Commands, RestoreNeedsNothingAboveFullLifeAndIsFreeAtRateZero) {
 }
 
 TEST_F(Commands, RestoreAllWalksInOrderAndStopsAtTheFirstItCannotPay) {
-    TBase& founder = *Game().Buildings.front(); // rate 50000*75/60/36400 = 1
-    TBase& mill = Place(3, 20, 10);             // rate 75
-    TBase& farm = Place(1, 11, 10);             // rate 1
+    TBase& founder = *Game().Buildings().front(); // rate 50000*75/60/36400 = 1
+    TBase& mill = Place(3, 20, 10);               // rate 75
+    TBase& farm = Place(1, 11, 10);               // rate 1
     founder.LifeDays -= 100;
     mill.LifeDays = 300;
     farm.LifeDays = 3000;
@@ -189,7 +189,7 @@ TEST_F(Commands, FindWeakestPicksTheSmallestLifeAndTheEarlierOnATie) {
     a.LifeDays = 900;
     b.LifeDays = 500;
     c.LifeDays = 500;
-    Game().Buildings.front()->LifeDays = 60 * 364 + 10;
+    Game().Buildings().front()->LifeDays = 60 * 364 + 10;
     Window.Calls.clear();
     Colony.FindWeakest();
     EXPECT_EQ(Colony.SelectedColumn(), 12);
@@ -224,9 +224,9 @@ TEST_F(Commands, BlockTogglesAndRefusesTypesThatCannotBeBlocked) {
     Select(10, 10);
     Colony.Block();
     Colony.Block();
-    EXPECT_FALSE(Game().Buildings.front()->Blocked);
+    EXPECT_FALSE(Game().Buildings().front()->Blocked);
     Colony.Block();
-    EXPECT_TRUE(Game().Buildings.front()->Blocked);
+    EXPECT_TRUE(Game().Buildings().front()->Blocked);
     EXPECT_EQ(Window.Shown().mid(0, 2),
               QStringList({"sound Preserve", "status Поселение, прослужит 21840"}));
 

@@ -274,7 +274,7 @@ TEST_F(DayTurn, AWeekStopsAtARefusedTax) {
 
 TEST_F(DayTurn, WithoutTheFoundingBuildingMoneyAndGoodsVanishDaily) {
     Place(2, 11, 10);
-    Game().RemoveBase(Game().Buildings.front().get());
+    Game().RemoveBase(Game().Buildings().front().get());
     for (int day = 0; day < 3; ++day) {
         Game().Money = 5000;
         Game().Stock[gdGold] = 7;
@@ -310,7 +310,7 @@ TEST_F(EventDays, AnEventThatWouldTakeTooManyPeopleIsDropped) {
     SeedRandom(5);
     EXPECT_TRUE(Colony.DayTurn());
     EXPECT_EQ(Window.Shown(), QStringList({"sound NewDay"}));
-    EXPECT_EQ(Game().Buildings.size(), 6001u);
+    EXPECT_EQ(Game().Buildings().size(), 6001u);
 }
 
 TEST_F(EventDays, EventsStrikeTheirTargetsAndCanDestroyThem) {
@@ -321,7 +321,7 @@ TEST_F(EventDays, EventsStrikeTheirTargetsAndCanDestroyThem) {
     EXPECT_TRUE(Colony.DayTurn());
     const qsizetype struck = Window.Calls.filter("info Message Удар").size();
     EXPECT_GT(struck, 0);
-    EXPECT_EQ(Game().Buildings.size(), 6001u - struck);
+    EXPECT_EQ(Game().Buildings().size(), 6001u - struck);
     EXPECT_EQ(Game().Stock[gdFood], 0);
     EXPECT_TRUE(Window.Calls.contains("info Destroy Одно или несколько строений было разрушено."));
 }

@@ -105,7 +105,7 @@ TEST(Describe, YearlyTaxesOfTwentyHousesAndAMillionSold) {
 
     f.Game().Purchases = 99;
     f.Game().Sales = 49;
-    f.Game().Buildings.clear();
+    f.Game().ClearBases();
     const TYearlyTaxes small = ComputeYearlyTaxes(f.Game());
     EXPECT_EQ(small.Buying + small.Selling, 0);
     EXPECT_EQ(small.Total, 4686);

@@ -37,8 +37,8 @@ TEST(Game, ANewGameStartsWithTheFoundingBuilding) {
     EXPECT_TRUE(IsEmpty(game.Stock));
     EXPECT_EQ(game.Purchases, 0);
     EXPECT_EQ(game.Sales, 0);
-    ASSERT_EQ(game.Buildings.size(), 1u);
-    const TBase& founder = *game.Buildings.front();
+    ASSERT_EQ(game.Buildings().size(), 1u);
+    const TBase& founder = *game.Buildings().front();
     EXPECT_EQ(founder.Kind, &catalogue[0]);
     EXPECT_EQ(founder.Column, 140);
     EXPECT_EQ(founder.Row, 120);
@@ -63,8 +63,8 @@ TEST(Game, AnEmptyCatalogueCannotStartAGame) {
 TEST(Game, AStartCellOffTheGridIsBroughtOntoIt) {
     const TBaseTypeList catalogue = Catalogue();
     TGame game(catalogue, -4, 900);
-    EXPECT_EQ(game.Buildings.front()->Column, 0);
-    EXPECT_EQ(game.Buildings.front()->Row, MapRows - 1);
+    EXPECT_EQ(game.Buildings().front()->Column, 0);
+    EXPECT_EQ(game.Buildings().front()->Row, MapRows - 1);
     EXPECT_EQ(game.BaseAt(-1, 0), nullptr);
     EXPECT_EQ(game.BaseAt(0, MapRows), nullptr);
 }
@@ -81,8 +81,8 @@ TEST(Game, RemovingABuildingLeavesRuinsAndFreesTheCell) {
     game.RemoveBase(&farm);
     EXPECT_EQ(game.BaseAt(11, 10), nullptr);
     EXPECT_EQ(game.Cell(11, 10).Ruins, 12);
-    ASSERT_EQ(game.Buildings.size(), 2u);
-    EXPECT_EQ(game.Buildings[1].get(), &house);
+    ASSERT_EQ(game.Buildings().size(), 2u);
+    EXPECT_EQ(game.Buildings()[1].get(), &house);
     EXPECT_EQ(game.BaseAt(12, 10), &house);
 }
 
@@ -119,7 +119,7 @@ TEST(Game, EachCellFindsOnlyItsOwnBuildingAcrossTheMap) {
     game.RemoveBase(placed[3]);
     EXPECT_EQ(game.BaseAt(140, 139), nullptr);
     EXPECT_EQ(game.BaseAt(140, 140), placed[4]);
-    EXPECT_EQ(game.BaseAt(0, 0), game.Buildings.front().get());
+    EXPECT_EQ(game.BaseAt(0, 0), game.Buildings().front().get());
 }
 
 TEST(Game, WorkingDependsOnConstructionBlockingAndSeason) {

@@ -100,7 +100,7 @@ TEST_F(History, TenYearsOfPlayBalanceEveryYearAndTheLastDayIsTheColonyNow) {
     EXPECT_EQ(last.Health, game.Health);
     EXPECT_EQ(last.Homes, game.TotalHomePlaces());
     EXPECT_EQ(last.Stock, game.Stock);
-    EXPECT_EQ(last.Buildings, static_cast<int32_t>(game.Buildings.size()));
+    EXPECT_EQ(last.Buildings, static_cast<int32_t>(game.Buildings().size()));
     EXPECT_EQ(last.Sold, sum(TMoneyFlow::Sales));
     EXPECT_EQ(HistoryCsv(days).count('\n'), turns + 1);
     EXPECT_EQ(AccountCsv(game.Account, game.Money).count('\n'), 13);

@@ -106,7 +106,7 @@ TEST(NewIslandForm, TheMenuBeginsAGameOnTheIslandChosenWhichItsSaveKeeps) {
     EXPECT_EQ(earth.Files().Grid, GenerateIsland(11).Grid);
     EXPECT_EQ(f.Colony().SelectedColumn(), earth.StartCell.x());
     EXPECT_EQ(f.pb1->Screen(), earth.StartScreen);
-    EXPECT_EQ(f.Colony().Game().Buildings.size(), 1u);
+    EXPECT_EQ(f.Colony().Game().Buildings().size(), 1u);
 
     // Saved there, a new game goes back to map "01", and the save brings the
     // island back.

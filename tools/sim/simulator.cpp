@@ -120,7 +120,7 @@ QString TSimulator::StateLine() const {
              QString::number(game.People), QString::number(game.Health),
              QString::number(game.Employed), QString::number(game.TotalHomePlaces()),
              QString::number(game.TotalWorkPlaces()), QString::number(game.Unemployed()))
-        .arg(stock.join(QLatin1Char(',')), QString::number(game.Buildings.size()),
+        .arg(stock.join(QLatin1Char(',')), QString::number(game.Buildings().size()),
              QString::number(game.Purchases), QString::number(game.Sales));
 }
 

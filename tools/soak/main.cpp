@@ -55,7 +55,7 @@ int main(int argc, char** argv) {
             broken << QString::fromStdString(errors.str());
         std::cout << "years=" << years << " seed=" << seed << " commands=" << figures.Commands
                   << " days=" << figures.Days << " rescues=" << figures.Rescues
-                  << " buildings=" << simulator.Colony().Game().Buildings.size()
+                  << " buildings=" << simulator.Colony().Game().Buildings().size()
                   << " date=" << DateText(simulator.Colony().Game().Date).toStdString()
                   << " seconds=" << timer.elapsed() / 1000.0 << '\n';
         for (const QString& line : broken)

@@ -46,9 +46,9 @@ QString TSoakPlayer::RandomCell(const TColony& colony) {
     int32_t column = Below(MapCols);
     int32_t row = Below(MapRows);
     // Most cells are picked next to a building, where building can succeed.
-    if (!game.Buildings.empty() && Below(4) != 0) {
-        const TBase& near = *game.Buildings[static_cast<size_t>(
-            Below(static_cast<int32_t>(std::min<size_t>(game.Buildings.size(), INT32_MAX))))];
+    if (!game.Buildings().empty() && Below(4) != 0) {
+        const TBase& near = *game.Buildings()[static_cast<size_t>(
+            Below(static_cast<int32_t>(std::min<size_t>(game.Buildings().size(), INT32_MAX))))];
         column = std::clamp(near.Column + Below(7) - 3, 0, MapCols - 1);
         row = std::clamp(near.Row + Below(7) - 3, 0, MapRows - 1);
     }
@@ -112,7 +112,7 @@ int32_t TSoakPlayer::MaxDays(const QString& command) {
 TColonySnapshot TakeSnapshot(const TColony& colony) {
     const TGame& game = colony.Game();
     TColonySnapshot snapshot{game.Date, game.Stock, {}};
-    for (const auto& base : game.Buildings)
+    for (const auto& base : game.Buildings())
         for (int good = 0; good < GoodsCount; ++good) {
             const int64_t mean = base->Kind->Profit[good];
             const int64_t range = std::llabs(int64_t{base->Kind->ProfitRange[good]});
@@ -137,7 +137,7 @@ QStringList CheckColony(const TColony& colony, const TColonySnapshot& before, in
         broken << QStringLiteral("turnover %1/%2 below 0").arg(game.Purchases).arg(game.Sales);
 
     QSet<int32_t> taken;
-    for (const auto& base : game.Buildings) {
+    for (const auto& base : game.Buildings()) {
         const int32_t column = base->Column;
         const int32_t row = base->Row;
         const QString where =
