@@ -124,7 +124,7 @@ void TColony::ShowStatus(const QString& text) {
     if (text.isEmpty()) {
         services_.ShowStatus(CellInfo(selColumn_, selRow_));
     } else if (text.startsWith(QLatin1Char('!'))) {
-        services_.Sound(QStringLiteral("Error"));
+        services_.Sound(TSound::Error);
         services_.ShowStatus(text.mid(1));
     } else {
         services_.ShowStatus(text);
@@ -242,7 +242,7 @@ void TColony::Build(const TBaseType& type) {
         return;
     }
     command.Changed("строительство");
-    services_.Sound(QStringLiteral("Base"));
+    services_.Sound(TSound::Base);
     game_->SetMoney(TMoneyFlow::Construction, game_->Money - type.Price);
     game_->AddBase(type, col, row, false);
     services_.UpdateCell(col, row);
@@ -267,7 +267,7 @@ void TColony::ImproveLand() {
         return;
     }
     command.Changed("улучшение земли");
-    services_.Sound(QStringLiteral("GoodEarth"));
+    services_.Sound(TSound::GoodEarth);
     game_->SetMoney(TMoneyFlow::Improvement, game_->Money - ImproveLandPrice);
     cell.Improved = 1;
     services_.UpdateCell(selColumn_, selRow_);
@@ -284,7 +284,7 @@ void TColony::FindWeakest() {
         ShowStatus(QString::fromUtf8(Msg::NoDamagedBuildings));
         return;
     }
-    services_.Sound(QStringLiteral("FindSlow"));
+    services_.Sound(TSound::FindSlow);
     SelectCell(weakest->Column, weakest->Row);
 }
 
@@ -305,7 +305,7 @@ void TColony::Restore() {
         return;
     }
     command.Changed("восстановление");
-    services_.Sound(QStringLiteral("Restore"));
+    services_.Sound(TSound::Restore);
     ApplyRestore(*game_, *base, plan);
     services_.ShowResources(true);
     services_.UpdateCell(selColumn_, selRow_);
@@ -331,7 +331,7 @@ void TColony::RestoreAll() {
     }
     if (restored) {
         command.Changed("восстановление для всех");
-        services_.Sound(QStringLiteral("Restore"));
+        services_.Sound(TSound::Restore);
         services_.ShowResources(true);
         services_.UpdateImage();
         // The overview's marks of worn buildings follow at once too.
@@ -355,7 +355,7 @@ void TColony::Demolish() {
         !services_.Confirm(QString::fromUtf8(Msg::DemolishFounder).arg(base->Kind->Caption)))
         return;
     command.Changed("разбор строения");
-    services_.Sound(QStringLiteral("BaseSale"));
+    services_.Sound(TSound::BaseSale);
     game_->SetMoney(TMoneyFlow::Demolition, SaturatingAdd(game_->Money, base->Kind->Price / 10));
     services_.ShowResources(true);
     game_->RemoveBase(base);
@@ -376,14 +376,14 @@ void TColony::Block() {
         return;
     }
     command.Changed("блокировка");
-    services_.Sound(QStringLiteral("Preserve"));
+    services_.Sound(TSound::Preserve);
     base->Blocked = !base->Blocked;
     services_.UpdateCell(selColumn_, selRow_);
     ShowCellInfo();
 }
 
 void TColony::Market(bool sale) {
-    services_.Sound(sale ? QStringLiteral("MarketSale") : QStringLiteral("MarketBuy"));
+    services_.Sound(sale ? TSound::MarketSale : TSound::MarketBuy);
     TCommand command(*this);
     TMarketDialog dialog(*this, sale);
     services_.RunMarket(dialog);
@@ -473,7 +473,7 @@ bool TColony::AskTaxes() {
     const TTaxesDue due = TaxesDue(game_->Date);
     if (due.YearlyWarning)
         services_.ShowInfo(
-            QStringLiteral("Message"),
+            TSound::Message,
             QStringLiteral("Предупреждение. Через месяц надо будет выплатить ежегодные налоги."));
     if (due.Yearly) {
         TTaxDialog dialog = TTaxDialog::Yearly(*this);
@@ -483,7 +483,7 @@ bool TColony::AskTaxes() {
     }
     if (due.MainWarning)
         services_.ShowInfo(
-            QStringLiteral("Message"),
+            TSound::Message,
             QStringLiteral("Предупреждение. Через месяц надо будет выплатить Главный налог."));
     if (due.MainTax != 0) {
         TTaxDialog dialog = TTaxDialog::Main(*this, due.MainTax);
@@ -524,12 +524,12 @@ void TColony::RunEvents(int32_t& destroyed) {
             game.RemoveBase(base);
             destroyed = SaturatingAdd(destroyed, 1);
         }
-        services_.ShowInfo(QStringLiteral("Message"), chosen->Message);
+        services_.ShowInfo(TSound::Message, chosen->Message);
     }
 }
 
 bool TColony::DayTurn() {
-    services_.Sound(QStringLiteral("NewDay"));
+    services_.Sound(TSound::NewDay);
     if (!AskTaxes())
         return false;
     const TDayResult day = NextDay(*game_);
@@ -538,16 +538,16 @@ bool TColony::DayTurn() {
     int32_t destroyed = day.Destroyed;
     RunEvents(destroyed);
     if (destroyed != 0)
-        services_.ShowInfo(QStringLiteral("Destroy"),
+        services_.ShowInfo(TSound::Destroy,
                            QStringLiteral("Одно или несколько строений было разрушено."));
     if (day.Births != 0)
-        services_.ShowInfo(QStringLiteral("Message"),
+        services_.ShowInfo(TSound::Message,
                            QStringLiteral("Родилось: %1 человек.").arg(day.Births));
     if (day.Departures != 0)
-        services_.ShowInfo(QStringLiteral("Message"),
+        services_.ShowInfo(TSound::Message,
                            QStringLiteral("Ушло: %1 человек.").arg(day.Departures));
     if (day.Homeless)
-        services_.ShowInfo(QStringLiteral("Message"),
+        services_.ShowInfo(TSound::Message,
                            QStringLiteral("Люди уходят, потому что им недостаточно мест в домах."));
     days_.Record(*game_);
     services_.ShowGameState();

@@ -87,7 +87,7 @@ TMarketDialog::TReply TMarketDialog::Ok() {
     }
     TWindowServices& services = colony_->Services();
     if (total == 0) {
-        services.Sound(QStringLiteral("Error"));
+        services.Sound(TSound::Error);
         return TReply::Stay;
     }
     TGame& game = colony_->Game();
@@ -98,7 +98,7 @@ TMarketDialog::TReply TMarketDialog::Ok() {
         }
         // A sale that the money or the turnover could not hold is refused whole.
         if (game.Money + total > INT32_MAX || game.Sales + total > INT32_MAX) {
-            services.Sound(QStringLiteral("Error"));
+            services.Sound(TSound::Error);
             return TReply::Stay;
         }
         game.SetMoney(TMoneyFlow::Sales, ClampToInt32(game.Money + total));
@@ -114,7 +114,7 @@ TMarketDialog::TReply TMarketDialog::Ok() {
         for (int good = 0; good < GoodsCount; ++good)
             fits = fits && static_cast<int64_t>(game.Stock[good]) + quantities[good] <= INT32_MAX;
         if (!fits) {
-            services.Sound(QStringLiteral("Error"));
+            services.Sound(TSound::Error);
             return TReply::Stay;
         }
         game.SetMoney(TMoneyFlow::Purchases, ClampToInt32(game.Money - total));
@@ -122,18 +122,18 @@ TMarketDialog::TReply TMarketDialog::Ok() {
         AddResources(game.Stock, quantities);
     }
     services.ShowResources(false);
-    services.Sound(QStringLiteral("Button"));
+    services.Sound(TSound::Button);
     done_ = true;
     return TReply::Close;
 }
 
 TMarketDialog::TReply TMarketDialog::Cancel() {
-    colony_->Services().Sound(QStringLiteral("Button"));
+    colony_->Services().Sound(TSound::Button);
     return TReply::Close;
 }
 
 TMarketDialog::TReply TMarketDialog::All() {
-    colony_->Services().Sound(QStringLiteral("Button"));
+    colony_->Services().Sound(TSound::Button);
     fields_.fill(WholeStock);
     return TReply::Stay;
 }

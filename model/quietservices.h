@@ -8,11 +8,11 @@
 // simulator, which prints only what a player would notice.
 class TQuietServices : public TWindowServices {
 public:
-    void Sound(const QString&) override {}
+    void Sound(TSound) override {}
     void ShowStatus(const QString&) override {}
     void ShowResources(bool) override {}
     void ShowGameState() override {}
-    void ShowInfo(const QString&, const QString&) override {}
+    void ShowInfo(TSound, const QString&) override {}
     void ShowSeason(int) override {}
     void RunYearlyTaxes(TTaxDialog&) override {}
     void RunMainTax(TTaxDialog&) override {}

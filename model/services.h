@@ -1,5 +1,6 @@
 #pragma once
 
+#include "sounds.h"
 #include <QRect>
 #include <QString>
 
@@ -15,10 +16,10 @@ class TWindowServices {
 public:
     virtual ~TWindowServices() = default;
 
-    // Plays the named sound ("Base", "Error", ...) when the sound switch is
-    // on. A sound that cannot be found throws TGameError("Cannot find sound "
-    // + name), which ends the command that asked for it.
-    virtual void Sound(const QString& name) = 0;
+    // Plays the sound when the sound switch is on. A sound whose clip cannot
+    // be found throws TGameError("Cannot find sound " + its name), which ends
+    // the command that asked for it.
+    virtual void Sound(TSound sound) = 0;
 
     // Shows the text in the status line exactly as given: the rules have
     // already removed an error's "!", played the error sound and put the
@@ -37,7 +38,7 @@ public:
     // The modal message dialog: plays the sound when it opens, shows the text
     // as plain text, plays "Button" when its button closes it. Returns when
     // the dialog has closed.
-    virtual void ShowInfo(const QString& sound, const QString& text) = 0;
+    virtual void ShowInfo(TSound sound, const QString& text) = 0;
 
     // The modal season dialog for season 0..3: the season's name as caption,
     // its picture and arrival text; plays "Season" when it opens and "Button"

@@ -38,7 +38,7 @@ TvtButton* TGameDialog::AddOkCancel(const QString& caption, QPoint at, TWindowSe
     cancel->setGeometry(QRect(at + QPoint(83, 0), QSize(73, 21)));
     cancel->Cancel = true;
     for (TvtButton* button : {ok, cancel})
-        button->OnClick = [&services] { services.Sound(QStringLiteral("Button")); };
+        button->OnClick = [&services] { services.Sound(TSound::Button); };
     return ok;
 }
 

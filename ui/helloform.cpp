@@ -49,11 +49,11 @@ THelloForm::THelloForm(QWidget* parent, TWindowServices& services, bool canLoad)
 
     tm1.setInterval(110);
     tm1.setSingleShot(true);
-    connect(&tm1, &QTimer::timeout, this, [this] { services_.Sound(QStringLiteral("Hello")); });
+    connect(&tm1, &QTimer::timeout, this, [this] { services_.Sound(TSound::Hello); });
 }
 
 void THelloForm::Choose(int result) {
-    services_.Sound(QStringLiteral("Button"));
+    services_.Sound(TSound::Button);
     done(result);
 }
 

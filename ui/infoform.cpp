@@ -5,8 +5,7 @@
 
 #include <QLabel>
 
-TInfoForm::TInfoForm(QWidget* parent, TWindowServices& services, const QString& sound,
-                     const QString& text)
+TInfoForm::TInfoForm(QWidget* parent, TWindowServices& services, TSound sound, const QString& text)
     : TGameDialog(parent, QStringLiteral("Сообщение"), QSize(313, 125)), services_(services),
       sound_(sound) {
     auto* lb1 = new QLabel(this);
@@ -22,7 +21,7 @@ TInfoForm::TInfoForm(QWidget* parent, TWindowServices& services, const QString& 
     bt1->setGeometry(120, 96, 73, 21);
     bt1->Default = true;
     bt1->Cancel = true;
-    bt1->OnClick = [this] { services_.Sound(QStringLiteral("Button")); };
+    bt1->OnClick = [this] { services_.Sound(TSound::Button); };
 }
 
 void TInfoForm::ShowModal() {

@@ -2,19 +2,20 @@
 
 #include "ui/gamedialog.h"
 
+#include "model/sounds.h"
+
 class TWindowServices;
 
 // The message dialog of the daily turn: a text, a sound when it opens and an
 // "ОК" button.
 class TInfoForm : public TGameDialog {
 public:
-    TInfoForm(QWidget* parent, TWindowServices& services, const QString& sound,
-              const QString& text);
+    TInfoForm(QWidget* parent, TWindowServices& services, TSound sound, const QString& text);
 
     // Plays the stored sound, then shows the dialog modally.
     void ShowModal();
 
 private:
     TWindowServices& services_;
-    QString sound_;
+    TSound sound_;
 };

@@ -704,9 +704,9 @@ void TMainForm::DrawPlanBack() {
 
 // ---- window services
 
-void TMainForm::Sound(const QString& name) {
+void TMainForm::Sound(TSound sound) {
     if (miSound->isChecked())
-        sounds_->PlayResSound(name);
+        sounds_->PlayResSound(SoundName(sound));
 }
 
 void TMainForm::ShowStatus(const QString& text) {
@@ -755,7 +755,7 @@ TStatisticsForm& TMainForm::OpenStatistics() {
     return *statistics_;
 }
 
-void TMainForm::ShowInfo(const QString& sound, const QString& text) {
+void TMainForm::ShowInfo(TSound sound, const QString& text) {
     const TDialogPointer pointer;
     TInfoForm info(this, *this, sound, text);
     info.ShowModal();

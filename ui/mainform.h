@@ -114,11 +114,11 @@ public:
     bool AskToKeepGame();
 
     // TWindowServices
-    void Sound(const QString& name) override;
+    void Sound(TSound sound) override;
     void ShowStatus(const QString& text) override;
     void ShowResources(bool moneyOnly) override;
     void ShowGameState() override;
-    void ShowInfo(const QString& sound, const QString& text) override;
+    void ShowInfo(TSound sound, const QString& text) override;
     void ShowSeason(int season) override;
     void RunYearlyTaxes(TTaxDialog& dialog) override;
     void RunMainTax(TTaxDialog& dialog) override;

@@ -81,7 +81,7 @@ TNalogForm::TNalogForm(QWidget* parent, TWindowServices& services, TTaxDialog& t
 }
 
 void TNalogForm::ShowModal() {
-    services_.Sound(QStringLiteral("Nalog"));
+    services_.Sound(TSound::Nalog);
     exec();
 }
 
@@ -103,6 +103,6 @@ TNalogMainForm::TNalogMainForm(QWidget* parent, TWindowServices& services, TTaxD
 }
 
 void TNalogMainForm::ShowModal() {
-    services_.Sound(QStringLiteral("Nalog"));
+    services_.Sound(TSound::Nalog);
     exec();
 }

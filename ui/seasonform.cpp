@@ -29,10 +29,10 @@ TSeasonForm::TSeasonForm(QWidget* parent, TWindowServices& services, const TDM& 
     bt1->setGeometry(64, 120, 73, 21);
     bt1->Default = true;
     bt1->Cancel = true;
-    bt1->OnClick = [this] { services_.Sound(QStringLiteral("Button")); };
+    bt1->OnClick = [this] { services_.Sound(TSound::Button); };
 }
 
 void TSeasonForm::ShowModal() {
-    services_.Sound(QStringLiteral("Season"));
+    services_.Sound(TSound::Season);
     exec();
 }

@@ -19,7 +19,8 @@ public:
     QString FailingSound; // a sound that cannot be found
     std::function<void(TMarketDialog&)> OnMarket;
 
-    void Sound(const QString& name) override {
+    void Sound(TSound sound) override {
+        const QString name = SoundName(sound);
         if (name == FailingSound)
             throw TGameError("Cannot find sound " + name);
         Calls << "sound " + name;
@@ -29,8 +30,8 @@ public:
         Calls << (moneyOnly ? QStringLiteral("money") : QStringLiteral("resources"));
     }
     void ShowGameState() override { Calls << "gamestate"; }
-    void ShowInfo(const QString& sound, const QString& text) override {
-        Calls << "info " + sound + " " + text;
+    void ShowInfo(TSound sound, const QString& text) override {
+        Calls << "info " + SoundName(sound) + " " + text;
     }
     void ShowSeason(int season) override {
         if (FailingSound == "Season") // the season dialog plays it

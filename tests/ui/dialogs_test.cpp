@@ -137,7 +137,7 @@ TEST(HelloForm, GreetsOnceAfterItOpens) {
 TEST(SmallDialogs, MessageAndSeasonPlayTheirSoundsAndCloseOnEnterOrEscape) {
     TGameWindow w;
     {
-        TInfoForm info(&w.Form, w.Form, "Destroy", QString::fromUtf8("<b>Текст</b> %1"));
+        TInfoForm info(&w.Form, w.Form, TSound::Destroy, QString::fromUtf8("<b>Текст</b> %1"));
         TDialogAnswerer answerer([](QDialog& d) { PressEscape(d); });
         info.ShowModal();
         EXPECT_EQ(info.result(), mrOk); // its one button is both default and cancel

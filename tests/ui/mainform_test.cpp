@@ -294,6 +294,9 @@ TEST(SoundPlayer, FindsTheBuiltInClipsByNameInAnyCase) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(player.HasSound(c.name), c.found) << c.name;
+    // Every sound the game can ask for has its clip.
+    for (int sound = 0; sound < SoundCount; ++sound)
+        EXPECT_TRUE(player.HasSound(SoundName(static_cast<TSound>(sound)))) << sound;
 }
 
 // The game's style gives the menu bar's overflow button the base style's

@@ -60,28 +60,28 @@ void TSimulator::Print(const QString& line) {
     out_ << line.toStdString() << '\n';
 }
 
-void TSimulator::Sound(const QString& name) {
-    Print(QStringLiteral("sound ") + name);
+void TSimulator::Sound(TSound sound) {
+    Print(QStringLiteral("sound ") + SoundName(sound));
 }
 
 void TSimulator::ShowStatus(const QString& text) {
     Print(QStringLiteral("status ") + text);
 }
 
-void TSimulator::ShowInfo(const QString& sound, const QString& text) {
-    Print(QStringLiteral("info ") + sound + QLatin1Char(' ') + text);
+void TSimulator::ShowInfo(TSound sound, const QString& text) {
+    Print(QStringLiteral("info ") + SoundName(sound) + QLatin1Char(' ') + text);
     Sound(sound);
-    Sound(QStringLiteral("Button"));
+    Sound(TSound::Button);
 }
 
 void TSimulator::ShowSeason(int season) {
     Print(QStringLiteral("season ") + SeasonName(season));
-    Sound(QStringLiteral("Season"));
-    Sound(QStringLiteral("Button"));
+    Sound(TSound::Season);
+    Sound(TSound::Button);
 }
 
 void TSimulator::AnswerTax(TTaxDialog& dialog) {
-    Sound(QStringLiteral("Nalog"));
+    Sound(TSound::Nalog);
     // "Да" once; a dialog still open for lack of money is then refused.
     if (payTaxes_)
         dialog.Pay();

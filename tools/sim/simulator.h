@@ -28,9 +28,9 @@ public:
 
     TColony& Colony() { return colony_; }
 
-    void Sound(const QString& name) override;
+    void Sound(TSound sound) override;
     void ShowStatus(const QString& text) override;
-    void ShowInfo(const QString& sound, const QString& text) override;
+    void ShowInfo(TSound sound, const QString& text) override;
     void ShowSeason(int season) override;
     void RunYearlyTaxes(TTaxDialog& dialog) override;
     void RunMainTax(TTaxDialog& dialog) override;
