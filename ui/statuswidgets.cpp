@@ -4,9 +4,11 @@
 #include "model/nextday.h"
 #include "resources/imagelist.h"
 
+#include <QAccessibleWidget>
 #include <QHelpEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QTextDocumentFragment>
 #include <QToolTip>
 
 THealthBar::THealthBar(QWidget* parent) : QWidget(parent) {}
@@ -69,6 +71,98 @@ void TPanelText::setText(const QString& text) {
         return;
     text_ = text;
     panel_.update(bounds_);
+}
+
+namespace {
+
+// One text of the status panel as screen readers see it: a static text with
+// the figure as its name and the hint, without its markup, as description.
+class TPanelTextAccessible : public QAccessibleInterface {
+public:
+    TPanelTextAccessible(TStatusPanel& panel, int index) : panel_(panel), index_(index) {}
+
+    bool isValid() const override { return index_ < static_cast<int>(panel_.Texts().size()); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return panel_.window()->windowHandle(); }
+    QAccessibleInterface* parent() const override {
+        return QAccessible::queryAccessibleInterface(&panel_);
+    }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* focusChild() const override { return nullptr; }
+    QString text(QAccessible::Text t) const override {
+        const TPanelText& text = *panel_.Texts()[static_cast<size_t>(index_)];
+        if (t == QAccessible::Name)
+            return text.text();
+        if (t == QAccessible::Description)
+            return QTextDocumentFragment::fromHtml(text.Hint()).toPlainText();
+        return QString();
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override {
+        const QRect bounds = panel_.Texts()[static_cast<size_t>(index_)]->Bounds();
+        return QRect(panel_.mapToGlobal(bounds.topLeft()), bounds.size());
+    }
+    QAccessible::Role role() const override { return QAccessible::StaticText; }
+    QAccessible::State state() const override {
+        QAccessible::State state;
+        state.readOnly = true;
+        state.invisible = !panel_.isVisible();
+        return state;
+    }
+
+private:
+    TStatusPanel& panel_;
+    int index_;
+};
+
+// The panel, with its texts as its children.
+class TStatusPanelAccessible : public QAccessibleWidget {
+public:
+    explicit TStatusPanelAccessible(TStatusPanel* panel)
+        : QAccessibleWidget(panel, QAccessible::Pane), panel_(*panel) {}
+    ~TStatusPanelAccessible() override {
+        for (QAccessible::Id id : children_)
+            QAccessible::deleteAccessibleInterface(id);
+    }
+
+    int childCount() const override { return static_cast<int>(panel_.Texts().size()); }
+    QAccessibleInterface* child(int index) const override {
+        if (index < 0 || index >= childCount())
+            return nullptr;
+        while (static_cast<int>(children_.size()) <= index)
+            children_.push_back(QAccessible::registerAccessibleInterface(
+                new TPanelTextAccessible(panel_, static_cast<int>(children_.size()))));
+        return QAccessible::accessibleInterface(children_[static_cast<size_t>(index)]);
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override {
+        for (int i = 0; i < static_cast<int>(children_.size()); ++i)
+            if (QAccessible::accessibleInterface(children_[static_cast<size_t>(i)]) == child)
+                return i;
+        return -1;
+    }
+
+private:
+    TStatusPanel& panel_;
+    mutable std::vector<QAccessible::Id> children_;
+};
+
+QAccessibleInterface* StatusPanelAccessible(const QString& className, QObject* object) {
+    if (className == QLatin1String("TStatusPanel") && object && object->isWidgetType())
+        return new TStatusPanelAccessible(static_cast<TStatusPanel*>(object));
+    return nullptr;
+}
+
+} // namespace
+
+TStatusPanel::TStatusPanel(QWidget* parent) : QWidget(parent) {
+    static const bool installed = [] {
+        QAccessible::installFactory(StatusPanelAccessible);
+        return true;
+    }();
+    (void)installed;
 }
 
 void TStatusPanel::AddPicture(QPoint at, const TImageList& images, int index, const QString& hint) {

@@ -86,9 +86,13 @@ private:
 // each with its hint, instead of a control for each. Texts are drawn as a
 // label draws them, in the panel's font and text colour; hints stay up for
 // the panel's toolTipDuration().
+// Screen readers see each text as a static text of the panel, named by its
+// figure and described by its hint.
 class TStatusPanel : public QWidget {
+    Q_OBJECT
+
 public:
-    explicit TStatusPanel(QWidget* parent = nullptr) : QWidget(parent) {}
+    explicit TStatusPanel(QWidget* parent = nullptr);
 
     // A picture with its top-left corner at a place of the panel; the hint is
     // a tooltip's text. The list must outlive the panel.
@@ -98,6 +102,8 @@ public:
     TPanelText* AddText(const QRect& bounds, Qt::Alignment alignment, const QString& hint);
     // The hint of the picture or text at a place of the panel, or none.
     QString HintAt(QPoint at) const;
+    // The texts in the order they were added.
+    const std::vector<std::unique_ptr<TPanelText>>& Texts() const { return texts_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

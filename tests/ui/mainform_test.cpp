@@ -10,6 +10,7 @@
 #include "ui/statuswidgets.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
@@ -358,6 +359,21 @@ TEST(MainForm, TheStatusPanelShowsThePicturesAndTheirHints) {
     QApplication::sendEvent(panel, &rest);
     EXPECT_EQ(QToolTip::text(), QString::fromUtf8("Уголь"));
     QToolTip::hideText();
+
+    // Screen readers find each figure with its hint.
+    QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(panel);
+    ASSERT_NE(reader, nullptr);
+    QStringList figures;
+    for (int i = 0; i < reader->childCount(); ++i) {
+        QAccessibleInterface* figure = reader->child(i);
+        EXPECT_EQ(figure->role(), QAccessible::StaticText);
+        EXPECT_EQ(figure->parent(), reader);
+        EXPECT_EQ(reader->indexOfChild(figure), i);
+        figures << figure->text(QAccessible::Description) + ": " + figure->text(QAccessible::Name);
+    }
+    EXPECT_TRUE(figures.contains(QString::fromUtf8("Деньги: 82 000")))
+        << figures.join(u'|').toStdString();
+    EXPECT_TRUE(figures.contains(QString::fromUtf8("Уголь: 0")));
 }
 
 // A figure painted by the panel looks as a label in its place would, clipped
