@@ -6,6 +6,7 @@
 #include "messages.h"
 #include "nextday.h"
 #include "numbers.h"
+#include "playercommands.h"
 #include "random.h"
 #include "taxes.h"
 
@@ -180,43 +181,15 @@ void TColony::MouseUp() {
 bool TColony::KeyPress(QChar key) {
     const char16_t c = KeyLetter(key).unicode();
     const char16_t letter = (c >= u'a' && c <= u'z') ? static_cast<char16_t>(c - u'a' + u'A') : c;
-    switch (letter) {
-    case u'A':
-    case u'U':
-        RestoreAll();
-        return true;
-    case u'B':
-        Market(false);
-        return true;
-    case u'D':
-        Demolish();
-        return true;
-    case u'F':
-        FindWeakest();
-        return true;
-    case u'G':
-        ImproveLand();
-        return true;
-    case u'N':
-        NewDay();
-        services_.RepaintWindow();
-        return true;
-    case u'P':
-        Block();
-        return true;
-    case u'R':
-        Restore();
-        return true;
-    case u'S':
-        Market(true);
-        return true;
-    case u'W':
-        NewWeek();
-        services_.RepaintWindow();
-        return true;
-    default:
-        return false;
-    }
+    for (const TPlayerCommand& command : PlayerCommands())
+        if (letter == command.Letter ||
+            (command.OtherLetter != 0 && letter == command.OtherLetter)) {
+            command.Run(*this);
+            if (command.RepaintAfterKey)
+                services_.RepaintWindow();
+            return true;
+        }
+    return false;
 }
 
 void TColony::Build(const TBaseType& type) {

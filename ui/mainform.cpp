@@ -5,6 +5,7 @@
 #include "map/plan.h"
 #include "map/smallcontrols.h"
 #include "model/describe.h"
+#include "model/playercommands.h"
 #include "model/random.h"
 #include "model/taxes.h"
 #include "resources/datamodule.h"
@@ -290,33 +291,35 @@ void TMainForm::CreateControls() {
             event.accept();
     };
 
-    AddCommandButton("pcNewWeek", 14, {512, 0}, QStringLiteral("Новая неделя (W)"),
-                     [this] { colony_->NewWeek(); });
-    AddCommandButton("pcNewDay", 10, {512, 32}, QStringLiteral("Новый день (N)"),
-                     [this] { colony_->NewDay(); });
+    // Where each command's button stands and its picture; what it does, its
+    // key and its hint come from the commands' own table.
+    const struct {
+        TPlayerCommand::TId Id;
+        const char* Name;
+        int Picture;
+        QPoint At;
+    } buttons[] = {
+        {TPlayerCommand::pcNewWeek, "pcNewWeek", 14, {512, 0}},
+        {TPlayerCommand::pcNewDay, "pcNewDay", 10, {512, 32}},
+        {TPlayerCommand::pcSale, "pcSale", 11, {288, 64}},
+        {TPlayerCommand::pcBuy, "pcBuy", 12, {320, 64}},
+        {TPlayerCommand::pcGoodEarth, "pcGoodEarth", 9, {352, 64}},
+        {TPlayerCommand::pcFindSlow, "pcFindSlow", 15, {384, 64}},
+        {TPlayerCommand::pcRestore, "pcRestore", 16, {416, 64}},
+        {TPlayerCommand::pcRestoreAll, "pcRestoreAll", 24, {448, 64}},
+        {TPlayerCommand::pcDestroy, "pcDestroy", 13, {480, 64}},
+        {TPlayerCommand::pcPreserve, "pcPreserve", 23, {512, 64}},
+    };
+    for (const auto& button : buttons) {
+        const TPlayerCommand& command = PlayerCommands()[button.Id];
+        AddCommandButton(button.Name, button.Picture, button.At, command.HintText(),
+                         [this, &command] { command.Run(*colony_); });
+    }
     // Right-aligned at 505 like the buttons; a longer date grows to the left.
     lbDate = AddLabel(pnClient, QRect(385, 38, 120, 14), Qt::AlignRight,
                       QStringLiteral("1 марта 1890"), QStringLiteral("Дата"));
     lbDate->setObjectName(QStringLiteral("lbDate"));
     client_->Anchor(lbDate, akTopRight);
-    AddCommandButton("pcSale", 11, {288, 64}, QStringLiteral("Продать ресурсы (S)"),
-                     [this] { colony_->Market(true); });
-    AddCommandButton("pcBuy", 12, {320, 64}, QStringLiteral("Купить ресурсы (B)"),
-                     [this] { colony_->Market(false); });
-    AddCommandButton("pcGoodEarth", 9, {352, 64},
-                     QStringLiteral("Улучшить землю за %1 (G)").arg(TColony::ImproveLandPrice),
-                     [this] { colony_->ImproveLand(); });
-    AddCommandButton("pcFindSlow", 15, {384, 64}, QStringLiteral("Поиск слабейшего строения (F)"),
-                     [this] { colony_->FindWeakest(); });
-    AddCommandButton("pcRestore", 16, {416, 64}, QStringLiteral("Восстановление (R)"),
-                     [this] { colony_->Restore(); });
-    AddCommandButton("pcRestoreAll", 24, {448, 64}, QStringLiteral("Восстановление для всех (U)"),
-                     [this] { colony_->RestoreAll(); });
-    AddCommandButton("pcDestroy", 13, {480, 64},
-                     QStringLiteral("Разобрать строение - вернется 10% от стоимости (D)"),
-                     [this] { colony_->Demolish(); });
-    AddCommandButton("pcPreserve", 23, {512, 64}, QStringLiteral("Блокировка (P)"),
-                     [this] { colony_->Block(); });
 
     lbStatus =
         AddLabel(pnClient, QRect(0, 472, 537, 14), Qt::AlignLeft, QStringLiteral("Строка статуса"));

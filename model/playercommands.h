@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+#include <span>
+
+class TColony;
+
+// The commands of the buttons above the map, which are also the letter keys
+// of the map view: one table gives each its letter, its hint and what it
+// does, so the buttons, their hints and the keys cannot disagree.
+struct TPlayerCommand {
+    enum TId {
+        pcNewWeek,
+        pcNewDay,
+        pcSale,
+        pcBuy,
+        pcGoodEarth,
+        pcFindSlow,
+        pcRestore,
+        pcRestoreAll,
+        pcDestroy,
+        pcPreserve,
+    };
+    TId Id;
+    char16_t Letter;      // the key's Latin letter, on any keyboard layout
+    char16_t OtherLetter; // a second key for the same command, or 0
+    const char* Hint;     // the hint without its letter
+    void (*Run)(TColony& colony);
+    // The keys of a new day and a new week repaint the whole window after.
+    bool RepaintAfterKey;
+
+    // "Новая неделя (W)", with the price of improving land filled in.
+    QString HintText() const;
+};
+
+// Every command, in the order of their ids.
+std::span<const TPlayerCommand> PlayerCommands();
