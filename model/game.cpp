@@ -9,7 +9,7 @@ TBase::TBase(TGame& game, bool prebuilt, int32_t column, int32_t row, const TBas
       LifeDays(kind.FullLifeDays()), Column(column), Row(row) {}
 
 bool TBase::IsWorking() const {
-    return BuildDays == 0 && !Blocked && Kind->WorksIn(Game->Season);
+    return IsWorkingIn(Game->Season);
 }
 
 int32_t TBase::HomePlacesNow() const {
@@ -83,28 +83,21 @@ void TGame::ClearBases() {
         columnSlots.reset();
 }
 
-int32_t TGame::TotalHomePlaces() const {
-    int64_t sum = 0;
-    for (const auto& b : buildings_)
-        sum += b->HomePlacesNow();
-    return ClampToInt32(sum);
-}
-
 TGame::TPlaces TGame::TotalPlaces() const {
     int64_t homes = 0;
     int64_t work = 0;
-    // IsWorking, with the season read once.
     for (const auto& b : buildings_)
-        if (b->BuildDays == 0 && !b->Blocked && b->Kind->WorksIn(Season)) {
+        if (b->IsWorkingIn(Season)) {
             homes += b->Kind->HomePlaces;
             work += b->Kind->NeedWorkers;
         }
     return {ClampToInt32(homes), ClampToInt32(work)};
 }
 
+int32_t TGame::TotalHomePlaces() const {
+    return TotalPlaces().Homes;
+}
+
 int32_t TGame::TotalWorkPlaces() const {
-    int64_t sum = 0;
-    for (const auto& b : buildings_)
-        sum += b->WorkPlacesNow();
-    return ClampToInt32(sum);
+    return TotalPlaces().Work;
 }

@@ -48,6 +48,11 @@ public:
     // Built, not blocked and in one of its working seasons. A lack of goods or
     // workers does not make it stop working in this sense.
     bool IsWorking() const;
+    // The same in a given season, for passes over every building that read
+    // the colony's season once.
+    bool IsWorkingIn(int season) const {
+        return BuildDays == 0 && !Blocked && Kind->WorksIn(season);
+    }
     // Within WornDays of its end, shown in flames; an everlasting type never is.
     static constexpr int32_t WornDays = 60;
     bool IsWorn() const { return Kind->LiveYears != 0 && LifeDays <= WornDays; }
