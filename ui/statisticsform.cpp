@@ -69,8 +69,12 @@ struct TMonthTrade {
     int64_t Bought = 0;
 };
 
-// The months of the days, the first measured from the day before them.
-std::vector<TMonthTrade> MonthTrade(std::span<const THistoryDay> days, const THistoryDay* before) {
+// The months of the days, the last part of all days; the first month is
+// measured from the day before them.
+std::vector<TMonthTrade> MonthTrade(std::span<const THistoryDay> all,
+                                    std::span<const THistoryDay> days) {
+    const THistoryDay* before =
+        days.size() < all.size() ? &all[all.size() - days.size() - 1] : nullptr;
     std::vector<TMonthTrade> months;
     int64_t sold = before ? before->Sold : 0;
     int64_t bought = before ? before->Bought : 0;
@@ -302,8 +306,9 @@ std::span<const THistoryDay> TStatisticsForm::RangeDays() const {
     from.Year = static_cast<uint16_t>(std::max(from.Year - years, 0));
     if (from.Month == 2 && from.Day == 29)
         from.Day = 28;
-    const auto first = std::find_if(days.begin(), days.end(), [from](const THistoryDay& d) {
-        return std::tie(d.Date.Year, d.Date.Month, d.Date.Day) >
+    // The days are in date order: the first after that day is found by halves.
+    const auto first = std::partition_point(days.begin(), days.end(), [from](const THistoryDay& d) {
+        return std::tie(d.Date.Year, d.Date.Month, d.Date.Day) <=
                std::tie(from.Year, from.Month, from.Day);
     });
     return days.subspan(static_cast<size_t>(first - days.begin()));
@@ -354,11 +359,8 @@ void TStatisticsForm::RefreshDayChart(TPage page) {
 
 void TStatisticsForm::RefreshTrade() {
     TChartPage& p = pages_[pgTrade];
-    const std::span<const THistoryDay> all = colony_.History().Days();
     const std::span<const THistoryDay> days = RangeDays();
-    const THistoryDay* before =
-        days.size() < all.size() ? &all[all.size() - days.size() - 1] : nullptr;
-    const std::vector<TMonthTrade> months = MonthTrade(days, before);
+    const std::vector<TMonthTrade> months = MonthTrade(colony_.History().Days(), days);
     const int columns = Columns(p);
     double high = 1;
     for (int line = 0; line < 2; ++line) {
@@ -404,11 +406,7 @@ void TStatisticsForm::ShowDayHint(TPage page, const QPointF& point) {
 }
 
 void TStatisticsForm::ShowTradeHint(const QPointF& point) {
-    const std::span<const THistoryDay> all = colony_.History().Days();
-    const std::span<const THistoryDay> days = RangeDays();
-    const THistoryDay* before =
-        days.size() < all.size() ? &all[all.size() - days.size() - 1] : nullptr;
-    const std::vector<TMonthTrade> months = MonthTrade(days, before);
+    const std::vector<TMonthTrade> months = MonthTrade(colony_.History().Days(), RangeDays());
     if (months.empty())
         return;
     const auto nearest = std::min_element(months.begin(), months.end(),
