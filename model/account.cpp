@@ -39,18 +39,10 @@ bool IsIncome(TMoneyFlow flow) {
     return flow < TMoneyFlow::Purchases;
 }
 
-int64_t TYearAccount::Incomes() const {
+int64_t TYearAccount::Sum(bool incomes) const {
     int64_t sum = 0;
     for (int i = 0; i < MoneyFlowCount; ++i)
-        if (IsIncome(static_cast<TMoneyFlow>(i)))
-            sum += Flows[static_cast<size_t>(i)];
-    return sum;
-}
-
-int64_t TYearAccount::Spendings() const {
-    int64_t sum = 0;
-    for (int i = 0; i < MoneyFlowCount; ++i)
-        if (!IsIncome(static_cast<TMoneyFlow>(i)))
+        if (IsIncome(static_cast<TMoneyFlow>(i)) == incomes)
             sum += Flows[static_cast<size_t>(i)];
     return sum;
 }

@@ -40,8 +40,10 @@ struct TYearAccount {
     std::array<int64_t, MoneyFlowCount> Flows{};
 
     int64_t Flow(TMoneyFlow flow) const { return Flows[static_cast<size_t>(flow)]; }
-    int64_t Incomes() const;
-    int64_t Spendings() const;
+    int64_t Incomes() const { return Sum(true); }
+    int64_t Spendings() const { return Sum(false); }
+    // The flows that bring money in, or those that take it out.
+    int64_t Sum(bool incomes) const;
 
     bool operator==(const TYearAccount&) const = default;
 };
