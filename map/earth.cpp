@@ -36,13 +36,12 @@ void TEarth::LoadEarth(const TMapFiles& files, const TMapSource& source) {
     Scene.CenterSprites(WorldSize);
 
     const TIniFile ini = TIniFile::FromBytes(files.Ini);
-    const QString section = QStringLiteral("Init");
+    const TIniSection init = ini.Section(QStringLiteral("Init"));
     StartScreen =
-        QPoint(ClampToInt32(int64_t{ini.ReadInteger(section, QStringLiteral("ScreenX"), 0)} * 25),
-               ClampToInt32(int64_t{ini.ReadInteger(section, QStringLiteral("ScreenY"), 0)} * 25));
-    StartCell =
-        QPoint(std::clamp(ini.ReadInteger(section, QStringLiteral("SelX"), 0), 0, MapCols - 1),
-               std::clamp(ini.ReadInteger(section, QStringLiteral("SelY"), 0), 0, MapRows - 1));
+        QPoint(ClampToInt32(int64_t{init.ReadInteger(QStringLiteral("ScreenX"), 0)} * 25),
+               ClampToInt32(int64_t{init.ReadInteger(QStringLiteral("ScreenY"), 0)} * 25));
+    StartCell = QPoint(std::clamp(init.ReadInteger(QStringLiteral("SelX"), 0), 0, MapCols - 1),
+                       std::clamp(init.ReadInteger(QStringLiteral("SelY"), 0), 0, MapRows - 1));
     source_ = source;
     files_ = files;
 }

@@ -11,8 +11,8 @@
 namespace {
 
 // Counts and prices cannot be negative; a negative value reads as 0.
-int32_t ReadCount(const TIniFile& ini, const QString& section, const char* key) {
-    return std::max(ini.ReadInteger(section, QString::fromLatin1(key), 0), 0);
+int32_t ReadCount(const TIniSection& section, const char* key) {
+    return std::max(section.ReadInteger(QString::fromLatin1(key), 0), 0);
 }
 
 struct TKeyword {
@@ -41,29 +41,29 @@ bool TBaseType::AcceptsEarth(int kind) const {
     return NeedEarth == AnyBuildableEarth || NeedEarth == kind;
 }
 
-void ReadBaseType(TBaseType& type, const TIniFile& ini, const QString& section) {
-    type.Id = section;
-    type.Caption = ini.ReadString(section, QStringLiteral("Caption"), QString());
-    type.BuildTime = ReadCount(ini, section, "BuildTime");
-    type.ImageIndex = ini.ReadInteger(section, QStringLiteral("ImageIndex"), 0);
-    type.LiveYears = std::min(ReadCount(ini, section, "LiveYears"), MaxLiveYears);
-    type.HomePlaces = ReadCount(ini, section, "HomePlaces");
-    type.NeedWorkers = ReadCount(ini, section, "NeedWorkers");
-    type.Price = ReadCount(ini, section, "Price");
-    type.Style = Flags(ini.ReadString(section, QStringLiteral("Style"), QString()),
-                       {{"NoNearBase", bsNoNearBase},
-                        {"NoPreserve", bsNoPreserve},
-                        {"Plan", bsPlan},
-                        {"NoOccupy", bsNoOccupy}});
-    type.NeedEarth = ini.ReadInteger(section, QStringLiteral("NeedEarth"), 2);
-    type.WorkSeasons = Flags(ini.ReadString(section, QStringLiteral("WorkSeasons"), QString()),
+void ReadBaseType(TBaseType& type, const TIniSection& section) {
+    type.Id = section.Name();
+    type.Caption = section.ReadString(QStringLiteral("Caption"), QString());
+    type.BuildTime = ReadCount(section, "BuildTime");
+    type.ImageIndex = section.ReadInteger(QStringLiteral("ImageIndex"), 0);
+    type.LiveYears = std::min(ReadCount(section, "LiveYears"), MaxLiveYears);
+    type.HomePlaces = ReadCount(section, "HomePlaces");
+    type.NeedWorkers = ReadCount(section, "NeedWorkers");
+    type.Price = ReadCount(section, "Price");
+    type.Style =
+        Flags(section.ReadString(QStringLiteral("Style"), QString()), {{"NoNearBase", bsNoNearBase},
+                                                                       {"NoPreserve", bsNoPreserve},
+                                                                       {"Plan", bsPlan},
+                                                                       {"NoOccupy", bsNoOccupy}});
+    type.NeedEarth = section.ReadInteger(QStringLiteral("NeedEarth"), 2);
+    type.WorkSeasons = Flags(section.ReadString(QStringLiteral("WorkSeasons"), QString()),
                              {{"Summer", 1 << ssSummer},
                               {"Autumn", 1 << ssAutumn},
                               {"Winter", 1 << ssWinter},
                               {"Spring", 1 << ssSpring}});
-    type.Consume = ReadResources(ini, section, QStringLiteral("Consume"));
-    type.Profit = ReadResources(ini, section, QStringLiteral("Profit"));
-    type.ProfitRange = ReadResources(ini, section, QStringLiteral("ProfitRange"));
+    type.Consume = ReadResources(section, QStringLiteral("Consume"));
+    type.Profit = ReadResources(section, QStringLiteral("Profit"));
+    type.ProfitRange = ReadResources(section, QStringLiteral("ProfitRange"));
 }
 
 TBaseTypeList LoadBaseTypesFrom(const TIniFile& ini) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 class TIniFile;
+class TIniSection;
 
 // Style flags of a building type, in their bit order.
 enum TBaseStyle : uint8_t {
@@ -54,7 +55,7 @@ struct TBaseType {
 // The catalogue: its order is the palette's, and its first type founds the colony.
 using TBaseTypeList = std::vector<TBaseType>;
 
-void ReadBaseType(TBaseType& type, const TIniFile& ini, const QString& section);
+void ReadBaseType(TBaseType& type, const TIniSection& section);
 // Reads every section of BASES.INI in the given folder, in file order; a
 // missing file gives an empty catalogue.
 void LoadBaseTypes(TBaseTypeList& list, const QString& folder);

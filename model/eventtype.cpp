@@ -6,15 +6,15 @@
 #include <QDir>
 #include <iterator>
 
-void ReadEventType(TEventType& event, const TIniFile& ini, const QString& section) {
-    event.Target = ini.ReadString(section, QStringLiteral("Target"), QString());
-    event.Message = ini.ReadString(section, QStringLiteral("Message"), QString());
-    event.LiveYears = ini.ReadInteger(section, QStringLiteral("LiveYears"), 0);
-    event.LiveYearsRange = ini.ReadInteger(section, QStringLiteral("LiveYearsRange"), 0);
-    event.People = ini.ReadInteger(section, QStringLiteral("People"), 0);
-    event.PeopleRange = ini.ReadInteger(section, QStringLiteral("PeopleRange"), 0);
-    event.Sunduk = ReadResources(ini, section, QStringLiteral("Sunduk"));
-    event.SundukRange = ReadResources(ini, section, QStringLiteral("SundukRange"));
+void ReadEventType(TEventType& event, const TIniSection& section) {
+    event.Target = section.ReadString(QStringLiteral("Target"), QString());
+    event.Message = section.ReadString(QStringLiteral("Message"), QString());
+    event.LiveYears = section.ReadInteger(QStringLiteral("LiveYears"), 0);
+    event.LiveYearsRange = section.ReadInteger(QStringLiteral("LiveYearsRange"), 0);
+    event.People = section.ReadInteger(QStringLiteral("People"), 0);
+    event.PeopleRange = section.ReadInteger(QStringLiteral("PeopleRange"), 0);
+    event.Sunduk = ReadResources(section, QStringLiteral("Sunduk"));
+    event.SundukRange = ReadResources(section, QStringLiteral("SundukRange"));
 }
 
 TEventTypeList LoadEventTypesFrom(const TIniFile& ini) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 class TIniFile;
+class TIniSection;
 
 // A random happening at a working building, as the event catalogue describes it.
 struct TEventType {
@@ -29,7 +30,7 @@ struct TEventOutcome {
     TResources Found;
 };
 
-void ReadEventType(TEventType& event, const TIniFile& ini, const QString& section);
+void ReadEventType(TEventType& event, const TIniSection& section);
 // Reads every section of EVENTS.INI in the given folder, in file order; a
 // missing file gives no events.
 void LoadEventTypes(TEventTypeList& list, const QString& folder);

@@ -58,7 +58,7 @@ void RandomizeResources(TResources& v, const TResources& range) {
         v[i] = RandomAround(v[i], range[i]);
 }
 
-TResources ReadResources(const TIniFile& ini, const QString& section, const QString& prefix) {
+TResources ReadResources(const TIniSection& section, const QString& prefix) {
     TResources result;
     // One key for the nine names, the prefix followed by each good's suffix.
     QString key = prefix;
@@ -66,7 +66,7 @@ TResources ReadResources(const TIniFile& ini, const QString& section, const QStr
     for (int i = 0; i < GoodsCount; ++i) {
         key.truncate(prefix.size());
         key += QLatin1String(KeySuffixes[i]);
-        result[i] = ini.ReadInteger(section, key, 0);
+        result[i] = section.ReadInteger(key, 0);
     }
     return result;
 }

@@ -4,7 +4,7 @@
 #include <array>
 #include <cstdint>
 
-class TIniFile;
+class TIniSection;
 
 // The nine goods, always in this order: the order of every resource vector,
 // of the goods labels and pictures, of the market rows and of catalogue keys.
@@ -42,4 +42,4 @@ bool IsEmpty(const TResources& v);
 // v[i] = RandomAround(v[i], range[i]), drawn in goods order.
 void RandomizeResources(TResources& v, const TResources& range);
 // Reads prefix + suffix for each good as an integer, 0 when missing or malformed.
-TResources ReadResources(const TIniFile& ini, const QString& section, const QString& prefix);
+TResources ReadResources(const TIniSection& section, const QString& prefix);

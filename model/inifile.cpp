@@ -31,7 +31,9 @@ char16_t FoldAscii(QChar c) {
 
 // Room for the folded form of a name looked up. The data files' names are
 // short ASCII words: those are folded here, on the stack, without the Unicode
-// tables; any other name is folded into a string of its own.
+// tables; any other name is folded into a string of its own. Folding every
+// name with Qt's tables would add some four million instructions, a fifth of
+// the simulator's whole start, to every start of the game.
 class TFoldedName {
 public:
     explicit TFoldedName(QStringView name) {
@@ -249,34 +251,33 @@ QStringList TIniFile::SectionNames() const {
     return names;
 }
 
-std::optional<QStringView> TIniFile::Find(const QString& section, const QString& key) const {
-    if (!lastKnown_ || section != lastSection_) {
-        const TFoldedName folded(section);
-        const TSectionName* found =
-            FindSorted(firstSections_, folded.View(),
-                       [this](const TSectionName& s) { return NameText(s.Name); });
-        lastIndex_ = found ? found->Index : -1;
-        lastSection_ = section;
-        lastKnown_ = true;
-    }
-    if (lastIndex_ < 0)
-        return std::nullopt;
-    const TFoldedName folded(key);
-    const TEntry* entry =
-        FindSorted(sections_[static_cast<size_t>(lastIndex_)].Entries, folded.View(),
-                   [this](const TEntry& e) { return NameText(e.Key); });
-    if (!entry)
-        return std::nullopt;
-    return QStringView(text_).mid(entry->ValueStart, entry->ValueSize);
+TIniSection TIniFile::Section(const QString& name) const {
+    const TFoldedName folded(name);
+    const TSectionName* found = FindSorted(
+        firstSections_, folded.View(), [this](const TSectionName& s) { return NameText(s.Name); });
+    return TIniSection(*this, found ? found->Index : -1, name);
 }
 
-QString TIniFile::ReadString(const QString& section, const QString& key, const QString& def) const {
-    const std::optional<QStringView> value = Find(section, key);
+std::optional<QStringView> TIniSection::Find(const QString& key) const {
+    if (index_ < 0)
+        return std::nullopt;
+    const TFoldedName folded(key);
+    const TIniFile& ini = *ini_;
+    const TIniFile::TEntry* entry =
+        FindSorted(ini.sections_[static_cast<size_t>(index_)].Entries, folded.View(),
+                   [&ini](const TIniFile::TEntry& e) { return ini.NameText(e.Key); });
+    if (!entry)
+        return std::nullopt;
+    return QStringView(ini.text_).mid(entry->ValueStart, entry->ValueSize);
+}
+
+QString TIniSection::ReadString(const QString& key, const QString& def) const {
+    const std::optional<QStringView> value = Find(key);
     return value ? Unquoted(*value).toString() : def;
 }
 
-int32_t TIniFile::ReadInteger(const QString& section, const QString& key, int32_t def) const {
-    const std::optional<QStringView> value = Find(section, key);
+int32_t TIniSection::ReadInteger(const QString& key, int32_t def) const {
+    const std::optional<QStringView> value = Find(key);
     if (!value)
         return def;
     return ParseInteger(Unquoted(*value)).value_or(def);

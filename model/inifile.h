@@ -7,13 +7,36 @@
 #include <optional>
 #include <vector>
 
+class TIniFile;
+
+// A section of a file, found once so that its keys are read one after
+// another without looking the section up again. It refers to its file, which
+// must outlive it. A section the file lacks reads every key as missing.
+class TIniSection {
+public:
+    // The name as it was asked for.
+    const QString& Name() const { return name_; }
+    QString ReadString(const QString& key, const QString& def) const;
+    // A decimal integer within 32 bits; anything else gives the default.
+    int32_t ReadInteger(const QString& key, int32_t def) const;
+
+private:
+    friend class TIniFile;
+    TIniSection(const TIniFile& ini, int index, const QString& name)
+        : ini_(&ini), index_(index), name_(name) {}
+    std::optional<QStringView> Find(const QString& key) const;
+
+    const TIniFile* ini_;
+    int index_; // into the file's sections, or -1 when it has none of the name
+    QString name_;
+};
+
 // A reader of Windows-style initialisation files with the rules the game's
 // data files were written for: sections listed in file order (duplicates
 // too), section and key names matched ignoring case with the first match
 // winning, values trimmed and unquoted, Windows-1251 text unless a byte-order
-// mark says otherwise. A missing file reads as an empty one. Reading
-// remembers the last section looked up, so one file is read from one thread
-// at a time.
+// mark says otherwise. A missing file reads as an empty one. Reading changes
+// nothing, so a file may be read from several threads at once.
 class TIniFile {
 public:
     TIniFile() = default;
@@ -22,11 +45,11 @@ public:
     static TIniFile FromBytes(const QByteArray& bytes);
 
     QStringList SectionNames() const;
-    QString ReadString(const QString& section, const QString& key, const QString& def) const;
-    // A decimal integer within 32 bits; anything else gives the default.
-    int32_t ReadInteger(const QString& section, const QString& key, int32_t def) const;
+    // The first section of the name.
+    TIniSection Section(const QString& name) const;
 
 private:
+    friend class TIniSection;
     // A folded section or key name: a part of names_.
     struct TName {
         qsizetype Start = 0;
@@ -51,27 +74,21 @@ private:
     QStringView NameText(TName name) const {
         return QStringView(names_).mid(name.Start, name.Size);
     }
-    std::optional<QStringView> Find(const QString& section, const QString& key) const;
 
     QString text_;  // the decoded file; values are read from it
     QString names_; // every folded section and key name, one after another
     std::vector<TSection> sections_;
     std::vector<TSectionName> firstSections_; // sorted by name, each the first of its name
-    // The section name of the last lookup, as given, and its index or -1: a
-    // record's keys are read one after another from the same section.
-    mutable QString lastSection_;
-    mutable int lastIndex_ = -1;
-    mutable bool lastKnown_ = false;
 };
 
 // One record per section of the file, in file order, each filled by
-// read(record, ini, section).
+// read(record, section).
 template <typename TRecord, typename TReader>
 std::vector<TRecord> ReadSections(const TIniFile& ini, TReader read) {
     std::vector<TRecord> records;
-    for (const QString& section : ini.SectionNames()) {
+    for (const QString& name : ini.SectionNames()) {
         TRecord record;
-        read(record, ini, section);
+        read(record, ini.Section(name));
         records.push_back(std::move(record));
     }
     return records;

@@ -14,7 +14,7 @@ namespace {
 TBaseType ReadType(const char* body) {
     const TIniFile ini = TIniFile::FromBytes(QByteArray("[T]\n") + body);
     TBaseType type;
-    ReadBaseType(type, ini, "T");
+    ReadBaseType(type, ini.Section("T"));
     return type;
 }
 

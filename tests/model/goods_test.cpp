@@ -47,9 +47,9 @@ TEST(Resources, ArithmeticSaturatesAndClamps) {
 TEST(Resources, ReadResourcesUsesThePrefixAndSuffixes) {
     const TIniFile ini = TIniFile::FromBytes("[T]\nConsume.gold=1\nconsume.ENERGY=9\n"
                                              "Consume.food=x\nProfit.coal=4\n[Empty]\n");
-    EXPECT_EQ(ReadResources(ini, "T", "Consume"), Vec({1, 0, 0, 0, 0, 0, 0, 0, 9}));
-    EXPECT_EQ(ReadResources(ini, "T", "Profit"), Vec({0, 0, 4}));
-    EXPECT_TRUE(IsEmpty(ReadResources(ini, "Empty", "Consume")));
+    EXPECT_EQ(ReadResources(ini.Section("T"), "Consume"), Vec({1, 0, 0, 0, 0, 0, 0, 0, 9}));
+    EXPECT_EQ(ReadResources(ini.Section("T"), "Profit"), Vec({0, 0, 4}));
+    EXPECT_TRUE(IsEmpty(ReadResources(ini.Section("Empty"), "Consume")));
 }
 
 TEST(Terrain, KindsAndVariantsOutOfRangeAreHarmless) {

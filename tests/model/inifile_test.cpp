@@ -27,12 +27,13 @@ TEST(IniFile, LookupIgnoresCaseAndTheFirstSectionAndKeyWin) {
     const TIniFile ini = Ini("[Farm]\nPrice=10\nprice=20\n"
                              "[FARM]\nPrice=30\nCaption=Other\n"
                              "[Лес]\nCaption=Лесопилка\n");
-    EXPECT_EQ(ini.ReadInteger("farm", "PRICE", -1), 10);
-    EXPECT_EQ(ini.ReadString("Farm", "Caption", "none"), "none"); // later duplicate is unseen
-    EXPECT_EQ(ini.ReadString(QString::fromUtf8("ЛЕС"), "caption", ""),
+    EXPECT_EQ(ini.Section("farm").ReadInteger("PRICE", -1), 10);
+    EXPECT_EQ(ini.Section("Farm").ReadString("Caption", "none"),
+              "none"); // later duplicate is unseen
+    EXPECT_EQ(ini.Section(QString::fromUtf8("ЛЕС")).ReadString("caption", ""),
               QString::fromUtf8("Лесопилка"));
-    EXPECT_EQ(ini.ReadString(" Farm ", " Price ", ""), "10");
-    EXPECT_EQ(ini.ReadString("Missing", "Price", "dflt"), "dflt");
+    EXPECT_EQ(ini.Section(" Farm ").ReadString(" Price ", ""), "10");
+    EXPECT_EQ(ini.Section("Missing").ReadString("Price", "dflt"), "dflt");
 }
 
 // Short ASCII names, long ones and others are all matched the same way.
@@ -54,33 +55,25 @@ TEST(IniFile, NamesOfAnyLengthAndAlphabetMatchTrimmedIgnoringCase) {
         {longName.left(80), "Tab", -1},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(ini.ReadInteger(c.section, c.key, -1), c.value)
+        EXPECT_EQ(ini.Section(c.section).ReadInteger(c.key, -1), c.value)
             << c.section.toStdString() << " " << c.key.toStdString();
 }
 
-// Records are read key after key from one section, then from the next: every
-// lookup still finds its own section's value, also through a copy.
-TEST(IniFile, ReadingSectionAfterSectionFindsEachOnesOwnValues) {
+// Sections are found once and read in any order, each its own keys, also
+// when found in a copy of the file.
+TEST(IniFile, SectionsFoundOnceReadTheirOwnKeysInAnyOrder) {
     const TIniFile ini = Ini("[A]\nK=1\nOnlyA=5\n[B]\nK=2\n[]\nK=3\n[a]\nK=4\n");
-    const struct {
-        const char* section;
-        const char* key;
-        int32_t value;
-    } cases[] = {
-        {"", "K", 3},         {"A", "K", 1},
-        {"A", "OnlyA", 5},    {"B", "K", 2},
-        {"B", "OnlyA", -1},   {"a", "K", 1},
-        {"Missing", "K", -1}, {"", "K", 3},
-        {" B ", "K", 2},      {"Missing", "OnlyA", -1},
-        {"A", "OnlyA", 5},
-    };
-    for (int round = 0; round < 2; ++round) {
-        const TIniFile copy = ini;
-        for (const auto& c : cases) {
-            EXPECT_EQ(ini.ReadInteger(c.section, c.key, -1), c.value) << c.section << c.key;
-            EXPECT_EQ(copy.ReadInteger(c.section, c.key, -1), c.value) << c.section << c.key;
-        }
-    }
+    const TIniFile copy = ini;
+    const TIniSection a = ini.Section("A"), b = copy.Section(" B "), nameless = ini.Section(""),
+                      small = copy.Section("a"), missing = ini.Section("Missing");
+    EXPECT_EQ(b.ReadInteger("K", -1), 2);
+    EXPECT_EQ(a.ReadInteger("K", -1), 1);
+    EXPECT_EQ(nameless.ReadInteger("K", -1), 3);
+    EXPECT_EQ(b.ReadInteger("OnlyA", -1), -1);
+    EXPECT_EQ(small.ReadInteger("K", -1), 1);
+    EXPECT_EQ(missing.ReadInteger("K", -1), -1);
+    EXPECT_EQ(a.ReadInteger("OnlyA", -1), 5);
+    EXPECT_EQ(small.Name(), "a");
 }
 
 TEST(IniFile, ValuesAreTrimmedAndUnquotedOnceWithoutInlineComments) {
@@ -94,16 +87,17 @@ TEST(IniFile, ValuesAreTrimmedAndUnquotedOnceWithoutInlineComments) {
                              "NoValue\n"
                              "G=a=b\n"
                              ";H=commented\n");
-    EXPECT_EQ(ini.ReadString("S", "A", ""), "hello world");
-    EXPECT_EQ(ini.ReadString("S", "B", ""), "quoted \"\"x\"\"");
-    EXPECT_EQ(ini.ReadString("S", "C", ""), "single");
-    EXPECT_EQ(ini.ReadString("S", "D", ""), "\"mismatch'");
-    EXPECT_EQ(ini.ReadString("S", "E", ""), "\"");
-    EXPECT_EQ(ini.ReadString("S", "F", ""), "100 ;comment");
-    EXPECT_EQ(ini.ReadInteger("S", "F", -7), -7);
-    EXPECT_EQ(ini.ReadString("S", "NoValue", "x"), "");
-    EXPECT_EQ(ini.ReadString("S", "G", ""), "a=b");
-    EXPECT_EQ(ini.ReadString("S", "H", "none"), "none");
+    const TIniSection section = ini.Section("S");
+    EXPECT_EQ(section.ReadString("A", ""), "hello world");
+    EXPECT_EQ(section.ReadString("B", ""), "quoted \"\"x\"\"");
+    EXPECT_EQ(section.ReadString("C", ""), "single");
+    EXPECT_EQ(section.ReadString("D", ""), "\"mismatch'");
+    EXPECT_EQ(section.ReadString("E", ""), "\"");
+    EXPECT_EQ(section.ReadString("F", ""), "100 ;comment");
+    EXPECT_EQ(section.ReadInteger("F", -7), -7);
+    EXPECT_EQ(section.ReadString("NoValue", "x"), "");
+    EXPECT_EQ(section.ReadString("G", ""), "a=b");
+    EXPECT_EQ(section.ReadString("H", "none"), "none");
 }
 
 TEST(IniFile, IntegersAreSignedDecimalsWithinThirtyTwoBits) {
@@ -134,17 +128,21 @@ TEST(IniFile, IntegersAreSignedDecimalsWithinThirtyTwoBits) {
         EXPECT_EQ(ParseInteger(QString::fromUtf8(c.text)), c.value) << c.text;
 
     const TIniFile ini = Ini("[S]\nA=\"42\"\nB=12abc\n");
-    EXPECT_EQ(ini.ReadInteger("S", "A", 0), 42);
-    EXPECT_EQ(ini.ReadInteger("S", "B", 5), 5);
-    EXPECT_EQ(ini.ReadInteger("S", "Missing", 2), 2);
+    const TIniSection section = ini.Section("S");
+    EXPECT_EQ(section.ReadInteger("A", 0), 42);
+    EXPECT_EQ(section.ReadInteger("B", 5), 5);
+    EXPECT_EQ(section.ReadInteger("Missing", 2), 2);
 }
 
 TEST(IniFile, TextIsWindows1251UnlessAByteOrderMarkSaysOtherwise) {
     const QString caption = QString::fromUtf8("Жилой дом ёЁ");
-    EXPECT_EQ(TIniFile::FromBytes(Cp1251("[A]\nCaption=" + caption)).ReadString("A", "Caption", ""),
+    EXPECT_EQ(TIniFile::FromBytes(Cp1251("[A]\nCaption=" + caption))
+                  .Section("A")
+                  .ReadString("Caption", ""),
               caption);
     EXPECT_EQ(TIniFile::FromBytes("\xEF\xBB\xBF[A]\nCaption=" + caption.toUtf8())
-                  .ReadString("A", "Caption", ""),
+                  .Section("A")
+                  .ReadString("Caption", ""),
               caption);
 }
 
@@ -167,7 +165,7 @@ TEST(IniFile, AMissingFileOrOddBytesReadAsEmpty) {
     EXPECT_TRUE(TIniFile::FromBytes(QByteArray()).SectionNames().isEmpty());
     const TIniFile binary = TIniFile::FromBytes(QByteArray("\0[\0]\xff\xfe=\n[", 10));
     EXPECT_NO_THROW(binary.SectionNames());
-    EXPECT_EQ(binary.ReadInteger("", "", 3), 3);
+    EXPECT_EQ(binary.Section("").ReadInteger("", 3), 3);
 }
 
 } // namespace

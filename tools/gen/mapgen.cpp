@@ -58,8 +58,9 @@ QImage CheckPicture(const TMapFiles& files, const std::vector<TMapOutline>& outl
         p.drawPolygon(polygon);
     }
     const TIniFile ini = TIniFile::FromBytes(files.Ini);
-    const QPoint start(ini.ReadInteger(QStringLiteral("Init"), QStringLiteral("SelX"), 0),
-                       ini.ReadInteger(QStringLiteral("Init"), QStringLiteral("SelY"), 0));
+    const TIniSection init = ini.Section(QStringLiteral("Init"));
+    const QPoint start(init.ReadInteger(QStringLiteral("SelX"), 0),
+                       init.ReadInteger(QStringLiteral("SelY"), 0));
     p.setPen(QPen(Qt::white, 2));
     p.drawRect(start.x() * scale - 4, start.y() * scale - 4, 9, 9);
     return image;
