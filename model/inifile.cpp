@@ -4,7 +4,6 @@
 #include <QStringDecoder>
 #include <algorithm>
 #include <cstdint>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -134,31 +133,18 @@ QString DecodeDataText(const QByteArray& bytes) {
         return decoder.decode(bytes);
     }
     // Windows-1251 is one byte a character and ASCII below 0x80: the text is
-    // widened as Latin-1, which is fast, and the few upper-half characters
-    // are then put right from the table. Map files are megabytes of mostly
-    // ASCII.
+    // widened as Latin-1 and the upper-half characters put right from the
+    // table. The system's converter opens a converter of its own each time,
+    // which made the window's start-up half as long again.
     QString text = QString::fromLatin1(bytes);
     const std::vector<char16_t>& upper = Windows1251UpperHalf();
     if (upper.empty())
         return text;
     const auto* data = reinterpret_cast<const unsigned char*>(bytes.constData());
-    const qsizetype size = bytes.size();
     QChar* out = text.data();
-    const auto putRight = [&](qsizetype from, qsizetype to) {
-        for (qsizetype i = from; i < to; ++i)
-            if (data[i] >= 0x80)
-                out[i] = QChar(upper[data[i] - 0x80]);
-    };
-    // Eight bytes at a time, skipping those with no upper-half byte.
-    constexpr qsizetype Chunk = 8;
-    qsizetype at = 0;
-    for (; at + Chunk <= size; at += Chunk) {
-        uint64_t chunk = 0;
-        std::memcpy(&chunk, data + at, Chunk);
-        if ((chunk & 0x8080808080808080u) != 0)
-            putRight(at, at + Chunk);
-    }
-    putRight(at, size);
+    for (qsizetype i = 0; i < bytes.size(); ++i)
+        if (data[i] >= 0x80)
+            out[i] = QChar(upper[data[i] - 0x80]);
     return text;
 }
 
