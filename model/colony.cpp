@@ -329,7 +329,9 @@ void TColony::Demolish() {
         return;
     command.Changed("разбор строения");
     services_.Sound(TSound::BaseSale);
-    game_->SetMoney(TMoneyFlow::Demolition, SaturatingAdd(game_->Money, base->Kind->Price / 10));
+    const auto refund =
+        static_cast<int32_t>(int64_t{base->Kind->Price} * DemolitionRefundPercent / 100);
+    game_->SetMoney(TMoneyFlow::Demolition, SaturatingAdd(game_->Money, refund));
     services_.ShowResources(true);
     game_->RemoveBase(base);
     services_.UpdateCell(selColumn_, selRow_);

@@ -21,6 +21,8 @@
 class TColony {
 public:
     static constexpr int32_t ImproveLandPrice = 10999;
+    // Of a building's price, given back when it is demolished.
+    static constexpr int32_t DemolitionRefundPercent = 10;
     static constexpr int32_t GestureMoney = 1000000;
     static constexpr int WeekDays = 7;
 

@@ -7,20 +7,23 @@
 namespace {
 
 constexpr std::array<TPlayerCommand, 10> Commands = {{
-    {TPlayerCommand::pcNewWeek, u'W', 0, "Новая неделя", [](TColony& c) { c.NewWeek(); }, true},
-    {TPlayerCommand::pcNewDay, u'N', 0, "Новый день", [](TColony& c) { c.NewDay(); }, true},
-    {TPlayerCommand::pcSale, u'S', 0, "Продать ресурсы", [](TColony& c) { c.Market(true); }, false},
-    {TPlayerCommand::pcBuy, u'B', 0, "Купить ресурсы", [](TColony& c) { c.Market(false); }, false},
-    {TPlayerCommand::pcGoodEarth, u'G', 0, "Улучшить землю за %1",
+    {TPlayerCommand::pcNewWeek, u'W', 0, "Новая неделя", 0, [](TColony& c) { c.NewWeek(); }, true},
+    {TPlayerCommand::pcNewDay, u'N', 0, "Новый день", 0, [](TColony& c) { c.NewDay(); }, true},
+    {TPlayerCommand::pcSale, u'S', 0, "Продать ресурсы", 0, [](TColony& c) { c.Market(true); },
+     false},
+    {TPlayerCommand::pcBuy, u'B', 0, "Купить ресурсы", 0, [](TColony& c) { c.Market(false); },
+     false},
+    {TPlayerCommand::pcGoodEarth, u'G', 0, "Улучшить землю за %1", TColony::ImproveLandPrice,
      [](TColony& c) { c.ImproveLand(); }, false},
-    {TPlayerCommand::pcFindSlow, u'F', 0, "Поиск слабейшего строения",
+    {TPlayerCommand::pcFindSlow, u'F', 0, "Поиск слабейшего строения", 0,
      [](TColony& c) { c.FindWeakest(); }, false},
-    {TPlayerCommand::pcRestore, u'R', 0, "Восстановление", [](TColony& c) { c.Restore(); }, false},
-    {TPlayerCommand::pcRestoreAll, u'U', u'A', "Восстановление для всех",
+    {TPlayerCommand::pcRestore, u'R', 0, "Восстановление", 0, [](TColony& c) { c.Restore(); },
+     false},
+    {TPlayerCommand::pcRestoreAll, u'U', u'A', "Восстановление для всех", 0,
      [](TColony& c) { c.RestoreAll(); }, false},
-    {TPlayerCommand::pcDestroy, u'D', 0, "Разобрать строение - вернется 10% от стоимости",
-     [](TColony& c) { c.Demolish(); }, false},
-    {TPlayerCommand::pcPreserve, u'P', 0, "Блокировка", [](TColony& c) { c.Block(); }, false},
+    {TPlayerCommand::pcDestroy, u'D', 0, "Разобрать строение - вернется %1% от стоимости",
+     TColony::DemolitionRefundPercent, [](TColony& c) { c.Demolish(); }, false},
+    {TPlayerCommand::pcPreserve, u'P', 0, "Блокировка", 0, [](TColony& c) { c.Block(); }, false},
 }};
 
 // The table is in the order of the ids, so that an id finds its command.
@@ -33,11 +36,13 @@ static_assert([] {
 
 } // namespace
 
+QString TPlayerCommand::Caption() const {
+    const QString hint = QString::fromUtf8(Hint);
+    return HintNumber ? hint.arg(HintNumber) : hint;
+}
+
 QString TPlayerCommand::HintText() const {
-    QString hint = QString::fromUtf8(Hint);
-    if (hint.contains(QStringLiteral("%1")))
-        hint = hint.arg(TColony::ImproveLandPrice);
-    return hint + QStringLiteral(" (") + QChar(Letter) + QLatin1Char(')');
+    return Caption() + QStringLiteral(" (") + QChar(Letter) + QLatin1Char(')');
 }
 
 std::span<const TPlayerCommand> PlayerCommands() {

@@ -24,12 +24,15 @@ struct TPlayerCommand {
     TId Id;
     char16_t Letter;      // the key's Latin letter, on any keyboard layout
     char16_t OtherLetter; // a second key for the same command, or 0
-    const char* Hint;     // the hint without its letter
+    const char* Hint;     // the hint without its letter, with %1 for its number
+    int32_t HintNumber;   // the number of the hint, if it has one
     void (*Run)(TColony& colony);
     // The keys of a new day and a new week repaint the whole window after.
     bool RepaintAfterKey;
 
-    // "Новая неделя (W)", with the price of improving land filled in.
+    // "Улучшить землю за 10999": the hint with its number.
+    QString Caption() const;
+    // "Улучшить землю за 10999 (G)".
     QString HintText() const;
 };
 

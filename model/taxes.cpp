@@ -10,8 +10,7 @@
 
 namespace {
 
-constexpr int64_t FirstMainTax = 125000;
-constexpr int MainTaxPeriod = 10;
+constexpr int64_t FirstMainTaxAmount = 125000;
 
 QString PercentText(int percent, int32_t base, int64_t amount) {
     return QString::number(percent) + QStringLiteral("% от ") + NumToStr(base) +
@@ -66,7 +65,7 @@ int64_t MainTaxAmount(int year) {
     const int k = year - FoundingYear;
     if (k < MainTaxPeriod || k % MainTaxPeriod != 0)
         return 0;
-    int64_t amount = FirstMainTax;
+    int64_t amount = FirstMainTaxAmount;
     for (int step = (k - MainTaxPeriod) / MainTaxPeriod; step > 0 && amount < INT32_MAX; --step)
         amount *= 2;
     return std::min<int64_t>(amount, INT32_MAX);

@@ -41,8 +41,12 @@ struct TTaxesDue {
 };
 TTaxesDue TaxesDue(const TGameDate& date);
 
-// The main tax of a year: 125 000 in 1900, doubling every ten years, held at
-// the 32-bit limit; 0 in a year that owes none.
+// The main tax falls every ten years from the founding: 125 000 in 1900,
+// doubling each time, held at the 32-bit limit.
+constexpr int MainTaxPeriod = 10;
+constexpr int FirstMainTaxYear = FoundingYear + MainTaxPeriod;
+
+// The main tax of a year; 0 in a year that owes none.
 int64_t MainTaxAmount(int year);
 
 // One tax dialog. The window shows it and sends "Да" to Pay; the daily turn
