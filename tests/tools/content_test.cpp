@@ -6,11 +6,13 @@
 #include "model/basetype.h"
 #include "model/eventtype.h"
 #include "model/goods.h"
+#include "model/playercommands.h"
 
 #include <QDataStream>
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QRegularExpression>
 #include <QSet>
 #include <algorithm>
 #include <cstdlib>
@@ -240,7 +242,7 @@ TEST(Content, SoundsAreShortMonoPcmClips) {
     }
 }
 
-TEST(Content, HelpOpensAtTopicTenAndNamesEveryBuilding) {
+TEST(Content, HelpOpensAtTopicTenAndNamesEveryBuildingAndKey) {
     QFile file(GameData + QStringLiteral("/HELP.html"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QString html = QString::fromUtf8(file.readAll());
@@ -249,4 +251,8 @@ TEST(Content, HelpOpensAtTopicTenAndNamesEveryBuilding) {
     EXPECT_LT(anchor, html.indexOf(QStringLiteral("<h1>")));
     for (const TBaseType& t : Catalogue())
         EXPECT_TRUE(html.contains(t.Caption.toHtmlEscaped())) << qPrintable(t.Id);
+    for (const TPlayerCommand& command : PlayerCommands())
+        EXPECT_TRUE(html.contains(QStringLiteral("<kbd>%1</kbd>").arg(QChar(command.Letter))))
+            << command.Hint;
+    EXPECT_FALSE(html.contains(QRegularExpression(QStringLiteral("\\{[a-zA-Z]+\\}|%[0-9]"))));
 }

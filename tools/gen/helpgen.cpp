@@ -10,6 +10,7 @@
 #include "model/game.h"
 #include "model/gamedate.h"
 #include "model/goods.h"
+#include "model/playercommands.h"
 #include "model/taxes.h"
 
 #include <QCoreApplication>
@@ -77,6 +78,58 @@ QString PriceRows() {
     return rows.join(QLatin1Char('\n'));
 }
 
+// What a command does, beyond its button's hint.
+const char* CommandDescription(TPlayerCommand::TId id) {
+    switch (id) {
+    case TPlayerCommand::pcNewWeek:
+        return "прожить семь дней (останавливается, если налог не уплачен)";
+    case TPlayerCommand::pcNewDay:
+        return "прожить один день";
+    case TPlayerCommand::pcSale:
+        return "открыть рынок для продажи";
+    case TPlayerCommand::pcBuy:
+        return "открыть рынок для покупки";
+    case TPlayerCommand::pcGoodEarth:
+        return "строения на улучшенной земле строятся вдвое быстрее и меньше изнашиваются";
+    case TPlayerCommand::pcFindSlow:
+        return "выбрать строение, которому осталось служить меньше всех";
+    case TPlayerCommand::pcRestore:
+        return "продлить срок службы строения на выбранной клетке, сколько хватит денег";
+    case TPlayerCommand::pcRestoreAll:
+        return "восстановить все поврежденные строения";
+    case TPlayerCommand::pcDestroy:
+        return "снести строение";
+    case TPlayerCommand::pcPreserve:
+        return "остановить строение или запустить снова (заблокированное строение не работает, "
+               "но изнашивается)";
+    }
+    return "";
+}
+
+// A row for each command: its keys, its button's hint and what it does.
+QString CommandRows() {
+    const auto key = [](char16_t letter) {
+        return QStringLiteral("<kbd>") + QChar(letter) + QStringLiteral("</kbd>");
+    };
+    QStringList rows;
+    for (const TPlayerCommand& command : PlayerCommands()) {
+        QString keys = key(command.Letter);
+        if (command.OtherLetter)
+            keys += QStringLiteral(" или ") + key(command.OtherLetter);
+        rows << QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td></tr>")
+                    .arg(keys, Esc(command.Caption()),
+                         QString::fromUtf8(CommandDescription(command.Id)));
+    }
+    return rows.join(QLatin1Char('\n'));
+}
+
+// The page with each {name} in it replaced by its text.
+QString Filled(QString page, std::initializer_list<std::pair<const char*, QString>> fields) {
+    for (const auto& [name, text] : fields)
+        page.replace(QLatin1Char('{') + QLatin1String(name) + QLatin1Char('}'), text);
+    return page;
+}
+
 QString Page(const TBaseTypeList& types) {
     const int64_t fixedTaxes =
         TYearlyTaxes::Ecology + TYearlyTaxes::Social + TYearlyTaxes::NaturalResources;
@@ -98,12 +151,12 @@ kbd { border: 1px solid #a09070; border-radius: 3px; padding: 0 4px; background:
 <body>
 <a name="10" id="10"></a>
 <h1>Тарвения</h1>
-<p>1 марта 1890 года на берег острова сходят первые поселенцы: %1 человек и %2 денег в кассе.
-На месте высадки уже стоит первое строение колонии — %3. Ваша задача — построить
+<p>{founding} года на берег острова сходят первые поселенцы: {people} человек и {money} денег в кассе.
+На месте высадки уже стоит первое строение колонии — {founder}. Ваша задача — построить
 процветающую колонию: дать людям жилье и работу, добывать и продавать ресурсы и вовремя платить
 налоги метрополии. Каждый ход — один день.</p>
 <p>Колония разоряется, если ей нечем платить: без денег люди болеют и уходят, а пока налог не
-уплачен, календарь стоит на месте. Если разрушится последнее строение «%3», колония
+уплачен, календарь стоит на месте. Если разрушится последнее строение «{founder}», колония
 каждый день теряет все деньги и ресурсы.</p>
 
 <h2>Карта и клетки</h2>
@@ -116,23 +169,14 @@ kbd { border: 1px solid #a09070; border-radius: 3px; padding: 0 4px; background:
 <h2>Команды</h2>
 <table>
 <tr><th>Клавиша</th><th>Кнопка</th><th>Что делает</th></tr>
-<tr><td><kbd>N</kbd></td><td>Новый день</td><td>прожить один день</td></tr>
-<tr><td><kbd>W</kbd></td><td>Новая неделя</td><td>прожить семь дней (останавливается, если налог не уплачен)</td></tr>
-<tr><td><kbd>S</kbd></td><td>Продать ресурсы</td><td>открыть рынок для продажи</td></tr>
-<tr><td><kbd>B</kbd></td><td>Купить ресурсы</td><td>открыть рынок для покупки</td></tr>
-<tr><td><kbd>G</kbd></td><td>Улучшить землю</td><td>за %4 денег: строения на улучшенной земле строятся вдвое быстрее и меньше изнашиваются</td></tr>
-<tr><td><kbd>F</kbd></td><td>Поиск слабейшего</td><td>выбрать строение, которому осталось служить меньше всех</td></tr>
-<tr><td><kbd>R</kbd></td><td>Восстановление</td><td>продлить срок службы строения на выбранной клетке, сколько хватит денег</td></tr>
-<tr><td><kbd>A</kbd></td><td>Восстановление для всех</td><td>восстановить все поврежденные строения</td></tr>
-<tr><td><kbd>D</kbd></td><td>Разобрать строение</td><td>снести строение; вернется 10% его стоимости</td></tr>
-<tr><td><kbd>P</kbd></td><td>Блокировка</td><td>остановить строение или запустить снова (заблокированное строение не работает, но изнашивается)</td></tr>
+{commands}
 <tr><td></td><td>Палитра строений</td><td>построить выбранное строение на выбранной клетке; подсказка кнопки показывает его цену, условия и доход</td></tr>
 </table>
 <p>Меню: <kbd>Ctrl+N</kbd> — новая игра, <kbd>Ctrl+D</kbd> — звук, <kbd>Ctrl+F</kbd> — полный экран,
 <kbd>F1</kbd> — эта помощь.</p>
 
 <h2>Люди</h2>
-<p>Каждый человек обходится колонии в 1 деньгу в день. Пока здоровье ниже максимального, колония
+<p>Каждый человек обходится колонии в {upkeep} деньгу в день. Пока здоровье ниже максимального, колония
 тратит на людей вдвое больше, и здоровье растет. Если денег не хватает, здоровье падает, люди
 перестают рождаться и начинают уходить. Люди живут только там, где есть места в домах:
 лишние уходят сразу. Рабочие места заполняются от новых строений к старым.</p>
@@ -145,10 +189,10 @@ kbd { border: 1px solid #a09070; border-radius: 3px; padding: 0 4px; background:
 остаются руины.</p>
 
 <h2>Налоги</h2>
-<p>Каждый год 1 марта, начиная с 1891 года, колония платит налоги за прошедший год:
-%5 за каждое строение на земле (кроме строений «без налога на землю»), 1% от суммы покупок,
-2% от суммы продаж и %6 в фонды. Раз в десять лет, 1 ноября, начиная с 1900 года, платится
-Главный налог: %7 в 1900 году, %8 в 1910 году, и дальше он удваивается каждые десять лет. За
+<p>Каждый год 1 марта, начиная с {firstYearly} года, колония платит налоги за прошедший год:
+{landRate} за каждое строение на земле (кроме строений «без налога на землю»), {buying}% от суммы покупок,
+{selling}% от суммы продаж и {funds} в фонды. Раз в {period} лет, 1 ноября, начиная с {firstMain} года, платится
+Главный налог: {firstMainTax} в {firstMain} году, {secondMainTax} в {secondMain} году, и дальше он удваивается каждые {period} лет. За
 месяц до налога приходит предупреждение. Пока налог не уплачен, следующий день не наступит.</p>
 
 <h2>Рынок</h2>
@@ -157,7 +201,7 @@ kbd { border: 1px solid #a09070; border-radius: 3px; padding: 0 4px; background:
 целиком или не проходит вовсе.</p>
 <table>
 <tr><th>Ресурс</th><th>Покупка</th><th>Продажа</th></tr>
-%9
+{prices}
 </table>
 
 <h2>События</h2>
@@ -169,17 +213,31 @@ kbd { border: 1px solid #a09070; border-radius: 3px; padding: 0 4px; background:
 <table>
 <tr><th>Строение</th><th>Цена</th><th>Где строится</th><th>Дней стройки</th><th>Служит</th>
 <th>Рабочих</th><th>Жилье</th><th>Сезоны</th><th>Расход в день</th><th>Доход в день</th></tr>
-%10
+{buildings}
 </table>
 </body>
 </html>
 )");
     const TGame start(types, 0, 0);
-    return page.arg(QString::number(start.People), NumToStr(start.Money),
-                    Esc(types.front().Caption), NumToStr(TColony::ImproveLandPrice),
-                    NumToStr(TYearlyTaxes::LandRate), NumToStr(fixedTaxes),
-                    NumToStr(MainTaxAmount(1900)), NumToStr(MainTaxAmount(1910)), PriceRows(),
-                    BuildingRows(types));
+    const int secondMain = FirstMainTaxYear + MainTaxPeriod;
+    return Filled(page, {{"founding", DateText(start.Date)},
+                         {"people", QString::number(start.People)},
+                         {"money", NumToStr(start.Money)},
+                         {"founder", Esc(types.front().Caption)},
+                         {"commands", CommandRows()},
+                         {"upkeep", QString::number(start.Upkeep)},
+                         {"firstYearly", QString::number(FoundingYear + 1)},
+                         {"landRate", NumToStr(TYearlyTaxes::LandRate)},
+                         {"buying", QString::number(TYearlyTaxes::BuyingPercent)},
+                         {"selling", QString::number(TYearlyTaxes::SellingPercent)},
+                         {"funds", NumToStr(fixedTaxes)},
+                         {"period", QString::number(MainTaxPeriod)},
+                         {"firstMain", QString::number(FirstMainTaxYear)},
+                         {"firstMainTax", NumToStr(MainTaxAmount(FirstMainTaxYear))},
+                         {"secondMain", QString::number(secondMain)},
+                         {"secondMainTax", NumToStr(MainTaxAmount(secondMain))},
+                         {"prices", PriceRows()},
+                         {"buildings", BuildingRows(types)}});
 }
 
 } // namespace
