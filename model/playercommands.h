@@ -22,10 +22,11 @@ struct TPlayerCommand {
         pcPreserve,
     };
     TId Id;
-    char16_t Letter;      // the key's Latin letter, on any keyboard layout
-    char16_t OtherLetter; // a second key for the same command, or 0
-    const char* Hint;     // the hint without its letter, with %1 for its number
-    int32_t HintNumber;   // the number of the hint, if it has one
+    char16_t Letter;         // the key's Latin letter, on any keyboard layout
+    char16_t OtherLetter;    // a second key for the same command, or 0
+    const char* Hint;        // the hint without its letter, with %1 for its number
+    int32_t HintNumber;      // the number of the hint, if it has one
+    const char* Description; // what it does, for the help
     void (*Run)(TColony& colony);
     // The keys of a new day and a new week repaint the whole window after.
     bool RepaintAfterKey;

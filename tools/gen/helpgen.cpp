@@ -78,34 +78,6 @@ QString PriceRows() {
     return rows.join(QLatin1Char('\n'));
 }
 
-// What a command does, beyond its button's hint.
-const char* CommandDescription(TPlayerCommand::TId id) {
-    switch (id) {
-    case TPlayerCommand::pcNewWeek:
-        return "прожить семь дней (останавливается, если налог не уплачен)";
-    case TPlayerCommand::pcNewDay:
-        return "прожить один день";
-    case TPlayerCommand::pcSale:
-        return "открыть рынок для продажи";
-    case TPlayerCommand::pcBuy:
-        return "открыть рынок для покупки";
-    case TPlayerCommand::pcGoodEarth:
-        return "строения на улучшенной земле строятся вдвое быстрее и меньше изнашиваются";
-    case TPlayerCommand::pcFindSlow:
-        return "выбрать строение, которому осталось служить меньше всех";
-    case TPlayerCommand::pcRestore:
-        return "продлить срок службы строения на выбранной клетке, сколько хватит денег";
-    case TPlayerCommand::pcRestoreAll:
-        return "восстановить все поврежденные строения";
-    case TPlayerCommand::pcDestroy:
-        return "снести строение";
-    case TPlayerCommand::pcPreserve:
-        return "остановить строение или запустить снова (заблокированное строение не работает, "
-               "но изнашивается)";
-    }
-    return "";
-}
-
 // A row for each command: its keys, its button's hint and what it does.
 QString CommandRows() {
     const auto key = [](char16_t letter) {
@@ -117,8 +89,7 @@ QString CommandRows() {
         if (command.OtherLetter)
             keys += QStringLiteral(" или ") + key(command.OtherLetter);
         rows << QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td></tr>")
-                    .arg(keys, Esc(command.Caption()),
-                         QString::fromUtf8(CommandDescription(command.Id)));
+                    .arg(keys, Esc(command.Caption()), QString::fromUtf8(command.Description));
     }
     return rows.join(QLatin1Char('\n'));
 }
