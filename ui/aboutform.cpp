@@ -1,6 +1,7 @@
 #include "aboutform.h"
 
 #include "map/smallcontrols.h"
+#include "model/gamedate.h"
 #include "resources/datamodule.h"
 #include "ui/links.h"
 
@@ -33,8 +34,8 @@ TAboutForm::TAboutForm(QWidget* parent, QWidget* mainWindow)
     name->setFont(big);
     addLabel(QStringLiteral("Версия ") + QCoreApplication::applicationVersion(),
              QRect(152, 42, 225, 16));
-    addLabel(QStringLiteral("Экономическая стратегия: колония на острове, "
-                            "с 1 марта 1890 года, день за днём."),
+    addLabel(QStringLiteral("Экономическая стратегия: колония на острове, с %1 года, день за днём.")
+                 .arg(DateText(TGameDate{})),
              QRect(152, 66, 225, 44));
     addLabel(QStringLiteral("Авторы: команда разработчиков «Тарвении»."), QRect(152, 116, 225, 30));
 

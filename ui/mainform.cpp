@@ -5,6 +5,7 @@
 #include "map/plan.h"
 #include "map/smallcontrols.h"
 #include "model/describe.h"
+#include "model/gamedate.h"
 #include "model/playercommands.h"
 #include "model/random.h"
 #include "model/taxes.h"
@@ -316,8 +317,8 @@ void TMainForm::CreateControls() {
                          [this, &command] { command.Run(*colony_); });
     }
     // Right-aligned at 505 like the buttons; a longer date grows to the left.
-    lbDate = AddLabel(pnClient, QRect(385, 38, 120, 14), Qt::AlignRight,
-                      QStringLiteral("1 марта 1890"), QStringLiteral("Дата"));
+    lbDate = AddLabel(pnClient, QRect(385, 38, 120, 14), Qt::AlignRight, DateText(TGameDate{}),
+                      QStringLiteral("Дата"));
     lbDate->setObjectName(QStringLiteral("lbDate"));
     client_->Anchor(lbDate, akTopRight);
 

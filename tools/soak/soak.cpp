@@ -17,9 +17,6 @@ constexpr TPlainCommand PlainCommands[] = {
     {"gesture", 5},  {"state", 10},      {"pay yes", 25}, {"pay no", 10},
 };
 
-// A new game starts in this year; a soak of Y years ends on the first day of
-// the year Y years later.
-constexpr int32_t StartYear = 1890;
 // Commands in a row that leave the date standing before the player, stuck on
 // a tax the colony cannot pay, is given the money.
 constexpr int32_t StuckCommands = 400;
@@ -185,7 +182,9 @@ QStringList RunSoak(TSimulator& simulator, TSoakPlayer& player, int32_t years, i
                     int32_t startRow, TSoakFigures& figures) {
     TColony& colony = simulator.Colony();
     int32_t standing = 0;
-    while (colony.Game().Date.Year < StartYear + years) {
+    // A soak of Y years ends on the first day of the year Y years after the
+    // founding.
+    while (colony.Game().Date.Year < FoundingYear + years) {
         QStringList commands{player.NextCommand(colony)};
         if (standing >= StuckCommands) {
             commands = QStringList{QStringLiteral("set money %1").arg(INT32_MAX),
