@@ -12,14 +12,6 @@ bool TBase::IsWorking() const {
     return IsWorkingIn(Game->Season);
 }
 
-int32_t TBase::HomePlacesNow() const {
-    return IsWorking() ? Kind->HomePlaces : 0;
-}
-
-int32_t TBase::WorkPlacesNow() const {
-    return IsWorking() ? Kind->NeedWorkers : 0;
-}
-
 TGame::TGame(const TBaseTypeList& catalogue, int32_t startColumn, int32_t startRow)
     : Catalogue(catalogue), cells_(static_cast<size_t>(MapCols) * MapRows) {
     if (catalogue.empty())

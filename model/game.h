@@ -56,8 +56,6 @@ public:
     // Within WornDays of its end, shown in flames; an everlasting type never is.
     static constexpr int32_t WornDays = 60;
     bool IsWorn() const { return Kind->LiveYears != 0 && LifeDays <= WornDays; }
-    int32_t HomePlacesNow() const;
-    int32_t WorkPlacesNow() const;
 };
 
 // The colony's figures: all of its state but the land and the buildings, as

@@ -130,7 +130,7 @@ TEST(Game, WorkingDependsOnConstructionBlockingAndSeason) {
     EXPECT_FALSE(farm.IsWorking()); // under construction
     farm.BuildDays = 0;
     EXPECT_TRUE(farm.IsWorking());
-    EXPECT_EQ(farm.WorkPlacesNow(), 6);
+    EXPECT_EQ(game.TotalWorkPlaces(), 2 + 6);
     farm.Blocked = true;
     EXPECT_FALSE(farm.IsWorking());
     farm.Blocked = false;
@@ -138,9 +138,8 @@ TEST(Game, WorkingDependsOnConstructionBlockingAndSeason) {
     EXPECT_TRUE(farm.IsWorking());
     game.Season = ssWinter;
     EXPECT_FALSE(farm.IsWorking());
-    EXPECT_EQ(farm.WorkPlacesNow(), 0);
-    EXPECT_EQ(farm.HomePlacesNow(), 0);
     EXPECT_EQ(game.TotalWorkPlaces(), 2);
+    EXPECT_EQ(game.TotalHomePlaces(), 30);
 }
 
 TEST(Game, HousingSumsSaturate) {
