@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <compare>
 #include <cstdint>
 
 // The year the colony is founded, on 1 March.
@@ -12,7 +13,8 @@ struct TGameDate {
     int8_t Month = 3;
     int8_t Day = 1;
 
-    bool operator==(const TGameDate&) const = default;
+    // Earlier days are less: by year, then month, then day.
+    auto operator<=>(const TGameDate&) const = default;
 };
 
 // Seasons in the bit order of the catalogue key WorkSeasons.

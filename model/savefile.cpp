@@ -13,7 +13,6 @@
 #include <QStandardPaths>
 #include <QtEndian>
 #include <algorithm>
-#include <tuple>
 #include <zlib.h>
 
 namespace {
@@ -341,10 +340,6 @@ TSavedGame DecodeColony(QDataStream& in, uint32_t version, const TBaseTypeList& 
     return game;
 }
 
-bool Later(const TGameDate& a, const TGameDate& b) {
-    return std::tie(a.Year, a.Month, a.Day) > std::tie(b.Year, b.Month, b.Day);
-}
-
 // Since version 2: the account and the history, each in time order and none
 // of it after the game's date.
 void DecodeChronicle(QDataStream& in, TSavedGame& game) {
@@ -398,8 +393,8 @@ void DecodeChronicle(QDataStream& in, TSavedGame& game) {
         CheckDate(day.Date);
         if (day.Money < 0 || day.People < 0 || day.Health < 0 || day.Health > TGame::MaxHealth ||
             day.Employed < 0 || day.Homes < 0 || day.Work < 0 || day.Buildings < 0 ||
-            day.Sold < 0 || day.Bought < 0 || Later(day.Date, state.Date) ||
-            (!game.Days.empty() && !Later(day.Date, game.Days.back().Date)))
+            day.Sold < 0 || day.Bought < 0 || day.Date > state.Date ||
+            (!game.Days.empty() && day.Date <= game.Days.back().Date))
             BadValue("история");
         game.Days.push_back(day);
     }

@@ -307,10 +307,8 @@ std::span<const THistoryDay> TStatisticsForm::RangeDays() const {
     if (from.Month == 2 && from.Day == 29)
         from.Day = 28;
     // The days are in date order: the first after that day is found by halves.
-    const auto first = std::partition_point(days.begin(), days.end(), [from](const THistoryDay& d) {
-        return std::tie(d.Date.Year, d.Date.Month, d.Date.Day) <=
-               std::tie(from.Year, from.Month, from.Day);
-    });
+    const auto first = std::partition_point(
+        days.begin(), days.end(), [from](const THistoryDay& d) { return d.Date <= from; });
     return days.subspan(static_cast<size_t>(first - days.begin()));
 }
 
