@@ -60,7 +60,7 @@ public:
     // What the year closed with: the next year's opening, or for the last
     // year the money the colony has now.
     int64_t Closing(const TYearAccount& year, int32_t money) const;
-    // The flow's sum over every year, for the market's monthly figures.
+    // The flow's sum over every year, which each day of the history records.
     int64_t Total(TMoneyFlow flow) const { return totals_[static_cast<size_t>(flow)]; }
 
     // A saved account: years in order, each after the one before. Empty for

@@ -38,22 +38,20 @@ QByteArray HistoryCsv(std::span<const THistoryDay> days) {
            << QStringLiteral("Куплено с начала");
     QByteArray csv = header.join(QLatin1Char(',')).toUtf8() + '\n';
     csv.reserve(csv.size() + static_cast<qsizetype>(days.size()) * 96);
+    const auto field = [&csv](int64_t value) {
+        csv += ',';
+        csv += QByteArray::number(value);
+    };
     for (const THistoryDay& day : days) {
         csv += QString::asprintf("%04d-%02d-%02d", day.Date.Year, day.Date.Month, day.Date.Day)
                    .toLatin1();
         for (int64_t value : {int64_t{day.Money}, int64_t{day.People}, int64_t{day.Health},
-                              int64_t{day.Employed}, int64_t{day.Homes}, int64_t{day.Work}}) {
-            csv += ',';
-            csv += QByteArray::number(value);
-        }
-        for (int32_t amount : day.Stock.Items) {
-            csv += ',';
-            csv += QByteArray::number(amount);
-        }
-        for (int64_t value : {int64_t{day.Buildings}, day.Sold, day.Bought}) {
-            csv += ',';
-            csv += QByteArray::number(value);
-        }
+                              int64_t{day.Employed}, int64_t{day.Homes}, int64_t{day.Work}})
+            field(value);
+        for (int32_t amount : day.Stock.Items)
+            field(amount);
+        for (int64_t value : {int64_t{day.Buildings}, day.Sold, day.Bought})
+            field(value);
         csv += '\n';
     }
     return csv;
