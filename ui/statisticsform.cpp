@@ -473,9 +473,8 @@ void TStatisticsForm::RefreshAccount() {
     // money the colony has now.
     TYearAccount total;
     total.Opening = all.empty() ? game.Money : all.front().Opening;
-    for (const TYearAccount& year : all)
-        for (size_t flow = 0; flow < total.Flows.size(); ++flow)
-            total.Flows[flow] += year.Flows[flow];
+    for (int flow = 0; flow < MoneyFlowCount; ++flow)
+        total.Flows[static_cast<size_t>(flow)] = game.Account.Total(static_cast<TMoneyFlow>(flow));
     for (int column = 0; column < account_->columnCount(); ++column) {
         const bool isTotal = column == static_cast<int>(years.size());
         const TYearAccount& year = isTotal ? total : years[static_cast<size_t>(column)];
