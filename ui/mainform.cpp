@@ -485,14 +485,10 @@ void TMainForm::miNewClick() {
     if (!AskToKeepGame())
         return;
     // The menu's new game is on map "01", whatever land was chosen since.
-    if (earth_.Source() != TMapSource()) {
+    if (earth_.Source() != TMapSource())
         NewGameOn(TMapSource());
-        return;
-    }
-    mapView_->SetGame(nullptr);
-    colony_->NewGame(earth_.StartCell.x(), earth_.StartCell.y());
-    ShowNewGame();
-    MarkSaved(QString());
+    else
+        BeginNewGame();
 }
 
 void TMainForm::miNewIslandClick() {
@@ -508,20 +504,22 @@ QStringList TMainForm::MapFolders() const {
 }
 
 bool TMainForm::NewGameOn(const TMapSource& map) {
-    TMapFiles files;
     try {
-        files = map.Read(MapFolders());
-        earth_.LoadEarth(files, map);
+        earth_.LoadEarth(map, MapFolders());
     } catch (const TGameError& error) {
         TApplication::ShowError(error.Text());
         return false;
     }
+    BeginNewGame();
+    DrawPlanBack();
+    return true;
+}
+
+void TMainForm::BeginNewGame() {
     mapView_->SetGame(nullptr);
     colony_->NewGame(earth_.StartCell.x(), earth_.StartCell.y());
     ShowNewGame();
-    DrawPlanBack();
     MarkSaved(QString());
-    return true;
 }
 
 void TMainForm::miLoadClick() {
@@ -588,23 +586,16 @@ bool TMainForm::SaveTo(const QString& path) {
 }
 
 bool TMainForm::LoadFrom(const QString& path) {
-    TSavedGame saved;
-    bool newLand = false;
+    TLoadedGame loaded;
     try {
-        saved = ReadSaveFile(path, catalogue_);
-        // The game goes on on its own land, which may be another than the
-        // one in play.
-        try {
-            newLand = earth_.LoadSavedLand(saved.Land, MapFolders());
-        } catch (const TGameError& error) {
-            throw LoadFailure(path, error.Text());
-        }
+        loaded = LoadGame(earth_, path, catalogue_, MapFolders());
     } catch (const TGameError& error) {
         TApplication::ShowError(error.Text());
         return false;
     }
-    if (newLand)
+    if (loaded.NewLand)
         DrawPlanBack();
+    TSavedGame& saved = loaded.Game;
     miSound->setChecked(saved.Sound);
     pb1->SetScreen(saved.View.x(), saved.View.y());
     colony_->LoadState(saved.Colony, std::move(saved.Days));

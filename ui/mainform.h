@@ -87,7 +87,6 @@ public:
     void miUndoClick();
     void miRedoClick();
     void miParametersClick();
-    void miStatisticsClick();
     void miFullScreenClick();
     void miHelpClick();
     void miAboutClick();
@@ -143,6 +142,8 @@ private:
     void LayOutClient();
     // The window's frame, drawn on the central widget unless in full screen.
     void PaintFrame();
+    // A new game on the land in play, shown from its start.
+    void BeginNewGame();
     // Puts the map view on the colony's game, just begun: the start screen
     // and the selected cell.
     void ShowNewGame();
