@@ -85,3 +85,14 @@ bool TEarth::LoadSavedLand(const TSavedLand& land, const QStringList& folders) {
     LoadEarth(files, *source);
     return true;
 }
+
+TLoadedGame LoadGame(TEarth& earth, const QString& path, const TBaseTypeList& catalogue,
+                     const QStringList& folders) {
+    TLoadedGame loaded{ReadSaveFile(path, catalogue)};
+    try {
+        loaded.NewLand = earth.LoadSavedLand(loaded.Game.Land, folders);
+    } catch (const TGameError& error) {
+        throw LoadFailure(path, error.Text());
+    }
+    return loaded;
+}

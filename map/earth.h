@@ -62,3 +62,15 @@ private:
     TMapSource source_;
     TMapFiles files_;
 };
+
+// A saved game read from its file, with whether its land replaced the one in
+// play.
+struct TLoadedGame {
+    TSavedGame Game;
+    bool NewLand = false;
+};
+// Reads the saved game at the path and makes the earth the land it goes on
+// on, which may be another than the one in play. Throws TGameError "Не
+// удалось загрузить игру из файла ...: reason", leaving the earth as it was.
+TLoadedGame LoadGame(TEarth& earth, const QString& path, const TBaseTypeList& catalogue,
+                     const QStringList& folders);

@@ -282,12 +282,7 @@ bool TSimulator::RunFileCommand(const QStringList& words) {
             if (name == QLatin1String("save")) {
                 WriteSaveFile(words[1], SavedGameOf(colony_, earth_.SavedLand(), view_, true));
             } else {
-                TSavedGame saved = ReadSaveFile(words[1], catalogue_);
-                try {
-                    earth_.LoadSavedLand(saved.Land, mapFolders_);
-                } catch (const TGameError& error) {
-                    throw LoadFailure(words[1], error.Text());
-                }
+                TSavedGame saved = LoadGame(earth_, words[1], catalogue_, mapFolders_).Game;
                 view_ = saved.View;
                 colony_.LoadState(saved.Colony, std::move(saved.Days));
             }
