@@ -142,10 +142,6 @@ TEST_F(EarthTest, SceneIsCentredInTheWorld) {
     EXPECT_EQ(bounds.Bottom, 6700);
 }
 
-} // namespace
-
-namespace {
-
 TEST(MapSource, ReadsNamesPathsAndSeedsAndWritesThemBack) {
     struct TCase {
         const char* Text;
@@ -173,8 +169,6 @@ TEST(MapSource, ReadsNamesPathsAndSeedsAndWritesThemBack) {
         EXPECT_TRUE(!source || source->Text() == QString::fromUtf8(c.Text)) << c.Text;
     }
 }
-
-} // namespace
 
 TEST_F(EarthTest, MapsFromTheFoldersInTurnFromAPathAndFromMemory) {
     QTemporaryDir player;
@@ -269,3 +263,5 @@ TEST_F(EarthTest, ASavedGameFindsItsLandAndRefusesAChangedMap) {
     // A game saved before maps were checked takes the map as it is now.
     EXPECT_TRUE(other.LoadSavedLand(TSavedLand::Named("01"), {Folder()}));
 }
+
+} // namespace
