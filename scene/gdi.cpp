@@ -237,6 +237,7 @@ const QPolygon& WithoutIdlePoints(const QPolygon& points, QPolygon& buffer) {
         return false;
     };
     buffer.resize(0);
+    buffer.reserve(points.size());
     for (const QPoint& p : points) {
         if (!buffer.isEmpty() && buffer.back() == p)
             continue;
@@ -258,8 +259,9 @@ void FillPolygon(QPainter& painter, const QPolygon& points, const std::optional<
     std::optional<QPolygon> cut;
     if (reach && !painter.testRenderHint(QPainter::Antialiasing))
         cut = WithoutFarRuns(points, reach->adjusted(-2, -2, 2, 2));
-    // Painting is never nested, so one buffer serves every call.
-    static QPolygon buffer;
+    // The map view and the new island's overview paint on two threads at once,
+    // so each call has its own buffer.
+    QPolygon buffer;
     painter.drawPolygon(WithoutIdlePoints(cut ? *cut : points, buffer), Qt::OddEvenFill);
     painter.setPen(pen);
 }

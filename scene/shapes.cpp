@@ -52,14 +52,8 @@ void TBrushedSprite::StyleRemoved(TBoomer* style) {
     StyleChanged(Brush);
 }
 
-void TBrushedSprite::SelectBrush(QPainter& painter, TPaintMode mode) const {
-    if (mode != pmOutline)
-        Brush->Select(painter);
-}
-
-void TBrushedSprite::UnselectBrush(QPainter& painter, TPaintMode mode) const {
-    if (mode != pmOutline)
-        TBrushBoomer::Unselect(painter);
+TBrushSelection TBrushedSprite::SelectBrush(QPainter& painter, TPaintMode mode) const {
+    return TBrushSelection(painter, mode != pmOutline ? Brush : nullptr);
 }
 
 void TRectSprite::ReadProps(const TPropList& props) {
@@ -91,9 +85,8 @@ void TRectSprite::Paint(QPainter& painter, TPaintMode mode) const {
     int l, t, r, b;
     ScreenRect(l, t, r, b);
     const int corner = Zoomed(Round);
-    SelectBrush(painter, mode);
+    const TBrushSelection selected = SelectBrush(painter, mode);
     DrawBox(painter, corner != 0 ? TBoxShape::RoundRect : TBoxShape::Rect, l, t, r, b, corner);
-    UnselectBrush(painter, mode);
 }
 
 bool TCircleSprite::HitTest(int x, int y) const {
@@ -112,9 +105,8 @@ bool TCircleSprite::HitTest(int x, int y) const {
 void TCircleSprite::Paint(QPainter& painter, TPaintMode mode) const {
     int l, t, r, b;
     ScreenRect(l, t, r, b);
-    SelectBrush(painter, mode);
+    const TBrushSelection selected = SelectBrush(painter, mode);
     DrawBox(painter, TBoxShape::Ellipse, l, t, r, b);
-    UnselectBrush(painter, mode);
 }
 
 TPolySprite::TPolySprite(TWall* parent) : TBrushedSprite(parent) {
@@ -259,9 +251,8 @@ bool TPolylineSprite::HitTest(int x, int y) const {
 }
 
 void TPolylineSprite::Paint(QPainter& painter, TPaintMode mode) const {
-    SelectBrush(painter, mode);
+    const TBrushSelection selected = SelectBrush(painter, mode);
     DrawPolylineShape(painter, ScreenPoints);
-    UnselectBrush(painter, mode);
 }
 
 TPolygonSprite::TPolygonSprite(TWall* parent) : TPolySprite(parent) {
@@ -274,9 +265,8 @@ bool TPolygonSprite::HitTest(int x, int y) const {
 }
 
 void TPolygonSprite::Paint(QPainter& painter, TPaintMode mode) const {
-    SelectBrush(painter, mode);
+    const TBrushSelection selected = SelectBrush(painter, mode);
     DrawPolygonShape(painter, ScreenPoints);
-    UnselectBrush(painter, mode);
 }
 
 TTextSprite::TTextSprite(TWall* parent) : TSprite(parent), Font(&parent->DefaultFont) {

@@ -20,10 +20,9 @@ public:
     void StyleRemoved(TBoomer* style) override;
 
 protected:
-    // Sets the brush style on the painter unless the outline mode uses the
-    // painter's own.
-    void SelectBrush(QPainter& painter, TPaintMode mode) const;
-    void UnselectBrush(QPainter& painter, TPaintMode mode) const;
+    // Sets the brush style on the painter while the result lives, unless the
+    // outline mode uses the painter's own.
+    TBrushSelection SelectBrush(QPainter& painter, TPaintMode mode) const;
 };
 
 // A rectangle, with corners rounded by an ellipse of Round scene units.

@@ -22,11 +22,6 @@ void TBoomer::SetZoom(int32_t) {}
 
 namespace {
 
-// The brush and pen that were set on a painter before a style's Select; one
-// pair for the whole library, as painting is never nested.
-QBrush SavedBrush;
-QPen SavedPen;
-
 // The widest pen a style makes, in screen pixels.
 constexpr double MaxPenWidth = 1 << 20;
 
@@ -80,16 +75,21 @@ void TBrushBoomer::SetZoom(int32_t percent) {
                      PenWidth > 1 ? Qt::RoundJoin : Qt::BevelJoin);
 }
 
-void TBrushBoomer::Select(QPainter& painter) const {
-    SavedBrush = painter.brush();
-    SavedPen = painter.pen();
-    painter.setBrush(BrushHandle);
-    painter.setPen(PenHandle);
+TBrushSelection::TBrushSelection(QPainter& painter, const TBrushBoomer* style) {
+    if (!style)
+        return;
+    painter_ = &painter;
+    brush_ = painter.brush();
+    pen_ = painter.pen();
+    painter.setBrush(style->BrushHandle);
+    painter.setPen(style->PenHandle);
 }
 
-void TBrushBoomer::Unselect(QPainter& painter) {
-    painter.setBrush(SavedBrush);
-    painter.setPen(SavedPen);
+TBrushSelection::~TBrushSelection() {
+    if (!painter_)
+        return;
+    painter_->setBrush(brush_);
+    painter_->setPen(pen_);
 }
 
 void TFontBoomer::ReadProps(const TPropList& props) {

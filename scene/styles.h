@@ -45,10 +45,23 @@ public:
     void SetZoom(int32_t percent) override;
 
     bool HasPen() const { return PenStyle != psNull; }
-    // Sets this style's brush and pen on the painter, remembering the ones
-    // set before; every Select is followed by its Unselect.
-    void Select(QPainter& painter) const;
-    static void Unselect(QPainter& painter);
+};
+
+// A brush style's brush and pen set on a painter for as long as this lives;
+// then the ones set before come back. Each painting keeps its own, so that
+// scenes painted on several threads at once share nothing.
+class TBrushSelection {
+public:
+    // A null style leaves the painter's own brush and pen.
+    TBrushSelection(QPainter& painter, const TBrushBoomer* style);
+    ~TBrushSelection();
+    TBrushSelection(const TBrushSelection&) = delete;
+    TBrushSelection& operator=(const TBrushSelection&) = delete;
+
+private:
+    QPainter* painter_ = nullptr; // null: nothing to put back
+    QBrush brush_;
+    QPen pen_;
 };
 
 // A font style.
