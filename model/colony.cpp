@@ -104,6 +104,7 @@ TColony::TColony(const TBaseTypeList& catalogue, const TEventTypeList& events,
 
 void TColony::NewGame(int32_t startColumn, int32_t startRow) {
     undo_.Clear();
+    identity_ = QUuid::createUuid();
     days_.Assign({});
     ++revision_;
     selColumn_ = std::clamp(startColumn, 0, MapCols - 1);
@@ -415,8 +416,9 @@ void TColony::RestoreState(const TColonyState& state) {
     services_.ShowGameState();
 }
 
-void TColony::LoadState(const TColonyState& state, std::vector<THistoryDay> days) {
+void TColony::LoadState(const TColonyState& state, std::vector<THistoryDay> days, QUuid identity) {
     undo_.Clear();
+    identity_ = identity.isNull() ? QUuid::createUuid() : identity;
     ++revision_;
     days_.Assign(std::move(days));
     RestoreState(state);

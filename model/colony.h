@@ -11,6 +11,7 @@
 
 #include <QChar>
 #include <QString>
+#include <QUuid>
 #include <cstdint>
 #include <memory>
 
@@ -95,8 +96,13 @@ public:
     TColonyState TakeState() const;
     void RestoreState(const TColonyState& state);
     // A loaded game replaces this one with its days: no command of the old
-    // one can be taken back.
-    void LoadState(const TColonyState& state, std::vector<THistoryDay> days);
+    // one can be taken back. It keeps the identity it was saved with; a
+    // null identity gives it a new one.
+    void LoadState(const TColonyState& state, std::vector<THistoryDay> days,
+                   QUuid identity = QUuid());
+    // Which game this is: made when a game begins and kept in its saves, so
+    // that a save of another colony is never written over unasked.
+    const QUuid& Identity() const { return identity_; }
 
     // Takes back the last command that changed the game, or plays again the
     // last one taken back. Returns the status line's text: what was done, or
@@ -135,4 +141,5 @@ private:
     TUndoHistory undo_;
     THistory days_;
     uint64_t revision_ = 0;
+    QUuid identity_ = QUuid::createUuid();
 };

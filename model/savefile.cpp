@@ -2,6 +2,7 @@
 
 #include "colony.h"
 #include "game.h"
+#include "numbers.h"
 #include "paths.h"
 #include "terrain.h"
 
@@ -11,6 +12,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <QStandardPaths>
+#include <QUuid>
 #include <QtEndian>
 #include <algorithm>
 #include <zlib.h>
@@ -20,6 +22,10 @@ namespace {
 static_assert(sizeof(TCellState) == 2, "cells are written as two bytes each");
 constexpr size_t CellBytes = static_cast<size_t>(TTerrainGrid::CellCount) * sizeof(TCellState);
 constexpr QDataStream::Version StreamVersion = QDataStream::Qt_6_0;
+constexpr int IdentityBytes = 16;
+// Files saved before games had an identity are given one from their bytes,
+// in a namespace of this game's own.
+const QUuid EarlySaves(QStringLiteral("{6f1c2a57-3d0e-4a8b-9c41-2b7e5d90a3f6}"));
 
 // A reason why a file cannot be loaded, in the player's words.
 [[noreturn]] void Refuse(const QString& reason) {
@@ -188,6 +194,10 @@ QByteArray EncodeContent(const TSavedGame& game) {
     content.reserve(static_cast<qsizetype>(CellBytes + state.Bases.size() * 20 + 1024));
     QDataStream out(&content, QIODevice::WriteOnly);
     out.setVersion(StreamVersion);
+    // Since version 3: the game's identity first, so that it is read before
+    // anything else.
+    const QByteArray identity = game.Identity.toRfc4122();
+    out.writeRawData(identity.constData(), static_cast<int>(identity.size()));
     WriteLand(out, game.Land);
     out << static_cast<quint16>(types.size());
     for (const TBaseType* type : types)
@@ -244,6 +254,14 @@ int32_t InRange(int32_t value, int32_t low, int32_t high, const char* what) {
 TSavedGame DecodeColony(QDataStream& in, uint32_t version, const TBaseTypeList& catalogue) {
     TSavedGame game;
     TColonyState& state = game.Colony;
+    if (version >= 3) {
+        char identity[IdentityBytes];
+        if (in.readRawData(identity, IdentityBytes) != IdentityBytes)
+            in.setStatus(QDataStream::ReadPastEnd);
+        game.Identity = QUuid::fromRfc4122(QByteArrayView(identity, IdentityBytes));
+        if (in.status() == QDataStream::Ok && game.Identity.isNull())
+            BadValue("игра");
+    }
     // Version 1 named its map, always "01", and nothing more.
     if (version == 1)
         game.Land.Name = ReadText(in);
@@ -273,7 +291,7 @@ TSavedGame DecodeColony(QDataStream& in, uint32_t version, const TBaseTypeList& 
         BadValue("время года");
     state.Season = season;
     InRange(state.Money, 0, INT32_MAX, "деньги");
-    InRange(state.People, 0, INT32_MAX, "люди");
+    InRange(state.People, 0, MaxSavedPeople(catalogue), "люди");
     InRange(state.Health, 0, TGame::MaxHealth, "здоровье");
     InRange(state.Employed, 0, INT32_MAX, "занятые");
     InRange(state.Upkeep, 0, INT32_MAX, "содержание");
@@ -326,7 +344,7 @@ TSavedGame DecodeColony(QDataStream& in, uint32_t version, const TBaseTypeList& 
     }
     qint32 viewX = 0;
     qint32 viewY = 0;
-    quint8 sound = 0;
+    quint8 sound = 0; // the player's setting now: read past
     in >> state.SelectedColumn >> state.SelectedRow >> viewX >> viewY >> sound;
     if (in.status() != QDataStream::Ok)
         return game;
@@ -336,7 +354,6 @@ TSavedGame DecodeColony(QDataStream& in, uint32_t version, const TBaseTypeList& 
         BadValue("выбранная клетка");
     game.View = QPoint(InRange(viewX, 0, WorldSize, "вид карты"),
                        InRange(viewY, 0, WorldSize, "вид карты"));
-    game.Sound = InRange(sound, 0, 1, "звук") != 0;
     return game;
 }
 
@@ -409,7 +426,15 @@ uint32_t GridChecksum(const QByteArray& grid) {
 
 TSavedGame SavedGameOf(const TColony& colony, TSavedLand land, QPoint view, bool sound) {
     const std::span<const THistoryDay> days = colony.History().Days();
-    return {colony.TakeState(), {days.begin(), days.end()}, std::move(land), view, sound};
+    return {colony.TakeState(), {days.begin(), days.end()}, std::move(land), view, sound,
+            colony.Identity()};
+}
+
+int32_t MaxSavedPeople(const TBaseTypeList& catalogue) {
+    int64_t home = 0;
+    for (const TBaseType& type : catalogue)
+        home = std::max<int64_t>(home, type.HomePlaces);
+    return ClampToInt32(std::max<int64_t>(home * TTerrainGrid::CellCount, TColonyFigures{}.People));
 }
 
 QByteArray EncodeSave(const TSavedGame& game) {
@@ -485,6 +510,8 @@ TSavedGame DecodeSave(const QByteArray& bytes, const TBaseTypeList& catalogue) {
         Refuse(QStringLiteral("файл повреждён: данных меньше, чем нужно"));
     if (!contentIn.atEnd())
         Refuse(QStringLiteral("файл повреждён: лишние данные в конце"));
+    if (version < 3)
+        game.Identity = QUuid::createUuidV5(EarlySaves, bytes);
     return game;
 }
 

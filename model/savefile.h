@@ -7,6 +7,7 @@
 #include <QByteArray>
 #include <QPoint>
 #include <QString>
+#include <QUuid>
 #include <functional>
 
 // The land a game was saved on: a map named as the game and the simulator
@@ -36,25 +37,38 @@ struct TSavedGame {
     TColonyState Colony;
     std::vector<THistoryDay> Days; // the colony's history, Colony.HistoryDays long
     TSavedLand Land;
-    QPoint View;       // the map view's top left corner, in map pixels
-    bool Sound = true; // the sound switch
+    QPoint View; // the map view's top left corner, in map pixels
+    // The sound switch of the window that saved it. The switch is the
+    // player's setting: the byte is written for the files that have it, and
+    // loading reads past it.
+    bool Sound = true;
+    // Which game it is (the colony's identity). A file saved before games
+    // had one is known by its bytes: the same file always gives the same.
+    QUuid Identity;
 };
 
 class TColony;
 
-// The colony's game as a save records it, with the view and the sound switch
-// of the window that shows it.
+// The colony's game as a save records it, with its identity, the view and
+// the sound switch of the window that shows it.
 TSavedGame SavedGameOf(const TColony& colony, TSavedLand land, QPoint view, bool sound);
 
 namespace SaveFormat {
 inline constexpr char Signature[8] = {'T', 'A', 'R', 'V', 'S', 'A', 'V', 'E'};
-inline constexpr uint32_t Version = 2;
+inline constexpr uint32_t Version = 3;
 // Every cell with a building on each, and two thousand years of history.
 inline constexpr uint32_t MaxContentSize = 64 * 1024 * 1024;
 } // namespace SaveFormat
 
 // The whole file as bytes, with this program's version in its header.
 QByteArray EncodeSave(const TSavedGame& game);
+
+// The most people a saved colony may hold: every cell of the map housing as
+// many as the catalogue's largest home, or the founders when no type houses
+// anyone. A colony ends every day with no more people than homes (a day's
+// events may add a few more, far fewer than the sea's cells would house), so
+// no game gets near it, and a loaded day stays as short as a real one.
+int32_t MaxSavedPeople(const TBaseTypeList& catalogue);
 
 // Reads a saved game for a colony on the catalogue. Throws TGameError with
 // the reason (in the player's words, without the file's name) when the bytes

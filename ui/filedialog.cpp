@@ -4,11 +4,12 @@
 
 QString ChooseFile(QWidget* parent, const QString& title, const QString& folder,
                    const QString& filter, const QString& suffix, bool forSaving,
-                   const QString& suggestedName) {
+                   const QString& suggestedName, bool askToReplace) {
     QFileDialog dialog(parent, title, folder, filter);
     dialog.setAcceptMode(forSaving ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(forSaving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(suffix);
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, !askToReplace);
     dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Папка:"));
     dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Имя файла:"));
     dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Тип файлов:"));

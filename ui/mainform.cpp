@@ -64,10 +64,6 @@ QString HintHtml(const QString& hint) {
            QString(escaped).replace(u'\n', QStringLiteral("<br>")) + QStringLiteral("</p>");
 }
 
-// The files of the save folder that the game names itself.
-const QString DefaultSave = QStringLiteral("Save.dat");
-const QString AutosaveFile = QStringLiteral("Autosave.dat");
-
 // How long a hint stays up, in milliseconds.
 constexpr int HintDuration = 10000;
 
@@ -136,10 +132,16 @@ TMainForm::TMainForm(const TDM& images, const QString& folder, const TMapSource&
     // replacing it by another one at once.
     colony_ = std::make_unique<TColony>(catalogue_, events_, earth_.Grid, *this,
                                         earth_.StartCell.x(), earth_.StartCell.y());
+    session_ = std::make_unique<TSession>(
+        *colony_,
+        [this] {
+            return SavedGameOf(*colony_, earth_.SavedLand(), pb1->Screen(), miSound->isChecked());
+        },
+        *this, SaveFolder());
+    session_->Options = {settings_.AskBeforeDiscard, settings_.Autosave};
     ShowNewGame();
     ShowGameState();
     DrawPlanBack();
-    MarkSaved(QString());
     pb1->setFocus();
 }
 
@@ -205,11 +207,11 @@ void TMainForm::CreateMenu() {
     miMusic->setChecked(settings_.Music);
     connect(miSound, &QAction::toggled, this, [this](bool on) {
         settings_.Sound = on;
-        settings_.Save();
+        SaveSettings();
     });
     connect(miMusic, &QAction::toggled, this, [this](bool on) {
         settings_.Music = on;
-        settings_.Save();
+        SaveSettings();
         if (isVisible())
             music_->SetPlaying(on);
     });
@@ -475,14 +477,14 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
-    if (AskToKeepGame())
+    if (session_->KeepGame())
         event->accept();
     else
         event->ignore();
 }
 
 void TMainForm::miNewClick() {
-    if (!AskToKeepGame())
+    if (!session_->KeepGame())
         return;
     // The menu's new game is on map "01", whatever land was chosen since.
     if (earth_.Source() != TMapSource())
@@ -492,7 +494,7 @@ void TMainForm::miNewClick() {
 }
 
 void TMainForm::miNewIslandClick() {
-    if (!AskToKeepGame())
+    if (!session_->KeepGame())
         return;
     TNewIslandForm form(this, *this, MapFolders(), QRandomGenerator::global()->generate());
     if (form.ShowModal())
@@ -519,25 +521,23 @@ void TMainForm::BeginNewGame() {
     mapView_->SetGame(nullptr);
     colony_->NewGame(earth_.StartCell.x(), earth_.StartCell.y());
     ShowNewGame();
-    MarkSaved(QString());
+    session_->Began();
 }
 
 void TMainForm::miLoadClick() {
-    if (!AskToKeepGame())
+    if (!session_->KeepGame())
         return;
-    const QString path = ChooseSaveFile(false);
+    const QString path = ChooseInSaveFolder(false);
     if (!path.isEmpty())
         LoadFrom(path);
 }
 
 void TMainForm::miSaveClick() {
-    SaveTo(CurrentSave());
+    session_->Save();
 }
 
 void TMainForm::miSaveAsClick() {
-    const QString path = ChooseSaveFile(true);
-    if (!path.isEmpty())
-        SaveTo(path);
+    session_->SaveAs();
 }
 
 void TMainForm::miUndoClick() {
@@ -546,43 +546,6 @@ void TMainForm::miUndoClick() {
 
 void TMainForm::miRedoClick() {
     colony_->ShowStatus(colony_->Redo());
-}
-
-TSavedGame TMainForm::SavedGame() const {
-    return SavedGameOf(*colony_, earth_.SavedLand(), pb1->Screen(), miSound->isChecked());
-}
-
-QString TMainForm::MadeSaveFolder() const {
-    const QString folder = SaveFolder();
-    QDir().mkpath(folder);
-    return folder;
-}
-
-void TMainForm::MarkSaved(const QString& file) {
-    savedRevision_ = colony_->Revision();
-    // The autosave is written over every month: it never becomes the file
-    // that the player's own saves go to.
-    currentSave_ = QFileInfo(file).fileName() == AutosaveFile ? QString() : file;
-}
-
-QString TMainForm::CurrentSave() const {
-    return currentSave_.isEmpty() ? QDir(SaveFolder()).filePath(DefaultSave) : currentSave_;
-}
-
-bool TMainForm::Changed() const {
-    return colony_->Revision() != savedRevision_;
-}
-
-bool TMainForm::SaveTo(const QString& path) {
-    try {
-        WriteSaveFile(path, SavedGame());
-    } catch (const TGameError& error) {
-        TApplication::ShowError(error.Text());
-        return false;
-    }
-    MarkSaved(path);
-    ShowStatus(QStringLiteral("Игра сохранена"));
-    return true;
 }
 
 bool TMainForm::LoadFrom(const QString& path) {
@@ -596,33 +559,21 @@ bool TMainForm::LoadFrom(const QString& path) {
     if (loaded.NewLand)
         DrawPlanBack();
     TSavedGame& saved = loaded.Game;
-    miSound->setChecked(saved.Sound);
+    // The sound switch stays the player's: a save does not change it.
     pb1->SetScreen(saved.View.x(), saved.View.y());
-    colony_->LoadState(saved.Colony, std::move(saved.Days));
-    MarkSaved(path);
+    colony_->LoadState(saved.Colony, std::move(saved.Days), saved.Identity);
+    session_->Loaded(path);
     ShowStatus(QStringLiteral("Игра загружена"));
     return true;
 }
 
-bool TMainForm::AskToKeepGame() {
-    if (!Changed() || !settings_.AskBeforeDiscard)
-        return true;
-    switch (Ask(this, QStringLiteral("Сохранить текущую игру?"),
-                QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes)) {
-    case QMessageBox::Yes:
-        return SaveTo(CurrentSave());
-    case QMessageBox::No:
-        return true;
-    default:
-        return false;
-    }
-}
-
-QString TMainForm::ChooseSaveFile(bool forSaving) {
+QString TMainForm::ChooseInSaveFolder(bool forSaving, const QString& proposedName) {
+    const QString folder = session_->Folder();
+    QDir().mkpath(folder);
     return ChooseFile(
         this, forSaving ? QStringLiteral("Сохранить игру") : QStringLiteral("Загрузить игру"),
-        MadeSaveFolder(), QStringLiteral("Сохранённые игры (*.dat)"), QStringLiteral("dat"),
-        forSaving, forSaving ? QFileInfo(CurrentSave()).fileName() : QString());
+        folder, QStringLiteral("Сохранённые игры (*.dat)"), QStringLiteral("dat"), forSaving,
+        proposedName, false);
 }
 
 void TMainForm::ShowNewGame() {
@@ -652,7 +603,16 @@ void TMainForm::miParametersClick() {
     sounds_->SetVolume(chosen.SoundVolume);
     music_->SetVolume(chosen.MusicVolume);
     settings_ = chosen;
-    settings_.Save();
+    session_->Options = {settings_.AskBeforeDiscard, settings_.Autosave};
+    SaveSettings();
+}
+
+void TMainForm::SaveSettings() {
+    if (settings_.Save() || settingsUnsaved_)
+        return;
+    settingsUnsaved_ = true;
+    ShowStatus(QStringLiteral("Настройки не сохранятся: файл %1 не записывается")
+                   .arg(QDir::toNativeSeparators(TSettings::FileName())));
 }
 
 void TMainForm::miFullScreenClick() {
@@ -818,13 +778,27 @@ void TMainForm::Play(const std::function<void()>& command) {
 }
 
 void TMainForm::Autosave() {
-    if (!settings_.Autosave)
-        return;
-    try {
-        WriteSaveFile(QDir(SaveFolder()).filePath(AutosaveFile), SavedGame());
-    } catch (const TGameError& error) {
-        TApplication::ShowError(error.Text());
+    session_->Autosave();
+}
+
+TSessionDialogs::TKeep TMainForm::AskToKeep() {
+    switch (Ask(this, QStringLiteral("Сохранить текущую игру?"),
+                QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes)) {
+    case QMessageBox::Yes:
+        return TKeep::Save;
+    case QMessageBox::No:
+        return TKeep::Discard;
+    default:
+        return TKeep::Stay;
     }
+}
+
+QString TMainForm::ChooseSaveFile(const QString&, const QString& proposedName) {
+    return ChooseInSaveFolder(true, proposedName);
+}
+
+void TMainForm::ShowError(const QString& text) {
+    TApplication::ShowError(text);
 }
 
 void TMainForm::SetBusy(bool busy) {

@@ -6,6 +6,7 @@
 #include "model/eventtype.h"
 #include "model/savefile.h"
 #include "model/services.h"
+#include "model/session.h"
 #include "ui/musicplayer.h"
 #include "ui/settings.h"
 #include "ui/soundplayer.h"
@@ -32,7 +33,7 @@ class TvtPlan;
 // palette, the command buttons, the status panel, the status line and the
 // menu. It owns the map, the catalogues and the colony, and shows the colony
 // to the player as the window services the rules call.
-class TMainForm : public QMainWindow, public TWindowServices {
+class TMainForm : public QMainWindow, public TWindowServices, public TSessionDialogs {
 public:
     // The start-up sequence: map, catalogues, palette and a new game, read
     // from the folder; the map's name is looked up in the folder's MAPS, then
@@ -98,19 +99,12 @@ public:
     // The folders whose MAPS hold the maps to play: the data's, the player's.
     QStringList MapFolders() const;
 
-    // Saves the game to the file, which becomes the current save file, or
-    // shows why it could not; true when it was saved.
-    bool SaveTo(const QString& path);
     // Loads the game from the file in place of the one in play, or shows why
     // it could not and leaves the game as it was; true when it was loaded.
     bool LoadFrom(const QString& path);
-    // The file that "Сохранить" writes.
-    QString CurrentSave() const;
-    // Whether the game changed since it was last saved, loaded or begun.
-    bool Changed() const;
-    // Asks "Сохранить текущую игру?" when the game changed; false when the
-    // player chose to stay in it, or to save and the save failed.
-    bool AskToKeepGame();
+    // The game's file, its changes since it was saved, the autosave and the
+    // question before it is thrown away.
+    TSession& Session() { return *session_; }
 
     // TWindowServices
     void Sound(TSound sound) override;
@@ -132,6 +126,11 @@ public:
     void SetBusy(bool busy) override;
     void Autosave() override;
 
+    // TSessionDialogs; Confirm and ShowStatus serve both.
+    TKeep AskToKeep() override;
+    QString ChooseSaveFile(const QString& folder, const QString& proposedName) override;
+    void ShowError(const QString& text) override;
+
 private:
     void CreateMenu();
     void CreateControls();
@@ -142,6 +141,9 @@ private:
     void LayOutClient();
     // The window's frame, drawn on the central widget unless in full screen.
     void PaintFrame();
+    // Keeps the settings; the first that cannot be written is told in the
+    // status line, once.
+    void SaveSettings();
     // A new game on the land in play, shown from its start.
     void BeginNewGame();
     // Puts the map view on the colony's game, just begun: the start screen
@@ -154,14 +156,9 @@ private:
     void closeEvent(QCloseEvent* event) override;
     // The game in play as a saved game.
     TSavedGame SavedGame() const;
-    // The save folder, made if it is not there yet.
-    QString MadeSaveFolder() const;
-    // A file of the save folder chosen in a file dialog; empty when the
-    // player cancelled.
-    QString ChooseSaveFile(bool forSaving);
-    // The game in play is as it was saved to or loaded from the file, or as
-    // it began when the file is empty.
-    void MarkSaved(const QString& file);
+    // A file of the save folder chosen in a file dialog, with the name
+    // proposed for saving; empty when the player cancelled.
+    QString ChooseInSaveFolder(bool forSaving, const QString& proposedName = QString());
 
     const TDM& images_;
     QString folder_;
@@ -177,6 +174,6 @@ private:
     TAnchorPanel* client_ = nullptr;
     QRect savedBounds_;
     TSettings settings_;
-    QString currentSave_; // empty for "Save.dat" of the save folder
-    uint64_t savedRevision_ = 0;
+    bool settingsUnsaved_ = false;
+    std::unique_ptr<TSession> session_;
 };

@@ -53,10 +53,16 @@ TSettings TSettings::Load() {
     return settings;
 }
 
-void TSettings::Save() const {
+bool TSettings::Save() const {
     const std::unique_ptr<QSettings> store = Store();
     for (const TFlag& flag : Flags)
         store->setValue(QLatin1String(flag.key), this->*flag.field);
     for (const TVolume& volume : Volumes)
         store->setValue(QLatin1String(volume.key), this->*volume.field);
+    store->sync();
+    return store->status() == QSettings::NoError;
+}
+
+QString TSettings::FileName() {
+    return Store()->fileName();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 // The player's settings, kept across runs in the user's configuration
 // (~/.config/tarvenia/tarvenia.conf): nothing else is written there.
 struct TSettings {
@@ -18,7 +20,11 @@ struct TSettings {
 
     // The stored settings; what is missing or malformed keeps its default.
     static TSettings Load();
-    void Save() const;
+    // Writes the settings at once; false when the file could not be written
+    // (a folder that cannot be made or written to, say).
+    bool Save() const;
+    // The file the settings are kept in.
+    static QString FileName();
 
     bool operator==(const TSettings&) const = default;
 };

@@ -54,7 +54,8 @@ TEST_F(SavedGame, ReadsBackExactlyWhatWasWritten) {
     EXPECT_EQ(read.Days.size(), 7u);
     EXPECT_EQ(read.Land, saved.Land);
     EXPECT_EQ(read.View, saved.View);
-    EXPECT_EQ(read.Sound, saved.Sound);
+    EXPECT_TRUE(read.Sound) << "the sound switch is the player's setting, not the save's";
+    EXPECT_EQ(read.Identity, Colony.Identity());
 
     // Loaded into a new colony, the game goes on exactly as the saved one,
     // whatever the generator drew in between.
@@ -62,7 +63,8 @@ TEST_F(SavedGame, ReadsBackExactlyWhatWasWritten) {
     const TColonyState week = Colony.TakeState();
     TRulesFixture other;
     TSavedGame loaded = DecodeSave(EncodeSave(saved), other.Catalogue);
-    other.Colony.LoadState(loaded.Colony, std::move(loaded.Days));
+    other.Colony.LoadState(loaded.Colony, std::move(loaded.Days), loaded.Identity);
+    EXPECT_EQ(other.Colony.Identity(), Colony.Identity());
     other.Colony.NewWeek();
     // The records of the buildings point into each fixture's own catalogue.
     const TColonyState again = other.Colony.TakeState();
@@ -104,7 +106,8 @@ TEST_F(SavedGame, EveryDamagedFileIsRefusedWithItsReason) {
         {"a byte of the data changed", with([](QByteArray& b) { b[b.size() - 20] ^= 0x40; }),
          "файл повреждён"},
         {"checksum", with([crcAt](QByteArray& b) { b[crcAt] ^= 1; }), "контрольная сумма"},
-        {"newer format", with([](QByteArray& b) { b[11] = 3; }), "более новой версией"},
+        {"newer format", with([](QByteArray& b) { b[11] = SaveFormat::Version + 1; }),
+         "более новой версией"},
         {"format 0", with([](QByteArray& b) { b[11] = 0; }), "это не сохранённая игра"},
         {"huge size",
          with([crcAt](QByteArray& b) { qToBigEndian<quint32>(~0u, b.data() + crcAt - 4); }),
@@ -114,6 +117,10 @@ TEST_F(SavedGame, EveryDamagedFileIsRefusedWithItsReason) {
          "карта"},
         {"negative money", changed([](TSavedGame& g) { g.Colony.Money = -1; }), "деньги"},
         {"health", changed([](TSavedGame& g) { g.Colony.Health = 1001; }), "здоровье"},
+        {"more people than the map could house",
+         changed([this](TSavedGame& g) { g.Colony.People = MaxSavedPeople(Catalogue) + 1; }),
+         "люди"},
+        {"no identity", changed([](TSavedGame& g) { g.Identity = QUuid(); }), "игра"},
         {"30 February", changed([](TSavedGame& g) {
              g.Colony.Date = {1891, 2, 30};
          }),

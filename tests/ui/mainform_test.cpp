@@ -406,67 +406,103 @@ void PressButton(QDialog& dialog, const char* text) {
     ADD_FAILURE() << "no button " << text;
 }
 
-TEST(MainForm, SaveLoadAutosaveAndTheQuestionBeforeAGameIsThrownAway) {
+// The player's first evening: a colony saved under the name proposed for
+// it, an autosave, a load that keeps the sound as the player set it, and a
+// new game that may not write over the first colony unasked.
+TEST(MainForm, SavesAskForANameLoadsKeepTheSettingsAndNoColonyIsLostUnasked) {
     TGameWindow w;
     TMainForm& f = w.Form;
     const QDir folder(w.SaveDir.path());
+    const QString first = folder.filePath(QString::fromUtf8("Остров 01, 1 марта 1890.dat"));
     std::function<void(QDialog&)> answer;
     TDialogAnswerer answerer([&answer](QDialog& d) { answer(d); });
-    answer = [](QDialog& d) { PressButton(d, "Отмена"); };
+    QStringList questions;
+    // The file dialog takes the name it proposes, or the file given;
+    // questions are noted and answered with the button given.
+    const auto answering = [&questions](const char* button, const QString& file = QString()) {
+        return [&questions, button, file](QDialog& d) {
+            if (auto* files = qobject_cast<QFileDialog*>(&d)) {
+                if (!file.isEmpty())
+                    files->selectFile(file);
+                QMetaObject::invokeMethod(files, "accept");
+            } else if (auto* box = qobject_cast<QMessageBox*>(&d)) {
+                questions << box->text();
+                PressButton(d, button);
+            } else {
+                PressEnter(d); // a birth, say
+            }
+        };
+    };
+    answer = answering("Отмена");
     f.Colony().SelectCell(106, 105);
     f.paletteButtons[1]->Click();
     f.miNewClick(); // stays in the game
     ASSERT_NE(f.Colony().Game().BaseAt(106, 105), nullptr);
-    EXPECT_EQ(answerer.Titles, QStringList({"Тарвения"}));
 
     f.miSaveClick();
+    EXPECT_EQ(f.Session().CurrentFile(), first);
     EXPECT_EQ(f.lbStatus->text(), QString::fromUtf8("Игра сохранена"));
-    EXPECT_EQ(f.CurrentSave(), folder.filePath("Save.dat"));
-    EXPECT_FALSE(f.Changed());
+    EXPECT_FALSE(f.Session().Changed());
     const QPoint view = f.pb1->Screen();
 
-    // The last day of March: the turn writes the autosave.
+    // The last day of March: the turn writes that month's autosave.
     f.Colony().Game().Date = {1890, 3, 31};
-    answer = [](QDialog& d) { PressEnter(d); }; // a birth, say
     QTest::keyClick(f.pb1, Qt::Key_N);
-    EXPECT_TRUE(folder.exists("Autosave.dat"));
-    EXPECT_TRUE(f.Changed());
+    EXPECT_TRUE(folder.exists(TSession::AutosaveName({1890, 4, 1})));
+    EXPECT_TRUE(f.Session().Changed());
     f.pb1->SetScreen(0, 0);
 
-    // Loading asks first; "Нет" throws the day away.
-    answer = [&folder](QDialog& d) {
-        if (auto* files = qobject_cast<QFileDialog*>(&d)) {
-            files->selectFile(folder.filePath("Save.dat"));
-            QMetaObject::invokeMethod(files, "accept");
-        } else {
-            PressButton(d, "Нет");
-        }
-    };
+    // The player turns the sound off; loading asks first, "Нет" throws the
+    // day away, and the game saved with the sound on leaves it off.
+    f.miSound->trigger();
+    answer = answering("Нет", first);
     f.miLoadClick();
-    EXPECT_EQ(f.lbDate->text(), QString::fromUtf8("1 марта 1890"));
     EXPECT_EQ(f.lbMoney->text(), QString::fromUtf8("77 000"));
     EXPECT_EQ(f.pb1->Screen(), view);
-    EXPECT_EQ(f.lbStatus->text(), QString::fromUtf8("Игра загружена"));
-    EXPECT_FALSE(f.Changed());
+    EXPECT_FALSE(f.miSound->isChecked());
+    EXPECT_FALSE(f.Settings().Sound);
+    EXPECT_FALSE(f.Session().Changed());
 
-    // Undo has nothing to take back in a loaded game; closing a changed
-    // game with "Да" saves it first.
-    f.miUndoClick();
-    EXPECT_EQ(f.lbStatus->text(), QString::fromUtf8("Нечего отменять"));
-    f.Colony().MoneyGesture(true, true);
-    answer = [](QDialog& d) { PressButton(d, "Да"); };
-    EXPECT_TRUE(f.close());
-    EXPECT_EQ(ReadSaveFile(f.CurrentSave(), f.Colony().Catalogue()).Colony.Money, 1077000);
+    // A new game and a day; leaving with "Да" proposes a name of its own, and
+    // choosing the first colony's file asks. "Нет" keeps it and the window.
+    f.miNewClick();
+    QTest::keyClick(f.pb1, Qt::Key_N);
+    questions.clear();
+    answer = [&](QDialog& d) {
+        auto* box = qobject_cast<QMessageBox*>(&d);
+        const bool toSave = box && box->text() == QString::fromUtf8("Сохранить текущую игру?");
+        answering(toSave ? "Да" : "Нет", first)(d);
+    };
+    EXPECT_FALSE(f.close());
+    EXPECT_EQ(questions,
+              QStringList({QString::fromUtf8("Сохранить текущую игру?"),
+                           QString::fromUtf8("В файле «Остров 01, 1 марта 1890.dat» сохранена "
+                                             "другая колония (1 марта 1890). Заменить её?")}));
+    EXPECT_EQ(ReadSaveFile(first, f.Colony().Catalogue()).Colony.Money, 77000);
+    EXPECT_TRUE(f.Session().CurrentFile().isEmpty());
+    TSettings{}.Save(); // the next tests start from the defaults
 }
 
-TEST(SoundPlayer, AMissingClipIsAnError) {
-    TSoundPlayer player;
-    try {
-        player.PlayResSound("NoSuchClip");
-        FAIL() << "no error";
-    } catch (const TGameError& e) {
-        EXPECT_EQ(e.Text(), "Cannot find sound NoSuchClip");
-    }
+TEST(SoundPlayer, AClipThatCannotBePlayedIsReportedOnceAndTheGameGoesOn) {
+    QTemporaryDir folder;
+    QFile broken(folder.filePath("BROKEN.wav"));
+    ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
+    broken.write("RIFF, but not a sound");
+    broken.close();
+    TSoundPlayer player(nullptr, folder.path());
+    QStringList problems;
+    player.OnProblem = [&problems](const QString& text) { problems << text; };
+    const auto playAll = [&player] {
+        for (const char* name : {"NoSuchClip", "Broken", "nosuchclip"})
+            EXPECT_NO_THROW(player.PlayResSound(name)) << name;
+    };
+    playAll();
+    // A clip is decoded in the background: its failure comes later.
+    EXPECT_TRUE(QTest::qWaitFor([&problems] { return problems.size() >= 2; }, 60000));
+    playAll();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(problems, QStringList({QString::fromUtf8("Нет звука «NoSuchClip»."),
+                                     QString::fromUtf8("Звук «Broken» не читается.")}));
 }
 
 // An error no command handles is shown in the error box once the event that

@@ -111,7 +111,7 @@ TEST(NewIslandForm, TheMenuBeginsAGameOnTheIslandChosenWhichItsSaveKeeps) {
     // Saved there, a new game goes back to map "01", and the save brings the
     // island back.
     const QString save = QDir(w.SaveDir.path()).filePath("island.dat");
-    ASSERT_TRUE(f.SaveTo(save));
+    ASSERT_TRUE(f.Session().SaveTo(save));
     f.miNewClick();
     EXPECT_EQ(earth.Source(), TMapSource::Named("01"));
     EXPECT_EQ(f.Colony().SelectedRow(), earth.StartCell.y());

@@ -39,7 +39,6 @@ void PressEscape(QWidget& widget) {
 }
 
 TGameWindow::TGameWindow() : Form(Images, QStringLiteral(TARVENIA_TEST_DATA "/sim")) {
-    qputenv("TARVENIA_SAVE_DIR", SaveDir.path().toUtf8());
     Form.SetSoundPlayer(std::make_unique<TListeningSoundPlayer>(Heard));
     SeedRandom(1); // the window seeds from the clock; tests replay one game
 }

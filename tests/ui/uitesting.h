@@ -46,7 +46,10 @@ void PressEscape(QWidget& widget);
 struct TGameWindow {
     TGameWindow();
 
-    QTemporaryDir SaveDir;
+    // A folder of its own for the saves, set before the window is made.
+    struct TSaveDir : QTemporaryDir {
+        TSaveDir() { qputenv("TARVENIA_SAVE_DIR", path().toUtf8()); }
+    } SaveDir;
     TDM Images;
     QStringList Heard;
     TMainForm Form;

@@ -284,7 +284,7 @@ bool TSimulator::RunFileCommand(const QStringList& words) {
             } else {
                 TSavedGame saved = LoadGame(earth_, words[1], catalogue_, mapFolders_).Game;
                 view_ = saved.View;
-                colony_.LoadState(saved.Colony, std::move(saved.Days));
+                colony_.LoadState(saved.Colony, std::move(saved.Days), saved.Identity);
             }
         } catch (const TGameError& error) {
             result = QLatin1Char('!') + error.Text();

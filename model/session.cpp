@@ -1,0 +1,155 @@
+#include "session.h"
+
+#include "colony.h"
+#include "gameerror.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+const char* const Saved = "Игра сохранена";
+// Filled with the file's name and the date of the colony in it.
+const char* const ReplaceColony = "В файле «%1» сохранена другая колония (%2). Заменить её?";
+const char* const ReplaceFile = "Файл «%1» не читается как сохранённая игра. Заменить его?";
+const char* const AutosaveTaken = "Имя «%1» занято автосохранениями: выберите другое.";
+
+constexpr int AutosaveFiles = 3;
+
+QString AutosaveFile(int turn) {
+    return QStringLiteral("Autosave%1.dat").arg(turn + 1);
+}
+
+// What a land is called in a file's name: "Остров 01", "Остров 7" for the
+// island of seed 7, or the name of a map file.
+QString LandTitle(const QString& land) {
+    const QString seeded = QStringLiteral("random:");
+    QString title = land;
+    if (land.startsWith(seeded))
+        title = land.mid(seeded.size());
+    else if (land.contains(u'/'))
+        title = QFileInfo(land).completeBaseName();
+    return QStringLiteral("Остров ") + title;
+}
+
+} // namespace
+
+TSession::TSession(const TColony& colony, std::function<TSavedGame()> snapshot,
+                   TSessionDialogs& dialogs, QString folder)
+    : colony_(colony), snapshot_(std::move(snapshot)), dialogs_(dialogs),
+      folder_(std::move(folder)) {
+    Began();
+}
+
+void TSession::Began() {
+    current_.clear();
+    savedRevision_ = colony_.Revision();
+}
+
+void TSession::Loaded(const QString& path) {
+    current_ = IsAutosave(path) ? QString() : path;
+    savedRevision_ = colony_.Revision();
+}
+
+bool TSession::Changed() const {
+    return colony_.Revision() != savedRevision_;
+}
+
+bool TSession::Save() {
+    return current_.isEmpty() ? SaveAs() : SaveTo(current_);
+}
+
+bool TSession::SaveAs() {
+    QDir().mkpath(folder_);
+    const QString path = dialogs_.ChooseSaveFile(folder_, ProposedName());
+    if (path.isEmpty())
+        return false;
+    if (IsAutosave(path)) {
+        dialogs_.ShowError(QString::fromUtf8(AutosaveTaken).arg(QFileInfo(path).fileName()));
+        return false;
+    }
+    return SaveTo(path);
+}
+
+bool TSession::SaveTo(const QString& path) {
+    if (!MayReplace(path))
+        return false;
+    try {
+        WriteSaveFile(path, snapshot_());
+    } catch (const TGameError& error) {
+        dialogs_.ShowError(error.Text());
+        return false;
+    }
+    current_ = path;
+    savedRevision_ = colony_.Revision();
+    dialogs_.ShowStatus(QString::fromUtf8(Saved));
+    return true;
+}
+
+bool TSession::MayReplace(const QString& path) {
+    const QFileInfo info(path);
+    // A folder is refused by the writing itself, with its reason.
+    if (!info.exists() || info.isDir())
+        return true;
+    QString question;
+    try {
+        const TSavedGame there = ReadSaveFile(path, colony_.Catalogue());
+        if (there.Identity == colony_.Identity())
+            return true;
+        question =
+            QString::fromUtf8(ReplaceColony).arg(info.fileName(), DateText(there.Colony.Date));
+    } catch (const TGameError&) {
+        question = QString::fromUtf8(ReplaceFile).arg(info.fileName());
+    }
+    return dialogs_.Confirm(question);
+}
+
+bool TSession::KeepGame() {
+    if (!Changed() || !Options.AskBeforeDiscard)
+        return true;
+    switch (dialogs_.AskToKeep()) {
+    case TSessionDialogs::TKeep::Save:
+        return Save();
+    case TSessionDialogs::TKeep::Discard:
+        return true;
+    case TSessionDialogs::TKeep::Stay:
+        break;
+    }
+    return false;
+}
+
+void TSession::Autosave() {
+    if (!Options.Autosave)
+        return;
+    const TSavedGame game = snapshot_();
+    try {
+        WriteSaveFile(QDir(folder_).filePath(AutosaveName(game.Colony.Date)), game);
+    } catch (const TGameError& error) {
+        dialogs_.ShowError(error.Text());
+    }
+}
+
+QString TSession::ProposedName() const {
+    const TSavedGame game = snapshot_();
+    const QString stem =
+        LandTitle(game.Land.Name) + QStringLiteral(", ") + DateText(game.Colony.Date);
+    const QDir folder(folder_);
+    QString name = stem + QStringLiteral(".dat");
+    for (int copy = 2; folder.exists(name); ++copy)
+        name = QStringLiteral("%1 (%2).dat").arg(stem).arg(copy);
+    return name;
+}
+
+QString TSession::AutosaveName(const TGameDate& date) {
+    return AutosaveFile((date.Year * 12 + date.Month - 1) % AutosaveFiles);
+}
+
+bool TSession::IsAutosave(const QString& path) {
+    const QString name = QFileInfo(path).fileName();
+    if (name.compare(QStringLiteral("Autosave.dat"), Qt::CaseInsensitive) == 0)
+        return true;
+    for (int file = 0; file < AutosaveFiles; ++file)
+        if (name.compare(AutosaveFile(file), Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
