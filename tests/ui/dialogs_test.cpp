@@ -264,3 +264,26 @@ TEST(MarketForm, ASaleOfEverythingCompletesOnEnter) {
 }
 
 } // namespace
+
+TEST(Settings, AFileThatCannotBeWrittenIsToldOnceAndTheGameGoesOn) {
+    TGameWindow w;
+    TMainForm& f = w.Form;
+    const QString config = QFileInfo(TSettings::FileName()).absolutePath();
+    // A file where the configuration's folder should be: nothing can be
+    // made under it.
+    QFile blocker(QDir(w.SaveDir.path()).filePath("config"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, blocker.fileName());
+    EXPECT_FALSE(TSettings{}.Save());
+    f.miSound->trigger();
+    EXPECT_TRUE(f.lbStatus->text().startsWith(QString::fromUtf8("Настройки не сохранятся")))
+        << f.lbStatus->text().toStdString();
+    f.ShowStatus("x");
+    f.miSound->trigger();
+    EXPECT_EQ(f.lbStatus->text(), "x") << "told once";
+    EXPECT_TRUE(f.miSound->isChecked()) << "the switch still works";
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       QFileInfo(config).absolutePath());
+    EXPECT_EQ(QFileInfo(TSettings::FileName()).absolutePath(), config);
+}
