@@ -250,3 +250,19 @@ TEST_F(Undo, TheTurnThatBeginsAMonthAsksForTheAutosave) {
 }
 
 } // namespace
+
+// A save made before games had an identity is known by its bytes: the game
+// loaded from it finds the file its own when it saves again.
+TEST(OlderSaves, AreKnownByTheirBytes) {
+    TBaseTypeList catalogue;
+    LoadBaseTypes(catalogue, QStringLiteral(TARVENIA_TEST_DATA "/sim"));
+    const QDir saves(QStringLiteral(TARVENIA_TEST_DATA "/saves"));
+    QList<QUuid> identities;
+    for (const char* name : {"format1.dat", "format2.dat"}) {
+        const QUuid identity = ReadSaveFile(saves.filePath(name), catalogue).Identity;
+        EXPECT_FALSE(identity.isNull()) << name;
+        EXPECT_EQ(ReadSaveFile(saves.filePath(name), catalogue).Identity, identity) << name;
+        identities << identity;
+    }
+    EXPECT_NE(identities[0], identities[1]);
+}
