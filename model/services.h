@@ -16,9 +16,8 @@ class TWindowServices {
 public:
     virtual ~TWindowServices() = default;
 
-    // Plays the sound when the sound switch is on. A sound whose clip cannot
-    // be found throws TGameError("Cannot find sound " + its name), which ends
-    // the command that asked for it.
+    // Plays the sound when the sound switch is on. A sound never fails the
+    // command that asked for it: a clip that cannot be played is only reported.
     virtual void Sound(TSound sound) = 0;
 
     // Shows the text in the status line exactly as given: the rules have

@@ -1,26 +1,22 @@
 #include "soundplayer.h"
 
-#include "model/gameerror.h"
-
 #include <QFile>
 #include <QSoundEffect>
 #include <QUrl>
 #include <algorithm>
+#include <iostream>
 
-namespace {
+TSoundPlayer::TSoundPlayer(QObject* parent, const QString& folder)
+    : QObject(parent), folder_(folder) {}
 
-// The clips are built in under their upper-case names, as ":/sounds/NAME.wav";
-// a name that would reach outside that folder has no clip.
-QString SoundPath(const QString& key) {
+// The clips lie under their upper-case names, as FOLDER/NAME.wav; a name that
+// would reach outside that folder has no clip.
+QString TSoundPlayer::SoundPath(const QString& key) const {
     if (key.isEmpty() || key.contains(u'/') || key.contains(u'\\'))
         return QString();
-    const QString path = QStringLiteral(":/sounds/") + key + QStringLiteral(".wav");
+    const QString path = folder_ + u'/' + key + QStringLiteral(".wav");
     return QFile::exists(path) ? path : QString();
 }
-
-} // namespace
-
-TSoundPlayer::TSoundPlayer(QObject* parent) : QObject(parent) {}
 
 bool TSoundPlayer::HasSound(const QString& name) const {
     return !SoundPath(name.toUpper()).isEmpty();
@@ -32,15 +28,31 @@ void TSoundPlayer::SetVolume(int percent) {
         effect->setVolume(volume_);
 }
 
+void TSoundPlayer::Report(const QString& key, const QString& problem) {
+    if (reported_.contains(key))
+        return;
+    reported_.insert(key);
+    std::cerr << problem.toStdString() << std::endl;
+    if (OnProblem)
+        OnProblem(problem);
+}
+
 void TSoundPlayer::PlayResSound(const QString& name) {
     const QString key = name.toUpper();
     QSoundEffect* effect = effects_.value(key);
     if (!effect) {
         const QString path = SoundPath(key);
-        if (path.isEmpty())
-            throw TGameError(QStringLiteral("Cannot find sound ") + name);
+        if (path.isEmpty()) {
+            Report(key, QStringLiteral("Нет звука «%1».").arg(name));
+            return;
+        }
         effect = new QSoundEffect(this);
-        effect->setSource(QUrl(QStringLiteral("qrc") + path));
+        connect(effect, &QSoundEffect::statusChanged, this, [this, effect, key, name] {
+            if (effect->status() == QSoundEffect::Error)
+                Report(key, QStringLiteral("Звук «%1» не читается.").arg(name));
+        });
+        effect->setSource(path.startsWith(u':') ? QUrl(QStringLiteral("qrc") + path)
+                                                : QUrl::fromLocalFile(path));
         effect->setVolume(volume_);
         effects_.insert(key, effect);
     }
