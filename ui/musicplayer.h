@@ -1,30 +1,18 @@
 #pragma once
 
+#include "ui/musicdecoder.h"
+
 #include <QAudioDevice>
 #include <QIODevice>
 #include <QMutex>
 #include <QObject>
 #include <QString>
 
-#include <atomic>
 #include <memory>
 #include <optional>
-#include <thread>
-#include <vector>
 
 class QAudioSink;
 class QTimer;
-
-// The music as the program plays it: interleaved 16-bit stereo samples.
-using TMusicSamples = std::vector<qint16>;
-
-inline constexpr int MusicSampleRate = 22050;
-inline constexpr int MusicChannels = 2;
-
-// Decodes an Ogg Vorbis file held in memory. A file that is damaged, has
-// another sample rate or channel count, or would last more than ten minutes
-// gives no samples; so does a decoding stopped early through `cancel`.
-TMusicSamples DecodeMusic(const QByteArray& ogg, const std::atomic<bool>* cancel = nullptr);
 
 // An endless stream of one piece after another for the audio output to pull
 // from: a piece plays round and round, and its last sample is followed by its
@@ -102,14 +90,12 @@ public:
 private:
     void Start();
     void Load(const QString& piece);
-    void StopWorker();
 
     std::optional<QAudioDevice> device_; // empty: the default, not looked up yet
     TMusicLoop* loop_ = nullptr;
     QAudioSink* sink_ = nullptr;
     QTimer* stopTimer_ = nullptr;
-    std::thread worker_;
-    std::atomic<bool> cancel_{false};
+    std::unique_ptr<TMusicDecoding> decoding_; // queues the pieces on loop_
     QString piece_;
     QString loaded_; // the piece last handed to the worker
     bool playing_ = false;

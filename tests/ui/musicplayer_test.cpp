@@ -1,7 +1,7 @@
 // The built-in music (each season's piece decodes, lasts as long as it should,
 // is heard but stays under the sound clips, and loops without a seam), damaged
-// music files, the endless stream the output pulls from, and the player on a
-// machine without sound.
+// music files, the decoding thread, the endless stream the output pulls from,
+// and the player on a machine without sound.
 
 #include "ui/musicplayer.h"
 
@@ -10,8 +10,11 @@
 #include <QtEndian>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
+#include <condition_variable>
 #include <gtest/gtest.h>
+#include <mutex>
 
 namespace {
 
@@ -163,6 +166,51 @@ TEST(Music, DamagedFilesDecodeToNothingOrToWhatIsLeft) {
 
     const std::atomic<bool> cancelled{true};
     EXPECT_TRUE(DecodeMusic(ogg, &cancelled).empty());
+}
+
+TEST(MusicDecoding, HandsOnTheLastPieceAskedForWholeAndNothingCancelled) {
+    const QString waltz = TMusicPlayer::PieceOfSeason(2);
+    const QString march = TMusicPlayer::PieceOfSeason(0);
+    const TMusicSamples wholeWaltz = DecodeMusic(Resource(waltz));
+    const TMusicSamples wholeMarch = DecodeMusic(Resource(march));
+    const TMusicSamples silence;
+    const struct {
+        std::vector<QString> asked;
+        const TMusicSamples& heard;
+    } cases[] = {
+        {{waltz}, wholeWaltz},
+        {{waltz, march}, wholeMarch}, // the waltz is cancelled on its way
+        {{march, QStringLiteral(":/music/NoSuch.ogg")}, silence},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(qPrintable(c.asked.back()));
+        std::mutex mutex;
+        std::condition_variable arrived;
+        std::vector<std::shared_ptr<const TMusicSamples>> handed;
+        size_t heardAt = 0;
+        {
+            TMusicDecoding decoding([&](std::shared_ptr<const TMusicSamples> piece) {
+                const std::lock_guard lock(mutex);
+                handed.push_back(std::move(piece));
+                arrived.notify_all();
+            });
+            for (const QString& path : c.asked)
+                decoding.Start(path);
+            std::unique_lock lock(mutex);
+            ASSERT_TRUE(arrived.wait_for(lock, std::chrono::minutes(1), [&] {
+                return !handed.empty() && *handed.back() == c.heard;
+            }));
+            heardAt = handed.size();
+            lock.unlock();
+            // Ended while a piece decodes: it is cancelled, or it comes whole.
+            decoding.Start(waltz);
+        }
+        EXPECT_LE(heardAt, c.asked.size());
+        ASSERT_LE(handed.size(), heardAt + 1);
+        if (handed.size() > heardAt) {
+            EXPECT_EQ(*handed.back(), wholeWaltz);
+        }
+    }
 }
 
 TEST(MusicLoop, WrapsRoundWithoutAGapAndGlidesBetweenLevelsAndPieces) {
