@@ -12,6 +12,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QSemaphore>
+#include <QThreadPool>
 #include <gtest/gtest.h>
 
 namespace {
@@ -27,6 +29,21 @@ void AddPlayerMaps(const QString& saveFolder) {
     ASSERT_TRUE(broken.open(QIODevice::WriteOnly));
     broken.write(QByteArray(1000, '\2'));
 }
+
+// Keeps every thread of the pool that draws the overviews busy while it
+// lives, so that a drawing asked for meanwhile waits.
+class TBusyPool {
+public:
+    TBusyPool() {
+        for (int i = 0; i < threads_; ++i)
+            QThreadPool::globalInstance()->start([this] { release_.acquire(); });
+    }
+    ~TBusyPool() { release_.release(threads_); }
+
+private:
+    const int threads_ = QThreadPool::globalInstance()->maxThreadCount();
+    QSemaphore release_;
+};
 
 bool OneColour(const QImage& picture) {
     for (int x = 0; x < picture.width(); ++x)
@@ -80,6 +97,32 @@ TEST(NewIslandForm, OffersEveryMapAndTheIslandOfANumberWithItsOverview) {
         } else {
             EXPECT_FALSE(form.pcPreview->text().isEmpty());
         }
+    }
+}
+
+TEST(NewIslandForm, ShowsTheLastChoiceWhenTheChoiceChangesWhileAnOverviewIsDrawn) {
+    TGameWindow w;
+    TNewIslandForm island8(&w.Form, w.Form, w.Form.MapFolders(), 8);
+    island8.lbMaps->setCurrentRow(island8.lbMaps->count() - 1);
+    const QImage drawn8 = island8.Preview();
+    ASSERT_FALSE(drawn8.isNull());
+
+    const struct {
+        const char* Seed; // typed last, the random island chosen
+        const QImage& Shown;
+        const char* Text;
+    } cases[] = {{"8", drawn8, ""}, {"", QImage(), "Введите номер острова."}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Seed);
+        std::optional<TBusyPool> busy(std::in_place);
+        // The map "01" is drawn first, and the player chooses twice before
+        // that drawing can even begin.
+        TNewIslandForm form(&w.Form, w.Form, w.Form.MapFolders(), 7);
+        form.lbMaps->setCurrentRow(form.lbMaps->count() - 1);
+        form.edSeed->setText(QString::fromLatin1(c.Seed));
+        busy.reset();
+        EXPECT_EQ(form.Preview(), c.Shown);
+        EXPECT_EQ(form.pcPreview->text(), QString::fromUtf8(c.Text));
     }
 }
 
