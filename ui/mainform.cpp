@@ -40,6 +40,7 @@
 #include <QPainter>
 #include <QRandomGenerator>
 #include <QScreen>
+#include <QTimer>
 
 namespace {
 
@@ -108,8 +109,9 @@ TPanelText* AddRightFigure(TStatusPanel& panel, int top, const QString& hint) {
 } // namespace
 
 TMainForm::TMainForm(const TDM& images, const QString& folder, const TMapSource& map)
-    : images_(images), folder_(folder), sounds_(std::make_unique<TSoundPlayer>()),
-      music_(std::make_unique<TMusicPlayer>()), settings_(TSettings::Load()) {
+    : images_(images), folder_(folder), music_(std::make_unique<TMusicPlayer>()),
+      settings_(TSettings::Load()) {
+    SetSoundPlayer(std::make_unique<TSoundPlayer>());
     sounds_->SetVolume(settings_.SoundVolume);
     setWindowTitle(QStringLiteral("Тарвения"));
     SeedRandomFromClock();
@@ -150,6 +152,14 @@ TMainForm::~TMainForm() {
     // catalogue go, in that order.
     mapView_.reset();
     colony_.reset();
+}
+
+void TMainForm::SetSoundPlayer(std::unique_ptr<TSoundPlayer> player) {
+    sounds_ = std::move(player);
+    // Told after the command that played it has shown its own status.
+    sounds_->OnProblem = [this](const QString& text) {
+        QTimer::singleShot(0, this, [this, text] { ShowStatus(text); });
+    };
 }
 
 bool TMainForm::ShowHello() {

@@ -49,8 +49,9 @@ public:
     const TSettings& Settings() const { return settings_; }
 
     TColony& Colony() { return *colony_; }
-    // Replaces the sound output, for instance by one that only listens.
-    void SetSoundPlayer(std::unique_ptr<TSoundPlayer> player) { sounds_ = std::move(player); }
+    // Replaces the sound output, for instance by one that only listens. A
+    // clip it cannot play is told in the status line.
+    void SetSoundPlayer(std::unique_ptr<TSoundPlayer> player);
     const TEarth& Earth() const { return earth_; }
     // The statistics window, opened and brought to the front.
     TStatisticsForm& OpenStatistics();

@@ -505,6 +505,23 @@ TEST(SoundPlayer, AClipThatCannotBePlayedIsReportedOnceAndTheGameGoesOn) {
                                      QString::fromUtf8("Звук «Broken» не читается.")}));
 }
 
+// With no clip to play, a building bought stays bought, and the status line
+// tells of the missing sound once the command has shown its own.
+TEST(MainForm, AMissingSoundTakesNoCommandBack) {
+    TGameWindow w;
+    TMainForm& f = w.Form;
+    QTemporaryDir noClips;
+    f.SetSoundPlayer(std::make_unique<TSoundPlayer>(nullptr, noClips.path()));
+    const int32_t money = f.Colony().Game().Money;
+    f.Colony().SelectCell(106, 105);
+    f.paletteButtons[1]->Click();
+    EXPECT_NE(f.Colony().Game().BaseAt(106, 105), nullptr);
+    EXPECT_LT(f.Colony().Game().Money, money);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(f.lbStatus->text().startsWith(QString::fromUtf8("Нет звука")))
+        << f.lbStatus->text().toStdString();
+}
+
 // An error no command handles is shown in the error box once the event that
 // failed is over, and the program goes on.
 TEST(Application, AnErrorNoCommandHandlesIsShownAndTheGameGoesOn) {
