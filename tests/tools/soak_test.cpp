@@ -129,6 +129,8 @@ TEST(Soak, CheckerNoticesEachBrokenRule) {
         {"not within 1 days", 1, [](TGame& g) { SetDay(g.Date, g.Date.Day + 2); }},
         {"not within 0 days", 0, [](TGame& g) { SetDay(g.Date, g.Date.Day - 1); }},
         {"stock of good 2", 0, [](TGame& g) { g.Stock[2] = -1; }},
+        {"account of 1890", 0,
+         [](TGame& g) { g.Account.Book(g.Date.Year, TMoneyFlow::Sales, g.Money, g.Money + 1); }},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Rule);

@@ -52,10 +52,15 @@ TColonySnapshot TakeSnapshot(const TColony& colony);
 // every building inside the grid on ground it accepts (the founding building
 // stands wherever the map starts the colony), at most one per cell; stock
 // entries below 0 only as far as production ranges reach; the date moved by
-// whole days, at most as many as the command could play. Returns one line per
-// broken rule.
+// whole days, at most as many as the command could play; the account
+// balanced (CheckAccount). Returns one line per broken rule.
 QStringList CheckColony(const TColony& colony, const TColonySnapshot& before, int32_t maxDays,
                         int32_t startColumn, int32_t startRow);
+
+// Every year of the account balances to the unit: its opening and the sum of
+// its flows make the next year's opening, and for the last year the money the
+// colony has now. Returns one line per year that does not.
+QStringList CheckAccount(const TGame& game);
 
 struct TSoakFigures {
     int64_t Commands = 0;
