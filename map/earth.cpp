@@ -24,10 +24,9 @@ void TEarth::LoadEarth(const TMapSource& source, const QStringList& folders) {
 
 void TEarth::LoadEarth(const TMapFiles& files, const TMapSource& source) {
     if (files.Grid.size() < TTerrainGrid::ByteSize)
-        throw TGameError(
-            QStringLiteral("Read error: the map \"%1\" holds fewer than %2 bytes of its grid.")
-                .arg(source.Text())
-                .arg(TTerrainGrid::ByteSize));
+        throw TGameError(QStringLiteral("Карта «%1» обрезана: в ней меньше %2 байт.")
+                             .arg(source.Text())
+                             .arg(TTerrainGrid::ByteSize));
     std::memcpy(Grid.Bytes(), files.Grid.constData(), TTerrainGrid::ByteSize);
 
     Scene.Clear();

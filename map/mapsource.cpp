@@ -3,6 +3,7 @@
 #include "island/islandgen.h"
 #include "map/earth.h"
 #include "model/game.h"
+#include "model/paths.h"
 #include "model/terrain.h"
 
 #include <QDir>
@@ -13,19 +14,6 @@ namespace {
 
 const QString RandomPrefix = QStringLiteral("random:");
 
-// The bytes of one map file; a missing or unreadable file is the error.
-QByteArray ReadMapFile(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw TGameError(
-            QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.errorString()));
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw TGameError(
-            QStringLiteral("Cannot read file \"%1\". %2").arg(path, file.errorString()));
-    return bytes;
-}
-
 // The three files beside each other, base being the path without extension;
 // the extensions' letter case follows the grid's.
 TMapFiles ReadFiles(const QString& base, bool lowerCase) {
@@ -35,14 +23,13 @@ TMapFiles ReadFiles(const QString& base, bool lowerCase) {
     };
     TMapFiles files;
     const QString gridPath = base + ext(".LTS");
-    files.Grid = ReadMapFile(gridPath);
+    files.Grid = ReadDataFile(gridPath);
     // The file is the bare grid; anything after it is ignored.
     if (files.Grid.size() < TTerrainGrid::ByteSize)
-        throw TGameError(
-            QStringLiteral("Read error: the map file \"%1\" holds fewer than %2 bytes.")
-                .arg(gridPath)
-                .arg(TTerrainGrid::ByteSize));
-    files.Scene = ReadMapFile(base + ext(".WLL"));
+        throw TGameError(QStringLiteral("Файл карты %1 обрезан: в нём меньше %2 байт.")
+                             .arg(QDir::toNativeSeparators(gridPath))
+                             .arg(TTerrainGrid::ByteSize));
+    files.Scene = ReadDataFile(base + ext(".WLL"));
     // A missing start position reads as the defaults.
     QFile ini(base + ext(".INI"));
     if (ini.open(QIODevice::ReadOnly))

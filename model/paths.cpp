@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -37,6 +38,18 @@ QString LocalPath(const QString& written) {
     QString path = written;
     path.replace(u'\\', u'/');
     return path;
+}
+
+QByteArray ReadDataFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw TGameError(QStringLiteral("Не удалось открыть файл %1: %2.")
+                             .arg(QDir::toNativeSeparators(path), file.errorString()));
+    QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw TGameError(QStringLiteral("Не удалось прочитать файл %1: %2.")
+                             .arg(QDir::toNativeSeparators(path), file.errorString()));
+    return bytes;
 }
 
 QString ProgramVersion() {

@@ -20,5 +20,9 @@ QString DataFolder(const QString& programFolder = ProgramFolder());
 // turned into the ones the system opens.
 QString LocalPath(const QString& written);
 
+// The whole of a data file. A file that cannot be opened or read throws
+// TGameError with a text for the player that names it and gives the reason.
+QByteArray ReadDataFile(const QString& path);
+
 // The program's version, as "--version" and the about box show it.
 QString ProgramVersion();

@@ -1,11 +1,9 @@
 #include "scene/wall.h"
 
-#include "model/gameerror.h"
 #include "model/inifile.h"
 #include "model/numbers.h"
 #include "model/paths.h"
 
-#include <QFile>
 #include <QPainter>
 #include <algorithm>
 #include <string_view>
@@ -51,15 +49,7 @@ void TWall::Clear() {
 }
 
 void TWall::LoadFromFile(const QString& fileName) {
-    QFile file(LocalPath(fileName));
-    if (!file.open(QIODevice::ReadOnly))
-        throw TGameError(
-            QStringLiteral("Cannot open file \"%1\". %2").arg(fileName, file.errorString()));
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        throw TGameError(
-            QStringLiteral("Cannot read file \"%1\". %2").arg(fileName, file.errorString()));
-    file.close();
+    const QByteArray bytes = ReadDataFile(LocalPath(fileName));
     Clear();
     ParseText(DecodeDataText(bytes));
 }

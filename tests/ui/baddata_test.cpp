@@ -56,8 +56,8 @@ TEST(StartUpData, AGameThatCannotRunIsRefusedWithAClearText) {
         TFolder Files;
         const char* Text; // empty: the game starts
     } cases[] = {
-        {"no grid", {.Grid = false}, "Cannot open file"},
-        {"short grid", {.GridBytes = QByteArray(1000, '\2')}, "holds fewer than 313600 bytes"},
+        {"no grid", {.Grid = false}, "Не удалось открыть файл"},
+        {"short grid", {.GridBytes = QByteArray(1000, '\2')}, "обрезан: в нём меньше 313600 байт."},
         {"no scene", {.Scene = false}, "MAPS/01.WLL"},
         {"empty catalogue", {.Bases = QByteArray()}, "нет ни одного типа строений"},
         {"catalogue without sections",
