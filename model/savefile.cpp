@@ -515,6 +515,24 @@ TSavedGame DecodeSave(const QByteArray& bytes, const TBaseTypeList& catalogue) {
     return game;
 }
 
+namespace {
+
+// A save killed after its new file got a name of its own and before that
+// file replaced the old one leaves it beside the save, named as the save
+// with a dot and six letters or digits; the next save of that name clears it.
+void RemoveLeftovers(const QFileInfo& save) {
+    QDir folder = save.absoluteDir();
+    const QString prefix = save.fileName() + u'.';
+    for (const QString& name : folder.entryList({prefix + QStringLiteral("??????")}, QDir::Files)) {
+        const QStringView tail = QStringView(name).mid(prefix.size());
+        if (std::ranges::all_of(tail,
+                                [](QChar c) { return c.isLetterOrNumber() && c.unicode() < 128; }))
+            folder.remove(name);
+    }
+}
+
+} // namespace
+
 void WriteSaveFile(const QString& path, const TSavedGame& game,
                    const std::function<void()>& beforeCommit) {
     const auto fail = [&path](const QString& reason) {
@@ -532,10 +550,13 @@ void WriteSaveFile(const QString& path, const TSavedGame& game,
     } catch (const TGameError& error) {
         fail(error.Text());
     }
+    RemoveLeftovers(info);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         fail(QStringLiteral("файл не открывается для записи (%1)").arg(file.errorString()));
-    if (file.write(bytes) != bytes.size())
+    // The write goes through a buffer: a full disk shows only when it is
+    // flushed, and the file must not be committed then.
+    if (file.write(bytes) != bytes.size() || !file.flush())
         fail(QStringLiteral("запись не удалась (%1)").arg(file.errorString()));
     try {
         if (beforeCommit)
