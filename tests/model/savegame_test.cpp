@@ -190,7 +190,17 @@ TEST_F(SavedGame, FilesNameThemselvesInTheirErrorsAndAFailedWriteKeepsTheOldFile
               QString::fromUtf8("Не удалось загрузить игру из файла %1: файла нет.").arg(nothing));
     EXPECT_TRUE(loadError(dir.path()).endsWith(QString::fromUtf8(": это папка, а не файл.")));
 
+    // What a save killed mid-way left beside the file goes with the next
+    // save of it; other files stay.
+    for (const char* name : {"Save.dat.Ab12Cd", "Save.dat.notes", "Save.dat.Ab12Cd.txt"}) {
+        QFile other(QDir(dir.path()).filePath(name));
+        ASSERT_TRUE(other.open(QIODevice::WriteOnly));
+    }
     WriteSaveFile(path, Played());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files, QDir::Name),
+              QStringList({"Save.dat", "Save.dat.Ab12Cd.txt", "Save.dat.notes"}));
+    for (const char* name : {"Save.dat.notes", "Save.dat.Ab12Cd.txt"})
+        QFile::remove(QDir(dir.path()).filePath(name));
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray before = file.readAll();
