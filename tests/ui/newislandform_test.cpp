@@ -12,7 +12,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
-#include <QSemaphore>
 #include <QThreadPool>
 #include <gtest/gtest.h>
 
@@ -30,19 +29,21 @@ void AddPlayerMaps(const QString& saveFolder) {
     broken.write(QByteArray(1000, '\2'));
 }
 
-// Keeps every thread of the pool that draws the overviews busy while it
-// lives, so that a drawing asked for meanwhile waits.
-class TBusyPool {
+// Holds every thread of the pool that draws the overviews while it lives,
+// so that a drawing asked for meanwhile waits in the pool's queue.
+class THeldPool {
 public:
-    TBusyPool() {
+    THeldPool() {
         for (int i = 0; i < threads_; ++i)
-            QThreadPool::globalInstance()->start([this] { release_.acquire(); });
+            QThreadPool::globalInstance()->reserveThread();
     }
-    ~TBusyPool() { release_.release(threads_); }
+    ~THeldPool() {
+        for (int i = 0; i < threads_; ++i)
+            QThreadPool::globalInstance()->releaseThread();
+    }
 
 private:
     const int threads_ = QThreadPool::globalInstance()->maxThreadCount();
-    QSemaphore release_;
 };
 
 bool OneColour(const QImage& picture) {
@@ -114,13 +115,13 @@ TEST(NewIslandForm, ShowsTheLastChoiceWhenTheChoiceChangesWhileAnOverviewIsDrawn
     } cases[] = {{"8", drawn8, ""}, {"", QImage(), "Введите номер острова."}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Seed);
-        std::optional<TBusyPool> busy(std::in_place);
+        std::optional<THeldPool> held(std::in_place);
         // The map "01" is drawn first, and the player chooses twice before
         // that drawing can even begin.
         TNewIslandForm form(&w.Form, w.Form, w.Form.MapFolders(), 7);
         form.lbMaps->setCurrentRow(form.lbMaps->count() - 1);
         form.edSeed->setText(QString::fromLatin1(c.Seed));
-        busy.reset();
+        held.reset();
         EXPECT_EQ(form.Preview(), c.Shown);
         EXPECT_EQ(form.pcPreview->text(), QString::fromUtf8(c.Text));
     }
