@@ -16,6 +16,16 @@ using TTestApplication = QApplication;
 using TTestApplication = QCoreApplication;
 #endif
 
+#if defined(TARVENIA_TSAN_SUPPRESSIONS)
+// ThreadSanitizer checks only the code built with it: the memory calls of
+// Qt's own compiled code go unchecked, as Qt's locks are hidden from it, and
+// the Qt templates built into the tests that hand data between threads are
+// named in the suppressions file.
+extern "C" const char* __tsan_default_options() {
+    return "ignore_noninstrumented_modules=1 suppressions=" TARVENIA_TSAN_SUPPRESSIONS;
+}
+#endif
+
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     // Headless unless told otherwise, also when CTest lists the tests at build time.
