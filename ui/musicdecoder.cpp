@@ -10,7 +10,6 @@
 
 namespace {
 
-constexpr qint64 MaxMusicFrames = qint64{MusicSampleRate} * 600;
 constexpr int FrameBytes = MusicChannels * 2;
 
 // libvorbisfile reads the file from memory through these.

@@ -14,10 +14,13 @@ using TMusicSamples = std::vector<qint16>;
 
 inline constexpr int MusicSampleRate = 22050;
 inline constexpr int MusicChannels = 2;
+// The longest piece: ten minutes.
+inline constexpr qint64 MaxMusicFrames = qint64{MusicSampleRate} * 600;
 
 // Decodes an Ogg Vorbis file held in memory. A file that is damaged, has
-// another sample rate or channel count, or would last more than ten minutes
-// gives no samples; so does a decoding stopped early through `cancel`.
+// another sample rate or channel count, or would last longer than
+// MaxMusicFrames gives no samples; so does a decoding stopped early through
+// `cancel`.
 TMusicSamples DecodeMusic(const QByteArray& ogg, const std::atomic<bool>* cancel = nullptr);
 
 // Reads and decodes one piece at a time on a thread of its own, so that the
