@@ -205,6 +205,7 @@ TEST(MainForm, BuildingFromThePaletteAndTheSoundSwitch) {
     EXPECT_TRUE(w.Heard.isEmpty());
     EXPECT_EQ(f.lbStatus->text(),
               QString::fromUtf8("Можно строить только рядом с другими строениями"));
+    TSettings{}.Save(); // the switch is kept: the next tests start from the defaults
 }
 
 TEST(MainForm, NewGameKeepsTheSwitchesAndGoesBackToTheStart) {
@@ -439,6 +440,7 @@ TEST(MainForm, SavesAskForANameLoadsKeepTheSettingsAndNoColonyIsLostUnasked) {
     f.miNewClick(); // stays in the game
     ASSERT_NE(f.Colony().Game().BaseAt(106, 105), nullptr);
 
+    f.miSound->setChecked(true);
     f.miSaveClick();
     EXPECT_EQ(f.Session().CurrentFile(), first);
     EXPECT_EQ(f.lbStatus->text(), QString::fromUtf8("Игра сохранена"));
@@ -454,7 +456,7 @@ TEST(MainForm, SavesAskForANameLoadsKeepTheSettingsAndNoColonyIsLostUnasked) {
 
     // The player turns the sound off; loading asks first, "Нет" throws the
     // day away, and the game saved with the sound on leaves it off.
-    f.miSound->trigger();
+    f.miSound->setChecked(false);
     answer = answering("Нет", first);
     f.miLoadClick();
     EXPECT_EQ(f.lbMoney->text(), QString::fromUtf8("77 000"));
