@@ -70,10 +70,13 @@ public:
         if (std::uncaught_exceptions() <= exceptions_)
             return;
         try {
-            if (!recorded_)
+            if (!recorded_) {
                 colony_.RestoreState(before_);
-            else if (std::optional<TUndoHistory::TStep> step = colony_.undo_.TakeLast())
+            } else if (std::optional<TUndoHistory::TStep> step = colony_.undo_.TakeLast()) {
+                colony_.revision_ = step->Revision;
                 colony_.RestoreState(step->State);
+                colony_.services_.ShowUndoSteps();
+            }
         } catch (...) {
             // The error on its way out is the one the player is told of.
         }
@@ -106,12 +109,13 @@ void TColony::NewGame(int32_t startColumn, int32_t startRow) {
     undo_.Clear();
     identity_ = QUuid::createUuid();
     days_.Assign({});
-    ++revision_;
+    revision_ = ++lastRevision_;
     selColumn_ = std::clamp(startColumn, 0, MapCols - 1);
     selRow_ = std::clamp(startRow, 0, MapRows - 1);
     game_.reset();
     game_ = std::make_unique<TGame>(catalogue_, selColumn_, selRow_);
     services_.ShowGameState();
+    services_.ShowUndoSteps();
 }
 
 QString TColony::CellInfo(int32_t column, int32_t row) const {
@@ -419,30 +423,33 @@ void TColony::RestoreState(const TColonyState& state) {
 void TColony::LoadState(const TColonyState& state, std::vector<THistoryDay> days, QUuid identity) {
     undo_.Clear();
     identity_ = identity.isNull() ? QUuid::createUuid() : identity;
-    ++revision_;
+    revision_ = ++lastRevision_;
     days_.Assign(std::move(days));
     RestoreState(state);
+    services_.ShowUndoSteps();
 }
 
 void TColony::Remember(const char* command, TColonyState before) {
-    undo_.Record(QString::fromUtf8(command), std::move(before));
-    ++revision_;
+    undo_.Record(QString::fromUtf8(command), std::move(before), revision_);
+    revision_ = ++lastRevision_;
+    services_.ShowUndoSteps();
 }
 
 QString TColony::Undo() {
-    return StepTo(undo_.Undo(TakeState()), Msg::Undone, Msg::NothingToUndo);
+    return StepTo(undo_.Undo(TakeState(), revision_), Msg::Undone, Msg::NothingToUndo);
 }
 
 QString TColony::Redo() {
-    return StepTo(undo_.Redo(TakeState()), Msg::Redone, Msg::NothingToRedo);
+    return StepTo(undo_.Redo(TakeState(), revision_), Msg::Redone, Msg::NothingToRedo);
 }
 
 QString TColony::StepTo(std::optional<TUndoHistory::TStep> step, const char* done,
                         const char* nothing) {
     if (!step)
         return QString::fromUtf8(nothing);
-    ++revision_;
+    revision_ = step->Revision;
     RestoreState(step->State);
+    services_.ShowUndoSteps();
     return QString::fromUtf8(done).arg(step->Command);
 }
 

@@ -112,9 +112,10 @@ public:
     const TUndoHistory& UndoSteps() const { return undo_; }
     // The colony's days, one after each turn.
     const THistory& History() const { return days_; }
-    // Grows with every change of the game (a command, a step taken back or
-    // played again, a new or loaded game), so the window can tell whether
-    // the game changed since it was saved.
+    // Which state of the game this is: every command, new or loaded game
+    // makes a new one, and a step taken back or played again returns to the
+    // state it was. So the game is as it was saved when the revision is the
+    // one it was saved at, even after commands and their undoing.
     uint64_t Revision() const { return revision_; }
 
 private:
@@ -141,5 +142,6 @@ private:
     TUndoHistory undo_;
     THistory days_;
     uint64_t revision_ = 0;
+    uint64_t lastRevision_ = 0; // the newest revision given
     QUuid identity_ = QUuid::createUuid();
 };

@@ -26,4 +26,5 @@ public:
     void RepaintWindow() override {}
     void SetBusy(bool) override {}
     void Autosave() override {}
+    void ShowUndoSteps() override {}
 };

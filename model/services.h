@@ -81,4 +81,7 @@ public:
     // The turn that began a month is over: the window writes the monthly
     // autosave. A failure to write it is shown and ends nothing.
     virtual void Autosave() = 0;
+    // What can be taken back or played again changed: the window names the
+    // steps in its menu.
+    virtual void ShowUndoSteps() = 0;
 };

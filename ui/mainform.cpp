@@ -134,6 +134,7 @@ TMainForm::TMainForm(const TDM& images, const QString& folder, const TMapSource&
     // replacing it by another one at once.
     colony_ = std::make_unique<TColony>(catalogue_, events_, earth_.Grid, *this,
                                         earth_.StartCell.x(), earth_.StartCell.y());
+    ShowUndoSteps();
     session_ = std::make_unique<TSession>(
         *colony_,
         [this] {
@@ -187,10 +188,10 @@ void TMainForm::CreateMenu() {
                     QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this,
                     [this] { miSaveAsClick(); });
     game->addSeparator();
-    game->addAction(QStringLiteral("Отм&енить"), QKeySequence(Qt::CTRL | Qt::Key_Z), this,
-                    [this] { miUndoClick(); });
-    game->addAction(QStringLiteral("&Повторить"), QKeySequence(Qt::CTRL | Qt::Key_Y), this,
-                    [this] { miRedoClick(); });
+    miUndo = game->addAction(QString(), QKeySequence(Qt::CTRL | Qt::Key_Z), this,
+                             [this] { miUndoClick(); });
+    miRedo = game->addAction(QString(), QKeySequence(Qt::CTRL | Qt::Key_Y), this,
+                             [this] { miRedoClick(); });
     game->addSeparator();
     game->addAction(QStringLiteral("В&ыход"), this, [this] { close(); });
 
@@ -789,6 +790,20 @@ void TMainForm::Play(const std::function<void()>& command) {
 
 void TMainForm::Autosave() {
     session_->Autosave();
+}
+
+void TMainForm::ShowUndoSteps() {
+    const TUndoHistory& steps = colony_->UndoSteps();
+    const std::pair<QAction*, std::pair<const char*, QString>> items[] = {
+        {miUndo, {"Отм&енить", steps.NextUndo()}},
+        {miRedo, {"&Повторить", steps.NextRedo()}},
+    };
+    for (const auto& [action, item] : items) {
+        const auto& [caption, step] = item;
+        action->setEnabled(!step.isEmpty());
+        action->setText(step.isEmpty() ? QString::fromUtf8(caption)
+                                       : QString::fromUtf8(caption) + QStringLiteral(": ") + step);
+    }
 }
 
 TSessionDialogs::TKeep TMainForm::AskToKeep() {

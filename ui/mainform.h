@@ -57,6 +57,8 @@ public:
     TStatisticsForm& OpenStatistics();
     TvtPlaceBox* pb1 = nullptr;
     TvtPlan* Plan = nullptr;
+    QAction* miUndo = nullptr;
+    QAction* miRedo = nullptr;
     QAction* miSound = nullptr;
     QAction* miMusic = nullptr;
     QAction* miFullScreen = nullptr;
@@ -126,6 +128,7 @@ public:
     void RepaintWindow() override;
     void SetBusy(bool busy) override;
     void Autosave() override;
+    void ShowUndoSteps() override;
 
     // TSessionDialogs; Confirm and ShowStatus serve both.
     TKeep AskToKeep() override;

@@ -61,6 +61,7 @@ public:
     void RepaintWindow() override { Calls << "repaint"; }
     void SetBusy(bool busy) override { Calls << (busy ? "busy" : "idle"); }
     void Autosave() override { Calls << "autosave"; }
+    void ShowUndoSteps() override {}
 
     // The calls that the player notices: sounds, texts and dialogs.
     QStringList Shown() const {

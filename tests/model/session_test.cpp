@@ -157,6 +157,18 @@ TEST_F(Session, AChangedGameIsOfferedToBeSavedBeforeItIsThrownAway) {
         EXPECT_EQ(Files.KeepGame(), c.kept) << static_cast<int>(c.answer) << c.ask;
     }
     EXPECT_TRUE(Files.Changed());
+
+    // Taken back to the state it was saved in, the game is as saved again.
+    Dialogs.Chosen = "game.dat";
+    ASSERT_TRUE(Files.Save());
+    Colony.NewWeek();
+    EXPECT_TRUE(Files.Changed());
+    Colony.Undo();
+    EXPECT_FALSE(Files.Changed());
+    Colony.Undo();
+    EXPECT_TRUE(Files.Changed());
+    Colony.Redo();
+    EXPECT_FALSE(Files.Changed());
 }
 
 } // namespace

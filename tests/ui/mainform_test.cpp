@@ -208,6 +208,23 @@ TEST(MainForm, BuildingFromThePaletteAndTheSoundSwitch) {
     TSettings{}.Save(); // the switch is kept: the next tests start from the defaults
 }
 
+TEST(MainForm, UndoAndRedoNameTheirStepAndAreEnabledOnlyWithOne) {
+    TGameWindow w;
+    TMainForm& f = w.Form;
+    const auto menu = [&f] {
+        return QStringList({f.miUndo->isEnabled() ? f.miUndo->text() : "-",
+                            f.miRedo->isEnabled() ? f.miRedo->text() : "-"});
+    };
+    EXPECT_EQ(menu(), QStringList({"-", "-"}));
+    f.Colony().SelectCell(106, 105);
+    f.paletteButtons[1]->Click();
+    EXPECT_EQ(menu(), QStringList({QString::fromUtf8("Отм&енить: строительство"), "-"}));
+    f.miUndo->trigger();
+    EXPECT_EQ(menu(), QStringList({"-", QString::fromUtf8("&Повторить: строительство")}));
+    f.miNewClick();
+    EXPECT_EQ(menu(), QStringList({"-", "-"}));
+}
+
 TEST(MainForm, NewGameKeepsTheSwitchesAndGoesBackToTheStart) {
     TGameWindow w;
     TMainForm& f = w.Form;
