@@ -8,7 +8,8 @@
 
 namespace {
 
-const char* const Saved = "Игра сохранена";
+// Filled with the file's name.
+const char* const Saved = "Игра сохранена в файл «%1»";
 // Filled with the file's name and the date of the colony in it.
 const char* const ReplaceColony = "В файле «%1» сохранена другая колония (%2). Заменить её?";
 const char* const ReplaceFile = "Файл «%1» не читается как сохранённая игра. Заменить его?";
@@ -82,7 +83,7 @@ bool TSession::SaveTo(const QString& path) {
     }
     current_ = path;
     savedRevision_ = colony_.Revision();
-    dialogs_.ShowStatus(QString::fromUtf8(Saved));
+    dialogs_.ShowStatus(QString::fromUtf8(Saved).arg(QFileInfo(path).fileName()));
     return true;
 }
 
@@ -91,17 +92,25 @@ bool TSession::MayReplace(const QString& path) {
     // A folder is refused by the writing itself, with its reason.
     if (!info.exists() || info.isDir())
         return true;
-    QString question;
+    const std::optional<TSavedGame> there = Peek(path);
+    if (there && there->Identity == colony_.Identity())
+        return true;
+    return dialogs_.Confirm(
+        there ? QString::fromUtf8(ReplaceColony).arg(info.fileName(), DateText(there->Colony.Date))
+              : QString::fromUtf8(ReplaceFile).arg(info.fileName()));
+}
+
+std::optional<TSavedGame> TSession::Peek(const QString& path) const {
     try {
-        const TSavedGame there = ReadSaveFile(path, colony_.Catalogue());
-        if (there.Identity == colony_.Identity())
-            return true;
-        question =
-            QString::fromUtf8(ReplaceColony).arg(info.fileName(), DateText(there.Colony.Date));
+        return ReadSaveFile(path, colony_.Catalogue());
     } catch (const TGameError&) {
-        question = QString::fromUtf8(ReplaceFile).arg(info.fileName());
+        return std::nullopt;
     }
-    return dialogs_.Confirm(question);
+}
+
+QString TSession::SaveDate(const QString& path) const {
+    const std::optional<TSavedGame> game = Peek(path);
+    return game ? DateText(game->Colony.Date) : QStringLiteral("не читается");
 }
 
 bool TSession::KeepGame() {

@@ -6,6 +6,7 @@
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 class TColony;
 
@@ -74,6 +75,9 @@ public:
     // The file "Сохранить" writes; empty when the game has none yet.
     const QString& CurrentFile() const { return current_; }
     const QString& Folder() const { return folder_; }
+    // The date of the colony a file holds, as the game writes dates, or
+    // "не читается" when it holds no game this one can load.
+    QString SaveDate(const QString& path) const;
     // A name for the game's file that no file of the folder has yet, from
     // the land and the date: "Остров 01, 8 марта 1890.dat".
     QString ProposedName() const;
@@ -89,6 +93,8 @@ private:
     // Whether the file may be written over: it is not there, holds this
     // game, or the player said so.
     bool MayReplace(const QString& path);
+    // The game a file holds, when it holds one this game can load.
+    std::optional<TSavedGame> Peek(const QString& path) const;
 
     const TColony& colony_;
     std::function<TSavedGame()> snapshot_;

@@ -4,6 +4,7 @@
 #include "model/services.h"
 #include "resources/datamodule.h"
 
+#include <QFontMetrics>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -18,7 +19,8 @@ constexpr int ResultCancel = mrCancel;
 
 } // namespace
 
-THelloForm::THelloForm(QWidget* parent, TWindowServices& services, bool canLoad)
+THelloForm::THelloForm(QWidget* parent, TWindowServices& services, const QString& saveName,
+                       const QString& saveDate)
     : TGameDialog(parent, QStringLiteral("Тарвения"), QSize(449, 253)), services_(services) {
     QFrame* pn1 = LoweredPanel(this, QRect(0, 0, 449, 253));
     auto* im1 = new QLabel(pn1);
@@ -45,7 +47,23 @@ THelloForm::THelloForm(QWidget* parent, TWindowServices& services, bool canLoad)
         const int result = l.result;
         label->OnClick = [this, result] { Choose(result); };
     }
-    pn1->findChild<QLabel*>(QStringLiteral("lb2"))->setVisible(canLoad);
+    QLabel* load = pn1->findChild<QLabel*>(QStringLiteral("lb2"));
+    load->setVisible(!saveName.isEmpty());
+    // Under the choice, in small letters, what it loads: the file's name, cut
+    // to the room beside the trees, and the colony's date.
+    auto* save = new QLabel(pn1);
+    save->setObjectName(QStringLiteral("lbSave"));
+    save->setTextFormat(Qt::PlainText);
+    QFont small = save->font();
+    small.setPointSizeF(small.pointSizeF() * 0.85);
+    save->setFont(small);
+    constexpr int SaveWidth = 140;
+    save->setGeometry(load->x(), load->y() + load->height() + 1, SaveWidth,
+                      2 * QFontMetrics(small).lineSpacing());
+    save->setText(QFontMetrics(small).elidedText(saveName, Qt::ElideMiddle, SaveWidth) + u'\n' +
+                  saveDate);
+    save->setToolTip(saveName);
+    save->setVisible(!saveName.isEmpty());
 
     tm1.setInterval(110);
     tm1.setSingleShot(true);

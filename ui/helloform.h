@@ -11,8 +11,10 @@ class THelloForm : public TGameDialog {
 public:
     enum TChoice { hcNewGame = 1, hcLoad = 2, hcExit = 3 };
 
-    // Loading is offered only when there is a saved game to load.
-    THelloForm(QWidget* parent, TWindowServices& services, bool canLoad);
+    // Loading is offered only when there is a saved game to load; the
+    // screen names its file and the date of its colony.
+    THelloForm(QWidget* parent, TWindowServices& services, const QString& saveName = QString(),
+               const QString& saveDate = QString());
 
     // Shows the screen modally and tells what the player chose; closing the
     // screen counts as exit.

@@ -165,7 +165,8 @@ void TMainForm::SetSoundPlayer(std::unique_ptr<TSoundPlayer> player) {
 
 bool TMainForm::ShowHello() {
     const QString latest = LatestSave(SaveFolder());
-    THelloForm hello(nullptr, *this, !latest.isEmpty());
+    THelloForm hello(nullptr, *this, QFileInfo(latest).fileName(),
+                     latest.isEmpty() ? QString() : session_->SaveDate(latest));
     const THelloForm::TChoice choice = hello.ShowHello();
     // A save that cannot be loaded is explained; the new game goes on.
     if (choice == THelloForm::hcLoad)

@@ -60,12 +60,13 @@ TEST_F(Session, ANewGameNeverWritesOverAnotherColonyUnasked) {
     EXPECT_TRUE(Files.Changed()) << "a change since the game began";
     Dialogs.Chosen = "Остров 01, 1 марта 1890.dat";
     ASSERT_TRUE(Files.Save());
-    EXPECT_EQ(Asked(), QStringList({"file? Остров 01, 1 марта 1890.dat", "status Игра сохранена"}));
+    EXPECT_EQ(Asked(), QStringList({"file? Остров 01, 1 марта 1890.dat",
+                                    "status Игра сохранена в файл «Остров 01, 1 марта 1890.dat»"}));
     EXPECT_FALSE(Files.Changed());
     // Its own file is written again without a word.
     Colony.MoneyGesture(true, true);
     ASSERT_TRUE(Files.Save());
-    EXPECT_EQ(Asked(), QStringList({"status Игра сохранена"}));
+    EXPECT_EQ(Asked(), QStringList({"status Игра сохранена в файл «Остров 01, 1 марта 1890.dat»"}));
     const int32_t years = Game().Money;
 
     // A new game has no file: saving asks for one, proposing a free name.

@@ -60,6 +60,7 @@ TEST(HelloForm, EnterStartsEscapeLeavesAndLoadingNeedsASaveAndTakesTheLatest) {
     {
         TDialogAnswerer answerer([&](QDialog& d) {
             EXPECT_TRUE(loadVisible(d));
+            EXPECT_EQ(LabelText(d, "lbSave"), QString::fromUtf8("Newer.dat\n1 марта 1890"));
             PressEscape(d);
         });
         EXPECT_FALSE(f.ShowHello());
@@ -125,7 +126,7 @@ TEST(Settings, ADamagedFileKeepsTheDefaultsOfWhatItSpoils) {
 
 TEST(HelloForm, GreetsOnceAfterItOpens) {
     TGameWindow w;
-    THelloForm hello(nullptr, w.Form, false);
+    THelloForm hello(nullptr, w.Form);
     TDialogAnswerer answerer([&w](QDialog& d) {
         if (w.Heard.contains("Hello"))
             PressEnter(d);
