@@ -460,7 +460,8 @@ TEST(MainForm, SavesAskForANameLoadsKeepTheSettingsAndNoColonyIsLostUnasked) {
     f.miSound->setChecked(true);
     f.miSaveClick();
     EXPECT_EQ(f.Session().CurrentFile(), first);
-    EXPECT_EQ(f.lbStatus->text(), QString::fromUtf8("Игра сохранена"));
+    EXPECT_EQ(f.lbStatus->text(),
+              QString::fromUtf8("Игра сохранена в файл «Остров 01, 1 марта 1890.dat»"));
     EXPECT_FALSE(f.Session().Changed());
     const QPoint view = f.pb1->Screen();
 
