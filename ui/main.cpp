@@ -1,32 +1,30 @@
 #include "map/mapsource.h"
+#include "model/commandline.h"
 #include "model/game.h"
 #include "model/paths.h"
 #include "resources/datamodule.h"
 #include "ui/application.h"
 #include "ui/mainform.h"
 
-#include <cstdio>
-#include <cstring>
-
 int main(int argc, char** argv) {
-    // Answered before the application object exists, so that it needs no display.
+    // Read before the application object exists, so that the usage, the
+    // version and a wrong command line need no display and open no window.
+    TCommandLine commandLine(
+        QStringLiteral("tarvenia"),
+        QStringLiteral("A turn-based colony game on an island.\nQt's own options, such as "
+                       "-platform, -style and -geometry, are taken as well."),
+        TCommandLine::qoWidgets);
+    commandLine.Parser.addOption(
+        {QStringLiteral("map"),
+         QStringLiteral("Start on the land M instead of the map 01: a map's name in the MAPS "
+                        "folder, the path of a map's .LTS file, or random:SEED for the island "
+                        "made from that number."),
+         QStringLiteral("M")});
+    if (const auto status = commandLine.Parse(TCommandLine::Arguments(argc, argv)))
+        return *status;
     TMapSource map;
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--version") == 0) {
-            std::printf("tarvenia %s\n", ProgramVersion().toUtf8().constData());
-            return 0;
-        }
-        // Other arguments are left to Qt.
-        if (std::strcmp(argv[i], "--map") != 0)
-            continue;
-        const std::optional<TMapSource> chosen =
-            i + 1 < argc ? TMapSource::Parse(QString::fromLocal8Bit(argv[++i])) : std::nullopt;
-        if (!chosen) {
-            std::fprintf(stderr, "usage: tarvenia [--map M]\n");
-            return 2;
-        }
-        map = *chosen;
-    }
+    if (!commandLine.Read(QStringLiteral("map"), map, TMapSource::Parse))
+        return TCommandLine::WrongUsage;
 
     TApplication app(argc, argv);
     TApplication::setApplicationVersion(ProgramVersion());

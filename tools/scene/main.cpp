@@ -2,6 +2,7 @@
 //                [--size W,H] [--clip L,T,R,B]
 // Loads a scene file as the map does, prints its colour, styles, shapes and
 // groups in the scene text form, and can paint it into a PNG picture.
+#include "model/commandline.h"
 #include "model/gameerror.h"
 #include "model/inifile.h"
 #include "model/paths.h"
@@ -13,7 +14,6 @@
 #include <QPainter>
 #include <QStringList>
 #include <cstdio>
-#include <cstring>
 #include <optional>
 
 namespace {
@@ -33,14 +33,6 @@ void Print(const QString& line) {
     std::fputc('\n', stdout);
 }
 
-int Usage(const QString& problem) {
-    std::fprintf(stderr, "%s\n", problem.toUtf8().constData());
-    std::fputs("usage: tarvenia-scene FILE [--center] [--zoom PCT] [--png OUT.png] [--mode 0|3] "
-               "[--size W,H] [--clip L,T,R,B]\n",
-               stderr);
-    return 2;
-}
-
 // Comma-separated integers, exactly as many as asked for.
 std::optional<std::vector<int32_t>> Integers(const QString& text, int count) {
     const QStringList parts = text.split(u',');
@@ -56,56 +48,36 @@ std::optional<std::vector<int32_t>> Integers(const QString& text, int count) {
     return values;
 }
 
-// Reads the command line; the text of a problem when it is not understood.
-std::optional<QString> ParseOptions(const QStringList& args, TOptions& options) {
-    for (int i = 1; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        if (arg == u"--center") {
-            options.Center = true;
-            continue;
-        }
-        if (!arg.startsWith(u"--")) {
-            if (!options.File.isEmpty())
-                return QStringLiteral("more than one scene file given");
-            options.File = arg;
-            continue;
-        }
-        if (i + 1 >= args.size())
-            return arg + QStringLiteral(" needs a value");
-        const QString value = args[++i];
-        if (arg == u"--zoom") {
-            const auto zoom = ParseInteger(value);
-            if (!zoom || *zoom <= 0)
-                return QStringLiteral("bad zoom: ") + value;
-            options.Zoom = *zoom;
-        } else if (arg == u"--png") {
-            options.Png = value;
-        } else if (arg == u"--mode") {
-            if (value != u"0" && value != u"3")
-                return QStringLiteral("bad mode: ") + value;
-            options.Mode = value == u"3" ? pmPlan : pmNormal;
-        } else if (arg == u"--size") {
-            const auto size = Integers(value, 2);
-            if (!size || (*size)[0] <= 0 || (*size)[1] <= 0 || (*size)[0] > 32768 ||
-                (*size)[1] > 32768)
-                return QStringLiteral("bad size: ") + value;
-            options.Size = QSize((*size)[0], (*size)[1]);
-        } else if (arg == u"--clip") {
-            const auto clip = Integers(value, 4);
-            if (!clip)
-                return QStringLiteral("bad clip rectangle: ") + value;
-            // Kept within a range where the rectangle's own sums cannot overflow.
-            std::vector<int32_t> c = *clip;
-            for (int32_t& v : c)
-                v = std::clamp(v, -(1 << 30), 1 << 30);
-            options.Clip = QRect(c[0], c[1], c[2] - c[0], c[3] - c[1]);
-        } else {
-            return QStringLiteral("unknown option: ") + arg;
-        }
-    }
-    if (options.File.isEmpty())
-        return QStringLiteral("no scene file given");
+// The values of the options; nothing for a text that is not one.
+std::optional<int32_t> ReadZoom(const QString& text) {
+    const auto zoom = ParseInteger(text);
+    return zoom && *zoom > 0 ? zoom : std::nullopt;
+}
+
+std::optional<TPaintMode> ReadMode(const QString& text) {
+    if (text == u"0")
+        return pmNormal;
+    if (text == u"3")
+        return pmPlan;
     return std::nullopt;
+}
+
+std::optional<QSize> ReadSize(const QString& text) {
+    const auto size = Integers(text, 2);
+    if (!size || (*size)[0] <= 0 || (*size)[1] <= 0 || (*size)[0] > 32768 || (*size)[1] > 32768)
+        return std::nullopt;
+    return QSize((*size)[0], (*size)[1]);
+}
+
+std::optional<QRect> ReadClip(const QString& text) {
+    auto clip = Integers(text, 4);
+    if (!clip)
+        return std::nullopt;
+    // Kept within a range where the rectangle's own sums cannot overflow.
+    std::vector<int32_t>& c = *clip;
+    for (int32_t& v : c)
+        v = std::clamp(v, -(1 << 30), 1 << 30);
+    return QRect(c[0], c[1], c[2] - c[0], c[3] - c[1]);
 }
 
 void PrintScene(const TWall& wall) {
@@ -164,18 +136,45 @@ bool WritePng(const TWall& wall, const TOptions& options) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // Read before the application object, which would bring up a platform.
+    TCommandLine commandLine(
+        QStringLiteral("tarvenia-scene"),
+        QStringLiteral("Loads a scene file as the map does, prints its colour, styles, shapes\n"
+                       "and groups, and can paint it into a PNG picture."),
+        TCommandLine::qoGui);
+    commandLine.AddArgument(QStringLiteral("FILE"), QStringLiteral("The scene file (.WLL)."));
+    commandLine.Parser.addOptions({
+        {QStringLiteral("center"),
+         QStringLiteral("Centre the scene in the 7000 x 7000 world as the map load does.")},
+        {QStringLiteral("zoom"), QStringLiteral("The scene's zoom in percent (default 100)."),
+         QStringLiteral("PCT")},
+        {QStringLiteral("png"),
+         QStringLiteral("Paint the scene as the map view does and write it to OUT.png."),
+         QStringLiteral("OUT.png")},
+        {QStringLiteral("mode"), QStringLiteral("The paint mode: 0 normal, 3 plan (default 0)."),
+         QStringLiteral("0|3")},
+        {QStringLiteral("size"),
+         QStringLiteral("The picture's size (default: the shapes' screen rectangles from 0,0)."),
+         QStringLiteral("W,H")},
+        {QStringLiteral("clip"), QStringLiteral("Paint only within this rectangle (default: all)."),
+         QStringLiteral("L,T,R,B")},
+    });
+    if (const auto status = commandLine.Parse(TCommandLine::Arguments(argc, argv)))
+        return *status;
+
+    TOptions options;
+    options.File = commandLine.Parser.positionalArguments().constFirst();
+    options.Center = commandLine.Parser.isSet(QStringLiteral("center"));
+    options.Png = commandLine.Parser.value(QStringLiteral("png"));
+    if (!commandLine.Read(QStringLiteral("zoom"), options.Zoom, ReadZoom) ||
+        !commandLine.Read(QStringLiteral("mode"), options.Mode, ReadMode) ||
+        !commandLine.Read(QStringLiteral("size"), options.Size, ReadSize) ||
+        !commandLine.Read(QStringLiteral("clip"), options.Clip, ReadClip))
+        return TCommandLine::WrongUsage;
+
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    // Answered before the application object, which would bring up a platform.
-    for (int i = 1; i < argc; ++i)
-        if (std::strcmp(argv[i], "--version") == 0) {
-            Print(QStringLiteral("tarvenia-scene ") + ProgramVersion());
-            return 0;
-        }
     QGuiApplication app(argc, argv);
-    TOptions options;
-    if (const auto problem = ParseOptions(QCoreApplication::arguments(), options))
-        return Usage(*problem);
 
     TWall wall;
     try {

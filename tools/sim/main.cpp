@@ -4,6 +4,7 @@
 
 #include "map/earth.h"
 #include "model/basetype.h"
+#include "model/commandline.h"
 #include "model/eventtype.h"
 #include "model/gameerror.h"
 #include "model/inifile.h"
@@ -15,58 +16,43 @@
 #include <optional>
 #include <string>
 
-namespace {
-
-struct TOptions {
-    QString DataFolder;
-    std::optional<uint64_t> Seed;
-    TMapSource Map;
-};
-
-// Reads --data DIR, --seed N and --map M; false on anything else.
-bool ParseOptions(const QStringList& args, TOptions& options) {
-    for (qsizetype i = 1; i < args.size(); ++i) {
-        if (i + 1 >= args.size())
-            return false;
-        if (args[i] == QLatin1String("--data")) {
-            options.DataFolder = args[++i];
-        } else if (args[i] == QLatin1String("--seed")) {
-            bool ok = false;
-            const uint64_t seed = args[++i].toULongLong(&ok);
-            if (!ok)
-                return false;
-            options.Seed = seed;
-        } else if (args[i] == QLatin1String("--map")) {
-            const std::optional<TMapSource> map = TMapSource::Parse(args[++i]);
-            if (!map)
-                return false;
-            options.Map = *map;
-        } else {
-            return false;
-        }
-    }
-    return true;
-}
-
-} // namespace
-
 int main(int argc, char** argv) {
     // No window system at all: the simulator paints nothing and measures no
     // text (see below), and a GUI application would bring up the platform and
     // the font configuration, most of the cost of a short run.
     QCoreApplication app(argc, argv);
 
-    if (app.arguments().contains(QStringLiteral("--version"))) {
-        std::cout << "tarvenia-sim " << ProgramVersion().toStdString() << '\n';
-        return 0;
-    }
-    TOptions options;
-    if (!ParseOptions(app.arguments(), options)) {
-        std::cerr << "usage: tarvenia-sim [--data DIR] [--seed N] [--map M]\n";
-        return 2;
-    }
-    if (options.Seed)
-        SeedRandom(*options.Seed);
+    TCommandLine commandLine(
+        QStringLiteral("tarvenia-sim"),
+        QStringLiteral("Plays a colony without a window: reads commands from standard input,\n"
+                       "one per line, and prints what the game would show."));
+    commandLine.Parser.addOptions({
+        {QStringLiteral("data"),
+         QStringLiteral("Read BASES.INI, EVENTS.INI and MAPS/ from DIR (default: the game's "
+                        "data folder)."),
+         QStringLiteral("DIR")},
+        {QStringLiteral("seed"),
+         QStringLiteral("Seed the random generator with N (default: from the clock)."),
+         QStringLiteral("N")},
+        {QStringLiteral("map"),
+         QStringLiteral("Play on the map M instead of 01: a map's name in MAPS, the path of a "
+                        "map's .LTS file, or random:SEED for the island made from that number."),
+         QStringLiteral("M")},
+    });
+    if (const auto status = commandLine.Parse(app.arguments()))
+        return *status;
+    std::optional<uint64_t> seed;
+    TMapSource map;
+    const auto readSeed = [](const QString& text) {
+        bool ok = false;
+        const uint64_t value = text.toULongLong(&ok);
+        return ok ? std::optional(value) : std::nullopt;
+    };
+    if (!commandLine.Read(QStringLiteral("seed"), seed, readSeed) ||
+        !commandLine.Read(QStringLiteral("map"), map, TMapSource::Parse))
+        return TCommandLine::WrongUsage;
+    if (seed)
+        SeedRandom(*seed);
     else
         SeedRandomFromClock();
 
@@ -77,8 +63,9 @@ int main(int argc, char** argv) {
     TEventTypeList events;
     try {
         // Without --data, the data is found as the game finds it.
-        const QString folder = options.DataFolder.isEmpty() ? DataFolder() : options.DataFolder;
-        earth.LoadEarth(options.Map, {folder});
+        const QString given = commandLine.Parser.value(QStringLiteral("data"));
+        const QString folder = given.isEmpty() ? DataFolder() : given;
+        earth.LoadEarth(map, {folder});
         LoadBaseTypes(catalogue, folder);
         LoadEventTypes(events, folder);
         TSimulator simulator(catalogue, events, earth, earth.StartCell.x(), earth.StartCell.y(),
