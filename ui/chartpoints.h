@@ -4,12 +4,30 @@
 
 #include <QList>
 #include <QPointF>
+#include <QString>
 #include <algorithm>
 #include <cstddef>
+#include <vector>
 
 // Where a day stands on the charts' time axis: its year and the part of the
 // year gone by, so that whole years fall on whole numbers.
 double YearPoint(const TGameDate& date);
+
+// A labelled mark on a chart's axis: where it stands and what it reads.
+struct TAxisMark {
+    double Value = 0;
+    QString Label;
+};
+
+// The marks of a value axis that holds low to high: about steps round
+// steps, written as the game writes numbers ("1 500 000"); the first and the
+// last mark are the axis's ends.
+std::vector<TAxisMark> ValueMarks(double low, double high, int steps);
+
+// The marks of a time axis from first to last (year points), at most about
+// most of them: the first days of months over a year or less, named short,
+// January by its year; whole years beyond.
+std::vector<TAxisMark> TimeMarks(double first, double last, int most);
 
 // The points of one line of count values for a chart columns pixels wide:
 // every point when there are few; else, for each column's share of the

@@ -8,9 +8,9 @@
 #include "ui/chartpoints.h"
 #include "ui/filedialog.h"
 
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QCursor>
 #include <QDir>
@@ -29,25 +29,43 @@
 #include <QTableWidget>
 #include <QToolTip>
 #include <QVBoxLayout>
-#include <QValueAxis>
 #include <cmath>
 
 namespace {
 
-// The goods' colours on the chart, in goods order.
+// The lines' colours: Paul Tol's "bright" palette for the pages' charts and
+// his "muted" one, nine hues, for the goods; both are told apart by players
+// who see colours differently.
+namespace Bright {
+const QColor Blue(0x44, 0x77, 0xaa), Cyan(0x66, 0xcc, 0xee), Green(0x22, 0x88, 0x33),
+    Yellow(0xcc, 0xbb, 0x44), Red(0xee, 0x66, 0x77), Purple(0xaa, 0x33, 0x77),
+    Grey(0xbb, 0xbb, 0xbb);
+}
+// In goods order: gold sand, food green, coal indigo, iron purple, oil wine,
+// stone olive, water cyan, wood rose, electricity teal.
 const std::array<QColor, GoodsCount> GoodColors = {
-    QColor(212, 160, 23),  QColor(60, 150, 50),  QColor(40, 40, 40),
-    QColor(110, 120, 150), QColor(120, 70, 30),  QColor(150, 150, 140),
-    QColor(40, 110, 220),  QColor(170, 110, 60), QColor(230, 90, 20)};
+    QColor(0xdd, 0xcc, 0x77), QColor(0x11, 0x77, 0x33), QColor(0x33, 0x22, 0x88),
+    QColor(0xaa, 0x44, 0x99), QColor(0x88, 0x22, 0x55), QColor(0x99, 0x99, 0x33),
+    QColor(0x88, 0xcc, 0xee), QColor(0xcc, 0x66, 0x77), QColor(0x44, 0xaa, 0x99)};
 
 const char* const PageNames[] = {"Деньги", "Люди", "Здоровье", "Товары", "Торговля", "Счёт"};
 
-// Years between the time axis's marks: about ten marks at most.
-double YearStep(double span) {
-    for (double step : {1.0, 2.0, 5.0, 10.0, 20.0, 50.0})
-        if (span / step <= 10)
-            return step;
-    return 100.0;
+// A line's pen: lines that can lie on one another are a wide one under a
+// thin or dashed one, so that both show.
+QPen LinePen(const QColor& color, qreal width = 2, Qt::PenStyle style = Qt::SolidLine) {
+    QPen pen(color, width, style);
+    pen.setCapStyle(Qt::FlatCap);
+    return pen;
+}
+
+// Puts the marks on the axis, which holds min to max.
+void SetMarks(QCategoryAxis* axis, const std::vector<TAxisMark>& marks, double min, double max) {
+    for (const QString& label : axis->categoriesLabels())
+        axis->remove(label);
+    axis->setStartValue(min);
+    for (const TAxisMark& mark : marks)
+        axis->append(mark.Label, mark.Value);
+    axis->setRange(min, max);
 }
 
 // The index of the day nearest the point of the time axis.
@@ -101,7 +119,7 @@ TStatisticsForm::TStatisticsForm(const TColony& colony, const TImageList& goodsP
     : QWidget(parent, Qt::Window), colony_(colony) {
     setWindowTitle(QStringLiteral("Статистика"));
     setObjectName(QStringLiteral("StatisticsForm"));
-    resize(760, 480);
+    resize(900, 660);
 
     range_ = new QComboBox(this);
     range_->addItems({QStringLiteral("Последний год"), QStringLiteral("Последние 10 лет"),
@@ -119,28 +137,37 @@ TStatisticsForm::TStatisticsForm(const TColony& colony, const TImageList& goodsP
     const auto field = [](int32_t THistoryDay::*member) {
         return [member](const THistoryDay& d) { return static_cast<double>(d.*member); };
     };
-    lines_[pgMoney] = {{QStringLiteral("Деньги"), QColor(0, 128, 0), field(&THistoryDay::Money)}};
+    lines_[pgMoney] = {
+        {QStringLiteral("Деньги"), LinePen(Bright::Blue), field(&THistoryDay::Money)}};
     lines_[pgPeople] = {
-        {QStringLiteral("Люди"), QColor(200, 40, 40), field(&THistoryDay::People)},
-        {QStringLiteral("Места в домах"), QColor(40, 90, 200), field(&THistoryDay::Homes)},
-        {QStringLiteral("Рабочие места"), QColor(150, 100, 20), field(&THistoryDay::Work)},
-        {QStringLiteral("Заняты"), QColor(120, 120, 120), field(&THistoryDay::Employed)}};
+        {QStringLiteral("Места в домах"), LinePen(Bright::Cyan, 5), field(&THistoryDay::Homes)},
+        {QStringLiteral("Люди"), LinePen(Bright::Blue), field(&THistoryDay::People)},
+        {QStringLiteral("Рабочие места"), LinePen(Bright::Yellow, 5), field(&THistoryDay::Work)},
+        {QStringLiteral("Заняты"), LinePen(Bright::Purple, 2, Qt::DashLine),
+         field(&THistoryDay::Employed)}};
     lines_[pgHealth] = {
-        {QStringLiteral("Здоровье"), QColor(200, 40, 40), field(&THistoryDay::Health)},
-        {QStringLiteral("Ниже %1 рождений нет").arg(HealthForBirths), QColor(120, 120, 120),
+        {QStringLiteral("Здоровье"), LinePen(Bright::Red), field(&THistoryDay::Health)},
+        {QStringLiteral("Ниже %1 рождений нет").arg(HealthForBirths),
+         LinePen(Bright::Grey, 2, Qt::DashLine),
          [](const THistoryDay&) { return double{HealthForBirths}; }}};
     for (int good = 0; good < GoodsCount; ++good)
-        lines_[pgGoods].push_back({GoodName(good), GoodColors[good], [good](const THistoryDay& d) {
-                                       return static_cast<double>(d.Stock[good]);
-                                   }});
-    lines_[pgTrade] = {{QStringLiteral("Продано за месяц"), QColor(0, 128, 0), {}},
-                       {QStringLiteral("Куплено за месяц"), QColor(200, 40, 40), {}}};
+        lines_[pgGoods].push_back(
+            {GoodName(good), LinePen(GoodColors[good]),
+             [good](const THistoryDay& d) { return static_cast<double>(d.Stock[good]); }});
+    lines_[pgTrade] = {
+        {QStringLiteral("Продано за месяц"), LinePen(Bright::Green), {}},
+        {QStringLiteral("Куплено за месяц"), LinePen(Bright::Red, 2, Qt::DashLine), {}}};
 
     tabs_ = new QTabWidget(this);
-    for (int page = pgMoney; page < pgAccount; ++page)
-        tabs_->addTab(MakeChartPage(static_cast<TPage>(page), lines_[page],
-                                    page == pgGoods ? MakeGoodsLegend(goodsPictures) : nullptr),
+    const QString units[] = {QStringLiteral("деньги"), QStringLiteral("человек"),
+                             QStringLiteral("здоровье, из %1").arg(NumToStr(TGame::MaxHealth)),
+                             QString(), QStringLiteral("деньги за месяц")};
+    for (int page = pgMoney; page < pgAccount; ++page) {
+        const auto p = static_cast<TPage>(page);
+        tabs_->addTab(p == pgGoods ? MakeGoodsPage(goodsPictures)
+                                   : MakePlot(p, 0, lines_[page].size(), units[page]),
                       QString::fromUtf8(PageNames[page]));
+    }
     account_ = new QTableWidget(this);
     account_->setObjectName(QStringLiteral("Account"));
     account_->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -153,8 +180,7 @@ TStatisticsForm::TStatisticsForm(const TColony& colony, const TImageList& goodsP
     layout->addWidget(tabs_);
 
     connect(range_, &QComboBox::currentIndexChanged, this, [this] {
-        for (TChartPage& page : pages_)
-            page.Stale = true;
+        stale_.fill(true);
         Refresh(tabs_->currentIndex());
     });
     connect(tabs_, &QTabWidget::currentChanged, this, [this](int page) { Refresh(page); });
@@ -162,27 +188,38 @@ TStatisticsForm::TStatisticsForm(const TColony& colony, const TImageList& goodsP
     connect(exportAccount, &QPushButton::clicked, this, [this] { Export(true); });
 }
 
-QWidget* TStatisticsForm::MakeChartPage(TPage page, const std::vector<TLine>& lines,
-                                        QWidget* legend) {
-    TChartPage& p = pages_[page];
+QChartView* TStatisticsForm::MakePlot(TPage page, size_t firstLine, size_t count,
+                                      const QString& unit) {
+    TPlot p;
+    p.Page = page;
+    p.FirstLine = firstLine;
+    p.Small = page == pgGoods;
     p.Chart = new QChart;
     p.Chart->setMargins(QMargins(4, 4, 4, 4));
     p.Chart->legend()->setAlignment(Qt::AlignBottom);
-    p.Chart->legend()->setVisible(legend == nullptr);
-    p.X = new QValueAxis(p.Chart);
-    p.X->setLabelFormat(QStringLiteral("%.0f"));
-    p.X->setTickType(QValueAxis::TicksDynamic);
-    p.Y = new QValueAxis(p.Chart);
-    p.Y->setLabelFormat(QStringLiteral("%.0f"));
+    // The legend draws each line's own pen, so that its width and dashes tell it.
+    p.Chart->legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
+    p.Chart->legend()->setVisible(count > 1);
+    p.X = new QCategoryAxis(p.Chart);
+    p.X->setTitleText(page == pgTrade ? QStringLiteral("месяц") : QStringLiteral("дата"));
+    p.Y = new QCategoryAxis(p.Chart);
+    p.Y->setTitleText(unit);
+    for (QCategoryAxis* axis : {p.X, p.Y}) {
+        axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+        // Titles as plain as the labels; a small chart's a little smaller.
+        QFont font = axis->labelsFont();
+        if (p.Small) {
+            font.setPointSizeF(font.pointSizeF() * 0.85);
+            axis->setLabelsFont(font);
+        }
+        axis->setTitleFont(font);
+    }
     p.Chart->addAxis(p.X, Qt::AlignBottom);
     p.Chart->addAxis(p.Y, Qt::AlignLeft);
-    for (const TLine& line : lines) {
+    for (size_t i = firstLine; i < firstLine + count; ++i) {
         auto* series = new QLineSeries(p.Chart);
-        series->setName(line.Name);
-        QPen pen(line.Color, 1.5);
-        if (page == pgHealth && &line != &lines.front())
-            pen.setStyle(Qt::DashLine);
-        series->setPen(pen);
+        series->setName(lines_[page][i].Name);
+        series->setPen(lines_[page][i].Pen);
         p.Chart->addSeries(series);
         series->attachAxis(p.X);
         series->attachAxis(p.Y);
@@ -193,38 +230,34 @@ QWidget* TStatisticsForm::MakeChartPage(TPage page, const std::vector<TLine>& li
     // The pointer anywhere over the plot shows the day (or month) under it.
     p.View->viewport()->setMouseTracking(true);
     p.View->viewport()->installEventFilter(this);
-    if (!legend)
-        return p.View;
-    auto* holder = new QWidget;
-    auto* layout = new QVBoxLayout(holder);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(p.View);
-    layout->addWidget(legend);
-    return holder;
+    plots_.push_back(p);
+    return p.View;
 }
 
-QWidget* TStatisticsForm::MakeGoodsLegend(const TImageList& pictures) {
-    // Each good with its picture from the status panel, in its line's
-    // colour; unticked, its line leaves the chart and the scale fits the rest.
-    auto* legend = new QWidget;
-    auto* layout = new QGridLayout(legend);
-    layout->setContentsMargins(4, 0, 4, 4);
+QWidget* TStatisticsForm::MakeGoodsPage(const TImageList& pictures) {
+    // Each good on a chart of its own scale, under its picture from the
+    // status panel and its name: food's thousands leave the others readable.
+    auto* page = new QWidget;
+    auto* grid = new QGridLayout(page);
+    grid->setContentsMargins(2, 2, 2, 2);
+    grid->setSpacing(2);
     for (int good = 0; good < GoodsCount; ++good) {
-        auto* box = new QCheckBox(GoodName(good), legend);
-        box->setObjectName(QStringLiteral("Good%1").arg(good));
-        box->setIcon(QPixmap::fromImage(pictures.Picture(good)));
-        box->setIconSize(QSize(20, 20));
-        box->setChecked(true);
-        box->setStyleSheet(
-            QStringLiteral("color: %1; font-weight: bold;").arg(GoodColors[good].name()));
-        connect(box, &QCheckBox::toggled, this, [this, good](bool on) {
-            pages_[pgGoods].Series[static_cast<size_t>(good)]->setVisible(on);
-            pages_[pgGoods].Stale = true;
-            Refresh(pgGoods);
-        });
-        layout->addWidget(box, good / 5, good % 5);
+        auto* cell = new QVBoxLayout;
+        cell->setSpacing(0);
+        auto* caption =
+            new QLabel(QStringLiteral("<b>%1</b>").arg(GoodName(good).toHtmlEscaped()), page);
+        auto* picture = new QLabel(page);
+        picture->setPixmap(
+            QPixmap::fromImage(pictures.Picture(good))
+                .scaled(QSize(18, 18), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+        auto* heading = new QHBoxLayout;
+        heading->addWidget(picture);
+        heading->addWidget(caption, 1);
+        cell->addLayout(heading);
+        cell->addWidget(MakePlot(pgGoods, static_cast<size_t>(good), 1, QStringLiteral("штук")), 1);
+        grid->addLayout(cell, good / 3, good % 3);
     }
-    return legend;
+    return page;
 }
 
 bool TStatisticsForm::eventFilter(QObject* watched, QEvent* event) {
@@ -233,8 +266,7 @@ bool TStatisticsForm::eventFilter(QObject* watched, QEvent* event) {
         return true;
     if (event->type() != QEvent::MouseMove)
         return QWidget::eventFilter(watched, event);
-    for (int page = pgMoney; page < pgAccount; ++page) {
-        const TChartPage& p = pages_[page];
+    for (const TPlot& p : plots_) {
         if (p.View->viewport() != watched)
             continue;
         const QPointF at =
@@ -245,10 +277,10 @@ bool TStatisticsForm::eventFilter(QObject* watched, QEvent* event) {
             break;
         }
         const QPointF value = p.Chart->mapToValue(inChart);
-        if (page == pgTrade)
+        if (p.Page == pgTrade)
             ShowTradeHint(value);
         else
-            ShowDayHint(static_cast<TPage>(page), value);
+            ShowDayHint(p.Page, value);
         break;
     }
     return QWidget::eventFilter(watched, event);
@@ -281,10 +313,15 @@ void TStatisticsForm::PlaceBeside(const QWidget& window) {
     move(at);
 }
 
+QChart* TStatisticsForm::Chart(TPage page, size_t index) const {
+    for (const TPlot& plot : plots_)
+        if (plot.Page == page && index-- == 0)
+            return plot.Chart;
+    return nullptr;
+}
+
 void TStatisticsForm::Follow() {
-    for (TChartPage& page : pages_)
-        page.Stale = true;
-    accountStale_ = true;
+    stale_.fill(true);
     if (isVisible())
         Refresh(tabs_->currentIndex());
 }
@@ -313,55 +350,54 @@ std::span<const THistoryDay> TStatisticsForm::RangeDays() const {
 }
 
 void TStatisticsForm::Refresh(int page) {
+    if (page < 0 || page >= PageCount || !stale_[static_cast<size_t>(page)])
+        return;
+    stale_[static_cast<size_t>(page)] = false;
     if (page == pgAccount) {
-        if (accountStale_)
-            RefreshAccount();
+        RefreshAccount();
         return;
     }
-    if (page < 0 || page >= pgAccount || !pages_[page].Stale)
-        return;
-    if (page == pgTrade)
-        RefreshTrade();
-    else
-        RefreshDayChart(static_cast<TPage>(page));
-    pages_[page].Stale = false;
+    for (TPlot& plot : plots_)
+        if (plot.Page == page) {
+            if (page == pgTrade)
+                RefreshTrade(plot);
+            else
+                RefreshDayChart(plot);
+        }
 }
 
-int TStatisticsForm::Columns(const TChartPage& page) const {
-    const int plot = static_cast<int>(page.Chart->plotArea().width());
-    return std::max(plot > 0 ? plot : page.View->width() - 80, 100);
+int TStatisticsForm::Columns(const TPlot& plot) const {
+    const int area = static_cast<int>(plot.Chart->plotArea().width());
+    return std::max(area > 0 ? area : plot.View->width() - 80, 100);
 }
 
-void TStatisticsForm::RefreshDayChart(TPage page) {
-    TChartPage& p = pages_[page];
+void TStatisticsForm::RefreshDayChart(TPlot& plot) {
     const std::span<const THistoryDay> days = RangeDays();
-    const int columns = Columns(p);
+    const int columns = Columns(plot);
     double low = 0;
     double high = 1;
-    for (size_t i = 0; i < p.Series.size(); ++i) {
-        const auto& value = lines_[page][i].Value;
+    for (size_t i = 0; i < plot.Series.size(); ++i) {
+        const auto& value = lines_[plot.Page][plot.FirstLine + i].Value;
         const QList<QPointF> points = ColumnPoints(
             days.size(), columns, [days](size_t k) { return YearPoint(days[k].Date); },
             [days, &value](size_t k) { return value(days[k]); });
-        if (p.Series[i]->isVisible())
-            for (const QPointF& point : points) {
-                low = std::min(low, point.y());
-                high = std::max(high, point.y());
-            }
-        p.Series[i]->replace(points);
+        for (const QPointF& point : points) {
+            low = std::min(low, point.y());
+            high = std::max(high, point.y());
+        }
+        plot.Series[i]->replace(points);
     }
-    if (page == pgHealth)
+    if (plot.Page == pgHealth)
         high = TGame::MaxHealth;
-    FitAxes(p, low, high, days);
+    FitAxes(plot, low, high, days);
 }
 
-void TStatisticsForm::RefreshTrade() {
-    TChartPage& p = pages_[pgTrade];
+void TStatisticsForm::RefreshTrade(TPlot& plot) {
     const std::span<const THistoryDay> days = RangeDays();
     const std::vector<TMonthTrade> months = MonthTrade(colony_.History().Days(), days);
-    const int columns = Columns(p);
+    const int columns = Columns(plot);
     double high = 1;
-    for (int line = 0; line < 2; ++line) {
+    for (size_t line = 0; line < plot.Series.size(); ++line) {
         const QList<QPointF> points = ColumnPoints(
             months.size(), columns, [&months](size_t k) { return MonthPoint(months[k].Month); },
             [&months, line](size_t k) {
@@ -369,23 +405,21 @@ void TStatisticsForm::RefreshTrade() {
             });
         for (const QPointF& point : points)
             high = std::max(high, point.y());
-        p.Series[static_cast<size_t>(line)]->replace(points);
+        plot.Series[line]->replace(points);
     }
-    FitAxes(p, 0, high, days);
+    FitAxes(plot, 0, high, days);
 }
 
-void TStatisticsForm::FitAxes(TChartPage& page, double low, double high,
+void TStatisticsForm::FitAxes(TPlot& plot, double low, double high,
                               std::span<const THistoryDay> days) {
-    double first = days.empty() ? colony_.Game().Date.Year : YearPoint(days.front().Date);
-    double last = days.empty() ? first : YearPoint(days.back().Date);
-    if (last - first < 1.0 / 12)
-        last = first + 1.0 / 12;
-    page.X->setRange(first, last);
-    const double step = YearStep(last - first);
-    page.X->setTickAnchor(std::floor(first / step) * step);
-    page.X->setTickInterval(step);
-    page.Y->setRange(low, high);
-    page.Y->applyNiceNumbers();
+    // A young colony's axis spans a year from its first day, which its
+    // days fill as it plays.
+    const double first = YearPoint(days.empty() ? colony_.Game().Date : days.front().Date);
+    const double last =
+        std::max(days.empty() ? first : YearPoint(days.back().Date), first + 1 - 1.0 / 365);
+    SetMarks(plot.X, TimeMarks(first, last, plot.Small ? 5 : 12), first, last);
+    const std::vector<TAxisMark> values = ValueMarks(low, high, plot.Small ? 2 : 4);
+    SetMarks(plot.Y, values, values.front().Value, values.back().Value);
 }
 
 void TStatisticsForm::ShowDayHint(TPage page, const QPointF& point) {
@@ -396,7 +430,7 @@ void TStatisticsForm::ShowDayHint(TPage page, const QPointF& point) {
     QString text = DateText(day.Date);
     // The figures of the lines shown; the health's mark of 500 is no figure.
     for (size_t i = 0; i < lines_[page].size(); ++i)
-        if (pages_[page].Series[i]->isVisible() && (page != pgHealth || i == 0))
+        if (page != pgHealth || i == 0)
             text += QStringLiteral("\n%1: %2")
                         .arg(lines_[page][i].Name,
                              NumToStr(static_cast<int64_t>(lines_[page][i].Value(day))));
@@ -421,7 +455,6 @@ void TStatisticsForm::ShowTradeHint(const QPointF& point) {
 }
 
 void TStatisticsForm::RefreshAccount() {
-    accountStale_ = false;
     const TGame& game = colony_.Game();
     const std::span<const TYearAccount> all = game.Account.Years();
     const std::span<const TYearAccount> years = all.last(std::min<size_t>(all.size(), 10));

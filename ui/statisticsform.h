@@ -2,19 +2,20 @@
 
 #include "model/history.h"
 
+#include <QPen>
 #include <QWidget>
 #include <array>
 #include <functional>
 #include <span>
 #include <vector>
 
+class QCategoryAxis;
 class QChart;
 class QChartView;
 class QComboBox;
 class QLineSeries;
 class QTabWidget;
 class QTableWidget;
-class QValueAxis;
 class TColony;
 class TImageList;
 
@@ -40,9 +41,9 @@ public:
     void SetRange(TRange range);
     void ShowPage(TPage page);
 
-    // What a page shows, for tests and the benchmark: the chart's lines (none
-    // for the account) and the account's table.
-    QChart* Chart(TPage page) const { return pages_[page].Chart; }
+    // What a page shows, for tests and the benchmark: its charts (none for
+    // the account; one a good on the goods page) and the account's table.
+    QChart* Chart(TPage page, size_t index = 0) const;
     QTableWidget* Account() const { return account_; }
 
 protected:
@@ -50,31 +51,38 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // One line of a day chart: its name, colour and value of a day.
+    // One line of a day chart: its name, pen and value of a day.
     struct TLine {
         QString Name;
-        QColor Color;
+        QPen Pen;
         std::function<double(const THistoryDay&)> Value;
     };
-    struct TChartPage {
+    // One chart: a page's, or one good's on the goods page; it draws the
+    // page's lines from its first, as many as it has series. A small one
+    // has fewer marks on its axes.
+    struct TPlot {
+        TPage Page = pgMoney;
+        size_t FirstLine = 0;
+        bool Small = false;
         QChartView* View = nullptr;
         QChart* Chart = nullptr;
-        QValueAxis* X = nullptr;
-        QValueAxis* Y = nullptr;
+        QCategoryAxis* X = nullptr;
+        QCategoryAxis* Y = nullptr;
         std::vector<QLineSeries*> Series;
-        bool Stale = true;
     };
 
     std::span<const THistoryDay> RangeDays() const;
-    QWidget* MakeChartPage(TPage page, const std::vector<TLine>& lines, QWidget* legend = nullptr);
-    QWidget* MakeGoodsLegend(const TImageList& pictures);
+    // A chart of the page's lines from the first, count of them, on an axis
+    // of the unit.
+    QChartView* MakePlot(TPage page, size_t firstLine, size_t count, const QString& unit);
+    QWidget* MakeGoodsPage(const TImageList& pictures);
     void Refresh(int page);
-    void RefreshDayChart(TPage page);
-    void RefreshTrade();
+    void RefreshDayChart(TPlot& plot);
+    void RefreshTrade(TPlot& plot);
     void RefreshAccount();
     // Fits the axes to the range and the values drawn.
-    void FitAxes(TChartPage& page, double low, double high, std::span<const THistoryDay> days);
-    int Columns(const TChartPage& page) const;
+    void FitAxes(TPlot& plot, double low, double high, std::span<const THistoryDay> days);
+    int Columns(const TPlot& plot) const;
     void ShowDayHint(TPage page, const QPointF& point);
     void ShowTradeHint(const QPointF& point);
     void Export(bool account);
@@ -83,7 +91,7 @@ private:
     QComboBox* range_ = nullptr;
     QTabWidget* tabs_ = nullptr;
     QTableWidget* account_ = nullptr;
-    bool accountStale_ = true;
-    std::array<TChartPage, PageCount> pages_;
+    std::array<bool, PageCount> stale_{};
+    std::vector<TPlot> plots_;
     std::array<std::vector<TLine>, PageCount> lines_;
 };
