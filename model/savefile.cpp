@@ -576,8 +576,15 @@ TGameError LoadFailure(const QString& path, const QString& reason) {
 TSavedGame ReadSaveFile(const QString& path, const TBaseTypeList& catalogue) {
     const auto fail = [&path](const QString& reason) { throw LoadFailure(path, reason); };
     const QFileInfo info(path);
-    if (!info.exists())
+    if (!info.exists()) {
+        // A file in a folder the player may not open looks as if it were not
+        // there: say which it is.
+        const QFileInfo folder(info.absolutePath());
+        if (folder.isDir() && !(folder.isReadable() && folder.isExecutable()))
+            fail(QStringLiteral("нет доступа к папке %1")
+                     .arg(QDir::toNativeSeparators(folder.absoluteFilePath())));
         fail(QStringLiteral("файла нет"));
+    }
     if (info.isDir())
         fail(QStringLiteral("это папка, а не файл"));
     // No saved game comes near this size; a larger file is not read into memory.

@@ -447,8 +447,10 @@ void TMainForm::LayOutClient() {
     const bool full = miFullScreen->isChecked();
     const int w = central->width();
     const int h = central->height();
+    // In full screen the status panel keeps a margin from the screen's edge
+    // as it has from the window's frame.
     if (full)
-        pnClient->setGeometry(0, 8, w, h - 8);
+        pnClient->setGeometry(0, 8, w - 8, h - 8);
     else
         pnClient->setGeometry(8, 8, w - 16, h - 16);
     central->update();

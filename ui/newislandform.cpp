@@ -3,6 +3,7 @@
 #include "map/earth.h"
 #include "map/mapview.h"
 #include "map/smallcontrols.h"
+#include "model/describe.h"
 #include "model/game.h"
 #include "model/services.h"
 
@@ -13,6 +14,7 @@
 #include <QPainter>
 #include <QRegularExpressionValidator>
 #include <QtConcurrent/QtConcurrentRun>
+#include <limits>
 
 namespace {
 
@@ -122,7 +124,8 @@ void TNewIslandForm::ShowPreview(const QImage& picture) {
     else if (chosen_)
         pcPreview->setText(QStringLiteral("Эту карту не удаётся прочитать."));
     else
-        pcPreview->setText(QStringLiteral("Введите номер острова."));
+        pcPreview->setText(QStringLiteral("Введите номер острова от 0 до %1.")
+                               .arg(NumToStr(std::numeric_limits<uint32_t>::max())));
 }
 
 QImage TNewIslandForm::Preview() {

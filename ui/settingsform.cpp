@@ -17,20 +17,28 @@ QCheckBox* AddCheck(QWidget* parent, const char* name, const char* text, int top
     return check;
 }
 
-// A volume from silent to full, beside its switch and shown only while the
-// switch is on.
+// A volume from silent to full, with its value in per cent, beside its
+// switch and shown only while the switch is on.
 QSlider* AddVolume(QWidget* parent, const char* name, int top, QCheckBox* on, int volume) {
     auto* label = new QLabel(QStringLiteral("Громкость"), parent);
     label->setGeometry(32, top, 70, 18);
     auto* slider = new QSlider(Qt::Horizontal, parent);
     slider->setObjectName(QString::fromLatin1(name));
-    slider->setGeometry(104, top, 200, 18);
+    slider->setGeometry(104, top, 166, 18);
     slider->setRange(0, TSettings::MaxVolume);
     slider->setPageStep(10);
+    auto* value = new QLabel(parent);
+    value->setObjectName(QString::fromLatin1(name) + QStringLiteral("Value"));
+    value->setGeometry(272, top, 40, 18);
+    value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    const auto show = [value](int percent) { value->setText(QStringLiteral("%1 %").arg(percent)); };
+    QObject::connect(slider, &QSlider::valueChanged, value, show);
     slider->setValue(volume);
-    const auto follow = [label, slider](bool enabled) {
+    show(volume);
+    const auto follow = [label, slider, value](bool enabled) {
         label->setEnabled(enabled);
         slider->setEnabled(enabled);
+        value->setEnabled(enabled);
     };
     follow(on->isChecked());
     QObject::connect(on, &QCheckBox::toggled, slider, follow);

@@ -80,7 +80,9 @@ TEST(SettingsForm, ChosenSettingsActAndAreKeptAcrossRestartsAndCancelKeepsThem) 
         EXPECT_EQ(f.Settings(), TSettings());
         TDialogAnswerer answerer([](QDialog& d) {
             d.findChild<QCheckBox*>("cbMusic")->setChecked(false);
+            EXPECT_EQ(LabelText(d, "tbSoundValue"), "100 %");
             d.findChild<QSlider*>("tbSound")->setValue(30);
+            EXPECT_EQ(LabelText(d, "tbSoundValue"), "30 %");
             d.findChild<QCheckBox*>("cbAutosave")->setChecked(false);
             d.findChild<TvtButton*>("btOk")->Click();
         });

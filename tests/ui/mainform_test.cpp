@@ -253,8 +253,10 @@ TEST(MainForm, FullScreenAndBackRestoresTheBounds) {
     EXPECT_EQ(f.geometry().size(), f.screen()->geometry().size());
     EXPECT_EQ(f.pnClient->pos(), QPoint(0, 8));
     EXPECT_GT(f.pb1->width(), viewBefore.width());
-    // The status panel keeps its distance from the right edge.
+    // The status panel keeps its distance from the screen's right edge, as
+    // from the window's frame.
     EXPECT_EQ(f.pnClient->width() - f.pnRight->geometry().right(), 754 - 753);
+    EXPECT_EQ(f.width() - f.pnClient->geometry().right(), 770 - 761);
 
     f.miFullScreen->trigger();
     EXPECT_EQ(f.geometry(), before);

@@ -112,7 +112,7 @@ TEST(NewIslandForm, ShowsTheLastChoiceWhenTheChoiceChangesWhileAnOverviewIsDrawn
         const char* Seed; // typed last, the random island chosen
         const QImage& Shown;
         const char* Text;
-    } cases[] = {{"8", drawn8, ""}, {"", QImage(), "Введите номер острова."}};
+    } cases[] = {{"8", drawn8, ""}, {"", QImage(), "Введите номер острова от 0 до 4 294 967 295."}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.Seed);
         std::optional<THeldPool> held(std::in_place);
