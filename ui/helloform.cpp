@@ -55,7 +55,7 @@ THelloForm::THelloForm(QWidget* parent, TWindowServices& services, const QString
     save->setObjectName(QStringLiteral("lbSave"));
     save->setTextFormat(Qt::PlainText);
     QFont small = save->font();
-    small.setPointSizeF(small.pointSizeF() * 0.85);
+    small.setPixelSize(10); // a size smaller than the dialogs' 11 pixels
     save->setFont(small);
     constexpr int SaveWidth = 140;
     save->setGeometry(load->x(), load->y() + load->height() + 1, SaveWidth,
