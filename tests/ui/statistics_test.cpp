@@ -8,6 +8,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QGraphicsView>
 #include <QLineSeries>
@@ -29,25 +30,39 @@ double FirstYearShown(TStatisticsForm& form) {
         ->min();
 }
 
+// Puts the days in the colony as its history, the last of them today.
+void LoadDays(TColony& colony, const std::vector<THistoryDay>& days) {
+    TColonyState state = colony.TakeState();
+    state.Date = days.back().Date;
+    state.Season = SeasonOfMonth(state.Date.Month);
+    state.HistoryDays = static_cast<uint32_t>(days.size());
+    colony.LoadState(state, days);
+}
+
+// Days from the first, each with its money from the function of its index.
+template <typename TMoney>
+std::vector<THistoryDay> MakeDays(TGameDate date, int count, TMoney money) {
+    std::vector<THistoryDay> days;
+    for (int i = 0; i < count; ++i, SetDay(date, date.Day + 1)) {
+        THistoryDay day;
+        day.Date = date;
+        day.Money = money(i, date);
+        day.People = 28;
+        days.push_back(day);
+    }
+    return days;
+}
+
 TEST(Statistics, OpensFromTheMenuFollowsEachTurnAndShowsTheChosenYears) {
     TGameWindow w;
     TMainForm& f = w.Form;
     // Twelve years of history with one day of riches in 1895: a spike that
     // every range that holds it must show.
-    std::vector<THistoryDay> days;
-    TGameDate date{1890, 3, 2};
-    for (int i = 0; i < 12 * 365; ++i, SetDay(date, date.Day + 1)) {
-        THistoryDay day;
-        day.Date = date;
-        day.Money = date == TGameDate{1895, 6, 1} ? 50000000 : 1000 + i;
-        day.People = 28;
-        days.push_back(day);
-    }
-    TColonyState state = f.Colony().TakeState();
-    state.Date = days.back().Date;
-    state.Season = SeasonOfMonth(state.Date.Month);
-    state.HistoryDays = static_cast<uint32_t>(days.size());
-    f.Colony().LoadState(state, days);
+    const std::vector<THistoryDay> days =
+        MakeDays({1890, 3, 2}, 12 * 365, [](int i, const TGameDate& date) {
+            return date == TGameDate{1895, 6, 1} ? 50000000 : 1000 + i;
+        });
+    LoadDays(f.Colony(), days);
 
     QAction* open = nullptr;
     for (QAction* action : f.findChildren<QAction*>())
@@ -93,6 +108,73 @@ TEST(Statistics, OpensFromTheMenuFollowsEachTurnAndShowsTheChosenYears) {
     ASSERT_EQ(account->columnCount(), 2); // the one year booked, and the total
     EXPECT_EQ(account->horizontalHeaderItem(0)->text(), "1902");
     EXPECT_EQ(account->item(account->rowCount() - 1, 0)->text(), NumToStr(f.Colony().Game().Money));
+}
+
+TEST(Statistics, ValueAxesAreMarkedInRoundStepsWrittenAsTheGameWritesNumbers) {
+    const struct {
+        double Low, High;
+        QStringList Labels;
+    } cases[] = {
+        {0, 1450000, {"0", "500 000", "1 000 000", "1 500 000"}},
+        {0, 1, {"0", "1"}}, // nothing yet: whole steps all the same
+        {-1200, 800, {"-1 500", "-1 000", "-500", "0", "500", "1 000"}},
+    };
+    for (const auto& c : cases) {
+        QStringList labels;
+        for (const TAxisMark& mark : ValueMarks(c.Low, c.High, 4))
+            labels << mark.Label;
+        EXPECT_EQ(labels, c.Labels) << c.Low << ".." << c.High;
+    }
+}
+
+TEST(Statistics, TimeAxesNameTheMonthsOfAYearAndTheYearsBeyondAndLinesDifferInColour) {
+    TGameWindow w;
+    TStatisticsForm& form = w.Form.OpenStatistics();
+    const auto labels = [&form](TStatisticsForm::TPage page) {
+        form.ShowPage(page);
+        return static_cast<QCategoryAxis*>(form.Chart(page)->axes(Qt::Horizontal)[0])
+            ->categoriesLabels()
+            .join(u' ')
+            .toStdString();
+    };
+    const struct {
+        int Days;
+        TStatisticsForm::TRange Range;
+        std::string Labels;
+    } cases[] = {
+        // A new game's one day still shows the year before it.
+        {1, TStatisticsForm::rgYear, "апр май июн июл авг сен окт ноя дек 1891 фев мар"},
+        {365, TStatisticsForm::rgYear, "апр май июн июл авг сен окт ноя дек 1891 фев мар"},
+        {365 * 4, TStatisticsForm::rgTenYears, "1891 1892 1893 1894"},
+        {365 * 40, TStatisticsForm::rgAll, "1895 1900 1905 1910 1915 1920 1925 1930"},
+    };
+    for (const auto& c : cases) {
+        LoadDays(w.Form.Colony(),
+                 MakeDays({1890, 3, 2}, c.Days, [](int, const TGameDate&) { return 1000; }));
+        form.SetRange(c.Range);
+        form.Follow();
+        // The goods' small charts have fewer marks.
+        for (int page = TStatisticsForm::pgMoney; page < TStatisticsForm::pgAccount; ++page)
+            if (page != TStatisticsForm::pgGoods) {
+                EXPECT_EQ(labels(static_cast<TStatisticsForm::TPage>(page)), c.Labels)
+                    << c.Days << " days, page " << page;
+            }
+    }
+
+    // No two lines of a chart have the same hue; a grey one has none.
+    for (int page = TStatisticsForm::pgMoney; page < TStatisticsForm::pgAccount; ++page)
+        for (size_t i = 0; QChart* chart = form.Chart(static_cast<TStatisticsForm::TPage>(page), i);
+             ++i) {
+            std::vector<int> hues;
+            for (QAbstractSeries* series : chart->series())
+                hues.push_back(static_cast<QLineSeries*>(series)->pen().color().hslHue());
+            for (size_t a = 0; a < hues.size(); ++a)
+                for (size_t b = a + 1; b < hues.size(); ++b)
+                    EXPECT_TRUE(hues[a] < 0 || hues[b] < 0 ||
+                                std::min(std::abs(hues[a] - hues[b]),
+                                         360 - std::abs(hues[a] - hues[b])) >= 15)
+                        << "page " << page << ", lines " << a << " and " << b;
+        }
 }
 
 } // namespace
