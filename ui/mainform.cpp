@@ -19,6 +19,7 @@
 #include "ui/infoform.h"
 #include "ui/links.h"
 #include "ui/marketform.h"
+#include "ui/menus.h"
 #include "ui/nalogform.h"
 #include "ui/newislandform.h"
 #include "ui/seasonform.h"
@@ -175,45 +176,45 @@ bool TMainForm::ShowHello() {
 }
 
 void TMainForm::CreateMenu() {
-    QMenu* game = menuBar()->addMenu(QStringLiteral("И&гра"));
-    game->addAction(QStringLiteral("Н&овая"), QKeySequence(Qt::CTRL | Qt::Key_N), this,
-                    [this] { miNewClick(); });
-    game->addAction(QStringLiteral("Новая на &другом острове..."),
-                    QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_N), this,
-                    [this] { miNewIslandClick(); });
-    game->addAction(QStringLiteral("З&агрузить"), QKeySequence(Qt::CTRL | Qt::Key_O), this,
-                    [this] { miLoadClick(); });
-    game->addAction(QStringLiteral("Сохра&нить"), QKeySequence(Qt::CTRL | Qt::Key_S), this,
-                    [this] { miSaveClick(); });
-    game->addAction(QStringLiteral("Сохранить &как..."),
-                    QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), this,
-                    [this] { miSaveAsClick(); });
-    game->addSeparator();
-    miUndo = game->addAction(QString(), QKeySequence(Qt::CTRL | Qt::Key_Z), this,
-                             [this] { miUndoClick(); });
-    miRedo = game->addAction(QString(), QKeySequence(Qt::CTRL | Qt::Key_Y), this,
-                             [this] { miRedoClick(); });
-    game->addSeparator();
-    game->addAction(QStringLiteral("В&ыход"), this, [this] { close(); });
-
-    QMenu* service = menuBar()->addMenu(QStringLiteral("С&ервис"));
-    miSound = service->addAction(QStringLiteral("З&вук"));
-    miSound->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
-    miSound->setCheckable(true);
-    miSound->setChecked(true);
-    miMusic = service->addAction(QStringLiteral("М&узыка"));
-    miMusic->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
-    miMusic->setCheckable(true);
-    miMusic->setChecked(true);
-    miFullScreen = service->addAction(QStringLiteral("Полный экран"));
-    miFullScreen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F));
-    miFullScreen->setCheckable(true);
-    connect(miFullScreen, &QAction::triggered, this, [this] { miFullScreenClick(); });
-    service->addAction(QStringLiteral("С&татистика"), QKeySequence(Qt::CTRL | Qt::Key_T), this,
-                       [this] { OpenStatistics(); });
-    service->addSeparator();
-    service->addAction(QStringLiteral("П&араметры..."), QKeySequence(Qt::CTRL | Qt::Key_P), this,
-                       [this] { miParametersClick(); });
+    const std::pair<TMenuItem, std::function<void()>> commands[] = {
+        {TMenuItem::New, [this] { miNewClick(); }},
+        {TMenuItem::NewIsland, [this] { miNewIslandClick(); }},
+        {TMenuItem::Load, [this] { miLoadClick(); }},
+        {TMenuItem::Save, [this] { miSaveClick(); }},
+        {TMenuItem::SaveAs, [this] { miSaveAsClick(); }},
+        {TMenuItem::Undo, [this] { miUndoClick(); }},
+        {TMenuItem::Redo, [this] { miRedoClick(); }},
+        {TMenuItem::Exit, [this] { close(); }},
+        {TMenuItem::FullScreen, [this] { miFullScreenClick(); }},
+        {TMenuItem::Statistics, [this] { OpenStatistics(); }},
+        {TMenuItem::Parameters, [this] { miParametersClick(); }},
+        {TMenuItem::Help, [this] { miHelpClick(); }},
+        {TMenuItem::About, [this] { miAboutClick(); }},
+    };
+    const std::pair<TMenuItem, QAction**> kept[] = {
+        {TMenuItem::Undo, &miUndo},
+        {TMenuItem::Redo, &miRedo},
+        {TMenuItem::Sound, &miSound},
+        {TMenuItem::Music, &miMusic},
+        {TMenuItem::FullScreen, &miFullScreen},
+    };
+    QMenu* menu = nullptr;
+    for (const TMenuEntry& entry : MenuEntries) {
+        const QString title = QString::fromUtf8(entry.Menu);
+        if (!menu || menu->title() != title)
+            menu = menuBar()->addMenu(title);
+        else if (entry.SeparatorBefore)
+            menu->addSeparator();
+        QAction* action = menu->addAction(QString::fromUtf8(entry.Caption));
+        action->setShortcut(QKeySequence(QString::fromLatin1(entry.Shortcut)));
+        action->setCheckable(entry.Checkable);
+        for (const auto& [item, command] : commands)
+            if (item == entry.Item)
+                connect(action, &QAction::triggered, this, command);
+        for (const auto& [item, pointer] : kept)
+            if (item == entry.Item)
+                *pointer = action;
+    }
     // The switches are the player's settings: kept as they are changed.
     miSound->setChecked(settings_.Sound);
     miMusic->setChecked(settings_.Music);
@@ -227,12 +228,6 @@ void TMainForm::CreateMenu() {
         if (isVisible())
             music_->SetPlaying(on);
     });
-
-    QMenu* help = menuBar()->addMenu(QStringLiteral("&?"));
-    help->addAction(QStringLiteral("П&омощь"), QKeySequence(Qt::Key_F1), this,
-                    [this] { miHelpClick(); });
-    help->addSeparator();
-    help->addAction(QStringLiteral("О &программе..."), this, [this] { miAboutClick(); });
 }
 
 TvtPic* TMainForm::AddCommandButton(const char* name, int picture, QPoint at, const QString& hint,
@@ -797,15 +792,13 @@ void TMainForm::Autosave() {
 
 void TMainForm::ShowUndoSteps() {
     const TUndoHistory& steps = colony_->UndoSteps();
-    const std::pair<QAction*, std::pair<const char*, QString>> items[] = {
-        {miUndo, {"Отм&енить", steps.NextUndo()}},
-        {miRedo, {"&Повторить", steps.NextRedo()}},
-    };
-    for (const auto& [action, item] : items) {
-        const auto& [caption, step] = item;
+    const std::pair<QAction*, QString> items[] = {{miUndo, steps.NextUndo()},
+                                                  {miRedo, steps.NextRedo()}};
+    for (const auto& [action, step] : items) {
+        // The caption as the menu's table has it, and the step's name after it.
+        const QString caption = action->text().section(QStringLiteral(": "), 0, 0);
         action->setEnabled(!step.isEmpty());
-        action->setText(step.isEmpty() ? QString::fromUtf8(caption)
-                                       : QString::fromUtf8(caption) + QStringLiteral(": ") + step);
+        action->setText(step.isEmpty() ? caption : caption + QStringLiteral(": ") + step);
     }
 }
 

@@ -12,6 +12,7 @@
 #include "model/goods.h"
 #include "model/playercommands.h"
 #include "model/taxes.h"
+#include "ui/menus.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -94,6 +95,23 @@ QString CommandRows() {
     return rows.join(QLatin1Char('\n'));
 }
 
+// A row for each item of the window's menus: its keys, where it is and
+// what it does.
+QString MenuRows() {
+    QStringList rows;
+    for (const TMenuEntry& entry : MenuEntries) {
+        const QString shortcut = QString::fromLatin1(entry.Shortcut);
+        const QString place = QString::fromUtf8(entry.Menu).remove(u'&') + QStringLiteral(" → ") +
+                              QString::fromUtf8(entry.Caption).remove(u'&');
+        rows << QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td></tr>")
+                    .arg(shortcut.isEmpty()
+                             ? QString()
+                             : QStringLiteral("<kbd>") + shortcut + QStringLiteral("</kbd>"),
+                         Esc(place), Esc(QString::fromUtf8(entry.Help)));
+    }
+    return rows.join(QLatin1Char('\n'));
+}
+
 // The page with each {name} in it replaced by its text.
 QString Filled(QString page, std::initializer_list<std::pair<const char*, QString>> fields) {
     for (const auto& [name, text] : fields)
@@ -143,8 +161,12 @@ kbd { border: 1px solid #a09070; border-radius: 3px; padding: 0 4px; background:
 {commands}
 <tr><td></td><td>Палитра строений</td><td>построить выбранное строение на выбранной клетке; подсказка кнопки показывает его цену, условия и доход</td></tr>
 </table>
-<p>Меню: <kbd>Ctrl+N</kbd> — новая игра, <kbd>Ctrl+D</kbd> — звук, <kbd>Ctrl+F</kbd> — полный экран,
-<kbd>F1</kbd> — эта помощь.</p>
+
+<h2>Меню</h2>
+<table>
+<tr><th>Клавиши</th><th>Пункт</th><th>Что делает</th></tr>
+{menus}
+</table>
 
 <h2>Люди</h2>
 <p>Каждый человек обходится колонии в {upkeep} деньгу в день. Пока здоровье ниже максимального, колония
@@ -173,6 +195,37 @@ kbd { border: 1px solid #a09070; border-radius: 3px; padding: 0 4px; background:
 сначала спросит, заменить ли ее. В начале каждого месяца игра сохраняется сама, по очереди в
 трех файлах (Autosave1.dat, Autosave2.dat, Autosave3.dat), так что последние три месяца всегда
 можно вернуть. Загрузка игры не меняет настроек: звук останется таким, как вы его выбрали.</p>
+
+<h2>Отмена</h2>
+<p><kbd>Ctrl+Z</kbd> отменяет последнюю команду, которая изменила игру: строительство, улучшение
+земли, восстановление, разбор, блокировку, сделку на рынке, день или неделю (до 100 команд подряд).
+<kbd>Ctrl+Y</kbd> повторяет отмененное. В меню «Игра» видно, что будет отменено или повторено.
+Отмененный день при повторе проходит так же: случай в нем тот же. Если отменить все до
+сохраненного состояния, игра снова считается сохраненной.</p>
+
+<h2>Статистика</h2>
+<p><kbd>Ctrl+T</kbd> открывает окно статистики рядом с окном игры; оно следит за каждым ходом.
+Графики показывают деньги, людей рядом с местами в домах и на работе, здоровье (с чертой 500,
+ниже которой люди не рождаются), запасы ресурсов и продажи и покупки на рынке по месяцам — за
+последний год, десять лет или всю игру. Указатель мыши над графиком показывает день и его числа.
+Страница «Счёт» показывает каждое изменение денег по видам (продажи, содержание, строительство,
+налоги и другие) за каждый из последних десяти лет и за всю игру. Графики и счет можно
+сохранить в файл CSV.</p>
+
+<h2>Другие острова</h2>
+<p>«Игра» → «Новая на другом острове...» (<kbd>Ctrl+Shift+N</kbd>) начинает новую игру на другой
+земле: на карте «01», на любой карте из папки MAPS игры или из папки MAPS рядом с сохранениями,
+или на случайном острове, который игра строит по его номеру (от 0 до 4 294 967 295). Номер
+каждый раз выбирается заново; введите другой, чтобы вернуться на знакомый остров или сыграть
+на острове, о котором рассказал друг. Справа видна карта острова с местом высадки. Сохраненная
+игра помнит свой остров: загрузка возвращает его.</p>
+
+<h2>Параметры и музыка</h2>
+<p>«Сервис» → «Параметры...» (<kbd>Ctrl+P</kbd>): громкость звуков и музыки, автосохранение в начале
+месяца, вопрос «Сохранить текущую игру?» перед тем, как игра будет закрыта, и полный экран при
+запуске. Звук (<kbd>Ctrl+D</kbd>) и музыку (<kbd>Ctrl+M</kbd>) можно включать и выключать и из меню.
+Музыка меняется с временем года: вальс зимой, марш летом, народная песня весной и осенью.
+Параметры хранятся отдельно от игр: загрузка игры их не меняет.</p>
 
 <h2>Рынок</h2>
 <p>Введите количество каждого ресурса и нажмите «Купить» или «Продать». При продаже «-» в поле
@@ -204,6 +257,7 @@ kbd { border: 1px solid #a09070; border-radius: 3px; padding: 0 4px; background:
                          {"money", NumToStr(start.Money)},
                          {"founder", Esc(types.front().Caption)},
                          {"commands", CommandRows()},
+                         {"menus", MenuRows()},
                          {"upkeep", QString::number(start.Upkeep)},
                          {"firstYearly", QString::number(FoundingYear + 1)},
                          {"landRate", NumToStr(TYearlyTaxes::LandRate)},

@@ -1,0 +1,62 @@
+#pragma once
+
+// The main window's menus: each item with its caption, its shortcut and what
+// it does in the help's words. The window makes its menus from this table and
+// the help generator its list of menu keys, so the two cannot disagree.
+
+enum class TMenuItem {
+    New,
+    NewIsland,
+    Load,
+    Save,
+    SaveAs,
+    Undo,
+    Redo,
+    Exit,
+    Sound,
+    Music,
+    FullScreen,
+    Statistics,
+    Parameters,
+    Help,
+    About,
+};
+
+struct TMenuEntry {
+    const char* Menu; // the menu's caption
+    TMenuItem Item;
+    const char* Caption;
+    const char* Shortcut; // as QKeySequence reads it; empty for none
+    const char* Help;     // what the item does, for the help page
+    bool SeparatorBefore = false;
+    bool Checkable = false;
+};
+
+inline constexpr TMenuEntry MenuEntries[] = {
+    {"И&гра", TMenuItem::New, "Н&овая", "Ctrl+N", "новая игра на карте «01»"},
+    {"И&гра", TMenuItem::NewIsland, "Новая на &другом острове...", "Ctrl+Shift+N",
+     "новая игра на другом острове: на карте из папки MAPS или на случайном острове по его "
+     "номеру"},
+    {"И&гра", TMenuItem::Load, "З&агрузить", "Ctrl+O", "загрузить сохраненную игру"},
+    {"И&гра", TMenuItem::Save, "Сохра&нить", "Ctrl+S",
+     "сохранить игру в ее файл; у новой игры файл спрашивается"},
+    {"И&гра", TMenuItem::SaveAs, "Сохранить &как...", "Ctrl+Shift+S",
+     "сохранить игру в другой файл"},
+    {"И&гра", TMenuItem::Undo, "Отм&енить", "Ctrl+Z",
+     "отменить последнюю команду, которая изменила игру (до 100 команд)", true},
+    {"И&гра", TMenuItem::Redo, "&Повторить", "Ctrl+Y", "повторить отмененную команду"},
+    {"И&гра", TMenuItem::Exit, "В&ыход", "", "выйти из игры", true},
+    {"С&ервис", TMenuItem::Sound, "З&вук", "Ctrl+D", "включить или выключить звуки", false, true},
+    {"С&ервис", TMenuItem::Music, "М&узыка", "Ctrl+M", "включить или выключить музыку", false,
+     true},
+    {"С&ервис", TMenuItem::FullScreen, "Полный экран", "Ctrl+F", "полный экран или окно", false,
+     true},
+    {"С&ервис", TMenuItem::Statistics, "С&татистика", "Ctrl+T",
+     "окно статистики: графики и счет денег колонии"},
+    {"С&ервис", TMenuItem::Parameters, "П&араметры...", "Ctrl+P",
+     "громкость звуков и музыки, автосохранение, вопрос перед закрытием игры, полный экран при "
+     "запуске",
+     true},
+    {"&?", TMenuItem::Help, "П&омощь", "F1", "эта помощь"},
+    {"&?", TMenuItem::About, "О &программе...", "", "название, версия и авторы игры", true},
+};
