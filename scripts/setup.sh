@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian packages that building, testing and playing need, only
-# those that are missing. Sourced by run.sh and test.sh.
+# Installs the Debian packages that building, testing, packaging and playing
+# need, only those that are missing. Sourced by run.sh and test.sh.
 set -euo pipefail
 
 packages=(
@@ -9,6 +9,7 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation fonts-dejavu-core qt6-translations-l10n
     dpkg-dev file desktop-file-utils appstream
+    debhelper fakeroot lintian devscripts
 )
 
 missing=()
