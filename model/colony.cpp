@@ -70,13 +70,10 @@ public:
         if (std::uncaught_exceptions() <= exceptions_)
             return;
         try {
-            if (!recorded_) {
+            if (!recorded_)
                 colony_.RestoreState(before_);
-            } else if (std::optional<TUndoHistory::TStep> step = colony_.undo_.TakeLast()) {
-                colony_.revision_ = step->Revision;
-                colony_.RestoreState(step->State);
-                colony_.services_.ShowUndoSteps();
-            }
+            else if (std::optional<TUndoHistory::TStep> step = colony_.undo_.TakeLast())
+                colony_.ReturnTo(*step);
         } catch (...) {
             // The error on its way out is the one the player is told of.
         }
@@ -447,10 +444,14 @@ QString TColony::StepTo(std::optional<TUndoHistory::TStep> step, const char* don
                         const char* nothing) {
     if (!step)
         return QString::fromUtf8(nothing);
-    revision_ = step->Revision;
-    RestoreState(step->State);
-    services_.ShowUndoSteps();
+    ReturnTo(*step);
     return QString::fromUtf8(done).arg(step->Command);
+}
+
+void TColony::ReturnTo(const TUndoHistory::TStep& step) {
+    revision_ = step.Revision;
+    RestoreState(step.State);
+    services_.ShowUndoSteps();
 }
 
 bool TColony::AskTaxes() {

@@ -130,6 +130,8 @@ private:
     // Puts back the state of a step taken back or played again, and tells
     // what was done; the text nothing when there was no step.
     QString StepTo(std::optional<TUndoHistory::TStep> step, const char* done, const char* nothing);
+    // Puts the game back in the state of an undo step, with its revision.
+    void ReturnTo(const TUndoHistory::TStep& step);
 
     const TBaseTypeList& catalogue_;
     const TEventTypeList& events_;
