@@ -42,6 +42,7 @@
 #include <QRandomGenerator>
 #include <QScreen>
 #include <QTimer>
+#include <tuple>
 
 namespace {
 
@@ -792,11 +793,11 @@ void TMainForm::Autosave() {
 
 void TMainForm::ShowUndoSteps() {
     const TUndoHistory& steps = colony_->UndoSteps();
-    const std::pair<QAction*, QString> items[] = {{miUndo, steps.NextUndo()},
-                                                  {miRedo, steps.NextRedo()}};
-    for (const auto& [action, step] : items) {
-        // The caption as the menu's table has it, and the step's name after it.
-        const QString caption = action->text().section(QStringLiteral(": "), 0, 0);
+    const std::tuple<QAction*, TMenuItem, QString> items[] = {
+        {miUndo, TMenuItem::Undo, steps.NextUndo()}, {miRedo, TMenuItem::Redo, steps.NextRedo()}};
+    // The caption as the menu's table has it, and the step's name after it.
+    for (const auto& [action, item, step] : items) {
+        const QString caption = QString::fromUtf8(MenuCaption(item));
         action->setEnabled(!step.isEmpty());
         action->setText(step.isEmpty() ? caption : caption + QStringLiteral(": ") + step);
     }

@@ -60,3 +60,11 @@ inline constexpr TMenuEntry MenuEntries[] = {
     {"&?", TMenuItem::Help, "П&омощь", "F1", "эта помощь"},
     {"&?", TMenuItem::About, "О &программе...", "", "название, версия и авторы игры", true},
 };
+
+// An item's caption as the table has it.
+constexpr const char* MenuCaption(TMenuItem item) {
+    for (const TMenuEntry& entry : MenuEntries)
+        if (entry.Item == item)
+            return entry.Caption;
+    return "";
+}
