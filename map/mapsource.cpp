@@ -62,6 +62,13 @@ QString TMapSource::Text() const {
     return Kind == msRandom ? RandomPrefix + QString::number(Seed) : Name;
 }
 
+QString TMapSource::Title() const {
+    const QString name = Kind == msRandom ? QString::number(Seed)
+                         : Kind == msPath ? QFileInfo(Name).completeBaseName()
+                                          : Name;
+    return QStringLiteral("Остров ") + name;
+}
+
 TMapFiles TMapSource::Read(const QStringList& folders) const {
     switch (Kind) {
     case msRandom:

@@ -25,6 +25,10 @@ struct TMapSource {
     static std::optional<TMapSource> Parse(const QString& text);
     // The form Parse reads back.
     QString Text() const;
+    // What the land is called where a player reads it, e.g. in a save's
+    // name: "Остров 01", "Остров 7" for the island of seed 7, or the name of
+    // a map's file.
+    QString Title() const;
 
     // The map's three files: a name from the first of the folders whose MAPS
     // holds it, a path from beside the .LTS, an island made in memory. Throws

@@ -21,24 +21,12 @@ QString AutosaveFile(int turn) {
     return QStringLiteral("Autosave%1.dat").arg(turn + 1);
 }
 
-// What a land is called in a file's name: "Остров 01", "Остров 7" for the
-// island of seed 7, or the name of a map file.
-QString LandTitle(const QString& land) {
-    const QString seeded = QStringLiteral("random:");
-    QString title = land;
-    if (land.startsWith(seeded))
-        title = land.mid(seeded.size());
-    else if (land.contains(u'/'))
-        title = QFileInfo(land).completeBaseName();
-    return QStringLiteral("Остров ") + title;
-}
-
 } // namespace
 
 TSession::TSession(const TColony& colony, std::function<TSavedGame()> snapshot,
-                   TSessionDialogs& dialogs, QString folder)
-    : colony_(colony), snapshot_(std::move(snapshot)), dialogs_(dialogs),
-      folder_(std::move(folder)) {
+                   std::function<QString()> landTitle, TSessionDialogs& dialogs, QString folder)
+    : colony_(colony), snapshot_(std::move(snapshot)), landTitle_(std::move(landTitle)),
+      dialogs_(dialogs), folder_(std::move(folder)) {
     Began();
 }
 
@@ -139,9 +127,7 @@ void TSession::Autosave() {
 }
 
 QString TSession::ProposedName() const {
-    const TSavedGame game = snapshot_();
-    const QString stem =
-        LandTitle(game.Land.Name) + QStringLiteral(", ") + DateText(game.Colony.Date);
+    const QString stem = landTitle_() + QStringLiteral(", ") + DateText(colony_.Game().Date);
     const QDir folder(folder_);
     QString name = stem + QStringLiteral(".dat");
     for (int copy = 2; folder.exists(name); ++copy)

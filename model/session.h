@@ -40,11 +40,12 @@ public:
     };
 
     // The snapshot is the game in play as a save records it, with what the
-    // window adds (its view and its sound switch). The saves go to the
+    // window adds (its view and its sound switch); the land's title is what
+    // a save's proposed name begins with ("Остров 01"). The saves go to the
     // folder, which is made when first needed. The colony and the dialogs
     // outlive the session.
-    TSession(const TColony& colony, std::function<TSavedGame()> snapshot, TSessionDialogs& dialogs,
-             QString folder);
+    TSession(const TColony& colony, std::function<TSavedGame()> snapshot,
+             std::function<QString()> landTitle, TSessionDialogs& dialogs, QString folder);
 
     TOptions Options;
 
@@ -98,6 +99,7 @@ private:
 
     const TColony& colony_;
     std::function<TSavedGame()> snapshot_;
+    std::function<QString()> landTitle_;
     TSessionDialogs& dialogs_;
     QString folder_;
     QString current_;

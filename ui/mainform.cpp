@@ -142,7 +142,7 @@ TMainForm::TMainForm(const TDM& images, const QString& folder, const TMapSource&
         [this] {
             return SavedGameOf(*colony_, earth_.SavedLand(), pb1->Screen(), miSound->isChecked());
         },
-        *this, SaveFolder());
+        [this] { return earth_.Source().Title(); }, *this, SaveFolder());
     session_->Options = {settings_.AskBeforeDiscard, settings_.Autosave};
     ShowNewGame();
     ShowGameState();

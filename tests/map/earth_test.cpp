@@ -146,15 +146,16 @@ TEST(MapSource, ReadsNamesPathsAndSeedsAndWritesThemBack) {
     struct TCase {
         const char* Text;
         std::optional<TMapSource> Source;
+        const char* Title = "";
     };
     const TCase cases[] = {
-        {"01", TMapSource::Named("01")},
-        {"My Map", TMapSource::Named("My Map")},
-        {"random:0", TMapSource::Random(0)},
-        {"random:4294967295", TMapSource::Random(4294967295u)},
-        {"maps/x.LTS", TMapSource{TMapSource::msPath, "maps/x.LTS", 0}},
-        {"x.lts", TMapSource{TMapSource::msPath, "x.lts", 0}},
-        {"/tmp/x", TMapSource{TMapSource::msPath, "/tmp/x", 0}},
+        {"01", TMapSource::Named("01"), "Остров 01"},
+        {"My Map", TMapSource::Named("My Map"), "Остров My Map"},
+        {"random:0", TMapSource::Random(0), "Остров 0"},
+        {"random:4294967295", TMapSource::Random(4294967295u), "Остров 4294967295"},
+        {"maps/x.LTS", TMapSource{TMapSource::msPath, "maps/x.LTS", 0}, "Остров x"},
+        {"x.lts", TMapSource{TMapSource::msPath, "x.lts", 0}, "Остров x"},
+        {"/tmp/x", TMapSource{TMapSource::msPath, "/tmp/x", 0}, "Остров x"},
         {"random:4294967296", std::nullopt},
         {"random:-1", std::nullopt},
         {"random:+1", std::nullopt},
@@ -167,6 +168,7 @@ TEST(MapSource, ReadsNamesPathsAndSeedsAndWritesThemBack) {
         const std::optional<TMapSource> source = TMapSource::Parse(QString::fromUtf8(c.Text));
         EXPECT_EQ(source, c.Source) << c.Text;
         EXPECT_TRUE(!source || source->Text() == QString::fromUtf8(c.Text)) << c.Text;
+        EXPECT_TRUE(!source || source->Title() == QString::fromUtf8(c.Title)) << c.Text;
     }
 }
 

@@ -44,7 +44,7 @@ protected:
     TScriptedDialogs Dialogs;
     TSession Files{Colony,
                    [this] { return SavedGameOf(Colony, TSavedLand::Named("01"), {}, true); },
-                   Dialogs, Folder.path()};
+                   [] { return QStringLiteral("Остров 01"); }, Dialogs, Folder.path()};
 
     QString PathOf(const QString& name) const { return QDir(Folder.path()).filePath(name); }
     int32_t MoneyIn(const QString& name) const {
