@@ -1,7 +1,7 @@
 // Repainting the map view over the real map with a large colony, and one
 // Ctrl+arrow scroll step, each beside a baseline that only shows one prepared
 // picture of the same size; and the overview's map picture and marks.
-#include "map/earth.h"
+#include "land/earth.h"
 #include "map/mapview.h"
 #include "map/placebox.h"
 #include "map/plan.h"

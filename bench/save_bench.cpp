@@ -5,7 +5,7 @@
 // history and the size of the files. The game's data lies beside this
 // program.
 #include "bench/twocenturies.h"
-#include "map/earth.h"
+#include "land/earth.h"
 #include "model/basetype.h"
 #include "model/colony.h"
 #include "model/eventtype.h"

@@ -1,5 +1,5 @@
 // Reading a large scene text, and painting one map-view window of it.
-#include "model/inifile.h"
+#include "base/inifile.h"
 #include "scene/wall.h"
 
 #include <QCoreApplication>

@@ -2,7 +2,7 @@
 // at all (start-up and map loading only): ten game years of the bare colony,
 // and one new week of a colony of 200 buildings built by commands. The
 // simulator and the game's data lie beside this program.
-#include "map/earth.h"
+#include "land/earth.h"
 #include "model/basetype.h"
 
 #include <QCoreApplication>

@@ -8,7 +8,7 @@
 // first window.
 #include "bench/twocenturies.h"
 #include "island/islandgen.h"
-#include "map/earth.h"
+#include "land/earth.h"
 #include "map/mapview.h"
 #include "resources/datamodule.h"
 #include "ui/application.h"

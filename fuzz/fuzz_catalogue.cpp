@@ -1,9 +1,9 @@
 // Feeds arbitrary bytes to the data-file reader as a building catalogue and as
 // an event catalogue, then plays the values through the code that uses them.
+#include "base/inifile.h"
 #include "model/basetype.h"
 #include "model/eventtype.h"
 #include "model/game.h"
-#include "model/inifile.h"
 
 #include <cstddef>
 #include <cstdint>

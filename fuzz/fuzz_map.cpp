@@ -3,8 +3,8 @@
 // (.WLL) and the start position (.INI). A grid part starting with "=" is
 // written as it is, to try short and long files; any other grid part is
 // repeated to the grid's exact size, so that its bytes reach the cells.
-#include "map/earth.h"
-#include "model/gameerror.h"
+#include "base/gameerror.h"
+#include "land/earth.h"
 
 #include <QApplication>
 #include <QDir>

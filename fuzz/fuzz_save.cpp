@@ -9,9 +9,9 @@
 // lets libFuzzer change the content and packs it again with its size and
 // checksum; one input in eight, and every input that is not a save, is
 // changed as it stands, for the header and the packing.
+#include "base/inifile.h"
 #include "model/colony.h"
 #include "model/eventtype.h"
-#include "model/inifile.h"
 #include "model/quietservices.h"
 #include "model/savefile.h"
 

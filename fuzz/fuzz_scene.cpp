@@ -1,8 +1,8 @@
 // Feeds arbitrary bytes to the scene reader as a map's scene file, then does
 // with the scene what the game and the scene tool do: names, centres, zooms,
 // writes it back and paints it into a small picture.
-#include "model/inifile.h"
-#include "model/terrain.h"
+#include "base/inifile.h"
+#include "base/terrain.h"
 #include "scene/wall.h"
 
 #include <QGuiApplication>

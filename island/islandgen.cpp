@@ -6,9 +6,9 @@
 
 #include "island/islandgen.h"
 
+#include "base/terrain.h"
 #include "island/genrandom.h"
 #include "island/placenames.h"
-#include "model/terrain.h"
 
 #include <QStringConverter>
 #include <QStringList>

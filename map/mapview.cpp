@@ -1,6 +1,6 @@
 #include "map/mapview.h"
 
-#include "map/earth.h"
+#include "land/earth.h"
 #include "map/placebox.h"
 #include "map/plan.h"
 #include "model/game.h"

@@ -1,6 +1,6 @@
 #include "map/placebox.h"
 
-#include "model/numbers.h"
+#include "base/numbers.h"
 
 #include <QCoreApplication>
 #include <QCursor>

@@ -1,7 +1,7 @@
 #include "map/plan.h"
 
+#include "base/numbers.h"
 #include "map/placebox.h"
-#include "model/numbers.h"
 
 #include <QCursor>
 #include <QMouseEvent>

@@ -1,9 +1,9 @@
 #include "basetype.h"
 
+#include "base/inifile.h"
+#include "base/numbers.h"
+#include "base/terrain.h"
 #include "gamedate.h"
-#include "inifile.h"
-#include "numbers.h"
-#include "terrain.h"
 
 #include <QDir>
 #include <iterator>

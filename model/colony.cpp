@@ -1,11 +1,11 @@
 #include "colony.h"
 
+#include "base/numbers.h"
 #include "describe.h"
 #include "keyletter.h"
 #include "market.h"
 #include "messages.h"
 #include "nextday.h"
-#include "numbers.h"
 #include "playercommands.h"
 #include "random.h"
 #include "taxes.h"

@@ -1,12 +1,12 @@
 #pragma once
 
+#include "base/terrain.h"
 #include "basetype.h"
 #include "colonystate.h"
 #include "eventtype.h"
 #include "game.h"
 #include "history.h"
 #include "services.h"
-#include "terrain.h"
 #include "undohistory.h"
 
 #include <QChar>

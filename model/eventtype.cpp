@@ -1,6 +1,6 @@
 #include "eventtype.h"
 
-#include "inifile.h"
+#include "base/inifile.h"
 #include "random.h"
 
 #include <QDir>

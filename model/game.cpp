@@ -1,6 +1,6 @@
 #include "game.h"
 
-#include "numbers.h"
+#include "base/numbers.h"
 
 #include <algorithm>
 

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "account.h"
+#include "base/gameerror.h"
+#include "base/terrain.h"
 #include "basetype.h"
 #include "gamedate.h"
-#include "gameerror.h"
 #include "goods.h"
-#include "terrain.h"
 
 #include <array>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #include "goods.h"
 
-#include "inifile.h"
-#include "numbers.h"
+#include "base/inifile.h"
+#include "base/numbers.h"
 #include "random.h"
 
 namespace {

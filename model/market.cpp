@@ -1,10 +1,10 @@
 #include "market.h"
 
+#include "base/numbers.h"
 #include "colony.h"
 #include "describe.h"
 #include "game.h"
 #include "messages.h"
-#include "numbers.h"
 
 #include <algorithm>
 

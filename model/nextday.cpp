@@ -1,7 +1,7 @@
 #include "nextday.h"
 
+#include "base/numbers.h"
 #include "game.h"
-#include "numbers.h"
 #include "random.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "random.h"
 
-#include "numbers.h"
+#include "base/numbers.h"
 
 #include <chrono>
 #include <cstdlib>

@@ -1,10 +1,10 @@
 #include "savefile.h"
 
+#include "base/numbers.h"
+#include "base/paths.h"
+#include "base/terrain.h"
 #include "colony.h"
 #include "game.h"
-#include "numbers.h"
-#include "paths.h"
-#include "terrain.h"
 
 #include <QDataStream>
 #include <QDir>

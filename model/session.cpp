@@ -1,7 +1,7 @@
 #include "session.h"
 
+#include "base/gameerror.h"
 #include "colony.h"
-#include "gameerror.h"
 
 #include <QDir>
 #include <QFileInfo>

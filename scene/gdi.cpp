@@ -1,6 +1,6 @@
 #include "scene/gdi.h"
 
-#include "model/numbers.h"
+#include "base/numbers.h"
 #include "scene/scanfill.h"
 
 #include <QPaintEngine>

@@ -1,7 +1,7 @@
 #include "scene/scenetext.h"
 
-#include "model/inifile.h"
-#include "model/numbers.h"
+#include "base/inifile.h"
+#include "base/numbers.h"
 #include "scene/items.h"
 
 #include <QLocale>

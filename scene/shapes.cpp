@@ -1,7 +1,7 @@
 #include "scene/shapes.h"
 
-#include "model/numbers.h"
-#include "model/paths.h"
+#include "base/numbers.h"
+#include "base/paths.h"
 #include "scene/gdi.h"
 #include "scene/wall.h"
 

@@ -1,6 +1,6 @@
 #include "scene/sprite.h"
 
-#include "model/numbers.h"
+#include "base/numbers.h"
 #include "scene/gdi.h"
 #include "scene/wall.h"
 

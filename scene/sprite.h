@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/numbers.h"
+#include "base/numbers.h"
 #include "scene/styles.h"
 
 #include <QRect>

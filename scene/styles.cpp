@@ -1,6 +1,6 @@
 #include "scene/styles.h"
 
-#include "model/numbers.h"
+#include "base/numbers.h"
 
 #include <QPainter>
 #include <algorithm>

@@ -1,8 +1,8 @@
 #include "scene/wall.h"
 
-#include "model/inifile.h"
-#include "model/numbers.h"
-#include "model/paths.h"
+#include "base/inifile.h"
+#include "base/numbers.h"
+#include "base/paths.h"
 
 #include <QPainter>
 #include <algorithm>

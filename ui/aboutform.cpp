@@ -1,9 +1,9 @@
 #include "aboutform.h"
 
-#include "map/smallcontrols.h"
 #include "model/gamedate.h"
 #include "resources/datamodule.h"
 #include "ui/links.h"
+#include "ui/smallcontrols.h"
 
 #include <QCoreApplication>
 #include <QFrame>

@@ -1,7 +1,7 @@
 #include "gamedialog.h"
 
-#include "map/smallcontrols.h"
 #include "model/services.h"
+#include "ui/smallcontrols.h"
 
 #include <QFrame>
 #include <QKeyEvent>

@@ -1,8 +1,8 @@
 #include "helloform.h"
 
-#include "map/smallcontrols.h"
 #include "model/services.h"
 #include "resources/datamodule.h"
+#include "ui/smallcontrols.h"
 
 #include <QFontMetrics>
 #include <QFrame>

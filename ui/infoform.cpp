@@ -1,7 +1,7 @@
 #include "infoform.h"
 
-#include "map/smallcontrols.h"
 #include "model/services.h"
+#include "ui/smallcontrols.h"
 
 #include <QLabel>
 

@@ -3,7 +3,6 @@
 #include "map/mapview.h"
 #include "map/placebox.h"
 #include "map/plan.h"
-#include "map/smallcontrols.h"
 #include "model/describe.h"
 #include "model/gamedate.h"
 #include "model/playercommands.h"
@@ -24,6 +23,7 @@
 #include "ui/newislandform.h"
 #include "ui/seasonform.h"
 #include "ui/settingsform.h"
+#include "ui/smallcontrols.h"
 #include "ui/statisticsform.h"
 #include "ui/statuswidgets.h"
 

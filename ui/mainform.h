@@ -1,6 +1,6 @@
 #pragma once
 
-#include "map/earth.h"
+#include "land/earth.h"
 #include "model/basetype.h"
 #include "model/colony.h"
 #include "model/eventtype.h"

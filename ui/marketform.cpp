@@ -1,10 +1,10 @@
 #include "marketform.h"
 
-#include "map/smallcontrols.h"
 #include "model/goods.h"
 #include "model/keyletter.h"
 #include "model/market.h"
 #include "resources/datamodule.h"
+#include "ui/smallcontrols.h"
 
 #include <QApplication>
 #include <QFrame>

@@ -1,9 +1,9 @@
 #include "nalogform.h"
 
-#include "map/smallcontrols.h"
 #include "model/describe.h"
 #include "model/services.h"
 #include "model/taxes.h"
+#include "ui/smallcontrols.h"
 
 #include <QLabel>
 

@@ -1,11 +1,11 @@
 #include "newislandform.h"
 
-#include "map/earth.h"
+#include "land/earth.h"
 #include "map/mapview.h"
-#include "map/smallcontrols.h"
 #include "model/describe.h"
 #include "model/game.h"
 #include "model/services.h"
+#include "ui/smallcontrols.h"
 
 #include <QCoreApplication>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "map/mapsource.h"
+#include "land/mapsource.h"
 #include "ui/gamedialog.h"
 
 #include <QFutureWatcher>

@@ -1,9 +1,9 @@
 #include "seasonform.h"
 
-#include "map/smallcontrols.h"
 #include "model/gamedate.h"
 #include "model/services.h"
 #include "resources/datamodule.h"
+#include "ui/smallcontrols.h"
 
 #include <QFrame>
 #include <QLabel>

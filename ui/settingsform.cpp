@@ -1,7 +1,7 @@
 #include "settingsform.h"
 
-#include "map/smallcontrols.h"
 #include "model/services.h"
+#include "ui/smallcontrols.h"
 
 #include <QCheckBox>
 #include <QLabel>

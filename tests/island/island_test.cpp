@@ -2,11 +2,11 @@
 // same bytes from the same seed. TARVENIA_ISLAND_SEEDS sets how many seeds
 // the check runs through (the longer run is tools/gen/check-islands.sh).
 
+#include "base/inifile.h"
 #include "island/islandgen.h"
-#include "map/earth.h"
+#include "land/earth.h"
 #include "map/mapview.h"
 #include "model/basetype.h"
-#include "model/inifile.h"
 #include "scene/shapes.h"
 
 #include <QCryptographicHash>

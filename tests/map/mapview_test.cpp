@@ -1,4 +1,4 @@
-#include "map/earth.h"
+#include "land/earth.h"
 #include "map/mapview.h"
 #include "map/placebox.h"
 #include "map/plan.h"

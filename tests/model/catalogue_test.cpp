@@ -1,6 +1,6 @@
+#include "base/inifile.h"
 #include "model/basetype.h"
 #include "model/eventtype.h"
-#include "model/inifile.h"
 #include "model/random.h"
 
 #include <QFile>

@@ -1,6 +1,6 @@
+#include "base/inifile.h"
+#include "base/terrain.h"
 #include "model/goods.h"
-#include "model/inifile.h"
-#include "model/terrain.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // by relative paths read, measure and paint without leaving their arrays or
 // the 32-bit range.
 
-#include "model/paths.h"
+#include "base/paths.h"
 #include "scene/shapes.h"
 #include "scene/styles.h"
 #include "scene/wall.h"

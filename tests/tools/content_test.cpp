@@ -2,7 +2,7 @@
 // and the help, checked for being complete, well-formed and playable. Map
 // "01" passes the checks of every generated island too (tests/island).
 
-#include "map/earth.h"
+#include "land/earth.h"
 #include "model/basetype.h"
 #include "model/eventtype.h"
 #include "model/goods.h"

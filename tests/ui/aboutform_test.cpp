@@ -1,7 +1,7 @@
 // The about box: picture, name, version and authors, the two links, and OK.
 
-#include "map/smallcontrols.h"
 #include "ui/aboutform.h"
+#include "ui/smallcontrols.h"
 #include "uitesting.h"
 
 #include <QCoreApplication>

@@ -2,11 +2,11 @@
 // made, with the error text the player will see, and leaves nothing behind;
 // data that is merely odd still starts a game.
 
-#include "map/smallcontrols.h"
 #include "model/describe.h"
 #include "model/game.h"
 #include "resources/datamodule.h"
 #include "ui/mainform.h"
+#include "ui/smallcontrols.h"
 #include "uitesting.h"
 
 #include <QDir>

@@ -1,6 +1,5 @@
 #include "uitesting.h"
 
-#include "map/smallcontrols.h"
 #include "model/game.h"
 #include "model/market.h"
 #include "model/taxes.h"
@@ -10,6 +9,7 @@
 #include "ui/nalogform.h"
 #include "ui/seasonform.h"
 #include "ui/settings.h"
+#include "ui/smallcontrols.h"
 #include "ui/statuswidgets.h"
 
 #include <QApplication>

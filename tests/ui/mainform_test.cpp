@@ -2,11 +2,11 @@
 
 #include "map/placebox.h"
 #include "map/plan.h"
-#include "map/smallcontrols.h"
 #include "model/describe.h"
 #include "model/game.h"
 #include "model/savefile.h"
 #include "ui/hintstyle.h"
+#include "ui/smallcontrols.h"
 #include "ui/statuswidgets.h"
 
 #include <QAbstractButton>

@@ -2,8 +2,8 @@
 
 #include "island/islandgen.h"
 #include "map/placebox.h"
-#include "map/smallcontrols.h"
 #include "ui/newislandform.h"
+#include "ui/smallcontrols.h"
 
 #include <QAction>
 #include <QDir>

@@ -5,7 +5,7 @@
 #include "imagegen.h"
 #include "island/genrandom.h"
 
-#include "model/terrain.h"
+#include "base/terrain.h"
 
 #include <QLinearGradient>
 #include <QRadialGradient>

@@ -4,9 +4,9 @@
 //
 //   tarvenia-gen-map OUTDIR [--seed S] [--check PICTURE.png]
 
+#include "base/inifile.h"
+#include "base/terrain.h"
 #include "island/islandgen.h"
-#include "model/inifile.h"
-#include "model/terrain.h"
 
 #include <QColor>
 #include <QFile>

@@ -2,11 +2,11 @@
 //                [--size W,H] [--clip L,T,R,B]
 // Loads a scene file as the map does, prints its colour, styles, shapes and
 // groups in the scene text form, and can paint it into a PNG picture.
-#include "model/commandline.h"
-#include "model/gameerror.h"
-#include "model/inifile.h"
-#include "model/paths.h"
-#include "model/terrain.h"
+#include "base/commandline.h"
+#include "base/gameerror.h"
+#include "base/inifile.h"
+#include "base/paths.h"
+#include "base/terrain.h"
 #include "scene/wall.h"
 
 #include <QGuiApplication>

@@ -2,13 +2,13 @@
 // standard input and printing what the game would show.
 #include "simulator.h"
 
-#include "map/earth.h"
+#include "base/commandline.h"
+#include "base/gameerror.h"
+#include "base/inifile.h"
+#include "base/paths.h"
+#include "land/earth.h"
 #include "model/basetype.h"
-#include "model/commandline.h"
 #include "model/eventtype.h"
-#include "model/gameerror.h"
-#include "model/inifile.h"
-#include "model/paths.h"
 #include "model/random.h"
 
 #include <QCoreApplication>

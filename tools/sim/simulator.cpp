@@ -1,8 +1,8 @@
 #include "simulator.h"
 
+#include "base/inifile.h"
 #include "model/describe.h"
 #include "model/gamedate.h"
-#include "model/inifile.h"
 #include "model/market.h"
 #include "model/savefile.h"
 #include "model/taxes.h"

@@ -1,6 +1,6 @@
-#include "paths.h"
+#include "base/paths.h"
 
-#include "game.h"
+#include "base/gameerror.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,10 +1,10 @@
-#include "map/mapsource.h"
+#include "land/mapsource.h"
 
+#include "base/paths.h"
+#include "base/terrain.h"
 #include "island/islandgen.h"
-#include "map/earth.h"
+#include "land/earth.h"
 #include "model/game.h"
-#include "model/paths.h"
-#include "model/terrain.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "terrain.h"
+#include "base/terrain.h"
 
 namespace {
 

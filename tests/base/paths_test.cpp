@@ -1,5 +1,5 @@
-#include "model/game.h"
-#include "model/paths.h"
+#include "base/gameerror.h"
+#include "base/paths.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "map/smallcontrols.h"
+#include "ui/smallcontrols.h"
 
 #include "resources/imagelist.h"
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "map/mapsource.h"
-#include "model/paths.h"
+#include "base/paths.h"
+#include "base/terrain.h"
+#include "land/mapsource.h"
 #include "model/savefile.h"
-#include "model/terrain.h"
 #include "scene/wall.h"
 
 #include <QPoint>

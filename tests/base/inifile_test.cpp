@@ -1,4 +1,4 @@
-#include "model/inifile.h"
+#include "base/inifile.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>

@@ -1,4 +1,4 @@
-#include "inifile.h"
+#include "base/inifile.h"
 
 #include <QFile>
 #include <QStringDecoder>

@@ -1,8 +1,8 @@
-#include "map/earth.h"
+#include "land/earth.h"
 
-#include "model/gameerror.h"
-#include "model/inifile.h"
-#include "model/numbers.h"
+#include "base/gameerror.h"
+#include "base/inifile.h"
+#include "base/numbers.h"
 
 #include <algorithm>
 #include <cstring>

@@ -1,5 +1,5 @@
-#include "map/smallcontrols.h"
 #include "resources/imagelist.h"
+#include "ui/smallcontrols.h"
 
 #include <QApplication>
 #include <QDialog>

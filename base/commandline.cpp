@@ -1,6 +1,6 @@
-#include "commandline.h"
+#include "base/commandline.h"
 
-#include "paths.h"
+#include "base/paths.h"
 
 #include <cstdio>
 

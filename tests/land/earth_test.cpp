@@ -1,5 +1,5 @@
 // Loading a map: terrain grid, centred scene and start position.
-#include "map/earth.h"
+#include "land/earth.h"
 #include "model/game.h"
 
 #include <QDir>
