@@ -19,7 +19,3 @@ inline constexpr int32_t SaturatingAdd(int32_t a, int32_t b) {
 inline constexpr int32_t SaturatingSub(int32_t a, int32_t b) {
     return ClampToInt32(static_cast<int64_t>(a) - b);
 }
-
-inline constexpr int32_t SaturatingMul(int32_t a, int32_t b) {
-    return ClampToInt32(static_cast<int64_t>(a) * b);
-}

@@ -35,7 +35,6 @@ public:
     // Moves the selection to a cell of the grid: the old cell loses its frame
     // at the next paint, and the frame appears on the new one at once.
     void SetSelection(QPoint cell);
-    QPoint Selection() const { return selection_; }
 
     // Draws the colony's marks on the plan, and later the map picture into it.
     void AttachPlan(TvtPlan& plan);

@@ -26,7 +26,6 @@ public:
     TvtPlaceBox* PlaceBox() const { return placeBox_; }
 
     void SetScreenColor(QColor colour);
-    QColor ScreenColor() const { return screenColor_; }
     void SetColor(QColor colour);
     QColor Color() const { return color_; }
 

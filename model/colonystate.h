@@ -52,7 +52,8 @@ struct TColonyState : TColonyFigures {
     // many to copy into every undo step.
     uint32_t HistoryDays = 0;
 
-    // The memory the record holds, for keeping the undo history in bounds.
+    // The memory the record holds: what an undo step costs, as the benchmarks
+    // measure it (the history itself is bounded by its number of steps).
     size_t ByteSize() const;
 
     bool operator==(const TColonyState&) const = default;

@@ -58,7 +58,6 @@ public:
     static TTaxDialog Yearly(TColony& colony);
     static TTaxDialog Main(TColony& colony, int64_t amount);
 
-    bool IsYearly() const { return yearly_; }
     const TYearlyTaxes& Lines() const { return lines_; }
     int64_t Amount() const { return amount_; }
     QString AmountText() const;

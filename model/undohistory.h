@@ -32,12 +32,12 @@ public:
     void Clear();
 
     size_t UndoCount() const { return undo_.size(); }
-    size_t RedoCount() const { return redo_.size(); }
     // The names of the commands that Undo and Redo would take back or play
     // again; empty when there is none.
     QString NextUndo() const { return undo_.empty() ? QString() : undo_.back().Command; }
     QString NextRedo() const { return redo_.empty() ? QString() : redo_.back().Command; }
-    // The memory the kept states hold.
+    // The memory the kept states hold, for the benchmark that checks that a
+    // full history stays small.
     size_t ByteSize() const;
 
 private:

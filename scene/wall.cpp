@@ -114,15 +114,6 @@ void TWall::ParseText(QStringView text) {
     MakeNamesUnique(Sprites);
 }
 
-TSamline* TWall::CreateItem(const QString& tag) {
-    const TItemKind kind = KindOfTag(tag);
-    if (TSprite* sprite = CreateSprite(kind))
-        return sprite;
-    if (TBoomer* style = CreateStyle(kind))
-        return style;
-    return kind == TItemKind::Picture ? this : nullptr;
-}
-
 TSprite* TWall::CreateSprite(TItemKind kind) {
     switch (kind) {
     case TItemKind::Rect:

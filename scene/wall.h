@@ -56,9 +56,6 @@ public:
     void LoadFromFile(const QString& fileName);
     // Adds the items of a scene text.
     void ParseText(QStringView text);
-    // A new item for a tag keyword: a shape, a style, this scene itself for
-    // "PICTURE", or none.
-    TSamline* CreateItem(const QString& tag);
     // The keyword of an item's kind; the prefix of its generated names.
     static QString TagOf(const TSamline* item);
     void SetZoom(int32_t percent);

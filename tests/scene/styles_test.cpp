@@ -192,7 +192,10 @@ TEST(Naming, FastRuleMatchesTheStepByStepRule) {
         std::vector<std::unique_ptr<TSprite>> items;
         TSamlineList reader;
         reader.OnCreateItem = [&](const QString& tag) -> TSamline* {
-            items.push_back(std::unique_ptr<TSprite>(static_cast<TSprite*>(slow.CreateItem(tag))));
+            if (tag == u"CIRCLE")
+                items.push_back(std::make_unique<TCircleSprite>(&slow));
+            else
+                items.push_back(std::make_unique<TRectSprite>(&slow));
             return items.back().get();
         };
         ParseScene(reader, text);
