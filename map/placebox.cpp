@@ -90,15 +90,6 @@ void TvtPlaceBox::CenterPoint(int32_t x, int32_t y) {
     SetScreen(SaturatingSub(x, width() / 2), SaturatingSub(y, height() / 2));
 }
 
-void TvtPlaceBox::CenterRect(const QRect& world) {
-    CenterPoint(SaturatingAdd(world.left(), world.width() / 2),
-                SaturatingAdd(world.top(), world.height() / 2));
-}
-
-QPoint TvtPlaceBox::GetScreenCenter() const {
-    return QPoint(width() / 2 + screen_.x(), height() / 2 + screen_.y());
-}
-
 void TvtPlaceBox::ShowRect(const QRect& world) {
     const int64_t right = static_cast<int64_t>(world.left()) + world.width();
     const int64_t bottom = static_cast<int64_t>(world.top()) + world.height();
@@ -129,12 +120,6 @@ void TvtPlaceBox::UpdateCell(int32_t col, int32_t row) {
     const int64_t left = static_cast<int64_t>(col) * cellWidth_ - screen_.x();
     const int64_t top = static_cast<int64_t>(row) * cellHeight_ - screen_.y();
     update(ClampedRect(left, top, cellWidth_, cellHeight_) & rect());
-}
-
-void TvtPlaceBox::UpdateRect(const QRect& world) {
-    const int64_t left = static_cast<int64_t>(world.left()) - screen_.x();
-    const int64_t top = static_cast<int64_t>(world.top()) - screen_.y();
-    update(ClampedRect(left, top, world.width(), world.height()) & rect());
 }
 
 void TvtPlaceBox::UpdateImage() {

@@ -42,8 +42,6 @@ public:
     void SetScreen(int32_t x, int32_t y);
     // Puts a world pixel at the centre of the view, as far as the world allows.
     void CenterPoint(int32_t x, int32_t y);
-    void CenterRect(const QRect& world);
-    QPoint GetScreenCenter() const;
     // Scrolls as little as needed to bring a world rectangle into view.
     void ShowRect(const QRect& world);
     QRect ScreenRect() const;
@@ -51,7 +49,6 @@ public:
 
     // Mark parts of the view for repainting; nothing is erased first.
     void UpdateCell(int32_t col, int32_t row);
-    void UpdateRect(const QRect& world);
     void UpdateImage();
     // Re-applies the origin's limits after a change of grid or size and repaints all.
     void UpdateRange();
@@ -65,7 +62,6 @@ public:
     QPainter* DestCanvas() const { return destCanvas_; }
     QPoint Screen() const { return screen_; }
     int32_t CellWidth() const { return cellWidth_; }
-    int32_t CellHeight() const { return cellHeight_; }
     int32_t Cols() const { return cols_; }
     int32_t Rows() const { return rows_; }
     bool Dragging() const { return dragging_; }

@@ -9,7 +9,6 @@ const char* const MonthNames[12] = {"января",   "февраля", "мар�
                                     "сентября", "октября", "ноября", "декабря"};
 
 const char* const SeasonNames[SeasonCount] = {"Лето", "Осень", "Зима", "Весна"};
-const char* const SeasonKeywords[SeasonCount] = {"Summer", "Autumn", "Winter", "Spring"};
 const char* const SeasonArrivals[SeasonCount] = {"Наступило Лето", "Наступила Осень", "Пришла Зима",
                                                  "Наступила Весна"};
 
@@ -77,10 +76,6 @@ QString DateText(const TGameDate& date) {
 
 QString SeasonName(int season) {
     return QString::fromUtf8(SeasonNames[SeasonIndex(season)]);
-}
-
-QString SeasonKeyword(int season) {
-    return QString::fromLatin1(SeasonKeywords[SeasonIndex(season)]);
 }
 
 QString SeasonArrivalText(int season) {

@@ -39,7 +39,5 @@ QString MonthName(int month);
 
 // "Лето", "Осень", "Зима", "Весна"
 QString SeasonName(int season);
-// "Summer", "Autumn", "Winter", "Spring": the keywords of WorkSeasons.
-QString SeasonKeyword(int season);
 // The text of the dialog that opens when the season begins.
 QString SeasonArrivalText(int season);

@@ -15,10 +15,6 @@ const char* const Names[GoodsCount] = {"Золото", "Продовольств
 
 } // namespace
 
-QString GoodKeySuffix(int good) {
-    return QString::fromLatin1(KeySuffixes[good]);
-}
-
 QString GoodName(int good) {
     return QString::fromUtf8(Names[good]);
 }

@@ -11,8 +11,6 @@ class TIniSection;
 enum TGood : int { gdGold, gdFood, gdCoal, gdIron, gdOil, gdStone, gdWater, gdWood, gdEnergy };
 inline constexpr int GoodsCount = 9;
 
-// Key suffix of a good in the catalogue files (".gold" ... ".energy").
-QString GoodKeySuffix(int good);
 // The good's name as the player sees it ("Золото" ...).
 QString GoodName(int good);
 

@@ -115,14 +115,6 @@ TPolySprite::TPolySprite(TWall* parent) : TBrushedSprite(parent) {
     Points = {QPoint(0, 0), QPoint(100, 0)};
 }
 
-void TPolySprite::SetPointCount(int32_t count) {
-    count = std::clamp(count, 0, MaxPointCount);
-    if (count == PointCount())
-        return;
-    Points.resize(static_cast<size_t>(count));
-    ScreenPoints.resize(count);
-}
-
 void TPolySprite::UpdateBounds() {
     if (Points.empty()) {
         Left = Top = 0;

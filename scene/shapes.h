@@ -58,10 +58,8 @@ public:
     QPolygon ScreenPoints;
 
     int32_t PointCount() const { return static_cast<int32_t>(Points.size()); }
-    void SetPointCount(int32_t count);
     void UpdateBounds();
     void UpdateScreenPoints();
-    virtual int32_t MinPointCount() const { return 2; }
 
     void ReadProps(const TPropList& props) override;
     void WriteProps(QString& text) const override;
@@ -86,7 +84,6 @@ public:
 class TPolygonSprite final : public TPolySprite {
 public:
     explicit TPolygonSprite(TWall* parent);
-    int32_t MinPointCount() const override { return 3; }
     bool HitTest(int x, int y) const override;
     void Paint(QPainter& painter, TPaintMode mode) const override;
 };

@@ -43,8 +43,6 @@ public:
     void ReadStyleWords(const TStyleWords& words) override;
     void WriteStyleWords(QStringList& words) const override;
     void SetZoom(int32_t percent) override;
-
-    bool HasPen() const { return PenStyle != psNull; }
 };
 
 // A brush style's brush and pen set on a painter for as long as this lives;

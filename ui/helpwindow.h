@@ -2,16 +2,9 @@
 
 #include <QDialog>
 
-class QTextBrowser;
-
 // The game's help: the HTML help text beside the program, opened at a topic
 // (an anchor of that name).
 class THelpWindow : public QDialog {
 public:
     THelpWindow(const QString& fileName, const QString& topic, QWidget* parent = nullptr);
-
-    QTextBrowser* Browser() const { return browser_; }
-
-private:
-    QTextBrowser* browser_;
 };

@@ -1,7 +1,6 @@
 #include "base/commandline.h"
 #include "base/paths.h"
 #include "land/mapsource.h"
-#include "model/game.h"
 #include "resources/datamodule.h"
 #include "ui/application.h"
 #include "ui/mainform.h"

@@ -17,8 +17,6 @@ TResources Vec(std::initializer_list<int32_t> values) {
 TEST(Goods, TablesMatchTheMarket) {
     EXPECT_EQ(GoodName(gdGold), QString::fromUtf8("Золото"));
     EXPECT_EQ(GoodName(gdEnergy), QString::fromUtf8("Электричество"));
-    EXPECT_EQ(GoodKeySuffix(gdFood), ".food");
-    EXPECT_EQ(GoodKeySuffix(gdEnergy), ".energy");
     EXPECT_EQ(BuyPrices[gdIron], 54);
     EXPECT_EQ(SellPrices[gdWater], 5);
 }

@@ -1,7 +1,5 @@
 #include "rules_fixture.h"
 
-#include "model/messages.h"
-
 #include <gtest/gtest.h>
 
 namespace {

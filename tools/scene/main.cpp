@@ -5,7 +5,6 @@
 #include "base/commandline.h"
 #include "base/gameerror.h"
 #include "base/inifile.h"
-#include "base/paths.h"
 #include "base/terrain.h"
 #include "scene/wall.h"
 
