@@ -81,11 +81,13 @@ public:
     TCommand(const TCommand&) = delete;
     TCommand& operator=(const TCommand&) = delete;
 
-    // The command changed the game, or is about to: it can be taken back.
+    // The command changed the game, or is about to: it can be taken back,
+    // under the name the step is shown with.
     void Changed(const char* name) {
         colony_.Remember(name, std::move(before_));
         recorded_ = true;
     }
+    void Changed(TPlayerCommand::TId id) { Changed(PlayerCommands()[id].UndoName); }
 
 private:
     TColony& colony_;
@@ -216,7 +218,7 @@ void TColony::Build(const TBaseType& type) {
         ShowStatus(QString::fromUtf8(Msg::NoMoney));
         return;
     }
-    command.Changed("строительство");
+    command.Changed(Msg::BuildStep);
     services_.Sound(TSound::Base);
     game_->SetMoney(TMoneyFlow::Construction, game_->Money - type.Price);
     game_->AddBase(type, col, row, false);
@@ -241,7 +243,7 @@ void TColony::ImproveLand() {
         ShowStatus(QString::fromUtf8(Msg::PlaceTaken));
         return;
     }
-    command.Changed("улучшение земли");
+    command.Changed(TPlayerCommand::pcGoodEarth);
     services_.Sound(TSound::GoodEarth);
     game_->SetMoney(TMoneyFlow::Improvement, game_->Money - ImproveLandPrice);
     cell.Improved = 1;
@@ -279,7 +281,7 @@ void TColony::Restore() {
         ShowStatus(QString::fromUtf8(Msg::NoMoney));
         return;
     }
-    command.Changed("восстановление");
+    command.Changed(TPlayerCommand::pcRestore);
     services_.Sound(TSound::Restore);
     ApplyRestore(*game_, *base, plan);
     services_.ShowResources(true);
@@ -305,7 +307,7 @@ void TColony::RestoreAll() {
         restored = true;
     }
     if (restored) {
-        command.Changed("восстановление для всех");
+        command.Changed(TPlayerCommand::pcRestoreAll);
         services_.Sound(TSound::Restore);
         services_.ShowResources(true);
         services_.UpdateImage();
@@ -329,7 +331,7 @@ void TColony::Demolish() {
     if (base->Kind == &catalogue_.front() &&
         !services_.Confirm(QString::fromUtf8(Msg::DemolishFounder).arg(base->Kind->Caption)))
         return;
-    command.Changed("разбор строения");
+    command.Changed(TPlayerCommand::pcDestroy);
     services_.Sound(TSound::BaseSale);
     const auto refund =
         static_cast<int32_t>(int64_t{base->Kind->Price} * DemolitionRefundPercent / 100);
@@ -352,7 +354,7 @@ void TColony::Block() {
         ShowStatus(QString::fromUtf8(Msg::CannotBlock).arg(base->Kind->Caption));
         return;
     }
-    command.Changed("блокировка");
+    command.Changed(TPlayerCommand::pcPreserve);
     services_.Sound(TSound::Preserve);
     base->Blocked = !base->Blocked;
     services_.UpdateCell(selColumn_, selRow_);
@@ -365,7 +367,7 @@ void TColony::Market(bool sale) {
     TMarketDialog dialog(*this, sale);
     services_.RunMarket(dialog);
     if (dialog.Done())
-        command.Changed(sale ? "продажа" : "покупка");
+        command.Changed(sale ? TPlayerCommand::pcSale : TPlayerCommand::pcBuy);
 }
 
 bool TColony::NewDay() {
@@ -373,7 +375,7 @@ bool TColony::NewDay() {
     TCommand command(*this);
     const bool played = DayTurn();
     if (played)
-        command.Changed("новый день");
+        command.Changed(TPlayerCommand::pcNewDay);
     return played;
 }
 
@@ -384,7 +386,7 @@ bool TColony::NewWeek() {
     while (day < WeekDays && DayTurn())
         ++day;
     if (day > 0)
-        command.Changed("новая неделя");
+        command.Changed(TPlayerCommand::pcNewWeek);
     return day == WeekDays;
 }
 
@@ -392,7 +394,7 @@ void TColony::MoneyGesture(bool rightButton, bool ctrl) {
     if (!rightButton || !ctrl)
         return;
     TCommand command(*this);
-    command.Changed("деньги");
+    command.Changed(Msg::GestureStep);
     game_->SetMoney(TMoneyFlow::Gesture, SaturatingAdd(game_->Money, GestureMoney));
 }
 

@@ -23,7 +23,12 @@ inline constexpr const char* DemolishFounder =
     "«%1» нельзя построить снова, а без этого строения колония каждый день теряет деньги и "
     "ресурсы. Разобрать?";
 
-// Taking back and playing again, filled with the command's name.
+// The names of the undo steps of what has no button: the buttons' commands
+// name theirs in their rows.
+inline constexpr const char* BuildStep = "строительство";
+inline constexpr const char* GestureStep = "деньги";
+
+// Taking back and playing again, filled with the step's name.
 inline constexpr const char* Undone = "Отменено: %1";
 inline constexpr const char* Redone = "Повторено: %1";
 inline constexpr const char* NothingToUndo = "!Нечего отменять";

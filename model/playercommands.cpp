@@ -6,34 +6,53 @@
 
 namespace {
 
+// A command's id and the object name of its button, written once.
+#define COMMAND(id) .Id = TPlayerCommand::id, .Name = #id
+
 constexpr std::array<TPlayerCommand, 10> Commands = {{
-    {TPlayerCommand::pcNewWeek, u'W', 0, "Новая неделя", 0,
-     "прожить семь дней (останавливается, если налог не уплачен)", [](TColony& c) { c.NewWeek(); },
-     true},
-    {TPlayerCommand::pcNewDay, u'N', 0, "Новый день", 0, "прожить один день",
-     [](TColony& c) { c.NewDay(); }, true},
-    {TPlayerCommand::pcSale, u'S', 0, "Продать ресурсы", 0, "открыть рынок для продажи",
-     [](TColony& c) { c.Market(true); }, false},
-    {TPlayerCommand::pcBuy, u'B', 0, "Купить ресурсы", 0, "открыть рынок для покупки",
-     [](TColony& c) { c.Market(false); }, false},
-    {TPlayerCommand::pcGoodEarth, u'G', 0, "Улучшить землю за %1", TColony::ImproveLandPrice,
-     "строения на улучшенной земле строятся вдвое быстрее и меньше изнашиваются",
-     [](TColony& c) { c.ImproveLand(); }, false},
-    {TPlayerCommand::pcFindSlow, u'F', 0, "Поиск слабейшего строения", 0,
-     "выбрать строение, которому осталось служить меньше всех", [](TColony& c) { c.FindWeakest(); },
-     false},
-    {TPlayerCommand::pcRestore, u'R', 0, "Восстановление", 0,
-     "продлить срок службы строения на выбранной клетке, сколько хватит денег",
-     [](TColony& c) { c.Restore(); }, false},
-    {TPlayerCommand::pcRestoreAll, u'U', u'A', "Восстановление для всех", 0,
-     "восстановить все поврежденные строения", [](TColony& c) { c.RestoreAll(); }, false},
-    {TPlayerCommand::pcDestroy, u'D', 0, "Разобрать строение - вернется %1% от стоимости",
-     TColony::DemolitionRefundPercent, "снести строение", [](TColony& c) { c.Demolish(); }, false},
-    {TPlayerCommand::pcPreserve, u'P', 0, "Блокировка", 0,
-     "остановить строение или запустить снова (заблокированное строение не работает, но "
-     "изнашивается)",
-     [](TColony& c) { c.Block(); }, false},
+    {COMMAND(pcNewWeek), .Letter = u'W', .Hint = "Новая неделя",
+     .Description = "прожить семь дней (останавливается, если налог не уплачен)",
+     .UndoName = "новая неделя", .Verb = "week", .Picture = 14, .ButtonAt = {512, 0},
+     .Run = [](TColony& c) { c.NewWeek(); }, .RepaintAfterKey = true},
+    {COMMAND(pcNewDay), .Letter = u'N', .Hint = "Новый день", .Description = "прожить один день",
+     .UndoName = "новый день", .Verb = "day", .Picture = 10, .ButtonAt = {512, 32},
+     .Run = [](TColony& c) { c.NewDay(); }, .RepaintAfterKey = true},
+    {COMMAND(pcSale), .Letter = u'S', .Hint = "Продать ресурсы",
+     .Description = "открыть рынок для продажи", .UndoName = "продажа", .Verb = "sell",
+     .TakesQuantities = true, .Picture = 11, .ButtonAt = {288, 64},
+     .Run = [](TColony& c) { c.Market(true); }},
+    {COMMAND(pcBuy), .Letter = u'B', .Hint = "Купить ресурсы",
+     .Description = "открыть рынок для покупки", .UndoName = "покупка", .Verb = "buy",
+     .TakesQuantities = true, .Picture = 12, .ButtonAt = {320, 64},
+     .Run = [](TColony& c) { c.Market(false); }},
+    {COMMAND(pcGoodEarth), .Letter = u'G', .Hint = "Улучшить землю за %1",
+     .HintNumber = TColony::ImproveLandPrice,
+     .Description = "строения на улучшенной земле строятся вдвое быстрее и меньше изнашиваются",
+     .UndoName = "улучшение земли", .Verb = "improve", .Picture = 9, .ButtonAt = {352, 64},
+     .Run = [](TColony& c) { c.ImproveLand(); }},
+    {COMMAND(pcFindSlow), .Letter = u'F', .Hint = "Поиск слабейшего строения",
+     .Description = "выбрать строение, которому осталось служить меньше всех", .Verb = "find",
+     .Picture = 15, .ButtonAt = {384, 64}, .Run = [](TColony& c) { c.FindWeakest(); }},
+    {COMMAND(pcRestore), .Letter = u'R', .Hint = "Восстановление",
+     .Description = "продлить срок службы строения на выбранной клетке, сколько хватит денег",
+     .UndoName = "восстановление", .Verb = "restore", .Picture = 16, .ButtonAt = {416, 64},
+     .Run = [](TColony& c) { c.Restore(); }},
+    {COMMAND(pcRestoreAll), .Letter = u'U', .OtherLetter = u'A', .Hint = "Восстановление для всех",
+     .Description = "восстановить все поврежденные строения", .UndoName = "восстановление для всех",
+     .Verb = "restoreall", .Picture = 24, .ButtonAt = {448, 64},
+     .Run = [](TColony& c) { c.RestoreAll(); }},
+    {COMMAND(pcDestroy), .Letter = u'D', .Hint = "Разобрать строение - вернется %1% от стоимости",
+     .HintNumber = TColony::DemolitionRefundPercent, .Description = "снести строение",
+     .UndoName = "разбор строения", .Verb = "demolish", .Picture = 13, .ButtonAt = {480, 64},
+     .Run = [](TColony& c) { c.Demolish(); }},
+    {COMMAND(pcPreserve), .Letter = u'P', .Hint = "Блокировка",
+     .Description = "остановить строение или запустить снова (заблокированное строение не "
+                    "работает, но изнашивается)",
+     .UndoName = "блокировка", .Verb = "block", .Picture = 23, .ButtonAt = {512, 64},
+     .Run = [](TColony& c) { c.Block(); }},
 }};
+
+#undef COMMAND
 
 // The table is in the order of the ids, so that an id finds its command.
 static_assert([] {

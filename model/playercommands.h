@@ -1,13 +1,15 @@
 #pragma once
 
+#include <QPoint>
 #include <QString>
 #include <span>
 
 class TColony;
 
 // The commands of the buttons above the map, which are also the letter keys
-// of the map view: one table gives each its letter, its hint and what it
-// does, so the buttons, their hints and the keys cannot disagree.
+// of the map view. A command is one row of one table: its button, its keys,
+// its hint, its line in the help, the name of the undo step it makes and its
+// word in the simulator, so that none of these is forgotten or disagrees.
 struct TPlayerCommand {
     enum TId {
         pcNewWeek,
@@ -22,14 +24,26 @@ struct TPlayerCommand {
         pcPreserve,
     };
     TId Id;
-    char16_t Letter;         // the key's Latin letter, on any keyboard layout
-    char16_t OtherLetter;    // a second key for the same command, or 0
-    const char* Hint;        // the hint without its letter, with %1 for its number
-    int32_t HintNumber;      // the number of the hint, if it has one
-    const char* Description; // what it does, for the help
-    void (*Run)(TColony& colony);
+    // The button's object name, by which tests and screen readers find it:
+    // the id's own name, "pcNewWeek".
+    const char* Name = nullptr;
+    char16_t Letter = 0;               // the key's Latin letter, on any keyboard layout
+    char16_t OtherLetter = 0;          // a second key for the same command, or 0
+    const char* Hint = nullptr;        // the hint without its letter, with %1 for its number
+    int32_t HintNumber = 0;            // the number of the hint, if it has one
+    const char* Description = nullptr; // what it does, for the help
+    // What the status line and the undo menu call the step the command
+    // makes ("новая неделя"); none for a command that changes nothing.
+    const char* UndoName = nullptr;
+    // The simulator's word for the command; the market's words are followed
+    // by the nine quantities to type into its dialog.
+    const char* Verb = nullptr;
+    bool TakesQuantities = false;
+    int Picture = -1;        // the button's picture in the tools' image list
+    QPoint ButtonAt{-1, -1}; // the button's top left corner on the window's panel
+    void (*Run)(TColony& colony) = nullptr;
     // The keys of a new day and a new week repaint the whole window after.
-    bool RepaintAfterKey;
+    bool RepaintAfterKey = false;
 
     // "Улучшить землю за 10999": the hint with its number.
     QString Caption() const;
