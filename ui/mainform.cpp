@@ -231,18 +231,16 @@ void TMainForm::CreateMenu() {
     });
 }
 
-TvtPic* TMainForm::AddCommandButton(const char* name, int picture, QPoint at, const QString& hint,
-                                    std::function<void()> command) {
+void TMainForm::AddCommandButton(const TPlayerCommand& command) {
     auto* button = new TvtPic(pnClient);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(QRect(at, QSize(25, 25)));
+    button->setObjectName(QString::fromLatin1(command.Name));
+    button->setGeometry(QRect(command.ButtonAt, QSize(25, 25)));
     button->SetImages(&images_.imlTools);
-    button->SetImageIndex(picture);
+    button->SetImageIndex(command.Picture);
     button->setCursor(Qt::PointingHandCursor);
-    SetHint(button, hint);
-    button->OnClick = [this, command = std::move(command)] { Play(command); };
+    SetHint(button, command.HintText());
+    button->OnClick = [this, &command] { Play([this, &command] { command.Run(*colony_); }); };
     client_->Anchor(button, akTopRight);
-    return button;
 }
 
 void TMainForm::CreateControls() {
@@ -302,30 +300,10 @@ void TMainForm::CreateControls() {
             event.accept();
     };
 
-    // Where each command's button stands and its picture; what it does, its
-    // key and its hint come from the commands' own table.
-    const struct {
-        TPlayerCommand::TId Id;
-        const char* Name;
-        int Picture;
-        QPoint At;
-    } buttons[] = {
-        {TPlayerCommand::pcNewWeek, "pcNewWeek", 14, {512, 0}},
-        {TPlayerCommand::pcNewDay, "pcNewDay", 10, {512, 32}},
-        {TPlayerCommand::pcSale, "pcSale", 11, {288, 64}},
-        {TPlayerCommand::pcBuy, "pcBuy", 12, {320, 64}},
-        {TPlayerCommand::pcGoodEarth, "pcGoodEarth", 9, {352, 64}},
-        {TPlayerCommand::pcFindSlow, "pcFindSlow", 15, {384, 64}},
-        {TPlayerCommand::pcRestore, "pcRestore", 16, {416, 64}},
-        {TPlayerCommand::pcRestoreAll, "pcRestoreAll", 24, {448, 64}},
-        {TPlayerCommand::pcDestroy, "pcDestroy", 13, {480, 64}},
-        {TPlayerCommand::pcPreserve, "pcPreserve", 23, {512, 64}},
-    };
-    for (const auto& button : buttons) {
-        const TPlayerCommand& command = PlayerCommands()[button.Id];
-        AddCommandButton(button.Name, button.Picture, button.At, command.HintText(),
-                         [this, &command] { command.Run(*colony_); });
-    }
+    // Each command's button, with its place, picture, hint and action from
+    // the commands' own table.
+    for (const TPlayerCommand& command : PlayerCommands())
+        AddCommandButton(command);
     // Right-aligned at 505 like the buttons; a longer date grows to the left.
     lbDate = AddLabel(pnClient, QRect(385, 38, 120, 14), Qt::AlignRight, DateText(TGameDate{}),
                       QStringLiteral("Дата"));

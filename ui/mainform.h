@@ -28,6 +28,7 @@ class TvtGyperLabel;
 class TvtPic;
 class TvtPlaceBox;
 class TvtPlan;
+struct TPlayerCommand;
 
 // The game's main window: the map view, the overview map, the building
 // palette, the command buttons, the status panel, the status line and the
@@ -140,8 +141,7 @@ private:
     void CreateControls();
     void CreateStatusPanel();
     void CreatePalette();
-    TvtPic* AddCommandButton(const char* name, int picture, QPoint at, const QString& hint,
-                             std::function<void()> command);
+    void AddCommandButton(const TPlayerCommand& command);
     void LayOutClient();
     // The window's frame, drawn on the central widget unless in full screen.
     void PaintFrame();
@@ -158,8 +158,6 @@ private:
     // box, the game put back as the command found it.
     void Play(const std::function<void()>& command);
     void closeEvent(QCloseEvent* event) override;
-    // The game in play as a saved game.
-    TSavedGame SavedGame() const;
     // A file of the save folder chosen in a file dialog, with the name
     // proposed for saving; empty when the player cancelled.
     QString ChooseInSaveFolder(bool forSaving, const QString& proposedName = QString());
