@@ -4,6 +4,7 @@
 #include "model/describe.h"
 #include "model/gamedate.h"
 #include "model/market.h"
+#include "model/playercommands.h"
 #include "model/savefile.h"
 #include "model/taxes.h"
 
@@ -172,17 +173,19 @@ void TSimulator::Execute(const QString& line) {
 bool TSimulator::Run(const QStringList& words) {
     const QString& name = words.front();
     const qsizetype count = words.size();
+    // The buttons' commands by the words of their rows; the market's take the
+    // nine quantities to type into its dialog.
+    for (const TPlayerCommand& command : PlayerCommands())
+        if (name == QLatin1String(command.Verb) &&
+            count == (command.TakesQuantities ? 1 + GoodsCount : 1)) {
+            marketTokens_ = words.mid(1);
+            command.Run(colony_);
+            marketTokens_.clear();
+            return true;
+        }
     if (count == 1) {
-        // The commands that take no arguments.
+        // The other commands that take no arguments.
         const std::pair<const char*, std::function<void()>> plain[] = {
-            {"improve", [this] { colony_.ImproveLand(); }},
-            {"find", [this] { colony_.FindWeakest(); }},
-            {"restore", [this] { colony_.Restore(); }},
-            {"restoreall", [this] { colony_.RestoreAll(); }},
-            {"demolish", [this] { colony_.Demolish(); }},
-            {"block", [this] { colony_.Block(); }},
-            {"day", [this] { colony_.NewDay(); }},
-            {"week", [this] { colony_.NewWeek(); }},
             {"gesture", [this] { colony_.MoneyGesture(true, true); }},
             {"newgame", [this] { colony_.NewGame(startColumn_, startRow_); }},
             {"undo", [this] { RunFileCommand({QStringLiteral("undo")}); }},
@@ -255,13 +258,6 @@ bool TSimulator::Run(const QStringList& words) {
         } else {
             Print(BaseLine(*column, *row));
         }
-        return true;
-    }
-    if (count == 1 + GoodsCount &&
-        (name == QLatin1String("sell") || name == QLatin1String("buy"))) {
-        marketTokens_ = words.mid(1);
-        colony_.Market(name == QLatin1String("sell"));
-        marketTokens_.clear();
         return true;
     }
     if (name == QLatin1String("set"))
