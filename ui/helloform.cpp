@@ -4,6 +4,7 @@
 #include "resources/datamodule.h"
 #include "ui/smallcontrols.h"
 
+#include <QDialogButtonBox>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QKeyEvent>
@@ -13,9 +14,9 @@
 namespace {
 
 // The dialog results of the three choices.
-constexpr int ResultOk = mrOk;
-constexpr int ResultYes = 6;
-constexpr int ResultCancel = mrCancel;
+constexpr int ResultOk = QDialogButtonBox::Ok;
+constexpr int ResultOpen = QDialogButtonBox::Open;
+constexpr int ResultCancel = QDialogButtonBox::Cancel;
 
 } // namespace
 
@@ -36,7 +37,7 @@ THelloForm::THelloForm(QWidget* parent, TWindowServices& services, const QString
     };
     const TChoiceLabel labels[] = {
         {"lb1", "Начать новую игру", {33, 161}, ResultOk},
-        {"lb2", "Загрузить сохранение", {121, 201}, ResultYes},
+        {"lb2", "Загрузить сохранение", {121, 201}, ResultOpen},
         {"lb3", "Выход", {369, 209}, ResultCancel},
     };
     for (const TChoiceLabel& l : labels) {
@@ -80,7 +81,7 @@ THelloForm::TChoice THelloForm::ShowHello() {
     switch (exec()) {
     case ResultOk:
         return hcNewGame;
-    case ResultYes:
+    case ResultOpen:
         return hcLoad;
     default:
         return hcExit;

@@ -135,7 +135,7 @@ void TMarketForm::Follow(TMarketDialog::TReply reply) {
     case TReply::Stay:
         break;
     case TReply::Close:
-        done(market_.Done() ? mrOk : mrCancel);
+        done(market_.Done() ? Accepted : Rejected);
         break;
     case TReply::BeepAt:
         QApplication::beep();

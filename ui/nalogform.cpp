@@ -29,7 +29,7 @@ void AddButtons(QDialog* dialog, TTaxDialog& tax, int top) {
     bt1->ManualClose = true;
     bt1->OnClick = [dialog, &tax] {
         if (tax.Pay())
-            dialog->done(mrOk);
+            dialog->accept();
     };
     auto* bt2 = new TvtButton(QStringLiteral("Нет"), dialog);
     bt2->setObjectName(QStringLiteral("bt2"));

@@ -137,5 +137,5 @@ QImage TNewIslandForm::Preview() {
 }
 
 bool TNewIslandForm::ShowModal() {
-    return exec() == mrOk && Choice().has_value();
+    return exec() == Accepted && Choice().has_value();
 }

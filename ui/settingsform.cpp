@@ -1,7 +1,6 @@
 #include "settingsform.h"
 
 #include "model/services.h"
-#include "ui/smallcontrols.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -76,5 +75,5 @@ TSettings TSettingsForm::Settings() const {
 }
 
 bool TSettingsForm::ShowModal() {
-    return exec() == mrOk;
+    return exec() == Accepted;
 }

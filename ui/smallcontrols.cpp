@@ -159,9 +159,9 @@ void TvtButton::Click() {
     if (!ManualClose) {
         if (auto* dialog = qobject_cast<QDialog*>(window())) {
             if (Default) {
-                dialog->done(mrOk);
+                dialog->accept();
             } else if (Cancel) {
-                dialog->done(mrCancel);
+                dialog->reject();
             }
         }
     }

@@ -9,13 +9,6 @@
 
 class TImageList;
 
-// Modal results of the game's dialogs; anything else counts as neither.
-enum TModalResult : int {
-    mrNone = 0,
-    mrOk = 1,
-    mrCancel = 2,
-};
-
 // A light drawn control that knows whether the mouse is over it and reports
 // clicks: a left press and release inside it.
 class TvtGraphicControl : public QWidget {
@@ -74,9 +67,9 @@ private:
     int32_t hoverImageIndex_ = -1;
 };
 
-// A flat drawn push button. Default presses it with Enter and gives the OK
-// result, Cancel with Escape and the cancel result; ManualClose leaves the
-// dialog's result to the click handler.
+// A flat drawn push button. Default presses it with Enter and accepts the
+// dialog, Cancel with Escape and rejects it; ManualClose leaves the dialog's
+// result to the click handler.
 class TvtButton : public TvtGraphicControl {
 public:
     explicit TvtButton(const QString& caption = QString(), QWidget* parent = nullptr);

@@ -143,7 +143,7 @@ TEST(SmallDialogs, MessageAndSeasonPlayTheirSoundsAndCloseOnEnterOrEscape) {
         TInfoForm info(&w.Form, w.Form, TSound::Destroy, QString::fromUtf8("<b>Текст</b> %1"));
         TDialogAnswerer answerer([](QDialog& d) { PressEscape(d); });
         info.ShowModal();
-        EXPECT_EQ(info.result(), mrOk); // its one button is both default and cancel
+        EXPECT_EQ(info.result(), QDialog::Accepted); // its one button is both default and cancel
         EXPECT_EQ(LabelText(info, "lb1"), QString::fromUtf8("<b>Текст</b> %1"));
         EXPECT_EQ(info.findChild<QLabel*>("lb1")->textFormat(), Qt::PlainText);
         EXPECT_EQ(info.windowTitle(), QString::fromUtf8("Сообщение"));
@@ -154,7 +154,7 @@ TEST(SmallDialogs, MessageAndSeasonPlayTheirSoundsAndCloseOnEnterOrEscape) {
         TSeasonForm season(&w.Form, w.Form, w.Images, ssWinter);
         TDialogAnswerer answerer([](QDialog& d) { PressEnter(d); });
         season.ShowModal();
-        EXPECT_EQ(season.result(), mrOk);
+        EXPECT_EQ(season.result(), QDialog::Accepted);
         EXPECT_EQ(season.windowTitle(), QString::fromUtf8("Зима"));
         EXPECT_EQ(LabelText(season, "lb1"), QString::fromUtf8("Пришла Зима"));
         EXPECT_EQ(season.findChild<TvtPic*>("pc1")->ImageIndex(), ssWinter);
@@ -211,7 +211,7 @@ TEST(NalogForm, YesWithoutTheMoneyKeepsTheDialogOpenAndUnpaid) {
     TDialogAnswerer payer([](QDialog& d) { PressEnter(d); });
     paying.ShowModal();
     EXPECT_TRUE(again.Paid());
-    EXPECT_EQ(paying.result(), mrOk);
+    EXPECT_EQ(paying.result(), QDialog::Accepted);
     EXPECT_EQ(game.Money, 5);
 }
 
@@ -258,7 +258,7 @@ TEST(MarketForm, ASaleOfEverythingCompletesOnEnter) {
     EXPECT_EQ(form.windowTitle(), QString::fromUtf8("Продать - 100"));
     TDialogAnswerer answerer([&form](QDialog&) { PressEnter(*form.Field(gdGold)); });
     form.exec();
-    EXPECT_EQ(form.result(), mrOk);
+    EXPECT_EQ(form.result(), QDialog::Accepted);
     EXPECT_EQ(game.Money, 82100);
     EXPECT_EQ(game.Sales, 100);
     EXPECT_EQ(game.Stock[gdFood], 0);

@@ -9,6 +9,7 @@
 #include <QTest>
 #include <QToolTip>
 #include <gtest/gtest.h>
+#include <optional>
 
 namespace {
 
@@ -105,19 +106,18 @@ TEST(Button, KeysAndClicksGiveTheModalResults) {
         bool isDefault, isCancel, manualClose;
         Qt::Key key;
         Qt::KeyboardModifiers modifiers;
-        bool closes;
-        int result;
+        std::optional<QDialog::DialogCode> result; // none: the dialog stays open
         int clicks;
     } const cases[] = {
-        {true, true, false, Qt::Key_Return, Qt::NoModifier, true, mrOk, 1},
-        {true, true, false, Qt::Key_Escape, Qt::NoModifier, true, mrOk, 1},
-        {true, true, false, Qt::Key_Enter, Qt::KeypadModifier, true, mrOk, 1},
-        {true, true, false, Qt::Key_Return, Qt::ShiftModifier, false, mrNone, 0},
-        {true, true, false, Qt::Key_Escape, Qt::ControlModifier, false, mrNone, 0},
-        {false, true, false, Qt::Key_Escape, Qt::NoModifier, true, mrCancel, 1},
-        {false, true, false, Qt::Key_Return, Qt::NoModifier, false, mrNone, 0},
-        {true, false, false, Qt::Key_Return, Qt::NoModifier, true, mrOk, 1},
-        {true, false, true, Qt::Key_Return, Qt::NoModifier, false, mrNone, 1},
+        {true, true, false, Qt::Key_Return, Qt::NoModifier, QDialog::Accepted, 1},
+        {true, true, false, Qt::Key_Escape, Qt::NoModifier, QDialog::Accepted, 1},
+        {true, true, false, Qt::Key_Enter, Qt::KeypadModifier, QDialog::Accepted, 1},
+        {true, true, false, Qt::Key_Return, Qt::ShiftModifier, std::nullopt, 0},
+        {true, true, false, Qt::Key_Escape, Qt::ControlModifier, std::nullopt, 0},
+        {false, true, false, Qt::Key_Escape, Qt::NoModifier, QDialog::Rejected, 1},
+        {false, true, false, Qt::Key_Return, Qt::NoModifier, std::nullopt, 0},
+        {true, false, false, Qt::Key_Return, Qt::NoModifier, QDialog::Accepted, 1},
+        {true, false, true, Qt::Key_Return, Qt::NoModifier, std::nullopt, 1},
     };
     for (const auto& c : cases) {
         QDialog dialog;
@@ -129,9 +129,9 @@ TEST(Button, KeysAndClicksGiveTheModalResults) {
         button->OnClick = [&] { ++clicks; };
         dialog.show();
         QTest::keyClick(&dialog, c.key, c.modifiers);
-        EXPECT_EQ(dialog.isVisible(), !c.closes) << c.key << " " << c.modifiers;
-        if (c.closes) {
-            EXPECT_EQ(dialog.result(), c.result) << c.key;
+        EXPECT_EQ(dialog.isVisible(), !c.result) << c.key << " " << c.modifiers;
+        if (c.result) {
+            EXPECT_EQ(dialog.result(), *c.result) << c.key;
         }
         EXPECT_EQ(clicks, c.clicks) << c.key;
     }
@@ -144,17 +144,17 @@ TEST(Button, MouseClickClosesTheDialogUnlessManual) {
     dialog.show();
     QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(10, 10));
     EXPECT_FALSE(dialog.isVisible());
-    EXPECT_EQ(dialog.result(), mrCancel);
+    EXPECT_EQ(dialog.result(), QDialog::Rejected);
 
     button->ManualClose = true;
-    dialog.setResult(mrNone);
+    dialog.setResult(QDialog::Accepted); // what a rejecting click would change
     dialog.show();
     bool clicked = false;
     button->OnClick = [&] { clicked = true; };
     QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(10, 10));
     EXPECT_TRUE(clicked);
     EXPECT_TRUE(dialog.isVisible());
-    EXPECT_EQ(dialog.result(), mrNone);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
 
 TEST(Button, FaceAndOutlineFollowDefaultAndHover) {
