@@ -133,47 +133,54 @@ TGameDate ReadDate(QDataStream& in) {
     return date;
 }
 
-// One day of the history in the file: date (2 + 1 + 1), six figures, nine
-// goods and the buildings (4 each), sold and bought (8 each), big-endian.
-constexpr int DayBytes = 4 + 4 * (6 + GoodsCount + 1) + 8 * 2;
+// One day of the history in a file of the version: its date (2 + 1 + 1),
+// then the columns of each field that the version has, in the order of
+// HistoryFields.
+constexpr int DayBytes(uint32_t version) {
+    int bytes = 4;
+    for (const THistoryField& field : HistoryFields)
+        if (field.Since <= version)
+            bytes += field.Columns * field.Bytes;
+    return bytes;
+}
 
+// A day in the bytes of today's format.
 char* PackDay(const THistoryDay& day, char* at) {
     qToBigEndian<quint16>(day.Date.Year, at);
     at[2] = static_cast<char>(day.Date.Month);
     at[3] = static_cast<char>(day.Date.Day);
     at += 4;
-    const auto put = [&at](int32_t value) {
-        qToBigEndian<qint32>(value, at);
-        at += 4;
-    };
-    for (int32_t value : {day.Money, day.People, day.Health, day.Employed, day.Homes, day.Work})
-        put(value);
-    for (int32_t amount : day.Stock.Items)
-        put(amount);
-    put(day.Buildings);
-    qToBigEndian<qint64>(day.Sold, at);
-    qToBigEndian<qint64>(day.Bought, at + 8);
-    return at + 16;
+    for (const THistoryField& field : HistoryFields)
+        for (int column = 0; column < field.Columns; ++column, at += field.Bytes) {
+            const int64_t value = field.Get(day, column);
+            if (field.Bytes == 8)
+                qToBigEndian<qint64>(value, at);
+            else
+                qToBigEndian<qint32>(static_cast<qint32>(value), at);
+        }
+    return at;
 }
 
-THistoryDay UnpackDay(const char* at) {
+// A day from its bytes in a file of the version; a field the version does
+// not have stays zero. A date not in the calendar or a value out of its
+// field's range refuses the file.
+THistoryDay UnpackDay(const char* at, uint32_t version) {
     THistoryDay day;
     day.Date = {qFromBigEndian<quint16>(at), static_cast<int8_t>(at[2]),
                 static_cast<int8_t>(at[3])};
+    CheckDate(day.Date);
     at += 4;
-    const auto get = [&at] {
-        const int32_t value = qFromBigEndian<qint32>(at);
-        at += 4;
-        return value;
-    };
-    for (int32_t* value :
-         {&day.Money, &day.People, &day.Health, &day.Employed, &day.Homes, &day.Work})
-        *value = get();
-    for (int32_t& amount : day.Stock.Items)
-        amount = get();
-    day.Buildings = get();
-    day.Sold = qFromBigEndian<qint64>(at);
-    day.Bought = qFromBigEndian<qint64>(at + 8);
+    for (const THistoryField& field : HistoryFields) {
+        if (field.Since > version)
+            continue;
+        for (int column = 0; column < field.Columns; ++column, at += field.Bytes) {
+            const int64_t value =
+                field.Bytes == 8 ? qFromBigEndian<qint64>(at) : qFromBigEndian<qint32>(at);
+            if (value < field.Low || value > field.High)
+                BadValue("история");
+            field.Set(day, column, value);
+        }
+    }
     return day;
 }
 
@@ -235,7 +242,8 @@ QByteArray EncodeContent(const TSavedGame& game) {
     // The days are most of a long game's file: each is packed by hand into
     // its bytes, the same as the stream would write them, and written whole.
     out << static_cast<quint32>(game.Days.size());
-    QByteArray days(static_cast<qsizetype>(game.Days.size() * DayBytes), Qt::Uninitialized);
+    QByteArray days(static_cast<qsizetype>(game.Days.size() * DayBytes(SaveFormat::Version)),
+                    Qt::Uninitialized);
     char* at = days.data();
     for (const THistoryDay& day : game.Days)
         at = PackDay(day, at);
@@ -359,7 +367,7 @@ TSavedGame DecodeColony(QDataStream& in, uint32_t version, const TBaseTypeList& 
 
 // Since version 2: the account and the history, each in time order and none
 // of it after the game's date.
-void DecodeChronicle(QDataStream& in, TSavedGame& game) {
+void DecodeChronicle(QDataStream& in, uint32_t version, TSavedGame& game) {
     TColonyState& state = game.Colony;
     quint32 yearCount = 0;
     quint8 flowCount = 0;
@@ -397,21 +405,18 @@ void DecodeChronicle(QDataStream& in, TSavedGame& game) {
     in >> dayCount;
     // A count the data cannot hold is not believed before memory is taken
     // for it.
-    if (in.status() != QDataStream::Ok || dayCount > in.device()->bytesAvailable() / DayBytes)
+    const int dayBytes = DayBytes(version);
+    if (in.status() != QDataStream::Ok || dayCount > in.device()->bytesAvailable() / dayBytes)
         return in.setStatus(QDataStream::ReadPastEnd);
     game.Days.reserve(dayCount);
     for (quint32 i = 0; i < dayCount && in.status() == QDataStream::Ok; ++i) {
-        char bytes[DayBytes];
-        if (in.readRawData(bytes, DayBytes) != DayBytes) {
+        char bytes[DayBytes(SaveFormat::Version)];
+        if (in.readRawData(bytes, dayBytes) != dayBytes) {
             in.setStatus(QDataStream::ReadPastEnd);
             return;
         }
-        const THistoryDay day = UnpackDay(bytes);
-        CheckDate(day.Date);
-        if (day.Money < 0 || day.People < 0 || day.Health < 0 || day.Health > TGame::MaxHealth ||
-            day.Employed < 0 || day.Homes < 0 || day.Work < 0 || day.Buildings < 0 ||
-            day.Sold < 0 || day.Bought < 0 || day.Date > state.Date ||
-            (!game.Days.empty() && day.Date <= game.Days.back().Date))
+        const THistoryDay day = UnpackDay(bytes, version);
+        if (day.Date > state.Date || (!game.Days.empty() && day.Date <= game.Days.back().Date))
             BadValue("история");
         game.Days.push_back(day);
     }
@@ -505,7 +510,7 @@ TSavedGame DecodeSave(const QByteArray& bytes, const TBaseTypeList& catalogue) {
     // history yet, and both begin at its date.
     TSavedGame game = DecodeColony(contentIn, version, catalogue);
     if (version >= 2 && contentIn.status() == QDataStream::Ok)
-        DecodeChronicle(contentIn, game);
+        DecodeChronicle(contentIn, version, game);
     if (contentIn.status() != QDataStream::Ok)
         Refuse(QStringLiteral("файл повреждён: данных меньше, чем нужно"));
     if (!contentIn.atEnd())

@@ -126,15 +126,16 @@ QString TSimulator::StateLine() const {
 }
 
 QString TSimulator::HistoryLine(const THistoryDay& day) {
-    QStringList stock;
-    for (int32_t amount : day.Stock.Items)
-        stock << QString::number(amount);
-    return QStringLiteral("history date=%1 money=%2 people=%3 health=%4 employed=%5 homes=%6 "
-                          "work=%7 stock=%8 buildings=%9")
-        .arg(ShortDateText(day.Date), QString::number(day.Money), QString::number(day.People),
-             QString::number(day.Health), QString::number(day.Employed), QString::number(day.Homes),
-             QString::number(day.Work), stock.join(QLatin1Char(',')),
-             QString::number(day.Buildings));
+    QString line = QStringLiteral("history date=") + ShortDateText(day.Date);
+    for (const THistoryField& field : HistoryFields) {
+        if (!field.Printed)
+            continue;
+        QStringList values;
+        for (int column = 0; column < field.Columns; ++column)
+            values << QString::number(field.Get(day, column));
+        line += QStringLiteral(" %1=%2").arg(QLatin1String(field.Key), values.join(u','));
+    }
+    return line;
 }
 
 QString TSimulator::FinanceLine(int year) const {
