@@ -1,6 +1,8 @@
 // Repainting the map view over the real map with a large colony, and one
 // Ctrl+arrow scroll step, each beside a baseline that only shows one prepared
-// picture of the same size; and the overview's map picture and marks.
+// picture of the same size; the overview's map picture and marks; and both
+// against the colony's size.
+#include "bench/bigcolony.h"
 #include "land/earth.h"
 #include "map/mapview.h"
 #include "map/placebox.h"
@@ -56,22 +58,24 @@ TWorld& World() {
     return world;
 }
 
-// The main window's map view, shown at a given size.
+// The main window's map view of a colony, shown at a given size; by default
+// of the colony of BuildingCount buildings.
 struct TView {
     TvtPlaceBox box;
     TMapView view;
 
-    explicit TView(QSize size) : view(box, World().earth, World().dm) {
+    TView(QSize size, TEarth& earth, const TGame& game) : view(box, earth, World().dm) {
         view.tmSelect.stop();
         box.ArrowsDragInterval = 12;
         box.resize(size);
         box.Initialize(MapCols, MapRows, CellSize, CellSize);
-        view.SetGame(World().game.get());
-        box.SetScreen(World().earth.StartScreen.x(), World().earth.StartScreen.y());
-        view.SetSelection(World().earth.StartCell);
+        view.SetGame(&game);
+        box.SetScreen(earth.StartScreen.x(), earth.StartScreen.y());
+        view.SetSelection(earth.StartCell);
         box.show();
         QCoreApplication::processEvents();
     }
+    explicit TView(QSize size) : TView(size, World().earth, *World().game) {}
 };
 
 // Shows one picture of its own size, prepared in advance: the least a repaint can cost.
@@ -210,5 +214,38 @@ void BM_PlanPaint(benchmark::State& state) {
     state.counters["buildings"] = static_cast<double>(World().game->Buildings().size());
 }
 BENCHMARK(BM_PlanPaint)->Unit(benchmark::kMicrosecond);
+
+// The same against the colony's size (bench/bigcolony.h), each timed per
+// building: a full repaint of the view at 1920 x 1080, where it starts, and
+// the overview's repaint with the colony's marks.
+
+TBigColony& BigColonyOf(const benchmark::State& state) {
+    return BigColony(static_cast<size_t>(state.range(0)), QStringLiteral(TARVENIA_DATA));
+}
+
+void BM_ScaleMapViewRepaint(benchmark::State& state) {
+    TBigColony& big = BigColonyOf(state);
+    TView view(QSize(1920, 1080), big.earth, big.colony->Game());
+    for (auto _ : state)
+        view.box.repaint();
+    PerBuilding(state, big);
+}
+BENCHMARK(BM_ScaleMapViewRepaint)->Apply(ColonySizes)->Unit(benchmark::kMicrosecond);
+
+void BM_ScalePlanRepaint(benchmark::State& state) {
+    TBigColony& big = BigColonyOf(state);
+    TView view(QSize(537, 369), big.earth, big.colony->Game());
+    TvtPlan plan;
+    plan.resize(210, 210);
+    plan.SetPlaceBox(&view.box);
+    view.view.AttachPlan(plan);
+    view.view.DrawPlanBack(plan);
+    plan.show();
+    QCoreApplication::processEvents();
+    for (auto _ : state)
+        plan.repaint();
+    PerBuilding(state, big);
+}
+BENCHMARK(BM_ScalePlanRepaint)->Apply(ColonySizes)->Unit(benchmark::kMicrosecond);
 
 } // namespace

@@ -4,12 +4,9 @@
 // undo step against the same seven days without one, the memory of a full
 // history and the size of the files. The game's data lies beside this
 // program.
+#include "bench/bigcolony.h"
 #include "bench/twocenturies.h"
-#include "land/earth.h"
-#include "model/basetype.h"
-#include "model/colony.h"
-#include "model/eventtype.h"
-#include "model/quietservices.h"
+#include "model/nextday.h"
 #include "model/savefile.h"
 
 #include <QCoreApplication>
@@ -31,89 +28,19 @@
 namespace {
 
 constexpr size_t BuildingCount = 3000;
-constexpr int32_t People = 600;
-// Enough for every day and command measured here: nothing is refused for
-// lack of money, and health never falls for it.
-constexpr int32_t PlentyOfMoney = 1'000'000'000;
-constexpr int PlayedDays = 3;
 const QString MapName = QStringLiteral("01");
 
 QString DataFolder() {
     return QCoreApplication::applicationDirPath();
 }
 
-// The map, the catalogues and a colony of BuildingCount buildings spread
-// evenly over the buildable cells, each of a type the cell's ground takes,
-// the types in turn: a third still being built, some blocked, some on
-// improved land, ruins between them, a few hundred people, and a few days
-// played so that every status is set. Start is that colony as a record.
-struct TWorld {
-    TEarth earth;
-    TBaseTypeList catalogue;
-    TEventTypeList events;
-    TQuietServices services;
-    std::unique_ptr<TColony> colony;
-    TColonyState start;
+// The colony of BuildingCount buildings (bench/bigcolony.h) with a save of it
+// in a temporary folder.
+struct TWorld : TBigColony {
     QTemporaryDir folder;
     QString savePath;
-    std::vector<QPoint> emptyCells;         // buildable, bare and not improved
-    std::vector<QPoint> blockableBuildings; // may be blocked and unblocked
 
-    TWorld() {
-        earth.LoadEarth(MapName, DataFolder());
-        LoadBaseTypes(catalogue, DataFolder());
-        LoadEventTypes(events, DataFolder());
-        colony = std::make_unique<TColony>(catalogue, events, earth.Grid, services,
-                                           earth.StartCell.x(), earth.StartCell.y());
-        TGame& game = colony->Game();
-        std::vector<QPoint> buildable;
-        for (int col = 0; col < MapCols; ++col)
-            for (int row = 0; row < MapRows; ++row)
-                if (IsBuildableKind(earth.EarthKind(col, row)) && !game.BaseAt(col, row))
-                    buildable.push_back(QPoint(col, row));
-        const size_t step = std::max<size_t>(buildable.size() / BuildingCount, 1);
-        for (size_t i = 0; i < buildable.size(); ++i) {
-            const QPoint cell = buildable[i];
-            const size_t n = i / step;
-            if (i % step != 0 || game.Buildings().size() > BuildingCount) {
-                // Between the buildings: ruins on some cells, improved land
-                // on others, and bare land for the commands.
-                if (i % 7 == 1)
-                    game.Cell(cell.x(), cell.y()).Ruins = static_cast<uint8_t>(1 + i % RuinsDays);
-                else if (i % 7 == 2)
-                    game.Cell(cell.x(), cell.y()).Improved = 1;
-                else
-                    emptyCells.push_back(cell);
-                continue;
-            }
-            const int ground = earth.EarthKind(cell.x(), cell.y());
-            std::vector<const TBaseType*> fitting;
-            for (const TBaseType& type : catalogue)
-                if (type.AcceptsEarth(ground))
-                    fitting.push_back(&type);
-            if (fitting.empty()) {
-                emptyCells.push_back(cell);
-                continue;
-            }
-            const TBaseType& type = *fitting[n % fitting.size()];
-            TBase& base = game.AddBase(type, cell.x(), cell.y(), n % 3 != 0);
-            if (n % 5 == 0)
-                game.Cell(cell.x(), cell.y()).Improved = 1;
-            if (!type.HasStyle(bsNoPreserve)) {
-                base.Blocked = n % 11 == 0;
-                blockableBuildings.push_back(cell);
-            }
-        }
-        game.People = People;
-        for (int32_t& amount : game.Stock.Items)
-            amount = 5000;
-        for (int day = 0; day < PlayedDays; ++day) {
-            game.Money = PlentyOfMoney;
-            if (!colony->DayTurn())
-                throw TGameError(QStringLiteral("a day of the benchmark's colony did not pass"));
-        }
-        game.Money = PlentyOfMoney;
-        start = colony->TakeState();
+    TWorld() : TBigColony(BuildingCount, DataFolder()) {
         savePath = folder.filePath(QStringLiteral("colony.dat"));
         WriteSaveFile(savePath, Saved());
     }
@@ -478,7 +405,7 @@ void BM_UndoHistoryMemory(benchmark::State& state) {
         size_t block = 0;
         size_t improve = 0;
         for (size_t command = 0; command < TUndoHistory::MaxSteps; ++command) {
-            colony.Game().Money = PlentyOfMoney;
+            colony.Game().Money = TBigColony::PlentyOfMoney;
             if (command % 3 == 0) {
                 colony.NewDay();
             } else if (command % 3 == 1) {
@@ -503,5 +430,76 @@ void BM_UndoHistoryMemory(benchmark::State& state) {
     colony.LoadState(world.start, {});
 }
 BENCHMARK(BM_UndoHistoryMemory)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// Costs against the colony's size (bench/bigcolony.h), each timed per
+// building.
+
+QString ScaleFolder() {
+    static QTemporaryDir folder;
+    return folder.path();
+}
+
+// The daily turn. Every four weeks the colony is put back as it started,
+// outside the timed part, so that each size plays the same month again.
+void BM_ScaleNextDay(benchmark::State& state) {
+    TBigColony& big = BigColony(static_cast<size_t>(state.range(0)), DataFolder());
+    big.colony->RestoreState(big.start);
+    TGame& game = big.colony->Game();
+    int day = 0;
+    for (auto _ : state) {
+        if (++day % 28 == 0) {
+            state.PauseTiming();
+            big.colony->RestoreState(big.start);
+            state.ResumeTiming();
+        }
+        game.Money = TBigColony::PlentyOfMoney;
+        benchmark::DoNotOptimize(NextDay(game));
+    }
+    PerBuilding(state, big);
+}
+BENCHMARK(BM_ScaleNextDay)->Apply(ColonySizes)->Unit(benchmark::kMicrosecond);
+
+// One command with its undo step: a building blocked and unblocked in turn,
+// with the history full, as in a long game.
+void BM_ScaleCommandWithUndo(benchmark::State& state) {
+    TBigColony& big = BigColony(static_cast<size_t>(state.range(0)), DataFolder());
+    big.colony->RestoreState(big.start);
+    const QPoint cell = big.blockableBuildings[big.blockableBuildings.size() / 2];
+    big.colony->SelectCell(cell.x(), cell.y());
+    for (size_t step = 0; step < TUndoHistory::MaxSteps; ++step)
+        big.colony->Block();
+    for (auto _ : state)
+        big.colony->Block();
+    PerBuilding(state, big);
+}
+BENCHMARK(BM_ScaleCommandWithUndo)->Apply(ColonySizes)->Unit(benchmark::kMicrosecond);
+
+// The whole save, as BM_Save.
+void BM_ScaleSave(benchmark::State& state) {
+    TBigColony& big = BigColony(static_cast<size_t>(state.range(0)), DataFolder());
+    big.colony->RestoreState(big.start);
+    const QString path = ScaleFolder() + QStringLiteral("/save.dat");
+    for (auto _ : state)
+        WriteSaveFile(path,
+                      SavedGameOf(*big.colony, big.earth.SavedLand(), big.earth.StartScreen, true));
+    PerBuilding(state, big);
+    state.counters["file_bytes"] = FileBytes(path);
+}
+BENCHMARK(BM_ScaleSave)->Apply(ColonySizes)->Unit(benchmark::kMillisecond);
+
+// The whole load of that save, as BM_Load.
+void BM_ScaleLoad(benchmark::State& state) {
+    TBigColony& big = BigColony(static_cast<size_t>(state.range(0)), DataFolder());
+    big.colony->RestoreState(big.start);
+    const QString path = ScaleFolder() + QStringLiteral("/load.dat");
+    WriteSaveFile(path,
+                  SavedGameOf(*big.colony, big.earth.SavedLand(), big.earth.StartScreen, true));
+    for (auto _ : state) {
+        TSavedGame saved = ReadSaveFile(path, big.catalogue);
+        big.colony->LoadState(saved.Colony, std::move(saved.Days));
+    }
+    PerBuilding(state, big);
+}
+BENCHMARK(BM_ScaleLoad)->Apply(ColonySizes)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -5,7 +5,9 @@
 // against the same. The peak memory of the process is
 // reported beside it. The game's data lies beside this program. Both run with
 // the game's look (style and fonts), set as the game sets it before its
-// first window.
+// first window. The statistics window is also measured against the
+// colony's size.
+#include "bench/bigcolony.h"
 #include "bench/twocenturies.h"
 #include "island/islandgen.h"
 #include "land/earth.h"
@@ -168,5 +170,55 @@ void BM_IslandPreview(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_IslandPreview)->Unit(benchmark::kMillisecond);
+
+// The statistics window on two hundred years against the colony's size
+// (bench/bigcolony.h), each timed per building: opened, shown and painted
+// with the whole game in view, and the chart in view after a turn.
+
+TBigColony& BigColonyWithTwoCenturies(const benchmark::State& state) {
+    TBigColony& big = BigColony(static_cast<size_t>(state.range(0)), DataFolder());
+    if (big.colony->History().Count() < 200 * 365)
+        LoadTwoCenturies(*big.colony);
+    return big;
+}
+
+std::unique_ptr<TStatisticsForm> OpenStatistics(const TColony& colony, const TDM& images) {
+    auto statistics = std::make_unique<TStatisticsForm>(colony, images.imlTools, nullptr);
+    statistics->show();
+    statistics->SetRange(TStatisticsForm::rgAll);
+    statistics->repaint();
+    return statistics;
+}
+
+void BM_ScaleStatisticsOpen(benchmark::State& state) {
+    SetUpGameLook();
+    const TDM images;
+    TBigColony& big = BigColonyWithTwoCenturies(state);
+    // The first chart of the process pays for what Qt Charts sets up once.
+    OpenStatistics(*big.colony, images).reset();
+    for (auto _ : state) {
+        std::unique_ptr<TStatisticsForm> statistics = OpenStatistics(*big.colony, images);
+        benchmark::DoNotOptimize(statistics->grab());
+        state.PauseTiming();
+        statistics.reset();
+        state.ResumeTiming();
+    }
+    PerBuilding(state, big);
+}
+BENCHMARK(BM_ScaleStatisticsOpen)->Apply(ColonySizes)->Unit(benchmark::kMillisecond);
+
+void BM_ScaleStatisticsAfterTurn(benchmark::State& state) {
+    SetUpGameLook();
+    const TDM images;
+    TBigColony& big = BigColonyWithTwoCenturies(state);
+    const std::unique_ptr<TStatisticsForm> statistics = OpenStatistics(*big.colony, images);
+    QWidget* view = statistics->Chart(TStatisticsForm::pgMoney)->scene()->views().front();
+    for (auto _ : state) {
+        statistics->Follow();
+        view->repaint();
+    }
+    PerBuilding(state, big);
+}
+BENCHMARK(BM_ScaleStatisticsAfterTurn)->Apply(ColonySizes)->Unit(benchmark::kMillisecond);
 
 } // namespace
