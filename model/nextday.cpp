@@ -94,27 +94,30 @@ bool HasFoundingBuilding(const TGame& game) {
                        [founder](const auto& b) { return b->Kind == founder; });
 }
 
-} // namespace
-
-void Supply(TBase& base, int32_t& free) {
+// Gives the building its workers and goods for the day if it works in the
+// season and they are there; free is the number of people still without work.
+void Supply(TBase& base, int season, TResources& stock, int32_t& free) {
     base.Status = 0;
-    if (!base.IsWorking())
+    if (!base.IsWorkingIn(season))
         return;
-    TGame& game = *base.Game;
-    if (!Covers(game.Stock, base.Kind->Consume)) {
+    const TBaseType& kind = *base.Kind;
+    if (!Covers(stock, kind.Consume)) {
         base.Status |= bsLacksGoods;
         return;
     }
-    if (base.Kind->NeedWorkers > free) {
+    if (kind.NeedWorkers > free) {
         base.Status |= bsLacksWorkers;
         return;
     }
-    free -= base.Kind->NeedWorkers;
-    SubtractResources(game.Stock, base.Kind->Consume);
+    free -= kind.NeedWorkers;
+    // Only the goods it uses: the others would take nothing away.
+    for (int good = 0; good < GoodsCount; ++good)
+        if (kind.Consume[good] != 0)
+            stock[good] = SaturatingSub(stock[good], kind.Consume[good]);
 }
 
-void DailyWork(TBase& base) {
-    TGame& game = *base.Game;
+// Construction, production and wear of one building for the day.
+void DailyWork(TBase& base, int season, TGame& game) {
     const TBaseType& kind = *base.Kind;
     const bool improved = game.Cell(base.Column, base.Row).Improved != 0;
     if (base.BuildDays != 0) {
@@ -123,29 +126,34 @@ void DailyWork(TBase& base) {
             base.BuildDays -= 1;
         return;
     }
-    if (kind.WorksIn(game.Season) && !base.Blocked && base.Status == 0) {
-        TResources production = kind.Profit;
-        RandomizeResources(production, kind.ProfitRange);
-        AddResources(game.Stock, production);
+    if (kind.WorksIn(season) && !base.Blocked && base.Status == 0) {
+        // Each good it makes, drawn around its profit in goods order.
+        for (int good = 0; good < GoodsCount; ++good)
+            if (kind.Profit[good] != 0 || kind.ProfitRange[good] != 0)
+                game.Stock[good] = SaturatingAdd(
+                    game.Stock[good], RandomAround(kind.Profit[good], kind.ProfitRange[good]));
     }
     if (kind.LiveYears == 0)
         return;
-    base.LifeDays = SaturatingSub(base.LifeDays, Wear(game.Season, improved));
+    base.LifeDays = SaturatingSub(base.LifeDays, Wear(season, improved));
 }
+
+} // namespace
 
 TDayResult NextDay(TGame& game) {
     TDayResult result;
     PayUpkeep(game);
     BirthsAndDepartures(game, result);
 
+    const int season = game.Season;
     int32_t free = game.People;
     for (size_t i = game.Buildings().size(); i-- > 0;)
-        Supply(*game.Buildings()[i], free);
+        Supply(*game.Buildings()[i], season, game.Stock, free);
     game.Employed = game.People - free;
 
     for (size_t i = game.Buildings().size(); i-- > 0;) {
         TBase* base = game.Buildings()[i].get();
-        DailyWork(*base);
+        DailyWork(*base, season, game);
         if (base->LifeDays < 0) {
             game.RemoveBase(base);
             result.Destroyed += 1;

@@ -3,7 +3,6 @@
 #include <cstdint>
 
 class TGame;
-class TBase;
 
 // Below this health no one is born, and people leave more often.
 inline constexpr int32_t HealthForBirths = 500;
@@ -21,10 +20,3 @@ struct TDayResult {
 // and goods, construction, production and wear, housing, ruins, the founding
 // building's rule and the date.
 TDayResult NextDay(TGame& game);
-
-// Gives the building its workers and goods for the day if it works and they
-// are there; free is the number of people still without work.
-void Supply(TBase& base, int32_t& free);
-
-// Construction, production and wear of one building for the day.
-void DailyWork(TBase& base);
