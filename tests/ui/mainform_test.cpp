@@ -1,7 +1,6 @@
 #include "uitesting.h"
 
 #include "map/placebox.h"
-#include "map/plan.h"
 #include "model/describe.h"
 #include "model/game.h"
 #include "model/savefile.h"
@@ -28,24 +27,42 @@
 
 namespace {
 
-TEST(MainForm, StartsANewGameLaidOutAsDesigned) {
+// Every control of a panel is shown inside it and clear of the others, and so on within.
+void ExpectControlsApartAndInside(const QWidget& panel) {
+    const QList<QWidget*> controls = panel.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    for (qsizetype i = 0; i < controls.size(); ++i) {
+        const QRect at = controls[i]->geometry();
+        SCOPED_TRACE(testing::Message() << "the control at " << at.x() << "," << at.y());
+        EXPECT_TRUE(controls[i]->isVisibleTo(&panel) && panel.rect().contains(at));
+        for (qsizetype j = i + 1; j < controls.size(); ++j)
+            EXPECT_FALSE(at.intersects(controls[j]->geometry()));
+        ExpectControlsApartAndInside(*controls[i]);
+    }
+}
+
+// A new game, at the start or later, begins as the first; the switches stay.
+TEST(MainForm, StartsANewGameAndLaterOneKeepingTheSwitches) {
     TGameWindow w;
     TMainForm& f = w.Form;
-    EXPECT_EQ(f.lbDate->text(), QString::fromUtf8("1 марта 1890"));
-    EXPECT_EQ(f.lbMoney->text(), QString::fromUtf8("82 000"));
-    EXPECT_EQ(f.lbPeople->text(), "28");
-    EXPECT_EQ(f.lbFreePeople->text(), "28");
-    EXPECT_EQ(f.lbStatus->text(), QString::fromUtf8("Поселение, прослужит 21840"));
-    EXPECT_EQ(f.Colony().SelectedColumn(), 105);
-    EXPECT_EQ(f.pb1->Screen(), QPoint(2500, 2500));
-    EXPECT_EQ(f.paletteButtons.size(), f.Colony().Catalogue().size());
-    EXPECT_EQ(f.pnClient->geometry(), QRect(8, 8, 754, 486));
-    EXPECT_EQ(f.pb1->geometry(), QRect(0, 96, 537, 369));
-    EXPECT_EQ(f.pnRight->geometry(), QRect(544, 0, 210, 441));
-    EXPECT_EQ(f.Plan->geometry(), QRect(0, 0, 210, 210));
-    EXPECT_EQ(f.centralWidget()->size(), QSize(770, 502));
-    EXPECT_TRUE(f.miSound->isChecked());
+    const auto expectTheStart = [&f] {
+        EXPECT_EQ(f.lbDate->text(), QString::fromUtf8("1 марта 1890"));
+        EXPECT_EQ(f.lbMoney->text(), QString::fromUtf8("82 000"));
+        EXPECT_EQ(f.lbPeople->text(), "28");
+        EXPECT_EQ(f.lbFreePeople->text(), "28");
+        EXPECT_EQ(f.lbStatus->text(), QString::fromUtf8("Поселение, прослужит 21840"));
+        EXPECT_EQ(f.Colony().SelectedColumn(), 105);
+        EXPECT_EQ(f.pb1->Screen(), QPoint(2500, 2500));
+    };
+    expectTheStart();
     EXPECT_FALSE(f.miFullScreen->isChecked());
+    f.miSound->trigger(); // off
+    f.Colony().SelectCell(10, 10);
+    f.pb1->SetScreen(0, 0);
+    f.Colony().Game().Money = 5;
+    f.miNewClick();
+    EXPECT_FALSE(f.miSound->isChecked());
+    expectTheStart();
+    TSettings{}.Save(); // the next tests start from the defaults
 }
 
 // One-pixel lines frame the client panel: gray at the top and left, white at
@@ -68,16 +85,6 @@ TEST(MainForm, TheFrameIsGrayAboveAndLeftAndWhiteBelowAndRight) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(shot.pixelColor(c.at), c.colour) << c.at.x() << "," << c.at.y();
-}
-
-TEST(MainForm, PaletteFillsElevenButtonsARowThenTheSecondRow) {
-    const struct {
-        int index;
-        QPoint at;
-    } cases[] = {{0, {0, 0}},     {1, {32, 0}},    {10, {320, 0}}, {11, {0, 32}},
-                 {21, {320, 32}}, {22, {352, 32}}, {30, {608, 32}}};
-    for (const auto& c : cases)
-        EXPECT_EQ(TMainForm::PalettePosition(c.index), c.at) << c.index;
 }
 
 TEST(MainForm, StatusPanelGroupsMoneyAndGoodsButNotPeople) {
@@ -225,42 +232,34 @@ TEST(MainForm, UndoAndRedoNameTheirStepAndAreEnabledOnlyWithOne) {
     EXPECT_EQ(menu(), QStringList({"-", "-"}));
 }
 
-TEST(MainForm, NewGameKeepsTheSwitchesAndGoesBackToTheStart) {
-    TGameWindow w;
+// No control hides another, windowed or in full screen; the palette is a grid.
+TEST(MainForm, NoControlHidesAnotherWindowedOrInFullScreen) {
+    TGameWindow w(QStringLiteral(TARVENIA_GAME_DATA));
     TMainForm& f = w.Form;
-    f.miSound->trigger();
-    f.Colony().SelectCell(10, 10);
-    f.pb1->SetScreen(0, 0);
-    f.Colony().Game().Money = 5;
-    f.miNewClick();
-    EXPECT_FALSE(f.miSound->isChecked());
-    EXPECT_EQ(f.Colony().SelectedColumn(), 105);
-    EXPECT_EQ(f.pb1->Screen(), QPoint(2500, 2500));
-    EXPECT_EQ(f.lbMoney->text(), QString::fromUtf8("82 000"));
-}
-
-TEST(MainForm, FullScreenAndBackRestoresTheBounds) {
-    TGameWindow w;
-    TMainForm& f = w.Form;
+    const std::vector<TvtPic*>& palette = f.paletteButtons;
+    ASSERT_EQ(palette.size(), f.Colony().Catalogue().size());
+    for (int i = 1, column = 0, row = 0; i < static_cast<int>(palette.size()); ++i) {
+        palette[i]->y() == palette[i - 1]->y() ? ++column : (column = 0, ++row);
+        const int step = palette[1]->x() - palette[0]->x();
+        EXPECT_EQ(palette[i]->pos(), palette[0]->pos() + QPoint(column, row) * step) << i;
+    }
+    ExpectControlsApartAndInside(*f.centralWidget());
     f.show();
     f.move(40, 30);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
     const QRect before = f.geometry();
     const QSize viewBefore = f.pb1->size();
+    // The status panel keeps its distance from the right edge in full screen.
+    const int margin = f.width() - f.pnRight->mapTo(&f, QPoint()).x();
 
     f.miFullScreen->trigger();
-    EXPECT_TRUE(f.miFullScreen->isChecked());
     EXPECT_EQ(f.geometry().size(), f.screen()->geometry().size());
-    EXPECT_EQ(f.pnClient->pos(), QPoint(0, 8));
     EXPECT_GT(f.pb1->width(), viewBefore.width());
-    // The status panel keeps its distance from the screen's right edge, as
-    // from the window's frame.
-    EXPECT_EQ(f.pnClient->width() - f.pnRight->geometry().right(), 754 - 753);
-    EXPECT_EQ(f.width() - f.pnClient->geometry().right(), 770 - 761);
+    ExpectControlsApartAndInside(*f.centralWidget());
+    EXPECT_EQ(f.width() - f.pnRight->mapTo(&f, QPoint()).x(), margin);
 
     f.miFullScreen->trigger();
     EXPECT_EQ(f.geometry(), before);
-    EXPECT_EQ(f.pnClient->geometry(), QRect(8, 8, 754, 486));
     EXPECT_EQ(f.pb1->size(), viewBefore);
 }
 

@@ -38,7 +38,7 @@ void PressEscape(QWidget& widget) {
     QTest::keyClick(&widget, Qt::Key_Escape);
 }
 
-TGameWindow::TGameWindow() : Form(Images, QStringLiteral(TARVENIA_TEST_DATA "/sim")) {
+TGameWindow::TGameWindow(const QString& folder) : Form(Images, folder) {
     Form.SetSoundPlayer(std::make_unique<TListeningSoundPlayer>(Heard));
     SeedRandom(1); // the window seeds from the clock; tests replay one game
 }

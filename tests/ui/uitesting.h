@@ -41,10 +41,10 @@ QString ShownHint(QWidget& widget);
 void PressEnter(QWidget& widget);
 void PressEscape(QWidget& widget);
 
-// The main window over the test island of tests/data/sim, with listened
-// sounds and a save folder of its own.
+// The main window over the test island of tests/data/sim, or the game data
+// of another folder, with listened sounds and a save folder of its own.
 struct TGameWindow {
-    TGameWindow();
+    explicit TGameWindow(const QString& folder = QStringLiteral(TARVENIA_TEST_DATA "/sim"));
 
     // A folder of its own for the saves, set before the window is made.
     struct TSaveDir : QTemporaryDir {
