@@ -103,10 +103,6 @@ QString TMusicPlayer::PieceOfSeason(int season) {
     }
 }
 
-bool TMusicPlayer::Audible() const {
-    return sink_ && sink_->state() != QAudio::StoppedState;
-}
-
 void TMusicPlayer::SetPlaying(bool on) {
     playing_ = on;
     if (on) {

@@ -81,8 +81,6 @@ public:
     // Chooses the piece for a season (0 summer, 1 autumn, 2 winter, 3 spring);
     // a change while playing fades one piece into the next.
     void SetSeason(int season);
-    // Whether an audio output is open and fed.
-    bool Audible() const;
 
     // The built-in piece that a season plays.
     static QString PieceOfSeason(int season);

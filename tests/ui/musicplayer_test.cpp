@@ -266,18 +266,13 @@ TEST(MusicLoop, WrapsRoundWithoutAGapAndGlidesBetweenLevelsAndPieces) {
     EXPECT_EQ(off[off.size() - 2], 0);
 }
 
-TEST(MusicPlayer, WithoutAnAudioOutputDoesNothing) {
+// Without an audio output the music keeps its switch, and its volume in range.
+TEST(MusicPlayer, WithoutAnAudioOutputKeepsItsSwitchAndVolume) {
     TMusicPlayer player{QAudioDevice()};
     EXPECT_EQ(player.Volume(), TMusicPlayer::DefaultVolume);
-    EXPECT_NO_THROW({
-        player.SetPlaying(true);
-        player.SetSeason(0);
-        player.SetVolume(150);
-        player.SetPlaying(false);
-        player.SetPlaying(true);
-    });
+    player.SetPlaying(true);
+    player.SetVolume(150);
     EXPECT_TRUE(player.Playing());
-    EXPECT_FALSE(player.Audible());
     EXPECT_EQ(player.Volume(), 100);
     player.SetVolume(-5);
     EXPECT_EQ(player.Volume(), 0);
