@@ -29,7 +29,9 @@
 #include <QTableWidget>
 #include <QToolTip>
 #include <QVBoxLayout>
+#include <array>
 #include <cmath>
+#include <functional>
 
 namespace {
 
@@ -47,8 +49,6 @@ const std::array<QColor, GoodsCount> GoodColors = {
     QColor(0xdd, 0xcc, 0x77), QColor(0x11, 0x77, 0x33), QColor(0x33, 0x22, 0x88),
     QColor(0xaa, 0x44, 0x99), QColor(0x88, 0x22, 0x55), QColor(0x99, 0x99, 0x33),
     QColor(0x88, 0xcc, 0xee), QColor(0xcc, 0x66, 0x77), QColor(0x44, 0xaa, 0x99)};
-
-const char* const PageNames[] = {"Деньги", "Люди", "Здоровье", "Товары", "Торговля", "Счёт"};
 
 // A line's pen: lines that can lie on one another are a wide one under a
 // thin or dashed one, so that both show.
@@ -80,30 +80,33 @@ size_t NearestDay(std::span<const THistoryDay> days, double x) {
     return i;
 }
 
-// The trade of each month: what the market paid and took in it.
-struct TMonthTrade {
+// A month and the change in it of each line's figure.
+struct TMonthChange {
     TGameDate Month; // its first day
-    int64_t Sold = 0;
-    int64_t Bought = 0;
+    std::vector<int64_t> Change;
 };
 
 // The months of the days, the last part of all days; the first month is
 // measured from the day before them.
-std::vector<TMonthTrade> MonthTrade(std::span<const THistoryDay> all,
-                                    std::span<const THistoryDay> days) {
+std::vector<TMonthChange> MonthChanges(std::span<const THistoryDay> all,
+                                       std::span<const THistoryDay> days,
+                                       const std::vector<TStatisticsForm::TLine>& lines) {
     const THistoryDay* before =
         days.size() < all.size() ? &all[all.size() - days.size() - 1] : nullptr;
-    std::vector<TMonthTrade> months;
-    int64_t sold = before ? before->Sold : 0;
-    int64_t bought = before ? before->Bought : 0;
+    std::vector<int64_t> last(lines.size());
+    for (size_t i = 0; i < lines.size() && before; ++i)
+        last[i] = lines[i].Field->Get(*before, lines[i].Column);
+    std::vector<TMonthChange> months;
     for (const THistoryDay& day : days) {
         if (months.empty() || months.back().Month.Year != day.Date.Year ||
             months.back().Month.Month != day.Date.Month)
-            months.push_back({{day.Date.Year, day.Date.Month, 1}, 0, 0});
-        months.back().Sold += day.Sold - sold;
-        months.back().Bought += day.Bought - bought;
-        sold = day.Sold;
-        bought = day.Bought;
+            months.push_back(
+                {{day.Date.Year, day.Date.Month, 1}, std::vector<int64_t>(lines.size())});
+        for (size_t i = 0; i < lines.size(); ++i) {
+            const int64_t value = lines[i].Field->Get(day, lines[i].Column);
+            months.back().Change[i] += value - last[i];
+            last[i] = value;
+        }
     }
     return months;
 }
@@ -112,7 +115,53 @@ double MonthPoint(const TGameDate& month) {
     return month.Year + (month.Month - 1) / 12.0 + 1 / 24.0;
 }
 
+// A line that draws a field's column under its spreadsheet name.
+TStatisticsForm::TLine Line(const THistoryField& field, QPen pen, int column = 0) {
+    const QString name = field.ColumnName(column);
+    return {&field, column, std::move(pen), name, name};
+}
+
 } // namespace
+
+std::vector<TStatisticsForm::TPageRow> TStatisticsForm::Pages() {
+    std::vector<TLine> goods;
+    for (int good = 0; good < GoodsCount; ++good)
+        goods.push_back(Line(HistoryField("stock"), LinePen(GoodColors[good]), good));
+    return {
+        {.Page = pgMoney,
+         .Name = QStringLiteral("Деньги"),
+         .Unit = QStringLiteral("деньги"),
+         .Lines = {Line(HistoryField("money"), LinePen(Bright::Blue))}},
+        {.Page = pgPeople,
+         .Name = QStringLiteral("Люди"),
+         .Unit = QStringLiteral("человек"),
+         .Lines = {Line(HistoryField("homes"), LinePen(Bright::Cyan, 5)),
+                   Line(HistoryField("people"), LinePen(Bright::Blue)),
+                   Line(HistoryField("work"), LinePen(Bright::Yellow, 5)),
+                   Line(HistoryField("employed"), LinePen(Bright::Purple, 2, Qt::DashLine))}},
+        {.Page = pgHealth,
+         .Name = QStringLiteral("Здоровье"),
+         .Unit = QStringLiteral("здоровье, из %1").arg(NumToStr(TGame::MaxHealth)),
+         .Lines = {Line(HistoryField("health"), LinePen(Bright::Red))},
+         .Marks = {{QStringLiteral("Ниже %1 рождений нет").arg(HealthForBirths),
+                    LinePen(Bright::Grey, 2, Qt::DashLine), HealthForBirths}},
+         .Top = TGame::MaxHealth},
+        {.Page = pgGoods,
+         .Name = QStringLiteral("Товары"),
+         .Kind = pkGoods,
+         .Unit = QStringLiteral("штук"),
+         .Lines = goods},
+        {.Page = pgTrade,
+         .Name = QStringLiteral("Торговля"),
+         .Kind = pkMonths,
+         .Unit = QStringLiteral("деньги за месяц"),
+         .Lines = {{&HistoryField("sold"), 0, LinePen(Bright::Green),
+                    QStringLiteral("Продано за месяц"), QStringLiteral("Продано")},
+                   {&HistoryField("bought"), 0, LinePen(Bright::Red, 2, Qt::DashLine),
+                    QStringLiteral("Куплено за месяц"), QStringLiteral("Куплено")}}},
+        {.Page = pgAccount, .Name = QStringLiteral("Счёт"), .Kind = pkAccount},
+    };
+}
 
 TStatisticsForm::TStatisticsForm(const TColony& colony, const TImageList& goodsPictures,
                                  QWidget* parent)
@@ -134,53 +183,37 @@ TStatisticsForm::TStatisticsForm(const TColony& colony, const TImageList& goodsP
     top->addWidget(exportHistory);
     top->addWidget(exportAccount);
 
-    const auto field = [](int32_t THistoryDay::*member) {
-        return [member](const THistoryDay& d) { return static_cast<double>(d.*member); };
-    };
-    lines_[pgMoney] = {
-        {QStringLiteral("Деньги"), LinePen(Bright::Blue), field(&THistoryDay::Money)}};
-    lines_[pgPeople] = {
-        {QStringLiteral("Места в домах"), LinePen(Bright::Cyan, 5), field(&THistoryDay::Homes)},
-        {QStringLiteral("Люди"), LinePen(Bright::Blue), field(&THistoryDay::People)},
-        {QStringLiteral("Рабочие места"), LinePen(Bright::Yellow, 5), field(&THistoryDay::Work)},
-        {QStringLiteral("Заняты"), LinePen(Bright::Purple, 2, Qt::DashLine),
-         field(&THistoryDay::Employed)}};
-    lines_[pgHealth] = {
-        {QStringLiteral("Здоровье"), LinePen(Bright::Red), field(&THistoryDay::Health)},
-        {QStringLiteral("Ниже %1 рождений нет").arg(HealthForBirths),
-         LinePen(Bright::Grey, 2, Qt::DashLine),
-         [](const THistoryDay&) { return double{HealthForBirths}; }}};
-    for (int good = 0; good < GoodsCount; ++good)
-        lines_[pgGoods].push_back(
-            {GoodName(good), LinePen(GoodColors[good]),
-             [good](const THistoryDay& d) { return static_cast<double>(d.Stock[good]); }});
-    lines_[pgTrade] = {
-        {QStringLiteral("Продано за месяц"), LinePen(Bright::Green), {}},
-        {QStringLiteral("Куплено за месяц"), LinePen(Bright::Red, 2, Qt::DashLine), {}}};
-
     tabs_ = new QTabWidget(this);
-    const QString units[] = {QStringLiteral("деньги"), QStringLiteral("человек"),
-                             QStringLiteral("здоровье, из %1").arg(NumToStr(TGame::MaxHealth)),
-                             QString(), QStringLiteral("деньги за месяц")};
-    for (int page = pgMoney; page < pgAccount; ++page) {
-        const auto p = static_cast<TPage>(page);
-        tabs_->addTab(p == pgGoods ? MakeGoodsPage(goodsPictures)
-                                   : MakePlot(p, 0, lines_[page].size(), units[page]),
-                      QString::fromUtf8(PageNames[page]));
+    pages_ = Pages();
+    stale_.assign(pages_.size(), false);
+    for (size_t page = 0; page < pages_.size(); ++page) {
+        QWidget* content = nullptr;
+        switch (pages_[page].Kind) {
+        case pkAccount:
+            account_ = new QTableWidget(this);
+            account_->setObjectName(QStringLiteral("Account"));
+            account_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+            account_->verticalHeader()->setDefaultSectionSize(account_->fontMetrics().height() + 6);
+            account_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+            content = account_;
+            break;
+        case pkGoods:
+            content = MakeGoodsPage(page, goodsPictures);
+            break;
+        case pkDays:
+        case pkMonths:
+            content = MakePlot(page, 0, pages_[page].Lines.size());
+            break;
+        }
+        tabs_->addTab(content, pages_[page].Name);
     }
-    account_ = new QTableWidget(this);
-    account_->setObjectName(QStringLiteral("Account"));
-    account_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    account_->verticalHeader()->setDefaultSectionSize(account_->fontMetrics().height() + 6);
-    account_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    tabs_->addTab(account_, QString::fromUtf8(PageNames[pgAccount]));
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(tabs_);
 
     connect(range_, &QComboBox::currentIndexChanged, this, [this] {
-        stale_.fill(true);
+        stale_.assign(pages_.size(), true);
         Refresh(tabs_->currentIndex());
     });
     connect(tabs_, &QTabWidget::currentChanged, this, [this](int page) { Refresh(page); });
@@ -188,22 +221,23 @@ TStatisticsForm::TStatisticsForm(const TColony& colony, const TImageList& goodsP
     connect(exportAccount, &QPushButton::clicked, this, [this] { Export(true); });
 }
 
-QChartView* TStatisticsForm::MakePlot(TPage page, size_t firstLine, size_t count,
-                                      const QString& unit) {
+QChartView* TStatisticsForm::MakePlot(size_t page, size_t firstLine, size_t count) {
+    const TPageRow& row = pages_[page];
     TPlot p;
     p.Page = page;
     p.FirstLine = firstLine;
-    p.Small = page == pgGoods;
+    p.LineCount = count;
+    p.Small = row.Kind == pkGoods;
     p.Chart = new QChart;
     p.Chart->setMargins(QMargins(4, 4, 4, 4));
     p.Chart->legend()->setAlignment(Qt::AlignBottom);
     // The legend draws each line's own pen, so that its width and dashes tell it.
     p.Chart->legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
-    p.Chart->legend()->setVisible(count > 1);
+    p.Chart->legend()->setVisible(count + row.Marks.size() > 1);
     p.X = new QCategoryAxis(p.Chart);
-    p.X->setTitleText(page == pgTrade ? QStringLiteral("месяц") : QStringLiteral("дата"));
+    p.X->setTitleText(row.Kind == pkMonths ? QStringLiteral("месяц") : QStringLiteral("дата"));
     p.Y = new QCategoryAxis(p.Chart);
-    p.Y->setTitleText(unit);
+    p.Y->setTitleText(row.Unit);
     for (QCategoryAxis* axis : {p.X, p.Y}) {
         axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
         // Titles as plain as the labels; a small chart's a little smaller.
@@ -216,15 +250,19 @@ QChartView* TStatisticsForm::MakePlot(TPage page, size_t firstLine, size_t count
     }
     p.Chart->addAxis(p.X, Qt::AlignBottom);
     p.Chart->addAxis(p.Y, Qt::AlignLeft);
-    for (size_t i = firstLine; i < firstLine + count; ++i) {
+    const auto add = [&p](const QString& name, const QPen& pen) {
         auto* series = new QLineSeries(p.Chart);
-        series->setName(lines_[page][i].Name);
-        series->setPen(lines_[page][i].Pen);
+        series->setName(name);
+        series->setPen(pen);
         p.Chart->addSeries(series);
         series->attachAxis(p.X);
         series->attachAxis(p.Y);
         p.Series.push_back(series);
-    }
+    };
+    for (size_t i = firstLine; i < firstLine + count; ++i)
+        add(row.Lines[i].Name, row.Lines[i].Pen);
+    for (const TMark& mark : row.Marks)
+        add(mark.Name, mark.Pen);
     p.View = new QChartView(p.Chart);
     p.View->setRenderHint(QPainter::Antialiasing);
     // The pointer anywhere over the plot shows the day (or month) under it.
@@ -234,30 +272,32 @@ QChartView* TStatisticsForm::MakePlot(TPage page, size_t firstLine, size_t count
     return p.View;
 }
 
-QWidget* TStatisticsForm::MakeGoodsPage(const TImageList& pictures) {
+QWidget* TStatisticsForm::MakeGoodsPage(size_t page, const TImageList& pictures) {
     // Each good on a chart of its own scale, under its picture from the
     // status panel and its name: food's thousands leave the others readable.
-    auto* page = new QWidget;
-    auto* grid = new QGridLayout(page);
+    auto* content = new QWidget;
+    auto* grid = new QGridLayout(content);
     grid->setContentsMargins(2, 2, 2, 2);
     grid->setSpacing(2);
-    for (int good = 0; good < GoodsCount; ++good) {
+    const std::vector<TLine>& lines = pages_[page].Lines;
+    for (size_t i = 0; i < lines.size(); ++i) {
         auto* cell = new QVBoxLayout;
         cell->setSpacing(0);
         auto* caption =
-            new QLabel(QStringLiteral("<b>%1</b>").arg(GoodName(good).toHtmlEscaped()), page);
-        auto* picture = new QLabel(page);
+            new QLabel(QStringLiteral("<b>%1</b>").arg(lines[i].Name.toHtmlEscaped()), content);
+        auto* picture = new QLabel(content);
         picture->setPixmap(
-            QPixmap::fromImage(pictures.Picture(good))
+            QPixmap::fromImage(pictures.Picture(lines[i].Column))
                 .scaled(QSize(18, 18), Qt::KeepAspectRatio, Qt::SmoothTransformation));
         auto* heading = new QHBoxLayout;
         heading->addWidget(picture);
         heading->addWidget(caption, 1);
         cell->addLayout(heading);
-        cell->addWidget(MakePlot(pgGoods, static_cast<size_t>(good), 1, QStringLiteral("штук")), 1);
-        grid->addLayout(cell, good / 3, good % 3);
+        cell->addWidget(MakePlot(page, i, 1), 1);
+        const int at = static_cast<int>(i);
+        grid->addLayout(cell, at / 3, at % 3);
     }
-    return page;
+    return content;
 }
 
 bool TStatisticsForm::eventFilter(QObject* watched, QEvent* event) {
@@ -276,11 +316,7 @@ bool TStatisticsForm::eventFilter(QObject* watched, QEvent* event) {
             QToolTip::hideText();
             break;
         }
-        const QPointF value = p.Chart->mapToValue(inChart);
-        if (p.Page == pgTrade)
-            ShowTradeHint(value);
-        else
-            ShowDayHint(p.Page, value);
+        ShowHint(p.Page, p.Chart->mapToValue(inChart));
         break;
     }
     return QWidget::eventFilter(watched, event);
@@ -315,13 +351,13 @@ void TStatisticsForm::PlaceBeside(const QWidget& window) {
 
 QChart* TStatisticsForm::Chart(TPage page, size_t index) const {
     for (const TPlot& plot : plots_)
-        if (plot.Page == page && index-- == 0)
+        if (pages_[plot.Page].Page == page && index-- == 0)
             return plot.Chart;
     return nullptr;
 }
 
 void TStatisticsForm::Follow() {
-    stale_.fill(true);
+    stale_.assign(pages_.size(), true);
     if (isVisible())
         Refresh(tabs_->currentIndex());
 }
@@ -331,7 +367,9 @@ void TStatisticsForm::SetRange(TRange range) {
 }
 
 void TStatisticsForm::ShowPage(TPage page) {
-    tabs_->setCurrentIndex(page);
+    for (size_t row = 0; row < pages_.size(); ++row)
+        if (pages_[row].Page == page)
+            tabs_->setCurrentIndex(static_cast<int>(row));
 }
 
 std::span<const THistoryDay> TStatisticsForm::RangeDays() const {
@@ -350,20 +388,14 @@ std::span<const THistoryDay> TStatisticsForm::RangeDays() const {
 }
 
 void TStatisticsForm::Refresh(int page) {
-    if (page < 0 || page >= PageCount || !stale_[static_cast<size_t>(page)])
+    if (page < 0 || static_cast<size_t>(page) >= pages_.size() || !stale_[page])
         return;
-    stale_[static_cast<size_t>(page)] = false;
-    if (page == pgAccount) {
+    stale_[page] = false;
+    if (pages_[page].Kind == pkAccount)
         RefreshAccount();
-        return;
-    }
     for (TPlot& plot : plots_)
-        if (plot.Page == page) {
-            if (page == pgTrade)
-                RefreshTrade(plot);
-            else
-                RefreshDayChart(plot);
-        }
+        if (plot.Page == static_cast<size_t>(page))
+            RefreshPlot(plot);
 }
 
 int TStatisticsForm::Columns(const TPlot& plot) const {
@@ -371,43 +403,40 @@ int TStatisticsForm::Columns(const TPlot& plot) const {
     return std::max(area > 0 ? area : plot.View->width() - 80, 100);
 }
 
-void TStatisticsForm::RefreshDayChart(TPlot& plot) {
+void TStatisticsForm::RefreshPlot(TPlot& plot) {
+    const TPageRow& page = pages_[plot.Page];
     const std::span<const THistoryDay> days = RangeDays();
+    const bool byMonth = page.Kind == pkMonths;
+    const std::vector<TMonthChange> months =
+        byMonth ? MonthChanges(colony_.History().Days(), days, page.Lines)
+                : std::vector<TMonthChange>();
+    const size_t count = byMonth ? months.size() : days.size();
+    const auto x = [&](size_t k) {
+        return byMonth ? MonthPoint(months[k].Month) : YearPoint(days[k].Date);
+    };
     const int columns = Columns(plot);
     double low = 0;
     double high = 1;
     for (size_t i = 0; i < plot.Series.size(); ++i) {
-        const auto& value = lines_[plot.Page][plot.FirstLine + i].Value;
-        const QList<QPointF> points = ColumnPoints(
-            days.size(), columns, [days](size_t k) { return YearPoint(days[k].Date); },
-            [days, &value](size_t k) { return value(days[k]); });
+        const size_t line = plot.FirstLine + i;
+        const auto y = [&](size_t k) -> double {
+            if (i >= plot.LineCount)
+                return page.Marks[i - plot.LineCount].Level;
+            if (byMonth)
+                return static_cast<double>(months[k].Change[line]);
+            return static_cast<double>(
+                page.Lines[line].Field->Get(days[k], page.Lines[line].Column));
+        };
+        const QList<QPointF> points = ColumnPoints(count, columns, x, y);
         for (const QPointF& point : points) {
             low = std::min(low, point.y());
             high = std::max(high, point.y());
         }
         plot.Series[i]->replace(points);
     }
-    if (plot.Page == pgHealth)
-        high = TGame::MaxHealth;
+    if (page.Top > 0)
+        high = page.Top;
     FitAxes(plot, low, high, days);
-}
-
-void TStatisticsForm::RefreshTrade(TPlot& plot) {
-    const std::span<const THistoryDay> days = RangeDays();
-    const std::vector<TMonthTrade> months = MonthTrade(colony_.History().Days(), days);
-    const int columns = Columns(plot);
-    double high = 1;
-    for (size_t line = 0; line < plot.Series.size(); ++line) {
-        const QList<QPointF> points = ColumnPoints(
-            months.size(), columns, [&months](size_t k) { return MonthPoint(months[k].Month); },
-            [&months, line](size_t k) {
-                return static_cast<double>(line == 0 ? months[k].Sold : months[k].Bought);
-            });
-        for (const QPointF& point : points)
-            high = std::max(high, point.y());
-        plot.Series[line]->replace(points);
-    }
-    FitAxes(plot, 0, high, days);
 }
 
 void TStatisticsForm::FitAxes(TPlot& plot, double low, double high,
@@ -422,36 +451,37 @@ void TStatisticsForm::FitAxes(TPlot& plot, double low, double high,
     SetMarks(plot.Y, values, values.front().Value, values.back().Value);
 }
 
-void TStatisticsForm::ShowDayHint(TPage page, const QPointF& point) {
+void TStatisticsForm::ShowHint(size_t page, const QPointF& point) {
+    const TPageRow& row = pages_[page];
     const std::span<const THistoryDay> days = RangeDays();
-    if (days.empty())
-        return;
-    const THistoryDay& day = days[NearestDay(days, point.x())];
-    QString text = DateText(day.Date);
-    // The figures of the lines shown; the health's mark of 500 is no figure.
-    for (size_t i = 0; i < lines_[page].size(); ++i)
-        if (page != pgHealth || i == 0)
-            text += QStringLiteral("\n%1: %2")
-                        .arg(lines_[page][i].Name,
-                             NumToStr(static_cast<int64_t>(lines_[page][i].Value(day))));
+    // The figures of the lines; the marks are no figures.
+    QString text;
+    std::vector<int64_t> figures;
+    if (row.Kind == pkMonths) {
+        const std::vector<TMonthChange> months =
+            MonthChanges(colony_.History().Days(), days, row.Lines);
+        if (months.empty())
+            return;
+        const TMonthChange& nearest = *std::min_element(
+            months.begin(), months.end(), [&point](const TMonthChange& a, const TMonthChange& b) {
+                return std::abs(MonthPoint(a.Month) - point.x()) <
+                       std::abs(MonthPoint(b.Month) - point.x());
+            });
+        text = QStringLiteral("%1 %2").arg(
+            QLocale(QLocale::Russian).standaloneMonthName(nearest.Month.Month),
+            QString::number(nearest.Month.Year));
+        figures = nearest.Change;
+    } else {
+        if (days.empty())
+            return;
+        const THistoryDay& day = days[NearestDay(days, point.x())];
+        text = DateText(day.Date);
+        for (const TLine& line : row.Lines)
+            figures.push_back(line.Field->Get(day, line.Column));
+    }
+    for (size_t i = 0; i < row.Lines.size(); ++i)
+        text += QStringLiteral("\n%1: %2").arg(row.Lines[i].Hint, NumToStr(figures[i]));
     QToolTip::showText(QCursor::pos(), text, this);
-}
-
-void TStatisticsForm::ShowTradeHint(const QPointF& point) {
-    const std::vector<TMonthTrade> months = MonthTrade(colony_.History().Days(), RangeDays());
-    if (months.empty())
-        return;
-    const auto nearest = std::min_element(months.begin(), months.end(),
-                                          [&point](const TMonthTrade& a, const TMonthTrade& b) {
-                                              return std::abs(MonthPoint(a.Month) - point.x()) <
-                                                     std::abs(MonthPoint(b.Month) - point.x());
-                                          });
-    QToolTip::showText(QCursor::pos(),
-                       QStringLiteral("%1 %2\nПродано: %3\nКуплено: %4")
-                           .arg(QLocale(QLocale::Russian).standaloneMonthName(nearest->Month.Month),
-                                QString::number(nearest->Month.Year), NumToStr(nearest->Sold),
-                                NumToStr(nearest->Bought)),
-                       this);
 }
 
 void TStatisticsForm::RefreshAccount() {

@@ -4,8 +4,6 @@
 
 #include <QPen>
 #include <QWidget>
-#include <array>
-#include <functional>
 #include <span>
 #include <vector>
 
@@ -30,6 +28,38 @@ public:
     enum TPage { pgMoney, pgPeople, pgHealth, pgGoods, pgTrade, pgAccount, PageCount };
     enum TRange { rgYear, rgTenYears, rgAll };
 
+    // How a page shows its lines: on one chart day by day, each on a small
+    // chart of its own under its good's picture, on one chart by the change
+    // in each month; or the money account's table instead of lines.
+    enum TKind { pkDays, pkGoods, pkMonths, pkAccount };
+    // A line of a page: one column of a history field, named in the legend
+    // and in the hint that the pointer over the chart shows.
+    struct TLine {
+        const THistoryField* Field = nullptr;
+        int Column = 0;
+        QPen Pen;
+        QString Name;
+        QString Hint;
+    };
+    // A level drawn across a page's charts with its name in the legend, and
+    // not told in the hint (the health below which no one is born).
+    struct TMark {
+        QString Name;
+        QPen Pen;
+        double Level = 0;
+    };
+    struct TPageRow {
+        TPage Page = pgMoney;
+        QString Name; // the tab's
+        TKind Kind = pkDays;
+        QString Unit = {}; // the value axis's title
+        std::vector<TLine> Lines = {};
+        std::vector<TMark> Marks = {};
+        double Top = 0; // the value axis's top whatever the values, or 0 to fit them
+    };
+    // The window's pages, in the order of their tabs.
+    static std::vector<TPageRow> Pages();
+
     // The colony and the goods' pictures outlive the window.
     TStatisticsForm(const TColony& colony, const TImageList& goodsPictures, QWidget* parent);
 
@@ -51,18 +81,13 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    // One line of a day chart: its name, pen and value of a day.
-    struct TLine {
-        QString Name;
-        QPen Pen;
-        std::function<double(const THistoryDay&)> Value;
-    };
-    // One chart: a page's, or one good's on the goods page; it draws the
-    // page's lines from its first, as many as it has series. A small one
-    // has fewer marks on its axes.
+    // One chart: a page's, or one good's on the goods page; it draws some of
+    // the page's lines, then the page's marks. A small one has fewer marks on
+    // its axes.
     struct TPlot {
-        TPage Page = pgMoney;
+        size_t Page = 0; // the page's row and tab
         size_t FirstLine = 0;
+        size_t LineCount = 0;
         bool Small = false;
         QChartView* View = nullptr;
         QChart* Chart = nullptr;
@@ -72,26 +97,26 @@ private:
     };
 
     std::span<const THistoryDay> RangeDays() const;
-    // A chart of the page's lines from the first, count of them, on an axis
-    // of the unit.
-    QChartView* MakePlot(TPage page, size_t firstLine, size_t count, const QString& unit);
-    QWidget* MakeGoodsPage(const TImageList& pictures);
+    // A chart of the page's lines from the first, count of them, and its
+    // marks.
+    QChartView* MakePlot(size_t page, size_t firstLine, size_t count);
+    QWidget* MakeGoodsPage(size_t page, const TImageList& pictures);
     void Refresh(int page);
-    void RefreshDayChart(TPlot& plot);
-    void RefreshTrade(TPlot& plot);
+    void RefreshPlot(TPlot& plot);
     void RefreshAccount();
     // Fits the axes to the range and the values drawn.
     void FitAxes(TPlot& plot, double low, double high, std::span<const THistoryDay> days);
     int Columns(const TPlot& plot) const;
-    void ShowDayHint(TPage page, const QPointF& point);
-    void ShowTradeHint(const QPointF& point);
+    // The day or month under the point of the page's chart and the figures
+    // of its lines there.
+    void ShowHint(size_t page, const QPointF& point);
     void Export(bool account);
 
     const TColony& colony_;
     QComboBox* range_ = nullptr;
     QTabWidget* tabs_ = nullptr;
     QTableWidget* account_ = nullptr;
-    std::array<bool, PageCount> stale_{};
+    std::vector<TPageRow> pages_;
+    std::vector<bool> stale_;
     std::vector<TPlot> plots_;
-    std::array<std::vector<TLine>, PageCount> lines_;
 };

@@ -3,6 +3,7 @@
 #include "map/placebox.h"
 #include "model/colony.h"
 #include "model/describe.h"
+#include "model/savefile.h"
 #include "ui/chartpoints.h"
 #include "ui/statisticsform.h"
 
@@ -74,7 +75,7 @@ TEST(Statistics, OpensFromTheMenuFollowsEachTurnAndShowsTheChosenYears) {
     auto* form = f.findChild<TStatisticsForm*>();
     ASSERT_NE(form, nullptr);
     EXPECT_TRUE(form->isVisible());
-    EXPECT_FALSE(form->isModal());
+    form->ShowPage(TStatisticsForm::pgMoney);
 
     // Ten years back from the last day; then all of it, drawn with a few
     // points a pixel column and the spike kept.
@@ -83,7 +84,8 @@ TEST(Statistics, OpensFromTheMenuFollowsEachTurnAndShowsTheChosenYears) {
     form->SetRange(TStatisticsForm::rgAll);
     EXPECT_NEAR(FirstYearShown(*form), 1890.16, 0.01);
     const QList<QPointF> all = Points(*form, TStatisticsForm::pgMoney);
-    EXPECT_LT(all.size(), 2000);
+    EXPECT_EQ(all.front(), QPointF(YearPoint(days.front().Date), days.front().Money));
+    EXPECT_EQ(all.back(), QPointF(last, days.back().Money));
     EXPECT_TRUE(std::any_of(all.begin(), all.end(), [](QPointF p) { return p.y() == 50000000; }));
     // The pointer over the plot tells the day under it and its figures.
     QChart* chart = form->Chart(TStatisticsForm::pgMoney);
@@ -154,15 +156,14 @@ TEST(Statistics, TimeAxesNameTheMonthsOfAYearAndTheYearsBeyondAndLinesDifferInCo
         form.SetRange(c.Range);
         form.Follow();
         // The goods' small charts have fewer marks.
-        for (int page = TStatisticsForm::pgMoney; page < TStatisticsForm::pgAccount; ++page)
-            if (page != TStatisticsForm::pgGoods) {
-                EXPECT_EQ(labels(static_cast<TStatisticsForm::TPage>(page)), c.Labels)
-                    << c.Days << " days, page " << page;
+        for (const TStatisticsForm::TPageRow& page : TStatisticsForm::Pages())
+            if (page.Kind == TStatisticsForm::pkDays || page.Kind == TStatisticsForm::pkMonths) {
+                EXPECT_EQ(labels(page.Page), c.Labels) << c.Days << " days, page " << page.Page;
             }
     }
 
     // No two lines of a chart have the same hue; a grey one has none.
-    for (int page = TStatisticsForm::pgMoney; page < TStatisticsForm::pgAccount; ++page)
+    for (int page = 0; page < TStatisticsForm::PageCount; ++page)
         for (size_t i = 0; QChart* chart = form.Chart(static_cast<TStatisticsForm::TPage>(page), i);
              ++i) {
             std::vector<int> hues;
@@ -175,6 +176,43 @@ TEST(Statistics, TimeAxesNameTheMonthsOfAYearAndTheYearsBeyondAndLinesDifferInCo
                                          360 - std::abs(hues[a] - hues[b])) >= 15)
                         << "page " << page << ", lines " << a << " and " << b;
         }
+}
+
+// A field of the history is a column of the spreadsheet, bytes of a save,
+// and a line of the statistics when it is marked as charted.
+TEST(Statistics, EveryHistoryFieldIsInTheSpreadsheetTheSaveAndTheChartsItIsMarkedFor) {
+    TGameWindow w;
+    TColony& colony = w.Form.Colony();
+    // A day with a value of its own in each column, beyond 32 bits in the
+    // wide ones.
+    THistoryDay day;
+    day.Date = {1890, 3, 2};
+    std::vector<std::pair<const THistoryField*, int>> columns;
+    for (const THistoryField& field : HistoryFields)
+        for (int column = 0; column < field.Columns; ++column) {
+            columns.emplace_back(&field, column);
+            field.Set(day, column, std::ssize(columns) << (field.Bytes > 4 ? 33 : 0));
+        }
+    LoadDays(colony, {day});
+    const QList<QByteArray> csv = HistoryCsv(colony.History().Days()).split('\n');
+    const TSavedGame read = DecodeSave(
+        EncodeSave(SavedGameOf(colony, TSavedLand::Named("01"), {}, true)), colony.Catalogue());
+    ASSERT_EQ(read.Days.size(), 1u);
+    const std::vector<TStatisticsForm::TPageRow> pages = TStatisticsForm::Pages();
+    for (size_t k = 0; k < columns.size(); ++k) {
+        const auto [field, column] = columns[k];
+        const int64_t value = field->Get(day, column);
+        const int at = static_cast<int>(k) + 1; // after the date
+        EXPECT_EQ(QString::fromUtf8(csv[0].split(',').value(at)), field->ColumnName(column))
+            << field->Key;
+        EXPECT_EQ(csv[1].split(',').value(at).toLongLong(), value) << field->Key;
+        EXPECT_EQ(field->Get(read.Days[0], column), value) << field->Key;
+        bool drawn = false;
+        for (const TStatisticsForm::TPageRow& page : pages)
+            for (const TStatisticsForm::TLine& line : page.Lines)
+                drawn |= line.Field == field && line.Column == column;
+        EXPECT_EQ(drawn, field->Charted) << field->Key << " " << column;
+    }
 }
 
 } // namespace
