@@ -144,6 +144,12 @@ constexpr int DayBytes(uint32_t version) {
     return bytes;
 }
 
+// Today's format writes every field: a field that a later format brings
+// needs that format to be today's.
+static_assert(std::ranges::all_of(HistoryFields, [](const THistoryField& field) {
+    return field.Since <= SaveFormat::Version;
+}));
+
 // A day in the bytes of today's format.
 char* PackDay(const THistoryDay& day, char* at) {
     qToBigEndian<quint16>(day.Date.Year, at);
