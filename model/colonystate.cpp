@@ -56,8 +56,7 @@ void RecordGame(const TGame& game, TColonyState& state) {
     state.Bases.clear();
     state.Bases.reserve(game.Buildings().size());
     for (const auto& base : game.Buildings())
-        state.Bases.push_back({base->Kind, base->Placed, base->Blocked, base->Status,
-                               base->BuildDays, base->LifeDays, static_cast<int16_t>(base->Column),
+        state.Bases.push_back({*base, base->Kind, static_cast<int16_t>(base->Column),
                                static_cast<int16_t>(base->Row)});
 }
 
@@ -66,11 +65,7 @@ void RestoreGame(TGame& game, const TColonyState& state) {
     SpreadCells(state.Cells, game.Cells());
     game.ClearBases();
     for (const TBaseRecord& record : state.Bases) {
-        TBase& base = game.AddBase(*record.Kind, record.Column, record.Row, false);
-        base.Placed = record.Placed;
-        base.Blocked = record.Blocked;
-        base.Status = record.Status;
-        base.BuildDays = record.BuildDays;
-        base.LifeDays = record.LifeDays;
+        static_cast<TBaseState&>(game.AddBase(*record.Kind, record.Column, record.Row, false)) =
+            record;
     }
 }

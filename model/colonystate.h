@@ -11,13 +11,8 @@
 #include <vector>
 
 // One building as a record: what it takes to place it again as it stood.
-struct TBaseRecord {
+struct TBaseRecord : TBaseState {
     const TBaseType* Kind = nullptr;
-    TGameDate Placed;
-    bool Blocked = false;
-    uint8_t Status = 0;
-    int32_t BuildDays = 0;
-    int32_t LifeDays = 0;
     int16_t Column = 0;
     int16_t Row = 0;
 

@@ -5,8 +5,10 @@
 #include <algorithm>
 
 TBase::TBase(TGame& game, bool prebuilt, int32_t column, int32_t row, const TBaseType& kind)
-    : Game(&game), Kind(&kind), Placed(game.Date), BuildDays(prebuilt ? 0 : kind.BuildTime),
-      LifeDays(kind.FullLifeDays()), Column(column), Row(row) {}
+    : TBaseState{.Placed = game.Date,
+                 .BuildDays = prebuilt ? 0 : kind.BuildTime,
+                 .LifeDays = kind.FullLifeDays()},
+      Game(&game), Kind(&kind), Column(column), Row(row) {}
 
 bool TBase::IsWorking() const {
     return IsWorkingIn(Game->Season);

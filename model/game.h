@@ -30,18 +30,25 @@ enum TBaseStatus : uint8_t {
     bsLacksWorkers = 1 << 1,
 };
 
-// One placed building. It refers to its type and never owns it.
-class TBase {
-public:
-    TBase(TGame& game, bool prebuilt, int32_t column, int32_t row, const TBaseType& kind);
-
-    TGame* Game;
-    const TBaseType* Kind;
+// What a building's days change of it: the building holds it, and an undo
+// step or a save keeps a copy.
+struct TBaseState {
     TGameDate Placed;
     bool Blocked = false;
     uint8_t Status = 0;
     int32_t BuildDays = 0;
     int32_t LifeDays = 0;
+
+    bool operator==(const TBaseState&) const = default;
+};
+
+// One placed building. It refers to its type and never owns it.
+class TBase : public TBaseState {
+public:
+    TBase(TGame& game, bool prebuilt, int32_t column, int32_t row, const TBaseType& kind);
+
+    TGame* Game;
+    const TBaseType* Kind;
     int32_t Column;
     int32_t Row;
 
