@@ -8,9 +8,10 @@
 
 namespace {
 
-QImage Strip(int width, int height, int count, QColor colour) {
+// A strip of pictures on a ground, each marked in its top-left pixel.
+QImage Strip(int width, int height, int count, QColor colour, QColor ground = Qt::transparent) {
     QImage strip(width * count, height, QImage::Format_ARGB32);
-    strip.fill(Qt::transparent);
+    strip.fill(ground);
     for (int i = 0; i < count; ++i) {
         strip.setPixelColor(i * width, 0, colour);
     }
@@ -149,9 +150,7 @@ TEST(DataModule, SelectionFramesRunAroundTheBorder) {
 TEST(DataModule, SelectionStripWithPaintedInsideIsNotUsed) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
-    QImage strip(25 * 12, 25, QImage::Format_ARGB32);
-    strip.fill(Qt::red);
-    strip.save(folder.filePath("imlSelectSea.png"));
+    Strip(25, 25, 12, Qt::red, Qt::red).save(folder.filePath("imlSelectSea.png"));
     const TDM dm(folder.path());
     EXPECT_EQ(qAlpha(dm.imlSelectSea.Picture(0).pixel(12, 12)), 0);
     EXPECT_EQ(dm.imlSelectSea.Picture(0).pixelColor(13, 0), QColor(Qt::cyan));
@@ -160,9 +159,7 @@ TEST(DataModule, SelectionStripWithPaintedInsideIsNotUsed) {
 TEST(DataModule, ReadsTheSharpStripsOnlyOnAHiDpiScreen) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
-    QImage plain(25 * 25, 25, QImage::Format_ARGB32);
-    plain.fill(Qt::red);
-    plain.save(folder.filePath("imlTools.png"));
+    Strip(25, 25, 25, Qt::red, Qt::red).save(folder.filePath("imlTools.png"));
     // Each sharp picture is blue with one green device pixel at (1, 1), which
     // a 1x picture could not hold apart from its neighbours.
     QImage sharp(50 * 25, 50, QImage::Format_ARGB32);
