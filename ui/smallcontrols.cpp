@@ -139,13 +139,6 @@ TvtButton::~TvtButton() {
     }
 }
 
-void TvtButton::SetCaption(const QString& caption) {
-    if (caption != caption_) {
-        caption_ = caption;
-        update();
-    }
-}
-
 QColor TvtButton::FaceColor(bool isDefault, bool hover) {
     const int grey = (isDefault ? 0xAE : 0xC0) - (hover ? 0x20 : 0);
     return QColor(grey, grey, grey);

@@ -55,7 +55,6 @@ public:
     int32_t ImageIndex() const { return imageIndex_; }
     // -1: the same picture under the mouse.
     void SetHoverImageIndex(int32_t index);
-    int32_t HoverImageIndex() const { return hoverImageIndex_; }
 
 protected:
     void MouseHover() override;
@@ -79,7 +78,6 @@ public:
     bool Cancel = false;
     bool ManualClose = false;
 
-    void SetCaption(const QString& caption);
     QString Caption() const { return caption_; }
 
     void Click() override;
