@@ -1,8 +1,8 @@
 // Saving, loading and the undo history on a colony of 3 000 buildings on the
 // real map and catalogue, beside loading the map itself: the save and the
-// load against the map, the snapshot each command takes, a new week with its
-// undo step against the same seven days without one, the memory of a full
-// history and the size of the files. The game's data lies beside this
+// load against the map, one command with its undo step (on 20 000 buildings
+// too), a new week with its undo step against the same seven days without
+// one, the memory of a full history and the size of the files. The game's data lies beside this
 // program.
 #include "bench/bigcolony.h"
 #include "bench/twocenturies.h"
@@ -17,10 +17,10 @@
 #include <benchmark/benchmark.h>
 #include <fstream>
 #include <malloc.h>
+#include <map>
 #include <memory>
 #include <set>
 #include <string>
-#include <sys/resource.h>
 #include <time.h>
 #include <unistd.h>
 #include <vector>
@@ -40,7 +40,7 @@ struct TWorld : TBigColony {
     QTemporaryDir folder;
     QString savePath;
 
-    TWorld() : TBigColony(BuildingCount, DataFolder()) {
+    explicit TWorld(size_t buildingCount) : TBigColony(buildingCount, DataFolder()) {
         savePath = folder.filePath(QStringLiteral("colony.dat"));
         WriteSaveFile(savePath, Saved());
     }
@@ -51,9 +51,13 @@ struct TWorld : TBigColony {
     }
 };
 
-TWorld& World() {
-    static TWorld world;
-    return world;
+// The colony of BuildingCount buildings, or of another number.
+TWorld& World(size_t buildingCount = BuildingCount) {
+    static std::map<size_t, std::unique_ptr<TWorld>> worlds;
+    std::unique_ptr<TWorld>& world = worlds[buildingCount];
+    if (!world)
+        world = std::make_unique<TWorld>(buildingCount);
+    return *world;
 }
 
 void ColonyCounters(benchmark::State& state) {
@@ -244,52 +248,25 @@ void BM_SaveLoadAgainstLoadEarth(benchmark::State& state) {
 }
 BENCHMARK(BM_SaveLoadAgainstLoadEarth)->Unit(benchmark::kMillisecond);
 
-// The record every command takes of the colony before it changes anything.
-void BM_UndoSnapshot(benchmark::State& state) {
-    TWorld& world = World();
-    world.colony->RestoreState(world.start);
-    size_t bytes = 0;
-    for (auto _ : state) {
-        const TColonyState taken = world.colony->TakeState();
-        bytes = taken.ByteSize();
-        benchmark::DoNotOptimize(taken.Cells.data());
-    }
-    state.counters["state_KB"] = static_cast<double>(bytes) / 1024.0;
+// One command with its undo step: blocking a building and unblocking it
+// again, on colonies of the argument's number of buildings, from an empty
+// history that fills up and then takes the memory its oldest steps free.
+// The step keeps the figures, the generator and the one building, so the
+// time should not grow with the colony.
+void BM_UndoStep(benchmark::State& state) {
+    TWorld& world = World(static_cast<size_t>(state.range(0)));
+    TColony& colony = *world.colony;
+    colony.LoadState(world.start, {});
+    const QPoint cell = world.blockableBuildings[world.blockableBuildings.size() / 2];
+    colony.SelectCell(cell.x(), cell.y());
+    for (auto _ : state)
+        colony.Block();
+    state.counters["buildings"] = static_cast<double>(colony.Game().Buildings().size());
+    state.counters["step_bytes"] = static_cast<double>(colony.UndoSteps().ByteSize()) /
+                                   static_cast<double>(colony.UndoSteps().UndoCount());
+    colony.LoadState(world.start, {});
 }
-BENCHMARK(BM_UndoSnapshot)->Unit(benchmark::kMicrosecond);
-
-long MinorFaults() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_minflt;
-}
-
-// The same record in memory the process has not touched yet, as each step
-// takes it while the history fills (the first hundred commands of a game,
-// or the first after a load): the memory freed by the last record is handed
-// back to the system outside the timed part, so the record's pages are
-// faulted in afresh.
-void BM_UndoSnapshotFreshMemory(benchmark::State& state) {
-    TWorld& world = World();
-    world.colony->RestoreState(world.start);
-    TColonyState taken;
-    long faults = 0;
-    for (auto _ : state) {
-        state.PauseTiming();
-        taken = TColonyState();
-        malloc_trim(0);
-        const long before = MinorFaults();
-        state.ResumeTiming();
-        taken = world.colony->TakeState();
-        benchmark::DoNotOptimize(taken.Cells.data());
-        state.PauseTiming();
-        faults += MinorFaults() - before;
-        state.ResumeTiming();
-    }
-    state.counters["faults"] =
-        static_cast<double>(faults) / static_cast<double>(std::max<int64_t>(state.iterations(), 1));
-}
-BENCHMARK(BM_UndoSnapshotFreshMemory)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_UndoStep)->Arg(3000)->Arg(20000)->Unit(benchmark::kMicrosecond);
 
 // Each week starts from the same colony, put back outside the timed part, so
 // both benchmarks play the same seven days. The history fills up as in a long

@@ -39,6 +39,7 @@ bool NeedsRestore(const TBase& base) {
 
 void ApplyRestore(TGame& game, TBase& base, const TRestorePlan& plan) {
     game.SetMoney(TMoneyFlow::Restoration, ClampToInt32(game.Money - plan.Cost));
+    game.WillChange(base);
     base.LifeDays = ClampToInt32(base.LifeDays + plan.Days);
 }
 
@@ -58,22 +59,30 @@ private:
 
 } // namespace
 
-// A command's hold on the state it found: that state becomes an undo step
-// once the command has changed the game, and is put back when the command
-// fails half done (a sound that cannot be found, say), so that no half-made
-// change stays in the game or on the screen.
+// A command's hold on the colony it found: the colony's head as it was and
+// the edits of its land and buildings since. They become an undo step once
+// the command has changed the game, and are gone back through when the
+// command fails half done (a sound that cannot be found, say), so that no
+// half-made change stays in the game or on the screen. A command that changes
+// nothing costs a copy of the head.
 class TColony::TCommand {
 public:
     explicit TCommand(TColony& colony)
-        : colony_(colony), before_(colony.TakeState()), exceptions_(std::uncaught_exceptions()) {}
+        : colony_(colony), edits_{colony.Head(), {}}, exceptions_(std::uncaught_exceptions()) {
+        colony_.game_->RecordEdits(&edits_.Game);
+    }
     ~TCommand() {
+        colony_.game_->EndEdits();
         if (std::uncaught_exceptions() <= exceptions_)
             return;
         try {
-            if (!recorded_)
-                colony_.RestoreState(before_);
-            else if (std::optional<TUndoHistory::TStep> step = colony_.undo_.TakeLast())
-                colony_.ReturnTo(*step);
+            if (!recorded_) {
+                colony_.GoThrough(edits_);
+            } else if (std::optional<TUndoHistory::TStep> step = colony_.undo_.TakeUndo()) {
+                colony_.GoThrough(step->Edits);
+                colony_.revision_ = step->Revision;
+            }
+            colony_.ShowReturn();
         } catch (...) {
             // The error on its way out is the one the player is told of.
         }
@@ -82,16 +91,21 @@ public:
     TCommand& operator=(const TCommand&) = delete;
 
     // The command changed the game, or is about to: it can be taken back,
-    // under the name the step is shown with.
+    // under the name the step is shown with. What it changes from now on
+    // goes on into its step.
     void Changed(const char* name) {
-        colony_.Remember(name, std::move(before_));
+        TUndoHistory::TStep& step =
+            colony_.undo_.Record(QString::fromUtf8(name), std::move(edits_), colony_.revision_);
+        colony_.game_->RecordEdits(&step.Edits.Game);
         recorded_ = true;
+        colony_.revision_ = ++colony_.lastRevision_;
+        colony_.services_.ShowUndoSteps();
     }
     void Changed(TPlayerCommand::TId id) { Changed(PlayerCommands()[id].UndoName); }
 
 private:
     TColony& colony_;
-    TColonyState before_;
+    TColonyEdits edits_;
     int exceptions_;
     bool recorded_ = false;
 };
@@ -122,7 +136,7 @@ QString TColony::CellInfo(int32_t column, int32_t row) const {
         return QString();
     const TBase* base = game_->BaseAt(column, row);
     const QString info = base ? BaseInfo(*base) : EarthKindName(terrain_.EarthKind(column, row));
-    return game_->Cell(column, row).Improved ? QStringLiteral("+ ") + info : info;
+    return Game().Cell(column, row).Improved ? QStringLiteral("+ ") + info : info;
 }
 
 void TColony::ShowStatus(const QString& text) {
@@ -230,7 +244,7 @@ void TColony::Build(const TBaseType& type) {
 
 void TColony::ImproveLand() {
     TCommand command(*this);
-    TCellState& cell = game_->Cell(selColumn_, selRow_);
+    const TCellState& cell = Game().Cell(selColumn_, selRow_);
     if (game_->Money < ImproveLandPrice) {
         ShowStatus(QString::fromUtf8(Msg::NoMoney));
         return;
@@ -246,7 +260,7 @@ void TColony::ImproveLand() {
     command.Changed(TPlayerCommand::pcGoodEarth);
     services_.Sound(TSound::GoodEarth);
     game_->SetMoney(TMoneyFlow::Improvement, game_->Money - ImproveLandPrice);
-    cell.Improved = 1;
+    game_->Cell(selColumn_, selRow_).Improved = 1;
     services_.UpdateCell(selColumn_, selRow_);
     ShowCellInfo();
     services_.ShowResources(true);
@@ -356,6 +370,7 @@ void TColony::Block() {
     }
     command.Changed(TPlayerCommand::pcPreserve);
     services_.Sound(TSound::Preserve);
+    game_->WillChange(*base);
     base->Blocked = !base->Blocked;
     services_.UpdateCell(selColumn_, selRow_);
     ShowCellInfo();
@@ -398,23 +413,35 @@ void TColony::MoneyGesture(bool rightButton, bool ctrl) {
     game_->SetMoney(TMoneyFlow::Gesture, SaturatingAdd(game_->Money, GestureMoney));
 }
 
+TColonyHead TColony::Head() const {
+    TColonyHead head;
+    static_cast<TColonyFigures&>(head) = *game_;
+    head.Random = RandomState();
+    head.SelectedColumn = selColumn_;
+    head.SelectedRow = selRow_;
+    head.HistoryDays = static_cast<uint32_t>(days_.Count());
+    return head;
+}
+
+void TColony::SetHead(const TColonyHead& head) {
+    static_cast<TColonyFigures&>(*game_) = head;
+    SetRandomState(head.Random);
+    selColumn_ = std::clamp(head.SelectedColumn, 0, MapCols - 1);
+    selRow_ = std::clamp(head.SelectedRow, 0, MapRows - 1);
+    days_.Rewind(head.HistoryDays);
+    dragging_ = false;
+}
+
 TColonyState TColony::TakeState() const {
     TColonyState state;
+    static_cast<TColonyHead&>(state) = Head();
     RecordGame(*game_, state);
-    state.Random = RandomState();
-    state.SelectedColumn = selColumn_;
-    state.SelectedRow = selRow_;
-    state.HistoryDays = static_cast<uint32_t>(days_.Count());
     return state;
 }
 
 void TColony::RestoreState(const TColonyState& state) {
     RestoreGame(*game_, state);
-    SetRandomState(state.Random);
-    selColumn_ = std::clamp(state.SelectedColumn, 0, MapCols - 1);
-    selRow_ = std::clamp(state.SelectedRow, 0, MapRows - 1);
-    days_.Rewind(state.HistoryDays);
-    dragging_ = false;
+    SetHead(state);
     services_.StepSelection();
     services_.ShowGameState();
 }
@@ -428,31 +455,38 @@ void TColony::LoadState(const TColonyState& state, std::vector<THistoryDay> days
     services_.ShowUndoSteps();
 }
 
-void TColony::Remember(const char* command, TColonyState before) {
-    undo_.Record(QString::fromUtf8(command), std::move(before), revision_);
-    revision_ = ++lastRevision_;
-    services_.ShowUndoSteps();
-}
-
 QString TColony::Undo() {
-    return StepTo(undo_.Undo(TakeState(), revision_), Msg::Undone, Msg::NothingToUndo);
+    return StepTo(undo_.TakeUndo(), true);
 }
 
 QString TColony::Redo() {
-    return StepTo(undo_.Redo(TakeState(), revision_), Msg::Redone, Msg::NothingToRedo);
+    return StepTo(undo_.TakeRedo(), false);
 }
 
-QString TColony::StepTo(std::optional<TUndoHistory::TStep> step, const char* done,
-                        const char* nothing) {
+QString TColony::StepTo(std::optional<TUndoHistory::TStep> step, bool back) {
     if (!step)
-        return QString::fromUtf8(nothing);
-    ReturnTo(*step);
-    return QString::fromUtf8(done).arg(step->Command);
+        return QString::fromUtf8(back ? Msg::NothingToUndo : Msg::NothingToRedo);
+    const QString done = QString::fromUtf8(back ? Msg::Undone : Msg::Redone).arg(step->Command);
+    GoThrough(step->Edits);
+    std::swap(revision_, step->Revision);
+    if (back)
+        undo_.Undone(std::move(*step));
+    else
+        undo_.Redone(std::move(*step));
+    ShowReturn();
+    return done;
 }
 
-void TColony::ReturnTo(const TUndoHistory::TStep& step) {
-    revision_ = step.Revision;
-    RestoreState(step.State);
+void TColony::GoThrough(TColonyEdits& edits) {
+    game_->Apply(edits.Game);
+    TColonyHead here = Head();
+    SetHead(edits.Head);
+    edits.Head = std::move(here);
+}
+
+void TColony::ShowReturn() {
+    services_.StepSelection();
+    services_.ShowGameState();
     services_.ShowUndoSteps();
 }
 
@@ -519,6 +553,9 @@ bool TColony::DayTurn() {
     services_.Sound(TSound::NewDay);
     if (!AskTaxes())
         return false;
+    // The day changes most buildings in place, the events some more: the
+    // step keeps them all.
+    game_->KeepAllBases();
     const TDayResult day = NextDay(*game_);
     if (day.SeasonChanged)
         services_.ShowSeason(game_->Season);

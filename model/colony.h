@@ -124,14 +124,16 @@ private:
 
     bool AskTaxes();
     void RunEvents(int32_t& destroyed);
-    // The command changed the game from the state before it: it can be
-    // taken back.
-    void Remember(const char* command, TColonyState before);
-    // Puts back the state of a step taken back or played again, and tells
-    // what was done; the text nothing when there was no step.
-    QString StepTo(std::optional<TUndoHistory::TStep> step, const char* done, const char* nothing);
-    // Puts the game back in the state of an undo step, with its revision.
-    void ReturnTo(const TUndoHistory::TStep& step);
+    // The colony beside its land and buildings, and the colony set to it.
+    TColonyHead Head() const;
+    void SetHead(const TColonyHead& head);
+    // Takes back (back) or plays again the step, if any, and tells what was
+    // done, or that there was nothing to do.
+    QString StepTo(std::optional<TUndoHistory::TStep> step, bool back);
+    // Turns the colony to the other side of the edits, which turn into the
+    // way back; the window is told with ShowReturn.
+    void GoThrough(TColonyEdits& edits);
+    void ShowReturn();
 
     const TBaseTypeList& catalogue_;
     const TEventTypeList& events_;

@@ -3,11 +3,6 @@
 #include <algorithm>
 #include <cstring>
 
-size_t TColonyState::ByteSize() const {
-    return sizeof(*this) + Cells.capacity() * sizeof(TCellRecord) +
-           Bases.capacity() * sizeof(TBaseRecord) + Account.Years().size() * sizeof(TYearAccount);
-}
-
 namespace {
 
 // Calls visit(index) for each cell that is not bare land, in the grid's
@@ -32,8 +27,8 @@ template <typename TVisit> void ForEachBuiltCell(std::span<const TCellState> cel
 } // namespace
 
 void RecordCells(std::span<const TCellState> cells, std::vector<TCellRecord>& records) {
-    // Counted first, so the records take their memory once: an undo step is
-    // most often new memory, which costs most where it is first touched.
+    // Counted first, so the records take their memory once: a record is most
+    // often new memory, which costs most where it is first touched.
     size_t count = 0;
     ForEachBuiltCell(cells, [&count](size_t) { ++count; });
     records.clear();
@@ -51,21 +46,11 @@ void SpreadCells(const std::vector<TCellRecord>& records, std::span<TCellState> 
 }
 
 void RecordGame(const TGame& game, TColonyState& state) {
-    static_cast<TColonyFigures&>(state) = game;
     RecordCells(game.Cells(), state.Cells);
-    state.Bases.clear();
-    state.Bases.reserve(game.Buildings().size());
-    for (const auto& base : game.Buildings())
-        state.Bases.push_back({*base, base->Kind, static_cast<int16_t>(base->Column),
-                               static_cast<int16_t>(base->Row)});
+    state.Bases = game.BaseRecords();
 }
 
 void RestoreGame(TGame& game, const TColonyState& state) {
-    static_cast<TColonyFigures&>(game) = state;
     SpreadCells(state.Cells, game.Cells());
-    game.ClearBases();
-    for (const TBaseRecord& record : state.Bases) {
-        static_cast<TBaseState&>(game.AddBase(*record.Kind, record.Column, record.Row, false)) =
-            record;
-    }
+    game.AssignBases(state.Bases);
 }

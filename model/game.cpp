@@ -4,6 +4,25 @@
 
 #include <algorithm>
 
+namespace {
+
+TBaseRecord RecordOf(const TBase& base) {
+    return {base, base.Kind, static_cast<int16_t>(base.Column), static_cast<int16_t>(base.Row)};
+}
+
+// All of the record but the place, which never changes in place.
+void SetRecord(TBase& base, const TBaseRecord& record) {
+    static_cast<TBaseState&>(base) = record;
+    base.Kind = record.Kind;
+}
+
+} // namespace
+
+size_t TGameEdits::ByteSize() const {
+    return cells_.capacity() * sizeof(TCellEdit) + bases_.capacity() * sizeof(TBaseEdit) +
+           allBases_.capacity() * sizeof(TBaseRecord);
+}
+
 TBase::TBase(TGame& game, bool prebuilt, int32_t column, int32_t row, const TBaseType& kind)
     : TBaseState{.Placed = game.Date,
                  .BuildDays = prebuilt ? 0 : kind.BuildTime,
@@ -28,13 +47,20 @@ size_t TGame::CellIndex(int32_t column, int32_t row) {
     return static_cast<size_t>(column) * MapRows + static_cast<size_t>(row);
 }
 
+void TGame::AgeRuins() {
+    for (size_t i = 0; i < cells_.size(); ++i)
+        if (cells_[i].Ruins > 0) {
+            KeepCell(i);
+            cells_[i].Ruins -= 1;
+        }
+}
+
 TBase& TGame::AddBase(const TBaseType& kind, int32_t column, int32_t row, bool prebuilt) {
-    buildings_.push_back(std::make_unique<TBase>(*this, prebuilt, column, row, kind));
-    TBase* base = buildings_.back().get();
-    TBase*& slot = BaseSlot(column, row);
-    if (!slot)
-        slot = base;
-    return *base;
+    auto base = std::make_unique<TBase>(*this, prebuilt, column, row, kind);
+    const size_t index = buildings_.size();
+    KeepBase(TGameEdits::TBaseEditKind::Erase, index, {});
+    InsertBase(index, std::move(base));
+    return *buildings_[index];
 }
 
 TBase* TGame::BaseAt(int32_t column, int32_t row) const {
@@ -51,30 +77,148 @@ TBase*& TGame::BaseSlot(int32_t column, int32_t row) {
     return columnSlots[static_cast<size_t>(row)];
 }
 
-void TGame::RemoveBase(TBase* base) {
-    const auto it = std::find_if(buildings_.begin(), buildings_.end(),
-                                 [base](const auto& b) { return b.get() == base; });
-    if (it == buildings_.end())
-        return;
-    const int32_t column = base->Column;
-    const int32_t row = base->Row;
-    Cell(column, row).Ruins = RuinsDays;
-    buildings_.erase(it);
-    TBase*& slot = BaseSlot(column, row);
-    if (slot == base) {
+void TGame::Renumber(size_t from) {
+    for (size_t i = from; i < buildings_.size(); ++i)
+        buildings_[i]->index_ = i;
+}
+
+void TGame::InsertBase(size_t index, std::unique_ptr<TBase> base) {
+    TBase* placed =
+        buildings_.insert(buildings_.begin() + static_cast<ptrdiff_t>(index), std::move(base))
+            ->get();
+    Renumber(index);
+    TBase*& slot = BaseSlot(placed->Column, placed->Row);
+    if (!slot || slot->index_ > index)
+        slot = placed;
+}
+
+std::unique_ptr<TBase> TGame::EraseBase(size_t index) {
+    std::unique_ptr<TBase> base = std::move(buildings_[index]);
+    buildings_.erase(buildings_.begin() + static_cast<ptrdiff_t>(index));
+    Renumber(index);
+    TBase*& slot = BaseSlot(base->Column, base->Row);
+    if (slot == base.get()) {
+        // The next building on the cell, if any, stands later in the list.
         slot = nullptr;
-        for (const auto& b : buildings_)
-            if (b->Column == column && b->Row == row) {
-                slot = b.get();
-                break;
-            }
+        for (size_t i = index; i < buildings_.size() && !slot; ++i)
+            if (buildings_[i]->Column == base->Column && buildings_[i]->Row == base->Row)
+                slot = buildings_[i].get();
     }
+    return base;
+}
+
+void TGame::RemoveBase(TBase* base) {
+    if (!base || base->index_ >= buildings_.size() || buildings_[base->index_].get() != base)
+        return;
+    const size_t index = base->index_;
+    KeepBase(TGameEdits::TBaseEditKind::Insert, index, RecordOf(*base));
+    Cell(base->Column, base->Row).Ruins = RuinsDays;
+    EraseBase(index);
+}
+
+void TGame::WillChange(const TBase& base) {
+    KeepBase(TGameEdits::TBaseEditKind::Put, base.index_, RecordOf(base));
 }
 
 void TGame::ClearBases() {
     buildings_.clear();
     for (auto& columnSlots : columnBases_)
         columnSlots.reset();
+}
+
+std::vector<TBaseRecord> TGame::BaseRecords() const {
+    std::vector<TBaseRecord> records;
+    records.reserve(buildings_.size());
+    for (const auto& base : buildings_)
+        records.push_back(RecordOf(*base));
+    return records;
+}
+
+void TGame::AssignBases(const std::vector<TBaseRecord>& records) {
+    ClearBases();
+    buildings_.reserve(records.size());
+    for (const TBaseRecord& record : records)
+        InsertBase(buildings_.size(), BaseOf(record));
+}
+
+std::unique_ptr<TBase> TGame::BaseOf(const TBaseRecord& record) {
+    auto base = std::make_unique<TBase>(*this, false, record.Column, record.Row, *record.Kind);
+    SetRecord(*base, record);
+    return base;
+}
+
+void TGame::EndEdits() {
+    if (!edits_)
+        return;
+    for (const TGameEdits::TCellEdit& cell : edits_->cells_)
+        keptCells_[cell.Index / 64] &= ~(uint64_t{1} << (cell.Index % 64));
+    edits_ = nullptr;
+}
+
+void TGame::KeepCellOnce(size_t index) {
+    if (keptCells_.empty())
+        keptCells_.resize((cells_.size() + 63) / 64);
+    uint64_t& word = keptCells_[index / 64];
+    const uint64_t bit = uint64_t{1} << (index % 64);
+    if ((word & bit) != 0)
+        return;
+    edits_->cells_.push_back({static_cast<uint32_t>(index), cells_[index]});
+    word |= bit;
+}
+
+void TGame::KeepBase(TGameEdits::TBaseEditKind kind, size_t index, const TBaseRecord& record) {
+    if (edits_ && !edits_->keepsAllBases_)
+        edits_->bases_.push_back({kind, static_cast<uint32_t>(index), record});
+}
+
+void TGame::KeepAllBases() {
+    if (!edits_ || edits_->keepsAllBases_)
+        return;
+    edits_->allBases_ = BaseRecords();
+    edits_->bases_.push_back({TGameEdits::TBaseEditKind::All, 0, {}});
+    edits_->keepsAllBases_ = true;
+}
+
+void TGame::Apply(TGameEdits& edits) {
+    using TKind = TGameEdits::TBaseEditKind;
+    for (TGameEdits::TCellEdit& cell : edits.cells_)
+        if (cell.Index < cells_.size())
+            std::swap(cells_[cell.Index], cell.State);
+    // The buildings' edits go back from the last, each turned into its
+    // opposite; in the opposite order they lead forward again.
+    for (auto edit = edits.bases_.rbegin(); edit != edits.bases_.rend(); ++edit) {
+        const size_t index = edit->Index;
+        TBaseRecord& record = edit->Record;
+        switch (edit->Kind) {
+        case TKind::Put:
+            if (index < buildings_.size() && record.Kind) {
+                const TBaseRecord now = RecordOf(*buildings_[index]);
+                SetRecord(*buildings_[index], record);
+                record = now;
+            }
+            break;
+        case TKind::Insert:
+            if (index <= buildings_.size() && record.Kind &&
+                TTerrainGrid::Contains(record.Column, record.Row)) {
+                InsertBase(index, BaseOf(record));
+                edit->Kind = TKind::Erase;
+            }
+            break;
+        case TKind::Erase:
+            if (index < buildings_.size()) {
+                record = RecordOf(*EraseBase(index));
+                edit->Kind = TKind::Insert;
+            }
+            break;
+        case TKind::All: {
+            std::vector<TBaseRecord> now = BaseRecords();
+            AssignBases(edits.allBases_);
+            edits.allBases_ = std::move(now);
+            break;
+        }
+        }
+    }
+    std::reverse(edits.bases_.begin(), edits.bases_.end());
 }
 
 TGame::TPlaces TGame::TotalPlaces() const {

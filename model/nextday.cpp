@@ -5,6 +5,7 @@
 #include "random.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -119,7 +120,7 @@ void Supply(TBase& base, int season, TResources& stock, int32_t& free) {
 // Construction, production and wear of one building for the day.
 void DailyWork(TBase& base, int season, TGame& game) {
     const TBaseType& kind = *base.Kind;
-    const bool improved = game.Cell(base.Column, base.Row).Improved != 0;
+    const bool improved = std::as_const(game).Cell(base.Column, base.Row).Improved != 0;
     if (base.BuildDays != 0) {
         base.BuildDays -= 1;
         if (base.BuildDays != 0 && improved)
@@ -167,9 +168,7 @@ TDayResult NextDay(TGame& game) {
         result.Homeless = true;
     }
 
-    for (TCellState& cell : game.Cells())
-        if (cell.Ruins > 0)
-            cell.Ruins -= 1;
+    game.AgeRuins();
 
     if (!HasFoundingBuilding(game)) {
         game.SetMoney(TMoneyFlow::FounderLoss, 0);

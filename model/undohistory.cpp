@@ -1,36 +1,22 @@
 #include "undohistory.h"
 
-void TUndoHistory::Record(const QString& command, TColonyState before, uint64_t revision) {
+size_t TColonyEdits::ByteSize() const {
+    return sizeof(*this) + Head.Account.Years().size() * sizeof(TYearAccount) + Game.ByteSize();
+}
+
+TUndoHistory::TStep& TUndoHistory::Record(const QString& command, TColonyEdits edits,
+                                          uint64_t revision) {
     redo_.clear();
     if (undo_.size() == MaxSteps)
         undo_.pop_front();
-    undo_.push_back({command, std::move(before), revision});
+    return undo_.emplace_back(TStep{command, std::move(edits), revision});
 }
 
-std::optional<TUndoHistory::TStep> TUndoHistory::Move(std::deque<TStep>& from,
-                                                      std::deque<TStep>& to, TColonyState current,
-                                                      uint64_t revision) {
-    if (from.empty())
+std::optional<TUndoHistory::TStep> TUndoHistory::Take(std::deque<TStep>& steps) {
+    if (steps.empty())
         return std::nullopt;
-    TStep step = std::move(from.back());
-    from.pop_back();
-    to.push_back({step.Command, std::move(current), revision});
-    return step;
-}
-
-std::optional<TUndoHistory::TStep> TUndoHistory::Undo(TColonyState current, uint64_t revision) {
-    return Move(undo_, redo_, std::move(current), revision);
-}
-
-std::optional<TUndoHistory::TStep> TUndoHistory::Redo(TColonyState current, uint64_t revision) {
-    return Move(redo_, undo_, std::move(current), revision);
-}
-
-std::optional<TUndoHistory::TStep> TUndoHistory::TakeLast() {
-    if (undo_.empty())
-        return std::nullopt;
-    TStep step = std::move(undo_.back());
-    undo_.pop_back();
+    TStep step = std::move(steps.back());
+    steps.pop_back();
     return step;
 }
 
@@ -43,6 +29,6 @@ size_t TUndoHistory::ByteSize() const {
     size_t bytes = 0;
     for (const auto* steps : {&undo_, &redo_})
         for (const TStep& step : *steps)
-            bytes += step.State.ByteSize();
+            bytes += step.Edits.ByteSize();
     return bytes;
 }

@@ -13,6 +13,7 @@
 #include <QtEndian>
 #include <functional>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace {
 
@@ -248,6 +249,70 @@ TEST_F(Undo, TakesBackWhatChangedTheGameAndPlaysItAgainWithTheSameLuck) {
     Colony.NewGame(StartCol, StartRow);
     EXPECT_GT(Colony.Revision(), revision);
     EXPECT_EQ(Colony.UndoSteps().UndoCount(), 0u);
+}
+
+// Each kind of step, on a seeded colony with ruins, improved land and a
+// building under way, goes back to exactly the colony before it and forward
+// to exactly the colony after it; then the last ten go back and forth in a row.
+TEST_F(Undo, EveryKindOfStepLeadsBackAndForthToTheSameColony) {
+    SeedRandom(2024);
+    Place(1, 11, 10, false);
+    Place(2, 12, 10).LifeDays = 100;
+    Place(3, 20, 10).LifeDays = 0; // falls on the next day
+    Place(3, 20, 11).LifeDays = 2; // and this one in the week after it
+    Game().Cell(12, 10).Improved = 1;
+    Game().Cell(13, 12).Ruins = 5;
+    Game().Stock[gdWood] = 50;
+    const auto deal = [this](bool sale, int good) {
+        return [this, sale, good] {
+            Window.OnMarket = [good](TMarketDialog& dialog) {
+                dialog.SetFieldText(good, "5");
+                dialog.Ok();
+            };
+            Colony.Market(sale);
+        };
+    };
+    const struct {
+        int col, row;
+        std::function<void()> command;
+        int newBuildings;
+    } steps[] = {
+        {11, 11, [this] { Colony.Build(Catalogue[1]); }, 1},
+        {15, 15, [this] { Colony.ImproveLand(); }, 0},
+        {12, 10, [this] { Colony.Restore(); }, 0},
+        {11, 10, [this] { Colony.Block(); }, 0},
+        {11, 10, deal(true, gdWood), 0},
+        {11, 10, deal(false, gdFood), 0},
+        {11, 10, [this] { Colony.MoneyGesture(true, true); }, 0},
+        {11, 10, [this] { Colony.NewDay(); }, -1},
+        {11, 10, [this] { Colony.NewWeek(); }, -1},
+        {11, 10, [this] { Colony.RestoreAll(); }, 0},
+        {11, 11, [this] { Colony.Demolish(); }, -1},
+    };
+    std::vector<TColonyState> befores;
+    std::vector<TColonyState> afters;
+    for (size_t i = 0; i < std::size(steps); ++i) {
+        Select(steps[i].col, steps[i].row);
+        befores.push_back(Colony.TakeState());
+        steps[i].command();
+        afters.push_back(Colony.TakeState());
+        ASSERT_EQ(Colony.UndoSteps().UndoCount(), i + 1) << i;
+        EXPECT_EQ(afters[i].Bases.size(), befores[i].Bases.size() + steps[i].newBuildings) << i;
+        Colony.Undo();
+        EXPECT_EQ(Colony.TakeState(), befores[i]) << i;
+        Colony.Redo();
+        EXPECT_EQ(Colony.TakeState(), afters[i]) << i;
+    }
+    for (size_t i = std::size(steps); i-- > std::size(steps) - 10;) {
+        Colony.Undo();
+        EXPECT_EQ(Colony.TakeState(), befores[i]) << i;
+    }
+    // Selecting a cell is no step: played again in a row, a step comes back
+    // with the cell that the next one was given.
+    for (size_t i = std::size(steps) - 10; i < std::size(steps); ++i) {
+        Colony.Redo();
+        EXPECT_EQ(Colony.TakeState(), i + 1 < std::size(steps) ? befores[i + 1] : afters[i]) << i;
+    }
 }
 
 TEST_F(Undo, TheTurnThatBeginsAMonthAsksForTheAutosave) {
