@@ -1,12 +1,14 @@
 // The whole tarvenia-sim process, against the same process given no commands
 // at all (start-up and map loading only): ten game years of the bare colony,
-// and one new week of a colony of 200 buildings built by commands. The
-// simulator and the game's data lie beside this program.
+// and one new week of a colony of 200 buildings built by commands, alone and
+// in turn with the process without commands. The simulator and the game's
+// data lie beside this program.
 #include "land/earth.h"
 #include "model/basetype.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QProcess>
 #include <benchmark/benchmark.h>
 #include <deque>
@@ -108,17 +110,23 @@ void BM_SimTenYears(benchmark::State& state) {
 }
 BENCHMARK(BM_SimTenYears)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-void BM_SimColonyWeek(benchmark::State& state) {
+// The commands of the colony's week, once the colony is known to stand: it
+// must really stand before its week is worth timing.
+std::optional<QByteArray> ColonyWeek(benchmark::State& state) {
     const QByteArray colony = ColonyCommands();
-    // The colony must really stand before its week is worth timing.
     const std::optional<QByteArray> check = RunSimulator(colony + "state\n");
     const QByteArray expected = " buildings=" + QByteArray::number(ColonyBuildings) + ' ';
     if (!check || !check->contains(expected)) {
         state.SkipWithError("the colony was not built");
-        return;
+        return std::nullopt;
     }
-    RunSimulator(state, colony + "week\n");
     state.counters["buildings"] = ColonyBuildings;
+    return colony + "week\n";
+}
+
+void BM_SimColonyWeek(benchmark::State& state) {
+    if (const std::optional<QByteArray> week = ColonyWeek(state))
+        RunSimulator(state, *week);
 }
 BENCHMARK(BM_SimColonyWeek)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -126,5 +134,33 @@ void BM_SimNoCommands(benchmark::State& state) {
     RunSimulator(state, QByteArray());
 }
 BENCHMARK(BM_SimNoCommands)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The same two processes in turn, each timed on its own, so that the ratio
+// holds when the machine's speed drifts between two benchmarks.
+void BM_SimColonyWeekAgainstNoCommands(benchmark::State& state) {
+    const std::optional<QByteArray> week = ColonyWeek(state);
+    if (!week)
+        return;
+    qint64 weekTime = 0;
+    qint64 noneTime = 0;
+    for (auto _ : state) {
+        QElapsedTimer timer;
+        timer.start();
+        const bool ran = RunSimulator(*week).has_value();
+        weekTime += timer.nsecsElapsed();
+        timer.restart();
+        const bool ranEmpty = RunSimulator(QByteArray()).has_value();
+        noneTime += timer.nsecsElapsed();
+        if (!ran || !ranEmpty) {
+            state.SkipWithError("tarvenia-sim did not run");
+            return;
+        }
+    }
+    const double runs = static_cast<double>(state.iterations()) * 1e6;
+    state.counters["week_ms"] = static_cast<double>(weekTime) / runs;
+    state.counters["none_ms"] = static_cast<double>(noneTime) / runs;
+    state.counters["ratio"] = static_cast<double>(weekTime) / static_cast<double>(noneTime);
+}
+BENCHMARK(BM_SimColonyWeekAgainstNoCommands)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace

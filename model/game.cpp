@@ -3,6 +3,7 @@
 #include "base/numbers.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -48,11 +49,34 @@ size_t TGame::CellIndex(int32_t column, int32_t row) {
 }
 
 void TGame::AgeRuins() {
-    for (size_t i = 0; i < cells_.size(); ++i)
-        if (cells_[i].Ruins > 0) {
-            KeepCell(i);
-            cells_[i].Ruins -= 1;
+    const auto age = [this](size_t from, size_t to) {
+        for (size_t i = from; i < to; ++i)
+            if (cells_[i].Ruins > 0) {
+                KeepCell(i);
+                cells_[i].Ruins -= 1;
+            }
+    };
+    // Nearly all of the land is without ruins: the cells are read as words,
+    // and a block of words without any ruins is passed over.
+    constexpr size_t WordCells = sizeof(uint64_t) / sizeof(TCellState);
+    constexpr size_t BlockWords = 8;
+    constexpr size_t BlockCells = WordCells * BlockWords;
+    std::array<TCellState, WordCells> ruinsOnly;
+    ruinsOnly.fill({0, 0xFF});
+    uint64_t ruinsMask = 0;
+    std::memcpy(&ruinsMask, ruinsOnly.data(), sizeof(ruinsMask));
+    const size_t whole = cells_.size() - cells_.size() % BlockCells;
+    for (size_t start = 0; start < whole; start += BlockCells) {
+        uint64_t any = 0;
+        for (size_t cell = start; cell < start + BlockCells; cell += WordCells) {
+            uint64_t word = 0;
+            std::memcpy(&word, &cells_[cell], sizeof(word));
+            any |= word;
         }
+        if ((any & ruinsMask) != 0)
+            age(start, start + BlockCells);
+    }
+    age(whole, cells_.size());
 }
 
 TBase& TGame::AddBase(const TBaseType& kind, int32_t column, int32_t row, bool prebuilt) {
