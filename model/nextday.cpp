@@ -140,6 +140,12 @@ void DailyWork(TBase& base, int season, TGame& game) {
 
 } // namespace
 
+void FadeRuins(std::span<TCellState> cells) {
+    for (TCellState& cell : cells)
+        if (cell.Ruins > 0)
+            cell.Ruins -= 1;
+}
+
 TDayResult NextDay(TGame& game) {
     TDayResult result;
     PayUpkeep(game);
@@ -167,9 +173,7 @@ TDayResult NextDay(TGame& game) {
         result.Homeless = true;
     }
 
-    for (TCellState& cell : game.Cells())
-        if (cell.Ruins > 0)
-            cell.Ruins -= 1;
+    FadeRuins(game.Cells());
 
     if (!HasFoundingBuilding(game)) {
         game.SetMoney(TMoneyFlow::FounderLoss, 0);
