@@ -90,15 +90,15 @@ void BM_HistoryAgainstNextDay(benchmark::State& state) {
 }
 BENCHMARK(BM_HistoryAgainstNextDay)->Unit(benchmark::kMicrosecond);
 
-// The floor: one pass over the 78 400 cell records and 10 000 draws.
+// The floor: one pass over the 78 400 cell records and 10 000 draws. The
+// pass is the day's own, so that both run the same code: where a loop lies
+// in memory moves its time by half on this machine.
 void BM_CellPassAndDraws(benchmark::State& state) {
     const TBaseTypeList catalogue = BenchCatalogue();
     TGame game(catalogue, 0, 0);
     SeedRandom(1);
     for (auto _ : state) {
-        for (TCellState& cell : game.Cells())
-            if (cell.Ruins > 0)
-                cell.Ruins -= 1;
+        game.AgeRuins();
         int64_t sum = 0;
         for (int i = 0; i < 10000; ++i)
             sum += RandomBelow(3640);

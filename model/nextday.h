@@ -1,8 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 
 class TGame;
+struct TCellState;
 
 // Below this health no one is born, and people leave more often.
 inline constexpr int32_t HealthForBirths = 500;
@@ -20,3 +22,4 @@ struct TDayResult {
 // and goods, construction, production and wear, housing, ruins, the founding
 // building's rule and the date.
 TDayResult NextDay(TGame& game);
+

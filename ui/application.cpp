@@ -10,7 +10,6 @@
 #include <QLocale>
 #include <QMessageBox>
 #include <QTimer>
-#include <QTranslator>
 #include <exception>
 
 namespace {
@@ -32,6 +31,9 @@ TApplication::TApplication(int& argc, char** argv) : QApplication(WithQtEventLoo
     if (loopChosenHere)
         qunsetenv(NoGlib);
     setApplicationName(QStringLiteral("Тарвения"));
+    if (qtTexts_.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
+                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        installTranslator(&qtTexts_);
 }
 
 void TApplication::SetUpLook() {
@@ -41,12 +43,6 @@ void TApplication::SetUpLook() {
     QFont::insertSubstitution(QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
     setFont(DialogFont(QStringLiteral("Tahoma")));
-    // Qt's own texts (the file dialogs' columns and questions, standard
-    // buttons) in the game's language, where the system has the translation.
-    static QTranslator qtTexts;
-    if (qtTexts.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        installTranslator(&qtTexts);
 }
 
 void TApplication::ShowError(const QString& text) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QTranslator>
 
 // The game's application object: an error that no command handles is shown
 // in an error box with its text, and the game goes on.
@@ -11,7 +12,9 @@ public:
     // every event posted, and each control posts one as it is made: sixty
     // at the main window's start. Nothing in the game needs GLib's loop:
     // sounds go to PulseAudio on its own thread. The choice is not passed on
-    // to the programs the game starts.
+    // to the programs the game starts. Qt's own texts (the standard buttons,
+    // the file dialogs' columns and questions) are in Russian, where the
+    // system has Qt's translation.
     TApplication(int& argc, char** argv);
 
     bool notify(QObject* receiver, QEvent* event) override;
@@ -20,7 +23,9 @@ public:
     // plain pointer whatever the game was busy with.
     static void ShowError(const QString& text);
     // The game's look, set once before its first window: the style, the
-    // window icon, the faces and font the dialogs were laid out for, and
-    // Qt's own texts in Russian.
+    // window icon, and the faces and font the dialogs were laid out for.
     static void SetUpLook();
+
+private:
+    QTranslator qtTexts_;
 };

@@ -10,12 +10,14 @@ QString ChooseFile(QWidget* parent, const QString& title, const QString& folder,
     dialog.setFileMode(forSaving ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(suffix);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !askToReplace);
+    // Qt's Russian translation names the cancel button as the game does; its
+    // other captions differ («Перейти к:», «Типы файлов:», «Открыть») or
+    // underline a shortcut letter, so the game keeps its own.
     dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Папка:"));
     dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Имя файла:"));
     dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Тип файлов:"));
     dialog.setLabelText(QFileDialog::Accept,
                         forSaving ? QStringLiteral("Сохранить") : QStringLiteral("Загрузить"));
-    dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Отмена"));
     if (!suggestedName.isEmpty())
         dialog.selectFile(suggestedName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

@@ -41,6 +41,7 @@
 #include <QPainter>
 #include <QRandomGenerator>
 #include <QScreen>
+#include <QTextDocument>
 #include <QTimer>
 #include <tuple>
 
@@ -56,21 +57,22 @@ const QColor TextColor(230, 230, 210);
 // Goods labels' tops in the status panel, from gold to electricity.
 constexpr int GoodsLabelTops[GoodsCount] = {222, 247, 274, 297, 322, 347, 372, 399, 422};
 
-// A hint as the rich text of a tooltip. A hint with markup or line ends is
-// one paragraph that breaks only at its line ends: Qt would otherwise wrap
-// rich text into a narrow box.
+// A hint as a tooltip shows it. A hint that Qt would take for markup, or
+// with line ends, becomes rich text that breaks only at its line ends (Qt
+// would otherwise wrap it into a narrow box); the rest stays plain text.
+// Hints have no blank lines, which Qt's conversion would make paragraphs.
 QString HintHtml(const QString& hint) {
-    const QString escaped = hint.toHtmlEscaped();
-    if (escaped == hint && !hint.contains(u'\n'))
-        return hint; // plain text: Qt shows it as it is
-    return QStringLiteral("<p style=\"white-space:pre\">") +
-           QString(escaped).replace(u'\n', QStringLiteral("<br>")) + QStringLiteral("</p>");
+    if (!Qt::mightBeRichText(hint) && !hint.contains(u'\n'))
+        return hint;
+    return Qt::convertFromPlainText(hint, Qt::WhiteSpacePre);
 }
 
 // How long a hint stays up, in milliseconds.
 constexpr int HintDuration = 10000;
 
-// A question with the game's own answers; returns the button pressed.
+// A question; returns the button pressed. Qt's Russian translation names the
+// buttons, but underlines a shortcut letter in «Да» and «Нет»: those two keep
+// the game's plain captions.
 QMessageBox::StandardButton Ask(QWidget* parent, const QString& text,
                                 QMessageBox::StandardButtons buttons,
                                 QMessageBox::StandardButton byDefault) {
@@ -78,7 +80,7 @@ QMessageBox::StandardButton Ask(QWidget* parent, const QString& text,
     QMessageBox box(QMessageBox::Question, parent->windowTitle(), text, buttons, parent);
     box.setTextFormat(Qt::PlainText);
     const std::pair<QMessageBox::StandardButton, const char*> answers[] = {
-        {QMessageBox::Yes, "Да"}, {QMessageBox::No, "Нет"}, {QMessageBox::Cancel, "Отмена"}};
+        {QMessageBox::Yes, "Да"}, {QMessageBox::No, "Нет"}};
     for (const auto& [answer, caption] : answers)
         if (QAbstractButton* button = box.button(answer))
             button->setText(QString::fromUtf8(caption));

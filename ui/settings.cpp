@@ -11,54 +11,53 @@ std::unique_ptr<QSettings> Store() {
                                        QStringLiteral("tarvenia"), QStringLiteral("tarvenia"));
 }
 
-// The keys and the fields they keep.
-struct TFlag {
-    const char* key;
-    bool TSettings::*field;
-};
-constexpr TFlag Flags[] = {
+// A key once written keeps its name: a renamed one loses the player's choice.
+constexpr TStoredSetting Stored[] = {
     {"sound/on", &TSettings::Sound},
+    {"sound/volume", &TSettings::SoundVolume, 0, TSettings::MaxVolume},
     {"music/on", &TSettings::Music},
+    {"music/volume", &TSettings::MusicVolume, 0, TSettings::MaxVolume},
     {"game/autosave", &TSettings::Autosave},
     {"game/askBeforeDiscard", &TSettings::AskBeforeDiscard},
     {"window/fullScreen", &TSettings::FullScreen},
 };
-struct TVolume {
-    const char* key;
-    int TSettings::*field;
-};
-constexpr TVolume Volumes[] = {
-    {"sound/volume", &TSettings::SoundVolume},
-    {"music/volume", &TSettings::MusicVolume},
-};
+
+// Only the two words the settings are written with: any other text would
+// read as "on".
+void Read(const QVariant& value, const TStoredSetting&, bool& flag) {
+    const QString text = value.toString();
+    if (text == QLatin1String("true") || text == QLatin1String("false"))
+        flag = text == QLatin1String("true");
+}
+
+void Read(const QVariant& value, const TStoredSetting& row, int& number) {
+    bool ok = false;
+    const int read = value.toInt(&ok);
+    if (ok)
+        number = std::clamp(read, row.Min, row.Max);
+}
 
 } // namespace
+
+std::span<const TStoredSetting> StoredSettings() {
+    return Stored;
+}
 
 TSettings TSettings::Load() {
     const std::unique_ptr<QSettings> store = Store();
     TSettings settings;
-    for (const TFlag& flag : Flags) {
-        // Only the two words the settings are written with: any other text
-        // would read as "on".
-        const QString value = store->value(QLatin1String(flag.key)).toString();
-        if (value == QLatin1String("true") || value == QLatin1String("false"))
-            settings.*flag.field = value == QLatin1String("true");
-    }
-    for (const TVolume& volume : Volumes) {
-        bool ok = false;
-        const int value = store->value(QLatin1String(volume.key)).toInt(&ok);
-        if (ok)
-            settings.*volume.field = std::clamp(value, 0, MaxVolume);
+    for (const TStoredSetting& row : Stored) {
+        const QVariant value = store->value(QLatin1String(row.Key));
+        std::visit([&](auto field) { Read(value, row, settings.*field); }, row.Field);
     }
     return settings;
 }
 
 bool TSettings::Save() const {
     const std::unique_ptr<QSettings> store = Store();
-    for (const TFlag& flag : Flags)
-        store->setValue(QLatin1String(flag.key), this->*flag.field);
-    for (const TVolume& volume : Volumes)
-        store->setValue(QLatin1String(volume.key), this->*volume.field);
+    for (const TStoredSetting& row : Stored)
+        std::visit([&](auto field) { store->setValue(QLatin1String(row.Key), this->*field); },
+                   row.Field);
     store->sync();
     return store->status() == QSettings::NoError;
 }

@@ -1,9 +1,12 @@
 #pragma once
 
 #include <QString>
+#include <span>
+#include <variant>
 
 // The player's settings, kept across runs in the user's configuration
-// (~/.config/tarvenia/tarvenia.conf): nothing else is written there.
+// (~/.config/tarvenia/tarvenia.conf): nothing else is written there. A field's
+// initializer is its default; each field has its row in StoredSettings().
 struct TSettings {
     static constexpr int MaxVolume = 100;
 
@@ -28,3 +31,15 @@ struct TSettings {
 
     bool operator==(const TSettings&) const = default;
 };
+
+// A setting as the file keeps it: its key and its field; a number read back
+// is brought into its range.
+struct TStoredSetting {
+    const char* Key;
+    std::variant<bool TSettings::*, int TSettings::*> Field;
+    int Min = 0;
+    int Max = 0;
+};
+
+// Every stored setting, one row a field; Load and Save are made from them.
+std::span<const TStoredSetting> StoredSettings();

@@ -126,8 +126,6 @@ TEST_F(History, TenYearsOfPlayBalanceEveryYearAndTheLastDayIsTheColonyNow) {
         {history, turns - 1, "Рабочие места", Catalogue[0].NeedWorkers},
         {history, turns, "Места в домах", houseHomes},
         {history, turns, "Рабочие места", 0},
-        {history, turns, "Деньги", game.Money},
-        {history, turns, "Люди", game.People},
         {history, turns, "Здоровье", game.Health},
         {history, turns, "Строения", static_cast<int64_t>(game.Buildings().size())},
         {history, turns, "Продано с начала", sum(TMoneyFlow::Sales)},

@@ -25,6 +25,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <span>
+#include <type_traits>
+#include <variant>
 
 namespace {
 
@@ -123,6 +126,43 @@ TEST(Settings, ADamagedFileKeepsTheDefaultsOfWhatItSpoils) {
     expected.Sound = false;
     expected.SoundVolume = TSettings::MaxVolume;
     EXPECT_EQ(TSettings::Load(), expected);
+    TSettings{}.Save();
+}
+
+// How many fields an aggregate has: as many values as its braces take.
+struct TAnyValue {
+    template <class T> operator T() const;
+};
+template <class T, class... Values> constexpr size_t FieldCount(Values... values) {
+    if constexpr (requires { T{values..., TAnyValue()}; })
+        return FieldCount<T>(values..., TAnyValue());
+    else
+        return sizeof...(Values);
+}
+
+// Each field of the settings has a row of its own, under a key of its own,
+// and keeps a value other than its default across restarts.
+TEST(Settings, EveryFieldIsKeptUnderItsOwnKey) {
+    const std::span<const TStoredSetting> rows = StoredSettings();
+    EXPECT_EQ(rows.size(), FieldCount<TSettings>());
+    TSettings changed;
+    for (size_t i = 0; i < rows.size(); ++i) {
+        for (size_t j = i + 1; j < rows.size(); ++j) {
+            EXPECT_NE(rows[i].Field, rows[j].Field) << rows[j].Key;
+            EXPECT_STRNE(rows[i].Key, rows[j].Key);
+        }
+        std::visit(
+            [&](auto field) {
+                auto& value = changed.*field;
+                if constexpr (std::is_same_v<std::decay_t<decltype(value)>, bool>)
+                    value = !value;
+                else
+                    value = value == rows[i].Min ? rows[i].Max : rows[i].Min;
+            },
+            rows[i].Field);
+    }
+    ASSERT_TRUE(changed.Save());
+    EXPECT_EQ(TSettings::Load(), changed);
     TSettings{}.Save();
 }
 
