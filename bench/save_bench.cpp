@@ -1,9 +1,10 @@
 // Saving, loading and the undo history on a colony of 3 000 buildings on the
 // real map and catalogue, beside loading the map itself: the save and the
-// load against the map, one command with its undo step (on 20 000 buildings
-// too), a new week with its undo step against the same seven days without
-// one, the memory of a full history and the size of the files. The game's data lies beside this
-// program.
+// load against the map, a new week with its undo step against the same seven
+// days without one, the memory of a full history and the size of the files;
+// and the day, one command with its undo step, the save and the load against
+// the colony's size, from 1 000 to 20 000 buildings. The game's data lies
+// beside this program.
 #include "bench/bigcolony.h"
 #include "bench/twocenturies.h"
 #include "model/nextday.h"
@@ -249,10 +250,10 @@ void BM_SaveLoadAgainstLoadEarth(benchmark::State& state) {
 BENCHMARK(BM_SaveLoadAgainstLoadEarth)->Unit(benchmark::kMillisecond);
 
 // One command with its undo step: blocking a building and unblocking it
-// again, on colonies of the argument's number of buildings, from an empty
-// history that fills up and then takes the memory its oldest steps free.
-// The step keeps the figures, the generator and the one building, so the
-// time should not grow with the colony.
+// again, on colonies of 1 000 to 20 000 buildings (bench/bigcolony.h), from
+// an empty history that fills up and then takes the memory its oldest steps
+// free. The step keeps the figures, the generator and the one building, so
+// the time should not grow with the colony.
 void BM_UndoStep(benchmark::State& state) {
     TWorld& world = World(static_cast<size_t>(state.range(0)));
     TColony& colony = *world.colony;
@@ -261,12 +262,12 @@ void BM_UndoStep(benchmark::State& state) {
     colony.SelectCell(cell.x(), cell.y());
     for (auto _ : state)
         colony.Block();
-    state.counters["buildings"] = static_cast<double>(colony.Game().Buildings().size());
+    PerBuilding(state, world);
     state.counters["step_bytes"] = static_cast<double>(colony.UndoSteps().ByteSize()) /
                                    static_cast<double>(colony.UndoSteps().UndoCount());
     colony.LoadState(world.start, {});
 }
-BENCHMARK(BM_UndoStep)->Arg(3000)->Arg(20000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_UndoStep)->Apply(ColonySizes)->Unit(benchmark::kMicrosecond);
 
 // Each week starts from the same colony, put back outside the timed part, so
 // both benchmarks play the same seven days. The history fills up as in a long
@@ -409,73 +410,48 @@ void BM_UndoHistoryMemory(benchmark::State& state) {
 BENCHMARK(BM_UndoHistoryMemory)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 // Costs against the colony's size (bench/bigcolony.h), each timed per
-// building.
-
-QString ScaleFolder() {
-    static QTemporaryDir folder;
-    return folder.path();
-}
+// building; BM_UndoStep above is the family's command.
 
 // The daily turn. Every four weeks the colony is put back as it started,
 // outside the timed part, so that each size plays the same month again.
 void BM_ScaleNextDay(benchmark::State& state) {
-    TBigColony& big = BigColony(static_cast<size_t>(state.range(0)), DataFolder());
-    big.colony->RestoreState(big.start);
-    TGame& game = big.colony->Game();
+    TWorld& world = World(static_cast<size_t>(state.range(0)));
+    world.colony->RestoreState(world.start);
+    TGame& game = world.colony->Game();
     int day = 0;
     for (auto _ : state) {
         if (++day % 28 == 0) {
             state.PauseTiming();
-            big.colony->RestoreState(big.start);
+            world.colony->RestoreState(world.start);
             state.ResumeTiming();
         }
         game.Money = TBigColony::PlentyOfMoney;
         benchmark::DoNotOptimize(NextDay(game));
     }
-    PerBuilding(state, big);
+    PerBuilding(state, world);
 }
 BENCHMARK(BM_ScaleNextDay)->Apply(ColonySizes)->Unit(benchmark::kMicrosecond);
 
-// One command with its undo step: a building blocked and unblocked in turn,
-// with the history full, as in a long game.
-void BM_ScaleCommandWithUndo(benchmark::State& state) {
-    TBigColony& big = BigColony(static_cast<size_t>(state.range(0)), DataFolder());
-    big.colony->RestoreState(big.start);
-    const QPoint cell = big.blockableBuildings[big.blockableBuildings.size() / 2];
-    big.colony->SelectCell(cell.x(), cell.y());
-    for (size_t step = 0; step < TUndoHistory::MaxSteps; ++step)
-        big.colony->Block();
-    for (auto _ : state)
-        big.colony->Block();
-    PerBuilding(state, big);
-}
-BENCHMARK(BM_ScaleCommandWithUndo)->Apply(ColonySizes)->Unit(benchmark::kMicrosecond);
-
 // The whole save, as BM_Save.
 void BM_ScaleSave(benchmark::State& state) {
-    TBigColony& big = BigColony(static_cast<size_t>(state.range(0)), DataFolder());
-    big.colony->RestoreState(big.start);
-    const QString path = ScaleFolder() + QStringLiteral("/save.dat");
+    TWorld& world = World(static_cast<size_t>(state.range(0)));
+    world.colony->RestoreState(world.start);
+    const QString path = world.folder.filePath(QStringLiteral("save.dat"));
     for (auto _ : state)
-        WriteSaveFile(path,
-                      SavedGameOf(*big.colony, big.earth.SavedLand(), big.earth.StartScreen, true));
-    PerBuilding(state, big);
+        WriteSaveFile(path, world.Saved());
+    PerBuilding(state, world);
     state.counters["file_bytes"] = FileBytes(path);
 }
 BENCHMARK(BM_ScaleSave)->Apply(ColonySizes)->Unit(benchmark::kMillisecond);
 
-// The whole load of that save, as BM_Load.
+// The whole load of the colony's save, as BM_Load.
 void BM_ScaleLoad(benchmark::State& state) {
-    TBigColony& big = BigColony(static_cast<size_t>(state.range(0)), DataFolder());
-    big.colony->RestoreState(big.start);
-    const QString path = ScaleFolder() + QStringLiteral("/load.dat");
-    WriteSaveFile(path,
-                  SavedGameOf(*big.colony, big.earth.SavedLand(), big.earth.StartScreen, true));
+    TWorld& world = World(static_cast<size_t>(state.range(0)));
     for (auto _ : state) {
-        TSavedGame saved = ReadSaveFile(path, big.catalogue);
-        big.colony->LoadState(saved.Colony, std::move(saved.Days));
+        TSavedGame saved = ReadSaveFile(world.savePath, world.catalogue);
+        world.colony->LoadState(saved.Colony, std::move(saved.Days));
     }
-    PerBuilding(state, big);
+    PerBuilding(state, world);
 }
 BENCHMARK(BM_ScaleLoad)->Apply(ColonySizes)->Unit(benchmark::kMillisecond);
 
