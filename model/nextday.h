@@ -1,10 +1,8 @@
 #pragma once
 
 #include <cstdint>
-#include <span>
 
 class TGame;
-struct TCellState;
 
 // Below this health no one is born, and people leave more often.
 inline constexpr int32_t HealthForBirths = 500;
