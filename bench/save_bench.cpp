@@ -35,8 +35,7 @@ QString DataFolder() {
     return QCoreApplication::applicationDirPath();
 }
 
-// The colony of BuildingCount buildings (bench/bigcolony.h) with a save of it
-// in a temporary folder.
+// A colony (bench/bigcolony.h) with a save of it in a temporary folder.
 struct TWorld : TBigColony {
     QTemporaryDir folder;
     QString savePath;
