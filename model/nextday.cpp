@@ -5,7 +5,10 @@
 #include "random.h"
 
 #include <algorithm>
+#include <bit>
+#include <functional>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -95,14 +98,85 @@ bool HasFoundingBuilding(const TGame& game) {
                        [founder](const auto& b) { return b->Kind == founder; });
 }
 
+// A set of goods, one bit a good.
+using TGoodsSet = uint16_t;
+static_assert(GoodsCount <= 16);
+
+// Calls visit(good) for each good of the set, in goods order.
+template <typename TVisit> void ForEachGood(TGoodsSet goods, TVisit visit) {
+    for (; goods != 0; goods &= static_cast<TGoodsSet>(goods - 1))
+        visit(std::countr_zero(goods));
+}
+
+// What the day asks of a type of building, worked out once a day instead of
+// once a building: the goods it takes and makes, and whether it works in the
+// season.
+struct TDayType {
+    TGoodsSet Takes = 0;
+    TGoodsSet Makes = 0;
+    bool Works = false;
+};
+
+class TDayTypes {
+public:
+    TDayTypes(const TBaseTypeList& catalogue, int season) : catalogue_(catalogue), season_(season) {
+        types_.reserve(catalogue.size());
+        for (const TBaseType& kind : catalogue)
+            types_.push_back(Of(kind));
+    }
+
+    // A type of the catalogue from the table; another type (a test's, say)
+    // worked out on the spot.
+    TDayType operator[](const TBaseType& kind) const {
+        const TBaseType* first = catalogue_.data();
+        const std::less<const TBaseType*> before;
+        if (!before(&kind, first) && before(&kind, first + catalogue_.size()))
+            return types_[static_cast<size_t>(&kind - first)];
+        return Of(kind);
+    }
+
+private:
+    TDayType Of(const TBaseType& kind) const {
+        TDayType type;
+        for (int good = 0; good < GoodsCount; ++good) {
+            const TGoodsSet bit = static_cast<TGoodsSet>(1u << good);
+            if (kind.Consume[good] != 0)
+                type.Takes |= bit;
+            if (kind.Profit[good] != 0 || kind.ProfitRange[good] != 0)
+                type.Makes |= bit;
+        }
+        type.Works = kind.WorksIn(season_);
+        return type;
+    }
+
+    const TBaseTypeList& catalogue_;
+    int season_;
+    std::vector<TDayType> types_;
+};
+
+// The goods whose stock is below nothing, which no building's needs cover.
+TGoodsSet GoodsBelowZero(const TResources& stock) {
+    TGoodsSet goods = 0;
+    for (int good = 0; good < GoodsCount; ++good)
+        if (stock[good] < 0)
+            goods |= static_cast<TGoodsSet>(1u << good);
+    return goods;
+}
+
 // Gives the building its workers and goods for the day if it works in the
-// season and they are there; free is the number of people still without work.
-void Supply(TBase& base, int season, TResources& stock, int32_t& free) {
+// season and they are there; free is the number of people still without
+// work. The stock covers the building's needs when it holds every good the
+// building takes and no other good is below nothing; belowZero keeps the
+// latter as the goods taken change.
+void Supply(TBase& base, TDayType type, TResources& stock, TGoodsSet& belowZero, int32_t& free) {
     base.Status = 0;
-    if (!base.IsWorkingIn(season))
+    if (base.BuildDays != 0 || base.Blocked || !type.Works)
         return;
     const TBaseType& kind = *base.Kind;
-    if (!Covers(stock, kind.Consume)) {
+    bool covered = (belowZero & ~type.Takes) == 0;
+    ForEachGood(type.Takes,
+                [&](int good) { covered = covered && stock[good] >= kind.Consume[good]; });
+    if (!covered) {
         base.Status |= bsLacksGoods;
         return;
     }
@@ -112,13 +186,15 @@ void Supply(TBase& base, int season, TResources& stock, int32_t& free) {
     }
     free -= kind.NeedWorkers;
     // Only the goods it uses: the others would take nothing away.
-    for (int good = 0; good < GoodsCount; ++good)
-        if (kind.Consume[good] != 0)
-            stock[good] = SaturatingSub(stock[good], kind.Consume[good]);
+    ForEachGood(type.Takes, [&](int good) {
+        stock[good] = SaturatingSub(stock[good], kind.Consume[good]);
+        const TGoodsSet bit = static_cast<TGoodsSet>(1u << good);
+        belowZero = stock[good] < 0 ? belowZero | bit : belowZero & ~bit;
+    });
 }
 
 // Construction, production and wear of one building for the day.
-void DailyWork(TBase& base, int season, TGame& game) {
+void DailyWork(TBase& base, TDayType type, int season, TGame& game) {
     const TBaseType& kind = *base.Kind;
     const bool improved = std::as_const(game).Cell(base.Column, base.Row).Improved != 0;
     if (base.BuildDays != 0) {
@@ -127,12 +203,12 @@ void DailyWork(TBase& base, int season, TGame& game) {
             base.BuildDays -= 1;
         return;
     }
-    if (kind.WorksIn(season) && !base.Blocked && base.Status == 0) {
+    if (type.Works && !base.Blocked && base.Status == 0) {
         // Each good it makes, drawn around its profit in goods order.
-        for (int good = 0; good < GoodsCount; ++good)
-            if (kind.Profit[good] != 0 || kind.ProfitRange[good] != 0)
-                game.Stock[good] = SaturatingAdd(
-                    game.Stock[good], RandomAround(kind.Profit[good], kind.ProfitRange[good]));
+        ForEachGood(type.Makes, [&](int good) {
+            game.Stock[good] = SaturatingAdd(
+                game.Stock[good], RandomAround(kind.Profit[good], kind.ProfitRange[good]));
+        });
     }
     if (kind.LiveYears == 0)
         return;
@@ -147,21 +223,31 @@ TDayResult NextDay(TGame& game) {
     BirthsAndDepartures(game, result);
 
     const int season = game.Season;
+    const TDayTypes types(game.Catalogue, season);
     int32_t free = game.People;
-    for (size_t i = game.Buildings().size(); i-- > 0;)
-        Supply(*game.Buildings()[i], season, game.Stock, free);
+    TGoodsSet belowZero = GoodsBelowZero(game.Stock);
+    for (size_t i = game.Buildings().size(); i-- > 0;) {
+        TBase& base = *game.Buildings()[i];
+        Supply(base, types[*base.Kind], game.Stock, belowZero, free);
+    }
     game.Employed = game.People - free;
 
+    // The places in the homes that stand at the end of the day, counted as
+    // the day passes over them (as TGame::TotalHomePlaces counts them).
+    int64_t homePlaces = 0;
     for (size_t i = game.Buildings().size(); i-- > 0;) {
         TBase* base = game.Buildings()[i].get();
-        DailyWork(*base, season, game);
+        const TDayType type = types[*base->Kind];
+        DailyWork(*base, type, season, game);
         if (base->LifeDays < 0) {
             game.RemoveBase(base);
             result.Destroyed += 1;
+        } else if (base->BuildDays == 0 && !base->Blocked && type.Works) {
+            homePlaces += base->Kind->HomePlaces;
         }
     }
 
-    const int32_t homes = game.TotalHomePlaces();
+    const int32_t homes = ClampToInt32(homePlaces);
     if (game.People > homes) {
         result.Departures = SaturatingAdd(result.Departures, game.People - homes);
         game.People = homes;
