@@ -168,9 +168,10 @@ TGoodsSet GoodsBelowZero(const TResources& stock) {
 // work. The stock covers the building's needs when it holds every good the
 // building takes and no other good is below nothing; belowZero keeps the
 // latter as the goods taken change.
-void Supply(TBase& base, TDayType type, TResources& stock, TGoodsSet& belowZero, int32_t& free) {
+void Supply(TBase& base, TDayType type, int season, TResources& stock, TGoodsSet& belowZero,
+            int32_t& free) {
     base.Status = 0;
-    if (base.BuildDays != 0 || base.Blocked || !type.Works)
+    if (!base.IsWorkingIn(season))
         return;
     const TBaseType& kind = *base.Kind;
     bool covered = (belowZero & ~type.Takes) == 0;
@@ -228,12 +229,12 @@ TDayResult NextDay(TGame& game) {
     TGoodsSet belowZero = GoodsBelowZero(game.Stock);
     for (size_t i = game.Buildings().size(); i-- > 0;) {
         TBase& base = *game.Buildings()[i];
-        Supply(base, types[*base.Kind], game.Stock, belowZero, free);
+        Supply(base, types[*base.Kind], season, game.Stock, belowZero, free);
     }
     game.Employed = game.People - free;
 
     // The places in the homes that stand at the end of the day, counted as
-    // the day passes over them (as TGame::TotalHomePlaces counts them).
+    // the day passes over them by the rule of TGame::TotalPlaces.
     int64_t homePlaces = 0;
     for (size_t i = game.Buildings().size(); i-- > 0;) {
         TBase* base = game.Buildings()[i].get();
@@ -242,7 +243,7 @@ TDayResult NextDay(TGame& game) {
         if (base->LifeDays < 0) {
             game.RemoveBase(base);
             result.Destroyed += 1;
-        } else if (base->BuildDays == 0 && !base->Blocked && type.Works) {
+        } else if (base->IsWorkingIn(season)) {
             homePlaces += base->Kind->HomePlaces;
         }
     }
