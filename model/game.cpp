@@ -44,10 +44,6 @@ TGame::TGame(const TBaseTypeList& catalogue, int32_t startColumn, int32_t startR
 
 TGame::~TGame() = default;
 
-size_t TGame::CellIndex(int32_t column, int32_t row) {
-    return static_cast<size_t>(column) * MapRows + static_cast<size_t>(row);
-}
-
 void TGame::AgeRuins() {
     const auto age = [this](size_t from, size_t to) {
         for (size_t i = from; i < to; ++i)

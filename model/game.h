@@ -213,7 +213,9 @@ public:
     int32_t Unemployed() const { return std::max(People - Employed, 0); }
 
 private:
-    static size_t CellIndex(int32_t column, int32_t row);
+    static size_t CellIndex(int32_t column, int32_t row) {
+        return static_cast<size_t>(column) * MapRows + static_cast<size_t>(row);
+    }
 
     // The slot of the first building on a cell, its column's slots made on
     // first use.
