@@ -6,9 +6,9 @@
 #include "base/gameerror.h"
 #include "land/earth.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QTemporaryDir>
 #include <cstddef>
 #include <cstdint>
@@ -40,7 +40,7 @@ QByteArray GridBytes(const QByteArray& part) {
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QApplication app(*argc, *argv);
+    static QGuiApplication app(*argc, *argv);
     if (!Folder().isValid() || !QDir(Folder().path()).mkpath(QStringLiteral("MAPS")))
         std::abort();
     return 0;
