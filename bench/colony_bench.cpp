@@ -1,12 +1,14 @@
 // The daily turn of a large colony, against the floor of what any day must
 // do: visit every cell once and draw a few thousand random numbers.
 #include "model/game.h"
+#include "model/goals.h"
 #include "model/history.h"
 #include "model/nextday.h"
 #include "model/random.h"
 
 #include <benchmark/benchmark.h>
 #include <chrono>
+#include <string>
 
 namespace {
 
@@ -60,35 +62,83 @@ void BM_NextDay(benchmark::State& state) {
 }
 BENCHMARK(BM_NextDay)->Unit(benchmark::kMicrosecond);
 
-// Recording the day after the turn, against the turn itself, in the same
-// run: the history is to cost at most a few percent of the day. It grows to
-// two hundred years and starts again.
-void BM_HistoryAgainstNextDay(benchmark::State& state) {
-    TLargeColony colony;
-    TGame& game = colony.Game;
-    THistory history;
+// Plays the turns of the colony with a step after each, the two timed in
+// turn, and gives their times a turn and the step's share of the day's, as
+// KEY_us, nextday_us and KEY_pct. What the step needs first is done untimed.
+template <typename TFirst, typename TStep>
+void StepAgainstNextDay(benchmark::State& state, TGame& game, const std::string& key, TFirst first,
+                        TStep step) {
     using TClock = std::chrono::steady_clock;
     TClock::duration day{};
-    TClock::duration record{};
+    TClock::duration stepped{};
     for (auto _ : state) {
         game.Money = INT32_MAX;
         const TClock::time_point start = TClock::now();
         const TDayResult result = NextDay(game);
         const TClock::time_point played = TClock::now();
-        history.Record(game);
-        record += TClock::now() - played;
+        first();
+        const TClock::time_point ready = TClock::now();
+        step();
+        stepped += TClock::now() - ready;
         day += played - start;
         benchmark::DoNotOptimize(result);
-        if (history.Count() == 200 * 365)
-            history.Assign({});
     }
     const double turns = static_cast<double>(state.iterations());
     state.counters["nextday_us"] = std::chrono::duration<double, std::micro>(day).count() / turns;
-    state.counters["record_us"] = std::chrono::duration<double, std::micro>(record).count() / turns;
-    state.counters["record_pct"] =
-        100.0 * static_cast<double>(record.count()) / static_cast<double>(day.count());
+    state.counters[key + "_us"] =
+        std::chrono::duration<double, std::micro>(stepped).count() / turns;
+    state.counters[key + "_pct"] =
+        100.0 * static_cast<double>(stepped.count()) / static_cast<double>(day.count());
+}
+
+// The history of two hundred years that the turns record, started again when full.
+void RecordDay(THistory& history, const TGame& game) {
+    if (history.Count() == 200 * 365)
+        history.Assign({});
+    history.Record(game);
+}
+
+// Recording the day after the turn, against the turn itself, in the same
+// run: the history is to cost at most a few percent of the day.
+void BM_HistoryAgainstNextDay(benchmark::State& state) {
+    TLargeColony colony;
+    THistory history;
+    StepAgainstNextDay(
+        state, colony.Game, "record", [] {}, [&] { RecordDay(history, colony.Game); });
 }
 BENCHMARK(BM_HistoryAgainstNextDay)->Unit(benchmark::kMicrosecond);
+
+// Checking ten goals of mixed figures at the end of the turn, against the
+// turn itself, in the same run: the goals are to cost at most 2 % of the day.
+// They read the day the history records after every turn, which is timed
+// above. None is ever met, so that every one is read on every turn.
+void BM_GoalsAgainstNextDay(benchmark::State& state) {
+    TLargeColony colony;
+    const auto goal = [](TGoalFigure figure, int32_t held = 1) {
+        return TGoal{"g", "Цель", figure, TComparison::Greater, INT64_MAX, {}, held};
+    };
+    TGoalBook book({
+        goal(*TGoalFigure::OfHistory(u"money")),
+        goal(*TGoalFigure::OfHistory(u"people"), 60),
+        goal(*TGoalFigure::OfHistory(u"health"), 730),
+        goal(*TGoalFigure::OfHistory(u"homes")),
+        goal(*TGoalFigure::OfHistory(u"stock", gdFood)),
+        goal(*TGoalFigure::OfHistory(u"buildings")),
+        goal(*TGoalFigure::OfType(colony.Catalogue, u"Farm")),
+        goal(TGoalFigure::OfFlow(TMoneyFlow::Sales, true)),
+        goal(TGoalFigure::OfFlow(TMoneyFlow::Upkeep, false)),
+        goal(TGoalFigure::OfCounter(&TGoalCounters::MainTaxesPaid)),
+    });
+    const TGoalCounters counters;
+    THistory history;
+    StepAgainstNextDay(
+        state, colony.Game, "check", [&] { RecordDay(history, colony.Game); },
+        [&] {
+            const TGoalNews news = book.Check(colony.Game, history.Days().back(), counters);
+            benchmark::DoNotOptimize(news);
+        });
+}
+BENCHMARK(BM_GoalsAgainstNextDay)->Unit(benchmark::kMicrosecond);
 
 // The floor: one pass over the 78 400 cell records and 10 000 draws. The
 // pass is the day's own, so that both run the same code: where a loop lies

@@ -56,9 +56,9 @@ void TAccount::Book(int year, TMoneyFlow flow, int32_t before, int32_t after) {
 }
 
 const TYearAccount* TAccount::FindYear(int year) const {
-    const auto it = std::find_if(years_.begin(), years_.end(),
-                                 [year](const TYearAccount& y) { return y.Year == year; });
-    return it == years_.end() ? nullptr : &*it;
+    // The years are in order: a colony's goals ask for the last two every day.
+    const auto it = std::ranges::lower_bound(years_, year, {}, &TYearAccount::Year);
+    return it == years_.end() || it->Year != year ? nullptr : &*it;
 }
 
 int64_t TAccount::Closing(const TYearAccount& year, int32_t money) const {

@@ -6,14 +6,19 @@ QString THistoryField::ColumnName(int column) const {
     return Header ? QString::fromUtf8(Header) : GoodName(column);
 }
 
-void THistory::Record(const TGame& game) {
-    days_.resize(count_);
-    THistoryDay& day = days_.emplace_back();
+THistoryDay HistoryDayOf(const TGame& game) {
+    THistoryDay day;
     day.Date = game.Date;
     const THistorySource source{game, game.TotalPlaces()};
     for (const THistoryField& field : HistoryFields)
         for (int column = 0; column < field.Columns; ++column)
             field.Set(day, column, field.Take(source, column));
+    return day;
+}
+
+void THistory::Record(const TGame& game) {
+    days_.resize(count_);
+    days_.push_back(HistoryDayOf(game));
     count_ = days_.size();
 }
 

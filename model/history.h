@@ -157,6 +157,9 @@ consteval const THistoryField& HistoryField(std::string_view key) {
     throw "no history field has this key";
 }
 
+// The colony's figures of a history day as they stand now.
+THistoryDay HistoryDayOf(const TGame& game);
+
 // The colony's days, one after each turn, oldest first.
 class THistory {
 public:

@@ -1,0 +1,143 @@
+#pragma once
+
+#include "account.h"
+#include "basetype.h"
+#include "game.h"
+#include "gamedate.h"
+#include "history.h"
+
+#include <QString>
+#include <QStringView>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <vector>
+
+// What the colony counts for its goals besides its figures and its history:
+// the taxes it paid when they were asked for.
+struct TGoalCounters {
+    int32_t YearlyTaxesPaid = 0;
+    int32_t MainTaxesPaid = 0;
+
+    bool operator==(const TGoalCounters&) const = default;
+};
+
+// What a goal's figures are read from at the end of a turn: the colony, the
+// day its history recorded, its finished buildings counted by their type's
+// place in the catalogue, and its counters.
+struct TGoalSource {
+    const TGame& Game;
+    const THistoryDay& Day;
+    std::span<const int32_t> Finished;
+    const TGoalCounters& Counters;
+};
+
+// The figure a goal watches.
+class TGoalFigure {
+public:
+    // A field of the history by its key, the stock's by the good's index;
+    // none for a key no field has or a column the field does not have.
+    static std::optional<TGoalFigure> OfHistory(QStringView key, int column = 0);
+    // The number of finished buildings of the catalogue's type of this Id;
+    // none when the catalogue has no such type.
+    static std::optional<TGoalFigure> OfType(const TBaseTypeList& catalogue, QStringView id);
+    // A money flow of the last full game year, or of the year so far, as an
+    // amount: a spending is counted as what it took, not below zero.
+    static TGoalFigure OfFlow(TMoneyFlow flow, bool lastYear);
+    // One of the counters.
+    static TGoalFigure OfCounter(int32_t TGoalCounters::*counter);
+
+    int64_t Value(const TGoalSource& source) const;
+    // The place in the catalogue of the type whose buildings it counts, or -1.
+    int CountedType() const { return kind_ == TKind::Type ? column_ : -1; }
+
+private:
+    enum class TKind : uint8_t { History, Type, Flow, Counter };
+    TGoalFigure() = default;
+
+    TKind kind_ = TKind::History;
+    const THistoryField* field_ = nullptr;
+    int column_ = 0; // of the history field, or the type's place in the catalogue
+    TMoneyFlow flow_ = TMoneyFlow::Sales;
+    bool lastYear_ = false;
+    int32_t TGoalCounters::*counter_ = nullptr;
+};
+
+enum class TComparison : uint8_t { Less, LessOrEqual, Equal, GreaterOrEqual, Greater };
+// Whether the value stands to the target as the comparison says.
+bool Compare(int64_t value, TComparison comparison, int64_t target);
+
+// What a goal means to the scenario: every required goal done wins it, a
+// failure met loses it; an optional goal only counts for itself.
+enum class TGoalRole : uint8_t { Required, Optional, Failure };
+
+// "Figure, comparison, value", optionally by a date and held for some days.
+struct TGoal {
+    QString Id;
+    QString Text; // what the player reads
+    TGoalFigure Figure;
+    TComparison Comparison = TComparison::GreaterOrEqual;
+    int64_t Target = 0;
+    // The last day it may be met on. A goal still open after it fails; a
+    // failure not met by then is done, avoided.
+    std::optional<TGameDate> By;
+    // The turns in a row its condition must hold at their end; 0 counts as 1.
+    int32_t HeldDays = 1;
+    TGoalRole Role = TGoalRole::Required;
+};
+
+// A goal's state: a done goal stays done and a failed one failed. A failure
+// that is met is failed.
+enum class TGoalState : uint8_t { Open, Done, Failed };
+
+// How far a goal has come: what a save and an undo step keep of it.
+struct TGoalProgress {
+    TGoalState State = TGoalState::Open;
+    int32_t Held = 0; // the turns in a row that ended with its condition true
+
+    bool operator==(const TGoalProgress&) const = default;
+};
+
+enum class TScenarioState : uint8_t { Playing, Won, Lost };
+
+// What a turn's check changed, for the window to announce: goals by their
+// place in the book.
+struct TGoalNews {
+    std::vector<size_t> Done;
+    std::vector<size_t> Failed;
+    TScenarioState State = TScenarioState::Playing; // Won or Lost on the day it is decided
+
+    bool operator==(const TGoalNews&) const = default;
+};
+
+// A scenario's goals and failures with their progress, checked once at the
+// end of every turn that passed, on the date the turn ends on.
+class TGoalBook {
+public:
+    explicit TGoalBook(std::vector<TGoal> goals);
+
+    // Brings every open goal up to the turn that has just ended, whose day
+    // the history has just recorded. Once the scenario is won or lost
+    // nothing changes any more. A failure is decided before a win of the
+    // same day.
+    TGoalNews Check(const TGame& game, const THistoryDay& today, const TGoalCounters& counters);
+    // The goal's figure as the colony stands now, between turns too.
+    int64_t Value(size_t goal, const TGame& game, const TGoalCounters& counters) const;
+
+    std::span<const TGoal> Goals() const { return goals_; }
+    const std::vector<TGoalProgress>& Progress() const { return progress_; }
+    // Progress kept by a save or an undo step; progress of another number of
+    // goals, or held longer than its goal asks, is refused and false returned.
+    bool Assign(std::vector<TGoalProgress> progress);
+    // Lost when a failure was met or a required goal failed, won when there
+    // is a required goal and every one is done.
+    TScenarioState State() const;
+
+private:
+    std::vector<TGoal> goals_;
+    std::vector<TGoalProgress> progress_;
+    // The types whose buildings the open goals count, and their counts: kept
+    // from turn to turn so that a turn allocates nothing.
+    std::vector<int> counted_;
+    std::vector<int32_t> finished_;
+};
