@@ -132,12 +132,14 @@ private:
     }
 };
 
-// One colony of each size for the whole program, made when first wanted.
-inline TBigColony& BigColony(size_t buildings, const QString& dataFolder) {
-    static std::map<size_t, std::unique_ptr<TBigColony>> colonies;
-    std::unique_ptr<TBigColony>& colony = colonies[buildings];
+// One colony of each size and kind for the whole program, made when first
+// wanted from the number of its buildings and the arguments given.
+template <typename TKind = TBigColony, typename... TArgs>
+TKind& BigColony(size_t buildings, const TArgs&... args) {
+    static std::map<size_t, std::unique_ptr<TKind>> colonies;
+    std::unique_ptr<TKind>& colony = colonies[buildings];
     if (!colony)
-        colony = std::make_unique<TBigColony>(buildings, dataFolder);
+        colony = std::make_unique<TKind>(buildings, args...);
     return *colony;
 }
 

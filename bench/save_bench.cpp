@@ -18,7 +18,6 @@
 #include <benchmark/benchmark.h>
 #include <fstream>
 #include <malloc.h>
-#include <map>
 #include <memory>
 #include <set>
 #include <string>
@@ -53,11 +52,7 @@ struct TWorld : TBigColony {
 
 // The colony of BuildingCount buildings, or of another number.
 TWorld& World(size_t buildingCount = BuildingCount) {
-    static std::map<size_t, std::unique_ptr<TWorld>> worlds;
-    std::unique_ptr<TWorld>& world = worlds[buildingCount];
-    if (!world)
-        world = std::make_unique<TWorld>(buildingCount);
-    return *world;
+    return BigColony<TWorld>(buildingCount);
 }
 
 void ColonyCounters(benchmark::State& state) {
