@@ -115,7 +115,7 @@ BENCHMARK(BM_HistoryAgainstNextDay)->Unit(benchmark::kMicrosecond);
 void BM_GoalsAgainstNextDay(benchmark::State& state) {
     TLargeColony colony;
     const auto goal = [](TGoalFigure figure, int32_t held = 1) {
-        return TGoal{"g", "Цель", figure, TComparison::Greater, INT64_MAX, {}, held};
+        return TGoal{"g", "Цель", figure, TComparison::Greater, INT64_MAX, {}, held, TGoalRole::Required, {}};
     };
     TGoalBook book({
         goal(*TGoalFigure::OfHistory(u"money")),

@@ -101,7 +101,10 @@ public:
         colony_.revision_ = ++colony_.lastRevision_;
         colony_.services_.ShowUndoSteps();
     }
-    void Changed(TPlayerCommand::TId id) { Changed(PlayerCommands()[id].UndoName); }
+    void Changed(TPlayerCommand::TId id) {
+        Changed(PlayerCommands()[id].UndoName);
+        colony_.Did(TTutorialStep::TAction::Command, id);
+    }
 
 private:
     TColony& colony_;
@@ -119,6 +122,7 @@ TColony::TColony(const TBaseTypeList& catalogue, const TEventTypeList& events,
       selRow_(std::clamp(startRow, 0, MapRows - 1)) {}
 
 void TColony::NewGame(int32_t startColumn, int32_t startRow) {
+    EndScenario();
     undo_.Clear();
     identity_ = QUuid::createUuid();
     days_.Assign({});
@@ -129,6 +133,117 @@ void TColony::NewGame(int32_t startColumn, int32_t startRow) {
     game_ = std::make_unique<TGame>(catalogue_, selColumn_, selRow_);
     services_.ShowGameState();
     services_.ShowUndoSteps();
+}
+
+void TColony::EndScenario() {
+    play_ = {};
+    rules_ = {};
+    book_ = TGoalBook({});
+    counters_ = {};
+    services_.ShowGoals();
+}
+
+void TColony::BeginScenario(std::shared_ptr<const TScenario> scenario, TDifficulty difficulty,
+                            int32_t startColumn, int32_t startRow) {
+    NewGame(startColumn, startRow);
+    if (!scenario)
+        return;
+    const TScenario& s = *scenario;
+    for (const TStartBuilding& start : s.Buildings) {
+        const auto type = std::ranges::find_if(catalogue_, [&](const TBaseType& t) {
+            return t.Id.compare(start.Type, Qt::CaseInsensitive) == 0;
+        });
+        if (type == catalogue_.end() || !TTerrainGrid::Contains(start.Column, start.Row) ||
+            game_->BaseAt(start.Column, start.Row) ||
+            !type->AcceptsEarth(terrain_.EarthKind(start.Column, start.Row))) {
+            NewGame(startColumn, startRow);
+            throw TGameError(QStringLiteral("Строение %1 не может стоять на клетке %2, %3.")
+                                 .arg(start.Type)
+                                 .arg(start.Column)
+                                 .arg(start.Row));
+        }
+        game_->AddBase(*type, start.Column, start.Row, true);
+    }
+    play_.Difficulty = s.FixedDifficulty ? s.Difficulty : difficulty;
+    rules_ = RulesOf(play_.Difficulty);
+    game_->Date = s.Start;
+    game_->Season = SeasonOfMonth(s.Start.Month);
+    game_->Money = ClampToInt32(int64_t{s.Money} * rules_.MoneyPercent / 100);
+    game_->People = s.People;
+    game_->Stock = s.Stock;
+    book_ = TGoalBook(s.Goals);
+    play_.Scenario = std::move(scenario);
+    services_.ShowGameState();
+    services_.UpdateImage();
+    services_.UpdatePlan();
+    services_.ShowGoals();
+}
+
+TScenarioPlay TColony::ScenarioPlay() const {
+    return play_;
+}
+
+TScenarioResult TColony::Result() const {
+    TScenarioResult result;
+    if (!play_.Scenario)
+        return result;
+    result.Scenario = play_.Scenario->Name;
+    result.Title = play_.Scenario->Title;
+    result.Difficulty = play_.Difficulty;
+    result.State = book_.State();
+    result.Date = game_->Date;
+    result.Days = static_cast<int32_t>(days_.Count());
+    result.Money = game_->Money;
+    result.People = game_->People;
+    result.UndoUsed = play_.UndoUsed;
+    result.Medal =
+        result.State == TScenarioState::Won ? play_.Scenario->MedalOn(result.Date) : TMedal::None;
+    return result;
+}
+
+const TTutorialStep* TColony::TutorialStep() const {
+    if (!play_.Scenario || play_.TutorialStep >= play_.Scenario->Tutorial.size())
+        return nullptr;
+    return &play_.Scenario->Tutorial[play_.TutorialStep];
+}
+
+void TColony::Did(TTutorialStep::TAction action, TPlayerCommand::TId command,
+                  const TBaseType* type) {
+    const TTutorialStep* step = TutorialStep();
+    if (!step || step->Action != action ||
+        (action == TTutorialStep::TAction::Command && step->Command != command) ||
+        (action == TTutorialStep::TAction::Build &&
+         (!type || type->Id.compare(step->Type, Qt::CaseInsensitive) != 0)))
+        return;
+    ++play_.TutorialStep;
+    services_.ShowGoals();
+}
+
+void TColony::CheckGoals(bool dayPassed) {
+    if (!play_.Scenario || book_.State() != TScenarioState::Playing)
+        return;
+    const THistoryDay today = dayPassed ? days_.Days().back() : HistoryDayOf(*game_);
+    const TGoalNews news = book_.Check(*game_, today, counters_, dayPassed);
+    const std::span<const TGoal> goals = book_.Goals();
+    for (const size_t i : news.Done) {
+        const TGoal& goal = goals[i];
+        if (goal.Role == TGoalRole::Message)
+            services_.ShowInfo(TSound::Message, goal.Text);
+        else if (goal.Role != TGoalRole::Failure)
+            services_.ShowInfo(TSound::Message,
+                               QStringLiteral("Цель достигнута: %1.").arg(goal.Text));
+    }
+    for (const size_t i : news.Failed) {
+        const TGoal& goal = goals[i];
+        services_.ShowInfo(TSound::Destroy,
+                           goal.Role == TGoalRole::Failure
+                               ? QStringLiteral("Беда: %1.").arg(goal.Text)
+                               : QStringLiteral("Цель не достигнута: %1.").arg(goal.Text));
+    }
+    if (!news.Done.empty() || !news.Failed.empty())
+        services_.ShowGoals();
+    if (news.State != TScenarioState::Playing)
+        services_.ScenarioEnded(Result());
 }
 
 QString TColony::CellInfo(int32_t column, int32_t row) const {
@@ -161,6 +276,7 @@ void TColony::SelectCell(int32_t column, int32_t row) {
     services_.ShowRect(QRect(column * CellSize, row * CellSize, CellSize, CellSize));
     services_.StepSelection();
     ShowCellInfo();
+    Did(TTutorialStep::TAction::Select);
 }
 
 void TColony::ArrowKey(TArrow arrow) {
@@ -214,6 +330,10 @@ void TColony::Build(const TBaseType& type) {
     TCommand command(*this);
     const int32_t col = selColumn_;
     const int32_t row = selRow_;
+    if (play_.Scenario && !play_.Scenario->Allows(type)) {
+        ShowStatus(QString::fromUtf8(Msg::NotAllowed));
+        return;
+    }
     if (game_->BaseAt(col, row)) {
         ShowStatus(QString::fromUtf8(Msg::PlaceTaken));
         return;
@@ -240,6 +360,7 @@ void TColony::Build(const TBaseType& type) {
     services_.UpdatePlan();
     ShowCellInfo();
     services_.ShowResources(true);
+    Did(TTutorialStep::TAction::Build, TPlayerCommand::pcNewDay, &type);
 }
 
 void TColony::ImproveLand() {
@@ -420,6 +541,8 @@ TColonyHead TColony::Head() const {
     head.SelectedColumn = selColumn_;
     head.SelectedRow = selRow_;
     head.HistoryDays = static_cast<uint32_t>(days_.Count());
+    head.Counters = counters_;
+    head.Goals = book_.Progress();
     return head;
 }
 
@@ -430,6 +553,8 @@ void TColony::SetHead(const TColonyHead& head) {
     selRow_ = std::clamp(head.SelectedRow, 0, MapRows - 1);
     days_.Rewind(head.HistoryDays);
     dragging_ = false;
+    counters_ = head.Counters;
+    book_.Assign(head.Goals);
 }
 
 TColonyState TColony::TakeState() const {
@@ -446,13 +571,25 @@ void TColony::RestoreState(const TColonyState& state) {
     services_.ShowGameState();
 }
 
-void TColony::LoadState(const TColonyState& state, std::vector<THistoryDay> days, QUuid identity) {
+void TColony::LoadState(const TColonyState& state, std::vector<THistoryDay> days, QUuid identity,
+                        TScenarioPlay play) {
     undo_.Clear();
+    EndScenario();
+    if (play.Scenario) {
+        book_ = TGoalBook(play.Scenario->Goals);
+        if (book_.Assign(state.Goals)) {
+            play_ = std::move(play);
+            rules_ = RulesOf(play_.Difficulty);
+        } else {
+            book_ = TGoalBook({});
+        }
+    }
     identity_ = identity.isNull() ? QUuid::createUuid() : identity;
     revision_ = ++lastRevision_;
     days_.Assign(std::move(days));
     RestoreState(state);
     services_.ShowUndoSteps();
+    services_.ShowGoals();
 }
 
 QString TColony::Undo() {
@@ -467,6 +604,7 @@ QString TColony::StepTo(std::optional<TUndoHistory::TStep> step, bool back) {
     if (!step)
         return QString::fromUtf8(back ? Msg::NothingToUndo : Msg::NothingToRedo);
     const QString done = QString::fromUtf8(back ? Msg::Undone : Msg::Redone).arg(step->Command);
+    play_.UndoUsed = play_.UndoUsed || (back && play_.Scenario);
     GoThrough(step->Edits);
     std::swap(revision_, step->Revision);
     if (back)
@@ -488,6 +626,7 @@ void TColony::ShowReturn() {
     services_.StepSelection();
     services_.ShowGameState();
     services_.ShowUndoSteps();
+    services_.ShowGoals();
 }
 
 bool TColony::AskTaxes() {
@@ -499,20 +638,29 @@ bool TColony::AskTaxes() {
     if (due.Yearly) {
         TTaxDialog dialog = TTaxDialog::Yearly(*this);
         services_.RunYearlyTaxes(dialog);
-        if (!dialog.Paid())
+        if (!Answered(dialog, &TGoalCounters::YearlyTaxesPaid))
             return false;
+        Did(TTutorialStep::TAction::PayTax);
     }
     if (due.MainWarning)
         services_.ShowInfo(
             TSound::Message,
             QStringLiteral("Предупреждение. Через месяц надо будет выплатить Главный налог."));
     if (due.MainTax != 0) {
-        TTaxDialog dialog = TTaxDialog::Main(*this, due.MainTax);
+        TTaxDialog dialog = TTaxDialog::Main(*this, ScaledTax(due.MainTax, rules_.TaxPercent));
         services_.RunMainTax(dialog);
-        if (!dialog.Paid())
+        if (!Answered(dialog, &TGoalCounters::MainTaxesPaid))
             return false;
     }
     return true;
+}
+
+bool TColony::Answered(const TTaxDialog& dialog, int32_t TGoalCounters::*paid) {
+    int32_t& counter = counters_.*(dialog.Paid() ? paid : &TGoalCounters::TaxesRefused);
+    counter = SaturatingAdd(counter, 1);
+    if (!dialog.Paid())
+        CheckGoals(false);
+    return dialog.Paid();
 }
 
 void TColony::RunEvents(int32_t& destroyed) {
@@ -575,6 +723,7 @@ bool TColony::DayTurn() {
                            QStringLiteral("Люди уходят, потому что им недостаточно мест в домах."));
     days_.Record(*game_);
     services_.ShowGameState();
+    CheckGoals(true);
     if (game_->Date.Day == 1)
         services_.Autosave();
     return true;

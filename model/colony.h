@@ -6,6 +6,7 @@
 #include "eventtype.h"
 #include "game.h"
 #include "history.h"
+#include "scenario.h"
 #include "services.h"
 #include "undohistory.h"
 
@@ -19,6 +20,8 @@
 // the player's commands on it, the daily turn with its taxes and events, and
 // the status line's rules. It reaches the window only through the window
 // services, so the game plays the same with or without a window.
+class TTaxDialog;
+
 class TColony {
 public:
     static constexpr int32_t ImproveLandPrice = 10999;
@@ -48,6 +51,31 @@ public:
     // cell; improved land and ruins start afresh. The window scrolls its map
     // view to the map's start screen before it calls this.
     void NewGame(int32_t startColumn, int32_t startRow);
+
+    // The scenario in play on the land the caller has loaded, as a new game
+    // on it: the start's date, figures and buildings, the level's numbers
+    // and the goals. Throws TGameError when a start building cannot stand
+    // where the scenario puts it; the colony is then a new free game.
+    void BeginScenario(std::shared_ptr<const TScenario> scenario, TDifficulty difficulty,
+                       int32_t startColumn, int32_t startRow);
+    // What a save keeps of the scenario beside the colony's state.
+    TScenarioPlay ScenarioPlay() const;
+    // The scenario in play, or none in the free game.
+    const TScenario* Scenario() const { return play_.Scenario.get(); }
+    TDifficulty Difficulty() const { return play_.Difficulty; }
+    const TDifficultyRules& Rules() const { return rules_; }
+    // The scenario's goals with their progress; empty in the free game.
+    const TGoalBook& Goals() const { return book_; }
+    const TGoalCounters& Counters() const { return counters_; }
+    // A goal's figure as the colony stands now.
+    int64_t GoalValue(size_t goal) const { return book_.Value(goal, *game_, counters_); }
+    TScenarioState ScenarioState() const { return book_.State(); }
+    // The result as it stands: decided or still playing.
+    TScenarioResult Result() const;
+    // The tutorial's step the player is on, or none when the scenario has no
+    // tutorial or its last step is done.
+    const TTutorialStep* TutorialStep() const;
+    uint32_t TutorialIndex() const { return play_.TutorialStep; }
 
     // The status line: an empty text shows the selected cell's info; a text
     // beginning with "!" is an error, shown without it after the error sound.
@@ -98,8 +126,10 @@ public:
     // A loaded game replaces this one with its days: no command of the old
     // one can be taken back. It keeps the identity it was saved with; a
     // null identity gives it a new one.
+    // The scenario's goals were saved in the state; goals of another number
+    // than the scenario's make it a free game.
     void LoadState(const TColonyState& state, std::vector<THistoryDay> days,
-                   QUuid identity = QUuid());
+                   QUuid identity = QUuid(), TScenarioPlay play = {});
     // Which game this is: made when a game begins and kept in its saves, so
     // that a save of another colony is never written over unasked.
     const QUuid& Identity() const { return identity_; }
@@ -123,6 +153,16 @@ private:
     class TCommand;
 
     bool AskTaxes();
+    // The goals after a turn, or after a tax refused stopped it: announced,
+    // and the end shown when decided.
+    void CheckGoals(bool dayPassed);
+    // Counts a tax paid under its counter, or refused; true when paid.
+    bool Answered(const TTaxDialog& dialog, int32_t TGoalCounters::*paid);
+    // The player did what the tutorial's step waits for, maybe.
+    void Did(TTutorialStep::TAction action, TPlayerCommand::TId command = TPlayerCommand::pcNewDay,
+             const TBaseType* type = nullptr);
+    // Back to the free game of the normal level.
+    void EndScenario();
     void RunEvents(int32_t& destroyed);
     // The colony beside its land and buildings, and the colony set to it.
     TColonyHead Head() const;
@@ -148,4 +188,8 @@ private:
     uint64_t revision_ = 0;
     uint64_t lastRevision_ = 0; // the newest revision given
     QUuid identity_ = QUuid::createUuid();
+    TScenarioPlay play_;
+    TDifficultyRules rules_;
+    TGoalBook book_{{}};
+    TGoalCounters counters_;
 };

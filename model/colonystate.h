@@ -3,6 +3,7 @@
 #include "basetype.h"
 #include "game.h"
 #include "gamedate.h"
+#include "goals.h"
 #include "goods.h"
 #include "random.h"
 
@@ -33,6 +34,9 @@ struct TColonyHead : TColonyFigures {
     int32_t SelectedColumn = 0;
     int32_t SelectedRow = 0;
     uint32_t HistoryDays = 0;
+    // The scenario's goals and what they count; none in the free game.
+    TGoalCounters Counters;
+    std::vector<TGoalProgress> Goals;
 
     bool operator==(const TColonyHead&) const = default;
 };

@@ -41,8 +41,16 @@ TGoalFigure TGoalFigure::OfCounter(int32_t TGoalCounters::*counter) {
     return figure;
 }
 
+TGoalFigure TGoalFigure::None() {
+    TGoalFigure figure;
+    figure.kind_ = TKind::None;
+    return figure;
+}
+
 int64_t TGoalFigure::Value(const TGoalSource& source) const {
     switch (kind_) {
+    case TKind::None:
+        return 0;
     case TKind::History:
         return field_->Get(source.Day, column_);
     case TKind::Type:
@@ -136,6 +144,7 @@ TScenarioState TGoalBook::State() const {
                 return TScenarioState::Lost;
             break;
         case TGoalRole::Optional:
+        case TGoalRole::Message:
             break;
         }
     }
@@ -143,7 +152,7 @@ TScenarioState TGoalBook::State() const {
 }
 
 TGoalNews TGoalBook::Check(const TGame& game, const THistoryDay& today,
-                           const TGoalCounters& counters) {
+                           const TGoalCounters& counters, bool dayPassed) {
     TGoalNews news;
     if (State() != TScenarioState::Playing)
         return news;
@@ -167,11 +176,17 @@ TGoalNews TGoalBook::Check(const TGame& game, const THistoryDay& today,
             (failure ? news.Done : news.Failed).push_back(i);
             continue;
         }
+        if (goal.From && game.Date < *goal.From)
+            continue;
         if (!Compare(goal.Figure.Value(source), goal.Comparison, goal.Target)) {
-            progress.Held = 0;
+            if (dayPassed)
+                progress.Held = 0;
             continue;
         }
-        if (++progress.Held < std::max(goal.HeldDays, 1))
+        const int32_t held = progress.Held + 1;
+        if (dayPassed)
+            progress.Held = held;
+        if (held < std::max(goal.HeldDays, 1))
             continue;
         progress.State = failure ? TGoalState::Failed : TGoalState::Done;
         (failure ? news.Failed : news.Done).push_back(i);

@@ -14,10 +14,11 @@
 #include <vector>
 
 // What the colony counts for its goals besides its figures and its history:
-// the taxes it paid when they were asked for.
+// the taxes it paid when they were asked for, and those it refused.
 struct TGoalCounters {
     int32_t YearlyTaxesPaid = 0;
     int32_t MainTaxesPaid = 0;
+    int32_t TaxesRefused = 0;
 
     bool operator==(const TGoalCounters&) const = default;
 };
@@ -46,13 +47,15 @@ public:
     static TGoalFigure OfFlow(TMoneyFlow flow, bool lastYear);
     // One of the counters.
     static TGoalFigure OfCounter(int32_t TGoalCounters::*counter);
+    // No figure: 0, for a message shown on a date whatever the colony.
+    static TGoalFigure None();
 
     int64_t Value(const TGoalSource& source) const;
     // The place in the catalogue of the type whose buildings it counts, or -1.
     int CountedType() const { return kind_ == TKind::Type ? column_ : -1; }
 
 private:
-    enum class TKind : uint8_t { History, Type, Flow, Counter };
+    enum class TKind : uint8_t { None, History, Type, Flow, Counter };
     TGoalFigure() = default;
 
     TKind kind_ = TKind::History;
@@ -68,8 +71,9 @@ enum class TComparison : uint8_t { Less, LessOrEqual, Equal, GreaterOrEqual, Gre
 bool Compare(int64_t value, TComparison comparison, int64_t target);
 
 // What a goal means to the scenario: every required goal done wins it, a
-// failure met loses it; an optional goal only counts for itself.
-enum class TGoalRole : uint8_t { Required, Optional, Failure };
+// failure met loses it; an optional goal only counts for itself, and a
+// message is a text shown once, when its condition first holds.
+enum class TGoalRole : uint8_t { Required, Optional, Failure, Message };
 
 // "Figure, comparison, value", optionally by a date and held for some days.
 struct TGoal {
@@ -84,6 +88,8 @@ struct TGoal {
     // The turns in a row its condition must hold at their end; 0 counts as 1.
     int32_t HeldDays = 1;
     TGoalRole Role = TGoalRole::Required;
+    // The first day it may be met on: its condition is not looked at before.
+    std::optional<TGameDate> From;
 };
 
 // A goal's state: a done goal stays done and a failed one failed. A failure
@@ -119,8 +125,11 @@ public:
     // Brings every open goal up to the turn that has just ended, whose day
     // the history has just recorded. Once the scenario is won or lost
     // nothing changes any more. A failure is decided before a win of the
-    // same day.
-    TGoalNews Check(const TGame& game, const THistoryDay& today, const TGoalCounters& counters);
+    // same day. A turn stopped by a refused tax is checked too, with the day
+    // not passed: it holds no condition a day longer, but decides what it
+    // meets (a refused tax, say).
+    TGoalNews Check(const TGame& game, const THistoryDay& today, const TGoalCounters& counters,
+                    bool dayPassed = true);
     // The goal's figure as the colony stands now, between turns too.
     int64_t Value(size_t goal, const TGame& game, const TGoalCounters& counters) const;
 

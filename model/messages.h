@@ -14,6 +14,7 @@ inline constexpr const char* NoRestoreNeeded = "!Восстановление н
 inline constexpr const char* NothingToSell = "!Нет указанных ресурсов для продажи";
 inline constexpr const char* NoDamagedBuildings = "!Нет поврежденных строений";
 inline constexpr const char* OnlyNearOthers = "!Можно строить только рядом с другими строениями";
+inline constexpr const char* NotAllowed = "!В этом сценарии такое строение не строят";
 // Filled with the building's caption.
 inline constexpr const char* CannotBlock = "!Нельзя блокировать %1";
 

@@ -20,4 +20,3 @@ struct TDayResult {
 // and goods, construction, production and wear, housing, ruins, the founding
 // building's rule and the date.
 TDayResult NextDay(TGame& game);
-

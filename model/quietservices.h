@@ -27,4 +27,6 @@ public:
     void SetBusy(bool) override {}
     void Autosave() override {}
     void ShowUndoSteps() override {}
+    void ShowGoals() override {}
+    void ScenarioEnded(const TScenarioResult&) override {}
 };

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "sounds.h"
+
 #include <QRect>
 #include <QString>
 
 class TMarketDialog;
+struct TScenarioResult;
 class TTaxDialog;
 
 // What the colony's rules ask of the window that shows them. The rules decide
@@ -84,4 +86,10 @@ public:
     // What can be taken back or played again changed: the window names the
     // steps in its menu.
     virtual void ShowUndoSteps() = 0;
+    // The scenario's goals or the tutorial's step changed: the window shows
+    // their progress again.
+    virtual void ShowGoals() = 0;
+    // The turn decided the scenario: the window shows the end (the medal of a
+    // win) and keeps the result among the records.
+    virtual void ScenarioEnded(const TScenarioResult& result) = 0;
 };

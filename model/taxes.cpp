@@ -20,7 +20,7 @@ QString PercentText(int percent, int32_t base, int64_t amount) {
 } // namespace
 
 QString TYearlyTaxes::LandText() const {
-    return QString::number(TaxedBuildings) + QStringLiteral(" * ") + NumToStr(LandRate) +
+    return QString::number(TaxedBuildings) + QStringLiteral(" * ") + NumToStr(Rate) +
            QStringLiteral(" = ") + NumToStr(Land);
 }
 
@@ -32,8 +32,16 @@ QString TYearlyTaxes::SellingText() const {
     return PercentText(SellingPercent, Sales, Selling);
 }
 
-TYearlyTaxes ComputeYearlyTaxes(const TGame& game) {
+int64_t ScaledTax(int64_t amount, int32_t taxPercent) {
+    return std::min<int64_t>(amount * taxPercent / 100, INT32_MAX);
+}
+
+TYearlyTaxes ComputeYearlyTaxes(const TGame& game, int32_t taxPercent) {
     TYearlyTaxes taxes;
+    taxes.Rate = ScaledTax(TYearlyTaxes::LandRate, taxPercent);
+    taxes.EcologyFund = ScaledTax(TYearlyTaxes::Ecology, taxPercent);
+    taxes.SocialFund = ScaledTax(TYearlyTaxes::Social, taxPercent);
+    taxes.ResourcesFund = ScaledTax(TYearlyTaxes::NaturalResources, taxPercent);
     int64_t taxed = 0;
     for (const auto& base : game.Buildings())
         if (!base->Kind->HasStyle(bsNoOccupy))
@@ -41,11 +49,11 @@ TYearlyTaxes ComputeYearlyTaxes(const TGame& game) {
     taxes.TaxedBuildings = ClampToInt32(taxed);
     taxes.Purchases = game.Purchases;
     taxes.Sales = game.Sales;
-    taxes.Land = taxed * TYearlyTaxes::LandRate;
+    taxes.Land = taxed * taxes.Rate;
     taxes.Buying = int64_t{game.Purchases} * TYearlyTaxes::BuyingPercent / 100;
     taxes.Selling = int64_t{game.Sales} * TYearlyTaxes::SellingPercent / 100;
-    taxes.Total = taxes.Land + taxes.Buying + taxes.Selling + TYearlyTaxes::Ecology +
-                  TYearlyTaxes::Social + TYearlyTaxes::NaturalResources;
+    taxes.Total = taxes.Land + taxes.Buying + taxes.Selling + taxes.EcologyFund + taxes.SocialFund +
+                  taxes.ResourcesFund;
     return taxes;
 }
 
@@ -76,7 +84,7 @@ TTaxDialog::TTaxDialog(TColony& colony, bool yearly, int64_t amount)
 
 TTaxDialog TTaxDialog::Yearly(TColony& colony) {
     TTaxDialog dialog(colony, true, 0);
-    dialog.lines_ = ComputeYearlyTaxes(colony.Game());
+    dialog.lines_ = ComputeYearlyTaxes(colony.Game(), colony.Rules().TaxPercent);
     dialog.amount_ = dialog.lines_.Total;
     return dialog;
 }

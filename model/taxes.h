@@ -18,6 +18,12 @@ struct TYearlyTaxes {
     static constexpr int BuyingPercent = 1;
     static constexpr int SellingPercent = 2;
 
+    // The year's rates and funds: the normal ones above, scaled by the
+    // level's tax percent.
+    int64_t Rate = LandRate;
+    int64_t EcologyFund = Ecology;
+    int64_t SocialFund = Social;
+    int64_t ResourcesFund = NaturalResources;
     int32_t TaxedBuildings = 0; // buildings whose type is not "NoOccupy"
     int32_t Purchases = 0;
     int32_t Sales = 0;
@@ -77,5 +83,8 @@ private:
     TYearlyTaxes lines_;
 };
 
-// Computes the yearly tax lines of a colony.
-TYearlyTaxes ComputeYearlyTaxes(const TGame& game);
+// Computes the yearly tax lines of a colony, the rates and funds scaled by
+// the level's tax percent.
+TYearlyTaxes ComputeYearlyTaxes(const TGame& game, int32_t taxPercent = 100);
+// A tax of the normal level at the level's percent.
+int64_t ScaledTax(int64_t amount, int32_t taxPercent);

@@ -783,6 +783,14 @@ void TMainForm::ShowUndoSteps() {
     }
 }
 
+void TMainForm::ShowGoals() {}
+
+void TMainForm::ScenarioEnded(const TScenarioResult& result) {
+    ShowInfo(TSound::Message, result.State == TScenarioState::Won
+                                  ? QStringLiteral("Сценарий «%1» выполнен.").arg(result.Title)
+                                  : QStringLiteral("Сценарий «%1» проигран.").arg(result.Title));
+}
+
 TSessionDialogs::TKeep TMainForm::AskToKeep() {
     switch (Ask(this, QStringLiteral("Сохранить текущую игру?"),
                 QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes)) {

@@ -130,6 +130,8 @@ public:
     void SetBusy(bool busy) override;
     void Autosave() override;
     void ShowUndoSteps() override;
+    void ShowGoals() override;
+    void ScenarioEnded(const TScenarioResult& result) override;
 
     // TSessionDialogs; Confirm and ShowStatus serve both.
     TKeep AskToKeep() override;

@@ -53,9 +53,9 @@ TNalogForm::TNalogForm(QWidget* parent, TWindowServices& services, TTaxDialog& t
         {"На землю", "lbEarth", lines.LandText()},
         {"На покупку ресурсов", "lbBuy", lines.BuyingText()},
         {"На продажу ресурсов", "lbSale", lines.SellingText()},
-        {"В экологический фонд", "lbEcology", NumToStr(TYearlyTaxes::Ecology)},
-        {"В различные социальные фонды", "lbSocial", NumToStr(TYearlyTaxes::Social)},
-        {"На пользование природными ресурсами", "lbRes", NumToStr(TYearlyTaxes::NaturalResources)},
+        {"В экологический фонд", "lbEcology", NumToStr(lines.EcologyFund)},
+        {"В различные социальные фонды", "lbSocial", NumToStr(lines.SocialFund)},
+        {"На пользование природными ресурсами", "lbRes", NumToStr(lines.ResourcesFund)},
         {"Итого", "lbItog", NumToStr(lines.Total)},
     };
     int top = 32;

@@ -15,7 +15,7 @@ using enum TScenarioState;
 
 TGoal Goal(TGoalFigure figure, TComparison comparison, int64_t target,
            std::optional<TGameDate> by = {}, int32_t held = 1, TGoalRole role = Required) {
-    return {"g", "Цель", figure, comparison, target, by, held, role};
+    return {"g", "Цель", figure, comparison, target, by, held, role, {}};
 }
 
 TGoal MoneyGoal(TComparison comparison, int64_t target, std::optional<TGameDate> by = {},

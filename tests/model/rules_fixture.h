@@ -62,6 +62,9 @@ public:
     void SetBusy(bool busy) override { Calls << (busy ? "busy" : "idle"); }
     void Autosave() override { Calls << "autosave"; }
     void ShowUndoSteps() override {}
+    void ShowGoals() override {}
+    void ScenarioEnded(const TScenarioResult& result) override { Ended.push_back(result); }
+    std::vector<TScenarioResult> Ended;
 
     // The calls that the player notices: sounds, texts and dialogs.
     QStringList Shown() const {
