@@ -23,7 +23,7 @@ QByteArray MarkedUtf8(const QByteArray& bytes) {
     if (bytes.startsWith(Utf8Mark))
         return bytes;
     QStringDecoder decoder(QStringConverter::Utf8);
-    (void)decoder.decode(bytes);
+    (void)QString(decoder.decode(bytes)); // decoding happens only on the conversion
     return decoder.hasError() ? bytes : Utf8Mark + bytes;
 }
 
@@ -332,9 +332,11 @@ private:
             s.Goals.push_back(std::move(goal));
             return;
         }
-        if (word.isEmpty())
+        if (word.isEmpty()) {
             Fault(section, QStringLiteral("Figure"), QStringLiteral("нет показателя"));
-        const auto figure = word.isEmpty() ? std::nullopt : Figure(section, word);
+            return;
+        }
+        const auto figure = Figure(section, word);
         const auto comparison = Comparison(section);
         const auto target = Number(section, QStringLiteral("Value"), INT64_MIN, INT64_MAX, true);
         if (!figure || !comparison || !target)
