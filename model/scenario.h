@@ -55,6 +55,8 @@ struct TTutorialStep {
     TAction Action = TAction::Select;
     QString Type;                                           // for Build
     TPlayerCommand::TId Command = TPlayerCommand::pcNewDay; // for Command
+
+    bool operator==(const TTutorialStep&) const = default;
 };
 
 // The medals: a scenario won on or before a medal's date wins it.
