@@ -24,12 +24,12 @@ void Begin(TRulesFixture& f, const char* text, TDifficulty difficulty = TDifficu
 TEST(ScenarioPlay, StartsAsItsFileSaysAndItsLevelScalesMoneyAndTaxes) {
     TRulesFixture f;
     Begin(f,
-          "[Scenario]\nTitle=Проба\nStart=28.2.1892\nMoney=10000\nPeople=40\nStock.food=500\n"
+          "[Scenario]\nTitle=Проба\nStart=28.2.1893\nMoney=10000\nPeople=40\nStock.food=500\n"
           "Building1=House 11,10\nAllowed=House,Farm\n"
           "[Goal1]\nText=Сто человек\nFigure=people\nValue=100\n",
           TDifficulty::Hard);
     TGame& game = f.Game();
-    EXPECT_EQ(game.Date, (TGameDate{1892, 2, 28}));
+    EXPECT_EQ(game.Date, (TGameDate{1893, 2, 28}));
     EXPECT_EQ(game.Season, ssWinter);
     EXPECT_EQ(game.Money, 7000);
     EXPECT_EQ(game.People, 40);
