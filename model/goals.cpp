@@ -34,6 +34,13 @@ TGoalFigure TGoalFigure::OfFlow(TMoneyFlow flow, bool lastYear) {
     return figure;
 }
 
+TGoalFigure TGoalFigure::OfBalance(bool lastYear) {
+    TGoalFigure figure;
+    figure.kind_ = TKind::Balance;
+    figure.lastYear_ = lastYear;
+    return figure;
+}
+
 TGoalFigure TGoalFigure::OfCounter(int32_t TGoalCounters::*counter) {
     TGoalFigure figure;
     figure.kind_ = TKind::Counter;
@@ -57,11 +64,15 @@ int64_t TGoalFigure::Value(const TGoalSource& source) const {
         return static_cast<size_t>(column_) < source.Finished.size()
                    ? source.Finished[static_cast<size_t>(column_)]
                    : 0;
-    case TKind::Flow: {
+    case TKind::Flow:
+    case TKind::Balance: {
         const TGame& game = source.Game;
         const TYearAccount* year = game.Account.FindYear(game.Date.Year - (lastYear_ ? 1 : 0));
-        const int64_t flow = year ? year->Flow(flow_) : 0;
-        return IsIncome(flow_) ? flow : -flow;
+        if (!year)
+            return 0;
+        if (kind_ == TKind::Balance)
+            return year->Incomes() + year->Spendings();
+        return IsIncome(flow_) ? year->Flow(flow_) : -year->Flow(flow_);
     }
     case TKind::Counter:
         return source.Counters.*counter_;

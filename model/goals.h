@@ -45,6 +45,9 @@ public:
     // A money flow of the last full game year, or of the year so far, as an
     // amount: a spending is counted as what it took, not below zero.
     static TGoalFigure OfFlow(TMoneyFlow flow, bool lastYear);
+    // What the year's incomes left over its spendings (below zero when they
+    // took more), of the last full game year or of the year so far.
+    static TGoalFigure OfBalance(bool lastYear);
     // One of the counters.
     static TGoalFigure OfCounter(int32_t TGoalCounters::*counter);
     // No figure: 0, for a message shown on a date whatever the colony.
@@ -55,7 +58,7 @@ public:
     int CountedType() const { return kind_ == TKind::Type ? column_ : -1; }
 
 private:
-    enum class TKind : uint8_t { None, History, Type, Flow, Counter };
+    enum class TKind : uint8_t { None, History, Type, Flow, Balance, Counter };
     TGoalFigure() = default;
 
     TKind kind_ = TKind::History;

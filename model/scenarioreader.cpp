@@ -285,6 +285,9 @@ private:
         for (const auto& counter : CounterFigures)
             if (lower == QLatin1StringView(counter.Word))
                 return TRangedFigure{TGoalFigure::OfCounter(counter.Counter), 0, INT32_MAX};
+        if (lower == u"balance" || lower == u"balance:last")
+            return TRangedFigure{TGoalFigure::OfBalance(lower.endsWith(u":last")), INT64_MIN,
+                                 INT64_MAX};
         if (lower.startsWith(u"flow:")) {
             const bool last = lower.endsWith(u":last");
             const QStringView name = QStringView(lower).mid(5, lower.size() - 5 - (last ? 5 : 0));
