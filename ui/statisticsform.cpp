@@ -20,6 +20,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLegend>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QLocale>
 #include <QMouseEvent>
@@ -253,6 +254,11 @@ QChartView* TStatisticsForm::MakePlot(size_t page, size_t firstLine, size_t coun
         AddSeries(p, row.Lines[i].Name, row.Lines[i].Pen);
     for (const TMark& mark : row.Marks)
         AddSeries(p, mark.Name, mark.Pen);
+    // A small chart's heading names its line: its legend names only the
+    // goals' targets.
+    for (size_t i = 0; p.Small && i < count; ++i)
+        for (QLegendMarker* marker : p.Chart->legend()->markers(p.Series[i]))
+            marker->setVisible(false);
     p.View = new QChartView(p.Chart);
     p.View->setRenderHint(QPainter::Antialiasing);
     // The pointer anywhere over the plot shows the day (or month) under it.
@@ -434,14 +440,12 @@ void TStatisticsForm::RefreshPlot(TPlot& plot) {
     const int columns = Columns(plot);
     double low = 0;
     double high = 1;
-    for (size_t i = 0; i < plot.Series.size(); ++i) {
+    const size_t drawn = plot.LineCount + page.Marks.size();
+    for (size_t i = 0; i < drawn; ++i) {
         const size_t line = plot.FirstLine + i;
         const auto y = [&](size_t k) -> double {
-            if (i >= plot.LineCount) {
-                const size_t mark = i - plot.LineCount;
-                return mark < page.Marks.size() ? page.Marks[mark].Level
-                                                : plot.Goals[mark - page.Marks.size()].Level;
-            }
+            if (i >= plot.LineCount)
+                return page.Marks[i - plot.LineCount].Level;
             if (byMonth)
                 return static_cast<double>(months[k].Change[line]);
             return static_cast<double>(
@@ -454,18 +458,29 @@ void TStatisticsForm::RefreshPlot(TPlot& plot) {
         }
         plot.Series[i]->replace(points);
     }
+    // A goal's target spans the whole time axis, even before the first day.
+    const auto [first, last] = TimeSpan(days);
+    for (size_t i = 0; i < plot.Goals.size(); ++i) {
+        const double level = plot.Goals[i].Level;
+        plot.Series[drawn + i]->replace({QPointF(first, level), QPointF(last, level)});
+        low = std::min(low, level);
+        high = std::max(high, level);
+    }
     if (page.Top > 0)
         high = page.Top;
-    FitAxes(plot, low, high, days);
+    FitAxes(plot, low, high, first, last);
 }
 
-void TStatisticsForm::FitAxes(TPlot& plot, double low, double high,
-                              std::span<const THistoryDay> days) {
+std::pair<double, double> TStatisticsForm::TimeSpan(std::span<const THistoryDay> days) const {
     // A young colony's axis spans a year from its first day, which its
     // days fill as it plays.
     const double first = YearPoint(days.empty() ? colony_.Game().Date : days.front().Date);
     const double last =
         std::max(days.empty() ? first : YearPoint(days.back().Date), first + 1 - 1.0 / 365);
+    return {first, last};
+}
+
+void TStatisticsForm::FitAxes(TPlot& plot, double low, double high, double first, double last) {
     SetMarks(plot.X, TimeMarks(first, last, plot.Small ? 5 : 12), first, last);
     const std::vector<TAxisMark> values = ValueMarks(low, high, plot.Small ? 2 : 4);
     SetMarks(plot.Y, values, values.front().Value, values.back().Value);

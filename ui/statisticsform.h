@@ -109,8 +109,10 @@ private:
     void Refresh(int page);
     void RefreshPlot(TPlot& plot);
     void RefreshAccount();
-    // Fits the axes to the range and the values drawn.
-    void FitAxes(TPlot& plot, double low, double high, std::span<const THistoryDay> days);
+    // The time axis's ends for the days shown.
+    std::pair<double, double> TimeSpan(std::span<const THistoryDay> days) const;
+    // Fits the axes to the time span and the values drawn.
+    void FitAxes(TPlot& plot, double low, double high, double first, double last);
     int Columns(const TPlot& plot) const;
     // The day or month under the point of the page's chart and the figures
     // of its lines there.
