@@ -56,6 +56,10 @@ public:
     int64_t Value(const TGoalSource& source) const;
     // The place in the catalogue of the type whose buildings it counts, or -1.
     int CountedType() const { return kind_ == TKind::Type ? column_ : -1; }
+    // The history field it reads, or none for a figure of another kind; and
+    // the field's column.
+    const THistoryField* Field() const { return kind_ == TKind::History ? field_ : nullptr; }
+    int FieldColumn() const { return column_; }
 
 private:
     enum class TKind : uint8_t { None, History, Type, Flow, Balance, Counter };

@@ -13,6 +13,8 @@
 #include "ui/application.h"
 #include "ui/dialogpointer.h"
 #include "ui/filedialog.h"
+#include "ui/goalsform.h"
+#include "ui/guide.h"
 #include "ui/helloform.h"
 #include "ui/helpwindow.h"
 #include "ui/infoform.h"
@@ -23,6 +25,7 @@
 #include "ui/newislandform.h"
 #include "ui/seasonform.h"
 #include "ui/settingsform.h"
+#include "ui/sidewindow.h"
 #include "ui/smallcontrols.h"
 #include "ui/statisticsform.h"
 #include "ui/statuswidgets.h"
@@ -103,6 +106,20 @@ QLabel* AddLabel(QWidget* parent, const QRect& geometry, Qt::Alignment alignment
     if (!hint.isEmpty())
         SetHint(label, hint);
     return label;
+}
+
+// Shows a window of the game's own beside the game, made and placed there
+// when first opened, and brings it to the front.
+template <typename TForm, typename TMake>
+TForm& OpenBeside(TForm*& form, const QWidget& window, TMake make) {
+    if (!form) {
+        form = make();
+        PlaceBeside(*form, window);
+    }
+    form->show();
+    form->raise();
+    form->activateWindow();
+    return *form;
 }
 
 // A figure of the status panel whose right edge stays at 209.
@@ -190,6 +207,7 @@ void TMainForm::CreateMenu() {
         {TMenuItem::Exit, [this] { close(); }},
         {TMenuItem::FullScreen, [this] { miFullScreenClick(); }},
         {TMenuItem::Statistics, [this] { OpenStatistics(); }},
+        {TMenuItem::Goals, [this] { OpenGoals(); }},
         {TMenuItem::Parameters, [this] { miParametersClick(); }},
         {TMenuItem::Help, [this] { miHelpClick(); }},
         {TMenuItem::About, [this] { miAboutClick(); }},
@@ -325,6 +343,7 @@ void TMainForm::CreateControls() {
     client_->Anchor(lbGoToSite, akTopRight);
 
     CreateStatusPanel();
+    guide_ = new TGuide(*pnClient, *pb1);
     central->setFixedSize(ClientSize);
     LayOutClient();
     // The window keeps the size of its menu and client area, which its
@@ -687,17 +706,17 @@ void TMainForm::ShowGameState() {
     colony_->ShowCellInfo();
     if (statistics_)
         statistics_->Follow();
+    if (goals_)
+        goals_->Follow();
 }
 
 TStatisticsForm& TMainForm::OpenStatistics() {
-    if (!statistics_) {
-        statistics_ = new TStatisticsForm(*colony_, images_.imlTools, this);
-        statistics_->PlaceBeside(*this);
-    }
-    statistics_->show();
-    statistics_->raise();
-    statistics_->activateWindow();
-    return *statistics_;
+    return OpenBeside(statistics_, *this,
+                      [this] { return new TStatisticsForm(*colony_, images_.imlTools, this); });
+}
+
+TGoalsForm& TMainForm::OpenGoals() {
+    return OpenBeside(goals_, *this, [this] { return new TGoalsForm(*colony_, this); });
 }
 
 void TMainForm::ShowInfo(TSound sound, const QString& text) {
@@ -783,7 +802,38 @@ void TMainForm::ShowUndoSteps() {
     }
 }
 
-void TMainForm::ShowGoals() {}
+void TMainForm::ShowGoals() {
+    if (goals_)
+        goals_->Follow();
+    const TTutorialStep* step = colony_->TutorialStep();
+    if (!step) {
+        guide_->Show(QString(), nullptr);
+        return;
+    }
+    guide_->Show(QStringLiteral("Обучение, шаг %1 из %2\n%3")
+                     .arg(colony_->TutorialIndex() + 1)
+                     .arg(colony_->Scenario()->Tutorial.size())
+                     .arg(step->Text),
+                 StepControl(*step));
+}
+
+QWidget* TMainForm::StepControl(const TTutorialStep& step) const {
+    switch (step.Action) {
+    case TTutorialStep::TAction::Select:
+        return pb1;
+    case TTutorialStep::TAction::Build:
+        for (size_t i = 0; i < catalogue_.size() && i < paletteButtons.size(); ++i)
+            if (catalogue_[i].Id.compare(step.Type, Qt::CaseInsensitive) == 0)
+                return paletteButtons[i];
+        return nullptr;
+    case TTutorialStep::TAction::Command:
+        return pnClient->findChild<QWidget*>(
+            QString::fromLatin1(PlayerCommands()[step.Command].Name));
+    case TTutorialStep::TAction::PayTax:
+        return nullptr;
+    }
+    return nullptr;
+}
 
 void TMainForm::ScenarioEnded(const TScenarioResult& result) {
     ShowInfo(TSound::Message, result.State == TScenarioState::Won

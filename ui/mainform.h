@@ -20,6 +20,8 @@ class QAction;
 class QLabel;
 class TAnchorPanel;
 class TDM;
+class TGoalsForm;
+class TGuide;
 class THealthBar;
 class TMapView;
 class TPanelText;
@@ -56,6 +58,10 @@ public:
     const TEarth& Earth() const { return earth_; }
     // The statistics window, opened and brought to the front.
     TStatisticsForm& OpenStatistics();
+    // The goals window, opened and brought to the front.
+    TGoalsForm& OpenGoals();
+    // The tutorial's guide: its step's text and the control it outlines.
+    const TGuide& Guide() const { return *guide_; }
     TvtPlaceBox* pb1 = nullptr;
     TvtPlan* Plan = nullptr;
     QAction* miUndo = nullptr;
@@ -156,6 +162,8 @@ private:
     // and the selected cell.
     void ShowNewGame();
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // The control a step of the tutorial needs, or none.
+    QWidget* StepControl(const TTutorialStep& step) const;
     // Runs a player's command; an error it ends with is shown in the error
     // box, the game put back as the command found it.
     void Play(const std::function<void()>& command);
@@ -175,6 +183,8 @@ private:
     std::unique_ptr<TMapView> mapView_;
     // Made when the player first opens it; a window of its own, owned here.
     TStatisticsForm* statistics_ = nullptr;
+    TGoalsForm* goals_ = nullptr;
+    TGuide* guide_ = nullptr;
     TAnchorPanel* client_ = nullptr;
     QRect savedBounds_;
     TSettings settings_;

@@ -17,6 +17,7 @@ enum class TMenuItem {
     Music,
     FullScreen,
     Statistics,
+    Goals,
     Parameters,
     Help,
     About,
@@ -53,6 +54,8 @@ inline constexpr TMenuEntry MenuEntries[] = {
      true},
     {"С&ервис", TMenuItem::Statistics, "С&татистика", "Ctrl+T",
      "окно статистики: графики и счет денег колонии"},
+    {"С&ервис", TMenuItem::Goals, "Ц&ели", "Ctrl+G",
+     "окно целей сценария: что выполнено, что осталось и к какому сроку"},
     {"С&ервис", TMenuItem::Parameters, "П&араметры...", "Ctrl+P",
      "громкость звуков и музыки, автосохранение, вопрос перед закрытием игры, полный экран при "
      "запуске",

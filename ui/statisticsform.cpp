@@ -7,6 +7,7 @@
 #include "ui/application.h"
 #include "ui/chartpoints.h"
 #include "ui/filedialog.h"
+#include "ui/goalsform.h"
 
 #include <QCategoryAxis>
 #include <QChart>
@@ -19,12 +20,12 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLegend>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QLocale>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QSaveFile>
-#include <QScreen>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QToolTip>
@@ -233,7 +234,6 @@ QChartView* TStatisticsForm::MakePlot(size_t page, size_t firstLine, size_t coun
     p.Chart->legend()->setAlignment(Qt::AlignBottom);
     // The legend draws each line's own pen, so that its width and dashes tell it.
     p.Chart->legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
-    p.Chart->legend()->setVisible(count + row.Marks.size() > 1);
     p.X = new QCategoryAxis(p.Chart);
     p.X->setTitleText(row.Kind == pkMonths ? QStringLiteral("месяц") : QStringLiteral("дата"));
     p.Y = new QCategoryAxis(p.Chart);
@@ -250,19 +250,15 @@ QChartView* TStatisticsForm::MakePlot(size_t page, size_t firstLine, size_t coun
     }
     p.Chart->addAxis(p.X, Qt::AlignBottom);
     p.Chart->addAxis(p.Y, Qt::AlignLeft);
-    const auto add = [&p](const QString& name, const QPen& pen) {
-        auto* series = new QLineSeries(p.Chart);
-        series->setName(name);
-        series->setPen(pen);
-        p.Chart->addSeries(series);
-        series->attachAxis(p.X);
-        series->attachAxis(p.Y);
-        p.Series.push_back(series);
-    };
     for (size_t i = firstLine; i < firstLine + count; ++i)
-        add(row.Lines[i].Name, row.Lines[i].Pen);
+        AddSeries(p, row.Lines[i].Name, row.Lines[i].Pen);
     for (const TMark& mark : row.Marks)
-        add(mark.Name, mark.Pen);
+        AddSeries(p, mark.Name, mark.Pen);
+    // A small chart's heading names its line: its legend names only the
+    // goals' targets.
+    for (size_t i = 0; p.Small && i < count; ++i)
+        for (QLegendMarker* marker : p.Chart->legend()->markers(p.Series[i]))
+            marker->setVisible(false);
     p.View = new QChartView(p.Chart);
     p.View->setRenderHint(QPainter::Antialiasing);
     // The pointer anywhere over the plot shows the day (or month) under it.
@@ -270,6 +266,54 @@ QChartView* TStatisticsForm::MakePlot(size_t page, size_t firstLine, size_t coun
     p.View->viewport()->installEventFilter(this);
     plots_.push_back(p);
     return p.View;
+}
+
+void TStatisticsForm::AddSeries(TPlot& plot, const QString& name, const QPen& pen) {
+    auto* series = new QLineSeries(plot.Chart);
+    series->setName(name);
+    series->setPen(pen);
+    plot.Chart->addSeries(series);
+    series->attachAxis(plot.X);
+    series->attachAxis(plot.Y);
+    plot.Series.push_back(series);
+}
+
+void TStatisticsForm::MarkGoals(TPlot& plot) {
+    const TPageRow& page = pages_[plot.Page];
+    plot.Goals.clear();
+    // A month's change is no figure a goal watches.
+    if (page.Kind != pkMonths)
+        for (const TGoal& goal : colony_.Goals().Goals()) {
+            const auto drawn = page.Lines.begin() + static_cast<ptrdiff_t>(plot.FirstLine);
+            const bool watched = std::any_of(drawn, drawn + static_cast<ptrdiff_t>(plot.LineCount),
+                                             [&goal](const TLine& line) {
+                                                 return line.Field == goal.Figure.Field() &&
+                                                        line.Column == goal.Figure.FieldColumn();
+                                             });
+            if (!watched || goal.Role == TGoalRole::Message)
+                continue;
+            const bool failure = goal.Role == TGoalRole::Failure;
+            plot.Goals.push_back(
+                {(failure ? QStringLiteral("Беда: %1") : QStringLiteral("Цель: %1"))
+                     .arg(TargetText(goal)),
+                 failure ? LinePen(Bright::Red, 2, Qt::DotLine)
+                         : LinePen(Bright::Green, 2, Qt::DashDotLine),
+                 static_cast<double>(goal.Target)});
+        }
+    const size_t count = plot.LineCount + page.Marks.size() + plot.Goals.size();
+    while (plot.Series.size() > count) {
+        plot.Chart->removeSeries(plot.Series.back());
+        delete plot.Series.back();
+        plot.Series.pop_back();
+    }
+    while (plot.Series.size() < count)
+        AddSeries(plot, QString(), QPen());
+    for (size_t i = 0; i < plot.Goals.size(); ++i) {
+        QLineSeries* series = plot.Series[count - plot.Goals.size() + i];
+        series->setName(plot.Goals[i].Name);
+        series->setPen(plot.Goals[i].Pen);
+    }
+    plot.Chart->legend()->setVisible(count > 1);
 }
 
 QWidget* TStatisticsForm::MakeGoodsPage(size_t page, const TImageList& pictures) {
@@ -325,28 +369,6 @@ bool TStatisticsForm::eventFilter(QObject* watched, QEvent* event) {
 void TStatisticsForm::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     Follow();
-}
-
-void TStatisticsForm::PlaceBeside(const QWidget& window) {
-    // To the right of the window, else below it, else to its left, where
-    // the screen has room; else over the window's right part. Never off the
-    // screen.
-    const QRect frame = window.frameGeometry();
-    const QScreen* screen = window.screen();
-    const QRect room = screen ? screen->availableGeometry() : QRect(QPoint(), frame.size());
-    const QSize size = frameGeometry().size();
-    const QPoint places[] = {{frame.right() + 8, frame.top()},
-                             {frame.left(), frame.bottom() + 8},
-                             {frame.left() - 8 - size.width(), frame.top()}};
-    QPoint at = places[0];
-    for (const QPoint& place : places)
-        if (room.contains(QRect(place, size))) {
-            at = place;
-            break;
-        }
-    at.setX(std::clamp(at.x(), room.left(), std::max(room.left(), room.right() - size.width())));
-    at.setY(std::clamp(at.y(), room.top(), std::max(room.top(), room.bottom() - size.height())));
-    move(at);
 }
 
 QChart* TStatisticsForm::Chart(TPage page, size_t index) const {
@@ -414,10 +436,12 @@ void TStatisticsForm::RefreshPlot(TPlot& plot) {
     const auto x = [&](size_t k) {
         return byMonth ? MonthPoint(months[k].Month) : YearPoint(days[k].Date);
     };
+    MarkGoals(plot);
     const int columns = Columns(plot);
     double low = 0;
     double high = 1;
-    for (size_t i = 0; i < plot.Series.size(); ++i) {
+    const size_t drawn = plot.LineCount + page.Marks.size();
+    for (size_t i = 0; i < drawn; ++i) {
         const size_t line = plot.FirstLine + i;
         const auto y = [&](size_t k) -> double {
             if (i >= plot.LineCount)
@@ -434,18 +458,29 @@ void TStatisticsForm::RefreshPlot(TPlot& plot) {
         }
         plot.Series[i]->replace(points);
     }
+    // A goal's target spans the whole time axis, even before the first day.
+    const auto [first, last] = TimeSpan(days);
+    for (size_t i = 0; i < plot.Goals.size(); ++i) {
+        const double level = plot.Goals[i].Level;
+        plot.Series[drawn + i]->replace({QPointF(first, level), QPointF(last, level)});
+        low = std::min(low, level);
+        high = std::max(high, level);
+    }
     if (page.Top > 0)
         high = page.Top;
-    FitAxes(plot, low, high, days);
+    FitAxes(plot, low, high, first, last);
 }
 
-void TStatisticsForm::FitAxes(TPlot& plot, double low, double high,
-                              std::span<const THistoryDay> days) {
+std::pair<double, double> TStatisticsForm::TimeSpan(std::span<const THistoryDay> days) const {
     // A young colony's axis spans a year from its first day, which its
     // days fill as it plays.
     const double first = YearPoint(days.empty() ? colony_.Game().Date : days.front().Date);
     const double last =
         std::max(days.empty() ? first : YearPoint(days.back().Date), first + 1 - 1.0 / 365);
+    return {first, last};
+}
+
+void TStatisticsForm::FitAxes(TPlot& plot, double low, double high, double first, double last) {
     SetMarks(plot.X, TimeMarks(first, last, plot.Small ? 5 : 12), first, last);
     const std::vector<TAxisMark> values = ValueMarks(low, high, plot.Small ? 2 : 4);
     SetMarks(plot.Y, values, values.front().Value, values.back().Value);

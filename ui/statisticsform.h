@@ -18,8 +18,9 @@ class TColony;
 class TImageList;
 
 // The colony's history at a glance: charts of money, people, health, goods
-// and trade over the last year, ten years or all of it, and the money account
-// by year, each to be saved as a spreadsheet. A window of its own beside the
+// and trade over the last year, ten years or all of it, with the targets of
+// the scenario's goals, and the money account by year, each to be saved as a
+// spreadsheet. A window of its own beside the
 // main window; it follows the game after every turn while it is open.
 class TStatisticsForm : public QWidget {
     Q_OBJECT
@@ -66,8 +67,6 @@ public:
     // Shows the game as it is now: the page in view at once, the others when
     // they are next looked at.
     void Follow();
-    // Puts the window beside the game's window, within the screen.
-    void PlaceBeside(const QWidget& window);
     void SetRange(TRange range);
     void ShowPage(TPage page);
 
@@ -93,7 +92,9 @@ private:
         QChart* Chart = nullptr;
         QCategoryAxis* X = nullptr;
         QCategoryAxis* Y = nullptr;
-        std::vector<QLineSeries*> Series;
+        std::vector<QLineSeries*> Series; // the lines', the marks', the goals'
+        // The targets of the scenario's goals that watch a line of the chart.
+        std::vector<TMark> Goals;
     };
 
     std::span<const THistoryDay> RangeDays() const;
@@ -101,11 +102,17 @@ private:
     // marks.
     QChartView* MakePlot(size_t page, size_t firstLine, size_t count);
     QWidget* MakeGoodsPage(size_t page, const TImageList& pictures);
+    void AddSeries(TPlot& plot, const QString& name, const QPen& pen);
+    // Draws the target of each goal that watches one of the chart's lines
+    // across it, named by the target in the legend.
+    void MarkGoals(TPlot& plot);
     void Refresh(int page);
     void RefreshPlot(TPlot& plot);
     void RefreshAccount();
-    // Fits the axes to the range and the values drawn.
-    void FitAxes(TPlot& plot, double low, double high, std::span<const THistoryDay> days);
+    // The time axis's ends for the days shown.
+    std::pair<double, double> TimeSpan(std::span<const THistoryDay> days) const;
+    // Fits the axes to the time span and the values drawn.
+    void FitAxes(TPlot& plot, double low, double high, double first, double last);
     int Columns(const TPlot& plot) const;
     // The day or month under the point of the page's chart and the figures
     // of its lines there.

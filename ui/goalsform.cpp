@@ -1,0 +1,221 @@
+#include "ui/goalsform.h"
+
+#include "model/colony.h"
+#include "model/describe.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QScrollArea>
+#include <QVBoxLayout>
+#include <algorithm>
+
+namespace {
+
+// The groups of the list, in its order, with their headings; messages are
+// not listed.
+struct TGroup {
+    TGoalRole Role;
+    const char* Heading;
+};
+constexpr TGroup Groups[] = {
+    {TGoalRole::Required, "Цели"},
+    {TGoalRole::Optional, "Дополнительные цели"},
+    {TGoalRole::Failure, "Чего не допустить"},
+};
+
+QString StateText(TGoalRole role, TGoalState state) {
+    const bool failure = role == TGoalRole::Failure;
+    switch (state) {
+    case TGoalState::Open:
+        return failure ? QStringLiteral("грозит") : QStringLiteral("открыта");
+    case TGoalState::Done:
+        return failure ? QStringLiteral("миновала") : QStringLiteral("выполнена");
+    case TGoalState::Failed:
+        return failure ? QStringLiteral("случилась") : QStringLiteral("провалена");
+    }
+    return QString();
+}
+
+QString ScenarioStateText(TScenarioState state) {
+    switch (state) {
+    case TScenarioState::Playing:
+        return QStringLiteral("идёт");
+    case TScenarioState::Won:
+        return QStringLiteral("выигран");
+    case TScenarioState::Lost:
+        return QStringLiteral("проигран");
+    }
+    return QString();
+}
+
+// The days a goal may be met on: "с 1 мая 1891 до 1 марта 1895".
+QString DatesText(const TGoal& goal) {
+    QStringList parts;
+    if (goal.From)
+        parts << QStringLiteral("с ") + DateText(*goal.From);
+    if (goal.By)
+        parts << QStringLiteral("до ") + DateText(*goal.By);
+    return parts.isEmpty() ? QStringLiteral("без срока") : parts.join(u' ');
+}
+
+// How far the goal has come, in thousandths, and the words on its bar. A
+// goal held for days counts the days; a "less than" goal is full while it
+// holds and fills as the figure comes down to the target; a failure fills
+// as the danger comes nearer.
+std::pair<int, QString> Progress(const TGoal& goal, const TGoalProgress& progress, int64_t value) {
+    const int32_t days = std::max(goal.HeldDays, 1);
+    if (days > 1)
+        return {progress.Held * 1000 / days,
+                QStringLiteral("дни подряд: %1 из %2").arg(progress.Held).arg(days)};
+    const bool met = Compare(value, goal.Comparison, goal.Target);
+    const bool less =
+        goal.Comparison == TComparison::Less || goal.Comparison == TComparison::LessOrEqual;
+    double share = met ? 1 : 0;
+    if (!met && less && value > 0 && goal.Target > 0)
+        share = static_cast<double>(goal.Target) / static_cast<double>(value);
+    else if (!met && !less && goal.Target > 0)
+        share = static_cast<double>(value) / static_cast<double>(goal.Target);
+    const int permille = static_cast<int>(std::clamp(share, 0.0, 1.0) * 1000);
+    if (goal.Role == TGoalRole::Failure)
+        return {permille, QStringLiteral("%1; беда: %2").arg(NumToStr(value), TargetText(goal))};
+    if (goal.Comparison == TComparison::GreaterOrEqual)
+        return {permille, QStringLiteral("%1 из %2").arg(NumToStr(value), NumToStr(goal.Target))};
+    return {permille, QStringLiteral("%1; нужно %2").arg(NumToStr(value), TargetText(goal))};
+}
+
+QLabel* AddLabel(QWidget* parent, bool bold = false) {
+    auto* label = new QLabel(parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    if (bold) {
+        QFont font = label->font();
+        font.setBold(true);
+        label->setFont(font);
+    }
+    return label;
+}
+
+} // namespace
+
+QString TargetText(const TGoal& goal) {
+    static const char* const Words[] = {"меньше", "не больше", "ровно", "не меньше", "больше"};
+    return QStringLiteral("%1 %2").arg(
+        QString::fromUtf8(Words[static_cast<size_t>(goal.Comparison)]), NumToStr(goal.Target));
+}
+
+TGoalsForm::TGoalsForm(const TColony& colony, QWidget* parent)
+    : QWidget(parent, Qt::Window), colony_(colony) {
+    setWindowTitle(QStringLiteral("Цели"));
+    setObjectName(QStringLiteral("GoalsForm"));
+    setFixedSize(440, 420);
+
+    title_ = AddLabel(this, true);
+    title_->setObjectName(QStringLiteral("Title"));
+    summary_ = AddLabel(this);
+    summary_->setObjectName(QStringLiteral("Summary"));
+
+    auto* list = new QWidget;
+    list_ = new QVBoxLayout(list);
+    list_->setContentsMargins(4, 4, 4, 4);
+    auto* scroll = new QScrollArea(this);
+    scroll->setWidgetResizable(true);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setWidget(list);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(title_);
+    layout->addWidget(summary_);
+    layout->addWidget(scroll, 1);
+    MakeRows();
+    Follow();
+}
+
+void TGoalsForm::MakeRows() {
+    while (QLayoutItem* item = list_->takeAt(0)) {
+        delete item->widget();
+        delete item;
+    }
+    rows_.clear();
+    const std::span<const TGoal> goals = colony_.Goals().Goals();
+    QWidget* list = list_->parentWidget();
+    for (const TGroup& group : Groups) {
+        if (std::ranges::none_of(goals, [&](const TGoal& g) { return g.Role == group.Role; }))
+            continue;
+        QLabel* heading = AddLabel(list, true);
+        heading->setText(QString::fromUtf8(group.Heading));
+        list_->addWidget(heading);
+        for (size_t i = 0; i < goals.size(); ++i) {
+            if (goals[i].Role != group.Role)
+                continue;
+            auto* line = new QWidget(list);
+            line->setObjectName(QStringLiteral("Goal%1").arg(i));
+            auto* grid = new QGridLayout(line);
+            grid->setContentsMargins(12, 0, 0, 6);
+            TRow row{i, AddLabel(line), AddLabel(line, true), new QProgressBar(line),
+                     AddLabel(line)};
+            row.State->setAlignment(Qt::AlignRight | Qt::AlignTop);
+            row.Dates->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            row.Bar->setRange(0, 1000);
+            row.Bar->setAlignment(Qt::AlignCenter);
+            if (group.Role == TGoalRole::Failure) {
+                QPalette danger = row.Bar->palette();
+                danger.setColor(QPalette::Highlight, QColor(0xee, 0x66, 0x77));
+                row.Bar->setPalette(danger);
+            }
+            grid->addWidget(row.Text, 0, 0);
+            grid->addWidget(row.State, 0, 1);
+            grid->addWidget(row.Bar, 1, 0);
+            grid->addWidget(row.Dates, 1, 1);
+            grid->setColumnStretch(0, 1);
+            list_->addWidget(line);
+            rows_.push_back(row);
+        }
+    }
+    list_->addStretch();
+}
+
+void TGoalsForm::Follow() {
+    const TGoalBook& book = colony_.Goals();
+    const std::span<const TGoal> goals = book.Goals();
+    std::vector<TGoalRole> roles;
+    for (const TGoal& goal : goals)
+        roles.push_back(goal.Role);
+    if (roles != roles_) {
+        roles_ = std::move(roles);
+        MakeRows();
+    }
+
+    const TScenario* scenario = colony_.Scenario();
+    summary_->setVisible(scenario);
+    if (!scenario) {
+        title_->setText(QStringLiteral("Свободная игра: целей нет"));
+        return;
+    }
+    title_->setText(scenario->Title);
+    int done = 0;
+    int count = 0;
+    for (size_t i = 0; i < goals.size(); ++i)
+        if (goals[i].Role == TGoalRole::Required || goals[i].Role == TGoalRole::Optional) {
+            ++count;
+            done += book.Progress()[i].State == TGoalState::Done;
+        }
+    summary_->setText(
+        QStringLiteral("Сложность: %1. Сценарий %2.\nВыполнено: %3 из %4")
+            .arg(DifficultyName(colony_.Difficulty()), ScenarioStateText(colony_.ScenarioState()))
+            .arg(done)
+            .arg(count));
+    for (const TRow& row : rows_) {
+        const TGoal& goal = goals[row.Goal];
+        const TGoalProgress& progress = book.Progress()[row.Goal];
+        const auto [permille, text] = Progress(goal, progress, colony_.GoalValue(row.Goal));
+        row.Text->setText(goal.Text);
+        row.State->setText(StateText(goal.Role, progress.State));
+        // A goal met, or a failure that happened, stays full.
+        const bool met = progress.State ==
+                         (goal.Role == TGoalRole::Failure ? TGoalState::Failed : TGoalState::Done);
+        row.Bar->setValue(met ? 1000 : permille);
+        row.Bar->setFormat(text);
+        row.Dates->setText(DatesText(goal));
+    }
+}
