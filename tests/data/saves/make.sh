@@ -7,7 +7,9 @@
 #
 #   make.sh save FORMAT SIM   plays play.txt with SIM on the fixture data and
 #                             saves formatFORMAT.dat; prints the state line
-#                             before the save, to compare by hand
+#                             before the save, to compare by hand. With
+#                             SCENARIO=NAME set, plays that scenario of the
+#                             fixture data at its own level
 #   make.sh expected SIM      writes NAME.expected for every NAME.dat with
 #                             today's simulator: "load NAME.dat" and check.txt
 #
@@ -19,6 +21,9 @@
 #     cmake --build /tmp/v1-build --target tarvenia-sim
 #     tests/data/saves/make.sh save 1 /tmp/v1-build/tarvenia-sim
 #   format 2: the same with a worktree at c5ce67e, then make.sh save 2 ...
+#   format 3: written by the commit before scenarios came
+#   format 4: SCENARIO=golden make.sh save 4 build/tarvenia-sim at the commit
+#     that brought the format, so that the file carries a scenario
 #   then, with today's build: tests/data/saves/make.sh expected build/tarvenia-sim
 # Each state line that "save" printed was the same as the one in the
 # .expected file; a format-1 game has no history before its load, so its
@@ -29,7 +34,8 @@ sim=$(realpath "${@: -1}")
 case $1 in
 save)
     { cat play.txt; echo "save format$2.dat"; } |
-        "$sim" --data ../sim --seed 7 | grep -E '^(state|saved|error) '
+        "$sim" --data ../sim --seed 7 ${SCENARIO:+--scenario "$SCENARIO"} |
+        grep -E '^(state|saved|error) '
     ;;
 expected)
     for save in *.dat; do
