@@ -111,7 +111,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return 0; // refused with a reason for the player
     }
     TColony& colony = Colony();
-    colony.LoadState(saved.Colony, saved.Days, saved.Identity);
+    colony.LoadState(saved.Colony, saved.Days, saved.Identity, saved.Scenario);
     const TGame& game = colony.Game();
     (void)game.TotalHomePlaces();
     (void)game.TotalWorkPlaces();

@@ -398,6 +398,7 @@ void TColony::FindWeakest() {
     }
     services_.Sound(TSound::FindSlow);
     SelectCell(weakest->Column, weakest->Row);
+    Did(TTutorialStep::TAction::Command, TPlayerCommand::pcFindSlow);
 }
 
 void TColony::Restore() {

@@ -19,6 +19,10 @@ QString GoodName(int good) {
     return QString::fromUtf8(Names[good]);
 }
 
+QLatin1StringView GoodKey(int good) {
+    return QLatin1StringView(KeySuffixes[good] + 1);
+}
+
 void AddResources(TResources& stock, const TResources& delta) {
     for (int i = 0; i < GoodsCount; ++i)
         stock[i] = SaturatingAdd(stock[i], delta[i]);

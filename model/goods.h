@@ -13,6 +13,8 @@ inline constexpr int GoodsCount = 9;
 
 // The good's name as the player sees it ("Золото" ...).
 QString GoodName(int good);
+// The good's key as the data files spell it after a prefix's dot ("gold" ...).
+QLatin1StringView GoodKey(int good);
 
 // Market prices per unit: what the player pays when buying, and what the
 // player receives when selling.

@@ -254,6 +254,20 @@ QByteArray EncodeContent(const TSavedGame& game) {
     for (const THistoryDay& day : game.Days)
         at = PackDay(day, at);
     out.writeRawData(days.constData(), static_cast<int>(days.size()));
+
+    // Since version 4: what the goals count, and the scenario in play.
+    out << state.Counters.YearlyTaxesPaid << state.Counters.MainTaxesPaid
+        << state.Counters.TaxesRefused;
+    const TScenarioPlay& play = game.Scenario;
+    out << static_cast<quint8>(play.Scenario != nullptr);
+    if (play.Scenario) {
+        WriteBytes(out, play.Scenario->Name.toUtf8());
+        WriteBytes(out, play.Scenario->Source);
+        out << static_cast<quint8>(play.Difficulty) << static_cast<quint8>(play.UndoUsed)
+            << play.TutorialStep << static_cast<quint32>(state.Goals.size());
+        for (const TGoalProgress& goal : state.Goals)
+            out << static_cast<quint8>(goal.State) << goal.Held;
+    }
     return content;
 }
 
@@ -429,6 +443,48 @@ void DecodeChronicle(QDataStream& in, uint32_t version, TSavedGame& game) {
     state.HistoryDays = static_cast<uint32_t>(game.Days.size());
 }
 
+// Since version 4: the goals' counters and the scenario, read again from the
+// file it carries and checked against the progress saved with it.
+void DecodeScenario(QDataStream& in, const TBaseTypeList& catalogue, TSavedGame& game) {
+    TColonyState& state = game.Colony;
+    TGoalCounters& counters = state.Counters;
+    quint8 played = 0;
+    in >> counters.YearlyTaxesPaid >> counters.MainTaxesPaid >> counters.TaxesRefused >> played;
+    if (in.status() != QDataStream::Ok || played == 0)
+        return;
+    if (played != 1 || counters.YearlyTaxesPaid < 0 || counters.MainTaxesPaid < 0 ||
+        counters.TaxesRefused < 0)
+        BadValue("сценарий");
+    const QString name = QString::fromUtf8(ReadBytes(in));
+    const QByteArray source = ReadBytes(in);
+    quint8 difficulty = 0;
+    quint8 undoUsed = 0;
+    quint32 step = 0;
+    quint32 goalCount = 0;
+    in >> difficulty >> undoUsed >> step >> goalCount;
+    if (in.status() != QDataStream::Ok)
+        return;
+    TScenarioReading reading = ReadScenario(source, name, catalogue);
+    if (!reading.Scenario)
+        Refuse(QStringLiteral("сценарий игры не читается: %1").arg(reading.Errors.value(0)));
+    const TScenario& scenario = *reading.Scenario;
+    if (difficulty >= DifficultyCount || undoUsed > 1 || step > scenario.Tutorial.size() ||
+        goalCount != scenario.Goals.size())
+        BadValue("сценарий");
+    state.Goals.resize(goalCount);
+    for (TGoalProgress& goal : state.Goals) {
+        quint8 goalState = 0;
+        in >> goalState >> goal.Held;
+        if (goalState > static_cast<quint8>(TGoalState::Failed))
+            BadValue("цели");
+        goal.State = static_cast<TGoalState>(goalState);
+    }
+    if (in.status() == QDataStream::Ok && !TGoalBook(scenario.Goals).Assign(state.Goals))
+        BadValue("цели");
+    game.Scenario = {std::make_shared<const TScenario>(std::move(*reading.Scenario)),
+                     static_cast<TDifficulty>(difficulty), undoUsed != 0, step};
+}
+
 } // namespace
 
 uint32_t GridChecksum(const QByteArray& grid) {
@@ -438,7 +494,7 @@ uint32_t GridChecksum(const QByteArray& grid) {
 TSavedGame SavedGameOf(const TColony& colony, TSavedLand land, QPoint view, bool sound) {
     const std::span<const THistoryDay> days = colony.History().Days();
     return {colony.TakeState(), {days.begin(), days.end()}, std::move(land), view, sound,
-            colony.Identity()};
+            colony.Identity(),  colony.ScenarioPlay()};
 }
 
 int32_t MaxSavedPeople(const TBaseTypeList& catalogue) {
@@ -517,6 +573,8 @@ TSavedGame DecodeSave(const QByteArray& bytes, const TBaseTypeList& catalogue) {
     TSavedGame game = DecodeColony(contentIn, version, catalogue);
     if (version >= 2 && contentIn.status() == QDataStream::Ok)
         DecodeChronicle(contentIn, version, game);
+    if (version >= 4 && contentIn.status() == QDataStream::Ok)
+        DecodeScenario(contentIn, catalogue, game);
     if (contentIn.status() != QDataStream::Ok)
         Refuse(QStringLiteral("файл повреждён: данных меньше, чем нужно"));
     if (!contentIn.atEnd())

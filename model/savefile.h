@@ -3,6 +3,7 @@
 #include "basetype.h"
 #include "colonystate.h"
 #include "history.h"
+#include "scenario.h"
 
 #include <QByteArray>
 #include <QPoint>
@@ -45,6 +46,10 @@ struct TSavedGame {
     // Which game it is (the colony's identity). A file saved before games
     // had one is known by its bytes: the same file always gives the same.
     QUuid Identity;
+    // The scenario in play, carried whole so that a scenario file changed or
+    // gone never changes a saved game; none in the free game. Its goals'
+    // progress is in the colony's head.
+    TScenarioPlay Scenario;
 };
 
 class TColony;
@@ -55,7 +60,7 @@ TSavedGame SavedGameOf(const TColony& colony, TSavedLand land, QPoint view, bool
 
 namespace SaveFormat {
 inline constexpr char Signature[8] = {'T', 'A', 'R', 'V', 'S', 'A', 'V', 'E'};
-inline constexpr uint32_t Version = 3;
+inline constexpr uint32_t Version = 4;
 // Every cell with a building on each, and two thousand years of history.
 inline constexpr uint32_t MaxContentSize = 64 * 1024 * 1024;
 } // namespace SaveFormat

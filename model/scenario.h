@@ -55,6 +55,8 @@ struct TTutorialStep {
     TAction Action = TAction::Select;
     QString Type;                                           // for Build
     TPlayerCommand::TId Command = TPlayerCommand::pcNewDay; // for Command
+
+    bool operator==(const TTutorialStep&) const = default;
 };
 
 // The medals: a scenario won on or before a medal's date wins it.
@@ -112,7 +114,9 @@ struct TScenarioResult {
 // A scenario file read: the scenario, or every fault found in it.
 struct TScenarioReading {
     std::optional<TScenario> Scenario;
-    QStringList Errors; // "неизвестный тип строения KAZARMA в [Goal3]" ...
+    // One line a fault, naming its section and key:
+    // «[Goal2] Figure: неизвестный показатель "helth"».
+    QStringList Errors;
 };
 
 // Reads a scenario file's bytes against the catalogue; the name is the
@@ -121,9 +125,10 @@ struct TScenarioReading {
 TScenarioReading ReadScenario(const QByteArray& bytes, const QString& name,
                               const TBaseTypeList& catalogue);
 
-// The scenario files a data folder and a save folder hold, by name: the
-// player's own (in the save folder's SCENARIOS) hides a shipped one of the
-// same name. Sorted as the scenarios' dialog lists them.
+// The paths of the scenario files (*.ini) in the SCENARIOS folders of a
+// data folder and a save folder: the player's own hides a shipped one of the
+// same name, names matched ignoring case. Sorted by name, as the scenarios'
+// dialog lists them.
 QStringList ScenarioFiles(const QString& dataFolder, const QString& saveFolder);
 // The file of a scenario named as --scenario takes it: a name in those
 // folders or a path; empty when there is none.

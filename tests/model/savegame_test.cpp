@@ -64,7 +64,8 @@ TEST_F(SavedGame, ReadsBackExactlyWhatWasWritten) {
     const TColonyState week = Colony.TakeState();
     TRulesFixture other;
     TSavedGame loaded = DecodeSave(EncodeSave(saved), other.Catalogue);
-    other.Colony.LoadState(loaded.Colony, std::move(loaded.Days), loaded.Identity);
+    other.Colony.LoadState(loaded.Colony, std::move(loaded.Days), loaded.Identity,
+                           loaded.Scenario);
     EXPECT_EQ(other.Colony.Identity(), Colony.Identity());
     other.Colony.NewWeek();
     // The records of the buildings point into each fixture's own catalogue.

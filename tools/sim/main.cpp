@@ -10,6 +10,8 @@
 #include "model/basetype.h"
 #include "model/eventtype.h"
 #include "model/random.h"
+#include "model/savefile.h"
+#include "land/scenarioland.h"
 
 #include <QCoreApplication>
 #include <iostream>
@@ -38,18 +40,33 @@ int main(int argc, char** argv) {
          QStringLiteral("Play on the map M instead of 01: a map's name in MAPS, the path of a "
                         "map's .LTS file, or random:SEED for the island made from that number."),
          QStringLiteral("M")},
+        {QStringLiteral("scenario"),
+         QStringLiteral("Play the scenario S instead of the free game: a file's name without "
+                        "extension in SCENARIOS, or the path of a scenario file. Its land is "
+                        "played unless --map is given."),
+         QStringLiteral("S")},
+        {QStringLiteral("difficulty"),
+         QStringLiteral("The level of the scenario: easy, normal (the default) or hard."),
+         QStringLiteral("LEVEL")},
+        {QStringLiteral("check-scenario"),
+         QStringLiteral("Check the scenario file FILE, print 'scenario ok' or one 'error' line "
+                        "per fault, and exit."),
+         QStringLiteral("FILE")},
     });
     if (const auto status = commandLine.Parse(app.arguments()))
         return *status;
     std::optional<uint64_t> seed;
     TMapSource map;
+    TDifficulty difficulty = TDifficulty::Normal;
     const auto readSeed = [](const QString& text) {
         bool ok = false;
         const uint64_t value = text.toULongLong(&ok);
         return ok ? std::optional(value) : std::nullopt;
     };
     if (!commandLine.Read(QStringLiteral("seed"), seed, readSeed) ||
-        !commandLine.Read(QStringLiteral("map"), map, TMapSource::Parse))
+        !commandLine.Read(QStringLiteral("map"), map, TMapSource::Parse) ||
+        !commandLine.Read(QStringLiteral("difficulty"), difficulty,
+                          [](const QString& text) { return DifficultyOfWord(text); }))
         return TCommandLine::WrongUsage;
     if (seed)
         SeedRandom(*seed);
@@ -65,11 +82,30 @@ int main(int argc, char** argv) {
         // Without --data, the data is found as the game finds it.
         const QString given = commandLine.Parser.value(QStringLiteral("data"));
         const QString folder = given.isEmpty() ? DataFolder() : given;
-        earth.LoadEarth(map, {folder});
         LoadBaseTypes(catalogue, folder);
         LoadEventTypes(events, folder);
+        if (commandLine.Parser.isSet(QStringLiteral("check-scenario"))) {
+            const QStringList errors = CheckScenarioFile(
+                commandLine.Parser.value(QStringLiteral("check-scenario")), catalogue, events,
+                {folder, SaveFolder()});
+            for (const QString& error : errors)
+                std::cout << "error " << error.toStdString() << '\n';
+            if (errors.isEmpty())
+                std::cout << "scenario ok\n";
+            return errors.isEmpty() ? 0 : 1;
+        }
+        std::shared_ptr<const TScenario> scenario;
+        if (commandLine.Parser.isSet(QStringLiteral("scenario"))) {
+            scenario = LoadScenario(commandLine.Parser.value(QStringLiteral("scenario")),
+                                    catalogue, folder, SaveFolder());
+            if (!commandLine.Parser.isSet(QStringLiteral("map")))
+                map = ScenarioLand(*scenario);
+        }
+        earth.LoadEarth(map, {folder, SaveFolder()});
         TSimulator simulator(catalogue, events, earth, earth.StartCell.x(), earth.StartCell.y(),
                              std::cout, std::cerr, {folder});
+        if (scenario)
+            simulator.StartScenario(std::move(scenario), difficulty);
         std::string line;
         while (std::getline(std::cin, line))
             simulator.Execute(QString::fromUtf8(line));

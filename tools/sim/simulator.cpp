@@ -57,6 +57,42 @@ TSimulator::TSimulator(const TBaseTypeList& catalogue, const TEventTypeList& eve
       view_(earth.StartScreen), startColumn_(startColumn), startRow_(startRow), out_(out),
       err_(err), colony_(catalogue, events, earth.Grid, *this, startColumn, startRow) {}
 
+void TSimulator::StartScenario(std::shared_ptr<const TScenario> scenario, TDifficulty difficulty) {
+    colony_.BeginScenario(std::move(scenario), difficulty, startColumn_, startRow_);
+}
+
+QString TSimulator::ScenarioLine() const {
+    const TScenario* scenario = colony_.Scenario();
+    if (!scenario)
+        return QStringLiteral("scenario none");
+    const char* const states[] = {"playing", "won", "lost"};
+    return QStringLiteral("scenario name=%1 difficulty=%2 state=%3")
+        .arg(scenario->Name, QLatin1StringView(DifficultyWord(colony_.Difficulty())),
+             QLatin1StringView(states[static_cast<int>(colony_.ScenarioState())]));
+}
+
+void TSimulator::PrintGoals() {
+    const TGoalBook& book = colony_.Goals();
+    const char* const states[] = {"open", "done", "failed"};
+    int done = 0;
+    int required = 0;
+    for (size_t i = 0; i < book.Goals().size(); ++i) {
+        const TGoal& goal = book.Goals()[i];
+        const TGoalState state = book.Progress()[i].State;
+        if (goal.Role == TGoalRole::Message)
+            continue;
+        if (goal.Role == TGoalRole::Required) {
+            ++required;
+            done += state == TGoalState::Done ? 1 : 0;
+        }
+        Print(QStringLiteral("goal %1 state=%2 value=%3 target=%4")
+                  .arg(goal.Id, QLatin1StringView(states[static_cast<int>(state)]))
+                  .arg(colony_.GoalValue(i))
+                  .arg(goal.Target));
+    }
+    Print(QStringLiteral("goals done=%1 of=%2").arg(done).arg(required));
+}
+
 void TSimulator::Print(const QString& line) {
     out_ << line.toStdString() << '\n';
 }
@@ -192,6 +228,8 @@ bool TSimulator::Run(const QStringList& words) {
             {"undo", [this] { RunFileCommand({QStringLiteral("undo")}); }},
             {"redo", [this] { RunFileCommand({QStringLiteral("redo")}); }},
             {"state", [this] { Print(StateLine()); }},
+            {"scenario", [this] { Print(ScenarioLine()); }},
+            {"goals", [this] { PrintGoals(); }},
         };
         for (const auto& [word, action] : plain)
             if (name == QLatin1String(word)) {
@@ -281,7 +319,8 @@ bool TSimulator::RunFileCommand(const QStringList& words) {
             } else {
                 TSavedGame saved = LoadGame(earth_, words[1], catalogue_, mapFolders_).Game;
                 view_ = saved.View;
-                colony_.LoadState(saved.Colony, std::move(saved.Days), saved.Identity);
+                colony_.LoadState(saved.Colony, std::move(saved.Days), saved.Identity,
+                                  saved.Scenario);
             }
         } catch (const TGameError& error) {
             result = QLatin1Char('!') + error.Text();

@@ -27,6 +27,9 @@ public:
     void Execute(const QString& line);
 
     TColony& Colony() { return colony_; }
+    // Plays the scenario from its start instead of the free game, on the
+    // earth the caller loaded for it.
+    void StartScenario(std::shared_ptr<const TScenario> scenario, TDifficulty difficulty);
 
     void Sound(TSound sound) override;
     void ShowStatus(const QString& text) override;
@@ -51,6 +54,8 @@ private:
     // The year's account, or an error when nothing was booked in that year.
     QString FinanceLine(int year) const;
     QString BaseLine(int32_t column, int32_t row) const;
+    QString ScenarioLine() const;
+    void PrintGoals();
 
     const TBaseTypeList& catalogue_;
     TEarth& earth_;
