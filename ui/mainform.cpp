@@ -1,5 +1,6 @@
 #include "mainform.h"
 
+#include "land/scenarioland.h"
 #include "map/mapview.h"
 #include "map/placebox.h"
 #include "map/plan.h"
@@ -499,16 +500,18 @@ void TMainForm::miNewScenarioClick() {
     if (!session_->KeepGame())
         return;
     const TRecords records = TRecords::Load();
-    TScenarioForm form(this, *this, catalogue_, ScenarioFiles(folder_, SaveFolder()), MapFolders(),
-                       records);
+    TScenarioForm form(this, *this, catalogue_, folder_, SaveFolder(), records);
     if (!form.ShowModal())
         return;
     const std::shared_ptr<const TScenario> scenario = form.Choice();
-    if (const std::optional<TMapSource> land = TMapSource::Parse(scenario->Land))
-        NewGameOn(*land, {scenario, form.Difficulty()});
-    else
-        TApplication::ShowError(
-            QStringLiteral("Карта сценария «%1» не читается.").arg(scenario->Land));
+    TMapSource land;
+    try {
+        land = ScenarioLand(*scenario);
+    } catch (const TGameError& error) {
+        TApplication::ShowError(error.Text());
+        return;
+    }
+    NewGameOn(land, {scenario, form.Difficulty()});
 }
 
 QStringList TMainForm::MapFolders() const {

@@ -1,11 +1,10 @@
 #include "scenarioform.h"
 
-#include "land/mapsource.h"
+#include "land/scenarioland.h"
 #include "ui/newislandform.h"
 #include "ui/smallcontrols.h"
 
 #include <QButtonGroup>
-#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
@@ -26,32 +25,27 @@ QLabel* AddText(QWidget* parent, const char* name, const QRect& geometry) {
 } // namespace
 
 TScenarioForm::TScenarioForm(QWidget* parent, TWindowServices& services,
-                             const TBaseTypeList& catalogue, const QStringList& files,
-                             const QStringList& mapFolders, const TRecords& records)
+                             const TBaseTypeList& catalogue, const QString& dataFolder,
+                             const QString& saveFolder, const TRecords& records)
     : TGameDialog(parent, QStringLiteral("Новая игра по сценарию"), QSize(600, 330)),
-      services_(services), mapFolders_(mapFolders), records_(records) {
+      services_(services), mapFolders_{dataFolder, saveFolder}, records_(records) {
     auto* caption = new QLabel(QStringLiteral("Сценарии:"), this);
     caption->setGeometry(8, 8, 180, 16);
     lbScenarios = new QListWidget(this);
     lbScenarios->setObjectName(QStringLiteral("lbScenarios"));
     lbScenarios->setGeometry(8, 26, 180, 264);
-    for (const QString& path : files) {
-        const QFileInfo info(path);
-        QFile file(path);
+    for (const QString& path : ScenarioFiles(dataFolder, saveFolder)) {
+        const QFileInfo file(path);
         TEntry entry;
-        if (!file.open(QIODevice::ReadOnly)) {
-            entry.Error = QStringLiteral("Файл не открывается.");
-        } else {
-            TScenarioReading reading =
-                ReadScenario(file.readAll(), info.completeBaseName(), catalogue);
-            if (reading.Scenario)
-                entry.Scenario = std::make_shared<const TScenario>(std::move(*reading.Scenario));
-            else
-                entry.Error = reading.Errors.value(0, QStringLiteral("Файл не читается."));
+        try {
+            entry.Scenario =
+                LoadScenario(file.completeBaseName(), catalogue, dataFolder, saveFolder);
+        } catch (const TGameError& error) {
+            entry.Error = error.Text();
         }
         new QListWidgetItem(entry.Scenario
                                 ? entry.Scenario->Title
-                                : QStringLiteral("%1 (не читается)").arg(info.fileName()),
+                                : QStringLiteral("%1 (не читается)").arg(file.fileName()),
                             lbScenarios);
         entries_.push_back(std::move(entry));
     }
@@ -136,8 +130,11 @@ void TScenarioForm::ChoiceChanged() {
         (scenario->FixedDifficulty ? QStringLiteral(", другой нет") : QString()));
     lbDescription->setText(scenario->Description);
     if (!entry->Drawn) {
-        const std::optional<TMapSource> land = TMapSource::Parse(scenario->Land);
-        entry->Preview = land ? DrawLandPreview(*land, mapFolders_) : QImage();
+        try {
+            entry->Preview = DrawLandPreview(ScenarioLand(*scenario), mapFolders_);
+        } catch (const TGameError&) {
+            entry->Preview = QImage();
+        }
         entry->Drawn = true;
     }
     if (entry->Preview.isNull())

@@ -22,10 +22,11 @@ class TWindowServices;
 // listed with its first fault and cannot be started.
 class TScenarioForm : public TGameDialog {
 public:
-    // The files are read against the catalogue; their lands are looked up in
-    // the map folders.
+    // The scenarios of the SCENARIOS of the data folder and the save folder,
+    // read against the catalogue; their lands are looked up in the folders'
+    // MAPS.
     TScenarioForm(QWidget* parent, TWindowServices& services, const TBaseTypeList& catalogue,
-                  const QStringList& files, const QStringList& mapFolders, const TRecords& records);
+                  const QString& dataFolder, const QString& saveFolder, const TRecords& records);
 
     // The scenario chosen now; none for a file that does not read.
     std::shared_ptr<const TScenario> Choice() const;
