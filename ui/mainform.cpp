@@ -1,5 +1,6 @@
 #include "mainform.h"
 
+#include "land/scenarioland.h"
 #include "map/mapview.h"
 #include "map/placebox.h"
 #include "map/plan.h"
@@ -7,6 +8,7 @@
 #include "model/gamedate.h"
 #include "model/playercommands.h"
 #include "model/random.h"
+#include "model/records.h"
 #include "model/taxes.h"
 #include "resources/datamodule.h"
 #include "ui/aboutform.h"
@@ -23,6 +25,8 @@
 #include "ui/menus.h"
 #include "ui/nalogform.h"
 #include "ui/newislandform.h"
+#include "ui/scenarioendform.h"
+#include "ui/scenarioform.h"
 #include "ui/seasonform.h"
 #include "ui/settingsform.h"
 #include "ui/sidewindow.h"
@@ -199,6 +203,7 @@ void TMainForm::CreateMenu() {
     const std::pair<TMenuItem, std::function<void()>> commands[] = {
         {TMenuItem::New, [this] { miNewClick(); }},
         {TMenuItem::NewIsland, [this] { miNewIslandClick(); }},
+        {TMenuItem::NewScenario, [this] { miNewScenarioClick(); }},
         {TMenuItem::Load, [this] { miLoadClick(); }},
         {TMenuItem::Save, [this] { miSaveClick(); }},
         {TMenuItem::SaveAs, [this] { miSaveAsClick(); }},
@@ -510,25 +515,49 @@ void TMainForm::miNewIslandClick() {
         NewGameOn(*form.Choice());
 }
 
+void TMainForm::miNewScenarioClick() {
+    if (!session_->KeepGame())
+        return;
+    const TRecords records = TRecords::Load();
+    TScenarioForm form(this, *this, catalogue_, folder_, SaveFolder(), records);
+    if (!form.ShowModal())
+        return;
+    const std::shared_ptr<const TScenario> scenario = form.Choice();
+    TMapSource land;
+    try {
+        land = ScenarioLand(*scenario);
+    } catch (const TGameError& error) {
+        TApplication::ShowError(error.Text());
+        return;
+    }
+    NewGameOn(land, {scenario, form.Difficulty()});
+}
+
 QStringList TMainForm::MapFolders() const {
     return {folder_, SaveFolder()};
 }
 
-bool TMainForm::NewGameOn(const TMapSource& map) {
+bool TMainForm::NewGameOn(const TMapSource& map, const TScenarioPlay& play) {
     try {
         earth_.LoadEarth(map, MapFolders());
     } catch (const TGameError& error) {
         TApplication::ShowError(error.Text());
         return false;
     }
-    BeginNewGame();
+    BeginNewGame(play);
     DrawPlanBack();
     return true;
 }
 
-void TMainForm::BeginNewGame() {
+void TMainForm::BeginNewGame(const TScenarioPlay& play) {
     mapView_->SetGame(nullptr);
-    colony_->NewGame(earth_.StartCell.x(), earth_.StartCell.y());
+    try {
+        // Without a scenario this is the free game.
+        colony_->BeginScenario(play.Scenario, play.Difficulty, earth_.StartCell.x(),
+                               earth_.StartCell.y());
+    } catch (const TGameError& error) {
+        TApplication::ShowError(error.Text());
+    }
     ShowNewGame();
     session_->Began();
 }
@@ -836,9 +865,14 @@ QWidget* TMainForm::StepControl(const TTutorialStep& step) const {
 }
 
 void TMainForm::ScenarioEnded(const TScenarioResult& result) {
-    ShowInfo(TSound::Message, result.State == TScenarioState::Won
-                                  ? QStringLiteral("Сценарий «%1» выполнен.").arg(result.Title)
-                                  : QStringLiteral("Сценарий «%1» проигран.").arg(result.Title));
+    TRecords records = TRecords::Load();
+    const bool newRecord = records.Add(result);
+    if (newRecord && !records.Save())
+        ShowStatus(QStringLiteral("Рекорд не сохранится: файл %1 не записывается")
+                       .arg(QDir::toNativeSeparators(TRecords::FileName())));
+    const TDialogPointer pointer;
+    TScenarioEndForm form(this, *this, result, colony_->Goals(), newRecord);
+    form.ShowModal();
 }
 
 TSessionDialogs::TKeep TMainForm::AskToKeep() {

@@ -92,6 +92,8 @@ public:
     void miNewClick();
     // Asks for the land and begins a new game on it.
     void miNewIslandClick();
+    // Asks for a scenario and its level and begins it on its land.
+    void miNewScenarioClick();
     void miLoadClick();
     void miSaveClick();
     void miSaveAsClick();
@@ -103,9 +105,10 @@ public:
     void miAboutClick();
     void DrawPlanBack();
 
-    // Begins a new game on another land, or shows why its map cannot be
-    // read and leaves the game in play as it was; true when it began.
-    bool NewGameOn(const TMapSource& map);
+    // Begins a new game on another land, the free game or the scenario of
+    // the play, or shows why its map cannot be read and leaves the game in
+    // play as it was; true when it began.
+    bool NewGameOn(const TMapSource& map, const TScenarioPlay& play = {});
     // The folders whose MAPS hold the maps to play: the data's, the player's.
     QStringList MapFolders() const;
 
@@ -156,8 +159,10 @@ private:
     // Keeps the settings; the first that cannot be written is told in the
     // status line, once.
     void SaveSettings();
-    // A new game on the land in play, shown from its start.
-    void BeginNewGame();
+    // A new game on the land in play, the free game or the scenario of the
+    // play, shown from its start. A scenario that cannot begin is explained
+    // and a free game begun instead.
+    void BeginNewGame(const TScenarioPlay& play = {});
     // Puts the map view on the colony's game, just begun: the start screen
     // and the selected cell.
     void ShowNewGame();

@@ -16,13 +16,7 @@
 #include <QtConcurrent/QtConcurrentRun>
 #include <limits>
 
-namespace {
-
-constexpr QSize PreviewSize(210, 210);
-
-// The overview of a land with its start cell marked, as a new game would
-// show it; null when the map cannot be read.
-QImage DrawPreview(const TMapSource& source, const QStringList& folders) {
+QImage DrawLandPreview(const TMapSource& source, const QStringList& folders) {
     TEarth earth;
     earth.Scene.MeasureTexts = false; // the overview shows no texts
     try {
@@ -30,15 +24,13 @@ QImage DrawPreview(const TMapSource& source, const QStringList& folders) {
     } catch (const TGameError&) {
         return QImage();
     }
-    QImage picture(PreviewSize, QImage::Format_RGB32);
+    QImage picture(LandPreviewSize, QImage::Format_RGB32);
     TMapView::PaintOverview(earth.Scene, picture);
     QPainter painter(&picture);
     const QPoint start = TMapView::CellOnPlan(earth.StartCell);
     painter.fillRect(QRect(start - QPoint(2, 2), QSize(5, 5)), Qt::red);
     return picture;
 }
-
-} // namespace
 
 TNewIslandForm::TNewIslandForm(QWidget* parent, TWindowServices& services,
                                const QStringList& folders, uint32_t seed)
@@ -63,10 +55,10 @@ TNewIslandForm::TNewIslandForm(QWidget* parent, TWindowServices& services,
     edSeed->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,10}")), edSeed));
 
-    TGameDialog::LoweredPanel(this, QRect(QPoint(184, 8), PreviewSize + QSize(4, 4)));
+    TGameDialog::LoweredPanel(this, QRect(QPoint(184, 8), LandPreviewSize + QSize(4, 4)));
     pcPreview = new QLabel(this);
     pcPreview->setObjectName(QStringLiteral("pcPreview"));
-    pcPreview->setGeometry(QRect(QPoint(186, 10), PreviewSize));
+    pcPreview->setGeometry(QRect(QPoint(186, 10), LandPreviewSize));
     pcPreview->setAlignment(Qt::AlignCenter);
     pcPreview->setWordWrap(true);
 
@@ -109,7 +101,7 @@ void TNewIslandForm::ChoiceChanged() {
     if (!choice)
         ShowPreview(QImage());
     else
-        drawing_.setFuture(QtConcurrent::run(DrawPreview, *choice, folders_));
+        drawing_.setFuture(QtConcurrent::run(DrawLandPreview, *choice, folders_));
 }
 
 void TNewIslandForm::ShowPreview(const QImage& picture) {

@@ -6,6 +6,12 @@
 #include <QFutureWatcher>
 #include <QImage>
 
+// The overview of a land with its start cell marked, as a new game would
+// show it; null when the map cannot be read. It reads the land afresh, so it
+// may be drawn away from the window's thread.
+inline constexpr QSize LandPreviewSize(210, 210);
+QImage DrawLandPreview(const TMapSource& source, const QStringList& folders);
+
 class QLabel;
 class QLineEdit;
 class QListWidget;

@@ -1,0 +1,93 @@
+// Choosing a scenario from the player's folder, beginning it at the level
+// chosen, and its end written into the records.
+#include "uitesting.h"
+
+#include "model/records.h"
+#include "ui/scenarioendform.h"
+#include "ui/scenarioform.h"
+#include "ui/smallcontrols.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QRadioButton>
+#include <gtest/gtest.h>
+
+namespace {
+
+void WriteFile(const QString& path, const char* text) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(text);
+}
+
+} // namespace
+
+TEST(ScenarioForm, ListsTheFilesBeginsTheChosenOneAndRecordsItsEnd) {
+    TGameWindow w;
+    TMainForm& f = w.Form;
+    const QDir folder(QDir(w.SaveDir.path()).filePath(QStringLiteral("SCENARIOS")));
+    ASSERT_TRUE(folder.mkpath(QStringLiteral(".")));
+    WriteFile(folder.filePath(QStringLiteral("broken.ini")), "[Scenario]\nMoney=много\n");
+    WriteFile(folder.filePath(QStringLiteral("island.ini")),
+              "[Scenario]\nTitle=Остров\nDescription=Накопить денег.\nLand=random:5\n"
+              "Money=10000\n[Goal1]\nText=Накопить\nFigure=money\nValue=90000\n");
+    QAction* item = nullptr;
+    for (QAction* action : f.menuBar()->actions().front()->menu()->actions())
+        if (action->text() == QStringLiteral("Новая по &сценарию..."))
+            item = action;
+    ASSERT_NE(item, nullptr);
+
+    QStringList rows;
+    QString brokenFault;
+    bool startsBroken = true;
+    {
+        TDialogAnswerer answerer([&](QDialog& dialog) {
+            auto& form = dynamic_cast<TScenarioForm&>(dialog);
+            for (int i = 0; i < form.lbScenarios->count(); ++i)
+                rows << form.lbScenarios->item(i)->text();
+            form.lbScenarios->setCurrentRow(0);
+            startsBroken = form.btOk->isEnabled();
+            brokenFault = form.lbDescription->text();
+            form.lbScenarios->setCurrentRow(1);
+            form.rbDifficulty[static_cast<int>(TDifficulty::Easy)]->click();
+            PressEnter(form);
+        });
+        item->trigger();
+    }
+    EXPECT_EQ(rows, QStringList({"broken.ini (не читается)", "Остров"}));
+    EXPECT_FALSE(startsBroken);
+    EXPECT_FALSE(brokenFault.isEmpty());
+    const TColony& colony = f.Colony();
+    ASSERT_NE(colony.Scenario(), nullptr);
+    EXPECT_EQ(colony.Scenario()->Name, QStringLiteral("island"));
+    EXPECT_EQ(colony.Difficulty(), TDifficulty::Easy);
+    EXPECT_EQ(colony.Game().Money, 10000 * RulesOf(TDifficulty::Easy).MoneyPercent / 100);
+    EXPECT_EQ(f.Earth().Source(), TMapSource::Random(5));
+
+    // A win is recorded once, as a new record; a loss is no record.
+    TScenarioResult result = colony.Result();
+    result.State = TScenarioState::Won;
+    result.Medal = TMedal::Bronze;
+    QStringList texts;
+    TDialogAnswerer answerer([&texts](QDialog& dialog) {
+        texts << dynamic_cast<TScenarioEndForm&>(dialog).lbText->text();
+        PressEnter(dialog);
+    });
+    f.ScenarioEnded(result);
+    f.ScenarioEnded(result);
+    result.State = TScenarioState::Lost;
+    f.ScenarioEnded(result);
+    ASSERT_EQ(texts.size(), 3);
+    EXPECT_TRUE(texts[0].contains(QStringLiteral("новый рекорд")));
+    EXPECT_FALSE(texts[1].contains(QStringLiteral("новый рекорд")));
+    EXPECT_TRUE(texts[2].contains(QStringLiteral("проигран")));
+    const TScenarioResult* best =
+        TRecords::Load().Best(QStringLiteral("island"), TDifficulty::Easy);
+    ASSERT_NE(best, nullptr);
+    EXPECT_EQ(best->Medal, TMedal::Bronze);
+    EXPECT_EQ(w.Heard.count(QStringLiteral("Hello")), 2);
+}
