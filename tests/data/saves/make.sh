@@ -8,8 +8,8 @@
 #   make.sh save FORMAT SIM   plays play.txt with SIM on the fixture data and
 #                             saves formatFORMAT.dat; prints the state line
 #                             before the save, to compare by hand. With
-#                             SCENARIO=NAME set, plays that scenario of the
-#                             fixture data at its own level
+#                             SCENARIO=FILE set, plays the scenario of that
+#                             file (golden.ini here)
 #   make.sh expected SIM      writes NAME.expected for every NAME.dat with
 #                             today's simulator: "load NAME.dat" and check.txt
 #
@@ -22,7 +22,7 @@
 #     tests/data/saves/make.sh save 1 /tmp/v1-build/tarvenia-sim
 #   format 2: the same with a worktree at c5ce67e, then make.sh save 2 ...
 #   format 3: written by the commit before scenarios came
-#   format 4: SCENARIO=golden make.sh save 4 build/tarvenia-sim at the commit
+#   format 4: SCENARIO=golden.ini make.sh save 4 build/tarvenia-sim at the commit
 #     that brought the format, so that the file carries a scenario
 #   then, with today's build: tests/data/saves/make.sh expected build/tarvenia-sim
 # Each state line that "save" printed was the same as the one in the
