@@ -1,5 +1,7 @@
 #include "gamedate.h"
 
+#include "base/inifile.h"
+
 #include <algorithm>
 
 namespace {
@@ -84,4 +86,18 @@ QString SeasonArrivalText(int season) {
 
 QString ShortDateText(const TGameDate& date) {
     return QStringLiteral("%1.%2.%3").arg(int{date.Day}).arg(int{date.Month}).arg(int{date.Year});
+}
+
+std::optional<TGameDate> ParseShortDate(QStringView text) {
+    const QList<QStringView> parts = text.split(u'.');
+    if (parts.size() != 3)
+        return std::nullopt;
+    const std::optional<int32_t> day = ParseInteger(parts[0]);
+    const std::optional<int32_t> month = ParseInteger(parts[1]);
+    const std::optional<int32_t> year = ParseInteger(parts[2]);
+    if (!day || !month || !year || *year < 1 || *year > UINT16_MAX || *month < 1 || *month > 12 ||
+        *day < 1 || *day > DaysInMonth(*year, *month))
+        return std::nullopt;
+    return TGameDate{static_cast<uint16_t>(*year), static_cast<int8_t>(*month),
+                     static_cast<int8_t>(*day)};
 }

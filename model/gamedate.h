@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 #include <compare>
 #include <cstdint>
+#include <optional>
 
 // The year the colony is founded, on 1 March.
 inline constexpr int FoundingYear = 1890;
@@ -34,6 +36,9 @@ TSeason SeasonOfMonth(int month);
 QString DateText(const TGameDate& date);
 // "1.3.1890", as the simulator prints a date.
 QString ShortDateText(const TGameDate& date);
+// The date ShortDateText writes ("8.3.1890"), when the text is a day of the
+// calendar.
+std::optional<TGameDate> ParseShortDate(QStringView text);
 // Month name in the genitive, as the date text uses it; 1..12.
 QString MonthName(int month);
 

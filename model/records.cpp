@@ -23,25 +23,6 @@ std::optional<TMedal> MedalOfWord(QStringView word) {
     return std::nullopt;
 }
 
-// "1891-5-1"
-QString DateWord(const TGameDate& date) {
-    return QStringLiteral("%1-%2-%3").arg(date.Year).arg(date.Month).arg(date.Day);
-}
-
-std::optional<TGameDate> DateOfWord(QStringView word) {
-    const QList<QStringView> parts = word.split(u'-');
-    if (parts.size() != 3)
-        return std::nullopt;
-    const std::optional<int32_t> year = ParseInteger(parts[0]);
-    const std::optional<int32_t> month = ParseInteger(parts[1]);
-    const std::optional<int32_t> day = ParseInteger(parts[2]);
-    if (!year || !month || !day || *year < 1 || *year > UINT16_MAX || *month < 1 || *month > 12 ||
-        *day < 1 || *day > DaysInMonth(*year, *month))
-        return std::nullopt;
-    return TGameDate{static_cast<uint16_t>(*year), static_cast<int8_t>(*month),
-                     static_cast<int8_t>(*day)};
-}
-
 // A record's section is named by its scenario and its level: "first/normal".
 // A scenario's name is a file's name, which holds no "/".
 QString SectionName(const TScenarioResult& result) {
@@ -60,7 +41,7 @@ std::optional<TScenarioResult> ReadRecord(const TIniFile& ini, const QString& na
         return ParseInteger(section.ReadString(QString::fromLatin1(key), QString()));
     };
     const std::optional<TGameDate> date =
-        DateOfWord(section.ReadString(QStringLiteral("Date"), {}));
+        ParseShortDate(section.ReadString(QStringLiteral("Date"), {}));
     const std::optional<int32_t> days = number("Days");
     const std::optional<int32_t> money = number("Money");
     const std::optional<int32_t> people = number("People");
@@ -126,9 +107,9 @@ bool TRecords::Save(const QString& path) const {
     QString text;
     for (const TScenarioResult& record : best_)
         text += QStringLiteral("[%1]\nDate=%2\nDays=%3\nMoney=%4\nPeople=%5\nUndo=%6\nMedal=%7\n\n")
-                    .arg(SectionName(record), DateWord(record.Date), QString::number(record.Days),
-                         QString::number(record.Money), QString::number(record.People),
-                         QString::number(record.UndoUsed ? 1 : 0),
+                    .arg(SectionName(record), ShortDateText(record.Date),
+                         QString::number(record.Days), QString::number(record.Money),
+                         QString::number(record.People), QString::number(record.UndoUsed ? 1 : 0),
                          QLatin1StringView(MedalWords[static_cast<size_t>(record.Medal)]));
     QDir().mkpath(QFileInfo(path).absolutePath());
     QSaveFile file(path);

@@ -27,20 +27,6 @@ QByteArray MarkedUtf8(const QByteArray& bytes) {
     return decoder.hasError() ? bytes : Utf8Mark + bytes;
 }
 
-std::optional<TGameDate> ParseDate(QStringView text) {
-    const QList<QStringView> parts = text.split(u'.');
-    if (parts.size() != 3)
-        return std::nullopt;
-    const std::optional<int32_t> day = ParseInteger(parts[0]);
-    const std::optional<int32_t> month = ParseInteger(parts[1]);
-    const std::optional<int32_t> year = ParseInteger(parts[2]);
-    if (!day || !month || !year || *year < 1 || *year > 9999 || *month < 1 || *month > 12 ||
-        *day < 1 || *day > DaysInMonth(*year, *month))
-        return std::nullopt;
-    return TGameDate{static_cast<uint16_t>(*year), static_cast<int8_t>(*month),
-                     static_cast<int8_t>(*day)};
-}
-
 int64_t DayNumber(const TGameDate& date) {
     return QDate(date.Year, date.Month, date.Day).toJulianDay();
 }
@@ -154,7 +140,7 @@ private:
         const QString text = Value(section, key);
         if (text.isEmpty())
             return std::nullopt;
-        const std::optional<TGameDate> date = ParseDate(text);
+        const std::optional<TGameDate> date = ParseShortDate(text);
         if (!date)
             Fault(section, key, QStringLiteral("неверная дата %1").arg(Quoted(text)));
         return date;

@@ -29,25 +29,6 @@ std::optional<int32_t> Row(const QString& text) {
     return Number(text, 0, MapRows - 1);
 }
 
-// "D.M.YYYY" as a day of the calendar.
-std::optional<TGameDate> ParseDate(const QString& text) {
-    const QStringList parts = text.split(QLatin1Char('.'));
-    if (parts.size() != 3)
-        return std::nullopt;
-    const std::optional<int32_t> year = Number(parts[2], 1, UINT16_MAX);
-    const std::optional<int32_t> month = Number(parts[1], 1, 12);
-    if (!year || !month)
-        return std::nullopt;
-    const std::optional<int32_t> day = Number(parts[0], 1, DaysInMonth(*year, *month));
-    if (!day)
-        return std::nullopt;
-    TGameDate date;
-    date.Year = static_cast<uint16_t>(*year);
-    date.Month = static_cast<int8_t>(*month);
-    date.Day = static_cast<int8_t>(*day);
-    return date;
-}
-
 } // namespace
 
 TSimulator::TSimulator(const TBaseTypeList& catalogue, const TEventTypeList& events, TEarth& earth,
@@ -345,7 +326,7 @@ bool TSimulator::RunSet(const QStringList& words) {
         return false;
     const QString& what = words[1];
     if (count == 3 && what == QLatin1String("date")) {
-        const std::optional<TGameDate> date = ParseDate(words[2]);
+        const std::optional<TGameDate> date = ParseShortDate(words[2]);
         if (!date)
             return false;
         game.Date = *date;
