@@ -224,6 +224,9 @@ void TColony::CheckGoals(bool dayPassed) {
         return;
     const THistoryDay today = dayPassed ? days_.Days().back() : HistoryDayOf(*game_);
     const TGoalNews news = book_.Check(*game_, today, counters_, dayPassed);
+    // The goals' window shows what changed before the news of it is read.
+    if (!news.Done.empty() || !news.Failed.empty())
+        services_.ShowGoals();
     const std::span<const TGoal> goals = book_.Goals();
     for (const size_t i : news.Done) {
         const TGoal& goal = goals[i];
@@ -240,8 +243,6 @@ void TColony::CheckGoals(bool dayPassed) {
                                ? QStringLiteral("Беда: %1.").arg(goal.Text)
                                : QStringLiteral("Цель не достигнута: %1.").arg(goal.Text));
     }
-    if (!news.Done.empty() || !news.Failed.empty())
-        services_.ShowGoals();
     if (news.State != TScenarioState::Playing)
         services_.ScenarioEnded(Result());
 }
