@@ -4,10 +4,13 @@
 # mines, coal and water for the power station), sells what lies beyond a
 # working reserve every month, restores the buildings in autumn and saves
 # for the main tax of each decade. It prints the state once a year through
-# UNTIL (default 1901) and then saves the game to SAVE when that is set.
+# UNTIL (default 1901, in a scenario 1920) or until the scenario is won or
+# lost, then the result line, and saves the game to SAVE when that is set.
+# PLAN="Well Farm ..." replaces the order of the producers; a scenario's
+# Allowed types and start buildings are taken into account.
 set -euo pipefail
 source "$(dirname "$0")/common.sh"
-UNTIL=${UNTIL:-1901}
+if [[ -n $SCENARIO ]]; then UNTIL=${UNTIL:-1920}; else UNTIL=${UNTIL:-1901}; fi
 
 # The map's grid and start position: a random island as the generator writes
 # it for that seed, a map's path, or a name in the data folder.
@@ -29,21 +32,44 @@ declare -A TAKEN=(["$START_COL,$START_ROW"]=1)
 
 # Type: ground kind (10 any buildable), workers, price, may stand apart.
 declare -A EARTH=([Hut]=2 [House]=2 [Tenement]=2 [Farm]=2 [Well]=3 [Fishery]=3 [Sawmill]=4
-    [Kiln]=4 [CoalMine]=5 [IronMine]=6 [Quarry]=2 [CoalPower]=2 [Brickworks]=2 [WaterWorks]=3)
+    [Kiln]=4 [CoalMine]=5 [IronMine]=6 [Quarry]=2 [CoalPower]=2 [Brickworks]=2 [WaterWorks]=3
+    [Forestry]=4 [Greenhouse]=2)
 declare -A WORKERS=([Hut]=0 [House]=0 [Tenement]=0 [Farm]=4 [Well]=2 [Fishery]=3 [Sawmill]=5
-    [Kiln]=2 [CoalMine]=8 [IronMine]=10 [Quarry]=4 [CoalPower]=5 [Brickworks]=6 [WaterWorks]=3)
+    [Kiln]=2 [CoalMine]=8 [IronMine]=10 [Quarry]=4 [CoalPower]=5 [Brickworks]=6 [WaterWorks]=3
+    [Forestry]=2 [Greenhouse]=2)
 declare -A HOMES=([Hut]=8 [House]=20 [Tenement]=50 [Barracks]=12)
 declare -A PRICE=([Barracks]=2500 [Hut]=1500 [House]=4000 [Tenement]=12000 [Farm]=3000 [Well]=900 [Fishery]=2500
     [Sawmill]=4500 [Kiln]=2000 [CoalMine]=10000 [IronMine]=14000 [Quarry]=2500 [CoalPower]=22000
-    [Brickworks]=8000 [WaterWorks]=9000)
+    [Brickworks]=8000 [WaterWorks]=9000 [Forestry]=1200 [Greenhouse]=5000)
+
+# The types the scenario lets the player build, lower case between commas;
+# empty when every type is allowed.
+ALLOWED=$(scenario_key Allowed | tr -d ' \t' | tr '[:upper:]' '[:lower:]')
+allowed() {
+    [[ -z $ALLOWED || ,$ALLOWED, == *,${1,,},* ]]
+}
 
 # What to build, in order, as workers and money allow.
-PLAN=(Well Farm Sawmill Farm CoalMine Well Quarry Farm Fishery Sawmill CoalPower Well IronMine
-    Farm Brickworks Farm CoalMine Fishery Farm Well IronMine Farm Sawmill)
+PLAN=(${PLAN:-Well Farm Sawmill Farm CoalMine Well Quarry Farm Fishery Sawmill CoalPower Well IronMine
+    Farm Brickworks Farm CoalMine Fishery Farm Well IronMine Farm Sawmill})
+for i in "${!PLAN[@]}"; do allowed "${PLAN[i]}" || unset "PLAN[i]"; done
+PLAN=("${PLAN[@]}")
 NEXT=0
+HOUSE=House SMALL_HOUSE=Hut BIG_HOUSE=Tenement
+allowed House || HOUSE=$SMALL_HOUSE
+allowed Tenement || BIG_HOUSE=$HOUSE
 # Housing and work places of everything built, also while still under construction.
 PLANNED_HOMES=30
 PLANNED_WORK=0
+# The scenario's start buildings: "Building1=Farm 12,14" ...
+for ((n = 1; ; n++)); do
+    line=$(scenario_key "Building$n")
+    [[ -n $line ]] || break
+    read -r type cell <<<"$line"
+    TAKEN[${cell// /}]=1
+    PLANNED_HOMES=$((PLANNED_HOMES + ${HOMES[$type]:-0}))
+    PLANNED_WORK=$((PLANNED_WORK + ${WORKERS[$type]:-0}))
+done
 
 # Goods kept back from sale: a winter's food for the mines, fuel and timber
 # for the chains.
@@ -147,6 +173,7 @@ while :; do
         echo "a tax was refused on $date"
         break
     fi
+    playing || break
 
     # Money kept back: the yearly taxes, and in the three years before each
     # main tax (125 000 in 1900, doubling every ten years) that tax too.
@@ -157,8 +184,8 @@ while :; do
     fi
     # Housing first: the people only grow into free places.
     if ((PLANNED_HOMES - S[people] < 6)); then
-        house=House
-        ((S[people] > 80)) && house=Tenement
+        house=$HOUSE
+        ((S[people] > 80)) && house=$BIG_HOUSE
         if ((S[money] - PRICE[$house] > keep)); then build "$house" || true; fi
     fi
     # Then the next producer, when there are hands for it.
@@ -182,4 +209,5 @@ while :; do
     [[ $date == [1-7].3.* ]] && report
 done
 report
+result
 if [[ -n ${SAVE:-} ]]; then run save "$SAVE"; fi
