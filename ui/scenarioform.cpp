@@ -9,6 +9,10 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QRadioButton>
+#include <algorithm>
+#include <utility>
+#include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -42,13 +46,24 @@ TScenarioForm::TScenarioForm(QWidget* parent, TWindowServices& services,
                 LoadScenario(file.completeBaseName(), catalogue, dataFolder, saveFolder);
         } catch (const TGameError& error) {
             entry.Error = error.Text();
+            entry.FileName = file.fileName();
         }
-        new QListWidgetItem(entry.Scenario
-                                ? entry.Scenario->Title
-                                : QStringLiteral("%1 (не читается)").arg(file.fileName()),
-                            lbScenarios);
         entries_.push_back(std::move(entry));
     }
+    // The easiest first, so that a newcomer finds the tutorial at the top;
+    // the files that do not read last.
+    std::ranges::stable_sort(entries_, [](const TEntry& a, const TEntry& b) {
+        const auto key = [](const TEntry& e) {
+            return std::pair(e.Scenario ? static_cast<int>(e.Scenario->Difficulty)
+                                        : DifficultyCount,
+                             e.Scenario ? e.Scenario->Title : QString());
+        };
+        return key(a) < key(b);
+    });
+    for (const TEntry& entry : entries_)
+        new QListWidgetItem(entry.Scenario ? entry.Scenario->Title
+                                           : QStringLiteral("%1 (не читается)").arg(entry.FileName),
+                            lbScenarios);
 
     TGameDialog::LoweredPanel(this, QRect(QPoint(196, 8), LandPreviewSize + QSize(4, 4)));
     pcPreview = AddText(this, "pcPreview", QRect(QPoint(198, 10), LandPreviewSize));

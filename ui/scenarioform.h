@@ -49,6 +49,7 @@ private:
     struct TEntry {
         std::shared_ptr<const TScenario> Scenario;
         QString Error;
+        QString FileName; // of a file that does not read
         mutable QImage Preview;
         mutable bool Drawn = false;
     };

@@ -49,16 +49,16 @@ TEST(ScenarioForm, ListsTheFilesBeginsTheChosenOneAndRecordsItsEnd) {
             auto& form = dynamic_cast<TScenarioForm&>(dialog);
             for (int i = 0; i < form.lbScenarios->count(); ++i)
                 rows << form.lbScenarios->item(i)->text();
-            form.lbScenarios->setCurrentRow(0);
+            form.lbScenarios->setCurrentRow(1);
             startsBroken = form.btOk->isEnabled();
             brokenFault = form.lbDescription->text();
-            form.lbScenarios->setCurrentRow(1);
+            form.lbScenarios->setCurrentRow(0);
             form.rbDifficulty[static_cast<int>(TDifficulty::Easy)]->click();
             PressEnter(form);
         });
         item->trigger();
     }
-    EXPECT_EQ(rows, QStringList({"broken.ini (не читается)", "Остров"}));
+    EXPECT_EQ(rows, QStringList({"Остров", "broken.ini (не читается)"}));
     EXPECT_FALSE(startsBroken);
     EXPECT_FALSE(brokenFault.isEmpty());
     const TColony& colony = f.Colony();
