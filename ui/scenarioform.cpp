@@ -11,8 +11,6 @@
 #include <QRadioButton>
 #include <algorithm>
 #include <utility>
-#include <algorithm>
-#include <utility>
 
 namespace {
 
