@@ -718,6 +718,10 @@ void TMainForm::ShowResources(bool moneyOnly) {
 
 void TMainForm::ShowGameState() {
     const TGame& game = colony_->Game();
+    // A new game is another colony: the map view draws it from now on,
+    // however the game began.
+    if (mapView_->Game() != &game)
+        mapView_->SetGame(&game);
     ShowResources(false);
     lbDate->setText(DateText(game.Date));
     pbHealth->SetHealth(game.Health);

@@ -85,8 +85,8 @@ TEST(ScenarioForm, ListsTheFilesBeginsTheChosenOneAndRecordsItsEnd) {
     EXPECT_TRUE(texts[0].contains(QStringLiteral("новый рекорд")));
     EXPECT_FALSE(texts[1].contains(QStringLiteral("новый рекорд")));
     EXPECT_TRUE(texts[2].contains(QStringLiteral("проигран")));
-    const TScenarioResult* best =
-        TRecords::Load().Best(QStringLiteral("island"), TDifficulty::Easy);
+    const TRecords records = TRecords::Load();
+    const TScenarioResult* best = records.Best(QStringLiteral("island"), TDifficulty::Easy);
     ASSERT_NE(best, nullptr);
     EXPECT_EQ(best->Medal, TMedal::Bronze);
     EXPECT_EQ(w.Heard.count(QStringLiteral("Hello")), 2);
