@@ -196,12 +196,12 @@ void TGoalsForm::Follow() {
     int done = 0;
     int count = 0;
     for (size_t i = 0; i < goals.size(); ++i)
-        if (goals[i].Role == TGoalRole::Required || goals[i].Role == TGoalRole::Optional) {
+        if (goals[i].Role == TGoalRole::Required) {
             ++count;
             done += book.Progress()[i].State == TGoalState::Done;
         }
     summary_->setText(
-        QStringLiteral("Сложность: %1. Сценарий %2.\nВыполнено: %3 из %4")
+        QStringLiteral("Сложность: %1. Сценарий %2.\nВыполнено обязательных целей: %3 из %4")
             .arg(DifficultyName(colony_.Difficulty()), ScenarioStateText(colony_.ScenarioState()))
             .arg(done)
             .arg(count));

@@ -95,9 +95,10 @@ TEST(Goals, TheWindowShowsEachGoalsStateAndTheChartsTheirTargets) {
         f.Colony().NewDay();
     }
     EXPECT_EQ(title->text(), QString::fromUtf8("Проба"));
-    EXPECT_TRUE(form->findChild<QLabel*>(QStringLiteral("Summary"))
-                    ->text()
-                    .contains(QString::fromUtf8("Сценарий идёт.\nВыполнено: 1 из 3")));
+    EXPECT_TRUE(
+        form->findChild<QLabel*>(QStringLiteral("Summary"))
+            ->text()
+            .contains(QString::fromUtf8("Сценарий идёт.\nВыполнено обязательных целей: 1 из 2")));
     const struct {
         const char* State;
         const char* Dates;
