@@ -57,7 +57,7 @@ struct TBigColony {
         for (int32_t& amount : game.Stock.Items)
             amount = 5000;
         // The same days for every colony of the program, whatever drew before.
-        SeedRandom(0);
+        game.Random.Seed(0);
         for (int day = 0; day < 3; ++day) {
             game.Money = PlentyOfMoney;
             if (!colony->DayTurn())

@@ -45,7 +45,7 @@ struct TLargeColony {
         for (int i = 1; i < BuildingCount; ++i)
             Game.AddBase(Catalogue[1 + i % 2], i % MapCols, i / MapCols, true);
         Game.People = People;
-        SeedRandom(1);
+        Game.Random.Seed(1);
     }
 };
 
@@ -115,7 +115,9 @@ BENCHMARK(BM_HistoryAgainstNextDay)->Unit(benchmark::kMicrosecond);
 void BM_GoalsAgainstNextDay(benchmark::State& state) {
     TLargeColony colony;
     const auto goal = [](TGoalFigure figure, int32_t held = 1) {
-        return TGoal{"g", "Цель", figure, TComparison::Greater, INT64_MAX, {}, held, TGoalRole::Required, {}};
+        return TGoal{"g",       "Цель", figure, TComparison::Greater,
+                     INT64_MAX, {},     held,   TGoalRole::Required,
+                     {}};
     };
     TGoalBook book({
         goal(*TGoalFigure::OfHistory(u"money")),
@@ -147,7 +149,7 @@ void CellPassAndDraws(TGame& land) {
     land.AgeRuins();
     int64_t sum = 0;
     for (int i = 0; i < 10000; ++i)
-        sum += RandomBelow(3640);
+        sum += RandomBelow(land.Random, 3640);
     benchmark::DoNotOptimize(sum);
     benchmark::ClobberMemory();
 }
@@ -155,7 +157,7 @@ void CellPassAndDraws(TGame& land) {
 void BM_CellPassAndDraws(benchmark::State& state) {
     const TBaseTypeList catalogue = BenchCatalogue();
     TGame land(catalogue, 0, 0);
-    SeedRandom(1);
+    land.Random.Seed(1);
     for (auto _ : state)
         CellPassAndDraws(land);
 }

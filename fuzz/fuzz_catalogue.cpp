@@ -36,7 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             (void)type.AcceptsEarth(kind);
     }
     for (const TEventType& event : LoadEventTypesFrom(ini))
-        (void)RollEvent(event);
+        (void)RollEvent(event, Colony().Random);
     if (!types.empty()) {
         TGame& game = Colony();
         while (!game.Buildings().empty())

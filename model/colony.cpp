@@ -129,8 +129,11 @@ void TColony::NewGame(int32_t startColumn, int32_t startRow) {
     revision_ = ++lastRevision_;
     selColumn_ = std::clamp(startColumn, 0, MapCols - 1);
     selRow_ = std::clamp(startRow, 0, MapRows - 1);
+    // The new colony draws on where the old one left off.
+    const TRandomState random = game_->Random.State();
     game_.reset();
     game_ = std::make_unique<TGame>(catalogue_, selColumn_, selRow_);
+    game_->Random.SetState(random);
     services_.ShowGameState();
     services_.ShowUndoSteps();
 }
@@ -539,7 +542,7 @@ void TColony::MoneyGesture(bool rightButton, bool ctrl) {
 TColonyHead TColony::Head() const {
     TColonyHead head;
     static_cast<TColonyFigures&>(head) = *game_;
-    head.Random = RandomState();
+    head.Random = game_->Random.State();
     head.SelectedColumn = selColumn_;
     head.SelectedRow = selRow_;
     head.HistoryDays = static_cast<uint32_t>(days_.Count());
@@ -550,7 +553,7 @@ TColonyHead TColony::Head() const {
 
 void TColony::SetHead(const TColonyHead& head) {
     static_cast<TColonyFigures&>(*game_) = head;
-    SetRandomState(head.Random);
+    game_->Random.SetState(head.Random);
     selColumn_ = std::clamp(head.SelectedColumn, 0, MapCols - 1);
     selRow_ = std::clamp(head.SelectedRow, 0, MapRows - 1);
     days_.Rewind(head.HistoryDays);
@@ -669,21 +672,21 @@ void TColony::RunEvents(int32_t& destroyed) {
     TGame& game = *game_;
     for (size_t i = game.Buildings().size(); i-- > 0;) {
         TBase* base = game.Buildings()[i].get();
-        if (!base->IsWorking() || base->Status != 0 || RandomBelow(EventChance) != 0)
+        if (!base->IsWorking() || base->Status != 0 || RandomBelow(game.Random, EventChance) != 0)
             continue;
         int32_t matching = 0;
         for (const TEventType& event : events_)
             matching += event.Target == base->Kind->Id ? 1 : 0;
         if (matching == 0)
             continue;
-        int32_t pick = RandomBelow(matching);
+        int32_t pick = RandomBelow(game.Random, matching);
         const TEventType* chosen = nullptr;
         for (const TEventType& event : events_)
             if (event.Target == base->Kind->Id && pick-- == 0) {
                 chosen = &event;
                 break;
             }
-        const TEventOutcome outcome = RollEvent(*chosen);
+        const TEventOutcome outcome = RollEvent(*chosen, game.Random);
         if (outcome.Persons < 0 && game.People < -static_cast<int64_t>(outcome.Persons))
             continue;
         game.People = SaturatingAdd(game.People, outcome.Persons);

@@ -27,11 +27,11 @@ void LoadEventTypes(TEventTypeList& list, const QString& folder) {
                 std::make_move_iterator(loaded.end()));
 }
 
-TEventOutcome RollEvent(const TEventType& event) {
+TEventOutcome RollEvent(const TEventType& event, TRandom& random) {
     TEventOutcome outcome;
-    outcome.Years = RandomAround(event.LiveYears, event.LiveYearsRange);
-    outcome.Persons = RandomAround(event.People, event.PeopleRange);
+    outcome.Years = RandomAround(random, event.LiveYears, event.LiveYearsRange);
+    outcome.Persons = RandomAround(random, event.People, event.PeopleRange);
     outcome.Found = event.Sunduk;
-    RandomizeResources(outcome.Found, event.SundukRange);
+    RandomizeResources(random, outcome.Found, event.SundukRange);
     return outcome;
 }

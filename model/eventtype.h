@@ -37,4 +37,4 @@ void LoadEventTypes(TEventTypeList& list, const QString& folder);
 TEventTypeList LoadEventTypesFrom(const TIniFile& ini);
 
 // Draws years, then persons, then the found goods, in that order.
-TEventOutcome RollEvent(const TEventType& event);
+TEventOutcome RollEvent(const TEventType& event, TRandom& random);

@@ -6,6 +6,7 @@
 #include "basetype.h"
 #include "gamedate.h"
 #include "goods.h"
+#include "random.h"
 
 #include <array>
 #include <cstdint>
@@ -140,6 +141,8 @@ public:
     TGame& operator=(const TGame&) = delete;
 
     const TBaseTypeList& Catalogue;
+    // The colony's own chance: its days and events draw on it alone.
+    TRandom Random;
     // The buildings in order of placement. The list changes only through
     // AddBase, RemoveBase, ClearBases, AssignBases and Apply, which keep
     // BaseAt's index true.

@@ -53,9 +53,9 @@ bool IsEmpty(const TResources& v) {
     return v == TResources{};
 }
 
-void RandomizeResources(TResources& v, const TResources& range) {
+void RandomizeResources(TRandom& random, TResources& v, const TResources& range) {
     for (int i = 0; i < GoodsCount; ++i)
-        v[i] = RandomAround(v[i], range[i]);
+        v[i] = RandomAround(random, v[i], range[i]);
 }
 
 TResources ReadResources(const TIniSection& section, const QString& prefix) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "random.h"
+
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -40,6 +42,6 @@ void ClampNegatives(TResources& stock);
 void ClearResources(TResources& stock);
 bool IsEmpty(const TResources& v);
 // v[i] = RandomAround(v[i], range[i]), drawn in goods order.
-void RandomizeResources(TResources& v, const TResources& range);
+void RandomizeResources(TRandom& random, TResources& v, const TResources& range);
 // Reads prefix + suffix for each good as an integer, 0 when missing or malformed.
 TResources ReadResources(const TIniSection& section, const QString& prefix);

@@ -27,8 +27,8 @@ constexpr int32_t MildWinterDayChance = 4;
 constexpr int32_t FrostDays = 2;
 
 // True with chance 1/n.
-bool Chance(int32_t n) {
-    return RandomBelow(n) == 0;
+bool Chance(TRandom& random, int32_t n) {
+    return RandomBelow(random, n) == 0;
 }
 
 // Below full health, a second payment of the day's upkeep buys a point of
@@ -46,7 +46,7 @@ void PayUpkeep(TGame& game) {
     const int64_t cost = static_cast<int64_t>(game.Upkeep) * game.People;
     if (game.Money < cost) {
         game.SetMoney(TMoneyFlow::Upkeep, 0);
-        game.Health = std::max(game.Health - 1 - RandomBelow(HungerHealthLoss), 0);
+        game.Health = std::max(game.Health - 1 - RandomBelow(game.Random, HungerHealthLoss), 0);
         return;
     }
     game.SetMoney(TMoneyFlow::Upkeep, ClampToInt32(game.Money - cost));
@@ -60,13 +60,14 @@ void BirthsAndDepartures(TGame& game, TDayResult& result) {
     const int32_t persons = game.People;
     for (int32_t i = 0; i < persons; ++i) {
         if (health >= HealthForBirths &&
-            Chance(health == HealthForBirths ? RareBirthChance : BirthChance)) {
+            Chance(game.Random, health == HealthForBirths ? RareBirthChance : BirthChance)) {
             game.People = SaturatingAdd(game.People, 1);
             result.Births = SaturatingAdd(result.Births, 1);
         }
         const bool leaves = health < HealthForBirths
-                                ? (health == 0 || Chance(health) || Chance(DepartureChance))
-                                : Chance(DepartureChance);
+                                ? (health == 0 || Chance(game.Random, health) ||
+                                   Chance(game.Random, DepartureChance))
+                                : Chance(game.Random, DepartureChance);
         if (leaves) {
             game.People -= 1;
             result.Departures += 1;
@@ -77,18 +78,18 @@ void BirthsAndDepartures(TGame& game, TDayResult& result) {
 // Wear of one day by the season, in days of life. A day of summer, spring or
 // autumn wears one, which improved land spares now and then; a winter day
 // wears 0 to 2, and on land not improved the frost mostly adds two more.
-int32_t Wear(int season, bool improved) {
+int32_t Wear(TRandom& random, int season, bool improved) {
     switch (season) {
     case ssSummer:
-        return improved && Chance(SummerSpareChance) ? 0 : 1;
+        return improved && Chance(random, SummerSpareChance) ? 0 : 1;
     case ssWinter: {
-        const int32_t wear = RandomBelow(WinterWearRange);
-        if (improved || Chance(MildWinterDayChance))
+        const int32_t wear = RandomBelow(random, WinterWearRange);
+        if (improved || Chance(random, MildWinterDayChance))
             return wear;
         return wear + FrostDays;
     }
     default:
-        return improved && Chance(SpringAutumnSpareChance) ? 0 : 1;
+        return improved && Chance(random, SpringAutumnSpareChance) ? 0 : 1;
     }
 }
 
@@ -207,13 +208,14 @@ void DailyWork(TBase& base, TDayType type, int season, TGame& game) {
     if (type.Works && !base.Blocked && base.Status == 0) {
         // Each good it makes, drawn around its profit in goods order.
         ForEachGood(type.Makes, [&](int good) {
-            game.Stock[good] = SaturatingAdd(
-                game.Stock[good], RandomAround(kind.Profit[good], kind.ProfitRange[good]));
+            game.Stock[good] =
+                SaturatingAdd(game.Stock[good],
+                              RandomAround(game.Random, kind.Profit[good], kind.ProfitRange[good]));
         });
     }
     if (kind.LiveYears == 0)
         return;
-    base.LifeDays = SaturatingSub(base.LifeDays, Wear(season, improved));
+    base.LifeDays = SaturatingSub(base.LifeDays, Wear(game.Random, season, improved));
 }
 
 } // namespace

@@ -139,7 +139,6 @@ TMainForm::TMainForm(const TDM& images, const QString& folder, const TMapSource&
     SetSoundPlayer(std::make_unique<TSoundPlayer>());
     sounds_->SetVolume(settings_.SoundVolume);
     setWindowTitle(QStringLiteral("Тарвения"));
-    SeedRandomFromClock();
     CreateMenu();
     CreateControls();
 
@@ -159,6 +158,7 @@ TMainForm::TMainForm(const TDM& images, const QString& folder, const TMapSource&
     // replacing it by another one at once.
     colony_ = std::make_unique<TColony>(catalogue_, events_, earth_.Grid, *this,
                                         earth_.StartCell.x(), earth_.StartCell.y());
+    colony_->Game().Random.SeedFromClock();
     ShowUndoSteps();
     session_ = std::make_unique<TSession>(
         *colony_,

@@ -38,8 +38,8 @@ TEventType Event(int32_t people, int32_t peopleRange, int32_t years, int32_t yea
 }
 
 TEST(BadEvents, HugeGainsSaturate) {
-    SeedRandom(5);
     TCrowd f(Event(INT32_MAX, 0, INT32_MAX, 0, INT32_MAX, 0));
+    f.Game().Random.Seed(5);
     f.Game().Stock[gdFood] = 10;
     ASSERT_TRUE(f.Colony.DayTurn());
     const qsizetype struck = f.Window.Calls.filter("info Message Удар").size();
@@ -53,8 +53,8 @@ TEST(BadEvents, HugeGainsSaturate) {
 }
 
 TEST(BadEvents, HugeLossesAndRangesStayInRange) {
-    SeedRandom(5);
     TCrowd f(Event(0, INT32_MIN, INT32_MIN, INT32_MIN, INT32_MIN, INT32_MIN));
+    f.Game().Random.Seed(5);
     f.Game().Stock[gdFood] = 10;
     const size_t before = f.Game().Buildings().size();
     ASSERT_TRUE(f.Colony.DayTurn());

@@ -177,20 +177,20 @@ TEST(Events, RollEventDrawsYearsThenPersonsThenGoodsWithinRanges) {
     event.SundukRange[gdFood] = 200;
     event.SundukRange[gdCoal] = 1;
 
-    SeedRandom(11);
-    const TEventOutcome outcome = RollEvent(event);
+    TRandom random(11);
+    const TEventOutcome outcome = RollEvent(event, random);
     // The same draws, made by hand in the stated order, give the same outcome.
-    SeedRandom(11);
-    const int32_t years = RandomAround(-5, 2);
-    const int32_t food = RandomAround(500, 200);
-    const int32_t coal = RandomAround(0, 1);
+    TRandom again(11);
+    const int32_t years = RandomAround(again, -5, 2);
+    const int32_t food = RandomAround(again, 500, 200);
+    const int32_t coal = RandomAround(again, 0, 1);
     EXPECT_EQ(outcome.Years, years);
     EXPECT_EQ(outcome.Persons, 10);
     EXPECT_EQ(outcome.Found[gdFood], food);
     EXPECT_EQ(outcome.Found[gdCoal], coal);
 
     for (int i = 0; i < 300; ++i) {
-        const TEventOutcome o = RollEvent(event);
+        const TEventOutcome o = RollEvent(event, random);
         EXPECT_GE(o.Years, -7);
         EXPECT_LE(o.Years, -3);
         EXPECT_GE(o.Found[gdFood], 300);

@@ -10,7 +10,7 @@ namespace {
 
 class DayTurn : public ::testing::Test, public TRulesFixture {
 protected:
-    void SetUp() override { SeedRandom(1); }
+    void SetUp() override { Game().Random.Seed(1); }
     void SetDate(int day, int month, int year) {
         Game().Date = TGameDate{static_cast<uint16_t>(year), static_cast<int8_t>(month),
                                 static_cast<int8_t>(day)};
@@ -29,9 +29,9 @@ TEST_F(DayTurn, UpkeepIsPaidOnceAtFullHealthAndTwiceBelowIt) {
         {999, 50, 28, 22, 999, 999}, // the second payment would overdraw
         {700, 27, 28, 0, 695, 699},      {3, 0, 28, 0, 0, 2},
     };
-    SeedRandom(7);
     for (const TCase& c : cases) {
         TRulesFixture f;
+        f.Game().Random.Seed(7);
         f.Catalogue[0].HomePlaces = 1000;
         f.Game().Health = c.Health;
         f.Game().Money = c.Money;
@@ -61,7 +61,7 @@ TEST_F(DayTurn, NoOneIsBornBelowHealth500AndTheSickLeaveOften) {
         {1000, INT32_MAX, 1000, 3640, 25480},
     };
     constexpr int32_t People = 200000;
-    SeedRandom(99);
+    Game().Random.Seed(99);
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.Health);
         Game().Health = c.Start;
@@ -132,10 +132,10 @@ TEST_F(DayTurn, WearOfADayFollowsTheSeasonAndImprovedLandWearsLess) {
         {1, {5, 5, 20, 15, 15}, {20, 20, 20, 0, 0}}, // winter: 0..2, or 2..4 three times in four
     };
     constexpr int Farms = 3000; // on each kind of land
-    SeedRandom(3);
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.Month);
         TRulesFixture f;
+        f.Game().Random.Seed(3);
         f.Game().Date = TGameDate{1890, static_cast<int8_t>(c.Month), 15};
         f.Game().Season = SeasonOfMonth(c.Month);
         f.Game().People = 0;
@@ -307,7 +307,7 @@ TEST_F(EventDays, AnEventThatWouldTakeTooManyPeopleIsDropped) {
     Events = {Strike(-10, -100)};
     Crowd();
     Game().People = 8;
-    SeedRandom(5);
+    Game().Random.Seed(5);
     EXPECT_TRUE(Colony.DayTurn());
     EXPECT_EQ(Window.Shown(), QStringList({"sound NewDay"}));
     EXPECT_EQ(Game().Buildings().size(), 6001u);
@@ -317,7 +317,7 @@ TEST_F(EventDays, EventsStrikeTheirTargetsAndCanDestroyThem) {
     Events = {Strike(3, -100)};
     Crowd();
     Game().Stock[gdFood] = 200;
-    SeedRandom(5);
+    Game().Random.Seed(5);
     EXPECT_TRUE(Colony.DayTurn());
     const qsizetype struck = Window.Calls.filter("info Message Удар").size();
     EXPECT_GT(struck, 0);
@@ -356,7 +356,7 @@ TEST_F(EventDays, IdleBuildingsAndThoseThatLackSomethingAreNeverStruck) {
             tower.BuildDays = g.BuildDays;
             towers.push_back(&tower);
         }
-    SeedRandom(5);
+    Game().Random.Seed(5);
     for (int day = 0; day < 40; ++day)
         ASSERT_TRUE(Colony.DayTurn());
     qsizetype struck = 0;
@@ -392,7 +392,7 @@ TEST_F(EventDays, AStruckBuildingGetsARandomOneOfTheEventsAimedAtItsType) {
         Events.push_back(event);
     }
     Crowd();
-    SeedRandom(5);
+    Game().Random.Seed(5);
     for (int day = 0; day < 50; ++day)
         ASSERT_TRUE(Colony.DayTurn());
     qsizetype struck = 0;

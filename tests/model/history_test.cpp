@@ -30,7 +30,7 @@ std::string CsvCell(const QByteArray& csv, qsizetype line, const QString& column
 }
 
 TEST_F(History, TenYearsOfPlayBalanceEveryYearAndTheLastDayIsTheColonyNow) {
-    SeedRandom(1890);
+    Game().Random.Seed(1890);
     int houses = 0;
     int turns = 0;
     while (Game().Date.Year < 1901) {

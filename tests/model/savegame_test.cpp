@@ -29,7 +29,7 @@ protected:
         Game().Cell(51, 60).Ruins = 7;
         Game().Stock[gdWood] = -4;
         Game().Purchases = 1234;
-        SeedRandom(99);
+        Game().Random.Seed(99);
         Colony.NewWeek();
         return SavedGameOf(Colony, TSavedLand::Named("01", 0x1234), QPoint(2500, 2400), false);
     }
@@ -64,8 +64,7 @@ TEST_F(SavedGame, ReadsBackExactlyWhatWasWritten) {
     const TColonyState week = Colony.TakeState();
     TRulesFixture other;
     TSavedGame loaded = DecodeSave(EncodeSave(saved), other.Catalogue);
-    other.Colony.LoadState(loaded.Colony, std::move(loaded.Days), loaded.Identity,
-                           loaded.Scenario);
+    other.Colony.LoadState(loaded.Colony, std::move(loaded.Days), loaded.Identity, loaded.Scenario);
     EXPECT_EQ(other.Colony.Identity(), Colony.Identity());
     other.Colony.NewWeek();
     // The records of the buildings point into each fixture's own catalogue.
@@ -256,7 +255,7 @@ TEST_F(Undo, TakesBackWhatChangedTheGameAndPlaysItAgainWithTheSameLuck) {
 // building under way, goes back to exactly the colony before it and forward
 // to exactly the colony after it; then the last ten go back and forth in a row.
 TEST_F(Undo, EveryKindOfStepLeadsBackAndForthToTheSameColony) {
-    SeedRandom(2024);
+    Game().Random.Seed(2024);
     Place(1, 11, 10, false);
     Place(2, 12, 10).LifeDays = 100;
     Place(3, 20, 10).LifeDays = 0; // falls on the next day

@@ -32,12 +32,12 @@ TSoakWorld& World() {
 TEST(Soak, FiveYearsOfRandomPlayBreakNoRule) {
     for (uint64_t seed : {1u, 2u, 3u}) {
         SCOPED_TRACE(seed);
-        SeedRandom(seed);
         std::ostream transcript(nullptr);
         std::ostringstream errors;
         TSoakWorld& world = World();
         TSimulator simulator(world.Catalogue, world.Events, world.Earth, world.StartColumn(),
                              world.StartRow(), transcript, errors);
+        simulator.Colony().Game().Random.Seed(seed);
         TSoakPlayer player(seed);
         TSoakFigures figures;
         const QStringList broken =
@@ -61,14 +61,16 @@ TEST(Soak, APlaySavedTakenBackAndLoadedGoesOnLineForLine) {
     const QString save = QDir(dir.path()).filePath("Play.dat");
     for (uint64_t seed : {11u, 12u}) {
         SCOPED_TRACE(seed);
-        const auto simulator = [&world](std::ostream& out, std::ostream& err) {
-            return std::make_unique<TSimulator>(world.Catalogue, world.Events, world.Earth,
-                                                world.StartColumn(), world.StartRow(), out, err);
+        const auto simulator = [&world](std::ostream& out, std::ostream& err, uint64_t seed) {
+            auto made =
+                std::make_unique<TSimulator>(world.Catalogue, world.Events, world.Earth,
+                                             world.StartColumn(), world.StartRow(), out, err);
+            made->Colony().Game().Random.Seed(seed);
+            return made;
         };
         std::ostringstream whole;
         std::ostringstream errors;
-        SeedRandom(seed);
-        auto played = simulator(whole, errors);
+        auto played = simulator(whole, errors, seed);
         TSoakPlayer player(seed);
         QStringList commands;
         std::vector<size_t> ends; // where each command's lines end
@@ -83,8 +85,7 @@ TEST(Soak, APlaySavedTakenBackAndLoadedGoesOnLineForLine) {
             ++cut;
 
         std::ostringstream first;
-        SeedRandom(seed);
-        auto before = simulator(first, errors);
+        auto before = simulator(first, errors, seed);
         for (qsizetype i = 0; i < cut; ++i)
             before->Execute(commands[i]);
         before->Execute(QStringLiteral("undo"));
@@ -92,8 +93,7 @@ TEST(Soak, APlaySavedTakenBackAndLoadedGoesOnLineForLine) {
         before->Execute("save " + save);
 
         std::ostringstream rest;
-        SeedRandom(seed + 1000);
-        auto after = simulator(rest, errors);
+        auto after = simulator(rest, errors, seed + 1000);
         after->Execute("load " + save);
         for (qsizetype i = cut; i < commands.size(); ++i)
             after->Execute(commands[i]);

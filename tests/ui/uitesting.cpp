@@ -40,5 +40,6 @@ void PressEscape(QWidget& widget) {
 
 TGameWindow::TGameWindow(const QString& folder) : Form(Images, folder) {
     Form.SetSoundPlayer(std::make_unique<TListeningSoundPlayer>(Heard));
-    SeedRandom(1); // the window seeds from the clock; tests replay one game
+    // The window seeds from the clock; tests replay one game.
+    Form.Colony().Game().Random.Seed(1);
 }

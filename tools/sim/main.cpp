@@ -7,11 +7,11 @@
 #include "base/inifile.h"
 #include "base/paths.h"
 #include "land/earth.h"
+#include "land/scenarioland.h"
 #include "model/basetype.h"
 #include "model/eventtype.h"
 #include "model/random.h"
 #include "model/savefile.h"
-#include "land/scenarioland.h"
 
 #include <QCoreApplication>
 #include <iostream>
@@ -68,11 +68,6 @@ int main(int argc, char** argv) {
         !commandLine.Read(QStringLiteral("difficulty"), difficulty,
                           [](const QString& text) { return DifficultyOfWord(text); }))
         return TCommandLine::WrongUsage;
-    if (seed)
-        SeedRandom(*seed);
-    else
-        SeedRandomFromClock();
-
     TEarth earth;
     // The simulator never paints the map, so its scene's texts need no sizes.
     earth.Scene.MeasureTexts = false;
@@ -85,9 +80,9 @@ int main(int argc, char** argv) {
         LoadBaseTypes(catalogue, folder);
         LoadEventTypes(events, folder);
         if (commandLine.Parser.isSet(QStringLiteral("check-scenario"))) {
-            const QStringList errors = CheckScenarioFile(
-                commandLine.Parser.value(QStringLiteral("check-scenario")), catalogue, events,
-                {folder, SaveFolder()});
+            const QStringList errors =
+                CheckScenarioFile(commandLine.Parser.value(QStringLiteral("check-scenario")),
+                                  catalogue, events, {folder, SaveFolder()});
             for (const QString& error : errors)
                 std::cout << "error " << error.toStdString() << '\n';
             if (errors.isEmpty())
@@ -96,14 +91,19 @@ int main(int argc, char** argv) {
         }
         std::shared_ptr<const TScenario> scenario;
         if (commandLine.Parser.isSet(QStringLiteral("scenario"))) {
-            scenario = LoadScenario(commandLine.Parser.value(QStringLiteral("scenario")),
-                                    catalogue, folder, SaveFolder());
+            scenario = LoadScenario(commandLine.Parser.value(QStringLiteral("scenario")), catalogue,
+                                    folder, SaveFolder());
             if (!commandLine.Parser.isSet(QStringLiteral("map")))
                 map = ScenarioLand(*scenario);
         }
         earth.LoadEarth(map, {folder, SaveFolder()});
         TSimulator simulator(catalogue, events, earth, earth.StartCell.x(), earth.StartCell.y(),
                              std::cout, std::cerr, {folder});
+        TRandom& random = simulator.Colony().Game().Random;
+        if (seed)
+            random.Seed(*seed);
+        else
+            random.SeedFromClock();
         if (scenario)
             simulator.StartScenario(std::move(scenario), difficulty);
         std::string line;

@@ -36,7 +36,6 @@ int main(int argc, char** argv) {
         }
     }
 
-    SeedRandom(seed);
     try {
         TSoakData data(folder);
         const QPoint start = data.Earth.StartCell;
@@ -46,6 +45,7 @@ int main(int argc, char** argv) {
         std::ostringstream errors;
         TSimulator simulator(data.Catalogue, data.Events, data.Earth, start.x(), start.y(),
                              transcript, errors);
+        simulator.Colony().Game().Random.Seed(seed);
         TSoakPlayer player(seed);
         TSoakFigures figures;
         QElapsedTimer timer;
