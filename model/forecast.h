@@ -87,6 +87,12 @@ struct TForecast {
     std::optional<int32_t> FoodGoneAfter;
 };
 
+class TColony;
+// What a forecast of the colony as it stands starts from, and the data its
+// futures play with.
+TForecastStart ForecastStartOf(const TColony& colony);
+TForecastWorld ForecastWorldOf(const TColony& colony);
+
 // The seed of a future: derived from the game's generator and the future's
 // number, never the game's own stream.
 uint64_t FutureSeed(const TRandomState& game, int32_t run);

@@ -67,6 +67,11 @@ TSeason SeasonOfMonth(int month) {
     return ssWinter;
 }
 
+TGameDate DaysAfter(TGameDate date, int32_t days) {
+    SetDay(date, date.Day + days);
+    return date;
+}
+
 QString MonthName(int month) {
     return QString::fromUtf8(MonthNames[std::clamp(month, 1, 12) - 1]);
 }

@@ -32,6 +32,8 @@ void SetMonth(TGameDate& date, int month);
 void SetDay(TGameDate& date, int day);
 
 TSeason SeasonOfMonth(int month);
+// The date the given number of days later (a few centuries at most).
+TGameDate DaysAfter(TGameDate date, int32_t days);
 // "1 марта 1890"
 QString DateText(const TGameDate& date);
 // "1.3.1890", as the simulator prints a date.

@@ -2,6 +2,7 @@
 
 #include "base/inifile.h"
 #include "model/describe.h"
+#include "model/forecast.h"
 #include "model/gamedate.h"
 #include "model/market.h"
 #include "model/playercommands.h"
@@ -257,6 +258,13 @@ bool TSimulator::Run(const QStringList& words) {
             Print(FinanceLine(*year));
             return true;
         }
+        if (name == QLatin1String("seed")) {
+            bool ok = false;
+            const uint64_t seed = words[1].toULongLong(&ok);
+            if (ok)
+                colony_.Game().Random.Seed(seed);
+            return ok;
+        }
         if (name == QLatin1String("pay") &&
             (words[1] == QLatin1String("yes") || words[1] == QLatin1String("no"))) {
             payTaxes_ = words[1] == QLatin1String("yes");
@@ -280,9 +288,39 @@ bool TSimulator::Run(const QStringList& words) {
         }
         return true;
     }
+    if (count == 3 && name == QLatin1String("forecast")) {
+        const std::optional<int32_t> days = Number(words[1], 1, MaxForecastDays);
+        const std::optional<int32_t> runs = Number(words[2], 1, MaxForecastRuns);
+        if (!days || !runs)
+            return false;
+        Print(ForecastLine(*days, *runs));
+        return true;
+    }
     if (name == QLatin1String("set"))
         return RunSet(words);
     return false;
+}
+
+QString TSimulator::ForecastLine(int32_t days, int32_t runs) const {
+    TForecastSettings settings;
+    settings.Days = days;
+    settings.Runs = runs;
+    settings.PayTaxes = payTaxes_;
+    const TForecast forecast =
+        *PlayForecast(ForecastWorldOf(colony_), ForecastStartOf(colony_), settings);
+    QString line = QStringLiteral("forecast date=%1 runs=%2")
+                       .arg(ShortDateText(DaysAfter(forecast.From, days)))
+                       .arg(runs);
+    const char* const names[ForecastFigureCount] = {"money", "people", "health", "food"};
+    for (int figure = 0; figure < ForecastFigureCount; ++figure) {
+        const TForecastBand& band = forecast.Days.back()[figure];
+        line += QStringLiteral(" %1=%2/%3/%4")
+                    .arg(QLatin1String(names[figure]))
+                    .arg(band.Low)
+                    .arg(band.Median)
+                    .arg(band.High);
+    }
+    return line;
 }
 
 bool TSimulator::RunFileCommand(const QStringList& words) {

@@ -55,6 +55,12 @@ private:
     QString FinanceLine(int year) const;
     QString BaseLine(int32_t column, int32_t row) const;
     QString ScenarioLine() const;
+    // The forecast of the game as it stands, as one line.
+    QString ForecastLine(int32_t days, int32_t runs) const;
+    // The largest forecast a command may ask for: a century of a thousand
+    // futures would hold gigabytes.
+    static constexpr int32_t MaxForecastDays = 36500;
+    static constexpr int32_t MaxForecastRuns = 256;
     void PrintGoals();
 
     const TBaseTypeList& catalogue_;
