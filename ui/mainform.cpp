@@ -707,6 +707,10 @@ void TMainForm::ShowStatus(const QString& text) {
     lbStatus->setText(text);
 }
 
+void TMainForm::ShowCellStatus(const QString& info, const QString& why) {
+    ShowStatus(info + why);
+}
+
 void TMainForm::ShowResources(bool moneyOnly) {
     const TGame& game = colony_->Game();
     lbMoney->setText(NumToStr(game.Money));

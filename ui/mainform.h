@@ -122,6 +122,7 @@ public:
     // TWindowServices
     void Sound(TSound sound) override;
     void ShowStatus(const QString& text) override;
+    void ShowCellStatus(const QString& info, const QString& why) override;
     void ShowResources(bool moneyOnly) override;
     void ShowGameState() override;
     void ShowInfo(TSound sound, const QString& text) override;
