@@ -5,16 +5,21 @@
 #include <QWidget>
 
 // The key to the overlay shown on the map: each colour with its meaning, in
-// two columns. Hidden while the map has no overlay.
+// columns, over the map view's bottom-left corner. It follows the view as
+// the view moves and grows.
 class TOverlayLegend : public QWidget {
 public:
-    explicit TOverlayLegend(QWidget* parent = nullptr);
-
-    void SetOverlay(TOverlay overlay);
+    TOverlayLegend(QWidget& mapView, TOverlay overlay);
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    TOverlay overlay_ = TOverlay::None;
+    void Place();
+
+    QWidget& mapView_;
+    TOverlay overlay_;
+    int rows_ = 1;        // in a column, set by Place
+    int columnWidth_ = 0; // with its margins
 };

@@ -352,12 +352,6 @@ void TMainForm::CreateControls() {
     lbDate->setObjectName(QStringLiteral("lbDate"));
     client_->Anchor(lbDate, akTopRight);
 
-    // In the map view's bottom-left corner, over the map.
-    Legend = new TOverlayLegend(pnClient);
-    Legend->setObjectName(QStringLiteral("Legend"));
-    Legend->setGeometry(0, 96 + 369 - 45, 206, 45);
-    client_->Anchor(Legend, akBottomLeft);
-
     lbStatus =
         AddLabel(pnClient, QRect(0, 472, 537, 14), Qt::AlignLeft, QStringLiteral("Строка статуса"));
     lbStatus->setObjectName(QStringLiteral("lbStatus"));
@@ -732,7 +726,9 @@ void TMainForm::ShowStatus(const QString& text) {
 
 void TMainForm::ShowOverlay(TOverlay overlay) {
     mapView_->SetOverlay(overlay);
-    Legend->SetOverlay(overlay);
+    // Made for an overlay only: the plain view has no widget over another.
+    delete Legend;
+    Legend = overlay == TOverlay::None ? nullptr : new TOverlayLegend(*pb1, overlay);
 }
 
 void TMainForm::ShowCellStatus(const QString& info, const QString& why) {
