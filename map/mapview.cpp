@@ -21,6 +21,8 @@ constexpr int32_t PlanPixel(int32_t cell) {
     return cell * CellSize * PlanZoom / 100;
 }
 constexpr int SelectInterval = 55;
+// An overlay's tint lets the picture below show through.
+constexpr int TintAlpha = 150;
 
 // State icons of a building, in the order they are drawn over each other.
 enum TStateIcon {
@@ -73,6 +75,14 @@ void TMapView::SetGame(const TGame* game) {
     placeBox_.UpdateImage();
 }
 
+void TMapView::SetOverlay(TOverlay overlay) {
+    overlay_ = overlay;
+    placeBox_.UpdateImage();
+    if (plan_) {
+        plan_->update();
+    }
+}
+
 void TMapView::SetSelection(QPoint cell) {
     placeBox_.UpdateCell(selection_.x(), selection_.y());
     selection_ = cell;
@@ -120,9 +130,22 @@ void TMapView::pb1PaintCell(int32_t col, int32_t row) {
                        y + (CellSize - icons.Height()) / 2, siImproved);
         }
     }
+    if (overlay_ != TOverlay::None && game_) {
+        TintCell(canvas, col, row);
+    }
     if (QPoint(col, row) == selection_) {
         DrawSelection(canvas, x, y);
     }
+}
+
+void TMapView::TintCell(QPainter& painter, int32_t col, int32_t row) const {
+    const int step = OverlayStep(overlay_, *game_, col, row);
+    if (step < 0) {
+        return;
+    }
+    QColor tint = QColor::fromRgb(OverlayLegend(overlay_)[static_cast<size_t>(step)].Colour);
+    tint.setAlpha(TintAlpha);
+    painter.fillRect(QRect(col * CellSize, row * CellSize, CellSize, CellSize), tint);
 }
 
 void TMapView::DrawBase(const TBase& base, QPainter& painter, int32_t x, int32_t y) const {
@@ -173,6 +196,10 @@ void TMapView::PlanPaint(QPainter& painter) const {
     if (!game_) {
         return;
     }
+    if (overlay_ != TOverlay::None) {
+        PlanPaintOverlay(painter);
+        return;
+    }
     const TImageList& icons = images_.imlIcons;
     for (const auto& base : game_->Buildings()) {
         const QPoint onPlan = CellOnPlan(QPoint(base->Column, base->Row));
@@ -184,6 +211,30 @@ void TMapView::PlanPaint(QPainter& painter) const {
         if (base->IsWorn()) {
             icons.Draw(painter, x - icons.Width() / 2, y - icons.Height() - 2, siWorn);
         }
+    }
+}
+
+void TMapView::PlanPaintOverlay(QPainter& painter) const {
+    const std::span<const TLegendEntry> legend = OverlayLegend(overlay_);
+    const auto mark = [&](int32_t col, int32_t row, int32_t size) {
+        const int step = OverlayStep(overlay_, *game_, col, row);
+        if (step >= 0) {
+            painter.fillRect(QRect(CellOnPlan(QPoint(col, row)), QSize(size, size)),
+                             QColor::fromRgb(legend[static_cast<size_t>(step)].Colour));
+        }
+    };
+    if (overlay_ == TOverlay::Improved) {
+        // Four cells to three pixels: a pixel a cell leaves no gap in the land.
+        for (int32_t col = 0; col < MapCols; ++col) {
+            for (int32_t row = 0; row < MapRows; ++row) {
+                mark(col, row, 1);
+            }
+        }
+        return;
+    }
+    // A building a little larger than its cell, to stand out.
+    for (const auto& base : game_->Buildings()) {
+        mark(base->Column, base->Row, 2);
     }
 }
 

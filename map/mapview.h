@@ -1,5 +1,7 @@
 #pragma once
 
+#include "map/overlay.h"
+
 #include <QPoint>
 #include <QPointer>
 #include <QRect>
@@ -31,6 +33,11 @@ public:
     // The colony shown; none before the first game. Repaints the whole view.
     void SetGame(const TGame* game);
     const TGame* Game() const { return game_; }
+
+    // Tints the cells by the overlay, on the view and on the plan, and
+    // repaints both.
+    void SetOverlay(TOverlay overlay);
+    TOverlay Overlay() const { return overlay_; }
 
     // Moves the selection to a cell of the grid: the old cell loses its frame
     // at the next paint, and the frame appears on the new one at once.
@@ -67,6 +74,12 @@ private:
     TEarth& earth_;
     const TDM& images_;
     QPointer<TvtPlan> plan_;
+    // The overlay's tint over a cell painted already, if it has one.
+    void TintCell(QPainter& painter, int32_t col, int32_t row) const;
+    // The overlay's tints in place of the buildings' marks on the plan.
+    void PlanPaintOverlay(QPainter& painter) const;
+
     const TGame* game_ = nullptr;
     QPoint selection_;
+    TOverlay overlay_ = TOverlay::None;
 };

@@ -2,6 +2,7 @@
 
 #include "base/numbers.h"
 #include "describe.h"
+#include "idle.h"
 #include "keyletter.h"
 #include "market.h"
 #include "messages.h"
@@ -260,7 +261,8 @@ QString TColony::CellInfo(int32_t column, int32_t row) const {
 
 void TColony::ShowStatus(const QString& text) {
     if (text.isEmpty()) {
-        services_.ShowStatus(CellInfo(selColumn_, selRow_));
+        services_.ShowCellStatus(CellInfo(selColumn_, selRow_),
+                                 WhyIdleText(WhyIdle(*game_, SelectedBase())));
     } else if (text.startsWith(QLatin1Char('!'))) {
         services_.Sound(TSound::Error);
         services_.ShowStatus(text.mid(1));

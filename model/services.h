@@ -23,10 +23,14 @@ public:
     virtual void Sound(TSound sound) = 0;
 
     // Shows the text in the status line exactly as given: the rules have
-    // already removed an error's "!", played the error sound and put the
-    // selected cell's info in place of an empty text. The window resets the
-    // label's font to its parent's before showing it.
+    // already removed an error's "!" and played the error sound; an empty
+    // text comes as ShowCellStatus instead. The window resets the label's
+    // font to its parent's before showing it.
     virtual void ShowStatus(const QString& text) = 0;
+    // Shows the selected cell's info in the status line. A window with room
+    // for it appends why the building there works or not today; the default
+    // shows the info alone.
+    virtual void ShowCellStatus(const QString& info, const QString& /*why*/) { ShowStatus(info); }
 
     // Refreshes the money label and, unless moneyOnly, the nine goods labels.
     virtual void ShowResources(bool moneyOnly) = 0;

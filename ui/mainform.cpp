@@ -2,6 +2,7 @@
 
 #include "land/scenarioland.h"
 #include "map/mapview.h"
+#include "map/overlaylegend.h"
 #include "map/placebox.h"
 #include "map/plan.h"
 #include "model/describe.h"
@@ -35,6 +36,7 @@
 #include "ui/statuswidgets.h"
 
 #include <QAbstractButton>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
@@ -224,6 +226,14 @@ void TMainForm::CreateMenu() {
         {TMenuItem::Music, &miMusic},
         {TMenuItem::FullScreen, &miFullScreen},
     };
+    // The map's overlays, one at a time.
+    const std::pair<TMenuItem, TOverlay> overlays[] = {
+        {TMenuItem::ViewPlain, TOverlay::None},
+        {TMenuItem::ViewWear, TOverlay::Wear},
+        {TMenuItem::ViewWork, TOverlay::Work},
+        {TMenuItem::ViewImproved, TOverlay::Improved},
+    };
+    auto* overlayGroup = new QActionGroup(this);
     QMenu* menu = nullptr;
     for (const TMenuEntry& entry : MenuEntries) {
         const QString title = QString::fromUtf8(entry.Menu);
@@ -240,6 +250,13 @@ void TMainForm::CreateMenu() {
         for (const auto& [item, pointer] : kept)
             if (item == entry.Item)
                 *pointer = action;
+        for (const auto& [item, overlay] : overlays)
+            if (item == entry.Item) {
+                overlayGroup->addAction(action);
+                action->setChecked(overlay == TOverlay::None);
+                connect(action, &QAction::triggered, this,
+                        [this, overlay] { ShowOverlay(overlay); });
+            }
     }
     // The switches are the player's settings: kept as they are changed.
     miSound->setChecked(settings_.Sound);
@@ -705,6 +722,17 @@ void TMainForm::Sound(TSound sound) {
 void TMainForm::ShowStatus(const QString& text) {
     lbStatus->setFont(pnClient->font());
     lbStatus->setText(text);
+}
+
+void TMainForm::ShowOverlay(TOverlay overlay) {
+    mapView_->SetOverlay(overlay);
+    // Made for an overlay only: the plain view has no widget over another.
+    delete Legend;
+    Legend = overlay == TOverlay::None ? nullptr : new TOverlayLegend(*pb1, overlay);
+}
+
+void TMainForm::ShowCellStatus(const QString& info, const QString& why) {
+    ShowStatus(info + why);
 }
 
 void TMainForm::ShowResources(bool moneyOnly) {

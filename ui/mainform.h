@@ -1,6 +1,7 @@
 #pragma once
 
 #include "land/earth.h"
+#include "map/overlay.h"
 #include "model/basetype.h"
 #include "model/colony.h"
 #include "model/eventtype.h"
@@ -24,6 +25,7 @@ class TGoalsForm;
 class TGuide;
 class THealthBar;
 class TMapView;
+class TOverlayLegend;
 class TPanelText;
 class TStatisticsForm;
 class TvtGyperLabel;
@@ -80,6 +82,7 @@ public:
     TPanelText* lbFreePeople = nullptr;
     std::array<TPanelText*, GoodsCount> lbGoods{};
     THealthBar* pbHealth = nullptr;
+    TOverlayLegend* Legend = nullptr;
     TvtPic* pcSeason = nullptr;
     TvtPic* pc1 = nullptr;
     std::vector<TvtPic*> paletteButtons;
@@ -102,6 +105,8 @@ public:
     void miParametersClick();
     void miFullScreenClick();
     void miHelpClick();
+    // Tints the map view and the plan by the overlay, with its legend.
+    void ShowOverlay(TOverlay overlay);
     void miAboutClick();
     void DrawPlanBack();
 
@@ -122,6 +127,7 @@ public:
     // TWindowServices
     void Sound(TSound sound) override;
     void ShowStatus(const QString& text) override;
+    void ShowCellStatus(const QString& info, const QString& why) override;
     void ShowResources(bool moneyOnly) override;
     void ShowGameState() override;
     void ShowInfo(TSound sound, const QString& text) override;

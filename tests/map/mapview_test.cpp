@@ -1,5 +1,6 @@
 #include "land/earth.h"
 #include "map/mapview.h"
+#include "map/overlay.h"
 #include "map/placebox.h"
 #include "map/plan.h"
 #include "model/game.h"
@@ -247,4 +248,59 @@ TEST(MapView, BackgroundAndOverviewPictureComeFromTheScene) {
     f.view.reset();
     EXPECT_FALSE(static_cast<bool>(plan.OnPaint));
     EXPECT_FALSE(static_cast<bool>(f.box.OnPaintCell));
+}
+
+TEST(MapView, OverlaysTintByWearWorkAndImprovedLand) {
+    struct {
+        int type;
+        int32_t lifeDays;
+        bool blocked;
+        int32_t buildDays;
+        uint8_t status;
+        int wear, work; // the legends' steps
+    } const cases[] = {
+        {0, 60, false, 0, 0, 0, 0},
+        {0, 61, false, 0, 0, 1, 0},
+        {0, 364, true, 0, 0, 1, 2},
+        {0, 365, false, 2, 0, 2, 1},
+        {0, 1820, false, 0, bsLacksWorkers, 2, 5},
+        {0, 1821, false, 0, bsLacksGoods, 3, 4},
+        {1, 0, false, 0, 0, 4, 0}, // everlasting, at work in summer
+        {1, 0, false, 0, 0, 4, 3}, // the same in autumn
+    };
+    TViewFixture f;
+    QImage plan(210, 210, QImage::Format_RGB32);
+    for (const TOverlay overlay : {TOverlay::Wear, TOverlay::Work}) {
+        f.view->SetOverlay(overlay);
+        for (size_t i = 0; i < std::size(cases); ++i) {
+            const auto& c = cases[i];
+            SCOPED_TRACE(i);
+            f.game->ClearBases();
+            f.game->Season = i + 1 == std::size(cases) ? ssAutumn : ssSummer;
+            TBase& base = f.Build(c.type, 4, 3);
+            base.LifeDays = c.lifeDays;
+            base.Blocked = c.blocked;
+            base.BuildDays = c.buildDays;
+            base.Status = c.status;
+            const int step = overlay == TOverlay::Wear ? c.wear : c.work;
+            EXPECT_EQ(OverlayStep(overlay, *f.game, 4, 3), step);
+            plan.fill(Qt::white);
+            QPainter painter(&plan);
+            f.view->PlanPaint(painter);
+            EXPECT_EQ(plan.pixel(TMapView::CellOnPlan(QPoint(4, 3))),
+                      OverlayLegend(overlay)[static_cast<size_t>(step)].Colour);
+        }
+    }
+
+    // Improved land shows through its tint; other land stays as it is.
+    f.game->ClearBases();
+    f.game->Cell(5, 6).Improved = 1;
+    const QImage plain = f.Cell(5, 6);
+    const QImage other = f.Cell(6, 6);
+    f.view->SetOverlay(TOverlay::Improved);
+    EXPECT_NE(f.Cell(5, 6).pixelColor(1, 1), plain.pixelColor(1, 1));
+    EXPECT_EQ(f.Cell(6, 6), other);
+    EXPECT_EQ(OverlayStep(TOverlay::Improved, *f.game, 4, 3), -1);
+    f.view->SetOverlay(TOverlay::None);
+    EXPECT_EQ(f.Cell(5, 6), plain);
 }

@@ -4,6 +4,7 @@
 #include "model/describe.h"
 #include "model/forecast.h"
 #include "model/gamedate.h"
+#include "model/idle.h"
 #include "model/market.h"
 #include "model/playercommands.h"
 #include "model/savefile.h"
@@ -181,6 +182,22 @@ QString TSimulator::BaseLine(int32_t column, int32_t row) const {
              QString::number(base->Blocked ? 1 : 0), QString::number(base->Status));
 }
 
+QString TSimulator::WhyLine(int32_t column, int32_t row) const {
+    const TGame& game = colony_.Game();
+    const TWhyIdle why = WhyIdle(game, game.BaseAt(column, row));
+    static constexpr const char* reasons[] = {"none",   "working", "building", "blocked",
+                                              "season", "goods",   "workers"};
+    QString line = QStringLiteral("why ") + QLatin1String(reasons[static_cast<int>(why.Reason)]);
+    if (why.Reason == TIdleReason::Building)
+        line += QLatin1Char(' ') + QString::number(why.DaysLeft);
+    for (int good = 0; good < GoodsCount; ++good)
+        if (why.Short[good] > 0)
+            line += QStringLiteral(" %1=%2").arg(good).arg(why.Short[good]);
+    if (why.Reason == TIdleReason::Workers)
+        line += QStringLiteral(" need=%1 free=%2").arg(why.NeedWorkers).arg(why.FreeWorkers);
+    return line;
+}
+
 void TSimulator::Execute(const QString& line) {
     const QString command = line.trimmed();
     if (command.isEmpty() || command.startsWith(QLatin1Char('#')))
@@ -273,7 +290,7 @@ bool TSimulator::Run(const QStringList& words) {
         return false;
     }
     if (count == 3 && (name == QLatin1String("select") || name == QLatin1String("cell") ||
-                       name == QLatin1String("base"))) {
+                       name == QLatin1String("base") || name == QLatin1String("why"))) {
         const std::optional<int32_t> column = Column(words[1]);
         const std::optional<int32_t> row = Row(words[2]);
         if (!column || !row)
@@ -283,6 +300,8 @@ bool TSimulator::Run(const QStringList& words) {
             colony_.MouseUp();
         } else if (name == QLatin1String("cell")) {
             Print(QStringLiteral("cell ") + colony_.CellInfo(*column, *row));
+        } else if (name == QLatin1String("why")) {
+            Print(WhyLine(*column, *row));
         } else {
             Print(BaseLine(*column, *row));
         }

@@ -54,6 +54,7 @@ private:
     // The year's account, or an error when nothing was booked in that year.
     QString FinanceLine(int year) const;
     QString BaseLine(int32_t column, int32_t row) const;
+    QString WhyLine(int32_t column, int32_t row) const;
     QString ScenarioLine() const;
     // The forecast of the game as it stands, as one line.
     QString ForecastLine(int32_t days, int32_t runs) const;

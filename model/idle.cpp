@@ -1,0 +1,94 @@
+#include "idle.h"
+
+#include "base/numbers.h"
+#include "describe.h"
+#include "game.h"
+
+#include <algorithm>
+
+TIdleReason IdleReasonOf(const TBase& base) {
+    if (base.BuildDays != 0)
+        return TIdleReason::Building;
+    if (base.Blocked)
+        return TIdleReason::Blocked;
+    if (!base.Kind->WorksIn(base.Game->Season))
+        return TIdleReason::Season;
+    if (base.Status & bsLacksGoods)
+        return TIdleReason::Goods;
+    if (base.Status & bsLacksWorkers)
+        return TIdleReason::Workers;
+    return TIdleReason::Working;
+}
+
+namespace {
+
+// The people without work when the day came to the building: the workers of
+// every working building after it in the list were handed out before its
+// turn, those of the buildings before it after.
+int32_t FreeWorkersAt(const TGame& game, const TBase& base) {
+    int64_t free = static_cast<int64_t>(game.People) - game.Employed;
+    for (const auto& other : game.Buildings()) {
+        if (other.get() == &base)
+            break;
+        if (IdleReasonOf(*other) == TIdleReason::Working)
+            free += other->Kind->NeedWorkers;
+    }
+    return ClampToInt32(std::max<int64_t>(free, 0));
+}
+
+} // namespace
+
+TWhyIdle WhyIdle(const TGame& game, const TBase* base) {
+    TWhyIdle why;
+    if (!base)
+        return why;
+    why.Reason = IdleReasonOf(*base);
+    switch (why.Reason) {
+    case TIdleReason::Building: {
+        const int32_t days = base->BuildDays;
+        const bool improved = game.Cell(base->Column, base->Row).Improved != 0;
+        why.DaysLeft = improved ? days / 2 + days % 2 : days;
+        break;
+    }
+    case TIdleReason::Goods:
+        for (int good = 0; good < GoodsCount; ++good) {
+            const int64_t lacks =
+                static_cast<int64_t>(base->Kind->Consume[good]) - game.Stock[good];
+            why.Short[good] = ClampToInt32(std::max<int64_t>(lacks, 0));
+        }
+        break;
+    case TIdleReason::Workers:
+        why.NeedWorkers = base->Kind->NeedWorkers;
+        why.FreeWorkers = FreeWorkersAt(game, *base);
+        break;
+    default:
+        break;
+    }
+    return why;
+}
+
+QString WhyIdleText(const TWhyIdle& why) {
+    switch (why.Reason) {
+    case TIdleReason::Building:
+        return QStringLiteral(" — осталось %1 дн.").arg(why.DaysLeft);
+    case TIdleReason::Blocked:
+        return QStringLiteral(" — заблокировано");
+    case TIdleReason::Season:
+        return QStringLiteral(" — не его сезон");
+    case TIdleReason::Goods: {
+        QString list;
+        for (int good = 0; good < GoodsCount; ++good)
+            if (why.Short[good] > 0)
+                AddToList(list,
+                          GoodName(good).toLower() + QLatin1Char(' ') + NumToStr(why.Short[good]));
+        // The day's producers may have filled the stock since it went without.
+        return list.isEmpty() ? QStringLiteral(" — не хватало ресурсов")
+                              : QStringLiteral(" — не хватает: ") + list;
+    }
+    case TIdleReason::Workers:
+        return QStringLiteral(" — не хватает рабочих: нужно %1, свободно %2")
+            .arg(NumToStr(why.NeedWorkers), NumToStr(why.FreeWorkers));
+    default:
+        return QString();
+    }
+}

@@ -1,0 +1,65 @@
+#include "rules_fixture.h"
+
+#include "model/idle.h"
+#include "model/nextday.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// One colony with a building for each reason, after a spring day has handed
+// out its goods and workers.
+TEST(Idle, EachBuildingGivesTheReasonTheDayActedOn) {
+    TRulesFixture colony;
+    TGame& game = colony.Game();
+    game.Random.Seed(1);
+    colony.Catalogue[4].Consume[gdWater] = 3;
+    colony.Catalogue[4].Consume[gdCoal] = 1;
+    game.Stock[gdWater] = 1;
+    game.People = 15;
+    game.Cell(11, 10).Improved = 1;
+    colony.Place(1, 11, 10, false);
+    colony.Place(3, 12, 10).Blocked = true;
+    colony.Place(1, 13, 10);
+    colony.Place(4, 14, 10);
+    colony.Place(3, 21, 10);
+    colony.Place(3, 22, 10); // the newest, given its workers first
+    NextDay(game);
+
+    struct TCase {
+        int32_t Col, Row;
+        TIdleReason Reason;
+        const char* Text;
+    };
+    const TCase cases[] = {
+        {1, 1, TIdleReason::None, ""},
+        {10, 10, TIdleReason::Working, ""},
+        {11, 10, TIdleReason::Building, " — осталось 2 дн."},
+        {12, 10, TIdleReason::Blocked, " — заблокировано"},
+        {13, 10, TIdleReason::Season, " — не его сезон"},
+        {14, 10, TIdleReason::Goods, " — не хватает: уголь 1, вода 2"},
+        {21, 10, TIdleReason::Workers, " — не хватает рабочих: нужно 10, свободно 5"},
+        {22, 10, TIdleReason::Working, ""},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Col);
+        const TWhyIdle why = WhyIdle(game, game.BaseAt(c.Col, c.Row));
+        EXPECT_EQ(why.Reason, c.Reason);
+        EXPECT_EQ(WhyIdleText(why), QString::fromUtf8(c.Text));
+    }
+
+    // A good below nothing stops a building that does not take it.
+    game.Stock[gdIron] = -4;
+    NextDay(game);
+    EXPECT_EQ(WhyIdleText(WhyIdle(game, game.BaseAt(22, 10))),
+              QStringLiteral(" — не хватает: железо 4"));
+
+    // The days left are the days the rules take to finish it.
+    const TBase& farm = *game.BaseAt(11, 10);
+    int32_t days = WhyIdle(game, &farm).DaysLeft;
+    for (; farm.BuildDays != 0; --days)
+        NextDay(game);
+    EXPECT_EQ(days, 0);
+}
+
+} // namespace
