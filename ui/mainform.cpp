@@ -599,7 +599,8 @@ bool TMainForm::LoadFrom(const QString& path) {
     TSavedGame& saved = loaded.Game;
     // The sound switch stays the player's: a save does not change it.
     pb1->SetScreen(saved.View.x(), saved.View.y());
-    colony_->LoadState(saved.Colony, std::move(saved.Days), saved.Identity, saved.Scenario);
+    colony_->LoadState(saved.Colony, std::move(saved.Days), saved.Identity, saved.Scenario,
+                       std::move(saved.Journal));
     session_->Loaded(path);
     ShowStatus(QStringLiteral("Игра загружена"));
     return true;
