@@ -20,6 +20,7 @@
 #include "ui/helloform.h"
 #include "ui/helpwindow.h"
 #include "ui/infoform.h"
+#include "ui/journalform.h"
 #include "ui/links.h"
 #include "ui/marketform.h"
 #include "ui/menus.h"
@@ -213,6 +214,7 @@ void TMainForm::CreateMenu() {
         {TMenuItem::FullScreen, [this] { miFullScreenClick(); }},
         {TMenuItem::Statistics, [this] { OpenStatistics(); }},
         {TMenuItem::Goals, [this] { OpenGoals(); }},
+        {TMenuItem::Journal, [this] { OpenJournal(); }},
         {TMenuItem::Parameters, [this] { miParametersClick(); }},
         {TMenuItem::Help, [this] { miHelpClick(); }},
         {TMenuItem::About, [this] { miAboutClick(); }},
@@ -706,6 +708,9 @@ void TMainForm::Sound(TSound sound) {
 void TMainForm::ShowStatus(const QString& text) {
     lbStatus->setFont(pnClient->font());
     lbStatus->setText(text);
+    // An error is kept in the journal as it is shown.
+    if (journal_)
+        journal_->Follow();
 }
 
 void TMainForm::ShowResources(bool moneyOnly) {
@@ -742,6 +747,8 @@ void TMainForm::ShowGameState() {
         statistics_->Follow();
     if (goals_)
         goals_->Follow();
+    if (journal_)
+        journal_->Follow();
 }
 
 TStatisticsForm& TMainForm::OpenStatistics() {
@@ -751,6 +758,19 @@ TStatisticsForm& TMainForm::OpenStatistics() {
 
 TGoalsForm& TMainForm::OpenGoals() {
     return OpenBeside(goals_, *this, [this] { return new TGoalsForm(*colony_, this); });
+}
+
+TJournalForm& TMainForm::OpenJournal() {
+    return OpenBeside(journal_, *this, [this] {
+        return new TJournalForm(
+            *colony_,
+            [this](QPoint cell) {
+                pb1->CenterPoint(cell.x() * CellSize + CellSize / 2,
+                                 cell.y() * CellSize + CellSize / 2);
+                colony_->SelectCell(cell.x(), cell.y());
+            },
+            this);
+    });
 }
 
 void TMainForm::ShowInfo(TSound sound, const QString& text) {
