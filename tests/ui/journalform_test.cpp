@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QTableView>
 #include <QTest>
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace {
@@ -26,13 +27,11 @@ TEST(Journal, TheWindowListsNewestFirstFiltersAndShowsAnEntrysCell) {
     TGameWindow w;
     TMainForm& f = w.Form;
     TColony& colony = f.Colony();
-    QAction* open = nullptr;
-    for (QAction* action : f.findChildren<QAction*>())
-        if (action->text() == QString::fromUtf8("&Журнал"))
-            open = action;
-    ASSERT_NE(open, nullptr);
-    EXPECT_EQ(open->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_J));
-    open->trigger();
+    const QList<QAction*> actions = f.findChildren<QAction*>();
+    const auto open = std::ranges::find(actions, QString::fromUtf8("&Журнал"), &QAction::text);
+    ASSERT_NE(open, actions.end());
+    EXPECT_EQ((*open)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_J));
+    (*open)->trigger();
     auto* form = f.findChild<TJournalForm*>();
     ASSERT_NE(form, nullptr);
     auto* table = form->findChild<QTableView*>(QStringLiteral("Entries"));
