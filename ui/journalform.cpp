@@ -28,8 +28,13 @@ public:
         rows_ = std::move(rows);
         endResetModel();
     }
-    const TJournalEntry& Entry(const QModelIndex& index) const {
-        return journal_.Entries()[rows_[static_cast<size_t>(index.row())]];
+    // The entry of a row; none for a row the journal no longer has, which a
+    // view may ask for before the window follows a command taken back.
+    const TJournalEntry* Entry(const QModelIndex& index) const {
+        if (!index.isValid() || index.row() < 0 || static_cast<size_t>(index.row()) >= rows_.size())
+            return nullptr;
+        const size_t at = rows_[static_cast<size_t>(index.row())];
+        return at < journal_.Count() ? &journal_.Entries()[at] : nullptr;
     }
 
     int rowCount(const QModelIndex& parent) const override {
@@ -39,9 +44,10 @@ public:
         return parent.isValid() ? 0 : jcCount;
     }
     QVariant data(const QModelIndex& index, int role) const override {
-        if (!index.isValid() || static_cast<size_t>(index.row()) >= rows_.size())
+        const TJournalEntry* found = Entry(index);
+        if (!found)
             return {};
-        const TJournalEntry& entry = Entry(index);
+        const TJournalEntry& entry = *found;
         switch (role) {
         case Qt::DisplayRole:
             if (index.column() == jcDate)
@@ -120,9 +126,9 @@ TJournalForm::TJournalForm(const TColony& colony, std::function<void(QPoint)> sh
     connect(kind_, &QComboBox::currentIndexChanged, this, [this] { Refilter(); });
     connect(search_, &QLineEdit::textChanged, this, [this] { Refilter(); });
     connect(table_, &QAbstractItemView::activated, this, [this](const QModelIndex& index) {
-        const TJournalEntry& entry = rows_->Entry(index);
-        if (entry.HasCell())
-            showCell_(QPoint(entry.Column, entry.Row));
+        const TJournalEntry* entry = rows_->Entry(index);
+        if (entry && entry->HasCell())
+            showCell_(QPoint(entry->Column, entry->Row));
     });
     Refilter();
 }
