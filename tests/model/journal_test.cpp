@@ -9,10 +9,10 @@
 namespace {
 
 struct TJournalFixture : TRulesFixture {
-    void SetDate(int day, int month, int year) {
-        Game().Date = TGameDate{static_cast<uint16_t>(year), static_cast<int8_t>(month),
-                                static_cast<int8_t>(day)};
-        Game().Season = SeasonOfMonth(month);
+    // The day the next turn plays, as the simulator writes a date.
+    void SetDate(const char* date) {
+        Game().Date = *ParseShortDate(QString::fromLatin1(date));
+        Game().Season = SeasonOfMonth(Game().Date.Month);
     }
     // The entries as "date kind text", with " @column,row" when about a cell.
     QStringList Kept() const {
@@ -30,38 +30,29 @@ struct TJournalFixture : TRulesFixture {
 class Journal : public ::testing::Test, public TJournalFixture {};
 
 TEST_F(Journal, EachKindIsKeptFromTheTurnThatShowedIt) {
+    // The yearly taxes of the founding colony: land 420 and the three funds.
     const struct {
-        const char* What;
-        int Day, Month, Year;
+        const char* Date;
         bool Pay;
         QStringList Kept;
     } cases[] = {
-        {"a season, on the day it came", 31, 5, 1890, true, {"1.6.1890 season Наступило Лето"}},
-        {"yearly taxes asked and paid (land 420 and the three funds)",
-         1,
-         3,
-         1891,
+        {"31.5.1890", true, {"1.6.1890 season Наступило Лето"}},
+        {"1.3.1891",
          true,
          {"1.3.1891 tax Ежегодные налоги: 5 106", "1.3.1891 tax Налог уплачен: 5 106"}},
-        {"the main tax refused",
-         1,
-         11,
-         1900,
+        {"1.11.1900",
          false,
          {"1.11.1900 tax Главный налог: 125 000", "1.11.1900 tax Налог не уплачен: 125 000"}},
-        {"a warning",
-         1,
-         2,
-         1891,
+        {"1.2.1891",
          true,
          {"1.2.1891 tax Предупреждение. Через месяц надо будет выплатить ежегодные налоги."}},
     };
     for (const auto& c : cases) {
         TJournalFixture f;
-        f.SetDate(c.Day, c.Month, c.Year);
+        f.SetDate(c.Date);
         f.Window.PayTaxes = c.Pay;
         f.Colony.NewDay();
-        EXPECT_EQ(f.Kept(), c.Kept) << c.What;
+        EXPECT_EQ(f.Kept(), c.Kept) << c.Date;
     }
 
     // A status error is kept with the selected cell.
@@ -111,7 +102,7 @@ TEST_F(Journal, AnEventIsKeptWithItsBuildingAndARuinWhereItIsKnown) {
 }
 
 TEST_F(Journal, FollowsUndoAndRedoAndSurvivesASave) {
-    SetDate(25, 5, 1890);
+    SetDate("25.5.1890");
     Colony.NewWeek();
     const QStringList week = Kept();
     ASSERT_TRUE(week.contains(QString::fromUtf8("1.6.1890 season Наступило Лето")));
@@ -133,7 +124,7 @@ TEST_F(Journal, FollowsUndoAndRedoAndSurvivesASave) {
 
     // A command that failed half done keeps nothing of what it showed.
     Window.FailingSound = "Season";
-    SetDate(31, 8, 1890);
+    SetDate("31.8.1890");
     EXPECT_THROW(Colony.NewDay(), TGameError);
     EXPECT_EQ(Kept(), error + week);
     Window.FailingSound.clear();
