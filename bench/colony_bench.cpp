@@ -3,6 +3,7 @@
 #include "model/game.h"
 #include "model/goals.h"
 #include "model/history.h"
+#include "model/journal.h"
 #include "model/nextday.h"
 #include "model/random.h"
 
@@ -107,6 +108,25 @@ void BM_HistoryAgainstNextDay(benchmark::State& state) {
         state, colony.Game, "record", [] {}, [&] { RecordDay(history, colony.Game); });
 }
 BENCHMARK(BM_HistoryAgainstNextDay)->Unit(benchmark::kMicrosecond);
+
+// Keeping the day's messages in the journal after the turn, against the turn
+// itself, in the same run: two a day, more than a colony shows on most days,
+// each as the colony keeps it (the text shared with the dialog that shows it).
+// The journal of two hundred years is started again when full.
+void BM_JournalAgainstNextDay(benchmark::State& state) {
+    TLargeColony colony;
+    TJournal journal;
+    const QString message = QStringLiteral("Родилось: 3 человек.");
+    StepAgainstNextDay(
+        state, colony.Game, "record", [] {},
+        [&] {
+            if (journal.Count() >= 2 * 200 * 365)
+                journal.Assign({});
+            for (int i = 0; i < 2; ++i)
+                journal.Record({colony.Game.Date, TJournalKind::Event, 100, 20, message});
+        });
+}
+BENCHMARK(BM_JournalAgainstNextDay)->Unit(benchmark::kMicrosecond);
 
 // Checking ten goals of mixed figures at the end of the turn, against the
 // turn itself, in the same run: the goals are to cost at most 2 % of the day.

@@ -111,7 +111,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         return 0; // refused with a reason for the player
     }
     TColony& colony = Colony();
-    colony.LoadState(saved.Colony, saved.Days, saved.Identity, saved.Scenario);
+    colony.LoadState(saved.Colony, saved.Days, saved.Identity, saved.Scenario, saved.Journal);
     const TGame& game = colony.Game();
     (void)game.TotalHomePlaces();
     (void)game.TotalWorkPlaces();
@@ -127,7 +127,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const TSavedGame reloaded = DecodeSave(written, Catalogue());
     if (reloaded.Colony.Bases != saved.Colony.Bases ||
         reloaded.Colony.Money != saved.Colony.Money || reloaded.Days != saved.Days ||
-        reloaded.Identity != saved.Identity || EncodeSave(reloaded) != written)
+        reloaded.Identity != saved.Identity || reloaded.Journal != saved.Journal ||
+        EncodeSave(reloaded) != written)
         __builtin_trap();
 
     // A day played on whatever the save holds, then taken back: the rules

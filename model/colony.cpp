@@ -11,8 +11,10 @@
 #include "random.h"
 #include "taxes.h"
 
+#include <QPoint>
 #include <algorithm>
 #include <exception>
+#include <utility>
 
 namespace {
 
@@ -69,7 +71,7 @@ private:
 class TColony::TCommand {
 public:
     explicit TCommand(TColony& colony)
-        : colony_(colony), edits_{colony.Head(), {}}, exceptions_(std::uncaught_exceptions()) {
+        : colony_(colony), edits_{colony.Head(), {}, {}}, exceptions_(std::uncaught_exceptions()) {
         colony_.game_->RecordEdits(&edits_.Game);
     }
     ~TCommand() {
@@ -78,9 +80,9 @@ public:
             return;
         try {
             if (!recorded_) {
-                colony_.GoThrough(edits_);
+                colony_.GoThrough(edits_, true);
             } else if (std::optional<TUndoHistory::TStep> step = colony_.undo_.TakeUndo()) {
-                colony_.GoThrough(step->Edits);
+                colony_.GoThrough(step->Edits, true);
                 colony_.revision_ = step->Revision;
             }
             colony_.ShowReturn();
@@ -127,6 +129,7 @@ void TColony::NewGame(int32_t startColumn, int32_t startRow) {
     undo_.Clear();
     identity_ = QUuid::createUuid();
     days_.Assign({});
+    journal_.Assign({});
     revision_ = ++lastRevision_;
     selColumn_ = std::clamp(startColumn, 0, MapCols - 1);
     selRow_ = std::clamp(startRow, 0, MapRows - 1);
@@ -235,17 +238,17 @@ void TColony::CheckGoals(bool dayPassed) {
     for (const size_t i : news.Done) {
         const TGoal& goal = goals[i];
         if (goal.Role == TGoalRole::Message)
-            services_.ShowInfo(TSound::Message, goal.Text);
+            Tell(TJournalKind::Goal, TSound::Message, goal.Text);
         else if (goal.Role != TGoalRole::Failure)
-            services_.ShowInfo(TSound::Message,
-                               QStringLiteral("Цель достигнута: %1.").arg(goal.Text));
+            Tell(TJournalKind::Goal, TSound::Message,
+                 QStringLiteral("Цель достигнута: %1.").arg(goal.Text));
     }
     for (const size_t i : news.Failed) {
         const TGoal& goal = goals[i];
-        services_.ShowInfo(TSound::Destroy,
-                           goal.Role == TGoalRole::Failure
-                               ? QStringLiteral("Беда: %1.").arg(goal.Text)
-                               : QStringLiteral("Цель не достигнута: %1.").arg(goal.Text));
+        Tell(TJournalKind::Goal, TSound::Destroy,
+             goal.Role == TGoalRole::Failure
+                 ? QStringLiteral("Беда: %1.").arg(goal.Text)
+                 : QStringLiteral("Цель не достигнута: %1.").arg(goal.Text));
     }
     if (news.State != TScenarioState::Playing)
         services_.ScenarioEnded(Result());
@@ -264,6 +267,7 @@ void TColony::ShowStatus(const QString& text) {
         services_.ShowCellStatus(CellInfo(selColumn_, selRow_),
                                  WhyIdleText(WhyIdle(*game_, SelectedBase())));
     } else if (text.startsWith(QLatin1Char('!'))) {
+        Note(TJournalKind::Error, text.mid(1), QPoint(selColumn_, selRow_));
         services_.Sound(TSound::Error);
         services_.ShowStatus(text.mid(1));
     } else {
@@ -548,6 +552,7 @@ TColonyHead TColony::Head() const {
     head.SelectedColumn = selColumn_;
     head.SelectedRow = selRow_;
     head.HistoryDays = static_cast<uint32_t>(days_.Count());
+    head.JournalEntries = static_cast<uint32_t>(journal_.Count());
     head.Counters = counters_;
     head.Goals = book_.Progress();
     return head;
@@ -579,7 +584,7 @@ void TColony::RestoreState(const TColonyState& state) {
 }
 
 void TColony::LoadState(const TColonyState& state, std::vector<THistoryDay> days, QUuid identity,
-                        TScenarioPlay play) {
+                        TScenarioPlay play, std::vector<TJournalEntry> journal) {
     undo_.Clear();
     EndScenario();
     if (play.Scenario) {
@@ -594,6 +599,7 @@ void TColony::LoadState(const TColonyState& state, std::vector<THistoryDay> days
     identity_ = identity.isNull() ? QUuid::createUuid() : identity;
     revision_ = ++lastRevision_;
     days_.Assign(std::move(days));
+    journal_.Assign(std::move(journal));
     RestoreState(state);
     services_.ShowUndoSteps();
     services_.ShowGoals();
@@ -612,7 +618,7 @@ QString TColony::StepTo(std::optional<TUndoHistory::TStep> step, bool back) {
         return QString::fromUtf8(back ? Msg::NothingToUndo : Msg::NothingToRedo);
     const QString done = QString::fromUtf8(back ? Msg::Undone : Msg::Redone).arg(step->Command);
     play_.UndoUsed = play_.UndoUsed || (back && play_.Scenario);
-    GoThrough(step->Edits);
+    GoThrough(step->Edits, back);
     std::swap(revision_, step->Revision);
     if (back)
         undo_.Undone(std::move(*step));
@@ -622,9 +628,13 @@ QString TColony::StepTo(std::optional<TUndoHistory::TStep> step, bool back) {
     return done;
 }
 
-void TColony::GoThrough(TColonyEdits& edits) {
+void TColony::GoThrough(TColonyEdits& edits, bool back) {
     game_->Apply(edits.Game);
     TColonyHead here = Head();
+    if (back)
+        edits.Journal = journal_.CutFrom(edits.Head.JournalEntries);
+    else
+        journal_.Append(std::exchange(edits.Journal, {}));
     SetHead(edits.Head);
     edits.Head = std::move(here);
 }
@@ -636,25 +646,37 @@ void TColony::ShowReturn() {
     services_.ShowGoals();
 }
 
+void TColony::Note(TJournalKind kind, const QString& text, QPoint cell) {
+    if (!TTerrainGrid::Contains(cell.x(), cell.y()))
+        cell = NoCell;
+    journal_.Record(
+        {game_->Date, kind, static_cast<int16_t>(cell.x()), static_cast<int16_t>(cell.y()), text});
+}
+
+void TColony::Tell(TJournalKind kind, TSound sound, const QString& text, QPoint cell) {
+    Note(kind, text, cell);
+    services_.ShowInfo(sound, text);
+}
+
 bool TColony::AskTaxes() {
     const TTaxesDue due = TaxesDue(game_->Date);
     if (due.YearlyWarning)
-        services_.ShowInfo(
-            TSound::Message,
-            QStringLiteral("Предупреждение. Через месяц надо будет выплатить ежегодные налоги."));
+        Tell(TJournalKind::Tax, TSound::Message,
+             QStringLiteral("Предупреждение. Через месяц надо будет выплатить ежегодные налоги."));
     if (due.Yearly) {
         TTaxDialog dialog = TTaxDialog::Yearly(*this);
+        Note(TJournalKind::Tax, QStringLiteral("Ежегодные налоги: %1").arg(dialog.AmountText()));
         services_.RunYearlyTaxes(dialog);
         if (!Answered(dialog, &TGoalCounters::YearlyTaxesPaid))
             return false;
         Did(TTutorialStep::TAction::PayTax);
     }
     if (due.MainWarning)
-        services_.ShowInfo(
-            TSound::Message,
-            QStringLiteral("Предупреждение. Через месяц надо будет выплатить Главный налог."));
+        Tell(TJournalKind::Tax, TSound::Message,
+             QStringLiteral("Предупреждение. Через месяц надо будет выплатить Главный налог."));
     if (due.MainTax != 0) {
         TTaxDialog dialog = TTaxDialog::Main(*this, ScaledTax(due.MainTax, rules_.TaxPercent));
+        Note(TJournalKind::Tax, QStringLiteral("Главный налог: %1").arg(dialog.AmountText()));
         services_.RunMainTax(dialog);
         if (!Answered(dialog, &TGoalCounters::MainTaxesPaid))
             return false;
@@ -665,12 +687,16 @@ bool TColony::AskTaxes() {
 bool TColony::Answered(const TTaxDialog& dialog, int32_t TGoalCounters::*paid) {
     int32_t& counter = counters_.*(dialog.Paid() ? paid : &TGoalCounters::TaxesRefused);
     counter = SaturatingAdd(counter, 1);
+    Note(TJournalKind::Tax, (dialog.Paid() ? QStringLiteral("Налог уплачен: %1")
+                                           : QStringLiteral("Налог не уплачен: %1"))
+                                .arg(dialog.AmountText()));
     if (!dialog.Paid())
         CheckGoals(false);
     return dialog.Paid();
 }
 
-void TColony::RunEvents(int32_t& destroyed) {
+QPoint TColony::RunEvents(int32_t& destroyed) {
+    QPoint ruin = NoCell;
     TGame& game = *game_;
     for (size_t i = game.Buildings().size(); i-- > 0;) {
         TBase* base = game.Buildings()[i].get();
@@ -696,12 +722,15 @@ void TColony::RunEvents(int32_t& destroyed) {
         ClampNegatives(game.Stock);
         base->LifeDays =
             ClampToInt32(base->LifeDays + static_cast<int64_t>(outcome.Years) * DaysPerYear);
+        const QPoint cell(base->Column, base->Row);
         if (base->LifeDays < 0) {
             game.RemoveBase(base);
             destroyed = SaturatingAdd(destroyed, 1);
+            ruin = cell;
         }
-        services_.ShowInfo(TSound::Message, chosen->Message);
+        Tell(TJournalKind::Event, TSound::Message, chosen->Message, cell);
     }
+    return ruin;
 }
 
 bool TColony::DayTurn() {
@@ -712,22 +741,26 @@ bool TColony::DayTurn() {
     // step keeps them all.
     game_->KeepAllBases();
     const TDayResult day = NextDay(*game_);
-    if (day.SeasonChanged)
+    if (day.SeasonChanged) {
+        Note(TJournalKind::Season, SeasonArrivalText(game_->Season));
         services_.ShowSeason(game_->Season);
+    }
     int32_t destroyed = day.Destroyed;
-    RunEvents(destroyed);
+    // The ruin is told where it is when an event made the day's only one.
+    const QPoint ruin = RunEvents(destroyed);
     if (destroyed != 0)
-        services_.ShowInfo(TSound::Destroy,
-                           QStringLiteral("Одно или несколько строений было разрушено."));
+        Tell(TJournalKind::Event, TSound::Destroy,
+             QStringLiteral("Одно или несколько строений было разрушено."),
+             destroyed == 1 && day.Destroyed == 0 ? ruin : NoCell);
     if (day.Births != 0)
-        services_.ShowInfo(TSound::Message,
-                           QStringLiteral("Родилось: %1 человек.").arg(day.Births));
+        Tell(TJournalKind::Event, TSound::Message,
+             QStringLiteral("Родилось: %1 человек.").arg(day.Births));
     if (day.Departures != 0)
-        services_.ShowInfo(TSound::Message,
-                           QStringLiteral("Ушло: %1 человек.").arg(day.Departures));
+        Tell(TJournalKind::Event, TSound::Message,
+             QStringLiteral("Ушло: %1 человек.").arg(day.Departures));
     if (day.Homeless)
-        services_.ShowInfo(TSound::Message,
-                           QStringLiteral("Люди уходят, потому что им недостаточно мест в домах."));
+        Tell(TJournalKind::Event, TSound::Message,
+             QStringLiteral("Люди уходят, потому что им недостаточно мест в домах."));
     days_.Record(*game_);
     services_.ShowGameState();
     CheckGoals(true);

@@ -6,11 +6,13 @@
 #include "eventtype.h"
 #include "game.h"
 #include "history.h"
+#include "journal.h"
 #include "scenario.h"
 #include "services.h"
 #include "undohistory.h"
 
 #include <QChar>
+#include <QPoint>
 #include <QString>
 #include <QUuid>
 #include <cstdint>
@@ -130,7 +132,8 @@ public:
     // The scenario's goals were saved in the state; goals of another number
     // than the scenario's make it a free game.
     void LoadState(const TColonyState& state, std::vector<THistoryDay> days,
-                   QUuid identity = QUuid(), TScenarioPlay play = {});
+                   QUuid identity = QUuid(), TScenarioPlay play = {},
+                   std::vector<TJournalEntry> journal = {});
     // Which game this is: made when a game begins and kept in its saves, so
     // that a save of another colony is never written over unasked.
     const QUuid& Identity() const { return identity_; }
@@ -143,6 +146,8 @@ public:
     const TUndoHistory& UndoSteps() const { return undo_; }
     // The colony's days, one after each turn.
     const THistory& History() const { return days_; }
+    // Every message the game showed the player, with its day and kind.
+    const TJournal& Journal() const { return journal_; }
     // Which state of the game this is: every command, new or loaded game
     // makes a new one, and a step taken back or played again returns to the
     // state it was. So the game is as it was saved when the revision is the
@@ -150,10 +155,17 @@ public:
     uint64_t Revision() const { return revision_; }
 
 private:
+    // A journal entry about no cell.
+    static constexpr QPoint NoCell{-1, -1};
+
     TBase* SelectedBase() const { return game_->BaseAt(selColumn_, selRow_); }
     class TCommand;
 
     bool AskTaxes();
+    // Keeps a message in the journal on today's date, about the cell when it
+    // concerns one on the map; Tell then shows it in the message dialog.
+    void Note(TJournalKind kind, const QString& text, QPoint cell = NoCell);
+    void Tell(TJournalKind kind, TSound sound, const QString& text, QPoint cell = NoCell);
     // The goals after a turn, or after a tax refused stopped it: announced,
     // and the end shown when decided.
     void CheckGoals(bool dayPassed);
@@ -164,7 +176,8 @@ private:
              const TBaseType* type = nullptr);
     // Back to the free game of the normal level.
     void EndScenario();
-    void RunEvents(int32_t& destroyed);
+    // Returns the cell of the last building an event destroyed, or (-1, -1).
+    QPoint RunEvents(int32_t& destroyed);
     // The colony beside its land and buildings, and the colony set to it.
     TColonyHead Head() const;
     void SetHead(const TColonyHead& head);
@@ -172,8 +185,10 @@ private:
     // done, or that there was nothing to do.
     QString StepTo(std::optional<TUndoHistory::TStep> step, bool back);
     // Turns the colony to the other side of the edits, which turn into the
-    // way back; the window is told with ShowReturn.
-    void GoThrough(TColonyEdits& edits);
+    // way back; the window is told with ShowReturn. Going back takes the
+    // journal's entries since the command out into the edits; going forward
+    // puts them back after those made meanwhile.
+    void GoThrough(TColonyEdits& edits, bool back);
     void ShowReturn();
 
     const TBaseTypeList& catalogue_;
@@ -186,6 +201,7 @@ private:
     bool dragging_ = false;
     TUndoHistory undo_;
     THistory days_;
+    TJournal journal_;
     uint64_t revision_ = 0;
     uint64_t lastRevision_ = 0; // the newest revision given
     QUuid identity_ = QUuid::createUuid();

@@ -26,14 +26,15 @@ void RecordCells(std::span<const TCellState> cells, std::vector<TCellRecord>& re
 void SpreadCells(const std::vector<TCellRecord>& records, std::span<TCellState> cells);
 
 // The colony beside its land and buildings: the figures, the selected cell,
-// the random generator and how many days its history held (the days
-// themselves are too many to copy into every undo step). An undo step copies
-// it whole.
+// the random generator and how many days its history and entries its journal
+// held (the days themselves are too many to copy into every undo step). An
+// undo step copies it whole.
 struct TColonyHead : TColonyFigures {
     TRandomState Random{};
     int32_t SelectedColumn = 0;
     int32_t SelectedRow = 0;
     uint32_t HistoryDays = 0;
+    uint32_t JournalEntries = 0;
     // The scenario's goals and what they count; none in the free game.
     TGoalCounters Counters;
     std::vector<TGoalProgress> Goals;

@@ -268,6 +268,14 @@ QByteArray EncodeContent(const TSavedGame& game) {
         for (const TGoalProgress& goal : state.Goals)
             out << static_cast<quint8>(goal.State) << goal.Held;
     }
+
+    // Since version 5: the journal.
+    out << static_cast<quint32>(game.Journal.size());
+    for (const TJournalEntry& entry : game.Journal) {
+        WriteDate(out, entry.Date);
+        out << static_cast<quint8>(entry.Kind) << entry.Column << entry.Row;
+        WriteBytes(out, entry.Text.toUtf8());
+    }
     return content;
 }
 
@@ -485,6 +493,35 @@ void DecodeScenario(QDataStream& in, const TBaseTypeList& catalogue, TSavedGame&
                      static_cast<TDifficulty>(difficulty), undoUsed != 0, step};
 }
 
+// Since version 5: the journal, in time order and none of it after the
+// game's date; an entry's cell is on the map or none.
+void DecodeJournal(QDataStream& in, TSavedGame& game) {
+    // Its date, kind, cell and the length of its text.
+    constexpr qint64 EntryBytes = 4 + 1 + 2 + 2 + 4;
+    quint32 count = 0;
+    in >> count;
+    if (in.status() != QDataStream::Ok || count > in.device()->bytesAvailable() / EntryBytes)
+        return in.setStatus(QDataStream::ReadPastEnd);
+    game.Journal.reserve(count);
+    for (quint32 i = 0; i < count && in.status() == QDataStream::Ok; ++i) {
+        TJournalEntry entry;
+        entry.Date = ReadDate(in);
+        quint8 kind = 0;
+        in >> kind >> entry.Column >> entry.Row;
+        entry.Text = QString::fromUtf8(ReadBytes(in));
+        if (in.status() != QDataStream::Ok)
+            return;
+        const bool noCell = entry.Column == -1 && entry.Row == -1;
+        if (kind >= JournalKindCount || entry.Date > game.Colony.Date ||
+            (!game.Journal.empty() && entry.Date < game.Journal.back().Date) ||
+            (!noCell && !TTerrainGrid::Contains(entry.Column, entry.Row)))
+            BadValue("журнал");
+        entry.Kind = static_cast<TJournalKind>(kind);
+        game.Journal.push_back(std::move(entry));
+    }
+    game.Colony.JournalEntries = static_cast<uint32_t>(game.Journal.size());
+}
+
 } // namespace
 
 uint32_t GridChecksum(const QByteArray& grid) {
@@ -493,8 +530,15 @@ uint32_t GridChecksum(const QByteArray& grid) {
 
 TSavedGame SavedGameOf(const TColony& colony, TSavedLand land, QPoint view, bool sound) {
     const std::span<const THistoryDay> days = colony.History().Days();
-    return {colony.TakeState(), {days.begin(), days.end()}, std::move(land), view, sound,
-            colony.Identity(),  colony.ScenarioPlay()};
+    const std::span<const TJournalEntry> journal = colony.Journal().Entries();
+    return {colony.TakeState(),
+            {days.begin(), days.end()},
+            std::move(land),
+            view,
+            sound,
+            colony.Identity(),
+            colony.ScenarioPlay(),
+            {journal.begin(), journal.end()}};
 }
 
 int32_t MaxSavedPeople(const TBaseTypeList& catalogue) {
@@ -575,6 +619,8 @@ TSavedGame DecodeSave(const QByteArray& bytes, const TBaseTypeList& catalogue) {
         DecodeChronicle(contentIn, version, game);
     if (version >= 4 && contentIn.status() == QDataStream::Ok)
         DecodeScenario(contentIn, catalogue, game);
+    if (version >= 5 && contentIn.status() == QDataStream::Ok)
+        DecodeJournal(contentIn, game);
     if (contentIn.status() != QDataStream::Ok)
         Refuse(QStringLiteral("файл повреждён: данных меньше, чем нужно"));
     if (!contentIn.atEnd())

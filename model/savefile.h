@@ -3,6 +3,7 @@
 #include "basetype.h"
 #include "colonystate.h"
 #include "history.h"
+#include "journal.h"
 #include "scenario.h"
 
 #include <QByteArray>
@@ -50,6 +51,8 @@ struct TSavedGame {
     // gone never changes a saved game; none in the free game. Its goals'
     // progress is in the colony's head.
     TScenarioPlay Scenario;
+    // Every message the game showed, oldest first, Colony.JournalEntries long.
+    std::vector<TJournalEntry> Journal;
 };
 
 class TColony;
@@ -60,7 +63,7 @@ TSavedGame SavedGameOf(const TColony& colony, TSavedLand land, QPoint view, bool
 
 namespace SaveFormat {
 inline constexpr char Signature[8] = {'T', 'A', 'R', 'V', 'S', 'A', 'V', 'E'};
-inline constexpr uint32_t Version = 4;
+inline constexpr uint32_t Version = 5;
 // Every cell with a building on each, and two thousand years of history.
 inline constexpr uint32_t MaxContentSize = 64 * 1024 * 1024;
 } // namespace SaveFormat

@@ -1,7 +1,11 @@
 #include "undohistory.h"
 
 size_t TColonyEdits::ByteSize() const {
-    return sizeof(*this) + Head.Account.Years().size() * sizeof(TYearAccount) + Game.ByteSize();
+    size_t journal = Journal.size() * sizeof(TJournalEntry);
+    for (const TJournalEntry& entry : Journal)
+        journal += static_cast<size_t>(entry.Text.size()) * sizeof(QChar);
+    return sizeof(*this) + Head.Account.Years().size() * sizeof(TYearAccount) + Game.ByteSize() +
+           journal;
 }
 
 TUndoHistory::TStep& TUndoHistory::Record(const QString& command, TColonyEdits edits,

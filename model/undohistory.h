@@ -2,18 +2,22 @@
 
 #include "colonystate.h"
 #include "game.h"
+#include "journal.h"
 
 #include <QString>
 #include <deque>
 #include <optional>
+#include <vector>
 
 // What a command changed of the colony, as the way to its other side: the
 // colony's head as it stands there, and the edits of its land and buildings.
 // Going through it swaps the head with the colony's and applies the edits, so
-// it becomes the way back.
+// it becomes the way back. The journal's entries of a command taken back wait
+// here until it is played again.
 struct TColonyEdits {
     TColonyHead Head;
     TGameEdits Game;
+    std::vector<TJournalEntry> Journal;
 
     // The memory the step holds, for keeping the undo history in bounds.
     size_t ByteSize() const;

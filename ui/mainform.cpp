@@ -21,6 +21,7 @@
 #include "ui/helloform.h"
 #include "ui/helpwindow.h"
 #include "ui/infoform.h"
+#include "ui/journalform.h"
 #include "ui/links.h"
 #include "ui/marketform.h"
 #include "ui/menus.h"
@@ -215,6 +216,7 @@ void TMainForm::CreateMenu() {
         {TMenuItem::FullScreen, [this] { miFullScreenClick(); }},
         {TMenuItem::Statistics, [this] { OpenStatistics(); }},
         {TMenuItem::Goals, [this] { OpenGoals(); }},
+        {TMenuItem::Journal, [this] { OpenJournal(); }},
         {TMenuItem::Parameters, [this] { miParametersClick(); }},
         {TMenuItem::Help, [this] { miHelpClick(); }},
         {TMenuItem::About, [this] { miAboutClick(); }},
@@ -616,7 +618,8 @@ bool TMainForm::LoadFrom(const QString& path) {
     TSavedGame& saved = loaded.Game;
     // The sound switch stays the player's: a save does not change it.
     pb1->SetScreen(saved.View.x(), saved.View.y());
-    colony_->LoadState(saved.Colony, std::move(saved.Days), saved.Identity, saved.Scenario);
+    colony_->LoadState(saved.Colony, std::move(saved.Days), saved.Identity, saved.Scenario,
+                       std::move(saved.Journal));
     session_->Loaded(path);
     ShowStatus(QStringLiteral("Игра загружена"));
     return true;
@@ -722,6 +725,9 @@ void TMainForm::Sound(TSound sound) {
 void TMainForm::ShowStatus(const QString& text) {
     lbStatus->setFont(pnClient->font());
     lbStatus->setText(text);
+    // An error is kept in the journal as it is shown.
+    if (journal_)
+        journal_->Follow();
 }
 
 void TMainForm::ShowOverlay(TOverlay overlay) {
@@ -769,6 +775,8 @@ void TMainForm::ShowGameState() {
         statistics_->Follow();
     if (goals_)
         goals_->Follow();
+    if (journal_)
+        journal_->Follow();
 }
 
 TStatisticsForm& TMainForm::OpenStatistics() {
@@ -778,6 +786,19 @@ TStatisticsForm& TMainForm::OpenStatistics() {
 
 TGoalsForm& TMainForm::OpenGoals() {
     return OpenBeside(goals_, *this, [this] { return new TGoalsForm(*colony_, this); });
+}
+
+TJournalForm& TMainForm::OpenJournal() {
+    return OpenBeside(journal_, *this, [this] {
+        return new TJournalForm(
+            *colony_,
+            [this](QPoint cell) {
+                pb1->CenterPoint(cell.x() * CellSize + CellSize / 2,
+                                 cell.y() * CellSize + CellSize / 2);
+                colony_->SelectCell(cell.x(), cell.y());
+            },
+            this);
+    });
 }
 
 void TMainForm::ShowInfo(TSound sound, const QString& text) {

@@ -23,6 +23,7 @@ class TAnchorPanel;
 class TDM;
 class TGoalsForm;
 class TGuide;
+class TJournalForm;
 class THealthBar;
 class TMapView;
 class TOverlayLegend;
@@ -62,6 +63,8 @@ public:
     TStatisticsForm& OpenStatistics();
     // The goals window, opened and brought to the front.
     TGoalsForm& OpenGoals();
+    // The journal window, opened and brought to the front.
+    TJournalForm& OpenJournal();
     // The tutorial's guide: its step's text and the control it outlines.
     const TGuide& Guide() const { return *guide_; }
     TvtPlaceBox* pb1 = nullptr;
@@ -195,6 +198,7 @@ private:
     // Made when the player first opens it; a window of its own, owned here.
     TStatisticsForm* statistics_ = nullptr;
     TGoalsForm* goals_ = nullptr;
+    TJournalForm* journal_ = nullptr;
     TGuide* guide_ = nullptr;
     TAnchorPanel* client_ = nullptr;
     QRect savedBounds_;

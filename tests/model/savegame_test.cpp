@@ -154,6 +154,14 @@ TEST_F(SavedGame, EveryDamagedFileIsRefusedWithItsReason) {
          }),
          "счёт"},
         {"a day twice", changed([](TSavedGame& g) { g.Days.push_back(g.Days.back()); }), "история"},
+        {"a journal entry after the date", changed([](TSavedGame& g) {
+             g.Journal.push_back({{1990, 1, 1}, TJournalKind::Event, -1, -1, "x"});
+         }),
+         "журнал"},
+        {"a journal entry off the map", changed([](TSavedGame& g) {
+             g.Journal.push_back({g.Colony.Date, TJournalKind::Error, MapCols, 0, "x"});
+         }),
+         "журнал"},
     };
     for (const auto& c : cases)
         EXPECT_TRUE(Refusal(c.bytes).contains(QString::fromUtf8(c.reason)))

@@ -268,6 +268,19 @@ bool TSimulator::Run(const QStringList& words) {
                 Print(HistoryLine(day));
             return true;
         }
+        if (name == QLatin1String("journal")) {
+            const std::optional<int32_t> count = Number(words[1], 0, INT32_MAX);
+            if (!count)
+                return false;
+            const std::span<const TJournalEntry> entries = colony_.Journal().Entries();
+            for (const TJournalEntry& entry :
+                 entries.last(std::min<size_t>(*count, entries.size())))
+                Print(QStringLiteral("journal date=%1 kind=%2 text=%3")
+                          .arg(ShortDateText(entry.Date),
+                               QLatin1StringView(JournalKindKey(entry.Kind)),
+                               QString(entry.Text).replace(u'\n', QStringLiteral("\\n"))));
+            return true;
+        }
         if (name == QLatin1String("finance")) {
             const std::optional<int32_t> year = Number(words[1], 1, UINT16_MAX);
             if (!year)
@@ -358,7 +371,7 @@ bool TSimulator::RunFileCommand(const QStringList& words) {
                 TSavedGame saved = LoadGame(earth_, words[1], catalogue_, mapFolders_).Game;
                 view_ = saved.View;
                 colony_.LoadState(saved.Colony, std::move(saved.Days), saved.Identity,
-                                  saved.Scenario);
+                                  saved.Scenario, std::move(saved.Journal));
             }
         } catch (const TGameError& error) {
             result = QLatin1Char('!') + error.Text();

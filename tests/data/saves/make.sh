@@ -24,6 +24,8 @@
 #   format 3: written by the commit before scenarios came
 #   format 4: SCENARIO=golden.ini make.sh save 4 build/tarvenia-sim at the commit
 #     that brought the format, so that the file carries a scenario
+#   format 5: the same as format 4 at the commit that brought the journal;
+#     check.txt's "journal 8" prints its last entries (an older save has none)
 #   then, with today's build: tests/data/saves/make.sh expected build/tarvenia-sim
 # Each state line that "save" printed was the same as the one in the
 # .expected file; a format-1 game has no history before its load, so its

@@ -1,0 +1,52 @@
+#include "journal.h"
+
+#include <iterator>
+
+namespace {
+
+struct TKindWords {
+    const char* Key;
+    const char* Name;
+};
+constexpr TKindWords KindWords[JournalKindCount] = {
+    {"event", "Событие"}, {"tax", "Налог"}, {"season", "Время года"},
+    {"error", "Ошибка"},  {"goal", "Цель"},
+};
+
+const TKindWords& WordsOf(TJournalKind kind) {
+    return KindWords[static_cast<size_t>(kind) % JournalKindCount];
+}
+
+} // namespace
+
+const char* JournalKindKey(TJournalKind kind) {
+    return WordsOf(kind).Key;
+}
+
+QString JournalKindName(TJournalKind kind) {
+    return QString::fromUtf8(WordsOf(kind).Name);
+}
+
+std::vector<TJournalEntry> TJournal::CutFrom(size_t count) {
+    if (count >= entries_.size())
+        return {};
+    const auto from = entries_.begin() + static_cast<std::ptrdiff_t>(count);
+    std::vector<TJournalEntry> cut(std::make_move_iterator(from),
+                                   std::make_move_iterator(entries_.end()));
+    entries_.erase(from, entries_.end());
+    ++changes_;
+    return cut;
+}
+
+void TJournal::Append(std::vector<TJournalEntry> entries) {
+    if (entries.empty())
+        return;
+    entries_.insert(entries_.end(), std::make_move_iterator(entries.begin()),
+                    std::make_move_iterator(entries.end()));
+    ++changes_;
+}
+
+void TJournal::Assign(std::vector<TJournalEntry> entries) {
+    entries_ = std::move(entries);
+    ++changes_;
+}
