@@ -43,6 +43,7 @@ public:
     const TGame& Game() const { return *game_; }
     TWindowServices& Services() { return services_; }
     const TBaseTypeList& Catalogue() const { return catalogue_; }
+    const TEventTypeList& Events() const { return events_; }
     const TTerrainGrid& Terrain() const { return terrain_; }
     int32_t SelectedColumn() const { return selColumn_; }
     int32_t SelectedRow() const { return selRow_; }

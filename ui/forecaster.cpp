@@ -1,0 +1,75 @@
+#include "ui/forecaster.h"
+
+#include "model/colony.h"
+
+TForecaster::TForecaster(QObject* parent) : QObject(parent), thread_([this] { Work(); }) {}
+
+TForecaster::~TForecaster() {
+    {
+        const std::lock_guard lock(mutex_);
+        stop_ = true;
+        waiting_.reset();
+        cancel_ = true;
+    }
+    wake_.notify_one();
+    // Once the thread has ended nothing more is posted to this object, and
+    // what was posted goes with it.
+    thread_.join();
+}
+
+void TForecaster::Request(const TColony& colony, const TForecastSettings& settings) {
+    auto job = std::make_unique<TJob>();
+    job->Number = ++latest_;
+    job->Catalogue = &colony.Catalogue();
+    job->Events = &colony.Events();
+    job->Terrain = colony.Terrain();
+    job->Start = {colony.TakeState(), colony.ScenarioPlay()};
+    job->Settings = settings;
+    running_ = true;
+    {
+        const std::lock_guard lock(mutex_);
+        waiting_ = std::move(job);
+        cancel_ = true;
+    }
+    wake_.notify_one();
+}
+
+void TForecaster::Cancel() {
+    ++latest_;
+    running_ = false;
+    const std::lock_guard lock(mutex_);
+    waiting_.reset();
+    cancel_ = true;
+}
+
+void TForecaster::Work() {
+    for (;;) {
+        std::unique_ptr<TJob> job;
+        {
+            std::unique_lock lock(mutex_);
+            wake_.wait(lock, [this] { return stop_ || waiting_; });
+            if (stop_)
+                return;
+            job = std::move(waiting_);
+            // A request after this one sets it again.
+            cancel_ = false;
+        }
+        const TForecastWorld world{*job->Catalogue, *job->Events, job->Terrain};
+        std::optional<TForecast> forecast =
+            PlayForecast(world, job->Start, job->Settings, &cancel_);
+        if (forecast)
+            QMetaObject::invokeMethod(
+                this,
+                [this, number = job->Number, f = std::move(*forecast)]() mutable {
+                    Deliver(number, std::move(f));
+                },
+                Qt::QueuedConnection);
+    }
+}
+
+void TForecaster::Deliver(uint64_t number, TForecast forecast) {
+    if (number != latest_)
+        return;
+    running_ = false;
+    emit Ready(forecast);
+}
