@@ -2,6 +2,9 @@
 
 #include "model/colony.h"
 
+#include <sys/resource.h>
+#include <unistd.h>
+
 TForecaster::TForecaster(QObject* parent) : QObject(parent), thread_([this] { Work(); }) {}
 
 TForecaster::~TForecaster() {
@@ -43,6 +46,10 @@ void TForecaster::Cancel() {
 }
 
 void TForecaster::Work() {
+    // The futures, played on threads this one starts, which take its
+    // niceness, give way to the window: it stays quick while they play.
+    // Where the system refuses, they play at the window's own priority.
+    setpriority(PRIO_PROCESS, static_cast<id_t>(gettid()), ForecastNiceness);
     for (;;) {
         std::unique_ptr<TJob> job;
         {

@@ -21,6 +21,9 @@ class TForecaster : public QObject {
     Q_OBJECT
 
 public:
+    // How far below the window the futures play (a Linux nice value).
+    static constexpr int ForecastNiceness = 10;
+
     explicit TForecaster(QObject* parent = nullptr);
     // Stops the forecast in play and waits for its thread.
     ~TForecaster() override;
