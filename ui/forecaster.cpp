@@ -45,6 +45,11 @@ void TForecaster::Cancel() {
     cancel_ = true;
 }
 
+bool TForecaster::Idle() const {
+    const std::lock_guard lock(mutex_);
+    return !waiting_ && !playing_;
+}
+
 void TForecaster::Work() {
     // The futures, played on threads this one starts, which take its
     // niceness, give way to the window: it stays quick while they play.
@@ -54,10 +59,12 @@ void TForecaster::Work() {
         std::unique_ptr<TJob> job;
         {
             std::unique_lock lock(mutex_);
+            playing_ = false;
             wake_.wait(lock, [this] { return stop_ || waiting_; });
             if (stop_)
                 return;
             job = std::move(waiting_);
+            playing_ = true;
             // A request after this one sets it again.
             cancel_ = false;
         }

@@ -35,6 +35,8 @@ public:
     void Cancel();
     // A request is in play or waiting, and its forecast not yet shown.
     bool Running() const { return running_; }
+    // The thread has played every request made and posted what it played.
+    bool Idle() const;
 
 signals:
     // The forecast of the latest request, on the window's thread.
@@ -59,10 +61,11 @@ private:
     uint64_t latest_ = 0;
     bool running_ = false;
 
-    std::mutex mutex_;
+    mutable std::mutex mutex_;
     std::condition_variable wake_;
     std::unique_ptr<TJob> waiting_; // under mutex_
     bool stop_ = false;             // under mutex_
+    bool playing_ = false;          // under mutex_
     std::atomic<bool> cancel_{false};
     std::thread thread_;
 };
