@@ -300,6 +300,10 @@ TEST(Statistics, AForecastOvertakenByATurnIsNeverShown) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return !shown.empty() && !forecaster->Running(); }, 60000));
     EXPECT_EQ(shown, std::vector<TGameDate>{w.Form.Colony().Game().Date});
     EXPECT_EQ(form.Forecast()->From, w.Form.Colony().Game().Date);
+
+    // The window goes while ten years of futures play: they stop first.
+    form.SetHorizon(TForecastHorizon::MainTax);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !forecaster->Idle(); }, 60000));
 }
 
 } // namespace
