@@ -35,12 +35,29 @@ std::vector<TAxisMark> ValueMarks(double low, double high, int steps) {
 }
 
 std::vector<TAxisMark> TimeMarks(double first, double last, int most) {
-    static const char* const Months[] = {"",    "фев", "мар", "апр", "май", "июн",
+    static const char* const Months[] = {"янв", "фев", "мар", "апр", "май", "июн",
                                          "июл", "авг", "сен", "окт", "ноя", "дек"};
     const double slack = 0.5 / 365; // half a day: a month's first day on an end is in
     std::vector<TAxisMark> marks;
     const int firstYear = static_cast<int>(std::floor(first));
     most = std::max(most, 2);
+    if (last - first <= ShortSpanDays / 365.0 + slack) {
+        // Every so many days from the first, named by day and month.
+        const double days = (last - first) * 365;
+        int every = 14;
+        for (int candidate : {1, 2, 5, 7})
+            if (days / candidate <= most) {
+                every = candidate;
+                break;
+            }
+        TGameDate date{static_cast<uint16_t>(firstYear), 1, 1};
+        while (YearPoint(date) < first - slack)
+            SetDay(date, date.Day + 1);
+        for (; YearPoint(date) <= last + slack; SetDay(date, date.Day + every))
+            marks.push_back({YearPoint(date), QStringLiteral("%1 %2").arg(date.Day).arg(
+                                                  QString::fromUtf8(Months[date.Month - 1]))});
+        return marks;
+    }
     if (last - first <= 1 + slack) {
         // Every month, or every second, third or sixth: January stays.
         int every = 6;

@@ -24,9 +24,13 @@ struct TAxisMark {
 // last mark are the axis's ends.
 std::vector<TAxisMark> ValueMarks(double low, double high, int steps);
 
+// Up to this many days a time axis is marked by days.
+inline constexpr int ShortSpanDays = 62;
+
 // The marks of a time axis from first to last (year points), at most about
-// most of them: the first days of months over a year or less, named short,
-// January by its year; whole years beyond.
+// most of them: every so many days over ShortSpanDays or less ("15 фев"); the
+// first days of months over a year or less, named short, January by its year;
+// whole years beyond.
 std::vector<TAxisMark> TimeMarks(double first, double last, int most);
 
 // The points of one line of count values for a chart columns pixels wide:

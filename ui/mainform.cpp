@@ -177,8 +177,10 @@ TMainForm::TMainForm(const TDM& images, const QString& folder, const TMapSource&
 }
 
 TMainForm::~TMainForm() {
-    // The view lets go of the colony before the colony, the events and the
-    // catalogue go, in that order.
+    // The statistics window's forecast stops before the catalogue it plays
+    // with goes; the view lets go of the colony before the colony, the
+    // events and the catalogue go, in that order.
+    delete statistics_;
     mapView_.reset();
     colony_.reset();
 }
@@ -882,6 +884,8 @@ void TMainForm::ShowUndoSteps() {
         action->setEnabled(!step.isEmpty());
         action->setText(step.isEmpty() ? caption : caption + QStringLiteral(": ") + step);
     }
+    if (statistics_)
+        statistics_->ForecastAgain();
 }
 
 void TMainForm::ShowGoals() {

@@ -7,8 +7,10 @@
 #include "ui/application.h"
 #include "ui/chartpoints.h"
 #include "ui/filedialog.h"
+#include "ui/forecaster.h"
 #include "ui/goalsform.h"
 
+#include <QAreaSeries>
 #include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
@@ -28,6 +30,7 @@
 #include <QSaveFile>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTimer>
 #include <QToolTip>
 #include <QVBoxLayout>
 #include <array>
@@ -69,14 +72,16 @@ void SetMarks(QCategoryAxis* axis, const std::vector<TAxisMark>& marks, double m
     axis->setRange(min, max);
 }
 
-// The index of the day nearest the point of the time axis.
-size_t NearestDay(std::span<const THistoryDay> days, double x) {
-    const auto it =
-        std::lower_bound(days.begin(), days.end(), x,
-                         [](const THistoryDay& d, double v) { return YearPoint(d.Date) < v; });
-    size_t i = static_cast<size_t>(it - days.begin());
-    if (i == days.size() ||
-        (i > 0 && x - YearPoint(days[i - 1].Date) < YearPoint(days[i].Date) - x))
+// The index of the item nearest the point of the time axis, of items in
+// the order of their dates.
+template <typename T, typename TDateOf>
+size_t Nearest(std::span<const T> items, double x, TDateOf dateOf) {
+    const auto it = std::lower_bound(items.begin(), items.end(), x, [&](const T& item, double v) {
+        return YearPoint(dateOf(item)) < v;
+    });
+    size_t i = static_cast<size_t>(it - items.begin());
+    if (i == items.size() ||
+        (i > 0 && x - YearPoint(dateOf(items[i - 1])) < YearPoint(dateOf(items[i])) - x))
         i = i > 0 ? i - 1 : 0;
     return i;
 }
@@ -114,6 +119,15 @@ std::vector<TMonthChange> MonthChanges(std::span<const THistoryDay> all,
 
 double MonthPoint(const TGameDate& month) {
     return month.Year + (month.Month - 1) / 12.0 + 1 / 24.0;
+}
+
+// The dates of a forecast's days, from the day it starts from.
+std::vector<TGameDate> ForecastDates(const TForecast& forecast) {
+    std::vector<TGameDate> dates;
+    TGameDate date = forecast.From;
+    for (size_t day = 0; day < forecast.Days.size(); ++day, SetDay(date, date.Day + 1))
+        dates.push_back(date);
+    return dates;
 }
 
 // A line that draws a field's column under its spreadsheet name.
@@ -161,6 +175,14 @@ std::vector<TStatisticsForm::TPageRow> TStatisticsForm::Pages() {
                    {&HistoryField("bought"), 0, LinePen(Bright::Red, 2, Qt::DashLine),
                     QStringLiteral("Куплено за месяц"), QStringLiteral("Куплено")}}},
         {.Page = pgAccount, .Name = QStringLiteral("Счёт"), .Kind = pkAccount},
+        // The lines in the order of the forecast's figures.
+        {.Page = pgForecast,
+         .Name = QStringLiteral("П&рогноз"),
+         .Kind = pkForecast,
+         .Lines = {Line(HistoryField("money"), LinePen(Bright::Blue)),
+                   Line(HistoryField("people"), LinePen(Bright::Purple)),
+                   Line(HistoryField("health"), LinePen(Bright::Red)),
+                   Line(HistoryField("stock"), LinePen(GoodColors[1]), 1)}},
     };
 }
 
@@ -199,7 +221,10 @@ TStatisticsForm::TStatisticsForm(const TColony& colony, const TImageList& goodsP
             content = account_;
             break;
         case pkGoods:
-            content = MakeGoodsPage(page, goodsPictures);
+            content = MakeSmallPlots(page, 3, &goodsPictures);
+            break;
+        case pkForecast:
+            content = MakeForecastPage(page);
             break;
         case pkDays:
         case pkMonths:
@@ -217,7 +242,11 @@ TStatisticsForm::TStatisticsForm(const TColony& colony, const TImageList& goodsP
         stale_.assign(pages_.size(), true);
         Refresh(tabs_->currentIndex());
     });
-    connect(tabs_, &QTabWidget::currentChanged, this, [this](int page) { Refresh(page); });
+    connect(tabs_, &QTabWidget::currentChanged, this, [this](int page) {
+        if (static_cast<size_t>(page) != forecastPage_)
+            PauseForecast();
+        Refresh(page);
+    });
     connect(exportHistory, &QPushButton::clicked, this, [this] { Export(false); });
     connect(exportAccount, &QPushButton::clicked, this, [this] { Export(true); });
 }
@@ -228,7 +257,7 @@ QChartView* TStatisticsForm::MakePlot(size_t page, size_t firstLine, size_t coun
     p.Page = page;
     p.FirstLine = firstLine;
     p.LineCount = count;
-    p.Small = row.Kind == pkGoods;
+    p.Small = row.Kind == pkGoods || row.Kind == pkForecast;
     p.Chart = new QChart;
     p.Chart->setMargins(QMargins(4, 4, 4, 4));
     p.Chart->legend()->setAlignment(Qt::AlignBottom);
@@ -250,6 +279,22 @@ QChartView* TStatisticsForm::MakePlot(size_t page, size_t firstLine, size_t coun
     }
     p.Chart->addAxis(p.X, Qt::AlignBottom);
     p.Chart->addAxis(p.Y, Qt::AlignLeft);
+    if (row.Kind == pkForecast) {
+        // The band of the futures between their 10th and 90th percentile, in
+        // a light shade of the line's colour under the line.
+        p.Band = new QAreaSeries;
+        p.Band->setUpperSeries(new QLineSeries(p.Band));
+        p.Band->setLowerSeries(new QLineSeries(p.Band));
+        QColor shade = row.Lines[firstLine].Pen.color();
+        shade.setAlpha(70);
+        p.Band->setBrush(shade);
+        p.Band->setPen(Qt::NoPen);
+        p.Chart->addSeries(p.Band);
+        p.Band->attachAxis(p.X);
+        p.Band->attachAxis(p.Y);
+        for (QLegendMarker* marker : p.Chart->legend()->markers(p.Band))
+            marker->setVisible(false);
+    }
     for (size_t i = firstLine; i < firstLine + count; ++i)
         AddSeries(p, row.Lines[i].Name, row.Lines[i].Pen);
     for (const TMark& mark : row.Marks)
@@ -316,9 +361,10 @@ void TStatisticsForm::MarkGoals(TPlot& plot) {
     plot.Chart->legend()->setVisible(count > 1);
 }
 
-QWidget* TStatisticsForm::MakeGoodsPage(size_t page, const TImageList& pictures) {
-    // Each good on a chart of its own scale, under its picture from the
-    // status panel and its name: food's thousands leave the others readable.
+QWidget* TStatisticsForm::MakeSmallPlots(size_t page, int perRow, const TImageList* pictures) {
+    // Each line on a chart of its own scale, under its name (and a good's
+    // picture from the status panel): food's thousands leave the others
+    // readable.
     auto* content = new QWidget;
     auto* grid = new QGridLayout(content);
     grid->setContentsMargins(2, 2, 2, 2);
@@ -329,18 +375,56 @@ QWidget* TStatisticsForm::MakeGoodsPage(size_t page, const TImageList& pictures)
         cell->setSpacing(0);
         auto* caption =
             new QLabel(QStringLiteral("<b>%1</b>").arg(lines[i].Name.toHtmlEscaped()), content);
-        auto* picture = new QLabel(content);
-        picture->setPixmap(
-            QPixmap::fromImage(pictures.Picture(lines[i].Column))
-                .scaled(QSize(18, 18), Qt::KeepAspectRatio, Qt::SmoothTransformation));
         auto* heading = new QHBoxLayout;
-        heading->addWidget(picture);
+        if (pictures) {
+            auto* picture = new QLabel(content);
+            picture->setPixmap(
+                QPixmap::fromImage(pictures->Picture(lines[i].Column))
+                    .scaled(QSize(18, 18), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+            heading->addWidget(picture);
+        }
         heading->addWidget(caption, 1);
         cell->addLayout(heading);
         cell->addWidget(MakePlot(page, i, 1), 1);
         const int at = static_cast<int>(i);
-        grid->addLayout(cell, at / 3, at % 3);
+        grid->addLayout(cell, at / perRow, at % perRow);
     }
+    return content;
+}
+
+QWidget* TStatisticsForm::MakeForecastPage(size_t page) {
+    forecastPage_ = page;
+    auto* content = new QWidget;
+    horizon_ = new QComboBox(content);
+    // In the order of the horizons.
+    horizon_->addItems({QStringLiteral("До ежегодного налога"),
+                        QStringLiteral("До Главного налога"), QStringLiteral("30 дней"),
+                        QStringLiteral("365 дней")});
+    horizon_->setCurrentIndex(static_cast<int>(TForecastHorizon::YearlyTax));
+    forecastState_ = new QLabel(content);
+    forecastSummary_ = new QLabel(content);
+    forecastSummary_->setObjectName(QStringLiteral("ForecastSummary"));
+    QFont bold = forecastSummary_->font();
+    bold.setBold(true);
+    forecastSummary_->setFont(bold);
+    auto* top = new QHBoxLayout;
+    top->addWidget(new QLabel(QStringLiteral("Срок:"), content));
+    top->addWidget(horizon_);
+    top->addWidget(forecastState_, 1);
+    auto* layout = new QVBoxLayout(content);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->addLayout(top);
+    layout->addWidget(forecastSummary_);
+    layout->addWidget(MakeSmallPlots(page, 2, nullptr), 1);
+
+    forecaster_ = new TForecaster(this);
+    forecastTimer_ = new QTimer(this);
+    forecastTimer_->setSingleShot(true);
+    forecastTimer_->setInterval(0);
+    connect(forecastTimer_, &QTimer::timeout, this, [this] { StartForecast(); });
+    connect(forecaster_, &TForecaster::Ready, this,
+            [this](const TForecast& forecast) { ShowForecast(forecast); });
+    connect(horizon_, &QComboBox::currentIndexChanged, this, [this] { ForecastAgain(); });
     return content;
 }
 
@@ -371,6 +455,11 @@ void TStatisticsForm::showEvent(QShowEvent* event) {
     Follow();
 }
 
+void TStatisticsForm::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    PauseForecast();
+}
+
 QChart* TStatisticsForm::Chart(TPage page, size_t index) const {
     for (const TPlot& plot : plots_)
         if (pages_[plot.Page].Page == page && index-- == 0)
@@ -380,8 +469,86 @@ QChart* TStatisticsForm::Chart(TPage page, size_t index) const {
 
 void TStatisticsForm::Follow() {
     stale_.assign(pages_.size(), true);
+    ForecastAgain();
+}
+
+void TStatisticsForm::ForecastAgain() {
+    forecaster_->Cancel();
+    stale_[forecastPage_] = true;
     if (isVisible())
         Refresh(tabs_->currentIndex());
+}
+
+void TStatisticsForm::SetHorizon(TForecastHorizon horizon) {
+    horizon_->setCurrentIndex(static_cast<int>(horizon));
+}
+
+bool TStatisticsForm::ForecastInView() const {
+    return isVisible() && static_cast<size_t>(tabs_->currentIndex()) == forecastPage_;
+}
+
+void TStatisticsForm::PauseForecast() {
+    // The forecast nobody looks at is not played; it is when next looked at.
+    if (!forecaster_->Running() && !forecastTimer_->isActive())
+        return;
+    forecaster_->Cancel();
+    forecastTimer_->stop();
+    stale_[forecastPage_] = true;
+}
+
+void TStatisticsForm::StartForecast() {
+    if (!ForecastInView())
+        return;
+    TForecastSettings settings;
+    settings.Days =
+        HorizonDays(static_cast<TForecastHorizon>(horizon_->currentIndex()), colony_.Game().Date);
+    forecaster_->Request(colony_, settings);
+    forecastState_->setText(QStringLiteral("Считается…"));
+}
+
+void TStatisticsForm::ShowForecast(const TForecast& forecast) {
+    forecast_ = forecast;
+    forecastSummary_->setText(ForecastSummary(forecast));
+    forecastState_->setText(
+        QStringLiteral("Исходов: %1, от %2. Линия - середина исходов, полоса - 8 исходов из 10.")
+            .arg(forecast.Runs)
+            .arg(DateText(forecast.From)));
+    for (TPlot& plot : plots_)
+        if (plot.Page == forecastPage_)
+            RefreshForecastPlot(plot);
+}
+
+void TStatisticsForm::RefreshForecastPlot(TPlot& plot) {
+    const TForecast& forecast = *forecast_;
+    const std::vector<TGameDate> dates = ForecastDates(forecast);
+    const auto figure = static_cast<TForecastFigure>(plot.FirstLine);
+    const auto x = [&dates](size_t day) { return YearPoint(dates[day]); };
+    const int columns = Columns(plot);
+    double low = 0;
+    double high = 1;
+    const auto points = [&](int32_t TForecastBand::*value) {
+        QList<QPointF> line = ColumnPoints(dates.size(), columns, x, [&](size_t day) {
+            return static_cast<double>(forecast.Days[day][figure].*value);
+        });
+        for (const QPointF& point : line) {
+            low = std::min(low, point.y());
+            high = std::max(high, point.y());
+        }
+        return line;
+    };
+    MarkGoals(plot);
+    plot.Band->upperSeries()->replace(points(&TForecastBand::High));
+    plot.Band->lowerSeries()->replace(points(&TForecastBand::Low));
+    plot.Series[0]->replace(points(&TForecastBand::Median));
+    const double first = x(0);
+    const double last = std::max(x(dates.size() - 1), first + 1.0 / 365);
+    for (size_t i = 0; i < plot.Goals.size(); ++i) {
+        const double level = plot.Goals[i].Level;
+        plot.Series[plot.LineCount + i]->replace({QPointF(first, level), QPointF(last, level)});
+        low = std::min(low, level);
+        high = std::max(high, level);
+    }
+    FitAxes(plot, low, high, first, last);
 }
 
 void TStatisticsForm::SetRange(TRange range) {
@@ -415,6 +582,10 @@ void TStatisticsForm::Refresh(int page) {
     stale_[page] = false;
     if (pages_[page].Kind == pkAccount)
         RefreshAccount();
+    if (pages_[page].Kind == pkForecast) {
+        forecastTimer_->start();
+        return;
+    }
     for (TPlot& plot : plots_)
         if (plot.Page == static_cast<size_t>(page))
             RefreshPlot(plot);
@@ -491,8 +662,20 @@ void TStatisticsForm::ShowHint(size_t page, const QPointF& point) {
     const std::span<const THistoryDay> days = RangeDays();
     // The figures of the lines; the marks are no figures.
     QString text;
-    std::vector<int64_t> figures;
-    if (row.Kind == pkMonths) {
+    std::vector<QString> figures;
+    if (row.Kind == pkForecast) {
+        if (!forecast_)
+            return;
+        // A figure's middle and its band.
+        const std::vector<TGameDate> dates = ForecastDates(*forecast_);
+        const size_t day = Nearest(std::span<const TGameDate>(dates), point.x(),
+                                   [](const TGameDate& d) { return d; });
+        text = DateText(dates[day]);
+        for (const TForecastBand& band : forecast_->Days[day])
+            figures.push_back(
+                QStringLiteral("%1 (%2 - %3)")
+                    .arg(NumToStr(band.Median), NumToStr(band.Low), NumToStr(band.High)));
+    } else if (row.Kind == pkMonths) {
         const std::vector<TMonthChange> months =
             MonthChanges(colony_.History().Days(), days, row.Lines);
         if (months.empty())
@@ -505,17 +688,19 @@ void TStatisticsForm::ShowHint(size_t page, const QPointF& point) {
         text = QStringLiteral("%1 %2").arg(
             QLocale(QLocale::Russian).standaloneMonthName(nearest.Month.Month),
             QString::number(nearest.Month.Year));
-        figures = nearest.Change;
+        for (const int64_t change : nearest.Change)
+            figures.push_back(NumToStr(change));
     } else {
         if (days.empty())
             return;
-        const THistoryDay& day = days[NearestDay(days, point.x())];
+        const THistoryDay& day =
+            days[Nearest(days, point.x(), [](const THistoryDay& d) { return d.Date; })];
         text = DateText(day.Date);
         for (const TLine& line : row.Lines)
-            figures.push_back(line.Field->Get(day, line.Column));
+            figures.push_back(NumToStr(line.Field->Get(day, line.Column)));
     }
     for (size_t i = 0; i < row.Lines.size(); ++i)
-        text += QStringLiteral("\n%1: %2").arg(row.Lines[i].Hint, NumToStr(figures[i]));
+        text += QStringLiteral("\n%1: %2").arg(row.Lines[i].Hint, figures[i]);
     QToolTip::showText(QCursor::pos(), text, this);
 }
 

@@ -5,6 +5,7 @@
 #include "model/describe.h"
 #include "model/savefile.h"
 #include "ui/chartpoints.h"
+#include "ui/forecaster.h"
 #include "ui/statisticsform.h"
 
 #include <QAction>
@@ -12,10 +13,12 @@
 #include <QCategoryAxis>
 #include <QChart>
 #include <QGraphicsView>
+#include <QLabel>
 #include <QLineSeries>
 #include <QMouseEvent>
 #include <QTableWidget>
 #include <QTest>
+#include <QThread>
 #include <QToolTip>
 #include <QValueAxis>
 #include <gtest/gtest.h>
@@ -167,8 +170,10 @@ TEST(Statistics, TimeAxesNameTheMonthsOfAYearAndTheYearsBeyondAndLinesDifferInCo
         for (size_t i = 0; QChart* chart = form.Chart(static_cast<TStatisticsForm::TPage>(page), i);
              ++i) {
             std::vector<int> hues;
+            // A forecast's band is its line's own hue.
             for (QAbstractSeries* series : chart->series())
-                hues.push_back(static_cast<QLineSeries*>(series)->pen().color().hslHue());
+                if (auto* line = qobject_cast<QLineSeries*>(series))
+                    hues.push_back(line->pen().color().hslHue());
             for (size_t a = 0; a < hues.size(); ++a)
                 for (size_t b = a + 1; b < hues.size(); ++b)
                     EXPECT_TRUE(hues[a] < 0 || hues[b] < 0 ||
@@ -213,6 +218,92 @@ TEST(Statistics, EveryHistoryFieldIsInTheSpreadsheetTheSaveAndTheChartsItIsMarke
                 drawn |= line.Field == field && line.Column == column;
         EXPECT_EQ(drawn, field->Charted) << field->Key << " " << column;
     }
+}
+
+} // namespace
+
+namespace {
+
+// The statistics window on the forecast page of the game in the window, once
+// its forecast is shown.
+TStatisticsForm& ForecastPage(TMainForm& f, TForecastHorizon horizon) {
+    TStatisticsForm& form = f.OpenStatistics();
+    form.SetHorizon(horizon);
+    form.ShowPage(TStatisticsForm::pgForecast);
+    auto* forecaster = form.findChild<TForecaster*>();
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            return !forecaster->Running() && form.Forecast() &&
+                   form.Forecast()->From == f.Colony().Game().Date;
+        },
+        60000));
+    return form;
+}
+
+TEST(Statistics, TheForecastPageShowsTheFuturesOfTheGameAndNamesATaxWithinItsHorizon) {
+    TGameWindow w(QStringLiteral(TARVENIA_GAME_DATA));
+    TColony& colony = w.Form.Colony();
+    const struct {
+        TGameDate Date;
+        TForecastHorizon Horizon;
+        std::optional<TGameDate> Tax;
+    } cases[] = {
+        {{1891, 2, 15}, TForecastHorizon::YearlyTax, TGameDate{1891, 3, 1}},
+        {{1891, 1, 15}, TForecastHorizon::Month, std::nullopt},
+    };
+    for (const auto& c : cases) {
+        TColonyState state = colony.TakeState();
+        state.Date = c.Date;
+        state.Season = SeasonOfMonth(c.Date.Month);
+        colony.LoadState(state, {});
+        TStatisticsForm& form = ForecastPage(w.Form, c.Horizon);
+        const TForecast& forecast = *form.Forecast();
+        EXPECT_EQ(forecast.From, c.Date);
+        ASSERT_EQ(forecast.Tax.has_value(), c.Tax.has_value())
+            << ShortDateText(c.Date).toStdString();
+        if (c.Tax) {
+            EXPECT_EQ(forecast.Tax->Date, *c.Tax);
+            EXPECT_TRUE(form.ForecastSummaryLine()->text().contains(NumToStr(forecast.Tax->Amount)))
+                << form.ForecastSummaryLine()->text().toStdString();
+        }
+        // Each figure's chart draws its middle line day by day to the last.
+        for (size_t figure = 0; figure < ForecastFigureCount; ++figure) {
+            QLineSeries* middle = nullptr;
+            for (QAbstractSeries* series :
+                 form.Chart(TStatisticsForm::pgForecast, figure)->series())
+                if (!middle)
+                    middle = qobject_cast<QLineSeries*>(series);
+            ASSERT_NE(middle, nullptr);
+            ASSERT_EQ(middle->count(), std::ssize(forecast.Days));
+            EXPECT_EQ(middle->points().back().y(), forecast.Days.back()[figure].Median) << figure;
+        }
+    }
+}
+
+TEST(Statistics, AForecastOvertakenByATurnIsNeverShown) {
+    TGameWindow w(QStringLiteral(TARVENIA_GAME_DATA));
+    TStatisticsForm& form = ForecastPage(w.Form, TForecastHorizon::Year);
+    auto* forecaster = form.findChild<TForecaster*>();
+    std::vector<TGameDate> shown;
+    QObject::connect(forecaster, &TForecaster::Ready,
+                     [&shown](const TForecast& forecast) { shown.push_back(forecast.From); });
+    // A turn once the forecast of the day before has been played and is on
+    // its way to the window: only the turn's is shown.
+    form.ForecastAgain();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return forecaster->Running(); }, 60000));
+    while (!forecaster->Idle())
+        QThread::yieldCurrentThread();
+    {
+        const TDialogAnswerer answerer([](QDialog& d) { PressEnter(d); });
+        w.Form.Colony().NewDay();
+    }
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !shown.empty() && !forecaster->Running(); }, 60000));
+    EXPECT_EQ(shown, std::vector<TGameDate>{w.Form.Colony().Game().Date});
+    EXPECT_EQ(form.Forecast()->From, w.Form.Colony().Game().Date);
+
+    // The window goes while ten years of futures play: they stop first.
+    form.SetHorizon(TForecastHorizon::MainTax);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !forecaster->Idle(); }, 60000));
 }
 
 } // namespace
