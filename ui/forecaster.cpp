@@ -26,7 +26,7 @@ void TForecaster::Request(const TColony& colony, const TForecastSettings& settin
     job->Catalogue = &colony.Catalogue();
     job->Events = &colony.Events();
     job->Terrain = colony.Terrain();
-    job->Start = {colony.TakeState(), colony.ScenarioPlay()};
+    job->Start = ForecastStartOf(colony);
     job->Settings = settings;
     running_ = true;
     {
@@ -71,19 +71,29 @@ void TForecaster::Work() {
         const TForecastWorld world{*job->Catalogue, *job->Events, job->Terrain};
         std::optional<TForecast> forecast =
             PlayForecast(world, job->Start, job->Settings, &cancel_);
-        if (forecast)
-            QMetaObject::invokeMethod(
-                this,
-                [this, number = job->Number, f = std::move(*forecast)]() mutable {
-                    Deliver(number, std::move(f));
-                },
-                Qt::QueuedConnection);
+        if (!forecast)
+            continue;
+        {
+            // Handed over under the lock, which orders it for every checker.
+            const std::lock_guard lock(mutex_);
+            played_ = std::move(forecast);
+            playedNumber_ = job->Number;
+        }
+        QMetaObject::invokeMethod(
+            this, [this] { Deliver(); }, Qt::QueuedConnection);
     }
 }
 
-void TForecaster::Deliver(uint64_t number, TForecast forecast) {
-    if (number != latest_)
+void TForecaster::Deliver() {
+    std::optional<TForecast> forecast;
+    uint64_t number = 0;
+    {
+        const std::lock_guard lock(mutex_);
+        forecast.swap(played_);
+        number = playedNumber_;
+    }
+    if (!forecast || number != latest_)
         return;
     running_ = false;
-    emit Ready(forecast);
+    emit Ready(*forecast);
 }

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <thread>
 
 class TColony;
@@ -55,7 +56,9 @@ private:
     };
 
     void Work();
-    void Deliver(uint64_t number, TForecast forecast);
+    // Shows the forecast the thread handed over last, if it is the latest
+    // request's.
+    void Deliver();
 
     // The window's thread's own: the number of the latest request.
     uint64_t latest_ = 0;
@@ -63,9 +66,11 @@ private:
 
     mutable std::mutex mutex_;
     std::condition_variable wake_;
-    std::unique_ptr<TJob> waiting_; // under mutex_
-    bool stop_ = false;             // under mutex_
-    bool playing_ = false;          // under mutex_
+    std::unique_ptr<TJob> waiting_;   // under mutex_
+    std::optional<TForecast> played_; // under mutex_, with its request's number
+    uint64_t playedNumber_ = 0;       // under mutex_
+    bool stop_ = false;               // under mutex_
+    bool playing_ = false;            // under mutex_
     std::atomic<bool> cancel_{false};
     std::thread thread_;
 };
