@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
     g++ cmake ninja-build pkg-config
     qt6-base-dev qt6-multimedia-dev qt6-charts-dev libqt6opengl6-dev libgl-dev zlib1g-dev libvorbis-dev
+    qt6-tools-dev qt6-l10n-tools
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation fonts-dejavu-core qt6-translations-l10n
     dpkg-dev file desktop-file-utils appstream

@@ -6,8 +6,6 @@
 
 #include <QFont>
 #include <QIcon>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QMessageBox>
 #include <QTimer>
 #include <exception>
@@ -31,9 +29,10 @@ TApplication::TApplication(int& argc, char** argv) : QApplication(WithQtEventLoo
     if (loopChosenHere)
         qunsetenv(NoGlib);
     setApplicationName(QStringLiteral("Тарвения"));
-    if (qtTexts_.load(QLocale(QLocale::Russian), QStringLiteral("qtbase"), QStringLiteral("_"),
-                      QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        installTranslator(&qtTexts_);
+}
+
+TLanguage TApplication::Speak(TLanguage chosen, const QString& dataFolder) {
+    return texts_.Install(chosen, TranslationsFolder(dataFolder));
 }
 
 void TApplication::SetUpLook() {

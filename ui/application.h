@@ -1,7 +1,8 @@
 #pragma once
 
+#include "base/language.h"
+
 #include <QApplication>
-#include <QTranslator>
 
 // The game's application object: an error that no command handles is shown
 // in an error box with its text, and the game goes on.
@@ -12,10 +13,14 @@ public:
     // every event posted, and each control posts one as it is made: sixty
     // at the main window's start. Nothing in the game needs GLib's loop:
     // sounds go to PulseAudio on its own thread. The choice is not passed on
-    // to the programs the game starts. Qt's own texts (the standard buttons,
-    // the file dialogs' columns and questions) are in Russian, where the
-    // system has Qt's translation.
+    // to the programs the game starts.
     TApplication(int& argc, char** argv);
+
+    // Speaks the chosen language from now on (the system's for System), with
+    // the catalogues of the data folder; Qt's own texts (the standard
+    // buttons, the file dialogs' columns and questions) follow in Russian
+    // where the system has Qt's translation. Returns the language spoken.
+    TLanguage Speak(TLanguage chosen, const QString& dataFolder);
 
     bool notify(QObject* receiver, QEvent* event) override;
 
@@ -27,5 +32,5 @@ public:
     static void SetUpLook();
 
 private:
-    QTranslator qtTexts_;
+    TTranslations texts_;
 };

@@ -30,6 +30,7 @@ int main(int argc, char** argv) {
     // The desktop entry that the window belongs to, for its icon and name.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.tarvenia.Tarvenia"));
     TApplication::SetUpLook();
+    app.Speak(TLanguage::System, DataFolder());
 
     const TDM images;
     std::unique_ptr<TMainForm> mainForm;
