@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #if defined(TARVENIA_TEST_APPLICATION)
+#include "base/paths.h"
 #include "ui/application.h"
 using TTestApplication = TApplication;
 #elif defined(TARVENIA_TEST_GUI)
@@ -40,6 +41,10 @@ int main(int argc, char** argv) {
     qputenv("XDG_CONFIG_HOME", userFolders.filePath("config").toUtf8());
     qputenv("TARVENIA_SAVE_DIR", userFolders.filePath("saves").toUtf8());
     TTestApplication app(argc, argv);
+#if defined(TARVENIA_TEST_APPLICATION)
+    // The game's window speaks Russian, whatever the runner's desktop.
+    app.Speak(TLanguage::Russian, DataFolder());
+#endif
     // Tests expect "." as the decimal separator whatever the runner's locale.
     QLocale::setDefault(QLocale::c());
     return RUN_ALL_TESTS();
