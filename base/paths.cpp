@@ -28,7 +28,8 @@ QString DataFolder(const QString& programFolder) {
     for (const QString& folder : folders)
         if (QFileInfo(QDir(folder).filePath(QStringLiteral("BASES.INI"))).isFile())
             return folder;
-    QString text = QStringLiteral("Не найдены файлы игры: BASES.INI нет ни в одной из папок:");
+    QString text = QCoreApplication::translate(
+        "Files", "Не найдены файлы игры: BASES.INI нет ни в одной из папок:");
     for (const QString& folder : folders)
         text += QStringLiteral("\n") + QDir::toNativeSeparators(folder);
     throw TGameError(text);
@@ -43,11 +44,11 @@ QString LocalPath(const QString& written) {
 QByteArray ReadDataFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw TGameError(QStringLiteral("Не удалось открыть файл %1: %2.")
+        throw TGameError(QCoreApplication::translate("Files", "Не удалось открыть файл %1: %2.")
                              .arg(QDir::toNativeSeparators(path), file.errorString()));
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        throw TGameError(QStringLiteral("Не удалось прочитать файл %1: %2.")
+        throw TGameError(QCoreApplication::translate("Files", "Не удалось прочитать файл %1: %2.")
                              .arg(QDir::toNativeSeparators(path), file.errorString()));
     return bytes;
 }

@@ -1,24 +1,27 @@
 #include "base/terrain.h"
 
+#include <QCoreApplication>
+
 namespace {
 
-const char* const KindNames[EarthKindCount] = {"Море",
-                                               "Берег",
-                                               "Земля",
-                                               "Вода",
-                                               "Лес",
-                                               "Уголь",
-                                               "Залежи руды",
-                                               "Нефтяное месторождение",
-                                               "Месторождение золота",
-                                               "Неизвестный объект"};
+const char* const KindNames[EarthKindCount] = {
+    QT_TRANSLATE_NOOP("Terrain", "Море"),
+    QT_TRANSLATE_NOOP("Terrain", "Берег"),
+    QT_TRANSLATE_NOOP("Terrain", "Земля"),
+    QT_TRANSLATE_NOOP("Terrain", "Вода"),
+    QT_TRANSLATE_NOOP("Terrain", "Лес"),
+    QT_TRANSLATE_NOOP("Terrain", "Уголь"),
+    QT_TRANSLATE_NOOP("Terrain", "Залежи руды"),
+    QT_TRANSLATE_NOOP("Terrain", "Нефтяное месторождение"),
+    QT_TRANSLATE_NOOP("Terrain", "Месторождение золота"),
+    QT_TRANSLATE_NOOP("Terrain", "Неизвестный объект")};
 
 } // namespace
 
 QString EarthKindName(int kind) {
     if (kind < 0 || kind >= EarthKindCount)
         kind = ekUnknown;
-    return QString::fromUtf8(KindNames[kind]);
+    return QCoreApplication::translate("Terrain", KindNames[kind]);
 }
 
 TEarthKind TTerrainGrid::EarthKind(int col, int row) const {

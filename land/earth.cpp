@@ -4,6 +4,7 @@
 #include "base/inifile.h"
 #include "base/numbers.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cstring>
 
@@ -24,9 +25,10 @@ void TEarth::LoadEarth(const TMapSource& source, const QStringList& folders) {
 
 void TEarth::LoadEarth(const TMapFiles& files, const TMapSource& source) {
     if (files.Grid.size() < TTerrainGrid::ByteSize)
-        throw TGameError(QStringLiteral("Карта «%1» обрезана: в ней меньше %2 байт.")
-                             .arg(source.Text())
-                             .arg(TTerrainGrid::ByteSize));
+        throw TGameError(QCoreApplication::translate("Land",
+                                                     "Карта «%1» обрезана: в ней меньше %n байт.",
+                                                     nullptr, TTerrainGrid::ByteSize)
+                             .arg(source.Text()));
     std::memcpy(Grid.Bytes(), files.Grid.constData(), TTerrainGrid::ByteSize);
 
     Scene.Clear();
@@ -58,7 +60,8 @@ TSavedLand TEarth::SavedLand() const {
 bool TEarth::LoadSavedLand(const TSavedLand& land, const QStringList& folders) {
     const std::optional<TMapSource> source = TMapSource::Parse(land.Name);
     if (!source)
-        throw TGameError(QStringLiteral("неизвестная карта «%1»").arg(land.Name));
+        throw TGameError(
+            QCoreApplication::translate("Land", "неизвестная карта «%1»").arg(land.Name));
     if (land.Carried()) {
         if (*source == source_ && land.Grid == files_.Grid)
             return false;
@@ -75,11 +78,12 @@ bool TEarth::LoadSavedLand(const TSavedLand& land, const QStringList& folders) {
     try {
         files = source->Read(folders);
     } catch (const TGameError& error) {
-        throw TGameError(
-            QStringLiteral("карта «%1» не читается (%2)").arg(land.Name, error.Text()));
+        throw TGameError(QCoreApplication::translate("Land", "карта «%1» не читается (%2)")
+                             .arg(land.Name, error.Text()));
     }
     if (!sameGrid(files.Grid))
-        throw TGameError(QStringLiteral("карта «%1» изменилась с тех пор, как игра была сохранена")
+        throw TGameError(QCoreApplication::translate(
+                             "Land", "карта «%1» изменилась с тех пор, как игра была сохранена")
                              .arg(land.Name));
     LoadEarth(files, *source);
     return true;

@@ -6,6 +6,7 @@
 #include "land/earth.h"
 #include "model/game.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -26,9 +27,10 @@ TMapFiles ReadFiles(const QString& base, bool lowerCase) {
     files.Grid = ReadDataFile(gridPath);
     // The file is the bare grid; anything after it is ignored.
     if (files.Grid.size() < TTerrainGrid::ByteSize)
-        throw TGameError(QStringLiteral("Файл карты %1 обрезан: в нём меньше %2 байт.")
-                             .arg(QDir::toNativeSeparators(gridPath))
-                             .arg(TTerrainGrid::ByteSize));
+        throw TGameError(QCoreApplication::translate("Land",
+                                                     "Файл карты %1 обрезан: в нём меньше %n байт.",
+                                                     nullptr, TTerrainGrid::ByteSize)
+                             .arg(QDir::toNativeSeparators(gridPath)));
     files.Scene = ReadDataFile(base + ext(".WLL"));
     // A missing start position reads as the defaults.
     QFile ini(base + ext(".INI"));
@@ -66,7 +68,7 @@ QString TMapSource::Title() const {
     const QString name = Kind == msRandom ? QString::number(Seed)
                          : Kind == msPath ? QFileInfo(Name).completeBaseName()
                                           : Name;
-    return QStringLiteral("Остров ") + name;
+    return QCoreApplication::translate("Land", "Остров %1").arg(name);
 }
 
 TMapFiles TMapSource::Read(const QStringList& folders) const {

@@ -4,6 +4,7 @@
 #include "model/colony.h"
 #include "model/quietservices.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -26,10 +27,11 @@ std::shared_ptr<const TScenario> LoadScenario(const QString& nameOrPath,
     const QString path = FindScenarioFile(nameOrPath, dataFolder, saveFolder);
     const std::optional<QByteArray> bytes = path.isEmpty() ? std::nullopt : ReadWhole(path);
     if (!bytes)
-        throw TGameError(QStringLiteral("Сценарий «%1» не найден.").arg(nameOrPath));
+        throw TGameError(
+            QCoreApplication::translate("Land", "Сценарий «%1» не найден.").arg(nameOrPath));
     TScenarioReading reading = ReadScenario(*bytes, QFileInfo(path).completeBaseName(), catalogue);
     if (!reading.Scenario)
-        throw TGameError(QStringLiteral("Сценарий «%1» не читается: %2")
+        throw TGameError(QCoreApplication::translate("Land", "Сценарий «%1» не читается: %2")
                              .arg(nameOrPath, reading.Errors.value(0)));
     return std::make_shared<const TScenario>(std::move(*reading.Scenario));
 }
@@ -37,7 +39,8 @@ std::shared_ptr<const TScenario> LoadScenario(const QString& nameOrPath,
 TMapSource ScenarioLand(const TScenario& scenario) {
     const std::optional<TMapSource> land = TMapSource::Parse(scenario.Land);
     if (!land)
-        throw TGameError(QStringLiteral("Земля сценария «%1» не читается.").arg(scenario.Land));
+        throw TGameError(QCoreApplication::translate("Land", "Земля сценария «%1» не читается.")
+                             .arg(scenario.Land));
     return *land;
 }
 
@@ -45,7 +48,7 @@ QStringList CheckScenarioFile(const QString& path, const TBaseTypeList& catalogu
                               const TEventTypeList& events, const QStringList& folders) {
     const std::optional<QByteArray> bytes = ReadWhole(path);
     if (!bytes)
-        return {QStringLiteral("файл «%1» не читается").arg(path)};
+        return {QCoreApplication::translate("Land", "файл «%1» не читается").arg(path)};
     TScenarioReading reading = ReadScenario(*bytes, QFileInfo(path).completeBaseName(), catalogue);
     if (!reading.Scenario)
         return reading.Errors;

@@ -1,5 +1,6 @@
 #include "account.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <algorithm>
 
@@ -11,18 +12,18 @@ struct TFlowNames {
 };
 
 constexpr std::array<TFlowNames, MoneyFlowCount> FlowNames{{
-    {"sales", "Продажа товаров"},
-    {"demolition", "Разбор строений"},
-    {"gesture", "Подарок"},
-    {"purchases", "Покупка товаров"},
-    {"upkeep", "Содержание людей"},
-    {"health", "Забота о здоровье"},
-    {"construction", "Строительство"},
-    {"improvement", "Улучшение земли"},
-    {"restoration", "Восстановление"},
-    {"taxes", "Ежегодные налоги"},
-    {"maintax", "Главный налог"},
-    {"founderloss", "Потеря главного здания"},
+    {"sales", QT_TRANSLATE_NOOP("Account", "Продажа товаров")},
+    {"demolition", QT_TRANSLATE_NOOP("Account", "Разбор строений")},
+    {"gesture", QT_TRANSLATE_NOOP("Account", "Подарок")},
+    {"purchases", QT_TRANSLATE_NOOP("Account", "Покупка товаров")},
+    {"upkeep", QT_TRANSLATE_NOOP("Account", "Содержание людей")},
+    {"health", QT_TRANSLATE_NOOP("Account", "Забота о здоровье")},
+    {"construction", QT_TRANSLATE_NOOP("Account", "Строительство")},
+    {"improvement", QT_TRANSLATE_NOOP("Account", "Улучшение земли")},
+    {"restoration", QT_TRANSLATE_NOOP("Account", "Восстановление")},
+    {"taxes", QT_TRANSLATE_NOOP("Account", "Ежегодные налоги")},
+    {"maintax", QT_TRANSLATE_NOOP("Account", "Главный налог")},
+    {"founderloss", QT_TRANSLATE_NOOP("Account", "Потеря главного здания")},
 }};
 
 } // namespace
@@ -32,7 +33,7 @@ QString MoneyFlowKey(TMoneyFlow flow) {
 }
 
 QString MoneyFlowCaption(TMoneyFlow flow) {
-    return QString::fromUtf8(FlowNames[static_cast<size_t>(flow)].Caption);
+    return QCoreApplication::translate("Account", FlowNames[static_cast<size_t>(flow)].Caption);
 }
 
 bool IsIncome(TMoneyFlow flow) {
@@ -76,11 +77,13 @@ void TAccount::Assign(std::vector<TYearAccount> years) {
 }
 
 QByteArray AccountCsv(const TAccount& account, int32_t money) {
-    QStringList header = {QStringLiteral("Год"), QStringLiteral("На начало года")};
+    QStringList header = {QCoreApplication::translate("Account", "Год"),
+                          QCoreApplication::translate("Account", "На начало года")};
     for (int i = 0; i < MoneyFlowCount; ++i)
         header << MoneyFlowCaption(static_cast<TMoneyFlow>(i));
-    header << QStringLiteral("Доходы") << QStringLiteral("Расходы")
-           << QStringLiteral("На конец года");
+    header << QCoreApplication::translate("Account", "Доходы")
+           << QCoreApplication::translate("Account", "Расходы")
+           << QCoreApplication::translate("Account", "На конец года");
     QByteArray csv = header.join(QLatin1Char(',')).toUtf8() + '\n';
     for (const TYearAccount& year : account.Years()) {
         csv += QByteArray::number(year.Year) + ',' + QByteArray::number(year.Opening);

@@ -11,6 +11,7 @@
 #include "random.h"
 #include "taxes.h"
 
+#include <QCoreApplication>
 #include <QPoint>
 #include <algorithm>
 #include <exception>
@@ -97,8 +98,8 @@ public:
     // under the name the step is shown with. What it changes from now on
     // goes on into its step.
     void Changed(const char* name) {
-        TUndoHistory::TStep& step =
-            colony_.undo_.Record(QString::fromUtf8(name), std::move(edits_), colony_.revision_);
+        TUndoHistory::TStep& step = colony_.undo_.Record(
+            QCoreApplication::translate("Commands", name), std::move(edits_), colony_.revision_);
         colony_.game_->RecordEdits(&step.Edits.Game);
         recorded_ = true;
         colony_.revision_ = ++colony_.lastRevision_;
@@ -164,7 +165,8 @@ void TColony::BeginScenario(std::shared_ptr<const TScenario> scenario, TDifficul
             game_->BaseAt(start.Column, start.Row) ||
             !type->AcceptsEarth(terrain_.EarthKind(start.Column, start.Row))) {
             NewGame(startColumn, startRow);
-            throw TGameError(QStringLiteral("Строение %1 не может стоять на клетке %2, %3.")
+            throw TGameError(QCoreApplication::translate(
+                                 "Colony", "Строение %1 не может стоять на клетке %2, %3.")
                                  .arg(start.Type)
                                  .arg(start.Column)
                                  .arg(start.Row));
@@ -241,14 +243,14 @@ void TColony::CheckGoals(bool dayPassed) {
             Tell(TJournalKind::Goal, TSound::Message, goal.Text);
         else if (goal.Role != TGoalRole::Failure)
             Tell(TJournalKind::Goal, TSound::Message,
-                 QStringLiteral("Цель достигнута: %1.").arg(goal.Text));
+                 QCoreApplication::translate("Colony", "Цель достигнута: %1.").arg(goal.Text));
     }
     for (const size_t i : news.Failed) {
         const TGoal& goal = goals[i];
         Tell(TJournalKind::Goal, TSound::Destroy,
              goal.Role == TGoalRole::Failure
-                 ? QStringLiteral("Беда: %1.").arg(goal.Text)
-                 : QStringLiteral("Цель не достигнута: %1.").arg(goal.Text));
+                 ? QCoreApplication::translate("Colony", "Беда: %1.").arg(goal.Text)
+                 : QCoreApplication::translate("Colony", "Цель не достигнута: %1.").arg(goal.Text));
     }
     if (news.State != TScenarioState::Playing)
         services_.ScenarioEnded(Result());
@@ -341,25 +343,25 @@ void TColony::Build(const TBaseType& type) {
     const int32_t col = selColumn_;
     const int32_t row = selRow_;
     if (play_.Scenario && !play_.Scenario->Allows(type)) {
-        ShowStatus(QString::fromUtf8(Msg::NotAllowed));
+        ShowStatus(Msg::Text(Msg::NotAllowed));
         return;
     }
     if (game_->BaseAt(col, row)) {
-        ShowStatus(QString::fromUtf8(Msg::PlaceTaken));
+        ShowStatus(Msg::Text(Msg::PlaceTaken));
         return;
     }
     if (!type.HasStyle(bsNoNearBase) && !game_->BaseAt(col - 1, row) &&
         !game_->BaseAt(col, row - 1) && !game_->BaseAt(col + 1, row) &&
         !game_->BaseAt(col, row + 1)) {
-        ShowStatus(QString::fromUtf8(Msg::OnlyNearOthers));
+        ShowStatus(Msg::Text(Msg::OnlyNearOthers));
         return;
     }
     if (!type.AcceptsEarth(terrain_.EarthKind(col, row))) {
-        ShowStatus(QString::fromUtf8(Msg::WrongEarth));
+        ShowStatus(Msg::Text(Msg::WrongEarth));
         return;
     }
     if (game_->Money < type.Price) {
-        ShowStatus(QString::fromUtf8(Msg::NoMoney));
+        ShowStatus(Msg::Text(Msg::NoMoney));
         return;
     }
     command.Changed(Msg::BuildStep);
@@ -377,15 +379,15 @@ void TColony::ImproveLand() {
     TCommand command(*this);
     const TCellState& cell = Game().Cell(selColumn_, selRow_);
     if (game_->Money < ImproveLandPrice) {
-        ShowStatus(QString::fromUtf8(Msg::NoMoney));
+        ShowStatus(Msg::Text(Msg::NoMoney));
         return;
     }
     if (cell.Improved) {
-        ShowStatus(QString::fromUtf8(Msg::AlreadyImproved));
+        ShowStatus(Msg::Text(Msg::AlreadyImproved));
         return;
     }
     if (SelectedBase()) {
-        ShowStatus(QString::fromUtf8(Msg::PlaceTaken));
+        ShowStatus(Msg::Text(Msg::PlaceTaken));
         return;
     }
     command.Changed(TPlayerCommand::pcGoodEarth);
@@ -403,7 +405,7 @@ void TColony::FindWeakest() {
         if (NeedsRestore(*base) && (!weakest || base->LifeDays < weakest->LifeDays))
             weakest = base.get();
     if (!weakest) {
-        ShowStatus(QString::fromUtf8(Msg::NoDamagedBuildings));
+        ShowStatus(Msg::Text(Msg::NoDamagedBuildings));
         return;
     }
     services_.Sound(TSound::FindSlow);
@@ -415,16 +417,16 @@ void TColony::Restore() {
     TCommand command(*this);
     TBase* base = SelectedBase();
     if (!base) {
-        ShowStatus(QString::fromUtf8(Msg::NoBuilding));
+        ShowStatus(Msg::Text(Msg::NoBuilding));
         return;
     }
     if (!NeedsRestore(*base)) {
-        ShowStatus(QString::fromUtf8(Msg::NoRestoreNeeded));
+        ShowStatus(Msg::Text(Msg::NoRestoreNeeded));
         return;
     }
     const TRestorePlan plan = PlanRestore(*base, game_->Money);
     if (plan.Days == 0) {
-        ShowStatus(QString::fromUtf8(Msg::NoMoney));
+        ShowStatus(Msg::Text(Msg::NoMoney));
         return;
     }
     command.Changed(TPlayerCommand::pcRestore);
@@ -445,7 +447,7 @@ void TColony::RestoreAll() {
             continue;
         const TRestorePlan plan = PlanRestore(*base, game_->Money);
         if (plan.Days == 0) {
-            ShowStatus(QString::fromUtf8(Msg::NoMoney));
+            ShowStatus(Msg::Text(Msg::NoMoney));
             stopped = true;
             break;
         }
@@ -461,7 +463,7 @@ void TColony::RestoreAll() {
         services_.UpdatePlan();
         ShowCellInfo();
     } else if (!stopped) {
-        ShowStatus(QString::fromUtf8(Msg::NoDamagedBuildings));
+        ShowStatus(Msg::Text(Msg::NoDamagedBuildings));
     }
 }
 
@@ -469,13 +471,13 @@ void TColony::Demolish() {
     TCommand command(*this);
     TBase* base = SelectedBase();
     if (!base) {
-        ShowStatus(QString::fromUtf8(Msg::NoBuilding));
+        ShowStatus(Msg::Text(Msg::NoBuilding));
         return;
     }
     // The colony cannot build its founding building again, and without it
     // loses its money and goods every day.
     if (base->Kind == &catalogue_.front() &&
-        !services_.Confirm(QString::fromUtf8(Msg::DemolishFounder).arg(base->Kind->Caption)))
+        !services_.Confirm(Msg::Text(Msg::DemolishFounder).arg(base->Kind->Caption)))
         return;
     command.Changed(TPlayerCommand::pcDestroy);
     services_.Sound(TSound::BaseSale);
@@ -493,11 +495,11 @@ void TColony::Block() {
     TCommand command(*this);
     TBase* base = SelectedBase();
     if (!base) {
-        ShowStatus(QString::fromUtf8(Msg::NoBuilding));
+        ShowStatus(Msg::Text(Msg::NoBuilding));
         return;
     }
     if (base->Kind->HasStyle(bsNoPreserve)) {
-        ShowStatus(QString::fromUtf8(Msg::CannotBlock).arg(base->Kind->Caption));
+        ShowStatus(Msg::Text(Msg::CannotBlock).arg(base->Kind->Caption));
         return;
     }
     command.Changed(TPlayerCommand::pcPreserve);
@@ -615,8 +617,8 @@ QString TColony::Redo() {
 
 QString TColony::StepTo(std::optional<TUndoHistory::TStep> step, bool back) {
     if (!step)
-        return QString::fromUtf8(back ? Msg::NothingToUndo : Msg::NothingToRedo);
-    const QString done = QString::fromUtf8(back ? Msg::Undone : Msg::Redone).arg(step->Command);
+        return Msg::Text(back ? Msg::NothingToUndo : Msg::NothingToRedo);
+    const QString done = Msg::Text(back ? Msg::Undone : Msg::Redone).arg(step->Command);
     play_.UndoUsed = play_.UndoUsed || (back && play_.Scenario);
     GoThrough(step->Edits, back);
     std::swap(revision_, step->Revision);
@@ -662,10 +664,13 @@ bool TColony::AskTaxes() {
     const TTaxesDue due = TaxesDue(game_->Date);
     if (due.YearlyWarning)
         Tell(TJournalKind::Tax, TSound::Message,
-             QStringLiteral("Предупреждение. Через месяц надо будет выплатить ежегодные налоги."));
+             QCoreApplication::translate(
+                 "Colony", "Предупреждение. Через месяц надо будет выплатить ежегодные налоги."));
     if (due.Yearly) {
         TTaxDialog dialog = TTaxDialog::Yearly(*this);
-        Note(TJournalKind::Tax, QStringLiteral("Ежегодные налоги: %1").arg(dialog.AmountText()));
+        Note(
+            TJournalKind::Tax,
+            QCoreApplication::translate("Colony", "Ежегодные налоги: %1").arg(dialog.AmountText()));
         services_.RunYearlyTaxes(dialog);
         if (!Answered(dialog, &TGoalCounters::YearlyTaxesPaid))
             return false;
@@ -673,10 +678,12 @@ bool TColony::AskTaxes() {
     }
     if (due.MainWarning)
         Tell(TJournalKind::Tax, TSound::Message,
-             QStringLiteral("Предупреждение. Через месяц надо будет выплатить Главный налог."));
+             QCoreApplication::translate(
+                 "Colony", "Предупреждение. Через месяц надо будет выплатить Главный налог."));
     if (due.MainTax != 0) {
         TTaxDialog dialog = TTaxDialog::Main(*this, ScaledTax(due.MainTax, rules_.TaxPercent));
-        Note(TJournalKind::Tax, QStringLiteral("Главный налог: %1").arg(dialog.AmountText()));
+        Note(TJournalKind::Tax,
+             QCoreApplication::translate("Colony", "Главный налог: %1").arg(dialog.AmountText()));
         services_.RunMainTax(dialog);
         if (!Answered(dialog, &TGoalCounters::MainTaxesPaid))
             return false;
@@ -687,9 +694,10 @@ bool TColony::AskTaxes() {
 bool TColony::Answered(const TTaxDialog& dialog, int32_t TGoalCounters::*paid) {
     int32_t& counter = counters_.*(dialog.Paid() ? paid : &TGoalCounters::TaxesRefused);
     counter = SaturatingAdd(counter, 1);
-    Note(TJournalKind::Tax, (dialog.Paid() ? QStringLiteral("Налог уплачен: %1")
-                                           : QStringLiteral("Налог не уплачен: %1"))
-                                .arg(dialog.AmountText()));
+    Note(TJournalKind::Tax,
+         (dialog.Paid() ? QCoreApplication::translate("Colony", "Налог уплачен: %1")
+                        : QCoreApplication::translate("Colony", "Налог не уплачен: %1"))
+             .arg(dialog.AmountText()));
     if (!dialog.Paid())
         CheckGoals(false);
     return dialog.Paid();
@@ -750,17 +758,18 @@ bool TColony::DayTurn() {
     const QPoint ruin = RunEvents(destroyed);
     if (destroyed != 0)
         Tell(TJournalKind::Event, TSound::Destroy,
-             QStringLiteral("Одно или несколько строений было разрушено."),
+             QCoreApplication::translate("Colony", "Одно или несколько строений было разрушено."),
              destroyed == 1 && day.Destroyed == 0 ? ruin : NoCell);
     if (day.Births != 0)
         Tell(TJournalKind::Event, TSound::Message,
-             QStringLiteral("Родилось: %1 человек.").arg(day.Births));
+             QCoreApplication::translate("Colony", "Родилось: %n человек.", nullptr, day.Births));
     if (day.Departures != 0)
         Tell(TJournalKind::Event, TSound::Message,
-             QStringLiteral("Ушло: %1 человек.").arg(day.Departures));
+             QCoreApplication::translate("Colony", "Ушло: %n человек.", nullptr, day.Departures));
     if (day.Homeless)
         Tell(TJournalKind::Event, TSound::Message,
-             QStringLiteral("Люди уходят, потому что им недостаточно мест в домах."));
+             QCoreApplication::translate("Colony",
+                                         "Люди уходят, потому что им недостаточно мест в домах."));
     days_.Record(*game_);
     services_.ShowGameState();
     CheckGoals(true);

@@ -4,7 +4,26 @@
 #include "gamedate.h"
 #include "goods.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
+
+namespace {
+
+enum class TRussianForm { One, Few, Many };
+
+// The form a Russian noun takes after the number: 1 and 21 год, 2 to 4 and
+// 22 года, 0, 5 to 20 and 25 лет.
+TRussianForm RussianPluralForm(int64_t n) {
+    const int64_t tens = (n < 0 ? -n : n) % 100;
+    if (tens % 10 == 1 && tens != 11)
+        return TRussianForm::One;
+    if (tens % 10 >= 2 && tens % 10 <= 4 && (tens < 12 || tens > 14))
+        return TRussianForm::Few;
+    return TRussianForm::Many;
+}
+
+} // namespace
 
 QString NumToStr(int64_t n) {
     const QString digits = QString::number(n);
@@ -22,15 +41,17 @@ QString NumToStr(int64_t n) {
 }
 
 QString YearsToStr(int32_t n) {
-    const QString text = QString::number(n);
-    const QChar last = text.back();
-    if (text.size() >= 2 && text.at(text.size() - 2) == QLatin1Char('1'))
-        return text + QStringLiteral(" лет");
-    if (last == QLatin1Char('1'))
-        return text + QStringLiteral(" год");
-    if (last == QLatin1Char('2') || last == QLatin1Char('3') || last == QLatin1Char('4'))
-        return text + QStringLiteral(" года");
-    return text + QStringLiteral(" лет");
+    // The source text is already in the Russian form the number needs, for
+    // the tools that speak without a catalogue; a catalogue gives each
+    // language its own forms.
+    switch (RussianPluralForm(n)) {
+    case TRussianForm::One:
+        return QCoreApplication::translate("Describe", "%n год", nullptr, n);
+    case TRussianForm::Few:
+        return QCoreApplication::translate("Describe", "%n года", nullptr, n);
+    default:
+        return QCoreApplication::translate("Describe", "%n лет", nullptr, n);
+    }
 }
 
 void AddToList(QString& list, const QString& item) {
@@ -42,21 +63,21 @@ void AddToList(QString& list, const QString& item) {
 QString EarthPhrase(int32_t needEarth) {
     switch (needEarth) {
     case ekLand:
-        return QStringLiteral("на земле");
+        return QCoreApplication::translate("Describe", "на земле");
     case ekWater:
-        return QStringLiteral("на воде");
+        return QCoreApplication::translate("Describe", "на воде");
     case ekForest:
-        return QStringLiteral("в лесу");
+        return QCoreApplication::translate("Describe", "в лесу");
     case ekCoal:
-        return QStringLiteral("на угле");
+        return QCoreApplication::translate("Describe", "на угле");
     case ekOre:
-        return QStringLiteral("на залежах руды");
+        return QCoreApplication::translate("Describe", "на залежах руды");
     case ekOil:
-        return QStringLiteral("на нефтяных месторождениях");
+        return QCoreApplication::translate("Describe", "на нефтяных месторождениях");
     case ekGold:
-        return QStringLiteral("на месторождениях золота");
+        return QCoreApplication::translate("Describe", "на месторождениях золота");
     default:
-        return QStringLiteral("на любом типе почвы");
+        return QCoreApplication::translate("Describe", "на любом типе почвы");
     }
 }
 
@@ -70,11 +91,11 @@ QString GoodsList(const TResources& amounts, const TResources* ranges) {
         if (amounts[good] == 0)
             continue;
         const bool about = ranges && (*ranges)[good] != 0;
-        AddToList(list, GoodName(good) +
-                            (about ? QStringLiteral(" - около ") : QStringLiteral(" - ")) +
-                            QString::number(amounts[good]));
+        AddToList(list, (about ? QCoreApplication::translate("Describe", "%1 - около %2")
+                               : QStringLiteral("%1 - %2"))
+                            .arg(GoodName(good), QString::number(amounts[good])));
     }
-    return list.isEmpty() ? QStringLiteral("Нет") : list;
+    return list.isEmpty() ? QCoreApplication::translate("Describe", "Нет") : list;
 }
 
 } // namespace
@@ -82,24 +103,28 @@ QString GoodsList(const TResources& amounts, const TResources* ranges) {
 QString BaseHint(const TBaseType& type) {
     QString ground = EarthPhrase(type.NeedEarth);
     if (type.HasStyle(bsNoNearBase))
-        ground += QStringLiteral(" (можно далеко от других строений)");
+        ground += QCoreApplication::translate("Describe", " (можно далеко от других строений)");
     QString seasons;
     for (int season = 0; season < SeasonCount; ++season)
         if (type.WorksIn(season))
             AddToList(seasons, SeasonName(season));
-    const QString life = type.LiveYears != 0 ? YearsToStr(type.LiveYears) : QStringLiteral("вечно");
+    const QString life = type.LiveYears != 0 ? YearsToStr(type.LiveYears)
+                                             : QCoreApplication::translate("Describe", "вечно");
     QString tail;
     if (!IsEmpty(type.Consume) || !IsEmpty(type.Profit))
-        tail = QStringLiteral(" (") + seasons + QStringLiteral("). Рабочих: ") +
-               QString::number(type.NeedWorkers) + QStringLiteral("\nРасход: ") +
-               GoodsList(type.Consume, nullptr) + QStringLiteral("\nПрибыль: ") +
-               GoodsList(type.Profit, &type.ProfitRange);
+        tail =
+            QCoreApplication::translate("Describe", " (%1). Рабочих: %2\nРасход: %3\nПрибыль: %4")
+                .arg(seasons, QString::number(type.NeedWorkers), GoodsList(type.Consume, nullptr),
+                     GoodsList(type.Profit, &type.ProfitRange));
     else if (type.HomePlaces != 0)
-        tail = QStringLiteral(". Дает жилье на ") + QString::number(type.HomePlaces) +
-               QStringLiteral(" мест");
-    return type.Caption + QStringLiteral(" - ") + NumToStr(type.Price) +
-           QStringLiteral("\nСтроится ") + ground + QLatin1Char(' ') +
-           QString::number(type.BuildTime) + QStringLiteral(" дней. Прослужит ") + life + tail;
+        tail = QCoreApplication::translate("Describe", ". Дает жилье на %n мест", nullptr,
+                                           type.HomePlaces);
+    // The caption is the data's and may hold a "%": it is never filled.
+    return type.Caption + QStringLiteral(" - ") + NumToStr(type.Price) + QLatin1Char('\n') +
+           QCoreApplication::translate("Describe", "Строится %1 %n дней. Прослужит %2", nullptr,
+                                       type.BuildTime)
+               .arg(ground, life) +
+           tail;
 }
 
 int64_t FullRestoreCost(const TBase& base) {
@@ -110,11 +135,12 @@ int64_t FullRestoreCost(const TBase& base) {
 QString BaseInfo(const TBase& base) {
     QString info = base.Kind->Caption;
     if (base.BuildDays != 0)
-        return info + QStringLiteral(", строится, ") + QString::number(base.BuildDays);
+        return info + QCoreApplication::translate("Describe", ", строится, %1").arg(base.BuildDays);
     if (base.Kind->LiveYears != 0)
-        info += QStringLiteral(", прослужит ") + QString::number(base.LifeDays);
+        info += QCoreApplication::translate("Describe", ", прослужит %1").arg(base.LifeDays);
     const int64_t cost = FullRestoreCost(base);
     if (cost > 0)
-        info += QStringLiteral(", восстановление за ") + NumToStr(cost);
+        info +=
+            QCoreApplication::translate("Describe", ", восстановление за %1").arg(NumToStr(cost));
     return info;
 }

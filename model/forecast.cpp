@@ -5,6 +5,7 @@
 #include "quietservices.h"
 #include "taxes.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <QUuid>
 #include <algorithm>
@@ -252,26 +253,32 @@ QString ForecastSummary(const TForecast& forecast) {
     if (forecast.Tax && forecast.Tax->Asked > 0) {
         const TForecastTax& tax = *forecast.Tax;
         const int percent = (tax.Paid * 100 + tax.Asked / 2) / tax.Asked;
-        parts << QStringLiteral("%1 %2 (%3): хватит в %4 % исходов")
-                     .arg(tax.Main ? QStringLiteral("Главный налог") : QStringLiteral("налог"),
+        parts << QCoreApplication::translate("Forecast", "%1 %2 (%3): хватит в %4 % исходов")
+                     .arg(tax.Main ? QCoreApplication::translate("Forecast", "Главный налог")
+                                   : QCoreApplication::translate("Forecast", "налог"),
                           NumToStr(tax.Amount), DateText(tax.Date))
                      .arg(percent);
     }
     const int32_t days = static_cast<int32_t>(forecast.Days.size()) - 1;
     if (forecast.FoodGoneAfter)
-        parts << QStringLiteral("еда кончится %1")
+        parts << QCoreApplication::translate("Forecast", "еда кончится %1")
                      .arg(DateText(DaysAfter(forecast.From, *forecast.FoodGoneAfter)));
     else
-        parts << QStringLiteral("еды хватит до %1").arg(DateText(DaysAfter(forecast.From, days)));
+        parts << QCoreApplication::translate("Forecast", "еды хватит до %1")
+                     .arg(DateText(DaysAfter(forecast.From, days)));
     if (!forecast.Days.empty()) {
         const int32_t now = forecast.Days.front()[ffHealth].Median;
         const int32_t then = forecast.Days.back()[ffHealth].Median;
         // A few points either way are the day's noise, not a trend.
         constexpr int32_t Steady = 10;
-        const QString trend = then > now + Steady   ? QStringLiteral("растет")
-                              : then < now - Steady ? QStringLiteral("падает")
-                                                    : QStringLiteral("держится");
-        parts << QStringLiteral("здоровье %1: %2 → %3").arg(trend).arg(now).arg(then);
+        const QString trend =
+            then > now + Steady   ? QCoreApplication::translate("Forecast", "растет")
+            : then < now - Steady ? QCoreApplication::translate("Forecast", "падает")
+                                  : QCoreApplication::translate("Forecast", "держится");
+        parts << QCoreApplication::translate("Forecast", "здоровье %1: %2 → %3")
+                     .arg(trend)
+                     .arg(now)
+                     .arg(then);
     }
     QString line = parts.join(QStringLiteral("; "));
     if (!line.isEmpty())

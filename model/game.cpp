@@ -2,6 +2,7 @@
 
 #include "base/numbers.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cstring>
 
@@ -37,7 +38,8 @@ bool TBase::IsWorking() const {
 TGame::TGame(const TBaseTypeList& catalogue, int32_t startColumn, int32_t startRow)
     : Catalogue(catalogue), cells_(static_cast<size_t>(MapCols) * MapRows) {
     if (catalogue.empty())
-        throw TGameError(QStringLiteral("В каталоге строений (BASES.INI) нет ни одного типа."));
+        throw TGameError(QCoreApplication::translate(
+            "Colony", "В каталоге строений (BASES.INI) нет ни одного типа."));
     AddBase(catalogue.front(), std::clamp(startColumn, 0, MapCols - 1),
             std::clamp(startRow, 0, MapRows - 1), true);
 }

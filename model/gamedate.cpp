@@ -2,17 +2,25 @@
 
 #include "base/inifile.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace {
 
-const char* const MonthNames[12] = {"января",   "февраля", "марта",  "апреля",
-                                    "мая",      "июня",    "июля",   "августа",
-                                    "сентября", "октября", "ноября", "декабря"};
+const char* const MonthNames[12] = {
+    QT_TRANSLATE_NOOP("Months", "января"),   QT_TRANSLATE_NOOP("Months", "февраля"),
+    QT_TRANSLATE_NOOP("Months", "марта"),    QT_TRANSLATE_NOOP("Months", "апреля"),
+    QT_TRANSLATE_NOOP("Months", "мая"),      QT_TRANSLATE_NOOP("Months", "июня"),
+    QT_TRANSLATE_NOOP("Months", "июля"),     QT_TRANSLATE_NOOP("Months", "августа"),
+    QT_TRANSLATE_NOOP("Months", "сентября"), QT_TRANSLATE_NOOP("Months", "октября"),
+    QT_TRANSLATE_NOOP("Months", "ноября"),   QT_TRANSLATE_NOOP("Months", "декабря")};
 
-const char* const SeasonNames[SeasonCount] = {"Лето", "Осень", "Зима", "Весна"};
-const char* const SeasonArrivals[SeasonCount] = {"Наступило Лето", "Наступила Осень", "Пришла Зима",
-                                                 "Наступила Весна"};
+const char* const SeasonNames[SeasonCount] = {
+    QT_TRANSLATE_NOOP("Seasons", "Лето"), QT_TRANSLATE_NOOP("Seasons", "Осень"),
+    QT_TRANSLATE_NOOP("Seasons", "Зима"), QT_TRANSLATE_NOOP("Seasons", "Весна")};
+const char* const SeasonArrivals[SeasonCount] = {
+    QT_TRANSLATE_NOOP("Seasons", "Наступило Лето"), QT_TRANSLATE_NOOP("Seasons", "Наступила Осень"),
+    QT_TRANSLATE_NOOP("Seasons", "Пришла Зима"), QT_TRANSLATE_NOOP("Seasons", "Наступила Весна")};
 
 int SeasonIndex(int season) {
     return std::clamp(season, 0, SeasonCount - 1);
@@ -73,7 +81,7 @@ TGameDate DaysAfter(TGameDate date, int32_t days) {
 }
 
 QString MonthName(int month) {
-    return QString::fromUtf8(MonthNames[std::clamp(month, 1, 12) - 1]);
+    return QCoreApplication::translate("Months", MonthNames[std::clamp(month, 1, 12) - 1]);
 }
 
 QString DateText(const TGameDate& date) {
@@ -82,11 +90,11 @@ QString DateText(const TGameDate& date) {
 }
 
 QString SeasonName(int season) {
-    return QString::fromUtf8(SeasonNames[SeasonIndex(season)]);
+    return QCoreApplication::translate("Seasons", SeasonNames[SeasonIndex(season)]);
 }
 
 QString SeasonArrivalText(int season) {
-    return QString::fromUtf8(SeasonArrivals[SeasonIndex(season)]);
+    return QCoreApplication::translate("Seasons", SeasonArrivals[SeasonIndex(season)]);
 }
 
 QString ShortDateText(const TGameDate& date) {

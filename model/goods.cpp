@@ -4,19 +4,24 @@
 #include "base/numbers.h"
 #include "random.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 const char* const KeySuffixes[GoodsCount] = {".gold",  ".food",  ".coal", ".iron",  ".oil",
                                              ".stone", ".water", ".wood", ".energy"};
 
-const char* const Names[GoodsCount] = {"Золото", "Продовольствие", "Уголь",
-                                       "Железо", "Нефть",          "Камень",
-                                       "Вода",   "Дерево",         "Электричество"};
+const char* const Names[GoodsCount] = {
+    QT_TRANSLATE_NOOP("Goods", "Золото"),       QT_TRANSLATE_NOOP("Goods", "Продовольствие"),
+    QT_TRANSLATE_NOOP("Goods", "Уголь"),        QT_TRANSLATE_NOOP("Goods", "Железо"),
+    QT_TRANSLATE_NOOP("Goods", "Нефть"),        QT_TRANSLATE_NOOP("Goods", "Камень"),
+    QT_TRANSLATE_NOOP("Goods", "Вода"),         QT_TRANSLATE_NOOP("Goods", "Дерево"),
+    QT_TRANSLATE_NOOP("Goods", "Электричество")};
 
 } // namespace
 
 QString GoodName(int good) {
-    return QString::fromUtf8(Names[good]);
+    return QCoreApplication::translate("Goods", Names[good]);
 }
 
 QLatin1StringView GoodKey(int good) {

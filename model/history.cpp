@@ -1,9 +1,10 @@
 #include "history.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 QString THistoryField::ColumnName(int column) const {
-    return Header ? QString::fromUtf8(Header) : GoodName(column);
+    return Header ? QCoreApplication::translate("History", Header) : GoodName(column);
 }
 
 THistoryDay HistoryDayOf(const TGame& game) {
@@ -28,7 +29,7 @@ void THistory::Assign(std::vector<THistoryDay> days) {
 }
 
 QByteArray HistoryCsv(std::span<const THistoryDay> days) {
-    QStringList header = {QStringLiteral("Дата")};
+    QStringList header = {QCoreApplication::translate("History", "Дата")};
     for (const THistoryField& field : HistoryFields)
         for (int column = 0; column < field.Columns; ++column)
             header << field.ColumnName(column);

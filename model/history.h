@@ -118,34 +118,35 @@ HistoryFieldOf(const char* key, const char* header, int64_t low, int64_t high, i
 // new save format; the statistics window draws it where a page names it.
 inline constexpr THistoryField HistoryFields[] = {
     HistoryFieldOf<&THistoryDay::Money>(
-        "money", "Деньги", 0, INT32_MAX, hsPrinted | hsCharted,
+        "money", QT_TRANSLATE_NOOP("History", "Деньги"), 0, INT32_MAX, hsPrinted | hsCharted,
         [](const THistorySource& s, int) -> int64_t { return s.Game.Money; }),
     HistoryFieldOf<&THistoryDay::People>(
-        "people", "Люди", 0, INT32_MAX, hsPrinted | hsCharted,
+        "people", QT_TRANSLATE_NOOP("History", "Люди"), 0, INT32_MAX, hsPrinted | hsCharted,
         [](const THistorySource& s, int) -> int64_t { return s.Game.People; }),
     HistoryFieldOf<&THistoryDay::Health>(
-        "health", "Здоровье", 0, TGame::MaxHealth, hsPrinted | hsCharted,
+        "health", QT_TRANSLATE_NOOP("History", "Здоровье"), 0, TGame::MaxHealth,
+        hsPrinted | hsCharted,
         [](const THistorySource& s, int) -> int64_t { return s.Game.Health; }),
     HistoryFieldOf<&THistoryDay::Employed>(
-        "employed", "Заняты", 0, INT32_MAX, hsPrinted | hsCharted,
+        "employed", QT_TRANSLATE_NOOP("History", "Заняты"), 0, INT32_MAX, hsPrinted | hsCharted,
         [](const THistorySource& s, int) -> int64_t { return s.Game.Employed; }),
     HistoryFieldOf<&THistoryDay::Homes>(
-        "homes", "Места в домах", 0, INT32_MAX, hsPrinted | hsCharted,
+        "homes", QT_TRANSLATE_NOOP("History", "Места в домах"), 0, INT32_MAX, hsPrinted | hsCharted,
         [](const THistorySource& s, int) -> int64_t { return s.Places.Homes; }),
     HistoryFieldOf<&THistoryDay::Work>(
-        "work", "Рабочие места", 0, INT32_MAX, hsPrinted | hsCharted,
+        "work", QT_TRANSLATE_NOOP("History", "Рабочие места"), 0, INT32_MAX, hsPrinted | hsCharted,
         [](const THistorySource& s, int) -> int64_t { return s.Places.Work; }),
     HistoryFieldOf<&THistoryDay::Stock>(
         "stock", nullptr, INT32_MIN, INT32_MAX, hsPrinted | hsCharted,
         [](const THistorySource& s, int good) -> int64_t { return s.Game.Stock[good]; }),
     HistoryFieldOf<&THistoryDay::Buildings>(
-        "buildings", "Строения", 0, INT32_MAX, hsPrinted,
+        "buildings", QT_TRANSLATE_NOOP("History", "Строения"), 0, INT32_MAX, hsPrinted,
         [](const THistorySource& s, int) -> int64_t { return std::ssize(s.Game.Buildings()); }),
     HistoryFieldOf<&THistoryDay::Sold>(
-        "sold", "Продано с начала", 0, INT64_MAX, hsCharted,
+        "sold", QT_TRANSLATE_NOOP("History", "Продано с начала"), 0, INT64_MAX, hsCharted,
         [](const THistorySource& s, int) { return s.Game.Account.Total(TMoneyFlow::Sales); }),
     HistoryFieldOf<&THistoryDay::Bought>(
-        "bought", "Куплено с начала", 0, INT64_MAX, hsCharted,
+        "bought", QT_TRANSLATE_NOOP("History", "Куплено с начала"), 0, INT64_MAX, hsCharted,
         [](const THistorySource& s, int) { return -s.Game.Account.Total(TMoneyFlow::Purchases); }),
 };
 

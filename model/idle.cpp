@@ -4,6 +4,7 @@
 #include "describe.h"
 #include "game.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 TIdleReason IdleReasonOf(const TBase& base) {
@@ -70,11 +71,11 @@ TWhyIdle WhyIdle(const TGame& game, const TBase* base) {
 QString WhyIdleText(const TWhyIdle& why) {
     switch (why.Reason) {
     case TIdleReason::Building:
-        return QStringLiteral(" — осталось %1 дн.").arg(why.DaysLeft);
+        return QCoreApplication::translate("Idle", " — осталось %n дн.", nullptr, why.DaysLeft);
     case TIdleReason::Blocked:
-        return QStringLiteral(" — заблокировано");
+        return QCoreApplication::translate("Idle", " — заблокировано");
     case TIdleReason::Season:
-        return QStringLiteral(" — не его сезон");
+        return QCoreApplication::translate("Idle", " — не его сезон");
     case TIdleReason::Goods: {
         QString list;
         for (int good = 0; good < GoodsCount; ++good)
@@ -82,11 +83,11 @@ QString WhyIdleText(const TWhyIdle& why) {
                 AddToList(list,
                           GoodName(good).toLower() + QLatin1Char(' ') + NumToStr(why.Short[good]));
         // The day's producers may have filled the stock since it went without.
-        return list.isEmpty() ? QStringLiteral(" — не хватало ресурсов")
-                              : QStringLiteral(" — не хватает: ") + list;
+        return list.isEmpty() ? QCoreApplication::translate("Idle", " — не хватало ресурсов")
+                              : QCoreApplication::translate("Idle", " — не хватает: ") + list;
     }
     case TIdleReason::Workers:
-        return QStringLiteral(" — не хватает рабочих: нужно %1, свободно %2")
+        return QCoreApplication::translate("Idle", " — не хватает рабочих: нужно %1, свободно %2")
             .arg(NumToStr(why.NeedWorkers), NumToStr(why.FreeWorkers));
     default:
         return QString();

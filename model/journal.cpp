@@ -1,5 +1,6 @@
 #include "journal.h"
 
+#include <QCoreApplication>
 #include <iterator>
 
 namespace {
@@ -9,8 +10,11 @@ struct TKindWords {
     const char* Name;
 };
 constexpr TKindWords KindWords[JournalKindCount] = {
-    {"event", "Событие"}, {"tax", "Налог"}, {"season", "Время года"},
-    {"error", "Ошибка"},  {"goal", "Цель"},
+    {"event", QT_TRANSLATE_NOOP("Journal", "Событие")},
+    {"tax", QT_TRANSLATE_NOOP("Journal", "Налог")},
+    {"season", QT_TRANSLATE_NOOP("Journal", "Время года")},
+    {"error", QT_TRANSLATE_NOOP("Journal", "Ошибка")},
+    {"goal", QT_TRANSLATE_NOOP("Journal", "Цель")},
 };
 
 const TKindWords& WordsOf(TJournalKind kind) {
@@ -24,7 +28,7 @@ const char* JournalKindKey(TJournalKind kind) {
 }
 
 QString JournalKindName(TJournalKind kind) {
-    return QString::fromUtf8(WordsOf(kind).Name);
+    return QCoreApplication::translate("Journal", WordsOf(kind).Name);
 }
 
 std::vector<TJournalEntry> TJournal::CutFrom(size_t count) {

@@ -6,6 +6,7 @@
 #include "game.h"
 #include "messages.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace {
@@ -22,7 +23,8 @@ bool OnlyDigits(const QString& text) {
 TMarketDialog::TMarketDialog(TColony& colony, bool sale) : colony_(&colony), sale_(sale) {}
 
 QString TMarketDialog::OkCaption() const {
-    return sale_ ? QStringLiteral("Продать") : QStringLiteral("Купить");
+    return sale_ ? QCoreApplication::translate("Market", "Продать")
+                 : QCoreApplication::translate("Market", "Купить");
 }
 
 QString TMarketDialog::Caption() const {
@@ -93,7 +95,7 @@ TMarketDialog::TReply TMarketDialog::Ok() {
     TGame& game = colony_->Game();
     if (sale_) {
         if (!Covers(game.Stock, quantities)) {
-            colony_->ShowStatus(QString::fromUtf8(Msg::NothingToSell));
+            colony_->ShowStatus(Msg::Text(Msg::NothingToSell));
             return TReply::Stay;
         }
         // A sale that the money or the turnover could not hold is refused whole.
@@ -106,7 +108,7 @@ TMarketDialog::TReply TMarketDialog::Ok() {
         SubtractResources(game.Stock, quantities);
     } else {
         if (game.Money < total) {
-            colony_->ShowStatus(QString::fromUtf8(Msg::NoMoney));
+            colony_->ShowStatus(Msg::Text(Msg::NoMoney));
             return TReply::Stay;
         }
         // Nor is a purchase that a stock entry or the turnover could not hold.

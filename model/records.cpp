@@ -4,6 +4,7 @@
 #include "describe.h"
 #include "savefile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -76,11 +77,12 @@ auto* FindRecord(TList& records, const QString& scenario, TDifficulty difficulty
 } // namespace
 
 QString ResultText(const TScenarioResult& result) {
-    QString text = QStringLiteral("Дата: %1\nДней: %2\nДеньги: %3\nЛюдей: %4")
-                       .arg(DateText(result.Date), QString::number(result.Days),
-                            NumToStr(result.Money), NumToStr(result.People));
+    QString text =
+        QCoreApplication::translate("Records", "Дата: %1\nДней: %2\nДеньги: %3\nЛюдей: %4")
+            .arg(DateText(result.Date), QString::number(result.Days), NumToStr(result.Money),
+                 NumToStr(result.People));
     if (result.UndoUsed)
-        text += QStringLiteral("\nс отменой ходов");
+        text += QLatin1Char('\n') + QCoreApplication::translate("Records", "с отменой ходов");
     return text;
 }
 

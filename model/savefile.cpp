@@ -6,6 +6,7 @@
 #include "colony.h"
 #include "game.h"
 
+#include <QCoreApplication>
 #include <QDataStream>
 #include <QDir>
 #include <QFile>
@@ -33,7 +34,8 @@ const QUuid EarlySaves(QStringLiteral("{6f1c2a57-3d0e-4a8b-9c41-2b7e5d90a3f6}"))
 }
 
 [[noreturn]] void BadValue(const char* what) {
-    Refuse(QStringLiteral("недопустимое значение (%1)").arg(QString::fromUtf8(what)));
+    Refuse(QCoreApplication::translate("SaveFile", "недопустимое значение (%1)")
+               .arg(QCoreApplication::translate("SaveFile", what)));
 }
 
 uint32_t Crc32(const QByteArray& bytes) {
@@ -79,13 +81,13 @@ TSavedLand ReadLand(QDataStream& in) {
     if (in.status() != QDataStream::Ok)
         return land;
     if (land.Name.isEmpty() || carried > 1)
-        BadValue("карта");
+        BadValue(QT_TRANSLATE_NOOP("SaveFile", "карта"));
     if (carried) {
         for (QByteArray* file : {&land.Grid, &land.Scene, &land.Ini})
             *file = ReadBytes(in);
         if (in.status() == QDataStream::Ok &&
             (land.Grid.size() < TTerrainGrid::ByteSize || Crc32(land.Grid) != land.GridChecksum))
-            BadValue("карта");
+            BadValue(QT_TRANSLATE_NOOP("SaveFile", "карта"));
     }
     return land;
 }
@@ -114,7 +116,7 @@ QString ReadText(QDataStream& in) {
 void CheckDate(const TGameDate& date) {
     if (date.Year < FoundingYear || date.Month < 1 || date.Month > 12 || date.Day < 1 ||
         date.Day > DaysInMonth(date.Year, date.Month))
-        BadValue("дата");
+        BadValue(QT_TRANSLATE_NOOP("SaveFile", "дата"));
 }
 
 void WriteDate(QDataStream& out, const TGameDate& date) {
@@ -183,7 +185,7 @@ THistoryDay UnpackDay(const char* at, uint32_t version) {
             const int64_t value =
                 field.Bytes == 8 ? qFromBigEndian<qint64>(at) : qFromBigEndian<qint32>(at);
             if (value < field.Low || value > field.High)
-                BadValue("история");
+                BadValue(QT_TRANSLATE_NOOP("SaveFile", "история"));
             field.Set(day, column, value);
         }
     }
@@ -296,7 +298,7 @@ TSavedGame DecodeColony(QDataStream& in, uint32_t version, const TBaseTypeList& 
             in.setStatus(QDataStream::ReadPastEnd);
         game.Identity = QUuid::fromRfc4122(QByteArrayView(identity, IdentityBytes));
         if (in.status() == QDataStream::Ok && game.Identity.isNull())
-            BadValue("игра");
+            BadValue(QT_TRANSLATE_NOOP("SaveFile", "игра"));
     }
     // Version 1 named its map, always "01", and nothing more.
     if (version == 1)
@@ -311,7 +313,9 @@ TSavedGame DecodeColony(QDataStream& in, uint32_t version, const TBaseTypeList& 
         const QString id = ReadText(in);
         const TBaseType* type = FindBaseType(catalogue, id);
         if (in.status() == QDataStream::Ok && !type)
-            Refuse(QStringLiteral("в каталоге строений (BASES.INI) нет типа «%1»").arg(id));
+            Refuse(QCoreApplication::translate("SaveFile",
+                                               "в каталоге строений (BASES.INI) нет типа «%1»")
+                       .arg(id));
         types.push_back(type);
     }
 
@@ -324,15 +328,15 @@ TSavedGame DecodeColony(QDataStream& in, uint32_t version, const TBaseTypeList& 
     if (in.status() != QDataStream::Ok)
         return game;
     if (season != SeasonOfMonth(state.Date.Month))
-        BadValue("время года");
+        BadValue(QT_TRANSLATE_NOOP("SaveFile", "время года"));
     state.Season = season;
-    InRange(state.Money, 0, INT32_MAX, "деньги");
-    InRange(state.People, 0, MaxSavedPeople(catalogue), "люди");
-    InRange(state.Health, 0, TGame::MaxHealth, "здоровье");
-    InRange(state.Employed, 0, INT32_MAX, "занятые");
-    InRange(state.Upkeep, 0, INT32_MAX, "содержание");
-    InRange(state.Purchases, 0, INT32_MAX, "покупки");
-    InRange(state.Sales, 0, INT32_MAX, "продажи");
+    InRange(state.Money, 0, INT32_MAX, QT_TRANSLATE_NOOP("SaveFile", "деньги"));
+    InRange(state.People, 0, MaxSavedPeople(catalogue), QT_TRANSLATE_NOOP("SaveFile", "люди"));
+    InRange(state.Health, 0, TGame::MaxHealth, QT_TRANSLATE_NOOP("SaveFile", "здоровье"));
+    InRange(state.Employed, 0, INT32_MAX, QT_TRANSLATE_NOOP("SaveFile", "занятые"));
+    InRange(state.Upkeep, 0, INT32_MAX, QT_TRANSLATE_NOOP("SaveFile", "содержание"));
+    InRange(state.Purchases, 0, INT32_MAX, QT_TRANSLATE_NOOP("SaveFile", "покупки"));
+    InRange(state.Sales, 0, INT32_MAX, QT_TRANSLATE_NOOP("SaveFile", "продажи"));
 
     std::vector<TCellState> cells(TTerrainGrid::CellCount);
     if (in.readRawData(reinterpret_cast<char*>(cells.data()), CellBytes) !=
@@ -340,13 +344,13 @@ TSavedGame DecodeColony(QDataStream& in, uint32_t version, const TBaseTypeList& 
         in.setStatus(QDataStream::ReadPastEnd);
     for (const TCellState& cell : cells)
         if (cell.Improved > 1 || cell.Ruins > RuinsDays)
-            BadValue("клетка");
+            BadValue(QT_TRANSLATE_NOOP("SaveFile", "клетка"));
     RecordCells(cells, state.Cells);
 
     quint32 baseCount = 0;
     in >> baseCount;
     if (baseCount > static_cast<quint32>(TTerrainGrid::CellCount))
-        BadValue("число строений");
+        BadValue(QT_TRANSLATE_NOOP("SaveFile", "число строений"));
     state.Bases.reserve(in.status() == QDataStream::Ok ? baseCount : 0);
     // No command puts a building where one stands.
     std::vector<bool> taken(TTerrainGrid::CellCount);
@@ -364,7 +368,7 @@ TSavedGame DecodeColony(QDataStream& in, uint32_t version, const TBaseTypeList& 
         if (type >= types.size() || !TTerrainGrid::Contains(column, row) || blocked > 1 ||
             base.Status > (bsLacksGoods | bsLacksWorkers) || base.BuildDays < 0 ||
             base.LifeDays < 0 || taken[column * MapRows + row])
-            BadValue("строение");
+            BadValue(QT_TRANSLATE_NOOP("SaveFile", "строение"));
         taken[column * MapRows + row] = true;
         base.Kind = types[type];
         base.Column = static_cast<int16_t>(column);
@@ -385,11 +389,11 @@ TSavedGame DecodeColony(QDataStream& in, uint32_t version, const TBaseTypeList& 
     if (in.status() != QDataStream::Ok)
         return game;
     if (state.Random == TRandomState{})
-        BadValue("случайные числа");
+        BadValue(QT_TRANSLATE_NOOP("SaveFile", "случайные числа"));
     if (!TTerrainGrid::Contains(state.SelectedColumn, state.SelectedRow))
-        BadValue("выбранная клетка");
-    game.View = QPoint(InRange(viewX, 0, WorldSize, "вид карты"),
-                       InRange(viewY, 0, WorldSize, "вид карты"));
+        BadValue(QT_TRANSLATE_NOOP("SaveFile", "выбранная клетка"));
+    game.View = QPoint(InRange(viewX, 0, WorldSize, QT_TRANSLATE_NOOP("SaveFile", "вид карты")),
+                       InRange(viewY, 0, WorldSize, QT_TRANSLATE_NOOP("SaveFile", "вид карты")));
     return game;
 }
 
@@ -403,7 +407,7 @@ void DecodeChronicle(QDataStream& in, uint32_t version, TSavedGame& game) {
     if (in.status() != QDataStream::Ok)
         return;
     if (flowCount != MoneyFlowCount || yearCount > UINT16_MAX)
-        BadValue("счёт");
+        BadValue(QT_TRANSLATE_NOOP("SaveFile", "счёт"));
     std::vector<TYearAccount> years;
     for (quint32 i = 0; i < yearCount && in.status() == QDataStream::Ok; ++i) {
         quint16 year = 0;
@@ -415,14 +419,14 @@ void DecodeChronicle(QDataStream& in, uint32_t version, TSavedGame& game) {
             in >> amount;
             const bool income = IsIncome(static_cast<TMoneyFlow>(flow));
             if (income ? amount < 0 : amount > 0)
-                BadValue("счёт");
+                BadValue(QT_TRANSLATE_NOOP("SaveFile", "счёт"));
             account.Flows[flow] = amount;
         }
         if (in.status() != QDataStream::Ok)
             return;
         if (year < FoundingYear || year > state.Date.Year || opening < 0 || opening > INT32_MAX ||
             (!years.empty() && year <= years.back().Year))
-            BadValue("счёт");
+            BadValue(QT_TRANSLATE_NOOP("SaveFile", "счёт"));
         account.Year = year;
         account.Opening = opening;
         years.push_back(account);
@@ -445,7 +449,7 @@ void DecodeChronicle(QDataStream& in, uint32_t version, TSavedGame& game) {
         }
         const THistoryDay day = UnpackDay(bytes, version);
         if (day.Date > state.Date || (!game.Days.empty() && day.Date <= game.Days.back().Date))
-            BadValue("история");
+            BadValue(QT_TRANSLATE_NOOP("SaveFile", "история"));
         game.Days.push_back(day);
     }
     state.HistoryDays = static_cast<uint32_t>(game.Days.size());
@@ -462,7 +466,7 @@ void DecodeScenario(QDataStream& in, const TBaseTypeList& catalogue, TSavedGame&
         return;
     if (played != 1 || counters.YearlyTaxesPaid < 0 || counters.MainTaxesPaid < 0 ||
         counters.TaxesRefused < 0)
-        BadValue("сценарий");
+        BadValue(QT_TRANSLATE_NOOP("SaveFile", "сценарий"));
     const QString name = QString::fromUtf8(ReadBytes(in));
     const QByteArray source = ReadBytes(in);
     quint8 difficulty = 0;
@@ -474,21 +478,22 @@ void DecodeScenario(QDataStream& in, const TBaseTypeList& catalogue, TSavedGame&
         return;
     TScenarioReading reading = ReadScenario(source, name, catalogue);
     if (!reading.Scenario)
-        Refuse(QStringLiteral("сценарий игры не читается: %1").arg(reading.Errors.value(0)));
+        Refuse(QCoreApplication::translate("SaveFile", "сценарий игры не читается: %1")
+                   .arg(reading.Errors.value(0)));
     const TScenario& scenario = *reading.Scenario;
     if (difficulty >= DifficultyCount || undoUsed > 1 || step > scenario.Tutorial.size() ||
         goalCount != scenario.Goals.size())
-        BadValue("сценарий");
+        BadValue(QT_TRANSLATE_NOOP("SaveFile", "сценарий"));
     state.Goals.resize(goalCount);
     for (TGoalProgress& goal : state.Goals) {
         quint8 goalState = 0;
         in >> goalState >> goal.Held;
         if (goalState > static_cast<quint8>(TGoalState::Failed))
-            BadValue("цели");
+            BadValue(QT_TRANSLATE_NOOP("SaveFile", "цели"));
         goal.State = static_cast<TGoalState>(goalState);
     }
     if (in.status() == QDataStream::Ok && !TGoalBook(scenario.Goals).Assign(state.Goals))
-        BadValue("цели");
+        BadValue(QT_TRANSLATE_NOOP("SaveFile", "цели"));
     game.Scenario = {std::make_shared<const TScenario>(std::move(*reading.Scenario)),
                      static_cast<TDifficulty>(difficulty), undoUsed != 0, step};
 }
@@ -515,7 +520,7 @@ void DecodeJournal(QDataStream& in, TSavedGame& game) {
         if (kind >= JournalKindCount || entry.Date > game.Colony.Date ||
             (!game.Journal.empty() && entry.Date < game.Journal.back().Date) ||
             (!noCell && !TTerrainGrid::Contains(entry.Column, entry.Row)))
-            BadValue("журнал");
+            BadValue(QT_TRANSLATE_NOOP("SaveFile", "журнал"));
         entry.Kind = static_cast<TJournalKind>(kind);
         game.Journal.push_back(std::move(entry));
     }
@@ -552,7 +557,8 @@ QByteArray EncodeSave(const TSavedGame& game) {
     const QByteArray content = EncodeContent(game);
     // A file the game could not load again is not written.
     if (content.size() > static_cast<qsizetype>(SaveFormat::MaxContentSize))
-        throw TGameError(QStringLiteral("история игры слишком длинна для сохранения"));
+        throw TGameError(
+            QCoreApplication::translate("SaveFile", "история игры слишком длинна для сохранения"));
     // The fastest level: most of the content is the land's cells, nearly all
     // zero, which any level packs to almost nothing.
     uLongf packedSize = compressBound(static_cast<uLong>(content.size()));
@@ -560,7 +566,7 @@ QByteArray EncodeSave(const TSavedGame& game) {
     if (compress2(reinterpret_cast<Bytef*>(packed.data()), &packedSize,
                   reinterpret_cast<const Bytef*>(content.constData()),
                   static_cast<uLong>(content.size()), Z_BEST_SPEED) != Z_OK)
-        throw TGameError(QStringLiteral("не хватило памяти для сжатия"));
+        throw TGameError(QCoreApplication::translate("SaveFile", "не хватило памяти для сжатия"));
     packed.resize(static_cast<qsizetype>(packedSize));
 
     QByteArray bytes;
@@ -576,28 +582,28 @@ QByteArray EncodeSave(const TSavedGame& game) {
 
 TSavedGame DecodeSave(const QByteArray& bytes, const TBaseTypeList& catalogue) {
     if (bytes.isEmpty())
-        Refuse(QStringLiteral("файл пуст"));
+        Refuse(QCoreApplication::translate("SaveFile", "файл пуст"));
     QDataStream in(bytes);
     in.setVersion(StreamVersion);
     char signature[sizeof(SaveFormat::Signature)] = {};
     if (in.readRawData(signature, sizeof(signature)) != sizeof(signature) ||
         !std::equal(std::begin(signature), std::end(signature), SaveFormat::Signature))
-        Refuse(QStringLiteral("это не сохранённая игра"));
+        Refuse(QCoreApplication::translate("SaveFile", "это не сохранённая игра"));
     quint32 version = 0;
     in >> version;
     // A later version may lay out even the rest of its header otherwise.
     if (in.status() == QDataStream::Ok && version > SaveFormat::Version)
-        Refuse(QStringLiteral("файл записан более новой версией игры"));
+        Refuse(QCoreApplication::translate("SaveFile", "файл записан более новой версией игры"));
     ReadText(in); // the version of the program that wrote it, for people
     quint32 contentSize = 0;
     quint32 crc = 0;
     in >> contentSize >> crc;
     if (in.status() != QDataStream::Ok)
-        Refuse(QStringLiteral("файл обрезан"));
+        Refuse(QCoreApplication::translate("SaveFile", "файл обрезан"));
     if (version == 0)
-        Refuse(QStringLiteral("это не сохранённая игра"));
+        Refuse(QCoreApplication::translate("SaveFile", "это не сохранённая игра"));
     if (contentSize > SaveFormat::MaxContentSize)
-        BadValue("размер");
+        BadValue(QT_TRANSLATE_NOOP("SaveFile", "размер"));
 
     const qsizetype packedStart = bytes.size() - in.device()->bytesAvailable();
     QByteArray content(static_cast<qsizetype>(contentSize), Qt::Uninitialized);
@@ -606,9 +612,11 @@ TSavedGame DecodeSave(const QByteArray& bytes, const TBaseTypeList& catalogue) {
                                     reinterpret_cast<const Bytef*>(bytes.constData() + packedStart),
                                     static_cast<uLong>(bytes.size() - packedStart));
     if (unpacked != Z_OK || unpackedSize != contentSize)
-        Refuse(QStringLiteral("файл повреждён или обрезан: данные не распаковываются"));
+        Refuse(QCoreApplication::translate(
+            "SaveFile", "файл повреждён или обрезан: данные не распаковываются"));
     if (Crc32(content) != crc)
-        Refuse(QStringLiteral("файл повреждён: не сходится контрольная сумма"));
+        Refuse(QCoreApplication::translate("SaveFile",
+                                           "файл повреждён: не сходится контрольная сумма"));
 
     QDataStream contentIn(content);
     contentIn.setVersion(StreamVersion);
@@ -622,9 +630,9 @@ TSavedGame DecodeSave(const QByteArray& bytes, const TBaseTypeList& catalogue) {
     if (version >= 5 && contentIn.status() == QDataStream::Ok)
         DecodeJournal(contentIn, game);
     if (contentIn.status() != QDataStream::Ok)
-        Refuse(QStringLiteral("файл повреждён: данных меньше, чем нужно"));
+        Refuse(QCoreApplication::translate("SaveFile", "файл повреждён: данных меньше, чем нужно"));
     if (!contentIn.atEnd())
-        Refuse(QStringLiteral("файл повреждён: лишние данные в конце"));
+        Refuse(QCoreApplication::translate("SaveFile", "файл повреждён: лишние данные в конце"));
     if (version < 3)
         game.Identity = QUuid::createUuidV5(EarlySaves, bytes);
     return game;
@@ -651,14 +659,16 @@ void RemoveLeftovers(const QFileInfo& save) {
 void WriteSaveFile(const QString& path, const TSavedGame& game,
                    const std::function<void()>& beforeCommit) {
     const auto fail = [&path](const QString& reason) {
-        throw TGameError(QStringLiteral("Не удалось сохранить игру в файл %1: %2.")
-                             .arg(QDir::toNativeSeparators(path), reason));
+        throw TGameError(
+            QCoreApplication::translate("SaveFile", "Не удалось сохранить игру в файл %1: %2.")
+                .arg(QDir::toNativeSeparators(path), reason));
     };
     const QFileInfo info(path);
     if (!QDir().mkpath(info.absolutePath()))
-        fail(QStringLiteral("не удалось создать папку %1").arg(info.absolutePath()));
+        fail(QCoreApplication::translate("SaveFile", "не удалось создать папку %1")
+                 .arg(info.absolutePath()));
     if (info.isDir())
-        fail(QStringLiteral("это папка, а не файл"));
+        fail(QCoreApplication::translate("SaveFile", "это папка, а не файл"));
     QByteArray bytes;
     try {
         bytes = EncodeSave(game);
@@ -668,11 +678,13 @@ void WriteSaveFile(const QString& path, const TSavedGame& game,
     RemoveLeftovers(info);
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        fail(QStringLiteral("файл не открывается для записи (%1)").arg(file.errorString()));
+        fail(QCoreApplication::translate("SaveFile", "файл не открывается для записи (%1)")
+                 .arg(file.errorString()));
     // The write goes through a buffer: a full disk shows only when it is
     // flushed, and the file must not be committed then.
     if (file.write(bytes) != bytes.size() || !file.flush())
-        fail(QStringLiteral("запись не удалась (%1)").arg(file.errorString()));
+        fail(QCoreApplication::translate("SaveFile", "запись не удалась (%1)")
+                 .arg(file.errorString()));
     try {
         if (beforeCommit)
             beforeCommit();
@@ -680,12 +692,14 @@ void WriteSaveFile(const QString& path, const TSavedGame& game,
         fail(QString::fromStdString(e.what()));
     }
     if (!file.commit())
-        fail(QStringLiteral("запись не удалась (%1)").arg(file.errorString()));
+        fail(QCoreApplication::translate("SaveFile", "запись не удалась (%1)")
+                 .arg(file.errorString()));
 }
 
 TGameError LoadFailure(const QString& path, const QString& reason) {
-    return TGameError(QStringLiteral("Не удалось загрузить игру из файла %1: %2.")
-                          .arg(QDir::toNativeSeparators(path), reason));
+    return TGameError(
+        QCoreApplication::translate("SaveFile", "Не удалось загрузить игру из файла %1: %2.")
+            .arg(QDir::toNativeSeparators(path), reason));
 }
 
 TSavedGame ReadSaveFile(const QString& path, const TBaseTypeList& catalogue) {
@@ -696,21 +710,23 @@ TSavedGame ReadSaveFile(const QString& path, const TBaseTypeList& catalogue) {
         // there: say which it is.
         const QFileInfo folder(info.absolutePath());
         if (folder.isDir() && !(folder.isReadable() && folder.isExecutable()))
-            fail(QStringLiteral("нет доступа к папке %1")
+            fail(QCoreApplication::translate("SaveFile", "нет доступа к папке %1")
                      .arg(QDir::toNativeSeparators(folder.absoluteFilePath())));
-        fail(QStringLiteral("файла нет"));
+        fail(QCoreApplication::translate("SaveFile", "файла нет"));
     }
     if (info.isDir())
-        fail(QStringLiteral("это папка, а не файл"));
+        fail(QCoreApplication::translate("SaveFile", "это папка, а не файл"));
     // No saved game comes near this size; a larger file is not read into memory.
     if (info.size() > static_cast<qint64>(SaveFormat::MaxContentSize))
-        fail(QStringLiteral("это не сохранённая игра"));
+        fail(QCoreApplication::translate("SaveFile", "это не сохранённая игра"));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        fail(QStringLiteral("файл не читается (%1)").arg(file.errorString()));
+        fail(QCoreApplication::translate("SaveFile", "файл не читается (%1)")
+                 .arg(file.errorString()));
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        fail(QStringLiteral("файл не читается (%1)").arg(file.errorString()));
+        fail(QCoreApplication::translate("SaveFile", "файл не читается (%1)")
+                 .arg(file.errorString()));
     try {
         return DecodeSave(bytes, catalogue);
     } catch (const TGameError& error) {

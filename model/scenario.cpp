@@ -1,5 +1,6 @@
 #include "scenario.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 TDifficultyRules RulesOf(TDifficulty difficulty) {
@@ -17,13 +18,13 @@ TDifficultyRules RulesOf(TDifficulty difficulty) {
 QString DifficultyName(TDifficulty difficulty) {
     switch (difficulty) {
     case TDifficulty::Easy:
-        return QStringLiteral("Лёгкая");
+        return QCoreApplication::translate("Scenario", "Лёгкая");
     case TDifficulty::Normal:
         break;
     case TDifficulty::Hard:
-        return QStringLiteral("Трудная");
+        return QCoreApplication::translate("Scenario", "Трудная");
     }
-    return QStringLiteral("Обычная");
+    return QCoreApplication::translate("Scenario", "Обычная");
 }
 
 const char* DifficultyWord(TDifficulty difficulty) {
@@ -48,15 +49,15 @@ std::optional<TDifficulty> DifficultyOfWord(QStringView word) {
 QString MedalName(TMedal medal) {
     switch (medal) {
     case TMedal::Gold:
-        return QStringLiteral("золотая медаль");
+        return QCoreApplication::translate("Scenario", "золотая медаль");
     case TMedal::Silver:
-        return QStringLiteral("серебряная медаль");
+        return QCoreApplication::translate("Scenario", "серебряная медаль");
     case TMedal::Bronze:
-        return QStringLiteral("бронзовая медаль");
+        return QCoreApplication::translate("Scenario", "бронзовая медаль");
     case TMedal::None:
         break;
     }
-    return QStringLiteral("без медали");
+    return QCoreApplication::translate("Scenario", "без медали");
 }
 
 bool TScenario::Allows(const TBaseType& type) const {

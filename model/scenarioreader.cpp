@@ -5,6 +5,7 @@
 #include "base/inifile.h"
 #include "base/terrain.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QDir>
 #include <QFileInfo>
@@ -83,7 +84,7 @@ public:
         for (const QString& name : ini_.SectionNames()) {
             const TIniSection section = ini_.Section(name);
             if (!seen.insert(name.toCaseFolded()).second)
-                Fault(section, {}, QStringLiteral("раздел повторяется"));
+                Fault(section, {}, QCoreApplication::translate("Scenario", "раздел повторяется"));
             else if (name.compare(u"Scenario", Qt::CaseInsensitive) == 0)
                 continue;
             else if (name.startsWith(u"Step", Qt::CaseInsensitive))
@@ -91,7 +92,7 @@ public:
             else if (const auto role = RoleOf(name))
                 ReadGoal(scenario, section, *role);
             else
-                Fault(section, {}, QStringLiteral("неизвестный раздел"));
+                Fault(section, {}, QCoreApplication::translate("Scenario", "неизвестный раздел"));
         }
     }
 
@@ -125,14 +126,15 @@ private:
         const QString text = Value(section, key);
         if (text.isEmpty()) {
             if (required)
-                Fault(section, key, QStringLiteral("нет значения"));
+                Fault(section, key, QCoreApplication::translate("Scenario", "нет значения"));
             return std::nullopt;
         }
         bool ok = false;
         const qlonglong value = text.toLongLong(&ok);
         if (ok && value >= low && value <= high)
             return value;
-        Fault(section, key, QStringLiteral("неверное число %1").arg(Quoted(text)));
+        Fault(section, key,
+              QCoreApplication::translate("Scenario", "неверное число %1").arg(Quoted(text)));
         return std::nullopt;
     }
 
@@ -142,7 +144,8 @@ private:
             return std::nullopt;
         const std::optional<TGameDate> date = ParseShortDate(text);
         if (!date)
-            Fault(section, key, QStringLiteral("неверная дата %1").arg(Quoted(text)));
+            Fault(section, key,
+                  QCoreApplication::translate("Scenario", "неверная дата %1").arg(Quoted(text)));
         return date;
     }
 
@@ -150,7 +153,9 @@ private:
     std::optional<TGameDate> LaterDate(const TIniSection& section, const QString& key) {
         const std::optional<TGameDate> date = Date(section, key);
         if (date && *date <= start_) {
-            Fault(section, key, QStringLiteral("не позже начала %1").arg(ShortDateText(start_)));
+            Fault(section, key,
+                  QCoreApplication::translate("Scenario", "не позже начала %1")
+                      .arg(ShortDateText(start_)));
             return std::nullopt;
         }
         return date;
@@ -163,21 +168,24 @@ private:
         });
         if (type != catalogue_.end())
             return &*type;
-        Fault(section, key, QStringLiteral("неизвестное строение %1").arg(Quoted(id)));
+        Fault(section, key,
+              QCoreApplication::translate("Scenario", "неизвестное строение %1").arg(Quoted(id)));
         return nullptr;
     }
 
     void ReadHead(TScenario& s, const TIniSection& section) {
         s.Title = Text(section, QStringLiteral("Title"));
         if (s.Title.isEmpty())
-            Fault(section, QStringLiteral("Title"), QStringLiteral("нет названия"));
+            Fault(section, QStringLiteral("Title"),
+                  QCoreApplication::translate("Scenario", "нет названия"));
         s.Description = Text(section, QStringLiteral("Description"));
         if (const QString land = Value(section, QStringLiteral("Land")); !land.isEmpty())
             s.Land = land;
         if (const auto start = Date(section, QStringLiteral("Start"))) {
             if (*start < TGameDate{})
                 Fault(section, QStringLiteral("Start"),
-                      QStringLiteral("раньше %1").arg(ShortDateText(TGameDate{})));
+                      QCoreApplication::translate("Scenario", "раньше %1")
+                          .arg(ShortDateText(TGameDate{})));
             else
                 s.Start = *start;
         }
@@ -200,14 +208,16 @@ private:
                 s.Difficulty = *difficulty;
             else
                 Fault(section, QStringLiteral("Difficulty"),
-                      QStringLiteral("неизвестная сложность %1").arg(Quoted(word)));
+                      QCoreApplication::translate("Scenario", "неизвестная сложность %1")
+                          .arg(Quoted(word)));
         }
         if (const QString fixed = Value(section, QStringLiteral("FixedDifficulty"));
             !fixed.isEmpty()) {
             s.FixedDifficulty = fixed.compare(u"yes", Qt::CaseInsensitive) == 0;
             if (!s.FixedDifficulty && fixed.compare(u"no", Qt::CaseInsensitive) != 0)
                 Fault(section, QStringLiteral("FixedDifficulty"),
-                      QStringLiteral("ожидается yes или no, а не %1").arg(Quoted(fixed)));
+                      QCoreApplication::translate("Scenario", "ожидается yes или no, а не %1")
+                          .arg(Quoted(fixed)));
         }
         ReadMedals(s, section);
     }
@@ -223,9 +233,10 @@ private:
                 return;
             const QRegularExpressionMatch match = form.match(text);
             if (!match.hasMatch()) {
-                Fault(
-                    section, key,
-                    QStringLiteral("ожидается \"ТИП столбец,строка\", а не %1").arg(Quoted(text)));
+                Fault(section, key,
+                      QCoreApplication::translate("Scenario",
+                                                  "ожидается \"ТИП столбец,строка\", а не %1")
+                          .arg(Quoted(text)));
                 continue;
             }
             const TBaseType* type = Type(section, key, match.capturedView(1));
@@ -233,11 +244,13 @@ private:
             const int32_t row = ParseInteger(match.capturedView(3)).value_or(-1);
             const QString cell = QStringLiteral("%1,%2").arg(match.captured(2), match.captured(3));
             if (!TTerrainGrid::Contains(column, row))
-                Fault(section, key, QStringLiteral("клетка %1 вне карты").arg(cell));
+                Fault(section, key,
+                      QCoreApplication::translate("Scenario", "клетка %1 вне карты").arg(cell));
             else if (std::ranges::any_of(s.Buildings, [&](const TStartBuilding& b) {
                          return b.Column == column && b.Row == row;
                      }))
-                Fault(section, key, QStringLiteral("клетка %1 уже занята").arg(cell));
+                Fault(section, key,
+                      QCoreApplication::translate("Scenario", "клетка %1 уже занята").arg(cell));
             else if (type)
                 s.Buildings.push_back({type->Id, column, row});
         }
@@ -253,7 +266,8 @@ private:
             if (!s.MedalDates[i])
                 continue;
             if (before && *s.MedalDates[i] < *s.MedalDates[*before])
-                Fault(section, key, QStringLiteral("раньше, чем %1").arg(keys[*before]));
+                Fault(section, key,
+                      QCoreApplication::translate("Scenario", "раньше, чем %1").arg(keys[*before]));
             before = i;
         }
     }
@@ -295,10 +309,14 @@ private:
                     column = g;
             if (const auto figure = TGoalFigure::OfHistory(name, column))
                 return TRangedFigure{*figure, field.Low, field.High};
-            Fault(section, key, QStringLiteral("неизвестный товар %1").arg(Quoted(good)));
+            Fault(
+                section, key,
+                QCoreApplication::translate("Scenario", "неизвестный товар %1").arg(Quoted(good)));
             return std::nullopt;
         }
-        Fault(section, key, QStringLiteral("неизвестный показатель %1").arg(Quoted(word)));
+        Fault(
+            section, key,
+            QCoreApplication::translate("Scenario", "неизвестный показатель %1").arg(Quoted(word)));
         return std::nullopt;
     }
 
@@ -312,7 +330,8 @@ private:
                    .Role = role,
                    .From = {}};
         if (goal.Text.isEmpty())
-            Fault(section, QStringLiteral("Text"), QStringLiteral("нет текста"));
+            Fault(section, QStringLiteral("Text"),
+                  QCoreApplication::translate("Scenario", "нет текста"));
         ReadTimes(goal, section);
         const QString word = Value(section, QStringLiteral("Figure"));
         if (word.isEmpty() && role == TGoalRole::Message) {
@@ -322,7 +341,8 @@ private:
             return;
         }
         if (word.isEmpty()) {
-            Fault(section, QStringLiteral("Figure"), QStringLiteral("нет показателя"));
+            Fault(section, QStringLiteral("Figure"),
+                  QCoreApplication::translate("Scenario", "нет показателя"));
             return;
         }
         const auto figure = Figure(section, word);
@@ -332,7 +352,8 @@ private:
             return;
         if (!CanBeMet(*figure, *comparison, *target))
             Fault(section, QStringLiteral("Value"),
-                  QStringLiteral("цель недостижима: %1 бывает только от %2 до %3")
+                  QCoreApplication::translate("Scenario",
+                                              "цель недостижима: %1 бывает только от %2 до %3")
                       .arg(word)
                       .arg(figure->Low)
                       .arg(figure->High));
@@ -351,7 +372,7 @@ private:
         if (found != std::end(Comparisons))
             return static_cast<TComparison>(found - std::begin(Comparisons));
         Fault(section, QStringLiteral("Is"),
-              QStringLiteral("неизвестное сравнение %1").arg(Quoted(is)));
+              QCoreApplication::translate("Scenario", "неизвестное сравнение %1").arg(Quoted(is)));
         return std::nullopt;
     }
 
@@ -368,7 +389,7 @@ private:
         if (!goal.By)
             return;
         if (goal.From && *goal.From > *goal.By) {
-            Fault(section, fromKey, QStringLiteral("позже срока By"));
+            Fault(section, fromKey, QCoreApplication::translate("Scenario", "позже срока By"));
             return;
         }
         // The turns that end from its first day to its last: the first turn
@@ -378,14 +399,16 @@ private:
         const int64_t turns = DayNumber(*goal.By) - first + 1;
         if (goal.HeldDays > turns)
             Fault(section, QStringLiteral("Held"),
-                  QStringLiteral("дольше, чем ходов до срока (%1)").arg(turns));
+                  QCoreApplication::translate("Scenario", "дольше, чем ходов до срока (%1)")
+                      .arg(turns));
     }
 
     void ReadStep(TScenario& s, const TIniSection& section) {
         TTutorialStep step;
         step.Text = Text(section, QStringLiteral("Text"));
         if (step.Text.isEmpty())
-            Fault(section, QStringLiteral("Text"), QStringLiteral("нет текста"));
+            Fault(section, QStringLiteral("Text"),
+                  QCoreApplication::translate("Scenario", "нет текста"));
         const QString key = QStringLiteral("Do");
         const QString action = Value(section, key);
         const QString lower = action.toLower();
@@ -405,7 +428,9 @@ private:
             if (const TBaseType* type = Type(section, key, QStringView(action).mid(6).trimmed()))
                 step.Type = type->Id;
         } else
-            Fault(section, key, QStringLiteral("неизвестное действие %1").arg(Quoted(action)));
+            Fault(section, key,
+                  QCoreApplication::translate("Scenario", "неизвестное действие %1")
+                      .arg(Quoted(action)));
         s.Tutorial.push_back(std::move(step));
     }
 

@@ -3,17 +3,21 @@
 #include "base/gameerror.h"
 #include "colony.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
 namespace {
 
 // Filled with the file's name.
-const char* const Saved = "Игра сохранена в файл «%1»";
+const char* const Saved = QT_TRANSLATE_NOOP("Session", "Игра сохранена в файл «%1»");
 // Filled with the file's name and the date of the colony in it.
-const char* const ReplaceColony = "В файле «%1» сохранена другая колония (%2). Заменить её?";
-const char* const ReplaceFile = "Файл «%1» не читается как сохранённая игра. Заменить его?";
-const char* const AutosaveTaken = "Имя «%1» занято автосохранениями: выберите другое.";
+const char* const ReplaceColony =
+    QT_TRANSLATE_NOOP("Session", "В файле «%1» сохранена другая колония (%2). Заменить её?");
+const char* const ReplaceFile =
+    QT_TRANSLATE_NOOP("Session", "Файл «%1» не читается как сохранённая игра. Заменить его?");
+const char* const AutosaveTaken =
+    QT_TRANSLATE_NOOP("Session", "Имя «%1» занято автосохранениями: выберите другое.");
 
 constexpr int AutosaveFiles = 3;
 
@@ -54,7 +58,8 @@ bool TSession::SaveAs() {
     if (path.isEmpty())
         return false;
     if (IsAutosave(path)) {
-        dialogs_.ShowError(QString::fromUtf8(AutosaveTaken).arg(QFileInfo(path).fileName()));
+        dialogs_.ShowError(
+            QCoreApplication::translate("Session", AutosaveTaken).arg(QFileInfo(path).fileName()));
         return false;
     }
     return SaveTo(path);
@@ -71,7 +76,8 @@ bool TSession::SaveTo(const QString& path) {
     }
     current_ = path;
     savedRevision_ = colony_.Revision();
-    dialogs_.ShowStatus(QString::fromUtf8(Saved).arg(QFileInfo(path).fileName()));
+    dialogs_.ShowStatus(
+        QCoreApplication::translate("Session", Saved).arg(QFileInfo(path).fileName()));
     return true;
 }
 
@@ -84,8 +90,9 @@ bool TSession::MayReplace(const QString& path) {
     if (there && there->Identity == colony_.Identity())
         return true;
     return dialogs_.Confirm(
-        there ? QString::fromUtf8(ReplaceColony).arg(info.fileName(), DateText(there->Colony.Date))
-              : QString::fromUtf8(ReplaceFile).arg(info.fileName()));
+        there ? QCoreApplication::translate("Session", ReplaceColony)
+                    .arg(info.fileName(), DateText(there->Colony.Date))
+              : QCoreApplication::translate("Session", ReplaceFile).arg(info.fileName()));
 }
 
 std::optional<TSavedGame> TSession::Peek(const QString& path) const {
@@ -98,7 +105,8 @@ std::optional<TSavedGame> TSession::Peek(const QString& path) const {
 
 QString TSession::SaveDate(const QString& path) const {
     const std::optional<TSavedGame> game = Peek(path);
-    return game ? DateText(game->Colony.Date) : QStringLiteral("не читается");
+    return game ? DateText(game->Colony.Date)
+                : QCoreApplication::translate("Session", "не читается");
 }
 
 bool TSession::KeepGame() {

@@ -6,6 +6,7 @@
 #include "game.h"
 #include "messages.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace {
@@ -13,8 +14,8 @@ namespace {
 constexpr int64_t FirstMainTaxAmount = 125000;
 
 QString PercentText(int percent, int32_t base, int64_t amount) {
-    return QString::number(percent) + QStringLiteral("% от ") + NumToStr(base) +
-           QStringLiteral(" = ") + NumToStr(amount);
+    return QCoreApplication::translate("Taxes", "%1% от %2 = %3")
+        .arg(QString::number(percent), NumToStr(base), NumToStr(amount));
 }
 
 } // namespace
@@ -102,7 +103,7 @@ bool TTaxDialog::Pay() {
         return true;
     TGame& game = colony_->Game();
     if (game.Money < amount_) {
-        colony_->ShowStatus(QString::fromUtf8(Msg::NoMoney));
+        colony_->ShowStatus(Msg::Text(Msg::NoMoney));
         return false;
     }
     game.SetMoney(yearly_ ? TMoneyFlow::YearlyTaxes : TMoneyFlow::MainTax,
