@@ -24,10 +24,12 @@ void TEarth::LoadEarth(const TMapSource& source, const QStringList& folders) {
 }
 
 void TEarth::LoadEarth(const TMapFiles& files, const TMapSource& source) {
-    if (files.Grid.size() < TTerrainGrid::ByteSize)
+    // A plain name, so that the catalogue's tools see the count of the text.
+    constexpr int GridBytes = TTerrainGrid::ByteSize;
+    if (files.Grid.size() < GridBytes)
         throw TGameError(QCoreApplication::translate("Land",
                                                      "Карта «%1» обрезана: в ней меньше %n байт.",
-                                                     nullptr, TTerrainGrid::ByteSize)
+                                                     nullptr, GridBytes)
                              .arg(source.Text()));
     std::memcpy(Grid.Bytes(), files.Grid.constData(), TTerrainGrid::ByteSize);
 

@@ -26,10 +26,12 @@ TMapFiles ReadFiles(const QString& base, bool lowerCase) {
     const QString gridPath = base + ext(".LTS");
     files.Grid = ReadDataFile(gridPath);
     // The file is the bare grid; anything after it is ignored.
-    if (files.Grid.size() < TTerrainGrid::ByteSize)
+    // A plain name, so that the catalogue's tools see the count of the text.
+    constexpr int GridBytes = TTerrainGrid::ByteSize;
+    if (files.Grid.size() < GridBytes)
         throw TGameError(QCoreApplication::translate("Land",
                                                      "Файл карты %1 обрезан: в нём меньше %n байт.",
-                                                     nullptr, TTerrainGrid::ByteSize)
+                                                     nullptr, GridBytes)
                              .arg(QDir::toNativeSeparators(gridPath)));
     files.Scene = ReadDataFile(base + ext(".WLL"));
     // A missing start position reads as the defaults.
