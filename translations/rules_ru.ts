@@ -1,4 +1,96 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU" sourcelanguage="ru_RU">
+<context>
+    <name>Colony</name>
+    <message numerus="yes">
+        <source>Родилось: %n человек.</source>
+        <translation>
+            <numerusform>Родилось: %n человек.</numerusform>
+            <numerusform>Родилось: %n человека.</numerusform>
+            <numerusform>Родилось: %n человек.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Ушло: %n человек.</source>
+        <translation>
+            <numerusform>Ушло: %n человек.</numerusform>
+            <numerusform>Ушло: %n человека.</numerusform>
+            <numerusform>Ушло: %n человек.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Describe</name>
+    <message numerus="yes">
+        <source>%n год</source>
+        <translation>
+            <numerusform>%n год</numerusform>
+            <numerusform>%n года</numerusform>
+            <numerusform>%n лет</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n года</source>
+        <translation>
+            <numerusform>%n год</numerusform>
+            <numerusform>%n года</numerusform>
+            <numerusform>%n лет</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n лет</source>
+        <translation>
+            <numerusform>%n год</numerusform>
+            <numerusform>%n года</numerusform>
+            <numerusform>%n лет</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>. Дает жилье на %n мест</source>
+        <translation>
+            <numerusform>. Дает жилье на %n место</numerusform>
+            <numerusform>. Дает жилье на %n места</numerusform>
+            <numerusform>. Дает жилье на %n мест</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Строится %1 %n дней. Прослужит %2</source>
+        <translation>
+            <numerusform>Строится %1 %n день. Прослужит %2</numerusform>
+            <numerusform>Строится %1 %n дня. Прослужит %2</numerusform>
+            <numerusform>Строится %1 %n дней. Прослужит %2</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Idle</name>
+    <message numerus="yes">
+        <source> — осталось %n дн.</source>
+        <translation>
+            <numerusform> — остался %n день</numerusform>
+            <numerusform> — осталось %n дня</numerusform>
+            <numerusform> — осталось %n дней</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>Land</name>
+    <message numerus="yes">
+        <source>Карта «%1» обрезана: в ней меньше %n байт.</source>
+        <translation>
+            <numerusform>Карта «%1» обрезана: в ней меньше %n байта.</numerusform>
+            <numerusform>Карта «%1» обрезана: в ней меньше %n байт.</numerusform>
+            <numerusform>Карта «%1» обрезана: в ней меньше %n байт.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Файл карты %1 обрезан: в нём меньше %n байт.</source>
+        <translation>
+            <numerusform>Файл карты %1 обрезан: в нём меньше %n байта.</numerusform>
+            <numerusform>Файл карты %1 обрезан: в нём меньше %n байт.</numerusform>
+            <numerusform>Файл карты %1 обрезан: в нём меньше %n байт.</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>
