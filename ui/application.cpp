@@ -32,7 +32,12 @@ TApplication::TApplication(int& argc, char** argv) : QApplication(WithQtEventLoo
 }
 
 TLanguage TApplication::Speak(TLanguage chosen, const QString& dataFolder) {
-    return texts_.Install(chosen, TranslationsFolder(dataFolder));
+    spoken_ = texts_.Install(chosen, TranslationsFolder(dataFolder));
+    return spoken_;
+}
+
+QLocale TApplication::Locale() {
+    return QLocale(spoken_ == TLanguage::Russian ? QLocale::Russian : QLocale::English);
 }
 
 void TApplication::SetUpLook() {
@@ -46,8 +51,7 @@ void TApplication::SetUpLook() {
 
 void TApplication::ShowError(const QString& text) {
     const TDialogPointer pointer;
-    QMessageBox box(QMessageBox::Critical, applicationName(), text, QMessageBox::Ok,
-                    activeWindow());
+    QMessageBox box(QMessageBox::Critical, tr("Тарвения"), text, QMessageBox::Ok, activeWindow());
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }
@@ -59,7 +63,7 @@ bool TApplication::notify(QObject* receiver, QEvent* event) {
     } catch (const std::exception& e) {
         error = QString::fromStdString(e.what());
     } catch (...) {
-        error = QStringLiteral("Неизвестная ошибка");
+        error = tr("Неизвестная ошибка");
     }
     // Shown once the event that failed is over, so that a paint or a mouse
     // grab in progress is not nested into the error box.
