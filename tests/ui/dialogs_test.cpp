@@ -156,6 +156,8 @@ TEST(Settings, EveryFieldIsKeptUnderItsOwnKey) {
                 auto& value = changed.*field;
                 if constexpr (std::is_same_v<std::decay_t<decltype(value)>, bool>)
                     value = !value;
+                else if constexpr (std::is_enum_v<std::decay_t<decltype(value)>>)
+                    value = TLanguage::English;
                 else
                     value = value == rows[i].Min ? rows[i].Max : rows[i].Min;
             },
