@@ -43,6 +43,10 @@ QLocale TApplication::Locale() {
 void TApplication::SetUpLook() {
     setStyle(new THintStyle);
     setWindowIcon(QIcon(QStringLiteral(":/images/icon.png")));
+    SetUpFonts();
+}
+
+void TApplication::SetUpFonts() {
     // The dialogs were laid out for these faces; Liberation Sans has their metrics.
     QFont::insertSubstitution(QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));

@@ -36,6 +36,8 @@ public:
     // The game's look, set once before its first window: the style, the
     // window icon, and the faces and font the dialogs were laid out for.
     static void SetUpLook();
+    // The faces and the font of the game's look alone.
+    static void SetUpFonts();
 
 private:
     TTranslations texts_;
