@@ -98,7 +98,7 @@ inline constexpr TMenuEntry MenuEntries[] = {
     {QT_TRANSLATE_NOOP("Menus", "С&ервис"), TMenuItem::Parameters,
      QT_TRANSLATE_NOOP("Menus", "П&араметры..."), "Ctrl+P",
      "громкость звуков и музыки, автосохранение, вопрос перед закрытием игры, полный экран при "
-     "запуске",
+     "запуске, язык игры",
      true},
     {QT_TRANSLATE_NOOP("Menus", "&?"), TMenuItem::Help, QT_TRANSLATE_NOOP("Menus", "П&омощь"), "F1",
      "эта помощь"},
