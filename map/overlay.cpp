@@ -8,20 +8,28 @@ namespace {
 // Wear: the days of life left, a step a colour; the last is the everlasting.
 constexpr int32_t WearLimits[] = {TBase::WornDays, 364, 5 * 364};
 constexpr TLegendEntry WearLegend[] = {
-    {0xffe02020, "до 60 дней"},   {0xfff08c00, "до года"}, {0xffe8d820, "до 5 лет"},
-    {0xff30b030, "больше 5 лет"}, {0xff3070e0, "вечно"},
+    {0xffe02020, QT_TRANSLATE_NOOP("Overlay", "до 60 дней")},
+    {0xfff08c00, QT_TRANSLATE_NOOP("Overlay", "до года")},
+    {0xffe8d820, QT_TRANSLATE_NOOP("Overlay", "до 5 лет")},
+    {0xff30b030, QT_TRANSLATE_NOOP("Overlay", "больше 5 лет")},
+    {0xff3070e0, QT_TRANSLATE_NOOP("Overlay", "вечно")},
 };
 static_assert(std::size(WearLegend) == std::size(WearLimits) + 2);
 static_assert(TBase::WornDays == 60, "the first step's text names the days");
 
 // Work: a colour for each reason but None, in the reasons' order.
 constexpr TLegendEntry WorkLegend[] = {
-    {0xff30b030, "работает"},     {0xff9090a0, "строится"},     {0xff404040, "заблокировано"},
-    {0xff40c0e0, "не его сезон"}, {0xfff08c00, "нет ресурсов"}, {0xffe02020, "нет рабочих"},
+    {0xff30b030, QT_TRANSLATE_NOOP("Overlay", "работает")},
+    {0xff9090a0, QT_TRANSLATE_NOOP("Overlay", "строится")},
+    {0xff404040, QT_TRANSLATE_NOOP("Overlay", "заблокировано")},
+    {0xff40c0e0, QT_TRANSLATE_NOOP("Overlay", "не его сезон")},
+    {0xfff08c00, QT_TRANSLATE_NOOP("Overlay", "нет ресурсов")},
+    {0xffe02020, QT_TRANSLATE_NOOP("Overlay", "нет рабочих")},
 };
 static_assert(std::size(WorkLegend) == static_cast<size_t>(TIdleReason::Workers));
 
-constexpr TLegendEntry ImprovedLegend[] = {{0xffe8d820, "улучшенная земля"}};
+constexpr TLegendEntry ImprovedLegend[] = {
+    {0xffe8d820, QT_TRANSLATE_NOOP("Overlay", "улучшенная земля")}};
 
 int WearStep(const TBase& base) {
     if (base.Kind->LiveYears == 0)

@@ -1,5 +1,6 @@
 #include "map/overlaylegend.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QPainter>
 #include <algorithm>
@@ -36,7 +37,8 @@ void TOverlayLegend::Place() {
     const std::span<const TLegendEntry> legend = OverlayLegend(overlay_);
     int words = 0;
     for (const TLegendEntry& entry : legend)
-        words = std::max(words, fontMetrics().horizontalAdvance(QString::fromUtf8(entry.Text)));
+        words = std::max(words, fontMetrics().horizontalAdvance(
+                                    QCoreApplication::translate("Overlay", entry.Text)));
     const int count = static_cast<int>(legend.size());
     rows_ = std::clamp(count, 1, MaxRows);
     columnWidth_ = Swatch + Gap + words + 2 * Margin;
@@ -59,6 +61,7 @@ void TOverlayLegend::paintEvent(QPaintEvent*) {
         painter.fillRect(QRect(x, y + (RowHeight - Swatch) / 2, Swatch, Swatch),
                          QColor::fromRgb(legend[i].Colour));
         painter.drawText(QRect(x + Swatch + Gap, y, columnWidth_ - Swatch - Gap, RowHeight),
-                         Qt::AlignLeft | Qt::AlignVCenter, QString::fromUtf8(legend[i].Text));
+                         Qt::AlignLeft | Qt::AlignVCenter,
+                         QCoreApplication::translate("Overlay", legend[i].Text));
     }
 }

@@ -11,8 +11,7 @@
 #include <QPixmap>
 
 TAboutForm::TAboutForm(QWidget* parent, QWidget* mainWindow)
-    : TGameDialog(parent, QStringLiteral("О программе"), QSize(385, 261),
-                  QStringLiteral("MS Sans Serif")) {
+    : TGameDialog(parent, tr("О программе"), QSize(385, 261), QStringLiteral("MS Sans Serif")) {
     QFrame* picture = LoweredPanel(this, QRect(8, 8, 130, 210));
     auto* im1 = new QLabel(picture);
     im1->setGeometry(1, 1, 128, 208);
@@ -27,17 +26,16 @@ TAboutForm::TAboutForm(QWidget* parent, QWidget* mainWindow)
         label->setText(text);
         return label;
     };
-    QLabel* name = addLabel(QStringLiteral("Тарвения"), QRect(152, 12, 225, 24));
+    QLabel* name = addLabel(tr("Тарвения"), QRect(152, 12, 225, 24));
     QFont big = name->font();
     big.setPixelSize(20);
     big.setBold(true);
     name->setFont(big);
-    addLabel(QStringLiteral("Версия ") + QCoreApplication::applicationVersion(),
-             QRect(152, 42, 225, 16));
-    addLabel(QStringLiteral("Экономическая стратегия: колония на острове, с %1 года, день за днём.")
+    addLabel(tr("Версия %1").arg(QCoreApplication::applicationVersion()), QRect(152, 42, 225, 16));
+    addLabel(tr("Экономическая стратегия: колония на острове, с %1 года, день за днём.")
                  .arg(DateText(TGameDate{})),
              QRect(152, 66, 225, 44));
-    addLabel(QStringLiteral("Авторы: команда разработчиков «Тарвении»."), QRect(152, 116, 225, 30));
+    addLabel(tr("Авторы: команда разработчиков «Тарвении»."), QRect(152, 116, 225, 30));
 
     auto* lb6 = new TvtGyperLabel(QString::fromLatin1(MailAddress), this);
     lb6->setObjectName(QStringLiteral("lb6"));

@@ -32,12 +32,21 @@ TApplication::TApplication(int& argc, char** argv) : QApplication(WithQtEventLoo
 }
 
 TLanguage TApplication::Speak(TLanguage chosen, const QString& dataFolder) {
-    return texts_.Install(chosen, TranslationsFolder(dataFolder));
+    spoken_ = texts_.Install(chosen, TranslationsFolder(dataFolder));
+    return spoken_;
+}
+
+QLocale TApplication::Locale() {
+    return QLocale(spoken_ == TLanguage::Russian ? QLocale::Russian : QLocale::English);
 }
 
 void TApplication::SetUpLook() {
     setStyle(new THintStyle);
     setWindowIcon(QIcon(QStringLiteral(":/images/icon.png")));
+    SetUpFonts();
+}
+
+void TApplication::SetUpFonts() {
     // The dialogs were laid out for these faces; Liberation Sans has their metrics.
     QFont::insertSubstitution(QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"));
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
@@ -46,8 +55,7 @@ void TApplication::SetUpLook() {
 
 void TApplication::ShowError(const QString& text) {
     const TDialogPointer pointer;
-    QMessageBox box(QMessageBox::Critical, applicationName(), text, QMessageBox::Ok,
-                    activeWindow());
+    QMessageBox box(QMessageBox::Critical, tr("Тарвения"), text, QMessageBox::Ok, activeWindow());
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }
@@ -59,7 +67,7 @@ bool TApplication::notify(QObject* receiver, QEvent* event) {
     } catch (const std::exception& e) {
         error = QString::fromStdString(e.what());
     } catch (...) {
-        error = QStringLiteral("Неизвестная ошибка");
+        error = tr("Неизвестная ошибка");
     }
     // Shown once the event that failed is over, so that a paint or a mouse
     // grab in progress is not nested into the error box.

@@ -3,10 +3,13 @@
 #include "base/language.h"
 
 #include <QApplication>
+#include <QLocale>
 
 // The game's application object: an error that no command handles is shown
 // in an error box with its text, and the game goes on.
 class TApplication : public QApplication {
+    Q_DECLARE_TR_FUNCTIONS(TApplication)
+
 public:
     // Runs the game on Qt's own event loop rather than GLib's, unless the
     // environment chooses (QT_NO_GLIB). GLib's loop makes a system call for
@@ -21,6 +24,9 @@ public:
     // buttons, the file dialogs' columns and questions) follow in Russian
     // where the system has Qt's translation. Returns the language spoken.
     TLanguage Speak(TLanguage chosen, const QString& dataFolder);
+    // The locale of the language spoken, for the month names and dates the
+    // window writes itself; Russian until the game speaks another.
+    static QLocale Locale();
 
     bool notify(QObject* receiver, QEvent* event) override;
 
@@ -30,7 +36,10 @@ public:
     // The game's look, set once before its first window: the style, the
     // window icon, and the faces and font the dialogs were laid out for.
     static void SetUpLook();
+    // The faces and the font of the game's look alone.
+    static void SetUpFonts();
 
 private:
     TTranslations texts_;
+    static inline TLanguage spoken_ = TLanguage::Russian;
 };

@@ -2,6 +2,7 @@
 
 #include "model/describe.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 double YearPoint(const TGameDate& date) {
@@ -35,8 +36,14 @@ std::vector<TAxisMark> ValueMarks(double low, double high, int steps) {
 }
 
 std::vector<TAxisMark> TimeMarks(double first, double last, int most) {
-    static const char* const Months[] = {"янв", "фев", "мар", "апр", "май", "июн",
-                                         "июл", "авг", "сен", "окт", "ноя", "дек"};
+    static const char* const Months[] = {
+        QT_TRANSLATE_NOOP("Months", "янв"), QT_TRANSLATE_NOOP("Months", "фев"),
+        QT_TRANSLATE_NOOP("Months", "мар"), QT_TRANSLATE_NOOP("Months", "апр"),
+        QT_TRANSLATE_NOOP("Months", "май"), QT_TRANSLATE_NOOP("Months", "июн"),
+        QT_TRANSLATE_NOOP("Months", "июл"), QT_TRANSLATE_NOOP("Months", "авг"),
+        QT_TRANSLATE_NOOP("Months", "сен"), QT_TRANSLATE_NOOP("Months", "окт"),
+        QT_TRANSLATE_NOOP("Months", "ноя"), QT_TRANSLATE_NOOP("Months", "дек"),
+    };
     const double slack = 0.5 / 365; // half a day: a month's first day on an end is in
     std::vector<TAxisMark> marks;
     const int firstYear = static_cast<int>(std::floor(first));
@@ -54,8 +61,9 @@ std::vector<TAxisMark> TimeMarks(double first, double last, int most) {
         while (YearPoint(date) < first - slack)
             SetDay(date, date.Day + 1);
         for (; YearPoint(date) <= last + slack; SetDay(date, date.Day + every))
-            marks.push_back({YearPoint(date), QStringLiteral("%1 %2").arg(date.Day).arg(
-                                                  QString::fromUtf8(Months[date.Month - 1]))});
+            marks.push_back({YearPoint(date),
+                             QStringLiteral("%1 %2").arg(date.Day).arg(
+                                 QCoreApplication::translate("Months", Months[date.Month - 1]))});
         return marks;
     }
     if (last - first <= 1 + slack) {

@@ -1,5 +1,6 @@
 #include "ui/filedialog.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 
 QString ChooseFile(QWidget* parent, const QString& title, const QString& folder,
@@ -13,11 +14,14 @@ QString ChooseFile(QWidget* parent, const QString& title, const QString& folder,
     // Qt's Russian translation names the cancel button as the game does; its
     // other captions differ («Перейти к:», «Типы файлов:», «Открыть») or
     // underline a shortcut letter, so the game keeps its own.
-    dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Папка:"));
-    dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Имя файла:"));
-    dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Тип файлов:"));
+    dialog.setLabelText(QFileDialog::LookIn, QCoreApplication::translate("FileDialog", "Папка:"));
+    dialog.setLabelText(QFileDialog::FileName,
+                        QCoreApplication::translate("FileDialog", "Имя файла:"));
+    dialog.setLabelText(QFileDialog::FileType,
+                        QCoreApplication::translate("FileDialog", "Тип файлов:"));
     dialog.setLabelText(QFileDialog::Accept,
-                        forSaving ? QStringLiteral("Сохранить") : QStringLiteral("Загрузить"));
+                        forSaving ? QCoreApplication::translate("FileDialog", "Сохранить")
+                                  : QCoreApplication::translate("FileDialog", "Загрузить"));
     if (!suggestedName.isEmpty())
         dialog.selectFile(suggestedName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

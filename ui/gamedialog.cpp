@@ -33,7 +33,7 @@ TvtButton* TGameDialog::AddOkCancel(const QString& caption, QPoint at, TWindowSe
     ok->setObjectName(QStringLiteral("btOk"));
     ok->setGeometry(QRect(at, QSize(73, 21)));
     ok->Default = true;
-    auto* cancel = new TvtButton(QStringLiteral("Отмена"), this);
+    auto* cancel = new TvtButton(tr("Отмена"), this);
     cancel->setObjectName(QStringLiteral("btCancel"));
     cancel->setGeometry(QRect(at + QPoint(83, 0), QSize(73, 21)));
     cancel->Cancel = true;

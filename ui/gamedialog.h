@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QDialog>
 
 class QFrame;
@@ -10,6 +11,8 @@ class TWindowServices;
 // with only a close box, and the dialog font. Escape closes a dialog only
 // through its cancel button, never by itself.
 class TGameDialog : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(TGameDialog)
+
 public:
     TGameDialog(QWidget* parent, const QString& caption, QSize client,
                 const QString& face = QStringLiteral("Tahoma"));

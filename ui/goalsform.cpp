@@ -19,20 +19,20 @@ struct TGroup {
     const char* Heading;
 };
 constexpr TGroup Groups[] = {
-    {TGoalRole::Required, "Цели"},
-    {TGoalRole::Optional, "Дополнительные цели"},
-    {TGoalRole::Failure, "Чего не допустить"},
+    {TGoalRole::Required, QT_TRANSLATE_NOOP("TGoalsForm", "Цели")},
+    {TGoalRole::Optional, QT_TRANSLATE_NOOP("TGoalsForm", "Дополнительные цели")},
+    {TGoalRole::Failure, QT_TRANSLATE_NOOP("TGoalsForm", "Чего не допустить")},
 };
 
 QString StateText(TGoalRole role, TGoalState state) {
     const bool failure = role == TGoalRole::Failure;
     switch (state) {
     case TGoalState::Open:
-        return failure ? QStringLiteral("грозит") : QStringLiteral("открыта");
+        return failure ? TGoalsForm::tr("грозит") : TGoalsForm::tr("открыта");
     case TGoalState::Done:
-        return failure ? QStringLiteral("миновала") : QStringLiteral("выполнена");
+        return failure ? TGoalsForm::tr("миновала") : TGoalsForm::tr("выполнена");
     case TGoalState::Failed:
-        return failure ? QStringLiteral("случилась") : QStringLiteral("провалена");
+        return failure ? TGoalsForm::tr("случилась") : TGoalsForm::tr("провалена");
     }
     return QString();
 }
@@ -40,11 +40,11 @@ QString StateText(TGoalRole role, TGoalState state) {
 QString ScenarioStateText(TScenarioState state) {
     switch (state) {
     case TScenarioState::Playing:
-        return QStringLiteral("идёт");
+        return TGoalsForm::tr("идёт");
     case TScenarioState::Won:
-        return QStringLiteral("выигран");
+        return TGoalsForm::tr("выигран");
     case TScenarioState::Lost:
-        return QStringLiteral("проигран");
+        return TGoalsForm::tr("проигран");
     }
     return QString();
 }
@@ -53,10 +53,10 @@ QString ScenarioStateText(TScenarioState state) {
 QString DatesText(const TGoal& goal) {
     QStringList parts;
     if (goal.From)
-        parts << QStringLiteral("с ") + DateText(*goal.From);
+        parts << TGoalsForm::tr("с ") + DateText(*goal.From);
     if (goal.By)
-        parts << QStringLiteral("до ") + DateText(*goal.By);
-    return parts.isEmpty() ? QStringLiteral("без срока") : parts.join(u' ');
+        parts << TGoalsForm::tr("до ") + DateText(*goal.By);
+    return parts.isEmpty() ? TGoalsForm::tr("без срока") : parts.join(u' ');
 }
 
 // How far the goal has come, in thousandths, and the words on its bar. A
@@ -67,7 +67,7 @@ std::pair<int, QString> Progress(const TGoal& goal, const TGoalProgress& progres
     const int32_t days = std::max(goal.HeldDays, 1);
     if (days > 1)
         return {progress.Held * 1000 / days,
-                QStringLiteral("дни подряд: %1 из %2").arg(progress.Held).arg(days)};
+                TGoalsForm::tr("дни подряд: %1 из %2").arg(progress.Held).arg(days)};
     const bool met = Compare(value, goal.Comparison, goal.Target);
     const bool less =
         goal.Comparison == TComparison::Less || goal.Comparison == TComparison::LessOrEqual;
@@ -78,10 +78,10 @@ std::pair<int, QString> Progress(const TGoal& goal, const TGoalProgress& progres
         share = static_cast<double>(value) / static_cast<double>(goal.Target);
     const int permille = static_cast<int>(std::clamp(share, 0.0, 1.0) * 1000);
     if (goal.Role == TGoalRole::Failure)
-        return {permille, QStringLiteral("%1; беда: %2").arg(NumToStr(value), TargetText(goal))};
+        return {permille, TGoalsForm::tr("%1; беда: %2").arg(NumToStr(value), TargetText(goal))};
     if (goal.Comparison == TComparison::GreaterOrEqual)
-        return {permille, QStringLiteral("%1 из %2").arg(NumToStr(value), NumToStr(goal.Target))};
-    return {permille, QStringLiteral("%1; нужно %2").arg(NumToStr(value), TargetText(goal))};
+        return {permille, TGoalsForm::tr("%1 из %2").arg(NumToStr(value), NumToStr(goal.Target))};
+    return {permille, TGoalsForm::tr("%1; нужно %2").arg(NumToStr(value), TargetText(goal))};
 }
 
 QLabel* AddLabel(QWidget* parent, bool bold = false) {
@@ -99,14 +99,17 @@ QLabel* AddLabel(QWidget* parent, bool bold = false) {
 } // namespace
 
 QString TargetText(const TGoal& goal) {
-    static const char* const Words[] = {"меньше", "не больше", "ровно", "не меньше", "больше"};
-    return QStringLiteral("%1 %2").arg(
-        QString::fromUtf8(Words[static_cast<size_t>(goal.Comparison)]), NumToStr(goal.Target));
+    static const char* const Words[] = {
+        QT_TRANSLATE_NOOP("TGoalsForm", "меньше"), QT_TRANSLATE_NOOP("TGoalsForm", "не больше"),
+        QT_TRANSLATE_NOOP("TGoalsForm", "ровно"), QT_TRANSLATE_NOOP("TGoalsForm", "не меньше"),
+        QT_TRANSLATE_NOOP("TGoalsForm", "больше")};
+    return QStringLiteral("%1 %2").arg(TGoalsForm::tr(Words[static_cast<size_t>(goal.Comparison)]),
+                                       NumToStr(goal.Target));
 }
 
 TGoalsForm::TGoalsForm(const TColony& colony, QWidget* parent)
     : QWidget(parent, Qt::Window), colony_(colony) {
-    setWindowTitle(QStringLiteral("Цели"));
+    setWindowTitle(tr("Цели"));
     setObjectName(QStringLiteral("GoalsForm"));
     setFixedSize(440, 420);
 
@@ -143,7 +146,7 @@ void TGoalsForm::MakeRows() {
         if (std::ranges::none_of(goals, [&](const TGoal& g) { return g.Role == group.Role; }))
             continue;
         QLabel* heading = AddLabel(list, true);
-        heading->setText(QString::fromUtf8(group.Heading));
+        heading->setText(tr(group.Heading));
         list_->addWidget(heading);
         for (size_t i = 0; i < goals.size(); ++i) {
             if (goals[i].Role != group.Role)
@@ -189,7 +192,7 @@ void TGoalsForm::Follow() {
     const TScenario* scenario = colony_.Scenario();
     summary_->setVisible(scenario);
     if (!scenario) {
-        title_->setText(QStringLiteral("Свободная игра: целей нет"));
+        title_->setText(tr("Свободная игра: целей нет"));
         return;
     }
     title_->setText(scenario->Title);
@@ -201,7 +204,7 @@ void TGoalsForm::Follow() {
             done += book.Progress()[i].State == TGoalState::Done;
         }
     summary_->setText(
-        QStringLiteral("Сложность: %1. Сценарий %2.\nВыполнено обязательных целей: %3 из %4")
+        tr("Сложность: %1. Сценарий %2.\nВыполнено обязательных целей: %3 из %4")
             .arg(DifficultyName(colony_.Difficulty()), ScenarioStateText(colony_.ScenarioState()))
             .arg(done)
             .arg(count));

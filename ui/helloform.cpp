@@ -22,7 +22,7 @@ constexpr int ResultCancel = QDialogButtonBox::Cancel;
 
 THelloForm::THelloForm(QWidget* parent, TWindowServices& services, const QString& saveName,
                        const QString& saveDate)
-    : TGameDialog(parent, QStringLiteral("Тарвения"), QSize(449, 253)), services_(services) {
+    : TGameDialog(parent, tr("Тарвения"), QSize(449, 253)), services_(services) {
     QFrame* pn1 = LoweredPanel(this, QRect(0, 0, 449, 253));
     auto* im1 = new QLabel(pn1);
     im1->setObjectName(QStringLiteral("im1"));
@@ -36,12 +36,12 @@ THelloForm::THelloForm(QWidget* parent, TWindowServices& services, const QString
         int result;
     };
     const TChoiceLabel labels[] = {
-        {"lb1", "Начать новую игру", {33, 161}, ResultOk},
-        {"lb2", "Загрузить сохранение", {121, 201}, ResultOpen},
-        {"lb3", "Выход", {369, 209}, ResultCancel},
+        {"lb1", QT_TRANSLATE_NOOP("THelloForm", "Начать новую игру"), {33, 161}, ResultOk},
+        {"lb2", QT_TRANSLATE_NOOP("THelloForm", "Загрузить сохранение"), {121, 201}, ResultOpen},
+        {"lb3", QT_TRANSLATE_NOOP("THelloForm", "Выход"), {369, 209}, ResultCancel},
     };
     for (const TChoiceLabel& l : labels) {
-        auto* label = new TvtGyperLabel(QString::fromUtf8(l.text), pn1);
+        auto* label = new TvtGyperLabel(tr(l.text), pn1);
         label->setObjectName(QString::fromLatin1(l.name));
         label->move(l.at);
         label->adjustSize();

@@ -8,6 +8,8 @@ class TWindowServices;
 
 // The start screen: the title picture with three choices.
 class THelloForm : public TGameDialog {
+    Q_DECLARE_TR_FUNCTIONS(THelloForm)
+
 public:
     enum TChoice { hcNewGame = 1, hcLoad = 2, hcExit = 3 };
 

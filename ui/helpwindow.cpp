@@ -7,7 +7,7 @@
 
 THelpWindow::THelpWindow(const QString& fileName, const QString& topic, QWidget* parent)
     : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Тарвения - помощь"));
+    setWindowTitle(tr("Тарвения - помощь"));
     resize(640, 560);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -21,6 +21,6 @@ THelpWindow::THelpWindow(const QString& fileName, const QString& topic, QWidget*
         url.setFragment(topic);
         browser->setSource(url, QTextDocument::HtmlResource);
     } else {
-        browser->setPlainText(QStringLiteral("Файл помощи не найден: ") + fileName);
+        browser->setPlainText(tr("Файл помощи не найден: %1").arg(fileName));
     }
 }

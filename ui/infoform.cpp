@@ -6,8 +6,7 @@
 #include <QLabel>
 
 TInfoForm::TInfoForm(QWidget* parent, TWindowServices& services, TSound sound, const QString& text)
-    : TGameDialog(parent, QStringLiteral("Сообщение"), QSize(313, 125)), services_(services),
-      sound_(sound) {
+    : TGameDialog(parent, tr("Сообщение"), QSize(313, 125)), services_(services), sound_(sound) {
     auto* lb1 = new QLabel(this);
     lb1->setObjectName(QStringLiteral("lb1"));
     lb1->setGeometry(16, 16, 289, 80);
@@ -16,7 +15,7 @@ TInfoForm::TInfoForm(QWidget* parent, TWindowServices& services, TSound sound, c
     lb1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lb1->setText(text);
 
-    auto* bt1 = new TvtButton(QStringLiteral("ОК"), this);
+    auto* bt1 = new TvtButton(tr("ОК"), this);
     bt1->setObjectName(QStringLiteral("bt1"));
     bt1->setGeometry(120, 96, 73, 21);
     bt1->Default = true;

@@ -9,6 +9,8 @@ class TWindowServices;
 // The message dialog of the daily turn: a text, a sound when it opens and an
 // "ОК" button.
 class TInfoForm : public TGameDialog {
+    Q_DECLARE_TR_FUNCTIONS(TInfoForm)
+
 public:
     TInfoForm(QWidget* parent, TWindowServices& services, TSound sound, const QString& text);
 

@@ -56,9 +56,10 @@ public:
                 return JournalKindName(entry.Kind);
             return QString(entry.Text).replace(u'\n', u' ');
         case Qt::ToolTipRole:
-            return entry.HasCell() ? entry.Text + QStringLiteral("\n\nДвойной щелчок или Enter: "
-                                                                 "показать на карте")
-                                   : entry.Text;
+            return entry.HasCell()
+                       ? entry.Text + QStringLiteral("\n\n") +
+                             TJournalForm::tr("Двойной щелчок или Enter: показать на карте")
+                       : entry.Text;
         case Qt::ForegroundRole:
             return entry.HasCell() ? QVariant(QColor(0x00, 0x33, 0x99)) : QVariant();
         default:
@@ -68,8 +69,10 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
         if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
             return {};
-        static const char* const Headers[jcCount] = {"Дата", "Вид", "Запись"};
-        return section >= 0 && section < jcCount ? QString::fromUtf8(Headers[section]) : QString();
+        static const char* const Headers[jcCount] = {QT_TRANSLATE_NOOP("TJournalForm", "Дата"),
+                                                     QT_TRANSLATE_NOOP("TJournalForm", "Вид"),
+                                                     QT_TRANSLATE_NOOP("TJournalForm", "Запись")};
+        return section >= 0 && section < jcCount ? TJournalForm::tr(Headers[section]) : QString();
     }
 
 private:
@@ -80,18 +83,18 @@ private:
 TJournalForm::TJournalForm(const TColony& colony, std::function<void(QPoint)> showCell,
                            QWidget* parent)
     : QWidget(parent, Qt::Window), colony_(colony), showCell_(std::move(showCell)) {
-    setWindowTitle(QStringLiteral("Журнал"));
+    setWindowTitle(tr("Журнал"));
     setObjectName(QStringLiteral("JournalForm"));
     setFixedSize(600, 440);
 
     kind_ = new QComboBox(this);
     kind_->setObjectName(QStringLiteral("Kind"));
-    kind_->addItem(QStringLiteral("Все записи"), -1);
+    kind_->addItem(tr("Все записи"), -1);
     for (int kind = 0; kind < JournalKindCount; ++kind)
         kind_->addItem(JournalKindName(static_cast<TJournalKind>(kind)), kind);
     search_ = new QLineEdit(this);
     search_->setObjectName(QStringLiteral("Search"));
-    search_->setPlaceholderText(QStringLiteral("слова из текста"));
+    search_->setPlaceholderText(tr("слова из текста"));
     search_->setClearButtonEnabled(true);
 
     rows_ = new TJournalRows(colony_.Journal(), this);
@@ -113,10 +116,10 @@ TJournalForm::TJournalForm(const TColony& colony, std::function<void(QPoint)> sh
     count_->setObjectName(QStringLiteral("Count"));
 
     auto* filters = new QHBoxLayout;
-    filters->addWidget(new QLabel(QStringLiteral("Показать:"), this));
+    filters->addWidget(new QLabel(tr("Показать:"), this));
     filters->addWidget(kind_);
     filters->addSpacing(12);
-    filters->addWidget(new QLabel(QStringLiteral("Найти:"), this));
+    filters->addWidget(new QLabel(tr("Найти:"), this));
     filters->addWidget(search_, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(filters);
@@ -150,7 +153,7 @@ void TJournalForm::Refilter() {
             (words.isEmpty() || entry.Text.contains(words, Qt::CaseInsensitive)))
             rows.push_back(i);
     }
-    count_->setText(QStringLiteral("Записей: %1 из %2").arg(rows.size()).arg(entries.size()));
+    count_->setText(tr("Записей: %1 из %2").arg(rows.size()).arg(entries.size()));
     rows_->Show(std::move(rows));
     shown_ = journal.Changes();
 }

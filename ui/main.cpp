@@ -4,6 +4,7 @@
 #include "resources/datamodule.h"
 #include "ui/application.h"
 #include "ui/mainform.h"
+#include "ui/settings.h"
 
 int main(int argc, char** argv) {
     // Read before the application object exists, so that the usage, the
@@ -30,7 +31,7 @@ int main(int argc, char** argv) {
     // The desktop entry that the window belongs to, for its icon and name.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.tarvenia.Tarvenia"));
     TApplication::SetUpLook();
-    app.Speak(TLanguage::System, DataFolder());
+    app.Speak(TSettings::Load().Language, DataFolder());
 
     const TDM images;
     std::unique_ptr<TMainForm> mainForm;

@@ -90,10 +90,11 @@ QMessageBox::StandardButton Ask(QWidget* parent, const QString& text,
     QMessageBox box(QMessageBox::Question, parent->windowTitle(), text, buttons, parent);
     box.setTextFormat(Qt::PlainText);
     const std::pair<QMessageBox::StandardButton, const char*> answers[] = {
-        {QMessageBox::Yes, "Да"}, {QMessageBox::No, "Нет"}};
+        {QMessageBox::Yes, QT_TRANSLATE_NOOP("TMainForm", "Да")},
+        {QMessageBox::No, QT_TRANSLATE_NOOP("TMainForm", "Нет")}};
     for (const auto& [answer, caption] : answers)
         if (QAbstractButton* button = box.button(answer))
-            button->setText(QString::fromUtf8(caption));
+            button->setText(TMainForm::tr(caption));
     box.setDefaultButton(byDefault);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
@@ -141,7 +142,7 @@ TMainForm::TMainForm(const TDM& images, const QString& folder, const TMapSource&
       settings_(TSettings::Load()) {
     SetSoundPlayer(std::make_unique<TSoundPlayer>());
     sounds_->SetVolume(settings_.SoundVolume);
-    setWindowTitle(QStringLiteral("Тарвения"));
+    setWindowTitle(tr("Тарвения"));
     CreateMenu();
     CreateControls();
 
@@ -151,7 +152,7 @@ TMainForm::TMainForm(const TDM& images, const QString& folder, const TMapSource&
     LoadBaseTypes(catalogue_, folder_);
     LoadEventTypes(events_, folder_);
     if (catalogue_.empty())
-        throw TGameError(QStringLiteral("В файле %1 нет ни одного типа строений.")
+        throw TGameError(tr("В файле %1 нет ни одного типа строений.")
                              .arg(QDir(folder_).filePath(QStringLiteral("BASES.INI"))));
     CreatePalette();
 
@@ -240,12 +241,12 @@ void TMainForm::CreateMenu() {
     auto* overlayGroup = new QActionGroup(this);
     QMenu* menu = nullptr;
     for (const TMenuEntry& entry : MenuEntries) {
-        const QString title = QString::fromUtf8(entry.Menu);
+        const QString title = QCoreApplication::translate("Menus", entry.Menu);
         if (!menu || menu->title() != title)
             menu = menuBar()->addMenu(title);
         else if (entry.SeparatorBefore)
             menu->addSeparator();
-        QAction* action = menu->addAction(QString::fromUtf8(entry.Caption));
+        QAction* action = menu->addAction(QCoreApplication::translate("Menus", entry.Caption));
         action->setShortcut(QKeySequence(QString::fromLatin1(entry.Shortcut)));
         action->setCheckable(entry.Checkable);
         for (const auto& [item, command] : commands)
@@ -352,19 +353,18 @@ void TMainForm::CreateControls() {
         AddCommandButton(command);
     // Right-aligned at 505 like the buttons; a longer date grows to the left.
     lbDate = AddLabel(pnClient, QRect(385, 38, 120, 14), Qt::AlignRight, DateText(TGameDate{}),
-                      QStringLiteral("Дата"));
+                      tr("Дата"));
     lbDate->setObjectName(QStringLiteral("lbDate"));
     client_->Anchor(lbDate, akTopRight);
 
-    lbStatus =
-        AddLabel(pnClient, QRect(0, 472, 537, 14), Qt::AlignLeft, QStringLiteral("Строка статуса"));
+    lbStatus = AddLabel(pnClient, QRect(0, 472, 537, 14), Qt::AlignLeft, tr("Строка статуса"));
     lbStatus->setObjectName(QStringLiteral("lbStatus"));
     client_->Anchor(lbStatus, akBottomLeft);
 
     auto* lbGoToSite = new TvtGyperLabel(QString::fromLatin1(TAboutForm::WebAddress), pnClient);
     lbGoToSite->setObjectName(QStringLiteral("lbGoToSite"));
     lbGoToSite->setGeometry(544, 452, 126, 13);
-    SetHint(lbGoToSite, QStringLiteral("Получить новейшую версию"));
+    SetHint(lbGoToSite, tr("Получить новейшую версию"));
     lbGoToSite->OnClick = [this, lbGoToSite] { OpenLink(this, lbGoToSite->text()); };
     client_->Anchor(lbGoToSite, akTopRight);
 
@@ -411,13 +411,12 @@ void TMainForm::CreateStatusPanel() {
     pc1->setGeometry(88, 280, 25, 25);
     pc1->SetImages(&images_.imlTools);
     pc1->SetImageIndex(17);
-    SetHint(pc1, QStringLiteral("Деньги"));
+    SetHint(pc1, tr("Деньги"));
     pc1->installEventFilter(this);
-    lbMoney = AddRightFigure(*panel, 286, QStringLiteral("Деньги"));
+    lbMoney = AddRightFigure(*panel, 286, tr("Деньги"));
 
-    panel->AddPicture(QPoint(88, 305), images_.imlTools, 18,
-                      HintHtml(QStringLiteral("Количество людей")));
-    lbPeople = AddRightFigure(*panel, 311, QStringLiteral("Количество людей"));
+    panel->AddPicture(QPoint(88, 305), images_.imlTools, 18, HintHtml(tr("Количество людей")));
+    lbPeople = AddRightFigure(*panel, 311, tr("Количество людей"));
 
     pbHealth = new THealthBar(pnRight);
     pbHealth->setObjectName(QStringLiteral("pbHealth"));
@@ -430,14 +429,17 @@ void TMainForm::CreateStatusPanel() {
         TPanelText** figure;
     };
     const TFigure figures[] = {
-        {"Жилье", 352, "Жилье", &lbHomePlaces},
-        {"Рабочие места", 368, "Количество рабочих мест", &lbWorkPlaces},
-        {"Не работают", 384, "Количество незанятых людей", &lbFreePeople},
+        {QT_TRANSLATE_NOOP("TMainForm", "Жилье"), 352, QT_TRANSLATE_NOOP("TMainForm", "Жилье"),
+         &lbHomePlaces},
+        {QT_TRANSLATE_NOOP("TMainForm", "Рабочие места"), 368,
+         QT_TRANSLATE_NOOP("TMainForm", "Количество рабочих мест"), &lbWorkPlaces},
+        {QT_TRANSLATE_NOOP("TMainForm", "Не работают"), 384,
+         QT_TRANSLATE_NOOP("TMainForm", "Количество незанятых людей"), &lbFreePeople},
     };
     for (const TFigure& f : figures) {
-        const QString hint = QString::fromUtf8(f.hint);
+        const QString hint = tr(f.hint);
         panel->AddText(QRect(88, f.top, 90, 14), Qt::AlignLeft | Qt::AlignTop, HintHtml(hint))
-            ->setText(QString::fromUtf8(f.caption));
+            ->setText(tr(f.caption));
         *f.figure = AddRightFigure(*panel, f.top, hint);
     }
 }
@@ -623,17 +625,16 @@ bool TMainForm::LoadFrom(const QString& path) {
     colony_->LoadState(saved.Colony, std::move(saved.Days), saved.Identity, saved.Scenario,
                        std::move(saved.Journal));
     session_->Loaded(path);
-    ShowStatus(QStringLiteral("Игра загружена"));
+    ShowStatus(tr("Игра загружена"));
     return true;
 }
 
 QString TMainForm::ChooseInSaveFolder(bool forSaving, const QString& proposedName) {
     const QString folder = session_->Folder();
     QDir().mkpath(folder);
-    return ChooseFile(
-        this, forSaving ? QStringLiteral("Сохранить игру") : QStringLiteral("Загрузить игру"),
-        folder, QStringLiteral("Сохранённые игры (*.dat)"), QStringLiteral("dat"), forSaving,
-        proposedName, false);
+    return ChooseFile(this, forSaving ? tr("Сохранить игру") : tr("Загрузить игру"), folder,
+                      tr("Сохранённые игры (*.dat)"), QStringLiteral("dat"), forSaving,
+                      proposedName, false);
 }
 
 void TMainForm::ShowNewGame() {
@@ -671,7 +672,7 @@ void TMainForm::SaveSettings() {
     if (settings_.Save() || settingsUnsaved_)
         return;
     settingsUnsaved_ = true;
-    ShowStatus(QStringLiteral("Настройки не сохранятся: файл %1 не записывается")
+    ShowStatus(tr("Настройки не сохранятся: файл %1 не записывается")
                    .arg(QDir::toNativeSeparators(TSettings::FileName())));
 }
 
@@ -761,7 +762,7 @@ void TMainForm::ShowGameState() {
     ShowResources(false);
     lbDate->setText(DateText(game.Date));
     pbHealth->SetHealth(game.Health);
-    SetHint(pbHealth, QStringLiteral("Среднее здоровье населения - %1 из %2")
+    SetHint(pbHealth, tr("Среднее здоровье населения - %1 из %2")
                           .arg(QString::number(game.Health), QString::number(TGame::MaxHealth)));
     lbPeople->setText(QString::number(game.People));
     lbHomePlaces->setText(QString::number(game.TotalHomePlaces()));
@@ -880,7 +881,7 @@ void TMainForm::ShowUndoSteps() {
         {miUndo, TMenuItem::Undo, steps.NextUndo()}, {miRedo, TMenuItem::Redo, steps.NextRedo()}};
     // The caption as the menu's table has it, and the step's name after it.
     for (const auto& [action, item, step] : items) {
-        const QString caption = QString::fromUtf8(MenuCaption(item));
+        const QString caption = QCoreApplication::translate("Menus", MenuCaption(item));
         action->setEnabled(!step.isEmpty());
         action->setText(step.isEmpty() ? caption : caption + QStringLiteral(": ") + step);
     }
@@ -896,7 +897,7 @@ void TMainForm::ShowGoals() {
         guide_->Show(QString(), nullptr);
         return;
     }
-    guide_->Show(QStringLiteral("Обучение, шаг %1 из %2\n%3")
+    guide_->Show(tr("Обучение, шаг %1 из %2\n%3")
                      .arg(colony_->TutorialIndex() + 1)
                      .arg(colony_->Scenario()->Tutorial.size())
                      .arg(step->Text),
@@ -925,7 +926,7 @@ void TMainForm::ScenarioEnded(const TScenarioResult& result) {
     TRecords records = TRecords::Load();
     const bool newRecord = records.Add(result);
     if (newRecord && !records.Save())
-        ShowStatus(QStringLiteral("Рекорд не сохранится: файл %1 не записывается")
+        ShowStatus(tr("Рекорд не сохранится: файл %1 не записывается")
                        .arg(QDir::toNativeSeparators(TRecords::FileName())));
     const TDialogPointer pointer;
     TScenarioEndForm form(this, *this, result, colony_->Goals(), newRecord);
@@ -933,7 +934,7 @@ void TMainForm::ScenarioEnded(const TScenarioResult& result) {
 }
 
 TSessionDialogs::TKeep TMainForm::AskToKeep() {
-    switch (Ask(this, QStringLiteral("Сохранить текущую игру?"),
+    switch (Ask(this, tr("Сохранить текущую игру?"),
                 QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes)) {
     case QMessageBox::Yes:
         return TKeep::Save;

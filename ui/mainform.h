@@ -12,6 +12,7 @@
 #include "ui/settings.h"
 #include "ui/soundplayer.h"
 
+#include <QCoreApplication>
 #include <QMainWindow>
 #include <array>
 #include <memory>
@@ -40,6 +41,8 @@ struct TPlayerCommand;
 // menu. It owns the map, the catalogues and the colony, and shows the colony
 // to the player as the window services the rules call.
 class TMainForm : public QMainWindow, public TWindowServices, public TSessionDialogs {
+    Q_DECLARE_TR_FUNCTIONS(TMainForm)
+
 public:
     // The start-up sequence: map, catalogues, palette and a new game, read
     // from the folder; the map's name is looked up in the folder's MAPS, then

@@ -54,7 +54,7 @@ TMarketForm::TMarketForm(QWidget* parent, TMarketDialog& market, const TDM& imag
         price->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         price->setTextFormat(Qt::PlainText);
         price->setText(market.PriceText(good));
-        price->setToolTip(QStringLiteral("Цена"));
+        price->setToolTip(tr("Цена"));
         price->setStyleSheet(QStringLiteral("color: black"));
 
         auto* field = new TMarketEdit(this, [this, good](QKeyEvent* event) {
@@ -73,7 +73,7 @@ TMarketForm::TMarketForm(QWidget* parent, TMarketDialog& market, const TDM& imag
         });
         field->setObjectName(QStringLiteral("ed") + suffix);
         field->setGeometry(101, top - 1, 62, 18);
-        field->setToolTip(QStringLiteral("Количество"));
+        field->setToolTip(tr("Количество"));
         connect(field, &QLineEdit::textChanged, this, [this, good](const QString& text) {
             market_.SetFieldText(good, text);
             Refresh();
@@ -85,7 +85,7 @@ TMarketForm::TMarketForm(QWidget* parent, TMarketDialog& market, const TDM& imag
         sum->setGeometry(166, top, 68, 16);
         sum->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         sum->setTextFormat(Qt::PlainText);
-        sum->setToolTip(QStringLiteral("Сумма"));
+        sum->setToolTip(tr("Сумма"));
         sum->setStyleSheet(QStringLiteral("color: black"));
         sums_[static_cast<size_t>(good)] = sum;
     }
@@ -97,14 +97,14 @@ TMarketForm::TMarketForm(QWidget* parent, TMarketDialog& market, const TDM& imag
     btOK_->ManualClose = true;
     btOK_->OnClick = [this] { Follow(market_.Ok()); };
 
-    auto* btCancel = new TvtButton(QStringLiteral("Отмена"), this);
+    auto* btCancel = new TvtButton(tr("Отмена"), this);
     btCancel->setObjectName(QStringLiteral("btCancel"));
     btCancel->setGeometry(256, 36, 73, 21);
     btCancel->Cancel = true;
     btCancel->ManualClose = true;
     btCancel->OnClick = [this] { Follow(market_.Cancel()); };
 
-    btAll_ = new TvtButton(QStringLiteral("Все"), this);
+    btAll_ = new TvtButton(tr("Все"), this);
     btAll_->setObjectName(QStringLiteral("btAll"));
     btAll_->setGeometry(256, 64, 73, 21);
     btAll_->ManualClose = true;

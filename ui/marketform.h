@@ -28,6 +28,8 @@ private:
 // buttons of the deal. It draws what the market's rules say and passes every
 // edit, key, click and button to them.
 class TMarketForm : public TGameDialog {
+    Q_DECLARE_TR_FUNCTIONS(TMarketForm)
+
 public:
     TMarketForm(QWidget* parent, TMarketDialog& market, const TDM& images);
 

@@ -22,7 +22,7 @@ QLabel* AddLabel(QWidget* parent, const QString& text, const QRect& geometry,
 
 // "Да" pays and closes only when the payment went through; "Нет" refuses.
 void AddButtons(QDialog* dialog, TTaxDialog& tax, int top) {
-    auto* bt1 = new TvtButton(QStringLiteral("Да"), dialog);
+    auto* bt1 = new TvtButton(TNalogForm::tr("Да"), dialog);
     bt1->setObjectName(QStringLiteral("bt1"));
     bt1->setGeometry(dialog->width() / 2 - 81, top, 73, 21);
     bt1->Default = true;
@@ -31,7 +31,7 @@ void AddButtons(QDialog* dialog, TTaxDialog& tax, int top) {
         if (tax.Pay())
             dialog->accept();
     };
-    auto* bt2 = new TvtButton(QStringLiteral("Нет"), dialog);
+    auto* bt2 = new TvtButton(TNalogForm::tr("Нет"), dialog);
     bt2->setObjectName(QStringLiteral("bt2"));
     bt2->setGeometry(dialog->width() / 2 + 8, top, 73, 21);
     bt2->Cancel = true;
@@ -40,30 +40,32 @@ void AddButtons(QDialog* dialog, TTaxDialog& tax, int top) {
 } // namespace
 
 TNalogForm::TNalogForm(QWidget* parent, TWindowServices& services, TTaxDialog& taxes)
-    : TGameDialog(parent, QStringLiteral("Налоги"), QSize(409, 249)), services_(services) {
+    : TGameDialog(parent, tr("Налоги"), QSize(409, 249)), services_(services) {
     const TYearlyTaxes& lines = taxes.Lines();
-    AddLabel(this, QStringLiteral("Сегодня следует уплатить налоги за прошедший год:"),
-             QRect(12, 8, 385, 16));
+    AddLabel(this, tr("Сегодня следует уплатить налоги за прошедший год:"), QRect(12, 8, 385, 16));
     struct TLine {
         const char* caption;
         const char* name;
         QString value;
     };
     const TLine rows[] = {
-        {"На землю", "lbEarth", lines.LandText()},
-        {"На покупку ресурсов", "lbBuy", lines.BuyingText()},
-        {"На продажу ресурсов", "lbSale", lines.SellingText()},
-        {"В экологический фонд", "lbEcology", NumToStr(lines.EcologyFund)},
-        {"В различные социальные фонды", "lbSocial", NumToStr(lines.SocialFund)},
-        {"На пользование природными ресурсами", "lbRes", NumToStr(lines.ResourcesFund)},
-        {"Итого", "lbItog", NumToStr(lines.Total)},
+        {QT_TRANSLATE_NOOP("TNalogForm", "На землю"), "lbEarth", lines.LandText()},
+        {QT_TRANSLATE_NOOP("TNalogForm", "На покупку ресурсов"), "lbBuy", lines.BuyingText()},
+        {QT_TRANSLATE_NOOP("TNalogForm", "На продажу ресурсов"), "lbSale", lines.SellingText()},
+        {QT_TRANSLATE_NOOP("TNalogForm", "В экологический фонд"), "lbEcology",
+         NumToStr(lines.EcologyFund)},
+        {QT_TRANSLATE_NOOP("TNalogForm", "В различные социальные фонды"), "lbSocial",
+         NumToStr(lines.SocialFund)},
+        {QT_TRANSLATE_NOOP("TNalogForm", "На пользование природными ресурсами"), "lbRes",
+         NumToStr(lines.ResourcesFund)},
+        {QT_TRANSLATE_NOOP("TNalogForm", "Итого"), "lbItog", NumToStr(lines.Total)},
     };
     int top = 32;
     for (const TLine& row : rows) {
         const bool total = QLatin1String(row.name) == QLatin1String("lbItog");
         if (total)
             top += 6;
-        QLabel* caption = AddLabel(this, QString::fromUtf8(row.caption), QRect(12, top, 215, 16));
+        QLabel* caption = AddLabel(this, tr(row.caption), QRect(12, top, 215, 16));
         QLabel* value =
             AddLabel(this, row.value, QRect(227, top, 170, 16), Qt::AlignRight | Qt::AlignVCenter);
         value->setObjectName(QString::fromLatin1(row.name));
@@ -75,8 +77,7 @@ TNalogForm::TNalogForm(QWidget* parent, TWindowServices& services, TTaxDialog& t
         }
         top += 20;
     }
-    AddLabel(this, QStringLiteral("Вы готовы уплатить налоги прямо сейчас?"),
-             QRect(12, top + 8, 385, 16));
+    AddLabel(this, tr("Вы готовы уплатить налоги прямо сейчас?"), QRect(12, top + 8, 385, 16));
     AddButtons(this, taxes, top + 36);
 }
 
@@ -86,10 +87,10 @@ void TNalogForm::ShowModal() {
 }
 
 TNalogMainForm::TNalogMainForm(QWidget* parent, TWindowServices& services, TTaxDialog& tax)
-    : TGameDialog(parent, QStringLiteral("Главный налог"), QSize(329, 161)), services_(services) {
+    : TGameDialog(parent, tr("Главный налог"), QSize(329, 161)), services_(services) {
     AddLabel(this,
-             QStringLiteral("Сегодня следует уплатить Главный налог. Налог выплачивается каждые "
-                            "10 лет. На сегодня сумма налога составляет:"),
+             tr("Сегодня следует уплатить Главный налог. Налог выплачивается каждые "
+                "10 лет. На сегодня сумма налога составляет:"),
              QRect(12, 8, 305, 44), Qt::AlignLeft | Qt::AlignTop);
     QLabel* lbItog = AddLabel(this, tax.AmountText(), QRect(12, 58, 305, 22), Qt::AlignCenter);
     lbItog->setObjectName(QStringLiteral("lbItog"));
@@ -97,8 +98,7 @@ TNalogMainForm::TNalogMainForm(QWidget* parent, TWindowServices& services, TTaxD
     bold.setBold(true);
     bold.setPixelSize(16);
     lbItog->setFont(bold);
-    AddLabel(this, QStringLiteral("Вы готовы уплатить Главный налог прямо сейчас?"),
-             QRect(12, 92, 305, 16));
+    AddLabel(this, tr("Вы готовы уплатить Главный налог прямо сейчас?"), QRect(12, 92, 305, 16));
     AddButtons(this, tax, 126);
 }
 

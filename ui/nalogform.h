@@ -9,6 +9,8 @@ class TWindowServices;
 // every tenth year. "Да" pays through the rules and closes only when the
 // payment went through; "Нет", Escape or the close box refuse.
 class TNalogForm : public TGameDialog {
+    Q_DECLARE_TR_FUNCTIONS(TNalogForm)
+
 public:
     TNalogForm(QWidget* parent, TWindowServices& services, TTaxDialog& taxes);
 
@@ -20,6 +22,8 @@ private:
 };
 
 class TNalogMainForm : public TGameDialog {
+    Q_DECLARE_TR_FUNCTIONS(TNalogMainForm)
+
 public:
     TNalogMainForm(QWidget* parent, TWindowServices& services, TTaxDialog& tax);
 

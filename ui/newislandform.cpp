@@ -34,20 +34,20 @@ QImage DrawLandPreview(const TMapSource& source, const QStringList& folders) {
 
 TNewIslandForm::TNewIslandForm(QWidget* parent, TWindowServices& services,
                                const QStringList& folders, uint32_t seed)
-    : TGameDialog(parent, QStringLiteral("Новая игра"), QSize(400, 262)), services_(services),
+    : TGameDialog(parent, tr("Новая игра"), QSize(400, 262)), services_(services),
       folders_(folders) {
-    auto* caption = new QLabel(QStringLiteral("Где начать колонию:"), this);
+    auto* caption = new QLabel(tr("Где начать колонию:"), this);
     caption->setGeometry(8, 8, 168, 16);
     lbMaps = new QListWidget(this);
     lbMaps->setObjectName(QStringLiteral("lbMaps"));
     lbMaps->setGeometry(8, 26, 168, 150);
     for (const QString& name : MapNames(folders)) {
-        auto* item = new QListWidgetItem(QStringLiteral("Карта «%1»").arg(name), lbMaps);
+        auto* item = new QListWidgetItem(tr("Карта «%1»").arg(name), lbMaps);
         item->setData(Qt::UserRole, name);
     }
-    new QListWidgetItem(QStringLiteral("Случайный остров"), lbMaps);
+    new QListWidgetItem(tr("Случайный остров"), lbMaps);
 
-    auto* seedCaption = new QLabel(QStringLiteral("Номер острова:"), this);
+    auto* seedCaption = new QLabel(tr("Номер острова:"), this);
     seedCaption->setGeometry(8, 186, 168, 16);
     edSeed = new QLineEdit(QString::number(seed), this);
     edSeed->setObjectName(QStringLiteral("edSeed"));
@@ -62,7 +62,7 @@ TNewIslandForm::TNewIslandForm(QWidget* parent, TWindowServices& services,
     pcPreview->setAlignment(Qt::AlignCenter);
     pcPreview->setWordWrap(true);
 
-    btOk = AddOkCancel(QStringLiteral("Начать"), QPoint(236, 233), services_);
+    btOk = AddOkCancel(tr("Начать"), QPoint(236, 233), services_);
 
     connect(&drawing_, &QFutureWatcher<QImage>::finished, this,
             [this] { ShowPreview(drawing_.result()); });
@@ -114,9 +114,9 @@ void TNewIslandForm::ShowPreview(const QImage& picture) {
     if (!picture.isNull())
         pcPreview->setPixmap(QPixmap::fromImage(picture));
     else if (chosen_)
-        pcPreview->setText(QStringLiteral("Эту карту не удаётся прочитать."));
+        pcPreview->setText(tr("Эту карту не удаётся прочитать."));
     else
-        pcPreview->setText(QStringLiteral("Введите номер острова от 0 до %1.")
+        pcPreview->setText(tr("Введите номер острова от 0 до %1.")
                                .arg(NumToStr(std::numeric_limits<uint32_t>::max())));
 }
 

@@ -24,6 +24,8 @@ class TWindowServices;
 // list as it changes, away from the window's thread so that typing never
 // waits for it.
 class TNewIslandForm : public TGameDialog {
+    Q_DECLARE_TR_FUNCTIONS(TNewIslandForm)
+
 public:
     // The maps are looked up in the folders' MAPS; the random island starts
     // with the seed.

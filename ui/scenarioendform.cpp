@@ -23,20 +23,20 @@ QString LossReason(const TGoalBook& goals) {
         if (goals.Progress()[i].State != TGoalState::Failed)
             continue;
         if (goal.Role == TGoalRole::Failure)
-            return QStringLiteral("Причина: %1").arg(goal.Text);
+            return TScenarioEndForm::tr("Причина: %1").arg(goal.Text);
         if (goal.Role == TGoalRole::Required)
-            return QStringLiteral("Не выполнена цель: %1").arg(goal.Text);
+            return TScenarioEndForm::tr("Не выполнена цель: %1").arg(goal.Text);
     }
     return QString();
 }
 
 QString EndText(const TScenarioResult& result, const TGoalBook& goals, bool newRecord) {
     if (result.State != TScenarioState::Won) {
-        const QString lost = QStringLiteral("Сценарий «%1» проигран.").arg(result.Title);
+        const QString lost = TScenarioEndForm::tr("Сценарий «%1» проигран.").arg(result.Title);
         const QString reason = LossReason(goals);
         return reason.isEmpty() ? lost : lost + QStringLiteral("\n\n") + reason;
     }
-    QString text = QStringLiteral("Сценарий «%1» выполнен!\n").arg(result.Title);
+    QString text = TScenarioEndForm::tr("Сценарий «%1» выполнен!").arg(result.Title) + u'\n';
     if (result.Medal != TMedal::None) {
         QString medal = MedalName(result.Medal);
         medal[0] = medal[0].toUpper();
@@ -44,7 +44,7 @@ QString EndText(const TScenarioResult& result, const TGoalBook& goals, bool newR
     }
     text += u'\n' + ResultText(result);
     if (newRecord)
-        text += QStringLiteral("\n\nЭто ваш новый рекорд.");
+        text += QStringLiteral("\n\n") + TScenarioEndForm::tr("Это ваш новый рекорд.");
     return text;
 }
 
@@ -112,8 +112,8 @@ TScenarioEndForm::TScenarioEndForm(QWidget* parent, TWindowServices& services,
                                    const TScenarioResult& result, const TGoalBook& goals,
                                    bool newRecord)
     : TGameDialog(parent,
-                  result.State == TScenarioState::Won ? QStringLiteral("Сценарий выполнен")
-                                                      : QStringLiteral("Сценарий проигран"),
+                  result.State == TScenarioState::Won ? tr("Сценарий выполнен")
+                                                      : tr("Сценарий проигран"),
                   QSize(360, 200)),
       services_(services), won_(result.State == TScenarioState::Won) {
     int left = 16;
@@ -132,7 +132,7 @@ TScenarioEndForm::TScenarioEndForm(QWidget* parent, TWindowServices& services,
     lbText->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lbText->setText(EndText(result, goals, newRecord));
 
-    auto* bt1 = new TvtButton(QStringLiteral("ОК"), this);
+    auto* bt1 = new TvtButton(tr("ОК"), this);
     bt1->setObjectName(QStringLiteral("bt1"));
     bt1->setGeometry(143, 170, 73, 21);
     bt1->Default = true;

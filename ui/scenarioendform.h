@@ -16,6 +16,8 @@ QImage DrawMedal(TMedal medal, QSize size);
 // The end of a scenario: a won one with its medal, its figures and whether
 // they are the player's new record; a lost one with the goal that lost it.
 class TScenarioEndForm : public TGameDialog {
+    Q_DECLARE_TR_FUNCTIONS(TScenarioEndForm)
+
 public:
     TScenarioEndForm(QWidget* parent, TWindowServices& services, const TScenarioResult& result,
                      const TGoalBook& goals, bool newRecord);

@@ -29,9 +29,9 @@ QLabel* AddText(QWidget* parent, const char* name, const QRect& geometry) {
 TScenarioForm::TScenarioForm(QWidget* parent, TWindowServices& services,
                              const TBaseTypeList& catalogue, const QString& dataFolder,
                              const QString& saveFolder, const TRecords& records)
-    : TGameDialog(parent, QStringLiteral("Новая игра по сценарию"), QSize(600, 330)),
+    : TGameDialog(parent, tr("Новая игра по сценарию"), QSize(600, 330)),
       services_(services), mapFolders_{dataFolder, saveFolder}, records_(records) {
-    auto* caption = new QLabel(QStringLiteral("Сценарии:"), this);
+    auto* caption = new QLabel(tr("Сценарии:"), this);
     caption->setGeometry(8, 8, 180, 16);
     lbScenarios = new QListWidget(this);
     lbScenarios->setObjectName(QStringLiteral("lbScenarios"));
@@ -60,7 +60,7 @@ TScenarioForm::TScenarioForm(QWidget* parent, TWindowServices& services,
     });
     for (const TEntry& entry : entries_)
         new QListWidgetItem(entry.Scenario ? entry.Scenario->Title
-                                           : QStringLiteral("%1 (не читается)").arg(entry.FileName),
+                                           : tr("%1 (не читается)").arg(entry.FileName),
                             lbScenarios);
 
     TGameDialog::LoweredPanel(this, QRect(QPoint(196, 8), LandPreviewSize + QSize(4, 4)));
@@ -74,7 +74,7 @@ TScenarioForm::TScenarioForm(QWidget* parent, TWindowServices& services,
     lbRecord = AddText(this, "lbRecord", QRect(418, 78, 174, 144));
     lbDescription = AddText(this, "lbDescription", QRect(196, 230, 396, 60));
 
-    auto* levelCaption = new QLabel(QStringLiteral("Сложность:"), this);
+    auto* levelCaption = new QLabel(tr("Сложность:"), this);
     levelCaption->setGeometry(8, 301, 66, 18);
     auto* levels = new QButtonGroup(this);
     for (int i = 0; i < DifficultyCount; ++i) {
@@ -87,7 +87,7 @@ TScenarioForm::TScenarioForm(QWidget* parent, TWindowServices& services,
     }
     rbDifficulty[static_cast<int>(TDifficulty::Normal)]->setChecked(true);
 
-    btOk = AddOkCancel(QStringLiteral("Начать"), QPoint(438, 300), services_);
+    btOk = AddOkCancel(tr("Начать"), QPoint(438, 300), services_);
 
     connect(levels, &QButtonGroup::idToggled, this, [this](int, bool on) {
         if (on)
@@ -125,7 +125,7 @@ void TScenarioForm::ChoiceChanged() {
     if (!entry) {
         for (QLabel* label : {lbTitle, lbDifficulty, lbRecord, lbDescription})
             label->clear();
-        pcPreview->setText(QStringLiteral("Сценариев нет."));
+        pcPreview->setText(tr("Сценариев нет."));
         return;
     }
     if (!scenario) {
@@ -133,14 +133,13 @@ void TScenarioForm::ChoiceChanged() {
         lbDifficulty->clear();
         lbRecord->clear();
         lbDescription->setText(entry->Error);
-        pcPreview->setText(QStringLiteral("Этот сценарий не удаётся прочитать."));
+        pcPreview->setText(tr("Этот сценарий не удаётся прочитать."));
         return;
     }
     rbDifficulty[static_cast<int>(scenario->Difficulty)]->setChecked(true);
     lbTitle->setText(scenario->Title);
-    lbDifficulty->setText(
-        QStringLiteral("Сложность: %1").arg(DifficultyName(scenario->Difficulty)) +
-        (scenario->FixedDifficulty ? QStringLiteral(", другой нет") : QString()));
+    lbDifficulty->setText(tr("Сложность: %1").arg(DifficultyName(scenario->Difficulty)) +
+                          (scenario->FixedDifficulty ? tr(", другой нет") : QString()));
     lbDescription->setText(scenario->Description);
     if (!entry->Drawn) {
         try {
@@ -151,7 +150,7 @@ void TScenarioForm::ChoiceChanged() {
         entry->Drawn = true;
     }
     if (entry->Preview.isNull())
-        pcPreview->setText(QStringLiteral("Эту карту не удаётся прочитать."));
+        pcPreview->setText(tr("Эту карту не удаётся прочитать."));
     else
         pcPreview->setPixmap(QPixmap::fromImage(entry->Preview));
     ShowRecord();
@@ -162,9 +161,9 @@ void TScenarioForm::ShowRecord() {
     if (!scenario)
         return;
     const TScenarioResult* best = records_.Best(scenario->Name, Difficulty());
-    lbRecord->setText(best ? QStringLiteral("Лучший результат:\n%1\n%2")
-                                 .arg(ResultText(*best), MedalName(best->Medal))
-                           : QStringLiteral("На этой сложности ещё не пройден."));
+    lbRecord->setText(
+        best ? tr("Лучший результат:\n%1\n%2").arg(ResultText(*best), MedalName(best->Medal))
+             : tr("На этой сложности ещё не пройден."));
 }
 
 bool TScenarioForm::ShowModal() {

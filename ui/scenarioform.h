@@ -21,6 +21,8 @@ class TWindowServices;
 // play it at unless the scenario fixes its own. A file that does not read is
 // listed with its first fault and cannot be started.
 class TScenarioForm : public TGameDialog {
+    Q_DECLARE_TR_FUNCTIONS(TScenarioForm)
+
 public:
     // The scenarios of the SCENARIOS of the data folder and the save folder,
     // read against the catalogue; their lands are looked up in the folders'

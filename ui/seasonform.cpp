@@ -24,7 +24,7 @@ TSeasonForm::TSeasonForm(QWidget* parent, TWindowServices& services, const TDM& 
     lb1->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lb1->setText(SeasonArrivalText(season));
 
-    auto* bt1 = new TvtButton(QStringLiteral("ОК"), this);
+    auto* bt1 = new TvtButton(tr("ОК"), this);
     bt1->setObjectName(QStringLiteral("bt1"));
     bt1->setGeometry(64, 120, 73, 21);
     bt1->Default = true;

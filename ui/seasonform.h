@@ -7,6 +7,8 @@ class TWindowServices;
 
 // The dialog that greets a new season with its picture and text.
 class TSeasonForm : public TGameDialog {
+    Q_DECLARE_TR_FUNCTIONS(TSeasonForm)
+
 public:
     TSeasonForm(QWidget* parent, TWindowServices& services, const TDM& images, int season);
 

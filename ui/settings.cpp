@@ -3,6 +3,7 @@
 #include <QSettings>
 #include <algorithm>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -20,6 +21,7 @@ constexpr TStoredSetting Stored[] = {
     {"game/autosave", &TSettings::Autosave},
     {"game/askBeforeDiscard", &TSettings::AskBeforeDiscard},
     {"window/fullScreen", &TSettings::FullScreen},
+    {"window/language", &TSettings::Language},
 };
 
 // Only the two words the settings are written with: any other text would
@@ -35,6 +37,33 @@ void Read(const QVariant& value, const TStoredSetting& row, int& number) {
     const int read = value.toInt(&ok);
     if (ok)
         number = std::clamp(read, row.Min, row.Max);
+}
+
+// The languages as the file names them.
+constexpr std::pair<TLanguage, const char*> LanguageWords[] = {{TLanguage::System, "system"},
+                                                               {TLanguage::Russian, "russian"},
+                                                               {TLanguage::English, "english"}};
+
+void Read(const QVariant& value, const TStoredSetting&, TLanguage& language) {
+    const QString text = value.toString();
+    for (const auto& [known, word] : LanguageWords)
+        if (text == QLatin1String(word))
+            language = known;
+}
+
+QVariant Written(bool flag) {
+    return flag;
+}
+
+QVariant Written(int number) {
+    return number;
+}
+
+QVariant Written(TLanguage language) {
+    for (const auto& [known, word] : LanguageWords)
+        if (known == language)
+            return QLatin1String(word);
+    return QVariant();
 }
 
 } // namespace
@@ -56,8 +85,9 @@ TSettings TSettings::Load() {
 bool TSettings::Save() const {
     const std::unique_ptr<QSettings> store = Store();
     for (const TStoredSetting& row : Stored)
-        std::visit([&](auto field) { store->setValue(QLatin1String(row.Key), this->*field); },
-                   row.Field);
+        std::visit(
+            [&](auto field) { store->setValue(QLatin1String(row.Key), Written(this->*field)); },
+            row.Field);
     store->sync();
     return store->status() == QSettings::NoError;
 }

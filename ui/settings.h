@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/language.h"
+
 #include <QString>
 #include <span>
 #include <variant>
@@ -20,6 +22,8 @@ struct TSettings {
     // Whether a changed game is offered to be saved before it is thrown away.
     bool AskBeforeDiscard = true;
     bool FullScreen = false;
+    // The language of the game's texts, taken at the next start.
+    TLanguage Language = TLanguage::System;
 
     // The stored settings; what is missing or malformed keeps its default.
     static TSettings Load();
@@ -36,7 +40,7 @@ struct TSettings {
 // is brought into its range.
 struct TStoredSetting {
     const char* Key;
-    std::variant<bool TSettings::*, int TSettings::*> Field;
+    std::variant<bool TSettings::*, int TSettings::*, TLanguage TSettings::*> Field;
     int Min = 0;
     int Max = 0;
 };

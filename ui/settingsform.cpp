@@ -3,13 +3,14 @@
 #include "model/services.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QSlider>
 
 namespace {
 
-QCheckBox* AddCheck(QWidget* parent, const char* name, const char* text, int top, bool checked) {
-    auto* check = new QCheckBox(QString::fromUtf8(text), parent);
+QCheckBox* AddCheck(QWidget* parent, const char* name, const QString& text, int top, bool checked) {
+    auto* check = new QCheckBox(text, parent);
     check->setObjectName(QString::fromLatin1(name));
     check->setGeometry(12, top, 300, 18);
     check->setChecked(checked);
@@ -19,7 +20,7 @@ QCheckBox* AddCheck(QWidget* parent, const char* name, const char* text, int top
 // A volume from silent to full, with its value in per cent, beside its
 // switch and shown only while the switch is on.
 QSlider* AddVolume(QWidget* parent, const char* name, int top, QCheckBox* on, int volume) {
-    auto* label = new QLabel(QStringLiteral("Громкость"), parent);
+    auto* label = new QLabel(TSettingsForm::tr("Громкость"), parent);
     label->setGeometry(32, top, 70, 18);
     auto* slider = new QSlider(Qt::Horizontal, parent);
     slider->setObjectName(QString::fromLatin1(name));
@@ -47,19 +48,36 @@ QSlider* AddVolume(QWidget* parent, const char* name, int top, QCheckBox* on, in
 } // namespace
 
 TSettingsForm::TSettingsForm(QWidget* parent, TWindowServices& services, const TSettings& settings)
-    : TGameDialog(parent, QStringLiteral("Параметры"), QSize(320, 215)), services_(services) {
-    cbSound = AddCheck(this, "cbSound", "Звук", 10, settings.Sound);
+    : TGameDialog(parent, tr("Параметры"), QSize(320, 263)), services_(services) {
+    cbSound = AddCheck(this, "cbSound", tr("Звук"), 10, settings.Sound);
     tbSound = AddVolume(this, "tbSound", 32, cbSound, settings.SoundVolume);
-    cbMusic = AddCheck(this, "cbMusic", "Музыка", 60, settings.Music);
+    cbMusic = AddCheck(this, "cbMusic", tr("Музыка"), 60, settings.Music);
     tbMusic = AddVolume(this, "tbMusic", 82, cbMusic, settings.MusicVolume);
-    cbAutosave = AddCheck(this, "cbAutosave", "Сохранять игру в начале каждого месяца", 112,
+    cbAutosave = AddCheck(this, "cbAutosave", tr("Сохранять игру в начале каждого месяца"), 112,
                           settings.Autosave);
-    cbAsk = AddCheck(this, "cbAsk", "Предлагать сохранить игру, прежде чем её закрыть", 134,
+    cbAsk = AddCheck(this, "cbAsk", tr("Предлагать сохранить игру, прежде чем её закрыть"), 134,
                      settings.AskBeforeDiscard);
     cbFullScreen =
-        AddCheck(this, "cbFullScreen", "Полный экран при запуске", 156, settings.FullScreen);
+        AddCheck(this, "cbFullScreen", tr("Полный экран при запуске"), 156, settings.FullScreen);
 
-    AddOkCancel(QStringLiteral("ОК"), QPoint(152, 186), services_);
+    // The language is taken as the game starts: the texts already shown keep theirs.
+    auto* language = new QLabel(tr("Язык"), this);
+    language->setGeometry(12, 184, 88, 18);
+    cbLanguage = new QComboBox(this);
+    cbLanguage->setObjectName(QStringLiteral("cbLanguage"));
+    cbLanguage->setGeometry(104, 182, 166, 22);
+    // Each language is named in its own words, so that a player lost in
+    // the other one finds theirs.
+    cbLanguage->addItem(tr("Системный"), static_cast<int>(TLanguage::System));
+    cbLanguage->addItem(QStringLiteral("Русский"), static_cast<int>(TLanguage::Russian));
+    cbLanguage->addItem(QStringLiteral("English"), static_cast<int>(TLanguage::English));
+    cbLanguage->setCurrentIndex(cbLanguage->findData(static_cast<int>(settings.Language)));
+    language->setBuddy(cbLanguage);
+    auto* note = new QLabel(tr("Язык сменится при следующем запуске игры."), this);
+    note->setObjectName(QStringLiteral("lbLanguageNote"));
+    note->setGeometry(12, 208, 300, 16);
+
+    AddOkCancel(tr("ОК"), QPoint(152, 234), services_);
 }
 
 TSettings TSettingsForm::Settings() const {
@@ -71,6 +89,7 @@ TSettings TSettingsForm::Settings() const {
     settings.Autosave = cbAutosave->isChecked();
     settings.AskBeforeDiscard = cbAsk->isChecked();
     settings.FullScreen = cbFullScreen->isChecked();
+    settings.Language = static_cast<TLanguage>(cbLanguage->currentData().toInt());
     return settings;
 }
 

@@ -4,14 +4,17 @@
 #include "ui/settings.h"
 
 class QCheckBox;
+class QComboBox;
 class QSlider;
 class TWindowServices;
 
 // The settings dialog: the sound and the music with their volumes, the
-// monthly autosave, the question before an unsaved game is thrown away, and
-// full screen at start. "ОК" keeps what the player set, "Отмена" and Escape
-// keep the settings as they were.
+// monthly autosave, the question before an unsaved game is thrown away, full
+// screen at start, and the language of the next start. "ОК" keeps what the player set, "Отмена" and
+// Escape keep the settings as they were.
 class TSettingsForm : public TGameDialog {
+    Q_DECLARE_TR_FUNCTIONS(TSettingsForm)
+
 public:
     TSettingsForm(QWidget* parent, TWindowServices& services, const TSettings& settings);
 
@@ -29,4 +32,5 @@ private:
     QCheckBox* cbAutosave = nullptr;
     QCheckBox* cbAsk = nullptr;
     QCheckBox* cbFullScreen = nullptr;
+    QComboBox* cbLanguage = nullptr;
 };

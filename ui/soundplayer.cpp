@@ -43,13 +43,13 @@ void TSoundPlayer::PlayResSound(const QString& name) {
     if (!effect) {
         const QString path = SoundPath(key);
         if (path.isEmpty()) {
-            Report(key, QStringLiteral("Нет звука «%1».").arg(name));
+            Report(key, tr("Нет звука «%1».").arg(name));
             return;
         }
         effect = new QSoundEffect(this);
         connect(effect, &QSoundEffect::statusChanged, this, [this, effect, key, name] {
             if (effect->status() == QSoundEffect::Error)
-                Report(key, QStringLiteral("Звук «%1» не читается.").arg(name));
+                Report(key, tr("Звук «%1» не читается.").arg(name));
         });
         effect->setSource(path.startsWith(u':') ? QUrl(QStringLiteral("qrc") + path)
                                                 : QUrl::fromLocalFile(path));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QObject>
 #include <QSet>
@@ -14,6 +15,8 @@ class QSoundEffect;
 // A sound never stops the game: a clip that is missing or cannot be decoded
 // is only reported, once per name.
 class TSoundPlayer : public QObject {
+    Q_DECLARE_TR_FUNCTIONS(TSoundPlayer)
+
 public:
     // The clips are looked up in `folder` as NAME.wav; the built-in ones by default.
     explicit TSoundPlayer(QObject* parent = nullptr,

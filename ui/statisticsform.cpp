@@ -144,40 +144,40 @@ std::vector<TStatisticsForm::TPageRow> TStatisticsForm::Pages() {
         goods.push_back(Line(HistoryField("stock"), LinePen(GoodColors[good]), good));
     return {
         {.Page = pgMoney,
-         .Name = QStringLiteral("Деньги"),
-         .Unit = QStringLiteral("деньги"),
+         .Name = tr("Деньги"),
+         .Unit = tr("деньги"),
          .Lines = {Line(HistoryField("money"), LinePen(Bright::Blue))}},
         {.Page = pgPeople,
-         .Name = QStringLiteral("Люди"),
-         .Unit = QStringLiteral("человек"),
+         .Name = tr("Люди"),
+         .Unit = tr("человек"),
          .Lines = {Line(HistoryField("homes"), LinePen(Bright::Cyan, 5)),
                    Line(HistoryField("people"), LinePen(Bright::Blue)),
                    Line(HistoryField("work"), LinePen(Bright::Yellow, 5)),
                    Line(HistoryField("employed"), LinePen(Bright::Purple, 2, Qt::DashLine))}},
         {.Page = pgHealth,
-         .Name = QStringLiteral("Здоровье"),
-         .Unit = QStringLiteral("здоровье, из %1").arg(NumToStr(TGame::MaxHealth)),
+         .Name = tr("Здоровье"),
+         .Unit = tr("здоровье, из %1").arg(NumToStr(TGame::MaxHealth)),
          .Lines = {Line(HistoryField("health"), LinePen(Bright::Red))},
-         .Marks = {{QStringLiteral("Ниже %1 рождений нет").arg(HealthForBirths),
+         .Marks = {{tr("Ниже %1 рождений нет").arg(HealthForBirths),
                     LinePen(Bright::Grey, 2, Qt::DashLine), HealthForBirths}},
          .Top = TGame::MaxHealth},
         {.Page = pgGoods,
-         .Name = QStringLiteral("Товары"),
+         .Name = tr("Товары"),
          .Kind = pkGoods,
-         .Unit = QStringLiteral("штук"),
+         .Unit = tr("штук"),
          .Lines = goods},
         {.Page = pgTrade,
-         .Name = QStringLiteral("Торговля"),
+         .Name = tr("Торговля"),
          .Kind = pkMonths,
-         .Unit = QStringLiteral("деньги за месяц"),
-         .Lines = {{&HistoryField("sold"), 0, LinePen(Bright::Green),
-                    QStringLiteral("Продано за месяц"), QStringLiteral("Продано")},
+         .Unit = tr("деньги за месяц"),
+         .Lines = {{&HistoryField("sold"), 0, LinePen(Bright::Green), tr("Продано за месяц"),
+                    tr("Продано")},
                    {&HistoryField("bought"), 0, LinePen(Bright::Red, 2, Qt::DashLine),
-                    QStringLiteral("Куплено за месяц"), QStringLiteral("Куплено")}}},
-        {.Page = pgAccount, .Name = QStringLiteral("Счёт"), .Kind = pkAccount},
+                    tr("Куплено за месяц"), tr("Куплено")}}},
+        {.Page = pgAccount, .Name = tr("Счёт"), .Kind = pkAccount},
         // The lines in the order of the forecast's figures.
         {.Page = pgForecast,
-         .Name = QStringLiteral("П&рогноз"),
+         .Name = tr("П&рогноз"),
          .Kind = pkForecast,
          .Lines = {Line(HistoryField("money"), LinePen(Bright::Blue)),
                    Line(HistoryField("people"), LinePen(Bright::Purple)),
@@ -189,18 +189,17 @@ std::vector<TStatisticsForm::TPageRow> TStatisticsForm::Pages() {
 TStatisticsForm::TStatisticsForm(const TColony& colony, const TImageList& goodsPictures,
                                  QWidget* parent)
     : QWidget(parent, Qt::Window), colony_(colony) {
-    setWindowTitle(QStringLiteral("Статистика"));
+    setWindowTitle(tr("Статистика"));
     setObjectName(QStringLiteral("StatisticsForm"));
     resize(900, 660);
 
     range_ = new QComboBox(this);
-    range_->addItems({QStringLiteral("Последний год"), QStringLiteral("Последние 10 лет"),
-                      QStringLiteral("Вся история")});
+    range_->addItems({tr("Последний год"), tr("Последние 10 лет"), tr("Вся история")});
     range_->setCurrentIndex(rgTenYears);
-    auto* exportHistory = new QPushButton(QStringLiteral("История в CSV..."), this);
-    auto* exportAccount = new QPushButton(QStringLiteral("Счёт в CSV..."), this);
+    auto* exportHistory = new QPushButton(tr("История в CSV..."), this);
+    auto* exportAccount = new QPushButton(tr("Счёт в CSV..."), this);
     auto* top = new QHBoxLayout;
-    top->addWidget(new QLabel(QStringLiteral("Период:"), this));
+    top->addWidget(new QLabel(tr("Период:"), this));
     top->addWidget(range_);
     top->addStretch();
     top->addWidget(exportHistory);
@@ -264,7 +263,7 @@ QChartView* TStatisticsForm::MakePlot(size_t page, size_t firstLine, size_t coun
     // The legend draws each line's own pen, so that its width and dashes tell it.
     p.Chart->legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
     p.X = new QCategoryAxis(p.Chart);
-    p.X->setTitleText(row.Kind == pkMonths ? QStringLiteral("месяц") : QStringLiteral("дата"));
+    p.X->setTitleText(row.Kind == pkMonths ? tr("месяц") : tr("дата"));
     p.Y = new QCategoryAxis(p.Chart);
     p.Y->setTitleText(row.Unit);
     for (QCategoryAxis* axis : {p.X, p.Y}) {
@@ -338,12 +337,10 @@ void TStatisticsForm::MarkGoals(TPlot& plot) {
             if (!watched || goal.Role == TGoalRole::Message)
                 continue;
             const bool failure = goal.Role == TGoalRole::Failure;
-            plot.Goals.push_back(
-                {(failure ? QStringLiteral("Беда: %1") : QStringLiteral("Цель: %1"))
-                     .arg(TargetText(goal)),
-                 failure ? LinePen(Bright::Red, 2, Qt::DotLine)
-                         : LinePen(Bright::Green, 2, Qt::DashDotLine),
-                 static_cast<double>(goal.Target)});
+            plot.Goals.push_back({(failure ? tr("Беда: %1") : tr("Цель: %1")).arg(TargetText(goal)),
+                                  failure ? LinePen(Bright::Red, 2, Qt::DotLine)
+                                          : LinePen(Bright::Green, 2, Qt::DashDotLine),
+                                  static_cast<double>(goal.Target)});
         }
     const size_t count = plot.LineCount + page.Marks.size() + plot.Goals.size();
     while (plot.Series.size() > count) {
@@ -397,9 +394,8 @@ QWidget* TStatisticsForm::MakeForecastPage(size_t page) {
     auto* content = new QWidget;
     horizon_ = new QComboBox(content);
     // In the order of the horizons.
-    horizon_->addItems({QStringLiteral("До ежегодного налога"),
-                        QStringLiteral("До Главного налога"), QStringLiteral("30 дней"),
-                        QStringLiteral("365 дней")});
+    horizon_->addItems(
+        {tr("До ежегодного налога"), tr("До Главного налога"), tr("30 дней"), tr("365 дней")});
     horizon_->setCurrentIndex(static_cast<int>(TForecastHorizon::YearlyTax));
     forecastState_ = new QLabel(content);
     forecastSummary_ = new QLabel(content);
@@ -408,7 +404,7 @@ QWidget* TStatisticsForm::MakeForecastPage(size_t page) {
     bold.setBold(true);
     forecastSummary_->setFont(bold);
     auto* top = new QHBoxLayout;
-    top->addWidget(new QLabel(QStringLiteral("Срок:"), content));
+    top->addWidget(new QLabel(tr("Срок:"), content));
     top->addWidget(horizon_);
     top->addWidget(forecastState_, 1);
     auto* layout = new QVBoxLayout(content);
@@ -503,14 +499,14 @@ void TStatisticsForm::StartForecast() {
     settings.Days =
         HorizonDays(static_cast<TForecastHorizon>(horizon_->currentIndex()), colony_.Game().Date);
     forecaster_->Request(colony_, settings);
-    forecastState_->setText(QStringLiteral("Считается…"));
+    forecastState_->setText(tr("Считается…"));
 }
 
 void TStatisticsForm::ShowForecast(const TForecast& forecast) {
     forecast_ = forecast;
     forecastSummary_->setText(ForecastSummary(forecast));
     forecastState_->setText(
-        QStringLiteral("Исходов: %1, от %2. Линия - середина исходов, полоса - 8 исходов из 10.")
+        tr("Исходов: %1, от %2. Линия - середина исходов, полоса - 8 исходов из 10.")
             .arg(forecast.Runs)
             .arg(DateText(forecast.From)));
     for (TPlot& plot : plots_)
@@ -686,7 +682,7 @@ void TStatisticsForm::ShowHint(size_t page, const QPointF& point) {
                        std::abs(MonthPoint(b.Month) - point.x());
             });
         text = QStringLiteral("%1 %2").arg(
-            QLocale(QLocale::Russian).standaloneMonthName(nearest.Month.Month),
+            TApplication::Locale().standaloneMonthName(nearest.Month.Month),
             QString::number(nearest.Month.Year));
         for (const int64_t change : nearest.Change)
             figures.push_back(NumToStr(change));
@@ -716,10 +712,10 @@ void TStatisticsForm::RefreshAccount() {
         QString Caption;
         std::function<int64_t(const TYearAccount&, int64_t closing)> Amount;
     };
-    std::vector<TRow> rows = {{QStringLiteral("На начало года"),
-                               [](const TYearAccount& y, int64_t) { return y.Opening; }}};
+    std::vector<TRow> rows = {
+        {tr("На начало года"), [](const TYearAccount& y, int64_t) { return y.Opening; }}};
     for (const bool income : {true, false}) {
-        rows.push_back({income ? QStringLiteral("Доходы") : QStringLiteral("Расходы"), {}});
+        rows.push_back({income ? tr("Доходы") : tr("Расходы"), {}});
         for (int i = 0; i < MoneyFlowCount; ++i) {
             const auto flow = static_cast<TMoneyFlow>(i);
             if (IsIncome(flow) == income)
@@ -727,13 +723,13 @@ void TStatisticsForm::RefreshAccount() {
                     {QStringLiteral("    ") + MoneyFlowCaption(flow),
                      [flow](const TYearAccount& y, int64_t) { return std::abs(y.Flow(flow)); }});
         }
-        rows.push_back({income ? QStringLiteral("Всего доходов") : QStringLiteral("Всего расходов"),
+        rows.push_back({income ? tr("Всего доходов") : tr("Всего расходов"),
                         [income](const TYearAccount& y, int64_t) {
                             return income ? y.Incomes() : -y.Spendings();
                         }});
     }
-    rows.push_back({QStringLiteral("На конец года"),
-                    [](const TYearAccount&, int64_t closing) { return closing; }});
+    rows.push_back(
+        {tr("На конец года"), [](const TYearAccount&, int64_t closing) { return closing; }});
 
     account_->clear();
     account_->setRowCount(static_cast<int>(rows.size()));
@@ -749,7 +745,7 @@ void TStatisticsForm::RefreshAccount() {
     QStringList columns;
     for (const TYearAccount& year : years)
         columns << QString::number(year.Year);
-    columns << QStringLiteral("Всего");
+    columns << tr("Всего");
     account_->setHorizontalHeaderLabels(columns);
 
     // The last column is the whole account: from its first opening to the
@@ -773,10 +769,10 @@ void TStatisticsForm::RefreshAccount() {
 }
 
 void TStatisticsForm::Export(bool account) {
-    const QString path = ChooseFile(
-        this, account ? QStringLiteral("Сохранить счёт") : QStringLiteral("Сохранить историю"),
-        QDir::homePath(), QStringLiteral("Таблицы CSV (*.csv)"), QStringLiteral("csv"), true,
-        account ? QStringLiteral("Счёт.csv") : QStringLiteral("История.csv"));
+    const QString path =
+        ChooseFile(this, account ? tr("Сохранить счёт") : tr("Сохранить историю"), QDir::homePath(),
+                   tr("Таблицы CSV (*.csv)"), QStringLiteral("csv"), true,
+                   account ? tr("Счёт.csv") : tr("История.csv"));
     if (path.isEmpty())
         return;
     const TGame& game = colony_.Game();
@@ -784,6 +780,6 @@ void TStatisticsForm::Export(bool account) {
         account ? AccountCsv(game.Account, game.Money) : HistoryCsv(colony_.History().Days());
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(csv) != csv.size() || !file.commit())
-        TApplication::ShowError(QStringLiteral("Не удалось сохранить файл %1: %2.")
+        TApplication::ShowError(tr("Не удалось сохранить файл %1: %2.")
                                     .arg(QDir::toNativeSeparators(path), file.errorString()));
 }

@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -87,6 +88,8 @@ TEST(SettingsForm, ChosenSettingsActAndAreKeptAcrossRestartsAndCancelKeepsThem) 
             d.findChild<QSlider*>("tbSound")->setValue(30);
             EXPECT_EQ(LabelText(d, "tbSoundValue"), "30 %");
             d.findChild<QCheckBox*>("cbAutosave")->setChecked(false);
+            QComboBox* language = d.findChild<QComboBox*>("cbLanguage");
+            language->setCurrentIndex(language->findText("English"));
             d.findChild<TvtButton*>("btOk")->Click();
         });
         f.miParametersClick();
@@ -103,6 +106,7 @@ TEST(SettingsForm, ChosenSettingsActAndAreKeptAcrossRestartsAndCancelKeepsThem) 
     EXPECT_FALSE(f.miSound->isChecked());
     EXPECT_EQ(f.Settings().SoundVolume, 30);
     EXPECT_FALSE(f.Settings().Autosave);
+    EXPECT_EQ(f.Settings().Language, TLanguage::English);
     const TSettings kept = f.Settings();
     TDialogAnswerer answerer([](QDialog& d) {
         d.findChild<QCheckBox*>("cbFullScreen")->setChecked(true);
@@ -156,6 +160,8 @@ TEST(Settings, EveryFieldIsKeptUnderItsOwnKey) {
                 auto& value = changed.*field;
                 if constexpr (std::is_same_v<std::decay_t<decltype(value)>, bool>)
                     value = !value;
+                else if constexpr (std::is_enum_v<std::decay_t<decltype(value)>>)
+                    value = TLanguage::English;
                 else
                     value = value == rows[i].Min ? rows[i].Max : rows[i].Min;
             },
