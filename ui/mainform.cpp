@@ -401,6 +401,7 @@ void TMainForm::CreateStatusPanel() {
 
     Plan = new TvtPlan(pnRight);
     Plan->setObjectName(QStringLiteral("Plan"));
+    Plan->setAccessibleName(QCoreApplication::translate("ScreenReader", "Обзорная карта"));
     Plan->setGeometry(0, 0, 210, 210);
     Plan->SetColor(MoneyGreen);
     Plan->SetScreenColor(QColor(0, 0, 128));
