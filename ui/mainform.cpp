@@ -22,6 +22,7 @@
 #include "ui/helpwindow.h"
 #include "ui/infoform.h"
 #include "ui/journalform.h"
+#include "ui/keygroup.h"
 #include "ui/links.h"
 #include "ui/marketform.h"
 #include "ui/menus.h"
@@ -37,6 +38,7 @@
 #include "ui/statuswidgets.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
@@ -123,6 +125,11 @@ TForm& OpenBeside(TForm*& form, const QWidget& window, TMake make) {
     if (!form) {
         form = make();
         PlaceBeside(*form, window);
+        // Escape closes it, as it does a dialog.
+        auto* close = new QAction(form);
+        close->setShortcut(QKeySequence(Qt::Key_Escape));
+        QObject::connect(close, &QAction::triggered, form, &QWidget::close);
+        form->addAction(close);
     }
     form->show();
     form->raise();
@@ -286,8 +293,10 @@ void TMainForm::AddCommandButton(const TPlayerCommand& command) {
     button->SetImageIndex(command.Picture);
     button->setCursor(Qt::PointingHandCursor);
     SetHint(button, command.HintText());
+    button->setAccessibleName(command.Caption());
     button->OnClick = [this, &command] { Play([this, &command] { command.Run(*colony_); }); };
     client_->Anchor(button, akTopRight);
+    commandButtons_.push_back(button);
 }
 
 void TMainForm::CreateControls() {
@@ -311,6 +320,7 @@ void TMainForm::CreateControls() {
     pb1->ArrowsDragInterval = 12;
     pb1->MouseDrag = true;
     pb1->setFocusPolicy(Qt::StrongFocus);
+    pb1->setAccessibleName(QCoreApplication::translate("ScreenReader", "Карта"));
     QPalette green = pb1->palette();
     green.setColor(QPalette::Window, MoneyGreen);
     pb1->setPalette(green);
@@ -359,6 +369,8 @@ void TMainForm::CreateControls() {
 
     lbStatus = AddLabel(pnClient, QRect(0, 472, 537, 14), Qt::AlignLeft, tr("Строка статуса"));
     lbStatus->setObjectName(QStringLiteral("lbStatus"));
+    lbStatus->setAccessibleDescription(
+        QCoreApplication::translate("ScreenReader", "Строка статуса"));
     client_->Anchor(lbStatus, akBottomLeft);
 
     auto* lbGoToSite = new TvtGyperLabel(QString::fromLatin1(TAboutForm::WebAddress), pnClient);
@@ -389,6 +401,7 @@ void TMainForm::CreateStatusPanel() {
 
     Plan = new TvtPlan(pnRight);
     Plan->setObjectName(QStringLiteral("Plan"));
+    Plan->setAccessibleName(QCoreApplication::translate("ScreenReader", "Обзорная карта"));
     Plan->setGeometry(0, 0, 210, 210);
     Plan->SetColor(MoneyGreen);
     Plan->SetScreenColor(QColor(0, 0, 128));
@@ -460,9 +473,29 @@ void TMainForm::CreatePalette() {
         // A building type's hint is long: it is composed when first shown.
         button->OnHint = [&type] { return HintHtml(BaseHint(type)); };
         button->setToolTipDuration(HintDuration);
+        button->setAccessibleName(type.Caption);
         button->OnClick = [this, &type] { Play([this, &type] { colony_->Build(type); }); };
         paletteButtons.push_back(button);
     }
+    CreateKeyGroups();
+}
+
+void TMainForm::CreateKeyGroups() {
+    // Tab goes from the map view to the palette, the command buttons and the
+    // link, each group one stop; Escape from a group goes back to the map.
+    // Qt orders only controls that take the keyboard: the groups choose
+    // their stops after.
+    std::vector<QWidget*> palette(paletteButtons.begin(), paletteButtons.end());
+    std::vector<QWidget*> chain{pb1};
+    chain.insert(chain.end(), palette.begin(), palette.end());
+    chain.insert(chain.end(), commandButtons_.begin(), commandButtons_.end());
+    chain.push_back(pnClient->findChild<QWidget*>(QStringLiteral("lbGoToSite")));
+    for (size_t i = 1; i < chain.size(); ++i) {
+        chain[i]->setFocusPolicy(Qt::TabFocus);
+        setTabOrder(chain[i - 1], chain[i]);
+    }
+    new TKeyGroup(palette, *pb1, this);
+    new TKeyGroup(commandButtons_, *pb1, this);
 }
 
 void TMainForm::LayOutClient() {
@@ -742,6 +775,8 @@ void TMainForm::ShowOverlay(TOverlay overlay) {
 
 void TMainForm::ShowCellStatus(const QString& info, const QString& why) {
     ShowStatus(info + why);
+    // A screen reader on the map view tells the selected cell.
+    pb1->setAccessibleDescription(info + why);
 }
 
 void TMainForm::ShowResources(bool moneyOnly) {

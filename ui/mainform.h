@@ -165,6 +165,8 @@ private:
     void CreateStatusPanel();
     void CreatePalette();
     void AddCommandButton(const TPlayerCommand& command);
+    // The palette and the command buttons as stops of the Tab chain.
+    void CreateKeyGroups();
     void LayOutClient();
     // The window's frame, drawn on the central widget unless in full screen.
     void PaintFrame();
@@ -204,6 +206,7 @@ private:
     TJournalForm* journal_ = nullptr;
     TGuide* guide_ = nullptr;
     TAnchorPanel* client_ = nullptr;
+    std::vector<QWidget*> commandButtons_;
     QRect savedBounds_;
     TSettings settings_;
     bool settingsUnsaved_ = false;

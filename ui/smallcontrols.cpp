@@ -2,12 +2,76 @@
 
 #include "resources/imagelist.h"
 
+#include <QAccessibleWidget>
 #include <QDialog>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTextDocumentFragment>
 
 namespace {
+
+// Space and Enter, neither held down nor with a modifier, press a control
+// that has the keyboard.
+bool IsPressKey(const QKeyEvent& event) {
+    const int key = event.key();
+    return !event.isAutoRepeat() && (event.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier &&
+           (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter);
+}
+
+// A drawn control as screen readers see it: a push button that can be
+// pressed, or a picture; named by its caption or hint, described by the hint
+// when that says more.
+class TGraphicControlAccessible : public QAccessibleWidget {
+public:
+    explicit TGraphicControlAccessible(TvtGraphicControl* control)
+        : QAccessibleWidget(control), control_(*control) {}
+
+    QAccessible::Role role() const override {
+        return Pressable() ? QAccessible::Button : QAccessible::Graphic;
+    }
+
+    QString text(QAccessible::Text t) const override {
+        if (t != QAccessible::Name && t != QAccessible::Description)
+            return QAccessibleWidget::text(t);
+        const QString hint = QTextDocumentFragment::fromHtml(control_.Hint()).toPlainText();
+        QString name = control_.accessibleName();
+        if (name.isEmpty())
+            if (const auto* button = dynamic_cast<const TvtButton*>(&control_))
+                name = button->Caption();
+        if (t == QAccessible::Name)
+            return name.isEmpty() ? hint : name;
+        if (!control_.accessibleDescription().isEmpty())
+            return control_.accessibleDescription();
+        return hint == name ? QString() : hint;
+    }
+    QStringList actionNames() const override {
+        QStringList names = QAccessibleWidget::actionNames();
+        if (Pressable())
+            names.prepend(pressAction());
+        return names;
+    }
+    void doAction(const QString& action) override {
+        if (action == pressAction())
+            control_.Click();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+private:
+    bool Pressable() const { return control_.OnClick || dynamic_cast<const TvtButton*>(&control_); }
+
+    TvtGraphicControl& control_;
+};
+
+// Drawn controls have no class of their own for Qt: they are found by type.
+QAccessibleInterface* GraphicControlAccessible(const QString& className, QObject* object) {
+    if (className != QLatin1String("QWidget"))
+        return nullptr;
+    if (auto* control = dynamic_cast<TvtGraphicControl*>(object))
+        return new TGraphicControlAccessible(control);
+    return nullptr;
+}
 
 // A click is a left press and a left release, both inside the control.
 void TrackPress(QMouseEvent* event, bool& pressed) {
@@ -30,15 +94,43 @@ bool IsClickRelease(const QWidget& widget, QMouseEvent* event, bool& pressed) {
 // ---- TvtGraphicControl
 
 TvtGraphicControl::TvtGraphicControl(QWidget* parent) : QWidget(parent) {
+    static const bool installed = [] {
+        QAccessible::installFactory(GraphicControlAccessible);
+        return true;
+    }();
+    (void)installed;
     setFocusPolicy(Qt::NoFocus);
 }
 
-bool TvtGraphicControl::event(QEvent* event) {
-    if (event->type() == QEvent::ToolTip && OnHint) {
+QString TvtGraphicControl::Hint() {
+    if (OnHint) {
         setToolTip(OnHint());
         OnHint = nullptr;
     }
+    return toolTip();
+}
+
+bool TvtGraphicControl::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip)
+        Hint();
     return QWidget::event(event);
+}
+
+void TvtGraphicControl::keyPressEvent(QKeyEvent* event) {
+    if (IsPressKey(*event))
+        Click();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+void TvtGraphicControl::PaintFocus(QPainter& painter, const QRect& box) const {
+    if (!hasFocus())
+        return;
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(Qt::black);
+    painter.drawRect(box.adjusted(0, 0, -1, -1));
+    painter.setPen(Qt::white);
+    painter.drawRect(box.adjusted(1, 1, -2, -2));
 }
 
 void TvtGraphicControl::Click() {
@@ -122,6 +214,7 @@ void TvtPic::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     images_->Draw(painter, 0, 0,
                   Hover() && hoverImageIndex_ != -1 ? hoverImageIndex_ : imageIndex_);
+    PaintFocus(painter, rect());
 }
 
 // ---- TvtButton
@@ -130,6 +223,7 @@ TvtButton::TvtButton(const QString& caption, QWidget* parent)
     : TvtGraphicControl(parent), caption_(caption) {
     resize(73, 21);
     setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::TabFocus);
     WatchWindow();
 }
 
@@ -173,6 +267,7 @@ void TvtButton::paintEvent(QPaintEvent*) {
     painter.setBrush(face);
     // A rounded rectangle with corner ellipses of 4 x 4 pixels, outline included.
     painter.drawRoundedRect(QRect(0, 0, width() - 1, height() - 1), 2, 2);
+    PaintFocus(painter, rect().adjusted(2, 2, -2, -2));
     if (caption_.isEmpty()) {
         return;
     }
@@ -270,6 +365,7 @@ void TvtNarw::paintEvent(QPaintEvent*) {
 
 TvtGyperLabel::TvtGyperLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
     setCursor(Qt::PointingHandCursor);
+    setFocusPolicy(Qt::TabFocus);
     setTextFormat(Qt::PlainText);
     QPalette colours = palette();
     colours.setColor(QPalette::WindowText, Qt::blue);
@@ -293,7 +389,24 @@ void TvtGyperLabel::enterEvent(QEnterEvent* event) {
 
 void TvtGyperLabel::leaveEvent(QEvent* event) {
     QLabel::leaveEvent(event);
-    SetUnderline(false);
+    SetUnderline(hasFocus());
+}
+
+void TvtGyperLabel::focusInEvent(QFocusEvent* event) {
+    QLabel::focusInEvent(event);
+    SetUnderline(true);
+}
+
+void TvtGyperLabel::focusOutEvent(QFocusEvent* event) {
+    QLabel::focusOutEvent(event);
+    SetUnderline(underMouse());
+}
+
+void TvtGyperLabel::keyPressEvent(QKeyEvent* event) {
+    if (IsPressKey(*event) && OnClick)
+        OnClick();
+    else
+        QLabel::keyPressEvent(event);
 }
 
 void TvtGyperLabel::mousePressEvent(QMouseEvent* event) {

@@ -7,10 +7,15 @@
 #include <cstdint>
 #include <functional>
 
+class QPainter;
+
 class TImageList;
 
 // A light drawn control that knows whether the mouse is over it and reports
-// clicks: a left press and release inside it.
+// clicks: a left press and release inside it, or Space or Enter while it has
+// the keyboard (it takes the keyboard only when given a focus policy). Screen
+// readers see a control that can be clicked as a push button, any other as a
+// picture, named by its hint unless it has an accessible name of its own.
 class TvtGraphicControl : public QWidget {
 public:
     explicit TvtGraphicControl(QWidget* parent = nullptr);
@@ -24,12 +29,18 @@ public:
 
     bool Hover() const { return hover_; }
     virtual void Click();
+    // The hint as its tooltip shows it, composed now if it waited for OnHint.
+    QString Hint();
 
 protected:
     // Called whenever the hover flag changes; descendants repaint here.
     virtual void MouseHover();
+    // A frame inside the box, black and white so that it shows on any
+    // picture, while the control has the keyboard.
+    void PaintFocus(QPainter& painter, const QRect& box) const;
 
     bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
@@ -66,9 +77,9 @@ private:
     int32_t hoverImageIndex_ = -1;
 };
 
-// A flat drawn push button. Default presses it with Enter and accepts the
-// dialog, Cancel with Escape and rejects it; ManualClose leaves the dialog's
-// result to the click handler.
+// A flat drawn push button, reached by Tab. Default presses it with Enter and
+// accepts the dialog, Cancel with Escape and rejects it; ManualClose leaves
+// the dialog's result to the click handler.
 class TvtButton : public TvtGraphicControl {
 public:
     explicit TvtButton(const QString& caption = QString(), QWidget* parent = nullptr);
@@ -119,7 +130,8 @@ private:
     QColor color_ = Qt::black;
 };
 
-// A blue text label that underlines itself under the mouse, used as a link.
+// A blue text label that underlines itself under the mouse or while it has
+// the keyboard, used as a link: Tab reaches it, Space or Enter follows it.
 class TvtGyperLabel : public QLabel {
 public:
     explicit TvtGyperLabel(const QString& text = QString(), QWidget* parent = nullptr);
@@ -129,6 +141,9 @@ public:
 protected:
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 

@@ -5,18 +5,21 @@
 #include "resources/imagelist.h"
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QHelpEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QTextDocumentFragment>
 #include <QToolTip>
 
-THealthBar::THealthBar(QWidget* parent) : QWidget(parent) {}
-
 void THealthBar::SetHealth(int health) {
-    if (health != health_) {
-        health_ = health;
-        update();
+    if (health == health_)
+        return;
+    health_ = health;
+    update();
+    if (QAccessible::isActive()) {
+        QAccessibleValueChangeEvent change(this, health_);
+        QAccessible::updateAccessibility(&change);
     }
 }
 
@@ -71,9 +74,40 @@ void TPanelText::setText(const QString& text) {
         return;
     text_ = text;
     panel_.update(bounds_);
+    if (QAccessible::isActive())
+        panel_.Announce(*this);
 }
 
 namespace {
+
+// The health bar as screen readers see it: a progress bar from 0 to full
+// health, its hint the description.
+class THealthBarAccessible : public QAccessibleWidget, public QAccessibleValueInterface {
+public:
+    explicit THealthBarAccessible(THealthBar* bar)
+        : QAccessibleWidget(bar, QAccessible::ProgressBar), bar_(*bar) {}
+
+    void* interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::ValueInterface)
+            return static_cast<QAccessibleValueInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Name && bar_.accessibleName().isEmpty())
+            return QCoreApplication::translate("ScreenReader", "Здоровье");
+        if (t == QAccessible::Value)
+            return QString::number(bar_.Health());
+        return QAccessibleWidget::text(t);
+    }
+    QVariant currentValue() const override { return bar_.Health(); }
+    void setCurrentValue(const QVariant&) override {}
+    QVariant maximumValue() const override { return TGame::MaxHealth; }
+    QVariant minimumValue() const override { return 0; }
+    QVariant minimumStepSize() const override { return 1; }
+
+private:
+    THealthBar& bar_;
+};
 
 // One text of the status panel as screen readers see it: a static text with
 // the figure as its name and the hint, without its markup, as description.
@@ -87,6 +121,7 @@ public:
     QAccessibleInterface* parent() const override {
         return QAccessible::queryAccessibleInterface(&panel_);
     }
+    int Index() const { return index_; }
     QAccessibleInterface* child(int) const override { return nullptr; }
     int childCount() const override { return 0; }
     int indexOfChild(const QAccessibleInterface*) const override { return -1; }
@@ -118,7 +153,7 @@ private:
     int index_;
 };
 
-// The panel, with its texts as its children.
+// The panel, with its controls and then its texts as its children.
 class TStatusPanelAccessible : public QAccessibleWidget {
 public:
     explicit TStatusPanelAccessible(TStatusPanel* panel)
@@ -128,9 +163,18 @@ public:
             QAccessible::deleteAccessibleInterface(id);
     }
 
-    int childCount() const override { return static_cast<int>(panel_.Texts().size()); }
+    int childCount() const override {
+        return QAccessibleWidget::childCount() + static_cast<int>(panel_.Texts().size());
+    }
     QAccessibleInterface* child(int index) const override {
-        if (index < 0 || index >= childCount())
+        const int controls = QAccessibleWidget::childCount();
+        if (index < controls)
+            return QAccessibleWidget::child(index);
+        return Text(index - controls);
+    }
+    // The interface of the panel's text of an index, or none.
+    QAccessibleInterface* Text(int index) const {
+        if (index < 0 || index >= static_cast<int>(panel_.Texts().size()))
             return nullptr;
         while (static_cast<int>(children_.size()) <= index)
             children_.push_back(QAccessible::registerAccessibleInterface(
@@ -138,10 +182,9 @@ public:
         return QAccessible::accessibleInterface(children_[static_cast<size_t>(index)]);
     }
     int indexOfChild(const QAccessibleInterface* child) const override {
-        for (int i = 0; i < static_cast<int>(children_.size()); ++i)
-            if (QAccessible::accessibleInterface(children_[static_cast<size_t>(i)]) == child)
-                return i;
-        return -1;
+        if (const auto* text = dynamic_cast<const TPanelTextAccessible*>(child))
+            return text->parent() == this ? QAccessibleWidget::childCount() + text->Index() : -1;
+        return QAccessibleWidget::indexOfChild(child);
     }
 
 private:
@@ -152,17 +195,42 @@ private:
 QAccessibleInterface* StatusPanelAccessible(const QString& className, QObject* object) {
     if (className == QLatin1String("TStatusPanel") && object && object->isWidgetType())
         return new TStatusPanelAccessible(static_cast<TStatusPanel*>(object));
+    // The health bar has no class of its own for Qt: it is found by type.
+    if (className == QLatin1String("QWidget"))
+        if (auto* bar = dynamic_cast<THealthBar*>(object))
+            return new THealthBarAccessible(bar);
     return nullptr;
 }
 
-} // namespace
-
-TStatusPanel::TStatusPanel(QWidget* parent) : QWidget(parent) {
+// Screen readers learn the panel's and the health bar's interfaces here, once.
+void InstallStatusAccessibles() {
     static const bool installed = [] {
         QAccessible::installFactory(StatusPanelAccessible);
         return true;
     }();
     (void)installed;
+}
+
+} // namespace
+
+THealthBar::THealthBar(QWidget* parent) : QWidget(parent) {
+    InstallStatusAccessibles();
+}
+
+TStatusPanel::TStatusPanel(QWidget* parent) : QWidget(parent) {
+    InstallStatusAccessibles();
+}
+
+void TStatusPanel::Announce(const TPanelText& text) {
+    const auto found = std::find_if(texts_.begin(), texts_.end(),
+                                    [&text](const auto& t) { return t.get() == &text; });
+    auto* panel =
+        dynamic_cast<TStatusPanelAccessible*>(QAccessible::queryAccessibleInterface(this));
+    if (found == texts_.end() || !panel)
+        return;
+    QAccessibleEvent change(panel->Text(static_cast<int>(found - texts_.begin())),
+                            QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&change);
 }
 
 void TStatusPanel::AddPicture(QPoint at, const TImageList& images, int index, const QString& hint) {

@@ -11,6 +11,8 @@ class QPainter;
 class TImageList;
 
 // The health bar: the filled part, lime from 500 on and red below, over gray.
+// Screen readers see a progress bar whose value is the health, told when it
+// changes.
 class THealthBar : public QWidget {
 public:
     explicit THealthBar(QWidget* parent = nullptr);
@@ -67,7 +69,8 @@ public:
                const QString& hint);
 
     const QString& text() const { return text_; }
-    // Repaints the text's place when the text changes.
+    // Repaints the text's place when the text changes, and tells screen
+    // readers.
     void setText(const QString& text);
 
     const QRect& Bounds() const { return bounds_; }
@@ -86,8 +89,8 @@ private:
 // each with its hint, instead of a control for each. Texts are drawn as a
 // label draws them, in the panel's font and text colour; hints stay up for
 // the panel's toolTipDuration().
-// Screen readers see each text as a static text of the panel, named by its
-// figure and described by its hint.
+// Screen readers see the panel's controls and then each text as a static text
+// of the panel, named by its figure and described by its hint.
 class TStatusPanel : public QWidget {
     Q_OBJECT
 
@@ -104,6 +107,8 @@ public:
     QString HintAt(QPoint at) const;
     // The texts in the order they were added.
     const std::vector<std::unique_ptr<TPanelText>>& Texts() const { return texts_; }
+    // Tells screen readers that a text of the panel has changed.
+    void Announce(const TPanelText& text);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -379,13 +379,16 @@ TEST(MainForm, TheStatusPanelShowsThePicturesAndTheirHints) {
     EXPECT_EQ(QToolTip::text(), QString::fromUtf8("Уголь"));
     QToolTip::hideText();
 
-    // Screen readers find each figure with its hint.
+    // Screen readers find the panel's controls, then each figure with its hint.
     QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(panel);
     ASSERT_NE(reader, nullptr);
+    const int controls = reader->childCount() - static_cast<int>(panel->Texts().size());
     QStringList figures;
+    bool health = false;
     for (int i = 0; i < reader->childCount(); ++i) {
         QAccessibleInterface* figure = reader->child(i);
-        EXPECT_EQ(figure->role(), QAccessible::StaticText);
+        EXPECT_EQ(figure->role() == QAccessible::StaticText, i >= controls) << i;
+        health = health || figure->role() == QAccessible::ProgressBar;
         EXPECT_EQ(figure->parent(), reader);
         EXPECT_EQ(reader->indexOfChild(figure), i);
         figures << figure->text(QAccessible::Description) + ": " + figure->text(QAccessible::Name);
@@ -393,6 +396,7 @@ TEST(MainForm, TheStatusPanelShowsThePicturesAndTheirHints) {
     EXPECT_TRUE(figures.contains(QString::fromUtf8("Деньги: 82 000")))
         << figures.join(u'|').toStdString();
     EXPECT_TRUE(figures.contains(QString::fromUtf8("Уголь: 0")));
+    EXPECT_TRUE(health);
 }
 
 // A figure painted by the panel looks as a label in its place would, clipped
