@@ -234,6 +234,25 @@
     </message>
 </context>
 <context>
+    <name>ScreenReader</name>
+    <message>
+        <source>Карта</source>
+        <translation>Map</translation>
+    </message>
+    <message>
+        <source>Строка статуса</source>
+        <translation>Status line</translation>
+    </message>
+    <message>
+        <source>Обзорная карта</source>
+        <translation>Overview map</translation>
+    </message>
+    <message>
+        <source>Здоровье</source>
+        <translation>Health</translation>
+    </message>
+</context>
+<context>
     <name>TAboutForm</name>
     <message>
         <source>О программе</source>
