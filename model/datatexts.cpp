@@ -1,0 +1,79 @@
+#include "datatexts.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+
+std::vector<TDataText> DataTexts(TBaseTypeList& types) {
+    std::vector<TDataText> texts;
+    for (TBaseType& type : types)
+        texts.push_back(
+            {QStringLiteral("BASES.INI"), type.Id + QStringLiteral("/Caption"), &type.Caption});
+    return texts;
+}
+
+std::vector<TDataText> DataTexts(TEventTypeList& events) {
+    std::vector<TDataText> texts;
+    for (TEventType& event : events)
+        texts.push_back(
+            {QStringLiteral("EVENTS.INI"), event.Id + QStringLiteral("/Message"), &event.Message});
+    return texts;
+}
+
+std::vector<TDataText> DataTexts(TScenario& scenario) {
+    const QString file = QStringLiteral("SCENARIOS/%1.ini").arg(scenario.Name);
+    std::vector<TDataText> texts{{file, QStringLiteral("Scenario/Title"), &scenario.Title}};
+    if (!scenario.Description.isEmpty())
+        texts.push_back({file, QStringLiteral("Scenario/Description"), &scenario.Description});
+    for (TGoal& goal : scenario.Goals)
+        texts.push_back({file, goal.Id + QStringLiteral("/Text"), &goal.Text});
+    for (TTutorialStep& step : scenario.Tutorial)
+        texts.push_back({file, step.Id + QStringLiteral("/Text"), &step.Text});
+    return texts;
+}
+
+std::vector<TDataEntry> DataFolderTexts(const QString& folder) {
+    TBaseTypeList types;
+    LoadBaseTypes(types, folder);
+    TEventTypeList events;
+    LoadEventTypes(events, folder);
+    std::vector<TDataEntry> entries;
+    const auto add = [&entries](const std::vector<TDataText>& texts) {
+        for (const TDataText& text : texts)
+            if (!text.Text->isEmpty())
+                entries.push_back({text.File, text.Key, *text.Text});
+    };
+    add(DataTexts(types));
+    add(DataTexts(events));
+    for (const QString& path : ScenarioFiles(folder, QString())) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        TScenarioReading reading =
+            ReadScenario(file.readAll(), QFileInfo(path).completeBaseName(), types);
+        if (reading.Scenario)
+            add(DataTexts(*reading.Scenario));
+    }
+    return entries;
+}
+
+QString TranslatedDataText(const QString& file, const QString& text, const QString& key) {
+    return QCoreApplication::translate(file.toUtf8().constData(), text.toUtf8().constData(),
+                                       key.toUtf8().constData());
+}
+
+void TranslateDataTexts(std::span<const TDataText> texts) {
+    for (const TDataText& text : texts)
+        *text.Text = TranslatedDataText(text.File, *text.Text, text.Key);
+}
+
+TDataText HelpFileText(QString& name) {
+    name = QStringLiteral("HELP.html");
+    return {name, QStringLiteral("Page/File"), &name};
+}
+
+QString HelpFileName() {
+    QString name;
+    const TDataText text = HelpFileText(name);
+    return TranslatedDataText(text.File, name, text.Key);
+}
