@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QHash>
+#include <QSet>
 #include <QStringList>
 #include <QXmlStreamReader>
 
@@ -27,37 +28,6 @@ QString KeyOnly(const QString& context, const QString& comment) {
     return context + QChar(0) + comment;
 }
 
-TKnown ReadTsFile(const QString& path) {
-    TKnown known;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return known;
-    QXmlStreamReader xml(&file);
-    QString context, source, comment;
-    while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement)
-            continue;
-        const auto name = xml.name();
-        if (name == u"name")
-            context = xml.readElementText();
-        else if (name == u"message") {
-            source.clear();
-            comment.clear();
-        } else if (name == u"source")
-            source = xml.readElementText();
-        else if (name == u"comment")
-            comment = xml.readElementText();
-        else if (name == u"translation") {
-            const bool finished = xml.attributes().value(QStringLiteral("type")).isEmpty();
-            const TTranslation translation{xml.readElementText(), finished};
-            known.Exact.insert(ExactKey(context, comment, source), translation);
-            if (!comment.isEmpty())
-                known.ByKey.insert(KeyOnly(context, comment), translation);
-        }
-    }
-    return known;
-}
-
 QString Escaped(const QString& text) {
     return QString(text)
         .replace(u'&', QStringLiteral("&amp;"))
@@ -67,18 +37,58 @@ QString Escaped(const QString& text) {
         .replace(u'\'', QStringLiteral("&apos;"));
 }
 
+TKnown Known(const QString& path) {
+    TKnown known;
+    for (const TTsMessage& message : ReadTsFile(path)) {
+        const TTranslation translation{message.Translation, message.Finished};
+        known.Exact.insert(ExactKey(message.Context, message.Comment, message.Source), translation);
+        if (!message.Comment.isEmpty())
+            known.ByKey.insert(KeyOnly(message.Context, message.Comment), translation);
+    }
+    return known;
+}
+
 } // namespace
 
+std::vector<TTsMessage> ReadTsFile(const QString& path) {
+    std::vector<TTsMessage> messages;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return messages;
+    QXmlStreamReader xml(&file);
+    QString context;
+    TTsMessage message;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        const auto name = xml.name();
+        if (name == u"name")
+            context = xml.readElementText();
+        else if (name == u"message")
+            message = {context, {}, {}, {}, false};
+        else if (name == u"source")
+            message.Source = xml.readElementText();
+        else if (name == u"comment")
+            message.Comment = xml.readElementText();
+        else if (name == u"translation") {
+            message.Finished = xml.attributes().value(QStringLiteral("type")).isEmpty();
+            message.Translation = xml.readElementText();
+            messages.push_back(message);
+        }
+    }
+    return messages;
+}
+
 bool UpdateTsFile(const QString& path, const std::vector<TDataEntry>& texts) {
-    const TKnown known = ReadTsFile(path);
+    const TKnown known = Known(path);
     QStringList contexts;
     QHash<QString, QString> messages; // by context, in the texts' order
-    QHash<QString, bool> written;
+    QSet<QString> written;
     for (const TDataEntry& text : texts) {
         const QString exact = ExactKey(text.File, text.Key, text.Text);
         if (written.contains(exact))
             continue;
-        written.insert(exact, true);
+        written.insert(exact);
         TTranslation translation = known.Exact.value(exact);
         if (translation.Text.isEmpty() && !text.Key.isEmpty())
             translation = {known.ByKey.value(KeyOnly(text.File, text.Key)).Text, false};
