@@ -4,19 +4,29 @@
 #include <QFile>
 #include <QFileInfo>
 
+namespace {
+
+// The text of each record under "Id/key", the record's Id being its section.
+template <typename TRecord>
+void AddEachText(std::vector<TDataText>& texts, std::vector<TRecord>& records, const QString& file,
+                 const QString& key, QString TRecord::*text) {
+    for (TRecord& record : records)
+        texts.push_back({file, record.Id + u'/' + key, &(record.*text)});
+}
+
+} // namespace
+
 std::vector<TDataText> DataTexts(TBaseTypeList& types) {
     std::vector<TDataText> texts;
-    for (TBaseType& type : types)
-        texts.push_back(
-            {QStringLiteral("BASES.INI"), type.Id + QStringLiteral("/Caption"), &type.Caption});
+    AddEachText(texts, types, QStringLiteral("BASES.INI"), QStringLiteral("Caption"),
+                &TBaseType::Caption);
     return texts;
 }
 
 std::vector<TDataText> DataTexts(TEventTypeList& events) {
     std::vector<TDataText> texts;
-    for (TEventType& event : events)
-        texts.push_back(
-            {QStringLiteral("EVENTS.INI"), event.Id + QStringLiteral("/Message"), &event.Message});
+    AddEachText(texts, events, QStringLiteral("EVENTS.INI"), QStringLiteral("Message"),
+                &TEventType::Message);
     return texts;
 }
 
@@ -25,10 +35,8 @@ std::vector<TDataText> DataTexts(TScenario& scenario) {
     std::vector<TDataText> texts{{file, QStringLiteral("Scenario/Title"), &scenario.Title}};
     if (!scenario.Description.isEmpty())
         texts.push_back({file, QStringLiteral("Scenario/Description"), &scenario.Description});
-    for (TGoal& goal : scenario.Goals)
-        texts.push_back({file, goal.Id + QStringLiteral("/Text"), &goal.Text});
-    for (TTutorialStep& step : scenario.Tutorial)
-        texts.push_back({file, step.Id + QStringLiteral("/Text"), &step.Text});
+    AddEachText(texts, scenario.Goals, file, QStringLiteral("Text"), &TGoal::Text);
+    AddEachText(texts, scenario.Tutorial, file, QStringLiteral("Text"), &TTutorialStep::Text);
     return texts;
 }
 
