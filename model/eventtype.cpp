@@ -7,6 +7,7 @@
 #include <iterator>
 
 void ReadEventType(TEventType& event, const TIniSection& section) {
+    event.Id = section.Name();
     event.Target = section.ReadString(QStringLiteral("Target"), QString());
     event.Message = section.ReadString(QStringLiteral("Message"), QString());
     event.LiveYears = section.ReadInteger(QStringLiteral("LiveYears"), 0);

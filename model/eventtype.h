@@ -11,6 +11,7 @@ class TIniSection;
 
 // A random happening at a working building, as the event catalogue describes it.
 struct TEventType {
+    QString Id;     // its section in the file
     QString Target; // Id of the building type it strikes, compared exactly
     QString Message;
     int32_t LiveYears = 0;

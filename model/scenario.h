@@ -51,6 +51,7 @@ struct TTutorialStep {
         Command, // use the command of Id
         PayTax,  // pay a yearly tax
     };
+    QString Id;   // its section in the file
     QString Text; // what to do, in the player's words
     TAction Action = TAction::Select;
     QString Type;                                           // for Build

@@ -4,6 +4,7 @@
 
 #include "base/inifile.h"
 #include "base/terrain.h"
+#include "datatexts.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -405,6 +406,7 @@ private:
 
     void ReadStep(TScenario& s, const TIniSection& section) {
         TTutorialStep step;
+        step.Id = section.Name();
         step.Text = Text(section, QStringLiteral("Text"));
         if (step.Text.isEmpty())
             Fault(section, QStringLiteral("Text"),
@@ -464,6 +466,9 @@ TScenarioReading ReadScenario(const QByteArray& bytes, const QString& name,
     reader.Read(scenario);
     if (!reader.Errors.isEmpty())
         return {std::nullopt, reader.Errors};
+    // A scenario reaches the game from its dialog, the command line and saves,
+    // all through here: its texts are put in the game's language once, here.
+    TranslateDataTexts(DataTexts(scenario));
     return {std::move(scenario), {}};
 }
 

@@ -5,6 +5,7 @@
 #include "map/overlaylegend.h"
 #include "map/placebox.h"
 #include "map/plan.h"
+#include "model/datatexts.h"
 #include "model/describe.h"
 #include "model/gamedate.h"
 #include "model/playercommands.h"
@@ -158,6 +159,8 @@ TMainForm::TMainForm(const TDM& images, const QString& folder, const TMapSource&
 
     LoadBaseTypes(catalogue_, folder_);
     LoadEventTypes(events_, folder_);
+    TranslateDataTexts(DataTexts(catalogue_));
+    TranslateDataTexts(DataTexts(events_));
     if (catalogue_.empty())
         throw TGameError(tr("В файле %1 нет ни одного типа строений.")
                              .arg(QDir(folder_).filePath(QStringLiteral("BASES.INI"))));
@@ -737,8 +740,7 @@ void TMainForm::miFullScreenClick() {
 }
 
 void TMainForm::miHelpClick() {
-    THelpWindow help(QDir(folder_).filePath(QStringLiteral("HELP.html")), QStringLiteral("10"),
-                     this);
+    THelpWindow help(QDir(folder_).filePath(HelpFileName()), QStringLiteral("10"), this);
     help.exec();
 }
 

@@ -106,10 +106,10 @@ TEST_F(Scenario, CompleteFileReadsInAnyEncoding) {
         EXPECT_EQ(s.Source, bytes);
         using enum TTutorialStep::TAction;
         EXPECT_EQ(s.Tutorial, (std::vector<TTutorialStep>{
-                                  {"Выберите клетку", Select, {}},
-                                  {"Постройте ферму", Build, "Farm"},
-                                  {"Неделя", Command, {}, TPlayerCommand::pcNewWeek},
-                                  {"Заплатите", PayTax, {}},
+                                  {"Step1", "Выберите клетку", Select, {}},
+                                  {"Step2", "Постройте ферму", Build, "Farm"},
+                                  {"Step3", "Неделя", Command, {}, TPlayerCommand::pcNewWeek},
+                                  {"Step4", "Заплатите", PayTax, {}},
                               }));
     }
 }

@@ -4,9 +4,11 @@
 
 #include "land/earth.h"
 #include "model/basetype.h"
+#include "model/datatexts.h"
 #include "model/eventtype.h"
 #include "model/goods.h"
 #include "model/playercommands.h"
+#include "tools/gen/tsfile.h"
 
 #include <QDataStream>
 #include <QDir>
@@ -242,17 +244,56 @@ TEST(Content, SoundsAreShortMonoPcmClips) {
     }
 }
 
+// The English data catalogue's finished translations, by file, key and Russian text.
+QHash<QString, QString> EnglishDataTexts() {
+    QHash<QString, QString> english;
+    for (const TTsMessage& message : ReadTsFile(QStringLiteral(TARVENIA_DATA_CATALOGUE)))
+        if (message.Finished && !message.Translation.isEmpty())
+            english.insert(message.Context + u'|' + message.Comment + u'|' + message.Source,
+                           message.Translation);
+    return english;
+}
+
+TEST(Content, EveryDataTextHasEnglish) {
+    const QHash<QString, QString> english = EnglishDataTexts();
+    const std::vector<TDataEntry> texts = DataFolderTexts(GameData);
+    QSet<QString> files;
+    for (const TDataEntry& text : texts) {
+        files.insert(text.File);
+        EXPECT_TRUE(english.contains(text.File + u'|' + text.Key + u'|' + text.Text))
+            << qPrintable(text.File) << " " << qPrintable(text.Key);
+    }
+    // The catalogue, the events and every shipped scenario have their texts.
+    EXPECT_EQ(files.size(), 2 + QDir(GameData + QStringLiteral("/SCENARIOS"))
+                                    .entryList({QStringLiteral("*.ini")}, QDir::Files)
+                                    .size());
+}
+
 TEST(Content, HelpOpensAtTopicTenAndNamesEveryBuildingAndKey) {
-    QFile file(GameData + QStringLiteral("/HELP.html"));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QString html = QString::fromUtf8(file.readAll());
-    const qsizetype anchor = html.indexOf(QStringLiteral("<a name=\"10\""));
-    ASSERT_GE(anchor, 0);
-    EXPECT_LT(anchor, html.indexOf(QStringLiteral("<h1>")));
-    for (const TBaseType& t : Catalogue())
-        EXPECT_TRUE(html.contains(t.Caption.toHtmlEscaped())) << qPrintable(t.Id);
-    for (const TPlayerCommand& command : PlayerCommands())
-        EXPECT_TRUE(html.contains(QStringLiteral("<kbd>%1</kbd>").arg(QChar(command.Letter))))
-            << command.Hint;
-    EXPECT_FALSE(html.contains(QRegularExpression(QStringLiteral("\\{[a-zA-Z]+\\}|%[0-9]"))));
+    const QHash<QString, QString> english = EnglishDataTexts();
+    for (const bool inEnglish : {false, true}) {
+        QString page;
+        const TDataText fileName = HelpFileText(page);
+        if (inEnglish)
+            page = english.value(fileName.File + u'|' + fileName.Key + u'|' + page);
+        QFile file(GameData + u'/' + page);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << qPrintable(page);
+        const QString html = QString::fromUtf8(file.readAll());
+        const qsizetype anchor = html.indexOf(QStringLiteral("<a name=\"10\""));
+        ASSERT_GE(anchor, 0);
+        EXPECT_LT(anchor, html.indexOf(QStringLiteral("<h1>")));
+        for (const TBaseType& t : Catalogue()) {
+            const QString caption =
+                inEnglish
+                    ? english.value(QStringLiteral("BASES.INI|%1/Caption|%2").arg(t.Id, t.Caption))
+                    : t.Caption;
+            EXPECT_TRUE(!caption.isEmpty() && html.contains(caption.toHtmlEscaped()))
+                << qPrintable(page) << " " << qPrintable(t.Id);
+        }
+        for (const TPlayerCommand& command : PlayerCommands())
+            EXPECT_TRUE(html.contains(QStringLiteral("<kbd>%1</kbd>").arg(QChar(command.Letter))))
+                << qPrintable(page) << " " << command.Hint;
+        EXPECT_FALSE(html.contains(QRegularExpression(QStringLiteral("\\{[a-zA-Z]+\\}|%[0-9]"))))
+            << qPrintable(page);
+    }
 }

@@ -126,11 +126,13 @@ TEST(Guide, TheOutlineMovesFromTheCommandButtonToTheNextStepsControlWhenTheComma
     TMainForm& f = w.Form;
     TScenario scenario;
     scenario.Tutorial = {
-        {.Text = QStringLiteral("Нажмите «Новый день»."),
+        {.Id = QStringLiteral("Step1"),
+         .Text = QStringLiteral("Нажмите «Новый день»."),
          .Action = TTutorialStep::TAction::Command,
          .Type = {},
          .Command = TPlayerCommand::pcNewDay},
-        {.Text = QStringLiteral("Постройте ферму."),
+        {.Id = QStringLiteral("Step2"),
+         .Text = QStringLiteral("Постройте ферму."),
          .Action = TTutorialStep::TAction::Build,
          .Type = QStringLiteral("farm")},
     };

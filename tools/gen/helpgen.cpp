@@ -1,11 +1,19 @@
 // Writes the players' help, HELP.html, into the data folder. The rules'
 // numbers come from the game's own code and the building table from the
 // catalogue BASES.INI in that folder, so the help never tells a stale figure.
+// The page in English is the same page with the English catalogues of a
+// build's translations/ installed: the game's texts, the data's, and the
+// help's own (its blocks and words, in the data catalogue's HELP.html).
 //
-//   tarvenia-gen-help DATADIR
+//   tarvenia-gen-help DATADIR                     the Russian page
+//   tarvenia-gen-help --lang en TRANSLATIONS DATADIR   the English page
+//   tarvenia-gen-help --ts FILE DATADIR           brings the data catalogue
+//       (translations/data_en.ts) up to the data's and the help's texts
 
+#include "base/language.h"
 #include "model/basetype.h"
 #include "model/colony.h"
+#include "model/datatexts.h"
 #include "model/describe.h"
 #include "model/game.h"
 #include "model/gamedate.h"
@@ -13,6 +21,7 @@
 #include "model/playercommands.h"
 #include "model/scenario.h"
 #include "model/taxes.h"
+#include "tsfile.h"
 #include "ui/menus.h"
 
 #include <QCoreApplication>
@@ -21,6 +30,17 @@
 #include <cstdio>
 
 namespace {
+
+const QString HelpPage = QStringLiteral("HELP.html");
+
+// The help's own texts in the order the page used them, for the catalogue.
+std::vector<QString> HelpTexts;
+
+// A text of the help itself in the language of the installed catalogues.
+QString Help(const QString& text) {
+    HelpTexts.push_back(text);
+    return TranslatedDataText(HelpPage, text, QString());
+}
 
 QString Esc(const QString& text) {
     return text.toHtmlEscaped();
@@ -46,14 +66,14 @@ QString BuildingRows(const TBaseTypeList& types) {
                 AddToList(seasons, SeasonName(s));
         QString ground = EarthPhrase(t.NeedEarth);
         if (t.HasStyle(bsNoNearBase))
-            ground += QStringLiteral("; можно далеко от других строений");
+            ground += Help(QStringLiteral("; можно далеко от других строений"));
         QStringList notes;
         if (t.HasStyle(bsNoPreserve))
-            notes << QStringLiteral("нельзя блокировать");
+            notes << Help(QStringLiteral("нельзя блокировать"));
         if (t.HasStyle(bsNoOccupy))
-            notes << QStringLiteral("без налога на землю");
+            notes << Help(QStringLiteral("без налога на землю"));
         if (t.HasStyle(bsPlan))
-            notes << QStringLiteral("видно на обзорной карте");
+            notes << Help(QStringLiteral("видно на обзорной карте"));
         rows << QStringLiteral(
                     "<tr><td><b>%1</b>%2</td><td class=n>%3</td><td>%4</td><td class=n>%5</td>"
                     "<td>%6</td><td class=n>%7</td><td class=n>%8</td><td>%9</td>"
@@ -63,7 +83,7 @@ QString BuildingRows(const TBaseTypeList& types) {
                                          : QStringLiteral("<br><small>%1</small>")
                                                .arg(notes.join(QStringLiteral(", "))),
                          NumToStr(t.Price), Esc(ground), QString::number(t.BuildTime),
-                         t.LiveYears ? YearsToStr(t.LiveYears) : QStringLiteral("вечно"),
+                         t.LiveYears ? YearsToStr(t.LiveYears) : Help(QStringLiteral("вечно")),
                          QString::number(t.NeedWorkers),
                          t.HomePlaces ? QString::number(t.HomePlaces) : QStringLiteral("—"),
                          seasons.isEmpty() ? QStringLiteral("—") : seasons,
@@ -89,7 +109,7 @@ QString CommandRows() {
     for (const TPlayerCommand& command : PlayerCommands()) {
         QString keys = key(command.Letter);
         if (command.OtherLetter)
-            keys += QStringLiteral(" или ") + key(command.OtherLetter);
+            keys += Help(QStringLiteral(" или ")) + key(command.OtherLetter);
         rows << QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td></tr>")
                     .arg(keys, Esc(command.Caption()), QString::fromUtf8(command.Description));
     }
@@ -139,6 +159,7 @@ kbd { border: 1px solid #a09070; border-radius: 3px; padding: 0 4px; background:
 </style>
 </head>
 <body>
+
 <a name="10" id="10"></a>
 <h1>Тарвения</h1>
 <p>{founding} года на берег острова сходят первые поселенцы: {people} человек и {money} денег в кассе.
@@ -306,6 +327,11 @@ docs/scenarios.md.</p>
 </body>
 </html>
 )");
+    // Each block between blank lines is one text of the catalogue.
+    QStringList blocks = page.split(QStringLiteral("\n\n"));
+    for (QString& block : blocks)
+        block = Help(block);
+    page = blocks.join(QStringLiteral("\n\n"));
     const TGame start(types, 0, 0);
     const int secondMain = FirstMainTaxYear + MainTaxPeriod;
     return Filled(page, {{"founding", DateText(start.Date)},
@@ -333,22 +359,53 @@ docs/scenarios.md.</p>
                          {"buildings", BuildingRows(types)}});
 }
 
+// Brings the data catalogue up to the data folder's texts and the help's.
+int UpdateCatalogue(const QString& path, const QString& dir, const TBaseTypeList& types) {
+    std::vector<TDataEntry> texts = DataFolderTexts(dir);
+    QString helpFile;
+    const TDataText file = HelpFileText(helpFile);
+    texts.push_back({file.File, file.Key, helpFile});
+    Page(types);
+    for (const QString& text : HelpTexts)
+        texts.push_back({HelpPage, QString(), text});
+    if (!UpdateTsFile(path, texts)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        return 1;
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    if (app.arguments().size() != 2) {
-        std::fprintf(stderr, "usage: tarvenia-gen-help DATADIR\n");
+    const QStringList args = app.arguments().mid(1);
+    const bool english = args.size() == 4 && args[0] == u"--lang" && args[1] == u"en";
+    const bool catalogue = args.size() == 3 && args[0] == u"--ts";
+    if (args.size() != 1 && !english && !catalogue) {
+        std::fprintf(stderr, "usage: tarvenia-gen-help [--lang en TRANSLATIONS | --ts FILE] "
+                             "DATADIR\n");
         return 2;
     }
-    const QString dir = app.arguments()[1];
+    const QString dir = args.back();
     TBaseTypeList types;
     LoadBaseTypes(types, dir);
     if (types.empty()) {
         std::fprintf(stderr, "no building types in %s/BASES.INI\n", qPrintable(dir));
         return 1;
     }
-    const QString path = dir + QStringLiteral("/HELP.html");
+    if (catalogue)
+        return UpdateCatalogue(args[1], dir, types);
+    TTranslations translations;
+    if (english) {
+        translations.Install(TLanguage::English, args[2]);
+        TranslateDataTexts(DataTexts(types));
+        if (HelpFileName() == HelpPage) {
+            std::fprintf(stderr, "no English help page named in %s\n", qPrintable(args[2]));
+            return 1;
+        }
+    }
+    const QString path = dir + QLatin1Char('/') + HelpFileName();
     QFile file(path);
     const QByteArray html = Page(types).toUtf8();
     if (!file.open(QIODevice::WriteOnly) || file.write(html) != html.size()) {

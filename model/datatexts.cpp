@@ -1,0 +1,87 @@
+#include "datatexts.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+// The text of each record under "Id/key", the record's Id being its section.
+template <typename TRecord>
+void AddEachText(std::vector<TDataText>& texts, std::vector<TRecord>& records, const QString& file,
+                 const QString& key, QString TRecord::*text) {
+    for (TRecord& record : records)
+        texts.push_back({file, record.Id + u'/' + key, &(record.*text)});
+}
+
+} // namespace
+
+std::vector<TDataText> DataTexts(TBaseTypeList& types) {
+    std::vector<TDataText> texts;
+    AddEachText(texts, types, QStringLiteral("BASES.INI"), QStringLiteral("Caption"),
+                &TBaseType::Caption);
+    return texts;
+}
+
+std::vector<TDataText> DataTexts(TEventTypeList& events) {
+    std::vector<TDataText> texts;
+    AddEachText(texts, events, QStringLiteral("EVENTS.INI"), QStringLiteral("Message"),
+                &TEventType::Message);
+    return texts;
+}
+
+std::vector<TDataText> DataTexts(TScenario& scenario) {
+    const QString file = QStringLiteral("SCENARIOS/%1.ini").arg(scenario.Name);
+    std::vector<TDataText> texts{{file, QStringLiteral("Scenario/Title"), &scenario.Title}};
+    if (!scenario.Description.isEmpty())
+        texts.push_back({file, QStringLiteral("Scenario/Description"), &scenario.Description});
+    AddEachText(texts, scenario.Goals, file, QStringLiteral("Text"), &TGoal::Text);
+    AddEachText(texts, scenario.Tutorial, file, QStringLiteral("Text"), &TTutorialStep::Text);
+    return texts;
+}
+
+std::vector<TDataEntry> DataFolderTexts(const QString& folder) {
+    TBaseTypeList types;
+    LoadBaseTypes(types, folder);
+    TEventTypeList events;
+    LoadEventTypes(events, folder);
+    std::vector<TDataEntry> entries;
+    const auto add = [&entries](const std::vector<TDataText>& texts) {
+        for (const TDataText& text : texts)
+            if (!text.Text->isEmpty())
+                entries.push_back({text.File, text.Key, *text.Text});
+    };
+    add(DataTexts(types));
+    add(DataTexts(events));
+    for (const QString& path : ScenarioFiles(folder, QString())) {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        TScenarioReading reading =
+            ReadScenario(file.readAll(), QFileInfo(path).completeBaseName(), types);
+        if (reading.Scenario)
+            add(DataTexts(*reading.Scenario));
+    }
+    return entries;
+}
+
+QString TranslatedDataText(const QString& file, const QString& text, const QString& key) {
+    return QCoreApplication::translate(file.toUtf8().constData(), text.toUtf8().constData(),
+                                       key.toUtf8().constData());
+}
+
+void TranslateDataTexts(std::span<const TDataText> texts) {
+    for (const TDataText& text : texts)
+        *text.Text = TranslatedDataText(text.File, *text.Text, text.Key);
+}
+
+TDataText HelpFileText(QString& name) {
+    name = QStringLiteral("HELP.html");
+    return {name, QStringLiteral("Page/File"), &name};
+}
+
+QString HelpFileName() {
+    QString name;
+    const TDataText text = HelpFileText(name);
+    return TranslatedDataText(text.File, name, text.Key);
+}
