@@ -642,6 +642,26 @@ unknown objects.&lt;/p&gt;</translation>
 &lt;/table&gt;</translation>
     </message>
     <message>
+        <source>&lt;h2&gt;Без мыши&lt;/h2&gt;
+&lt;p&gt;В игру можно играть одной клавиатурой. &lt;kbd&gt;Tab&lt;/kbd&gt; переводит ввод с карты на палитру
+строений, оттуда на кнопки команд и обратно; &lt;kbd&gt;Shift&lt;/kbd&gt;+&lt;kbd&gt;Tab&lt;/kbd&gt; — в обратном
+порядке. Стрелки ходят по палитре и по кнопкам, &lt;kbd&gt;Пробел&lt;/kbd&gt; или &lt;kbd&gt;Enter&lt;/kbd&gt;
+строит выбранное строение на выбранной клетке или нажимает кнопку, &lt;kbd&gt;Esc&lt;/kbd&gt; возвращает
+на карту. Кнопка, на которой стоит ввод, обведена рамкой. В окнах &lt;kbd&gt;Tab&lt;/kbd&gt; ходит по
+кнопкам и полям, &lt;kbd&gt;Enter&lt;/kbd&gt; нажимает кнопку по умолчанию, &lt;kbd&gt;Esc&lt;/kbd&gt; — отмену;
+окна статистики, целей и журнала закрываются по &lt;kbd&gt;Esc&lt;/kbd&gt;. Программы чтения с экрана
+называют кнопки, строения с их подсказками, цифры панели, здоровье и строку статуса.&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Without a mouse&lt;/h2&gt;
+&lt;p&gt;The game can be played with the keyboard alone. &lt;kbd&gt;Tab&lt;/kbd&gt; moves the input from the map to the building
+palette, from there to the command buttons and back; &lt;kbd&gt;Shift&lt;/kbd&gt;+&lt;kbd&gt;Tab&lt;/kbd&gt; goes the other
+way. The arrows move along the palette and the buttons, &lt;kbd&gt;Space&lt;/kbd&gt; or &lt;kbd&gt;Enter&lt;/kbd&gt;
+builds the chosen building on the selected cell or presses the button, &lt;kbd&gt;Esc&lt;/kbd&gt; goes back
+to the map. The button that has the input is framed. In windows &lt;kbd&gt;Tab&lt;/kbd&gt; moves between
+buttons and fields, &lt;kbd&gt;Enter&lt;/kbd&gt; presses the default button, &lt;kbd&gt;Esc&lt;/kbd&gt; cancels;
+the statistics, goals and journal windows close with &lt;kbd&gt;Esc&lt;/kbd&gt;. Screen readers
+name the buttons, the buildings with their hints, the panel&apos;s figures, the health and the status line.&lt;/p&gt;</translation>
+    </message>
+    <message>
         <source>&lt;h2&gt;Меню&lt;/h2&gt;
 &lt;table&gt;
 &lt;tr&gt;&lt;th&gt;Клавиши&lt;/th&gt;&lt;th&gt;Пункт&lt;/th&gt;&lt;th&gt;Что делает&lt;/th&gt;&lt;/tr&gt;
@@ -851,12 +871,14 @@ docs/scenarios.md.&lt;/p&gt;</translation>
 месяца, вопрос «Сохранить текущую игру?» перед тем, как игра будет закрыта, и полный экран при
 запуске. Звук (&lt;kbd&gt;Ctrl+D&lt;/kbd&gt;) и музыку (&lt;kbd&gt;Ctrl+M&lt;/kbd&gt;) можно включать и выключать и из меню.
 Музыка меняется с временем года: вальс зимой, марш летом, народная песня весной и осенью.
+Там же выбирается язык игры: «Системный», «Русский» или «English»; он меняется при следующем запуске.
 Параметры хранятся отдельно от игр: загрузка игры их не меняет.&lt;/p&gt;</source>
         <translation>&lt;h2&gt;Settings and music&lt;/h2&gt;
 &lt;p&gt;«Tools» → «Settings...» (&lt;kbd&gt;Ctrl+P&lt;/kbd&gt;): the volume of sounds and music, autosave at the start
 of the month, the question «Save the current game?» before the game is closed, and full screen at
 start. Sound (&lt;kbd&gt;Ctrl+D&lt;/kbd&gt;) and music (&lt;kbd&gt;Ctrl+M&lt;/kbd&gt;) can also be turned on and off from the menu.
 The music changes with the season: a waltz in winter, a march in summer, a folk song in spring and autumn.
+The game&apos;s language is chosen there too: «System», «Русский» or «English»; it changes at the next start.
 The settings are kept apart from the games: loading a game does not change them.&lt;/p&gt;</translation>
     </message>
     <message>

@@ -25,6 +25,97 @@
     </message>
 </context>
 <context>
+    <name>MenuHelp</name>
+    <message>
+        <source>новая игра на карте «01»</source>
+        <translation>a new game on the map «01»</translation>
+    </message>
+    <message>
+        <source>новая игра на другом острове: на карте из папки MAPS или на случайном острове по его номеру</source>
+        <translation>a new game on another island: on a map of the MAPS folder or on a random island by its number</translation>
+    </message>
+    <message>
+        <source>новая игра по сценарию: колония с целью, которую надо достичь к сроку; выбор сложности и лучший результат каждого сценария</source>
+        <translation>a new game from a scenario: a colony with an aim to reach by a date; the choice of level and each scenario's best result</translation>
+    </message>
+    <message>
+        <source>загрузить сохраненную игру</source>
+        <translation>load a saved game</translation>
+    </message>
+    <message>
+        <source>сохранить игру в ее файл; у новой игры файл спрашивается</source>
+        <translation>save the game to its file; a new game asks for a file</translation>
+    </message>
+    <message>
+        <source>сохранить игру в другой файл</source>
+        <translation>save the game to another file</translation>
+    </message>
+    <message>
+        <source>отменить последнюю команду, которая изменила игру (до 100 команд)</source>
+        <translation>undo the last command that changed the game (up to 100 commands)</translation>
+    </message>
+    <message>
+        <source>повторить отмененную команду</source>
+        <translation>redo the undone command</translation>
+    </message>
+    <message>
+        <source>выйти из игры</source>
+        <translation>quit the game</translation>
+    </message>
+    <message>
+        <source>карта без раскраски</source>
+        <translation>the map without tints</translation>
+    </message>
+    <message>
+        <source>строения раскрашены по оставшемуся сроку службы: от красного (до 60 дней) до зеленого; вечные синие</source>
+        <translation>buildings tinted by the service life left: from red (up to 60 days) to green; everlasting ones blue</translation>
+    </message>
+    <message>
+        <source>строения раскрашены по работе: работает, строится, заблокировано, не его сезон, нет ресурсов, нет рабочих</source>
+        <translation>buildings tinted by their work: working, being built, blocked, out of season, no goods, no workers</translation>
+    </message>
+    <message>
+        <source>улучшенная земля отмечена желтым</source>
+        <translation>improved land marked yellow</translation>
+    </message>
+    <message>
+        <source>включить или выключить звуки</source>
+        <translation>turn sounds on or off</translation>
+    </message>
+    <message>
+        <source>включить или выключить музыку</source>
+        <translation>turn music on or off</translation>
+    </message>
+    <message>
+        <source>полный экран или окно</source>
+        <translation>full screen or a window</translation>
+    </message>
+    <message>
+        <source>окно статистики: графики и счет денег колонии</source>
+        <translation>the statistics window: charts and the colony's account</translation>
+    </message>
+    <message>
+        <source>окно целей сценария: что выполнено, что осталось и к какому сроку</source>
+        <translation>the scenario's goals window: what is done, what is left and by when</translation>
+    </message>
+    <message>
+        <source>журнал игры: все сообщения с датами, выбор вида и поиск; запись о клетке показывает ее на карте</source>
+        <translation>the game's journal: every message with its date, a choice of kind and a search; an entry about a cell shows it on the map</translation>
+    </message>
+    <message>
+        <source>громкость звуков и музыки, автосохранение, вопрос перед закрытием игры, полный экран при запуске, язык игры</source>
+        <translation>the volume of sounds and music, autosave, the question before closing the game, full screen at start, the game's language</translation>
+    </message>
+    <message>
+        <source>эта помощь</source>
+        <translation>this help</translation>
+    </message>
+    <message>
+        <source>название, версия и авторы игры</source>
+        <translation>the game's name, version and authors</translation>
+    </message>
+</context>
+<context>
     <name>Menus</name>
     <message>
         <source>И&amp;гра</source>

@@ -43,67 +43,87 @@ struct TMenuEntry {
 
 inline constexpr TMenuEntry MenuEntries[] = {
     {QT_TRANSLATE_NOOP("Menus", "И&гра"), TMenuItem::New, QT_TRANSLATE_NOOP("Menus", "Н&овая"),
-     "Ctrl+N", "новая игра на карте «01»"},
+     "Ctrl+N", QT_TRANSLATE_NOOP("MenuHelp", "новая игра на карте «01»")},
     {QT_TRANSLATE_NOOP("Menus", "И&гра"), TMenuItem::NewIsland,
      QT_TRANSLATE_NOOP("Menus", "Новая на &другом острове..."), "Ctrl+Shift+N",
-     "новая игра на другом острове: на карте из папки MAPS или на случайном острове по его "
-     "номеру"},
+     QT_TRANSLATE_NOOP(
+         "MenuHelp",
+         "новая игра на другом острове: на карте из папки MAPS или на случайном острове по его "
+         "номеру")},
     {QT_TRANSLATE_NOOP("Menus", "И&гра"), TMenuItem::NewScenario,
      QT_TRANSLATE_NOOP("Menus", "Новая по &сценарию..."), "",
-     "новая игра по сценарию: колония с целью, которую надо достичь к сроку; выбор сложности и "
-     "лучший результат каждого сценария"},
+     QT_TRANSLATE_NOOP(
+         "MenuHelp",
+         "новая игра по сценарию: колония с целью, которую надо достичь к сроку; выбор сложности и "
+         "лучший результат каждого сценария")},
     {QT_TRANSLATE_NOOP("Menus", "И&гра"), TMenuItem::Load, QT_TRANSLATE_NOOP("Menus", "З&агрузить"),
-     "Ctrl+O", "загрузить сохраненную игру"},
+     "Ctrl+O", QT_TRANSLATE_NOOP("MenuHelp", "загрузить сохраненную игру")},
     {QT_TRANSLATE_NOOP("Menus", "И&гра"), TMenuItem::Save, QT_TRANSLATE_NOOP("Menus", "Сохра&нить"),
-     "Ctrl+S", "сохранить игру в ее файл; у новой игры файл спрашивается"},
+     "Ctrl+S",
+     QT_TRANSLATE_NOOP("MenuHelp", "сохранить игру в ее файл; у новой игры файл спрашивается")},
     {QT_TRANSLATE_NOOP("Menus", "И&гра"), TMenuItem::SaveAs,
      QT_TRANSLATE_NOOP("Menus", "Сохранить &как..."), "Ctrl+Shift+S",
-     "сохранить игру в другой файл"},
+     QT_TRANSLATE_NOOP("MenuHelp", "сохранить игру в другой файл")},
     {QT_TRANSLATE_NOOP("Menus", "И&гра"), TMenuItem::Undo, QT_TRANSLATE_NOOP("Menus", "Отм&енить"),
-     "Ctrl+Z", "отменить последнюю команду, которая изменила игру (до 100 команд)", true},
+     "Ctrl+Z",
+     QT_TRANSLATE_NOOP("MenuHelp",
+                       "отменить последнюю команду, которая изменила игру (до 100 команд)"),
+     true},
     {QT_TRANSLATE_NOOP("Menus", "И&гра"), TMenuItem::Redo, QT_TRANSLATE_NOOP("Menus", "&Повторить"),
-     "Ctrl+Y", "повторить отмененную команду"},
+     "Ctrl+Y", QT_TRANSLATE_NOOP("MenuHelp", "повторить отмененную команду")},
     {QT_TRANSLATE_NOOP("Menus", "И&гра"), TMenuItem::Exit, QT_TRANSLATE_NOOP("Menus", "В&ыход"), "",
-     "выйти из игры", true},
+     QT_TRANSLATE_NOOP("MenuHelp", "выйти из игры"), true},
     {QT_TRANSLATE_NOOP("Menus", "&Вид"), TMenuItem::ViewPlain,
-     QT_TRANSLATE_NOOP("Menus", "&Обычный вид"), "Ctrl+1", "карта без раскраски", false, true},
+     QT_TRANSLATE_NOOP("Menus", "&Обычный вид"), "Ctrl+1",
+     QT_TRANSLATE_NOOP("MenuHelp", "карта без раскраски"), false, true},
     {QT_TRANSLATE_NOOP("Menus", "&Вид"), TMenuItem::ViewWear, QT_TRANSLATE_NOOP("Menus", "&Износ"),
      "Ctrl+2",
-     "строения раскрашены по оставшемуся сроку службы: от красного (до 60 дней) до зеленого; "
-     "вечные синие",
+     QT_TRANSLATE_NOOP(
+         "MenuHelp",
+         "строения раскрашены по оставшемуся сроку службы: от красного (до 60 дней) до зеленого; "
+         "вечные синие"),
      false, true},
     {QT_TRANSLATE_NOOP("Menus", "&Вид"), TMenuItem::ViewWork, QT_TRANSLATE_NOOP("Menus", "&Работа"),
      "Ctrl+3",
-     "строения раскрашены по работе: работает, строится, заблокировано, не его сезон, нет "
-     "ресурсов, нет рабочих",
+     QT_TRANSLATE_NOOP(
+         "MenuHelp",
+         "строения раскрашены по работе: работает, строится, заблокировано, не его сезон, нет "
+         "ресурсов, нет рабочих"),
      false, true},
     {QT_TRANSLATE_NOOP("Menus", "&Вид"), TMenuItem::ViewImproved,
-     QT_TRANSLATE_NOOP("Menus", "&Улучшенная земля"), "Ctrl+4", "улучшенная земля отмечена желтым",
-     false, true},
+     QT_TRANSLATE_NOOP("Menus", "&Улучшенная земля"), "Ctrl+4",
+     QT_TRANSLATE_NOOP("MenuHelp", "улучшенная земля отмечена желтым"), false, true},
     {QT_TRANSLATE_NOOP("Menus", "С&ервис"), TMenuItem::Sound, QT_TRANSLATE_NOOP("Menus", "З&вук"),
-     "Ctrl+D", "включить или выключить звуки", false, true},
+     "Ctrl+D", QT_TRANSLATE_NOOP("MenuHelp", "включить или выключить звуки"), false, true},
     {QT_TRANSLATE_NOOP("Menus", "С&ервис"), TMenuItem::Music, QT_TRANSLATE_NOOP("Menus", "М&узыка"),
-     "Ctrl+M", "включить или выключить музыку", false, true},
+     "Ctrl+M", QT_TRANSLATE_NOOP("MenuHelp", "включить или выключить музыку"), false, true},
     {QT_TRANSLATE_NOOP("Menus", "С&ервис"), TMenuItem::FullScreen,
-     QT_TRANSLATE_NOOP("Menus", "Полный экран"), "Ctrl+F", "полный экран или окно", false, true},
+     QT_TRANSLATE_NOOP("Menus", "Полный экран"), "Ctrl+F",
+     QT_TRANSLATE_NOOP("MenuHelp", "полный экран или окно"), false, true},
     {QT_TRANSLATE_NOOP("Menus", "С&ервис"), TMenuItem::Statistics,
      QT_TRANSLATE_NOOP("Menus", "С&татистика"), "Ctrl+T",
-     "окно статистики: графики и счет денег колонии"},
+     QT_TRANSLATE_NOOP("MenuHelp", "окно статистики: графики и счет денег колонии")},
     {QT_TRANSLATE_NOOP("Menus", "С&ервис"), TMenuItem::Goals, QT_TRANSLATE_NOOP("Menus", "Ц&ели"),
-     "Ctrl+G", "окно целей сценария: что выполнено, что осталось и к какому сроку"},
+     "Ctrl+G",
+     QT_TRANSLATE_NOOP("MenuHelp",
+                       "окно целей сценария: что выполнено, что осталось и к какому сроку")},
     {QT_TRANSLATE_NOOP("Menus", "С&ервис"), TMenuItem::Journal,
      QT_TRANSLATE_NOOP("Menus", "&Журнал"), "Ctrl+J",
-     "журнал игры: все сообщения с датами, выбор вида и поиск; запись о клетке показывает ее на "
-     "карте"},
+     QT_TRANSLATE_NOOP("MenuHelp", "журнал игры: все сообщения с датами, выбор вида и поиск; "
+                                   "запись о клетке показывает ее на "
+                                   "карте")},
     {QT_TRANSLATE_NOOP("Menus", "С&ервис"), TMenuItem::Parameters,
      QT_TRANSLATE_NOOP("Menus", "П&араметры..."), "Ctrl+P",
-     "громкость звуков и музыки, автосохранение, вопрос перед закрытием игры, полный экран при "
-     "запуске, язык игры",
+     QT_TRANSLATE_NOOP(
+         "MenuHelp",
+         "громкость звуков и музыки, автосохранение, вопрос перед закрытием игры, полный экран при "
+         "запуске, язык игры"),
      true},
     {QT_TRANSLATE_NOOP("Menus", "&?"), TMenuItem::Help, QT_TRANSLATE_NOOP("Menus", "П&омощь"), "F1",
-     "эта помощь"},
+     QT_TRANSLATE_NOOP("MenuHelp", "эта помощь")},
     {QT_TRANSLATE_NOOP("Menus", "&?"), TMenuItem::About,
-     QT_TRANSLATE_NOOP("Menus", "О &программе..."), "", "название, версия и авторы игры", true},
+     QT_TRANSLATE_NOOP("Menus", "О &программе..."), "",
+     QT_TRANSLATE_NOOP("MenuHelp", "название, версия и авторы игры"), true},
 };
 
 // An item's caption as the table has it.

@@ -111,7 +111,8 @@ QString CommandRows() {
         if (command.OtherLetter)
             keys += Help(QStringLiteral(" или ")) + key(command.OtherLetter);
         rows << QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td></tr>")
-                    .arg(keys, Esc(command.Caption()), QString::fromUtf8(command.Description));
+                    .arg(keys, Esc(command.Caption()),
+                         QCoreApplication::translate("Commands", command.Description));
     }
     return rows.join(QLatin1Char('\n'));
 }
@@ -122,13 +123,14 @@ QString MenuRows() {
     QStringList rows;
     for (const TMenuEntry& entry : MenuEntries) {
         const QString shortcut = QString::fromLatin1(entry.Shortcut);
-        const QString place = QString::fromUtf8(entry.Menu).remove(u'&') + QStringLiteral(" → ") +
-                              QString::fromUtf8(entry.Caption).remove(u'&');
+        const QString place = QCoreApplication::translate("Menus", entry.Menu).remove(u'&') +
+                              QStringLiteral(" → ") +
+                              QCoreApplication::translate("Menus", entry.Caption).remove(u'&');
         rows << QStringLiteral("<tr><td>%1</td><td>%2</td><td>%3</td></tr>")
                     .arg(shortcut.isEmpty()
                              ? QString()
                              : QStringLiteral("<kbd>") + shortcut + QStringLiteral("</kbd>"),
-                         Esc(place), Esc(QString::fromUtf8(entry.Help)));
+                         Esc(place), Esc(QCoreApplication::translate("MenuHelp", entry.Help)));
     }
     return rows.join(QLatin1Char('\n'));
 }
