@@ -36,7 +36,7 @@
     </message>
     <message>
         <source>новая игра по сценарию: колония с целью, которую надо достичь к сроку; выбор сложности и лучший результат каждого сценария</source>
-        <translation>a new game from a scenario: a colony with an aim to reach by a date; the choice of level and each scenario's best result</translation>
+        <translation>a new game from a scenario: a colony with an aim to reach by a date; the choice of level and each scenario&apos;s best result</translation>
     </message>
     <message>
         <source>загрузить сохраненную игру</source>
@@ -92,19 +92,19 @@
     </message>
     <message>
         <source>окно статистики: графики и счет денег колонии</source>
-        <translation>the statistics window: charts and the colony's account</translation>
+        <translation>the statistics window: charts and the colony&apos;s account</translation>
     </message>
     <message>
         <source>окно целей сценария: что выполнено, что осталось и к какому сроку</source>
-        <translation>the scenario's goals window: what is done, what is left and by when</translation>
+        <translation>the scenario&apos;s goals window: what is done, what is left and by when</translation>
     </message>
     <message>
         <source>журнал игры: все сообщения с датами, выбор вида и поиск; запись о клетке показывает ее на карте</source>
-        <translation>the game's journal: every message with its date, a choice of kind and a search; an entry about a cell shows it on the map</translation>
+        <translation>the game&apos;s journal: every message with its date, a choice of kind and a search; an entry about a cell shows it on the map</translation>
     </message>
     <message>
         <source>громкость звуков и музыки, автосохранение, вопрос перед закрытием игры, полный экран при запуске, язык игры</source>
-        <translation>the volume of sounds and music, autosave, the question before closing the game, full screen at start, the game's language</translation>
+        <translation>the volume of sounds and music, autosave, the question before closing the game, full screen at start, the game&apos;s language</translation>
     </message>
     <message>
         <source>эта помощь</source>
@@ -112,7 +112,7 @@
     </message>
     <message>
         <source>название, версия и авторы игры</source>
-        <translation>the game's name, version and authors</translation>
+        <translation>the game&apos;s name, version and authors</translation>
     </message>
 </context>
 <context>
@@ -510,6 +510,10 @@ Required goals met: %3 of %4</translation>
     <message>
         <source>Выход</source>
         <translation>Exit</translation>
+    </message>
+    <message>
+        <source>колония за морем, 1890 год</source>
+        <translation>a colony across the sea, 1890</translation>
     </message>
 </context>
 <context>

@@ -28,6 +28,16 @@ THelloForm::THelloForm(QWidget* parent, TWindowServices& services, const QString
     im1->setObjectName(QStringLiteral("im1"));
     im1->setGeometry(1, 1, 447, 251);
     im1->setPixmap(TDM::LoadPicture(QStringLiteral(":/images/title.png")));
+    // The line under the game's name on the picture's sky.
+    auto* motto = new QLabel(tr("колония за морем, 1890 год"), pn1);
+    motto->setObjectName(QStringLiteral("lbMotto"));
+    motto->setGeometry(1, 79, 447, 20);
+    motto->setAlignment(Qt::AlignCenter);
+    QFont serif(QStringLiteral("Liberation Serif"));
+    serif.setPixelSize(15);
+    serif.setItalic(true);
+    motto->setFont(serif);
+    motto->setStyleSheet(QStringLiteral("color: rgb(255, 248, 230); background: transparent;"));
 
     struct TChoiceLabel {
         const char* name;

@@ -160,13 +160,8 @@ QImage MakeTitle(int scale) {
     const QRectF box = name.boundingRect();
     name.translate(223.5 - box.center().x(), 46 - box.center().y());
     Shade(p, name, 20, 72, QColor(255, 236, 150), QColor(215, 150, 40), QColor(60, 35, 10), 2.5);
-    QFont small(QStringLiteral("Liberation Serif"));
-    small.setPixelSize(15);
-    small.setItalic(true);
-    p.setFont(small);
-    p.setPen(QColor(255, 248, 230));
-    p.drawText(QRectF(0, 78, 447, 20), Qt::AlignCenter,
-               QStringLiteral("колония за морем, 1890 год"));
+    // The line under the name is the start screen's own text, in the
+    // language the game speaks.
     p.setPen(QPen(QColor(120, 95, 50), 2));
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRectF(1, 1, 445, 249));
