@@ -7,6 +7,7 @@
 #include "base/inifile.h"
 #include "base/paths.h"
 #include "land/earth.h"
+#include "land/mapcheck.h"
 #include "land/scenarioland.h"
 #include "model/basetype.h"
 #include "model/eventtype.h"
@@ -17,6 +18,33 @@
 #include <iostream>
 #include <optional>
 #include <string>
+
+namespace {
+
+// Prints the problems of the map, or "map ok"; a map that cannot be read is
+// an error of its own. The exit status: 1 when there is an error.
+int CheckMapFile(const TMapSource& source, const TBaseTypeList& catalogue,
+                 const QStringList& folders) {
+    TEarth earth;
+    earth.Scene.MeasureTexts = false;
+    std::vector<TMapProblem> problems;
+    try {
+        earth.LoadEarth(source, folders);
+        problems = CheckMap(earth.Grid, earth.StartCell, catalogue);
+    } catch (const TGameError& error) {
+        problems = {{true, error.Text()}};
+    }
+    bool failed = false;
+    for (const TMapProblem& problem : problems) {
+        failed = failed || problem.Error;
+        std::cout << (problem.Error ? "error " : "warning ") << problem.Text.toStdString() << '\n';
+    }
+    if (problems.empty())
+        std::cout << "map ok\n";
+    return failed ? 1 : 0;
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     // No window system at all: the simulator paints nothing and measures no
@@ -52,11 +80,16 @@ int main(int argc, char** argv) {
          QStringLiteral("Check the scenario file FILE, print 'scenario ok' or one 'error' line "
                         "per fault, and exit."),
          QStringLiteral("FILE")},
+        {QStringLiteral("check-map"),
+         QStringLiteral("Check the map M (as --map takes it), print 'map ok' or one 'error' or "
+                        "'warning' line per problem, and exit: status 1 when there is an error."),
+         QStringLiteral("M")},
     });
     if (const auto status = commandLine.Parse(app.arguments()))
         return *status;
     std::optional<uint64_t> seed;
     TMapSource map;
+    std::optional<TMapSource> checkMap;
     TDifficulty difficulty = TDifficulty::Normal;
     const auto readSeed = [](const QString& text) {
         bool ok = false;
@@ -65,6 +98,7 @@ int main(int argc, char** argv) {
     };
     if (!commandLine.Read(QStringLiteral("seed"), seed, readSeed) ||
         !commandLine.Read(QStringLiteral("map"), map, TMapSource::Parse) ||
+        !commandLine.Read(QStringLiteral("check-map"), checkMap, TMapSource::Parse) ||
         !commandLine.Read(QStringLiteral("difficulty"), difficulty,
                           [](const QString& text) { return DifficultyOfWord(text); }))
         return TCommandLine::WrongUsage;
@@ -89,6 +123,8 @@ int main(int argc, char** argv) {
                 std::cout << "scenario ok\n";
             return errors.isEmpty() ? 0 : 1;
         }
+        if (checkMap)
+            return CheckMapFile(*checkMap, catalogue, {folder, SaveFolder()});
         std::shared_ptr<const TScenario> scenario;
         if (commandLine.Parser.isSet(QStringLiteral("scenario"))) {
             scenario = LoadScenario(commandLine.Parser.value(QStringLiteral("scenario")), catalogue,

@@ -1,0 +1,200 @@
+#include "land/mapcheck.h"
+
+#include "model/game.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+#include <algorithm>
+#include <array>
+#include <climits>
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+QString Tr(const char* text) {
+    return QCoreApplication::translate("MapCheck", text);
+}
+
+// Which cells of the grid a flood has reached, column by column as the grid.
+class TVisited {
+public:
+    bool Take(int col, int row) {
+        if (!TTerrainGrid::Contains(col, row) || seen_[col * MapRows + row])
+            return false;
+        seen_[col * MapRows + row] = true;
+        return true;
+    }
+
+private:
+    std::vector<bool> seen_ = std::vector<bool>(TTerrainGrid::CellCount);
+};
+
+// Visits the 4-connected cells from the seed that pass the test, seed first.
+template <typename Accept, typename Visit>
+void Flood(TVisited& visited, QPoint seed, Accept accept, Visit visit) {
+    std::vector<QPoint> open;
+    if (visited.Take(seed.x(), seed.y()))
+        open.push_back(seed);
+    while (!open.empty()) {
+        const QPoint cell = open.back();
+        open.pop_back();
+        visit(cell);
+        for (const QPoint step : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
+            const QPoint next = cell + step;
+            if (TTerrainGrid::Contains(next.x(), next.y()) && accept(next) &&
+                visited.Take(next.x(), next.y()))
+                open.push_back(next);
+        }
+    }
+}
+
+int Distance(QPoint a, QPoint b) {
+    return std::max(std::abs(a.x() - b.x()), std::abs(a.y() - b.y()));
+}
+
+bool MakesGoods(const TBaseType& type) {
+    return std::ranges::any_of(type.Profit.Items, [](int32_t amount) { return amount > 0; });
+}
+
+struct TLand {
+    const TTerrainGrid& Grid;
+    QPoint Start;
+    const TBaseTypeList& Catalogue;
+    std::array<int, EarthKindCount> Count{};
+    std::array<int, EarthKindCount> Nearest{};
+
+    bool CanStand(const TBaseType& type) const {
+        for (int kind = 0; kind < EarthKindCount; ++kind)
+            if (Count[kind] > 0 && type.AcceptsEarth(kind))
+                return true;
+        return false;
+    }
+};
+
+void CheckStart(const TLand& land, std::vector<TMapProblem>& problems) {
+    const TBaseType& founding = land.Catalogue.front();
+    const TEarthKind kind = land.Grid.EarthKind(land.Start.x(), land.Start.y());
+    if (!founding.AcceptsEarth(kind))
+        problems.push_back({true, Tr("На начальной клетке %1, %2 («%3») не построить «%4».")
+                                      .arg(land.Start.x())
+                                      .arg(land.Start.y())
+                                      .arg(EarthKindName(kind), founding.Caption)});
+}
+
+// The first settlers need houses of the cheapest kind each ground takes, on
+// the buildable ground joined to the start within a few cells of it.
+void CheckHousing(const TLand& land, std::vector<TMapProblem>& problems) {
+    std::array<int32_t, EarthKindCount> places{};
+    std::array<int32_t, EarthKindCount> price{};
+    price.fill(INT32_MAX);
+    for (size_t i = 1; i < land.Catalogue.size(); ++i) {
+        const TBaseType& type = land.Catalogue[i];
+        for (int kind = 0; kind < EarthKindCount; ++kind)
+            if (type.HomePlaces > 0 && type.AcceptsEarth(kind) && type.Price < price[kind]) {
+                price[kind] = type.Price;
+                places[kind] = type.HomePlaces;
+            }
+    }
+    const auto kindAt = [&](QPoint cell) { return land.Grid.EarthKind(cell.x(), cell.y()); };
+    int64_t homes = 0;
+    TVisited visited;
+    Flood(
+        visited, land.Start,
+        [&](QPoint cell) {
+            return IsBuildableKind(kindAt(cell)) &&
+                   Distance(cell, land.Start) <= MapCheck::HousingRadius;
+        },
+        [&](QPoint cell) {
+            if (cell != land.Start)
+                homes += places[kindAt(cell)];
+        });
+    const int32_t settlers = TColonyFigures{}.People;
+    if (homes < settlers)
+        problems.push_back({true, Tr("У начала мало земли под дома: места для %1 из %2 "
+                                     "поселенцев.")
+                                      .arg(homes)
+                                      .arg(settlers)});
+}
+
+// A type whose ground the map lacks is an error when it alone makes a good.
+void CheckGoods(const TLand& land, std::vector<TMapProblem>& problems) {
+    for (const TBaseType& type : land.Catalogue) {
+        if (type.NeedEarth < ekLand || type.NeedEarth > ekGold || land.Count[type.NeedEarth] > 0)
+            continue;
+        QStringList lost;
+        for (int good = 0; good < GoodsCount; ++good)
+            if (type.Profit[good] > 0 &&
+                std::ranges::none_of(land.Catalogue, [&](const TBaseType& other) {
+                    return other.Profit[good] > 0 && land.CanStand(other);
+                }))
+                lost << QStringLiteral("«%1»").arg(GoodName(good));
+        if (!lost.isEmpty())
+            problems.push_back(
+                {true, Tr("На карте нет клеток «%1»: «%2» не построить, %3 не получить.")
+                           .arg(EarthKindName(type.NeedEarth), type.Caption,
+                                lost.join(QStringLiteral(", ")))});
+    }
+}
+
+void WarnFar(const TLand& land, std::vector<TMapProblem>& problems) {
+    for (int kind = ekLand; kind <= ekGold; ++kind)
+        if (land.Count[kind] > 0 && land.Nearest[kind] > MapCheck::FarCells &&
+            std::ranges::any_of(land.Catalogue, [&](const TBaseType& type) {
+                return type.NeedEarth == kind && MakesGoods(type);
+            }))
+            problems.push_back({false, Tr("Ближайшая клетка «%1» в %2 клетках от начала.")
+                                           .arg(EarthKindName(kind))
+                                           .arg(land.Nearest[kind])});
+}
+
+void WarnTinyIslands(const TLand& land, std::vector<TMapProblem>& problems) {
+    const auto ground = [&](QPoint cell) {
+        return land.Grid.EarthKind(cell.x(), cell.y()) != ekSea;
+    };
+    TVisited visited;
+    int tiny = 0;
+    QPoint first;
+    for (int col = 0; col < MapCols; ++col)
+        for (int row = 0; row < MapRows; ++row) {
+            const QPoint seed(col, row);
+            if (!ground(seed))
+                continue;
+            int size = 0;
+            bool start = false;
+            Flood(visited, seed, ground, [&](QPoint cell) {
+                ++size;
+                start = start || cell == land.Start;
+            });
+            if (size > 0 && size <= MapCheck::TinyIsland && !start && tiny++ == 0)
+                first = seed;
+        }
+    if (tiny > 0)
+        problems.push_back({false, Tr("Крошечных островов: %1, первый у клетки %2, %3.")
+                                       .arg(tiny)
+                                       .arg(first.x())
+                                       .arg(first.y())});
+}
+
+} // namespace
+
+std::vector<TMapProblem> CheckMap(const TTerrainGrid& grid, QPoint start,
+                                  const TBaseTypeList& catalogue) {
+    TLand land{grid, start, catalogue};
+    land.Nearest.fill(INT_MAX);
+    for (int col = 0; col < MapCols; ++col)
+        for (int row = 0; row < MapRows; ++row) {
+            const TEarthKind kind = grid.EarthKind(col, row);
+            ++land.Count[kind];
+            land.Nearest[kind] = std::min(land.Nearest[kind], Distance({col, row}, start));
+        }
+    std::vector<TMapProblem> problems;
+    if (!catalogue.empty()) {
+        CheckStart(land, problems);
+        CheckHousing(land, problems);
+        CheckGoods(land, problems);
+        WarnFar(land, problems);
+    }
+    WarnTinyIslands(land, problems);
+    return problems;
+}
