@@ -148,10 +148,16 @@ void WarnFar(const TLand& land, std::vector<TMapProblem>& problems) {
                                            .arg(land.Nearest[kind])});
 }
 
+// A tiny island is of use only when a building that may stand alone makes
+// goods on one of its cells.
 void WarnTinyIslands(const TLand& land, std::vector<TMapProblem>& problems) {
-    const auto ground = [&](QPoint cell) {
-        return land.Grid.EarthKind(cell.x(), cell.y()) != ekSea;
-    };
+    const auto kindAt = [&](QPoint cell) { return land.Grid.EarthKind(cell.x(), cell.y()); };
+    const auto ground = [&](QPoint cell) { return kindAt(cell) != ekSea; };
+    std::array<bool, EarthKindCount> useful{};
+    for (const TBaseType& type : land.Catalogue)
+        for (int kind = 0; kind < EarthKindCount; ++kind)
+            useful[kind] = useful[kind] || (type.HasStyle(bsNoNearBase) && MakesGoods(type) &&
+                                            type.AcceptsEarth(kind));
     TVisited visited;
     int tiny = 0;
     QPoint first;
@@ -161,12 +167,12 @@ void WarnTinyIslands(const TLand& land, std::vector<TMapProblem>& problems) {
             if (!ground(seed))
                 continue;
             int size = 0;
-            bool start = false;
+            bool used = false;
             Flood(visited, seed, ground, [&](QPoint cell) {
                 ++size;
-                start = start || cell == land.Start;
+                used = used || cell == land.Start || useful[kindAt(cell)];
             });
-            if (size > 0 && size <= MapCheck::TinyIsland && !start && tiny++ == 0)
+            if (size > 0 && size <= MapCheck::TinyIsland && !used && tiny++ == 0)
                 first = seed;
         }
     if (tiny > 0)
@@ -194,7 +200,7 @@ std::vector<TMapProblem> CheckMap(const TTerrainGrid& grid, QPoint start,
         CheckHousing(land, problems);
         CheckGoods(land, problems);
         WarnFar(land, problems);
+        WarnTinyIslands(land, problems);
     }
-    WarnTinyIslands(land, problems);
     return problems;
 }

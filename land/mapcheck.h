@@ -22,7 +22,7 @@ namespace MapCheck {
 inline constexpr int HousingRadius = 4;
 // A ground a building needs is far when its nearest cell lies further away.
 inline constexpr int FarCells = 60;
-// An island of at most this many cells is too small to be of use.
+// An island of at most this many cells is too small for a colony of its own.
 inline constexpr int TinyIsland = 4;
 } // namespace MapCheck
 
