@@ -12,10 +12,6 @@
 
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("MapCheck", text);
-}
-
 // Which cells of the grid a flood has reached, column by column as the grid.
 class TVisited {
 public:
@@ -76,10 +72,12 @@ void CheckStart(const TLand& land, std::vector<TMapProblem>& problems) {
     const TBaseType& founding = land.Catalogue.front();
     const TEarthKind kind = land.Grid.EarthKind(land.Start.x(), land.Start.y());
     if (!founding.AcceptsEarth(kind))
-        problems.push_back({true, Tr("На начальной клетке %1, %2 («%3») не построить «%4».")
-                                      .arg(land.Start.x())
-                                      .arg(land.Start.y())
-                                      .arg(EarthKindName(kind), founding.Caption)});
+        problems.push_back(
+            {true, QCoreApplication::translate(
+                       "MapCheck", "На начальной клетке %1, %2 («%3») не построить «%4».")
+                       .arg(land.Start.x())
+                       .arg(land.Start.y())
+                       .arg(EarthKindName(kind), founding.Caption)});
 }
 
 // The first settlers need houses of the cheapest kind each ground takes, on
@@ -111,10 +109,12 @@ void CheckHousing(const TLand& land, std::vector<TMapProblem>& problems) {
         });
     const int32_t settlers = TColonyFigures{}.People;
     if (homes < settlers)
-        problems.push_back({true, Tr("У начала мало земли под дома: места для %1 из %2 "
-                                     "поселенцев.")
-                                      .arg(homes)
-                                      .arg(settlers)});
+        problems.push_back(
+            {true, QCoreApplication::translate("MapCheck",
+                                               "У начала мало земли под дома: места для %1 из %2 "
+                                               "поселенцев.")
+                       .arg(homes)
+                       .arg(settlers)});
 }
 
 // A type whose ground the map lacks is an error when it alone makes a good.
@@ -131,9 +131,11 @@ void CheckGoods(const TLand& land, std::vector<TMapProblem>& problems) {
                 lost << QStringLiteral("«%1»").arg(GoodName(good));
         if (!lost.isEmpty())
             problems.push_back(
-                {true, Tr("На карте нет клеток «%1»: «%2» не построить, %3 не получить.")
-                           .arg(EarthKindName(type.NeedEarth), type.Caption,
-                                lost.join(QStringLiteral(", ")))});
+                {true,
+                 QCoreApplication::translate(
+                     "MapCheck", "На карте нет клеток «%1»: «%2» не построить, %3 не получить.")
+                     .arg(EarthKindName(type.NeedEarth), type.Caption,
+                          lost.join(QStringLiteral(", ")))});
     }
 }
 
@@ -143,9 +145,11 @@ void WarnFar(const TLand& land, std::vector<TMapProblem>& problems) {
             std::ranges::any_of(land.Catalogue, [&](const TBaseType& type) {
                 return type.NeedEarth == kind && MakesGoods(type);
             }))
-            problems.push_back({false, Tr("Ближайшая клетка «%1» в %2 клетках от начала.")
-                                           .arg(EarthKindName(kind))
-                                           .arg(land.Nearest[kind])});
+            problems.push_back(
+                {false, QCoreApplication::translate(
+                            "MapCheck", "«%1» далеко от начала: до ближайшей клетки %2.")
+                            .arg(EarthKindName(kind))
+                            .arg(land.Nearest[kind])});
 }
 
 // A tiny island is of use only when a building that may stand alone makes
@@ -176,10 +180,12 @@ void WarnTinyIslands(const TLand& land, std::vector<TMapProblem>& problems) {
                 first = seed;
         }
     if (tiny > 0)
-        problems.push_back({false, Tr("Крошечных островов: %1, первый у клетки %2, %3.")
-                                       .arg(tiny)
-                                       .arg(first.x())
-                                       .arg(first.y())});
+        problems.push_back(
+            {false, QCoreApplication::translate(
+                        "MapCheck", "Крошечных островов без пользы: %1, первый у клетки %2, %3.")
+                        .arg(tiny)
+                        .arg(first.x())
+                        .arg(first.y())});
 }
 
 } // namespace

@@ -613,6 +613,29 @@ Makes: %4</translation>
     </message>
 </context>
 <context>
+    <name>MapCheck</name>
+    <message>
+        <source>На начальной клетке %1, %2 («%3») не построить «%4».</source>
+        <translation>The start cell %1, %2 (%3) cannot take the %4.</translation>
+    </message>
+    <message>
+        <source>У начала мало земли под дома: места для %1 из %2 поселенцев.</source>
+        <translation>Too little land for houses near the start: room for %1 of %2 settlers.</translation>
+    </message>
+    <message>
+        <source>На карте нет клеток «%1»: «%2» не построить, %3 не получить.</source>
+        <translation>The map has no %1: no %2 can be built, and no %3 can be made.</translation>
+    </message>
+    <message>
+        <source>«%1» далеко от начала: до ближайшей клетки %2.</source>
+        <translation>%1 is far from the start: the nearest cell is %2 away.</translation>
+    </message>
+    <message>
+        <source>Крошечных островов без пользы: %1, первый у клетки %2, %3.</source>
+        <translation>Tiny islands of no use: %1, the first at cell %2, %3.</translation>
+    </message>
+</context>
+<context>
     <name>Market</name>
     <message>
         <source>Продать</source>
