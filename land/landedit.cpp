@@ -134,21 +134,20 @@ bool TLandEdit::MoveStart(int col, int row) {
 }
 
 void TLandEdit::Undo() {
-    EndStroke();
-    if (undo_.empty())
-        return;
-    Apply(undo_.back(), false);
-    redo_.push_back(std::move(undo_.back()));
-    undo_.pop_back();
+    Replay(undo_, redo_, false);
 }
 
 void TLandEdit::Redo() {
+    Replay(redo_, undo_, true);
+}
+
+void TLandEdit::Replay(std::deque<TStep>& from, std::deque<TStep>& to, bool forward) {
     EndStroke();
-    if (redo_.empty())
+    if (from.empty())
         return;
-    Apply(redo_.back(), true);
-    undo_.push_back(std::move(redo_.back()));
-    redo_.pop_back();
+    Apply(from.back(), forward);
+    to.push_back(std::move(from.back()));
+    from.pop_back();
 }
 
 void TLandEdit::Paint(int col, int row, TEarthKind kind) {

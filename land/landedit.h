@@ -61,11 +61,13 @@ private:
     // changed since the grid and start given as one step and draws the scene.
     void Commit(const TTerrainGrid& before, TCellPoint startBefore);
     void Apply(const TStep& step, bool forward);
+    // Plays the last step of one history and moves it onto the other.
+    void Replay(std::deque<TStep>& from, std::deque<TStep>& to, bool forward);
 
     TIslandLand land_;
     QByteArray scene_;
     // The grid as it was when the open stroke began.
     std::optional<TTerrainGrid> strokeBefore_;
     std::deque<TStep> undo_;
-    std::vector<TStep> redo_;
+    std::deque<TStep> redo_;
 };
