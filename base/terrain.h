@@ -38,6 +38,7 @@ struct TEarthCell {
     uint8_t Spare1 = 0;
     uint8_t Spare2 = 0;
     int8_t Variant = 0;
+    bool operator==(const TEarthCell&) const = default;
 };
 static_assert(sizeof(TEarthCell) == 4);
 
@@ -65,6 +66,7 @@ public:
     const TEarthCell& Cell(int col, int row) const { return cells_[Index(col, row)]; }
     // The raw grid, for reading the map file straight into it.
     char* Bytes() { return reinterpret_cast<char*>(cells_.data()); }
+    const char* Bytes() const { return reinterpret_cast<const char*>(cells_.data()); }
 
 private:
     static int Index(int col, int row) { return col * MapRows + row; }

@@ -30,6 +30,22 @@ constexpr int StartReach = 25;
 class TKindGrid {
 public:
     TKindGrid() : kinds_(MapCols * MapRows, ekSea), variants_(MapCols * MapRows, 0) {}
+    // The kinds of a grid as it reads them, so that a stray byte draws as an
+    // unidentified object.
+    explicit TKindGrid(const TTerrainGrid& terrain) : TKindGrid() {
+        for (int c = 0; c < MapCols; ++c)
+            for (int r = 0; r < MapRows; ++r)
+                SetKind(c, r, terrain.EarthKind(c, r));
+    }
+    TTerrainGrid Terrain() const {
+        TTerrainGrid terrain;
+        for (int c = 0; c < MapCols; ++c)
+            for (int r = 0; r < MapRows; ++r) {
+                terrain.Cell(c, r).Kind = static_cast<int8_t>(Kind(c, r));
+                terrain.Cell(c, r).Variant = static_cast<int8_t>(Variant(c, r));
+            }
+        return terrain;
+    }
     static bool Inside(int c, int r) { return TTerrainGrid::Contains(c, r); }
     int Kind(int c, int r) const { return Inside(c, r) ? kinds_[c * MapRows + r] : int{ekSea}; }
     void SetKind(int c, int r, int kind) { kinds_[c * MapRows + r] = static_cast<int8_t>(kind); }
@@ -92,12 +108,6 @@ struct TEllipse {
     double Col, Row, RadiusX, RadiusY;
 };
 
-struct TLabel {
-    QString Text;
-    QString Font;
-    TCellPoint Cell;
-};
-
 // What makes one map: the seed of its noise and draws, the land's shapes and
 // its names.
 struct TMapPlan {
@@ -110,7 +120,7 @@ struct TMapPlan {
     std::vector<TEllipse> Bays;
     // The names written on the map; none for a map that names its places
     // once its land is made.
-    std::vector<TLabel> Labels;
+    std::vector<TMapLabel> Labels;
 };
 
 // Map "01": the main island in the middle, seven smaller ones around it and
@@ -270,9 +280,26 @@ std::vector<TCellPoint> PickCentres(TGenRandom& rng, int count, int spacing,
 
 struct TMap {
     TKindGrid Grid;
-    TField Height;
     TCellPoint Start;
 };
+
+// The steps from every cell to the nearest sea or coast.
+std::vector<int> CoastDistance(const TKindGrid& grid) {
+    return Distance(grid.Mask([](int k) { return k <= ekCoast; }));
+}
+
+// Relief: high ground inland, rising towards the island's middle; zero off
+// the land. It depends only on where the coast is, so the scene draws the
+// same hills over a grid whose inland kinds changed.
+TField Relief(const TKindGrid& grid, const std::vector<int>& toCoast, uint64_t seed) {
+    TField height(MapCols * MapRows, 0);
+    for (int c = 0; c < MapCols; ++c)
+        for (int r = 0; r < MapRows; ++r)
+            if (grid.Kind(c, r) >= ekLand)
+                At(height, c, r) = std::min(1.0, toCoast[c * MapRows + r] / 40.0) * 0.55 +
+                                   0.45 * FractalNoise(seed + 11, c / 18.0, r / 18.0, 4);
+    return height;
+}
 
 // The kinds that some building needs for its ground, besides plain land.
 constexpr std::array<int, 6> BuildingGrounds{ekWater, ekForest, ekCoal, ekOre, ekOil, ekGold};
@@ -344,17 +371,10 @@ TMap MakeTerrain(const TMapPlan& plan) {
                         seesSea || (TKindGrid::Inside(c + dc, r + dr) && !land.At(c + dc, r + dr));
             grid.SetKind(c, r, seesSea ? ekCoast : ekLand);
         }
-    const std::vector<int> toCoast = Distance(grid.Mask([](int k) { return k <= ekCoast; }));
+    const std::vector<int> toCoast = CoastDistance(grid);
     auto coastDist = [&](int c, int r) { return toCoast[c * MapRows + r]; };
-
-    // Relief: high ground inland, rising towards the island's middle.
-    map.Height = TField(MapCols * MapRows, 0);
-    for (int c = 0; c < MapCols; ++c)
-        for (int r = 0; r < MapRows; ++r)
-            if (grid.Kind(c, r) == ekLand)
-                At(map.Height, c, r) = std::min(1.0, coastDist(c, r) / 40.0) * 0.55 +
-                                       0.45 * FractalNoise(seed + 11, c / 18.0, r / 18.0, 4);
-    auto height = [&](int c, int r) { return At(map.Height, c, r); };
+    const TField relief = Relief(grid, toCoast, seed);
+    auto height = [&](int c, int r) { return At(relief, c, r); };
     auto inland = [&](int margin) {
         return [&, margin](int c, int r) {
             return grid.Kind(c, r) == ekLand && coastDist(c, r) >= margin;
@@ -454,19 +474,6 @@ TMap MakeTerrain(const TMapPlan& plan) {
     return map;
 }
 
-QByteArray TerrainBytes(const TKindGrid& grid) {
-    QByteArray bytes;
-    bytes.reserve(TTerrainGrid::ByteSize);
-    for (int c = 0; c < MapCols; ++c)
-        for (int r = 0; r < MapRows; ++r) {
-            bytes.append(static_cast<char>(grid.Kind(c, r)));
-            bytes.append('\0');
-            bytes.append('\0');
-            bytes.append(static_cast<char>(grid.Variant(c, r)));
-        }
-    return bytes;
-}
-
 QString PointList(const TCellLoop& loop) {
     QStringList pairs;
     for (const TCellPoint& p : loop)
@@ -501,10 +508,10 @@ bool OpenSea(const TKindGrid& grid, int left, int top, int width, int height) {
 // The names of a generated island and where they are written: the main
 // island's over its middle, the smaller ones' beside them, the seas' in open
 // water along the top and the bottom, the bay's in its mouth.
-std::vector<TLabel> NamePlaces(const TMapPlan& plan, const TKindGrid& grid) {
+std::vector<TMapLabel> NamePlaces(const TMapPlan& plan, const TKindGrid& grid) {
     TGenRandom rng(plan.Seed + 51);
     TPlaceNames names(rng);
-    std::vector<TLabel> labels;
+    std::vector<TMapLabel> labels;
     const TEllipse& main = plan.Islands.front();
     const QString island = names.Island();
     labels.push_back({island,
@@ -537,9 +544,8 @@ std::vector<TLabel> NamePlaces(const TMapPlan& plan, const TKindGrid& grid) {
     return labels;
 }
 
-QString SceneText(const TMap& map, const std::vector<TLabel>& labels,
+QString SceneText(const TKindGrid& grid, uint64_t reliefSeed, const std::vector<TMapLabel>& labels,
                   std::vector<TMapOutline>* outlines) {
-    const TKindGrid& grid = map.Grid;
     QStringList tags;
     tags << QStringLiteral("<PICTURE color=#2B6497>")
          << QStringLiteral("<BRUSH name=sea fill=#2B6497>")
@@ -570,12 +576,13 @@ QString SceneText(const TMap& map, const std::vector<TLabel>& labels,
     WriteOutlines(tags, QStringLiteral("island"), QStringLiteral("shore"), true, land, outlines);
     WriteOutlines(tags, QStringLiteral("land"), QStringLiteral("land"), true,
                   grid.Mask([](int k) { return k >= ekLand; }), outlines);
+    const TField relief = Relief(grid, CoastDistance(grid), reliefSeed);
     for (const auto& [name, level] :
          {std::pair{QStringLiteral("hills"), 0.45}, std::pair{QStringLiteral("highland"), 0.68}}) {
         TCellMask high(MapCols, MapRows);
         for (int c = 0; c < MapCols; ++c)
             for (int r = 0; r < MapRows; ++r)
-                high.Set(c, r, grid.Kind(c, r) >= ekLand && At(map.Height, c, r) >= level);
+                high.Set(c, r, grid.Kind(c, r) >= ekLand && At(relief, c, r) >= level);
         WriteOutlines(tags, name, name, false, high, nullptr);
     }
     WriteOutlines(tags, QStringLiteral("forest"), QStringLiteral("forest"), true,
@@ -583,7 +590,7 @@ QString SceneText(const TMap& map, const std::vector<TLabel>& labels,
     WriteOutlines(tags, QStringLiteral("lake"), QStringLiteral("lake"), true,
                   grid.Mask([](int k) { return k == ekWater; }), outlines);
 
-    for (const TLabel& l : labels)
+    for (const TMapLabel& l : labels)
         tags << QStringLiteral("<TEXT left=%1 top=%2 font=%3 value=\"%4\">")
                     .arg(l.Cell.X * CellSize)
                     .arg(l.Cell.Y * CellSize)
@@ -591,29 +598,44 @@ QString SceneText(const TMap& map, const std::vector<TLabel>& labels,
     return tags.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
 }
 
-TMapFiles GenerateMap(const TMapPlan& plan, std::vector<TMapOutline>* outlines) {
+TIslandLand MakeLand(const TMapPlan& plan) {
     const TMap map = MakeTerrain(plan);
-    const QString scene =
-        SceneText(map, plan.Labels.empty() ? NamePlaces(plan, map.Grid) : plan.Labels, outlines);
-    TMapFiles files;
-    files.Grid = TerrainBytes(map.Grid);
-    QStringEncoder toAnsi("windows-1251");
-    files.Scene = toAnsi.encode(scene);
-    files.Ini = QStringLiteral("[Init]\r\nScreenX=%1\r\nScreenY=%2\r\nSelX=%3\r\nSelY=%4\r\n")
-                    .arg(std::max(0, map.Start.X - 10))
-                    .arg(std::max(0, map.Start.Y - 7))
-                    .arg(map.Start.X)
-                    .arg(map.Start.Y)
-                    .toLatin1();
-    return files;
+    return {map.Grid.Terrain(), map.Start,
+            plan.Labels.empty() ? NamePlaces(plan, map.Grid) : plan.Labels, plan.Seed};
 }
 
 } // namespace
 
+TIslandLand GenerateMap01Land() {
+    return MakeLand(Plan01());
+}
+
+TIslandLand GenerateIslandLand(uint32_t seed) {
+    return MakeLand(RandomPlan(seed));
+}
+
+QByteArray DrawScene(const TIslandLand& land, std::vector<TMapOutline>* outlines) {
+    QStringEncoder toAnsi("windows-1251");
+    return toAnsi.encode(SceneText(TKindGrid(land.Grid), land.ReliefSeed, land.Labels, outlines));
+}
+
+TMapFiles LandFiles(const TIslandLand& land, std::vector<TMapOutline>* outlines) {
+    TMapFiles files;
+    files.Grid = QByteArray(land.Grid.Bytes(), TTerrainGrid::ByteSize);
+    files.Scene = DrawScene(land, outlines);
+    files.Ini = QStringLiteral("[Init]\r\nScreenX=%1\r\nScreenY=%2\r\nSelX=%3\r\nSelY=%4\r\n")
+                    .arg(std::max(0, land.Start.X - 10))
+                    .arg(std::max(0, land.Start.Y - 7))
+                    .arg(land.Start.X)
+                    .arg(land.Start.Y)
+                    .toLatin1();
+    return files;
+}
+
 TMapFiles GenerateMap01(std::vector<TMapOutline>* outlines) {
-    return GenerateMap(Plan01(), outlines);
+    return LandFiles(GenerateMap01Land(), outlines);
 }
 
 TMapFiles GenerateIsland(uint32_t seed, std::vector<TMapOutline>* outlines) {
-    return GenerateMap(RandomPlan(seed), outlines);
+    return LandFiles(GenerateIslandLand(seed), outlines);
 }
