@@ -33,6 +33,7 @@
 #include <QTimer>
 #include <QToolTip>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <functional>
@@ -271,7 +272,13 @@ QChartView* TStatisticsForm::MakePlot(size_t page, size_t firstLine, size_t coun
         // Titles as plain as the labels; a small chart's a little smaller.
         QFont font = axis->labelsFont();
         if (p.Small) {
-            font.setPointSizeF(font.pointSizeF() * 0.85);
+            // The game's fonts are sized in pixels: a font of either kind
+            // is scaled in its own unit.
+            constexpr double SmallScale = 0.85;
+            if (font.pixelSize() > 0)
+                font.setPixelSize(std::max(1, qRound(font.pixelSize() * SmallScale)));
+            else
+                font.setPointSizeF(font.pointSizeF() * SmallScale);
             axis->setLabelsFont(font);
         }
         axis->setTitleFont(font);
