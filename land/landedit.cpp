@@ -4,9 +4,9 @@
 
 #include "island/cellcontour.h"
 #include "island/genrandom.h"
+#include "land/cellflood.h"
 
 #include <algorithm>
-#include <deque>
 
 namespace {
 
@@ -107,19 +107,11 @@ void TLandEdit::Fill(int col, int row, TEarthKind kind) {
         return;
     const int from = land_.Grid.EarthKind(col, row);
     const TTerrainGrid before = land_.Grid;
-    std::deque<TCellPoint> todo{{col, row}};
-    Paint(col, row, kind);
-    while (!todo.empty()) {
-        const TCellPoint p = todo.front();
-        todo.pop_front();
-        for (const TCellPoint d : {TCellPoint{1, 0}, {-1, 0}, {0, 1}, {0, -1}}) {
-            const int c = p.X + d.X, r = p.Y + d.Y;
-            if (TTerrainGrid::Contains(c, r) && land_.Grid.EarthKind(c, r) == from) {
-                Paint(c, r, kind);
-                todo.push_back({c, r});
-            }
-        }
-    }
+    TVisitedCells visited;
+    FloodCells(
+        visited, QPoint(col, row),
+        [&](QPoint cell) { return land_.Grid.EarthKind(cell.x(), cell.y()) == from; },
+        [&](QPoint cell) { Paint(cell.x(), cell.y(), kind); });
     Commit(before, land_.Start);
 }
 

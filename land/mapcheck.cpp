@@ -1,5 +1,6 @@
 #include "land/mapcheck.h"
 
+#include "land/cellflood.h"
 #include "model/game.h"
 
 #include <QCoreApplication>
@@ -11,39 +12,6 @@
 #include <vector>
 
 namespace {
-
-// Which cells of the grid a flood has reached, column by column as the grid.
-class TVisited {
-public:
-    bool Take(int col, int row) {
-        if (!TTerrainGrid::Contains(col, row) || seen_[col * MapRows + row])
-            return false;
-        seen_[col * MapRows + row] = true;
-        return true;
-    }
-
-private:
-    std::vector<bool> seen_ = std::vector<bool>(TTerrainGrid::CellCount);
-};
-
-// Visits the 4-connected cells from the seed that pass the test, seed first.
-template <typename Accept, typename Visit>
-void Flood(TVisited& visited, QPoint seed, Accept accept, Visit visit) {
-    std::vector<QPoint> open;
-    if (visited.Take(seed.x(), seed.y()))
-        open.push_back(seed);
-    while (!open.empty()) {
-        const QPoint cell = open.back();
-        open.pop_back();
-        visit(cell);
-        for (const QPoint step : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, 1), QPoint(0, -1)}) {
-            const QPoint next = cell + step;
-            if (TTerrainGrid::Contains(next.x(), next.y()) && accept(next) &&
-                visited.Take(next.x(), next.y()))
-                open.push_back(next);
-        }
-    }
-}
 
 int Distance(QPoint a, QPoint b) {
     return std::max(std::abs(a.x() - b.x()), std::abs(a.y() - b.y()));
@@ -96,8 +64,8 @@ void CheckHousing(const TLand& land, std::vector<TMapProblem>& problems) {
     }
     const auto kindAt = [&](QPoint cell) { return land.Grid.EarthKind(cell.x(), cell.y()); };
     int64_t homes = 0;
-    TVisited visited;
-    Flood(
+    TVisitedCells visited;
+    FloodCells(
         visited, land.Start,
         [&](QPoint cell) {
             return IsBuildableKind(kindAt(cell)) &&
@@ -162,7 +130,7 @@ void WarnTinyIslands(const TLand& land, std::vector<TMapProblem>& problems) {
         for (int kind = 0; kind < EarthKindCount; ++kind)
             useful[kind] = useful[kind] || (type.HasStyle(bsNoNearBase) && MakesGoods(type) &&
                                             type.AcceptsEarth(kind));
-    TVisited visited;
+    TVisitedCells visited;
     int tiny = 0;
     QPoint first;
     for (int col = 0; col < MapCols; ++col)
@@ -172,7 +140,7 @@ void WarnTinyIslands(const TLand& land, std::vector<TMapProblem>& problems) {
                 continue;
             int size = 0;
             bool used = false;
-            Flood(visited, seed, ground, [&](QPoint cell) {
+            FloodCells(visited, seed, ground, [&](QPoint cell) {
                 ++size;
                 used = used || cell == land.Start || useful[kindAt(cell)];
             });
