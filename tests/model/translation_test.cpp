@@ -1,51 +1,24 @@
 #include "base/language.h"
 #include "model/describe.h"
+#include "tools/gen/tsfile.h"
 
 #include <QCoreApplication>
-#include <QFile>
 #include <QRegularExpression>
-#include <QXmlStreamReader>
 #include <gtest/gtest.h>
 
 namespace {
 
-// One text of a catalogue as its file holds it.
-struct TCatalogueText {
-    QString Context;
-    QString Source;
-    bool Numerus = false;
-    bool Unfinished = false;
-    QStringList Forms; // the translation, or its plural forms
-};
-
-std::vector<TCatalogueText> ReadCatalogue(const char* name) {
-    QFile file(QStringLiteral(TARVENIA_SOURCE_TRANSLATIONS "/") + QLatin1String(name));
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name;
-    std::vector<TCatalogueText> texts;
-    QString context;
-    QXmlStreamReader xml(&file);
-    while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement)
-            continue;
-        const auto tag = xml.name();
-        if (tag == u"name") {
-            context = xml.readElementText();
-        } else if (tag == u"message") {
-            texts.emplace_back().Context = context;
-            texts.back().Numerus = xml.attributes().value(QLatin1String("numerus")) == u"yes";
-        } else if (tag == u"source" && !texts.empty()) {
-            texts.back().Source = xml.readElementText();
-        } else if (tag == u"translation" && !texts.empty()) {
-            texts.back().Unfinished =
-                xml.attributes().value(QLatin1String("type")) == u"unfinished";
-            if (!texts.back().Numerus)
-                texts.back().Forms << xml.readElementText();
-        } else if (tag == u"numerusform" && !texts.empty()) {
-            texts.back().Forms << xml.readElementText();
-        }
-    }
-    EXPECT_FALSE(xml.hasError()) << name << ": " << xml.errorString().toStdString();
+std::vector<TTsMessage> ReadCatalogue(const char* name) {
+    QString error;
+    std::vector<TTsMessage> texts =
+        ReadTsFile(QStringLiteral(TARVENIA_SOURCE_TRANSLATIONS "/") + QLatin1String(name), &error);
+    EXPECT_TRUE(error.isEmpty()) << name << ": " << error.toStdString();
     return texts;
+}
+
+// A text's translation, or its plural forms.
+QStringList FormsOf(const TTsMessage& text) {
+    return text.Numerus ? text.PluralForms : QStringList{text.Translation};
 }
 
 // The forms by the languages' own rules: Russian one, few, many; English
@@ -87,18 +60,19 @@ TEST(Translations, EveryCountTakesItsLanguagesPluralForm) {
         ASSERT_EQ(translations.Install(language.Language, TARVENIA_BUILT_TRANSLATIONS),
                   language.Language);
         int plurals = 0;
-        for (const TCatalogueText& text : ReadCatalogue(language.File)) {
+        for (const TTsMessage& text : ReadCatalogue(language.File)) {
             if (!text.Numerus)
                 continue;
+            const QStringList forms = text.PluralForms;
             ++plurals;
             SCOPED_TRACE(text.Source.toStdString());
-            ASSERT_EQ(text.Forms.size(), language.Forms);
+            ASSERT_EQ(forms.size(), language.Forms);
             // The singular is its own word: a form copied into every place is a fault.
-            EXPECT_NE(text.Forms[0].toStdString(), text.Forms[1].toStdString());
+            EXPECT_NE(forms[0].toStdString(), forms[1].toStdString());
             const QByteArray context = text.Context.toUtf8();
             const QByteArray source = text.Source.toUtf8();
             for (const int n : Counts()) {
-                QString expected = text.Forms[language.Form(n)];
+                QString expected = forms[language.Form(n)];
                 expected.replace(QStringLiteral("%n"), QString::number(n));
                 ASSERT_EQ(QCoreApplication::translate(context, source, nullptr, n).toStdString(),
                           expected.toStdString())
@@ -128,13 +102,13 @@ TEST(Translations, EveryRulesTextHasItsEnglish) {
         found.sort();
         return found;
     };
-    const std::vector<TCatalogueText> texts = ReadCatalogue("rules_en.ts");
+    const std::vector<TTsMessage> texts = ReadCatalogue("rules_en.ts");
     EXPECT_GT(texts.size(), 200u);
-    for (const TCatalogueText& text : texts) {
+    for (const TTsMessage& text : texts) {
         SCOPED_TRACE((text.Context + QLatin1Char('/') + text.Source).toStdString());
-        EXPECT_FALSE(text.Unfinished);
-        ASSERT_FALSE(text.Forms.isEmpty());
-        for (const QString& form : text.Forms) {
+        EXPECT_TRUE(text.Finished);
+        ASSERT_FALSE(FormsOf(text).isEmpty());
+        for (const QString& form : FormsOf(text)) {
             EXPECT_FALSE(form.trimmed().isEmpty());
             EXPECT_EQ(marksOf(form).join(u' ').toStdString(),
                       marksOf(text.Source).join(u' ').toStdString());

@@ -50,32 +50,41 @@ TKnown Known(const QString& path) {
 
 } // namespace
 
-std::vector<TTsMessage> ReadTsFile(const QString& path) {
+std::vector<TTsMessage> ReadTsFile(const QString& path, QString* error) {
     std::vector<TTsMessage> messages;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error)
+            *error = file.errorString();
         return messages;
+    }
     QXmlStreamReader xml(&file);
     QString context;
-    TTsMessage message;
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement)
             continue;
         const auto name = xml.name();
-        if (name == u"name")
+        if (name == u"name") {
             context = xml.readElementText();
-        else if (name == u"message")
-            message = {context, {}, {}, {}, false};
-        else if (name == u"source")
-            message.Source = xml.readElementText();
-        else if (name == u"comment")
-            message.Comment = xml.readElementText();
-        else if (name == u"translation") {
-            message.Finished = xml.attributes().value(QStringLiteral("type")).isEmpty();
-            message.Translation = xml.readElementText();
-            messages.push_back(message);
+        } else if (name == u"message") {
+            messages.emplace_back().Context = context;
+            messages.back().Numerus = xml.attributes().value(QStringLiteral("numerus")) == u"yes";
+        } else if (messages.empty()) {
+            continue;
+        } else if (name == u"source") {
+            messages.back().Source = xml.readElementText();
+        } else if (name == u"comment") {
+            messages.back().Comment = xml.readElementText();
+        } else if (name == u"translation") {
+            messages.back().Finished = xml.attributes().value(QStringLiteral("type")).isEmpty();
+            if (!messages.back().Numerus)
+                messages.back().Translation = xml.readElementText();
+        } else if (name == u"numerusform") {
+            messages.back().PluralForms << xml.readElementText();
         }
     }
+    if (xml.hasError() && error)
+        *error = xml.errorString();
     return messages;
 }
 

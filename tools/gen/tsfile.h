@@ -3,6 +3,7 @@
 #include "model/datatexts.h"
 
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 // A message of a translation catalogue.
@@ -10,11 +11,15 @@ struct TTsMessage {
     QString Context;
     QString Comment;
     QString Source;
-    QString Translation;
+    QString Translation;     // of a plain text
+    bool Numerus = false;    // a text with a number, translated in its plural forms
+    QStringList PluralForms; // of a text with a number
     bool Finished = false;
 };
-// The messages of a catalogue in file order; none for a file that cannot be read.
-std::vector<TTsMessage> ReadTsFile(const QString& path);
+// The messages of a catalogue in file order; none for a file that cannot be
+// opened, and those before the fault for one that is not well formed. The
+// fault, if any, goes to error.
+std::vector<TTsMessage> ReadTsFile(const QString& path, QString* error = nullptr);
 
 // Brings the English data catalogue (a .ts file) up to the given texts: each keeps the
 // translation it had, a new or changed one is added unfinished (a changed one
