@@ -2,9 +2,47 @@
 
 #include "island/islandgen.h"
 
+#include <QPoint>
+#include <QStringList>
 #include <deque>
 #include <optional>
 #include <vector>
+
+struct TMapSource;
+
+// An island of the generator's recipe, ready to be raised anywhere into a
+// land: its ground cells and its name, placed around its middle.
+struct TRaisedIsland {
+    struct TCell {
+        QPoint Offset; // from the island's middle
+        TEarthCell Cell;
+    };
+    std::vector<TCell> Cells;
+    TMapLabel Name; // its cell an offset from the middle, as the cells'
+};
+// The main island of the seed's map (with its forests, deposits and lakes,
+// without the smaller islands round it), at the scale in percent (clamped to
+// 20..100), nearest cell for cell.
+TRaisedIsland MakeRaisedIsland(uint32_t seed, int scale);
+
+// The land of a map's files, to change it: the grid, the start cell of the
+// .INI (SelX, SelY; kept on the map), the names from the scene's texts (a
+// text in a font other than "island", "place" or "water" is read as a
+// place's), and the relief seed the .INI's Relief key gives, or else one
+// made from the grid. Throws TGameError when the grid is too short.
+TIslandLand ReadLand(const TMapFiles& files);
+// The land of a source: the generator's own for a random island, else that
+// of the map's files. Throws TGameError as TMapSource::Read and ReadLand.
+TIslandLand OpenLand(const TMapSource& source, const QStringList& folders);
+
+// Whether a name can name a map's files in a MAPS folder: 1..40 characters,
+// neither a folder separator nor a character a file system refuses, not
+// only dots and spaces.
+bool IsMapName(const QString& name);
+// Writes the three files into the folder (made when missing) under the
+// name, each file whole or not at all. Throws TGameError naming the file
+// that could not be written.
+void SaveMap(const TMapFiles& files, const QString& folder, const QString& name);
 
 // The island editor's land: its grid, start cell and names, changed by strokes
 // of a brush, fills and moves of the start, each undone and redone exactly.
@@ -22,6 +60,8 @@ public:
     const TIslandLand& Land() const { return land_; }
     // The scene drawn after the last change, as a map's scene file holds it.
     const QByteArray& Scene() const { return scene_; }
+    // The land's three files; the .INI also keeps the relief's seed (key
+    // Relief), so that the land reads back as it is drawn.
     TMapFiles Files() const;
 
     // A stroke is the dabs of a brush from the press to the release, undone
@@ -35,6 +75,12 @@ public:
     void Fill(int col, int row, TEarthKind kind);
     // Moves the start cell, as one step; false for a cell off the map.
     bool MoveStart(int col, int row);
+    // Raises the island into the land with its middle at the cell, as one
+    // step: its ground replaces the land's where it lies on the map, and its
+    // name is written over it.
+    void RaiseIsland(const TRaisedIsland& island, int col, int row);
+    // Replaces the names written on the map, as one step.
+    void SetLabels(std::vector<TMapLabel> labels);
 
     bool CanUndo() const { return !undo_.empty(); }
     bool CanRedo() const { return !redo_.empty(); }

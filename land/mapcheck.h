@@ -12,6 +12,11 @@
 struct TMapProblem {
     bool Error = false;
     QString Text;
+    // The cells the problem is about, to be shown on the map: the start
+    // cell, the ground the first houses could take, the nearest cell of a
+    // far ground with the start, the cells of tiny islands; none for a ground
+    // the map lacks.
+    std::vector<QPoint> Cells;
 
     bool operator==(const TMapProblem&) const = default;
 };
