@@ -27,6 +27,7 @@ struct TLand {
     const TBaseTypeList& Catalogue;
     std::array<int, EarthKindCount> Count{};
     std::array<int, EarthKindCount> Nearest{};
+    std::array<QPoint, EarthKindCount> NearestCell{};
 
     bool CanStand(const TBaseType& type) const {
         for (int kind = 0; kind < EarthKindCount; ++kind)
@@ -40,12 +41,13 @@ void CheckStart(const TLand& land, std::vector<TMapProblem>& problems) {
     const TBaseType& founding = land.Catalogue.front();
     const TEarthKind kind = land.Grid.EarthKind(land.Start.x(), land.Start.y());
     if (!founding.AcceptsEarth(kind))
-        problems.push_back(
-            {true, QCoreApplication::translate(
-                       "MapCheck", "На начальной клетке %1, %2 («%3») не построить «%4».")
-                       .arg(land.Start.x())
-                       .arg(land.Start.y())
-                       .arg(EarthKindName(kind), founding.Caption)});
+        problems.push_back({true,
+                            QCoreApplication::translate(
+                                "MapCheck", "На начальной клетке %1, %2 («%3») не построить «%4».")
+                                .arg(land.Start.x())
+                                .arg(land.Start.y())
+                                .arg(EarthKindName(kind), founding.Caption),
+                            {land.Start}});
 }
 
 // The first settlers need houses of the cheapest kind each ground takes, on
@@ -64,6 +66,7 @@ void CheckHousing(const TLand& land, std::vector<TMapProblem>& problems) {
     }
     const auto kindAt = [&](QPoint cell) { return land.Grid.EarthKind(cell.x(), cell.y()); };
     int64_t homes = 0;
+    std::vector<QPoint> ground;
     TVisitedCells visited;
     FloodCells(
         visited, land.Start,
@@ -74,15 +77,17 @@ void CheckHousing(const TLand& land, std::vector<TMapProblem>& problems) {
         [&](QPoint cell) {
             if (cell != land.Start)
                 homes += places[kindAt(cell)];
+            ground.push_back(cell);
         });
     const int32_t settlers = TColonyFigures{}.People;
     if (homes < settlers)
-        problems.push_back(
-            {true, QCoreApplication::translate("MapCheck",
-                                               "У начала мало земли под дома: места для %1 из %2 "
-                                               "поселенцев.")
-                       .arg(homes)
-                       .arg(settlers)});
+        problems.push_back({true,
+                            QCoreApplication::translate(
+                                "MapCheck", "У начала мало земли под дома: места для %1 из %2 "
+                                            "поселенцев.")
+                                .arg(homes)
+                                .arg(settlers),
+                            ground});
 }
 
 // A type whose ground the map lacks is an error when it alone makes a good.
@@ -103,7 +108,8 @@ void CheckGoods(const TLand& land, std::vector<TMapProblem>& problems) {
                  QCoreApplication::translate(
                      "MapCheck", "На карте нет клеток «%1»: «%2» не построить, %3 не получить.")
                      .arg(EarthKindName(type.NeedEarth), type.Caption,
-                          lost.join(QStringLiteral(", ")))});
+                          lost.join(QStringLiteral(", "))),
+                 {}});
     }
 }
 
@@ -113,11 +119,12 @@ void WarnFar(const TLand& land, std::vector<TMapProblem>& problems) {
             std::ranges::any_of(land.Catalogue, [&](const TBaseType& type) {
                 return type.NeedEarth == kind && MakesGoods(type);
             }))
-            problems.push_back(
-                {false, QCoreApplication::translate(
-                            "MapCheck", "«%1» далеко от начала: до ближайшей клетки %2.")
-                            .arg(EarthKindName(kind))
-                            .arg(land.Nearest[kind])});
+            problems.push_back({false,
+                                QCoreApplication::translate(
+                                    "MapCheck", "«%1» далеко от начала: до ближайшей клетки %2.")
+                                    .arg(EarthKindName(kind))
+                                    .arg(land.Nearest[kind]),
+                                {land.Start, land.NearestCell[kind]}});
 }
 
 // A tiny island is of use only when a building that may stand alone makes
@@ -133,27 +140,33 @@ void WarnTinyIslands(const TLand& land, std::vector<TMapProblem>& problems) {
     TVisitedCells visited;
     int tiny = 0;
     QPoint first;
+    std::vector<QPoint> cells;
     for (int col = 0; col < MapCols; ++col)
         for (int row = 0; row < MapRows; ++row) {
             const QPoint seed(col, row);
             if (!ground(seed))
                 continue;
-            int size = 0;
+            std::vector<QPoint> island;
             bool used = false;
             FloodCells(visited, seed, ground, [&](QPoint cell) {
-                ++size;
+                island.push_back(cell);
                 used = used || cell == land.Start || useful[kindAt(cell)];
             });
-            if (size > 0 && size <= MapCheck::TinyIsland && !used && tiny++ == 0)
+            if (island.empty() || island.size() > MapCheck::TinyIsland || used)
+                continue;
+            if (tiny++ == 0)
                 first = seed;
+            cells.insert(cells.end(), island.begin(), island.end());
         }
     if (tiny > 0)
         problems.push_back(
-            {false, QCoreApplication::translate(
-                        "MapCheck", "Крошечных островов без пользы: %1, первый у клетки %2, %3.")
-                        .arg(tiny)
-                        .arg(first.x())
-                        .arg(first.y())});
+            {false,
+             QCoreApplication::translate(
+                 "MapCheck", "Крошечных островов без пользы: %1, первый у клетки %2, %3.")
+                 .arg(tiny)
+                 .arg(first.x())
+                 .arg(first.y()),
+             cells});
 }
 
 } // namespace
@@ -166,7 +179,10 @@ std::vector<TMapProblem> CheckMap(const TTerrainGrid& grid, QPoint start,
         for (int row = 0; row < MapRows; ++row) {
             const TEarthKind kind = grid.EarthKind(col, row);
             ++land.Count[kind];
-            land.Nearest[kind] = std::min(land.Nearest[kind], Distance({col, row}, start));
+            if (Distance({col, row}, start) < land.Nearest[kind]) {
+                land.Nearest[kind] = Distance({col, row}, start);
+                land.NearestCell[kind] = {col, row};
+            }
         }
     std::vector<TMapProblem> problems;
     if (!catalogue.empty()) {

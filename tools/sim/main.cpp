@@ -32,7 +32,7 @@ int CheckMapFile(const TMapSource& source, const TBaseTypeList& catalogue,
         earth.LoadEarth(source, folders);
         problems = CheckMap(earth.Grid, earth.StartCell, catalogue);
     } catch (const TGameError& error) {
-        problems = {{true, error.Text()}};
+        problems = {{true, error.Text(), {}}};
     }
     bool failed = false;
     for (const TMapProblem& problem : problems) {
