@@ -82,15 +82,20 @@ void TLandEdit::Dab(int col, int row, TEarthKind kind, int size, TBrushShape sha
     if (!strokeBefore_)
         BeginStroke();
     const int n = std::clamp(size, 1, MaxBrush);
-    const int left = col - (n - 1) / 2, top = row - (n - 1) / 2;
-    for (int c = left; c < left + n; ++c)
-        for (int r = top; r < top + n; ++r) {
-            // Twice the distance from the brush's middle, so that even sizes
-            // stay in whole numbers.
-            const int dx = 2 * (c - left) - (n - 1), dy = 2 * (r - top) - (n - 1);
-            if (TTerrainGrid::Contains(c, r) && (shape == bsSquare || dx * dx + dy * dy <= n * n))
-                Paint(c, r, kind);
-        }
+    for (int dc = -(n - 1) / 2; dc <= n / 2; ++dc)
+        for (int dr = -(n - 1) / 2; dr <= n / 2; ++dr)
+            if (TTerrainGrid::Contains(col + dc, row + dr) && BrushCovers(n, shape, dc, dr))
+                Paint(col + dc, row + dr, kind);
+}
+
+bool TLandEdit::BrushCovers(int size, TBrushShape shape, int dc, int dr) {
+    const int n = std::clamp(size, 1, MaxBrush);
+    if (dc < -(n - 1) / 2 || dc > n / 2 || dr < -(n - 1) / 2 || dr > n / 2)
+        return false;
+    // Twice the distance from the brush's middle, so that even sizes stay in
+    // whole numbers.
+    const int dx = 2 * (dc + (n - 1) / 2) - (n - 1), dy = 2 * (dr + (n - 1) / 2) - (n - 1);
+    return shape == bsSquare || dx * dx + dy * dy <= n * n;
 }
 
 void TLandEdit::EndStroke() {

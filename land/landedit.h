@@ -69,6 +69,9 @@ public:
     // square or a disc of 1..32 cells across centred on the cell.
     void BeginStroke();
     void Dab(int col, int row, TEarthKind kind, int size, TBrushShape shape);
+    // Whether a brush of the size (clamped to 1..32) and shape covers the
+    // cell so many columns and rows off the cell it is centred on.
+    static bool BrushCovers(int size, TBrushShape shape, int dc, int dr);
     void EndStroke();
     // Gives the area of the cell's kind reachable through the cells' sides
     // another kind, as one step.

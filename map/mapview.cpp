@@ -133,6 +133,9 @@ void TMapView::pb1PaintCell(int32_t col, int32_t row) {
     if (overlay_ != TOverlay::None && game_) {
         TintCell(canvas, col, row);
     }
+    if (OnPaintCellOver) {
+        OnPaintCellOver(canvas, col, row);
+    }
     if (QPoint(col, row) == selection_) {
         DrawSelection(canvas, x, y);
     }

@@ -7,6 +7,7 @@
 #include <QRect>
 #include <QTimer>
 #include <cstdint>
+#include <functional>
 
 class QImage;
 class QPainter;
@@ -63,6 +64,10 @@ public:
     static void PaintOverview(TWall& scene, QImage& picture);
     // A cell's place on the overview map, in plan pixels.
     static QPoint CellOnPlan(QPoint cell);
+
+    // Paints over a cell after its ground and tint, before the selection's
+    // frame: the island editor's marks.
+    std::function<void(QPainter&, int32_t col, int32_t row)> OnPaintCellOver;
 
     // The frame of the selection animation shown now, 0..11.
     int SelectionFrame = 0;
