@@ -46,9 +46,11 @@ TCommandLine::TCommandLine(const QString& program, const QString& description, T
         AddHidden(QCommandLineOption(name));
 }
 
-void TCommandLine::AddArgument(const QString& name, const QString& description) {
+void TCommandLine::AddArgument(const QString& name, const QString& description, bool optional) {
     Parser.addPositionalArgument(name, description);
-    ArgumentNames.append(name);
+    ArgumentNames.append(optional ? u'[' + name + u']' : name);
+    if (!optional)
+        ++requiredArguments_;
 }
 
 std::optional<int> TCommandLine::Parse(const QStringList& arguments) {
@@ -65,7 +67,7 @@ std::optional<int> TCommandLine::Parse(const QStringList& arguments) {
     const QStringList given = Parser.positionalArguments();
     if (given.size() > ArgumentNames.size())
         return Fail(QStringLiteral("Unexpected argument '%1'.").arg(given[ArgumentNames.size()]));
-    if (given.size() < ArgumentNames.size())
+    if (given.size() < requiredArguments_)
         return Fail(QStringLiteral("Missing argument %1.").arg(ArgumentNames[given.size()]));
     return std::nullopt;
 }

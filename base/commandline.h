@@ -25,8 +25,10 @@ public:
 
     QCommandLineParser Parser;
 
-    // An argument that is not an option and must be given, as the scene's file.
-    void AddArgument(const QString& name, const QString& description);
+    // An argument that is not an option and must be given, as the scene's
+    // file; an optional one, shown in brackets, may be left out (after the
+    // ones that must be given).
+    void AddArgument(const QString& name, const QString& description, bool optional = false);
 
     // Reads the arguments, the program's own name first. The exit status when
     // the program is to end now (the usage, the version or a fault has been
@@ -64,6 +66,8 @@ private:
 
     QString Program;
     QStringList ArgumentNames;
+    // The arguments that must be given, the first of ArgumentNames.
+    qsizetype requiredArguments_ = 0;
     const QCommandLineOption Help{{QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Print this help and exit.")};
     const QCommandLineOption Version{

@@ -1,10 +1,13 @@
 #include "gamedialog.h"
 
 #include "model/services.h"
+#include "ui/dialogpointer.h"
 #include "ui/smallcontrols.h"
 
+#include <QAbstractButton>
 #include <QFrame>
 #include <QKeyEvent>
+#include <QMessageBox>
 
 QFont DialogFont(const QString& face) {
     QFont font(face);
@@ -54,4 +57,20 @@ void TGameDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     raise();
     activateWindow();
+}
+
+QMessageBox::StandardButton Ask(QWidget* parent, const QString& text,
+                                QMessageBox::StandardButtons buttons,
+                                QMessageBox::StandardButton byDefault) {
+    const TDialogPointer pointer;
+    QMessageBox box(QMessageBox::Question, parent->windowTitle(), text, buttons, parent);
+    box.setTextFormat(Qt::PlainText);
+    const std::pair<QMessageBox::StandardButton, const char*> answers[] = {
+        {QMessageBox::Yes, QT_TRANSLATE_NOOP("TMainForm", "Да")},
+        {QMessageBox::No, QT_TRANSLATE_NOOP("TMainForm", "Нет")}};
+    for (const auto& [answer, caption] : answers)
+        if (QAbstractButton* button = box.button(answer))
+            button->setText(QCoreApplication::translate("TMainForm", caption));
+    box.setDefaultButton(byDefault);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
 }

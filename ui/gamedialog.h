@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDialog>
+#include <QMessageBox>
 
 class QFrame;
 class TvtButton;
@@ -32,3 +33,11 @@ protected:
 
 // The dialogs' font: the face at 8 points, 11 pixels high at 96 dots per inch.
 QFont DialogFont(const QString& face);
+
+// A question in a message box titled as the parent window; returns the
+// button pressed. Qt's Russian translation names the buttons, but underlines
+// a shortcut letter in «Да» and «Нет»: those two keep the game's plain
+// captions.
+QMessageBox::StandardButton Ask(QWidget* parent, const QString& text,
+                                QMessageBox::StandardButtons buttons,
+                                QMessageBox::StandardButton byDefault);

@@ -20,11 +20,25 @@ int main(int argc, char** argv) {
                         "folder, the path of a map's .LTS file, or random:SEED for the island "
                         "made from that number."),
          QStringLiteral("M")});
+    commandLine.Parser.addOption(
+        {QStringLiteral("edit"),
+         QStringLiteral("Open the island editor instead of the game, on the land M when one is "
+                        "given (as --map takes it), else on a blank sea.")});
+    commandLine.AddArgument(QStringLiteral("M"), QStringLiteral("With --edit: the land to change."),
+                            true);
     if (const auto status = commandLine.Parse(TCommandLine::Arguments(argc, argv)))
         return *status;
     TMapSource map;
     if (!commandLine.Read(QStringLiteral("map"), map, TMapSource::Parse))
         return TCommandLine::WrongUsage;
+    const bool edit = commandLine.Parser.isSet(QStringLiteral("edit"));
+    const QStringList lands = commandLine.Parser.positionalArguments();
+    std::optional<TMapSource> editLand;
+    if (!lands.isEmpty())
+        editLand = TMapSource::Parse(lands.front());
+    if (!lands.isEmpty() && (!edit || !editLand))
+        return commandLine.Fail(
+            QStringLiteral("Only --edit takes a land M: '%1'.").arg(lands.front()));
 
     TApplication app(argc, argv);
     TApplication::setApplicationVersion(ProgramVersion());
@@ -41,6 +55,10 @@ int main(int argc, char** argv) {
         // Without a map or a catalogue there is no game to play.
         TApplication::ShowError(QString::fromStdString(e.what()));
         return 1;
+    }
+    if (edit) {
+        mainForm->OpenEditor(editLand);
+        return app.exec();
     }
     if (!mainForm->ShowHello())
         return 0;

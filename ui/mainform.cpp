@@ -17,11 +17,13 @@
 #include "ui/application.h"
 #include "ui/dialogpointer.h"
 #include "ui/filedialog.h"
+#include "ui/gamedialog.h"
 #include "ui/goalsform.h"
 #include "ui/guide.h"
 #include "ui/helloform.h"
 #include "ui/helpwindow.h"
 #include "ui/infoform.h"
+#include "ui/islandeditor.h"
 #include "ui/journalform.h"
 #include "ui/keygroup.h"
 #include "ui/links.h"
@@ -82,25 +84,6 @@ QString HintHtml(const QString& hint) {
 
 // How long a hint stays up, in milliseconds.
 constexpr int HintDuration = 10000;
-
-// A question; returns the button pressed. Qt's Russian translation names the
-// buttons, but underlines a shortcut letter in «Да» and «Нет»: those two keep
-// the game's plain captions.
-QMessageBox::StandardButton Ask(QWidget* parent, const QString& text,
-                                QMessageBox::StandardButtons buttons,
-                                QMessageBox::StandardButton byDefault) {
-    const TDialogPointer pointer;
-    QMessageBox box(QMessageBox::Question, parent->windowTitle(), text, buttons, parent);
-    box.setTextFormat(Qt::PlainText);
-    const std::pair<QMessageBox::StandardButton, const char*> answers[] = {
-        {QMessageBox::Yes, QT_TRANSLATE_NOOP("TMainForm", "Да")},
-        {QMessageBox::No, QT_TRANSLATE_NOOP("TMainForm", "Нет")}};
-    for (const auto& [answer, caption] : answers)
-        if (QAbstractButton* button = box.button(answer))
-            button->setText(TMainForm::tr(caption));
-    box.setDefaultButton(byDefault);
-    return static_cast<QMessageBox::StandardButton>(box.exec());
-}
 
 void SetHint(QWidget* widget, const QString& hint) {
     widget->setToolTip(HintHtml(hint));
@@ -230,6 +213,7 @@ void TMainForm::CreateMenu() {
         {TMenuItem::Statistics, [this] { OpenStatistics(); }},
         {TMenuItem::Goals, [this] { OpenGoals(); }},
         {TMenuItem::Journal, [this] { OpenJournal(); }},
+        {TMenuItem::IslandEditor, [this] { OpenEditor(); }},
         {TMenuItem::Parameters, [this] { miParametersClick(); }},
         {TMenuItem::Help, [this] { miHelpClick(); }},
         {TMenuItem::About, [this] { miAboutClick(); }},
@@ -550,7 +534,10 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
-    if (session_->KeepGame())
+    // The editor's land is asked about first: it goes with the window.
+    if (editor_ && editor_->isVisible() && !editor_->close())
+        event->ignore();
+    else if (session_->KeepGame())
         event->accept();
     else
         event->ignore();
@@ -839,6 +826,33 @@ TJournalForm& TMainForm::OpenJournal() {
             },
             this);
     });
+}
+
+TIslandEditorForm& TMainForm::OpenEditor(const std::optional<TMapSource>& source) {
+    if (!editor_) {
+        editor_ =
+            new TIslandEditorForm(images_, catalogue_, MapFolders(), SaveFolder(), *this, this);
+        editor_->OnPlay = [this](const TMapSource& map) {
+            if (!session_->KeepGame() || !NewGameOn(map))
+                return false;
+            if (!isVisible())
+                ShowGame();
+            raise();
+            activateWindow();
+            return true;
+        };
+        editor_->OnHelp = [this] {
+            THelpWindow help(QDir(folder_).filePath(HelpFileName()), QStringLiteral("editor"),
+                             editor_);
+            help.exec();
+        };
+    }
+    if (source)
+        editor_->Open(*source);
+    editor_->show();
+    editor_->raise();
+    editor_->activateWindow();
+    return *editor_;
 }
 
 void TMainForm::ShowInfo(TSound sound, const QString& text) {

@@ -24,6 +24,7 @@ class TAnchorPanel;
 class TDM;
 class TGoalsForm;
 class TGuide;
+class TIslandEditorForm;
 class TJournalForm;
 class THealthBar;
 class TMapView;
@@ -68,6 +69,9 @@ public:
     TGoalsForm& OpenGoals();
     // The journal window, opened and brought to the front.
     TJournalForm& OpenJournal();
+    // The island editor, opened and brought to the front, on the land of the
+    // source when one is given.
+    TIslandEditorForm& OpenEditor(const std::optional<TMapSource>& source = std::nullopt);
     // The tutorial's guide: its step's text and the control it outlines.
     const TGuide& Guide() const { return *guide_; }
     TvtPlaceBox* pb1 = nullptr;
@@ -204,6 +208,7 @@ private:
     TStatisticsForm* statistics_ = nullptr;
     TGoalsForm* goals_ = nullptr;
     TJournalForm* journal_ = nullptr;
+    TIslandEditorForm* editor_ = nullptr;
     TGuide* guide_ = nullptr;
     TAnchorPanel* client_ = nullptr;
     std::vector<QWidget*> commandButtons_;

@@ -26,6 +26,7 @@ enum class TMenuItem {
     Statistics,
     Goals,
     Journal,
+    IslandEditor,
     Parameters,
     Help,
     About,
@@ -112,6 +113,10 @@ inline constexpr TMenuEntry MenuEntries[] = {
      QT_TRANSLATE_NOOP("MenuHelp", "журнал игры: все сообщения с датами, выбор вида и поиск; "
                                    "запись о клетке показывает ее на "
                                    "карте")},
+    {QT_TRANSLATE_NOOP("Menus", "С&ервис"), TMenuItem::IslandEditor,
+     QT_TRANSLATE_NOOP("Menus", "Редактор &островов..."), "Ctrl+E",
+     QT_TRANSLATE_NOOP("MenuHelp", "редактор островов: нарисовать свою землю, проверить ее, "
+                                   "сохранить и начать на ней колонию")},
     {QT_TRANSLATE_NOOP("Menus", "С&ервис"), TMenuItem::Parameters,
      QT_TRANSLATE_NOOP("Menus", "П&араметры..."), "Ctrl+P",
      QT_TRANSLATE_NOOP(

@@ -33,14 +33,17 @@ QImage DrawLandPreview(const TMapSource& source, const QStringList& folders) {
 }
 
 TNewIslandForm::TNewIslandForm(QWidget* parent, TWindowServices& services,
-                               const QStringList& folders, uint32_t seed)
-    : TGameDialog(parent, tr("Новая игра"), QSize(400, 262)), services_(services),
-      folders_(folders) {
-    auto* caption = new QLabel(tr("Где начать колонию:"), this);
+                               const QStringList& folders, uint32_t seed, bool forEditor)
+    : TGameDialog(parent, forEditor ? tr("Новая карта") : tr("Новая игра"), QSize(400, 262)),
+      services_(services), folders_(folders) {
+    auto* caption =
+        new QLabel(forEditor ? tr("С чего начать карту:") : tr("Где начать колонию:"), this);
     caption->setGeometry(8, 8, 168, 16);
     lbMaps = new QListWidget(this);
     lbMaps->setObjectName(QStringLiteral("lbMaps"));
     lbMaps->setGeometry(8, 26, 168, 150);
+    if (forEditor)
+        new QListWidgetItem(tr("Пустое море"), lbMaps);
     for (const QString& name : MapNames(folders)) {
         auto* item = new QListWidgetItem(tr("Карта «%1»").arg(name), lbMaps);
         item->setData(Qt::UserRole, name);
@@ -62,7 +65,8 @@ TNewIslandForm::TNewIslandForm(QWidget* parent, TWindowServices& services,
     pcPreview->setAlignment(Qt::AlignCenter);
     pcPreview->setWordWrap(true);
 
-    btOk = AddOkCancel(tr("Начать"), QPoint(236, 233), services_);
+    btOk = AddOkCancel(forEditor ? tr("Открыть") : tr("Начать"), QPoint(236, 233), services_);
+    blankSea_ = forEditor;
 
     connect(&drawing_, &QFutureWatcher<QImage>::finished, this,
             [this] { ShowPreview(drawing_.result()); });
@@ -78,9 +82,13 @@ TNewIslandForm::~TNewIslandForm() {
     drawing_.waitForFinished();
 }
 
+bool TNewIslandForm::BlankSea() const {
+    return blankSea_ && lbMaps->currentRow() == 0;
+}
+
 std::optional<TMapSource> TNewIslandForm::Choice() const {
     const QListWidgetItem* item = lbMaps->currentItem();
-    if (!item)
+    if (!item || BlankSea())
         return std::nullopt;
     if (lbMaps->currentRow() < lbMaps->count() - 1)
         return TMapSource::Named(item->data(Qt::UserRole).toString());
@@ -91,14 +99,18 @@ std::optional<TMapSource> TNewIslandForm::Choice() const {
 
 void TNewIslandForm::ChoiceChanged() {
     const std::optional<TMapSource> choice = Choice();
-    btOk->setEnabled(choice.has_value());
+    btOk->setEnabled(choice.has_value() || BlankSea());
     if (drawing_.isRunning()) {
         stale_ = true;
         return;
     }
     stale_ = false;
     chosen_ = choice.has_value();
-    if (!choice)
+    if (BlankSea()) {
+        QImage sea(LandPreviewSize, QImage::Format_RGB32);
+        sea.fill(QColor(0x2B, 0x64, 0x97));
+        ShowPreview(sea);
+    } else if (!choice)
         ShowPreview(QImage());
     else
         drawing_.setFuture(QtConcurrent::run(DrawLandPreview, *choice, folders_));
@@ -129,5 +141,5 @@ QImage TNewIslandForm::Preview() {
 }
 
 bool TNewIslandForm::ShowModal() {
-    return exec() == Accepted && Choice().has_value();
+    return exec() == Accepted && (Choice().has_value() || BlankSea());
 }

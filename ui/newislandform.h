@@ -28,13 +28,17 @@ class TNewIslandForm : public TGameDialog {
 
 public:
     // The maps are looked up in the folders' MAPS; the random island starts
-    // with the seed.
+    // with the seed. For the island editor the list begins with a blank sea,
+    // and the dialog opens the land chosen rather than starting a game.
     TNewIslandForm(QWidget* parent, TWindowServices& services, const QStringList& folders,
-                   uint32_t seed);
+                   uint32_t seed, bool forEditor = false);
     ~TNewIslandForm() override;
 
-    // The land chosen now; nothing while the island's number is not a number.
+    // The land chosen now; nothing while the island's number is not a number
+    // or for the blank sea.
     std::optional<TMapSource> Choice() const;
+    // Whether the blank sea is chosen.
+    bool BlankSea() const;
     // Shows the dialog modally; true when the player pressed "Начать".
     bool ShowModal();
     // The overview last drawn, null before the first one or for a map that
@@ -59,5 +63,7 @@ private:
     bool stale_ = false;
     // The overview drawn is of a land chosen, not of a number still typed.
     bool chosen_ = false;
+    // The list begins with the blank sea.
+    bool blankSea_ = false;
     QImage preview_;
 };
