@@ -20,6 +20,8 @@ struct TMapLabel {
     QString Text;
     QString Font;
     TCellPoint Cell;
+
+    bool operator==(const TMapLabel&) const = default;
 };
 
 // A land before it is written into files: what the generator makes and the

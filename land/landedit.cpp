@@ -6,7 +6,9 @@
 #include "island/genrandom.h"
 #include "land/cellflood.h"
 
+#include <QRect>
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -62,7 +64,50 @@ void KeepRules(TTerrainGrid& grid, uint64_t seed) {
         }
 }
 
+// The nearest whole number to num / den, for a positive den, halves rounded
+// up, on either side of zero alike.
+int NearestQuotient(int num, int den) {
+    const int twice = 2 * num + den, over = 2 * den;
+    return twice >= 0 ? twice / over : -((over - 1 - twice) / over);
+}
+
 } // namespace
+
+TRaisedIsland MakeRaisedIsland(uint32_t seed, int scale) {
+    const TIslandLand land = GenerateIslandLand(seed);
+    const int percent = std::clamp(scale, 20, 100);
+    // The main island: the ground joined to the start, its lakes with it.
+    TCellMask main(MapCols, MapRows);
+    QRect bounds;
+    TVisitedCells visited;
+    FloodCells(
+        visited, QPoint(land.Start.X, land.Start.Y),
+        [&](QPoint cell) { return land.Grid.EarthKind(cell.x(), cell.y()) != ekSea; },
+        [&](QPoint cell) {
+            main.Set(cell.x(), cell.y(), true);
+            bounds |= QRect(cell, QSize(1, 1));
+        });
+    const QPoint middle((bounds.left() + bounds.right()) / 2, (bounds.top() + bounds.bottom()) / 2);
+    const auto scaled = [percent](int offset) { return NearestQuotient(offset * percent, 100); };
+    TRaisedIsland island;
+    for (int dc = scaled(bounds.left() - middle.x()); dc <= scaled(bounds.right() - middle.x());
+         ++dc)
+        for (int dr = scaled(bounds.top() - middle.y()); dr <= scaled(bounds.bottom() - middle.y());
+             ++dr) {
+            const QPoint from = middle + QPoint(NearestQuotient(dc * 100, percent),
+                                                NearestQuotient(dr * 100, percent));
+            if (main.At(from.x(), from.y()))
+                island.Cells.push_back({QPoint(dc, dr), land.Grid.Cell(from.x(), from.y())});
+        }
+    const auto name = std::find_if(land.Labels.begin(), land.Labels.end(), [](const TMapLabel& l) {
+        return l.Font == QLatin1String("island");
+    });
+    if (name != land.Labels.end())
+        island.Name = {name->Text,
+                       name->Font,
+                       {scaled(name->Cell.X - middle.x()), scaled(name->Cell.Y - middle.y())}};
+    return island;
+}
 
 TLandEdit::TLandEdit(TIslandLand land) : land_(std::move(land)) {
     KeepRules(land_.Grid, land_.ReliefSeed);
@@ -70,7 +115,9 @@ TLandEdit::TLandEdit(TIslandLand land) : land_(std::move(land)) {
 }
 
 TMapFiles TLandEdit::Files() const {
-    return LandFiles(land_);
+    TMapFiles files = LandFiles(land_);
+    files.Ini += QByteArrayLiteral("Relief=") + QByteArray::number(land_.ReliefSeed) + "\r\n";
+    return files;
 }
 
 void TLandEdit::BeginStroke() {
@@ -103,7 +150,7 @@ void TLandEdit::EndStroke() {
         return;
     const TTerrainGrid before = std::move(*strokeBefore_);
     strokeBefore_.reset();
-    Commit(before, land_.Start);
+    Commit(before, land_.Start, land_.Labels);
 }
 
 void TLandEdit::Fill(int col, int row, TEarthKind kind) {
@@ -117,7 +164,7 @@ void TLandEdit::Fill(int col, int row, TEarthKind kind) {
         visited, QPoint(col, row),
         [&](QPoint cell) { return land_.Grid.EarthKind(cell.x(), cell.y()) == from; },
         [&](QPoint cell) { Paint(cell.x(), cell.y(), kind); });
-    Commit(before, land_.Start);
+    Commit(before, land_.Start, land_.Labels);
 }
 
 bool TLandEdit::MoveStart(int col, int row) {
@@ -126,8 +173,31 @@ bool TLandEdit::MoveStart(int col, int row) {
     EndStroke();
     const TCellPoint before = land_.Start;
     land_.Start = {col, row};
-    Commit(land_.Grid, before);
+    Commit(land_.Grid, before, land_.Labels);
     return true;
+}
+
+void TLandEdit::RaiseIsland(const TRaisedIsland& island, int col, int row) {
+    EndStroke();
+    const TTerrainGrid before = land_.Grid;
+    const std::vector<TMapLabel> labelsBefore = land_.Labels;
+    for (const TRaisedIsland::TCell& cell : island.Cells) {
+        const int c = col + cell.Offset.x(), r = row + cell.Offset.y();
+        if (TTerrainGrid::Contains(c, r))
+            land_.Grid.Cell(c, r) = cell.Cell;
+    }
+    if (!island.Name.Text.isEmpty())
+        land_.Labels.push_back({island.Name.Text,
+                                island.Name.Font,
+                                {std::clamp(col + island.Name.Cell.X, 0, MapCols - 1),
+                                 std::clamp(row + island.Name.Cell.Y, 0, MapRows - 1)}});
+    Commit(before, land_.Start, labelsBefore);
+}
+
+void TLandEdit::SetLabels(std::vector<TMapLabel> labels) {
+    EndStroke();
+    std::vector<TMapLabel> before = std::exchange(land_.Labels, std::move(labels));
+    Commit(land_.Grid, land_.Start, before);
 }
 
 void TLandEdit::Undo() {
@@ -151,9 +221,12 @@ void TLandEdit::Paint(int col, int row, TEarthKind kind) {
     SetKind(land_.Grid, col, row, kind, land_.ReliefSeed);
 }
 
-void TLandEdit::Commit(const TTerrainGrid& before, TCellPoint startBefore) {
+void TLandEdit::Commit(const TTerrainGrid& before, TCellPoint startBefore,
+                       const std::vector<TMapLabel>& labelsBefore) {
     KeepRules(land_.Grid, land_.ReliefSeed);
-    TStep step{{}, startBefore, land_.Start};
+    TStep step{{}, startBefore, land_.Start, std::nullopt};
+    if (labelsBefore != land_.Labels)
+        step.Labels = TLabelChange{labelsBefore, land_.Labels};
     for (int c = 0; c < MapCols; ++c)
         for (int r = 0; r < MapRows; ++r) {
             const TEarthCell& was = before.Cell(c, r);
@@ -161,20 +234,26 @@ void TLandEdit::Commit(const TTerrainGrid& before, TCellPoint startBefore) {
             if (was != now)
                 step.Cells.push_back({c, r, was, now});
         }
-    if (step.Cells.empty() && step.StartBefore == step.StartAfter)
+    if (step.Cells.empty() && step.StartBefore == step.StartAfter && !step.Labels)
         return;
     undo_.push_back(std::move(step));
     if (undo_.size() > MaxSteps)
         undo_.pop_front();
     redo_.clear();
-    if (!undo_.back().Cells.empty())
+    if (Redraws(undo_.back()))
         scene_ = DrawScene(land_);
+}
+
+bool TLandEdit::Redraws(const TStep& step) {
+    return !step.Cells.empty() || step.Labels;
 }
 
 void TLandEdit::Apply(const TStep& step, bool forward) {
     for (const TCellChange& change : step.Cells)
         land_.Grid.Cell(change.Col, change.Row) = forward ? change.After : change.Before;
     land_.Start = forward ? step.StartAfter : step.StartBefore;
-    if (!step.Cells.empty())
+    if (step.Labels)
+        land_.Labels = forward ? step.Labels->After : step.Labels->Before;
+    if (Redraws(step))
         scene_ = DrawScene(land_);
 }

@@ -39,9 +39,9 @@ TIslandLand OpenLand(const TMapSource& source, const QStringList& folders);
 // neither a folder separator nor a character a file system refuses, not
 // only dots and spaces.
 bool IsMapName(const QString& name);
-// Writes the three files into the folder (made when missing) under the
-// name, each file whole or not at all. Throws TGameError naming the file
-// that could not be written.
+// Writes the three files into the folder's MAPS (made when missing) under
+// the name, where MapNames lists them, each file whole or not at all. Throws TGameError naming the
+// file that could not be written.
 void SaveMap(const TMapFiles& files, const QString& folder, const QString& name);
 
 // The island editor's land: its grid, start cell and names, changed by strokes
@@ -99,17 +99,27 @@ private:
         TEarthCell Before;
         TEarthCell After;
     };
+    struct TLabelChange {
+        std::vector<TMapLabel> Before;
+        std::vector<TMapLabel> After;
+    };
     struct TStep {
         std::vector<TCellChange> Cells;
         TCellPoint StartBefore;
         TCellPoint StartAfter;
+        // Only for a step that changed the names.
+        std::optional<TLabelChange> Labels;
     };
 
     void Paint(int col, int row, TEarthKind kind);
     // Brings the grid back to the generator's rules, then records what
-    // changed since the grid and start given as one step and draws the scene.
-    void Commit(const TTerrainGrid& before, TCellPoint startBefore);
+    // changed since the grid, start and names given as one step and draws
+    // the scene.
+    void Commit(const TTerrainGrid& before, TCellPoint startBefore,
+                const std::vector<TMapLabel>& labelsBefore);
     void Apply(const TStep& step, bool forward);
+    // Whether a step changes what the scene shows: the grid or the names.
+    static bool Redraws(const TStep& step);
     // Plays the last step of one history and moves it onto the other.
     void Replay(std::deque<TStep>& from, std::deque<TStep>& to, bool forward);
 

@@ -385,6 +385,10 @@ Makes: %4</translation>
         <translation>Cannot open file %1: %2.</translation>
     </message>
     <message>
+        <source>Не удалось сохранить файл %1: %2.</source>
+        <translation>Could not save the file %1: %2.</translation>
+    </message>
+    <message>
         <source>Не удалось прочитать файл %1: %2.</source>
         <translation>Cannot read file %1: %2.</translation>
     </message>
@@ -596,6 +600,13 @@ Makes: %4</translation>
     <message>
         <source>файл «%1» не читается</source>
         <translation>file “%1” cannot be read</translation>
+    </message>
+    <message numerus="yes">
+        <source>Карта обрезана: в ней меньше %n байт.</source>
+        <translation>
+            <numerusform>The map is cut short: it has less than %n byte.</numerusform>
+            <numerusform>The map is cut short: it has less than %n bytes.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>Карта «%1» обрезана: в ней меньше %n байт.</source>

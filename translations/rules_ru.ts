@@ -77,6 +77,14 @@
 <context>
     <name>Land</name>
     <message numerus="yes">
+        <source>Карта обрезана: в ней меньше %n байт.</source>
+        <translation>
+            <numerusform>Карта обрезана: в ней меньше %n байта.</numerusform>
+            <numerusform>Карта обрезана: в ней меньше %n байт.</numerusform>
+            <numerusform>Карта обрезана: в ней меньше %n байт.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
         <source>Карта «%1» обрезана: в ней меньше %n байт.</source>
         <translation>
             <numerusform>Карта «%1» обрезана: в ней меньше %n байта.</numerusform>

@@ -1,16 +1,40 @@
-// The island editor's core: strokes and fills undone cell for cell, the
-// length of the undo history, and a redrawn scene that keeps the rules of a
-// generated island.
+// The island editor's core: strokes, fills, raised islands and names undone
+// exactly, the length of the undo history, a redrawn scene that keeps the
+// rules of a generated island, and its maps read back and saved.
 
 #include "../island/islandchecks.h"
+#include "base/gameerror.h"
 #include "land/landedit.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 namespace {
 
+QByteArray Bytes(const TTerrainGrid& grid) {
+    return QByteArray(grid.Bytes(), TTerrainGrid::ByteSize);
+}
+
 QByteArray GridBytes(const TLandEdit& edit) {
-    return QByteArray(edit.Land().Grid.Bytes(), TTerrainGrid::ByteSize);
+    return Bytes(edit.Land().Grid);
+}
+
+// An edited island with every kind of step: a stroke, a raised island and a
+// name of its own.
+TLandEdit EditedIsland() {
+    TLandEdit edit(GenerateIslandLand(7));
+    edit.Dab(60, 200, ekForest, 12, TLandEdit::bsRound);
+    edit.EndStroke();
+    edit.RaiseIsland(MakeRaisedIsland(4, 30), 40, 40);
+    std::vector<TMapLabel> labels = edit.Land().Labels;
+    labels.push_back({QStringLiteral("Бухта Ясная"), QStringLiteral("water"), {100, 250}});
+    edit.SetLabels(labels);
+    return edit;
+}
+
+bool SameFiles(const TMapFiles& a, const TMapFiles& b) {
+    return a.Grid == b.Grid && a.Scene == b.Scene && a.Ini == b.Ini;
 }
 
 } // namespace
@@ -112,4 +136,98 @@ TEST(LandEdit, TheSceneAfterStrokesKeepsTheIslandRules) {
         earth.LoadEarth(edit.Files(), TMapSource::Random(0));
         islandchecks::ExpectCoherent(earth, QPoint(k.Cell.X, k.Cell.Y));
     }
+}
+
+TEST(LandEdit, RaisedIslandsAndNamesUndoAndRedoExactly) {
+    const TRaisedIsland island = MakeRaisedIsland(9, 100);
+    ASSERT_FALSE(island.Name.Text.isEmpty());
+    // Half as wide, a quarter of the cells.
+    EXPECT_NEAR(MakeRaisedIsland(9, 50).Cells.size() * 4.0 / island.Cells.size(), 1, 0.1);
+    TLandEdit edit(GenerateIslandLand(2));
+    const auto holds = [&edit](const TIslandLand& land) {
+        return GridBytes(edit) == Bytes(land.Grid) && edit.Land().Start == land.Start &&
+               edit.Land().Labels == land.Labels;
+    };
+    // In the open middle, across the map's corner, and with the middle off the
+    // map, where only a corner of the island (or nothing) lands.
+    for (const TCellPoint at : {TCellPoint{140, 140}, {10, 270}, {-60, 300}}) {
+        SCOPED_TRACE(testing::Message() << at.X << "," << at.Y);
+        const TIslandLand before = edit.Land();
+        edit.RaiseIsland(island, at.X, at.Y);
+        const TIslandLand after = edit.Land();
+        // Deposits, forests and lakes land where asked, but for the sea kept
+        // along the map's edge and the coast drawn along it.
+        for (const TRaisedIsland::TCell& cell : island.Cells) {
+            const int c = at.X + cell.Offset.x(), r = at.Y + cell.Offset.y();
+            if (std::min({c, r, MapCols - 1 - c, MapRows - 1 - r}) >= 6 &&
+                cell.Cell.Kind != ekLand && cell.Cell.Kind != ekCoast) {
+                ASSERT_TRUE(after.Grid.Cell(c, r) == cell.Cell) << c << "," << r;
+            }
+        }
+        ASSERT_EQ(after.Labels.size(), before.Labels.size() + 1);
+        const TCellPoint name = after.Labels.back().Cell;
+        EXPECT_TRUE(TTerrainGrid::Contains(name.X, name.Y));
+        edit.Undo();
+        EXPECT_TRUE(holds(before));
+        edit.Redo();
+        EXPECT_TRUE(holds(after));
+    }
+    // The same names make no step; others one, undone with the scene.
+    const TIslandLand named = edit.Land();
+    const QByteArray scene = edit.Scene();
+    edit.SetLabels(named.Labels);
+    edit.SetLabels({});
+    edit.Undo();
+    EXPECT_TRUE(holds(named));
+    EXPECT_EQ(edit.Scene(), scene);
+    edit.Undo();
+    EXPECT_FALSE(holds(named));
+}
+
+TEST(LandFiles, AnEditedLandReadsBackAsItWasSaved) {
+    const TLandEdit edit = EditedIsland();
+    const TMapFiles files = edit.Files();
+    EXPECT_TRUE(SameFiles(TLandEdit(ReadLand(files)).Files(), files));
+
+    // Another map's texts in fonts of its own are places' names; its start is
+    // kept on the map, and its relief comes from its grid, alike each time.
+    const TMapFiles other{files.Grid,
+                          "\xEF\xBB\xBF<FONT name=big size=20>\r\n<FONT name=Water "
+                          "size=9>\r\n<TEXT left=260 top=-40 font=big "
+                          "value=\"о. Малый\">\r\n<TEXT left=8000 top=30 font=WATER value=x>",
+                          "[Init]\r\nSelX=900\r\nSelY=-3\r\n"};
+    const TIslandLand map = ReadLand(other);
+    const std::vector<TMapLabel> names{
+        {QStringLiteral("о. Малый"), QStringLiteral("place"), {10, 0}},
+        {QStringLiteral("x"), QStringLiteral("water"), {MapCols - 1, 1}}};
+    EXPECT_TRUE(map.Labels == names);
+    EXPECT_TRUE(map.Start == (TCellPoint{MapCols - 1, 0}));
+    EXPECT_EQ(map.ReliefSeed, ReadLand(other).ReliefSeed);
+    EXPECT_THROW(ReadLand({files.Grid.chopped(1), files.Scene, files.Ini}), TGameError);
+}
+
+TEST(LandFiles, MapNames) {
+    for (const QString& name : {QStringLiteral("02"), QStringLiteral(" Остров Ясный "),
+                                QStringLiteral("a.b"), QString(40, u'я')})
+        EXPECT_TRUE(IsMapName(name)) << name.toStdString();
+    for (const char* name : {"", "   ", ".", "..", "a/b", "a\\b", "a:b", "a?", "a*", "<a>", "a\"b",
+                             "a|b", "a\tb", "x\x7f"})
+        EXPECT_FALSE(IsMapName(QString::fromUtf8(name))) << name;
+    EXPECT_FALSE(IsMapName(QString(41, u'я')));
+}
+
+TEST(LandFiles, SavedMapsLoadAndUnwritableFoldersFailCleanly) {
+    const TMapFiles files = EditedIsland().Files();
+    QTemporaryDir folder;
+    const QString data = folder.filePath(QStringLiteral("data"));
+    SaveMap(files, data, QStringLiteral("Ясный"));
+    TEarth earth;
+    earth.LoadEarth(QStringLiteral("Ясный"), data);
+    EXPECT_TRUE(SameFiles(earth.Files(), files));
+    EXPECT_TRUE(MapNames({data}).contains(QStringLiteral("Ясный")));
+
+    // A file where the folder should be.
+    QFile blocker(folder.filePath(QStringLiteral("file")));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    EXPECT_THROW(SaveMap(files, blocker.fileName(), QStringLiteral("02")), TGameError);
 }
