@@ -66,7 +66,6 @@ void CheckHousing(const TLand& land, std::vector<TMapProblem>& problems) {
     }
     const auto kindAt = [&](QPoint cell) { return land.Grid.EarthKind(cell.x(), cell.y()); };
     int64_t homes = 0;
-    std::vector<QPoint> ground;
     TVisitedCells visited;
     FloodCells(
         visited, land.Start,
@@ -77,9 +76,13 @@ void CheckHousing(const TLand& land, std::vector<TMapProblem>& problems) {
         [&](QPoint cell) {
             if (cell != land.Start)
                 homes += places[kindAt(cell)];
-            ground.push_back(cell);
         });
     const int32_t settlers = TColonyFigures{}.People;
+    // The whole square round the start is shown: where the houses must fit.
+    std::vector<QPoint> square;
+    for (int dc = -MapCheck::HousingRadius; dc <= MapCheck::HousingRadius; ++dc)
+        for (int dr = -MapCheck::HousingRadius; dr <= MapCheck::HousingRadius; ++dr)
+            square.push_back(land.Start + QPoint(dc, dr));
     if (homes < settlers)
         problems.push_back({true,
                             QCoreApplication::translate(
@@ -87,7 +90,7 @@ void CheckHousing(const TLand& land, std::vector<TMapProblem>& problems) {
                                             "поселенцев.")
                                 .arg(homes)
                                 .arg(settlers),
-                            ground});
+                            square});
 }
 
 // A type whose ground the map lacks is an error when it alone makes a good.

@@ -13,7 +13,7 @@ struct TMapProblem {
     bool Error = false;
     QString Text;
     // The cells the problem is about, to be shown on the map: the start
-    // cell, the ground the first houses could take, the nearest cell of a
+    // cell, the square round it where the first houses must fit, the nearest cell of a
     // far ground with the start, the cells of tiny islands; none for a ground
     // the map lacks.
     std::vector<QPoint> Cells;

@@ -48,7 +48,7 @@ void TEditMarks::PaintCell(QPainter& painter, int col, int row) const {
             painter.fillRect(rect, KindColour(now));
     }
     if (!preview_.empty() && preview_[Index(col, row)])
-        painter.fillRect(rect, WithAlpha(QColor(0xF4, 0xEC, 0xD4), MarkAlpha));
+        painter.fillRect(rect, WithAlpha(QColor(0xF4, 0xEC, 0xD4), MarkAlpha / 2));
     if (!problem_.empty() && problem_[Index(col, row)])
         painter.fillRect(
             rect,

@@ -26,14 +26,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QPushButton>
 #include <QMenuBar>
 #include <QPainter>
+#include <QPushButton>
 #include <QRandomGenerator>
 #include <QRegularExpressionValidator>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QStyle>
+#include <QTimer>
 #include <QToolButton>
 #include <algorithm>
 #include <cstdlib>
@@ -200,10 +201,14 @@ TIslandEditorForm::TIslandEditorForm(const TDM& images, const TBaseTypeList& cat
     marks_.Ground = &earth_.Grid;
     Plan->SetPlaceBox(pb1);
     Plan->OnPaint = [this](QPainter& painter) {
+        // The island about to be raised shows whole on the overview.
+        if (!marks_.PreviewCells().isEmpty())
+            painter.drawImage(TMapView::CellOnPlan(pointer_ + islandCorner_), islandOnPlan_);
         const QPoint start = TMapView::CellOnPlan(earth_.StartCell);
         painter.fillRect(QRect(start - QPoint(2, 2), QSize(5, 5)), Qt::red);
     };
     SetLand(BlankSea(), tr("Новый остров"));
+    ShowIsland();
     resize(1060, 720);
 }
 
@@ -318,6 +323,8 @@ QWidget* TIslandEditorForm::CreateTools() {
     lbKinds = new QListWidget(grounds);
     lbKinds->setObjectName(QStringLiteral("lbKinds"));
     lbKinds->setIconSize(QSize(CellSize, CellSize));
+    lbKinds->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    lbKinds->setMinimumHeight(static_cast<int>(std::size(PaintedKinds)) * (CellSize + 2) + 4);
     for (const TEarthKind kind : PaintedKinds) {
         auto* item = new QListWidgetItem(KindIcon(images_, kind), EarthKindName(kind), lbKinds);
         item->setData(Qt::UserRole, int(kind));
@@ -327,7 +334,7 @@ QWidget* TIslandEditorForm::CreateTools() {
     auto* coast = new QLabel(tr("Берег ложится сам там, где земля встречает море."), grounds);
     coast->setWordWrap(true);
     groundColumn->addWidget(coast);
-    column->addWidget(grounds, 1);
+    column->addWidget(grounds);
 
     auto* brush = new QGroupBox(tr("Кисть"), panel);
     auto* brushForm = new QFormLayout(brush);
@@ -343,27 +350,7 @@ QWidget* TIslandEditorForm::CreateTools() {
     connect(edSize, &QSpinBox::valueChanged, this, [this] { ShowPointer(pointer_); });
     connect(cbShape, &QComboBox::currentIndexChanged, this, [this] { ShowPointer(pointer_); });
     column->addWidget(brush);
-
-    auto* island = new QGroupBox(tr("Остров"), panel);
-    auto* islandForm = new QFormLayout(island);
-    edSeed = new QLineEdit(QString::number(QRandomGenerator::global()->generate()), island);
-    edSeed->setObjectName(QStringLiteral("edSeed"));
-    edSeed->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{1,10}")), edSeed));
-    edScale = new QSpinBox(island);
-    edScale->setObjectName(QStringLiteral("edScale"));
-    edScale->setRange(20, 100);
-    edScale->setValue(50);
-    edScale->setSuffix(QStringLiteral(" %"));
-    islandForm->addRow(tr("Номер:"), edSeed);
-    islandForm->addRow(tr("Размер:"), edScale);
-    pcIsland = new QLabel(island);
-    pcIsland->setObjectName(QStringLiteral("pcIsland"));
-    pcIsland->setFixedSize(96, 96);
-    islandForm->addRow(pcIsland);
-    connect(edSeed, &QLineEdit::textEdited, this, [this] { ShowIsland(); });
-    connect(edScale, &QSpinBox::valueChanged, this, [this] { ShowIsland(); });
-    column->addWidget(island);
+    column->addStretch(1);
     return panel;
 }
 
@@ -378,10 +365,31 @@ QWidget* TIslandEditorForm::CreateSide() {
     Plan->setFixedSize(210, 210);
     Plan->SetScreenColor(QColor(0, 0, 128));
     column->addWidget(Plan);
+    auto* island = new QGroupBox(tr("Остров"), panel);
+    auto* islandForm = new QFormLayout(island);
+    edSeed = new QLineEdit(QString::number(QRandomGenerator::global()->generate()), island);
+    edSeed->setObjectName(QStringLiteral("edSeed"));
+    edSeed->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{1,10}")), edSeed));
+    edScale = new QSpinBox(island);
+    edScale->setObjectName(QStringLiteral("edScale"));
+    edScale->setRange(20, 100);
+    edScale->setValue(30);
+    edScale->setSuffix(QStringLiteral(" %"));
+    islandForm->addRow(tr("Номер:"), edSeed);
+    islandForm->addRow(tr("Размер:"), edScale);
+    pcIsland = new QLabel(island);
+    pcIsland->setObjectName(QStringLiteral("pcIsland"));
+    pcIsland->setFixedSize(80, 80);
+    islandForm->addRow(pcIsland);
+    connect(edSeed, &QLineEdit::textEdited, this, [this] { ShowIsland(); });
+    connect(edScale, &QSpinBox::valueChanged, this, [this] { ShowIsland(); });
+    column->addWidget(island);
     column->addWidget(new QLabel(tr("Проверка:"), panel));
     lbProblems = new QListWidget(panel);
     lbProblems->setObjectName(QStringLiteral("lbProblems"));
     lbProblems->setWordWrap(true);
+    lbProblems->setIconSize(QSize(16, 16));
     connect(lbProblems, &QListWidget::currentRowChanged, this,
             [this](int row) { ShowProblem(row); });
     column->addWidget(lbProblems, 1);
@@ -400,7 +408,10 @@ void TIslandEditorForm::SetLand(TIslandLand land, const QString& name) {
     const TCellPoint start = edit_->Land().Start;
     modified_ = false;
     Changed();
-    pb1->CenterPoint(start.X * CellSize + CellSize / 2, start.Y * CellSize + CellSize / 2);
+    // Centred once the window has its size, when it is opening.
+    QTimer::singleShot(0, this, [this, start] {
+        pb1->CenterPoint(start.X * CellSize + CellSize / 2, start.Y * CellSize + CellSize / 2);
+    });
 }
 
 bool TIslandEditorForm::Open(const TMapSource& source) {
@@ -492,7 +503,10 @@ bool TIslandEditorForm::SaveInto(const QString& folder) {
     }
     modified_ = false;
     ShowTitle();
-    statusBar()->showMessage(tr("Карта сохранена: %1").arg(QDir(folder).filePath(name)), 5000);
+    statusBar()->showMessage(
+        tr("Карта сохранена: %1")
+            .arg(QDir::toNativeSeparators(TEarth::MapFilePath(folder, name, QString()))),
+        5000);
     return true;
 }
 
@@ -512,7 +526,7 @@ bool TIslandEditorForm::Save() {
                 tr("Карта «%1» уже есть в игре. Дайте своей карте другое имя.").arg(name));
             return false;
         }
-    return SaveInto(QDir(saveFolder_).filePath(QStringLiteral("MAPS")));
+    return SaveInto(saveFolder_);
 }
 
 bool TIslandEditorForm::SaveDraft() {
@@ -692,6 +706,8 @@ void TIslandEditorForm::ShowPointer(QPoint cell) {
         UpdateCells(oldPreview);
     if (!marks_.PreviewCells().isEmpty())
         UpdateCells(marks_.PreviewCells());
+    if (!oldPreview.isEmpty() || !marks_.PreviewCells().isEmpty())
+        Plan->update();
 }
 
 const TRaisedIsland* TIslandEditorForm::Island() {
@@ -703,6 +719,18 @@ const TRaisedIsland* TIslandEditorForm::Island() {
     if (islandKey_ != key) {
         island_ = MakeRaisedIsland(key.Seed, key.Scale);
         islandKey_ = key;
+        QRect cells;
+        for (const TRaisedIsland::TCell& cell : island_.Cells)
+            cells |= QRect(cell.Offset, QSize(1, 1));
+        islandCorner_ = cells.topLeft();
+        const QPoint span = TMapView::CellOnPlan(QPoint(cells.width(), cells.height()));
+        islandOnPlan_ =
+            QImage(QSize(span.x() + 1, span.y() + 1), QImage::Format_ARGB32_Premultiplied);
+        islandOnPlan_.fill(Qt::transparent);
+        QPainter painter(&islandOnPlan_);
+        for (const TRaisedIsland::TCell& cell : island_.Cells)
+            painter.fillRect(QRect(TMapView::CellOnPlan(cell.Offset - islandCorner_), QSize(1, 1)),
+                             QColor(0xF4, 0xEC, 0xD4, 200));
     }
     return &island_;
 }

@@ -159,6 +159,9 @@ private:
     };
     std::optional<TIslandKey> islandKey_;
     TRaisedIsland island_;
+    // The island on the overview, from the corner of its cells.
+    QPoint islandCorner_;
+    QImage islandOnPlan_;
 };
 
 // A picture of an island about to be raised, its grounds in their colours.
