@@ -8,6 +8,7 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <climits>
 #include <gtest/gtest.h>
 
 namespace {
@@ -150,7 +151,7 @@ TEST(LandEdit, RaisedIslandsAndNamesUndoAndRedoExactly) {
     };
     // In the open middle, across the map's corner, and with the middle off the
     // map, where only a corner of the island (or nothing) lands.
-    for (const TCellPoint at : {TCellPoint{140, 140}, {10, 270}, {-60, 300}}) {
+    for (const TCellPoint at : {TCellPoint{140, 140}, {10, 270}, {-60, 300}, {INT_MAX, INT_MIN}}) {
         SCOPED_TRACE(testing::Message() << at.X << "," << at.Y);
         const TIslandLand before = edit.Land();
         edit.RaiseIsland(island, at.X, at.Y);
