@@ -159,10 +159,10 @@ TEST(LandEdit, RaisedIslandsAndNamesUndoAndRedoExactly) {
         // Deposits, forests and lakes land where asked, but for the sea kept
         // along the map's edge and the coast drawn along it.
         for (const TRaisedIsland::TCell& cell : island.Cells) {
-            const int c = at.X + cell.Offset.x(), r = at.Y + cell.Offset.y();
+            const int64_t c = int64_t{at.X} + cell.Offset.x(), r = int64_t{at.Y} + cell.Offset.y();
             if (std::min({c, r, MapCols - 1 - c, MapRows - 1 - r}) >= 6 &&
                 cell.Cell.Kind != ekLand && cell.Cell.Kind != ekCoast) {
-                ASSERT_TRUE(after.Grid.Cell(c, r) == cell.Cell) << c << "," << r;
+                ASSERT_TRUE(after.Grid.Cell(int(c), int(r)) == cell.Cell) << c << "," << r;
             }
         }
         ASSERT_EQ(after.Labels.size(), before.Labels.size() + 1);
