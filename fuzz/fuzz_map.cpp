@@ -2,9 +2,12 @@
 // one after the other, parted by lines "%%": the grid (.LTS), the scene
 // (.WLL) and the start position (.INI). A grid part starting with "=" is
 // written as it is, to try short and long files; any other grid part is
-// repeated to the grid's exact size, so that its bytes reach the cells.
+// repeated to the grid's exact size, so that its bytes reach the cells. The
+// same files are also opened in the island editor, whose own files must read
+// back.
 #include "base/gameerror.h"
 #include "land/earth.h"
+#include "land/landedit.h"
 
 #include <QDir>
 #include <QFile>
@@ -58,9 +61,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         rest = rest.sliced(cut + separator.size());
     }
     files[file] = rest.toByteArray();
+    files[0] = GridBytes(files[0]);
     const QString folder = Folder().path();
-    WriteFile(TEarth::MapFilePath(folder, QStringLiteral("01"), QStringLiteral(".LTS")),
-              GridBytes(files[0]));
+    WriteFile(TEarth::MapFilePath(folder, QStringLiteral("01"), QStringLiteral(".LTS")), files[0]);
     WriteFile(TEarth::MapFilePath(folder, QStringLiteral("01"), QStringLiteral(".WLL")), files[1]);
     WriteFile(TEarth::MapFilePath(folder, QStringLiteral("01"), QStringLiteral(".INI")), files[2]);
 
@@ -80,6 +83,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
                 std::abort();
         }
     if (!TTerrainGrid::Contains(earth.StartCell.x(), earth.StartCell.y()))
+        std::abort();
+
+    // The grid is long enough now, so neither read may fail.
+    const TLandEdit edit(ReadLand({files[0], files[1], files[2]}));
+    TIslandLand again;
+    try {
+        again = ReadLand(edit.Files());
+    } catch (const TGameError&) {
+        std::abort();
+    }
+    if (!TTerrainGrid::Contains(again.Start.X, again.Start.Y))
         std::abort();
     return 0;
 }

@@ -181,6 +181,10 @@ void TLandEdit::RaiseIsland(const TRaisedIsland& island, int col, int row) {
     EndStroke();
     const TTerrainGrid before = land_.Grid;
     const std::vector<TMapLabel> labelsBefore = land_.Labels;
+    // An island is narrower than the map: from a middle further off, none of
+    // it lands, as from one a map's width away, and the sums stay small.
+    col = std::clamp(col, -MapCols, 2 * MapCols);
+    row = std::clamp(row, -MapRows, 2 * MapRows);
     for (const TRaisedIsland::TCell& cell : island.Cells) {
         const int c = col + cell.Offset.x(), r = row + cell.Offset.y();
         if (TTerrainGrid::Contains(c, r))

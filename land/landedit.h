@@ -40,8 +40,8 @@ TIslandLand OpenLand(const TMapSource& source, const QStringList& folders);
 // only dots and spaces.
 bool IsMapName(const QString& name);
 // Writes the three files into the folder's MAPS (made when missing) under
-// the name, where MapNames lists them, each file whole or not at all. Throws TGameError naming the
-// file that could not be written.
+// the name, where MapNames lists them, each file whole or not at all. Throws
+// TGameError naming the file that could not be written.
 void SaveMap(const TMapFiles& files, const QString& folder, const QString& name);
 
 // The island editor's land: its grid, start cell and names, changed by strokes
