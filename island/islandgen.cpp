@@ -620,9 +620,13 @@ QByteArray DrawScene(const TIslandLand& land, std::vector<TMapOutline>* outlines
 }
 
 TMapFiles LandFiles(const TIslandLand& land, std::vector<TMapOutline>* outlines) {
+    return LandFiles(land, DrawScene(land, outlines));
+}
+
+TMapFiles LandFiles(const TIslandLand& land, QByteArray scene) {
     TMapFiles files;
     files.Grid = QByteArray(land.Grid.Bytes(), TTerrainGrid::ByteSize);
-    files.Scene = DrawScene(land, outlines);
+    files.Scene = std::move(scene);
     files.Ini = QStringLiteral("[Init]\r\nScreenX=%1\r\nScreenY=%2\r\nSelX=%3\r\nSelY=%4\r\n")
                     .arg(std::max(0, land.Start.X - 10))
                     .arg(std::max(0, land.Start.Y - 7))

@@ -43,6 +43,8 @@ TIslandLand GenerateIslandLand(uint32_t seed);
 QByteArray DrawScene(const TIslandLand& land, std::vector<TMapOutline>* outlines = nullptr);
 // The three files of a land.
 TMapFiles LandFiles(const TIslandLand& land, std::vector<TMapOutline>* outlines = nullptr);
+// The three files of a land whose scene is drawn already.
+TMapFiles LandFiles(const TIslandLand& land, QByteArray scene);
 
 // Makes the files of the map "01", the game's own island, always the same.
 TMapFiles GenerateMap01(std::vector<TMapOutline>* outlines = nullptr);

@@ -115,7 +115,7 @@ TLandEdit::TLandEdit(TIslandLand land) : land_(std::move(land)) {
 }
 
 TMapFiles TLandEdit::Files() const {
-    TMapFiles files = LandFiles(land_);
+    TMapFiles files = LandFiles(land_, scene_);
     files.Ini += QByteArrayLiteral("Relief=") + QByteArray::number(land_.ReliefSeed) + "\r\n";
     return files;
 }
