@@ -4,6 +4,7 @@
 // against the colony's size.
 #include "bench/bigcolony.h"
 #include "land/earth.h"
+#include "map/editmarks.h"
 #include "map/mapview.h"
 #include "map/placebox.h"
 #include "map/plan.h"
@@ -110,6 +111,49 @@ void BM_MapViewFullRepaint(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_MapViewFullRepaint)
+    ->Args({537, 369})
+    ->Args({1920, 1080})
+    ->Unit(benchmark::kMicrosecond);
+
+// The island editor's map view in the middle of a stroke of the largest
+// brush: the cells it changed shown in their colours over the scene drawn
+// before, the brush's outline and a problem's cells tinted, no colony.
+void BM_EditorStrokeRepaint(benchmark::State& state) {
+    TEarth& earth = World().earth;
+    TTerrainGrid ground = earth.Grid;
+    const QPoint start = earth.StartCell;
+    const int brush = TLandEdit::MaxBrush;
+    for (int dc = -brush; dc <= brush; ++dc)
+        for (int dr = -brush; dr <= brush; ++dr)
+            if (TLandEdit::BrushCovers(brush, TLandEdit::bsRound, dc, dr))
+                ground.Cell(start.x() + dc, start.y() + dr).Kind = ekSea;
+    TEditMarks marks;
+    marks.Drawn = &earth.Grid;
+    marks.Ground = &ground;
+    marks.BrushCell = start;
+    marks.BrushSize = brush;
+    std::vector<QPoint> square;
+    for (int dc = -4; dc <= 4; ++dc)
+        for (int dr = -4; dr <= 4; ++dr)
+            square.push_back(start + QPoint(dc, dr));
+    marks.SetProblem(square, true);
+    TvtPlaceBox box;
+    TMapView view(box, earth, World().dm);
+    view.tmSelect.stop();
+    view.OnPaintCellOver = [&marks](QPainter& painter, int32_t col, int32_t row) {
+        marks.PaintCell(painter, col, row);
+    };
+    box.resize(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+    box.Initialize(MapCols, MapRows, CellSize, CellSize);
+    box.CenterPoint(start.x() * CellSize, start.y() * CellSize);
+    view.SetSelection(start);
+    box.show();
+    QCoreApplication::processEvents();
+    for (auto _ : state) {
+        box.repaint();
+    }
+}
+BENCHMARK(BM_EditorStrokeRepaint)
     ->Args({537, 369})
     ->Args({1920, 1080})
     ->Unit(benchmark::kMicrosecond);
