@@ -822,6 +822,57 @@ on an island a friend told you about. The island&apos;s map with the landing pla
 game remembers its island: loading brings it back.&lt;/p&gt;</translation>
     </message>
     <message>
+        <source>&lt;a name=&quot;editor&quot; id=&quot;editor&quot;&gt;&lt;/a&gt;
+&lt;h2&gt;Редактор островов&lt;/h2&gt;
+&lt;p&gt;«Сервис» → «Редактор островов...» (&lt;kbd&gt;Ctrl+E&lt;/kbd&gt;) открывает в своем окне редактор, где
+рисуют свою землю; &lt;code&gt;tarvenia --edit&lt;/code&gt; открывает его сразу, &lt;code&gt;tarvenia --edit random:7&lt;/code&gt;
+— на острове номер 7. «Карта» → «Новая...» начинает с пустого моря, с острова по номеру или с
+любой карты игры, «Открыть файл...» — с любой карты (файла .LTS) или черновика.&lt;/p&gt;</source>
+        <translation>&lt;a name="editor" id="editor"&gt;&lt;/a&gt;
+&lt;h2&gt;Island editor&lt;/h2&gt;
+&lt;p&gt;«Tools» → «Island editor...» (&lt;kbd&gt;Ctrl+E&lt;/kbd&gt;) opens the editor in a window of its own, where
+you paint a land of your own; &lt;code&gt;tarvenia --edit&lt;/code&gt; opens it at once, &lt;code&gt;tarvenia --edit random:7&lt;/code&gt;
+on the island number 7. «Map» → «New...» starts from a blank sea, from the island of a number or
+from any map of the game, «Open file...» from any map (a .LTS file) or draft.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Инструменты, в скобках клавиша: кисть (&lt;kbd&gt;B&lt;/kbd&gt;) рисует выбранную землю, круглая или
+квадратная, от 1 до 32 клеток (&lt;kbd&gt;[&lt;/kbd&gt; и &lt;kbd&gt;]&lt;/kbd&gt;); заливка (&lt;kbd&gt;F&lt;/kbd&gt;) меняет всю
+связную область одной земли; остров (&lt;kbd&gt;I&lt;/kbd&gt;) поднимает из моря остров, который игра строит
+по номеру, в выбранном размере, и до щелчка видно, где он ляжет; начало (&lt;kbd&gt;S&lt;/kbd&gt;) переносит
+место высадки; надпись (&lt;kbd&gt;N&lt;/kbd&gt;) пишет, меняет или убирает название на карте; пипетка
+(&lt;kbd&gt;K&lt;/kbd&gt;) берет землю с клетки. Берег ложится сам там, где земля встречает море, а море,
+отрезанное от открытого моря, становится озером. После каждого штриха карта рисуется заново, как
+у острова, построенного игрой. &lt;kbd&gt;Ctrl+Z&lt;/kbd&gt; отменяет штрих, заливку, остров, перенос или
+надпись целиком (до 100 шагов), &lt;kbd&gt;Ctrl+Y&lt;/kbd&gt; повторяет.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;The tools, with their keys: the brush (&lt;kbd&gt;B&lt;/kbd&gt;) paints the chosen ground, round or
+square, 1 to 32 cells across (&lt;kbd&gt;[&lt;/kbd&gt; and &lt;kbd&gt;]&lt;/kbd&gt;); the fill (&lt;kbd&gt;F&lt;/kbd&gt;) changes a
+whole connected area of one ground; the island (&lt;kbd&gt;I&lt;/kbd&gt;) raises out of the sea the island the
+game makes from a number, at the size chosen, and shows where it will lie before the click; the
+start (&lt;kbd&gt;S&lt;/kbd&gt;) moves the landing place; the name (&lt;kbd&gt;N&lt;/kbd&gt;) writes, changes or removes a
+name on the map; the picker (&lt;kbd&gt;K&lt;/kbd&gt;) takes the ground of a cell. The coast lies by itself
+where land meets the sea, and sea cut off from the open sea becomes a lake. After every stroke the
+map is drawn again, as an island the game makes is. &lt;kbd&gt;Ctrl+Z&lt;/kbd&gt; takes back a whole stroke,
+fill, island, move or name (up to 100 steps), &lt;kbd&gt;Ctrl+Y&lt;/kbd&gt; redoes it.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;Справа — проверка: ошибки (на месте высадки не поставить первое строение, у начала мало земли
+под дома первых поселенцев, на карте нет земли, без которой не получить какой-то ресурс) и
+предупреждения (нужная земля далеко от начала, крошечные острова без пользы). Выбранная строка
+показывает на карте, о каких клетках речь. «Сохранить» (&lt;kbd&gt;Ctrl+S&lt;/kbd&gt;) записывает карту под ее
+именем в папку MAPS рядом с сохранениями, и она сразу появляется в списке новой игры; карту с
+ошибками можно сохранить только черновиком, в папку DRAFTS. «Играть» (&lt;kbd&gt;F5&lt;/kbd&gt;) сохраняет
+карту и начинает на ней новую игру. Ту же проверку делает &lt;code&gt;tarvenia-sim --check-map&lt;/code&gt;.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;On the right is the check: errors (the first building cannot stand on the landing place, too
+little land near the start for the first settlers' houses, the map lacks a ground without which
+some good cannot be made) and warnings (a needed ground far from the start, tiny islands of no
+use). The line chosen shows on the map which cells it means. «Save» (&lt;kbd&gt;Ctrl+S&lt;/kbd&gt;) writes the
+map under its name into the MAPS folder beside the saves, and the new game's list shows it at
+once; a map with errors can only be saved as a draft, into the DRAFTS folder. «Play»
+(&lt;kbd&gt;F5&lt;/kbd&gt;) saves the map and starts a new game on it. &lt;code&gt;tarvenia-sim --check-map&lt;/code&gt;
+makes the same check.&lt;/p&gt;</translation>
+    </message>
+    <message>
         <source>&lt;h2&gt;Сценарии&lt;/h2&gt;
 &lt;p&gt;«Игра» → «Новая по сценарию...» начинает колонию с целью: накопить денег, построить город,
 дожить до срока. В списке у каждого сценария видны его сложность, описание, карта с местом

@@ -114,6 +114,10 @@
         <source>название, версия и авторы игры</source>
         <translation>the game&apos;s name, version and authors</translation>
     </message>
+    <message>
+        <source>редактор островов: нарисовать свою землю, проверить ее, сохранить и начать на ней колонию</source>
+        <translation>island editor: paint a land of your own, check it, save it and found a colony on it</translation>
+    </message>
 </context>
 <context>
     <name>Menus</name>
@@ -220,6 +224,10 @@
     <message>
         <source>О &amp;программе...</source>
         <translation>&amp;About...</translation>
+    </message>
+    <message>
+        <source>Редактор &amp;островов...</source>
+        <translation>&amp;Island editor...</translation>
     </message>
 </context>
 <context>
@@ -539,6 +547,221 @@ Required goals met: %3 of %4</translation>
     </message>
 </context>
 <context>
+    <name>TIslandEditorForm</name>
+    <message>
+        <source>&amp;Кисть</source>
+        <translation>&amp;Brush</translation>
+    </message>
+    <message>
+        <source>Рисовать выбранную землю кистью</source>
+        <translation>Paint the chosen ground with the brush</translation>
+    </message>
+    <message>
+        <source>&amp;Заливка</source>
+        <translation>&amp;Fill</translation>
+    </message>
+    <message>
+        <source>Залить выбранной землей связную область</source>
+        <translation>Fill a connected area with the chosen ground</translation>
+    </message>
+    <message>
+        <source>&amp;Остров</source>
+        <translation>&amp;Island</translation>
+    </message>
+    <message>
+        <source>Поднять из моря остров по его номеру</source>
+        <translation>Raise the island of a number out of the sea</translation>
+    </message>
+    <message>
+        <source>&amp;Начало</source>
+        <translation>&amp;Start</translation>
+    </message>
+    <message>
+        <source>Перенести клетку, где начнется колония</source>
+        <translation>Move the cell where the colony starts</translation>
+    </message>
+    <message>
+        <source>Н&amp;адпись</source>
+        <translation>&amp;Name</translation>
+    </message>
+    <message>
+        <source>Написать, изменить или убрать название на карте</source>
+        <translation>Write, change or remove a name on the map</translation>
+    </message>
+    <message>
+        <source>&amp;Пипетка</source>
+        <translation>Pic&amp;ker</translation>
+    </message>
+    <message>
+        <source>Взять землю с клетки карты</source>
+        <translation>Take the ground of a cell of the map</translation>
+    </message>
+    <message>
+        <source>Остров</source>
+        <translation>Island</translation>
+    </message>
+    <message>
+        <source>Место</source>
+        <translation>Place</translation>
+    </message>
+    <message>
+        <source>Вода</source>
+        <translation>Water</translation>
+    </message>
+    <message>
+        <source>Надпись на карте</source>
+        <translation>Name on the map</translation>
+    </message>
+    <message>
+        <source>Название:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Шрифт:</source>
+        <translation>Font:</translation>
+    </message>
+    <message>
+        <source>Убрать</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>Новый остров</source>
+        <translation>New island</translation>
+    </message>
+    <message>
+        <source>&amp;Карта</source>
+        <translation>&amp;Map</translation>
+    </message>
+    <message>
+        <source>&amp;Новая...</source>
+        <translation>&amp;New...</translation>
+    </message>
+    <message>
+        <source>&amp;Открыть файл...</source>
+        <translation>&amp;Open file...</translation>
+    </message>
+    <message>
+        <source>&amp;Сохранить</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>Сохранить &amp;черновик</source>
+        <translation>Save as &amp;draft</translation>
+    </message>
+    <message>
+        <source>&amp;Играть</source>
+        <translation>&amp;Play</translation>
+    </message>
+    <message>
+        <source>&amp;Закрыть</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>&amp;Правка</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>&amp;Инструменты</source>
+        <translation>&amp;Tools</translation>
+    </message>
+    <message>
+        <source>Кисть &amp;больше</source>
+        <translation>&amp;Larger brush</translation>
+    </message>
+    <message>
+        <source>Кисть &amp;меньше</source>
+        <translation>S&amp;maller brush</translation>
+    </message>
+    <message>
+        <source>Имя карты:</source>
+        <translation>Map name:</translation>
+    </message>
+    <message>
+        <source>Инструмент</source>
+        <translation>Tool</translation>
+    </message>
+    <message>
+        <source>Земля</source>
+        <translation>Ground</translation>
+    </message>
+    <message>
+        <source>Берег ложится сам там, где земля встречает море.</source>
+        <translation>The coast lies by itself where land meets the sea.</translation>
+    </message>
+    <message>
+        <source>Кисть</source>
+        <translation>Brush</translation>
+    </message>
+    <message>
+        <source>Круглая</source>
+        <translation>Round</translation>
+    </message>
+    <message>
+        <source>Квадратная</source>
+        <translation>Square</translation>
+    </message>
+    <message>
+        <source>Форма:</source>
+        <translation>Shape:</translation>
+    </message>
+    <message>
+        <source>Размер:</source>
+        <translation>Size:</translation>
+    </message>
+    <message>
+        <source>Номер:</source>
+        <translation>Number:</translation>
+    </message>
+    <message>
+        <source>Проверка:</source>
+        <translation>Check:</translation>
+    </message>
+    <message>
+        <source>Сохранить изменения карты «%1»?</source>
+        <translation>Save the changes of the map «%1»?</translation>
+    </message>
+    <message>
+        <source>Открыть карту</source>
+        <translation>Open a map</translation>
+    </message>
+    <message>
+        <source>Карты (*.LTS *.lts)</source>
+        <translation>Maps (*.LTS *.lts)</translation>
+    </message>
+    <message>
+        <source>«%1» не годится в имя карты: нужно от 1 до 40 букв, без знаков / \ : * ? &quot; &lt; &gt; |.</source>
+        <translation>«%1» cannot name a map: it needs 1 to 40 characters, without / \ : * ? " &lt; &gt; |.</translation>
+    </message>
+    <message>
+        <source>Карта сохранена: %1</source>
+        <translation>Map saved: %1</translation>
+    </message>
+    <message>
+        <source>На карте есть ошибки, играть на ней нельзя. Сохранить ее как черновик?</source>
+        <translation>The map has errors and cannot be played. Save it as a draft?</translation>
+    </message>
+    <message>
+        <source>Карта «%1» уже есть в игре. Дайте своей карте другое имя.</source>
+        <translation>The game has a map «%1» already. Give your map another name.</translation>
+    </message>
+    <message>
+        <source>Редактор островов — %1%2</source>
+        <translation>Island editor — %1%2</translation>
+    </message>
+    <message>
+        <source>Карта готова к игре.</source>
+        <translation>The map is ready to play.</translation>
+    </message>
+    <message>
+        <source>Клетка %1, %2: %3</source>
+        <translation>Cell %1, %2: %3</translation>
+    </message>
+    <message>
+        <source>Нет номера</source>
+        <translation>No number</translation>
+    </message>
+</context>
+<context>
     <name>TJournalForm</name>
     <message>
         <source>Двойной щелчок или Enter: показать на карте</source>
@@ -800,6 +1023,22 @@ Required goals met: %3 of %4</translation>
     <message>
         <source>Введите номер острова от 0 до %1.</source>
         <translation>Enter an island number from 0 to %1.</translation>
+    </message>
+    <message>
+        <source>Новая карта</source>
+        <translation>New map</translation>
+    </message>
+    <message>
+        <source>С чего начать карту:</source>
+        <translation>Start the map from:</translation>
+    </message>
+    <message>
+        <source>Пустое море</source>
+        <translation>Blank sea</translation>
+    </message>
+    <message>
+        <source>Открыть</source>
+        <translation>Open</translation>
     </message>
 </context>
 <context>
