@@ -36,9 +36,11 @@ int main(int argc, char** argv) {
     std::optional<TMapSource> editLand;
     if (!lands.isEmpty())
         editLand = TMapSource::Parse(lands.front());
-    if (!lands.isEmpty() && (!edit || !editLand))
+    if (!lands.isEmpty() && !edit)
+        return commandLine.Fail(QStringLiteral("Unexpected argument '%1'.").arg(lands.front()));
+    if (!lands.isEmpty() && !editLand)
         return commandLine.Fail(
-            QStringLiteral("Only --edit takes a land M: '%1'.").arg(lands.front()));
+            QStringLiteral("Wrong value '%1' for option '--edit'.").arg(lands.front()));
 
     TApplication app(argc, argv);
     TApplication::setApplicationVersion(ProgramVersion());
