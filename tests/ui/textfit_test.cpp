@@ -8,6 +8,7 @@
 #include "ui/goalsform.h"
 #include "ui/helloform.h"
 #include "ui/infoform.h"
+#include "ui/islandeditor.h"
 #include "ui/journalform.h"
 #include "ui/marketform.h"
 #include "ui/nalogform.h"
@@ -123,6 +124,7 @@ TEST(TextsFit, EveryWindowAndDialogInEachLanguage) {
             f.miNewScenarioClick();
             f.miParametersClick();
             f.miAboutClick();
+            f.OpenEditor().miNewClick();
         }
         THelloForm hello(nullptr, f, QStringLiteral("Autosave.dat"),
                          QStringLiteral("1 марта 1890"));
@@ -146,7 +148,8 @@ TEST(TextsFit, EveryWindowAndDialogInEachLanguage) {
         for (QWidget* dialog : std::initializer_list<QWidget*>{&hello, &info, &season, &buy, &sell,
                                                                &taxes, &mainTax, &won, &lost})
             found << Overflows(*dialog);
-        found << Overflows(f.OpenGoals()) << Overflows(f.OpenJournal());
+        found << Overflows(f.OpenGoals()) << Overflows(f.OpenJournal())
+              << Overflows(f.OpenEditor());
         TStatisticsForm& statistics = f.OpenStatistics();
         for (int page = 0; page < TStatisticsForm::PageCount; ++page) {
             statistics.ShowPage(static_cast<TStatisticsForm::TPage>(page));
