@@ -569,6 +569,7 @@ void TIslandEditorForm::Changed() {
     miUndo->setEnabled(edit_->CanUndo());
     miRedo->setEnabled(edit_->CanRedo());
     ShowTitle();
+    ShowPointer(pointer_);
 }
 
 void TIslandEditorForm::ShowTitle() {
@@ -644,11 +645,6 @@ void TIslandEditorForm::MouseDown(Qt::MouseButton button, QPoint world) {
 void TIslandEditorForm::MouseMove(Qt::MouseButtons buttons, QPoint world) {
     const QPoint cell = CellOf(world);
     ShowPointer(cell);
-    if (TTerrainGrid::Contains(cell.x(), cell.y()))
-        lbCell->setText(tr("Клетка %1, %2: %3")
-                            .arg(cell.x())
-                            .arg(cell.y())
-                            .arg(EarthKindName(edit_->Land().Grid.EarthKind(cell.x(), cell.y()))));
     if (buttons & Qt::LeftButton && tool_ == etBrush && lastDab_)
         StrokeTo(cell);
 }
@@ -696,6 +692,11 @@ void TIslandEditorForm::ShowPointer(QPoint cell) {
     UpdateCells(QRect(pointer_ - QPoint(reach, reach), QSize(2 * reach + 1, 2 * reach + 1)));
     const QRect oldPreview = marks_.PreviewCells();
     pointer_ = cell;
+    if (TTerrainGrid::Contains(cell.x(), cell.y()))
+        lbCell->setText(tr("Клетка %1, %2: %3")
+                            .arg(cell.x())
+                            .arg(cell.y())
+                            .arg(EarthKindName(edit_->Land().Grid.EarthKind(cell.x(), cell.y()))));
     marks_.BrushCell = cell;
     marks_.BrushSize = tool_ == etBrush ? size : tool_ == etIsland ? 0 : 1;
     marks_.BrushShape = TLandEdit::TBrushShape(cbShape->currentIndex());
