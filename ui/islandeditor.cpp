@@ -162,7 +162,6 @@ TIslandEditorForm::TIslandEditorForm(const TDM& images, const TBaseTypeList& cat
     : QMainWindow(parent, Qt::Window), images_(images), catalogue_(catalogue), folders_(folders),
       saveFolder_(saveFolder), services_(services) {
     setObjectName(QStringLiteral("IslandEditor"));
-    setAttribute(Qt::WA_DeleteOnClose, false);
     CreateMenu();
 
     auto* central = new QWidget(this);
@@ -239,18 +238,17 @@ void TIslandEditorForm::CreateMenu() {
         connect(action, &QAction::triggered, this, command.Run);
     }
 
-    // Undo and redo as the game has them.
+    // Undo, redo and help as the game's menu has them, with its keys.
+    const auto gameItem = [](QMenu* menu, TMenuItem item) {
+        QAction* action = menu->addAction(QCoreApplication::translate("Menus", MenuCaption(item)));
+        action->setShortcut(QKeySequence(QString::fromLatin1(MenuShortcut(item))));
+        return action;
+    };
     QMenu* edit = menuBar()->addMenu(tr("&Правка"));
-    for (const auto& [item, pointer, run] :
-         {std::tuple{TMenuItem::Undo, &miUndo, std::function<void()>([this] { Undo(); })},
-          std::tuple{TMenuItem::Redo, &miRedo, std::function<void()>([this] { Redo(); })}}) {
-        for (const TMenuEntry& entry : MenuEntries)
-            if (entry.Item == item) {
-                *pointer = edit->addAction(QCoreApplication::translate("Menus", entry.Caption));
-                (*pointer)->setShortcut(QKeySequence(QString::fromLatin1(entry.Shortcut)));
-            }
-        connect(*pointer, &QAction::triggered, this, run);
-    }
+    miUndo = gameItem(edit, TMenuItem::Undo);
+    connect(miUndo, &QAction::triggered, this, [this] { Undo(); });
+    miRedo = gameItem(edit, TMenuItem::Redo);
+    connect(miRedo, &QAction::triggered, this, [this] { Redo(); });
 
     QMenu* tools = menuBar()->addMenu(tr("&Инструменты"));
     auto* group = new QActionGroup(this);
@@ -274,10 +272,7 @@ void TIslandEditorForm::CreateMenu() {
     }
 
     QMenu* help = menuBar()->addMenu(QCoreApplication::translate("Menus", "&?"));
-    QAction* helpItem =
-        help->addAction(QCoreApplication::translate("Menus", MenuCaption(TMenuItem::Help)));
-    helpItem->setShortcut(QKeySequence(Qt::Key_F1));
-    connect(helpItem, &QAction::triggered, this, [this] {
+    connect(gameItem(help, TMenuItem::Help), &QAction::triggered, this, [this] {
         if (OnHelp)
             OnHelp();
     });

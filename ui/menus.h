@@ -131,10 +131,16 @@ inline constexpr TMenuEntry MenuEntries[] = {
      QT_TRANSLATE_NOOP("MenuHelp", "название, версия и авторы игры"), true},
 };
 
-// An item's caption as the table has it.
+// An item's caption and shortcut as the table has them.
 constexpr const char* MenuCaption(TMenuItem item) {
     for (const TMenuEntry& entry : MenuEntries)
         if (entry.Item == item)
             return entry.Caption;
+    return "";
+}
+constexpr const char* MenuShortcut(TMenuItem item) {
+    for (const TMenuEntry& entry : MenuEntries)
+        if (entry.Item == item)
+            return entry.Shortcut;
     return "";
 }
