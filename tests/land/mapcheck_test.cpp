@@ -53,20 +53,23 @@ TEST(MapCheck, EachFaultOnALandMadeToHaveIt) {
         int errors;
         int warnings;
         const char* says; // a word of the first problem
+        QRect shown;      // around the cells the first problem shows
     };
     const QRect island(96, 96, 9, 9);
     const std::vector<TCase> cases{
-        {"fine", {{island, ekLand}, {QRect(97, 97, 1, 1), ekCoal}}, 0, 0, ""},
+        {"fine", {{island, ekLand}, {QRect(97, 97, 1, 1), ekCoal}}, 0, 0, "", {}},
         {"start on the coast",
          {{island, ekLand}, {QRect(start, start), ekCoast}, {QRect(97, 97, 1, 1), ekCoal}},
          1,
          0,
-         "Управа"},
+         "Управа",
+         QRect(start, start)},
         {"four cells: homes for 24",
          {{QRect(100, 100, 3, 1), ekLand}, {QRect(103, 100, 1, 1), ekCoal}},
          1,
          0,
-         "24 из 28"},
+         "24 из 28",
+         island},
         {"land beyond the radius houses no one",
          {{QRect(100, 100, 1, 1), ekLand},
           {QRect(101, 100, 3, 1), ekCoast},
@@ -74,14 +77,21 @@ TEST(MapCheck, EachFaultOnALandMadeToHaveIt) {
           {QRect(110, 100, 1, 1), ekCoal}},
          1,
          0,
-         "0 из 28"},
-        {"no coal", {{island, ekLand}}, 2, 0, "Шахта"},
+         "0 из 28",
+         island},
+        {"no coal", {{island, ekLand}}, 2, 0, "Шахта", {}},
         {"coal from the forest's kiln",
          {{island, ekLand}, {QRect(97, 97, 1, 1), ekForest}},
          0,
          0,
-         ""},
-        {"coal far away", {{island, ekLand}, {QRect(97, 180, 5, 1), ekCoal}}, 0, 1, "80"},
+         "",
+         {}},
+        {"coal far away",
+         {{island, ekLand}, {QRect(97, 180, 5, 1), ekCoal}},
+         0,
+         1,
+         "80",
+         QRect(QPoint(97, 100), QPoint(100, 180))},
         {"tiny islands",
          {{island, ekLand},
           {QRect(97, 97, 1, 1), ekCoal},
@@ -90,7 +100,8 @@ TEST(MapCheck, EachFaultOnALandMadeToHaveIt) {
           {QRect(50, 50, 1, 1), ekForest}},
          0,
          1,
-         "1, первый у клетки 10, 20"},
+         "1, первый у клетки 10, 20",
+         QRect(10, 20, 2, 2)},
     };
     for (const TCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -106,6 +117,10 @@ TEST(MapCheck, EachFaultOnALandMadeToHaveIt) {
         if (!problems.empty()) {
             EXPECT_TRUE(problems.front().Text.contains(QString::fromUtf8(c.says)))
                 << problems.front().Text.toStdString();
+            QRect shown;
+            for (const QPoint cell : problems.front().Cells)
+                shown |= QRect(cell, QSize(1, 1));
+            EXPECT_EQ(shown, c.shown);
         }
     }
 }
