@@ -730,7 +730,7 @@ Required goals met: %3 of %4</translation>
     </message>
     <message>
         <source>«%1» не годится в имя карты: нужно от 1 до 40 букв, без знаков / \ : * ? &quot; &lt; &gt; |.</source>
-        <translation>«%1» cannot name a map: it needs 1 to 40 characters, without / \ : * ? " &lt; &gt; |.</translation>
+        <translation>«%1» cannot name a map: it needs 1 to 40 characters, without / \ : * ? &quot; &lt; &gt; |.</translation>
     </message>
     <message>
         <source>Карта сохранена: %1</source>
@@ -759,6 +759,10 @@ Required goals met: %3 of %4</translation>
     <message>
         <source>Нет номера</source>
         <translation>No number</translation>
+    </message>
+    <message>
+        <source>Карта «%1» уже есть. Заменить ее?</source>
+        <translation>There is a map «%1» already. Replace it?</translation>
     </message>
 </context>
 <context>

@@ -400,6 +400,7 @@ TIslandLand TIslandEditorForm::BlankSea() {
 void TIslandEditorForm::SetLand(TIslandLand land, const QString& name) {
     edit_ = std::make_unique<TLandEdit>(std::move(land));
     edName->setText(name);
+    ownFile_.clear();
     const TCellPoint start = edit_->Land().Start;
     modified_ = false;
     Changed();
@@ -418,6 +419,17 @@ bool TIslandEditorForm::Open(const TMapSource& source) {
         TApplication::ShowError(error.Text());
         return false;
     }
+    // Saved again, the map goes over the file it came from without a question.
+    if (source.Kind == TMapSource::msPath)
+        ownFile_ = QFileInfo(source.Name).absoluteFilePath();
+    else if (source.Kind == TMapSource::msName)
+        for (const QString& folder : folders_) {
+            const QFileInfo file(TEarth::MapFilePath(folder, source.Name, QStringLiteral(".LTS")));
+            if (file.exists()) {
+                ownFile_ = file.absoluteFilePath();
+                break;
+            }
+        }
     return true;
 }
 
@@ -490,12 +502,20 @@ bool TIslandEditorForm::SaveInto(const QString& folder) {
                                     .arg(name));
         return false;
     }
+    // Another map of that name is replaced only when the player says so.
+    const QString path =
+        QFileInfo(TEarth::MapFilePath(folder, name, QStringLiteral(".LTS"))).absoluteFilePath();
+    if (path != ownFile_ && QFileInfo::exists(path) &&
+        Ask(this, tr("Карта «%1» уже есть. Заменить ее?").arg(name),
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+        return false;
     try {
         SaveMap(edit_->Files(), folder, name);
     } catch (const TGameError& error) {
         TApplication::ShowError(error.Text());
         return false;
     }
+    ownFile_ = path;
     modified_ = false;
     ShowTitle();
     statusBar()->showMessage(

@@ -150,6 +150,8 @@ private:
     std::array<QAction*, ToolCount> toolActions_{};
     TTool tool_ = etBrush;
     bool modified_ = false;
+    // The map file the land was opened from or last saved to, if any.
+    QString ownFile_;
     std::optional<QPoint> lastDab_;
     QPoint pointer_{-1, -1};
     struct TIslandKey {

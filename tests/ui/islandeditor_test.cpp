@@ -4,6 +4,7 @@
 
 #include "uitesting.h"
 
+#include "island/islandgen.h"
 #include "map/placebox.h"
 #include "ui/islandeditor.h"
 #include "ui/newislandform.h"
@@ -83,4 +84,12 @@ TEST(IslandEditor, SavesAPlayableLandForTheNewGameAndALandWithErrorsAsADraft) {
         TEarth::MapFilePath(w.SaveDir.path() + QStringLiteral("/DRAFTS"),
                             QStringLiteral("Черновик"), QStringLiteral(".LTS"))));
     EXPECT_FALSE(MapNames(w.Form.MapFolders()).contains(QStringLiteral("Черновик")));
+
+    // Another land saved under a map's name replaces it only when the player says so.
+    editor.SetLand(GenerateIslandLand(6), QStringLiteral("Мой остров"));
+    {
+        const TDialogAnswerer no([](QDialog& dialog) { PressEscape(dialog); });
+        EXPECT_FALSE(editor.Save());
+        EXPECT_EQ(no.Titles.size(), 1);
+    }
 }
