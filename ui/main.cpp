@@ -3,6 +3,7 @@
 #include "land/mapsource.h"
 #include "resources/datamodule.h"
 #include "ui/application.h"
+#include "ui/islandeditor.h"
 #include "ui/mainform.h"
 #include "ui/settings.h"
 
@@ -23,7 +24,8 @@ int main(int argc, char** argv) {
     commandLine.Parser.addOption(
         {QStringLiteral("edit"),
          QStringLiteral("Open the island editor instead of the game, on the land M when one is "
-                        "given (as --map takes it), else on a blank sea.")});
+                        "given (as --map takes it), else asking for a blank sea, an island's "
+                        "number or a map.")});
     commandLine.AddArgument(QStringLiteral("M"), QStringLiteral("With --edit: the land to change."),
                             true);
     if (const auto status = commandLine.Parse(TCommandLine::Arguments(argc, argv)))
@@ -59,7 +61,10 @@ int main(int argc, char** argv) {
         return 1;
     }
     if (edit) {
-        mainForm->OpenEditor(editLand);
+        TIslandEditorForm& editor = mainForm->OpenEditor(editLand);
+        // Without a land the player chooses where to begin.
+        if (!editLand)
+            editor.miNewClick();
         return app.exec();
     }
     if (!mainForm->ShowHello())
