@@ -59,24 +59,24 @@ TWorld& World() {
     return world;
 }
 
-// The main window's map view of a colony, shown at a given size; by default
-// of the colony of BuildingCount buildings.
+// The main window's map view of a colony, or of none, shown at a given size;
+// by default of the colony of BuildingCount buildings.
 struct TView {
     TvtPlaceBox box;
     TMapView view;
 
-    TView(QSize size, TEarth& earth, const TGame& game) : view(box, earth, World().dm) {
+    TView(QSize size, TEarth& earth, const TGame* game) : view(box, earth, World().dm) {
         view.tmSelect.stop();
         box.ArrowsDragInterval = 12;
         box.resize(size);
         box.Initialize(MapCols, MapRows, CellSize, CellSize);
-        view.SetGame(&game);
+        view.SetGame(game);
         box.SetScreen(earth.StartScreen.x(), earth.StartScreen.y());
         view.SetSelection(earth.StartCell);
         box.show();
         QCoreApplication::processEvents();
     }
-    explicit TView(QSize size) : TView(size, World().earth, *World().game) {}
+    explicit TView(QSize size) : TView(size, World().earth, World().game.get()) {}
 };
 
 // Shows one picture of its own size, prepared in advance: the least a repaint can cost.
@@ -137,20 +137,14 @@ void BM_EditorStrokeRepaint(benchmark::State& state) {
         for (int dr = -4; dr <= 4; ++dr)
             square.push_back(start + QPoint(dc, dr));
     marks.SetProblem(square, true);
-    TvtPlaceBox box;
-    TMapView view(box, earth, World().dm);
-    view.tmSelect.stop();
-    view.OnPaintCellOver = [&marks](QPainter& painter, int32_t col, int32_t row) {
+    TView view(QSize(static_cast<int>(state.range(0)), static_cast<int>(state.range(1))), earth,
+               nullptr);
+    view.view.OnPaintCellOver = [&marks](QPainter& painter, int32_t col, int32_t row) {
         marks.PaintCell(painter, col, row);
     };
-    box.resize(static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
-    box.Initialize(MapCols, MapRows, CellSize, CellSize);
-    box.CenterPoint(start.x() * CellSize, start.y() * CellSize);
-    view.SetSelection(start);
-    box.show();
-    QCoreApplication::processEvents();
+    view.box.CenterPoint(start.x() * CellSize, start.y() * CellSize);
     for (auto _ : state) {
-        box.repaint();
+        view.box.repaint();
     }
 }
 BENCHMARK(BM_EditorStrokeRepaint)
@@ -269,7 +263,7 @@ TBigColony& BigColonyOf(const benchmark::State& state) {
 
 void BM_ScaleMapViewRepaint(benchmark::State& state) {
     TBigColony& big = BigColonyOf(state);
-    TView view(QSize(1920, 1080), big.earth, big.colony->Game());
+    TView view(QSize(1920, 1080), big.earth, &big.colony->Game());
     for (auto _ : state)
         view.box.repaint();
     PerBuilding(state, big);
@@ -278,7 +272,7 @@ BENCHMARK(BM_ScaleMapViewRepaint)->Apply(ColonySizes)->Unit(benchmark::kMicrosec
 
 void BM_ScalePlanRepaint(benchmark::State& state) {
     TBigColony& big = BigColonyOf(state);
-    TView view(QSize(537, 369), big.earth, big.colony->Game());
+    TView view(QSize(537, 369), big.earth, &big.colony->Game());
     TvtPlan plan;
     plan.resize(210, 210);
     plan.SetPlaceBox(&view.box);
