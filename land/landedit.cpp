@@ -145,12 +145,12 @@ bool TLandEdit::BrushCovers(int size, TBrushShape shape, int dc, int dr) {
     return shape == bsSquare || dx * dx + dy * dy <= n * n;
 }
 
-void TLandEdit::EndStroke() {
+bool TLandEdit::EndStroke() {
     if (!strokeBefore_)
-        return;
+        return false;
     const TTerrainGrid before = std::move(*strokeBefore_);
     strokeBefore_.reset();
-    Commit(before, land_.Start, land_.Labels);
+    return Commit(before, land_.Start, land_.Labels);
 }
 
 void TLandEdit::Fill(int col, int row, TEarthKind kind) {
@@ -225,7 +225,7 @@ void TLandEdit::Paint(int col, int row, TEarthKind kind) {
     SetKind(land_.Grid, col, row, kind, land_.ReliefSeed);
 }
 
-void TLandEdit::Commit(const TTerrainGrid& before, TCellPoint startBefore,
+bool TLandEdit::Commit(const TTerrainGrid& before, TCellPoint startBefore,
                        const std::vector<TMapLabel>& labelsBefore) {
     KeepRules(land_.Grid, land_.ReliefSeed);
     TStep step{{}, startBefore, land_.Start, std::nullopt};
@@ -239,13 +239,14 @@ void TLandEdit::Commit(const TTerrainGrid& before, TCellPoint startBefore,
                 step.Cells.push_back({c, r, was, now});
         }
     if (step.Cells.empty() && step.StartBefore == step.StartAfter && !step.Labels)
-        return;
+        return false;
     undo_.push_back(std::move(step));
     if (undo_.size() > MaxSteps)
         undo_.pop_front();
     redo_.clear();
     if (Redraws(undo_.back()))
         scene_ = DrawScene(land_);
+    return true;
 }
 
 bool TLandEdit::Redraws(const TStep& step) {

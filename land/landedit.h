@@ -72,7 +72,9 @@ public:
     // Whether a brush of the size (clamped to 1..32) and shape covers the
     // cell so many columns and rows off the cell it is centred on.
     static bool BrushCovers(int size, TBrushShape shape, int dc, int dr);
-    void EndStroke();
+    // Ends the open stroke; true when it changed the land and so became a
+    // step.
+    bool EndStroke();
     // Gives the area of the cell's kind reachable through the cells' sides
     // another kind, as one step.
     void Fill(int col, int row, TEarthKind kind);
@@ -114,8 +116,8 @@ private:
     void Paint(int col, int row, TEarthKind kind);
     // Brings the grid back to the generator's rules, then records what
     // changed since the grid, start and names given as one step and draws
-    // the scene.
-    void Commit(const TTerrainGrid& before, TCellPoint startBefore,
+    // the scene; false when nothing changed and no step was recorded.
+    bool Commit(const TTerrainGrid& before, TCellPoint startBefore,
                 const std::vector<TMapLabel>& labelsBefore);
     void Apply(const TStep& step, bool forward);
     // Whether a step changes what the scene shows: the grid or the names.

@@ -78,19 +78,20 @@ void CheckHousing(const TLand& land, std::vector<TMapProblem>& problems) {
                 homes += places[kindAt(cell)];
         });
     const int32_t settlers = TColonyFigures{}.People;
+    if (homes >= settlers)
+        return;
     // The whole square round the start is shown: where the houses must fit.
     std::vector<QPoint> square;
     for (int dc = -MapCheck::HousingRadius; dc <= MapCheck::HousingRadius; ++dc)
         for (int dr = -MapCheck::HousingRadius; dr <= MapCheck::HousingRadius; ++dr)
             square.push_back(land.Start + QPoint(dc, dr));
-    if (homes < settlers)
-        problems.push_back({true,
-                            QCoreApplication::translate(
-                                "MapCheck", "У начала мало земли под дома: места для %1 из %2 "
-                                            "поселенцев.")
-                                .arg(homes)
-                                .arg(settlers),
-                            square});
+    problems.push_back(
+        {true,
+         QCoreApplication::translate("MapCheck", "У начала мало земли под дома: места для %1 из %2 "
+                                                 "поселенцев.")
+             .arg(homes)
+             .arg(settlers),
+         square});
 }
 
 // A type whose ground the map lacks is an error when it alone makes a good.

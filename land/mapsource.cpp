@@ -74,25 +74,29 @@ QString TMapSource::Title() const {
 }
 
 TMapFiles TMapSource::Read(const QStringList& folders) const {
+    if (Kind == msRandom)
+        return GenerateIsland(Seed);
+    const QString grid = GridPath(folders);
+    return ReadFiles(grid.chopped(4), grid.endsWith(QStringLiteral(".lts")));
+}
+
+QString TMapSource::GridPath(const QStringList& folders) const {
     switch (Kind) {
     case msRandom:
-        return GenerateIsland(Seed);
-    case msPath: {
-        const bool hasExt = Name.endsWith(QStringLiteral(".LTS"), Qt::CaseInsensitive);
-        const QString base = hasExt ? Name.chopped(4) : Name;
-        return ReadFiles(base, hasExt && Name.endsWith(QStringLiteral(".lts")));
-    }
+        return QString();
+    case msPath:
+        return Name.endsWith(QStringLiteral(".LTS"), Qt::CaseInsensitive)
+                   ? Name
+                   : Name + QStringLiteral(".LTS");
     case msName:
         break;
     }
     // The first folder that holds the grid; the first folder's error otherwise.
-    QString folder = folders.value(0);
-    for (const QString& f : folders)
-        if (QFileInfo::exists(TEarth::MapFilePath(f, Name, QStringLiteral(".LTS")))) {
-            folder = f;
-            break;
-        }
-    return ReadFiles(TEarth::MapFilePath(folder, Name, QString()), false);
+    for (const QString& folder : folders)
+        if (const QString path = TEarth::MapFilePath(folder, Name, QStringLiteral(".LTS"));
+            QFileInfo::exists(path))
+            return path;
+    return TEarth::MapFilePath(folders.value(0), Name, QStringLiteral(".LTS"));
 }
 
 QStringList MapNames(const QStringList& folders) {

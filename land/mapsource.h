@@ -35,6 +35,10 @@ struct TMapSource {
     // TGameError naming the file that cannot be read or is too short for a
     // grid; the files after it are then not read.
     TMapFiles Read(const QStringList& folders) const;
+    // The path of the grid file (.LTS) Read reads: the path given, or the
+    // name's in the first of the folders whose MAPS holds it (the first
+    // folder's when none does); empty for an island made in memory.
+    QString GridPath(const QStringList& folders) const;
 
     bool operator==(const TMapSource&) const = default;
 };

@@ -420,16 +420,8 @@ bool TIslandEditorForm::Open(const TMapSource& source) {
         return false;
     }
     // Saved again, the map goes over the file it came from without a question.
-    if (source.Kind == TMapSource::msPath)
-        ownFile_ = QFileInfo(source.Name).absoluteFilePath();
-    else if (source.Kind == TMapSource::msName)
-        for (const QString& folder : folders_) {
-            const QFileInfo file(TEarth::MapFilePath(folder, source.Name, QStringLiteral(".LTS")));
-            if (file.exists()) {
-                ownFile_ = file.absoluteFilePath();
-                break;
-            }
-        }
+    if (source.Kind != TMapSource::msRandom)
+        ownFile_ = QFileInfo(source.GridPath(folders_)).absoluteFilePath();
     return true;
 }
 
@@ -463,9 +455,7 @@ bool TIslandEditorForm::KeepChanges() {
     switch (Ask(this, tr("Сохранить изменения карты «%1»?").arg(LandName()),
                 QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes)) {
     case QMessageBox::Yes:
-        return problems_.empty() || std::ranges::none_of(problems_, &TMapProblem::Error)
-                   ? Save()
-                   : SaveDraft();
+        return HasErrors() ? SaveDraft() : Save();
     case QMessageBox::No:
         return true;
     default:
@@ -525,8 +515,12 @@ bool TIslandEditorForm::SaveInto(const QString& folder) {
     return true;
 }
 
+bool TIslandEditorForm::HasErrors() const {
+    return std::ranges::any_of(problems_, &TMapProblem::Error);
+}
+
 bool TIslandEditorForm::Save() {
-    if (std::ranges::any_of(problems_, &TMapProblem::Error)) {
+    if (HasErrors()) {
         if (Ask(this, tr("На карте есть ошибки, играть на ней нельзя. Сохранить ее как черновик?"),
                 QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes)
             return SaveDraft();
@@ -534,13 +528,13 @@ bool TIslandEditorForm::Save() {
     }
     // A map the game ships keeps its name: the player's copy would hide behind it.
     const QString name = LandName();
-    for (const QString& folder : folders_)
-        if (folder != saveFolder_ &&
-            QFileInfo::exists(TEarth::MapFilePath(folder, name, QStringLiteral(".LTS")))) {
-            TApplication::ShowError(
-                tr("Карта «%1» уже есть в игре. Дайте своей карте другое имя.").arg(name));
-            return false;
-        }
+    const QString found = TMapSource::Named(name).GridPath(folders_);
+    if (QFileInfo::exists(found) &&
+        found != TEarth::MapFilePath(saveFolder_, name, QStringLiteral(".LTS"))) {
+        TApplication::ShowError(
+            tr("Карта «%1» уже есть в игре. Дайте своей карте другое имя.").arg(name));
+        return false;
+    }
     return SaveInto(saveFolder_);
 }
 
@@ -668,13 +662,9 @@ void TIslandEditorForm::MouseUp(Qt::MouseButton button) {
     if (button != Qt::LeftButton || !lastDab_)
         return;
     lastDab_.reset();
-    const int steps = edit_->UndoCount();
-    const bool couldRedo = edit_->CanRedo();
-    edit_->EndStroke();
-    // A stroke that changed nothing is no step and no change (a full
-    // history stays as long, so there any stroke counts).
-    modified_ = modified_ || edit_->UndoCount() != steps || couldRedo != edit_->CanRedo() ||
-                steps == TLandEdit::MaxSteps;
+    // A stroke that changed nothing is no step and no change.
+    if (edit_->EndStroke())
+        modified_ = true;
     Changed();
 }
 
@@ -703,8 +693,11 @@ void TIslandEditorForm::UpdateCells(const QRect& cells) {
 
 void TIslandEditorForm::ShowPointer(QPoint cell) {
     const int size = edSize->value();
-    const int reach = size / 2 + 1;
-    UpdateCells(QRect(pointer_ - QPoint(reach, reach), QSize(2 * reach + 1, 2 * reach + 1)));
+    // The cells the brush's outline may cover round the pointer.
+    const auto brushArea = [this, reach = size / 2 + 1] {
+        UpdateCells(QRect(pointer_ - QPoint(reach, reach), QSize(2 * reach + 1, 2 * reach + 1)));
+    };
+    brushArea();
     const QRect oldPreview = marks_.PreviewCells();
     pointer_ = cell;
     if (TTerrainGrid::Contains(cell.x(), cell.y()))
@@ -717,7 +710,7 @@ void TIslandEditorForm::ShowPointer(QPoint cell) {
     marks_.BrushShape = TLandEdit::TBrushShape(cbShape->currentIndex());
     marks_.SetPreview(
         tool_ == etIsland && TTerrainGrid::Contains(cell.x(), cell.y()) ? Island() : nullptr, cell);
-    UpdateCells(QRect(pointer_ - QPoint(reach, reach), QSize(2 * reach + 1, 2 * reach + 1)));
+    brushArea();
     if (!oldPreview.isEmpty())
         UpdateCells(oldPreview);
     if (!marks_.PreviewCells().isEmpty())

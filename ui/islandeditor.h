@@ -111,6 +111,8 @@ private:
     // Asks whether to keep the changes before they are thrown away; false
     // when the player stays.
     bool KeepChanges();
+    // Whether the check finds the land unfit for play.
+    bool HasErrors() const;
     // Shows the land after a change: the scene drawn again, the overview,
     // the start, the check's problems and the undo items.
     void Changed();

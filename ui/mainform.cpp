@@ -727,7 +727,11 @@ void TMainForm::miFullScreenClick() {
 }
 
 void TMainForm::miHelpClick() {
-    THelpWindow help(QDir(folder_).filePath(HelpFileName()), QStringLiteral("10"), this);
+    ShowHelp(QStringLiteral("10"), this);
+}
+
+void TMainForm::ShowHelp(const QString& topic, QWidget* parent) {
+    THelpWindow help(QDir(folder_).filePath(HelpFileName()), topic, parent);
     help.exec();
 }
 
@@ -841,11 +845,7 @@ TIslandEditorForm& TMainForm::OpenEditor(const std::optional<TMapSource>& source
             activateWindow();
             return true;
         };
-        editor_->OnHelp = [this] {
-            THelpWindow help(QDir(folder_).filePath(HelpFileName()), QStringLiteral("editor"),
-                             editor_);
-            help.exec();
-        };
+        editor_->OnHelp = [this] { ShowHelp(QStringLiteral("editor"), editor_); };
     }
     if (source)
         editor_->Open(*source);

@@ -115,6 +115,8 @@ public:
     void miParametersClick();
     void miFullScreenClick();
     void miHelpClick();
+    // The help page at a topic, over the window given.
+    void ShowHelp(const QString& topic, QWidget* parent);
     // Tints the map view and the plan by the overlay, with its legend.
     void ShowOverlay(TOverlay overlay);
     void miAboutClick();

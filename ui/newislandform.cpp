@@ -1,6 +1,7 @@
 #include "newislandform.h"
 
 #include "land/earth.h"
+#include "map/editmarks.h"
 #include "map/mapview.h"
 #include "model/describe.h"
 #include "model/game.h"
@@ -108,7 +109,7 @@ void TNewIslandForm::ChoiceChanged() {
     chosen_ = choice.has_value();
     if (BlankSea()) {
         QImage sea(LandPreviewSize, QImage::Format_RGB32);
-        sea.fill(QColor(0x2B, 0x64, 0x97));
+        sea.fill(TEditMarks::KindColour(ekSea));
         ShowPreview(sea);
     } else if (!choice)
         ShowPreview(QImage());
