@@ -543,11 +543,14 @@ bool TIslandEditorForm::SaveDraft() {
 }
 
 void TIslandEditorForm::Play() {
-    if ((modified_ || !QFileInfo::exists(
-                          TEarth::MapFilePath(saveFolder_, LandName(), QStringLiteral(".LTS")))) &&
-        !Save())
+    // The land shown is played: saved first unless the player's map of its
+    // name is the very file it came from, unchanged.
+    const QString map =
+        QFileInfo(TEarth::MapFilePath(saveFolder_, LandName(), QStringLiteral(".LTS")))
+            .absoluteFilePath();
+    if ((modified_ || ownFile_ != map) && !Save())
         return;
-    if (modified_)
+    if (ownFile_ != map)
         return; // saved as a draft: there is nothing to play yet
     if (OnPlay && OnPlay(TMapSource::Named(LandName())))
         close();

@@ -86,10 +86,14 @@ TEST(IslandEditor, SavesAPlayableLandForTheNewGameAndALandWithErrorsAsADraft) {
     EXPECT_FALSE(MapNames(w.Form.MapFolders()).contains(QStringLiteral("Черновик")));
 
     // Another land saved under a map's name replaces it only when the player says so.
+    // Nor does "Играть" start a game on that other map in its place.
     editor.SetLand(GenerateIslandLand(6), QStringLiteral("Мой остров"));
+    editor.show();
     {
         const TDialogAnswerer no([](QDialog& dialog) { PressEscape(dialog); });
         EXPECT_FALSE(editor.Save());
-        EXPECT_EQ(no.Titles.size(), 1);
+        editor.Play();
+        EXPECT_EQ(no.Titles.size(), 2);
     }
+    EXPECT_TRUE(editor.isVisible());
 }
