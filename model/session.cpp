@@ -2,6 +2,7 @@
 
 #include "base/gameerror.h"
 #include "colony.h"
+#include "savefile.h"
 
 #include <QCoreApplication>
 #include <QDir>
