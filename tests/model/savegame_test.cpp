@@ -232,6 +232,8 @@ TEST_F(SavedGame, EveryDamagedFileIsRefusedWithItsReason) {
              g.Colony.Account.Assign({{1990, 0, {}}});
          }),
          "счёт"},
+        {"a counter below zero in a free game",
+         changed([](TSavedGame& g) { g.Colony.Counters.TaxesRefused = -1; }), "сценарий"},
         {"a day twice", changed([](TSavedGame& g) { g.Days.push_back(g.Days.back()); }), "история"},
         {"a journal entry after the date", changed([](TSavedGame& g) {
              g.Journal.push_back({{1990, 1, 1}, TJournalKind::Event, -1, -1, "x"});
