@@ -631,7 +631,8 @@ struct TSaveSection {
 };
 
 // The content's sections in the file's order. A new section is a row here
-// whose Since is a new format, and a golden save of that format.
+// whose Since is the new format that SaveFormat::Version then names, and a
+// golden save of that format.
 constexpr TSaveSection SaveSections[] = {
     {3, WriteIdentity, ReadIdentity, IdentityOfBytes},
     {1, WriteLand, ReadLand},
@@ -666,8 +667,8 @@ QByteArray EncodeContent(const TSavedGame& game) {
 }
 
 // The content of a file of the version: each section the version has, read
-// while the stream holds out; those it has not are given what their format
-// says.
+// while the stream holds out; one it has not is made by its row's Absent,
+// or left at the saved game's defaults.
 TSavedGame DecodeContent(QDataStream& in, uint32_t version, const TBaseTypeList& catalogue,
                          const QByteArray& file) {
     TSavedGame game;
