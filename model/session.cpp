@@ -3,6 +3,7 @@
 #include "base/gameerror.h"
 #include "colony.h"
 #include "goals.h"
+#include "savefile.h"
 
 #include <QCoreApplication>
 #include <QDir>

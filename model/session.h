@@ -1,7 +1,7 @@
 #pragma once
 
 #include "gamedate.h"
-#include "savefile.h"
+#include "savecodec.h"
 
 #include <QString>
 #include <cstdint>
