@@ -28,7 +28,9 @@ struct TSimArgument {
         File,       // a path without blanks
     };
     TKind Kind;
-    const char* Name; // how the usage writes it: "N", "C R", "yes|no"
+    // How the usage writes it: "N", "C R"; a Word's choices joined by "|",
+    // as "yes|no", or the one word it must be.
+    const char* Name;
     int32_t Low = 0;
     int32_t High = 0;
 
@@ -58,7 +60,7 @@ struct TSimVerb {
     // at it, or sets it from outside play (its figures, its generator, its
     // file, or back in time), which random play leaves alone.
     enum TUse { Play, Look, Setup };
-    // Days played as many as the verb's first argument says.
+    // The Days of a verb that plays as many days as its first argument says.
     static constexpr int32_t DaysOfNumber = -1;
 
     const char* Word;
@@ -121,8 +123,8 @@ private:
     // Prints what undo, redo, save or load did: the error of a result that
     // begins with "!", else the line DONE.
     void PrintOutcome(const QString& result, const QString& done);
-    // The game saved to or loaded from the file: a status of the game, an
-    // error with its "!".
+    // Saves the game to the file or loads it from there: nothing, or the
+    // error's text after a "!".
     QString Save(const QString& file);
     QString Load(const QString& file);
     void Print(const QString& line);
