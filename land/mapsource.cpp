@@ -93,7 +93,7 @@ QString TMapSource::GridPath(const QStringList& folders) const {
     }
     // The first folder that holds the grid; the first folder's error otherwise.
     for (const QString& folder : folders)
-        if (const QString path = TEarth::MapFilePath(folder, Name, QStringLiteral(".LTS"));
+        if (QString path = TEarth::MapFilePath(folder, Name, QStringLiteral(".LTS"));
             QFileInfo::exists(path))
             return path;
     return TEarth::MapFilePath(folders.value(0), Name, QStringLiteral(".LTS"));

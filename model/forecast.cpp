@@ -259,13 +259,13 @@ QString ForecastSummary(const TForecast& forecast) {
                           NumToStr(tax.Amount), DateText(tax.Date))
                      .arg(percent);
     }
-    const int32_t days = static_cast<int32_t>(forecast.Days.size()) - 1;
+    // Food is what the sawmills, quarries and mines take, and its band is
+    // the futures' spread: the median's last day of it, or none at all.
     if (forecast.FoodGoneAfter)
-        parts << QCoreApplication::translate("Forecast", "еда кончится %1")
+        parts << QCoreApplication::translate("Forecast", "в среднем исходе еда кончится %1")
                      .arg(DateText(DaysAfter(forecast.From, *forecast.FoodGoneAfter)));
     else
-        parts << QCoreApplication::translate("Forecast", "еды хватит до %1")
-                     .arg(DateText(DaysAfter(forecast.From, days)));
+        parts << QCoreApplication::translate("Forecast", "еды хватит на весь прогноз");
     if (!forecast.Days.empty()) {
         const int32_t now = forecast.Days.front()[ffHealth].Median;
         const int32_t then = forecast.Days.back()[ffHealth].Median;

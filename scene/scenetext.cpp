@@ -92,7 +92,7 @@ constexpr std::array<uint8_t, 128> CharClasses = [] {
     std::array<uint8_t, 128> classes{};
     classes[' '] = classes['\r'] = classes['\n'] = ccSeparator;
     for (int c = 'A'; c <= 'Z'; ++c)
-        classes[static_cast<size_t>(c)] = classes[static_cast<size_t>(c - 'A' + 'a')] = ccWord;
+        classes[static_cast<size_t>(c)] = classes[static_cast<size_t>(c) - 'A' + 'a'] = ccWord;
     classes['_'] = ccWord;
     return classes;
 }();

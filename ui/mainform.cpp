@@ -570,12 +570,9 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
 
 void TMainForm::closeEvent(QCloseEvent* event) {
     // The editor's land is asked about first: it goes with the window.
-    if (editor_ && editor_->isVisible() && !editor_->close())
-        event->ignore();
-    else if (session_->KeepGame())
-        event->accept();
-    else
-        event->ignore();
+    const bool keep =
+        (!editor_ || !editor_->isVisible() || editor_->close()) && session_->KeepGame();
+    event->setAccepted(keep);
 }
 
 void TMainForm::miNewClick() {

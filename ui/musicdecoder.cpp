@@ -110,7 +110,7 @@ void TMusicDecoding::Start(const QString& path) {
         TMusicSamples samples;
         if (file.open(QIODevice::ReadOnly))
             samples = DecodeMusic(file.readAll(), &cancel_);
-        if (!cancel_.load())
+        if (!cancel_.load() && receiver_)
             receiver_(std::make_shared<const TMusicSamples>(std::move(samples)));
     });
 }

@@ -146,6 +146,14 @@ TEST(Forecast, TheSummaryWeighsTheTaxAgainstTheMoney) {
         EXPECT_TRUE(summary.contains(QString::fromUtf8(chance))) << summary.toStdString();
     }
     EXPECT_EQ(colony.TakeState(), start);
+
+    // Food is told by the median future's last day of it, or as lasting the
+    // whole forecast: the forecast's own last day is no date food runs out.
+    TForecast food;
+    food.From = {1897, 2, 20};
+    EXPECT_EQ(ForecastSummary(food), QStringLiteral("Еды хватит на весь прогноз"));
+    food.FoodGoneAfter = 9;
+    EXPECT_EQ(ForecastSummary(food), QStringLiteral("В среднем исходе еда кончится 1 марта 1897"));
 }
 
 } // namespace
