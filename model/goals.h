@@ -77,13 +77,13 @@ public:
     int64_t Value(const TGoalSource& source) const { return row_ ? row_->Take(source, part_) : 0; }
     // Its row, or none for no figure.
     const TGoalFigureRow* Row() const { return row_; }
+    // What its part names (the good, which is the history field's column; the
+    // type's place in the catalogue; the kind of money); 0 with no part.
     int Part() const { return part_; }
     // The place in the catalogue of the type whose buildings it counts, or -1.
     int CountedType() const { return row_ && row_->Part == TGoalPart::Type ? part_ : -1; }
-    // The history field it reads, or none for a figure of another kind; and
-    // the field's column.
+    // The history field it reads, or none for a figure of another kind.
     const THistoryField* Field() const { return row_ ? row_->Field : nullptr; }
-    int FieldColumn() const { return part_; }
 
 private:
     friend TGoalFigureWord ReadGoalFigure(QStringView word, const TBaseTypeList& catalogue);
