@@ -196,17 +196,18 @@ TEST_F(Scenario, EveryFigureIsReadByEachOfItsWords) {
     // The parts a word may name, by the kind of part, each with the index it
     // names: every good by its key and its number, every type, every kind of
     // money.
-    std::vector<std::pair<QString, int>> parts[4] = {{{QString(), 0}}};
+    using enum TGoalPart;
+    std::map<TGoalPart, std::vector<std::pair<QString, int>>> parts{{None, {{QString(), 0}}}};
     for (int good = 0; good < GoodsCount; ++good)
-        parts[size_t(TGoalPart::Good)].insert(
-            parts[size_t(TGoalPart::Good)].end(),
-            {{GoodKey(good), good}, {QString::number(good), good}});
+        parts[Good].insert(parts[Good].end(),
+                           {{GoodKey(good), good}, {QString::number(good), good}});
     for (size_t type = 0; type < Catalogue.size(); ++type)
-        parts[size_t(TGoalPart::Type)].push_back({Catalogue[type].Id, int(type)});
+        parts[Type].push_back({Catalogue[type].Id, int(type)});
     for (int flow = 0; flow < MoneyFlowCount; ++flow)
-        parts[size_t(TGoalPart::Flow)].push_back({MoneyFlowKey(TMoneyFlow(flow)), flow});
-    for (const TGoalFigureRow& row : GoalFigures())
-        for (const auto& [part, index] : parts[size_t(row.Part)])
+        parts[Flow].push_back({MoneyFlowKey(TMoneyFlow(flow)), flow});
+    for (const TGoalFigureRow& row : GoalFigures()) {
+        ASSERT_TRUE(parts.contains(row.Part)) << row.Word;
+        for (const auto& [part, index] : parts[row.Part])
             for (const QString& word : {row.WordWith(part), row.WordWith(part).toUpper()}) {
                 const QString file =
                     "[Scenario]\nTitle=T\n[Goal]\nText=t\nFigure=" + word + "\nValue=0\n";
@@ -216,6 +217,7 @@ TEST_F(Scenario, EveryFigureIsReadByEachOfItsWords) {
                 EXPECT_EQ(std::pair(figure.Row(), figure.Part()), std::pair(&row, index))
                     << word.toStdString();
             }
+    }
     // Every field of the history can be watched.
     for (const THistoryField& field : HistoryFields)
         EXPECT_TRUE(std::ranges::any_of(GoalFigures(), [&field](const TGoalFigureRow& row) {
