@@ -139,17 +139,20 @@ void BM_GoalsAgainstNextDay(benchmark::State& state) {
                      INT64_MAX, {},     held,   TGoalRole::Required,
                      {}};
     };
+    const auto figure = [&colony](const char16_t* word) {
+        return *ReadGoalFigure(QStringView(word), colony.Catalogue).Figure;
+    };
     TGoalBook book({
-        goal(*TGoalFigure::OfHistory(u"money")),
-        goal(*TGoalFigure::OfHistory(u"people"), 60),
-        goal(*TGoalFigure::OfHistory(u"health"), 730),
-        goal(*TGoalFigure::OfHistory(u"homes")),
-        goal(*TGoalFigure::OfHistory(u"stock", gdFood)),
-        goal(*TGoalFigure::OfHistory(u"buildings")),
-        goal(*TGoalFigure::OfType(colony.Catalogue, u"Farm")),
-        goal(TGoalFigure::OfFlow(TMoneyFlow::Sales, true)),
-        goal(TGoalFigure::OfFlow(TMoneyFlow::Upkeep, false)),
-        goal(TGoalFigure::OfCounter(&TGoalCounters::MainTaxesPaid)),
+        goal(figure(u"money")),
+        goal(figure(u"people"), 60),
+        goal(figure(u"health"), 730),
+        goal(figure(u"homes")),
+        goal(figure(u"stock.food")),
+        goal(figure(u"buildings")),
+        goal(figure(u"type:Farm")),
+        goal(figure(u"flow:sales:last")),
+        goal(figure(u"flow:upkeep")),
+        goal(figure(u"maintaxes")),
     });
     const TGoalCounters counters;
     THistory history;

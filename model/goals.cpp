@@ -1,86 +1,147 @@
 #include "goals.h"
 
+#include "base/inifile.h"
+#include "base/terrain.h"
+
 #include <algorithm>
-
-std::optional<TGoalFigure> TGoalFigure::OfHistory(QStringView key, int column) {
-    for (const THistoryField& field : HistoryFields)
-        if (key == QLatin1StringView(field.Key)) {
-            if (column < 0 || column >= field.Columns)
-                return std::nullopt;
-            TGoalFigure figure;
-            figure.field_ = &field;
-            figure.column_ = column;
-            return figure;
-        }
-    return std::nullopt;
-}
-
-std::optional<TGoalFigure> TGoalFigure::OfType(const TBaseTypeList& catalogue, QStringView id) {
-    for (const TBaseType& type : catalogue)
-        if (type.Id == id) {
-            TGoalFigure figure;
-            figure.kind_ = TKind::Type;
-            figure.column_ = static_cast<int>(&type - catalogue.data());
-            return figure;
-        }
-    return std::nullopt;
-}
-
-TGoalFigure TGoalFigure::OfFlow(TMoneyFlow flow, bool lastYear) {
-    TGoalFigure figure;
-    figure.kind_ = TKind::Flow;
-    figure.flow_ = flow;
-    figure.lastYear_ = lastYear;
-    return figure;
-}
-
-TGoalFigure TGoalFigure::OfBalance(bool lastYear) {
-    TGoalFigure figure;
-    figure.kind_ = TKind::Balance;
-    figure.lastYear_ = lastYear;
-    return figure;
-}
-
-TGoalFigure TGoalFigure::OfCounter(int32_t TGoalCounters::*counter) {
-    TGoalFigure figure;
-    figure.kind_ = TKind::Counter;
-    figure.counter_ = counter;
-    return figure;
-}
-
-TGoalFigure TGoalFigure::None() {
-    TGoalFigure figure;
-    figure.kind_ = TKind::None;
-    return figure;
-}
-
-int64_t TGoalFigure::Value(const TGoalSource& source) const {
-    switch (kind_) {
-    case TKind::None:
-        return 0;
-    case TKind::History:
-        return field_->Get(source.Day, column_);
-    case TKind::Type:
-        return static_cast<size_t>(column_) < source.Finished.size()
-                   ? source.Finished[static_cast<size_t>(column_)]
-                   : 0;
-    case TKind::Flow:
-    case TKind::Balance: {
-        const TGame& game = source.Game;
-        const TYearAccount* year = game.Account.FindYear(game.Date.Year - (lastYear_ ? 1 : 0));
-        if (!year)
-            return 0;
-        if (kind_ == TKind::Balance)
-            return year->Incomes() + year->Spendings();
-        return IsIncome(flow_) ? year->Flow(flow_) : -year->Flow(flow_);
-    }
-    case TKind::Counter:
-        return source.Counters.*counter_;
-    }
-    return 0;
-}
+#include <iterator>
+#include <string_view>
 
 namespace {
+
+// How a word writes its part: the mark before it, and its name in the guide.
+constexpr struct {
+    const char* Mark;
+    const char* Name;
+} PartForms[] = {{"", ""}, {".", "GOOD"}, {":", "TYPE"}, {":", "WORD"}};
+
+const auto& PartForm(TGoalPart part) {
+    return PartForms[static_cast<size_t>(part)];
+}
+
+// The account's year a money figure reads: the last full game year, or the
+// year so far.
+const TYearAccount* AccountYear(const TGame& game, bool lastYear) {
+    return game.Account.FindYear(game.Date.Year - (lastYear ? 1 : 0));
+}
+
+// A money flow as an amount: a spending counts as what it took, not below zero.
+template <bool LastYear> int64_t TakeFlow(const TGoalSource& source, int flow) {
+    const TYearAccount* year = AccountYear(source.Game, LastYear);
+    if (!year)
+        return 0;
+    const auto kind = static_cast<TMoneyFlow>(flow);
+    return IsIncome(kind) ? year->Flow(kind) : -year->Flow(kind);
+}
+
+// What the year's incomes left over its spendings, below zero when they took more.
+template <bool LastYear> int64_t TakeBalance(const TGoalSource& source, int) {
+    const TYearAccount* year = AccountYear(source.Game, LastYear);
+    return year ? year->Incomes() + year->Spendings() : 0;
+}
+
+template <int32_t TGoalCounters::*Counter> int64_t TakeCounter(const TGoalSource& source, int) {
+    return source.Counters.*Counter;
+}
+
+int64_t TakeFinished(const TGoalSource& source, int type) {
+    return static_cast<size_t>(type) < source.Finished.size()
+               ? source.Finished[static_cast<size_t>(type)]
+               : 0;
+}
+
+consteval size_t FieldIndex(std::string_view key) {
+    return static_cast<size_t>(&HistoryField(key) - std::begin(HistoryFields));
+}
+
+// A field of the day's history by its key; a field of several columns, one
+// a good, by its key and the good.
+template <size_t Index> constexpr TGoalFigureRow HistoryFigure(const char* guide) {
+    constexpr const THistoryField& field = HistoryFields[Index];
+    return {field.Key,
+            field.Columns == 1 ? TGoalPart::None : TGoalPart::Good,
+            "",
+            field.Low,
+            field.High,
+            [](const TGoalSource& source, int column) {
+                return HistoryFields[Index].Get(source.Day, column);
+            },
+            guide,
+            &field};
+}
+
+constexpr TGoalFigureRow Figures[] = {
+    HistoryFigure<FieldIndex("money")>("the colony's money"),
+    HistoryFigure<FieldIndex("people")>("its colonists"),
+    HistoryFigure<FieldIndex("health")>("its health, 0 to 1000"),
+    HistoryFigure<FieldIndex("employed")>("its colonists at work"),
+    HistoryFigure<FieldIndex("homes")>("the places in its homes"),
+    HistoryFigure<FieldIndex("work")>("its work places"),
+    HistoryFigure<FieldIndex("buildings")>("its buildings, unfinished ones too"),
+    HistoryFigure<FieldIndex("sold")>("what the market has paid since the start"),
+    HistoryFigure<FieldIndex("bought")>("what the market has taken since the start"),
+    HistoryFigure<FieldIndex("stock")>(
+        "the stock of a good, by its key (`stock.food`) or its number 0..8 (`stock.1`)"),
+    {"type", TGoalPart::Type, "", 0, TTerrainGrid::CellCount, TakeFinished,
+     "the finished buildings of a type (`type:Farm`)"},
+    {"flow", TGoalPart::Flow, "", 0, INT64_MAX, TakeFlow<false>,
+     "the money of one kind in the game year so far (a spending counts as what it took)"},
+    {"flow", TGoalPart::Flow, ":last", 0, INT64_MAX, TakeFlow<true>,
+     "the same in the last full game year"},
+    {"balance", TGoalPart::None, "", INT64_MIN, INT64_MAX, TakeBalance<false>,
+     "what the incomes of the game year so far left over its spendings; below zero when the "
+     "year took more than it brought"},
+    {"balance", TGoalPart::None, ":last", INT64_MIN, INT64_MAX, TakeBalance<true>,
+     "the same of the last full game year"},
+    {"yearlytaxes", TGoalPart::None, "", 0, INT32_MAX, TakeCounter<&TGoalCounters::YearlyTaxesPaid>,
+     "the yearly taxes paid when they were asked for"},
+    {"maintaxes", TGoalPart::None, "", 0, INT32_MAX, TakeCounter<&TGoalCounters::MainTaxesPaid>,
+     "the main taxes paid when they were asked for"},
+    {"refusedtaxes", TGoalPart::None, "", 0, INT32_MAX, TakeCounter<&TGoalCounters::TaxesRefused>,
+     "the taxes refused"},
+};
+
+// The text in the place of the row's part when the word has the row's form;
+// empty for a row with no part.
+std::optional<QStringView> PartText(const TGoalFigureRow& row, QStringView word) {
+    const QString head = QLatin1StringView(row.Word) + QLatin1StringView(PartForm(row.Part).Mark);
+    const QLatin1StringView tail(row.After);
+    if (word.size() < head.size() + tail.size() || !word.startsWith(head, Qt::CaseInsensitive) ||
+        !word.endsWith(tail, Qt::CaseInsensitive))
+        return std::nullopt;
+    const QStringView part = word.sliced(head.size(), word.size() - head.size() - tail.size());
+    if (row.Part == TGoalPart::None && !part.isEmpty())
+        return std::nullopt;
+    return part.trimmed();
+}
+
+// What the part's text names: a good's index, a type's place in the
+// catalogue, a kind of money; -1 for nothing.
+int PartOf(TGoalPart part, QStringView text, const TBaseTypeList& catalogue) {
+    switch (part) {
+    case TGoalPart::None:
+        return 0;
+    case TGoalPart::Good: {
+        for (int good = 0; good < GoodsCount; ++good)
+            if (text.compare(GoodKey(good), Qt::CaseInsensitive) == 0)
+                return good;
+        const int32_t number = ParseInteger(text).value_or(-1);
+        return number >= 0 && number < GoodsCount ? number : -1;
+    }
+    case TGoalPart::Type: {
+        const auto type = std::ranges::find_if(catalogue, [text](const TBaseType& t) {
+            return t.Id.compare(text, Qt::CaseInsensitive) == 0;
+        });
+        return type != catalogue.end() ? static_cast<int>(type - catalogue.begin()) : -1;
+    }
+    case TGoalPart::Flow:
+        for (int flow = 0; flow < MoneyFlowCount; ++flow)
+            if (text.compare(MoneyFlowKey(static_cast<TMoneyFlow>(flow)), Qt::CaseInsensitive) == 0)
+                return flow;
+        return -1;
+    }
+    return -1;
+}
 
 // The finished buildings of the types at the given places of the catalogue,
 // at those places of counts: a pass over the buildings for each, whose count
@@ -98,6 +159,37 @@ void CountFinished(const TGame& game, std::span<const int> wanted, std::vector<i
 }
 
 } // namespace
+
+QString TGoalFigureRow::WordWith(QStringView part) const {
+    QString word = QLatin1StringView(Word) + QLatin1StringView(PartForm(Part).Mark);
+    if (Part != TGoalPart::None)
+        word += part;
+    return word + QLatin1StringView(After);
+}
+
+QString TGoalFigureRow::Pattern() const {
+    return WordWith(QString::fromLatin1(PartForm(Part).Name));
+}
+
+std::span<const TGoalFigureRow> GoalFigures() {
+    return Figures;
+}
+
+TGoalFigureWord ReadGoalFigure(QStringView word, const TBaseTypeList& catalogue) {
+    TGoalFigureWord found;
+    for (const TGoalFigureRow& row : Figures) {
+        const std::optional<QStringView> text = PartText(row, word);
+        if (!text)
+            continue;
+        if (const int part = PartOf(row.Part, *text, catalogue); part >= 0)
+            return {TGoalFigure(row, part), nullptr, {}};
+        if (!found.Row) {
+            found.Row = &row;
+            found.Part = text->toString();
+        }
+    }
+    return found;
+}
 
 bool Compare(int64_t value, TComparison comparison, int64_t target) {
     switch (comparison) {

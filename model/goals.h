@@ -33,45 +33,77 @@ struct TGoalSource {
     const TGoalCounters& Counters;
 };
 
-// The figure a goal watches.
+// What stands in a figure's word for the part of the colony it names.
+enum class TGoalPart : uint8_t {
+    None, // the word names the figure whole
+    Good, // GOOD: a good by its key or its number
+    Type, // TYPE: a building type by its section in the catalogue
+    Flow, // WORD: a kind of money by its key
+};
+
+// One figure a goal may watch: the word a scenario names it by, the values
+// it can take, how it is taken from the colony, and its line in the guide
+// for scenario authors. GoalFigures() holds them all.
+struct TGoalFigureRow {
+    const char* Word;  // the whole word, or what comes before its part
+    TGoalPart Part;    // what the word names after Word
+    const char* After; // what comes after its part
+    int64_t Low;       // the values it can take
+    int64_t High;
+    // Its value as the colony stands; part is the good's index, the type's
+    // place in the catalogue or the kind of money.
+    int64_t (*Take)(const TGoalSource& source, int part);
+    const char* Guide;                    // what it counts, for the guide's table
+    const THistoryField* Field = nullptr; // the history field it reads, if any
+
+    // The word that names this part ("stock.food"); a row with no part has
+    // one word, whatever the part.
+    QString WordWith(QStringView part) const;
+    // The word as the guide writes it: its part in capitals ("stock.GOOD").
+    QString Pattern() const;
+};
+
+// The figures a goal may watch, in the order the guide lists them.
+std::span<const TGoalFigureRow> GoalFigures();
+
+struct TGoalFigureWord;
+
+// The figure a goal watches: a row of GoalFigures() and the part it names.
 class TGoalFigure {
 public:
-    // A field of the history by its key, the stock's by the good's index;
-    // none for a key no field has or a column the field does not have.
-    static std::optional<TGoalFigure> OfHistory(QStringView key, int column = 0);
-    // The number of finished buildings of the catalogue's type of this Id;
-    // none when the catalogue has no such type.
-    static std::optional<TGoalFigure> OfType(const TBaseTypeList& catalogue, QStringView id);
-    // A money flow of the last full game year, or of the year so far, as an
-    // amount: a spending is counted as what it took, not below zero.
-    static TGoalFigure OfFlow(TMoneyFlow flow, bool lastYear);
-    // What the year's incomes left over its spendings (below zero when they
-    // took more), of the last full game year or of the year so far.
-    static TGoalFigure OfBalance(bool lastYear);
-    // One of the counters.
-    static TGoalFigure OfCounter(int32_t TGoalCounters::*counter);
     // No figure: 0, for a message shown on a date whatever the colony.
-    static TGoalFigure None();
+    static TGoalFigure None() { return {}; }
 
-    int64_t Value(const TGoalSource& source) const;
+    int64_t Value(const TGoalSource& source) const { return row_ ? row_->Take(source, part_) : 0; }
+    // Its row, or none for no figure.
+    const TGoalFigureRow* Row() const { return row_; }
+    // What its part names (the good, which is the history field's column; the
+    // type's place in the catalogue; the kind of money); 0 with no part.
+    int Part() const { return part_; }
     // The place in the catalogue of the type whose buildings it counts, or -1.
-    int CountedType() const { return kind_ == TKind::Type ? column_ : -1; }
-    // The history field it reads, or none for a figure of another kind; and
-    // the field's column.
-    const THistoryField* Field() const { return kind_ == TKind::History ? field_ : nullptr; }
-    int FieldColumn() const { return column_; }
+    int CountedType() const { return row_ && row_->Part == TGoalPart::Type ? part_ : -1; }
+    // The history field it reads, or none for a figure of another kind.
+    const THistoryField* Field() const { return row_ ? row_->Field : nullptr; }
 
 private:
-    enum class TKind : uint8_t { None, History, Type, Flow, Balance, Counter };
+    friend TGoalFigureWord ReadGoalFigure(QStringView word, const TBaseTypeList& catalogue);
     TGoalFigure() = default;
+    TGoalFigure(const TGoalFigureRow& row, int part) : row_(&row), part_(part) {}
 
-    TKind kind_ = TKind::History;
-    const THistoryField* field_ = nullptr;
-    int column_ = 0; // of the history field, or the type's place in the catalogue
-    TMoneyFlow flow_ = TMoneyFlow::Sales;
-    bool lastYear_ = false;
-    int32_t TGoalCounters::*counter_ = nullptr;
+    const TGoalFigureRow* row_ = nullptr;
+    int part_ = 0;
 };
+
+// What a scenario's word for a figure names.
+struct TGoalFigureWord {
+    std::optional<TGoalFigure> Figure;
+    // With no figure: the row whose form the word has and the text in its
+    // part's place, which names nothing; no row when no row has its form.
+    const TGoalFigureRow* Row = nullptr;
+    QString Part;
+};
+// The figure of the word, its case ignored.
+TGoalFigureWord ReadGoalFigure(QStringView word, const TBaseTypeList& catalogue);
 
 enum class TComparison : uint8_t { Less, LessOrEqual, Equal, GreaterOrEqual, Greater };
 // Whether the value stands to the target as the comparison says.

@@ -33,30 +33,14 @@ int64_t DayNumber(const TGameDate& date) {
     return QDate(date.Year, date.Month, date.Day).toJulianDay();
 }
 
-// A goal's figure with the values it can take, so that a goal no colony can
-// meet is told to the author.
-struct TRangedFigure {
-    TGoalFigure Figure;
-    int64_t Low = 0;
-    int64_t High = 0;
-};
-
-// Whether some value the figure can take stands to the target as asked.
-bool CanBeMet(const TRangedFigure& figure, TComparison comparison, int64_t target) {
+// Whether some value the figure can take stands to the target as asked, so
+// that a goal no colony can meet is told to the author.
+bool CanBeMet(const TGoalFigureRow& figure, TComparison comparison, int64_t target) {
     return Compare(figure.Low, comparison, target) || Compare(figure.High, comparison, target) ||
            (figure.Low <= target && target <= figure.High && Compare(target, comparison, target));
 }
 
 constexpr const char* Comparisons[] = {"<", "<=", "=", ">=", ">"};
-
-constexpr struct {
-    const char* Word;
-    int32_t TGoalCounters::*Counter;
-} CounterFigures[] = {
-    {"yearlytaxes", &TGoalCounters::YearlyTaxesPaid},
-    {"maintaxes", &TGoalCounters::MainTaxesPaid},
-    {"refusedtaxes", &TGoalCounters::TaxesRefused},
-};
 
 // The sections of goals by the start of their names.
 constexpr struct {
@@ -273,51 +257,31 @@ private:
         }
     }
 
-    std::optional<TRangedFigure> Figure(const TIniSection& section, const QString& word) {
+    // The figure of the word, or a fault naming the part of it that names
+    // nothing: an unknown good or type, or else the whole word.
+    std::optional<TGoalFigure> Figure(const TIniSection& section, const QString& word) {
+        const TGoalFigureWord found = ReadGoalFigure(word, catalogue_);
+        if (found.Figure)
+            return found.Figure;
         const QString key = QStringLiteral("Figure");
-        const QString lower = word.toLower();
-        if (lower.startsWith(u"type:")) {
-            const TBaseType* type = Type(section, key, QStringView(word).mid(5).trimmed());
-            if (!type)
-                return std::nullopt;
-            return TRangedFigure{*TGoalFigure::OfType(catalogue_, type->Id), 0,
-                                 TTerrainGrid::CellCount};
+        switch (found.Row ? found.Row->Part : TGoalPart::None) {
+        case TGoalPart::Good:
+            Fault(section, key,
+                  QCoreApplication::translate("Scenario", "неизвестный товар %1")
+                      .arg(Quoted(found.Part)));
+            break;
+        case TGoalPart::Type:
+            Fault(section, key,
+                  QCoreApplication::translate("Scenario", "неизвестное строение %1")
+                      .arg(Quoted(found.Part)));
+            break;
+        case TGoalPart::None:
+        case TGoalPart::Flow:
+            Fault(section, key,
+                  QCoreApplication::translate("Scenario", "неизвестный показатель %1")
+                      .arg(Quoted(word)));
+            break;
         }
-        for (const auto& counter : CounterFigures)
-            if (lower == QLatin1StringView(counter.Word))
-                return TRangedFigure{TGoalFigure::OfCounter(counter.Counter), 0, INT32_MAX};
-        if (lower == u"balance" || lower == u"balance:last")
-            return TRangedFigure{TGoalFigure::OfBalance(lower.endsWith(u":last")), INT64_MIN,
-                                 INT64_MAX};
-        if (lower.startsWith(u"flow:")) {
-            const bool last = lower.endsWith(u":last");
-            const QStringView name = QStringView(lower).mid(5, lower.size() - 5 - (last ? 5 : 0));
-            for (int flow = 0; flow < MoneyFlowCount; ++flow)
-                if (name == MoneyFlowKey(static_cast<TMoneyFlow>(flow)))
-                    return TRangedFigure{TGoalFigure::OfFlow(static_cast<TMoneyFlow>(flow), last),
-                                         0, INT64_MAX};
-        }
-        const qsizetype dot = lower.indexOf(u'.');
-        const QStringView name = QStringView(lower).left(dot);
-        for (const THistoryField& field : HistoryFields) {
-            if (name != QLatin1StringView(field.Key) || (dot < 0) != (field.Columns == 1))
-                continue;
-            const QStringView good = dot < 0 ? QStringView() : QStringView(lower).mid(dot + 1);
-            // A good by its key or its index.
-            int column = good.isEmpty() ? 0 : ParseInteger(good).value_or(-1);
-            for (int g = 0; g < GoodsCount; ++g)
-                if (good == GoodKey(g))
-                    column = g;
-            if (const auto figure = TGoalFigure::OfHistory(name, column))
-                return TRangedFigure{*figure, field.Low, field.High};
-            Fault(
-                section, key,
-                QCoreApplication::translate("Scenario", "неизвестный товар %1").arg(Quoted(good)));
-            return std::nullopt;
-        }
-        Fault(
-            section, key,
-            QCoreApplication::translate("Scenario", "неизвестный показатель %1").arg(Quoted(word)));
         return std::nullopt;
     }
 
@@ -351,14 +315,14 @@ private:
         const auto target = Number(section, QStringLiteral("Value"), INT64_MIN, INT64_MAX, true);
         if (!figure || !comparison || !target)
             return;
-        if (!CanBeMet(*figure, *comparison, *target))
+        if (const TGoalFigureRow& row = *figure->Row(); !CanBeMet(row, *comparison, *target))
             Fault(section, QStringLiteral("Value"),
                   QCoreApplication::translate("Scenario",
                                               "цель недостижима: %1 бывает только от %2 до %3")
                       .arg(word)
-                      .arg(figure->Low)
-                      .arg(figure->High));
-        goal.Figure = figure->Figure;
+                      .arg(row.Low)
+                      .arg(row.High));
+        goal.Figure = *figure;
         goal.Comparison = *comparison;
         goal.Target = *target;
         s.Goals.push_back(std::move(goal));

@@ -336,11 +336,10 @@ void TStatisticsForm::MarkGoals(TPlot& plot) {
     if (page.Kind != pkMonths)
         for (const TGoal& goal : colony_.Goals().Goals()) {
             const auto drawn = page.Lines.begin() + static_cast<ptrdiff_t>(plot.FirstLine);
-            const bool watched = std::any_of(drawn, drawn + static_cast<ptrdiff_t>(plot.LineCount),
-                                             [&goal](const TLine& line) {
-                                                 return line.Field == goal.Figure.Field() &&
-                                                        line.Column == goal.Figure.FieldColumn();
-                                             });
+            const bool watched = std::any_of(
+                drawn, drawn + static_cast<ptrdiff_t>(plot.LineCount), [&goal](const TLine& line) {
+                    return line.Field == goal.Figure.Field() && line.Column == goal.Figure.Part();
+                });
             if (!watched || goal.Role == TGoalRole::Message)
                 continue;
             const bool failure = goal.Role == TGoalRole::Failure;

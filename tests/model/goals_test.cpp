@@ -18,9 +18,14 @@ TGoal Goal(TGoalFigure figure, TComparison comparison, int64_t target,
     return {"g", "Цель", figure, comparison, target, by, held, role, {}};
 }
 
+// The figure of a word that needs no catalogue.
+TGoalFigure Figure(const char16_t* word) {
+    return *ReadGoalFigure(QStringView(word), {}).Figure;
+}
+
 TGoal MoneyGoal(TComparison comparison, int64_t target, std::optional<TGameDate> by = {},
                 int32_t held = 1, TGoalRole role = Required) {
-    return Goal(*TGoalFigure::OfHistory(u"money"), comparison, target, by, held, role);
+    return Goal(Figure(u"money"), comparison, target, by, held, role);
 }
 
 TGoal AtLeast100(std::optional<TGameDate> by = {}, int32_t held = 1, TGoalRole role = Required) {
@@ -92,8 +97,8 @@ TEST(Goals, AnnouncedOnceAndFailureBeforeWin) {
     TGame game(catalogue, 10, 10);
     game.People = 0;
     game.Money = 100;
-    TGoalBook book({MoneyGoal(GreaterOrEqual, 100),
-                    Goal(*TGoalFigure::OfHistory(u"people"), Equal, 0, {}, 1, Failure)});
+    TGoalBook book(
+        {MoneyGoal(GreaterOrEqual, 100), Goal(Figure(u"people"), Equal, 0, {}, 1, Failure)});
     const THistoryDay today = HistoryDayOf(game);
     EXPECT_EQ(book.Check(game, today, {}), (TGoalNews{{0}, {1}, Lost}));
     EXPECT_EQ(book.Check(game, today, {}), TGoalNews{});
@@ -131,30 +136,27 @@ TEST_F(GoalFigures, EachKindReadsTheColony) {
     game.Stock[gdWood] = 33;
     const TGoalCounters counters{3, 2};
 
-    const auto history = [](const char16_t* key, int column = 0) {
-        return *TGoalFigure::OfHistory(QStringView(key), column);
-    };
-    const auto type = [this](const char16_t* id) {
-        return *TGoalFigure::OfType(Catalogue, QStringView(id));
+    const auto figure = [this](const char16_t* word) {
+        return *ReadGoalFigure(QStringView(word), Catalogue).Figure;
     };
     const struct {
         const char* What;
         TGoalFigure Figure;
         int64_t Value;
     } cases[] = {
-        {"money", history(u"money"), game.Money},
-        {"homes", history(u"homes"), Catalogue[0].HomePlaces + Catalogue[2].HomePlaces},
-        {"work", history(u"work"), Catalogue[0].NeedWorkers + Catalogue[1].NeedWorkers},
-        {"wood", history(u"stock", gdWood), 33},
-        {"buildings", history(u"buildings"), 5},
-        {"sold", history(u"sold"), soldLastYear + soldNow},
-        {"farms finished", type(u"Farm"), 1},
-        {"sawmills", type(u"Sawmill"), 0},
-        {"sales last year", TGoalFigure::OfFlow(TMoneyFlow::Sales, true), soldLastYear},
-        {"sales this year", TGoalFigure::OfFlow(TMoneyFlow::Sales, false), soldNow},
-        {"upkeep this year", TGoalFigure::OfFlow(TMoneyFlow::Upkeep, false), upkeepNow},
-        {"upkeep last year", TGoalFigure::OfFlow(TMoneyFlow::Upkeep, true), 0},
-        {"yearly taxes", TGoalFigure::OfCounter(&TGoalCounters::YearlyTaxesPaid), 3},
+        {"money", figure(u"money"), game.Money},
+        {"homes", figure(u"homes"), Catalogue[0].HomePlaces + Catalogue[2].HomePlaces},
+        {"work", figure(u"work"), Catalogue[0].NeedWorkers + Catalogue[1].NeedWorkers},
+        {"wood", figure(u"stock.wood"), 33},
+        {"buildings", figure(u"buildings"), 5},
+        {"sold", figure(u"sold"), soldLastYear + soldNow},
+        {"farms finished", figure(u"type:Farm"), 1},
+        {"sawmills", figure(u"type:sawmill"), 0},
+        {"sales last year", figure(u"flow:sales:last"), soldLastYear},
+        {"sales this year", figure(u"flow:sales"), soldNow},
+        {"upkeep this year", figure(u"flow:upkeep"), upkeepNow},
+        {"upkeep last year", figure(u"flow:upkeep:last"), 0},
+        {"yearly taxes", figure(u"yearlytaxes"), 3},
     };
     const THistoryDay today = HistoryDayOf(game);
     for (const auto& c : cases) {
@@ -162,11 +164,11 @@ TEST_F(GoalFigures, EachKindReadsTheColony) {
         EXPECT_EQ(book.Value(0, game, counters), c.Value) << c.What;
         EXPECT_EQ(book.Check(game, today, counters).State, Won) << c.What;
     }
-    EXPECT_FALSE(TGoalFigure::OfHistory(u"wealth"));
-    EXPECT_FALSE(TGoalFigure::OfHistory(u"money", 1));
-    EXPECT_FALSE(TGoalFigure::OfHistory(u"stock", GoodsCount));
-    EXPECT_FALSE(TGoalFigure::OfHistory(u"stock", -1));
-    EXPECT_FALSE(TGoalFigure::OfType(Catalogue, u"Castle"));
+    // Words of no row, or whose part names nothing.
+    for (const char16_t* word : {u"wealth", u"money.1", u"stock", u"stock.", u"stock.9",
+                                 u"stock.-1", u"type:Castle", u"flow:wages", u"balance:next"})
+        EXPECT_FALSE(ReadGoalFigure(QStringView(word), Catalogue).Figure)
+            << QString::fromUtf16(word).toStdString();
 }
 
 } // namespace

@@ -5,9 +5,12 @@
 #include "model/scenario.h"
 
 #include <QDir>
+#include <QFile>
 #include <QStringEncoder>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <map>
 
 namespace {
 
@@ -47,10 +50,12 @@ Do=tax
 )");
 
 // The colony the goals are read from: every figure differs.
-constexpr int32_t Money = 4321, Health = 77, Wood = 33, Food = 44, SoldBefore = 700, SoldNow = 60;
-constexpr TGoalCounters Counters{5, 0, 2};
+constexpr int32_t Money = 4321, People = 55, Health = 77, Employed = 12, Wood = 33, Food = 44,
+                  SoldBefore = 700, SoldNow = 60, BoughtNow = 25;
+constexpr TGoalCounters Counters{5, 3, 2};
 
-// The complete file's goals, in its order, and what each reads from the colony.
+// The complete file's goals of every role, in its order, and what each reads
+// from the colony.
 const struct {
     const char* Id;
     const char* Keys;
@@ -66,16 +71,23 @@ const struct {
      Wood},
     {"Goal2", "Figure=type:farm\nIs=<=\nValue=2", Required, LessOrEqual, 2, 1},
     {"goal3", "Figure=STOCK.1\nIs==\nValue=-1", Required, Equal, -1, Food},
-    {"Goal4", "Figure=flow:sales\nValue=1", Required, GreaterOrEqual, 1, SoldNow},
-    {"Goal5", "Figure=flow:sales:last\nValue=1", Required, GreaterOrEqual, 1, SoldBefore},
-    {"Goal6", "Figure=yearlytaxes\nValue=1", Required, GreaterOrEqual, 1, Counters.YearlyTaxesPaid},
     {"Message1", "On=1.5.1891", Message, Equal, 0, 0},
 };
 
+// A word of the row, its part (if it has one) taken as one example.
+QString ExampleWord(const TGoalFigureRow& row) {
+    static const char16_t* const examples[] = {u"", u"wood", u"farm", u"sales"}; // by TGoalPart
+    return row.WordWith(QStringView(examples[static_cast<size_t>(row.Part)]));
+}
+
+// Then one optional goal a figure, by the example word of each row of the
+// figures' table.
 QByteArray CompleteFile() {
     QString file = Complete;
     for (const auto& goal : Goals)
         file += QStringLiteral("[%1]\nText=t\n%2\n").arg(goal.Id, goal.Keys);
+    for (const TGoalFigureRow& row : GoalFigures())
+        file += QStringLiteral("[Optional %1]\nText=t\nFigure=%1\nValue=0\n").arg(ExampleWord(row));
     return file.toUtf8();
 }
 
@@ -116,30 +128,122 @@ TEST_F(Scenario, CompleteFileReadsInAnyEncoding) {
 
 TEST_F(Scenario, GoalsWatchTheirFigures) {
     TGame& game = Game();
+    game.Season = ssSummer; // when the farm works
     Place(1, 40, 40);
     Place(1, 41, 40, false);
+    Place(2, 42, 40);
     game.SetMoney(TMoneyFlow::Sales, game.Money + SoldBefore);
     game.Date.Year += 1;
     game.SetMoney(TMoneyFlow::Sales, game.Money + SoldNow);
+    game.SetMoney(TMoneyFlow::Purchases, game.Money - BoughtNow);
     game.Money = Money;
+    game.People = People;
     game.Health = Health;
+    game.Employed = Employed;
     game.Stock[gdWood] = Wood;
     game.Stock[gdFood] = Food;
+    // What the example word of each row of the figures' table reads: the
+    // founding colony, two farms (one unfinished) and a house stand in summer.
+    const std::map<QString, int64_t> figures = {
+        {"money", Money},
+        {"people", People},
+        {"health", Health},
+        {"employed", Employed},
+        {"homes", Catalogue[0].HomePlaces + Catalogue[2].HomePlaces},
+        {"work", Catalogue[0].NeedWorkers + Catalogue[1].NeedWorkers},
+        {"buildings", 4},
+        {"sold", SoldBefore + SoldNow},
+        {"bought", BoughtNow},
+        {"stock.wood", Wood},
+        {"type:farm", 1},
+        {"flow:sales", SoldNow},
+        {"flow:sales:last", SoldBefore},
+        {"balance", SoldNow - BoughtNow},
+        {"balance:last", SoldBefore},
+        {"yearlytaxes", Counters.YearlyTaxesPaid},
+        {"maintaxes", Counters.MainTaxesPaid},
+        {"refusedtaxes", Counters.TaxesRefused},
+    };
 
     const std::optional<TScenario> s = ReadScenario(CompleteFile(), "s", Catalogue).Scenario;
     ASSERT_TRUE(s);
-    ASSERT_EQ(s->Goals.size(), std::size(Goals));
+    const std::span<const TGoalFigureRow> rows = GoalFigures();
+    ASSERT_EQ(s->Goals.size(), std::size(Goals) + rows.size());
     const TGoalBook book(s->Goals);
-    for (size_t i = 0; i < s->Goals.size(); ++i) {
+    for (size_t i = 0; i < std::size(Goals); ++i) {
         const TGoal& goal = s->Goals[i];
         const auto& want = Goals[i];
         EXPECT_EQ(std::tuple(goal.Id, goal.Text, goal.Role, goal.Comparison, goal.Target),
                   std::tuple(want.Id, "t", want.Role, want.Is, want.Target));
         EXPECT_EQ(book.Value(i, game, Counters), want.Value) << want.Id;
     }
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const QString word = ExampleWord(rows[i]);
+        const size_t goal = std::size(Goals) + i;
+        EXPECT_EQ(s->Goals[goal].Figure.Row(), &rows[i]) << word.toStdString();
+        const auto want = figures.find(word);
+        if (want == figures.end())
+            ADD_FAILURE() << "no value is expected of " << word.toStdString();
+        else
+            EXPECT_EQ(book.Value(goal, game, Counters), want->second) << word.toStdString();
+    }
     EXPECT_EQ(std::tuple(s->Goals[0].By, s->Goals[0].HeldDays, s->Goals[2].From),
               std::tuple(TGameDate{1892, 3, 1}, 3, TGameDate{1891, 5, 1}));
-    EXPECT_EQ(s->Goals.back().From, (TGameDate{1891, 5, 1}));
+    EXPECT_EQ(s->Goals[std::size(Goals) - 1].From, (TGameDate{1891, 5, 1}));
+}
+
+TEST_F(Scenario, EveryFigureIsReadByEachOfItsWords) {
+    // The parts a word may name, by the kind of part, each with the index it
+    // names: every good by its key and its number, every type, every kind of
+    // money.
+    using enum TGoalPart;
+    std::map<TGoalPart, std::vector<std::pair<QString, int>>> parts{{None, {{QString(), 0}}}};
+    for (int good = 0; good < GoodsCount; ++good)
+        parts[Good].insert(parts[Good].end(),
+                           {{GoodKey(good), good}, {QString::number(good), good}});
+    for (size_t type = 0; type < Catalogue.size(); ++type)
+        parts[Type].push_back({Catalogue[type].Id, int(type)});
+    for (int flow = 0; flow < MoneyFlowCount; ++flow)
+        parts[Flow].push_back({MoneyFlowKey(TMoneyFlow(flow)), flow});
+    for (const TGoalFigureRow& row : GoalFigures()) {
+        ASSERT_TRUE(parts.contains(row.Part)) << row.Word;
+        for (const auto& [part, index] : parts[row.Part])
+            for (const QString& word : {row.WordWith(part), row.WordWith(part).toUpper()}) {
+                const QString file =
+                    "[Scenario]\nTitle=T\n[Goal]\nText=t\nFigure=" + word + "\nValue=0\n";
+                const TScenarioReading reading = ReadScenario(file.toUtf8(), "s", Catalogue);
+                ASSERT_TRUE(reading.Scenario) << reading.Errors.join('\n').toStdString();
+                const TGoalFigure& figure = reading.Scenario->Goals.at(0).Figure;
+                EXPECT_EQ(std::pair(figure.Row(), figure.Part()), std::pair(&row, index))
+                    << word.toStdString();
+            }
+    }
+    // Every field of the history can be watched.
+    for (const THistoryField& field : HistoryFields)
+        EXPECT_TRUE(std::ranges::any_of(GoalFigures(), [&field](const TGoalFigureRow& row) {
+            return row.Field == &field;
+        })) << field.Key;
+}
+
+// The guide for scenario authors lists every figure of the table, in its
+// order, and every kind of money.
+TEST(ScenarioGuide, ListsEveryFigure) {
+    QFile file(TARVENIA_DOCS "/scenarios.md");
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QString figures =
+        QString::fromUtf8(file.readAll()).section("### Figures", 1).section("\n## ", 0, 0);
+    QStringList listed, table;
+    for (const QString& line : figures.split('\n'))
+        if (line.startsWith("| `"))
+            listed << line;
+    for (const TGoalFigureRow& row : GoalFigures())
+        table << QStringLiteral("| `%1` | %2 |").arg(row.Pattern(), QLatin1StringView(row.Guide));
+    EXPECT_EQ(listed.join('\n').toStdString(), table.join('\n').toStdString());
+    QStringList kinds;
+    for (int flow = 0; flow < MoneyFlowCount; ++flow)
+        kinds << '`' + MoneyFlowKey(TMoneyFlow(flow)) + '`';
+    EXPECT_EQ(figures.section("(WORD): ", 1).section('.', 0, 0).replace('\n', ' ').toStdString(),
+              kinds.join(", ").toStdString());
 }
 
 TEST_F(Scenario, EveryFaultIsToldBySectionAndKey) {

@@ -65,8 +65,8 @@ TEST(Goals, TheWindowShowsEachGoalsStateAndTheChartsTheirTargets) {
     EXPECT_EQ(title->text(), QString::fromUtf8("Свободная игра: целей нет"));
 
     const TGameDate start = f.Colony().Game().Date;
-    const TGoalFigure people = *TGoalFigure::OfHistory(u"people");
-    const TGoalFigure money = *TGoalFigure::OfHistory(u"money");
+    const TGoalFigure people = *ReadGoalFigure(u"people", {}).Figure;
+    const TGoalFigure money = *ReadGoalFigure(u"money", {}).Figure;
     TScenario scenario;
     scenario.Goals = {
         Goal("Люди есть", people, 1, TGoalRole::Required),
