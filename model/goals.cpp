@@ -220,6 +220,24 @@ int64_t TGoalBook::Value(size_t goal, const TGame& game, const TGoalCounters& co
     return goals_[goal].Figure.Value({game, today, finished, counters});
 }
 
+bool TGoalBook::RefusalLoses(const TGame& game, const TGoalCounters& counters) const {
+    if (State() != TScenarioState::Playing)
+        return false;
+    TGoalCounters refused = counters;
+    refused.TaxesRefused = refused.TaxesRefused < INT32_MAX ? refused.TaxesRefused + 1 : INT32_MAX;
+    for (size_t i = 0; i < goals_.size(); ++i) {
+        const TGoal& goal = goals_[i];
+        if (goal.Role != TGoalRole::Failure || progress_[i].State != TGoalState::Open ||
+            std::max(goal.HeldDays, 1) > 1 || (goal.From && game.Date < *goal.From) ||
+            (goal.By && *goal.By < game.Date))
+            continue;
+        if (Compare(Value(i, game, refused), goal.Comparison, goal.Target) &&
+            !Compare(Value(i, game, counters), goal.Comparison, goal.Target))
+            return true;
+    }
+    return false;
+}
+
 bool TGoalBook::Assign(std::vector<TGoalProgress> progress) {
     if (progress.size() != goals_.size())
         return false;

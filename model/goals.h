@@ -171,6 +171,10 @@ public:
                     bool dayPassed = true);
     // The goal's figure as the colony stands now, between turns too.
     int64_t Value(size_t goal, const TGame& game, const TGoalCounters& counters) const;
+    // Whether refusing the tax asked now would meet an open failure of
+    // today, one that the colony does not meet already: the tax dialog
+    // warns of it.
+    bool RefusalLoses(const TGame& game, const TGoalCounters& counters) const;
 
     std::span<const TGoal> Goals() const { return goals_; }
     const std::vector<TGoalProgress>& Progress() const { return progress_; }

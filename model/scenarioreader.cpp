@@ -79,6 +79,13 @@ public:
             else
                 Fault(section, {}, QCoreApplication::translate("Scenario", "неизвестный раздел"));
         }
+        // Without a required goal the scenario could never be won: a file cut
+        // short, say.
+        const QStringList names = ini_.SectionNames();
+        if (std::ranges::none_of(
+                names, [](const QString& name) { return RoleOf(name) == TGoalRole::Required; }))
+            Fault(ini_.Section(QStringLiteral("Scenario")), {},
+                  QCoreApplication::translate("Scenario", "нет обязательной цели [Goal1]"));
     }
 
     QStringList Errors;

@@ -94,6 +94,10 @@ TTaxDialog TTaxDialog::Main(TColony& colony, int64_t amount) {
     return TTaxDialog(colony, false, amount);
 }
 
+bool TTaxDialog::RefusalLoses() const {
+    return colony_->Goals().RefusalLoses(colony_->Game(), colony_->Counters());
+}
+
 QString TTaxDialog::AmountText() const {
     return NumToStr(amount_);
 }

@@ -72,6 +72,8 @@ public:
     // and changes nothing. Returns true when the dialog is to close.
     bool Pay();
     bool Paid() const { return paid_; }
+    // Whether "Нет" loses the scenario in play.
+    bool RefusalLoses() const;
 
 private:
     TTaxDialog(TColony& colony, bool yearly, int64_t amount);

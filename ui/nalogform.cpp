@@ -37,6 +37,22 @@ void AddButtons(QDialog* dialog, TTaxDialog& tax, int top) {
     bt2->Cancel = true;
 }
 
+// Where refusing loses the scenario, a line in red says so above the
+// question, and the dialog grows by that line; returns the room it took.
+int AddRefusalWarning(QDialog* dialog, const TTaxDialog& tax, int top, int width) {
+    if (!tax.RefusalLoses())
+        return 0;
+    QLabel* warning = AddLabel(dialog, TNalogForm::tr("Откажетесь — сценарий будет проигран."),
+                               QRect(12, top, width, 16));
+    warning->setObjectName(QStringLiteral("lbRefusal"));
+    QPalette red = warning->palette();
+    red.setColor(QPalette::WindowText, QColor(0xb0, 0x10, 0x10));
+    warning->setPalette(red);
+    constexpr int Line = 20;
+    dialog->setFixedSize(dialog->width(), dialog->height() + Line);
+    return Line;
+}
+
 } // namespace
 
 TNalogForm::TNalogForm(QWidget* parent, TWindowServices& services, TTaxDialog& taxes)
@@ -77,6 +93,7 @@ TNalogForm::TNalogForm(QWidget* parent, TWindowServices& services, TTaxDialog& t
         }
         top += 20;
     }
+    top += AddRefusalWarning(this, taxes, top + 8, 385);
     AddLabel(this, tr("Вы готовы уплатить налоги прямо сейчас?"), QRect(12, top + 8, 385, 16));
     AddButtons(this, taxes, top + 36);
 }
@@ -98,8 +115,10 @@ TNalogMainForm::TNalogMainForm(QWidget* parent, TWindowServices& services, TTaxD
     bold.setBold(true);
     bold.setPixelSize(16);
     lbItog->setFont(bold);
-    AddLabel(this, tr("Вы готовы уплатить Главный налог прямо сейчас?"), QRect(12, 92, 305, 16));
-    AddButtons(this, tax, 126);
+    const int below = AddRefusalWarning(this, tax, 92, 305);
+    AddLabel(this, tr("Вы готовы уплатить Главный налог прямо сейчас?"),
+             QRect(12, 92 + below, 305, 16));
+    AddButtons(this, tax, 126 + below);
 }
 
 void TNalogMainForm::ShowModal() {

@@ -118,6 +118,34 @@ TEST(Goals, ProgressGoesBackWithAStep) {
     EXPECT_EQ(Play(book, game, {100}), "D");
 }
 
+// A refusal loses the scenario only through an open failure on refused
+// taxes that one more refusal meets today; the tax dialog warns of it.
+TEST(Goals, ARefusalLosesOnlyWhereAnOpenFailureOnRefusalsIsMetByIt) {
+    const TBaseTypeList catalogue = RulesCatalogue();
+    TGame game(catalogue, 10, 10);
+    game.Date = {1891, 3, 1};
+    const TGoal refusals = Goal(Figure(u"refusedtaxes"), GreaterOrEqual, 2, {}, 1, Failure);
+    TGoal held = refusals;
+    held.HeldDays = 2;
+    TGoal over = refusals;
+    over.By = TGameDate{1891, 2, 28};
+    const TGoal peopleGone = Goal(Figure(u"people"), LessOrEqual, 0, {}, 1, Failure);
+    const struct {
+        TGoal Failure;
+        int32_t Refused;
+        bool Loses;
+    } cases[] = {
+        {refusals, 1, true}, {refusals, 0, false},   {held, 1, false},
+        {over, 1, false},    {peopleGone, 1, false},
+    };
+    for (const auto& c : cases) {
+        const TGoalBook book({AtLeast100(), c.Failure});
+        TGoalCounters counters;
+        counters.TaxesRefused = c.Refused;
+        EXPECT_EQ(book.RefusalLoses(game, counters), c.Loses) << c.Refused;
+    }
+}
+
 class GoalFigures : public ::testing::Test, public TRulesFixture {};
 
 TEST_F(GoalFigures, EachKindReadsTheColony) {

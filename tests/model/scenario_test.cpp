@@ -296,12 +296,19 @@ TEST_F(Scenario, EveryFaultIsToldBySectionAndKey) {
          "[Scenario] Title: нет названия\n[Scenario] Start: раньше 1.3.1890\n"
          "[Step1] Text: нет текста\n[Step1] Do: неизвестное действие \"x\""},
     };
+    // Each file also has a required goal that is fine, as a scenario needs.
+    const QString goal = "\n[GoalZ]\nText=z\nFigure=money\nValue=1\n";
     for (const auto& c : cases) {
-        const TScenarioReading reading = ReadScenario(c.Text.toUtf8(), "s", Catalogue);
+        const TScenarioReading reading = ReadScenario((c.Text + goal).toUtf8(), "s", Catalogue);
         EXPECT_EQ(reading.Errors.join('\n').toStdString(), c.Errors.toStdString())
             << c.Text.toStdString();
         EXPECT_EQ(reading.Scenario.has_value(), c.Errors.isEmpty()) << c.Text.toStdString();
     }
+    // A file cut after its start, or with failures and messages only, could
+    // never be won.
+    for (const QString& text : {head, head + "[Failure1]\nText=f\nFigure=people\nValue=1\n"})
+        EXPECT_EQ(ReadScenario(text.toUtf8(), "s", Catalogue).Errors,
+                  QStringList({"[Scenario]: нет обязательной цели [Goal1]"}));
 }
 
 TEST(ScenarioFiles, ThePlayersOwnHideTheShippedOnes) {
