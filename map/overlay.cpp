@@ -36,5 +36,7 @@ int ImprovedStep(const TGame& game, int32_t col, int32_t row) {
 
 int OverlayStep(TOverlay overlay, const TGame& game, int32_t col, int32_t row) {
     const TOverlayRow& shown = OverlayRow(overlay);
-    return shown.Step ? shown.Step(game, col, row) : -1;
+    // A step past the legend has no colour to paint with.
+    const int step = shown.Step ? shown.Step(game, col, row) : -1;
+    return step < std::ssize(shown.Legend) ? step : -1;
 }

@@ -11,6 +11,7 @@ class TGame;
 // What the map view tints its cells by, over the usual picture: a building's
 // days of life left, why it works or not, or the improved land.
 enum class TOverlay : uint8_t { None, Wear, Work, Improved };
+// A new overlay goes last, counted here, with its row in Overlays below.
 inline constexpr size_t OverlayCount = static_cast<size_t>(TOverlay::Improved) + 1;
 
 // One colour of an overlay with what it means to the player.

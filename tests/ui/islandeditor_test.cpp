@@ -134,7 +134,8 @@ TEST(IslandEditor, EachToolRowHasItsButtonItemHelpAndAKeyOfItsOwn) {
         SCOPED_TRACE(row.Key);
         const QString key = QString::fromLatin1(row.Key);
         const QString caption = TIslandEditorForm::tr(row.Caption);
-        EXPECT_EQ(keys.value(KeyOnAnyLayout(QKeySequence(key))), caption);
+        EXPECT_EQ(keys.value(KeyOnAnyLayout(QKeySequence(key))).toStdString(),
+                  caption.toStdString());
         const QString line = QCoreApplication::translate("EditorToolHelp", row.Help);
         EXPECT_TRUE(!line.isEmpty() &&
                     help.contains(QStringLiteral("(<kbd>%1</kbd>) %2").arg(key, line)));
