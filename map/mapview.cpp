@@ -226,7 +226,7 @@ void TMapView::PlanPaintOverlay(QPainter& painter) const {
                              QColor::fromRgb(legend[static_cast<size_t>(step)].Colour));
         }
     };
-    if (overlay_ == TOverlay::Improved) {
+    if (OverlayRow(overlay_).Ground) {
         // Four cells to three pixels: a pixel a cell leaves no gap in the land.
         for (int32_t col = 0; col < MapCols; ++col) {
             for (int32_t row = 0; row < MapRows; ++row) {

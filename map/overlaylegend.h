@@ -10,6 +10,7 @@
 class TOverlayLegend : public QWidget {
 public:
     TOverlayLegend(QWidget& mapView, TOverlay overlay);
+    TOverlay Overlay() const { return overlay_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -836,21 +836,11 @@ on the island number 7. «Map» → «New...» starts from a blank sea, from the
 from any map of the game, «Open file...» from any map (a .LTS file) or draft.&lt;/p&gt;</translation>
     </message>
     <message>
-        <source>&lt;p&gt;Инструменты, в скобках клавиша: кисть (&lt;kbd&gt;B&lt;/kbd&gt;) рисует выбранную землю, круглая или
-квадратная, от 1 до 32 клеток (&lt;kbd&gt;[&lt;/kbd&gt; и &lt;kbd&gt;]&lt;/kbd&gt;); заливка (&lt;kbd&gt;F&lt;/kbd&gt;) меняет всю
-связную область одной земли; остров (&lt;kbd&gt;I&lt;/kbd&gt;) поднимает из моря остров, который игра строит
-по номеру, в выбранном размере, и до щелчка видно, где он ляжет; начало (&lt;kbd&gt;S&lt;/kbd&gt;) переносит
-место высадки; надпись (&lt;kbd&gt;N&lt;/kbd&gt;) пишет, меняет или убирает название на карте; пипетка
-(&lt;kbd&gt;K&lt;/kbd&gt;) берет землю с клетки. Берег ложится сам там, где земля встречает море, а море,
+        <source>&lt;p&gt;Инструменты, в скобках клавиша: {tools}. Берег ложится сам там, где земля встречает море, а море,
 отрезанное от открытого моря, становится озером. После каждого штриха карта рисуется заново, как
 у острова, построенного игрой. &lt;kbd&gt;Ctrl+Z&lt;/kbd&gt; отменяет штрих, заливку, остров, перенос или
 надпись целиком (до 100 шагов), &lt;kbd&gt;Ctrl+Y&lt;/kbd&gt; повторяет.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;The tools, with their keys: the brush (&lt;kbd&gt;B&lt;/kbd&gt;) paints the chosen ground, round or
-square, 1 to 32 cells across (&lt;kbd&gt;[&lt;/kbd&gt; and &lt;kbd&gt;]&lt;/kbd&gt;); the fill (&lt;kbd&gt;F&lt;/kbd&gt;) changes a
-whole connected area of one ground; the island (&lt;kbd&gt;I&lt;/kbd&gt;) raises out of the sea the island the
-game makes from a number, at the size chosen, and shows where it will lie before the click; the
-start (&lt;kbd&gt;S&lt;/kbd&gt;) moves the landing place; the name (&lt;kbd&gt;N&lt;/kbd&gt;) writes, changes or removes a
-name on the map; the picker (&lt;kbd&gt;K&lt;/kbd&gt;) takes the ground of a cell. The coast lies by itself
+        <translation>&lt;p&gt;The tools, with their keys: {tools}. The coast lies by itself
 where land meets the sea, and sea cut off from the open sea becomes a lake. After every stroke the
 map is drawn again, as an island the game makes is. &lt;kbd&gt;Ctrl+Z&lt;/kbd&gt; takes back a whole stroke,
 fill, island, move or name (up to 100 steps), &lt;kbd&gt;Ctrl+Y&lt;/kbd&gt; redoes it.&lt;/p&gt;</translation>
@@ -983,6 +973,10 @@ that shorten the service life, newcomers arriving or people lost.&lt;/p&gt;</tra
     <message>
         <source> или </source>
         <translation> or </translation>
+    </message>
+    <message>
+        <source>%1 (&lt;kbd&gt;%2&lt;/kbd&gt;) %3</source>
+        <translation>the %1 (&lt;kbd&gt;%2&lt;/kbd&gt;) %3</translation>
     </message>
     <message>
         <source>нельзя блокировать</source>

@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="ru_RU">
 <context>
+    <name>EditorToolHelp</name>
+    <message>
+        <source>рисует выбранную землю, круглая или квадратная, от 1 до 32 клеток (&lt;kbd&gt;[&lt;/kbd&gt; и &lt;kbd&gt;]&lt;/kbd&gt;)</source>
+        <translation>paints the chosen ground, round or square, 1 to 32 cells across (&lt;kbd&gt;[&lt;/kbd&gt; and &lt;kbd&gt;]&lt;/kbd&gt;)</translation>
+    </message>
+    <message>
+        <source>меняет всю связную область одной земли</source>
+        <translation>changes a whole connected area of one ground</translation>
+    </message>
+    <message>
+        <source>поднимает из моря остров, который игра строит по номеру, в выбранном размере, и до щелчка видно, где он ляжет</source>
+        <translation>raises out of the sea the island the game makes from a number, at the size chosen, and shows where it will lie before the click</translation>
+    </message>
+    <message>
+        <source>переносит место высадки</source>
+        <translation>moves the landing place</translation>
+    </message>
+    <message>
+        <source>пишет, меняет или убирает название на карте</source>
+        <translation>writes, changes or removes a name on the map</translation>
+    </message>
+    <message>
+        <source>берет землю с клетки</source>
+        <translation>takes the ground of a cell</translation>
+    </message>
+</context>
+<context>
     <name>FileDialog</name>
     <message>
         <source>Папка:</source>

@@ -46,27 +46,6 @@ namespace {
 constexpr TEarthKind PaintedKinds[] = {ekSea, ekLand, ekForest, ekWater,  ekCoal,
                                        ekOre, ekOil,  ekGold,   ekUnknown};
 
-// The tools' captions, shortcuts and hints, in the order of TTool.
-struct TToolEntry {
-    const char* Caption;
-    const char* Shortcut;
-    const char* Hint;
-};
-constexpr TToolEntry Tools[] = {
-    {QT_TRANSLATE_NOOP("TIslandEditorForm", "&Кисть"), "B",
-     QT_TRANSLATE_NOOP("TIslandEditorForm", "Рисовать выбранную землю кистью")},
-    {QT_TRANSLATE_NOOP("TIslandEditorForm", "&Заливка"), "F",
-     QT_TRANSLATE_NOOP("TIslandEditorForm", "Залить выбранной землей связную область")},
-    {QT_TRANSLATE_NOOP("TIslandEditorForm", "&Остров"), "I",
-     QT_TRANSLATE_NOOP("TIslandEditorForm", "Поднять из моря остров по его номеру")},
-    {QT_TRANSLATE_NOOP("TIslandEditorForm", "&Начало"), "S",
-     QT_TRANSLATE_NOOP("TIslandEditorForm", "Перенести клетку, где начнется колония")},
-    {QT_TRANSLATE_NOOP("TIslandEditorForm", "Н&адпись"), "N",
-     QT_TRANSLATE_NOOP("TIslandEditorForm", "Написать, изменить или убрать название на карте")},
-    {QT_TRANSLATE_NOOP("TIslandEditorForm", "&Пипетка"), "K",
-     QT_TRANSLATE_NOOP("TIslandEditorForm", "Взять землю с клетки карты")},
-};
-
 // The kinds of names on the map, as the scene's fonts call them.
 constexpr std::pair<const char*, const char*> LabelFonts[] = {
     {"island", QT_TRANSLATE_NOOP("TIslandEditorForm", "Остров")},
@@ -156,6 +135,65 @@ QImage DrawRaisedIsland(const TRaisedIsland& island, QSize size) {
     return picture;
 }
 
+std::span<const TIslandEditorForm::TToolRow> TIslandEditorForm::Tools() {
+    static constexpr TToolRow rows[] = {
+        {etBrush, QT_TRANSLATE_NOOP("TIslandEditorForm", "&Кисть"), "B",
+         QT_TRANSLATE_NOOP("TIslandEditorForm", "Рисовать выбранную землю кистью"),
+         QT_TRANSLATE_NOOP("EditorToolHelp",
+                           "рисует выбранную землю, круглая или квадратная, от 1 до 32 клеток "
+                           "(<kbd>[</kbd> и <kbd>]</kbd>)"),
+         Qt::CrossCursor,
+         [](TIslandEditorForm& editor, QPoint cell) {
+             editor.edit_->BeginStroke();
+             editor.lastDab_.reset();
+             editor.StrokeTo(cell);
+         }},
+        {etFill, QT_TRANSLATE_NOOP("TIslandEditorForm", "&Заливка"), "F",
+         QT_TRANSLATE_NOOP("TIslandEditorForm", "Залить выбранной землей связную область"),
+         QT_TRANSLATE_NOOP("EditorToolHelp", "меняет всю связную область одной земли"),
+         Qt::CrossCursor,
+         [](TIslandEditorForm& editor, QPoint cell) {
+             editor.edit_->Fill(cell.x(), cell.y(), editor.Kind());
+             editor.Edited();
+         }},
+        {etIsland, QT_TRANSLATE_NOOP("TIslandEditorForm", "&Остров"), "I",
+         QT_TRANSLATE_NOOP("TIslandEditorForm", "Поднять из моря остров по его номеру"),
+         QT_TRANSLATE_NOOP("EditorToolHelp",
+                           "поднимает из моря остров, который игра строит по номеру, в выбранном "
+                           "размере, и до щелчка видно, где он ляжет"),
+         Qt::CrossCursor,
+         [](TIslandEditorForm& editor, QPoint cell) {
+             if (const TRaisedIsland* island = editor.Island())
+                 editor.edit_->RaiseIsland(*island, cell.x(), cell.y());
+             editor.Edited();
+         }},
+        {etStart, QT_TRANSLATE_NOOP("TIslandEditorForm", "&Начало"), "S",
+         QT_TRANSLATE_NOOP("TIslandEditorForm", "Перенести клетку, где начнется колония"),
+         QT_TRANSLATE_NOOP("EditorToolHelp", "переносит место высадки"), Qt::CrossCursor,
+         [](TIslandEditorForm& editor, QPoint cell) {
+             editor.edit_->MoveStart(cell.x(), cell.y());
+             editor.Edited();
+         }},
+        {etName, QT_TRANSLATE_NOOP("TIslandEditorForm", "Н&адпись"), "N",
+         QT_TRANSLATE_NOOP("TIslandEditorForm", "Написать, изменить или убрать название на карте"),
+         QT_TRANSLATE_NOOP("EditorToolHelp", "пишет, меняет или убирает название на карте"),
+         Qt::CrossCursor, [](TIslandEditorForm& editor, QPoint cell) { editor.NameAt(cell); }},
+        {etPicker, QT_TRANSLATE_NOOP("TIslandEditorForm", "&Пипетка"), "K",
+         QT_TRANSLATE_NOOP("TIslandEditorForm", "Взять землю с клетки карты"),
+         QT_TRANSLATE_NOOP("EditorToolHelp", "берет землю с клетки"), Qt::CrossCursor,
+         [](TIslandEditorForm& editor, QPoint cell) {
+             editor.SetKind(editor.edit_->Land().Grid.EarthKind(cell.x(), cell.y()));
+             editor.SetTool(etBrush);
+         }},
+    };
+    static_assert(std::size(rows) == ToolCount);
+    static_assert(
+        std::ranges::all_of(rows, [](const TToolRow& row) { return row.Tool == &row - rows; }),
+        "the rows are in the order of TTool");
+    static_assert(TLandEdit::MaxBrush == 32, "the brush's help line names its largest size");
+    return rows;
+}
+
 TIslandEditorForm::TIslandEditorForm(const TDM& images, const TBaseTypeList& catalogue,
                                      const QStringList& folders, const QString& saveFolder,
                                      TWindowServices& services, QWidget* parent)
@@ -175,7 +213,7 @@ TIslandEditorForm::TIslandEditorForm(const TDM& images, const TBaseTypeList& cat
     pb1->MouseDrag = true;
     pb1->setFocusPolicy(Qt::StrongFocus);
     pb1->setMouseTracking(true);
-    pb1->setCursor(Qt::CrossCursor);
+    pb1->setCursor(Tools()[tool_].Cursor);
     pb1->Initialize(MapCols, MapRows, CellSize, CellSize);
     row->addWidget(pb1, 1);
     row->addWidget(CreateSide());
@@ -252,14 +290,14 @@ void TIslandEditorForm::CreateMenu() {
 
     QMenu* tools = menuBar()->addMenu(tr("&Инструменты"));
     auto* group = new QActionGroup(this);
-    for (int tool = 0; tool < ToolCount; ++tool) {
-        QAction* action = tools->addAction(tr(Tools[tool].Caption));
-        action->setShortcut(QKeySequence(QString::fromLatin1(Tools[tool].Shortcut)));
+    for (const TToolRow& row : Tools()) {
+        QAction* action = tools->addAction(tr(row.Caption));
+        action->setShortcut(QKeySequence(QString::fromLatin1(row.Key)));
         action->setCheckable(true);
-        action->setChecked(tool == etBrush);
+        action->setChecked(row.Tool == tool_);
         group->addAction(action);
-        toolActions_[tool] = action;
-        connect(action, &QAction::triggered, this, [this, tool] { SetTool(TTool(tool)); });
+        toolActions_[row.Tool] = action;
+        connect(action, &QAction::triggered, this, [this, tool = row.Tool] { SetTool(tool); });
     }
     tools->addSeparator();
     for (const auto& [caption, key, step] :
@@ -297,18 +335,18 @@ QWidget* TIslandEditorForm::CreateTools() {
     auto* tools = new QGroupBox(tr("Инструмент"), panel);
     auto* grid = new QGridLayout(tools);
     auto* group = new QButtonGroup(this);
-    for (int tool = 0; tool < ToolCount; ++tool) {
+    for (const TToolRow& row : Tools()) {
         auto* button = new QToolButton(tools);
-        button->setText(tr(Tools[tool].Caption).remove(QLatin1Char('&')));
-        button->setToolTip(QStringLiteral("%1 (%2)").arg(
-            tr(Tools[tool].Hint), QString::fromLatin1(Tools[tool].Shortcut)));
+        button->setText(tr(row.Caption).remove(QLatin1Char('&')));
+        button->setToolTip(
+            QStringLiteral("%1 (%2)").arg(tr(row.Hint), QString::fromLatin1(row.Key)));
         button->setCheckable(true);
-        button->setChecked(tool == etBrush);
+        button->setChecked(row.Tool == tool_);
         button->setToolButtonStyle(Qt::ToolButtonTextOnly);
         button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-        group->addButton(button, tool);
-        grid->addWidget(button, tool / 2, tool % 2);
-        toolButtons[tool] = button;
+        group->addButton(button, row.Tool);
+        grid->addWidget(button, row.Tool / 2, row.Tool % 2);
+        toolButtons[row.Tool] = button;
     }
     connect(group, &QButtonGroup::idClicked, this, [this](int tool) { SetTool(TTool(tool)); });
     column->addWidget(tools);
@@ -444,6 +482,7 @@ void TIslandEditorForm::SetTool(TTool tool) {
     tool_ = tool;
     toolButtons[tool]->setChecked(true);
     toolActions_[tool]->setChecked(true);
+    pb1->setCursor(Tools()[tool].Cursor);
     if (tool == etIsland)
         ShowIsland();
     ShowPointer(pointer_);
@@ -558,12 +597,15 @@ void TIslandEditorForm::Play() {
 
 void TIslandEditorForm::Undo() {
     edit_->Undo();
-    modified_ = true;
-    Changed();
+    Edited();
 }
 
 void TIslandEditorForm::Redo() {
     edit_->Redo();
+    Edited();
+}
+
+void TIslandEditorForm::Edited() {
     modified_ = true;
     Changed();
 }
@@ -626,32 +668,7 @@ void TIslandEditorForm::MouseDown(Qt::MouseButton button, QPoint world) {
     const QPoint cell = CellOf(world);
     if (!TTerrainGrid::Contains(cell.x(), cell.y()))
         return;
-    switch (tool_) {
-    case etBrush:
-        edit_->BeginStroke();
-        lastDab_.reset();
-        StrokeTo(cell);
-        return;
-    case etFill:
-        edit_->Fill(cell.x(), cell.y(), Kind());
-        break;
-    case etIsland:
-        if (const TRaisedIsland* island = Island())
-            edit_->RaiseIsland(*island, cell.x(), cell.y());
-        break;
-    case etStart:
-        edit_->MoveStart(cell.x(), cell.y());
-        break;
-    case etName:
-        NameAt(cell);
-        return;
-    case etPicker:
-        SetKind(edit_->Land().Grid.EarthKind(cell.x(), cell.y()));
-        SetTool(etBrush);
-        return;
-    }
-    modified_ = true;
-    Changed();
+    Tools()[tool_].Press(*this, cell);
 }
 
 void TIslandEditorForm::MouseMove(Qt::MouseButtons buttons, QPoint world) {
@@ -771,8 +788,7 @@ void TIslandEditorForm::NameAt(QPoint cell) {
     else
         labels[static_cast<size_t>(at)] = *label;
     edit_->SetLabels(std::move(labels));
-    modified_ = true;
-    Changed();
+    Edited();
 }
 
 void TIslandEditorForm::closeEvent(QCloseEvent* event) {

@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <span>
 
 class QAction;
 class QComboBox;
@@ -40,6 +41,22 @@ class TIslandEditorForm : public QMainWindow {
 public:
     enum TTool { etBrush, etFill, etIsland, etStart, etName, etPicker };
     static constexpr int ToolCount = etPicker + 1;
+
+    // A tool is one row: its caption on its button and in the Tools menu,
+    // its key, the button's hint, its line in the help, the map's cursor
+    // while it is chosen and what a press of the left button on a cell does.
+    // The buttons, the menu and the help's list of tools are made from it.
+    struct TToolRow {
+        TTool Tool;
+        const char* Caption; // with its accelerator
+        const char* Key;     // a Latin letter, as QKeySequence reads it
+        const char* Hint;
+        const char* Help; // what it does, after its name and key in the help's HTML
+        Qt::CursorShape Cursor;
+        void (*Press)(TIslandEditorForm& editor, QPoint cell);
+    };
+    // Every tool, in the order of TTool.
+    static std::span<const TToolRow> Tools();
 
     // The maps to open are looked up in the folders' MAPS; the land is saved
     // into the save folder's MAPS, a draft into its DRAFTS.
@@ -116,6 +133,8 @@ private:
     // Shows the land after a change: the scene drawn again, the overview,
     // the start, the check's problems and the undo items.
     void Changed();
+    // Shows a change the player made to the land.
+    void Edited();
     void ShowProblems();
     void ShowProblem(int row);
     void ShowTitle();

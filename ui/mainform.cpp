@@ -257,12 +257,6 @@ void TMainForm::CreateMenu() {
         {TMenuItem::FullScreen, &miFullScreen},
     };
     // The map's overlays, one at a time.
-    const std::pair<TMenuItem, TOverlay> overlays[] = {
-        {TMenuItem::ViewPlain, TOverlay::None},
-        {TMenuItem::ViewWear, TOverlay::Wear},
-        {TMenuItem::ViewWork, TOverlay::Work},
-        {TMenuItem::ViewImproved, TOverlay::Improved},
-    };
     auto* overlayGroup = new QActionGroup(this);
     QMenu* menu = nullptr;
     for (const TMenuEntry& entry : MenuEntries) {
@@ -280,13 +274,12 @@ void TMainForm::CreateMenu() {
         for (const auto& [item, pointer] : kept)
             if (item == entry.Item)
                 *pointer = action;
-        for (const auto& [item, overlay] : overlays)
-            if (item == entry.Item) {
-                overlayGroup->addAction(action);
-                action->setChecked(overlay == TOverlay::None);
-                connect(action, &QAction::triggered, this,
-                        [this, overlay] { ShowOverlay(overlay); });
-            }
+        if (entry.Item == TMenuItem::Overlay) {
+            overlayGroup->addAction(action);
+            action->setChecked(entry.Overlay == TOverlay::None);
+            connect(action, &QAction::triggered, this,
+                    [this, overlay = entry.Overlay] { ShowOverlay(overlay); });
+        }
     }
     // The switches are the player's settings: kept as they are changed.
     miSound->setChecked(settings_.Sound);
@@ -793,9 +786,9 @@ void TMainForm::ShowStatus(const QString& text) {
 
 void TMainForm::ShowOverlay(TOverlay overlay) {
     mapView_->SetOverlay(overlay);
-    // Made for an overlay only: the plain view has no widget over another.
+    // Made for an overlay with colours only: the plain view has no widget over another.
     delete Legend;
-    Legend = overlay == TOverlay::None ? nullptr : new TOverlayLegend(*pb1, overlay);
+    Legend = OverlayLegend(overlay).empty() ? nullptr : new TOverlayLegend(*pb1, overlay);
 }
 
 void TMainForm::ShowCellStatus(const QString& info, const QString& why) {

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "map/overlay.h"
+
 #include <QtGlobal>
+#include <algorithm>
+#include <array>
 
 // The main window's menus: each item with its caption, its shortcut and what
 // it does in the help's words. The window makes its menus from this table and
@@ -16,10 +20,7 @@ enum class TMenuItem {
     Undo,
     Redo,
     Exit,
-    ViewPlain,
-    ViewWear,
-    ViewWork,
-    ViewImproved,
+    Overlay, // an item of the View menu: one for each overlay's row
     Sound,
     Music,
     FullScreen,
@@ -40,9 +41,11 @@ struct TMenuEntry {
     const char* Help;     // what the item does, for the help page
     bool SeparatorBefore = false;
     bool Checkable = false;
+    TOverlay Overlay = TOverlay::None; // the overlay an Overlay item shows
 };
 
-inline constexpr TMenuEntry MenuEntries[] = {
+// The menus before the View menu.
+inline constexpr TMenuEntry EarlierMenuEntries[] = {
     {QT_TRANSLATE_NOOP("Menus", "И&гра"), TMenuItem::New, QT_TRANSLATE_NOOP("Menus", "Н&овая"),
      "Ctrl+N", QT_TRANSLATE_NOOP("MenuHelp", "новая игра на карте «01»")},
     {QT_TRANSLATE_NOOP("Menus", "И&гра"), TMenuItem::NewIsland,
@@ -74,26 +77,10 @@ inline constexpr TMenuEntry MenuEntries[] = {
      "Ctrl+Y", QT_TRANSLATE_NOOP("MenuHelp", "повторить отмененную команду")},
     {QT_TRANSLATE_NOOP("Menus", "И&гра"), TMenuItem::Exit, QT_TRANSLATE_NOOP("Menus", "В&ыход"), "",
      QT_TRANSLATE_NOOP("MenuHelp", "выйти из игры"), true},
-    {QT_TRANSLATE_NOOP("Menus", "&Вид"), TMenuItem::ViewPlain,
-     QT_TRANSLATE_NOOP("Menus", "&Обычный вид"), "Ctrl+1",
-     QT_TRANSLATE_NOOP("MenuHelp", "карта без раскраски"), false, true},
-    {QT_TRANSLATE_NOOP("Menus", "&Вид"), TMenuItem::ViewWear, QT_TRANSLATE_NOOP("Menus", "&Износ"),
-     "Ctrl+2",
-     QT_TRANSLATE_NOOP(
-         "MenuHelp",
-         "строения раскрашены по оставшемуся сроку службы: от красного (до 60 дней) до зеленого; "
-         "вечные синие"),
-     false, true},
-    {QT_TRANSLATE_NOOP("Menus", "&Вид"), TMenuItem::ViewWork, QT_TRANSLATE_NOOP("Menus", "&Работа"),
-     "Ctrl+3",
-     QT_TRANSLATE_NOOP(
-         "MenuHelp",
-         "строения раскрашены по работе: работает, строится, заблокировано, не его сезон, нет "
-         "ресурсов, нет рабочих"),
-     false, true},
-    {QT_TRANSLATE_NOOP("Menus", "&Вид"), TMenuItem::ViewImproved,
-     QT_TRANSLATE_NOOP("Menus", "&Улучшенная земля"), "Ctrl+4",
-     QT_TRANSLATE_NOOP("MenuHelp", "улучшенная земля отмечена желтым"), false, true},
+};
+
+// The menus after the View menu.
+inline constexpr TMenuEntry LaterMenuEntries[] = {
     {QT_TRANSLATE_NOOP("Menus", "С&ервис"), TMenuItem::Sound, QT_TRANSLATE_NOOP("Menus", "З&вук"),
      "Ctrl+D", QT_TRANSLATE_NOOP("MenuHelp", "включить или выключить звуки"), false, true},
     {QT_TRANSLATE_NOOP("Menus", "С&ервис"), TMenuItem::Music, QT_TRANSLATE_NOOP("Menus", "М&узыка"),
@@ -130,6 +117,25 @@ inline constexpr TMenuEntry MenuEntries[] = {
      QT_TRANSLATE_NOOP("Menus", "О &программе..."), "",
      QT_TRANSLATE_NOOP("MenuHelp", "название, версия и авторы игры"), true},
 };
+
+// Every item of the window's menus, in their order: the View menu's items
+// are the overlays' rows.
+inline constexpr auto MenuEntries = [] {
+    std::array<TMenuEntry,
+               std::size(EarlierMenuEntries) + std::size(Overlays) + std::size(LaterMenuEntries)>
+        entries{};
+    auto next = std::ranges::copy(EarlierMenuEntries, entries.begin()).out;
+    for (const TOverlayRow& row : Overlays)
+        *next++ = {.Menu = QT_TRANSLATE_NOOP("Menus", "&Вид"),
+                   .Item = TMenuItem::Overlay,
+                   .Caption = row.Caption,
+                   .Shortcut = row.Shortcut,
+                   .Help = row.Help,
+                   .Checkable = true,
+                   .Overlay = row.Overlay};
+    std::ranges::copy(LaterMenuEntries, next);
+    return entries;
+}();
 
 // An item's caption and shortcut as the table has them.
 constexpr const char* MenuCaption(TMenuItem item) {

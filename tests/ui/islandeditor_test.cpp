@@ -6,6 +6,7 @@
 
 #include "island/islandgen.h"
 #include "map/placebox.h"
+#include "model/keyletter.h"
 #include "ui/islandeditor.h"
 #include "ui/newislandform.h"
 
@@ -15,6 +16,7 @@
 #include <QListWidget>
 #include <QSpinBox>
 #include <QTest>
+#include <QToolButton>
 #include <gtest/gtest.h>
 
 namespace {
@@ -25,6 +27,16 @@ QByteArray GridBytes(const TIslandEditorForm& editor) {
 
 bool HasError(const TIslandEditorForm& editor) {
     return std::ranges::any_of(editor.Problems(), &TMapProblem::Error);
+}
+
+// A shortcut as the key it is on the keyboard: a character of the Russian
+// layout is the Latin one of its key.
+QString KeyOnAnyLayout(const QKeySequence& shortcut) {
+    const QKeyCombination key = shortcut[0];
+    if (key.key() >= Qt::Key_Escape) // a key that types no character
+        return shortcut.toString();
+    const QChar typed(static_cast<char16_t>(key.key()));
+    return QString::number(key.keyboardModifiers().toInt()) + u' ' + KeyLetter(typed).toUpper();
 }
 
 } // namespace
@@ -96,4 +108,46 @@ TEST(IslandEditor, SavesAPlayableLandForTheNewGameAndALandWithErrorsAsADraft) {
         EXPECT_EQ(no.Titles.size(), 2);
     }
     EXPECT_TRUE(editor.isVisible());
+}
+
+// A tool is one row: each has its button with its hint, its item in the Tools
+// menu with its key, its line in the help page and its cursor on the map; no
+// two keys of the editor's menus and tools are one key on the Latin or the
+// Russian layout.
+TEST(IslandEditor, EachToolRowHasItsButtonItemHelpAndAKeyOfItsOwn) {
+    TGameWindow w;
+    TIslandEditorForm& editor = w.Form.OpenEditor();
+    QFile page(QStringLiteral(TARVENIA_GAME_DATA "/HELP.html"));
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+    const QString help = QString::fromUtf8(page.readAll());
+    QHash<QString, QString> keys; // the key of each shortcut, with its item
+    QList<QAction*> items;
+    for (QAction* item : editor.findChildren<QAction*>())
+        if (!item->shortcut().isEmpty()) {
+            items << item;
+            const QString key = KeyOnAnyLayout(item->shortcut());
+            EXPECT_FALSE(keys.contains(key)) << key.toStdString() << ' ' << keys[key].toStdString()
+                                             << ' ' << item->text().toStdString();
+            keys.insert(key, item->text());
+        }
+    for (const TIslandEditorForm::TToolRow& row : TIslandEditorForm::Tools()) {
+        SCOPED_TRACE(row.Key);
+        const QString key = QString::fromLatin1(row.Key);
+        const QString caption = TIslandEditorForm::tr(row.Caption);
+        EXPECT_EQ(keys.value(KeyOnAnyLayout(QKeySequence(key))).toStdString(),
+                  caption.toStdString());
+        const QString line = QCoreApplication::translate("EditorToolHelp", row.Help);
+        EXPECT_TRUE(!line.isEmpty() &&
+                    help.contains(QStringLiteral("(<kbd>%1</kbd>) %2").arg(key, line)));
+        EXPECT_NE(row.Press, nullptr);
+        const QToolButton* button = editor.toolButtons[row.Tool];
+        EXPECT_EQ(button->toolTip(),
+                  QStringLiteral("%1 (%2)").arg(TIslandEditorForm::tr(row.Hint), key));
+        const auto item = std::ranges::find(items, caption, &QAction::text);
+        ASSERT_NE(item, items.end());
+        (*item)->trigger();
+        EXPECT_EQ(editor.Tool(), row.Tool);
+        EXPECT_TRUE(button->isChecked());
+        EXPECT_EQ(editor.pb1->cursor().shape(), row.Cursor);
+    }
 }

@@ -1,11 +1,13 @@
 #include "uitesting.h"
 
+#include "map/overlaylegend.h"
 #include "map/placebox.h"
 #include "model/describe.h"
 #include "model/game.h"
 #include "model/savefile.h"
 #include "ui/hintstyle.h"
 #include "ui/journalform.h"
+#include "ui/menus.h"
 #include "ui/sidewindow.h"
 #include "ui/smallcontrols.h"
 #include "ui/statuswidgets.h"
@@ -20,6 +22,7 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
 #include <QTest>
@@ -282,6 +285,46 @@ TEST(SideWindows, OpenBesideTheGameClearOfEachOtherAndComeBackWhereThePlayerPutT
     EXPECT_EQ(f.Settings().JournalAt, put);
     EXPECT_EQ(f.Settings().GoalsAt, std::nullopt);
     TSettings{}.Save();
+}
+
+// An overlay is one row: each has its item in the View menu with a key of
+// its own and its line in the help page, and the item shows it with its
+// legend; the menu's overlay items have rows. Only the plain view has no
+// colours.
+TEST(MainForm, EachOverlayRowHasItsViewItemKeyLegendAndHelpLine) {
+    TGameWindow w;
+    TMainForm& f = w.Form;
+    QFile page(QStringLiteral(TARVENIA_GAME_DATA "/HELP.html"));
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+    const QString help = QString::fromUtf8(page.readAll());
+    QStringList keys;
+    for (const TMenuEntry& entry : MenuEntries)
+        keys << QString::fromLatin1(entry.Shortcut);
+    QList<QAction*> items;
+    for (QAction* menu : f.menuBar()->actions())
+        if (menu->text() == QCoreApplication::translate("Menus", "&Вид"))
+            for (QAction* item : menu->menu()->actions())
+                if (item->actionGroup())
+                    items << item;
+    EXPECT_EQ(items.size(), std::ssize(Overlays));
+    for (const TOverlayRow& row : Overlays) {
+        SCOPED_TRACE(row.Shortcut);
+        const bool plain = row.Overlay == TOverlay::None;
+        EXPECT_EQ(row.Legend.empty(), plain);
+        EXPECT_EQ(row.Step == nullptr, plain);
+        EXPECT_EQ(keys.count(QString::fromLatin1(row.Shortcut)), 1);
+        const QString line = QCoreApplication::translate("MenuHelp", row.Help);
+        EXPECT_TRUE(!line.isEmpty() && help.contains(line.toHtmlEscaped()));
+        const auto item = std::ranges::find_if(items, [&row](const QAction* action) {
+            return action->text() == QCoreApplication::translate("Menus", row.Caption);
+        });
+        ASSERT_NE(item, items.end());
+        EXPECT_EQ((*item)->shortcut(), QKeySequence(QString::fromLatin1(row.Shortcut)));
+        (*item)->trigger();
+        EXPECT_TRUE((*item)->isChecked());
+        EXPECT_EQ(f.Legend ? f.Legend->Overlay() : TOverlay::None, row.Overlay);
+        EXPECT_EQ(f.Legend == nullptr, plain);
+    }
 }
 
 // No control hides another, windowed or in full screen; the palette is a grid.

@@ -22,6 +22,7 @@
 #include "model/scenario.h"
 #include "model/taxes.h"
 #include "tsfile.h"
+#include "ui/islandeditor.h"
 #include "ui/menus.h"
 
 #include <QCoreApplication>
@@ -133,6 +134,18 @@ QString MenuRows() {
                          Esc(place), Esc(QCoreApplication::translate("MenuHelp", entry.Help)));
     }
     return rows.join(QLatin1Char('\n'));
+}
+
+// The island editor's tools, each with its key and what it does.
+QString ToolList() {
+    const QString format = Help(QStringLiteral("%1 (<kbd>%2</kbd>) %3"));
+    QStringList tools;
+    for (const TIslandEditorForm::TToolRow& tool : TIslandEditorForm::Tools())
+        tools << format.arg(
+            QCoreApplication::translate("TIslandEditorForm", tool.Caption).remove(u'&').toLower(),
+            QString::fromLatin1(tool.Key),
+            QCoreApplication::translate("EditorToolHelp", tool.Help));
+    return tools.join(QStringLiteral(";\n"));
 }
 
 // The page with each {name} in it replaced by its text.
@@ -283,12 +296,7 @@ kbd { border: 1px solid #a09070; border-radius: 3px; padding: 0 4px; background:
 — на острове номер 7. «Карта» → «Новая...» начинает с пустого моря, с острова по номеру или с
 любой карты игры, «Открыть файл...» — с любой карты (файла .LTS) или черновика.</p>
 
-<p>Инструменты, в скобках клавиша: кисть (<kbd>B</kbd>) рисует выбранную землю, круглая или
-квадратная, от 1 до 32 клеток (<kbd>[</kbd> и <kbd>]</kbd>); заливка (<kbd>F</kbd>) меняет всю
-связную область одной земли; остров (<kbd>I</kbd>) поднимает из моря остров, который игра строит
-по номеру, в выбранном размере, и до щелчка видно, где он ляжет; начало (<kbd>S</kbd>) переносит
-место высадки; надпись (<kbd>N</kbd>) пишет, меняет или убирает название на карте; пипетка
-(<kbd>K</kbd>) берет землю с клетки. Берег ложится сам там, где земля встречает море, а море,
+<p>Инструменты, в скобках клавиша: {tools}. Берег ложится сам там, где земля встречает море, а море,
 отрезанное от открытого моря, становится озером. После каждого штриха карта рисуется заново, как
 у острова, построенного игрой. <kbd>Ctrl+Z</kbd> отменяет штрих, заливку, остров, перенос или
 надпись целиком (до 100 шагов), <kbd>Ctrl+Y</kbd> повторяет.</p>
@@ -367,6 +375,7 @@ docs/scenarios.md.</p>
                          {"founder", Esc(types.front().Caption)},
                          {"commands", CommandRows()},
                          {"menus", MenuRows()},
+                         {"tools", ToolList()},
                          {"upkeep", QString::number(start.Upkeep)},
                          {"firstYearly", QString::number(FoundingYear + 1)},
                          {"landRate", NumToStr(TYearlyTaxes::LandRate)},
