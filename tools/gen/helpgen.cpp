@@ -11,6 +11,7 @@
 //       (translations/data_en.ts) up to the data's and the help's texts
 
 #include "base/language.h"
+#include "land/maptexts.h"
 #include "model/basetype.h"
 #include "model/colony.h"
 #include "model/datatexts.h"
