@@ -892,7 +892,8 @@ from any map of the game, «Open file...» from any map (a .LTS file) or draft.&
 (&lt;kbd&gt;K&lt;/kbd&gt;) берет землю с клетки. Берег ложится сам там, где земля встречает море, а море,
 отрезанное от открытого моря, становится озером. После каждого штриха карта рисуется заново, как
 у острова, построенного игрой. &lt;kbd&gt;Ctrl+Z&lt;/kbd&gt; отменяет штрих, заливку, остров, перенос или
-надпись целиком (до 100 шагов), &lt;kbd&gt;Ctrl+Y&lt;/kbd&gt; повторяет.&lt;/p&gt;</source>
+надпись целиком (до 100 шагов), &lt;kbd&gt;Ctrl+Y&lt;/kbd&gt; повторяет. Названия, которые дала игра, на другом
+языке пишутся на нем, а свои видны так, как написаны.&lt;/p&gt;</source>
         <translation>&lt;p&gt;The tools, with their keys: the brush (&lt;kbd&gt;B&lt;/kbd&gt;) paints the chosen ground, round or
 square, 1 to 32 cells across (&lt;kbd&gt;[&lt;/kbd&gt; and &lt;kbd&gt;]&lt;/kbd&gt;); the fill (&lt;kbd&gt;F&lt;/kbd&gt;) changes a
 whole connected area of one ground; the island (&lt;kbd&gt;I&lt;/kbd&gt;) raises out of the sea the island the
@@ -901,7 +902,8 @@ start (&lt;kbd&gt;S&lt;/kbd&gt;) moves the landing place; the name (&lt;kbd&gt;N
 name on the map; the picker (&lt;kbd&gt;K&lt;/kbd&gt;) takes the ground of a cell. The coast lies by itself
 where land meets the sea, and sea cut off from the open sea becomes a lake. After every stroke the
 map is drawn again, as an island the game makes is. &lt;kbd&gt;Ctrl+Z&lt;/kbd&gt; takes back a whole stroke,
-fill, island, move or name (up to 100 steps), &lt;kbd&gt;Ctrl+Y&lt;/kbd&gt; redoes it.&lt;/p&gt;</translation>
+fill, island, move or name (up to 100 steps), &lt;kbd&gt;Ctrl+Y&lt;/kbd&gt; redoes it. The names the game
+gave are written in the game&apos;s language; names of your own show as you wrote them.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p&gt;Справа — проверка: ошибки (на месте высадки не поставить первое строение, у начала мало земли
