@@ -4,6 +4,7 @@
 #include "base/inifile.h"
 #include "base/numbers.h"
 #include "land/maptexts.h"
+#include "model/savefile.h"
 
 #include <QCoreApplication>
 #include <algorithm>
