@@ -21,10 +21,16 @@ public:
     QString Bay();
 
 private:
-    // A word of the list not given yet on this map, when any is left.
-    QString Fresh(const std::vector<const char*>& words, std::vector<int>& used);
+    // A name of the list not given yet on this map, when any is left.
+    QString Fresh(const std::vector<const char*>& names, std::vector<int>& used);
 
     TGenRandom& rng_;
     std::vector<int> usedIslets_;
     std::vector<int> usedSeas_;
 };
+
+// A name the generator gives, in the language of the installed catalogues: an
+// islet's, a sea's or a bay's as the catalogue translates it, an island's
+// syllable by syllable; any other name, and every name when no catalogue
+// translates it, as it is. The stored name stays the Russian one.
+QString PlaceNameInLanguage(const QString& name);

@@ -3,6 +3,7 @@
 #include "base/gameerror.h"
 #include "base/inifile.h"
 #include "base/numbers.h"
+#include "land/maptexts.h"
 #include "model/savefile.h"
 
 #include <QCoreApplication>
@@ -38,6 +39,8 @@ void TEarth::LoadEarth(const TMapFiles& files, const TMapSource& source) {
     Scene.ParseText(DecodeDataText(files.Scene));
     // Centre the scene in the world; from here on scene units are world pixels.
     Scene.CenterSprites(WorldSize);
+    // Centred first, so that names of another length move nothing else.
+    ShowNamesInLanguage(Scene, source);
 
     const TIniFile ini = TIniFile::FromBytes(files.Ini);
     const TIniSection init = ini.Section(QStringLiteral("Init"));

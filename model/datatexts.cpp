@@ -1,8 +1,6 @@
 #include "datatexts.h"
 
 #include <QCoreApplication>
-#include <QFile>
-#include <QFileInfo>
 
 namespace {
 
@@ -38,31 +36,6 @@ std::vector<TDataText> DataTexts(TScenario& scenario) {
     AddEachText(texts, scenario.Goals, file, QStringLiteral("Text"), &TGoal::Text);
     AddEachText(texts, scenario.Tutorial, file, QStringLiteral("Text"), &TTutorialStep::Text);
     return texts;
-}
-
-std::vector<TDataEntry> DataFolderTexts(const QString& folder) {
-    TBaseTypeList types;
-    LoadBaseTypes(types, folder);
-    TEventTypeList events;
-    LoadEventTypes(events, folder);
-    std::vector<TDataEntry> entries;
-    const auto add = [&entries](const std::vector<TDataText>& texts) {
-        for (const TDataText& text : texts)
-            if (!text.Text->isEmpty())
-                entries.push_back({text.File, text.Key, *text.Text});
-    };
-    add(DataTexts(types));
-    add(DataTexts(events));
-    for (const QString& path : ScenarioFiles(folder, QString())) {
-        QFile file(path);
-        if (!file.open(QIODevice::ReadOnly))
-            continue;
-        TScenarioReading reading =
-            ReadScenario(file.readAll(), QFileInfo(path).completeBaseName(), types);
-        if (reading.Scenario)
-            add(DataTexts(*reading.Scenario));
-    }
-    return entries;
 }
 
 QString TranslatedDataText(const QString& file, const QString& text, const QString& key) {

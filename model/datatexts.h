@@ -22,17 +22,13 @@ std::vector<TDataText> DataTexts(TBaseTypeList& types);
 std::vector<TDataText> DataTexts(TEventTypeList& events);
 std::vector<TDataText> DataTexts(TScenario& scenario);
 
-// A text of the data files by value, as the data catalogue keeps it.
+// A text of the data files by value, as the data catalogue keeps it; a data
+// folder's are collected by DataFolderTexts (land/maptexts.h).
 struct TDataEntry {
     QString File;
     QString Key;
     QString Text;
 };
-// Every player's text of a data folder's files, in their order: the
-// catalogue, the events and each scenario of its SCENARIOS that reads
-// without a fault; with no catalogue installed they are the Russian texts.
-// Empty texts are left out: there is nothing to translate.
-std::vector<TDataEntry> DataFolderTexts(const QString& folder);
 
 // Puts the installed catalogues' translation in place of each text that has
 // one; with none installed (the simulator) every text stays as it was.

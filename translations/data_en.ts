@@ -553,6 +553,54 @@ Tips above the map tell what to do and which button to press.</translation>
     </message>
 </context>
 <context>
+    <name>MAPS/01.WLL</name>
+    <message>
+        <source>Тарвения</source>
+        <comment>TEXT/value</comment>
+        <translation>Tarvenia</translation>
+    </message>
+    <message>
+        <source>о. Чаячий</source>
+        <comment>TEXT/value</comment>
+        <translation>Gull Island</translation>
+    </message>
+    <message>
+        <source>о. Медвежий</source>
+        <comment>TEXT/value</comment>
+        <translation>Bear Island</translation>
+    </message>
+    <message>
+        <source>о. Дальний</source>
+        <comment>TEXT/value</comment>
+        <translation>Far Island</translation>
+    </message>
+    <message>
+        <source>о. Каменный</source>
+        <comment>TEXT/value</comment>
+        <translation>Stone Island</translation>
+    </message>
+    <message>
+        <source>о. Рыбачий</source>
+        <comment>TEXT/value</comment>
+        <translation>Fishers&apos; Island</translation>
+    </message>
+    <message>
+        <source>Северное море</source>
+        <comment>TEXT/value</comment>
+        <translation>North Sea</translation>
+    </message>
+    <message>
+        <source>Южное море</source>
+        <comment>TEXT/value</comment>
+        <translation>South Sea</translation>
+    </message>
+    <message>
+        <source>Залив Надежды</source>
+        <comment>TEXT/value</comment>
+        <translation>Gulf of Hope</translation>
+    </message>
+</context>
+<context>
     <name>HELP.html</name>
     <message>
         <source>HELP.html</source>
@@ -828,7 +876,7 @@ game remembers its island: loading brings it back.&lt;/p&gt;</translation>
 рисуют свою землю; &lt;code&gt;tarvenia --edit&lt;/code&gt; открывает его сразу, &lt;code&gt;tarvenia --edit random:7&lt;/code&gt;
 — на острове номер 7. «Карта» → «Новая...» начинает с пустого моря, с острова по номеру или с
 любой карты игры, «Открыть файл...» — с любой карты (файла .LTS) или черновика.&lt;/p&gt;</source>
-        <translation>&lt;a name="editor" id="editor"&gt;&lt;/a&gt;
+        <translation>&lt;a name=&quot;editor&quot; id=&quot;editor&quot;&gt;&lt;/a&gt;
 &lt;h2&gt;Island editor&lt;/h2&gt;
 &lt;p&gt;«Tools» → «Island editor...» (&lt;kbd&gt;Ctrl+E&lt;/kbd&gt;) opens the editor in a window of its own, where
 you paint a land of your own; &lt;code&gt;tarvenia --edit&lt;/code&gt; opens it at once, &lt;code&gt;tarvenia --edit random:7&lt;/code&gt;
@@ -839,11 +887,13 @@ from any map of the game, «Open file...» from any map (a .LTS file) or draft.&
         <source>&lt;p&gt;Инструменты, в скобках клавиша: {tools}. Берег ложится сам там, где земля встречает море, а море,
 отрезанное от открытого моря, становится озером. После каждого штриха карта рисуется заново, как
 у острова, построенного игрой. &lt;kbd&gt;Ctrl+Z&lt;/kbd&gt; отменяет штрих, заливку, остров, перенос или
-надпись целиком (до 100 шагов), &lt;kbd&gt;Ctrl+Y&lt;/kbd&gt; повторяет.&lt;/p&gt;</source>
+надпись целиком (до 100 шагов), &lt;kbd&gt;Ctrl+Y&lt;/kbd&gt; повторяет. Названия, которые дала игра, на другом
+языке пишутся на нем, а свои видны так, как написаны.&lt;/p&gt;</source>
         <translation>&lt;p&gt;The tools, with their keys: {tools}. The coast lies by itself
 where land meets the sea, and sea cut off from the open sea becomes a lake. After every stroke the
 map is drawn again, as an island the game makes is. &lt;kbd&gt;Ctrl+Z&lt;/kbd&gt; takes back a whole stroke,
-fill, island, move or name (up to 100 steps), &lt;kbd&gt;Ctrl+Y&lt;/kbd&gt; redoes it.&lt;/p&gt;</translation>
+fill, island, move or name (up to 100 steps), &lt;kbd&gt;Ctrl+Y&lt;/kbd&gt; redoes it. The names the game
+gave are written in the game&apos;s language; names of your own show as you wrote them.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p&gt;Справа — проверка: ошибки (на месте высадки не поставить первое строение, у начала мало земли
@@ -854,10 +904,10 @@ fill, island, move or name (up to 100 steps), &lt;kbd&gt;Ctrl+Y&lt;/kbd&gt; redo
 ошибками можно сохранить только черновиком, в папку DRAFTS. «Играть» (&lt;kbd&gt;F5&lt;/kbd&gt;) сохраняет
 карту и начинает на ней новую игру. Ту же проверку делает &lt;code&gt;tarvenia-sim --check-map&lt;/code&gt;.&lt;/p&gt;</source>
         <translation>&lt;p&gt;On the right is the check: errors (the first building cannot stand on the landing place, too
-little land near the start for the first settlers' houses, the map lacks a ground without which
+little land near the start for the first settlers&apos; houses, the map lacks a ground without which
 some good cannot be made) and warnings (a needed ground far from the start, tiny islands of no
 use). The line chosen shows on the map which cells it means. «Save» (&lt;kbd&gt;Ctrl+S&lt;/kbd&gt;) writes the
-map under its name into the MAPS folder beside the saves, and the new game's list shows it at
+map under its name into the MAPS folder beside the saves, and the new game&apos;s list shows it at
 once; a map with errors can only be saved as a draft, into the DRAFTS folder. «Play»
 (&lt;kbd&gt;F5&lt;/kbd&gt;) saves the map and starts a new game on it. &lt;code&gt;tarvenia-sim --check-map&lt;/code&gt;
 makes the same check.&lt;/p&gt;</translation>

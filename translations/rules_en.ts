@@ -545,6 +545,185 @@ Makes: %4</translation>
     </message>
 </context>
 <context>
+    <name>IslandName</name>
+    <message>
+        <source>Тар</source>
+        <translation>Tar</translation>
+    </message>
+    <message>
+        <source>Вел</source>
+        <translation>Vel</translation>
+    </message>
+    <message>
+        <source>Сар</source>
+        <translation>Sar</translation>
+    </message>
+    <message>
+        <source>Бор</source>
+        <translation>Bor</translation>
+    </message>
+    <message>
+        <source>Мир</source>
+        <translation>Mir</translation>
+    </message>
+    <message>
+        <source>Лад</source>
+        <translation>Lad</translation>
+    </message>
+    <message>
+        <source>Зар</source>
+        <translation>Zar</translation>
+    </message>
+    <message>
+        <source>Вар</source>
+        <translation>Var</translation>
+    </message>
+    <message>
+        <source>Кар</source>
+        <translation>Kar</translation>
+    </message>
+    <message>
+        <source>Сел</source>
+        <translation>Sel</translation>
+    </message>
+    <message>
+        <source>Яр</source>
+        <translation>Yar</translation>
+    </message>
+    <message>
+        <source>Дал</source>
+        <translation>Dal</translation>
+    </message>
+    <message>
+        <source>Ост</source>
+        <translation>Ost</translation>
+    </message>
+    <message>
+        <source>Сев</source>
+        <translation>Sev</translation>
+    </message>
+    <message>
+        <source>Бел</source>
+        <translation>Bel</translation>
+    </message>
+    <message>
+        <source>Гор</source>
+        <translation>Gor</translation>
+    </message>
+    <message>
+        <source>Вол</source>
+        <translation>Vol</translation>
+    </message>
+    <message>
+        <source>Тур</source>
+        <translation>Tur</translation>
+    </message>
+    <message>
+        <source>Дор</source>
+        <translation>Dor</translation>
+    </message>
+    <message>
+        <source>Рос</source>
+        <translation>Ros</translation>
+    </message>
+    <message>
+        <source>Сол</source>
+        <translation>Sol</translation>
+    </message>
+    <message>
+        <source>Вер</source>
+        <translation>Ver</translation>
+    </message>
+    <message>
+        <source>Мор</source>
+        <translation>Mor</translation>
+    </message>
+    <message>
+        <source>Кам</source>
+        <translation>Kam</translation>
+    </message>
+    <message>
+        <source>вен</source>
+        <translation>ven</translation>
+    </message>
+    <message>
+        <source>дар</source>
+        <translation>dar</translation>
+    </message>
+    <message>
+        <source>мор</source>
+        <translation>mor</translation>
+    </message>
+    <message>
+        <source>лав</source>
+        <translation>lav</translation>
+    </message>
+    <message>
+        <source>рос</source>
+        <translation>ros</translation>
+    </message>
+    <message>
+        <source>син</source>
+        <translation>sin</translation>
+    </message>
+    <message>
+        <source>тов</source>
+        <translation>tov</translation>
+    </message>
+    <message>
+        <source>гор</source>
+        <translation>gor</translation>
+    </message>
+    <message>
+        <source>нел</source>
+        <translation>nel</translation>
+    </message>
+    <message>
+        <source>бер</source>
+        <translation>ber</translation>
+    </message>
+    <message>
+        <source>лен</source>
+        <translation>len</translation>
+    </message>
+    <message>
+        <source>дон</source>
+        <translation>don</translation>
+    </message>
+    <message>
+        <source>вар</source>
+        <translation>var</translation>
+    </message>
+    <message>
+        <source>мир</source>
+        <translation>mir</translation>
+    </message>
+    <message>
+        <source>гар</source>
+        <translation>gar</translation>
+    </message>
+    <message>
+        <source>тен</source>
+        <translation>ten</translation>
+    </message>
+    <message>
+        <source>ия</source>
+        <translation>ia</translation>
+    </message>
+    <message>
+        <source>ья</source>
+        <translation>ia</translation>
+    </message>
+    <message>
+        <source>а</source>
+        <translation>a</translation>
+    </message>
+    <message>
+        <source>ея</source>
+        <translation>ea</translation>
+    </message>
+</context>
+<context>
     <name>Journal</name>
     <message>
         <source>Событие</source>
@@ -773,6 +952,269 @@ Makes: %4</translation>
     <message>
         <source>декабря</source>
         <translation>December</translation>
+    </message>
+</context>
+<context>
+    <name>PlaceName</name>
+    <message>
+        <source>о. Чаячий</source>
+        <translation>Gull Island</translation>
+    </message>
+    <message>
+        <source>о. Медвежий</source>
+        <translation>Bear Island</translation>
+    </message>
+    <message>
+        <source>о. Дальний</source>
+        <translation>Far Island</translation>
+    </message>
+    <message>
+        <source>о. Каменный</source>
+        <translation>Stone Island</translation>
+    </message>
+    <message>
+        <source>о. Рыбачий</source>
+        <translation>Fishers&apos; Island</translation>
+    </message>
+    <message>
+        <source>о. Лисий</source>
+        <translation>Fox Island</translation>
+    </message>
+    <message>
+        <source>о. Туманный</source>
+        <translation>Misty Island</translation>
+    </message>
+    <message>
+        <source>о. Сосновый</source>
+        <translation>Pine Island</translation>
+    </message>
+    <message>
+        <source>о. Кривой</source>
+        <translation>Crooked Island</translation>
+    </message>
+    <message>
+        <source>о. Белый</source>
+        <translation>White Island</translation>
+    </message>
+    <message>
+        <source>о. Высокий</source>
+        <translation>High Island</translation>
+    </message>
+    <message>
+        <source>о. Крутой</source>
+        <translation>Steep Island</translation>
+    </message>
+    <message>
+        <source>о. Песчаный</source>
+        <translation>Sand Island</translation>
+    </message>
+    <message>
+        <source>о. Ветреный</source>
+        <translation>Windy Island</translation>
+    </message>
+    <message>
+        <source>о. Гусиный</source>
+        <translation>Goose Island</translation>
+    </message>
+    <message>
+        <source>о. Тюлений</source>
+        <translation>Seal Island</translation>
+    </message>
+    <message>
+        <source>о. Моржовый</source>
+        <translation>Walrus Island</translation>
+    </message>
+    <message>
+        <source>о. Утиный</source>
+        <translation>Duck Island</translation>
+    </message>
+    <message>
+        <source>о. Заячий</source>
+        <translation>Hare Island</translation>
+    </message>
+    <message>
+        <source>о. Волчий</source>
+        <translation>Wolf Island</translation>
+    </message>
+    <message>
+        <source>о. Соколиный</source>
+        <translation>Falcon Island</translation>
+    </message>
+    <message>
+        <source>о. Кедровый</source>
+        <translation>Cedar Island</translation>
+    </message>
+    <message>
+        <source>о. Берёзовый</source>
+        <translation>Birch Island</translation>
+    </message>
+    <message>
+        <source>о. Янтарный</source>
+        <translation>Amber Island</translation>
+    </message>
+    <message>
+        <source>о. Малый</source>
+        <translation>Little Island</translation>
+    </message>
+    <message>
+        <source>о. Круглый</source>
+        <translation>Round Island</translation>
+    </message>
+    <message>
+        <source>о. Длинный</source>
+        <translation>Long Island</translation>
+    </message>
+    <message>
+        <source>о. Тихий</source>
+        <translation>Quiet Island</translation>
+    </message>
+    <message>
+        <source>о. Скалистый</source>
+        <translation>Rocky Island</translation>
+    </message>
+    <message>
+        <source>о. Орлиный</source>
+        <translation>Eagle Island</translation>
+    </message>
+    <message>
+        <source>о. Пустой</source>
+        <translation>Barren Island</translation>
+    </message>
+    <message>
+        <source>о. Горелый</source>
+        <translation>Burnt Island</translation>
+    </message>
+    <message>
+        <source>о. Рябиновый</source>
+        <translation>Rowan Island</translation>
+    </message>
+    <message>
+        <source>о. Смоляной</source>
+        <translation>Resin Island</translation>
+    </message>
+    <message>
+        <source>о. Безымянный</source>
+        <translation>Nameless Island</translation>
+    </message>
+    <message>
+        <source>Северное море</source>
+        <translation>North Sea</translation>
+    </message>
+    <message>
+        <source>Южное море</source>
+        <translation>South Sea</translation>
+    </message>
+    <message>
+        <source>Студёное море</source>
+        <translation>Cold Sea</translation>
+    </message>
+    <message>
+        <source>Тихое море</source>
+        <translation>Calm Sea</translation>
+    </message>
+    <message>
+        <source>Серое море</source>
+        <translation>Grey Sea</translation>
+    </message>
+    <message>
+        <source>Ветреное море</source>
+        <translation>Windy Sea</translation>
+    </message>
+    <message>
+        <source>Туманное море</source>
+        <translation>Misty Sea</translation>
+    </message>
+    <message>
+        <source>Белое море</source>
+        <translation>White Sea</translation>
+    </message>
+    <message>
+        <source>Янтарное море</source>
+        <translation>Amber Sea</translation>
+    </message>
+    <message>
+        <source>Холодное море</source>
+        <translation>Frigid Sea</translation>
+    </message>
+    <message>
+        <source>Бурное море</source>
+        <translation>Stormy Sea</translation>
+    </message>
+    <message>
+        <source>Светлое море</source>
+        <translation>Bright Sea</translation>
+    </message>
+    <message>
+        <source>Полночное море</source>
+        <translation>Midnight Sea</translation>
+    </message>
+    <message>
+        <source>Западное море</source>
+        <translation>West Sea</translation>
+    </message>
+    <message>
+        <source>Восточное море</source>
+        <translation>East Sea</translation>
+    </message>
+    <message>
+        <source>Залив Надежды</source>
+        <translation>Bay of Hope</translation>
+    </message>
+    <message>
+        <source>Залив Удачи</source>
+        <translation>Bay of Luck</translation>
+    </message>
+    <message>
+        <source>Залив Тишины</source>
+        <translation>Bay of Silence</translation>
+    </message>
+    <message>
+        <source>Залив Ветров</source>
+        <translation>Bay of Winds</translation>
+    </message>
+    <message>
+        <source>Залив Туманов</source>
+        <translation>Bay of Mists</translation>
+    </message>
+    <message>
+        <source>Залив Чаек</source>
+        <translation>Bay of Gulls</translation>
+    </message>
+    <message>
+        <source>Залив Рыбаков</source>
+        <translation>Fishers&apos; Bay</translation>
+    </message>
+    <message>
+        <source>Залив Покоя</source>
+        <translation>Bay of Peace</translation>
+    </message>
+    <message>
+        <source>Залив Встреч</source>
+        <translation>Bay of Meetings</translation>
+    </message>
+    <message>
+        <source>Залив Семи Ветров</source>
+        <translation>Bay of Seven Winds</translation>
+    </message>
+    <message>
+        <source>Залив Первопроходцев</source>
+        <translation>Pioneers&apos; Bay</translation>
+    </message>
+    <message>
+        <source>Залив Доброй Вести</source>
+        <translation>Bay of Good Tidings</translation>
+    </message>
+    <message>
+        <source>Залив Штормов</source>
+        <translation>Bay of Storms</translation>
+    </message>
+    <message>
+        <source>Залив Якорей</source>
+        <translation>Bay of Anchors</translation>
+    </message>
+    <message>
+        <source>Залив Мечты</source>
+        <translation>Bay of Dreams</translation>
     </message>
 </context>
 <context>

@@ -1,9 +1,13 @@
 // Loading a map: terrain grid, centred scene and start position.
+#include "base/language.h"
+#include "island/placenames.h"
 #include "land/earth.h"
 #include "model/game.h"
+#include "scene/shapes.h"
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -264,6 +268,60 @@ TEST_F(EarthTest, ASavedGameFindsItsLandAndRefusesAChangedMap) {
     EXPECT_EQ(other.Source(), TMapSource::Random(77)); // the land in play stays
     // A game saved before maps were checked takes the map as it is now.
     EXPECT_TRUE(other.LoadSavedLand(TSavedLand::Named("01"), {Folder()}));
+}
+
+// The names drawn on the map follow the game's language: the shipped map's
+// from its catalogue, a generated island's made of the same words, a name of
+// the player's as typed. What a save keeps stays Russian.
+TEST(MapNames, FollowTheGamesLanguage) {
+    const auto shownNames = [](const TMapSource& source) {
+        TEarth earth;
+        earth.LoadEarth(source, {TARVENIA_GAME_DATA});
+        QStringList names;
+        for (int i = 0; i < earth.Scene.Sprites.Count(); ++i)
+            if (const auto* text = dynamic_cast<const TTextSprite*>(earth.Scene.Sprite(i)))
+                names << text->Value;
+        return std::pair{names, earth.SavedLand()};
+    };
+    const std::vector<TMapSource> lands{TMapSource::Named("01"), TMapSource::Random(1),
+                                        TMapSource::Random(2), TMapSource::Random(77),
+                                        TMapSource::Random(4294967295u)};
+    std::vector<std::pair<QStringList, TSavedLand>> russian;
+    for (const TMapSource& source : lands)
+        russian.push_back(shownNames(source));
+
+    TTranslations translations;
+    ASSERT_EQ(translations.Install(TLanguage::English, TARVENIA_BUILT_TRANSLATIONS),
+              TLanguage::English);
+    const auto [shipped, shippedLand] = shownNames(lands[0]);
+    for (const char* name : {"Tarvenia", "Gull Island", "North Sea", "Gulf of Hope"})
+        EXPECT_TRUE(shipped.contains(QLatin1String(name))) << name;
+    const struct {
+        const char* Stored;
+        const char* Shown;
+    } names[] = {
+        {"Белления", "Bellenia"},         {"Яргарья", "Yargaria"},
+        {"Сарлавея", "Sarlavea"},         {"о. Лисий", "Fox Island"},
+        {"Студёное море", "Cold Sea"},    {"Залив Удачи", "Bay of Luck"},
+        {"Залив Надежды", "Bay of Hope"}, {"Москва", "Москва"},
+        {"Беллениях", "Беллениях"},
+    };
+    for (const auto& name : names)
+        EXPECT_EQ(PlaceNameInLanguage(QString::fromUtf8(name.Stored)).toStdString(), name.Shown);
+    static const QRegularExpression cyrillic(QStringLiteral("\\p{Cyrillic}"));
+    for (size_t i = 0; i < lands.size(); ++i) {
+        const auto [english, land] = shownNames(lands[i]);
+        SCOPED_TRACE(lands[i].Text().toStdString());
+        EXPECT_EQ(english.size(), russian[i].first.size());
+        for (const QString& name : english)
+            EXPECT_FALSE(name.isEmpty() || name.contains(cyrillic)) << name.toStdString();
+        EXPECT_EQ(land.Scene, russian[i].second.Scene);
+    }
+
+    ASSERT_EQ(translations.Install(TLanguage::Russian, TARVENIA_BUILT_TRANSLATIONS),
+              TLanguage::Russian);
+    for (size_t i = 0; i < lands.size(); ++i)
+        EXPECT_EQ(shownNames(lands[i]).first, russian[i].first);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 // "01" passes the checks of every generated island too (tests/island).
 
 #include "land/earth.h"
+#include "land/maptexts.h"
 #include "model/basetype.h"
 #include "model/datatexts.h"
 #include "model/eventtype.h"
@@ -263,10 +264,12 @@ TEST(Content, EveryDataTextHasEnglish) {
         EXPECT_TRUE(english.contains(text.File + u'|' + text.Key + u'|' + text.Text))
             << qPrintable(text.File) << " " << qPrintable(text.Key);
     }
-    // The catalogue, the events and every shipped scenario have their texts.
-    EXPECT_EQ(files.size(), 2 + QDir(GameData + QStringLiteral("/SCENARIOS"))
-                                    .entryList({QStringLiteral("*.ini")}, QDir::Files)
-                                    .size());
+    // The catalogue, the events, every shipped scenario and map have their texts.
+    const auto count = [](const char* folder, const QString& files) {
+        return QDir(GameData + u'/' + QLatin1String(folder)).entryList({files}, QDir::Files).size();
+    };
+    EXPECT_EQ(files.size(), 2 + count("SCENARIOS", QStringLiteral("*.ini")) +
+                                count("MAPS", QStringLiteral("*.WLL")));
 }
 
 TEST(Content, HelpOpensAtTopicTenAndNamesEveryBuildingAndKey) {
