@@ -150,7 +150,7 @@ bool TLandEdit::EndStroke() {
         return false;
     const TTerrainGrid before = std::move(*strokeBefore_);
     strokeBefore_.reset();
-    return Commit(before, land_.Start, land_.Labels);
+    return Commit(TStepKind::Stroke, before, land_.Start, land_.Labels);
 }
 
 void TLandEdit::Fill(int col, int row, TEarthKind kind) {
@@ -164,7 +164,7 @@ void TLandEdit::Fill(int col, int row, TEarthKind kind) {
         visited, QPoint(col, row),
         [&](QPoint cell) { return land_.Grid.EarthKind(cell.x(), cell.y()) == from; },
         [&](QPoint cell) { Paint(cell.x(), cell.y(), kind); });
-    Commit(before, land_.Start, land_.Labels);
+    Commit(TStepKind::Fill, before, land_.Start, land_.Labels);
 }
 
 bool TLandEdit::MoveStart(int col, int row) {
@@ -173,7 +173,7 @@ bool TLandEdit::MoveStart(int col, int row) {
     EndStroke();
     const TCellPoint before = land_.Start;
     land_.Start = {col, row};
-    Commit(land_.Grid, before, land_.Labels);
+    Commit(TStepKind::Start, land_.Grid, before, land_.Labels);
     return true;
 }
 
@@ -195,13 +195,21 @@ void TLandEdit::RaiseIsland(const TRaisedIsland& island, int col, int row) {
                                 island.Name.Font,
                                 {std::clamp(col + island.Name.Cell.X, 0, MapCols - 1),
                                  std::clamp(row + island.Name.Cell.Y, 0, MapRows - 1)}});
-    Commit(before, land_.Start, labelsBefore);
+    Commit(TStepKind::Island, before, land_.Start, labelsBefore);
 }
 
 void TLandEdit::SetLabels(std::vector<TMapLabel> labels) {
     EndStroke();
     std::vector<TMapLabel> before = std::exchange(land_.Labels, std::move(labels));
-    Commit(land_.Grid, land_.Start, before);
+    Commit(TStepKind::Names, land_.Grid, land_.Start, before);
+}
+
+std::optional<TLandEdit::TStepKind> TLandEdit::NextUndo() const {
+    return undo_.empty() ? std::nullopt : std::optional(undo_.back().Kind);
+}
+
+std::optional<TLandEdit::TStepKind> TLandEdit::NextRedo() const {
+    return redo_.empty() ? std::nullopt : std::optional(redo_.back().Kind);
 }
 
 void TLandEdit::Undo() {
@@ -225,10 +233,10 @@ void TLandEdit::Paint(int col, int row, TEarthKind kind) {
     SetKind(land_.Grid, col, row, kind, land_.ReliefSeed);
 }
 
-bool TLandEdit::Commit(const TTerrainGrid& before, TCellPoint startBefore,
+bool TLandEdit::Commit(TStepKind kind, const TTerrainGrid& before, TCellPoint startBefore,
                        const std::vector<TMapLabel>& labelsBefore) {
     KeepRules(land_.Grid, land_.ReliefSeed);
-    TStep step{{}, startBefore, land_.Start, std::nullopt};
+    TStep step{kind, {}, startBefore, land_.Start, std::nullopt};
     if (labelsBefore != land_.Labels)
         step.Labels = TLabelChange{labelsBefore, land_.Labels};
     for (int c = 0; c < MapCols; ++c)

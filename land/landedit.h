@@ -87,8 +87,13 @@ public:
     // Replaces the names written on the map, as one step.
     void SetLabels(std::vector<TMapLabel> labels);
 
+    // What a step did, for the undo menu's name of it.
+    enum class TStepKind : uint8_t { Stroke, Fill, Start, Island, Names };
     bool CanUndo() const { return !undo_.empty(); }
     bool CanRedo() const { return !redo_.empty(); }
+    // The kind of the step Undo or Redo would play; none when there is none.
+    std::optional<TStepKind> NextUndo() const;
+    std::optional<TStepKind> NextRedo() const;
     int UndoCount() const { return static_cast<int>(undo_.size()); }
     void Undo();
     void Redo();
@@ -106,6 +111,7 @@ private:
         std::vector<TMapLabel> After;
     };
     struct TStep {
+        TStepKind Kind;
         std::vector<TCellChange> Cells;
         TCellPoint StartBefore;
         TCellPoint StartAfter;
@@ -117,7 +123,7 @@ private:
     // Brings the grid back to the generator's rules, then records what
     // changed since the grid, start and names given as one step and draws
     // the scene; false when nothing changed and no step was recorded.
-    bool Commit(const TTerrainGrid& before, TCellPoint startBefore,
+    bool Commit(TStepKind kind, const TTerrainGrid& before, TCellPoint startBefore,
                 const std::vector<TMapLabel>& labelsBefore);
     void Apply(const TStep& step, bool forward);
     // Whether a step changes what the scene shows: the grid or the names.

@@ -46,6 +46,16 @@ void TEditMarks::PaintCell(QPainter& painter, int col, int row) const {
         const int now = Ground->EarthKind(col, row);
         if (now != Drawn->EarthKind(col, row))
             painter.fillRect(rect, KindColour(now));
+        // The scene draws an unidentified object as plain land: the editor
+        // marks it in its colour, crossed, so that it is seen and not
+        // mistaken for land or for a painted deposit.
+        else if (now == ekUnknown) {
+            painter.fillRect(rect, WithAlpha(KindColour(ekUnknown), MarkAlpha));
+            painter.setPen(QPen(KindColour(ekUnknown).darker(160), 2));
+            const QRect in = rect.adjusted(6, 6, -6, -6);
+            painter.drawLine(in.topLeft(), in.bottomRight());
+            painter.drawLine(in.topRight(), in.bottomLeft());
+        }
     }
     if (!preview_.empty() && preview_[Index(col, row)])
         painter.fillRect(rect, WithAlpha(QColor(0xF4, 0xEC, 0xD4), MarkAlpha / 2));

@@ -340,11 +340,11 @@ Build mines and a power plant and trade in coal.</translation>
         <translation>The hungry year</translation>
     </message>
     <message>
-        <source>Переселенцев много, а хлеба мало.
-До весны 1892 года накормите колонию и соберите запас еды.</source>
+        <source>Переселенцев много, а денег на их содержание мало.
+До весны 1892 года сохраните людей и соберите запас еды.</source>
         <comment>Scenario/Description</comment>
-        <translation>Many settlers, little bread.
-Feed the colony and lay in food by spring 1892.</translation>
+        <translation>Many settlers, little money to keep them.
+Until spring 1892, keep the people and gather a stock of food.</translation>
     </message>
     <message>
         <source>Запас еды 3 000 к весне 1892 года</source>
@@ -372,14 +372,14 @@ Feed the colony and lay in food by spring 1892.</translation>
         <translation>Health below 300 for two months in a row</translation>
     </message>
     <message>
-        <source>Еды хватит ненадолго. Сразу ставьте колодец и фермы.</source>
+        <source>Каждый человек стоит денег каждый день: без них люди болеют. Сразу ставьте колодец и фермы и продавайте лишнее.</source>
         <comment>Message1/Text</comment>
-        <translation>The food will not last long. Build a well and farms at once.</translation>
+        <translation>Every person costs money every day: without it people fall ill. Build a well and farms at once and sell what is left over.</translation>
     </message>
     <message>
-        <source>Еда кончилась: люди болеют. Купите еды на рынке.</source>
+        <source>Еда кончилась: лесопилки, каменоломни и шахты стоят. Купите еды на рынке.</source>
         <comment>MessageHunger/Text</comment>
-        <translation>The food is gone and people fall ill. Buy food at the market.</translation>
+        <translation>The food is gone: the sawmills, quarries and mines stand still. Buy food at the market.</translation>
     </message>
 </context>
 <context>
@@ -512,9 +512,9 @@ Tips above the map tell what to do and which button to press.</translation>
         <translation>Click the «House» picture on the palette (its hint shows under the mouse): the house goes on the selected cell.</translation>
     </message>
     <message>
-        <source>Людям нужна еда. Выберите клетку рядом с домом или управой и нажмите на палитре «Ферма».</source>
+        <source>Ферма дает еду: ее берут лесопилки, каменоломни и шахты, а лишнюю продают. Выберите клетку рядом с домом или управой и нажмите на палитре «Ферма».</source>
         <comment>Step3/Text</comment>
-        <translation>People need food. Select a cell next to the house or the hall and click «Farm» on the palette.</translation>
+        <translation>A farm gives food: the sawmills, quarries and mines take it, and what is left over is sold. Select a cell next to the house or the hall and click «Farm» on the palette.</translation>
     </message>
     <message>
         <source>Выберите пустую клетку рядом с постройками и нажмите «Улучшить землю за 10999» (G): на улучшенной земле строят вдвое быстрее.</source>
@@ -698,7 +698,11 @@ unknown objects.&lt;/p&gt;</translation>
 на карту. Кнопка, на которой стоит ввод, обведена рамкой. В окнах &lt;kbd&gt;Tab&lt;/kbd&gt; ходит по
 кнопкам и полям, &lt;kbd&gt;Enter&lt;/kbd&gt; нажимает кнопку по умолчанию, &lt;kbd&gt;Esc&lt;/kbd&gt; — отмену;
 окна статистики, целей и журнала закрываются по &lt;kbd&gt;Esc&lt;/kbd&gt;. Программы чтения с экрана
-называют кнопки, строения с их подсказками, цифры панели, здоровье и строку статуса.&lt;/p&gt;</source>
+называют кнопки, строения с их подсказками, цифры панели, здоровье и строку статуса.&lt;/p&gt;
+&lt;p&gt;Кнопка палитры или команды, до которой дошла клавиатура, показывает свою подсказку, как под
+мышью. &lt;kbd&gt;Alt&lt;/kbd&gt; или &lt;kbd&gt;Ctrl&lt;/kbd&gt; с буквой никогда не выполняет команду: эти клавиши
+для меню. Окна статистики, целей и журнала открываются рядом с игрой, не закрывая ни ее, ни
+друг друга, а потом там, куда вы их поставили.&lt;/p&gt;</source>
         <translation>&lt;h2&gt;Without a mouse&lt;/h2&gt;
 &lt;p&gt;The game can be played with the keyboard alone. &lt;kbd&gt;Tab&lt;/kbd&gt; moves the input from the map to the building
 palette, from there to the command buttons and back; &lt;kbd&gt;Shift&lt;/kbd&gt;+&lt;kbd&gt;Tab&lt;/kbd&gt; goes the other
@@ -707,7 +711,11 @@ builds the chosen building on the selected cell or presses the button, &lt;kbd&g
 to the map. The button that has the input is framed. In windows &lt;kbd&gt;Tab&lt;/kbd&gt; moves between
 buttons and fields, &lt;kbd&gt;Enter&lt;/kbd&gt; presses the default button, &lt;kbd&gt;Esc&lt;/kbd&gt; cancels;
 the statistics, goals and journal windows close with &lt;kbd&gt;Esc&lt;/kbd&gt;. Screen readers
-name the buttons, the buildings with their hints, the panel&apos;s figures, the health and the status line.&lt;/p&gt;</translation>
+name the buttons, the buildings with their hints, the panel&apos;s figures, the health and the status line.&lt;/p&gt;
+&lt;p&gt;A palette or command button the keyboard reaches shows its hint, as under the mouse.
+&lt;kbd&gt;Alt&lt;/kbd&gt; or &lt;kbd&gt;Ctrl&lt;/kbd&gt; with a letter never runs a command: those keys are for the
+menus. The statistics, goals and journal windows open beside the game, covering neither it nor
+each other, and later where you put them.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h2&gt;Меню&lt;/h2&gt;
@@ -930,6 +938,10 @@ makes the same check.&lt;/p&gt;</translation>
 медали. Лучший результат — тот, что без отмены ходов, потом быстрее, потом с большими деньгами;
 рекорды хранятся в файле records.ini рядом с сохранениями. Отменять ходы можно, но результат
 тогда отмечен «с отменой ходов». Сохранённая игра помнит свой сценарий, его сложность и цели.&lt;/p&gt;
+&lt;p&gt;Строения, которые сценарий строить не дает, в палитре бледные, а их подсказка говорит почему.
+Если отказ от налога проигрывает сценарий, окно налога пишет об этом красным. Первый экран
+игры предлагает «Обучение», пока оно не пройдено, и «Сценарии», а из сохранений — последнее, в
+которое еще можно играть.&lt;/p&gt;
 &lt;p&gt;Сценарий «Обучение» шаг за шагом ведёт от первого щелчка до первого ежегодного налога: над
 картой написано, что сделать, а нужная кнопка обведена рамкой, пока ею не воспользуются.
 Свои сценарии кладите в папку SCENARIOS рядом с сохранениями; как их писать, сказано в
@@ -951,6 +963,10 @@ On the statistics charts a goal shows as a line.&lt;/p&gt;
 date. The best result is the one without undone turns, then the faster one, then the one with more money;
 the records are kept in the file records.ini beside the saves. You may undo turns, but the result
 is then marked «with undone turns». A saved game remembers its scenario, its difficulty and its goals.&lt;/p&gt;
+&lt;p&gt;The buildings a scenario does not allow are faded in the palette, and their hint says why.
+Where refusing a tax loses the scenario, the tax window says so in red. The game&apos;s first screen
+offers «Tutorial» until it is finished, and «Scenarios», and of the saves the latest that can still
+be played on.&lt;/p&gt;
 &lt;p&gt;The «Tutorial» scenario leads you step by step from the first click to the first yearly tax: above
 the map it says what to do, and the button to use has a frame around it until you use it.
 Put your own scenarios in the SCENARIOS folder beside the saves; how to write them is told in

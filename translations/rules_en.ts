@@ -408,14 +408,6 @@ Makes: %4</translation>
         <translation>tax</translation>
     </message>
     <message>
-        <source>еда кончится %1</source>
-        <translation>food runs out on %1</translation>
-    </message>
-    <message>
-        <source>еды хватит до %1</source>
-        <translation>food lasts until %1</translation>
-    </message>
-    <message>
         <source>растет</source>
         <translation>rising</translation>
     </message>
@@ -430,6 +422,14 @@ Makes: %4</translation>
     <message>
         <source>здоровье %1: %2 → %3</source>
         <translation>health %1: %2 → %3</translation>
+    </message>
+    <message>
+        <source>в среднем исходе еда кончится %1</source>
+        <translation>in the median future food runs out on %1</translation>
+    </message>
+    <message>
+        <source>еды хватит на весь прогноз</source>
+        <translation>food lasts the whole forecast</translation>
     </message>
 </context>
 <context>
@@ -516,13 +516,6 @@ Makes: %4</translation>
 </context>
 <context>
     <name>Idle</name>
-    <message numerus="yes">
-        <source> — осталось %n дн.</source>
-        <translation>
-            <numerusform> — %n day left</numerusform>
-            <numerusform> — %n days left</numerusform>
-        </translation>
-    </message>
     <message>
         <source> — заблокировано</source>
         <translation> — blocked</translation>
@@ -1542,6 +1535,10 @@ People: %4</translation>
     <message>
         <source>неизвестное действие %1</source>
         <translation>unknown action %1</translation>
+    </message>
+    <message>
+        <source>нет обязательной цели [Goal1]</source>
+        <translation>no required goal [Goal1]</translation>
     </message>
 </context>
 <context>

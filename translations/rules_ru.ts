@@ -64,17 +64,6 @@
     </message>
 </context>
 <context>
-    <name>Idle</name>
-    <message numerus="yes">
-        <source> — осталось %n дн.</source>
-        <translation>
-            <numerusform> — остался %n день</numerusform>
-            <numerusform> — осталось %n дня</numerusform>
-            <numerusform> — осталось %n дней</numerusform>
-        </translation>
-    </message>
-</context>
-<context>
     <name>Land</name>
     <message numerus="yes">
         <source>Карта обрезана: в ней меньше %n байт.</source>

@@ -434,10 +434,6 @@
         <translation>What to avoid</translation>
     </message>
     <message>
-        <source>грозит</source>
-        <translation>looming</translation>
-    </message>
-    <message>
         <source>открыта</source>
         <translation>open</translation>
     </message>
@@ -527,6 +523,10 @@
         <translation>Difficulty: %1. Scenario %2.
 Required goals met: %3 of %4</translation>
     </message>
+    <message>
+        <source>не случилась</source>
+        <translation>has not happened</translation>
+    </message>
 </context>
 <context>
     <name>THelloForm</name>
@@ -549,6 +549,14 @@ Required goals met: %3 of %4</translation>
     <message>
         <source>колония за морем, 1890 год</source>
         <translation>a colony across the sea, 1890</translation>
+    </message>
+    <message>
+        <source>Обучение</source>
+        <translation>Tutorial</translation>
+    </message>
+    <message>
+        <source>Сценарии</source>
+        <translation>Scenarios</translation>
     </message>
 </context>
 <context>
@@ -791,6 +799,26 @@ Required goals met: %3 of %4</translation>
         <source>Карта «%1» уже есть. Заменить ее?</source>
         <translation>There is a map «%1» already. Replace it?</translation>
     </message>
+    <message>
+        <source>кисть</source>
+        <translation>brush</translation>
+    </message>
+    <message>
+        <source>заливка</source>
+        <translation>fill</translation>
+    </message>
+    <message>
+        <source>начало</source>
+        <translation>start</translation>
+    </message>
+    <message>
+        <source>остров</source>
+        <translation>island</translation>
+    </message>
+    <message>
+        <source>надпись</source>
+        <translation>name</translation>
+    </message>
 </context>
 <context>
     <name>TJournalForm</name>
@@ -1004,6 +1032,10 @@ Required goals met: %3 of %4</translation>
     <message>
         <source>Вы готовы уплатить налоги прямо сейчас?</source>
         <translation>Will you pay the taxes now?</translation>
+    </message>
+    <message>
+        <source>Откажетесь — сценарий будет проигран.</source>
+        <translation>If you refuse, the scenario is lost.</translation>
     </message>
 </context>
 <context>

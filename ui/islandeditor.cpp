@@ -165,6 +165,8 @@ std::span<const TIslandEditorForm::TToolRow> TIslandEditorForm::Tools() {
          [](TIslandEditorForm& editor, QPoint cell) {
              if (const TRaisedIsland* island = editor.Island())
                  editor.edit_->RaiseIsland(*island, cell.x(), cell.y());
+             // The island raised, its preview goes until the pointer moves on.
+             editor.raisedAt_ = cell;
              editor.Edited();
          }},
         {etStart, QT_TRANSLATE_NOOP("TIslandEditorForm", "&Начало"), "S",
@@ -595,6 +597,29 @@ void TIslandEditorForm::Play() {
         close();
 }
 
+namespace {
+
+// What the editor's undo menu calls a step.
+QString StepName(std::optional<TLandEdit::TStepKind> kind) {
+    if (!kind)
+        return QString();
+    switch (*kind) {
+    case TLandEdit::TStepKind::Stroke:
+        return TIslandEditorForm::tr("кисть");
+    case TLandEdit::TStepKind::Fill:
+        return TIslandEditorForm::tr("заливка");
+    case TLandEdit::TStepKind::Start:
+        return TIslandEditorForm::tr("начало");
+    case TLandEdit::TStepKind::Island:
+        return TIslandEditorForm::tr("остров");
+    case TLandEdit::TStepKind::Names:
+        return TIslandEditorForm::tr("надпись");
+    }
+    return QString();
+}
+
+} // namespace
+
 void TIslandEditorForm::Undo() {
     edit_->Undo();
     Edited();
@@ -620,8 +645,8 @@ void TIslandEditorForm::Changed() {
     pb1->UpdateImage();
     problems_ = CheckMap(land.Grid, QPoint(land.Start.X, land.Start.Y), catalogue_);
     ShowProblems();
-    miUndo->setEnabled(edit_->CanUndo());
-    miRedo->setEnabled(edit_->CanRedo());
+    ShowStepItem(*miUndo, TMenuItem::Undo, StepName(edit_->NextUndo()));
+    ShowStepItem(*miRedo, TMenuItem::Redo, StepName(edit_->NextRedo()));
     ShowTitle();
     ShowPointer(pointer_);
 }
@@ -719,6 +744,8 @@ void TIslandEditorForm::ShowPointer(QPoint cell) {
     };
     brushArea();
     const QRect oldPreview = marks_.PreviewCells();
+    if (cell != pointer_)
+        raisedAt_.reset();
     pointer_ = cell;
     if (TTerrainGrid::Contains(cell.x(), cell.y()))
         lbCell->setText(tr("Клетка %1, %2: %3")
@@ -728,8 +755,11 @@ void TIslandEditorForm::ShowPointer(QPoint cell) {
     marks_.BrushCell = cell;
     marks_.BrushSize = tool_ == etBrush ? size : tool_ == etIsland ? 0 : 1;
     marks_.BrushShape = TLandEdit::TBrushShape(cbShape->currentIndex());
-    marks_.SetPreview(
-        tool_ == etIsland && TTerrainGrid::Contains(cell.x(), cell.y()) ? Island() : nullptr, cell);
+    marks_.SetPreview(tool_ == etIsland && TTerrainGrid::Contains(cell.x(), cell.y()) &&
+                              raisedAt_ != cell
+                          ? Island()
+                          : nullptr,
+                      cell);
     brushArea();
     if (!oldPreview.isEmpty())
         UpdateCells(oldPreview);

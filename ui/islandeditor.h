@@ -174,6 +174,9 @@ private:
     // The map file the land was opened from or last saved to, if any.
     QString ownFile_;
     std::optional<QPoint> lastDab_;
+    // Where an island was just raised: no preview there until the pointer
+    // moves to another cell.
+    std::optional<QPoint> raisedAt_;
     QPoint pointer_{-1, -1};
     struct TIslandKey {
         uint32_t Seed;

@@ -956,12 +956,8 @@ void TMainForm::ShowUndoSteps() {
     const TUndoHistory& steps = colony_->UndoSteps();
     const std::tuple<QAction*, TMenuItem, QString> items[] = {
         {miUndo, TMenuItem::Undo, steps.NextUndo()}, {miRedo, TMenuItem::Redo, steps.NextRedo()}};
-    // The caption as the menu's table has it, and the step's name after it.
-    for (const auto& [action, item, step] : items) {
-        const QString caption = QCoreApplication::translate("Menus", MenuCaption(item));
-        action->setEnabled(!step.isEmpty());
-        action->setText(step.isEmpty() ? caption : caption + QStringLiteral(": ") + step);
-    }
+    for (const auto& [action, item, step] : items)
+        ShowStepItem(*action, item, step);
     if (statistics_)
         statistics_->ForecastAgain();
 }

@@ -2,6 +2,8 @@
 
 #include "map/overlay.h"
 
+#include <QAction>
+#include <QCoreApplication>
 #include <QtGlobal>
 #include <algorithm>
 #include <array>
@@ -149,4 +151,13 @@ constexpr const char* MenuShortcut(TMenuItem item) {
         if (entry.Item == item)
             return entry.Shortcut;
     return "";
+}
+
+// Shows an undo or redo item in the game's language, with the name of the
+// step it would play after its caption ("Отменить: кисть"), enabled only
+// when there is one.
+inline void ShowStepItem(QAction& action, TMenuItem item, const QString& step) {
+    const QString caption = QCoreApplication::translate("Menus", MenuCaption(item));
+    action.setEnabled(!step.isEmpty());
+    action.setText(step.isEmpty() ? caption : caption + QStringLiteral(": ") + step);
 }

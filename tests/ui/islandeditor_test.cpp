@@ -64,12 +64,19 @@ TEST(IslandEditor, AStrokeShowsAtOnceIsCheckedAndIsUndoneExactly) {
     ASSERT_TRUE(HasError(editor));
     EXPECT_EQ(editor.lbProblems->item(0)->text(), editor.Problems().front().Text);
     EXPECT_TRUE(editor.Modified());
+    // Drawn into the scene, the unidentified object is still marked apart
+    // from land, and the undo item names the step.
+    const QRgb marked = editor.pb1->grab().toImage().pixel(at + QPoint(2 * CellSize - 9, -9));
+    EXPECT_TRUE(qRed(marked) > qGreen(marked) && qBlue(marked) > qGreen(marked))
+        << std::hex << marked;
+    EXPECT_EQ(editor.miUndo->text(), QString::fromUtf8("Отм&енить: кисть"));
 
     editor.miUndo->trigger();
     EXPECT_TRUE(GridBytes(editor) == before);
     EXPECT_FALSE(HasError(editor));
     EXPECT_FALSE(editor.miUndo->isEnabled());
     EXPECT_TRUE(editor.miRedo->isEnabled());
+    EXPECT_EQ(editor.miRedo->text(), QString::fromUtf8("&Повторить: кисть"));
 }
 
 TEST(IslandEditor, SavesAPlayableLandForTheNewGameAndALandWithErrorsAsADraft) {
