@@ -5,6 +5,7 @@
 #include <QScreen>
 #include <QWidget>
 #include <algorithm>
+#include <cstdint>
 #include <vector>
 
 namespace {
@@ -47,8 +48,10 @@ private:
 
 QPoint PlaceBeside(QSize size, const QRect& window, const QRect& room,
                    std::span<const QRect> taken) {
-    std::vector<int> tops{window.top()};
-    std::vector<int> lefts{window.left()};
+    // Each side's places: at the game window's edge, after each side window,
+    // and against the screen's far edge.
+    std::vector<int> tops{window.top(), room.bottom() + 1 - size.height()};
+    std::vector<int> lefts{window.left(), room.right() + 1 - size.width()};
     for (const QRect& other : taken) {
         tops.push_back(other.bottom() + 1 + Gap);
         lefts.push_back(other.right() + 1 + Gap);
@@ -64,23 +67,30 @@ QPoint PlaceBeside(QSize size, const QRect& window, const QRect& room,
     for (const int y : {below, above})
         for (const int x : lefts)
             places.emplace_back(x, y);
-    const auto clear = [&](const QRect& box) {
-        return room.contains(box) && !box.intersects(window) &&
-               std::ranges::none_of(taken,
-                                    [&](const QRect& other) { return box.intersects(other); });
+    // How much a place hides: the game window above all, then the other
+    // side windows; none for a place clear of both and within the screen.
+    const auto hidden = [&](QPoint place) {
+        const QRect box(place, size);
+        const auto area = [&box](const QRect& other) {
+            const QRect both = box.intersected(other);
+            return static_cast<int64_t>(both.width()) * both.height();
+        };
+        int64_t covered = area(window) * (int64_t{1} << 24);
+        for (const QRect& other : taken)
+            covered += area(other);
+        return covered;
     };
     for (const QPoint& place : places)
-        if (clear(QRect(place, size)))
+        if (room.contains(QRect(place, size)) && hidden(place) == 0)
             return place;
-    // No room: over the game window's right part, stepped off the corners of
-    // the windows there already.
-    QPoint at = ClampedInto({right, window.top()}, size, room);
-    for (size_t step = 0; step <= taken.size(); ++step) {
-        if (std::ranges::none_of(taken, [&](const QRect& other) { return other.topLeft() == at; }))
-            break;
-        at = ClampedInto(at + QPoint(3 * Gap, 3 * Gap), size, room);
+    // No clear room: the place brought onto the screen that hides least.
+    QPoint best = ClampedInto(places.front(), size, room);
+    for (const QPoint& place : places) {
+        const QPoint at = ClampedInto(place, size, room);
+        if (hidden(at) < hidden(best))
+            best = at;
     }
-    return at;
+    return best;
 }
 
 void PlaceSideWindow(QWidget& form, const QWidget& window, std::span<const QWidget* const> others,

@@ -9,11 +9,11 @@
 class QWidget;
 
 // Where a side window of the given size goes beside the game's window, within
-// the screen's room: to its right, below it, to its left or above it, each
-// first at the game window's edge and then after the side windows already
-// there, at the first place that covers neither the game nor another side
-// window (taken). Where the screen has no such room, over the game window's
-// right part, off the corners of the others.
+// the screen's room: to its right, to its left, below it or above it, each at
+// the game window's edge, after the side windows already there (taken) or
+// against the screen's edge, at the first place that covers neither the game
+// nor another side window. Where the screen has no such room, the place that
+// covers the least, the game's window last of all.
 QPoint PlaceBeside(QSize size, const QRect& window, const QRect& room,
                    std::span<const QRect> taken);
 

@@ -265,6 +265,22 @@ TEST(SideWindows, OpenBesideTheGameClearOfEachOtherAndComeBackWhereThePlayerPutT
             taken.push_back(box);
         }
     }
+    // Windows too large to clear each other still keep off the game, and
+    // hide little of each other.
+    {
+        const QRect window(0, 0, 770, 520);
+        std::vector<QRect> taken;
+        for (const QSize size : {QSize(900, 660), QSize(430, 420), QSize(600, 460)}) {
+            const QRect box(PlaceBeside(size, window, screen, taken), size);
+            EXPECT_TRUE(screen.contains(box));
+            EXPECT_FALSE(box.intersects(window)) << box.x() << ',' << box.y();
+            for (const QRect& other : taken) {
+                const QRect both = box.intersected(other);
+                EXPECT_LT(both.width() * both.height(), size.width() * size.height() / 8);
+            }
+            taken.push_back(box);
+        }
+    }
     const QRect small(0, 0, 800, 600);
     const QRect full(0, 0, 770, 520);
     std::vector<QRect> taken;
