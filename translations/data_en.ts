@@ -277,9 +277,9 @@ No mines or works: only land, forest and sea.</translation>
         <translation>No people are left in the artel</translation>
     </message>
     <message>
-        <source>Людей мало, и новые не едут. Берегите каждого: лес и камень прокормят артель.</source>
+        <source>Людей мало, и новые не едут. Берегите каждого: без работников встанут и лесопилки, и каменоломни.</source>
         <comment>Message1/Text</comment>
-        <translation>Few people, and no new ones coming. Keep every one: forest and stone will feed the artel.</translation>
+        <translation>Few people, and no new ones coming. Keep every one: without workers the sawmills and the quarries stand still.</translation>
     </message>
 </context>
 <context>
@@ -340,11 +340,11 @@ Build mines and a power plant and trade in coal.</translation>
         <translation>The hungry year</translation>
     </message>
     <message>
-        <source>Переселенцев много, а хлеба мало.
-До весны 1892 года накормите колонию и соберите запас еды.</source>
+        <source>Переселенцев много, а денег на их содержание мало.
+До весны 1892 года сохраните людей и соберите запас еды.</source>
         <comment>Scenario/Description</comment>
-        <translation>Many settlers, little bread.
-Feed the colony and lay in food by spring 1892.</translation>
+        <translation>Many settlers, and little money to keep them.
+Keep your people until spring 1892 and lay in food.</translation>
     </message>
     <message>
         <source>Запас еды 3 000 к весне 1892 года</source>
@@ -372,14 +372,14 @@ Feed the colony and lay in food by spring 1892.</translation>
         <translation>Health below 300 for two months in a row</translation>
     </message>
     <message>
-        <source>Еды хватит ненадолго. Сразу ставьте колодец и фермы.</source>
+        <source>Каждый человек стоит денег каждый день: без них люди болеют. Сразу ставьте колодец и фермы и продавайте лишнее.</source>
         <comment>Message1/Text</comment>
-        <translation>The food will not last long. Build a well and farms at once.</translation>
+        <translation>Every person costs money every day: without it people fall ill. Build a well and farms at once and sell what is left over.</translation>
     </message>
     <message>
-        <source>Еда кончилась: люди болеют. Купите еды на рынке.</source>
+        <source>Еда кончилась: лесопилки, каменоломни и шахты стоят. Купите еды на рынке.</source>
         <comment>MessageHunger/Text</comment>
-        <translation>The food is gone and people fall ill. Buy food at the market.</translation>
+        <translation>The food is gone: sawmills, quarries and mines stand still. Buy food at the market.</translation>
     </message>
 </context>
 <context>
@@ -422,9 +422,9 @@ Settle it and get trade going while the home country waits.</translation>
         <translation>The colony did not pay a tax</translation>
     </message>
     <message>
-        <source>Остров дикий, помощи не будет. Стройте жилье раньше, чем приедут люди.</source>
+        <source>Остров дикий и далекий. Стройте жилье раньше, чем приедут люди.</source>
         <comment>Message1/Text</comment>
-        <translation>The island is wild and no help will come. Build homes before the people arrive.</translation>
+        <translation>The island is wild and far away. Build homes before the people arrive.</translation>
     </message>
 </context>
 <context>
@@ -467,14 +467,14 @@ Pay the taxes, keep people healthy and end the years with a profit.</translation
         <translation>The colony did not pay a tax</translation>
     </message>
     <message>
-        <source>Через десять лет от основания казна потребует главный налог: 125 000. Копите заранее.</source>
+        <source>Через десять лет от основания казна потребует главный налог: 125 000 на «Обычной» сложности, меньше на «Лёгкой» и больше на «Трудной». Копите заранее.</source>
         <comment>Message1/Text</comment>
-        <translation>Ten years after the founding the main tax is due: 125 000. Save up early.</translation>
+        <translation>Ten years after the founding the main tax is due: 125 000 at «Normal», less at «Easy» and more at «Hard». Save up early.</translation>
     </message>
     <message>
-        <source>Главный налог 1910 года вдвое больше: 250 000.</source>
+        <source>Главный налог 1910 года вдвое больше, чем 1900-го.</source>
         <comment>Message2/Text</comment>
-        <translation>The main tax of 1910 is twice as much: 250 000.</translation>
+        <translation>The main tax of 1910 is twice that of 1900.</translation>
     </message>
 </context>
 <context>
@@ -512,9 +512,9 @@ Tips above the map tell what to do and which button to press.</translation>
         <translation>Click the «House» picture on the palette (its hint shows under the mouse): the house goes on the selected cell.</translation>
     </message>
     <message>
-        <source>Людям нужна еда. Выберите клетку рядом с домом или управой и нажмите на палитре «Ферма».</source>
+        <source>Ферма дает еду: ее берут лесопилки, каменоломни и шахты, а лишнюю продают. Выберите клетку рядом с домом или управой и нажмите на палитре «Ферма».</source>
         <comment>Step3/Text</comment>
-        <translation>People need food. Select a cell next to the house or the hall and click «Farm» on the palette.</translation>
+        <translation>A farm gives food: sawmills, quarries and mines take it, and what is left over is sold. Select a cell next to the house or the hall and click «Farm» on the palette.</translation>
     </message>
     <message>
         <source>Выберите пустую клетку рядом с постройками и нажмите «Улучшить землю за 10999» (G): на улучшенной земле строят вдвое быстрее.</source>
