@@ -1543,6 +1543,10 @@ People: %4</translation>
         <source>неизвестное действие %1</source>
         <translation>unknown action %1</translation>
     </message>
+    <message>
+        <source>неизвестное событие %1</source>
+        <translation>unknown event %1</translation>
+    </message>
 </context>
 <context>
     <name>Seasons</name>
