@@ -101,7 +101,7 @@ void LoadBalanceColony(TBigColony& big) {
     play.start(QStringLiteral("bash"), {QStringLiteral(TARVENIA_BALANCE "/play.sh")});
     if (!play.waitForFinished(600000) || play.exitCode() != 0)
         throw TGameError(QStringLiteral("the balance player did not run"));
-    TSavedGame game = ReadSaveFile(save, big.catalogue);
+    TSavedGame game = ReadSaveFile(save, big.catalogue, big.events);
     big.colony->LoadState(game.Colony, std::move(game.Days), game.Identity, game.Scenario);
     big.start = big.colony->TakeState();
 }

@@ -149,7 +149,7 @@ void BM_SaveAndLoadTwoCenturies(benchmark::State& state) {
                       SavedGameOf(colony, world.earth.SavedLand(), world.earth.StartScreen, true));
         save += Milliseconds(timer.nsecsElapsed());
         timer.restart();
-        TSavedGame saved = ReadSaveFile(path, world.catalogue);
+        TSavedGame saved = ReadSaveFile(path, world.catalogue, world.events);
         colony.LoadState(saved.Colony, std::move(saved.Days));
         load += Milliseconds(timer.nsecsElapsed());
     }
@@ -165,7 +165,7 @@ BENCHMARK(BM_SaveAndLoadTwoCenturies)->Unit(benchmark::kMillisecond);
 void BM_Load(benchmark::State& state) {
     TWorld& world = World();
     for (auto _ : state) {
-        TSavedGame saved = ReadSaveFile(world.savePath, world.catalogue);
+        TSavedGame saved = ReadSaveFile(world.savePath, world.catalogue, world.events);
         world.colony->LoadState(saved.Colony, std::move(saved.Days));
     }
     state.counters["file_bytes"] = FileBytes(world.savePath);
@@ -223,7 +223,7 @@ void BM_SaveLoadAgainstLoadEarth(benchmark::State& state) {
         const TTimes earthDone = TTimes::Now();
         WriteSaveFile(path, world.Saved());
         const TTimes saveDone = TTimes::Now();
-        TSavedGame saved = ReadSaveFile(path, world.catalogue);
+        TSavedGame saved = ReadSaveFile(path, world.catalogue, world.events);
         world.colony->LoadState(saved.Colony, std::move(saved.Days));
         const TTimes loadDone = TTimes::Now();
         earthTime += earthDone - begun;
@@ -442,7 +442,7 @@ BENCHMARK(BM_ScaleSave)->Apply(ColonySizes)->Unit(benchmark::kMillisecond);
 void BM_ScaleLoad(benchmark::State& state) {
     TWorld& world = World(static_cast<size_t>(state.range(0)));
     for (auto _ : state) {
-        TSavedGame saved = ReadSaveFile(world.savePath, world.catalogue);
+        TSavedGame saved = ReadSaveFile(world.savePath, world.catalogue, world.events);
         world.colony->LoadState(saved.Colony, std::move(saved.Days));
     }
     PerBuilding(state, world);

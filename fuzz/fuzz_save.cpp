@@ -106,7 +106,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     TSavedGame saved;
     try {
-        saved = DecodeSave(bytes, Catalogue());
+        saved = DecodeSave(bytes, Catalogue(), {});
     } catch (const TGameError&) {
         return 0; // refused with a reason for the player
     }
@@ -124,7 +124,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // written the same way. A save of ours that does not load is a finding:
     // its TGameError is not caught.
     const QByteArray written = EncodeSave(SavedGameOf(colony, saved.Land, saved.View, saved.Sound));
-    const TSavedGame reloaded = DecodeSave(written, Catalogue());
+    const TSavedGame reloaded = DecodeSave(written, Catalogue(), {});
     if (reloaded.Colony.Bases != saved.Colony.Bases ||
         reloaded.Colony.Money != saved.Colony.Money || reloaded.Days != saved.Days ||
         reloaded.Identity != saved.Identity || reloaded.Journal != saved.Journal ||

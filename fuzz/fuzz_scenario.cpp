@@ -24,7 +24,7 @@ const TBaseTypeList& Catalogue() {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const TScenarioReading reading =
         ReadScenario(QByteArray(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size)),
-                     QStringLiteral("fuzz"), Catalogue());
+                     QStringLiteral("fuzz"), Catalogue(), {});
     if (!reading.Scenario)
         return 0;
     const TScenario& scenario = *reading.Scenario;

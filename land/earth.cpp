@@ -96,8 +96,8 @@ bool TEarth::LoadSavedLand(const TSavedLand& land, const QStringList& folders) {
 }
 
 TLoadedGame LoadGame(TEarth& earth, const QString& path, const TBaseTypeList& catalogue,
-                     const QStringList& folders) {
-    TLoadedGame loaded{ReadSaveFile(path, catalogue)};
+                     const TEventTypeList& events, const QStringList& folders) {
+    TLoadedGame loaded{ReadSaveFile(path, catalogue, events)};
     try {
         loaded.NewLand = earth.LoadSavedLand(loaded.Game.Land, folders);
     } catch (const TGameError& error) {

@@ -73,4 +73,4 @@ struct TLoadedGame {
 // on, which may be another than the one in play. Throws TGameError "Не
 // удалось загрузить игру из файла ...: reason", leaving the earth as it was.
 TLoadedGame LoadGame(TEarth& earth, const QString& path, const TBaseTypeList& catalogue,
-                     const QStringList& folders);
+                     const TEventTypeList& events, const QStringList& folders);

@@ -84,7 +84,7 @@ std::vector<TDataEntry> DataFolderTexts(const QString& folder) {
         if (!file.open(QIODevice::ReadOnly))
             continue;
         TScenarioReading reading =
-            ReadScenario(file.readAll(), QFileInfo(path).completeBaseName(), types);
+            ReadScenario(file.readAll(), QFileInfo(path).completeBaseName(), types, events);
         if (reading.Scenario)
             add(DataTexts(*reading.Scenario));
     }

@@ -20,16 +20,16 @@ std::optional<QByteArray> ReadWhole(const QString& path) {
 
 } // namespace
 
-std::shared_ptr<const TScenario> LoadScenario(const QString& nameOrPath,
-                                              const TBaseTypeList& catalogue,
-                                              const QString& dataFolder,
-                                              const QString& saveFolder) {
+std::shared_ptr<const TScenario>
+LoadScenario(const QString& nameOrPath, const TBaseTypeList& catalogue,
+             const TEventTypeList& events, const QString& dataFolder, const QString& saveFolder) {
     const QString path = FindScenarioFile(nameOrPath, dataFolder, saveFolder);
     const std::optional<QByteArray> bytes = path.isEmpty() ? std::nullopt : ReadWhole(path);
     if (!bytes)
         throw TGameError(
             QCoreApplication::translate("Land", "Сценарий «%1» не найден.").arg(nameOrPath));
-    TScenarioReading reading = ReadScenario(*bytes, QFileInfo(path).completeBaseName(), catalogue);
+    TScenarioReading reading =
+        ReadScenario(*bytes, QFileInfo(path).completeBaseName(), catalogue, events);
     if (!reading.Scenario)
         throw TGameError(QCoreApplication::translate("Land", "Сценарий «%1» не читается: %2")
                              .arg(nameOrPath, reading.Errors.value(0)));
@@ -49,7 +49,8 @@ QStringList CheckScenarioFile(const QString& path, const TBaseTypeList& catalogu
     const std::optional<QByteArray> bytes = ReadWhole(path);
     if (!bytes)
         return {QCoreApplication::translate("Land", "файл «%1» не читается").arg(path)};
-    TScenarioReading reading = ReadScenario(*bytes, QFileInfo(path).completeBaseName(), catalogue);
+    TScenarioReading reading =
+        ReadScenario(*bytes, QFileInfo(path).completeBaseName(), catalogue, events);
     if (!reading.Scenario)
         return reading.Errors;
     try {

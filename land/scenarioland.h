@@ -14,6 +14,7 @@
 // checked. Throws TGameError naming the scenario and its first fault.
 std::shared_ptr<const TScenario> LoadScenario(const QString& nameOrPath,
                                               const TBaseTypeList& catalogue,
+                                              const TEventTypeList& events,
                                               const QString& dataFolder, const QString& saveFolder);
 
 // The land the scenario is played on; throws TGameError when its file names

@@ -722,6 +722,11 @@ QPoint TColony::RunEvents(int32_t& destroyed) {
                 chosen = &event;
                 break;
             }
+        // An event the scenario rules out is drawn all the same, so that the
+        // draws of a game that rules out nothing stay as they were: that
+        // building's day then passes without one.
+        if (play_.Scenario && play_.Scenario->Excludes(*chosen))
+            continue;
         const TEventOutcome outcome = RollEvent(*chosen, game.Random);
         if (outcome.Persons < 0 && game.People < -static_cast<int64_t>(outcome.Persons))
             continue;

@@ -176,12 +176,13 @@ struct TWriting {
 };
 
 // What a section is read with: the stream, the file's format, the catalogue
-// its types are found in, the whole file (an early game is known by its
-// bytes), and the building types the types' section listed.
+// its types are found in, the events a scenario in play may name, the whole file (an early game is
+// known by its bytes), and the building types the types' section listed.
 struct TReading {
     QDataStream& In;
     uint32_t Version;
     const TBaseTypeList& Catalogue;
+    const TEventTypeList& Events;
     const QByteArray& File;
     std::vector<const TBaseType*> Types;
 };
@@ -557,7 +558,7 @@ void ReadPlay(TReading& from, TSavedGame& game) {
     in >> difficulty >> undoUsed >> step >> goalCount;
     if (in.status() != QDataStream::Ok)
         return;
-    TScenarioReading reading = ReadScenario(source, name, from.Catalogue);
+    TScenarioReading reading = ReadScenario(source, name, from.Catalogue, from.Events);
     if (!reading.Scenario)
         Refuse(QCoreApplication::translate("SaveFile", "сценарий игры не читается: %1")
                    .arg(reading.Errors.value(0)));
@@ -670,9 +671,9 @@ QByteArray EncodeContent(const TSavedGame& game) {
 // while the stream holds out; one it has not is made by its row's Absent,
 // or left at the saved game's defaults.
 TSavedGame DecodeContent(QDataStream& in, uint32_t version, const TBaseTypeList& catalogue,
-                         const QByteArray& file) {
+                         const TEventTypeList& events, const QByteArray& file) {
     TSavedGame game;
-    TReading reading{in, version, catalogue, file, {}};
+    TReading reading{in, version, catalogue, events, file, {}};
     for (const TSaveSection& section : SaveSections) {
         if (in.status() != QDataStream::Ok)
             break;
@@ -737,7 +738,8 @@ QByteArray EncodeSave(const TSavedGame& game) {
     return bytes;
 }
 
-TSavedGame DecodeSave(const QByteArray& bytes, const TBaseTypeList& catalogue) {
+TSavedGame DecodeSave(const QByteArray& bytes, const TBaseTypeList& catalogue,
+                      const TEventTypeList& events) {
     if (bytes.isEmpty())
         Refuse(QCoreApplication::translate("SaveFile", "файл пуст"));
     QDataStream in(bytes);
@@ -777,7 +779,7 @@ TSavedGame DecodeSave(const QByteArray& bytes, const TBaseTypeList& catalogue) {
 
     QDataStream contentIn(content);
     contentIn.setVersion(StreamVersion);
-    TSavedGame game = DecodeContent(contentIn, version, catalogue, bytes);
+    TSavedGame game = DecodeContent(contentIn, version, catalogue, events, bytes);
     if (contentIn.status() != QDataStream::Ok)
         Refuse(QCoreApplication::translate("SaveFile", "файл повреждён: данных меньше, чем нужно"));
     if (!contentIn.atEnd())

@@ -77,8 +77,10 @@ QByteArray EncodeSave(const TSavedGame& game);
 // no game gets near it, and a loaded day stays as short as a real one.
 int32_t MaxSavedPeople(const TBaseTypeList& catalogue);
 
-// Reads a saved game for a colony on the catalogue. Throws TGameError with
+// Reads a saved game for a colony on the catalogues (a scenario in play is
+// read again against both). Throws TGameError with
 // the reason (in the player's words, without the file's name) when the bytes
 // are not a whole, sound save of a game this program can go on with; nothing
 // is returned half read. The land is the caller's to find or rebuild.
-TSavedGame DecodeSave(const QByteArray& bytes, const TBaseTypeList& catalogue);
+TSavedGame DecodeSave(const QByteArray& bytes, const TBaseTypeList& catalogue,
+                      const TEventTypeList& events);

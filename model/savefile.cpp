@@ -72,7 +72,8 @@ TGameError LoadFailure(const QString& path, const QString& reason) {
             .arg(QDir::toNativeSeparators(path), reason));
 }
 
-TSavedGame ReadSaveFile(const QString& path, const TBaseTypeList& catalogue) {
+TSavedGame ReadSaveFile(const QString& path, const TBaseTypeList& catalogue,
+                        const TEventTypeList& events) {
     const auto fail = [&path](const QString& reason) { throw LoadFailure(path, reason); };
     const QFileInfo info(path);
     if (!info.exists()) {
@@ -98,7 +99,7 @@ TSavedGame ReadSaveFile(const QString& path, const TBaseTypeList& catalogue) {
         fail(QCoreApplication::translate("SaveFile", "файл не читается (%1)")
                  .arg(file.errorString()));
     try {
-        return DecodeSave(bytes, catalogue);
+        return DecodeSave(bytes, catalogue, events);
     } catch (const TGameError& error) {
         fail(error.Text());
     }

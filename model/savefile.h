@@ -13,7 +13,8 @@
 void WriteSaveFile(const QString& path, const TSavedGame& game,
                    const std::function<void()>& beforeCommit = {});
 // Throws TGameError "Не удалось загрузить игру из файла ...: reason".
-TSavedGame ReadSaveFile(const QString& path, const TBaseTypeList& catalogue);
+TSavedGame ReadSaveFile(const QString& path, const TBaseTypeList& catalogue,
+                        const TEventTypeList& events);
 // That error, for a reason found after the file was read (its land, say).
 TGameError LoadFailure(const QString& path, const QString& reason);
 

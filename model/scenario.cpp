@@ -64,6 +64,10 @@ bool TScenario::Allows(const TBaseType& type) const {
     return Allowed.isEmpty() || Allowed.contains(type.Id, Qt::CaseInsensitive);
 }
 
+bool TScenario::Excludes(const TEventType& event) const {
+    return NoEvents.contains(event.Id, Qt::CaseInsensitive);
+}
+
 TMedal TScenario::MedalOn(const TGameDate& won) const {
     for (size_t i = 0; i < MedalDates.size(); ++i)
         if (MedalDates[i] && !(*MedalDates[i] < won))

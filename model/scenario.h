@@ -1,6 +1,7 @@
 #pragma once
 
 #include "basetype.h"
+#include "eventtype.h"
 #include "gamedate.h"
 #include "goals.h"
 #include "goods.h"
@@ -78,7 +79,8 @@ struct TScenario {
     int32_t People = 28;
     TResources Stock{};
     std::vector<TStartBuilding> Buildings;
-    QStringList Allowed; // the types the player may build; empty allows every type
+    QStringList Allowed;  // the types the player may build; empty allows every type
+    QStringList NoEvents; // the events that never happen here, by their ids in the catalogue
     TDifficulty Difficulty = TDifficulty::Normal;
     bool FixedDifficulty = false; // the player cannot choose another level
     // Goals, failures and messages in the file's order. A message is shown
@@ -89,6 +91,7 @@ struct TScenario {
     QByteArray Source; // the file as read: a save carries it
 
     bool Allows(const TBaseType& type) const;
+    bool Excludes(const TEventType& event) const;
     TMedal MedalOn(const TGameDate& won) const;
 };
 
@@ -123,11 +126,11 @@ struct TScenarioReading {
     QStringList Errors;
 };
 
-// Reads a scenario file's bytes against the catalogue; the name is the
-// file's name without its extension. Never throws: malformed bytes give
-// errors.
+// Reads a scenario file's bytes against the building and event catalogues;
+// the name is the file's name without its extension. Never throws: malformed
+// bytes give errors.
 TScenarioReading ReadScenario(const QByteArray& bytes, const QString& name,
-                              const TBaseTypeList& catalogue);
+                              const TBaseTypeList& catalogue, const TEventTypeList& events);
 
 // The paths of the scenario files (*.ini) in the SCENARIOS folders of a
 // data folder and a save folder: the player's own hides a shipped one of the

@@ -60,8 +60,9 @@ QString Quoted(QStringView text) {
 // Reads the sections of one file into a scenario, writing down every fault.
 class TScenarioReader {
 public:
-    TScenarioReader(const TIniFile& ini, const TBaseTypeList& catalogue)
-        : ini_(ini), catalogue_(catalogue) {}
+    TScenarioReader(const TIniFile& ini, const TBaseTypeList& catalogue,
+                    const TEventTypeList& events)
+        : ini_(ini), catalogue_(catalogue), events_(events) {}
 
     void Read(TScenario& scenario) {
         ReadHead(scenario, ini_.Section(QStringLiteral("Scenario")));
@@ -195,6 +196,7 @@ private:
             if (!id.trimmed().isEmpty())
                 if (const TBaseType* type = Type(section, QStringLiteral("Allowed"), id.trimmed()))
                     s.Allowed << type->Id;
+        ReadNoEvents(s, section);
         if (const QString word = Value(section, QStringLiteral("Difficulty")); !word.isEmpty()) {
             if (const auto difficulty = DifficultyOfWord(word))
                 s.Difficulty = *difficulty;
@@ -212,6 +214,25 @@ private:
                           .arg(Quoted(fixed)));
         }
         ReadMedals(s, section);
+    }
+
+    // The events ruled out, by their sections in the event catalogue.
+    void ReadNoEvents(TScenario& s, const TIniSection& section) {
+        const QString key = QStringLiteral("NoEvents");
+        for (const QString& part : Value(section, key).split(u',')) {
+            const QString id = part.trimmed();
+            if (id.isEmpty())
+                continue;
+            const auto event = std::ranges::find_if(events_, [&id](const TEventType& e) {
+                return e.Id.compare(id, Qt::CaseInsensitive) == 0;
+            });
+            if (event != events_.end())
+                s.NoEvents << event->Id;
+            else
+                Fault(section, key,
+                      QCoreApplication::translate("Scenario", "неизвестное событие %1")
+                          .arg(Quoted(id)));
+        }
     }
 
     // Building1, Building2 ... up to the first number missing.
@@ -409,6 +430,7 @@ private:
 
     const TIniFile& ini_;
     const TBaseTypeList& catalogue_;
+    const TEventTypeList& events_;
     TGameDate start_;
 };
 
@@ -428,12 +450,12 @@ QFileInfoList ScenarioFolderFiles(const QString& folder) {
 } // namespace
 
 TScenarioReading ReadScenario(const QByteArray& bytes, const QString& name,
-                              const TBaseTypeList& catalogue) {
+                              const TBaseTypeList& catalogue, const TEventTypeList& events) {
     const TIniFile ini = TIniFile::FromBytes(MarkedUtf8(bytes));
     TScenario scenario;
     scenario.Name = name;
     scenario.Source = bytes;
-    TScenarioReader reader(ini, catalogue);
+    TScenarioReader reader(ini, catalogue, events);
     reader.Read(scenario);
     if (!reader.Errors.isEmpty())
         return {std::nullopt, reader.Errors};

@@ -99,7 +99,7 @@ bool TSession::MayReplace(const QString& path) {
 
 std::optional<TSavedGame> TSession::Peek(const QString& path) const {
     try {
-        return ReadSaveFile(path, colony_.Catalogue());
+        return ReadSaveFile(path, colony_.Catalogue(), colony_.Events());
     } catch (const TGameError&) {
         return std::nullopt;
     }

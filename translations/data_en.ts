@@ -277,9 +277,9 @@ No mines or works: only land, forest and sea.</translation>
         <translation>No people are left in the artel</translation>
     </message>
     <message>
-        <source>Людей мало, и новые не едут. Берегите каждого: лес и камень прокормят артель.</source>
+        <source>Людей мало, и новые не едут. Берегите каждого: без работников встанут и лесопилки, и каменоломни.</source>
         <comment>Message1/Text</comment>
-        <translation>Few people, and no new ones coming. Keep every one: forest and stone will feed the artel.</translation>
+        <translation>Few people, and no new ones coming. Keep every one: without workers the sawmills and the quarries stand still.</translation>
     </message>
 </context>
 <context>
@@ -422,9 +422,9 @@ Settle it and get trade going while the home country waits.</translation>
         <translation>The colony did not pay a tax</translation>
     </message>
     <message>
-        <source>Остров дикий, помощи не будет. Стройте жилье раньше, чем приедут люди.</source>
+        <source>Остров дикий и далекий. Стройте жилье раньше, чем приедут люди.</source>
         <comment>Message1/Text</comment>
-        <translation>The island is wild and no help will come. Build homes before the people arrive.</translation>
+        <translation>The island is wild and far away. Build homes before the people arrive.</translation>
     </message>
 </context>
 <context>
@@ -467,14 +467,14 @@ Pay the taxes, keep people healthy and end the years with a profit.</translation
         <translation>The colony did not pay a tax</translation>
     </message>
     <message>
-        <source>Через десять лет от основания казна потребует главный налог: 125 000. Копите заранее.</source>
+        <source>Через десять лет от основания казна потребует главный налог: 125 000 на «Обычной» сложности, меньше на «Лёгкой» и больше на «Трудной». Копите заранее.</source>
         <comment>Message1/Text</comment>
-        <translation>Ten years after the founding the main tax is due: 125 000. Save up early.</translation>
+        <translation>Ten years after the founding the main tax is due: 125 000 at «Normal», less at «Easy» and more at «Hard». Save up early.</translation>
     </message>
     <message>
-        <source>Главный налог 1910 года вдвое больше: 250 000.</source>
+        <source>Главный налог 1910 года вдвое больше, чем 1900-го.</source>
         <comment>Message2/Text</comment>
-        <translation>The main tax of 1910 is twice as much: 250 000.</translation>
+        <translation>The main tax of 1910 is twice that of 1900.</translation>
     </message>
 </context>
 <context>

@@ -1540,6 +1540,10 @@ People: %4</translation>
         <source>нет обязательной цели [Goal1]</source>
         <translation>no required goal [Goal1]</translation>
     </message>
+    <message>
+        <source>неизвестное событие %1</source>
+        <translation>unknown event %1</translation>
+    </message>
 </context>
 <context>
     <name>Seasons</name>

@@ -214,7 +214,8 @@ bool TMainForm::ShowHello() {
         break;
     case THelloForm::hcTutorial:
         try {
-            const auto scenario = LoadScenario(TutorialName, catalogue_, folder_, SaveFolder());
+            const auto scenario =
+                LoadScenario(TutorialName, catalogue_, events_, folder_, SaveFolder());
             NewGameOn(ScenarioLand(*scenario), {scenario, scenario->Difficulty});
         } catch (const TGameError& error) {
             TApplication::ShowError(error.Text());
@@ -590,7 +591,7 @@ void TMainForm::miNewScenarioClick() {
     if (!session_->KeepGame())
         return;
     const TRecords records = TRecords::Load();
-    TScenarioForm form(this, *this, catalogue_, folder_, SaveFolder(), records);
+    TScenarioForm form(this, *this, catalogue_, events_, folder_, SaveFolder(), records);
     if (!form.ShowModal())
         return;
     const std::shared_ptr<const TScenario> scenario = form.Choice();
@@ -660,7 +661,7 @@ void TMainForm::miRedoClick() {
 bool TMainForm::LoadFrom(const QString& path) {
     TLoadedGame loaded;
     try {
-        loaded = LoadGame(earth_, path, catalogue_, MapFolders());
+        loaded = LoadGame(earth_, path, catalogue_, events_, MapFolders());
     } catch (const TGameError& error) {
         TApplication::ShowError(error.Text());
         return false;

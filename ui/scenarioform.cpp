@@ -27,8 +27,9 @@ QLabel* AddText(QWidget* parent, const char* name, const QRect& geometry) {
 } // namespace
 
 TScenarioForm::TScenarioForm(QWidget* parent, TWindowServices& services,
-                             const TBaseTypeList& catalogue, const QString& dataFolder,
-                             const QString& saveFolder, const TRecords& records)
+                             const TBaseTypeList& catalogue, const TEventTypeList& events,
+                             const QString& dataFolder, const QString& saveFolder,
+                             const TRecords& records)
     : TGameDialog(parent, tr("Новая игра по сценарию"), QSize(600, 330)),
       services_(services), mapFolders_{dataFolder, saveFolder}, records_(records) {
     auto* caption = new QLabel(tr("Сценарии:"), this);
@@ -41,7 +42,7 @@ TScenarioForm::TScenarioForm(QWidget* parent, TWindowServices& services,
         TEntry entry;
         try {
             entry.Scenario =
-                LoadScenario(file.completeBaseName(), catalogue, dataFolder, saveFolder);
+                LoadScenario(file.completeBaseName(), catalogue, events, dataFolder, saveFolder);
         } catch (const TGameError& error) {
             entry.Error = error.Text();
             entry.FileName = file.fileName();

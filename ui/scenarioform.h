@@ -25,10 +25,11 @@ class TScenarioForm : public TGameDialog {
 
 public:
     // The scenarios of the SCENARIOS of the data folder and the save folder,
-    // read against the catalogue; their lands are looked up in the folders'
+    // read against the catalogues; their lands are looked up in the folders'
     // MAPS.
     TScenarioForm(QWidget* parent, TWindowServices& services, const TBaseTypeList& catalogue,
-                  const QString& dataFolder, const QString& saveFolder, const TRecords& records);
+                  const TEventTypeList& events, const QString& dataFolder,
+                  const QString& saveFolder, const TRecords& records);
 
     // The scenario chosen now; none for a file that does not read.
     std::shared_ptr<const TScenario> Choice() const;

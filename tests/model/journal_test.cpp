@@ -132,8 +132,9 @@ TEST_F(Journal, FollowsUndoAndRedoAndSurvivesASave) {
     ASSERT_GT(Kept().size(), error.size() + week.size());
 
     TRulesFixture other;
-    TSavedGame loaded = DecodeSave(
-        EncodeSave(SavedGameOf(Colony, TSavedLand::Named("01"), {}, true)), other.Catalogue);
+    TSavedGame loaded =
+        DecodeSave(EncodeSave(SavedGameOf(Colony, TSavedLand::Named("01"), {}, true)),
+                   other.Catalogue, other.Events);
     other.Colony.LoadState(loaded.Colony, std::move(loaded.Days), loaded.Identity, loaded.Scenario,
                            std::move(loaded.Journal));
     EXPECT_TRUE(std::ranges::equal(other.Colony.Journal().Entries(), Colony.Journal().Entries()));

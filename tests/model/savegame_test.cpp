@@ -35,7 +35,7 @@ protected:
         return SavedGameOf(Colony, TSavedLand::Named("01", 0x1234), QPoint(2500, 2400), false);
     }
 
-    TSavedGame Decode(const QByteArray& bytes) { return DecodeSave(bytes, Catalogue); }
+    TSavedGame Decode(const QByteArray& bytes) { return DecodeSave(bytes, Catalogue, Events); }
 
     // The reason a damaged file is refused with.
     QString Refusal(const QByteArray& bytes) {
@@ -64,7 +64,7 @@ TEST_F(SavedGame, ReadsBackExactlyWhatWasWritten) {
     Colony.NewWeek();
     const TColonyState week = Colony.TakeState();
     TRulesFixture other;
-    TSavedGame loaded = DecodeSave(EncodeSave(saved), other.Catalogue);
+    TSavedGame loaded = DecodeSave(EncodeSave(saved), other.Catalogue, other.Events);
     other.Colony.LoadState(loaded.Colony, std::move(loaded.Days), loaded.Identity, loaded.Scenario);
     EXPECT_EQ(other.Colony.Identity(), Colony.Identity());
     other.Colony.NewWeek();
@@ -128,7 +128,7 @@ TEST_F(SavedGame, EveryFieldOfEverySectionComesBack) {
         "[Scenario]\nTitle=Проба\n[Goal1]\nText=Сто человек\nFigure=people\nValue=100\nHeld=5\n"
         "[Failure1]\nText=Налог\nFigure=refusedtaxes\nValue=1\n"
         "[Step1]\nText=Выберите клетку\nDo=select\n[Step2]\nText=Неделя\nDo=Week\n",
-        "проба", Catalogue);
+        "проба", Catalogue, Events);
     ASSERT_TRUE(reading.Scenario) << reading.Errors.join('\n').toStdString();
     game.Scenario = {std::make_shared<const TScenario>(std::move(*reading.Scenario)),
                      TDifficulty::Hard, true, 1};
@@ -254,7 +254,7 @@ TEST_F(SavedGame, EveryDamagedFileIsRefusedWithItsReason) {
     EXPECT_THROW(
         {
             try {
-                DecodeSave(bytes, renamed);
+                DecodeSave(bytes, renamed, Events);
             } catch (const TGameError& e) {
                 EXPECT_EQ(e.Text(),
                           QString::fromUtf8("в каталоге строений (BASES.INI) нет типа «Farm»"));
@@ -270,7 +270,7 @@ TEST_F(SavedGame, FilesNameThemselvesInTheirErrorsAndAFailedWriteKeepsTheOldFile
     const QString nothing = QDir(dir.path()).filePath("none.dat");
     const auto loadError = [this](const QString& file) {
         try {
-            ReadSaveFile(file, Catalogue);
+            ReadSaveFile(file, Catalogue, Events);
         } catch (const TGameError& error) {
             return error.Text();
         }
@@ -423,9 +423,9 @@ TEST(OlderSaves, AreKnownByTheirBytes) {
     const QDir saves(QStringLiteral(TARVENIA_TEST_DATA "/saves"));
     QList<QUuid> identities;
     for (const char* name : {"format1.dat", "format2.dat"}) {
-        const QUuid identity = ReadSaveFile(saves.filePath(name), catalogue).Identity;
+        const QUuid identity = ReadSaveFile(saves.filePath(name), catalogue, {}).Identity;
         EXPECT_FALSE(identity.isNull()) << name;
-        EXPECT_EQ(ReadSaveFile(saves.filePath(name), catalogue).Identity, identity) << name;
+        EXPECT_EQ(ReadSaveFile(saves.filePath(name), catalogue, {}).Identity, identity) << name;
         identities << identity;
     }
     EXPECT_NE(identities[0], identities[1]);
@@ -457,5 +457,5 @@ TEST(GoldenSaves, EveryFormatHasOneAndTodaysIsWrittenAgainByteForByte) {
     LoadBaseTypes(catalogue, QStringLiteral(TARVENIA_TEST_DATA "/sim"));
     const QByteArray content = ContentOf(golden);
     ASSERT_FALSE(content.isEmpty());
-    EXPECT_TRUE(ContentOf(EncodeSave(DecodeSave(golden, catalogue))) == content);
+    EXPECT_TRUE(ContentOf(EncodeSave(DecodeSave(golden, catalogue, {}))) == content);
 }

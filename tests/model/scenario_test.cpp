@@ -30,6 +30,7 @@ Stock.wood=-5
 Building1=farm 12,14
 Building2=House 13 , 14
 Allowed=Farm, house
+NoEvents=steamer, Typhus
 Difficulty=hard
 FixedDifficulty=yes
 Gold=1.1.1892
@@ -91,14 +92,22 @@ QByteArray CompleteFile() {
     return file.toUtf8();
 }
 
-class Scenario : public ::testing::Test, public TRulesFixture {};
+// The events a scenario may rule out.
+class Scenario : public ::testing::Test, public TRulesFixture {
+protected:
+    Scenario() {
+        Events.resize(2);
+        Events[0].Id = "Steamer";
+        Events[1].Id = "Typhus";
+    }
+};
 
 TEST_F(Scenario, CompleteFileReadsInAnyEncoding) {
     const QByteArray utf8 = CompleteFile();
     QStringEncoder cp1251("windows-1251");
     const QByteArray windows = cp1251(QString::fromUtf8(utf8));
     for (const QByteArray& bytes : {utf8, "\xEF\xBB\xBF" + utf8, windows}) {
-        const TScenarioReading reading = ReadScenario(bytes, "island", Catalogue);
+        const TScenarioReading reading = ReadScenario(bytes, "island", Catalogue, Events);
         ASSERT_TRUE(reading.Scenario) << reading.Errors.join('\n').toStdString();
         const TScenario& s = *reading.Scenario;
         EXPECT_EQ(QStringList({s.Name, s.Title, s.Description, s.Land}),
@@ -111,6 +120,7 @@ TEST_F(Scenario, CompleteFileReadsInAnyEncoding) {
         EXPECT_EQ(s.Stock, stock);
         EXPECT_EQ(s.Buildings, (std::vector<TStartBuilding>{{"Farm", 12, 14}, {"House", 13, 14}}));
         EXPECT_EQ(s.Allowed, QStringList({"Farm", "House"}));
+        EXPECT_EQ(s.NoEvents, QStringList({"Steamer", "Typhus"}));
         EXPECT_EQ(std::make_pair(s.Difficulty, s.FixedDifficulty),
                   std::make_pair(TDifficulty::Hard, true));
         EXPECT_EQ(s.MedalDates, (decltype(s.MedalDates){TGameDate{1892, 1, 1}, std::nullopt,
@@ -165,7 +175,8 @@ TEST_F(Scenario, GoalsWatchTheirFigures) {
         {"refusedtaxes", Counters.TaxesRefused},
     };
 
-    const std::optional<TScenario> s = ReadScenario(CompleteFile(), "s", Catalogue).Scenario;
+    const std::optional<TScenario> s =
+        ReadScenario(CompleteFile(), "s", Catalogue, Events).Scenario;
     ASSERT_TRUE(s);
     const std::span<const TGoalFigureRow> rows = GoalFigures();
     ASSERT_EQ(s->Goals.size(), std::size(Goals) + rows.size());
@@ -211,7 +222,8 @@ TEST_F(Scenario, EveryFigureIsReadByEachOfItsWords) {
             for (const QString& word : {row.WordWith(part), row.WordWith(part).toUpper()}) {
                 const QString file =
                     "[Scenario]\nTitle=T\n[Goal]\nText=t\nFigure=" + word + "\nValue=0\n";
-                const TScenarioReading reading = ReadScenario(file.toUtf8(), "s", Catalogue);
+                const TScenarioReading reading =
+                    ReadScenario(file.toUtf8(), "s", Catalogue, Events);
                 ASSERT_TRUE(reading.Scenario) << reading.Errors.join('\n').toStdString();
                 const TGoalFigure& figure = reading.Scenario->Goals.at(0).Figure;
                 EXPECT_EQ(std::pair(figure.Row(), figure.Part()), std::pair(&row, index))
@@ -264,6 +276,7 @@ TEST_F(Scenario, EveryFaultIsToldBySectionAndKey) {
         {head + "Building1=Farm 3,3\nBuilding2=House 3,3",
          "[Scenario] Building2: клетка 3,3 уже занята"},
         {head + "Allowed=Farm,Castle", "[Scenario] Allowed: неизвестное строение \"Castle\""},
+        {head + "NoEvents=Typhus,Plague", "[Scenario] NoEvents: неизвестное событие \"Plague\""},
         {head + "Difficulty=extreme", "[Scenario] Difficulty: неизвестная сложность \"extreme\""},
         {head + "FixedDifficulty=1",
          "[Scenario] FixedDifficulty: ожидается yes или no, а не \"1\""},
@@ -299,7 +312,8 @@ TEST_F(Scenario, EveryFaultIsToldBySectionAndKey) {
     // Each file also has a required goal that is fine, as a scenario needs.
     const QString goal = "\n[GoalZ]\nText=z\nFigure=money\nValue=1\n";
     for (const auto& c : cases) {
-        const TScenarioReading reading = ReadScenario((c.Text + goal).toUtf8(), "s", Catalogue);
+        const TScenarioReading reading =
+            ReadScenario((c.Text + goal).toUtf8(), "s", Catalogue, Events);
         EXPECT_EQ(reading.Errors.join('\n').toStdString(), c.Errors.toStdString())
             << c.Text.toStdString();
         EXPECT_EQ(reading.Scenario.has_value(), c.Errors.isEmpty()) << c.Text.toStdString();
@@ -307,7 +321,7 @@ TEST_F(Scenario, EveryFaultIsToldBySectionAndKey) {
     // A file cut after its start, or with failures and messages only, could
     // never be won.
     for (const QString& text : {head, head + "[Failure1]\nText=f\nFigure=people\nValue=1\n"})
-        EXPECT_EQ(ReadScenario(text.toUtf8(), "s", Catalogue).Errors,
+        EXPECT_EQ(ReadScenario(text.toUtf8(), "s", Catalogue, Events).Errors,
                   QStringList({"[Scenario]: нет обязательной цели [Goal1]"}));
 }
 

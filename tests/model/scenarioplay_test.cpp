@@ -11,8 +11,8 @@
 
 namespace {
 
-std::shared_ptr<const TScenario> Scenario(const char* text) {
-    TScenarioReading reading = ReadScenario(QByteArray(text), "test", RulesCatalogue());
+std::shared_ptr<const TScenario> Scenario(const char* text, const TEventTypeList& events = {}) {
+    TScenarioReading reading = ReadScenario(QByteArray(text), "test", RulesCatalogue(), events);
     EXPECT_TRUE(reading.Errors.isEmpty()) << reading.Errors.join('\n').toStdString();
     return std::make_shared<const TScenario>(std::move(*reading.Scenario));
 }
@@ -66,8 +66,9 @@ TEST(ScenarioPlay, ProgressSurvivesUndoRedoSaveAndLoad) {
     EXPECT_EQ(f.Colony.Goals().Progress()[0].Held, 2);
 
     TRulesFixture other;
-    TSavedGame loaded = DecodeSave(
-        EncodeSave(SavedGameOf(f.Colony, TSavedLand::Named("01"), {}, true)), other.Catalogue);
+    TSavedGame loaded =
+        DecodeSave(EncodeSave(SavedGameOf(f.Colony, TSavedLand::Named("01"), {}, true)),
+                   other.Catalogue, other.Events);
     other.Colony.LoadState(loaded.Colony, std::move(loaded.Days), loaded.Identity, loaded.Scenario);
     EXPECT_EQ(other.Colony.Goals().Progress(), f.Colony.Goals().Progress());
     EXPECT_TRUE(other.Colony.ScenarioPlay().UndoUsed);
@@ -77,6 +78,39 @@ TEST(ScenarioPlay, ProgressSurvivesUndoRedoSaveAndLoad) {
     EXPECT_EQ(other.Window.Ended[0].Medal, TMedal::Gold);
     EXPECT_EQ(other.Window.Ended[0].Days, 3);
     EXPECT_TRUE(other.Window.Ended[0].UndoUsed);
+}
+
+// Of two events aimed at the towers the one the scenario rules out never
+// happens, before a save or after its load; the other still does.
+TEST(ScenarioPlay, ARuledOutEventNeverHappens) {
+    TRulesFixture f;
+    TRulesFixture other;
+    for (const char* id : {"Storm", "Rain"}) {
+        TEventType event;
+        event.Id = id;
+        event.Target = "Tower";
+        event.Message = id;
+        f.Events.push_back(event);
+        other.Events.push_back(event);
+    }
+    f.Colony.BeginScenario(Scenario("[Scenario]\nTitle=Проба\nNoEvents=storm\n[Goal1]\nText=Весь "
+                                    "свет\nFigure=people\nValue=1000000\n",
+                                    f.Events),
+                           TDifficulty::Normal, f.StartCol, f.StartRow);
+    for (int i = 0; i < 6000; ++i) // enough for a few events a day
+        f.Place(4, 100 + i % 150, i / 150);
+    for (int day = 0; day < 20; ++day)
+        ASSERT_TRUE(f.Colony.DayTurn());
+    TSavedGame loaded =
+        DecodeSave(EncodeSave(SavedGameOf(f.Colony, TSavedLand::Named("01"), {}, true)),
+                   other.Catalogue, other.Events);
+    other.Colony.LoadState(loaded.Colony, std::move(loaded.Days), loaded.Identity, loaded.Scenario);
+    for (int day = 0; day < 20; ++day)
+        ASSERT_TRUE(other.Colony.DayTurn());
+    for (const TRulesFixture* played : {&f, &other}) {
+        EXPECT_GT(played->Window.Calls.count("info Message Rain"), 20); // about 55
+        EXPECT_EQ(played->Window.Calls.count("info Message Storm"), 0);
+    }
 }
 
 TEST(ScenarioPlay, ARefusedTaxLosesAtOnce) {
@@ -94,6 +128,7 @@ TEST(ScenarioPlay, ARefusedTaxLosesAtOnce) {
 TEST(ScenarioPlay, TheTutorialFollowsTheRealCommands) {
     TRulesFixture f;
     Begin(f, "[Scenario]\nTitle=Обучение\n"
+             "[Goal1]\nText=Тысяча человек\nFigure=people\nValue=1000\n"
              "[Step1]\nText=Выберите клетку\nDo=select\n"
              "[Step2]\nText=Постройте дом\nDo=build House\n"
              "[Step3]\nText=Найдите слабое\nDo=find\n"

@@ -48,7 +48,7 @@ protected:
 
     QString PathOf(const QString& name) const { return QDir(Folder.path()).filePath(name); }
     int32_t MoneyIn(const QString& name) const {
-        return ReadSaveFile(PathOf(name), Catalogue).Colony.Money;
+        return ReadSaveFile(PathOf(name), Catalogue, Events).Colony.Money;
     }
     // What the dialogs were asked since the last look.
     QStringList Asked() { return std::exchange(Dialogs.Asked, {}); }

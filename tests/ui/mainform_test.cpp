@@ -614,7 +614,7 @@ TEST(MainForm, SavesAskForANameLoadsKeepTheSettingsAndNoColonyIsLostUnasked) {
               QStringList({QString::fromUtf8("Сохранить текущую игру?"),
                            QString::fromUtf8("В файле «Остров 01, 1 марта 1890.dat» сохранена "
                                              "другая колония (1 марта 1890). Заменить её?")}));
-    EXPECT_EQ(ReadSaveFile(first, f.Colony().Catalogue()).Colony.Money, 77000);
+    EXPECT_EQ(ReadSaveFile(first, f.Colony().Catalogue(), f.Colony().Events()).Colony.Money, 77000);
     EXPECT_TRUE(f.Session().CurrentFile().isEmpty());
     TSettings{}.Save(); // the next tests start from the defaults
 }

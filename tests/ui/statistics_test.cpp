@@ -212,8 +212,9 @@ TEST(Statistics, EveryHistoryFieldIsInTheSpreadsheetTheSaveAndTheChartsItIsMarke
         }
     LoadDays(colony, {day});
     const QList<QByteArray> csv = HistoryCsv(colony.History().Days()).split('\n');
-    const TSavedGame read = DecodeSave(
-        EncodeSave(SavedGameOf(colony, TSavedLand::Named("01"), {}, true)), colony.Catalogue());
+    const TSavedGame read =
+        DecodeSave(EncodeSave(SavedGameOf(colony, TSavedLand::Named("01"), {}, true)),
+                   colony.Catalogue(), colony.Events());
     ASSERT_EQ(read.Days.size(), 1u);
     const std::vector<TStatisticsForm::TPageRow> pages = TStatisticsForm::Pages();
     for (size_t k = 0; k < columns.size(); ++k) {

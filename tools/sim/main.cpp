@@ -128,7 +128,7 @@ int main(int argc, char** argv) {
         std::shared_ptr<const TScenario> scenario;
         if (commandLine.Parser.isSet(QStringLiteral("scenario"))) {
             scenario = LoadScenario(commandLine.Parser.value(QStringLiteral("scenario")), catalogue,
-                                    folder, SaveFolder());
+                                    events, folder, SaveFolder());
             if (!commandLine.Parser.isSet(QStringLiteral("map")))
                 map = ScenarioLand(*scenario);
         }

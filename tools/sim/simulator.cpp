@@ -480,7 +480,7 @@ QString TSimulator::Save(const QString& file) {
 
 QString TSimulator::Load(const QString& file) {
     try {
-        TSavedGame saved = LoadGame(earth_, file, catalogue_, mapFolders_).Game;
+        TSavedGame saved = LoadGame(earth_, file, catalogue_, colony_.Events(), mapFolders_).Game;
         view_ = saved.View;
         colony_.LoadState(saved.Colony, std::move(saved.Days), saved.Identity, saved.Scenario,
                           std::move(saved.Journal));
