@@ -132,8 +132,7 @@ TEST(ScenarioPlay, TheTutorialFollowsTheRealCommands) {
              "[Step1]\nText=Выберите клетку\nDo=select\n"
              "[Step2]\nText=Постройте дом\nDo=build House\n"
              "[Step3]\nText=Найдите слабое\nDo=find\n"
-             "[Step4]\nText=Неделя\nDo=week\n"
-             "[Goal1]\nText=Год\nFigure=money\nValue=999999999\n");
+             "[Step4]\nText=Неделя\nDo=week\n");
     f.Colony.NewDay(); // not what the step waits for
     EXPECT_EQ(f.Colony.TutorialIndex(), 0u);
     f.Colony.SelectCell(11, 10);
