@@ -618,7 +618,7 @@ QString TColony::Redo() {
 QString TColony::StepTo(std::optional<TUndoHistory::TStep> step, bool back) {
     if (!step)
         return Msg::Text(back ? Msg::NothingToUndo : Msg::NothingToRedo);
-    const QString done = Msg::Text(back ? Msg::Undone : Msg::Redone).arg(step->Command);
+    QString done = Msg::Text(back ? Msg::Undone : Msg::Redone).arg(step->Command);
     play_.UndoUsed = play_.UndoUsed || (back && play_.Scenario);
     GoThrough(step->Edits, back);
     std::swap(revision_, step->Revision);

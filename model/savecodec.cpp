@@ -658,7 +658,7 @@ static_assert(std::ranges::all_of(SaveSections, [](const TSaveSection& section) 
 
 QByteArray EncodeContent(const TSavedGame& game) {
     QByteArray content;
-    content.reserve(static_cast<qsizetype>(CellBytes + game.Colony.Bases.size() * 20 + 1024));
+    content.reserve(static_cast<qsizetype>(CellBytes) + std::ssize(game.Colony.Bases) * 20 + 1024);
     QDataStream out(&content, QIODevice::WriteOnly);
     out.setVersion(StreamVersion);
     TWriting writing{out, {}, {}};

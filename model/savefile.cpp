@@ -107,7 +107,7 @@ TSavedGame ReadSaveFile(const QString& path, const TBaseTypeList& catalogue,
 }
 
 QString SaveFolder() {
-    const QString chosen = qEnvironmentVariable("TARVENIA_SAVE_DIR");
+    QString chosen = qEnvironmentVariable("TARVENIA_SAVE_DIR");
     if (!chosen.isEmpty())
         return chosen;
     return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation))

@@ -271,9 +271,10 @@ private:
 
     // Gold, Silver, Bronze: each no earlier than the one given before it.
     void ReadMedals(TScenario& s, const TIniSection& section) {
-        static const char* const keys[] = {"Gold", "Silver", "Bronze"};
+        static constexpr const char* keys[] = {"Gold", "Silver", "Bronze"};
+        static_assert(std::size(keys) == std::tuple_size_v<decltype(s.MedalDates)>);
         std::optional<size_t> before;
-        for (size_t i = 0; i < s.MedalDates.size(); ++i) {
+        for (size_t i = 0; i < std::size(keys); ++i) {
             const QString key = QLatin1StringView(keys[i]);
             s.MedalDates[i] = LaterDate(section, key);
             if (!s.MedalDates[i])

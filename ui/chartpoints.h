@@ -47,7 +47,7 @@ QList<QPointF> ColumnPoints(size_t count, int columns, TX x, TY y) {
             points.append(QPointF(x(i), y(i)));
         return points;
     }
-    points.reserve(static_cast<qsizetype>(2 * width));
+    points.reserve(2 * static_cast<qsizetype>(width));
     for (size_t column = 0; column < width; ++column) {
         const size_t first = column * count / width;
         const size_t end = (column + 1) * count / width;

@@ -302,13 +302,13 @@ void TIslandEditorForm::CreateMenu() {
         connect(action, &QAction::triggered, this, [this, tool = row.Tool] { SetTool(tool); });
     }
     tools->addSeparator();
-    for (const auto& [caption, key, step] :
+    for (const auto& [caption, key, change] :
          {std::tuple{tr("Кисть &больше"), QStringLiteral("]"), 1},
           std::tuple{tr("Кисть &меньше"), QStringLiteral("["), -1}}) {
         QAction* action = tools->addAction(caption);
         action->setShortcut(QKeySequence(key));
         connect(action, &QAction::triggered, this,
-                [this, step] { edSize->setValue(edSize->value() + step); });
+                [this, step = change] { edSize->setValue(edSize->value() + step); });
     }
 
     QMenu* help = menuBar()->addMenu(QCoreApplication::translate("Menus", "&?"));

@@ -141,6 +141,7 @@ TStatisticsForm::TLine Line(const THistoryField& field, QPen pen, int column = 0
 
 std::vector<TStatisticsForm::TPageRow> TStatisticsForm::Pages() {
     std::vector<TLine> goods;
+    goods.reserve(GoodsCount);
     for (int good = 0; good < GoodsCount; ++good)
         goods.push_back(Line(HistoryField("stock"), LinePen(GoodColors[good]), good));
     return {

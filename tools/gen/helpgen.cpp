@@ -433,7 +433,7 @@ int main(int argc, char** argv) {
                              "DATADIR\n");
         return 2;
     }
-    const QString dir = args.back();
+    const QString& dir = args.back();
     TBaseTypeList types;
     LoadBaseTypes(types, dir);
     if (types.empty()) {

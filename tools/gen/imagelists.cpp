@@ -273,6 +273,7 @@ std::vector<QImage> MakeTools(int scale) {
         },
     }};
     std::vector<QImage> pictures;
+    pictures.reserve(symbols.size());
     for (const TDraw& symbol : symbols)
         pictures.push_back(ToolPicture(scale, symbol));
     return pictures;
@@ -557,6 +558,7 @@ std::vector<QImage> MakeBases(int scale) {
          }},
     }};
     std::vector<QImage> pictures;
+    pictures.reserve(bases.size());
     for (const TBasePicture& b : bases)
         pictures.push_back(BaseTile(scale, b.Earth, b.Building));
     return pictures;
@@ -639,6 +641,7 @@ std::vector<QImage> MakeIcons(int scale) {
         },
     }};
     std::vector<QImage> pictures;
+    pictures.reserve(icons.size());
     for (const TDraw& icon : icons)
         pictures.push_back(Draw(scale, 14, 14, icon));
     return pictures;

@@ -15,6 +15,7 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QStringList>
+#include <algorithm>
 #include <cstdio>
 
 namespace {
@@ -36,6 +37,7 @@ QImage Strip(const std::vector<QImage>& pictures) {
 
 std::vector<QImage> Pictures(const TImageList& list) {
     std::vector<QImage> pictures;
+    pictures.reserve(static_cast<size_t>(std::max(list.Count(), 0)));
     for (int i = 0; i < list.Count(); ++i)
         pictures.push_back(list.Picture(i));
     return pictures;
