@@ -1,0 +1,1398 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE" sourcelanguage="ru_RU">
+<context>
+    <name>FileDialog</name>
+    <message>
+        <source>Папка:</source>
+        <translation>Folder:</translation>
+    </message>
+    <message>
+        <source>Имя файла:</source>
+        <translation>File name:</translation>
+    </message>
+    <message>
+        <source>Тип файлов:</source>
+        <translation>File type:</translation>
+    </message>
+    <message>
+        <source>Сохранить</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Загрузить</source>
+        <translation>Load</translation>
+    </message>
+</context>
+<context>
+    <name>MenuHelp</name>
+    <message>
+        <source>новая игра на карте «01»</source>
+        <translation>a new game on the map «01»</translation>
+    </message>
+    <message>
+        <source>новая игра на другом острове: на карте из папки MAPS или на случайном острове по его номеру</source>
+        <translation>a new game on another island: on a map of the MAPS folder or on a random island by its number</translation>
+    </message>
+    <message>
+        <source>новая игра по сценарию: колония с целью, которую надо достичь к сроку; выбор сложности и лучший результат каждого сценария</source>
+        <translation>a new game from a scenario: a colony with an aim to reach by a date; the choice of level and each scenario&apos;s best result</translation>
+    </message>
+    <message>
+        <source>загрузить сохраненную игру</source>
+        <translation>load a saved game</translation>
+    </message>
+    <message>
+        <source>сохранить игру в ее файл; у новой игры файл спрашивается</source>
+        <translation>save the game to its file; a new game asks for a file</translation>
+    </message>
+    <message>
+        <source>сохранить игру в другой файл</source>
+        <translation>save the game to another file</translation>
+    </message>
+    <message>
+        <source>отменить последнюю команду, которая изменила игру (до 100 команд)</source>
+        <translation>undo the last command that changed the game (up to 100 commands)</translation>
+    </message>
+    <message>
+        <source>повторить отмененную команду</source>
+        <translation>redo the undone command</translation>
+    </message>
+    <message>
+        <source>выйти из игры</source>
+        <translation>quit the game</translation>
+    </message>
+    <message>
+        <source>карта без раскраски</source>
+        <translation>the map without tints</translation>
+    </message>
+    <message>
+        <source>строения раскрашены по оставшемуся сроку службы: от красного (до 60 дней) до зеленого; вечные синие</source>
+        <translation>buildings tinted by the service life left: from red (up to 60 days) to green; everlasting ones blue</translation>
+    </message>
+    <message>
+        <source>строения раскрашены по работе: работает, строится, заблокировано, не его сезон, нет ресурсов, нет рабочих</source>
+        <translation>buildings tinted by their work: working, being built, blocked, out of season, no goods, no workers</translation>
+    </message>
+    <message>
+        <source>улучшенная земля отмечена желтым</source>
+        <translation>improved land marked yellow</translation>
+    </message>
+    <message>
+        <source>включить или выключить звуки</source>
+        <translation>turn sounds on or off</translation>
+    </message>
+    <message>
+        <source>включить или выключить музыку</source>
+        <translation>turn music on or off</translation>
+    </message>
+    <message>
+        <source>полный экран или окно</source>
+        <translation>full screen or a window</translation>
+    </message>
+    <message>
+        <source>окно статистики: графики и счет денег колонии</source>
+        <translation>the statistics window: charts and the colony&apos;s account</translation>
+    </message>
+    <message>
+        <source>окно целей сценария: что выполнено, что осталось и к какому сроку</source>
+        <translation>the scenario&apos;s goals window: what is done, what is left and by when</translation>
+    </message>
+    <message>
+        <source>журнал игры: все сообщения с датами, выбор вида и поиск; запись о клетке показывает ее на карте</source>
+        <translation>the game&apos;s journal: every message with its date, a choice of kind and a search; an entry about a cell shows it on the map</translation>
+    </message>
+    <message>
+        <source>громкость звуков и музыки, автосохранение, вопрос перед закрытием игры, полный экран при запуске, язык игры</source>
+        <translation>the volume of sounds and music, autosave, the question before closing the game, full screen at start, the game&apos;s language</translation>
+    </message>
+    <message>
+        <source>эта помощь</source>
+        <translation>this help</translation>
+    </message>
+    <message>
+        <source>название, версия и авторы игры</source>
+        <translation>the game&apos;s name, version and authors</translation>
+    </message>
+    <message>
+        <source>редактор островов: нарисовать свою землю, проверить ее, сохранить и начать на ней колонию</source>
+        <translation>island editor: paint a land of your own, check it, save it and found a colony on it</translation>
+    </message>
+</context>
+<context>
+    <name>Menus</name>
+    <message>
+        <source>И&amp;гра</source>
+        <translation>&amp;Game</translation>
+    </message>
+    <message>
+        <source>Н&amp;овая</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <source>Новая на &amp;другом острове...</source>
+        <translation>New on an&amp;other island...</translation>
+    </message>
+    <message>
+        <source>Новая по &amp;сценарию...</source>
+        <translation>New s&amp;cenario...</translation>
+    </message>
+    <message>
+        <source>З&amp;агрузить</source>
+        <translation>&amp;Load</translation>
+    </message>
+    <message>
+        <source>Сохра&amp;нить</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>Сохранить &amp;как...</source>
+        <translation>Save &amp;as...</translation>
+    </message>
+    <message>
+        <source>Отм&amp;енить</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>&amp;Повторить</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>В&amp;ыход</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>&amp;Вид</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>&amp;Обычный вид</source>
+        <translation>&amp;Plain view</translation>
+    </message>
+    <message>
+        <source>&amp;Износ</source>
+        <translation>&amp;Wear</translation>
+    </message>
+    <message>
+        <source>&amp;Работа</source>
+        <translation>W&amp;ork</translation>
+    </message>
+    <message>
+        <source>&amp;Улучшенная земля</source>
+        <translation>&amp;Improved land</translation>
+    </message>
+    <message>
+        <source>С&amp;ервис</source>
+        <translation>&amp;Tools</translation>
+    </message>
+    <message>
+        <source>З&amp;вук</source>
+        <translation>&amp;Sound</translation>
+    </message>
+    <message>
+        <source>М&amp;узыка</source>
+        <translation>&amp;Music</translation>
+    </message>
+    <message>
+        <source>Полный экран</source>
+        <translation>Full screen</translation>
+    </message>
+    <message>
+        <source>С&amp;татистика</source>
+        <translation>S&amp;tatistics</translation>
+    </message>
+    <message>
+        <source>Ц&amp;ели</source>
+        <translation>&amp;Goals</translation>
+    </message>
+    <message>
+        <source>&amp;Журнал</source>
+        <translation>&amp;Journal</translation>
+    </message>
+    <message>
+        <source>П&amp;араметры...</source>
+        <translation>S&amp;ettings...</translation>
+    </message>
+    <message>
+        <source>&amp;?</source>
+        <translation>&amp;?</translation>
+    </message>
+    <message>
+        <source>П&amp;омощь</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>О &amp;программе...</source>
+        <translation>&amp;About...</translation>
+    </message>
+    <message>
+        <source>Редактор &amp;островов...</source>
+        <translation>&amp;Island editor...</translation>
+    </message>
+</context>
+<context>
+    <name>Months</name>
+    <message>
+        <source>янв</source>
+        <translation>Jan</translation>
+    </message>
+    <message>
+        <source>фев</source>
+        <translation>Feb</translation>
+    </message>
+    <message>
+        <source>мар</source>
+        <translation>Mar</translation>
+    </message>
+    <message>
+        <source>апр</source>
+        <translation>Apr</translation>
+    </message>
+    <message>
+        <source>май</source>
+        <translation>May</translation>
+    </message>
+    <message>
+        <source>июн</source>
+        <translation>Jun</translation>
+    </message>
+    <message>
+        <source>июл</source>
+        <translation>Jul</translation>
+    </message>
+    <message>
+        <source>авг</source>
+        <translation>Aug</translation>
+    </message>
+    <message>
+        <source>сен</source>
+        <translation>Sep</translation>
+    </message>
+    <message>
+        <source>окт</source>
+        <translation>Oct</translation>
+    </message>
+    <message>
+        <source>ноя</source>
+        <translation>Nov</translation>
+    </message>
+    <message>
+        <source>дек</source>
+        <translation>Dec</translation>
+    </message>
+</context>
+<context>
+    <name>Overlay</name>
+    <message>
+        <source>до 60 дней</source>
+        <translation>under 60 days</translation>
+    </message>
+    <message>
+        <source>до года</source>
+        <translation>under a year</translation>
+    </message>
+    <message>
+        <source>до 5 лет</source>
+        <translation>under 5 years</translation>
+    </message>
+    <message>
+        <source>больше 5 лет</source>
+        <translation>over 5 years</translation>
+    </message>
+    <message>
+        <source>вечно</source>
+        <translation>forever</translation>
+    </message>
+    <message>
+        <source>работает</source>
+        <translation>working</translation>
+    </message>
+    <message>
+        <source>строится</source>
+        <translation>being built</translation>
+    </message>
+    <message>
+        <source>заблокировано</source>
+        <translation>blocked</translation>
+    </message>
+    <message>
+        <source>не его сезон</source>
+        <translation>out of season</translation>
+    </message>
+    <message>
+        <source>нет ресурсов</source>
+        <translation>no goods</translation>
+    </message>
+    <message>
+        <source>нет рабочих</source>
+        <translation>no workers</translation>
+    </message>
+    <message>
+        <source>улучшенная земля</source>
+        <translation>improved land</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenReader</name>
+    <message>
+        <source>Карта</source>
+        <translation>Map</translation>
+    </message>
+    <message>
+        <source>Строка статуса</source>
+        <translation>Status line</translation>
+    </message>
+    <message>
+        <source>Обзорная карта</source>
+        <translation>Overview map</translation>
+    </message>
+    <message>
+        <source>Здоровье</source>
+        <translation>Health</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutForm</name>
+    <message>
+        <source>О программе</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Тарвения</source>
+        <translation>Tarvenia</translation>
+    </message>
+    <message>
+        <source>Экономическая стратегия: колония на острове, с %1 года, день за днём.</source>
+        <translation>An economic strategy game: a colony on an island, from %1, day by day.</translation>
+    </message>
+    <message>
+        <source>Авторы: команда разработчиков «Тарвении».</source>
+        <translation>Authors: the Tarvenia team.</translation>
+    </message>
+    <message>
+        <source>Версия %1</source>
+        <translation>Version %1</translation>
+    </message>
+</context>
+<context>
+    <name>TApplication</name>
+    <message>
+        <source>Тарвения</source>
+        <translation>Tarvenia</translation>
+    </message>
+    <message>
+        <source>Неизвестная ошибка</source>
+        <translation>Unknown error</translation>
+    </message>
+</context>
+<context>
+    <name>TGameDialog</name>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>TGoalsForm</name>
+    <message>
+        <source>Цели</source>
+        <translation>Goals</translation>
+    </message>
+    <message>
+        <source>Дополнительные цели</source>
+        <translation>Extra goals</translation>
+    </message>
+    <message>
+        <source>Чего не допустить</source>
+        <translation>What to avoid</translation>
+    </message>
+    <message>
+        <source>грозит</source>
+        <translation>looming</translation>
+    </message>
+    <message>
+        <source>открыта</source>
+        <translation>open</translation>
+    </message>
+    <message>
+        <source>миновала</source>
+        <translation>avoided</translation>
+    </message>
+    <message>
+        <source>выполнена</source>
+        <translation>done</translation>
+    </message>
+    <message>
+        <source>случилась</source>
+        <translation>happened</translation>
+    </message>
+    <message>
+        <source>провалена</source>
+        <translation>failed</translation>
+    </message>
+    <message>
+        <source>идёт</source>
+        <translation>in play</translation>
+    </message>
+    <message>
+        <source>выигран</source>
+        <translation>won</translation>
+    </message>
+    <message>
+        <source>проигран</source>
+        <translation>lost</translation>
+    </message>
+    <message>
+        <source>с </source>
+        <translation>from </translation>
+    </message>
+    <message>
+        <source>до </source>
+        <translation>by </translation>
+    </message>
+    <message>
+        <source>без срока</source>
+        <translation>no deadline</translation>
+    </message>
+    <message>
+        <source>дни подряд: %1 из %2</source>
+        <translation>days in a row: %1 of %2</translation>
+    </message>
+    <message>
+        <source>%1; беда: %2</source>
+        <translation>%1; danger: %2</translation>
+    </message>
+    <message>
+        <source>%1 из %2</source>
+        <translation>%1 of %2</translation>
+    </message>
+    <message>
+        <source>%1; нужно %2</source>
+        <translation>%1; needed: %2</translation>
+    </message>
+    <message>
+        <source>меньше</source>
+        <translation>less than</translation>
+    </message>
+    <message>
+        <source>не больше</source>
+        <translation>at most</translation>
+    </message>
+    <message>
+        <source>ровно</source>
+        <translation>exactly</translation>
+    </message>
+    <message>
+        <source>не меньше</source>
+        <translation>at least</translation>
+    </message>
+    <message>
+        <source>больше</source>
+        <translation>more than</translation>
+    </message>
+    <message>
+        <source>Свободная игра: целей нет</source>
+        <translation>Free play: no goals</translation>
+    </message>
+    <message>
+        <source>Сложность: %1. Сценарий %2.
+Выполнено обязательных целей: %3 из %4</source>
+        <translation>Difficulty: %1. Scenario %2.
+Required goals met: %3 of %4</translation>
+    </message>
+</context>
+<context>
+    <name>THelloForm</name>
+    <message>
+        <source>Тарвения</source>
+        <translation>Tarvenia</translation>
+    </message>
+    <message>
+        <source>Начать новую игру</source>
+        <translation>Start a new game</translation>
+    </message>
+    <message>
+        <source>Загрузить сохранение</source>
+        <translation>Load the saved game</translation>
+    </message>
+    <message>
+        <source>Выход</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>колония за морем, 1890 год</source>
+        <translation>a colony across the sea, 1890</translation>
+    </message>
+</context>
+<context>
+    <name>THelpWindow</name>
+    <message>
+        <source>Тарвения - помощь</source>
+        <translation>Tarvenia - help</translation>
+    </message>
+    <message>
+        <source>Файл помощи не найден: %1</source>
+        <translation>Help file not found: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TInfoForm</name>
+    <message>
+        <source>Сообщение</source>
+        <translation>Message</translation>
+    </message>
+    <message>
+        <source>ОК</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TIslandEditorForm</name>
+    <message>
+        <source>&amp;Кисть</source>
+        <translation>&amp;Brush</translation>
+    </message>
+    <message>
+        <source>Рисовать выбранную землю кистью</source>
+        <translation>Paint the chosen ground with the brush</translation>
+    </message>
+    <message>
+        <source>&amp;Заливка</source>
+        <translation>&amp;Fill</translation>
+    </message>
+    <message>
+        <source>Залить выбранной землей связную область</source>
+        <translation>Fill a connected area with the chosen ground</translation>
+    </message>
+    <message>
+        <source>&amp;Остров</source>
+        <translation>&amp;Island</translation>
+    </message>
+    <message>
+        <source>Поднять из моря остров по его номеру</source>
+        <translation>Raise the island of a number out of the sea</translation>
+    </message>
+    <message>
+        <source>&amp;Начало</source>
+        <translation>&amp;Start</translation>
+    </message>
+    <message>
+        <source>Перенести клетку, где начнется колония</source>
+        <translation>Move the cell where the colony starts</translation>
+    </message>
+    <message>
+        <source>Н&amp;адпись</source>
+        <translation>&amp;Name</translation>
+    </message>
+    <message>
+        <source>Написать, изменить или убрать название на карте</source>
+        <translation>Write, change or remove a name on the map</translation>
+    </message>
+    <message>
+        <source>&amp;Пипетка</source>
+        <translation>Pic&amp;ker</translation>
+    </message>
+    <message>
+        <source>Взять землю с клетки карты</source>
+        <translation>Take the ground of a cell of the map</translation>
+    </message>
+    <message>
+        <source>Остров</source>
+        <translation>Island</translation>
+    </message>
+    <message>
+        <source>Место</source>
+        <translation>Place</translation>
+    </message>
+    <message>
+        <source>Вода</source>
+        <translation>Water</translation>
+    </message>
+    <message>
+        <source>Надпись на карте</source>
+        <translation>Name on the map</translation>
+    </message>
+    <message>
+        <source>Название:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Шрифт:</source>
+        <translation>Font:</translation>
+    </message>
+    <message>
+        <source>Убрать</source>
+        <translation>Remove</translation>
+    </message>
+    <message>
+        <source>Новый остров</source>
+        <translation>New island</translation>
+    </message>
+    <message>
+        <source>&amp;Карта</source>
+        <translation>&amp;Map</translation>
+    </message>
+    <message>
+        <source>&amp;Новая...</source>
+        <translation>&amp;New...</translation>
+    </message>
+    <message>
+        <source>&amp;Открыть файл...</source>
+        <translation>&amp;Open file...</translation>
+    </message>
+    <message>
+        <source>&amp;Сохранить</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>Сохранить &amp;черновик</source>
+        <translation>Save as &amp;draft</translation>
+    </message>
+    <message>
+        <source>&amp;Играть</source>
+        <translation>&amp;Play</translation>
+    </message>
+    <message>
+        <source>&amp;Закрыть</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>&amp;Правка</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>&amp;Инструменты</source>
+        <translation>&amp;Tools</translation>
+    </message>
+    <message>
+        <source>Кисть &amp;больше</source>
+        <translation>&amp;Larger brush</translation>
+    </message>
+    <message>
+        <source>Кисть &amp;меньше</source>
+        <translation>S&amp;maller brush</translation>
+    </message>
+    <message>
+        <source>Имя карты:</source>
+        <translation>Map name:</translation>
+    </message>
+    <message>
+        <source>Инструмент</source>
+        <translation>Tool</translation>
+    </message>
+    <message>
+        <source>Земля</source>
+        <translation>Ground</translation>
+    </message>
+    <message>
+        <source>Берег ложится сам там, где земля встречает море.</source>
+        <translation>The coast lies by itself where land meets the sea.</translation>
+    </message>
+    <message>
+        <source>Кисть</source>
+        <translation>Brush</translation>
+    </message>
+    <message>
+        <source>Круглая</source>
+        <translation>Round</translation>
+    </message>
+    <message>
+        <source>Квадратная</source>
+        <translation>Square</translation>
+    </message>
+    <message>
+        <source>Форма:</source>
+        <translation>Shape:</translation>
+    </message>
+    <message>
+        <source>Размер:</source>
+        <translation>Size:</translation>
+    </message>
+    <message>
+        <source>Номер:</source>
+        <translation>Number:</translation>
+    </message>
+    <message>
+        <source>Проверка:</source>
+        <translation>Check:</translation>
+    </message>
+    <message>
+        <source>Сохранить изменения карты «%1»?</source>
+        <translation>Save the changes of the map «%1»?</translation>
+    </message>
+    <message>
+        <source>Открыть карту</source>
+        <translation>Open a map</translation>
+    </message>
+    <message>
+        <source>Карты (*.LTS *.lts)</source>
+        <translation>Maps (*.LTS *.lts)</translation>
+    </message>
+    <message>
+        <source>«%1» не годится в имя карты: нужно от 1 до 40 букв, без знаков / \ : * ? &quot; &lt; &gt; |.</source>
+        <translation>«%1» cannot name a map: it needs 1 to 40 characters, without / \ : * ? &quot; &lt; &gt; |.</translation>
+    </message>
+    <message>
+        <source>Карта сохранена: %1</source>
+        <translation>Map saved: %1</translation>
+    </message>
+    <message>
+        <source>На карте есть ошибки, играть на ней нельзя. Сохранить ее как черновик?</source>
+        <translation>The map has errors and cannot be played. Save it as a draft?</translation>
+    </message>
+    <message>
+        <source>Карта «%1» уже есть в игре. Дайте своей карте другое имя.</source>
+        <translation>The game has a map «%1» already. Give your map another name.</translation>
+    </message>
+    <message>
+        <source>Редактор островов — %1%2</source>
+        <translation>Island editor — %1%2</translation>
+    </message>
+    <message>
+        <source>Карта готова к игре.</source>
+        <translation>The map is ready to play.</translation>
+    </message>
+    <message>
+        <source>Клетка %1, %2: %3</source>
+        <translation>Cell %1, %2: %3</translation>
+    </message>
+    <message>
+        <source>Нет номера</source>
+        <translation>No number</translation>
+    </message>
+    <message>
+        <source>Карта «%1» уже есть. Заменить ее?</source>
+        <translation>There is a map «%1» already. Replace it?</translation>
+    </message>
+</context>
+<context>
+    <name>TJournalForm</name>
+    <message>
+        <source>Двойной щелчок или Enter: показать на карте</source>
+        <translation>Double-click or Enter: show on the map</translation>
+    </message>
+    <message>
+        <source>Дата</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Вид</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>Запись</source>
+        <translation>Entry</translation>
+    </message>
+    <message>
+        <source>Журнал</source>
+        <translation>Journal</translation>
+    </message>
+    <message>
+        <source>Все записи</source>
+        <translation>All entries</translation>
+    </message>
+    <message>
+        <source>слова из текста</source>
+        <translation>words of the text</translation>
+    </message>
+    <message>
+        <source>Показать:</source>
+        <translation>Show:</translation>
+    </message>
+    <message>
+        <source>Найти:</source>
+        <translation>Find:</translation>
+    </message>
+    <message>
+        <source>Записей: %1 из %2</source>
+        <translation>Entries: %1 of %2</translation>
+    </message>
+</context>
+<context>
+    <name>TMainForm</name>
+    <message>
+        <source>Да</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Нет</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Тарвения</source>
+        <translation>Tarvenia</translation>
+    </message>
+    <message>
+        <source>В файле %1 нет ни одного типа строений.</source>
+        <translation>The file %1 has no building types.</translation>
+    </message>
+    <message>
+        <source>Дата</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Строка статуса</source>
+        <translation>Status line</translation>
+    </message>
+    <message>
+        <source>Получить новейшую версию</source>
+        <translation>Get the latest version</translation>
+    </message>
+    <message>
+        <source>Деньги</source>
+        <translation>Money</translation>
+    </message>
+    <message>
+        <source>Количество людей</source>
+        <translation>Number of people</translation>
+    </message>
+    <message>
+        <source>Жилье</source>
+        <translation>Homes</translation>
+    </message>
+    <message>
+        <source>Рабочие места</source>
+        <translation>Jobs</translation>
+    </message>
+    <message>
+        <source>Количество рабочих мест</source>
+        <translation>Number of jobs</translation>
+    </message>
+    <message>
+        <source>Не работают</source>
+        <translation>Idle</translation>
+    </message>
+    <message>
+        <source>Количество незанятых людей</source>
+        <translation>Number of idle people</translation>
+    </message>
+    <message>
+        <source>Игра загружена</source>
+        <translation>Game loaded</translation>
+    </message>
+    <message>
+        <source>Сохранить игру</source>
+        <translation>Save game</translation>
+    </message>
+    <message>
+        <source>Загрузить игру</source>
+        <translation>Load game</translation>
+    </message>
+    <message>
+        <source>Сохранённые игры (*.dat)</source>
+        <translation>Saved games (*.dat)</translation>
+    </message>
+    <message>
+        <source>Настройки не сохранятся: файл %1 не записывается</source>
+        <translation>Settings will not be kept: cannot write %1</translation>
+    </message>
+    <message>
+        <source>Среднее здоровье населения - %1 из %2</source>
+        <translation>Average health of the people: %1 of %2</translation>
+    </message>
+    <message>
+        <source>Обучение, шаг %1 из %2
+%3</source>
+        <translation>Tutorial, step %1 of %2
+%3</translation>
+    </message>
+    <message>
+        <source>Рекорд не сохранится: файл %1 не записывается</source>
+        <translation>The record will not be kept: cannot write %1</translation>
+    </message>
+    <message>
+        <source>Сохранить текущую игру?</source>
+        <translation>Save the current game?</translation>
+    </message>
+</context>
+<context>
+    <name>TMarketForm</name>
+    <message>
+        <source>Цена</source>
+        <translation>Price</translation>
+    </message>
+    <message>
+        <source>Количество</source>
+        <translation>Amount</translation>
+    </message>
+    <message>
+        <source>Сумма</source>
+        <translation>Sum</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Все</source>
+        <translation>All</translation>
+    </message>
+</context>
+<context>
+    <name>TNalogForm</name>
+    <message>
+        <source>Да</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Нет</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Налоги</source>
+        <translation>Taxes</translation>
+    </message>
+    <message>
+        <source>Сегодня следует уплатить налоги за прошедший год:</source>
+        <translation>Today the taxes for the past year are due:</translation>
+    </message>
+    <message>
+        <source>На землю</source>
+        <translation>On land</translation>
+    </message>
+    <message>
+        <source>На покупку ресурсов</source>
+        <translation>On goods bought</translation>
+    </message>
+    <message>
+        <source>На продажу ресурсов</source>
+        <translation>On goods sold</translation>
+    </message>
+    <message>
+        <source>В экологический фонд</source>
+        <translation>To the ecology fund</translation>
+    </message>
+    <message>
+        <source>В различные социальные фонды</source>
+        <translation>To social funds</translation>
+    </message>
+    <message>
+        <source>На пользование природными ресурсами</source>
+        <translation>For use of natural resources</translation>
+    </message>
+    <message>
+        <source>Итого</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Вы готовы уплатить налоги прямо сейчас?</source>
+        <translation>Will you pay the taxes now?</translation>
+    </message>
+</context>
+<context>
+    <name>TNalogMainForm</name>
+    <message>
+        <source>Главный налог</source>
+        <translation>Main tax</translation>
+    </message>
+    <message>
+        <source>Сегодня следует уплатить Главный налог. Налог выплачивается каждые 10 лет. На сегодня сумма налога составляет:</source>
+        <translation>Today the Main tax is due. It is paid every 10 years. Today the tax comes to:</translation>
+    </message>
+    <message>
+        <source>Вы готовы уплатить Главный налог прямо сейчас?</source>
+        <translation>Will you pay the Main tax now?</translation>
+    </message>
+</context>
+<context>
+    <name>TNewIslandForm</name>
+    <message>
+        <source>Новая игра</source>
+        <translation>New game</translation>
+    </message>
+    <message>
+        <source>Где начать колонию:</source>
+        <translation>Where to found the colony:</translation>
+    </message>
+    <message>
+        <source>Карта «%1»</source>
+        <translation>Map &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>Случайный остров</source>
+        <translation>Random island</translation>
+    </message>
+    <message>
+        <source>Номер острова:</source>
+        <translation>Island number:</translation>
+    </message>
+    <message>
+        <source>Начать</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Эту карту не удаётся прочитать.</source>
+        <translation>This map cannot be read.</translation>
+    </message>
+    <message>
+        <source>Введите номер острова от 0 до %1.</source>
+        <translation>Enter an island number from 0 to %1.</translation>
+    </message>
+    <message>
+        <source>Новая карта</source>
+        <translation>New map</translation>
+    </message>
+    <message>
+        <source>С чего начать карту:</source>
+        <translation>Start the map from:</translation>
+    </message>
+    <message>
+        <source>Пустое море</source>
+        <translation>Blank sea</translation>
+    </message>
+    <message>
+        <source>Открыть</source>
+        <translation>Open</translation>
+    </message>
+</context>
+<context>
+    <name>TScenarioEndForm</name>
+    <message>
+        <source>Причина: %1</source>
+        <translation>Cause: %1</translation>
+    </message>
+    <message>
+        <source>Не выполнена цель: %1</source>
+        <translation>Goal not met: %1</translation>
+    </message>
+    <message>
+        <source>Сценарий «%1» проигран.</source>
+        <translation>Scenario &quot;%1&quot; lost.</translation>
+    </message>
+    <message>
+        <source>Сценарий «%1» выполнен!</source>
+        <translation>Scenario &quot;%1&quot; won!</translation>
+    </message>
+    <message>
+        <source>Это ваш новый рекорд.</source>
+        <translation>This is your new record.</translation>
+    </message>
+    <message>
+        <source>Сценарий выполнен</source>
+        <translation>Scenario won</translation>
+    </message>
+    <message>
+        <source>Сценарий проигран</source>
+        <translation>Scenario lost</translation>
+    </message>
+    <message>
+        <source>ОК</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TScenarioForm</name>
+    <message>
+        <source>Новая игра по сценарию</source>
+        <translation>New scenario game</translation>
+    </message>
+    <message>
+        <source>Сценарии:</source>
+        <translation>Scenarios:</translation>
+    </message>
+    <message>
+        <source>%1 (не читается)</source>
+        <translation>%1 (unreadable)</translation>
+    </message>
+    <message>
+        <source>Сложность:</source>
+        <translation>Difficulty:</translation>
+    </message>
+    <message>
+        <source>Начать</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Сценариев нет.</source>
+        <translation>No scenarios.</translation>
+    </message>
+    <message>
+        <source>Этот сценарий не удаётся прочитать.</source>
+        <translation>This scenario cannot be read.</translation>
+    </message>
+    <message>
+        <source>Сложность: %1</source>
+        <translation>Difficulty: %1</translation>
+    </message>
+    <message>
+        <source>, другой нет</source>
+        <translation>, the only one</translation>
+    </message>
+    <message>
+        <source>Эту карту не удаётся прочитать.</source>
+        <translation>This map cannot be read.</translation>
+    </message>
+    <message>
+        <source>Лучший результат:
+%1
+%2</source>
+        <translation>Best result:
+%1
+%2</translation>
+    </message>
+    <message>
+        <source>На этой сложности ещё не пройден.</source>
+        <translation>Not yet won at this difficulty.</translation>
+    </message>
+</context>
+<context>
+    <name>TSeasonForm</name>
+    <message>
+        <source>ОК</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TSettingsForm</name>
+    <message>
+        <source>Громкость</source>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>Параметры</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>Звук</source>
+        <translation>Sound</translation>
+    </message>
+    <message>
+        <source>Музыка</source>
+        <translation>Music</translation>
+    </message>
+    <message>
+        <source>Сохранять игру в начале каждого месяца</source>
+        <translation>Save the game at the start of each month</translation>
+    </message>
+    <message>
+        <source>Предлагать сохранить игру, прежде чем её закрыть</source>
+        <translation>Offer to save the game before closing it</translation>
+    </message>
+    <message>
+        <source>Полный экран при запуске</source>
+        <translation>Full screen at start</translation>
+    </message>
+    <message>
+        <source>Язык</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>Системный</source>
+        <translation>System</translation>
+    </message>
+    <message>
+        <source>Язык сменится при следующем запуске игры.</source>
+        <translation>The language changes at the next start.</translation>
+    </message>
+    <message>
+        <source>ОК</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TSoundPlayer</name>
+    <message>
+        <source>Нет звука «%1».</source>
+        <translation>No sound &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>Звук «%1» не читается.</source>
+        <translation>Sound &quot;%1&quot; cannot be read.</translation>
+    </message>
+</context>
+<context>
+    <name>TStatisticsForm</name>
+    <message>
+        <source>Деньги</source>
+        <translation>Money</translation>
+    </message>
+    <message>
+        <source>деньги</source>
+        <translation>money</translation>
+    </message>
+    <message>
+        <source>Люди</source>
+        <translation>People</translation>
+    </message>
+    <message>
+        <source>человек</source>
+        <translation>people</translation>
+    </message>
+    <message>
+        <source>Здоровье</source>
+        <translation>Health</translation>
+    </message>
+    <message>
+        <source>здоровье, из %1</source>
+        <translation>health, of %1</translation>
+    </message>
+    <message>
+        <source>Ниже %1 рождений нет</source>
+        <translation>No births below %1</translation>
+    </message>
+    <message>
+        <source>Товары</source>
+        <translation>Goods</translation>
+    </message>
+    <message>
+        <source>штук</source>
+        <translation>units</translation>
+    </message>
+    <message>
+        <source>Торговля</source>
+        <translation>Trade</translation>
+    </message>
+    <message>
+        <source>деньги за месяц</source>
+        <translation>money a month</translation>
+    </message>
+    <message>
+        <source>Продано за месяц</source>
+        <translation>Sold in the month</translation>
+    </message>
+    <message>
+        <source>Продано</source>
+        <translation>Sold</translation>
+    </message>
+    <message>
+        <source>Куплено за месяц</source>
+        <translation>Bought in the month</translation>
+    </message>
+    <message>
+        <source>Куплено</source>
+        <translation>Bought</translation>
+    </message>
+    <message>
+        <source>Счёт</source>
+        <translation>Account</translation>
+    </message>
+    <message>
+        <source>П&amp;рогноз</source>
+        <translation>Fo&amp;recast</translation>
+    </message>
+    <message>
+        <source>Статистика</source>
+        <translation>Statistics</translation>
+    </message>
+    <message>
+        <source>Последний год</source>
+        <translation>Last year</translation>
+    </message>
+    <message>
+        <source>Последние 10 лет</source>
+        <translation>Last 10 years</translation>
+    </message>
+    <message>
+        <source>Вся история</source>
+        <translation>All history</translation>
+    </message>
+    <message>
+        <source>История в CSV...</source>
+        <translation>History to CSV...</translation>
+    </message>
+    <message>
+        <source>Счёт в CSV...</source>
+        <translation>Account to CSV...</translation>
+    </message>
+    <message>
+        <source>Период:</source>
+        <translation>Period:</translation>
+    </message>
+    <message>
+        <source>месяц</source>
+        <translation>month</translation>
+    </message>
+    <message>
+        <source>дата</source>
+        <translation>date</translation>
+    </message>
+    <message>
+        <source>Беда: %1</source>
+        <translation>Danger: %1</translation>
+    </message>
+    <message>
+        <source>Цель: %1</source>
+        <translation>Goal: %1</translation>
+    </message>
+    <message>
+        <source>До ежегодного налога</source>
+        <translation>Until the yearly tax</translation>
+    </message>
+    <message>
+        <source>До Главного налога</source>
+        <translation>Until the Main tax</translation>
+    </message>
+    <message>
+        <source>30 дней</source>
+        <translation>30 days</translation>
+    </message>
+    <message>
+        <source>365 дней</source>
+        <translation>365 days</translation>
+    </message>
+    <message>
+        <source>Срок:</source>
+        <translation>Horizon:</translation>
+    </message>
+    <message>
+        <source>Считается…</source>
+        <translation>Working…</translation>
+    </message>
+    <message>
+        <source>Исходов: %1, от %2. Линия - середина исходов, полоса - 8 исходов из 10.</source>
+        <translation>Outcomes: %1, from %2. The line is the middle outcome, the band 8 outcomes in 10.</translation>
+    </message>
+    <message>
+        <source>На начало года</source>
+        <translation>At the start of the year</translation>
+    </message>
+    <message>
+        <source>Доходы</source>
+        <translation>Income</translation>
+    </message>
+    <message>
+        <source>Расходы</source>
+        <translation>Spending</translation>
+    </message>
+    <message>
+        <source>Всего доходов</source>
+        <translation>Total income</translation>
+    </message>
+    <message>
+        <source>Всего расходов</source>
+        <translation>Total spending</translation>
+    </message>
+    <message>
+        <source>На конец года</source>
+        <translation>At the end of the year</translation>
+    </message>
+    <message>
+        <source>Всего</source>
+        <translation>Total</translation>
+    </message>
+    <message>
+        <source>Сохранить счёт</source>
+        <translation>Save the account</translation>
+    </message>
+    <message>
+        <source>Сохранить историю</source>
+        <translation>Save the history</translation>
+    </message>
+    <message>
+        <source>Таблицы CSV (*.csv)</source>
+        <translation>CSV tables (*.csv)</translation>
+    </message>
+    <message>
+        <source>Счёт.csv</source>
+        <translation>Account.csv</translation>
+    </message>
+    <message>
+        <source>История.csv</source>
+        <translation>History.csv</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить файл %1: %2.</source>
+        <translation>Could not save the file %1: %2.</translation>
+    </message>
+</context>
+</TS>
