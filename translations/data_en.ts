@@ -555,11 +555,6 @@ Tips above the map tell what to do and which button to press.</translation>
 <context>
     <name>HELP.html</name>
     <message>
-        <source>HELP.html</source>
-        <comment>Page/File</comment>
-        <translation>HELP.en.html</translation>
-    </message>
-    <message>
         <source>&lt;!DOCTYPE html&gt;
 &lt;html lang=&quot;ru&quot;&gt;
 &lt;head&gt;

@@ -3,7 +3,6 @@
 #include <QSettings>
 #include <algorithm>
 #include <memory>
-#include <utility>
 
 namespace {
 
@@ -39,16 +38,17 @@ void Read(const QVariant& value, const TStoredSetting& row, int& number) {
         number = std::clamp(read, row.Min, row.Max);
 }
 
-// The languages as the file names them.
-constexpr std::pair<TLanguage, const char*> LanguageWords[] = {{TLanguage::System, "system"},
-                                                               {TLanguage::Russian, "russian"},
-                                                               {TLanguage::English, "english"}};
+// The choice of the desktop's language as the file names it; each language
+// is named by its row's word.
+constexpr const char* SystemWord = "system";
 
 void Read(const QVariant& value, const TStoredSetting&, TLanguage& language) {
     const QString text = value.toString();
-    for (const auto& [known, word] : LanguageWords)
-        if (text == QLatin1String(word))
-            language = known;
+    if (text == QLatin1String(SystemWord))
+        language = TLanguage::System;
+    for (const TLanguageRow& row : Languages())
+        if (text == QLatin1String(row.SettingsWord))
+            language = row.Language;
 }
 
 QVariant Written(bool flag) {
@@ -60,10 +60,9 @@ QVariant Written(int number) {
 }
 
 QVariant Written(TLanguage language) {
-    for (const auto& [known, word] : LanguageWords)
-        if (known == language)
-            return QLatin1String(word);
-    return QVariant();
+    if (language == TLanguage::System)
+        return QLatin1String(SystemWord);
+    return QLatin1String(LanguageRow(language).SettingsWord);
 }
 
 } // namespace

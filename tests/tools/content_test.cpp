@@ -2,6 +2,7 @@
 // and the help, checked for being complete, well-formed and playable. Map
 // "01" passes the checks of every generated island too (tests/island).
 
+#include "base/language.h"
 #include "land/earth.h"
 #include "model/basetype.h"
 #include "model/datatexts.h"
@@ -244,38 +245,42 @@ TEST(Content, SoundsAreShortMonoPcmClips) {
     }
 }
 
-// The English data catalogue's finished translations, by file, key and Russian text.
-QHash<QString, QString> EnglishDataTexts() {
-    QHash<QString, QString> english;
-    for (const TTsMessage& message : ReadTsFile(QStringLiteral(TARVENIA_DATA_CATALOGUE)))
+// A data catalogue's finished translations, by file, key and Russian text.
+QHash<QString, QString> DataTranslations(const TLanguageRow& language) {
+    QHash<QString, QString> translated;
+    for (const TTsMessage& message :
+         ReadTsFile(QStringLiteral(TARVENIA_SOURCE_TRANSLATIONS "/data%1.ts").arg(language.Suffix)))
         if (message.Finished && !message.Translation.isEmpty())
-            english.insert(message.Context + u'|' + message.Comment + u'|' + message.Source,
-                           message.Translation);
-    return english;
+            translated.insert(message.Context + u'|' + message.Comment + u'|' + message.Source,
+                              message.Translation);
+    return translated;
 }
 
-TEST(Content, EveryDataTextHasEnglish) {
-    const QHash<QString, QString> english = EnglishDataTexts();
+TEST(Content, EveryDataTextIsTranslated) {
     const std::vector<TDataEntry> texts = DataFolderTexts(GameData);
-    QSet<QString> files;
-    for (const TDataEntry& text : texts) {
-        files.insert(text.File);
-        EXPECT_TRUE(english.contains(text.File + u'|' + text.Key + u'|' + text.Text))
-            << qPrintable(text.File) << " " << qPrintable(text.Key);
+    for (const TLanguageRow& language : Languages()) {
+        if (IsSourceLanguage(language))
+            continue;
+        const QHash<QString, QString> translated = DataTranslations(language);
+        QSet<QString> files;
+        for (const TDataEntry& text : texts) {
+            files.insert(text.File);
+            EXPECT_TRUE(translated.contains(text.File + u'|' + text.Key + u'|' + text.Text))
+                << language.Code << " " << qPrintable(text.File) << " " << qPrintable(text.Key);
+        }
+        // The catalogue, the events and every shipped scenario have their texts.
+        EXPECT_EQ(files.size(), 2 + QDir(GameData + QStringLiteral("/SCENARIOS"))
+                                        .entryList({QStringLiteral("*.ini")}, QDir::Files)
+                                        .size());
     }
-    // The catalogue, the events and every shipped scenario have their texts.
-    EXPECT_EQ(files.size(), 2 + QDir(GameData + QStringLiteral("/SCENARIOS"))
-                                    .entryList({QStringLiteral("*.ini")}, QDir::Files)
-                                    .size());
 }
 
 TEST(Content, HelpOpensAtTopicTenAndNamesEveryBuildingAndKey) {
-    const QHash<QString, QString> english = EnglishDataTexts();
-    for (const bool inEnglish : {false, true}) {
-        QString page;
-        const TDataText fileName = HelpFileText(page);
-        if (inEnglish)
-            page = english.value(fileName.File + u'|' + fileName.Key + u'|' + page);
+    for (const TLanguageRow& language : Languages()) {
+        const bool source = IsSourceLanguage(language);
+        const QHash<QString, QString> translated =
+            source ? QHash<QString, QString>() : DataTranslations(language);
+        const QString page = QLatin1String(language.HelpPage);
         QFile file(GameData + u'/' + page);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << qPrintable(page);
         const QString html = QString::fromUtf8(file.readAll());
@@ -284,9 +289,9 @@ TEST(Content, HelpOpensAtTopicTenAndNamesEveryBuildingAndKey) {
         EXPECT_LT(anchor, html.indexOf(QStringLiteral("<h1>")));
         for (const TBaseType& t : Catalogue()) {
             const QString caption =
-                inEnglish
-                    ? english.value(QStringLiteral("BASES.INI|%1/Caption|%2").arg(t.Id, t.Caption))
-                    : t.Caption;
+                source ? t.Caption
+                       : translated.value(
+                             QStringLiteral("BASES.INI|%1/Caption|%2").arg(t.Id, t.Caption));
             EXPECT_TRUE(!caption.isEmpty() && html.contains(caption.toHtmlEscaped()))
                 << qPrintable(page) << " " << qPrintable(t.Id);
         }

@@ -105,12 +105,13 @@ QStringList Overflows(QWidget& window) {
 TEST(TextsFit, EveryWindowAndDialogInEachLanguage) {
     const QFont kept = QApplication::font();
     TApplication::SetUpFonts();
-    for (const TLanguage language : {TLanguage::Russian, TLanguage::English}) {
+    for (const TLanguageRow& language : Languages()) {
+        SCOPED_TRACE(language.Code);
         TTranslations texts;
-        texts.Install(language, TranslationsFolder(DataFolder()));
+        texts.Install(language.Language, TranslationsFolder(DataFolder()));
         // The catalogue was found: the game's first menu is named in the language.
         ASSERT_EQ(QCoreApplication::translate("Menus", "И&гра") == QStringLiteral("И&гра"),
-                  language == TLanguage::Russian);
+                  IsSourceLanguage(language));
         TGameWindow w;
         TMainForm& f = w.Form;
         QStringList found = Overflows(f);
