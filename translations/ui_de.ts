@@ -594,7 +594,7 @@ Pflichtziele erfüllt: %3 von %4</translation>
     </message>
     <message>
         <source>Взять землю с клетки карты</source>
-        <translation>Den Boden eines Feldes der Karte aufnehmen</translation>
+        <translation>Den Boden eines Kartenfeldes aufnehmen</translation>
     </message>
     <message>
         <source>Остров</source>
@@ -698,7 +698,7 @@ Pflichtziele erfüllt: %3 von %4</translation>
     </message>
     <message>
         <source>Квадратная</source>
-        <translation>Eckig</translation>
+        <translation>Quadratisch</translation>
     </message>
     <message>
         <source>Форма:</source>
@@ -1182,7 +1182,7 @@ Pflichtziele erfüllt: %3 von %4</translation>
     </message>
     <message>
         <source>Язык сменится при следующем запуске игры.</source>
-        <translation>Die Sprache wechselt beim nächsten Start.</translation>
+        <translation>Die Sprache wechselt beim nächsten Spielstart.</translation>
     </message>
     <message>
         <source>ОК</source>
