@@ -274,12 +274,12 @@ Keine Gruben und Fabriken: nur Land, Wald und Meer.</translation>
     <message>
         <source>В артели не осталось людей</source>
         <comment>Failure2/Text</comment>
-        <translation>In der Genossenschaft sind keine Menschen mehr</translation>
+        <translation>In der Genossenschaft sind keine Siedler mehr</translation>
     </message>
     <message>
         <source>Людей мало, и новые не едут. Берегите каждого: лес и камень прокормят артель.</source>
         <comment>Message1/Text</comment>
-        <translation>Es gibt wenige Menschen, und neue kommen nicht. Schonen Sie jeden: Wald und Stein ernähren die Genossenschaft.</translation>
+        <translation>Es gibt wenige Siedler, und neue kommen nicht. Schonen Sie jeden: Wald und Stein ernähren die Genossenschaft.</translation>
     </message>
 </context>
 <context>
@@ -354,7 +354,7 @@ Ernähren Sie die Kolonie bis zum Frühling 1892 und legen Sie einen Vorrat an N
     <message>
         <source>С осени 1891 года в колонии не меньше 30 человек</source>
         <comment>Goal2/Text</comment>
-        <translation>Ab Herbst 1891 mindestens 30 Menschen in der Kolonie</translation>
+        <translation>Ab Herbst 1891 mindestens 30 Siedler in der Kolonie</translation>
     </message>
     <message>
         <source>Колония не заплатила налог</source>
@@ -364,12 +364,12 @@ Ernähren Sie die Kolonie bis zum Frühling 1892 und legen Sie einen Vorrat an N
     <message>
         <source>В колонии не осталось людей</source>
         <comment>Failure2/Text</comment>
-        <translation>In der Kolonie sind keine Menschen mehr</translation>
+        <translation>In der Kolonie sind keine Siedler mehr</translation>
     </message>
     <message>
         <source>Здоровье ниже 300 два месяца подряд</source>
         <comment>Failure3/Text</comment>
-        <translation>Gesundheit zwei Monate hintereinander unter 300</translation>
+        <translation>Gesundheit zwei Monate in Folge unter 300</translation>
     </message>
     <message>
         <source>Еды хватит ненадолго. Сразу ставьте колодец и фермы.</source>
@@ -379,7 +379,7 @@ Ernähren Sie die Kolonie bis zum Frühling 1892 und legen Sie einen Vorrat an N
     <message>
         <source>Еда кончилась: люди болеют. Купите еды на рынке.</source>
         <comment>MessageHunger/Text</comment>
-        <translation>Die Nahrung ist aus: die Menschen werden krank. Kaufen Sie Nahrung auf dem Markt.</translation>
+        <translation>Die Nahrung ist aus: die Siedler werden krank. Kaufen Sie Nahrung auf dem Markt.</translation>
     </message>
 </context>
 <context>
@@ -424,7 +424,7 @@ Besiedeln Sie sie und bringen Sie den Handel in Gang, während das Mutterland wa
     <message>
         <source>Остров дикий, помощи не будет. Стройте жилье раньше, чем приедут люди.</source>
         <comment>Message1/Text</comment>
-        <translation>Die Insel ist wild, Hilfe kommt keine. Bauen Sie Wohnungen, bevor die Menschen kommen.</translation>
+        <translation>Die Insel ist wild, Hilfe kommt keine. Bauen Sie Wohnungen, bevor die Siedler kommen.</translation>
     </message>
 </context>
 <context>
@@ -439,7 +439,7 @@ Besiedeln Sie sie und bringen Sie den Handel in Gang, während das Mutterland wa
 Платите налоги, берегите здоровье людей и заканчивайте годы с прибылью.</source>
         <comment>Scenario/Description</comment>
         <translation>Eine Kolonie für zwanzig Jahre.
-Zahlen Sie die Steuern, achten Sie auf die Gesundheit der Menschen und schließen Sie die Jahre mit Gewinn ab.</translation>
+Zahlen Sie die Steuern, achten Sie auf die Gesundheit der Siedler und schließen Sie die Jahre mit Gewinn ab.</translation>
     </message>
     <message>
         <source>Заплатить главные налоги 1900 и 1910 годов</source>
@@ -449,12 +449,12 @@ Zahlen Sie die Steuern, achten Sie auf die Gesundheit der Menschen und schließe
     <message>
         <source>Здоровье колонии не ниже 800 два года подряд</source>
         <comment>Goal2/Text</comment>
-        <translation>Gesundheit der Kolonie zwei Jahre hintereinander nicht unter 800</translation>
+        <translation>Gesundheit der Kolonie zwei Jahre in Folge nicht unter 800</translation>
     </message>
     <message>
         <source>Три года подряд с прибылью</source>
         <comment>Goal3/Text</comment>
-        <translation>Drei Jahre hintereinander mit Gewinn</translation>
+        <translation>Drei Jahre in Folge mit Gewinn</translation>
     </message>
     <message>
         <source>Казна в 1 600 000</source>
@@ -514,12 +514,12 @@ Hinweise über der Karte sagen, was zu tun ist und welchen Knopf Sie drücken.</
     <message>
         <source>Людям нужна еда. Выберите клетку рядом с домом или управой и нажмите на палитре «Ферма».</source>
         <comment>Step3/Text</comment>
-        <translation>Die Menschen brauchen Nahrung. Wählen Sie ein Feld neben dem Haus oder dem Kolonieamt und klicken Sie in der Palette auf „Bauernhof“.</translation>
+        <translation>Die Siedler brauchen Nahrung. Wählen Sie ein Feld neben dem Haus oder dem Kolonieamt und klicken Sie in der Palette auf „Bauernhof“.</translation>
     </message>
     <message>
         <source>Выберите пустую клетку рядом с постройками и нажмите «Улучшить землю за 10999» (G): на улучшенной земле строят вдвое быстрее.</source>
         <comment>Step4/Text</comment>
-        <translation>Wählen Sie ein leeres Feld neben den Gebäuden und drücken Sie „Land verbessern für 10999“ (G): auf verbessertem Land wird doppelt so schnell gebaut.</translation>
+        <translation>Wählen Sie ein leeres Feld neben den Gebäuden und drücken Sie „Boden verbessern für 10999“ (G): auf verbessertem Boden wird doppelt so schnell gebaut.</translation>
     </message>
     <message>
         <source>Поставьте на улучшенную клетку вторую ферму: нажмите на палитре «Ферма».</source>
@@ -580,7 +580,7 @@ kbd { border: 1px solid #a09070; border-radius: 3px; padding: 0 4px; background:
 &lt;html lang=&quot;de&quot;&gt;
 &lt;head&gt;
 &lt;meta charset=&quot;utf-8&quot;&gt;
-&lt;title&gt;Тарвения — Hilfe&lt;/title&gt;
+&lt;title&gt;Tarvenia — Hilfe&lt;/title&gt;
 &lt;style&gt;
 body { font-family: &quot;Liberation Serif&quot;, &quot;Times New Roman&quot;, serif; max-width: 60em; margin: 1em auto; color: #2a1e10; background: #fbf7ec; }
 h1, h2 { color: #5a3a10; }
@@ -604,12 +604,12 @@ kbd { border: 1px solid #a09070; border-radius: 3px; padding: 0 4px; background:
 уплачен, календарь стоит на месте. Если разрушится последнее строение «{founder}», колония
 каждый день теряет все деньги и ресурсы.&lt;/p&gt;</source>
         <translation>&lt;a name=&quot;10&quot; id=&quot;10&quot;&gt;&lt;/a&gt;
-&lt;h1&gt;Тарвения&lt;/h1&gt;
-&lt;p&gt;Am {founding} gehen die ersten Siedler auf der Insel an Land: {people} Menschen und {money} Geld in der Kasse.
+&lt;h1&gt;Tarvenia&lt;/h1&gt;
+&lt;p&gt;Am {founding} gehen die ersten Siedler auf der Insel an Land: {people} Siedler und {money} Geld in der Kasse.
 Am Landeplatz steht schon das erste Gebäude der Kolonie: {founder}. Ihre Aufgabe ist es, eine
-blühende Kolonie aufzubauen: den Menschen Wohnung und Arbeit zu geben, Waren zu gewinnen und zu verkaufen und
+blühende Kolonie aufzubauen: den Siedlern Wohnung und Arbeit zu geben, Waren zu gewinnen und zu verkaufen und
 die Steuern des Mutterlands pünktlich zu zahlen. Jeder Zug ist ein Tag.&lt;/p&gt;
-&lt;p&gt;Die Kolonie geht zugrunde, wenn sie nicht zahlen kann: ohne Geld werden die Menschen krank und ziehen fort, und solange eine Steuer
+&lt;p&gt;Die Kolonie geht zugrunde, wenn sie nicht zahlen kann: ohne Geld werden die Siedler krank und ziehen fort, und solange eine Steuer
 nicht bezahlt ist, steht der Kalender still. Zerfällt das letzte Gebäude „{founder}“, verliert die Kolonie
 jeden Tag all ihr Geld und alle Waren.&lt;/p&gt;</translation>
     </message>
@@ -679,10 +679,10 @@ nennen die Knöpfe, die Gebäude mit ihren Hinweisen, die Zahlen der Leiste, die
 тратит на людей вдвое больше, и здоровье растет. Если денег не хватает, здоровье падает, люди
 перестают рождаться и начинают уходить. Люди живут только там, где есть места в домах:
 лишние уходят сразу. Рабочие места заполняются от новых строений к старым.&lt;/p&gt;</source>
-        <translation>&lt;h2&gt;Menschen&lt;/h2&gt;
-&lt;p&gt;Jeder Mensch kostet die Kolonie {upkeep} Geld am Tag. Solange die Gesundheit unter dem Höchstwert liegt, gibt die Kolonie
-doppelt so viel für die Menschen aus, und die Gesundheit steigt. Reicht das Geld nicht, sinkt die Gesundheit, es werden
-keine Kinder mehr geboren, und die Menschen ziehen fort. Menschen leben nur, wo es Platz in Wohnungen gibt:
+        <translation>&lt;h2&gt;Siedler&lt;/h2&gt;
+&lt;p&gt;Jeder Siedler kostet die Kolonie {upkeep} Geld am Tag. Solange die Gesundheit unter dem Höchstwert liegt, gibt die Kolonie
+doppelt so viel für die Siedler aus, und die Gesundheit steigt. Reicht das Geld nicht, sinkt die Gesundheit, es werden
+keine Kinder mehr geboren, und die Siedler ziehen fort. Siedler leben nur, wo es Platz in Wohnungen gibt:
 die übrigen ziehen sofort fort. Die Arbeitsplätze werden von den neuesten Gebäuden zu den ältesten besetzt.&lt;/p&gt;</translation>
     </message>
     <message>
@@ -709,10 +709,10 @@ bleiben Ruinen.&lt;/p&gt;</translation>
 Что значит каждый цвет, написано в левом нижнем углу карты. «Обычный вид» убирает раскраску.&lt;/p&gt;</source>
         <translation>&lt;h2&gt;Warum ein Gebäude stillsteht&lt;/h2&gt;
 &lt;p&gt;Arbeitet das gewählte Gebäude heute nicht, sagt die Statuszeile nach seiner Beschreibung, warum:
-wie viele Tage es noch gebaut wird, gesperrt, nicht seine Jahreszeit, welche Waren und wie viel davon für
+wie viele Tage es noch gebaut wird, blockiert, außer Saison, welche Waren und wie viel davon für
 einen Arbeitstag fehlen, wie viele Arbeiter es braucht und wie viele frei waren, als es an die Reihe kam.
 Das Menü „Ansicht“ färbt die Karte und die Übersichtskarte: „Verschleiß“ nach der verbleibenden Lebensdauer,
-„Arbeit“ danach, ob ein Gebäude arbeitet und warum es stillsteht, „Verbessertes Land“ danach, wo das Land verbessert ist.
+„Arbeit“ danach, ob ein Gebäude arbeitet und warum es stillsteht, „Verbesserter Boden“ danach, wo der Boden verbessert ist.
 Was jede Farbe bedeutet, steht in der linken unteren Ecke der Karte. „Normale Ansicht“ nimmt die Farben wieder weg.&lt;/p&gt;</translation>
     </message>
     <message>
@@ -743,7 +743,7 @@ lädt ein gespeichertes. Für ein neues Spiel, das noch keine Datei hat, schläg
 Datum vor („Insel 01, 8 März 1890.dat“). Ist in der gewählten Datei eine andere Kolonie gespeichert, fragt das Spiel
 zuerst, ob sie ersetzt werden soll. Zu Beginn jedes Monats speichert sich das Spiel selbst, der Reihe nach in
 drei Dateien (Autosave1.dat, Autosave2.dat, Autosave3.dat), so dass sich die letzten drei Monate immer
-zurückholen lassen. Das Laden eines Spiels ändert die Einstellungen nicht: der Ton bleibt, wie Sie ihn gewählt haben.&lt;/p&gt;</translation>
+zurückholen lassen. Das Laden eines Spiels ändert die Einstellungen nicht: die Geräusche bleiben, wie Sie sie gewählt haben.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h2&gt;Отмена&lt;/h2&gt;
@@ -753,8 +753,8 @@ zurückholen lassen. Das Laden eines Spiels ändert die Einstellungen nicht: der
 Отмененный день при повторе проходит так же: случай в нем тот же. Если отменить все до
 сохраненного состояния, игра снова считается сохраненной.&lt;/p&gt;</source>
         <translation>&lt;h2&gt;Rückgängig&lt;/h2&gt;
-&lt;p&gt;&lt;kbd&gt;Strg+Z&lt;/kbd&gt; nimmt den letzten Befehl zurück, der das Spiel verändert hat: Bau, Landverbesserung,
-Ausbesserung, Abriss, Sperre, ein Geschäft auf dem Markt, einen Tag oder eine Woche (bis zu 100 Befehle hintereinander).
+&lt;p&gt;&lt;kbd&gt;Strg+Z&lt;/kbd&gt; nimmt den letzten Befehl zurück, der das Spiel verändert hat: Bau, Bodenverbesserung,
+Ausbesserung, Abriss, Blockieren, ein Geschäft auf dem Markt, einen Tag oder eine Woche (bis zu 100 Befehle in Folge).
 &lt;kbd&gt;Strg+Y&lt;/kbd&gt; wiederholt das Zurückgenommene. Im Menü „Spiel“ steht, was zurückgenommen oder wiederholt wird.
 Ein zurückgenommener Tag verläuft bei der Wiederholung genauso: der Zufall in ihm ist derselbe. Nehmen Sie alles bis zum
 gespeicherten Stand zurück, gilt das Spiel wieder als gespeichert.&lt;/p&gt;</translation>
@@ -776,17 +776,17 @@ gespeicherten Stand zurück, gilt das Spiel wieder als gespeichert.&lt;/p&gt;</t
 саму игру он не меняет.&lt;/p&gt;</source>
         <translation>&lt;h2&gt;Statistik&lt;/h2&gt;
 &lt;p&gt;&lt;kbd&gt;Strg+T&lt;/kbd&gt; öffnet das Statistikfenster neben dem Spielfenster; es folgt jedem Zug.
-Die Diagramme zeigen das Geld, die Menschen neben den Plätzen in Wohnungen und bei der Arbeit, die Gesundheit (mit einem Strich bei 500,
+Die Kurven zeigen das Geld, die Siedler neben den Plätzen in Wohnungen und bei der Arbeit, die Gesundheit (mit einem Strich bei 500,
 unter dem keine Kinder geboren werden), die Vorräte an Waren sowie Verkäufe und Einkäufe auf dem Markt nach Monaten — für
-das letzte Jahr, zehn Jahre oder das ganze Spiel. Der Mauszeiger über einem Diagramm zeigt einen Tag und seine Zahlen.
-Die Seite „Kassenbuch“ zeigt jede Änderung des Geldes nach Art (Verkäufe, Unterhalt, Bau,
-Steuern und andere) für jedes der letzten zehn Jahre und für das ganze Spiel. Diagramme und Kassenbuch lassen sich
+das letzte Jahr, zehn Jahre oder das ganze Spiel. Der Mauszeiger über einer Kurve zeigt einen Tag und seine Zahlen.
+Die Seite „Konto“ zeigt jede Änderung des Geldes nach Art (Verkäufe, Unterhalt, Bau,
+Steuern und andere) für jedes der letzten zehn Jahre und für das ganze Spiel. Kurven und Konto lassen sich
 in eine CSV-Datei speichern.&lt;/p&gt;
-&lt;p&gt;Die Seite „Vorhersage“ zeigt, was die Kolonie erwartet, wenn Sie nichts tun: das Spiel durchlebt
+&lt;p&gt;Die Seite „Prognose“ zeigt, was die Kolonie erwartet, wenn Sie nichts tun: das Spiel durchlebt
 64 mögliche Zukünfte bis zur Jahressteuer, bis zur Hauptsteuer, 30 oder 365 Tage voraus.
-Die Linie in jedem Diagramm ist die Mitte dieser Zukünfte, das Band zeigt, wo 8 von 10 liegen. Die Zeile über
-den Diagrammen sagt, ob das Geld für die Steuer reicht, wann die Nahrung ausgeht und wohin die
-Gesundheit geht. Die Vorhersage wird nach jedem Zug und jedem Befehl neu berechnet, solange die Seite offen ist;
+Die Linie in jeder Kurve ist die Mitte dieser Zukünfte, das Band zeigt, wo 8 von 10 liegen. Die Zeile über
+den Kurven sagt, ob das Geld für die Steuer reicht, wann die Nahrung ausgeht und wohin die
+Gesundheit geht. Die Prognose wird nach jedem Zug und jedem Befehl neu berechnet, solange die Seite offen ist;
 das Spiel selbst ändert sie nicht.&lt;/p&gt;</translation>
     </message>
     <message>
@@ -798,7 +798,7 @@ das Spiel selbst ändert sie nicht.&lt;/p&gt;</translation>
 или &lt;kbd&gt;Enter&lt;/kbd&gt; по ней показывает эту клетку в середине карты и выбирает ее. Отмененная
 команда уносит свои записи, повтор возвращает их. Журнал хранится в сохраненной игре.&lt;/p&gt;</source>
         <translation>&lt;h2&gt;Tagebuch&lt;/h2&gt;
-&lt;p&gt;„Extras“ → „Tagebuch“ (&lt;kbd&gt;Strg+J&lt;/kbd&gt;) öffnet neben dem Spiel das Tagebuch: alle Meldungen des Spiels mit
+&lt;p&gt;„Extras“ → „Tagebuch“ (&lt;kbd&gt;Strg+J&lt;/kbd&gt;) öffnet neben dem Spiel das Tagebuch: alle Nachrichten des Spiels mit
 ihrem Datum, die neuesten oben. Dort stehen Ereignisse, Steuern (die Warnung, die Summe, ob die Steuer bezahlt wurde),
 Jahreszeiten, Fehler aus der Statuszeile und die Ziele des Szenarios. Man kann die Einträge einer Art zeigen und
 einen Eintrag nach Wörtern aus seinem Text suchen. Ein Eintrag über ein Gebäude oder ein Feld steht in Blau: ein Doppelklick
@@ -894,22 +894,22 @@ Karte und beginnt auf ihr ein neues Spiel. Dieselbe Prüfung macht &lt;code&gt;t
 Свои сценарии кладите в папку SCENARIOS рядом с сохранениями; как их писать, сказано в
 docs/scenarios.md.&lt;/p&gt;</source>
         <translation>&lt;h2&gt;Szenarien&lt;/h2&gt;
-&lt;p&gt;„Spiel“ → „Neu nach Szenario...“ beginnt eine Kolonie mit einem Ziel: Geld ansparen, eine Stadt bauen,
-bis zu einem Termin durchhalten. In der Liste stehen bei jedem Szenario seine Schwierigkeit, die Beschreibung, die Karte mit dem Landeplatz
-und Ihr bestes Ergebnis in der gewählten Schwierigkeit. Die Schwierigkeit lässt sich wählen, wenn das Szenario
+&lt;p&gt;„Spiel“ → „Neues Szenario...“ beginnt eine Kolonie mit einem Ziel: Geld ansparen, eine Stadt bauen,
+bis zu einer Frist durchhalten. In der Liste stehen bei jedem Szenario seine Stufe, die Beschreibung, die Karte mit dem Landeplatz
+und Ihr bestes Ergebnis auf der gewählten Stufe. Die Stufe lässt sich wählen, wenn das Szenario
 nicht selbst eine vorgibt: bei „Leicht“ {easyMoney}% des Geldes des Szenarios und {easyTax}% jeder Steuer, bei „Normal“
 alles wie im freien Spiel, bei „Schwer“ {hardMoney}% des Geldes und {hardTax}% der Steuern.&lt;/p&gt;
 &lt;p&gt;„Extras“ → „Ziele“ (&lt;kbd&gt;Strg+G&lt;/kbd&gt;) öffnet neben dem Spiel das Fenster der Ziele: die Pflichtziele,
-die Zusatzziele und was nicht geschehen darf, jedes mit Fortschrittsbalken, Termin und Stand. Die Ziele
+die weiteren Ziele und was zu vermeiden ist, jedes mit Fortschrittsbalken, Frist und Stand. Die Ziele
 werden am Ende jedes Zuges geprüft. „Bis 1. März 1895“ heißt, dass ein Ziel, das am Ende des Zuges
-vom 1. März 1895 erreicht ist, erfüllt ist; „Tage hintereinander“ zählt die Züge, an deren Ende die Bedingung galt.
-Ein erfülltes oder verfehltes Ziel wird durch eine Meldung bekanntgegeben. Das Szenario ist gewonnen, wenn alle
-Pflichtziele erfüllt sind, und verloren, wenn ein Unglück geschieht oder ein Pflichtziel seinen Termin verpasst.
-In den Diagrammen der Statistik erscheint ein Ziel als Linie.&lt;/p&gt;
+vom 1. März 1895 erreicht ist, erfüllt ist; „Tage in Folge“ zählt die Züge, an deren Ende die Bedingung galt.
+Ein erfülltes oder verfehltes Ziel wird durch eine Nachricht bekanntgegeben. Das Szenario ist gewonnen, wenn alle
+Pflichtziele erfüllt sind, und verloren, wenn eine Gefahr eintritt oder ein Pflichtziel seine Frist verpasst.
+In den Kurven der Statistik erscheint ein Ziel als Linie.&lt;/p&gt;
 &lt;p&gt;Ein gewonnenes Szenario bringt eine Gold-, Silber- oder Bronzemedaille, wenn es bis zum Datum der
 Medaille gewonnen ist. Das beste Ergebnis ist das ohne zurückgenommene Züge, dann das schnellere, dann das mit mehr Geld;
 die Rekorde stehen in der Datei records.ini neben den Spielständen. Züge zurücknehmen darf man, aber das Ergebnis
-ist dann „mit zurückgenommenen Zügen“ vermerkt. Ein gespeichertes Spiel merkt sich sein Szenario, seine Schwierigkeit und seine Ziele.&lt;/p&gt;
+ist dann „mit zurückgenommenen Zügen“ vermerkt. Ein gespeichertes Spiel merkt sich sein Szenario, seine Stufe und seine Ziele.&lt;/p&gt;
 &lt;p&gt;Das Szenario „Einführung“ führt Schritt für Schritt vom ersten Klick bis zur ersten Jahressteuer: über
 der Karte steht, was zu tun ist, und der nötige Knopf ist umrahmt, bis er benutzt wird.
 Eigene Szenarien legen Sie in den Ordner SCENARIOS neben den Spielständen; wie man sie schreibt, steht in
@@ -924,11 +924,11 @@ docs/scenarios.md.&lt;/p&gt;</translation>
 Там же выбирается язык игры: «Системный», «Русский» или «English»; он меняется при следующем запуске.
 Параметры хранятся отдельно от игр: загрузка игры их не меняет.&lt;/p&gt;</source>
         <translation>&lt;h2&gt;Einstellungen und Musik&lt;/h2&gt;
-&lt;p&gt;„Extras“ → „Einstellungen...“ (&lt;kbd&gt;Strg+P&lt;/kbd&gt;): die Lautstärke von Tönen und Musik, das automatische Speichern zu Beginn
+&lt;p&gt;„Extras“ → „Einstellungen...“ (&lt;kbd&gt;Strg+P&lt;/kbd&gt;): die Lautstärke von Geräuschen und Musik, das automatische Speichern zu Beginn
 des Monats, die Frage „Das laufende Spiel speichern?“, bevor das Spiel geschlossen wird, und Vollbild beim
-Start. Ton (&lt;kbd&gt;Strg+D&lt;/kbd&gt;) und Musik (&lt;kbd&gt;Strg+M&lt;/kbd&gt;) lassen sich auch im Menü ein- und ausschalten.
+Start. Geräusche (&lt;kbd&gt;Strg+D&lt;/kbd&gt;) und Musik (&lt;kbd&gt;Strg+M&lt;/kbd&gt;) lassen sich auch im Menü ein- und ausschalten.
 Die Musik wechselt mit der Jahreszeit: ein Walzer im Winter, ein Marsch im Sommer, ein Volkslied im Frühling und im Herbst.
-Dort wählt man auch die Sprache des Spiels: „System“, „Русский“, „English“ oder „Deutsch“; sie wechselt beim nächsten Start.
+Dort wählt man auch die Sprache des Spiels: „Wie im System“, „Русский“, „English“ oder „Deutsch“; sie wechselt beim nächsten Start.
 Die Einstellungen werden getrennt von den Spielen aufbewahrt: das Laden eines Spiels ändert sie nicht.&lt;/p&gt;</translation>
     </message>
     <message>
@@ -955,7 +955,7 @@ ganz durch oder gar nicht.&lt;/p&gt;
 сокращающие срок службы, приезд переселенцев или потери среди людей.&lt;/p&gt;</source>
         <translation>&lt;h2&gt;Ereignisse&lt;/h2&gt;
 &lt;p&gt;Bei arbeitenden Gebäuden geschieht ab und zu etwas: Funde von Waren, Brände und Unfälle,
-die die Lebensdauer verkürzen, die Ankunft von Siedlern oder Verluste unter den Menschen.&lt;/p&gt;</translation>
+die die Lebensdauer verkürzen, die Ankunft von Siedlern oder Verluste unter den Siedlern.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h2&gt;Строения&lt;/h2&gt;
@@ -985,7 +985,7 @@ die die Lebensdauer verkürzen, die Ankunft von Siedlern oder Verluste unter den
     </message>
     <message>
         <source>нельзя блокировать</source>
-        <translation>nicht zu sperren</translation>
+        <translation>nicht zu blockieren</translation>
     </message>
     <message>
         <source>видно на обзорной карте</source>

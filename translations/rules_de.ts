@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>Содержание людей</source>
-        <translation>Unterhalt der Menschen</translation>
+        <translation>Unterhalt der Siedler</translation>
     </message>
     <message>
         <source>Забота о здоровье</source>
@@ -33,7 +33,7 @@
     </message>
     <message>
         <source>Улучшение земли</source>
-        <translation>Landverbesserung</translation>
+        <translation>Bodenverbesserung</translation>
     </message>
     <message>
         <source>Восстановление</source>
@@ -57,7 +57,7 @@
     </message>
     <message>
         <source>На начало года</source>
-        <translation>Zu Jahresbeginn</translation>
+        <translation>Am Jahresanfang</translation>
     </message>
     <message>
         <source>Доходы</source>
@@ -69,7 +69,7 @@
     </message>
     <message>
         <source>На конец года</source>
-        <translation>Zu Jahresende</translation>
+        <translation>Am Jahresende</translation>
     </message>
 </context>
 <context>
@@ -84,7 +84,7 @@
     </message>
     <message>
         <source>Беда: %1.</source>
-        <translation>Unglück: %1.</translation>
+        <translation>Gefahr: %1.</translation>
     </message>
     <message>
         <source>Цель не достигнута: %1.</source>
@@ -121,20 +121,20 @@
     <message numerus="yes">
         <source>Родилось: %n человек.</source>
         <translation>
-            <numerusform>Geboren: %n Mensch.</numerusform>
-            <numerusform>Geboren: %n Menschen.</numerusform>
+            <numerusform>Es ist %n Kind geboren.</numerusform>
+            <numerusform>Es sind %n Kinder geboren.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Ушло: %n человек.</source>
         <translation>
-            <numerusform>Fortgezogen: %n Mensch.</numerusform>
-            <numerusform>Fortgezogen: %n Menschen.</numerusform>
+            <numerusform>Es ist %n Siedler fortgezogen.</numerusform>
+            <numerusform>Es sind %n Siedler fortgezogen.</numerusform>
         </translation>
     </message>
     <message>
         <source>Люди уходят, потому что им недостаточно мест в домах.</source>
-        <translation>Die Menschen ziehen fort, weil es nicht genug Wohnungen gibt.</translation>
+        <translation>Die Siedler ziehen fort, weil es nicht genug Wohnungen gibt.</translation>
     </message>
     <message>
         <source>В каталоге строений (BASES.INI) нет ни одного типа.</source>
@@ -201,15 +201,15 @@
     </message>
     <message>
         <source>Улучшить землю за %1</source>
-        <translation>Land verbessern für %1</translation>
+        <translation>Boden verbessern für %1</translation>
     </message>
     <message>
         <source>строения на улучшенной земле строятся вдвое быстрее и меньше изнашиваются</source>
-        <translation>Gebäude auf verbessertem Land werden doppelt so schnell gebaut und nutzen sich weniger ab</translation>
+        <translation>Gebäude auf verbessertem Boden werden doppelt so schnell gebaut und nutzen sich weniger ab</translation>
     </message>
     <message>
         <source>улучшение земли</source>
-        <translation>Landverbesserung</translation>
+        <translation>Bodenverbesserung</translation>
     </message>
     <message>
         <source>Поиск слабейшего строения</source>
@@ -257,15 +257,15 @@
     </message>
     <message>
         <source>Блокировка</source>
-        <translation>Sperren</translation>
+        <translation>Blockieren</translation>
     </message>
     <message>
         <source>остановить строение или запустить снова (заблокированное строение не работает, но изнашивается)</source>
-        <translation>ein Gebäude anhalten oder wieder anlaufen lassen (ein gesperrtes Gebäude arbeitet nicht, nutzt sich aber ab)</translation>
+        <translation>ein Gebäude anhalten oder wieder anlaufen lassen (ein blockiertes Gebäude arbeitet nicht, nutzt sich aber ab)</translation>
     </message>
     <message>
         <source>блокировка</source>
-        <translation>Sperre</translation>
+        <translation>Blockieren</translation>
     </message>
 </context>
 <context>
@@ -350,8 +350,8 @@ Ertrag: %4</translation>
     <message numerus="yes">
         <source>. Дает жилье на %n мест</source>
         <translation>
-            <numerusform>. Wohnung für %n Menschen</numerusform>
-            <numerusform>. Wohnungen für %n Menschen</numerusform>
+            <numerusform>. Wohnung für %n Siedler</numerusform>
+            <numerusform>. Wohnungen für %n Siedler</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -397,7 +397,7 @@ Ertrag: %4</translation>
     <name>Forecast</name>
     <message>
         <source>%1 %2 (%3): хватит в %4 % исходов</source>
-        <translation>%1 %2 (%3): reicht in %4 % der Fälle</translation>
+        <translation>%1 %2 (%3): reicht in %4 % der Ausgänge</translation>
     </message>
     <message>
         <source>Главный налог</source>
@@ -483,7 +483,7 @@ Ertrag: %4</translation>
     </message>
     <message>
         <source>Люди</source>
-        <translation>Menschen</translation>
+        <translation>Siedler</translation>
     </message>
     <message>
         <source>Здоровье</source>
@@ -525,11 +525,11 @@ Ertrag: %4</translation>
     </message>
     <message>
         <source> — заблокировано</source>
-        <translation> — gesperrt</translation>
+        <translation> — blockiert</translation>
     </message>
     <message>
         <source> — не его сезон</source>
-        <translation> — nicht seine Jahreszeit</translation>
+        <translation> — außer Saison</translation>
     </message>
     <message>
         <source> — не хватало ресурсов</source>
@@ -673,7 +673,7 @@ Ertrag: %4</translation>
     </message>
     <message>
         <source>!Это уже улучшенная территория</source>
-        <translation>!Dieses Land ist schon verbessert</translation>
+        <translation>!Dieser Boden ist schon verbessert</translation>
     </message>
     <message>
         <source>!Там нет постройки</source>
@@ -701,7 +701,7 @@ Ertrag: %4</translation>
     </message>
     <message>
         <source>!Нельзя блокировать %1</source>
-        <translation>!%1 kann nicht gesperrt werden</translation>
+        <translation>!%1 kann nicht blockiert werden</translation>
     </message>
     <message>
         <source>«%1» нельзя построить снова, а без этого строения колония каждый день теряет деньги и ресурсы. Разобрать?</source>
@@ -785,7 +785,7 @@ Ertrag: %4</translation>
         <translation>Datum: %1
 Tage: %2
 Geld: %3
-Menschen: %4</translation>
+Siedler: %4</translation>
     </message>
     <message>
         <source>с отменой ходов</source>
@@ -828,7 +828,7 @@ Menschen: %4</translation>
     </message>
     <message>
         <source>люди</source>
-        <translation>Menschen</translation>
+        <translation>Siedler</translation>
     </message>
     <message>
         <source>здоровье</source>
@@ -876,7 +876,7 @@ Menschen: %4</translation>
     </message>
     <message>
         <source>счёт</source>
-        <translation>Kassenbuch</translation>
+        <translation>Konto</translation>
     </message>
     <message>
         <source>сценарий</source>
@@ -1043,7 +1043,7 @@ Menschen: %4</translation>
     </message>
     <message>
         <source>неизвестная сложность %1</source>
-        <translation>unbekannte Schwierigkeit %1</translation>
+        <translation>unbekannte Stufe %1</translation>
     </message>
     <message>
         <source>ожидается yes или no, а не %1</source>
@@ -1091,11 +1091,11 @@ Menschen: %4</translation>
     </message>
     <message>
         <source>позже срока By</source>
-        <translation>nach dem Termin By</translation>
+        <translation>nach der Frist By</translation>
     </message>
     <message>
         <source>дольше, чем ходов до срока (%1)</source>
-        <translation>länger als die Züge bis zum Termin (%1)</translation>
+        <translation>länger als die Züge bis zur Frist (%1)</translation>
     </message>
     <message>
         <source>неизвестное действие %1</source>
