@@ -605,7 +605,7 @@ kbd { border: 1px solid #a09070; border-radius: 3px; padding: 0 4px; background:
 каждый день теряет все деньги и ресурсы.&lt;/p&gt;</source>
         <translation>&lt;a name=&quot;10&quot; id=&quot;10&quot;&gt;&lt;/a&gt;
 &lt;h1&gt;Tarvenia&lt;/h1&gt;
-&lt;p&gt;Am {founding} gehen die ersten Siedler auf der Insel an Land: {people} Siedler und {money} Geld in der Kasse.
+&lt;p&gt;Am {founding} gehen die ersten Siedler auf der Insel an Land: {people} an der Zahl, mit {money} Geld in der Kasse.
 Am Landeplatz steht schon das erste Gebäude der Kolonie: {founder}. Ihre Aufgabe ist es, eine
 blühende Kolonie aufzubauen: den Siedlern Wohnung und Arbeit zu geben, Waren zu gewinnen und zu verkaufen und
 die Steuern des Mutterlands pünktlich zu zahlen. Jeder Zug ist ein Tag.&lt;/p&gt;
@@ -693,7 +693,7 @@ die übrigen ziehen sofort fort. Die Arbeitsplätze werden von den neuesten Geb�
 стоит около трех четвертей цены строения. Отслужившее строение разрушается, на его месте
 остаются руины.&lt;/p&gt;</source>
         <translation>&lt;h2&gt;Bauen und Verschleiß&lt;/h2&gt;
-&lt;p&gt;Ein neues Gebäude lässt sich nur neben (an einer Seite des Feldes) einem schon stehenden bauen, wenn die Tabelle
+&lt;p&gt;Ein neues Gebäude lässt sich nur direkt neben einem schon stehenden bauen (an einer Seite seines Feldes), wenn die Tabelle
 nichts anderes sagt. Ein Gebäude arbeitet in seinen Jahreszeiten, wenn es genug Arbeiter und Waren hat; sonst
 erscheint ein Zeichen darauf. Im Winter nutzen sich die Gebäude stärker ab. Die ganze Lebensdauer auszubessern
 kostet etwa drei Viertel des Gebäudepreises. Ein Gebäude, dessen Lebensdauer um ist, zerfällt; an seiner Stelle
@@ -955,7 +955,7 @@ ganz durch oder gar nicht.&lt;/p&gt;
 сокращающие срок службы, приезд переселенцев или потери среди людей.&lt;/p&gt;</source>
         <translation>&lt;h2&gt;Ereignisse&lt;/h2&gt;
 &lt;p&gt;Bei arbeitenden Gebäuden geschieht ab und zu etwas: Funde von Waren, Brände und Unfälle,
-die die Lebensdauer verkürzen, die Ankunft von Siedlern oder Verluste unter den Siedlern.&lt;/p&gt;</translation>
+die die Lebensdauer verkürzen, die Ankunft neuer Siedler oder Verluste unter ihnen.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h2&gt;Строения&lt;/h2&gt;
