@@ -121,8 +121,8 @@
     <message numerus="yes">
         <source>Родилось: %n человек.</source>
         <translation>
-            <numerusform>Es ist %n Kind geboren.</numerusform>
-            <numerusform>Es sind %n Kinder geboren.</numerusform>
+            <numerusform>Es wurde %n Kind geboren.</numerusform>
+            <numerusform>Es wurden %n Kinder geboren.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
