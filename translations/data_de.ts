@@ -6,112 +6,112 @@
     <message>
         <source>Управа колонии</source>
         <comment>Colony/Caption</comment>
-        <translation>Colony hall</translation>
+        <translation>Kolonieamt</translation>
     </message>
     <message>
         <source>Бревенчатая изба</source>
         <comment>Hut/Caption</comment>
-        <translation>Log hut</translation>
+        <translation>Blockhütte</translation>
     </message>
     <message>
         <source>Жилой дом</source>
         <comment>House/Caption</comment>
-        <translation>House</translation>
+        <translation>Wohnhaus</translation>
     </message>
     <message>
         <source>Доходный дом</source>
         <comment>Tenement/Caption</comment>
-        <translation>Tenement</translation>
+        <translation>Mietshaus</translation>
     </message>
     <message>
         <source>Рабочий барак</source>
         <comment>Barracks/Caption</comment>
-        <translation>Workers&apos; barracks</translation>
+        <translation>Arbeiterbaracke</translation>
     </message>
     <message>
         <source>Ферма</source>
         <comment>Farm/Caption</comment>
-        <translation>Farm</translation>
+        <translation>Bauernhof</translation>
     </message>
     <message>
         <source>Рыболовецкая артель</source>
         <comment>Fishery/Caption</comment>
-        <translation>Fishery</translation>
+        <translation>Fischerei</translation>
     </message>
     <message>
         <source>Колодец</source>
         <comment>Well/Caption</comment>
-        <translation>Well</translation>
+        <translation>Brunnen</translation>
     </message>
     <message>
         <source>Паровая водокачка</source>
         <comment>WaterWorks/Caption</comment>
-        <translation>Steam pump house</translation>
+        <translation>Dampfpumpwerk</translation>
     </message>
     <message>
         <source>Лесопилка</source>
         <comment>Sawmill/Caption</comment>
-        <translation>Sawmill</translation>
+        <translation>Sägewerk</translation>
     </message>
     <message>
         <source>Углежогная печь</source>
         <comment>Kiln/Caption</comment>
-        <translation>Charcoal kiln</translation>
+        <translation>Köhlerei</translation>
     </message>
     <message>
         <source>Угольная шахта</source>
         <comment>CoalMine/Caption</comment>
-        <translation>Coal mine</translation>
+        <translation>Kohlenzeche</translation>
     </message>
     <message>
         <source>Железный рудник</source>
         <comment>IronMine/Caption</comment>
-        <translation>Iron mine</translation>
+        <translation>Eisenerzgrube</translation>
     </message>
     <message>
         <source>Нефтяная вышка</source>
         <comment>OilWell/Caption</comment>
-        <translation>Oil derrick</translation>
+        <translation>Ölbohrturm</translation>
     </message>
     <message>
         <source>Золотой прииск</source>
         <comment>GoldMine/Caption</comment>
-        <translation>Gold diggings</translation>
+        <translation>Goldgräberei</translation>
     </message>
     <message>
         <source>Каменоломня</source>
         <comment>Quarry/Caption</comment>
-        <translation>Quarry</translation>
+        <translation>Steinbruch</translation>
     </message>
     <message>
         <source>Угольная электростанция</source>
         <comment>CoalPower/Caption</comment>
-        <translation>Coal power plant</translation>
+        <translation>Kohlekraftwerk</translation>
     </message>
     <message>
         <source>Нефтяная электростанция</source>
         <comment>OilPower/Caption</comment>
-        <translation>Oil power plant</translation>
+        <translation>Ölkraftwerk</translation>
     </message>
     <message>
         <source>Кирпичный завод</source>
         <comment>Brickworks/Caption</comment>
-        <translation>Brickworks</translation>
+        <translation>Ziegelei</translation>
     </message>
     <message>
         <source>Оранжерея</source>
         <comment>Greenhouse/Caption</comment>
-        <translation>Greenhouse</translation>
+        <translation>Gewächshaus</translation>
     </message>
     <message>
         <source>Лесничество</source>
         <comment>Forestry/Caption</comment>
-        <translation>Forestry</translation>
+        <translation>Försterei</translation>
     </message>
     <message>
         <source>Гидроэлектростанция</source>
         <comment>Hydro/Caption</comment>
-        <translation>Hydro power plant</translation>
+        <translation>Wasserkraftwerk</translation>
     </message>
 </context>
 <context>
@@ -119,127 +119,127 @@
     <message>
         <source>Из метрополии пришел пароход с переселенцами. Колония растет!</source>
         <comment>Steamer/Message</comment>
-        <translation>A steamer with settlers has come from home. The colony grows!</translation>
+        <translation>Aus dem Mutterland ist ein Dampfer mit Siedlern gekommen. Die Kolonie wächst!</translation>
     </message>
     <message>
         <source>В колонии вспыхнула эпидемия тифа. Есть погибшие.</source>
         <comment>Typhus/Message</comment>
-        <translation>Typhus has broken out in the colony. Some have died.</translation>
+        <translation>In der Kolonie ist der Typhus ausgebrochen. Es gibt Tote.</translation>
     </message>
     <message>
         <source>Губернатор прислал из казны ссуду: золото и провиант.</source>
         <comment>Treasury/Message</comment>
-        <translation>The governor has sent a loan from the treasury: gold and provisions.</translation>
+        <translation>Der Gouverneur hat aus der Staatskasse ein Darlehen geschickt: Gold und Nahrung.</translation>
     </message>
     <message>
         <source>От печи загорелась бревенчатая изба. Жильцы спаслись, но дом сильно обгорел.</source>
         <comment>HutFire/Message</comment>
-        <translation>A stove set a log hut on fire. The people got out, but the hut is badly burnt.</translation>
+        <translation>Ein Ofen hat eine Blockhütte in Brand gesetzt. Die Bewohner haben sich gerettet, aber die Hütte ist schwer verbrannt.</translation>
     </message>
     <message>
         <source>В жилой дом въехала большая семья из соседней губернии.</source>
         <comment>BigFamily/Message</comment>
-        <translation>A big family from the next province has moved into a house.</translation>
+        <translation>Eine große Familie aus der Nachbarprovinz ist in ein Wohnhaus eingezogen.</translation>
     </message>
     <message>
         <source>Объявления в газетах привлекли в колонию новых жильцов.</source>
         <comment>Settlers/Message</comment>
-        <translation>Newspaper notices have brought new tenants to the colony.</translation>
+        <translation>Anzeigen in den Zeitungen haben neue Bewohner in die Kolonie gelockt.</translation>
     </message>
     <message>
         <source>Небывалый урожай! Амбары полны зерна.</source>
         <comment>Harvest/Message</comment>
-        <translation>A record harvest! The barns are full of grain.</translation>
+        <translation>Eine Rekordernte! Die Scheunen sind voller Korn.</translation>
     </message>
     <message>
         <source>На поля налетела саранча. Часть запасов продовольствия погибла.</source>
         <comment>Locusts/Message</comment>
-        <translation>Locusts have swarmed over the fields. Some of the food is lost.</translation>
+        <translation>Heuschrecken sind über die Felder hergefallen. Ein Teil der Nahrung ist verloren.</translation>
     </message>
     <message>
         <source>К берегу подошел большой косяк сельди. Улов превзошел ожидания.</source>
         <comment>Herring/Message</comment>
-        <translation>A big shoal of herring came to the shore. The catch beat all hopes.</translation>
+        <translation>Ein großer Heringsschwarm ist an die Küste gekommen. Der Fang übertrifft alle Erwartungen.</translation>
     </message>
     <message>
         <source>Шторм разбил лодки рыболовецкой артели. Двое рыбаков не вернулись.</source>
         <comment>StormBoat/Message</comment>
-        <translation>A storm wrecked the fishery&apos;s boats. Two fishermen did not come back.</translation>
+        <translation>Ein Sturm hat die Boote der Fischerei zerschlagen. Zwei Fischer sind nicht zurückgekehrt.</translation>
     </message>
     <message>
         <source>Колодец обмелел, его пришлось углублять.</source>
         <comment>DryWell/Message</comment>
-        <translation>The well ran low and had to be dug deeper.</translation>
+        <translation>Der Brunnen war fast trocken und musste tiefer gegraben werden.</translation>
     </message>
     <message>
         <source>Пожар на лесопилке! Сгорел запас досок.</source>
         <comment>SawmillFire/Message</comment>
-        <translation>Fire at the sawmill! The stock of boards has burnt.</translation>
+        <translation>Feuer im Sägewerk! Der Vorrat an Brettern ist verbrannt.</translation>
     </message>
     <message>
         <source>Шахтеры вскрыли богатый угольный пласт.</source>
         <comment>CoalSeam/Message</comment>
-        <translation>The miners have opened a rich coal seam.</translation>
+        <translation>Die Bergleute haben ein reiches Kohlenflöz angeschlagen.</translation>
     </message>
     <message>
         <source>Взрыв рудничного газа в угольной шахте! Есть погибшие, крепь разрушена.</source>
         <comment>Firedamp/Message</comment>
-        <translation>Firedamp explosion in the coal mine! Some have died, the props are down.</translation>
+        <translation>Schlagwetter in der Kohlenzeche! Es gibt Tote, der Ausbau ist zerstört.</translation>
     </message>
     <message>
         <source>В руднике найдена богатая железная жила.</source>
         <comment>IronVein/Message</comment>
-        <translation>A rich vein of iron has been found in the mine.</translation>
+        <translation>In der Grube wurde eine reiche Eisenader gefunden.</translation>
     </message>
     <message>
         <source>Обвал в руднике. Штольню придется долго восстанавливать.</source>
         <comment>Collapse/Message</comment>
-        <translation>A cave-in at the mine. The gallery will take long to repair.</translation>
+        <translation>Einsturz in der Grube. Es wird lange dauern, den Stollen wieder herzurichten.</translation>
     </message>
     <message>
         <source>Нефтяной фонтан! Собрано много нефти.</source>
         <comment>Gusher/Message</comment>
-        <translation>An oil gusher! A lot of oil has been gathered.</translation>
+        <translation>Eine Ölfontäne! Es wurde viel Öl gesammelt.</translation>
     </message>
     <message>
         <source>Пожар на нефтяной вышке. Огонь удалось потушить только через неделю.</source>
         <comment>RigFire/Message</comment>
-        <translation>Fire on the oil derrick. It took a week to put it out.</translation>
+        <translation>Feuer am Ölbohrturm. Erst nach einer Woche war es gelöscht.</translation>
     </message>
     <message>
         <source>Старатели нашли крупный самородок!</source>
         <comment>Nugget/Message</comment>
-        <translation>The diggers have found a big nugget!</translation>
+        <translation>Die Goldgräber haben einen großen Goldklumpen gefunden!</translation>
     </message>
     <message>
         <source>Слухи о золоте привлекли в колонию старателей.</source>
         <comment>GoldRush/Message</comment>
-        <translation>Rumours of gold have brought diggers to the colony.</translation>
+        <translation>Gerüchte von Gold haben Goldgräber in die Kolonie gelockt.</translation>
     </message>
     <message>
         <source>В каменоломне нашли золотоносную жилу.</source>
         <comment>QuarryGold/Message</comment>
-        <translation>A vein of gold has been found in the quarry.</translation>
+        <translation>Im Steinbruch wurde eine goldhaltige Ader gefunden.</translation>
     </message>
     <message>
         <source>Авария котла на угольной электростанции. Ремонт сократит срок ее службы.</source>
         <comment>Boiler/Message</comment>
-        <translation>A boiler failed at the coal power plant. The repair will shorten its life.</translation>
+        <translation>Kesselschaden im Kohlekraftwerk. Die Reparatur verkürzt seine Lebensdauer.</translation>
     </message>
     <message>
         <source>Весенний паводок повредил плотину гидроэлектростанции.</source>
         <comment>Flood/Message</comment>
-        <translation>The spring flood has damaged the dam of the hydro power plant.</translation>
+        <translation>Das Frühjahrshochwasser hat den Damm des Wasserkraftwerks beschädigt.</translation>
     </message>
     <message>
         <source>Ночные заморозки погубили часть рассады в оранжерее.</source>
         <comment>Frost/Message</comment>
-        <translation>Night frost has killed some of the seedlings in the greenhouse.</translation>
+        <translation>Nachtfrost hat einen Teil der Setzlinge im Gewächshaus vernichtet.</translation>
     </message>
     <message>
         <source>Лесничие вырастили крепкий молодой лес. Заготовлено много дерева.</source>
         <comment>Saplings/Message</comment>
-        <translation>The foresters have grown a strong young forest. Much wood is cut.</translation>
+        <translation>Die Förster haben einen kräftigen jungen Wald herangezogen. Es wurde viel Holz geschlagen.</translation>
     </message>
 </context>
 <context>
@@ -247,39 +247,39 @@
     <message>
         <source>Артель</source>
         <comment>Scenario/Title</comment>
-        <translation>The artel</translation>
+        <translation>Die Genossenschaft</translation>
     </message>
     <message>
         <source>Шестнадцать переселенцев, изба, ферма и колодец.
 Без шахт и заводов: только земля, лес и море.</source>
         <comment>Scenario/Description</comment>
-        <translation>Sixteen settlers, a hut, a farm and a well.
-No mines or works: only land, forest and sea.</translation>
+        <translation>Sechzehn Siedler, eine Blockhütte, ein Bauernhof und ein Brunnen.
+Keine Gruben und Fabriken: nur Land, Wald und Meer.</translation>
     </message>
     <message>
         <source>Казна в 80 000 к весне 1896 года</source>
         <comment>Goal1/Text</comment>
-        <translation>80 000 in the treasury by spring 1896</translation>
+        <translation>80 000 in der Kasse bis zum Frühling 1896</translation>
     </message>
     <message>
         <source>Продать за прошлый год товаров на 12 000</source>
         <comment>Goal2/Text</comment>
-        <translation>Sell goods for 12 000 in the last year</translation>
+        <translation>Im vergangenen Jahr Waren für 12 000 verkaufen</translation>
     </message>
     <message>
         <source>Колония не заплатила налог</source>
         <comment>Failure1/Text</comment>
-        <translation>The colony did not pay a tax</translation>
+        <translation>Die Kolonie hat eine Steuer nicht bezahlt</translation>
     </message>
     <message>
         <source>В артели не осталось людей</source>
         <comment>Failure2/Text</comment>
-        <translation>No people are left in the artel</translation>
+        <translation>In der Genossenschaft sind keine Siedler mehr</translation>
     </message>
     <message>
         <source>Людей мало, и новые не едут. Берегите каждого: лес и камень прокормят артель.</source>
         <comment>Message1/Text</comment>
-        <translation>Few people, and no new ones coming. Keep every one: forest and stone will feed the artel.</translation>
+        <translation>Es gibt wenige Siedler, und neue kommen nicht. Schonen Sie jeden: Wald und Stein ernähren die Genossenschaft.</translation>
     </message>
 </context>
 <context>
@@ -287,49 +287,49 @@ No mines or works: only land, forest and sea.</translation>
     <message>
         <source>Угольный край</source>
         <comment>Scenario/Title</comment>
-        <translation>Coal country</translation>
+        <translation>Das Kohlenrevier</translation>
     </message>
     <message>
         <source>Под островом лежит уголь.
 Постройте шахты и электростанцию и торгуйте углем.</source>
         <comment>Scenario/Description</comment>
-        <translation>There is coal under the island.
-Build mines and a power plant and trade in coal.</translation>
+        <translation>Unter der Insel liegt Kohle.
+Bauen Sie Zechen und ein Kraftwerk und handeln Sie mit Kohle.</translation>
     </message>
     <message>
         <source>Две угольные шахты</source>
         <comment>Goal1/Text</comment>
-        <translation>Two coal mines</translation>
+        <translation>Zwei Kohlenzechen</translation>
     </message>
     <message>
         <source>Угольная электростанция</source>
         <comment>Goal2/Text</comment>
-        <translation>A coal power plant</translation>
+        <translation>Ein Kohlekraftwerk</translation>
     </message>
     <message>
         <source>Продать за прошлый год товаров на 100 000</source>
         <comment>Goal3/Text</comment>
-        <translation>Sell goods for 100 000 in the last year</translation>
+        <translation>Im vergangenen Jahr Waren für 100 000 verkaufen</translation>
     </message>
     <message>
         <source>Казна в 400 000 к 1900 году</source>
         <comment>Goal4/Text</comment>
-        <translation>400 000 in the treasury by 1900</translation>
+        <translation>400 000 in der Kasse bis 1900</translation>
     </message>
     <message>
         <source>Железный рудник</source>
         <comment>OptionalIron/Text</comment>
-        <translation>An iron mine</translation>
+        <translation>Eine Eisenerzgrube</translation>
     </message>
     <message>
         <source>Колония не заплатила налог</source>
         <comment>Failure1/Text</comment>
-        <translation>The colony did not pay a tax</translation>
+        <translation>Die Kolonie hat eine Steuer nicht bezahlt</translation>
     </message>
     <message>
         <source>Шахтам нужны еда и дерево, электростанции - уголь и вода.</source>
         <comment>MessageCoal/Text</comment>
-        <translation>Mines need food and wood; a power plant needs coal and water.</translation>
+        <translation>Zechen brauchen Nahrung und Holz, ein Kraftwerk braucht Kohle und Wasser.</translation>
     </message>
 </context>
 <context>
@@ -337,49 +337,49 @@ Build mines and a power plant and trade in coal.</translation>
     <message>
         <source>Голодный год</source>
         <comment>Scenario/Title</comment>
-        <translation>The hungry year</translation>
+        <translation>Das Hungerjahr</translation>
     </message>
     <message>
         <source>Переселенцев много, а хлеба мало.
 До весны 1892 года накормите колонию и соберите запас еды.</source>
         <comment>Scenario/Description</comment>
-        <translation>Many settlers, little bread.
-Feed the colony and lay in food by spring 1892.</translation>
+        <translation>Viele Siedler, wenig Brot.
+Ernähren Sie die Kolonie bis zum Frühling 1892 und legen Sie einen Vorrat an Nahrung an.</translation>
     </message>
     <message>
         <source>Запас еды 3 000 к весне 1892 года</source>
         <comment>Goal1/Text</comment>
-        <translation>3 000 food in stock by spring 1892</translation>
+        <translation>3 000 Nahrung auf Vorrat bis zum Frühling 1892</translation>
     </message>
     <message>
         <source>С осени 1891 года в колонии не меньше 30 человек</source>
         <comment>Goal2/Text</comment>
-        <translation>From autumn 1891, at least 30 people in the colony</translation>
+        <translation>Ab Herbst 1891 mindestens 30 Siedler in der Kolonie</translation>
     </message>
     <message>
         <source>Колония не заплатила налог</source>
         <comment>Failure1/Text</comment>
-        <translation>The colony did not pay a tax</translation>
+        <translation>Die Kolonie hat eine Steuer nicht bezahlt</translation>
     </message>
     <message>
         <source>В колонии не осталось людей</source>
         <comment>Failure2/Text</comment>
-        <translation>No people are left in the colony</translation>
+        <translation>In der Kolonie sind keine Siedler mehr</translation>
     </message>
     <message>
         <source>Здоровье ниже 300 два месяца подряд</source>
         <comment>Failure3/Text</comment>
-        <translation>Health below 300 for two months in a row</translation>
+        <translation>Gesundheit zwei Monate in Folge unter 300</translation>
     </message>
     <message>
         <source>Еды хватит ненадолго. Сразу ставьте колодец и фермы.</source>
         <comment>Message1/Text</comment>
-        <translation>The food will not last long. Build a well and farms at once.</translation>
+        <translation>Die Nahrung reicht nicht lange. Bauen Sie gleich einen Brunnen und Bauernhöfe.</translation>
     </message>
     <message>
         <source>Еда кончилась: люди болеют. Купите еды на рынке.</source>
         <comment>MessageHunger/Text</comment>
-        <translation>The food is gone and people fall ill. Buy food at the market.</translation>
+        <translation>Die Nahrung ist aus: die Siedler werden krank. Kaufen Sie Nahrung auf dem Markt.</translation>
     </message>
 </context>
 <context>
@@ -387,44 +387,44 @@ Feed the colony and lay in food by spring 1892.</translation>
     <message>
         <source>Новый остров</source>
         <comment>Scenario/Title</comment>
-        <translation>A new island</translation>
+        <translation>Eine neue Insel</translation>
     </message>
     <message>
         <source>Неизвестный остров в океане.
 Заселите его и наладьте промысел, пока метрополия ждет.</source>
         <comment>Scenario/Description</comment>
-        <translation>An unknown island in the ocean.
-Settle it and get trade going while the home country waits.</translation>
+        <translation>Eine unbekannte Insel im Ozean.
+Besiedeln Sie sie und bringen Sie den Handel in Gang, während das Mutterland wartet.</translation>
     </message>
     <message>
         <source>Сто двадцать колонистов к весне 1900 года</source>
         <comment>Goal1/Text</comment>
-        <translation>A hundred and twenty colonists by spring 1900</translation>
+        <translation>Hundertzwanzig Siedler bis zum Frühling 1900</translation>
     </message>
     <message>
         <source>Две рыболовецкие артели</source>
         <comment>Goal2/Text</comment>
-        <translation>Two fisheries</translation>
+        <translation>Zwei Fischereien</translation>
     </message>
     <message>
         <source>Казна в 500 000 к весне 1900 года</source>
         <comment>Goal3/Text</comment>
-        <translation>500 000 in the treasury by spring 1900</translation>
+        <translation>500 000 in der Kasse bis zum Frühling 1900</translation>
     </message>
     <message>
         <source>Продать за год товаров на 50 000</source>
         <comment>OptionalTrade/Text</comment>
-        <translation>Sell goods for 50 000 in a year</translation>
+        <translation>In einem Jahr Waren für 50 000 verkaufen</translation>
     </message>
     <message>
         <source>Колония не заплатила налог</source>
         <comment>Failure1/Text</comment>
-        <translation>The colony did not pay a tax</translation>
+        <translation>Die Kolonie hat eine Steuer nicht bezahlt</translation>
     </message>
     <message>
         <source>Остров дикий, помощи не будет. Стройте жилье раньше, чем приедут люди.</source>
         <comment>Message1/Text</comment>
-        <translation>The island is wild and no help will come. Build homes before the people arrive.</translation>
+        <translation>Die Insel ist wild, Hilfe kommt keine. Bauen Sie Wohnungen, bevor die Siedler kommen.</translation>
     </message>
 </context>
 <context>
@@ -432,49 +432,49 @@ Settle it and get trade going while the home country waits.</translation>
     <message>
         <source>Устойчивая колония</source>
         <comment>Scenario/Title</comment>
-        <translation>A lasting colony</translation>
+        <translation>Eine beständige Kolonie</translation>
     </message>
     <message>
         <source>Колония на двадцать лет.
 Платите налоги, берегите здоровье людей и заканчивайте годы с прибылью.</source>
         <comment>Scenario/Description</comment>
-        <translation>A colony for twenty years.
-Pay the taxes, keep people healthy and end the years with a profit.</translation>
+        <translation>Eine Kolonie für zwanzig Jahre.
+Zahlen Sie die Steuern, achten Sie auf die Gesundheit der Siedler und schließen Sie die Jahre mit Gewinn ab.</translation>
     </message>
     <message>
         <source>Заплатить главные налоги 1900 и 1910 годов</source>
         <comment>Goal1/Text</comment>
-        <translation>Pay the main taxes of 1900 and 1910</translation>
+        <translation>Die Hauptsteuern von 1900 und 1910 zahlen</translation>
     </message>
     <message>
         <source>Здоровье колонии не ниже 800 два года подряд</source>
         <comment>Goal2/Text</comment>
-        <translation>Colony health at 800 or more for two years in a row</translation>
+        <translation>Gesundheit der Kolonie zwei Jahre in Folge nicht unter 800</translation>
     </message>
     <message>
         <source>Три года подряд с прибылью</source>
         <comment>Goal3/Text</comment>
-        <translation>Three years in a row with a profit</translation>
+        <translation>Drei Jahre in Folge mit Gewinn</translation>
     </message>
     <message>
         <source>Казна в 1 600 000</source>
         <comment>Goal4/Text</comment>
-        <translation>1 600 000 in the treasury</translation>
+        <translation>1 600 000 in der Kasse</translation>
     </message>
     <message>
         <source>Колония не заплатила налог</source>
         <comment>Failure1/Text</comment>
-        <translation>The colony did not pay a tax</translation>
+        <translation>Die Kolonie hat eine Steuer nicht bezahlt</translation>
     </message>
     <message>
         <source>Через десять лет от основания казна потребует главный налог: 125 000. Копите заранее.</source>
         <comment>Message1/Text</comment>
-        <translation>Ten years after the founding the main tax is due: 125 000. Save up early.</translation>
+        <translation>Zehn Jahre nach der Gründung wird die Hauptsteuer fällig: 125 000. Sparen Sie beizeiten.</translation>
     </message>
     <message>
         <source>Главный налог 1910 года вдвое больше: 250 000.</source>
         <comment>Message2/Text</comment>
-        <translation>The main tax of 1910 is twice as much: 250 000.</translation>
+        <translation>Die Hauptsteuer von 1910 ist doppelt so hoch: 250 000.</translation>
     </message>
 </context>
 <context>
@@ -482,74 +482,74 @@ Pay the taxes, keep people healthy and end the years with a profit.</translation
     <message>
         <source>Обучение</source>
         <comment>Scenario/Title</comment>
-        <translation>Tutorial</translation>
+        <translation>Einführung</translation>
     </message>
     <message>
         <source>Первый год колонии, шаг за шагом.
 Подсказки над картой скажут, что делать и какую кнопку нажать.</source>
         <comment>Scenario/Description</comment>
-        <translation>The colony&apos;s first year, step by step.
-Tips above the map tell what to do and which button to press.</translation>
+        <translation>Das erste Jahr der Kolonie, Schritt für Schritt.
+Hinweise über der Karte sagen, was zu tun ist und welchen Knopf Sie drücken.</translation>
     </message>
     <message>
         <source>Заплатить первый годовой налог</source>
         <comment>Goal1/Text</comment>
-        <translation>Pay the first yearly tax</translation>
+        <translation>Die erste Jahressteuer zahlen</translation>
     </message>
     <message>
         <source>Первого февраля придет предупреждение, а первого марта - годовой налог. Берегите на него деньги.</source>
         <comment>Message1/Text</comment>
-        <translation>A warning comes on the first of February, and the yearly tax on the first of March. Keep money for it.</translation>
+        <translation>Am ersten Februar kommt eine Warnung, am ersten März die Jahressteuer. Heben Sie Geld dafür auf.</translation>
     </message>
     <message>
         <source>Щелкните мышью по свободной клетке рядом с управой колонии: строят только рядом с другими строениями.</source>
         <comment>Step1/Text</comment>
-        <translation>Click a free cell next to the colony hall: you can only build next to other buildings.</translation>
+        <translation>Klicken Sie mit der Maus auf ein freies Feld neben dem Kolonieamt: gebaut wird nur neben anderen Gebäuden.</translation>
     </message>
     <message>
         <source>Нажмите на палитре картинку «Жилой дом» (подсказка всплывает под мышью): дом встанет на выбранную клетку.</source>
         <comment>Step2/Text</comment>
-        <translation>Click the «House» picture on the palette (its hint shows under the mouse): the house goes on the selected cell.</translation>
+        <translation>Klicken Sie in der Palette auf das Bild „Wohnhaus“ (der Hinweis erscheint unter der Maus): das Haus kommt auf das gewählte Feld.</translation>
     </message>
     <message>
         <source>Людям нужна еда. Выберите клетку рядом с домом или управой и нажмите на палитре «Ферма».</source>
         <comment>Step3/Text</comment>
-        <translation>People need food. Select a cell next to the house or the hall and click «Farm» on the palette.</translation>
+        <translation>Die Siedler brauchen Nahrung. Wählen Sie ein Feld neben dem Haus oder dem Kolonieamt und klicken Sie in der Palette auf „Bauernhof“.</translation>
     </message>
     <message>
         <source>Выберите пустую клетку рядом с постройками и нажмите «Улучшить землю за 10999» (G): на улучшенной земле строят вдвое быстрее.</source>
         <comment>Step4/Text</comment>
-        <translation>Select an empty cell next to the buildings and press «Improve land for 10999» (G): on improved land building goes twice as fast.</translation>
+        <translation>Wählen Sie ein leeres Feld neben den Gebäuden und drücken Sie „Boden verbessern für 10999“ (G): auf verbessertem Boden wird doppelt so schnell gebaut.</translation>
     </message>
     <message>
         <source>Поставьте на улучшенную клетку вторую ферму: нажмите на палитре «Ферма».</source>
         <comment>Step5/Text</comment>
-        <translation>Put a second farm on the improved cell: click «Farm» on the palette.</translation>
+        <translation>Stellen Sie einen zweiten Bauernhof auf das verbesserte Feld: klicken Sie in der Palette auf „Bauernhof“.</translation>
     </message>
     <message>
         <source>Продайте часть еды: нажмите «Продать ресурсы» (S), впишите 200 в поле еды и нажмите «Продать».</source>
         <comment>Step6/Text</comment>
-        <translation>Sell some food: press «Sell goods» (S), type 200 in the food box and press «Sell».</translation>
+        <translation>Verkaufen Sie einen Teil der Nahrung: drücken Sie „Waren verkaufen“ (S), tragen Sie bei Nahrung 200 ein und drücken Sie „Verkaufen“.</translation>
     </message>
     <message>
         <source>Нажмите «Новая неделя» (W): колония проживет семь дней.</source>
         <comment>Step7/Text</comment>
-        <translation>Press «New week» (W): the colony lives seven days.</translation>
+        <translation>Drücken Sie „Neue Woche“ (W): die Kolonie lebt sieben Tage.</translation>
     </message>
     <message>
         <source>Строения изнашиваются. Нажмите «Поиск слабейшего строения» (F): оно будет выбрано на карте.</source>
         <comment>Step8/Text</comment>
-        <translation>Buildings wear out. Press «Find the weakest building» (F): it gets selected on the map.</translation>
+        <translation>Gebäude nutzen sich ab. Drücken Sie „Schwächstes Gebäude suchen“ (F): es wird auf der Karte gewählt.</translation>
     </message>
     <message>
         <source>Нажмите «Восстановление» (R): выбранное строение прослужит дольше.</source>
         <comment>Step9/Text</comment>
-        <translation>Press «Restore» (R): the selected building will serve longer.</translation>
+        <translation>Drücken Sie „Ausbessern“ (R): das gewählte Gebäude hält länger.</translation>
     </message>
     <message>
         <source>Играйте неделями до 1 марта 1891 года. Когда придет налог, нажмите в его окне «Да».</source>
         <comment>Step10/Text</comment>
-        <translation>Play week by week until 1 March 1891. When the tax comes, press «Yes» in its window.</translation>
+        <translation>Spielen Sie Woche um Woche bis zum 1. März 1891. Wenn die Steuer kommt, drücken Sie in ihrem Fenster „Ja“.</translation>
     </message>
 </context>
 <context>
@@ -557,7 +557,7 @@ Tips above the map tell what to do and which button to press.</translation>
     <message>
         <source>HELP.html</source>
         <comment>Page/File</comment>
-        <translation>HELP.en.html</translation>
+        <translation>HELP.de.html</translation>
     </message>
     <message>
         <source>&lt;!DOCTYPE html&gt;
@@ -577,10 +577,10 @@ kbd { border: 1px solid #a09070; border-radius: 3px; padding: 0 4px; background:
 &lt;/head&gt;
 &lt;body&gt;</source>
         <translation>&lt;!DOCTYPE html&gt;
-&lt;html lang=&quot;en&quot;&gt;
+&lt;html lang=&quot;de&quot;&gt;
 &lt;head&gt;
 &lt;meta charset=&quot;utf-8&quot;&gt;
-&lt;title&gt;Тарвения — help&lt;/title&gt;
+&lt;title&gt;Tarvenia — Hilfe&lt;/title&gt;
 &lt;style&gt;
 body { font-family: &quot;Liberation Serif&quot;, &quot;Times New Roman&quot;, serif; max-width: 60em; margin: 1em auto; color: #2a1e10; background: #fbf7ec; }
 h1, h2 { color: #5a3a10; }
@@ -604,14 +604,14 @@ kbd { border: 1px solid #a09070; border-radius: 3px; padding: 0 4px; background:
 уплачен, календарь стоит на месте. Если разрушится последнее строение «{founder}», колония
 каждый день теряет все деньги и ресурсы.&lt;/p&gt;</source>
         <translation>&lt;a name=&quot;10&quot; id=&quot;10&quot;&gt;&lt;/a&gt;
-&lt;h1&gt;Тарвения&lt;/h1&gt;
-&lt;p&gt;On {founding} the first settlers step ashore on the island: {people} people with {money} in the treasury.
-The colony&apos;s first building, the {founder}, already stands at the landing place. Your task is to build
-a thriving colony: give people homes and work, produce and sell goods, and pay the home country&apos;s
-taxes on time. Each turn is one day.&lt;/p&gt;
-&lt;p&gt;The colony goes broke when it cannot pay: without money people fall ill and leave, and while a tax
-is unpaid, the calendar stands still. If the last «{founder}» falls down, the colony
-loses all its money and goods every day.&lt;/p&gt;</translation>
+&lt;h1&gt;Tarvenia&lt;/h1&gt;
+&lt;p&gt;Am {founding} gehen die ersten Siedler auf der Insel an Land: {people} an der Zahl, mit {money} Geld in der Kasse.
+Am Landeplatz steht schon das erste Gebäude der Kolonie: {founder}. Ihre Aufgabe ist es, eine
+blühende Kolonie aufzubauen: den Siedlern Wohnung und Arbeit zu geben, Waren zu gewinnen und zu verkaufen und
+die Steuern des Mutterlands pünktlich zu zahlen. Jeder Zug ist ein Tag.&lt;/p&gt;
+&lt;p&gt;Die Kolonie geht zugrunde, wenn sie nicht zahlen kann: ohne Geld werden die Siedler krank und ziehen fort, und solange eine Steuer
+nicht bezahlt ist, steht der Kalender still. Zerfällt das letzte Gebäude „{founder}“, verliert die Kolonie
+jeden Tag all ihr Geld und alle Waren.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h2&gt;Карта и клетки&lt;/h2&gt;
@@ -620,12 +620,12 @@ loses all its money and goods every day.&lt;/p&gt;</translation>
 Строка статуса внизу говорит, что находится на выбранной клетке. Строить можно на земле, воде
 (озерах), в лесу и на месторождениях угля, руды, нефти и золота; на море, берегу и неизвестных
 объектах строить нельзя.&lt;/p&gt;</source>
-        <translation>&lt;h2&gt;Map and cells&lt;/h2&gt;
-&lt;p&gt;The map is 280 × 280 cells. Select a cell with the mouse or the arrow keys; &lt;kbd&gt;Ctrl&lt;/kbd&gt; with the arrows
-and dragging with the mouse scroll the map, and a click on the overview map on the right moves the view.
-The status line at the bottom tells what is on the selected cell. You can build on land, water
-(lakes), in forest and on deposits of coal, ore, oil and gold; you cannot build on the sea, the shore or
-unknown objects.&lt;/p&gt;</translation>
+        <translation>&lt;h2&gt;Karte und Felder&lt;/h2&gt;
+&lt;p&gt;Die Karte hat 280 × 280 Felder. Wählen Sie ein Feld mit der Maus oder den Pfeiltasten; &lt;kbd&gt;Strg&lt;/kbd&gt; mit den Pfeiltasten
+und Ziehen mit der Maus verschieben die Karte, ein Klick auf die Übersichtskarte rechts versetzt die Ansicht.
+Die Statuszeile unten sagt, was auf dem gewählten Feld ist. Bauen kann man auf Land, auf Wasser
+(Seen), im Wald und auf Lagern von Kohle, Erz, Öl und Gold; auf dem Meer, an der Küste und auf unbekannten
+Objekten kann man nicht bauen.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h2&gt;Команды&lt;/h2&gt;
@@ -634,11 +634,11 @@ unknown objects.&lt;/p&gt;</translation>
 {commands}
 &lt;tr&gt;&lt;td&gt;&lt;/td&gt;&lt;td&gt;Палитра строений&lt;/td&gt;&lt;td&gt;построить выбранное строение на выбранной клетке; подсказка кнопки показывает его цену, условия и доход&lt;/td&gt;&lt;/tr&gt;
 &lt;/table&gt;</source>
-        <translation>&lt;h2&gt;Commands&lt;/h2&gt;
+        <translation>&lt;h2&gt;Befehle&lt;/h2&gt;
 &lt;table&gt;
-&lt;tr&gt;&lt;th&gt;Key&lt;/th&gt;&lt;th&gt;Button&lt;/th&gt;&lt;th&gt;What it does&lt;/th&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;th&gt;Taste&lt;/th&gt;&lt;th&gt;Knopf&lt;/th&gt;&lt;th&gt;Was er tut&lt;/th&gt;&lt;/tr&gt;
 {commands}
-&lt;tr&gt;&lt;td&gt;&lt;/td&gt;&lt;td&gt;Building palette&lt;/td&gt;&lt;td&gt;builds the chosen building on the selected cell; the button&apos;s hint shows its price, needs and income&lt;/td&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;td&gt;&lt;/td&gt;&lt;td&gt;Gebäudepalette&lt;/td&gt;&lt;td&gt;baut das gewählte Gebäude auf dem gewählten Feld; der Hinweis des Knopfes zeigt Preis, Bedingungen und Ertrag&lt;/td&gt;&lt;/tr&gt;
 &lt;/table&gt;</translation>
     </message>
     <message>
@@ -651,15 +651,15 @@ unknown objects.&lt;/p&gt;</translation>
 кнопкам и полям, &lt;kbd&gt;Enter&lt;/kbd&gt; нажимает кнопку по умолчанию, &lt;kbd&gt;Esc&lt;/kbd&gt; — отмену;
 окна статистики, целей и журнала закрываются по &lt;kbd&gt;Esc&lt;/kbd&gt;. Программы чтения с экрана
 называют кнопки, строения с их подсказками, цифры панели, здоровье и строку статуса.&lt;/p&gt;</source>
-        <translation>&lt;h2&gt;Without a mouse&lt;/h2&gt;
-&lt;p&gt;The game can be played with the keyboard alone. &lt;kbd&gt;Tab&lt;/kbd&gt; moves the input from the map to the building
-palette, from there to the command buttons and back; &lt;kbd&gt;Shift&lt;/kbd&gt;+&lt;kbd&gt;Tab&lt;/kbd&gt; goes the other
-way. The arrows move along the palette and the buttons, &lt;kbd&gt;Space&lt;/kbd&gt; or &lt;kbd&gt;Enter&lt;/kbd&gt;
-builds the chosen building on the selected cell or presses the button, &lt;kbd&gt;Esc&lt;/kbd&gt; goes back
-to the map. The button that has the input is framed. In windows &lt;kbd&gt;Tab&lt;/kbd&gt; moves between
-buttons and fields, &lt;kbd&gt;Enter&lt;/kbd&gt; presses the default button, &lt;kbd&gt;Esc&lt;/kbd&gt; cancels;
-the statistics, goals and journal windows close with &lt;kbd&gt;Esc&lt;/kbd&gt;. Screen readers
-name the buttons, the buildings with their hints, the panel&apos;s figures, the health and the status line.&lt;/p&gt;</translation>
+        <translation>&lt;h2&gt;Ohne Maus&lt;/h2&gt;
+&lt;p&gt;Das Spiel lässt sich allein mit der Tastatur spielen. &lt;kbd&gt;Tab&lt;/kbd&gt; bringt die Eingabe von der Karte zur Gebäudepalette,
+von dort zu den Befehlsknöpfen und zurück; &lt;kbd&gt;Umschalt&lt;/kbd&gt;+&lt;kbd&gt;Tab&lt;/kbd&gt; geht den umgekehrten
+Weg. Die Pfeiltasten gehen über die Palette und die Knöpfe, &lt;kbd&gt;Leertaste&lt;/kbd&gt; oder &lt;kbd&gt;Enter&lt;/kbd&gt;
+baut das gewählte Gebäude auf dem gewählten Feld oder drückt den Knopf, &lt;kbd&gt;Esc&lt;/kbd&gt; führt zurück
+zur Karte. Der Knopf, der die Eingabe hat, ist umrahmt. In Fenstern geht &lt;kbd&gt;Tab&lt;/kbd&gt; über
+Knöpfe und Eingabefelder, &lt;kbd&gt;Enter&lt;/kbd&gt; drückt den vorgegebenen Knopf, &lt;kbd&gt;Esc&lt;/kbd&gt; bricht ab;
+die Fenster Statistik, Ziele und Tagebuch schließen sich mit &lt;kbd&gt;Esc&lt;/kbd&gt;. Bildschirmleser
+nennen die Knöpfe, die Gebäude mit ihren Hinweisen, die Zahlen der Leiste, die Gesundheit und die Statuszeile.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h2&gt;Меню&lt;/h2&gt;
@@ -667,9 +667,9 @@ name the buttons, the buildings with their hints, the panel&apos;s figures, the 
 &lt;tr&gt;&lt;th&gt;Клавиши&lt;/th&gt;&lt;th&gt;Пункт&lt;/th&gt;&lt;th&gt;Что делает&lt;/th&gt;&lt;/tr&gt;
 {menus}
 &lt;/table&gt;</source>
-        <translation>&lt;h2&gt;Menus&lt;/h2&gt;
+        <translation>&lt;h2&gt;Menüs&lt;/h2&gt;
 &lt;table&gt;
-&lt;tr&gt;&lt;th&gt;Keys&lt;/th&gt;&lt;th&gt;Item&lt;/th&gt;&lt;th&gt;What it does&lt;/th&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;th&gt;Tasten&lt;/th&gt;&lt;th&gt;Eintrag&lt;/th&gt;&lt;th&gt;Was er tut&lt;/th&gt;&lt;/tr&gt;
 {menus}
 &lt;/table&gt;</translation>
     </message>
@@ -679,11 +679,11 @@ name the buttons, the buildings with their hints, the panel&apos;s figures, the 
 тратит на людей вдвое больше, и здоровье растет. Если денег не хватает, здоровье падает, люди
 перестают рождаться и начинают уходить. Люди живут только там, где есть места в домах:
 лишние уходят сразу. Рабочие места заполняются от новых строений к старым.&lt;/p&gt;</source>
-        <translation>&lt;h2&gt;People&lt;/h2&gt;
-&lt;p&gt;Each person costs the colony {upkeep} a day. While health is below its best, the colony
-spends twice as much on people, and health grows. When money runs short, health falls, no more
-children are born and people start to leave. People live only where there are places in homes:
-the rest leave at once. Jobs are filled from the newest buildings to the oldest.&lt;/p&gt;</translation>
+        <translation>&lt;h2&gt;Siedler&lt;/h2&gt;
+&lt;p&gt;Jeder Siedler kostet die Kolonie {upkeep} Geld am Tag. Solange die Gesundheit unter dem Höchstwert liegt, gibt die Kolonie
+doppelt so viel für die Siedler aus, und die Gesundheit steigt. Reicht das Geld nicht, sinkt die Gesundheit, es werden
+keine Kinder mehr geboren, und die Siedler ziehen fort. Siedler leben nur, wo es Platz in Wohnungen gibt:
+die übrigen ziehen sofort fort. Die Arbeitsplätze werden von den neuesten Gebäuden zu den ältesten besetzt.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h2&gt;Строительство и износ&lt;/h2&gt;
@@ -692,12 +692,12 @@ the rest leave at once. Jobs are filled from the newest buildings to the oldest.
 нем появляется значок. Зимой строения изнашиваются сильнее. Восстановление всего срока службы
 стоит около трех четвертей цены строения. Отслужившее строение разрушается, на его месте
 остаются руины.&lt;/p&gt;</source>
-        <translation>&lt;h2&gt;Building and wear&lt;/h2&gt;
-&lt;p&gt;A new building can only go next to (on a side of a cell) one that already stands, unless the table
-says otherwise. A building works in its seasons if it has enough workers and materials; if not,
-a sign shows on it. Buildings wear out faster in winter. Restoring the whole service life
-costs about three quarters of the building&apos;s price. A building whose life is over falls down and
-leaves ruins.&lt;/p&gt;</translation>
+        <translation>&lt;h2&gt;Bauen und Verschleiß&lt;/h2&gt;
+&lt;p&gt;Ein neues Gebäude lässt sich nur direkt neben einem schon stehenden bauen (an einer Seite seines Feldes), wenn die Tabelle
+nichts anderes sagt. Ein Gebäude arbeitet in seinen Jahreszeiten, wenn es genug Arbeiter und Waren hat; sonst
+erscheint ein Zeichen darauf. Im Winter nutzen sich die Gebäude stärker ab. Die ganze Lebensdauer auszubessern
+kostet etwa drei Viertel des Gebäudepreises. Ein Gebäude, dessen Lebensdauer um ist, zerfällt; an seiner Stelle
+bleiben Ruinen.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h2&gt;Почему строение стоит&lt;/h2&gt;
@@ -707,13 +707,13 @@ leaves ruins.&lt;/p&gt;</translation>
 Меню «Вид» раскрашивает карту и обзорную карту: «Износ» — по оставшемуся сроку службы,
 «Работа» — работает ли строение и почему стоит, «Улучшенная земля» — где земля улучшена.
 Что значит каждый цвет, написано в левом нижнем углу карты. «Обычный вид» убирает раскраску.&lt;/p&gt;</source>
-        <translation>&lt;h2&gt;Why a building stands idle&lt;/h2&gt;
-&lt;p&gt;If the selected building does not work today, the status line says why after its description:
-how many days of building are left, blocked, not its season, which goods it lacks and how much for
-a day&apos;s work, how many workers it needs and how many were free when its turn came.
-The «View» menu tints the map and the overview: «Wear» by the service life left,
-«Work» by whether a building works and why it stands, «Improved land» where the land is improved.
-What each colour means is written in the lower left corner of the map. «Plain view» takes the tints away.&lt;/p&gt;</translation>
+        <translation>&lt;h2&gt;Warum ein Gebäude stillsteht&lt;/h2&gt;
+&lt;p&gt;Arbeitet das gewählte Gebäude heute nicht, sagt die Statuszeile nach seiner Beschreibung, warum:
+wie viele Tage es noch gebaut wird, blockiert, außer Saison, welche Waren und wie viel davon für
+einen Arbeitstag fehlen, wie viele Arbeiter es braucht und wie viele frei waren, als es an die Reihe kam.
+Das Menü „Ansicht“ färbt die Karte und die Übersichtskarte: „Verschleiß“ nach der verbleibenden Lebensdauer,
+„Arbeit“ danach, ob ein Gebäude arbeitet und warum es stillsteht, „Verbesserter Boden“ danach, wo der Boden verbessert ist.
+Was jede Farbe bedeutet, steht in der linken unteren Ecke der Karte. „Normale Ansicht“ nimmt die Farben wieder weg.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h2&gt;Налоги&lt;/h2&gt;
@@ -722,12 +722,12 @@ What each colour means is written in the lower left corner of the map. «Plain v
 {selling}% от суммы продаж и {funds} в фонды. Раз в {period} лет, 1 ноября, начиная с {firstMain} года, платится
 Главный налог: {firstMainTax} в {firstMain} году, {secondMainTax} в {secondMain} году, и дальше он удваивается каждые {period} лет. За
 месяц до налога приходит предупреждение. Пока налог не уплачен, следующий день не наступит.&lt;/p&gt;</source>
-        <translation>&lt;h2&gt;Taxes&lt;/h2&gt;
-&lt;p&gt;Every year on 1 March, from {firstYearly} on, the colony pays taxes for the past year:
-{landRate} for each building on land (except those with «no land tax»), {buying}% of its purchases,
-{selling}% of its sales and {funds} to the funds. Once in {period} years, on 1 November, from {firstMain} on, the
-Main tax is due: {firstMainTax} in {firstMain}, {secondMainTax} in {secondMain}, and then it doubles every {period} years. A
-warning comes a month before a tax. While a tax is unpaid, the next day does not come.&lt;/p&gt;</translation>
+        <translation>&lt;h2&gt;Steuern&lt;/h2&gt;
+&lt;p&gt;Jedes Jahr am 1. März, ab {firstYearly}, zahlt die Kolonie die Steuern für das vergangene Jahr:
+{landRate} für jedes Gebäude auf Land (außer den Gebäuden „ohne Grundsteuer“), {buying}% der Einkäufe,
+{selling}% der Verkäufe und {funds} an die Fonds. Alle {period} Jahre, am 1. November, ab {firstMain}, wird
+die Hauptsteuer fällig: {firstMainTax} im Jahr {firstMain}, {secondMainTax} im Jahr {secondMain}, und danach verdoppelt sie sich alle {period} Jahre. Einen
+Monat vor einer Steuer kommt eine Warnung. Solange eine Steuer nicht bezahlt ist, kommt der nächste Tag nicht.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h2&gt;Сохранение&lt;/h2&gt;
@@ -737,13 +737,13 @@ warning comes a month before a tax. While a tax is unpaid, the next day does not
 сначала спросит, заменить ли ее. В начале каждого месяца игра сохраняется сама, по очереди в
 трех файлах (Autosave1.dat, Autosave2.dat, Autosave3.dat), так что последние три месяца всегда
 можно вернуть. Загрузка игры не меняет настроек: звук останется таким, как вы его выбрали.&lt;/p&gt;</source>
-        <translation>&lt;h2&gt;Saving&lt;/h2&gt;
-&lt;p&gt;&lt;kbd&gt;Ctrl+S&lt;/kbd&gt; saves the game, &lt;kbd&gt;Ctrl+Shift+S&lt;/kbd&gt; under another name, &lt;kbd&gt;Ctrl+O&lt;/kbd&gt;
-loads a saved one. For a new game that has no file yet, the game offers a name from the island and
-the date («Остров 01, 8 марта 1890.dat»). If the chosen file holds another colony, the game
-first asks whether to replace it. At the start of each month the game saves itself, in turn into
-three files (Autosave1.dat, Autosave2.dat, Autosave3.dat), so the last three months can always
-be brought back. Loading a game does not change the settings: the sound stays as you set it.&lt;/p&gt;</translation>
+        <translation>&lt;h2&gt;Speichern&lt;/h2&gt;
+&lt;p&gt;&lt;kbd&gt;Strg+S&lt;/kbd&gt; speichert das Spiel, &lt;kbd&gt;Strg+Umschalt+S&lt;/kbd&gt; unter einem anderen Namen, &lt;kbd&gt;Strg+O&lt;/kbd&gt;
+lädt ein gespeichertes. Für ein neues Spiel, das noch keine Datei hat, schlägt das Spiel einen Namen aus Insel und
+Datum vor („Insel 01, 8 März 1890.dat“). Ist in der gewählten Datei eine andere Kolonie gespeichert, fragt das Spiel
+zuerst, ob sie ersetzt werden soll. Zu Beginn jedes Monats speichert sich das Spiel selbst, der Reihe nach in
+drei Dateien (Autosave1.dat, Autosave2.dat, Autosave3.dat), so dass sich die letzten drei Monate immer
+zurückholen lassen. Das Laden eines Spiels ändert die Einstellungen nicht: die Geräusche bleiben, wie Sie sie gewählt haben.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h2&gt;Отмена&lt;/h2&gt;
@@ -752,12 +752,12 @@ be brought back. Loading a game does not change the settings: the sound stays as
 &lt;kbd&gt;Ctrl+Y&lt;/kbd&gt; повторяет отмененное. В меню «Игра» видно, что будет отменено или повторено.
 Отмененный день при повторе проходит так же: случай в нем тот же. Если отменить все до
 сохраненного состояния, игра снова считается сохраненной.&lt;/p&gt;</source>
-        <translation>&lt;h2&gt;Undo&lt;/h2&gt;
-&lt;p&gt;&lt;kbd&gt;Ctrl+Z&lt;/kbd&gt; takes back the last command that changed the game: building, improving
-land, restoring, pulling down, blocking, a market deal, a day or a week (up to 100 commands in a row).
-&lt;kbd&gt;Ctrl+Y&lt;/kbd&gt; does again what was taken back. The «Game» menu shows what will be undone or redone.
-A day taken back plays the same when redone: its chance is the same. If you undo everything back to
-the saved state, the game counts as saved again.&lt;/p&gt;</translation>
+        <translation>&lt;h2&gt;Rückgängig&lt;/h2&gt;
+&lt;p&gt;&lt;kbd&gt;Strg+Z&lt;/kbd&gt; nimmt den letzten Befehl zurück, der das Spiel verändert hat: Bau, Bodenverbesserung,
+Ausbesserung, Abriss, Blockieren, ein Geschäft auf dem Markt, einen Tag oder eine Woche (bis zu 100 Befehle in Folge).
+&lt;kbd&gt;Strg+Y&lt;/kbd&gt; wiederholt das Zurückgenommene. Im Menü „Spiel“ steht, was zurückgenommen oder wiederholt wird.
+Ein zurückgenommener Tag verläuft bei der Wiederholung genauso: der Zufall in ihm ist derselbe. Nehmen Sie alles bis zum
+gespeicherten Stand zurück, gilt das Spiel wieder als gespeichert.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h2&gt;Статистика&lt;/h2&gt;
@@ -774,20 +774,20 @@ the saved state, the game counts as saved again.&lt;/p&gt;</translation>
 графиками говорит, хватит ли денег на налог, когда кончится продовольствие и куда идет
 здоровье. Прогноз считается заново после каждого хода и каждой команды, пока страница открыта;
 саму игру он не меняет.&lt;/p&gt;</source>
-        <translation>&lt;h2&gt;Statistics&lt;/h2&gt;
-&lt;p&gt;&lt;kbd&gt;Ctrl+T&lt;/kbd&gt; opens the statistics window beside the game window; it follows every turn.
-The charts show money, people beside the places in homes and at work, health (with a line at 500,
-below which no children are born), the stock of goods, and market sales and purchases by month, for
-the last year, ten years or the whole game. The mouse pointer over a chart shows a day and its figures.
-The «Account» page shows every change of money by kind (sales, upkeep, building,
-taxes and others) for each of the last ten years and for the whole game. The charts and the account can
-be saved to a CSV file.&lt;/p&gt;
-&lt;p&gt;The «Forecast» page shows what lies ahead for the colony if you do nothing: the game lives
-64 possible futures up to the yearly tax, up to the Main tax, or 30 or 365 days ahead.
-The line on each chart is the middle of those futures, the band is where 8 in 10 lie. The line above
-the charts tells whether the money will cover the tax, when the food runs out and where
-health is going. The forecast is made again after each turn and each command while the page is open;
-it never changes the game itself.&lt;/p&gt;</translation>
+        <translation>&lt;h2&gt;Statistik&lt;/h2&gt;
+&lt;p&gt;&lt;kbd&gt;Strg+T&lt;/kbd&gt; öffnet das Statistikfenster neben dem Spielfenster; es folgt jedem Zug.
+Die Kurven zeigen das Geld, die Siedler neben den Plätzen in Wohnungen und bei der Arbeit, die Gesundheit (mit einem Strich bei 500,
+unter dem keine Kinder geboren werden), die Vorräte an Waren sowie Verkäufe und Einkäufe auf dem Markt nach Monaten — für
+das letzte Jahr, zehn Jahre oder das ganze Spiel. Der Mauszeiger über einer Kurve zeigt einen Tag und seine Zahlen.
+Die Seite „Konto“ zeigt jede Änderung des Geldes nach Art (Verkäufe, Unterhalt, Bau,
+Steuern und andere) für jedes der letzten zehn Jahre und für das ganze Spiel. Kurven und Konto lassen sich
+in eine CSV-Datei speichern.&lt;/p&gt;
+&lt;p&gt;Die Seite „Prognose“ zeigt, was die Kolonie erwartet, wenn Sie nichts tun: das Spiel durchlebt
+64 mögliche Zukünfte bis zur Jahressteuer, bis zur Hauptsteuer, 30 oder 365 Tage voraus.
+Die Linie in jeder Kurve ist die Mitte dieser Zukünfte, das Band zeigt, wo 8 von 10 liegen. Die Zeile über
+den Kurven sagt, ob das Geld für die Steuer reicht, wann die Nahrung ausgeht und wohin die
+Gesundheit geht. Die Prognose wird nach jedem Zug und jedem Befehl neu berechnet, solange die Seite offen ist;
+das Spiel selbst ändert sie nicht.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h2&gt;Журнал&lt;/h2&gt;
@@ -797,13 +797,13 @@ it never changes the game itself.&lt;/p&gt;</translation>
 найти запись по словам из ее текста. Запись о строении или клетке написана синим: двойной щелчок
 или &lt;kbd&gt;Enter&lt;/kbd&gt; по ней показывает эту клетку в середине карты и выбирает ее. Отмененная
 команда уносит свои записи, повтор возвращает их. Журнал хранится в сохраненной игре.&lt;/p&gt;</source>
-        <translation>&lt;h2&gt;Journal&lt;/h2&gt;
-&lt;p&gt;«Tools» → «Journal» (&lt;kbd&gt;Ctrl+J&lt;/kbd&gt;) opens the journal beside the game: every message of the game with
-its date, newest on top. It holds events, taxes (the warning, the sum, whether it was paid),
-seasons, errors from the status line and the scenario&apos;s goals. You can show entries of one kind and
-find an entry by words from its text. An entry about a building or a cell is written in blue: a double click
-or &lt;kbd&gt;Enter&lt;/kbd&gt; on it shows that cell in the middle of the map and selects it. A command
-taken back takes its entries with it, and redoing it brings them back. The journal is kept in the saved game.&lt;/p&gt;</translation>
+        <translation>&lt;h2&gt;Tagebuch&lt;/h2&gt;
+&lt;p&gt;„Extras“ → „Tagebuch“ (&lt;kbd&gt;Strg+J&lt;/kbd&gt;) öffnet neben dem Spiel das Tagebuch: alle Nachrichten des Spiels mit
+ihrem Datum, die neuesten oben. Dort stehen Ereignisse, Steuern (die Warnung, die Summe, ob die Steuer bezahlt wurde),
+Jahreszeiten, Fehler aus der Statuszeile und die Ziele des Szenarios. Man kann die Einträge einer Art zeigen und
+einen Eintrag nach Wörtern aus seinem Text suchen. Ein Eintrag über ein Gebäude oder ein Feld steht in Blau: ein Doppelklick
+oder &lt;kbd&gt;Enter&lt;/kbd&gt; darauf zeigt dieses Feld in der Mitte der Karte und wählt es. Ein zurückgenommener
+Befehl nimmt seine Einträge mit, die Wiederholung bringt sie zurück. Das Tagebuch wird im gespeicherten Spiel aufbewahrt.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h2&gt;Другие острова&lt;/h2&gt;
@@ -813,13 +813,13 @@ taken back takes its entries with it, and redoing it brings them back. The journ
 каждый раз выбирается заново; введите другой, чтобы вернуться на знакомый остров или сыграть
 на острове, о котором рассказал друг. Справа видна карта острова с местом высадки. Сохраненная
 игра помнит свой остров: загрузка возвращает его.&lt;/p&gt;</source>
-        <translation>&lt;h2&gt;Other islands&lt;/h2&gt;
-&lt;p&gt;«Game» → «New on another island...» (&lt;kbd&gt;Ctrl+Shift+N&lt;/kbd&gt;) starts a new game on other
-land: on map «01», on any map from the MAPS folder of the game or from the MAPS folder beside the saves,
-or on a random island that the game builds from its number (from 0 to 4 294 967 295). The number
-is chosen anew each time; type another to go back to an island you know or to play
-on an island a friend told you about. The island&apos;s map with the landing place is shown on the right. A saved
-game remembers its island: loading brings it back.&lt;/p&gt;</translation>
+        <translation>&lt;h2&gt;Andere Inseln&lt;/h2&gt;
+&lt;p&gt;„Spiel“ → „Neu auf anderer Insel...“ (&lt;kbd&gt;Strg+Umschalt+N&lt;/kbd&gt;) beginnt ein neues Spiel auf anderem
+Land: auf der Karte „01“, auf jeder Karte aus dem Ordner MAPS des Spiels oder aus dem Ordner MAPS neben den Spielständen
+oder auf einer zufälligen Insel, die das Spiel aus ihrer Nummer baut (von 0 bis 4 294 967 295). Die Nummer
+wird jedes Mal neu gewählt; geben Sie eine andere ein, um auf eine bekannte Insel zurückzukehren oder auf
+einer Insel zu spielen, von der ein Freund erzählt hat. Rechts ist die Karte der Insel mit dem Landeplatz zu sehen. Ein gespeichertes
+Spiel merkt sich seine Insel: das Laden bringt sie zurück.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;a name=&quot;editor&quot; id=&quot;editor&quot;&gt;&lt;/a&gt;
@@ -828,12 +828,12 @@ game remembers its island: loading brings it back.&lt;/p&gt;</translation>
 рисуют свою землю; &lt;code&gt;tarvenia --edit&lt;/code&gt; открывает его сразу, &lt;code&gt;tarvenia --edit random:7&lt;/code&gt;
 — на острове номер 7. «Карта» → «Новая...» начинает с пустого моря, с острова по номеру или с
 любой карты игры, «Открыть файл...» — с любой карты (файла .LTS) или черновика.&lt;/p&gt;</source>
-        <translation>&lt;a name="editor" id="editor"&gt;&lt;/a&gt;
-&lt;h2&gt;Island editor&lt;/h2&gt;
-&lt;p&gt;«Tools» → «Island editor...» (&lt;kbd&gt;Ctrl+E&lt;/kbd&gt;) opens the editor in a window of its own, where
-you paint a land of your own; &lt;code&gt;tarvenia --edit&lt;/code&gt; opens it at once, &lt;code&gt;tarvenia --edit random:7&lt;/code&gt;
-on the island number 7. «Map» → «New...» starts from a blank sea, from the island of a number or
-from any map of the game, «Open file...» from any map (a .LTS file) or draft.&lt;/p&gt;</translation>
+        <translation>&lt;a name=&quot;editor&quot; id=&quot;editor&quot;&gt;&lt;/a&gt;
+&lt;h2&gt;Inseleditor&lt;/h2&gt;
+&lt;p&gt;„Extras“ → „Inseleditor...“ (&lt;kbd&gt;Strg+E&lt;/kbd&gt;) öffnet in einem eigenen Fenster den Editor, in dem
+man eigenes Land zeichnet; &lt;code&gt;tarvenia --edit&lt;/code&gt; öffnet ihn gleich, &lt;code&gt;tarvenia --edit random:7&lt;/code&gt;
+— auf der Insel Nummer 7. „Karte“ → „Neu...“ beginnt mit leerem Meer, mit einer Insel nach Nummer oder mit
+einer beliebigen Karte des Spiels, „Datei öffnen...“ — mit einer beliebigen Karte (einer .LTS-Datei) oder einem Entwurf.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p&gt;Инструменты, в скобках клавиша: кисть (&lt;kbd&gt;B&lt;/kbd&gt;) рисует выбранную землю, круглая или
@@ -845,15 +845,15 @@ from any map of the game, «Open file...» from any map (a .LTS file) or draft.&
 отрезанное от открытого моря, становится озером. После каждого штриха карта рисуется заново, как
 у острова, построенного игрой. &lt;kbd&gt;Ctrl+Z&lt;/kbd&gt; отменяет штрих, заливку, остров, перенос или
 надпись целиком (до 100 шагов), &lt;kbd&gt;Ctrl+Y&lt;/kbd&gt; повторяет.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;The tools, with their keys: the brush (&lt;kbd&gt;B&lt;/kbd&gt;) paints the chosen ground, round or
-square, 1 to 32 cells across (&lt;kbd&gt;[&lt;/kbd&gt; and &lt;kbd&gt;]&lt;/kbd&gt;); the fill (&lt;kbd&gt;F&lt;/kbd&gt;) changes a
-whole connected area of one ground; the island (&lt;kbd&gt;I&lt;/kbd&gt;) raises out of the sea the island the
-game makes from a number, at the size chosen, and shows where it will lie before the click; the
-start (&lt;kbd&gt;S&lt;/kbd&gt;) moves the landing place; the name (&lt;kbd&gt;N&lt;/kbd&gt;) writes, changes or removes a
-name on the map; the picker (&lt;kbd&gt;K&lt;/kbd&gt;) takes the ground of a cell. The coast lies by itself
-where land meets the sea, and sea cut off from the open sea becomes a lake. After every stroke the
-map is drawn again, as an island the game makes is. &lt;kbd&gt;Ctrl+Z&lt;/kbd&gt; takes back a whole stroke,
-fill, island, move or name (up to 100 steps), &lt;kbd&gt;Ctrl+Y&lt;/kbd&gt; redoes it.&lt;/p&gt;</translation>
+        <translation>&lt;p&gt;Die Werkzeuge, in Klammern die Taste: der Pinsel (&lt;kbd&gt;B&lt;/kbd&gt;) zeichnet die gewählte Bodenart, rund oder
+eckig, 1 bis 32 Felder breit (&lt;kbd&gt;[&lt;/kbd&gt; und &lt;kbd&gt;]&lt;/kbd&gt;); die Füllung (&lt;kbd&gt;F&lt;/kbd&gt;) ändert ein ganzes
+zusammenhängendes Gebiet einer Bodenart; die Insel (&lt;kbd&gt;I&lt;/kbd&gt;) hebt eine Insel aus dem Meer, die das Spiel
+aus einer Nummer baut, in der gewählten Größe, und vor dem Klick ist zu sehen, wo sie liegen wird; der Start (&lt;kbd&gt;S&lt;/kbd&gt;) versetzt
+den Landeplatz; die Beschriftung (&lt;kbd&gt;N&lt;/kbd&gt;) schreibt, ändert oder entfernt einen Namen auf der Karte; die Pipette
+(&lt;kbd&gt;K&lt;/kbd&gt;) nimmt die Bodenart eines Feldes auf. Die Küste entsteht von selbst, wo Land auf Meer trifft, und Meer,
+das vom offenen Meer abgeschnitten ist, wird zum See. Nach jedem Strich wird die Karte neu gezeichnet, wie
+bei einer Insel, die das Spiel baut. &lt;kbd&gt;Strg+Z&lt;/kbd&gt; nimmt einen Strich, eine Füllung, eine Insel, ein Versetzen oder
+eine Beschriftung ganz zurück (bis zu 100 Schritte), &lt;kbd&gt;Strg+Y&lt;/kbd&gt; wiederholt.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p&gt;Справа — проверка: ошибки (на месте высадки не поставить первое строение, у начала мало земли
@@ -863,14 +863,13 @@ fill, island, move or name (up to 100 steps), &lt;kbd&gt;Ctrl+Y&lt;/kbd&gt; redo
 именем в папку MAPS рядом с сохранениями, и она сразу появляется в списке новой игры; карту с
 ошибками можно сохранить только черновиком, в папку DRAFTS. «Играть» (&lt;kbd&gt;F5&lt;/kbd&gt;) сохраняет
 карту и начинает на ней новую игру. Ту же проверку делает &lt;code&gt;tarvenia-sim --check-map&lt;/code&gt;.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;On the right is the check: errors (the first building cannot stand on the landing place, too
-little land near the start for the first settlers' houses, the map lacks a ground without which
-some good cannot be made) and warnings (a needed ground far from the start, tiny islands of no
-use). The line chosen shows on the map which cells it means. «Save» (&lt;kbd&gt;Ctrl+S&lt;/kbd&gt;) writes the
-map under its name into the MAPS folder beside the saves, and the new game's list shows it at
-once; a map with errors can only be saved as a draft, into the DRAFTS folder. «Play»
-(&lt;kbd&gt;F5&lt;/kbd&gt;) saves the map and starts a new game on it. &lt;code&gt;tarvenia-sim --check-map&lt;/code&gt;
-makes the same check.&lt;/p&gt;</translation>
+        <translation>&lt;p&gt;Rechts steht die Prüfung: Fehler (auf dem Landeplatz lässt sich das erste Gebäude nicht bauen, am Start ist zu wenig Land
+für die Häuser der ersten Siedler, auf der Karte fehlt eine Bodenart, ohne die sich eine Ware nicht gewinnen lässt) und
+Warnungen (eine nötige Bodenart liegt weit vom Start, winzige Inseln ohne Nutzen). Die gewählte Zeile
+zeigt auf der Karte, um welche Felder es geht. „Speichern“ (&lt;kbd&gt;Strg+S&lt;/kbd&gt;) schreibt die Karte unter ihrem
+Namen in den Ordner MAPS neben den Spielständen, und sie erscheint sofort in der Liste für ein neues Spiel; eine Karte mit
+Fehlern lässt sich nur als Entwurf speichern, in den Ordner DRAFTS. „Spielen“ (&lt;kbd&gt;F5&lt;/kbd&gt;) speichert die
+Karte und beginnt auf ihr ein neues Spiel. Dieselbe Prüfung macht &lt;code&gt;tarvenia-sim --check-map&lt;/code&gt;.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h2&gt;Сценарии&lt;/h2&gt;
@@ -894,26 +893,26 @@ makes the same check.&lt;/p&gt;</translation>
 картой написано, что сделать, а нужная кнопка обведена рамкой, пока ею не воспользуются.
 Свои сценарии кладите в папку SCENARIOS рядом с сохранениями; как их писать, сказано в
 docs/scenarios.md.&lt;/p&gt;</source>
-        <translation>&lt;h2&gt;Scenarios&lt;/h2&gt;
-&lt;p&gt;«Game» → «New scenario...» starts a colony with a goal: save up money, build a town,
-last until a date. The list shows each scenario&apos;s difficulty, description, map with the landing
-place and your best result at the chosen difficulty. You can choose the difficulty unless the scenario
-sets its own: on easy {easyMoney}% of the scenario&apos;s money and {easyTax}% of each tax, on normal
-everything as in the free game, on hard {hardMoney}% of the money and {hardTax}% of the taxes.&lt;/p&gt;
-&lt;p&gt;«Tools» → «Goals» (&lt;kbd&gt;Ctrl+G&lt;/kbd&gt;) opens the goals window beside the game: required goals,
-optional ones and what must not happen, each with a progress bar, a date and a state. Goals
-are checked at the end of each turn. «By 1 March 1895» means that a goal met at the end of the turn
-of 1 March 1895 is done; «days in a row» counts the turns at whose end the condition held.
-A goal done or failed is announced by a message. The scenario is won when all the
-required goals are done, and lost when a disaster happens or a required goal misses its date.
-On the statistics charts a goal shows as a line.&lt;/p&gt;
-&lt;p&gt;A scenario won brings a gold, silver or bronze medal if it is won by the medal&apos;s
-date. The best result is the one without undone turns, then the faster one, then the one with more money;
-the records are kept in the file records.ini beside the saves. You may undo turns, but the result
-is then marked «with undone turns». A saved game remembers its scenario, its difficulty and its goals.&lt;/p&gt;
-&lt;p&gt;The «Tutorial» scenario leads you step by step from the first click to the first yearly tax: above
-the map it says what to do, and the button to use has a frame around it until you use it.
-Put your own scenarios in the SCENARIOS folder beside the saves; how to write them is told in
+        <translation>&lt;h2&gt;Szenarien&lt;/h2&gt;
+&lt;p&gt;„Spiel“ → „Neues Szenario...“ beginnt eine Kolonie mit einem Ziel: Geld ansparen, eine Stadt bauen,
+bis zu einer Frist durchhalten. In der Liste stehen bei jedem Szenario seine Stufe, die Beschreibung, die Karte mit dem Landeplatz
+und Ihr bestes Ergebnis auf der gewählten Stufe. Die Stufe lässt sich wählen, wenn das Szenario
+nicht selbst eine vorgibt: bei „Leicht“ {easyMoney}% des Geldes des Szenarios und {easyTax}% jeder Steuer, bei „Normal“
+alles wie im freien Spiel, bei „Schwer“ {hardMoney}% des Geldes und {hardTax}% der Steuern.&lt;/p&gt;
+&lt;p&gt;„Extras“ → „Ziele“ (&lt;kbd&gt;Strg+G&lt;/kbd&gt;) öffnet neben dem Spiel das Fenster der Ziele: die Pflichtziele,
+die weiteren Ziele und was zu vermeiden ist, jedes mit Fortschrittsbalken, Frist und Stand. Die Ziele
+werden am Ende jedes Zuges geprüft. „Bis 1. März 1895“ heißt, dass ein Ziel, das am Ende des Zuges
+vom 1. März 1895 erreicht ist, erfüllt ist; „Tage in Folge“ zählt die Züge, an deren Ende die Bedingung galt.
+Ein erfülltes oder verfehltes Ziel wird durch eine Nachricht bekanntgegeben. Das Szenario ist gewonnen, wenn alle
+Pflichtziele erfüllt sind, und verloren, wenn eine Gefahr eintritt oder ein Pflichtziel seine Frist verpasst.
+In den Kurven der Statistik erscheint ein Ziel als Linie.&lt;/p&gt;
+&lt;p&gt;Ein gewonnenes Szenario bringt eine Gold-, Silber- oder Bronzemedaille, wenn es bis zum Datum der
+Medaille gewonnen ist. Das beste Ergebnis ist das ohne zurückgenommene Züge, dann das schnellere, dann das mit mehr Geld;
+die Rekorde stehen in der Datei records.ini neben den Spielständen. Züge zurücknehmen darf man, aber das Ergebnis
+ist dann „mit zurückgenommenen Zügen“ vermerkt. Ein gespeichertes Spiel merkt sich sein Szenario, seine Stufe und seine Ziele.&lt;/p&gt;
+&lt;p&gt;Das Szenario „Einführung“ führt Schritt für Schritt vom ersten Klick bis zur ersten Jahressteuer: über
+der Karte steht, was zu tun ist, und der nötige Knopf ist umrahmt, bis er benutzt wird.
+Eigene Szenarien legen Sie in den Ordner SCENARIOS neben den Spielständen; wie man sie schreibt, steht in
 docs/scenarios.md.&lt;/p&gt;</translation>
     </message>
     <message>
@@ -924,13 +923,13 @@ docs/scenarios.md.&lt;/p&gt;</translation>
 Музыка меняется с временем года: вальс зимой, марш летом, народная песня весной и осенью.
 Там же выбирается язык игры: «Системный», «Русский» или «English»; он меняется при следующем запуске.
 Параметры хранятся отдельно от игр: загрузка игры их не меняет.&lt;/p&gt;</source>
-        <translation>&lt;h2&gt;Settings and music&lt;/h2&gt;
-&lt;p&gt;«Tools» → «Settings...» (&lt;kbd&gt;Ctrl+P&lt;/kbd&gt;): the volume of sounds and music, autosave at the start
-of the month, the question «Save the current game?» before the game is closed, and full screen at
-start. Sound (&lt;kbd&gt;Ctrl+D&lt;/kbd&gt;) and music (&lt;kbd&gt;Ctrl+M&lt;/kbd&gt;) can also be turned on and off from the menu.
-The music changes with the season: a waltz in winter, a march in summer, a folk song in spring and autumn.
-The game&apos;s language is chosen there too: «System», «Русский» or «English»; it changes at the next start.
-The settings are kept apart from the games: loading a game does not change them.&lt;/p&gt;</translation>
+        <translation>&lt;h2&gt;Einstellungen und Musik&lt;/h2&gt;
+&lt;p&gt;„Extras“ → „Einstellungen...“ (&lt;kbd&gt;Strg+P&lt;/kbd&gt;): die Lautstärke von Geräuschen und Musik, das automatische Speichern zu Beginn
+des Monats, die Frage „Das laufende Spiel speichern?“, bevor das Spiel geschlossen wird, und Vollbild beim
+Start. Geräusche (&lt;kbd&gt;Strg+D&lt;/kbd&gt;) und Musik (&lt;kbd&gt;Strg+M&lt;/kbd&gt;) lassen sich auch im Menü ein- und ausschalten.
+Die Musik wechselt mit der Jahreszeit: ein Walzer im Winter, ein Marsch im Sommer, ein Volkslied im Frühling und im Herbst.
+Dort wählt man auch die Sprache des Spiels: „Wie im System“, „Русский“, „English“ oder „Deutsch“; sie wechselt beim nächsten Start.
+Die Einstellungen werden getrennt von den Spielen aufbewahrt: das Laden eines Spiels ändert sie nicht.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h2&gt;Рынок&lt;/h2&gt;
@@ -941,12 +940,12 @@ The settings are kept apart from the games: loading a game does not change them.
 &lt;tr&gt;&lt;th&gt;Ресурс&lt;/th&gt;&lt;th&gt;Покупка&lt;/th&gt;&lt;th&gt;Продажа&lt;/th&gt;&lt;/tr&gt;
 {prices}
 &lt;/table&gt;</source>
-        <translation>&lt;h2&gt;Market&lt;/h2&gt;
-&lt;p&gt;Type the amount of each good and press «Buy» or «Sell». When selling, «-» in a box
-(or the «All» button, or the &lt;kbd&gt;a&lt;/kbd&gt; key) means the whole stock of that good. A deal goes through
-whole or not at all.&lt;/p&gt;
+        <translation>&lt;h2&gt;Markt&lt;/h2&gt;
+&lt;p&gt;Geben Sie die Menge jeder Ware ein und drücken Sie „Kaufen“ oder „Verkaufen“. Beim Verkauf bedeutet „-“ im Eingabefeld
+(oder der Knopf „Alle“ oder die Taste &lt;kbd&gt;a&lt;/kbd&gt;) den ganzen Vorrat der Ware. Ein Geschäft geht
+ganz durch oder gar nicht.&lt;/p&gt;
 &lt;table&gt;
-&lt;tr&gt;&lt;th&gt;Good&lt;/th&gt;&lt;th&gt;Buy&lt;/th&gt;&lt;th&gt;Sell&lt;/th&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;th&gt;Ware&lt;/th&gt;&lt;th&gt;Kauf&lt;/th&gt;&lt;th&gt;Verkauf&lt;/th&gt;&lt;/tr&gt;
 {prices}
 &lt;/table&gt;</translation>
     </message>
@@ -954,9 +953,9 @@ whole or not at all.&lt;/p&gt;
         <source>&lt;h2&gt;События&lt;/h2&gt;
 &lt;p&gt;С работающими строениями изредка что-то случается: находки ресурсов, пожары и аварии,
 сокращающие срок службы, приезд переселенцев или потери среди людей.&lt;/p&gt;</source>
-        <translation>&lt;h2&gt;Events&lt;/h2&gt;
-&lt;p&gt;Now and then something happens at working buildings: finds of goods, fires and accidents
-that shorten the service life, newcomers arriving or people lost.&lt;/p&gt;</translation>
+        <translation>&lt;h2&gt;Ereignisse&lt;/h2&gt;
+&lt;p&gt;Bei arbeitenden Gebäuden geschieht ab und zu etwas: Funde von Waren, Brände und Unfälle,
+die die Lebensdauer verkürzen, die Ankunft neuer Siedler oder Verluste unter ihnen.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h2&gt;Строения&lt;/h2&gt;
@@ -969,11 +968,11 @@ that shorten the service life, newcomers arriving or people lost.&lt;/p&gt;</tra
 &lt;/body&gt;
 &lt;/html&gt;
 </source>
-        <translation>&lt;h2&gt;Buildings&lt;/h2&gt;
-&lt;p&gt;«≈» is an amount on average; it changes from day to day.&lt;/p&gt;
+        <translation>&lt;h2&gt;Gebäude&lt;/h2&gt;
+&lt;p&gt;„≈“ ist eine Menge im Durchschnitt, sie ändert sich von Tag zu Tag.&lt;/p&gt;
 &lt;table&gt;
-&lt;tr&gt;&lt;th&gt;Building&lt;/th&gt;&lt;th&gt;Price&lt;/th&gt;&lt;th&gt;Where it stands&lt;/th&gt;&lt;th&gt;Days to build&lt;/th&gt;&lt;th&gt;Serves&lt;/th&gt;
-&lt;th&gt;Workers&lt;/th&gt;&lt;th&gt;Homes&lt;/th&gt;&lt;th&gt;Seasons&lt;/th&gt;&lt;th&gt;Uses a day&lt;/th&gt;&lt;th&gt;Yields a day&lt;/th&gt;&lt;/tr&gt;
+&lt;tr&gt;&lt;th&gt;Gebäude&lt;/th&gt;&lt;th&gt;Preis&lt;/th&gt;&lt;th&gt;Wo es steht&lt;/th&gt;&lt;th&gt;Bautage&lt;/th&gt;&lt;th&gt;Hält&lt;/th&gt;
+&lt;th&gt;Arbeiter&lt;/th&gt;&lt;th&gt;Wohnungen&lt;/th&gt;&lt;th&gt;Jahreszeiten&lt;/th&gt;&lt;th&gt;Verbrauch am Tag&lt;/th&gt;&lt;th&gt;Ertrag am Tag&lt;/th&gt;&lt;/tr&gt;
 {buildings}
 &lt;/table&gt;
 &lt;/body&gt;
@@ -982,23 +981,23 @@ that shorten the service life, newcomers arriving or people lost.&lt;/p&gt;</tra
     </message>
     <message>
         <source> или </source>
-        <translation> or </translation>
+        <translation> oder </translation>
     </message>
     <message>
         <source>нельзя блокировать</source>
-        <translation>cannot be blocked</translation>
+        <translation>nicht zu blockieren</translation>
     </message>
     <message>
         <source>видно на обзорной карте</source>
-        <translation>shown on the overview map</translation>
+        <translation>auf der Übersichtskarte zu sehen</translation>
     </message>
     <message>
         <source>; можно далеко от других строений</source>
-        <translation>; may stand away from other buildings</translation>
+        <translation>; auch fern von anderen Gebäuden</translation>
     </message>
     <message>
         <source>без налога на землю</source>
-        <translation>no land tax</translation>
+        <translation>ohne Grundsteuer</translation>
     </message>
 </context>
 </TS>

@@ -5,267 +5,267 @@
     <name>Account</name>
     <message>
         <source>Продажа товаров</source>
-        <translation>Sales of goods</translation>
+        <translation>Warenverkauf</translation>
     </message>
     <message>
         <source>Разбор строений</source>
-        <translation>Demolition</translation>
+        <translation>Abriss von Gebäuden</translation>
     </message>
     <message>
         <source>Подарок</source>
-        <translation>Gift</translation>
+        <translation>Geschenk</translation>
     </message>
     <message>
         <source>Покупка товаров</source>
-        <translation>Purchases of goods</translation>
+        <translation>Wareneinkauf</translation>
     </message>
     <message>
         <source>Содержание людей</source>
-        <translation>Upkeep of people</translation>
+        <translation>Unterhalt der Siedler</translation>
     </message>
     <message>
         <source>Забота о здоровье</source>
-        <translation>Health care</translation>
+        <translation>Gesundheitspflege</translation>
     </message>
     <message>
         <source>Строительство</source>
-        <translation>Construction</translation>
+        <translation>Bau</translation>
     </message>
     <message>
         <source>Улучшение земли</source>
-        <translation>Land improvement</translation>
+        <translation>Bodenverbesserung</translation>
     </message>
     <message>
         <source>Восстановление</source>
-        <translation>Restoration</translation>
+        <translation>Ausbesserung</translation>
     </message>
     <message>
         <source>Ежегодные налоги</source>
-        <translation>Yearly taxes</translation>
+        <translation>Jahressteuern</translation>
     </message>
     <message>
         <source>Главный налог</source>
-        <translation>Main tax</translation>
+        <translation>Hauptsteuer</translation>
     </message>
     <message>
         <source>Потеря главного здания</source>
-        <translation>Loss of the main building</translation>
+        <translation>Verlust des Hauptgebäudes</translation>
     </message>
     <message>
         <source>Год</source>
-        <translation>Year</translation>
+        <translation>Jahr</translation>
     </message>
     <message>
         <source>На начало года</source>
-        <translation>At year start</translation>
+        <translation>Am Jahresanfang</translation>
     </message>
     <message>
         <source>Доходы</source>
-        <translation>Income</translation>
+        <translation>Einnahmen</translation>
     </message>
     <message>
         <source>Расходы</source>
-        <translation>Spending</translation>
+        <translation>Ausgaben</translation>
     </message>
     <message>
         <source>На конец года</source>
-        <translation>At year end</translation>
+        <translation>Am Jahresende</translation>
     </message>
 </context>
 <context>
     <name>Colony</name>
     <message>
         <source>Строение %1 не может стоять на клетке %2, %3.</source>
-        <translation>Building %1 cannot stand on cell %2, %3.</translation>
+        <translation>Gebäude %1 kann nicht auf Feld %2, %3 stehen.</translation>
     </message>
     <message>
         <source>Цель достигнута: %1.</source>
-        <translation>Goal reached: %1.</translation>
+        <translation>Ziel erreicht: %1.</translation>
     </message>
     <message>
         <source>Беда: %1.</source>
-        <translation>Disaster: %1.</translation>
+        <translation>Gefahr: %1.</translation>
     </message>
     <message>
         <source>Цель не достигнута: %1.</source>
-        <translation>Goal missed: %1.</translation>
+        <translation>Ziel verfehlt: %1.</translation>
     </message>
     <message>
         <source>Предупреждение. Через месяц надо будет выплатить ежегодные налоги.</source>
-        <translation>Warning. The yearly taxes are due in a month.</translation>
+        <translation>Warnung. In einem Monat sind die Jahressteuern zu zahlen.</translation>
     </message>
     <message>
         <source>Ежегодные налоги: %1</source>
-        <translation>Yearly taxes: %1</translation>
+        <translation>Jahressteuern: %1</translation>
     </message>
     <message>
         <source>Предупреждение. Через месяц надо будет выплатить Главный налог.</source>
-        <translation>Warning. The Main tax is due in a month.</translation>
+        <translation>Warnung. In einem Monat ist die Hauptsteuer zu zahlen.</translation>
     </message>
     <message>
         <source>Главный налог: %1</source>
-        <translation>Main tax: %1</translation>
+        <translation>Hauptsteuer: %1</translation>
     </message>
     <message>
         <source>Налог уплачен: %1</source>
-        <translation>Tax paid: %1</translation>
+        <translation>Steuer bezahlt: %1</translation>
     </message>
     <message>
         <source>Налог не уплачен: %1</source>
-        <translation>Tax not paid: %1</translation>
+        <translation>Steuer nicht bezahlt: %1</translation>
     </message>
     <message>
         <source>Одно или несколько строений было разрушено.</source>
-        <translation>One or more buildings were destroyed.</translation>
+        <translation>Ein oder mehrere Gebäude sind zerfallen.</translation>
     </message>
     <message numerus="yes">
         <source>Родилось: %n человек.</source>
         <translation>
-            <numerusform>Born: %n person.</numerusform>
-            <numerusform>Born: %n people.</numerusform>
+            <numerusform>Es wurde %n Kind geboren.</numerusform>
+            <numerusform>Es wurden %n Kinder geboren.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Ушло: %n человек.</source>
         <translation>
-            <numerusform>Left: %n person.</numerusform>
-            <numerusform>Left: %n people.</numerusform>
+            <numerusform>Es ist %n Siedler fortgezogen.</numerusform>
+            <numerusform>Es sind %n Siedler fortgezogen.</numerusform>
         </translation>
     </message>
     <message>
         <source>Люди уходят, потому что им недостаточно мест в домах.</source>
-        <translation>People are leaving: there are not enough homes.</translation>
+        <translation>Die Siedler ziehen fort, weil es nicht genug Wohnungen gibt.</translation>
     </message>
     <message>
         <source>В каталоге строений (BASES.INI) нет ни одного типа.</source>
-        <translation>The building catalogue (BASES.INI) has no types.</translation>
+        <translation>Im Gebäudekatalog (BASES.INI) gibt es keinen einzigen Typ.</translation>
     </message>
 </context>
 <context>
     <name>Commands</name>
     <message>
         <source>строительство</source>
-        <translation>construction</translation>
+        <translation>Bau</translation>
     </message>
     <message>
         <source>деньги</source>
-        <translation>money</translation>
+        <translation>Geld</translation>
     </message>
     <message>
         <source>Новая неделя</source>
-        <translation>New week</translation>
+        <translation>Neue Woche</translation>
     </message>
     <message>
         <source>прожить семь дней (останавливается, если налог не уплачен)</source>
-        <translation>live seven days (stops if a tax is not paid)</translation>
+        <translation>sieben Tage leben (hält an, wenn eine Steuer nicht bezahlt ist)</translation>
     </message>
     <message>
         <source>новая неделя</source>
-        <translation>new week</translation>
+        <translation>neue Woche</translation>
     </message>
     <message>
         <source>Новый день</source>
-        <translation>New day</translation>
+        <translation>Neuer Tag</translation>
     </message>
     <message>
         <source>прожить один день</source>
-        <translation>live one day</translation>
+        <translation>einen Tag leben</translation>
     </message>
     <message>
         <source>новый день</source>
-        <translation>new day</translation>
+        <translation>neuer Tag</translation>
     </message>
     <message>
         <source>Продать ресурсы</source>
-        <translation>Sell goods</translation>
+        <translation>Waren verkaufen</translation>
     </message>
     <message>
         <source>открыть рынок для продажи</source>
-        <translation>open the market to sell</translation>
+        <translation>den Markt zum Verkaufen öffnen</translation>
     </message>
     <message>
         <source>продажа</source>
-        <translation>sale</translation>
+        <translation>Verkauf</translation>
     </message>
     <message>
         <source>Купить ресурсы</source>
-        <translation>Buy goods</translation>
+        <translation>Waren kaufen</translation>
     </message>
     <message>
         <source>открыть рынок для покупки</source>
-        <translation>open the market to buy</translation>
+        <translation>den Markt zum Kaufen öffnen</translation>
     </message>
     <message>
         <source>покупка</source>
-        <translation>purchase</translation>
+        <translation>Einkauf</translation>
     </message>
     <message>
         <source>Улучшить землю за %1</source>
-        <translation>Improve land for %1</translation>
+        <translation>Boden verbessern für %1</translation>
     </message>
     <message>
         <source>строения на улучшенной земле строятся вдвое быстрее и меньше изнашиваются</source>
-        <translation>buildings on improved land go up twice as fast and wear less</translation>
+        <translation>Gebäude auf verbessertem Boden werden doppelt so schnell gebaut und nutzen sich weniger ab</translation>
     </message>
     <message>
         <source>улучшение земли</source>
-        <translation>land improvement</translation>
+        <translation>Bodenverbesserung</translation>
     </message>
     <message>
         <source>Поиск слабейшего строения</source>
-        <translation>Find the weakest building</translation>
+        <translation>Schwächstes Gebäude suchen</translation>
     </message>
     <message>
         <source>выбрать строение, которому осталось служить меньше всех</source>
-        <translation>select the building with the shortest life left</translation>
+        <translation>das Gebäude wählen, das am kürzesten noch hält</translation>
     </message>
     <message>
         <source>Восстановление</source>
-        <translation>Restore</translation>
+        <translation>Ausbessern</translation>
     </message>
     <message>
         <source>продлить срок службы строения на выбранной клетке, сколько хватит денег</source>
-        <translation>extend the life of the building on the selected cell as far as the money goes</translation>
+        <translation>die Lebensdauer des Gebäudes auf dem gewählten Feld verlängern, so weit das Geld reicht</translation>
     </message>
     <message>
         <source>восстановление</source>
-        <translation>restoration</translation>
+        <translation>Ausbesserung</translation>
     </message>
     <message>
         <source>Восстановление для всех</source>
-        <translation>Restore all</translation>
+        <translation>Alle ausbessern</translation>
     </message>
     <message>
         <source>восстановить все поврежденные строения</source>
-        <translation>restore every worn building</translation>
+        <translation>alle abgenutzten Gebäude ausbessern</translation>
     </message>
     <message>
         <source>восстановление для всех</source>
-        <translation>restoration of all</translation>
+        <translation>Ausbesserung aller Gebäude</translation>
     </message>
     <message>
         <source>Разобрать строение - вернется %1% от стоимости</source>
-        <translation>Demolish a building - %1% of its price back</translation>
+        <translation>Gebäude abreißen - %1% des Preises zurück</translation>
     </message>
     <message>
         <source>снести строение</source>
-        <translation>pull a building down</translation>
+        <translation>ein Gebäude abreißen</translation>
     </message>
     <message>
         <source>разбор строения</source>
-        <translation>demolition</translation>
+        <translation>Abriss</translation>
     </message>
     <message>
         <source>Блокировка</source>
-        <translation>Block</translation>
+        <translation>Blockieren</translation>
     </message>
     <message>
         <source>остановить строение или запустить снова (заблокированное строение не работает, но изнашивается)</source>
-        <translation>stop a building or start it again (a blocked building does not work but still wears)</translation>
+        <translation>ein Gebäude anhalten oder wieder anlaufen lassen (ein blockiertes Gebäude arbeitet nicht, nutzt sich aber ab)</translation>
     </message>
     <message>
         <source>блокировка</source>
-        <translation>block</translation>
+        <translation>Blockieren</translation>
     </message>
 </context>
 <context>
@@ -273,163 +273,163 @@
     <message numerus="yes">
         <source>%n год</source>
         <translation>
-            <numerusform>%n year</numerusform>
-            <numerusform>%n years</numerusform>
+            <numerusform>%n Jahr</numerusform>
+            <numerusform>%n Jahre</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n года</source>
         <translation>
-            <numerusform>%n year</numerusform>
-            <numerusform>%n years</numerusform>
+            <numerusform>%n Jahr</numerusform>
+            <numerusform>%n Jahre</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n лет</source>
         <translation>
-            <numerusform>%n year</numerusform>
-            <numerusform>%n years</numerusform>
+            <numerusform>%n Jahr</numerusform>
+            <numerusform>%n Jahre</numerusform>
         </translation>
     </message>
     <message>
         <source>на земле</source>
-        <translation>on land</translation>
+        <translation>auf Land</translation>
     </message>
     <message>
         <source>на воде</source>
-        <translation>on water</translation>
+        <translation>auf Wasser</translation>
     </message>
     <message>
         <source>в лесу</source>
-        <translation>in a forest</translation>
+        <translation>im Wald</translation>
     </message>
     <message>
         <source>на угле</source>
-        <translation>on coal</translation>
+        <translation>auf Kohle</translation>
     </message>
     <message>
         <source>на залежах руды</source>
-        <translation>on ore</translation>
+        <translation>auf Erzlagern</translation>
     </message>
     <message>
         <source>на нефтяных месторождениях</source>
-        <translation>on oil fields</translation>
+        <translation>auf Ölfeldern</translation>
     </message>
     <message>
         <source>на месторождениях золота</source>
-        <translation>on gold fields</translation>
+        <translation>auf Goldfeldern</translation>
     </message>
     <message>
         <source>на любом типе почвы</source>
-        <translation>on any ground</translation>
+        <translation>auf jedem Boden</translation>
     </message>
     <message>
         <source>%1 - около %2</source>
-        <translation>%1 - about %2</translation>
+        <translation>%1 - etwa %2</translation>
     </message>
     <message>
         <source>Нет</source>
-        <translation>None</translation>
+        <translation>Keine</translation>
     </message>
     <message>
         <source> (можно далеко от других строений)</source>
-        <translation> (may stand far from others)</translation>
+        <translation> (auch fern von anderen Gebäuden)</translation>
     </message>
     <message>
         <source>вечно</source>
-        <translation>forever</translation>
+        <translation>ewig</translation>
     </message>
     <message>
         <source> (%1). Рабочих: %2
 Расход: %3
 Прибыль: %4</source>
-        <translation> (%1). Workers: %2
-Uses: %3
-Makes: %4</translation>
+        <translation> (%1). Arbeiter: %2
+Verbrauch: %3
+Ertrag: %4</translation>
     </message>
     <message numerus="yes">
         <source>. Дает жилье на %n мест</source>
         <translation>
-            <numerusform>. Homes for %n person</numerusform>
-            <numerusform>. Homes for %n people</numerusform>
+            <numerusform>. Wohnung für %n Siedler</numerusform>
+            <numerusform>. Wohnungen für %n Siedler</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Строится %1 %n дней. Прослужит %2</source>
         <translation>
-            <numerusform>Built %1 in %n day. Lasts %2</numerusform>
-            <numerusform>Built %1 in %n days. Lasts %2</numerusform>
+            <numerusform>Wird %1 in %n Tag gebaut. Hält %2</numerusform>
+            <numerusform>Wird %1 in %n Tagen gebaut. Hält %2</numerusform>
         </translation>
     </message>
     <message>
         <source>, строится, %1</source>
-        <translation>, building, %1</translation>
+        <translation>, im Bau, %1</translation>
     </message>
     <message>
         <source>, прослужит %1</source>
-        <translation>, lasts %1</translation>
+        <translation>, hält noch %1</translation>
     </message>
     <message>
         <source>, восстановление за %1</source>
-        <translation>, restore for %1</translation>
+        <translation>, Ausbesserung für %1</translation>
     </message>
 </context>
 <context>
     <name>Files</name>
     <message>
         <source>Не найдены файлы игры: BASES.INI нет ни в одной из папок:</source>
-        <translation>The game files are missing: BASES.INI is in none of these folders:</translation>
+        <translation>Die Spieldateien fehlen: BASES.INI ist in keinem dieser Ordner:</translation>
     </message>
     <message>
         <source>Не удалось открыть файл %1: %2.</source>
-        <translation>Cannot open file %1: %2.</translation>
+        <translation>Datei %1 lässt sich nicht öffnen: %2.</translation>
     </message>
     <message>
         <source>Не удалось сохранить файл %1: %2.</source>
-        <translation>Could not save the file %1: %2.</translation>
+        <translation>Datei %1 ließ sich nicht speichern: %2.</translation>
     </message>
     <message>
         <source>Не удалось прочитать файл %1: %2.</source>
-        <translation>Cannot read file %1: %2.</translation>
+        <translation>Datei %1 lässt sich nicht lesen: %2.</translation>
     </message>
 </context>
 <context>
     <name>Forecast</name>
     <message>
         <source>%1 %2 (%3): хватит в %4 % исходов</source>
-        <translation>%1 %2 (%3): paid in %4 % of futures</translation>
+        <translation>%1 %2 (%3): reicht in %4 % der Ausgänge</translation>
     </message>
     <message>
         <source>Главный налог</source>
-        <translation>Main tax</translation>
+        <translation>Hauptsteuer</translation>
     </message>
     <message>
         <source>налог</source>
-        <translation>tax</translation>
+        <translation>Steuer</translation>
     </message>
     <message>
         <source>еда кончится %1</source>
-        <translation>food runs out on %1</translation>
+        <translation>Nahrung geht am %1 aus</translation>
     </message>
     <message>
         <source>еды хватит до %1</source>
-        <translation>food lasts until %1</translation>
+        <translation>Nahrung reicht bis %1</translation>
     </message>
     <message>
         <source>растет</source>
-        <translation>rising</translation>
+        <translation>steigt</translation>
     </message>
     <message>
         <source>падает</source>
-        <translation>falling</translation>
+        <translation>sinkt</translation>
     </message>
     <message>
         <source>держится</source>
-        <translation>steady</translation>
+        <translation>hält sich</translation>
     </message>
     <message>
         <source>здоровье %1: %2 → %3</source>
-        <translation>health %1: %2 → %3</translation>
+        <translation>Gesundheit %1: %2 → %3</translation>
     </message>
 </context>
 <context>
@@ -440,78 +440,78 @@ Makes: %4</translation>
     </message>
     <message>
         <source>Продовольствие</source>
-        <translation>Food</translation>
+        <translation>Nahrung</translation>
     </message>
     <message>
         <source>Уголь</source>
-        <translation>Coal</translation>
+        <translation>Kohle</translation>
     </message>
     <message>
         <source>Железо</source>
-        <translation>Iron</translation>
+        <translation>Eisen</translation>
     </message>
     <message>
         <source>Нефть</source>
-        <translation>Oil</translation>
+        <translation>Öl</translation>
     </message>
     <message>
         <source>Камень</source>
-        <translation>Stone</translation>
+        <translation>Stein</translation>
     </message>
     <message>
         <source>Вода</source>
-        <translation>Water</translation>
+        <translation>Wasser</translation>
     </message>
     <message>
         <source>Дерево</source>
-        <translation>Wood</translation>
+        <translation>Holz</translation>
     </message>
     <message>
         <source>Электричество</source>
-        <translation>Power</translation>
+        <translation>Strom</translation>
     </message>
 </context>
 <context>
     <name>History</name>
     <message>
         <source>Дата</source>
-        <translation>Date</translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Деньги</source>
-        <translation>Money</translation>
+        <translation>Geld</translation>
     </message>
     <message>
         <source>Люди</source>
-        <translation>People</translation>
+        <translation>Siedler</translation>
     </message>
     <message>
         <source>Здоровье</source>
-        <translation>Health</translation>
+        <translation>Gesundheit</translation>
     </message>
     <message>
         <source>Заняты</source>
-        <translation>Employed</translation>
+        <translation>Beschäftigte</translation>
     </message>
     <message>
         <source>Места в домах</source>
-        <translation>Homes</translation>
+        <translation>Wohnungen</translation>
     </message>
     <message>
         <source>Рабочие места</source>
-        <translation>Jobs</translation>
+        <translation>Arbeitsplätze</translation>
     </message>
     <message>
         <source>Строения</source>
-        <translation>Buildings</translation>
+        <translation>Gebäude</translation>
     </message>
     <message>
         <source>Продано с начала</source>
-        <translation>Sold in all</translation>
+        <translation>Verkauft insgesamt</translation>
     </message>
     <message>
         <source>Куплено с начала</source>
-        <translation>Bought in all</translation>
+        <translation>Gekauft insgesamt</translation>
     </message>
 </context>
 <context>
@@ -519,107 +519,107 @@ Makes: %4</translation>
     <message numerus="yes">
         <source> — осталось %n дн.</source>
         <translation>
-            <numerusform> — %n day left</numerusform>
-            <numerusform> — %n days left</numerusform>
+            <numerusform> — noch %n Tag</numerusform>
+            <numerusform> — noch %n Tage</numerusform>
         </translation>
     </message>
     <message>
         <source> — заблокировано</source>
-        <translation> — blocked</translation>
+        <translation> — blockiert</translation>
     </message>
     <message>
         <source> — не его сезон</source>
-        <translation> — out of season</translation>
+        <translation> — außer Saison</translation>
     </message>
     <message>
         <source> — не хватало ресурсов</source>
-        <translation> — goods ran short</translation>
+        <translation> — Waren fehlten</translation>
     </message>
     <message>
         <source> — не хватает: </source>
-        <translation> — short of: </translation>
+        <translation> — es fehlt: </translation>
     </message>
     <message>
         <source> — не хватает рабочих: нужно %1, свободно %2</source>
-        <translation> — short of workers: needs %1, free %2</translation>
+        <translation> — zu wenig Arbeiter: nötig %1, frei %2</translation>
     </message>
 </context>
 <context>
     <name>Journal</name>
     <message>
         <source>Событие</source>
-        <translation>Event</translation>
+        <translation>Ereignis</translation>
     </message>
     <message>
         <source>Налог</source>
-        <translation>Tax</translation>
+        <translation>Steuer</translation>
     </message>
     <message>
         <source>Время года</source>
-        <translation>Season</translation>
+        <translation>Jahreszeit</translation>
     </message>
     <message>
         <source>Ошибка</source>
-        <translation>Error</translation>
+        <translation>Fehler</translation>
     </message>
     <message>
         <source>Цель</source>
-        <translation>Goal</translation>
+        <translation>Ziel</translation>
     </message>
 </context>
 <context>
     <name>Land</name>
     <message>
         <source>неизвестная карта «%1»</source>
-        <translation>unknown map “%1”</translation>
+        <translation>unbekannte Karte „%1“</translation>
     </message>
     <message>
         <source>карта «%1» не читается (%2)</source>
-        <translation>map “%1” cannot be read (%2)</translation>
+        <translation>Karte „%1“ lässt sich nicht lesen (%2)</translation>
     </message>
     <message>
         <source>карта «%1» изменилась с тех пор, как игра была сохранена</source>
-        <translation>map “%1” has changed since the game was saved</translation>
+        <translation>Karte „%1“ hat sich geändert, seit das Spiel gespeichert wurde</translation>
     </message>
     <message>
         <source>Остров %1</source>
-        <translation>Island %1</translation>
+        <translation>Insel %1</translation>
     </message>
     <message>
         <source>Сценарий «%1» не найден.</source>
-        <translation>Scenario “%1” not found.</translation>
+        <translation>Szenario „%1“ nicht gefunden.</translation>
     </message>
     <message>
         <source>Сценарий «%1» не читается: %2</source>
-        <translation>Scenario “%1” cannot be read: %2</translation>
+        <translation>Szenario „%1“ lässt sich nicht lesen: %2</translation>
     </message>
     <message>
         <source>Земля сценария «%1» не читается.</source>
-        <translation>The land of scenario “%1” cannot be read.</translation>
+        <translation>Das Land des Szenarios „%1“ lässt sich nicht lesen.</translation>
     </message>
     <message>
         <source>файл «%1» не читается</source>
-        <translation>file “%1” cannot be read</translation>
+        <translation>Datei „%1“ lässt sich nicht lesen</translation>
     </message>
     <message numerus="yes">
         <source>Карта обрезана: в ней меньше %n байт.</source>
         <translation>
-            <numerusform>The map is cut short: it has less than %n byte.</numerusform>
-            <numerusform>The map is cut short: it has less than %n bytes.</numerusform>
+            <numerusform>Die Karte ist abgeschnitten: sie hat weniger als %n Byte.</numerusform>
+            <numerusform>Die Karte ist abgeschnitten: sie hat weniger als %n Bytes.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Карта «%1» обрезана: в ней меньше %n байт.</source>
         <translation>
-            <numerusform>Map “%1” is cut short: it has less than %n byte.</numerusform>
-            <numerusform>Map “%1” is cut short: it has less than %n bytes.</numerusform>
+            <numerusform>Karte „%1“ ist abgeschnitten: sie hat weniger als %n Byte.</numerusform>
+            <numerusform>Karte „%1“ ist abgeschnitten: sie hat weniger als %n Bytes.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Файл карты %1 обрезан: в нём меньше %n байт.</source>
         <translation>
-            <numerusform>Map file %1 is cut short: it has less than %n byte.</numerusform>
-            <numerusform>Map file %1 is cut short: it has less than %n bytes.</numerusform>
+            <numerusform>Kartendatei %1 ist abgeschnitten: sie hat weniger als %n Byte.</numerusform>
+            <numerusform>Kartendatei %1 ist abgeschnitten: sie hat weniger als %n Bytes.</numerusform>
         </translation>
     </message>
 </context>
@@ -627,116 +627,116 @@ Makes: %4</translation>
     <name>MapCheck</name>
     <message>
         <source>На начальной клетке %1, %2 («%3») не построить «%4».</source>
-        <translation>The start cell %1, %2 (%3) cannot take the %4.</translation>
+        <translation>Auf dem Startfeld %1, %2 („%3“) lässt sich „%4“ nicht bauen.</translation>
     </message>
     <message>
         <source>У начала мало земли под дома: места для %1 из %2 поселенцев.</source>
-        <translation>Too little land for houses near the start: room for %1 of %2 settlers.</translation>
+        <translation>Am Start ist zu wenig Land für Häuser: Platz für %1 von %2 Siedlern.</translation>
     </message>
     <message>
         <source>На карте нет клеток «%1»: «%2» не построить, %3 не получить.</source>
-        <translation>The map has no %1: no %2 can be built, and no %3 can be made.</translation>
+        <translation>Auf der Karte gibt es keine Felder „%1“: „%2“ lässt sich nicht bauen, %3 nicht gewinnen.</translation>
     </message>
     <message>
         <source>«%1» далеко от начала: до ближайшей клетки %2.</source>
-        <translation>%1 is far from the start: the nearest cell is %2 away.</translation>
+        <translation>„%1“ liegt weit vom Start: bis zum nächsten Feld sind es %2.</translation>
     </message>
     <message>
         <source>Крошечных островов без пользы: %1, первый у клетки %2, %3.</source>
-        <translation>Tiny islands of no use: %1, the first at cell %2, %3.</translation>
+        <translation>Winzige Inseln ohne Nutzen: %1, die erste beim Feld %2, %3.</translation>
     </message>
 </context>
 <context>
     <name>Market</name>
     <message>
         <source>Продать</source>
-        <translation>Sell</translation>
+        <translation>Verkaufen</translation>
     </message>
     <message>
         <source>Купить</source>
-        <translation>Buy</translation>
+        <translation>Kaufen</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>!Недостаточно денег</source>
-        <translation>!Not enough money</translation>
+        <translation>!Nicht genug Geld</translation>
     </message>
     <message>
         <source>!Это место занято</source>
-        <translation>!This place is taken</translation>
+        <translation>!Dieser Bauplatz ist belegt</translation>
     </message>
     <message>
         <source>!Основа почвы не подходит для этого строения</source>
-        <translation>!The ground does not suit this building</translation>
+        <translation>!Der Boden passt nicht zu diesem Gebäude</translation>
     </message>
     <message>
         <source>!Это уже улучшенная территория</source>
-        <translation>!This land is already improved</translation>
+        <translation>!Dieser Boden ist schon verbessert</translation>
     </message>
     <message>
         <source>!Там нет постройки</source>
-        <translation>!There is no building there</translation>
+        <translation>!Dort steht kein Gebäude</translation>
     </message>
     <message>
         <source>!Восстановление не требуется</source>
-        <translation>!No restoration needed</translation>
+        <translation>!Keine Ausbesserung nötig</translation>
     </message>
     <message>
         <source>!Нет указанных ресурсов для продажи</source>
-        <translation>!You have none of these goods to sell</translation>
+        <translation>!Von diesen Waren ist nichts zum Verkaufen da</translation>
     </message>
     <message>
         <source>!Нет поврежденных строений</source>
-        <translation>!No worn buildings</translation>
+        <translation>!Keine abgenutzten Gebäude</translation>
     </message>
     <message>
         <source>!Можно строить только рядом с другими строениями</source>
-        <translation>!You can build only next to other buildings</translation>
+        <translation>!Gebaut werden kann nur neben anderen Gebäuden</translation>
     </message>
     <message>
         <source>!В этом сценарии такое строение не строят</source>
-        <translation>!This scenario does not allow this building</translation>
+        <translation>!In diesem Szenario wird dieses Gebäude nicht gebaut</translation>
     </message>
     <message>
         <source>!Нельзя блокировать %1</source>
-        <translation>!Cannot block %1</translation>
+        <translation>!%1 kann nicht blockiert werden</translation>
     </message>
     <message>
         <source>«%1» нельзя построить снова, а без этого строения колония каждый день теряет деньги и ресурсы. Разобрать?</source>
-        <translation>“%1” cannot be built again, and without it the colony loses money and goods every day. Demolish it?</translation>
+        <translation>„%1“ kann nicht wieder gebaut werden, und ohne dieses Gebäude verliert die Kolonie jeden Tag Geld und Waren. Abreißen?</translation>
     </message>
     <message>
         <source>Отменено: %1</source>
-        <translation>Undone: %1</translation>
+        <translation>Zurückgenommen: %1</translation>
     </message>
     <message>
         <source>Повторено: %1</source>
-        <translation>Redone: %1</translation>
+        <translation>Wiederholt: %1</translation>
     </message>
     <message>
         <source>!Нечего отменять</source>
-        <translation>!Nothing to undo</translation>
+        <translation>!Nichts zurückzunehmen</translation>
     </message>
     <message>
         <source>!Нечего повторять</source>
-        <translation>!Nothing to redo</translation>
+        <translation>!Nichts zu wiederholen</translation>
     </message>
 </context>
 <context>
     <name>Months</name>
     <message>
         <source>января</source>
-        <translation>January</translation>
+        <translation>Januar</translation>
     </message>
     <message>
         <source>февраля</source>
-        <translation>February</translation>
+        <translation>Februar</translation>
     </message>
     <message>
         <source>марта</source>
-        <translation>March</translation>
+        <translation>März</translation>
     </message>
     <message>
         <source>апреля</source>
@@ -744,15 +744,15 @@ Makes: %4</translation>
     </message>
     <message>
         <source>мая</source>
-        <translation>May</translation>
+        <translation>Mai</translation>
     </message>
     <message>
         <source>июня</source>
-        <translation>June</translation>
+        <translation>Juni</translation>
     </message>
     <message>
         <source>июля</source>
-        <translation>July</translation>
+        <translation>Juli</translation>
     </message>
     <message>
         <source>августа</source>
@@ -764,7 +764,7 @@ Makes: %4</translation>
     </message>
     <message>
         <source>октября</source>
-        <translation>October</translation>
+        <translation>Oktober</translation>
     </message>
     <message>
         <source>ноября</source>
@@ -772,7 +772,7 @@ Makes: %4</translation>
     </message>
     <message>
         <source>декабря</source>
-        <translation>December</translation>
+        <translation>Dezember</translation>
     </message>
 </context>
 <context>
@@ -782,208 +782,208 @@ Makes: %4</translation>
 Дней: %2
 Деньги: %3
 Людей: %4</source>
-        <translation>Date: %1
-Days: %2
-Money: %3
-People: %4</translation>
+        <translation>Datum: %1
+Tage: %2
+Geld: %3
+Siedler: %4</translation>
     </message>
     <message>
         <source>с отменой ходов</source>
-        <translation>with moves undone</translation>
+        <translation>mit zurückgenommenen Zügen</translation>
     </message>
 </context>
 <context>
     <name>SaveFile</name>
     <message>
         <source>недопустимое значение (%1)</source>
-        <translation>invalid value (%1)</translation>
+        <translation>unzulässiger Wert (%1)</translation>
     </message>
     <message>
         <source>карта</source>
-        <translation>map</translation>
+        <translation>Karte</translation>
     </message>
     <message>
         <source>дата</source>
-        <translation>date</translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>история</source>
-        <translation>history</translation>
+        <translation>Verlauf</translation>
     </message>
     <message>
         <source>игра</source>
-        <translation>game</translation>
+        <translation>Spiel</translation>
     </message>
     <message>
         <source>в каталоге строений (BASES.INI) нет типа «%1»</source>
-        <translation>the building catalogue (BASES.INI) has no type “%1”</translation>
+        <translation>im Gebäudekatalog (BASES.INI) gibt es keinen Typ „%1“</translation>
     </message>
     <message>
         <source>время года</source>
-        <translation>season</translation>
+        <translation>Jahreszeit</translation>
     </message>
     <message>
         <source>деньги</source>
-        <translation>money</translation>
+        <translation>Geld</translation>
     </message>
     <message>
         <source>люди</source>
-        <translation>people</translation>
+        <translation>Siedler</translation>
     </message>
     <message>
         <source>здоровье</source>
-        <translation>health</translation>
+        <translation>Gesundheit</translation>
     </message>
     <message>
         <source>занятые</source>
-        <translation>employed</translation>
+        <translation>Beschäftigte</translation>
     </message>
     <message>
         <source>содержание</source>
-        <translation>upkeep</translation>
+        <translation>Unterhalt</translation>
     </message>
     <message>
         <source>покупки</source>
-        <translation>purchases</translation>
+        <translation>Einkäufe</translation>
     </message>
     <message>
         <source>продажи</source>
-        <translation>sales</translation>
+        <translation>Verkäufe</translation>
     </message>
     <message>
         <source>клетка</source>
-        <translation>cell</translation>
+        <translation>Feld</translation>
     </message>
     <message>
         <source>число строений</source>
-        <translation>number of buildings</translation>
+        <translation>Zahl der Gebäude</translation>
     </message>
     <message>
         <source>строение</source>
-        <translation>building</translation>
+        <translation>Gebäude</translation>
     </message>
     <message>
         <source>случайные числа</source>
-        <translation>random numbers</translation>
+        <translation>Zufallszahlen</translation>
     </message>
     <message>
         <source>выбранная клетка</source>
-        <translation>selected cell</translation>
+        <translation>gewähltes Feld</translation>
     </message>
     <message>
         <source>вид карты</source>
-        <translation>map view</translation>
+        <translation>Kartenansicht</translation>
     </message>
     <message>
         <source>счёт</source>
-        <translation>account</translation>
+        <translation>Konto</translation>
     </message>
     <message>
         <source>сценарий</source>
-        <translation>scenario</translation>
+        <translation>Szenario</translation>
     </message>
     <message>
         <source>сценарий игры не читается: %1</source>
-        <translation>the game&apos;s scenario cannot be read: %1</translation>
+        <translation>das Szenario des Spiels lässt sich nicht lesen: %1</translation>
     </message>
     <message>
         <source>цели</source>
-        <translation>goals</translation>
+        <translation>Ziele</translation>
     </message>
     <message>
         <source>журнал</source>
-        <translation>journal</translation>
+        <translation>Tagebuch</translation>
     </message>
     <message>
         <source>история игры слишком длинна для сохранения</source>
-        <translation>the game&apos;s history is too long to save</translation>
+        <translation>der Verlauf des Spiels ist zu lang zum Speichern</translation>
     </message>
     <message>
         <source>не хватило памяти для сжатия</source>
-        <translation>not enough memory to compress</translation>
+        <translation>zu wenig Speicher zum Packen</translation>
     </message>
     <message>
         <source>файл пуст</source>
-        <translation>the file is empty</translation>
+        <translation>die Datei ist leer</translation>
     </message>
     <message>
         <source>это не сохранённая игра</source>
-        <translation>this is not a saved game</translation>
+        <translation>das ist kein gespeichertes Spiel</translation>
     </message>
     <message>
         <source>файл записан более новой версией игры</source>
-        <translation>the file was written by a newer version of the game</translation>
+        <translation>die Datei stammt von einer neueren Version des Spiels</translation>
     </message>
     <message>
         <source>файл обрезан</source>
-        <translation>the file is cut short</translation>
+        <translation>die Datei ist abgeschnitten</translation>
     </message>
     <message>
         <source>размер</source>
-        <translation>size</translation>
+        <translation>Größe</translation>
     </message>
     <message>
         <source>файл повреждён или обрезан: данные не распаковываются</source>
-        <translation>the file is damaged or cut short: its data do not unpack</translation>
+        <translation>die Datei ist beschädigt oder abgeschnitten: die Daten lassen sich nicht entpacken</translation>
     </message>
     <message>
         <source>файл повреждён: не сходится контрольная сумма</source>
-        <translation>the file is damaged: its checksum does not match</translation>
+        <translation>die Datei ist beschädigt: die Prüfsumme stimmt nicht</translation>
     </message>
     <message>
         <source>файл повреждён: данных меньше, чем нужно</source>
-        <translation>the file is damaged: too little data</translation>
+        <translation>die Datei ist beschädigt: zu wenig Daten</translation>
     </message>
     <message>
         <source>файл повреждён: лишние данные в конце</source>
-        <translation>the file is damaged: extra data at the end</translation>
+        <translation>die Datei ist beschädigt: überzählige Daten am Ende</translation>
     </message>
     <message>
         <source>Не удалось сохранить игру в файл %1: %2.</source>
-        <translation>Cannot save the game to file %1: %2.</translation>
+        <translation>Das Spiel ließ sich nicht in Datei %1 speichern: %2.</translation>
     </message>
     <message>
         <source>не удалось создать папку %1</source>
-        <translation>cannot create folder %1</translation>
+        <translation>Ordner %1 lässt sich nicht anlegen</translation>
     </message>
     <message>
         <source>это папка, а не файл</source>
-        <translation>this is a folder, not a file</translation>
+        <translation>das ist ein Ordner, keine Datei</translation>
     </message>
     <message>
         <source>файл не открывается для записи (%1)</source>
-        <translation>the file cannot be opened for writing (%1)</translation>
+        <translation>die Datei lässt sich nicht zum Schreiben öffnen (%1)</translation>
     </message>
     <message>
         <source>запись не удалась (%1)</source>
-        <translation>writing failed (%1)</translation>
+        <translation>Schreiben fehlgeschlagen (%1)</translation>
     </message>
     <message>
         <source>Не удалось загрузить игру из файла %1: %2.</source>
-        <translation>Cannot load the game from file %1: %2.</translation>
+        <translation>Das Spiel ließ sich nicht aus Datei %1 laden: %2.</translation>
     </message>
     <message>
         <source>нет доступа к папке %1</source>
-        <translation>no access to folder %1</translation>
+        <translation>kein Zugriff auf Ordner %1</translation>
     </message>
     <message>
         <source>файла нет</source>
-        <translation>there is no such file</translation>
+        <translation>die Datei gibt es nicht</translation>
     </message>
     <message>
         <source>файл не читается (%1)</source>
-        <translation>the file cannot be read (%1)</translation>
+        <translation>die Datei lässt sich nicht lesen (%1)</translation>
     </message>
 </context>
 <context>
     <name>Scenario</name>
     <message>
         <source>Лёгкая</source>
-        <translation>Easy</translation>
+        <translation>Leicht</translation>
     </message>
     <message>
         <source>Трудная</source>
-        <translation>Hard</translation>
+        <translation>Schwer</translation>
     </message>
     <message>
         <source>Обычная</source>
@@ -991,126 +991,126 @@ People: %4</translation>
     </message>
     <message>
         <source>золотая медаль</source>
-        <translation>gold medal</translation>
+        <translation>Goldmedaille</translation>
     </message>
     <message>
         <source>серебряная медаль</source>
-        <translation>silver medal</translation>
+        <translation>Silbermedaille</translation>
     </message>
     <message>
         <source>бронзовая медаль</source>
-        <translation>bronze medal</translation>
+        <translation>Bronzemedaille</translation>
     </message>
     <message>
         <source>без медали</source>
-        <translation>no medal</translation>
+        <translation>ohne Medaille</translation>
     </message>
     <message>
         <source>раздел повторяется</source>
-        <translation>the section is repeated</translation>
+        <translation>der Abschnitt kommt doppelt vor</translation>
     </message>
     <message>
         <source>неизвестный раздел</source>
-        <translation>unknown section</translation>
+        <translation>unbekannter Abschnitt</translation>
     </message>
     <message>
         <source>нет значения</source>
-        <translation>no value</translation>
+        <translation>kein Wert</translation>
     </message>
     <message>
         <source>неверное число %1</source>
-        <translation>bad number %1</translation>
+        <translation>falsche Zahl %1</translation>
     </message>
     <message>
         <source>неверная дата %1</source>
-        <translation>bad date %1</translation>
+        <translation>falsches Datum %1</translation>
     </message>
     <message>
         <source>не позже начала %1</source>
-        <translation>not after the start %1</translation>
+        <translation>nicht nach dem Beginn %1</translation>
     </message>
     <message>
         <source>неизвестное строение %1</source>
-        <translation>unknown building %1</translation>
+        <translation>unbekanntes Gebäude %1</translation>
     </message>
     <message>
         <source>нет названия</source>
-        <translation>no title</translation>
+        <translation>kein Titel</translation>
     </message>
     <message>
         <source>раньше %1</source>
-        <translation>before %1</translation>
+        <translation>vor %1</translation>
     </message>
     <message>
         <source>неизвестная сложность %1</source>
-        <translation>unknown difficulty %1</translation>
+        <translation>unbekannte Stufe %1</translation>
     </message>
     <message>
         <source>ожидается yes или no, а не %1</source>
-        <translation>expected yes or no, not %1</translation>
+        <translation>erwartet wird yes oder no, nicht %1</translation>
     </message>
     <message>
         <source>ожидается &quot;ТИП столбец,строка&quot;, а не %1</source>
-        <translation>expected &quot;TYPE column,row&quot;, not %1</translation>
+        <translation>erwartet wird &quot;TYP Spalte,Zeile&quot;, nicht %1</translation>
     </message>
     <message>
         <source>клетка %1 вне карты</source>
-        <translation>cell %1 is off the map</translation>
+        <translation>Feld %1 liegt außerhalb der Karte</translation>
     </message>
     <message>
         <source>клетка %1 уже занята</source>
-        <translation>cell %1 is already taken</translation>
+        <translation>Feld %1 ist schon belegt</translation>
     </message>
     <message>
         <source>раньше, чем %1</source>
-        <translation>earlier than %1</translation>
+        <translation>früher als %1</translation>
     </message>
     <message>
         <source>неизвестный товар %1</source>
-        <translation>unknown good %1</translation>
+        <translation>unbekannte Ware %1</translation>
     </message>
     <message>
         <source>неизвестный показатель %1</source>
-        <translation>unknown figure %1</translation>
+        <translation>unbekannte Kennzahl %1</translation>
     </message>
     <message>
         <source>нет текста</source>
-        <translation>no text</translation>
+        <translation>kein Text</translation>
     </message>
     <message>
         <source>нет показателя</source>
-        <translation>no figure</translation>
+        <translation>keine Kennzahl</translation>
     </message>
     <message>
         <source>цель недостижима: %1 бывает только от %2 до %3</source>
-        <translation>the goal cannot be reached: %1 is only ever from %2 to %3</translation>
+        <translation>das Ziel ist unerreichbar: %1 liegt immer zwischen %2 und %3</translation>
     </message>
     <message>
         <source>неизвестное сравнение %1</source>
-        <translation>unknown comparison %1</translation>
+        <translation>unbekannter Vergleich %1</translation>
     </message>
     <message>
         <source>позже срока By</source>
-        <translation>after the By date</translation>
+        <translation>nach der Frist By</translation>
     </message>
     <message>
         <source>дольше, чем ходов до срока (%1)</source>
-        <translation>longer than the turns until the date (%1)</translation>
+        <translation>länger als die Züge bis zur Frist (%1)</translation>
     </message>
     <message>
         <source>неизвестное действие %1</source>
-        <translation>unknown action %1</translation>
+        <translation>unbekannte Aktion %1</translation>
     </message>
 </context>
 <context>
     <name>Seasons</name>
     <message>
         <source>Лето</source>
-        <translation>Summer</translation>
+        <translation>Sommer</translation>
     </message>
     <message>
         <source>Осень</source>
-        <translation>Autumn</translation>
+        <translation>Herbst</translation>
     </message>
     <message>
         <source>Зима</source>
@@ -1118,64 +1118,64 @@ People: %4</translation>
     </message>
     <message>
         <source>Весна</source>
-        <translation>Spring</translation>
+        <translation>Frühling</translation>
     </message>
     <message>
         <source>Наступило Лето</source>
-        <translation>Summer has come</translation>
+        <translation>Der Sommer ist gekommen</translation>
     </message>
     <message>
         <source>Наступила Осень</source>
-        <translation>Autumn has come</translation>
+        <translation>Der Herbst ist gekommen</translation>
     </message>
     <message>
         <source>Пришла Зима</source>
-        <translation>Winter has come</translation>
+        <translation>Der Winter ist gekommen</translation>
     </message>
     <message>
         <source>Наступила Весна</source>
-        <translation>Spring has come</translation>
+        <translation>Der Frühling ist gekommen</translation>
     </message>
 </context>
 <context>
     <name>Session</name>
     <message>
         <source>Игра сохранена в файл «%1»</source>
-        <translation>Game saved to “%1”</translation>
+        <translation>Spiel in „%1“ gespeichert</translation>
     </message>
     <message>
         <source>В файле «%1» сохранена другая колония (%2). Заменить её?</source>
-        <translation>File “%1” holds another colony (%2). Replace it?</translation>
+        <translation>In der Datei „%1“ ist eine andere Kolonie gespeichert (%2). Ersetzen?</translation>
     </message>
     <message>
         <source>Файл «%1» не читается как сохранённая игра. Заменить его?</source>
-        <translation>File “%1” is not a saved game. Replace it?</translation>
+        <translation>Die Datei „%1“ ist kein gespeichertes Spiel. Ersetzen?</translation>
     </message>
     <message>
         <source>Имя «%1» занято автосохранениями: выберите другое.</source>
-        <translation>The name “%1” is kept for autosaves: choose another.</translation>
+        <translation>Der Name „%1“ gehört den automatischen Spielständen: wählen Sie einen anderen.</translation>
     </message>
     <message>
         <source>не читается</source>
-        <translation>unreadable</translation>
+        <translation>nicht lesbar</translation>
     </message>
 </context>
 <context>
     <name>Taxes</name>
     <message>
         <source>%1% от %2 = %3</source>
-        <translation>%1% of %2 = %3</translation>
+        <translation>%1% von %2 = %3</translation>
     </message>
 </context>
 <context>
     <name>Terrain</name>
     <message>
         <source>Море</source>
-        <translation>Sea</translation>
+        <translation>Meer</translation>
     </message>
     <message>
         <source>Берег</source>
-        <translation>Shore</translation>
+        <translation>Küste</translation>
     </message>
     <message>
         <source>Земля</source>
@@ -1183,31 +1183,31 @@ People: %4</translation>
     </message>
     <message>
         <source>Вода</source>
-        <translation>Water</translation>
+        <translation>Wasser</translation>
     </message>
     <message>
         <source>Лес</source>
-        <translation>Forest</translation>
+        <translation>Wald</translation>
     </message>
     <message>
         <source>Уголь</source>
-        <translation>Coal</translation>
+        <translation>Kohle</translation>
     </message>
     <message>
         <source>Залежи руды</source>
-        <translation>Ore</translation>
+        <translation>Erzlager</translation>
     </message>
     <message>
         <source>Нефтяное месторождение</source>
-        <translation>Oil field</translation>
+        <translation>Ölfeld</translation>
     </message>
     <message>
         <source>Месторождение золота</source>
-        <translation>Gold field</translation>
+        <translation>Goldfeld</translation>
     </message>
     <message>
         <source>Неизвестный объект</source>
-        <translation>Unknown object</translation>
+        <translation>Unbekanntes Objekt</translation>
     </message>
 </context>
 </TS>

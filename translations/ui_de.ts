@@ -5,213 +5,213 @@
     <name>FileDialog</name>
     <message>
         <source>Папка:</source>
-        <translation>Folder:</translation>
+        <translation>Ordner:</translation>
     </message>
     <message>
         <source>Имя файла:</source>
-        <translation>File name:</translation>
+        <translation>Dateiname:</translation>
     </message>
     <message>
         <source>Тип файлов:</source>
-        <translation>File type:</translation>
+        <translation>Dateityp:</translation>
     </message>
     <message>
         <source>Сохранить</source>
-        <translation>Save</translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Загрузить</source>
-        <translation>Load</translation>
+        <translation>Laden</translation>
     </message>
 </context>
 <context>
     <name>MenuHelp</name>
     <message>
         <source>новая игра на карте «01»</source>
-        <translation>a new game on the map «01»</translation>
+        <translation>ein neues Spiel auf der Karte „01“</translation>
     </message>
     <message>
         <source>новая игра на другом острове: на карте из папки MAPS или на случайном острове по его номеру</source>
-        <translation>a new game on another island: on a map of the MAPS folder or on a random island by its number</translation>
+        <translation>ein neues Spiel auf einer anderen Insel: auf einer Karte aus dem Ordner MAPS oder auf einer zufälligen Insel nach ihrer Nummer</translation>
     </message>
     <message>
         <source>новая игра по сценарию: колония с целью, которую надо достичь к сроку; выбор сложности и лучший результат каждого сценария</source>
-        <translation>a new game from a scenario: a colony with an aim to reach by a date; the choice of level and each scenario&apos;s best result</translation>
+        <translation>ein neues Spiel nach einem Szenario: eine Kolonie mit einem Ziel, das bis zu einer Frist zu erreichen ist; die Wahl der Stufe und das beste Ergebnis jedes Szenarios</translation>
     </message>
     <message>
         <source>загрузить сохраненную игру</source>
-        <translation>load a saved game</translation>
+        <translation>einen Spielstand laden</translation>
     </message>
     <message>
         <source>сохранить игру в ее файл; у новой игры файл спрашивается</source>
-        <translation>save the game to its file; a new game asks for a file</translation>
+        <translation>das Spiel in seine Datei speichern; bei einem neuen Spiel wird nach der Datei gefragt</translation>
     </message>
     <message>
         <source>сохранить игру в другой файл</source>
-        <translation>save the game to another file</translation>
+        <translation>das Spiel in eine andere Datei speichern</translation>
     </message>
     <message>
         <source>отменить последнюю команду, которая изменила игру (до 100 команд)</source>
-        <translation>undo the last command that changed the game (up to 100 commands)</translation>
+        <translation>den letzten Befehl zurücknehmen, der das Spiel verändert hat (bis zu 100 Befehle)</translation>
     </message>
     <message>
         <source>повторить отмененную команду</source>
-        <translation>redo the undone command</translation>
+        <translation>den zurückgenommenen Befehl wiederholen</translation>
     </message>
     <message>
         <source>выйти из игры</source>
-        <translation>quit the game</translation>
+        <translation>das Spiel beenden</translation>
     </message>
     <message>
         <source>карта без раскраски</source>
-        <translation>the map without tints</translation>
+        <translation>die Karte ohne Einfärbung</translation>
     </message>
     <message>
         <source>строения раскрашены по оставшемуся сроку службы: от красного (до 60 дней) до зеленого; вечные синие</source>
-        <translation>buildings tinted by the service life left: from red (up to 60 days) to green; everlasting ones blue</translation>
+        <translation>Gebäude nach ihrer restlichen Lebensdauer eingefärbt: von Rot (bis 60 Tage) bis Grün; ewige blau</translation>
     </message>
     <message>
         <source>строения раскрашены по работе: работает, строится, заблокировано, не его сезон, нет ресурсов, нет рабочих</source>
-        <translation>buildings tinted by their work: working, being built, blocked, out of season, no goods, no workers</translation>
+        <translation>Gebäude nach ihrer Arbeit eingefärbt: arbeitet, im Bau, blockiert, außer Saison, keine Waren, keine Arbeiter</translation>
     </message>
     <message>
         <source>улучшенная земля отмечена желтым</source>
-        <translation>improved land marked yellow</translation>
+        <translation>verbesserter Boden gelb markiert</translation>
     </message>
     <message>
         <source>включить или выключить звуки</source>
-        <translation>turn sounds on or off</translation>
+        <translation>Geräusche ein- oder ausschalten</translation>
     </message>
     <message>
         <source>включить или выключить музыку</source>
-        <translation>turn music on or off</translation>
+        <translation>Musik ein- oder ausschalten</translation>
     </message>
     <message>
         <source>полный экран или окно</source>
-        <translation>full screen or a window</translation>
+        <translation>Vollbild oder Fenster</translation>
     </message>
     <message>
         <source>окно статистики: графики и счет денег колонии</source>
-        <translation>the statistics window: charts and the colony&apos;s account</translation>
+        <translation>das Statistikfenster: Kurven und das Konto der Kolonie</translation>
     </message>
     <message>
         <source>окно целей сценария: что выполнено, что осталось и к какому сроку</source>
-        <translation>the scenario&apos;s goals window: what is done, what is left and by when</translation>
+        <translation>das Fenster der Szenarioziele: was erfüllt ist, was noch fehlt und bis wann</translation>
     </message>
     <message>
         <source>журнал игры: все сообщения с датами, выбор вида и поиск; запись о клетке показывает ее на карте</source>
-        <translation>the game&apos;s journal: every message with its date, a choice of kind and a search; an entry about a cell shows it on the map</translation>
+        <translation>das Tagebuch des Spiels: alle Nachrichten mit Datum, Auswahl nach Art und Suche; ein Eintrag zu einem Feld zeigt es auf der Karte</translation>
     </message>
     <message>
         <source>громкость звуков и музыки, автосохранение, вопрос перед закрытием игры, полный экран при запуске, язык игры</source>
-        <translation>the volume of sounds and music, autosave, the question before closing the game, full screen at start, the game&apos;s language</translation>
+        <translation>Lautstärke von Geräuschen und Musik, automatisches Speichern, die Frage vor dem Schließen, Vollbild beim Start, die Sprache des Spiels</translation>
     </message>
     <message>
         <source>эта помощь</source>
-        <translation>this help</translation>
+        <translation>diese Hilfe</translation>
     </message>
     <message>
         <source>название, версия и авторы игры</source>
-        <translation>the game&apos;s name, version and authors</translation>
+        <translation>Name, Version und Autoren des Spiels</translation>
     </message>
     <message>
         <source>редактор островов: нарисовать свою землю, проверить ее, сохранить и начать на ней колонию</source>
-        <translation>island editor: paint a land of your own, check it, save it and found a colony on it</translation>
+        <translation>der Inseleditor: eigenes Land zeichnen, prüfen, speichern und darauf eine Kolonie gründen</translation>
     </message>
 </context>
 <context>
     <name>Menus</name>
     <message>
         <source>И&amp;гра</source>
-        <translation>&amp;Game</translation>
+        <translation>&amp;Spiel</translation>
     </message>
     <message>
         <source>Н&amp;овая</source>
-        <translation>&amp;New</translation>
+        <translation>&amp;Neu</translation>
     </message>
     <message>
         <source>Новая на &amp;другом острове...</source>
-        <translation>New on an&amp;other island...</translation>
+        <translation>Neu auf &amp;anderer Insel...</translation>
     </message>
     <message>
         <source>Новая по &amp;сценарию...</source>
-        <translation>New s&amp;cenario...</translation>
+        <translation>Neues S&amp;zenario...</translation>
     </message>
     <message>
         <source>З&amp;агрузить</source>
-        <translation>&amp;Load</translation>
+        <translation>&amp;Laden</translation>
     </message>
     <message>
         <source>Сохра&amp;нить</source>
-        <translation>&amp;Save</translation>
+        <translation>&amp;Speichern</translation>
     </message>
     <message>
         <source>Сохранить &amp;как...</source>
-        <translation>Save &amp;as...</translation>
+        <translation>Speichern &amp;unter...</translation>
     </message>
     <message>
         <source>Отм&amp;енить</source>
-        <translation>&amp;Undo</translation>
+        <translation>&amp;Rückgängig</translation>
     </message>
     <message>
         <source>&amp;Повторить</source>
-        <translation>&amp;Redo</translation>
+        <translation>&amp;Wiederholen</translation>
     </message>
     <message>
         <source>В&amp;ыход</source>
-        <translation>E&amp;xit</translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;Вид</source>
-        <translation>&amp;View</translation>
+        <translation>&amp;Ansicht</translation>
     </message>
     <message>
         <source>&amp;Обычный вид</source>
-        <translation>&amp;Plain view</translation>
+        <translation>&amp;Normale Ansicht</translation>
     </message>
     <message>
         <source>&amp;Износ</source>
-        <translation>&amp;Wear</translation>
+        <translation>&amp;Verschleiß</translation>
     </message>
     <message>
         <source>&amp;Работа</source>
-        <translation>W&amp;ork</translation>
+        <translation>&amp;Arbeit</translation>
     </message>
     <message>
         <source>&amp;Улучшенная земля</source>
-        <translation>&amp;Improved land</translation>
+        <translation>Verbesserter &amp;Boden</translation>
     </message>
     <message>
         <source>С&amp;ервис</source>
-        <translation>&amp;Tools</translation>
+        <translation>&amp;Extras</translation>
     </message>
     <message>
         <source>З&amp;вук</source>
-        <translation>&amp;Sound</translation>
+        <translation>&amp;Geräusche</translation>
     </message>
     <message>
         <source>М&amp;узыка</source>
-        <translation>&amp;Music</translation>
+        <translation>&amp;Musik</translation>
     </message>
     <message>
         <source>Полный экран</source>
-        <translation>Full screen</translation>
+        <translation>Vollbild</translation>
     </message>
     <message>
         <source>С&amp;татистика</source>
-        <translation>S&amp;tatistics</translation>
+        <translation>&amp;Statistik</translation>
     </message>
     <message>
         <source>Ц&amp;ели</source>
-        <translation>&amp;Goals</translation>
+        <translation>&amp;Ziele</translation>
     </message>
     <message>
         <source>&amp;Журнал</source>
-        <translation>&amp;Journal</translation>
+        <translation>&amp;Tagebuch</translation>
     </message>
     <message>
         <source>П&amp;араметры...</source>
-        <translation>S&amp;ettings...</translation>
+        <translation>&amp;Einstellungen...</translation>
     </message>
     <message>
         <source>&amp;?</source>
@@ -219,15 +219,15 @@
     </message>
     <message>
         <source>П&amp;омощь</source>
-        <translation>&amp;Help</translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>О &amp;программе...</source>
-        <translation>&amp;About...</translation>
+        <translation>Ü&amp;ber das Spiel...</translation>
     </message>
     <message>
         <source>Редактор &amp;островов...</source>
-        <translation>&amp;Island editor...</translation>
+        <translation>&amp;Inseleditor...</translation>
     </message>
 </context>
 <context>
@@ -242,7 +242,7 @@
     </message>
     <message>
         <source>мар</source>
-        <translation>Mar</translation>
+        <translation>Mär</translation>
     </message>
     <message>
         <source>апр</source>
@@ -250,7 +250,7 @@
     </message>
     <message>
         <source>май</source>
-        <translation>May</translation>
+        <translation>Mai</translation>
     </message>
     <message>
         <source>июн</source>
@@ -270,7 +270,7 @@
     </message>
     <message>
         <source>окт</source>
-        <translation>Oct</translation>
+        <translation>Okt</translation>
     </message>
     <message>
         <source>ноя</source>
@@ -278,84 +278,84 @@
     </message>
     <message>
         <source>дек</source>
-        <translation>Dec</translation>
+        <translation>Dez</translation>
     </message>
 </context>
 <context>
     <name>Overlay</name>
     <message>
         <source>до 60 дней</source>
-        <translation>under 60 days</translation>
+        <translation>bis 60 Tage</translation>
     </message>
     <message>
         <source>до года</source>
-        <translation>under a year</translation>
+        <translation>bis 1 Jahr</translation>
     </message>
     <message>
         <source>до 5 лет</source>
-        <translation>under 5 years</translation>
+        <translation>bis 5 Jahre</translation>
     </message>
     <message>
         <source>больше 5 лет</source>
-        <translation>over 5 years</translation>
+        <translation>über 5 Jahre</translation>
     </message>
     <message>
         <source>вечно</source>
-        <translation>forever</translation>
+        <translation>ewig</translation>
     </message>
     <message>
         <source>работает</source>
-        <translation>working</translation>
+        <translation>arbeitet</translation>
     </message>
     <message>
         <source>строится</source>
-        <translation>being built</translation>
+        <translation>im Bau</translation>
     </message>
     <message>
         <source>заблокировано</source>
-        <translation>blocked</translation>
+        <translation>blockiert</translation>
     </message>
     <message>
         <source>не его сезон</source>
-        <translation>out of season</translation>
+        <translation>außer Saison</translation>
     </message>
     <message>
         <source>нет ресурсов</source>
-        <translation>no goods</translation>
+        <translation>keine Waren</translation>
     </message>
     <message>
         <source>нет рабочих</source>
-        <translation>no workers</translation>
+        <translation>keine Arbeiter</translation>
     </message>
     <message>
         <source>улучшенная земля</source>
-        <translation>improved land</translation>
+        <translation>verbesserter Boden</translation>
     </message>
 </context>
 <context>
     <name>ScreenReader</name>
     <message>
         <source>Карта</source>
-        <translation>Map</translation>
+        <translation>Karte</translation>
     </message>
     <message>
         <source>Строка статуса</source>
-        <translation>Status line</translation>
+        <translation>Statuszeile</translation>
     </message>
     <message>
         <source>Обзорная карта</source>
-        <translation>Overview map</translation>
+        <translation>Übersichtskarte</translation>
     </message>
     <message>
         <source>Здоровье</source>
-        <translation>Health</translation>
+        <translation>Gesundheit</translation>
     </message>
 </context>
 <context>
     <name>TAboutForm</name>
     <message>
         <source>О программе</source>
-        <translation>About</translation>
+        <translation>Über das Spiel</translation>
     </message>
     <message>
         <source>Тарвения</source>
@@ -363,11 +363,11 @@
     </message>
     <message>
         <source>Экономическая стратегия: колония на острове, с %1 года, день за днём.</source>
-        <translation>An economic strategy game: a colony on an island, from %1, day by day.</translation>
+        <translation>Ein Wirtschaftsspiel: eine Kolonie auf einer Insel, ab %1, Tag für Tag.</translation>
     </message>
     <message>
         <source>Авторы: команда разработчиков «Тарвении».</source>
-        <translation>Authors: the Tarvenia team.</translation>
+        <translation>Autoren: die Entwickler von „Tarvenia“.</translation>
     </message>
     <message>
         <source>Версия %1</source>
@@ -382,123 +382,123 @@
     </message>
     <message>
         <source>Неизвестная ошибка</source>
-        <translation>Unknown error</translation>
+        <translation>Unbekannter Fehler</translation>
     </message>
 </context>
 <context>
     <name>TGameDialog</name>
     <message>
         <source>Отмена</source>
-        <translation>Cancel</translation>
+        <translation>Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>TGoalsForm</name>
     <message>
         <source>Цели</source>
-        <translation>Goals</translation>
+        <translation>Ziele</translation>
     </message>
     <message>
         <source>Дополнительные цели</source>
-        <translation>Extra goals</translation>
+        <translation>Weitere Ziele</translation>
     </message>
     <message>
         <source>Чего не допустить</source>
-        <translation>What to avoid</translation>
+        <translation>Zu vermeiden</translation>
     </message>
     <message>
         <source>грозит</source>
-        <translation>looming</translation>
+        <translation>droht</translation>
     </message>
     <message>
         <source>открыта</source>
-        <translation>open</translation>
+        <translation>offen</translation>
     </message>
     <message>
         <source>миновала</source>
-        <translation>avoided</translation>
+        <translation>abgewendet</translation>
     </message>
     <message>
         <source>выполнена</source>
-        <translation>done</translation>
+        <translation>erfüllt</translation>
     </message>
     <message>
         <source>случилась</source>
-        <translation>happened</translation>
+        <translation>eingetreten</translation>
     </message>
     <message>
         <source>провалена</source>
-        <translation>failed</translation>
+        <translation>verfehlt</translation>
     </message>
     <message>
         <source>идёт</source>
-        <translation>in play</translation>
+        <translation>läuft</translation>
     </message>
     <message>
         <source>выигран</source>
-        <translation>won</translation>
+        <translation>gewonnen</translation>
     </message>
     <message>
         <source>проигран</source>
-        <translation>lost</translation>
+        <translation>verloren</translation>
     </message>
     <message>
         <source>с </source>
-        <translation>from </translation>
+        <translation>ab </translation>
     </message>
     <message>
         <source>до </source>
-        <translation>by </translation>
+        <translation>bis </translation>
     </message>
     <message>
         <source>без срока</source>
-        <translation>no deadline</translation>
+        <translation>ohne Frist</translation>
     </message>
     <message>
         <source>дни подряд: %1 из %2</source>
-        <translation>days in a row: %1 of %2</translation>
+        <translation>Tage in Folge: %1 von %2</translation>
     </message>
     <message>
         <source>%1; беда: %2</source>
-        <translation>%1; danger: %2</translation>
+        <translation>%1; Gefahr: %2</translation>
     </message>
     <message>
         <source>%1 из %2</source>
-        <translation>%1 of %2</translation>
+        <translation>%1 von %2</translation>
     </message>
     <message>
         <source>%1; нужно %2</source>
-        <translation>%1; needed: %2</translation>
+        <translation>%1; nötig: %2</translation>
     </message>
     <message>
         <source>меньше</source>
-        <translation>less than</translation>
+        <translation>weniger als</translation>
     </message>
     <message>
         <source>не больше</source>
-        <translation>at most</translation>
+        <translation>höchstens</translation>
     </message>
     <message>
         <source>ровно</source>
-        <translation>exactly</translation>
+        <translation>genau</translation>
     </message>
     <message>
         <source>не меньше</source>
-        <translation>at least</translation>
+        <translation>mindestens</translation>
     </message>
     <message>
         <source>больше</source>
-        <translation>more than</translation>
+        <translation>mehr als</translation>
     </message>
     <message>
         <source>Свободная игра: целей нет</source>
-        <translation>Free play: no goals</translation>
+        <translation>Freies Spiel: keine Ziele</translation>
     </message>
     <message>
         <source>Сложность: %1. Сценарий %2.
 Выполнено обязательных целей: %3 из %4</source>
-        <translation>Difficulty: %1. Scenario %2.
-Required goals met: %3 of %4</translation>
+        <translation>Stufe: %1. Szenario %2.
+Pflichtziele erfüllt: %3 von %4</translation>
     </message>
 </context>
 <context>
@@ -509,37 +509,37 @@ Required goals met: %3 of %4</translation>
     </message>
     <message>
         <source>Начать новую игру</source>
-        <translation>Start a new game</translation>
+        <translation>Neues Spiel beginnen</translation>
     </message>
     <message>
         <source>Загрузить сохранение</source>
-        <translation>Load the saved game</translation>
+        <translation>Spielstand laden</translation>
     </message>
     <message>
         <source>Выход</source>
-        <translation>Exit</translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>колония за морем, 1890 год</source>
-        <translation>a colony across the sea, 1890</translation>
+        <translation>eine Kolonie in Übersee, 1890</translation>
     </message>
 </context>
 <context>
     <name>THelpWindow</name>
     <message>
         <source>Тарвения - помощь</source>
-        <translation>Tarvenia - help</translation>
+        <translation>Tarvenia - Hilfe</translation>
     </message>
     <message>
         <source>Файл помощи не найден: %1</source>
-        <translation>Help file not found: %1</translation>
+        <translation>Hilfedatei nicht gefunden: %1</translation>
     </message>
 </context>
 <context>
     <name>TInfoForm</name>
     <message>
         <source>Сообщение</source>
-        <translation>Message</translation>
+        <translation>Nachricht</translation>
     </message>
     <message>
         <source>ОК</source>
@@ -550,27 +550,27 @@ Required goals met: %3 of %4</translation>
     <name>TIslandEditorForm</name>
     <message>
         <source>&amp;Кисть</source>
-        <translation>&amp;Brush</translation>
+        <translation>&amp;Pinsel</translation>
     </message>
     <message>
         <source>Рисовать выбранную землю кистью</source>
-        <translation>Paint the chosen ground with the brush</translation>
+        <translation>Den gewählten Boden mit dem Pinsel malen</translation>
     </message>
     <message>
         <source>&amp;Заливка</source>
-        <translation>&amp;Fill</translation>
+        <translation>&amp;Füllen</translation>
     </message>
     <message>
         <source>Залить выбранной землей связную область</source>
-        <translation>Fill a connected area with the chosen ground</translation>
+        <translation>Eine zusammenhängende Fläche mit dem gewählten Boden füllen</translation>
     </message>
     <message>
         <source>&amp;Остров</source>
-        <translation>&amp;Island</translation>
+        <translation>&amp;Insel</translation>
     </message>
     <message>
         <source>Поднять из моря остров по его номеру</source>
-        <translation>Raise the island of a number out of the sea</translation>
+        <translation>Eine Insel nach ihrer Nummer aus dem Meer heben</translation>
     </message>
     <message>
         <source>&amp;Начало</source>
@@ -578,39 +578,39 @@ Required goals met: %3 of %4</translation>
     </message>
     <message>
         <source>Перенести клетку, где начнется колония</source>
-        <translation>Move the cell where the colony starts</translation>
+        <translation>Das Feld versetzen, auf dem die Kolonie beginnt</translation>
     </message>
     <message>
         <source>Н&amp;адпись</source>
-        <translation>&amp;Name</translation>
+        <translation>&amp;Beschriftung</translation>
     </message>
     <message>
         <source>Написать, изменить или убрать название на карте</source>
-        <translation>Write, change or remove a name on the map</translation>
+        <translation>Eine Beschriftung der Karte schreiben, ändern oder entfernen</translation>
     </message>
     <message>
         <source>&amp;Пипетка</source>
-        <translation>Pic&amp;ker</translation>
+        <translation>Pip&amp;ette</translation>
     </message>
     <message>
         <source>Взять землю с клетки карты</source>
-        <translation>Take the ground of a cell of the map</translation>
+        <translation>Den Boden eines Kartenfeldes aufnehmen</translation>
     </message>
     <message>
         <source>Остров</source>
-        <translation>Island</translation>
+        <translation>Insel</translation>
     </message>
     <message>
         <source>Место</source>
-        <translation>Place</translation>
+        <translation>Ort</translation>
     </message>
     <message>
         <source>Вода</source>
-        <translation>Water</translation>
+        <translation>Wasser</translation>
     </message>
     <message>
         <source>Надпись на карте</source>
-        <translation>Name on the map</translation>
+        <translation>Beschriftung der Karte</translation>
     </message>
     <message>
         <source>Название:</source>
@@ -618,205 +618,205 @@ Required goals met: %3 of %4</translation>
     </message>
     <message>
         <source>Шрифт:</source>
-        <translation>Font:</translation>
+        <translation>Schrift:</translation>
     </message>
     <message>
         <source>Убрать</source>
-        <translation>Remove</translation>
+        <translation>Entfernen</translation>
     </message>
     <message>
         <source>Новый остров</source>
-        <translation>New island</translation>
+        <translation>Neue Insel</translation>
     </message>
     <message>
         <source>&amp;Карта</source>
-        <translation>&amp;Map</translation>
+        <translation>&amp;Karte</translation>
     </message>
     <message>
         <source>&amp;Новая...</source>
-        <translation>&amp;New...</translation>
+        <translation>&amp;Neu...</translation>
     </message>
     <message>
         <source>&amp;Открыть файл...</source>
-        <translation>&amp;Open file...</translation>
+        <translation>Datei ö&amp;ffnen...</translation>
     </message>
     <message>
         <source>&amp;Сохранить</source>
-        <translation>&amp;Save</translation>
+        <translation>&amp;Speichern</translation>
     </message>
     <message>
         <source>Сохранить &amp;черновик</source>
-        <translation>Save as &amp;draft</translation>
+        <translation>Als &amp;Entwurf speichern</translation>
     </message>
     <message>
         <source>&amp;Играть</source>
-        <translation>&amp;Play</translation>
+        <translation>Sp&amp;ielen</translation>
     </message>
     <message>
         <source>&amp;Закрыть</source>
-        <translation>&amp;Close</translation>
+        <translation>S&amp;chließen</translation>
     </message>
     <message>
         <source>&amp;Правка</source>
-        <translation>&amp;Edit</translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Инструменты</source>
-        <translation>&amp;Tools</translation>
+        <translation>&amp;Werkzeuge</translation>
     </message>
     <message>
         <source>Кисть &amp;больше</source>
-        <translation>&amp;Larger brush</translation>
+        <translation>Pinsel &amp;größer</translation>
     </message>
     <message>
         <source>Кисть &amp;меньше</source>
-        <translation>S&amp;maller brush</translation>
+        <translation>Pinsel &amp;kleiner</translation>
     </message>
     <message>
         <source>Имя карты:</source>
-        <translation>Map name:</translation>
+        <translation>Kartenname:</translation>
     </message>
     <message>
         <source>Инструмент</source>
-        <translation>Tool</translation>
+        <translation>Werkzeug</translation>
     </message>
     <message>
         <source>Земля</source>
-        <translation>Ground</translation>
+        <translation>Boden</translation>
     </message>
     <message>
         <source>Берег ложится сам там, где земля встречает море.</source>
-        <translation>The coast lies by itself where land meets the sea.</translation>
+        <translation>Die Küste entsteht von selbst, wo Land an das Meer stößt.</translation>
     </message>
     <message>
         <source>Кисть</source>
-        <translation>Brush</translation>
+        <translation>Pinsel</translation>
     </message>
     <message>
         <source>Круглая</source>
-        <translation>Round</translation>
+        <translation>Rund</translation>
     </message>
     <message>
         <source>Квадратная</source>
-        <translation>Square</translation>
+        <translation>Quadratisch</translation>
     </message>
     <message>
         <source>Форма:</source>
-        <translation>Shape:</translation>
+        <translation>Form:</translation>
     </message>
     <message>
         <source>Размер:</source>
-        <translation>Size:</translation>
+        <translation>Größe:</translation>
     </message>
     <message>
         <source>Номер:</source>
-        <translation>Number:</translation>
+        <translation>Nummer:</translation>
     </message>
     <message>
         <source>Проверка:</source>
-        <translation>Check:</translation>
+        <translation>Prüfung:</translation>
     </message>
     <message>
         <source>Сохранить изменения карты «%1»?</source>
-        <translation>Save the changes of the map «%1»?</translation>
+        <translation>Änderungen an der Karte „%1“ speichern?</translation>
     </message>
     <message>
         <source>Открыть карту</source>
-        <translation>Open a map</translation>
+        <translation>Karte öffnen</translation>
     </message>
     <message>
         <source>Карты (*.LTS *.lts)</source>
-        <translation>Maps (*.LTS *.lts)</translation>
+        <translation>Karten (*.LTS *.lts)</translation>
     </message>
     <message>
         <source>«%1» не годится в имя карты: нужно от 1 до 40 букв, без знаков / \ : * ? &quot; &lt; &gt; |.</source>
-        <translation>«%1» cannot name a map: it needs 1 to 40 characters, without / \ : * ? &quot; &lt; &gt; |.</translation>
+        <translation>„%1“ taugt nicht als Kartenname: nötig sind 1 bis 40 Zeichen, ohne / \ : * ? &quot; &lt; &gt; |.</translation>
     </message>
     <message>
         <source>Карта сохранена: %1</source>
-        <translation>Map saved: %1</translation>
+        <translation>Karte gespeichert: %1</translation>
     </message>
     <message>
         <source>На карте есть ошибки, играть на ней нельзя. Сохранить ее как черновик?</source>
-        <translation>The map has errors and cannot be played. Save it as a draft?</translation>
+        <translation>Die Karte hat Fehler, auf ihr kann man nicht spielen. Als Entwurf speichern?</translation>
     </message>
     <message>
         <source>Карта «%1» уже есть в игре. Дайте своей карте другое имя.</source>
-        <translation>The game has a map «%1» already. Give your map another name.</translation>
+        <translation>Die Karte „%1“ gibt es im Spiel schon. Geben Sie Ihrer Karte einen anderen Namen.</translation>
     </message>
     <message>
         <source>Редактор островов — %1%2</source>
-        <translation>Island editor — %1%2</translation>
+        <translation>Inseleditor — %1%2</translation>
     </message>
     <message>
         <source>Карта готова к игре.</source>
-        <translation>The map is ready to play.</translation>
+        <translation>Die Karte ist spielbereit.</translation>
     </message>
     <message>
         <source>Клетка %1, %2: %3</source>
-        <translation>Cell %1, %2: %3</translation>
+        <translation>Feld %1, %2: %3</translation>
     </message>
     <message>
         <source>Нет номера</source>
-        <translation>No number</translation>
+        <translation>Keine Nummer</translation>
     </message>
     <message>
         <source>Карта «%1» уже есть. Заменить ее?</source>
-        <translation>There is a map «%1» already. Replace it?</translation>
+        <translation>Die Karte „%1“ gibt es schon. Ersetzen?</translation>
     </message>
 </context>
 <context>
     <name>TJournalForm</name>
     <message>
         <source>Двойной щелчок или Enter: показать на карте</source>
-        <translation>Double-click or Enter: show on the map</translation>
+        <translation>Doppelklick oder Enter: auf der Karte zeigen</translation>
     </message>
     <message>
         <source>Дата</source>
-        <translation>Date</translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Вид</source>
-        <translation>Kind</translation>
+        <translation>Art</translation>
     </message>
     <message>
         <source>Запись</source>
-        <translation>Entry</translation>
+        <translation>Eintrag</translation>
     </message>
     <message>
         <source>Журнал</source>
-        <translation>Journal</translation>
+        <translation>Tagebuch</translation>
     </message>
     <message>
         <source>Все записи</source>
-        <translation>All entries</translation>
+        <translation>Alle Einträge</translation>
     </message>
     <message>
         <source>слова из текста</source>
-        <translation>words of the text</translation>
+        <translation>Wörter aus dem Text</translation>
     </message>
     <message>
         <source>Показать:</source>
-        <translation>Show:</translation>
+        <translation>Zeigen:</translation>
     </message>
     <message>
         <source>Найти:</source>
-        <translation>Find:</translation>
+        <translation>Suchen:</translation>
     </message>
     <message>
         <source>Записей: %1 из %2</source>
-        <translation>Entries: %1 of %2</translation>
+        <translation>Einträge: %1 von %2</translation>
     </message>
 </context>
 <context>
     <name>TMainForm</name>
     <message>
         <source>Да</source>
-        <translation>Yes</translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>Нет</source>
-        <translation>No</translation>
+        <translation>Nein</translation>
     </message>
     <message>
         <source>Тарвения</source>
@@ -824,256 +824,256 @@ Required goals met: %3 of %4</translation>
     </message>
     <message>
         <source>В файле %1 нет ни одного типа строений.</source>
-        <translation>The file %1 has no building types.</translation>
+        <translation>Die Datei %1 enthält keine einzige Gebäudeart.</translation>
     </message>
     <message>
         <source>Дата</source>
-        <translation>Date</translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Строка статуса</source>
-        <translation>Status line</translation>
+        <translation>Statuszeile</translation>
     </message>
     <message>
         <source>Получить новейшую версию</source>
-        <translation>Get the latest version</translation>
+        <translation>Die neueste Version holen</translation>
     </message>
     <message>
         <source>Деньги</source>
-        <translation>Money</translation>
+        <translation>Geld</translation>
     </message>
     <message>
         <source>Количество людей</source>
-        <translation>Number of people</translation>
+        <translation>Anzahl der Siedler</translation>
     </message>
     <message>
         <source>Жилье</source>
-        <translation>Homes</translation>
+        <translation>Wohnungen</translation>
     </message>
     <message>
         <source>Рабочие места</source>
-        <translation>Jobs</translation>
+        <translation>Arbeitsplätze</translation>
     </message>
     <message>
         <source>Количество рабочих мест</source>
-        <translation>Number of jobs</translation>
+        <translation>Anzahl der Arbeitsplätze</translation>
     </message>
     <message>
         <source>Не работают</source>
-        <translation>Idle</translation>
+        <translation>Ohne Arbeit</translation>
     </message>
     <message>
         <source>Количество незанятых людей</source>
-        <translation>Number of idle people</translation>
+        <translation>Anzahl der Siedler ohne Arbeit</translation>
     </message>
     <message>
         <source>Игра загружена</source>
-        <translation>Game loaded</translation>
+        <translation>Spiel geladen</translation>
     </message>
     <message>
         <source>Сохранить игру</source>
-        <translation>Save game</translation>
+        <translation>Spiel speichern</translation>
     </message>
     <message>
         <source>Загрузить игру</source>
-        <translation>Load game</translation>
+        <translation>Spiel laden</translation>
     </message>
     <message>
         <source>Сохранённые игры (*.dat)</source>
-        <translation>Saved games (*.dat)</translation>
+        <translation>Spielstände (*.dat)</translation>
     </message>
     <message>
         <source>Настройки не сохранятся: файл %1 не записывается</source>
-        <translation>Settings will not be kept: cannot write %1</translation>
+        <translation>Die Einstellungen bleiben nicht erhalten: Datei %1 ist nicht beschreibbar</translation>
     </message>
     <message>
         <source>Среднее здоровье населения - %1 из %2</source>
-        <translation>Average health of the people: %1 of %2</translation>
+        <translation>Mittlere Gesundheit der Siedler - %1 von %2</translation>
     </message>
     <message>
         <source>Обучение, шаг %1 из %2
 %3</source>
-        <translation>Tutorial, step %1 of %2
+        <translation>Einführung, Schritt %1 von %2
 %3</translation>
     </message>
     <message>
         <source>Рекорд не сохранится: файл %1 не записывается</source>
-        <translation>The record will not be kept: cannot write %1</translation>
+        <translation>Der Rekord bleibt nicht erhalten: Datei %1 ist nicht beschreibbar</translation>
     </message>
     <message>
         <source>Сохранить текущую игру?</source>
-        <translation>Save the current game?</translation>
+        <translation>Das laufende Spiel speichern?</translation>
     </message>
 </context>
 <context>
     <name>TMarketForm</name>
     <message>
         <source>Цена</source>
-        <translation>Price</translation>
+        <translation>Preis</translation>
     </message>
     <message>
         <source>Количество</source>
-        <translation>Amount</translation>
+        <translation>Menge</translation>
     </message>
     <message>
         <source>Сумма</source>
-        <translation>Sum</translation>
+        <translation>Summe</translation>
     </message>
     <message>
         <source>Отмена</source>
-        <translation>Cancel</translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Все</source>
-        <translation>All</translation>
+        <translation>Alle</translation>
     </message>
 </context>
 <context>
     <name>TNalogForm</name>
     <message>
         <source>Да</source>
-        <translation>Yes</translation>
+        <translation>Ja</translation>
     </message>
     <message>
         <source>Нет</source>
-        <translation>No</translation>
+        <translation>Nein</translation>
     </message>
     <message>
         <source>Налоги</source>
-        <translation>Taxes</translation>
+        <translation>Steuern</translation>
     </message>
     <message>
         <source>Сегодня следует уплатить налоги за прошедший год:</source>
-        <translation>Today the taxes for the past year are due:</translation>
+        <translation>Heute sind die Steuern für das vergangene Jahr fällig:</translation>
     </message>
     <message>
         <source>На землю</source>
-        <translation>On land</translation>
+        <translation>Auf Grund und Boden</translation>
     </message>
     <message>
         <source>На покупку ресурсов</source>
-        <translation>On goods bought</translation>
+        <translation>Auf gekaufte Waren</translation>
     </message>
     <message>
         <source>На продажу ресурсов</source>
-        <translation>On goods sold</translation>
+        <translation>Auf verkaufte Waren</translation>
     </message>
     <message>
         <source>В экологический фонд</source>
-        <translation>To the ecology fund</translation>
+        <translation>An den Umweltfonds</translation>
     </message>
     <message>
         <source>В различные социальные фонды</source>
-        <translation>To social funds</translation>
+        <translation>An verschiedene Sozialkassen</translation>
     </message>
     <message>
         <source>На пользование природными ресурсами</source>
-        <translation>For use of natural resources</translation>
+        <translation>Für die Nutzung der Bodenschätze</translation>
     </message>
     <message>
         <source>Итого</source>
-        <translation>Total</translation>
+        <translation>Gesamt</translation>
     </message>
     <message>
         <source>Вы готовы уплатить налоги прямо сейчас?</source>
-        <translation>Will you pay the taxes now?</translation>
+        <translation>Wollen Sie die Steuern jetzt gleich bezahlen?</translation>
     </message>
 </context>
 <context>
     <name>TNalogMainForm</name>
     <message>
         <source>Главный налог</source>
-        <translation>Main tax</translation>
+        <translation>Hauptsteuer</translation>
     </message>
     <message>
         <source>Сегодня следует уплатить Главный налог. Налог выплачивается каждые 10 лет. На сегодня сумма налога составляет:</source>
-        <translation>Today the Main tax is due. It is paid every 10 years. Today the tax comes to:</translation>
+        <translation>Heute ist die Hauptsteuer fällig. Sie wird alle 10 Jahre gezahlt. Heute beträgt sie:</translation>
     </message>
     <message>
         <source>Вы готовы уплатить Главный налог прямо сейчас?</source>
-        <translation>Will you pay the Main tax now?</translation>
+        <translation>Wollen Sie die Hauptsteuer jetzt gleich bezahlen?</translation>
     </message>
 </context>
 <context>
     <name>TNewIslandForm</name>
     <message>
         <source>Новая игра</source>
-        <translation>New game</translation>
+        <translation>Neues Spiel</translation>
     </message>
     <message>
         <source>Где начать колонию:</source>
-        <translation>Where to found the colony:</translation>
+        <translation>Ort der Kolonie:</translation>
     </message>
     <message>
         <source>Карта «%1»</source>
-        <translation>Map &quot;%1&quot;</translation>
+        <translation>Karte „%1“</translation>
     </message>
     <message>
         <source>Случайный остров</source>
-        <translation>Random island</translation>
+        <translation>Zufällige Insel</translation>
     </message>
     <message>
         <source>Номер острова:</source>
-        <translation>Island number:</translation>
+        <translation>Inselnummer:</translation>
     </message>
     <message>
         <source>Начать</source>
-        <translation>Start</translation>
+        <translation>Beginnen</translation>
     </message>
     <message>
         <source>Эту карту не удаётся прочитать.</source>
-        <translation>This map cannot be read.</translation>
+        <translation>Diese Karte lässt sich nicht lesen.</translation>
     </message>
     <message>
         <source>Введите номер острова от 0 до %1.</source>
-        <translation>Enter an island number from 0 to %1.</translation>
+        <translation>Geben Sie eine Inselnummer von 0 bis %1 ein.</translation>
     </message>
     <message>
         <source>Новая карта</source>
-        <translation>New map</translation>
+        <translation>Neue Karte</translation>
     </message>
     <message>
         <source>С чего начать карту:</source>
-        <translation>Start the map from:</translation>
+        <translation>Die Karte beginnt mit:</translation>
     </message>
     <message>
         <source>Пустое море</source>
-        <translation>Blank sea</translation>
+        <translation>Leeres Meer</translation>
     </message>
     <message>
         <source>Открыть</source>
-        <translation>Open</translation>
+        <translation>Öffnen</translation>
     </message>
 </context>
 <context>
     <name>TScenarioEndForm</name>
     <message>
         <source>Причина: %1</source>
-        <translation>Cause: %1</translation>
+        <translation>Grund: %1</translation>
     </message>
     <message>
         <source>Не выполнена цель: %1</source>
-        <translation>Goal not met: %1</translation>
+        <translation>Ziel nicht erfüllt: %1</translation>
     </message>
     <message>
         <source>Сценарий «%1» проигран.</source>
-        <translation>Scenario &quot;%1&quot; lost.</translation>
+        <translation>Szenario „%1“ verloren.</translation>
     </message>
     <message>
         <source>Сценарий «%1» выполнен!</source>
-        <translation>Scenario &quot;%1&quot; won!</translation>
+        <translation>Szenario „%1“ gewonnen!</translation>
     </message>
     <message>
         <source>Это ваш новый рекорд.</source>
-        <translation>This is your new record.</translation>
+        <translation>Das ist Ihr neuer Rekord.</translation>
     </message>
     <message>
         <source>Сценарий выполнен</source>
-        <translation>Scenario won</translation>
+        <translation>Szenario gewonnen</translation>
     </message>
     <message>
         <source>Сценарий проигран</source>
-        <translation>Scenario lost</translation>
+        <translation>Szenario verloren</translation>
     </message>
     <message>
         <source>ОК</source>
@@ -1084,55 +1084,55 @@ Required goals met: %3 of %4</translation>
     <name>TScenarioForm</name>
     <message>
         <source>Новая игра по сценарию</source>
-        <translation>New scenario game</translation>
+        <translation>Neues Spiel nach Szenario</translation>
     </message>
     <message>
         <source>Сценарии:</source>
-        <translation>Scenarios:</translation>
+        <translation>Szenarien:</translation>
     </message>
     <message>
         <source>%1 (не читается)</source>
-        <translation>%1 (unreadable)</translation>
+        <translation>%1 (unlesbar)</translation>
     </message>
     <message>
         <source>Сложность:</source>
-        <translation>Difficulty:</translation>
+        <translation>Stufe:</translation>
     </message>
     <message>
         <source>Начать</source>
-        <translation>Start</translation>
+        <translation>Beginnen</translation>
     </message>
     <message>
         <source>Сценариев нет.</source>
-        <translation>No scenarios.</translation>
+        <translation>Keine Szenarien.</translation>
     </message>
     <message>
         <source>Этот сценарий не удаётся прочитать.</source>
-        <translation>This scenario cannot be read.</translation>
+        <translation>Dieses Szenario lässt sich nicht lesen.</translation>
     </message>
     <message>
         <source>Сложность: %1</source>
-        <translation>Difficulty: %1</translation>
+        <translation>Stufe: %1</translation>
     </message>
     <message>
         <source>, другой нет</source>
-        <translation>, the only one</translation>
+        <translation>, keine andere</translation>
     </message>
     <message>
         <source>Эту карту не удаётся прочитать.</source>
-        <translation>This map cannot be read.</translation>
+        <translation>Diese Karte lässt sich nicht lesen.</translation>
     </message>
     <message>
         <source>Лучший результат:
 %1
 %2</source>
-        <translation>Best result:
+        <translation>Bestes Ergebnis:
 %1
 %2</translation>
     </message>
     <message>
         <source>На этой сложности ещё не пройден.</source>
-        <translation>Not yet won at this difficulty.</translation>
+        <translation>Auf dieser Stufe noch nicht gewonnen.</translation>
     </message>
 </context>
 <context>
@@ -1146,43 +1146,43 @@ Required goals met: %3 of %4</translation>
     <name>TSettingsForm</name>
     <message>
         <source>Громкость</source>
-        <translation>Volume</translation>
+        <translation>Lautstärke</translation>
     </message>
     <message>
         <source>Параметры</source>
-        <translation>Settings</translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Звук</source>
-        <translation>Sound</translation>
+        <translation>Geräusche</translation>
     </message>
     <message>
         <source>Музыка</source>
-        <translation>Music</translation>
+        <translation>Musik</translation>
     </message>
     <message>
         <source>Сохранять игру в начале каждого месяца</source>
-        <translation>Save the game at the start of each month</translation>
+        <translation>Das Spiel zu Beginn jedes Monats speichern</translation>
     </message>
     <message>
         <source>Предлагать сохранить игру, прежде чем её закрыть</source>
-        <translation>Offer to save the game before closing it</translation>
+        <translation>Vor dem Schließen anbieten, das Spiel zu speichern</translation>
     </message>
     <message>
         <source>Полный экран при запуске</source>
-        <translation>Full screen at start</translation>
+        <translation>Vollbild beim Start</translation>
     </message>
     <message>
         <source>Язык</source>
-        <translation>Language</translation>
+        <translation>Sprache</translation>
     </message>
     <message>
         <source>Системный</source>
-        <translation>System</translation>
+        <translation>Wie im System</translation>
     </message>
     <message>
         <source>Язык сменится при следующем запуске игры.</source>
-        <translation>The language changes at the next start.</translation>
+        <translation>Die Sprache wechselt beim nächsten Spielstart.</translation>
     </message>
     <message>
         <source>ОК</source>
@@ -1193,206 +1193,206 @@ Required goals met: %3 of %4</translation>
     <name>TSoundPlayer</name>
     <message>
         <source>Нет звука «%1».</source>
-        <translation>No sound &quot;%1&quot;.</translation>
+        <translation>Geräusch „%1“ fehlt.</translation>
     </message>
     <message>
         <source>Звук «%1» не читается.</source>
-        <translation>Sound &quot;%1&quot; cannot be read.</translation>
+        <translation>Geräusch „%1“ lässt sich nicht lesen.</translation>
     </message>
 </context>
 <context>
     <name>TStatisticsForm</name>
     <message>
         <source>Деньги</source>
-        <translation>Money</translation>
+        <translation>Geld</translation>
     </message>
     <message>
         <source>деньги</source>
-        <translation>money</translation>
+        <translation>Geld</translation>
     </message>
     <message>
         <source>Люди</source>
-        <translation>People</translation>
+        <translation>Siedler</translation>
     </message>
     <message>
         <source>человек</source>
-        <translation>people</translation>
+        <translation>Siedler</translation>
     </message>
     <message>
         <source>Здоровье</source>
-        <translation>Health</translation>
+        <translation>Gesundheit</translation>
     </message>
     <message>
         <source>здоровье, из %1</source>
-        <translation>health, of %1</translation>
+        <translation>Gesundheit, von %1</translation>
     </message>
     <message>
         <source>Ниже %1 рождений нет</source>
-        <translation>No births below %1</translation>
+        <translation>Unter %1 keine Geburten</translation>
     </message>
     <message>
         <source>Товары</source>
-        <translation>Goods</translation>
+        <translation>Waren</translation>
     </message>
     <message>
         <source>штук</source>
-        <translation>units</translation>
+        <translation>Stück</translation>
     </message>
     <message>
         <source>Торговля</source>
-        <translation>Trade</translation>
+        <translation>Handel</translation>
     </message>
     <message>
         <source>деньги за месяц</source>
-        <translation>money a month</translation>
+        <translation>Geld im Monat</translation>
     </message>
     <message>
         <source>Продано за месяц</source>
-        <translation>Sold in the month</translation>
+        <translation>Im Monat verkauft</translation>
     </message>
     <message>
         <source>Продано</source>
-        <translation>Sold</translation>
+        <translation>Verkauft</translation>
     </message>
     <message>
         <source>Куплено за месяц</source>
-        <translation>Bought in the month</translation>
+        <translation>Im Monat gekauft</translation>
     </message>
     <message>
         <source>Куплено</source>
-        <translation>Bought</translation>
+        <translation>Gekauft</translation>
     </message>
     <message>
         <source>Счёт</source>
-        <translation>Account</translation>
+        <translation>Konto</translation>
     </message>
     <message>
         <source>П&amp;рогноз</source>
-        <translation>Fo&amp;recast</translation>
+        <translation>&amp;Prognose</translation>
     </message>
     <message>
         <source>Статистика</source>
-        <translation>Statistics</translation>
+        <translation>Statistik</translation>
     </message>
     <message>
         <source>Последний год</source>
-        <translation>Last year</translation>
+        <translation>Letztes Jahr</translation>
     </message>
     <message>
         <source>Последние 10 лет</source>
-        <translation>Last 10 years</translation>
+        <translation>Letzte 10 Jahre</translation>
     </message>
     <message>
         <source>Вся история</source>
-        <translation>All history</translation>
+        <translation>Ganzer Verlauf</translation>
     </message>
     <message>
         <source>История в CSV...</source>
-        <translation>History to CSV...</translation>
+        <translation>Verlauf als CSV...</translation>
     </message>
     <message>
         <source>Счёт в CSV...</source>
-        <translation>Account to CSV...</translation>
+        <translation>Konto als CSV...</translation>
     </message>
     <message>
         <source>Период:</source>
-        <translation>Period:</translation>
+        <translation>Zeitraum:</translation>
     </message>
     <message>
         <source>месяц</source>
-        <translation>month</translation>
+        <translation>Monat</translation>
     </message>
     <message>
         <source>дата</source>
-        <translation>date</translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Беда: %1</source>
-        <translation>Danger: %1</translation>
+        <translation>Gefahr: %1</translation>
     </message>
     <message>
         <source>Цель: %1</source>
-        <translation>Goal: %1</translation>
+        <translation>Ziel: %1</translation>
     </message>
     <message>
         <source>До ежегодного налога</source>
-        <translation>Until the yearly tax</translation>
+        <translation>Bis zur Jahressteuer</translation>
     </message>
     <message>
         <source>До Главного налога</source>
-        <translation>Until the Main tax</translation>
+        <translation>Bis zur Hauptsteuer</translation>
     </message>
     <message>
         <source>30 дней</source>
-        <translation>30 days</translation>
+        <translation>30 Tage</translation>
     </message>
     <message>
         <source>365 дней</source>
-        <translation>365 days</translation>
+        <translation>365 Tage</translation>
     </message>
     <message>
         <source>Срок:</source>
-        <translation>Horizon:</translation>
+        <translation>Dauer:</translation>
     </message>
     <message>
         <source>Считается…</source>
-        <translation>Working…</translation>
+        <translation>Wird berechnet…</translation>
     </message>
     <message>
         <source>Исходов: %1, от %2. Линия - середина исходов, полоса - 8 исходов из 10.</source>
-        <translation>Outcomes: %1, from %2. The line is the middle outcome, the band 8 outcomes in 10.</translation>
+        <translation>Ausgänge: %1, ab %2. Die Linie ist der mittlere Ausgang, das Band 8 von 10 Ausgängen.</translation>
     </message>
     <message>
         <source>На начало года</source>
-        <translation>At the start of the year</translation>
+        <translation>Am Jahresanfang</translation>
     </message>
     <message>
         <source>Доходы</source>
-        <translation>Income</translation>
+        <translation>Einnahmen</translation>
     </message>
     <message>
         <source>Расходы</source>
-        <translation>Spending</translation>
+        <translation>Ausgaben</translation>
     </message>
     <message>
         <source>Всего доходов</source>
-        <translation>Total income</translation>
+        <translation>Einnahmen gesamt</translation>
     </message>
     <message>
         <source>Всего расходов</source>
-        <translation>Total spending</translation>
+        <translation>Ausgaben gesamt</translation>
     </message>
     <message>
         <source>На конец года</source>
-        <translation>At the end of the year</translation>
+        <translation>Am Jahresende</translation>
     </message>
     <message>
         <source>Всего</source>
-        <translation>Total</translation>
+        <translation>Gesamt</translation>
     </message>
     <message>
         <source>Сохранить счёт</source>
-        <translation>Save the account</translation>
+        <translation>Konto speichern</translation>
     </message>
     <message>
         <source>Сохранить историю</source>
-        <translation>Save the history</translation>
+        <translation>Verlauf speichern</translation>
     </message>
     <message>
         <source>Таблицы CSV (*.csv)</source>
-        <translation>CSV tables (*.csv)</translation>
+        <translation>CSV-Tabellen (*.csv)</translation>
     </message>
     <message>
         <source>Счёт.csv</source>
-        <translation>Account.csv</translation>
+        <translation>Konto.csv</translation>
     </message>
     <message>
         <source>История.csv</source>
-        <translation>History.csv</translation>
+        <translation>Verlauf.csv</translation>
     </message>
     <message>
         <source>Не удалось сохранить файл %1: %2.</source>
-        <translation>Could not save the file %1: %2.</translation>
+        <translation>Die Datei %1 ließ sich nicht speichern: %2.</translation>
     </message>
 </context>
 </TS>
