@@ -17,6 +17,7 @@
 #include <QImage>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTemporaryDir>
 #include <algorithm>
 #include <cstdlib>
 #include <gtest/gtest.h>
@@ -272,6 +273,39 @@ TEST(Content, EveryDataTextIsTranslated) {
         EXPECT_EQ(files.size(), 2 + QDir(GameData + QStringLiteral("/SCENARIOS"))
                                         .entryList({QStringLiteral("*.ini")}, QDir::Files)
                                         .size());
+    }
+}
+
+// Bringing a catalogue up to the texts keeps its language, its finished
+// translations, and a changed text's former one to start from.
+TEST(TsFile, KeepsItsLanguageAndTranslations) {
+    const QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("data_de.ts"));
+    const std::vector<TDataEntry> texts = {{"A.INI", "Hut/Caption", "Хижина"},
+                                           {"A.INI", "Mill/Caption", "Новая мельница"}};
+    for (const QString language : {"de_DE", "en_US"}) {
+        QFile file(path);
+        if (language == u"de_DE") {
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write("<TS version=\"2.1\" language=\"de_DE\"><context><name>A.INI</name>"
+                       "<message><source>Хижина</source><comment>Hut/Caption</comment>"
+                       "<translation>Hütte</translation></message>"
+                       "<message><source>Мельница</source><comment>Mill/Caption</comment>"
+                       "<translation>Mühle</translation></message></context></TS>");
+            file.close();
+        } else {
+            file.remove();
+        }
+        ASSERT_TRUE(UpdateTsFile(path, texts));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(file.readAll().contains("language=\"" + language.toUtf8() + '"'));
+        const std::vector<TTsMessage> read = ReadTsFile(path);
+        ASSERT_EQ(read.size(), 2u);
+        const bool kept = language == u"de_DE";
+        EXPECT_EQ(read[0].Translation, kept ? QStringLiteral("Hütte") : QString());
+        EXPECT_EQ(read[0].Finished, kept);
+        EXPECT_EQ(read[1].Translation, kept ? QStringLiteral("Mühle") : QString());
+        EXPECT_FALSE(read[1].Finished);
     }
 }
 
