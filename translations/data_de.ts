@@ -555,11 +555,6 @@ Hinweise über der Karte sagen, was zu tun ist und welchen Knopf Sie drücken.</
 <context>
     <name>HELP.html</name>
     <message>
-        <source>HELP.html</source>
-        <comment>Page/File</comment>
-        <translation>HELP.de.html</translation>
-    </message>
-    <message>
         <source>&lt;!DOCTYPE html&gt;
 &lt;html lang=&quot;ru&quot;&gt;
 &lt;head&gt;
@@ -921,7 +916,7 @@ docs/scenarios.md.&lt;/p&gt;</translation>
 месяца, вопрос «Сохранить текущую игру?» перед тем, как игра будет закрыта, и полный экран при
 запуске. Звук (&lt;kbd&gt;Ctrl+D&lt;/kbd&gt;) и музыку (&lt;kbd&gt;Ctrl+M&lt;/kbd&gt;) можно включать и выключать и из меню.
 Музыка меняется с временем года: вальс зимой, марш летом, народная песня весной и осенью.
-Там же выбирается язык игры: «Системный», «Русский» или «English»; он меняется при следующем запуске.
+Там же выбирается язык игры: «Системный», «Русский», «English» или «Deutsch»; он меняется при следующем запуске.
 Параметры хранятся отдельно от игр: загрузка игры их не меняет.&lt;/p&gt;</source>
         <translation>&lt;h2&gt;Einstellungen und Musik&lt;/h2&gt;
 &lt;p&gt;„Extras“ → „Einstellungen...“ (&lt;kbd&gt;Strg+P&lt;/kbd&gt;): die Lautstärke von Geräuschen und Musik, das automatische Speichern zu Beginn
