@@ -71,7 +71,8 @@ TWhyIdle WhyIdle(const TGame& game, const TBase* base) {
 QString WhyIdleText(const TWhyIdle& why) {
     switch (why.Reason) {
     case TIdleReason::Building:
-        return QCoreApplication::translate("Idle", " — осталось %n дн.", nullptr, why.DaysLeft);
+        // The line before it already counts the days left: ", строится, 12".
+        return QString();
     case TIdleReason::Blocked:
         return QCoreApplication::translate("Idle", " — заблокировано");
     case TIdleReason::Season:

@@ -38,5 +38,5 @@ TWhyIdle WhyIdle(const TGame& game, const TBase* base);
 
 // The reason as the status line appends it to the building's description,
 // " — не хватает: уголь 4, железо 2"; empty for no building and for one at
-// work.
+// work, and for one being built, whose description counts its days.
 QString WhyIdleText(const TWhyIdle& why);

@@ -55,4 +55,10 @@ TAboutForm::TAboutForm(QWidget* parent, QWidget* mainWindow)
     bt1->setGeometry(156, 230, 73, 21);
     bt1->Default = true;
     bt1->Cancel = true;
+    // The box opens on OK, not on the first link of the keyboard's order.
+    bt1->setFocus();
+    // It has no parent, so that it stays when a link minimises the game,
+    // and opens over the game's window all the same.
+    if (mainWindow && mainWindow->isVisible())
+        move(mainWindow->frameGeometry().center() - QPoint(width() / 2, height() / 2));
 }

@@ -35,7 +35,10 @@ std::vector<TAxisMark> ValueMarks(double low, double high, int steps) {
     return marks;
 }
 
-std::vector<TAxisMark> TimeMarks(double first, double last, int most) {
+namespace {
+
+// A month's short name on a time axis, in the game's language.
+QString ShortMonth(int month) {
     static const char* const Months[] = {
         QT_TRANSLATE_NOOP("Months", "янв"), QT_TRANSLATE_NOOP("Months", "фев"),
         QT_TRANSLATE_NOOP("Months", "мар"), QT_TRANSLATE_NOOP("Months", "апр"),
@@ -44,6 +47,12 @@ std::vector<TAxisMark> TimeMarks(double first, double last, int most) {
         QT_TRANSLATE_NOOP("Months", "сен"), QT_TRANSLATE_NOOP("Months", "окт"),
         QT_TRANSLATE_NOOP("Months", "ноя"), QT_TRANSLATE_NOOP("Months", "дек"),
     };
+    return QCoreApplication::translate("Months", Months[std::clamp(month, 1, 12) - 1]);
+}
+
+} // namespace
+
+std::vector<TAxisMark> TimeMarks(double first, double last, int most) {
     const double slack = 0.5 / 365; // half a day: a month's first day on an end is in
     std::vector<TAxisMark> marks;
     const int firstYear = static_cast<int>(std::floor(first));
@@ -62,8 +71,7 @@ std::vector<TAxisMark> TimeMarks(double first, double last, int most) {
             SetDay(date, date.Day + 1);
         for (; YearPoint(date) <= last + slack; SetDay(date, date.Day + every))
             marks.push_back({YearPoint(date),
-                             QStringLiteral("%1 %2").arg(date.Day).arg(
-                                 QCoreApplication::translate("Months", Months[date.Month - 1]))});
+                             QStringLiteral("%1 %2").arg(date.Day).arg(ShortMonth(date.Month))});
         return marks;
     }
     if (last - first <= 1 + slack) {
@@ -80,8 +88,7 @@ std::vector<TAxisMark> TimeMarks(double first, double last, int most) {
                     YearPoint({static_cast<uint16_t>(year), static_cast<int8_t>(month), 1});
                 if (at < first - slack || at > last + slack)
                     continue;
-                QString label =
-                    month == 1 ? QString::number(year) : QString::fromUtf8(Months[month - 1]);
+                QString label = month == 1 ? QString::number(year) : ShortMonth(month);
                 // A month met again at the far end is told by its year.
                 if (std::any_of(marks.begin(), marks.end(),
                                 [&label](const TAxisMark& m) { return m.Label == label; }))

@@ -28,7 +28,7 @@ QString StateText(TGoalRole role, TGoalState state) {
     const bool failure = role == TGoalRole::Failure;
     switch (state) {
     case TGoalState::Open:
-        return failure ? TGoalsForm::tr("грозит") : TGoalsForm::tr("открыта");
+        return failure ? TGoalsForm::tr("не случилась") : TGoalsForm::tr("открыта");
     case TGoalState::Done:
         return failure ? TGoalsForm::tr("миновала") : TGoalsForm::tr("выполнена");
     case TGoalState::Failed:

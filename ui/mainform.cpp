@@ -8,6 +8,7 @@
 #include "model/datatexts.h"
 #include "model/describe.h"
 #include "model/gamedate.h"
+#include "model/messages.h"
 #include "model/playercommands.h"
 #include "model/random.h"
 #include "model/records.h"
@@ -102,13 +103,19 @@ QLabel* AddLabel(QWidget* parent, const QRect& geometry, Qt::Alignment alignment
     return label;
 }
 
-// Shows a window of the game's own beside the game, made and placed there
-// when first opened, and brings it to the front.
+} // namespace
+
+// Shows a window of the game's own, made when first opened and placed where
+// the player last put it or beside the game, and brings it to the front.
 template <typename TForm, typename TMake>
-TForm& OpenBeside(TForm*& form, const QWidget& window, TMake make) {
+TForm& TMainForm::OpenBeside(TForm*& form, std::optional<QPoint> TSettings::*place, TMake make) {
     if (!form) {
         form = make();
-        PlaceBeside(*form, window);
+        const QWidget* const others[] = {statistics_, goals_, journal_};
+        PlaceSideWindow(*form, *this, others, settings_.*place, [this, place](QPoint at) {
+            settings_.*place = at;
+            SaveSettings();
+        });
         // Escape closes it, as it does a dialog.
         auto* close = new QAction(form);
         close->setShortcut(QKeySequence(Qt::Key_Escape));
@@ -120,6 +127,8 @@ TForm& OpenBeside(TForm*& form, const QWidget& window, TMake make) {
     form->activateWindow();
     return *form;
 }
+
+namespace {
 
 // A figure of the status panel whose right edge stays at 209.
 TPanelText* AddRightFigure(TStatusPanel& panel, int top, const QString& hint) {
@@ -336,6 +345,10 @@ void TMainForm::CreateControls() {
         default:
             break;
         }
+        // A letter held with Ctrl, Alt or Meta is the menus' (their mnemonics
+        // and shortcuts), never a command's.
+        if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+            return;
         const QString text = event.text();
         bool used = false;
         if (text.size() == 1)
@@ -812,16 +825,17 @@ void TMainForm::ShowGameState() {
 }
 
 TStatisticsForm& TMainForm::OpenStatistics() {
-    return OpenBeside(statistics_, *this,
+    return OpenBeside(statistics_, &TSettings::StatisticsAt,
                       [this] { return new TStatisticsForm(*colony_, images_.imlTools, this); });
 }
 
 TGoalsForm& TMainForm::OpenGoals() {
-    return OpenBeside(goals_, *this, [this] { return new TGoalsForm(*colony_, this); });
+    return OpenBeside(goals_, &TSettings::GoalsAt,
+                      [this] { return new TGoalsForm(*colony_, this); });
 }
 
 TJournalForm& TMainForm::OpenJournal() {
-    return OpenBeside(journal_, *this, [this] {
+    return OpenBeside(journal_, &TSettings::JournalAt, [this] {
         return new TJournalForm(
             *colony_,
             [this](QPoint cell) {
@@ -944,6 +958,7 @@ void TMainForm::ShowUndoSteps() {
 void TMainForm::ShowGoals() {
     if (goals_)
         goals_->Follow();
+    ShowAllowedTypes();
     const TTutorialStep* step = colony_->TutorialStep();
     if (!step) {
         guide_->Show(QString(), nullptr);
@@ -954,6 +969,25 @@ void TMainForm::ShowGoals() {
                      .arg(colony_->Scenario()->Tutorial.size())
                      .arg(step->Text),
                  StepControl(*step));
+}
+
+void TMainForm::ShowAllowedTypes() {
+    const TScenario* scenario = colony_->Scenario();
+    for (size_t i = 0; i < catalogue_.size() && i < paletteButtons.size(); ++i) {
+        const TBaseType& type = catalogue_[i];
+        TvtPic& button = *paletteButtons[i];
+        const bool allowed = !scenario || scenario->Allows(type);
+        if (allowed == !button.Unavailable())
+            continue;
+        button.SetUnavailable(!allowed);
+        // The hint is composed again, with the reason first where the type
+        // may not be built.
+        button.setToolTip(QString());
+        button.OnHint = [&type, allowed] {
+            const QString hint = BaseHint(type);
+            return HintHtml(allowed ? hint : Msg::Text(Msg::NotAllowed).mid(1) + u'\n' + hint);
+        };
+    }
 }
 
 QWidget* TMainForm::StepControl(const TTutorialStep& step) const {

@@ -174,6 +174,13 @@ private:
     // The palette and the command buttons as stops of the Tab chain.
     void CreateKeyGroups();
     void LayOutClient();
+    // Fades the palette's types that the scenario in play does not allow,
+    // their hints saying so.
+    void ShowAllowedTypes();
+    // Shows a side window, made on first use and placed where the player
+    // last put it (kept in the setting `place`) or beside the game.
+    template <typename TForm, typename TMake>
+    TForm& OpenBeside(TForm*& form, std::optional<QPoint> TSettings::*place, TMake make);
     // The window's frame, drawn on the central widget unless in full screen.
     void PaintFrame();
     // Keeps the settings; the first that cannot be written is told in the

@@ -1,6 +1,7 @@
 #include "settings.h"
 
 #include <QSettings>
+#include <QStringList>
 #include <algorithm>
 #include <memory>
 
@@ -21,6 +22,9 @@ constexpr TStoredSetting Stored[] = {
     {"game/askBeforeDiscard", &TSettings::AskBeforeDiscard},
     {"window/fullScreen", &TSettings::FullScreen},
     {"window/language", &TSettings::Language},
+    {"window/statisticsAt", &TSettings::StatisticsAt},
+    {"window/goalsAt", &TSettings::GoalsAt},
+    {"window/journalAt", &TSettings::JournalAt},
 };
 
 // Only the two words the settings are written with: any other text would
@@ -51,12 +55,27 @@ void Read(const QVariant& value, const TStoredSetting&, TLanguage& language) {
             language = row.Language;
 }
 
+// A place as "x,y"; anything else is no place.
+void Read(const QVariant& value, const TStoredSetting&, std::optional<QPoint>& place) {
+    const QStringList parts = value.toString().split(QLatin1Char(','));
+    bool okX = false;
+    bool okY = false;
+    const int x = parts.size() == 2 ? parts[0].toInt(&okX) : 0;
+    const int y = parts.size() == 2 ? parts[1].toInt(&okY) : 0;
+    if (okX && okY)
+        place = QPoint(x, y);
+}
+
 QVariant Written(bool flag) {
     return flag;
 }
 
 QVariant Written(int number) {
     return number;
+}
+
+QVariant Written(const std::optional<QPoint>& place) {
+    return place ? QVariant(QStringLiteral("%1,%2").arg(place->x()).arg(place->y())) : QVariant();
 }
 
 QVariant Written(TLanguage language) {
@@ -85,7 +104,13 @@ bool TSettings::Save() const {
     const std::unique_ptr<QSettings> store = Store();
     for (const TStoredSetting& row : Stored)
         std::visit(
-            [&](auto field) { store->setValue(QLatin1String(row.Key), Written(this->*field)); },
+            [&](auto field) {
+                const QVariant value = Written(this->*field);
+                if (value.isValid())
+                    store->setValue(QLatin1String(row.Key), value);
+                else
+                    store->remove(QLatin1String(row.Key));
+            },
             row.Field);
     store->sync();
     return store->status() == QSettings::NoError;

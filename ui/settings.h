@@ -2,7 +2,9 @@
 
 #include "base/language.h"
 
+#include <QPoint>
 #include <QString>
+#include <optional>
 #include <span>
 #include <variant>
 
@@ -24,6 +26,11 @@ struct TSettings {
     bool FullScreen = false;
     // The language of the game's texts, taken at the next start.
     TLanguage Language = TLanguage::System;
+    // Where the player last put the side windows; none while the game
+    // places them beside its window.
+    std::optional<QPoint> StatisticsAt;
+    std::optional<QPoint> GoalsAt;
+    std::optional<QPoint> JournalAt;
 
     // The stored settings; what is missing or malformed keeps its default.
     static TSettings Load();
@@ -40,7 +47,9 @@ struct TSettings {
 // is brought into its range.
 struct TStoredSetting {
     const char* Key;
-    std::variant<bool TSettings::*, int TSettings::*, TLanguage TSettings::*> Field;
+    std::variant<bool TSettings::*, int TSettings::*, TLanguage TSettings::*,
+                 std::optional<QPoint> TSettings::*>
+        Field;
     int Min = 0;
     int Max = 0;
 };

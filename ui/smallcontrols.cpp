@@ -8,6 +8,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTextDocumentFragment>
+#include <QTimer>
+#include <QToolTip>
 
 namespace {
 
@@ -29,6 +31,12 @@ public:
 
     QAccessible::Role role() const override {
         return Pressable() ? QAccessible::Button : QAccessible::Graphic;
+    }
+
+    QAccessible::State state() const override {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.disabled = state.disabled || control_.Unavailable();
+        return state;
     }
 
     QString text(QAccessible::Text t) const override {
@@ -102,6 +110,17 @@ TvtGraphicControl::TvtGraphicControl(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::NoFocus);
 }
 
+void TvtGraphicControl::SetUnavailable(bool unavailable) {
+    if (unavailable == unavailable_)
+        return;
+    unavailable_ = unavailable;
+    QAccessible::State changed;
+    changed.disabled = true;
+    QAccessibleStateChangeEvent event(this, changed);
+    QAccessible::updateAccessibility(&event);
+    update();
+}
+
 QString TvtGraphicControl::Hint() {
     if (OnHint) {
         setToolTip(OnHint());
@@ -114,6 +133,27 @@ bool TvtGraphicControl::event(QEvent* event) {
     if (event->type() == QEvent::ToolTip)
         Hint();
     return QWidget::event(event);
+}
+
+void TvtGraphicControl::focusInEvent(QFocusEvent* event) {
+    QWidget::focusInEvent(event);
+    // Reached by the keyboard, the control shows its hint as the mouse over
+    // it would; given the keyboard by a click or a window, it stays quiet.
+    const Qt::FocusReason reason = event->reason();
+    if (reason == Qt::MouseFocusReason || reason == Qt::ActiveWindowFocusReason ||
+        reason == Qt::PopupFocusReason)
+        return;
+    // Shown once the focus has settled: Qt hides any hint as the focus moves.
+    QTimer::singleShot(0, this, [this] {
+        if (const QString hint = Hint(); hasFocus() && !hint.isEmpty())
+            QToolTip::showText(mapToGlobal(QPoint(0, height())), hint, this);
+    });
+}
+
+void TvtGraphicControl::focusOutEvent(QFocusEvent* event) {
+    QWidget::focusOutEvent(event);
+    if (QToolTip::isVisible() && QToolTip::text() == toolTip())
+        QToolTip::hideText();
 }
 
 void TvtGraphicControl::keyPressEvent(QKeyEvent* event) {
@@ -212,6 +252,8 @@ void TvtPic::paintEvent(QPaintEvent*) {
         return;
     }
     QPainter painter(this);
+    if (Unavailable())
+        painter.setOpacity(0.35);
     images_->Draw(painter, 0, 0,
                   Hover() && hoverImageIndex_ != -1 ? hoverImageIndex_ : imageIndex_);
     PaintFocus(painter, rect());
@@ -403,7 +445,9 @@ void TvtGyperLabel::focusOutEvent(QFocusEvent* event) {
 }
 
 void TvtGyperLabel::keyPressEvent(QKeyEvent* event) {
-    if (IsPressKey(*event) && OnClick)
+    // Space follows a link the keyboard is on; Enter belongs to the window's
+    // default button, so that a link never opens by a key meant for OK.
+    if (IsPressKey(*event) && event->key() == Qt::Key_Space && OnClick)
         OnClick();
     else
         QLabel::keyPressEvent(event);

@@ -13,7 +13,8 @@ class TImageList;
 
 // A light drawn control that knows whether the mouse is over it and reports
 // clicks: a left press and release inside it, or Space or Enter while it has
-// the keyboard (it takes the keyboard only when given a focus policy). Screen
+// the keyboard (it takes the keyboard only when given a focus policy), and
+// shows its hint when the keyboard reaches it. Screen
 // readers see a control that can be clicked as a push button, any other as a
 // picture, named by its hint unless it has an accessible name of its own.
 class TvtGraphicControl : public QWidget {
@@ -28,6 +29,10 @@ public:
     std::function<QString()> OnHint;
 
     bool Hover() const { return hover_; }
+    // A control of something the game does not allow now: drawn faded, and
+    // read by screen readers as unavailable; it still answers clicks.
+    bool Unavailable() const { return unavailable_; }
+    void SetUnavailable(bool unavailable);
     virtual void Click();
     // The hint as its tooltip shows it, composed now if it waited for OnHint.
     QString Hint();
@@ -40,6 +45,8 @@ protected:
     void PaintFocus(QPainter& painter, const QRect& box) const;
 
     bool event(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 
     void enterEvent(QEnterEvent* event) override;
@@ -52,6 +59,7 @@ private:
 
     bool hover_ = false;
     bool pressed_ = false;
+    bool unavailable_ = false;
 };
 
 // A picture from an image list, with another one while the mouse is over it.

@@ -34,7 +34,7 @@ TEST(Idle, EachBuildingGivesTheReasonTheDayActedOn) {
     const TCase cases[] = {
         {1, 1, TIdleReason::None, ""},
         {10, 10, TIdleReason::Working, ""},
-        {11, 10, TIdleReason::Building, " — осталось 2 дн."},
+        {11, 10, TIdleReason::Building, ""}, // the status line counts its days already
         {12, 10, TIdleReason::Blocked, " — заблокировано"},
         {13, 10, TIdleReason::Season, " — не его сезон"},
         {14, 10, TIdleReason::Goods, " — не хватает: уголь 1, вода 2"},

@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QLabel>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -32,10 +33,28 @@ TEST(AboutForm, ShowsNameVersionAuthorsAndItsTwoLinks) {
     EXPECT_EQ(web->text(), TAboutForm::WebAddress);
     EXPECT_TRUE(mail->OnClick && web->OnClick);
     EXPECT_LT(mail->y(), web->y());
+}
 
-    about.show();
-    PressEnter(about);
-    EXPECT_FALSE(about.isVisible());
+// The box opens on OK, and Enter presses OK even where the keyboard is on a
+// link; Space follows the link the keyboard is on.
+TEST(AboutForm, EnterPressesOkAndOnlySpaceFollowsALink) {
+    QWidget mainWindow;
+    for (const bool onLink : {false, true}) {
+        TAboutForm about(nullptr, &mainWindow);
+        auto* mail = about.findChild<TvtGyperLabel*>(QStringLiteral("lb6"));
+        int followed = 0;
+        mail->OnClick = [&followed] { ++followed; };
+        about.show();
+        EXPECT_EQ(about.focusWidget(), about.findChild<QWidget*>(QStringLiteral("bt1")));
+        if (onLink) {
+            mail->setFocus();
+            QTest::keyClick(mail, Qt::Key_Space);
+            EXPECT_EQ(followed, 1);
+        }
+        QTest::keyClick(about.focusWidget(), Qt::Key_Return);
+        EXPECT_FALSE(about.isVisible()) << onLink;
+        EXPECT_EQ(followed, onLink ? 1 : 0);
+    }
 }
 
 } // namespace

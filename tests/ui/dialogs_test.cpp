@@ -162,6 +162,9 @@ TEST(Settings, EveryFieldIsKeptUnderItsOwnKey) {
                     value = !value;
                 else if constexpr (std::is_enum_v<std::decay_t<decltype(value)>>)
                     value = TLanguage::English;
+                else if constexpr (std::is_same_v<std::decay_t<decltype(value)>,
+                                                  std::optional<QPoint>>)
+                    value = QPoint(-40 - static_cast<int>(i), 1200);
                 else
                     value = value == rows[i].Min ? rows[i].Max : rows[i].Min;
             },

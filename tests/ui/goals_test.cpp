@@ -106,7 +106,7 @@ TEST(Goals, TheWindowShowsEachGoalsStateAndTheChartsTheirTargets) {
         {"выполнена", "без срока"},
         {"открыта", "до 1 января 1900"},
         {"провалена", "до 1 марта 1890"},
-        {"грозит", "без срока"},
+        {"не случилась", "без срока"},
     };
     for (size_t i = 0; i < std::size(lines); ++i) {
         SCOPED_TRACE(i);

@@ -80,9 +80,9 @@ TEST(IslandEditor, SavesAPlayableLandForTheNewGameAndALandWithErrorsAsADraft) {
         const TDialogAnswerer yes([](QDialog& dialog) { PressEnter(dialog); });
         EXPECT_TRUE(editor.Save());
     }
-    EXPECT_TRUE(QFileInfo::exists(
-        TEarth::MapFilePath(w.SaveDir.path() + QStringLiteral("/DRAFTS"),
-                            QStringLiteral("Черновик"), QStringLiteral(".LTS"))));
+    EXPECT_TRUE(
+        QFileInfo::exists(TEarth::MapFilePath(w.SaveDir.path() + QStringLiteral("/DRAFTS"),
+                                              QStringLiteral("Черновик"), QStringLiteral(".LTS"))));
     EXPECT_FALSE(MapNames(w.Form.MapFolders()).contains(QStringLiteral("Черновик")));
 
     // Another land saved under a map's name replaces it only when the player says so.

@@ -5,6 +5,8 @@
 #include "model/game.h"
 #include "model/savefile.h"
 #include "ui/hintstyle.h"
+#include "ui/journalform.h"
+#include "ui/sidewindow.h"
 #include "ui/smallcontrols.h"
 #include "ui/statuswidgets.h"
 
@@ -128,7 +130,7 @@ TEST(MainForm, HealthBarIsLimeFromFiveHundredAndRedBelow) {
     }
 }
 
-TEST(MainForm, KeyNPlaysOneDayOnAnyLayoutAndZDoesNothing) {
+TEST(MainForm, KeyNPlaysOneDayOnAnyLayoutButNotWithAltOrCtrlAndZDoesNothing) {
     TGameWindow w;
     TMainForm& f = w.Form;
     TDialogAnswerer answerer([](QDialog& d) { PressEnter(d); }); // a birth, say
@@ -138,6 +140,15 @@ TEST(MainForm, KeyNPlaysOneDayOnAnyLayoutAndZDoesNothing) {
     // The same key with a Russian layout active types "т".
     QKeyEvent russianN(QEvent::KeyPress, 0x0442, Qt::NoModifier, QString::fromUtf8("т"));
     QApplication::sendEvent(f.pb1, &russianN);
+    EXPECT_EQ(f.lbDate->text(), QString::fromUtf8("3 марта 1890"));
+
+    // With Alt or Ctrl the letter belongs to the menus, on either layout.
+    for (const Qt::KeyboardModifier held : {Qt::AltModifier, Qt::ControlModifier}) {
+        QKeyEvent latin(QEvent::KeyPress, Qt::Key_N, held, QStringLiteral("n"));
+        QKeyEvent russian(QEvent::KeyPress, 0x0442, held, QString::fromUtf8("т"));
+        QApplication::sendEvent(f.pb1, &latin);
+        QApplication::sendEvent(f.pb1, &russian);
+    }
     EXPECT_EQ(f.lbDate->text(), QString::fromUtf8("3 марта 1890"));
 
     const QString status = f.lbStatus->text();
@@ -230,6 +241,47 @@ TEST(MainForm, UndoAndRedoNameTheirStepAndAreEnabledOnlyWithOne) {
     EXPECT_EQ(menu(), QStringList({"-", QString::fromUtf8("&Повторить: строительство")}));
     f.miNewClick();
     EXPECT_EQ(menu(), QStringList({"-", "-"}));
+}
+
+// Side windows open beside the game, each clear of the game and of those open
+// already, within the screen wherever the game stands; with no room they at
+// least keep off each other's corners. A window the player moves comes back
+// where it was put.
+TEST(SideWindows, OpenBesideTheGameClearOfEachOtherAndComeBackWhereThePlayerPutThem) {
+    const QRect screen(0, 0, 1920, 1080);
+    const QSize sizes[] = {{560, 420}, {420, 360}, {520, 400}};
+    for (const QPoint game : {QPoint(40, 30), QPoint(1140, 30), QPoint(575, 280), QPoint(0, 560)}) {
+        const QRect window(game, QSize(770, 520));
+        std::vector<QRect> taken;
+        for (const QSize size : sizes) {
+            const QRect box(PlaceBeside(size, window, screen, taken), size);
+            EXPECT_TRUE(screen.contains(box)) << game.x() << ',' << game.y();
+            EXPECT_FALSE(box.intersects(window)) << game.x() << ',' << game.y();
+            for (const QRect& other : taken)
+                EXPECT_FALSE(box.intersects(other)) << game.x() << ',' << game.y();
+            taken.push_back(box);
+        }
+    }
+    const QRect small(0, 0, 800, 600);
+    const QRect full(0, 0, 770, 520);
+    std::vector<QRect> taken;
+    for (const QSize size : sizes) {
+        const QRect box(PlaceBeside(size, full, small, taken), size);
+        EXPECT_TRUE(small.contains(box));
+        for (const QRect& other : taken)
+            EXPECT_NE(box.topLeft(), other.topLeft());
+        taken.push_back(box);
+    }
+
+    TGameWindow w;
+    TMainForm& f = w.Form;
+    TJournalForm& journal = f.OpenJournal();
+    const QPoint put = journal.pos() + QPoint(-7, 5);
+    journal.move(put);
+    journal.close();
+    EXPECT_EQ(f.Settings().JournalAt, put);
+    EXPECT_EQ(f.Settings().GoalsAt, std::nullopt);
+    TSettings{}.Save();
 }
 
 // No control hides another, windowed or in full screen; the palette is a grid.

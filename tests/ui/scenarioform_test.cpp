@@ -7,6 +7,7 @@
 #include "ui/scenarioform.h"
 #include "ui/smallcontrols.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QDir>
 #include <QFile>
@@ -34,7 +35,11 @@ TEST(ScenarioForm, ListsTheFilesBeginsTheChosenOneAndRecordsItsEnd) {
     WriteFile(folder.filePath(QStringLiteral("broken.ini")), "[Scenario]\nMoney=много\n");
     WriteFile(folder.filePath(QStringLiteral("island.ini")),
               "[Scenario]\nTitle=Остров\nDescription=Накопить денег.\nLand=random:5\n"
-              "Money=10000\n[Goal1]\nText=Накопить\nFigure=money\nValue=90000\n");
+              "Money=10000\nAllowed=Colony,Farm\n[Goal1]\nText=Накопить\nFigure=money\n"
+              "Value=90000\n");
+    // The free game allows every type.
+    for (const TvtPic* button : f.paletteButtons)
+        EXPECT_FALSE(button->Unavailable());
     QAction* item = nullptr;
     for (QAction* action : f.menuBar()->actions().front()->menu()->actions())
         if (action->text() == QStringLiteral("Новая по &сценарию..."))
@@ -67,6 +72,17 @@ TEST(ScenarioForm, ListsTheFilesBeginsTheChosenOneAndRecordsItsEnd) {
     EXPECT_EQ(colony.Difficulty(), TDifficulty::Easy);
     EXPECT_EQ(colony.Game().Money, 10000 * RulesOf(TDifficulty::Easy).MoneyPercent / 100);
     EXPECT_EQ(f.Earth().Source(), TMapSource::Random(5));
+    // The types it does not allow are faded, say why, and read as unavailable.
+    const QString notAllowed = QStringLiteral("В этом сценарии такое строение не строят");
+    for (size_t i = 0; i < f.paletteButtons.size(); ++i) {
+        TvtPic& button = *f.paletteButtons[i];
+        const bool allowed = colony.Scenario()->Allows(colony.Catalogue()[i]);
+        EXPECT_EQ(button.Unavailable(), !allowed) << i;
+        const QAccessibleInterface* read = QAccessible::queryAccessibleInterface(&button);
+        EXPECT_EQ(read->text(QAccessible::Description).startsWith(notAllowed), !allowed) << i;
+        EXPECT_EQ(read->state().disabled, !allowed) << i;
+    }
+    EXPECT_TRUE(f.paletteButtons[2]->Unavailable());
 
     // A win is recorded once, as a new record; a loss is no record.
     TScenarioResult result = colony.Result();

@@ -9,6 +9,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QTest>
+#include <QToolTip>
 #include <gtest/gtest.h>
 
 // Screen readers find every command and every building type as a push button
@@ -56,9 +57,17 @@ TEST(Keyboard, TheKeyboardAloneBuildsFromThePalette) {
     f.Colony().SelectCell(106, 105);
     f.pb1->setFocus();
     const auto press = [](Qt::Key key) { QTest::keyClick(QApplication::focusWidget(), key); };
+    // Each stop the keyboard reaches shows its hint, as the mouse would.
+    const auto shownHint = [] {
+        auto* control = static_cast<TvtGraphicControl*>(QApplication::focusWidget());
+        QApplication::processEvents();
+        return QToolTip::isVisible() ? QToolTip::text() == control->Hint() : false;
+    };
     press(Qt::Key_Tab);
+    EXPECT_TRUE(shownHint());
     press(Qt::Key_Right);
     EXPECT_EQ(QApplication::focusWidget(), f.paletteButtons[1]);
+    EXPECT_TRUE(shownHint());
     press(Qt::Key_Return);
     const TBase* built = f.Colony().Game().BaseAt(106, 105);
     ASSERT_NE(built, nullptr);
@@ -70,4 +79,5 @@ TEST(Keyboard, TheKeyboardAloneBuildsFromThePalette) {
     press(Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget()->objectName(),
               QString::fromLatin1(PlayerCommands().front().Name));
+    EXPECT_TRUE(shownHint());
 }

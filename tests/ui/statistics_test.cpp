@@ -1,5 +1,6 @@
 #include "uitesting.h"
 
+#include "base/language.h"
 #include "map/placebox.h"
 #include "model/colony.h"
 #include "model/describe.h"
@@ -163,6 +164,17 @@ TEST(Statistics, TimeAxesNameTheMonthsOfAYearAndTheYearsBeyondAndLinesDifferInCo
             if (page.Kind == TStatisticsForm::pkDays || page.Kind == TStatisticsForm::pkMonths) {
                 EXPECT_EQ(labels(page.Page), c.Labels) << c.Days << " days, page " << page.Page;
             }
+    }
+
+    // An English game names the months in English.
+    {
+        TTranslations english;
+        english.Install(TLanguage::English, TranslationsFolder(DataFolder()));
+        QStringList names;
+        for (const TAxisMark& mark :
+             TimeMarks(YearPoint({1890, 3, 2}), YearPoint({1891, 3, 2}), 12))
+            names << mark.Label;
+        EXPECT_EQ(names.join(u' '), "Apr May Jun Jul Aug Sep Oct Nov Dec 1891 Feb Mar");
     }
 
     // No two lines of a chart have the same hue; a grey one has none.

@@ -1,12 +1,14 @@
 #include "uitesting.h"
 
 #include "base/paths.h"
+#include "model/datatexts.h"
 #include "model/market.h"
 #include "model/scenario.h"
 #include "model/taxes.h"
 #include "ui/application.h"
 #include "ui/goalsform.h"
 #include "ui/helloform.h"
+#include "ui/helpwindow.h"
 #include "ui/infoform.h"
 #include "ui/islandeditor.h"
 #include "ui/journalform.h"
@@ -19,9 +21,14 @@
 #include "ui/statuswidgets.h"
 
 #include <QAbstractButton>
+#include <QAbstractTextDocumentLayout>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QMenuBar>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QTextLayout>
 #include <gtest/gtest.h>
 
 namespace {
@@ -159,4 +166,41 @@ TEST(TextsFit, EveryWindowAndDialogInEachLanguage) {
         EXPECT_TRUE(found.isEmpty()) << found.join(u'\n').toStdString();
     }
     QApplication::setFont(kept);
+}
+
+// The help page in each language breaks its lines between words only, at
+// the size its window opens with and in a narrow window alike: a table's
+// column never cuts a word in two.
+TEST(TextsFit, TheHelpBreaksNoWordAtAnyWidth) {
+    for (const TLanguage language : {TLanguage::Russian, TLanguage::English}) {
+        TTranslations texts;
+        texts.Install(language, TranslationsFolder(DataFolder()));
+        THelpWindow help(QDir(DataFolder()).filePath(HelpFileName()), QString());
+        auto* browser = help.findChild<QTextBrowser*>();
+        ASSERT_NE(browser, nullptr);
+        help.show();
+        for (const int width : {help.width(), 420}) {
+            help.resize(width, help.height());
+            QApplication::processEvents();
+            QTextDocument& page = *browser->document();
+            page.documentLayout()->documentSize();
+            QStringList cut;
+            int lines = 0;
+            for (QTextBlock block = page.begin(); block.isValid(); block = block.next()) {
+                const QString text = block.text();
+                for (int i = 0; i + 1 < block.layout()->lineCount(); ++i) {
+                    // A line that ends inside a word cuts it: letters or
+                    // digits on both sides of the break.
+                    const QTextLine line = block.layout()->lineAt(i);
+                    const qsizetype at = line.textStart() + line.textLength();
+                    ++lines;
+                    if (at > 0 && at < text.size() && text[at - 1].isLetterOrNumber() &&
+                        text[at].isLetterOrNumber())
+                        cut << text.mid(at - 12, 12) + u'/' + text.mid(at, 6);
+                }
+            }
+            EXPECT_GT(lines, 0) << width;
+            EXPECT_TRUE(cut.isEmpty()) << width << ": " << cut.join(u'|').toStdString();
+        }
+    }
 }
