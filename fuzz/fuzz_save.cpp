@@ -13,7 +13,7 @@
 #include "model/colony.h"
 #include "model/eventtype.h"
 #include "model/quietservices.h"
-#include "model/savefile.h"
+#include "model/savecodec.h"
 
 #include <QtEndian>
 #include <algorithm>

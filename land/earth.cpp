@@ -3,6 +3,7 @@
 #include "base/gameerror.h"
 #include "base/inifile.h"
 #include "base/numbers.h"
+#include "model/savefile.h"
 
 #include <QCoreApplication>
 #include <algorithm>

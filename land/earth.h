@@ -3,7 +3,7 @@
 #include "base/paths.h"
 #include "base/terrain.h"
 #include "land/mapsource.h"
-#include "model/savefile.h"
+#include "model/savecodec.h"
 #include "scene/wall.h"
 
 #include <QPoint>

@@ -6,7 +6,7 @@
 #include "land/earth.h"
 #include "land/landedit.h"
 #include "land/mapsource.h"
-#include "model/savefile.h"
+#include "model/savecodec.h"
 #include "scene/shapes.h"
 
 #include <QCoreApplication>

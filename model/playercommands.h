@@ -39,6 +39,8 @@ struct TPlayerCommand {
     // by the nine quantities to type into its dialog.
     const char* Verb = nullptr;
     bool TakesQuantities = false;
+    // The most days the command plays: a new day one, a new week seven.
+    int32_t Days = 0;
     int Picture = -1;        // the button's picture in the tools' image list
     QPoint ButtonAt{-1, -1}; // the button's top left corner on the window's panel
     void (*Run)(TColony& colony) = nullptr;

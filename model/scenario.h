@@ -64,6 +64,9 @@ struct TTutorialStep {
 enum class TMedal : uint8_t { Gold, Silver, Bronze, None };
 QString MedalName(TMedal medal); // «золотая медаль» ...
 
+// The shipped tutorial's name: the start screen offers it until it is won.
+inline const QString TutorialName = QStringLiteral("tutorial");
+
 // A scenario as its file gives it.
 struct TScenario {
     QString Name; // the file's name without its extension

@@ -2,6 +2,8 @@
 
 #include "base/gameerror.h"
 #include "colony.h"
+#include "goals.h"
+#include "savefile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -107,6 +109,25 @@ QString TSession::SaveDate(const QString& path) const {
     const std::optional<TSavedGame> game = Peek(path);
     return game ? DateText(game->Colony.Date)
                 : QCoreApplication::translate("Session", "не читается");
+}
+
+QString TSession::LatestPlayable(const QString& folder) const {
+    // Reading a save costs a little, so only the newest few are looked at.
+    constexpr qsizetype Looked = 12;
+    const QFileInfoList saves =
+        QDir(folder).entryInfoList({QStringLiteral("*.dat")}, QDir::Files, QDir::Time);
+    for (const QFileInfo& save : saves.mid(0, Looked)) {
+        const std::optional<TSavedGame> game = Peek(save.absoluteFilePath());
+        if (!game)
+            continue;
+        if (game->Scenario.Scenario) {
+            TGoalBook book(game->Scenario.Scenario->Goals);
+            if (!book.Assign(game->Colony.Goals) || book.State() == TScenarioState::Lost)
+                continue;
+        }
+        return save.absoluteFilePath();
+    }
+    return QString();
 }
 
 bool TSession::KeepGame() {

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "gamedate.h"
-#include "savefile.h"
+#include "savecodec.h"
 
 #include <QString>
 #include <cstdint>
@@ -79,6 +79,10 @@ public:
     // The date of the colony a file holds, as the game writes dates, or
     // "не читается" when it holds no game this one can load.
     QString SaveDate(const QString& path) const;
+    // The newest save of the folder that can be played on: one this game
+    // loads, and not of a scenario already lost. Empty when there is none
+    // among the newest few.
+    QString LatestPlayable(const QString& folder) const;
     // A name for the game's file that no file of the folder has yet, from
     // the land and the date: "Остров 01, 8 марта 1890.dat".
     QString ProposedName() const;

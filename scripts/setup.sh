@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-    g++ cmake ninja-build pkg-config
+    g++ cmake ninja-build pkg-config clang-format clang-tidy
     qt6-base-dev qt6-multimedia-dev qt6-charts-dev libqt6opengl6-dev libgl-dev zlib1g-dev libvorbis-dev
     qt6-tools-dev qt6-l10n-tools
     libgtest-dev libgmock-dev libbenchmark-dev

@@ -13,15 +13,17 @@
 
 namespace {
 
-// The dialog results of the three choices.
+// The dialog results of the choices.
 constexpr int ResultOk = QDialogButtonBox::Ok;
 constexpr int ResultOpen = QDialogButtonBox::Open;
 constexpr int ResultCancel = QDialogButtonBox::Cancel;
+constexpr int ResultTutorial = QDialogButtonBox::Help;
+constexpr int ResultScenario = QDialogButtonBox::Apply;
 
 } // namespace
 
 THelloForm::THelloForm(QWidget* parent, TWindowServices& services, const QString& saveName,
-                       const QString& saveDate)
+                       const QString& saveDate, bool offerTutorial)
     : TGameDialog(parent, tr("Тарвения"), QSize(449, 253)), services_(services) {
     QFrame* pn1 = LoweredPanel(this, QRect(0, 0, 449, 253));
     auto* im1 = new QLabel(pn1);
@@ -49,6 +51,9 @@ THelloForm::THelloForm(QWidget* parent, TWindowServices& services, const QString
         {"lb1", QT_TRANSLATE_NOOP("THelloForm", "Начать новую игру"), {33, 161}, ResultOk},
         {"lb2", QT_TRANSLATE_NOOP("THelloForm", "Загрузить сохранение"), {121, 201}, ResultOpen},
         {"lb3", QT_TRANSLATE_NOOP("THelloForm", "Выход"), {369, 209}, ResultCancel},
+        // The ways in for a newcomer, under the new game.
+        {"lbTutorial", QT_TRANSLATE_NOOP("THelloForm", "Обучение"), {33, 181}, ResultTutorial},
+        {"lbScenario", QT_TRANSLATE_NOOP("THelloForm", "Сценарии"), {33, 201}, ResultScenario},
     };
     for (const TChoiceLabel& l : labels) {
         auto* label = new TvtGyperLabel(tr(l.text), pn1);
@@ -58,6 +63,7 @@ THelloForm::THelloForm(QWidget* parent, TWindowServices& services, const QString
         const int result = l.result;
         label->OnClick = [this, result] { Choose(result); };
     }
+    pn1->findChild<QLabel*>(QStringLiteral("lbTutorial"))->setVisible(offerTutorial);
     QLabel* load = pn1->findChild<QLabel*>(QStringLiteral("lb2"));
     load->setVisible(!saveName.isEmpty());
     // Under the choice, in small letters, what it loads: the file's name, cut
@@ -93,6 +99,10 @@ THelloForm::TChoice THelloForm::ShowHello() {
         return hcNewGame;
     case ResultOpen:
         return hcLoad;
+    case ResultTutorial:
+        return hcTutorial;
+    case ResultScenario:
+        return hcScenario;
     default:
         return hcExit;
     }

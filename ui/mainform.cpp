@@ -197,13 +197,35 @@ void TMainForm::SetSoundPlayer(std::unique_ptr<TSoundPlayer> player) {
 }
 
 bool TMainForm::ShowHello() {
-    const QString latest = LatestSave(SaveFolder());
+    const QString latest = session_->LatestPlayable(SaveFolder());
+    // The tutorial is offered until the player has won it once, at any level.
+    const TRecords records = TRecords::Load();
+    bool tutorial = !FindScenarioFile(TutorialName, folder_, SaveFolder()).isEmpty();
+    for (int level = 0; level < DifficultyCount; ++level)
+        tutorial = tutorial && !records.Best(TutorialName, static_cast<TDifficulty>(level));
     THelloForm hello(nullptr, *this, QFileInfo(latest).fileName(),
-                     latest.isEmpty() ? QString() : session_->SaveDate(latest));
+                     latest.isEmpty() ? QString() : session_->SaveDate(latest), tutorial);
     const THelloForm::TChoice choice = hello.ShowHello();
-    // A save that cannot be loaded is explained; the new game goes on.
-    if (choice == THelloForm::hcLoad)
+    // A save or a scenario that cannot be loaded is explained; the new game
+    // goes on.
+    switch (choice) {
+    case THelloForm::hcLoad:
         LoadFrom(latest);
+        break;
+    case THelloForm::hcTutorial:
+        try {
+            const auto scenario = LoadScenario(TutorialName, catalogue_, folder_, SaveFolder());
+            NewGameOn(ScenarioLand(*scenario), {scenario, scenario->Difficulty});
+        } catch (const TGameError& error) {
+            TApplication::ShowError(error.Text());
+        }
+        break;
+    case THelloForm::hcScenario:
+        miNewScenarioClick();
+        break;
+    default:
+        break;
+    }
     return choice != THelloForm::hcExit;
 }
 

@@ -2,7 +2,7 @@
 // kind and cell, and it follows undo, redo, saving and loading.
 #include "rules_fixture.h"
 
-#include "model/savefile.h"
+#include "model/savecodec.h"
 
 #include <gtest/gtest.h>
 

@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <functional>
@@ -78,6 +79,84 @@ TEST_F(SavedGame, ReadsBackExactlyWhatWasWritten) {
     TRulesFixture fresh;
     EXPECT_LE(EncodeSave(SavedGameOf(fresh.Colony, TSavedLand::Named("01"), {}, true)).size(),
               64 * 1024);
+}
+
+// A game in which every field of every section differs from its default
+// comes back whole: a field a section forgets to write or read shows here.
+TEST_F(SavedGame, EveryFieldOfEverySectionComesBack) {
+    TSavedGame game;
+    TColonyState& state = game.Colony;
+    state.Date = {1893, 7, 14};
+    state.Season = ssSummer;
+    state.Employed = 5;
+    state.Health = 900;
+    state.Money = 12345;
+    state.People = 77;
+    state.Upkeep = 9;
+    for (int good = 0; good < GoodsCount; ++good)
+        state.Stock[good] = good % 2 ? good + 1 : -good - 1;
+    state.Purchases = 11;
+    state.Sales = 22;
+    TYearAccount year{1891, 500, {}};
+    for (int flow = 0; flow < MoneyFlowCount; ++flow)
+        year.Flows[flow] = IsIncome(static_cast<TMoneyFlow>(flow)) ? flow + 1 : -flow - 1;
+    TYearAccount later = year;
+    later.Year = 1893;
+    later.Opening = 600;
+    state.Account.Assign({year, later});
+    state.Random = {1, 2, 3, 4};
+    state.SelectedColumn = 17;
+    state.SelectedRow = 23;
+    state.Counters = {3, 2, 1};
+    state.Cells = {{5, {1, 0}}, {MapRows * 3 + 4, {0, 7}}, {MapRows * 9, {1, 3}}};
+    state.Bases = {
+        {{{1892, 5, 6}, true, bsLacksGoods | bsLacksWorkers, 4, 300}, &Catalogue[1], 40, 41},
+        {{{1893, 1, 2}, false, bsLacksWorkers, 0, 20}, &Catalogue[3], 42, 43}};
+
+    for (int i = 0; i < 2; ++i) {
+        THistoryDay day;
+        day.Date = {1893, 7, static_cast<int8_t>(12 + i)};
+        int64_t value = 100 * (i + 1);
+        for (const THistoryField& field : HistoryFields)
+            for (int column = 0; column < field.Columns; ++column)
+                field.Set(day, column, ++value);
+        game.Days.push_back(day);
+    }
+    state.HistoryDays = 2;
+
+    TScenarioReading reading = ReadScenario(
+        "[Scenario]\nTitle=Проба\n[Goal1]\nText=Сто человек\nFigure=people\nValue=100\nHeld=5\n"
+        "[Failure1]\nText=Налог\nFigure=refusedtaxes\nValue=1\n"
+        "[Step1]\nText=Выберите клетку\nDo=select\n[Step2]\nText=Неделя\nDo=Week\n",
+        "проба", Catalogue);
+    ASSERT_TRUE(reading.Scenario) << reading.Errors.join('\n').toStdString();
+    game.Scenario = {std::make_shared<const TScenario>(std::move(*reading.Scenario)),
+                     TDifficulty::Hard, true, 1};
+    state.Goals = {{TGoalState::Done, 3}, {TGoalState::Failed, 1}};
+
+    game.Journal = {{{1892, 3, 1}, TJournalKind::Tax, 7, 8, "Налоги"},
+                    {{1893, 7, 13}, TJournalKind::Goal, -1, -1, "Цель"}};
+    state.JournalEntries = 2;
+    const QByteArray grid(TTerrainGrid::ByteSize, '\x01');
+    game.Land = {"random:5", GridChecksum(grid), grid, "scene", "ini"};
+    game.View = QPoint(321, 654);
+    game.Sound = false;
+    game.Identity = QUuid(QStringLiteral("{0b5c9e2a-41d7-4f3e-8a61-5d2c7b9e0f14}"));
+
+    const TSavedGame read = Decode(EncodeSave(game));
+    EXPECT_EQ(read.Colony, game.Colony);
+    EXPECT_EQ(read.Days, game.Days);
+    EXPECT_EQ(read.Land, game.Land);
+    EXPECT_EQ(read.View, game.View);
+    EXPECT_TRUE(read.Sound) << "the sound switch is the player's setting, not the save's";
+    EXPECT_EQ(read.Identity, game.Identity);
+    EXPECT_EQ(read.Journal, game.Journal);
+    ASSERT_TRUE(read.Scenario.Scenario);
+    EXPECT_EQ(read.Scenario.Scenario->Name, game.Scenario.Scenario->Name);
+    EXPECT_EQ(read.Scenario.Scenario->Source, game.Scenario.Scenario->Source);
+    EXPECT_EQ(read.Scenario.Difficulty, game.Scenario.Difficulty);
+    EXPECT_EQ(read.Scenario.UndoUsed, game.Scenario.UndoUsed);
+    EXPECT_EQ(read.Scenario.TutorialStep, game.Scenario.TutorialStep);
 }
 
 TEST_F(SavedGame, EveryDamagedFileIsRefusedWithItsReason) {
@@ -153,6 +232,8 @@ TEST_F(SavedGame, EveryDamagedFileIsRefusedWithItsReason) {
              g.Colony.Account.Assign({{1990, 0, {}}});
          }),
          "счёт"},
+        {"a counter below zero in a free game",
+         changed([](TSavedGame& g) { g.Colony.Counters.TaxesRefused = -1; }), "сценарий"},
         {"a day twice", changed([](TSavedGame& g) { g.Days.push_back(g.Days.back()); }), "история"},
         {"a journal entry after the date", changed([](TSavedGame& g) {
              g.Journal.push_back({{1990, 1, 1}, TJournalKind::Event, -1, -1, "x"});
@@ -348,4 +429,33 @@ TEST(OlderSaves, AreKnownByTheirBytes) {
         identities << identity;
     }
     EXPECT_NE(identities[0], identities[1]);
+}
+
+// A save's content, unpacked: it follows the signature, the format, the
+// program's version text, the content's size and its checksum.
+QByteArray ContentOf(const QByteArray& save) {
+    const qsizetype sizeAt = 8 + 4 + 1 + static_cast<quint8>(save.at(12));
+    // qUncompress takes the unpacked size first, as the header has it.
+    return qUncompress(save.mid(sizeAt, 4) + save.mid(sizeAt + 8));
+}
+
+// Every format the game has written has its golden save, and today's is
+// what today's program writes of the game it holds, byte for byte.
+TEST(GoldenSaves, EveryFormatHasOneAndTodaysIsWrittenAgainByteForByte) {
+    const QDir saves(QStringLiteral(TARVENIA_TEST_DATA "/saves"));
+    for (uint32_t format = 1; format <= SaveFormat::Version; ++format)
+        for (const char* ending : {".dat", ".expected"}) {
+            const QString name = QStringLiteral("format%1").arg(format) + QLatin1String(ending);
+            EXPECT_TRUE(QFileInfo::exists(saves.filePath(name))) << name.toStdString();
+        }
+    QFile file(saves.filePath(QStringLiteral("format%1.dat").arg(SaveFormat::Version)));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray golden = file.readAll();
+    ASSERT_GT(golden.size(), 12);
+    EXPECT_EQ(qFromBigEndian<quint32>(golden.constData() + 8), SaveFormat::Version);
+    TBaseTypeList catalogue;
+    LoadBaseTypes(catalogue, QStringLiteral(TARVENIA_TEST_DATA "/sim"));
+    const QByteArray content = ContentOf(golden);
+    ASSERT_FALSE(content.isEmpty());
+    EXPECT_TRUE(ContentOf(EncodeSave(DecodeSave(golden, catalogue))) == content);
 }

@@ -4,7 +4,7 @@
 #include "rules_fixture.h"
 
 #include "model/messages.h"
-#include "model/savefile.h"
+#include "model/savecodec.h"
 #include "model/scenario.h"
 
 #include <gtest/gtest.h>

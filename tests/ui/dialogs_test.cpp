@@ -77,6 +77,61 @@ TEST(HelloForm, EnterStartsEscapeLeavesAndLoadingNeedsASaveAndTakesTheLatest) {
     EXPECT_EQ(f.Session().CurrentFile(), folder.filePath("Newer.dat"));
 }
 
+// The start screen shows the ways in: the tutorial while it is there and not
+// won, which begins it, and the scenarios; the save it offers is never one
+// of a scenario already lost.
+TEST(HelloForm, OffersTheTutorialAndTheScenariosAndNoSaveOfALostScenario) {
+    TGameWindow w;
+    TMainForm& f = w.Form;
+    const QDir folder(w.SaveDir.path());
+    const auto visible = [](QDialog& d, const char* name) {
+        return d.findChild<QLabel*>(QString::fromLatin1(name))->isVisibleTo(&d);
+    };
+    {
+        TDialogAnswerer answerer([&](QDialog& d) {
+            EXPECT_FALSE(visible(d, "lbTutorial")); // no tutorial in these folders
+            EXPECT_TRUE(visible(d, "lbScenario"));
+            PressEnter(d);
+        });
+        EXPECT_TRUE(f.ShowHello());
+    }
+    ASSERT_TRUE(f.Session().SaveTo(folder.filePath("Played.dat")));
+    // A tutorial whose failure comes on its first day.
+    ASSERT_TRUE(folder.mkpath(QStringLiteral("SCENARIOS")));
+    QFile file(folder.filePath(QStringLiteral("SCENARIOS/tutorial.ini")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[Scenario]\nTitle=Обучение\n[Goal1]\nText=Год\nFigure=money\nValue=999999999\n"
+               "[Failure1]\nText=Сразу\nFigure=people\nIs=>=\nValue=0\n");
+    file.close();
+    {
+        TDialogAnswerer answerer([&](QDialog& d) {
+            EXPECT_TRUE(visible(d, "lbTutorial"));
+            d.findChild<TvtGyperLabel*>("lbTutorial")->OnClick();
+        });
+        EXPECT_TRUE(f.ShowHello());
+    }
+    ASSERT_NE(f.Colony().Scenario(), nullptr);
+    EXPECT_EQ(f.Colony().Scenario()->Name, TutorialName);
+    {
+        TDialogAnswerer answerer([](QDialog& d) { PressEnter(d); });
+        f.Colony().NewDay();
+    }
+    ASSERT_EQ(f.Colony().ScenarioState(), TScenarioState::Lost);
+    ASSERT_TRUE(f.Session().SaveTo(folder.filePath("Lost.dat")));
+    QFile played(folder.filePath("Played.dat"));
+    played.open(QIODevice::ReadWrite);
+    played.setFileTime(QDateTime::currentDateTime().addSecs(-60),
+                       QFileDevice::FileModificationTime);
+    EXPECT_EQ(f.Session().LatestPlayable(folder.path()), folder.filePath("Played.dat"));
+    {
+        TDialogAnswerer answerer([&](QDialog& d) {
+            EXPECT_TRUE(LabelText(d, "lbSave").startsWith(QStringLiteral("Played.dat")));
+            PressEscape(d);
+        });
+        EXPECT_FALSE(f.ShowHello());
+    }
+}
+
 TEST(SettingsForm, ChosenSettingsActAndAreKeptAcrossRestartsAndCancelKeepsThem) {
     {
         TGameWindow w;

@@ -4,7 +4,7 @@
 #include "map/placebox.h"
 #include "model/colony.h"
 #include "model/describe.h"
-#include "model/savefile.h"
+#include "model/savecodec.h"
 #include "ui/chartpoints.h"
 #include "ui/forecaster.h"
 #include "ui/statisticsform.h"

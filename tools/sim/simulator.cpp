@@ -10,7 +10,6 @@
 #include "model/savefile.h"
 #include "model/taxes.h"
 
-#include <functional>
 #include <optional>
 #include <utility>
 
@@ -32,6 +31,33 @@ std::optional<int32_t> Row(const QString& text) {
 }
 
 } // namespace
+
+qsizetype TSimArgument::Words() const {
+    return Kind == Cell || Kind == Building ? 2 : Kind == Quantities ? GoodsCount : 1;
+}
+
+QString TSimVerb::Usage() const {
+    QString usage = QLatin1String(Word);
+    for (const TSimArgument& argument : Arguments)
+        usage += u' ' + QLatin1String(argument.Name);
+    return usage;
+}
+
+bool TSimVerb::Fits(const QStringList& words) const {
+    qsizetype count = 1;
+    for (const TSimArgument& argument : Arguments)
+        count += argument.Words();
+    if (words.size() != count || words.front() != QLatin1String(Word))
+        return false;
+    qsizetype at = 1;
+    for (const TSimArgument& argument : Arguments) {
+        if (argument.Kind == TSimArgument::Word &&
+            !QString::fromLatin1(argument.Name).split(u'|').contains(words[at]))
+            return false;
+        at += argument.Words();
+    }
+    return true;
+}
 
 TSimulator::TSimulator(const TBaseTypeList& catalogue, const TEventTypeList& events, TEarth& earth,
                        int32_t startColumn, int32_t startRow, std::ostream& out, std::ostream& err,
@@ -207,130 +233,214 @@ void TSimulator::Execute(const QString& line) {
 }
 
 bool TSimulator::Run(const QStringList& words) {
-    const QString& name = words.front();
-    const qsizetype count = words.size();
-    // The buttons' commands by the words of their rows; the market's take the
-    // nine quantities to type into its dialog.
-    for (const TPlayerCommand& command : PlayerCommands())
-        if (name == QLatin1String(command.Verb) &&
-            count == (command.TakesQuantities ? 1 + GoodsCount : 1)) {
-            marketTokens_ = words.mid(1);
-            command.Run(colony_);
-            marketTokens_.clear();
+    for (const TSimVerb& verb : Verbs()) {
+        TSimArguments arguments;
+        if (verb.Fits(words) && ReadArguments(verb, words, arguments)) {
+            verb.Run(*this, arguments);
             return true;
         }
-    if (count == 1) {
-        // The other commands that take no arguments.
-        const std::pair<const char*, std::function<void()>> plain[] = {
-            {"gesture", [this] { colony_.MoneyGesture(true, true); }},
-            {"newgame", [this] { colony_.NewGame(startColumn_, startRow_); }},
-            {"undo", [this] { RunFileCommand({QStringLiteral("undo")}); }},
-            {"redo", [this] { RunFileCommand({QStringLiteral("redo")}); }},
-            {"state", [this] { Print(StateLine()); }},
-            {"scenario", [this] { Print(ScenarioLine()); }},
-            {"goals", [this] { PrintGoals(); }},
-        };
-        for (const auto& [word, action] : plain)
-            if (name == QLatin1String(word)) {
-                action();
-                return true;
-            }
-        return false;
     }
-    if (count == 2) {
-        if (name == QLatin1String("build") || name == QLatin1String("hint")) {
-            const TBaseType* type = FindBaseType(catalogue_, words[1]);
-            if (!type)
-                return false;
-            if (name == QLatin1String("build"))
-                colony_.Build(*type);
-            else
-                Print(QStringLiteral("hint ") +
-                      QString(BaseHint(*type)).replace(QLatin1Char('\n'), QStringLiteral("\\n")));
-            return true;
-        }
-        if (name == QLatin1String("days")) {
-            const std::optional<int32_t> days = Number(words[1], 0, INT32_MAX);
-            if (!days)
-                return false;
-            for (int32_t day = 0; day < *days && colony_.NewDay(); ++day) {
-            }
-            return true;
-        }
-        if (name == QLatin1String("save") || name == QLatin1String("load"))
-            return RunFileCommand(words);
-        if (name == QLatin1String("history")) {
-            const std::optional<int32_t> count = Number(words[1], 0, INT32_MAX);
-            if (!count)
-                return false;
-            const std::span<const THistoryDay> days = colony_.History().Days();
-            for (const THistoryDay& day : days.last(std::min<size_t>(*count, days.size())))
-                Print(HistoryLine(day));
-            return true;
-        }
-        if (name == QLatin1String("journal")) {
-            const std::optional<int32_t> count = Number(words[1], 0, INT32_MAX);
-            if (!count)
-                return false;
-            const std::span<const TJournalEntry> entries = colony_.Journal().Entries();
-            for (const TJournalEntry& entry :
-                 entries.last(std::min<size_t>(*count, entries.size())))
-                Print(QStringLiteral("journal date=%1 kind=%2 text=%3")
-                          .arg(ShortDateText(entry.Date),
-                               QLatin1StringView(JournalKindKey(entry.Kind)),
-                               QString(entry.Text).replace(u'\n', QStringLiteral("\\n"))));
-            return true;
-        }
-        if (name == QLatin1String("finance")) {
-            const std::optional<int32_t> year = Number(words[1], 1, UINT16_MAX);
-            if (!year)
-                return false;
-            Print(FinanceLine(*year));
-            return true;
-        }
-        if (name == QLatin1String("seed")) {
-            bool ok = false;
-            const uint64_t seed = words[1].toULongLong(&ok);
-            if (ok)
-                colony_.Game().Random.Seed(seed);
-            return ok;
-        }
-        if (name == QLatin1String("pay") &&
-            (words[1] == QLatin1String("yes") || words[1] == QLatin1String("no"))) {
-            payTaxes_ = words[1] == QLatin1String("yes");
-            return true;
-        }
-        return false;
-    }
-    if (count == 3 && (name == QLatin1String("select") || name == QLatin1String("cell") ||
-                       name == QLatin1String("base") || name == QLatin1String("why"))) {
-        const std::optional<int32_t> column = Column(words[1]);
-        const std::optional<int32_t> row = Row(words[2]);
-        if (!column || !row)
-            return false;
-        if (name == QLatin1String("select")) {
-            colony_.MouseDown(true, *column * CellSize, *row * CellSize);
-            colony_.MouseUp();
-        } else if (name == QLatin1String("cell")) {
-            Print(QStringLiteral("cell ") + colony_.CellInfo(*column, *row));
-        } else if (name == QLatin1String("why")) {
-            Print(WhyLine(*column, *row));
-        } else {
-            Print(BaseLine(*column, *row));
-        }
-        return true;
-    }
-    if (count == 3 && name == QLatin1String("forecast")) {
-        const std::optional<int32_t> days = Number(words[1], 1, MaxForecastDays);
-        const std::optional<int32_t> runs = Number(words[2], 1, MaxForecastRuns);
-        if (!days || !runs)
-            return false;
-        Print(ForecastLine(*days, *runs));
-        return true;
-    }
-    if (name == QLatin1String("set"))
-        return RunSet(words);
     return false;
+}
+
+bool TSimulator::ReadArguments(const TSimVerb& verb, const QStringList& words,
+                               TSimArguments& arguments) const {
+    qsizetype at = 1;
+    for (const TSimArgument& argument : verb.Arguments) {
+        const QString& word = words[at];
+        switch (argument.Kind) {
+        case TSimArgument::Word:
+            arguments.Words << word;
+            break;
+        case TSimArgument::Number: {
+            const std::optional<int32_t> number = Number(word, argument.Low, argument.High);
+            if (!number)
+                return false;
+            arguments.Numbers.push_back(*number);
+            break;
+        }
+        case TSimArgument::Seed: {
+            bool ok = false;
+            arguments.Seed = word.toULongLong(&ok);
+            if (!ok)
+                return false;
+            break;
+        }
+        case TSimArgument::Cell:
+        case TSimArgument::Building: {
+            const std::optional<int32_t> column = Column(word);
+            const std::optional<int32_t> row = Row(words[at + 1]);
+            if (!column || !row)
+                return false;
+            arguments.Cell = {*column, *row};
+            if (argument.Kind == TSimArgument::Building) {
+                arguments.Building = colony_.Game().BaseAt(*column, *row);
+                if (!arguments.Building)
+                    return false;
+            }
+            break;
+        }
+        case TSimArgument::Type:
+            arguments.Type = FindBaseType(catalogue_, word);
+            if (!arguments.Type)
+                return false;
+            break;
+        case TSimArgument::Quantities:
+            arguments.Quantities = words.mid(at, GoodsCount);
+            break;
+        case TSimArgument::Date: {
+            const std::optional<TGameDate> date = ParseShortDate(word);
+            if (!date)
+                return false;
+            arguments.Date = *date;
+            break;
+        }
+        case TSimArgument::File:
+            arguments.File = word;
+            break;
+        }
+        at += argument.Words();
+    }
+    return true;
+}
+
+std::span<const TSimVerb> TSimulator::Verbs() {
+    using A = TSimArgument;
+    using TArgs = const TSimArguments&;
+    using TRun = std::function<void(TSimulator&, TArgs)>;
+    static const std::vector<TSimVerb> verbs = [] {
+        // Rows by what they do to the game.
+        const auto rowsOf = [](TSimVerb::TUse use) {
+            return [use](const char* word, std::vector<A> arguments, TRun run, int32_t days = 0) {
+                return TSimVerb{word, std::move(arguments), use, days, std::move(run)};
+            };
+        };
+        const auto play = rowsOf(TSimVerb::Play);
+        const auto look = rowsOf(TSimVerb::Look);
+        const auto setup = rowsOf(TSimVerb::Setup);
+        std::vector<TSimVerb> rows;
+        // The market's commands take the nine quantities to type into its
+        // dialog.
+        for (const TPlayerCommand& command : PlayerCommands())
+            rows.push_back(play(
+                command.Verb,
+                command.TakesQuantities ? std::vector<A>{{A::Quantities, "F0 ... F8"}}
+                                        : std::vector<A>{},
+                [&command](TSimulator& s, TArgs a) {
+                    s.marketTokens_ = a.Quantities;
+                    command.Run(s.colony_);
+                    s.marketTokens_.clear();
+                },
+                command.Days));
+        const A cell{A::Cell, "C R"};
+        const A type{A::Type, "ID"};
+        const A count{A::Number, "N", 0, INT32_MAX};
+        const A any{A::Number, "N", INT32_MIN, INT32_MAX};
+        rows.insert(
+            rows.end(),
+            {
+                play("select", {cell},
+                     [](TSimulator& s, TArgs a) {
+                         s.colony_.MouseDown(true, a.Cell.x() * CellSize, a.Cell.y() * CellSize);
+                         s.colony_.MouseUp();
+                     }),
+                play("build", {type}, [](TSimulator& s, TArgs a) { s.colony_.Build(*a.Type); }),
+                play(
+                    "days", {count},
+                    [](TSimulator& s, TArgs a) {
+                        for (int32_t day = 0; day < a.Numbers[0] && s.colony_.NewDay(); ++day) {
+                        }
+                    },
+                    TSimVerb::DaysOfNumber),
+                play("pay", {{A::Word, "yes|no"}},
+                     [](TSimulator& s, TArgs a) { s.payTaxes_ = a.Words[0] == u"yes"; }),
+                play("gesture", {},
+                     [](TSimulator& s, TArgs) { s.colony_.MoneyGesture(true, true); }),
+                setup("newgame", {},
+                      [](TSimulator& s, TArgs) { s.colony_.NewGame(s.startColumn_, s.startRow_); }),
+                look("state", {}, [](TSimulator& s, TArgs) { s.Print(s.StateLine()); }),
+                look("cell", {cell},
+                     [](TSimulator& s, TArgs a) {
+                         s.Print(QStringLiteral("cell ") +
+                                 s.colony_.CellInfo(a.Cell.x(), a.Cell.y()));
+                     }),
+                look("base", {cell},
+                     [](TSimulator& s, TArgs a) { s.Print(s.BaseLine(a.Cell.x(), a.Cell.y())); }),
+                look("hint", {type},
+                     [](TSimulator& s, TArgs a) {
+                         s.Print(QStringLiteral("hint ") +
+                                 QString(BaseHint(*a.Type)).replace(u'\n', QStringLiteral("\\n")));
+                     }),
+                look("why", {cell},
+                     [](TSimulator& s, TArgs a) { s.Print(s.WhyLine(a.Cell.x(), a.Cell.y())); }),
+                setup("set", {{A::Word, "money"}, count},
+                      [](TSimulator& s, TArgs a) { s.colony_.Game().Money = a.Numbers[0]; }),
+                setup("set", {{A::Word, "people"}, count},
+                      [](TSimulator& s, TArgs a) { s.colony_.Game().People = a.Numbers[0]; }),
+                setup("set", {{A::Word, "health"}, {A::Number, "N", 0, TGame::MaxHealth}},
+                      [](TSimulator& s, TArgs a) { s.colony_.Game().Health = a.Numbers[0]; }),
+                setup("set", {{A::Word, "date"}, {A::Date, "D.M.YYYY"}},
+                      [](TSimulator& s, TArgs a) {
+                          s.colony_.Game().Date = a.Date;
+                          s.colony_.Game().Season = SeasonOfMonth(a.Date.Month);
+                      }),
+                setup("set", {{A::Word, "stock"}, {A::Number, "I", 0, GoodsCount - 1}, any},
+                      [](TSimulator& s, TArgs a) {
+                          s.colony_.Game().Stock[a.Numbers[0]] = a.Numbers[1];
+                      }),
+                setup("set", {{A::Word, "life"}, {A::Building, "C R"}, any},
+                      [](TSimulator&, TArgs a) { a.Building->LifeDays = a.Numbers[0]; }),
+                setup("save", {{A::File, "FILE"}},
+                      [](TSimulator& s, TArgs a) {
+                          s.PrintOutcome(s.Save(a.File), QStringLiteral("saved ") + a.File);
+                      }),
+                setup("load", {{A::File, "FILE"}},
+                      [](TSimulator& s, TArgs a) {
+                          s.PrintOutcome(s.Load(a.File), QStringLiteral("loaded ") + a.File);
+                      }),
+                setup("undo", {},
+                      [](TSimulator& s, TArgs) {
+                          s.PrintOutcome(s.colony_.Undo(), QStringLiteral("undone"));
+                      }),
+                setup("redo", {},
+                      [](TSimulator& s, TArgs) {
+                          s.PrintOutcome(s.colony_.Redo(), QStringLiteral("redone"));
+                      }),
+                look("history", {count},
+                     [](TSimulator& s, TArgs a) {
+                         const std::span<const THistoryDay> days = s.colony_.History().Days();
+                         for (const THistoryDay& day :
+                              days.last(std::min<size_t>(a.Numbers[0], days.size())))
+                             s.Print(HistoryLine(day));
+                     }),
+                look("finance", {{A::Number, "YYYY", 1, UINT16_MAX}},
+                     [](TSimulator& s, TArgs a) { s.Print(s.FinanceLine(a.Numbers[0])); }),
+                look("journal", {count},
+                     [](TSimulator& s, TArgs a) {
+                         const std::span<const TJournalEntry> entries =
+                             s.colony_.Journal().Entries();
+                         for (const TJournalEntry& entry :
+                              entries.last(std::min<size_t>(a.Numbers[0], entries.size())))
+                             s.Print(QStringLiteral("journal date=%1 kind=%2 text=%3")
+                                         .arg(ShortDateText(entry.Date),
+                                              QLatin1StringView(JournalKindKey(entry.Kind)),
+                                              QString(entry.Text)
+                                                  .replace(u'\n', QStringLiteral("\\n"))));
+                     }),
+                look("scenario", {}, [](TSimulator& s, TArgs) { s.Print(s.ScenarioLine()); }),
+                look("goals", {}, [](TSimulator& s, TArgs) { s.PrintGoals(); }),
+                setup("seed", {{A::Seed, "N"}},
+                      [](TSimulator& s, TArgs a) { s.colony_.Game().Random.Seed(a.Seed); }),
+                look("forecast",
+                     {{A::Number, "DAYS", 1, MaxForecastDays},
+                      {A::Number, "RUNS", 1, MaxForecastRuns}},
+                     [](TSimulator& s, TArgs a) {
+                         s.Print(s.ForecastLine(a.Numbers[0], a.Numbers[1]));
+                     }),
+            });
+        return rows;
+    }();
+    return verbs;
 }
 
 QString TSimulator::ForecastLine(int32_t days, int32_t runs) const {
@@ -355,83 +465,27 @@ QString TSimulator::ForecastLine(int32_t days, int32_t runs) const {
     return line;
 }
 
-bool TSimulator::RunFileCommand(const QStringList& words) {
-    const QString& name = words.front();
-    // What the game would show in its status line; an error begins with "!".
-    QString result;
-    if (name == QLatin1String("undo")) {
-        result = colony_.Undo();
-    } else if (name == QLatin1String("redo")) {
-        result = colony_.Redo();
-    } else {
-        try {
-            if (name == QLatin1String("save")) {
-                WriteSaveFile(words[1], SavedGameOf(colony_, earth_.SavedLand(), view_, true));
-            } else {
-                TSavedGame saved = LoadGame(earth_, words[1], catalogue_, mapFolders_).Game;
-                view_ = saved.View;
-                colony_.LoadState(saved.Colony, std::move(saved.Days), saved.Identity,
-                                  saved.Scenario, std::move(saved.Journal));
-            }
-        } catch (const TGameError& error) {
-            result = QLatin1Char('!') + error.Text();
-        }
-    }
-    if (result.startsWith(QLatin1Char('!'))) {
-        Print(QStringLiteral("error ") + result.mid(1));
-        return true;
-    }
-    const std::pair<const char*, const char*> done[] = {
-        {"undo", "undone"}, {"redo", "redone"}, {"save", "saved"}, {"load", "loaded"}};
-    for (const auto& [command, line] : done)
-        if (name == QLatin1String(command))
-            Print(QString::fromLatin1(line) + (words.size() == 2 ? u' ' + words[1] : QString()));
-    return true;
+void TSimulator::PrintOutcome(const QString& result, const QString& done) {
+    Print(result.startsWith(u'!') ? QStringLiteral("error ") + result.mid(1) : done);
 }
 
-bool TSimulator::RunSet(const QStringList& words) {
-    TGame& game = colony_.Game();
-    const qsizetype count = words.size();
-    if (count < 3)
-        return false;
-    const QString& what = words[1];
-    if (count == 3 && what == QLatin1String("date")) {
-        const std::optional<TGameDate> date = ParseShortDate(words[2]);
-        if (!date)
-            return false;
-        game.Date = *date;
-        game.Season = SeasonOfMonth(date->Month);
-        return true;
+QString TSimulator::Save(const QString& file) {
+    try {
+        WriteSaveFile(file, SavedGameOf(colony_, earth_.SavedLand(), view_, true));
+    } catch (const TGameError& error) {
+        return QLatin1Char('!') + error.Text();
     }
-    if (count == 3) {
-        int32_t* field = what == QLatin1String("money")    ? &game.Money
-                         : what == QLatin1String("people") ? &game.People
-                         : what == QLatin1String("health") ? &game.Health
-                                                           : nullptr;
-        const int32_t high = field == &game.Health ? TGame::MaxHealth : INT32_MAX;
-        const std::optional<int32_t> value = Number(words[2], 0, high);
-        if (!field || !value)
-            return false;
-        *field = *value;
-        return true;
+    return {};
+}
+
+QString TSimulator::Load(const QString& file) {
+    try {
+        TSavedGame saved = LoadGame(earth_, file, catalogue_, mapFolders_).Game;
+        view_ = saved.View;
+        colony_.LoadState(saved.Colony, std::move(saved.Days), saved.Identity, saved.Scenario,
+                          std::move(saved.Journal));
+    } catch (const TGameError& error) {
+        return QLatin1Char('!') + error.Text();
     }
-    if (count == 4 && what == QLatin1String("stock")) {
-        const std::optional<int32_t> good = Number(words[2], 0, GoodsCount - 1);
-        const std::optional<int32_t> value = Number(words[3], INT32_MIN, INT32_MAX);
-        if (!good || !value)
-            return false;
-        game.Stock[*good] = *value;
-        return true;
-    }
-    if (count == 5 && what == QLatin1String("life")) {
-        const std::optional<int32_t> column = Column(words[2]);
-        const std::optional<int32_t> row = Row(words[3]);
-        const std::optional<int32_t> value = Number(words[4], INT32_MIN, INT32_MAX);
-        TBase* base = column && row ? game.BaseAt(*column, *row) : nullptr;
-        if (!base || !value)
-            return false;
-        base->LifeDays = *value;
-        return true;
-    }
-    return false;
+    return {};
 }

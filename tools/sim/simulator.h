@@ -7,7 +7,75 @@
 #include <QPoint>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <ostream>
+#include <span>
+#include <vector>
+
+class TSimulator;
+
+// One argument of a simulator command: what it is and how its words are read.
+struct TSimArgument {
+    enum TKind {
+        Word,       // one of the words of Name, as "yes|no"
+        Number,     // a whole number from Low to High
+        Seed,       // a seed of the random generator, any 64-bit number
+        Cell,       // a column and a row of the map: two words
+        Building,   // the cell of a building: two words
+        Type,       // a building type by its section name
+        Quantities, // the nine market fields in goods order, each token as typed
+        Date,       // a date D.M.YYYY
+        File,       // a path without blanks
+    };
+    TKind Kind;
+    // How the usage writes it: "N", "C R"; a Word's choices joined by "|",
+    // as "yes|no", or the one word it must be.
+    const char* Name;
+    int32_t Low = 0;
+    int32_t High = 0;
+
+    // How many words of a line it takes.
+    qsizetype Words() const;
+};
+
+// The arguments of a command line as its verb read them, in their order.
+struct TSimArguments {
+    QStringList Words;
+    std::vector<int32_t> Numbers;
+    uint64_t Seed = 0;
+    QPoint Cell;
+    TBase* Building = nullptr;
+    const TBaseType* Type = nullptr;
+    QStringList Quantities;
+    TGameDate Date;
+    QString File;
+};
+
+// One verb of the simulator: its word, its arguments, what it does and its
+// usage, which is its line in the manual page. A verb may have several rows
+// that differ in their leading Word arguments, as "set money N" and
+// "set date D.M.YYYY".
+struct TSimVerb {
+    // What a verb does to the game: plays it as the player would, only looks
+    // at it, or sets it from outside play (its figures, its generator, its
+    // file, or back in time), which random play leaves alone.
+    enum TUse { Play, Look, Setup };
+    // The Days of a verb that plays as many days as its first argument says.
+    static constexpr int32_t DaysOfNumber = -1;
+
+    const char* Word;
+    std::vector<TSimArgument> Arguments;
+    TUse Use;
+    int32_t Days; // the most days it plays, or DaysOfNumber
+    std::function<void(TSimulator&, const TSimArguments&)> Run;
+
+    // "build ID": the word and the arguments' names.
+    QString Usage() const;
+    // Whether a line's words have this verb's word, as many words as its
+    // arguments take and its Word arguments' choices; the other arguments'
+    // values are checked when they are read.
+    bool Fits(const QStringList& words) const;
+};
 
 // The colony without a window: runs the game's rules on commands read one per
 // line, and prints every call that the rules make on the window as one line;
@@ -41,12 +109,24 @@ public:
     // Answered "Да" without a line: scripts demolish what they name.
     bool Confirm(const QString&) override { return true; }
 
+    // Every verb: the buttons' commands by their rows' words, then the
+    // simulator's own.
+    static std::span<const TSimVerb> Verbs();
+
 private:
-    // Runs a parsed command; false when it is unknown or malformed.
+    // Runs a line split into words; false when it is unknown or malformed.
     bool Run(const QStringList& words);
-    bool RunSet(const QStringList& words);
-    // save, load, undo and redo: each prints what it did or the error.
-    bool RunFileCommand(const QStringList& words);
+    // Reads the arguments of a line that fits the verb; false when one is
+    // malformed.
+    bool ReadArguments(const TSimVerb& verb, const QStringList& words,
+                       TSimArguments& arguments) const;
+    // Prints what undo, redo, save or load did: the error of a result that
+    // begins with "!", else the line DONE.
+    void PrintOutcome(const QString& result, const QString& done);
+    // Saves the game to the file or loads it from there: nothing, or the
+    // error's text after a "!".
+    QString Save(const QString& file);
+    QString Load(const QString& file);
     void Print(const QString& line);
     void AnswerTax(TTaxDialog& dialog);
     QString StateLine() const;

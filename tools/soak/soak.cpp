@@ -1,21 +1,39 @@
 #include "soak.h"
 
+#include <QDir>
 #include <QSet>
 #include <cstdlib>
+#include <string_view>
 
 namespace {
 
-// Commands without arguments and how often the player uses each, per mille
-// of all commands; the rest of the thousand are the commands built below.
-struct TPlainCommand {
-    const char* Line;
-    int32_t Weight;
+// How often the player gives a verb, per mille of all commands; each other
+// verb of play or of looking comes OtherWeight times in a thousand, and the
+// verbs that set the game from outside play never.
+struct TWeight {
+    std::string_view Word;
+    int32_t PerMille;
 };
-constexpr TPlainCommand PlainCommands[] = {
-    {"day", 337},    {"week", 40},       {"improve", 30}, {"find", 15},
-    {"restore", 20}, {"restoreall", 10}, {"demolish", 8}, {"block", 20},
-    {"gesture", 5},  {"state", 10},      {"pay yes", 25}, {"pay no", 10},
+constexpr TWeight Weights[] = {
+    {"day", 337},       {"week", 40},    {"improve", 30}, {"find", 15},   {"restore", 20},
+    {"restoreall", 10}, {"demolish", 8}, {"block", 20},   {"gesture", 5}, {"state", 10},
+    {"pay", 35},        {"select", 200}, {"build", 130},  {"sell", 8},    {"buy", 7},
+    {"days", 10},       {"cell", 45},    {"base", 70},
 };
+constexpr int32_t OtherWeight = 3;
+
+// The largest number the player gives: long runs of days or big forecasts
+// would only slow the soak down.
+constexpr int32_t NumberSpan = 30;
+
+int32_t Weight(const TSimVerb& verb) {
+    if (verb.Use == TSimVerb::Setup)
+        return 0;
+    for (const TWeight& weight : Weights)
+        if (weight.Word == verb.Word)
+            return weight.PerMille;
+    return OtherWeight;
+}
 
 // Commands in a row that leave the date standing before the player, stuck on
 // a tax the colony cannot pay, is given the money.
@@ -52,11 +70,11 @@ QString TSoakPlayer::RandomCell(const TColony& colony) {
     return QStringLiteral("%1 %2").arg(column).arg(row);
 }
 
-QString TSoakPlayer::MarketCommand(const QString& name) {
+QStringList TSoakPlayer::Quantities() {
     // Empty fields, small and large amounts, all of a good, and text that is
     // no number at all.
     static const char* const odd[] = {"-", "12abc", "1e3", "+5", "-7", "999999", "0", "x"};
-    QStringList words{name};
+    QStringList words;
     for (int good = 0; good < GoodsCount; ++good) {
         switch (Below(4)) {
         case 0:
@@ -69,40 +87,61 @@ QString TSoakPlayer::MarketCommand(const QString& name) {
             words << QStringLiteral("_");
         }
     }
-    return words.join(u' ');
+    return words;
+}
+
+QString TSoakPlayer::Argument(const TSimArgument& argument, const TColony& colony) {
+    switch (argument.Kind) {
+    case TSimArgument::Word: {
+        const QStringList choices = QString::fromLatin1(argument.Name).split(u'|');
+        return choices[Below(static_cast<int32_t>(choices.size()))];
+    }
+    case TSimArgument::Number:
+        return QString::number(argument.Low +
+                               Below(static_cast<int32_t>(std::min<int64_t>(
+                                   int64_t{argument.High} - argument.Low + 1, NumberSpan))));
+    case TSimArgument::Seed:
+        return QString::number(random_());
+    case TSimArgument::Cell:
+    case TSimArgument::Building:
+        return RandomCell(colony);
+    case TSimArgument::Type: {
+        const TBaseTypeList& catalogue = colony.Catalogue();
+        return catalogue[static_cast<size_t>(Below(static_cast<int32_t>(catalogue.size())))].Id;
+    }
+    case TSimArgument::Quantities:
+        return Quantities().join(u' ');
+    case TSimArgument::Date:
+        return ShortDateText(colony.Game().Date);
+    case TSimArgument::File:
+        return QDir::temp().filePath(QStringLiteral("tarvenia-soak.dat"));
+    }
+    return {};
 }
 
 QString TSoakPlayer::NextCommand(const TColony& colony) {
-    int32_t pick = Below(1000);
-    for (const TPlainCommand& command : PlainCommands) {
-        if (pick < command.Weight)
-            return QString::fromLatin1(command.Line);
-        pick -= command.Weight;
+    const std::span<const TSimVerb> verbs = TSimulator::Verbs();
+    int32_t total = 0;
+    for (const TSimVerb& verb : verbs)
+        total += Weight(verb);
+    int32_t pick = Below(total);
+    for (const TSimVerb& verb : verbs) {
+        pick -= Weight(verb);
+        if (pick >= 0)
+            continue;
+        QStringList words{QString::fromLatin1(verb.Word)};
+        for (const TSimArgument& argument : verb.Arguments)
+            words << Argument(argument, colony);
+        return words.join(u' ');
     }
-    if (pick < 200)
-        return QStringLiteral("select ") + RandomCell(colony);
-    if (pick < 330) {
-        const TBaseTypeList& catalogue = colony.Catalogue();
-        const TBaseType& type =
-            catalogue[static_cast<size_t>(Below(static_cast<int32_t>(catalogue.size())))];
-        return QStringLiteral("build ") + type.Id;
-    }
-    if (pick < 345)
-        return MarketCommand(Below(2) ? QStringLiteral("sell") : QStringLiteral("buy"));
-    if (pick < 355)
-        return QStringLiteral("days %1").arg(Below(30));
-    if (pick < 400)
-        return QStringLiteral("cell ") + RandomCell(colony);
-    return QStringLiteral("base ") + RandomCell(colony);
+    return {};
 }
 
 int32_t TSoakPlayer::MaxDays(const QString& command) {
-    if (command == u"day")
-        return 1;
-    if (command == u"week")
-        return TColony::WeekDays;
-    if (command.startsWith(u"days "))
-        return command.mid(5).toInt();
+    const QStringList words = command.split(u' ');
+    for (const TSimVerb& verb : TSimulator::Verbs())
+        if (verb.Fits(words))
+            return verb.Days == TSimVerb::DaysOfNumber ? words[1].toInt() : verb.Days;
     return 0;
 }
 

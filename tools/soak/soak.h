@@ -19,7 +19,8 @@ struct TSoakData {
 };
 
 // A player who presses everything: a seeded stream of random simulator
-// commands on random cells, mostly near the colony so that it grows.
+// commands, made from the simulator's verbs, on random cells, mostly near the
+// colony so that it grows.
 class TSoakPlayer {
 public:
     explicit TSoakPlayer(uint64_t seed) : random_(seed) {}
@@ -32,7 +33,11 @@ public:
 private:
     int32_t Below(int32_t bound);
     QString RandomCell(const TColony& colony);
-    QString MarketCommand(const QString& name);
+    // What the player types into the market's nine fields.
+    QStringList Quantities();
+    // A made-up argument: a random one of its kind, small where it is a
+    // number.
+    QString Argument(const TSimArgument& argument, const TColony& colony);
 
     std::mt19937_64 random_;
 };
