@@ -47,14 +47,3 @@ void TranslateDataTexts(std::span<const TDataText> texts) {
     for (const TDataText& text : texts)
         *text.Text = TranslatedDataText(text.File, *text.Text, text.Key);
 }
-
-TDataText HelpFileText(QString& name) {
-    name = QStringLiteral("HELP.html");
-    return {name, QStringLiteral("Page/File"), &name};
-}
-
-QString HelpFileName() {
-    QString name;
-    const TDataText text = HelpFileText(name);
-    return TranslatedDataText(text.File, name, text.Key);
-}

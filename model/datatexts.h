@@ -35,10 +35,3 @@ struct TDataEntry {
 void TranslateDataTexts(std::span<const TDataText> texts);
 // A text of a data file in the installed catalogues' language.
 QString TranslatedDataText(const QString& file, const QString& text, const QString& key);
-
-// The help page's file in the data folder: the Russian page's name, HELP.html,
-// put into the name, as a text that each language's data catalogue translates
-// to its own page's.
-TDataText HelpFileText(QString& name);
-// The help page's file in the language the game speaks.
-QString HelpFileName();

@@ -603,11 +603,6 @@ Tips above the map tell what to do and which button to press.</translation>
 <context>
     <name>HELP.html</name>
     <message>
-        <source>HELP.html</source>
-        <comment>Page/File</comment>
-        <translation>HELP.en.html</translation>
-    </message>
-    <message>
         <source>&lt;!DOCTYPE html&gt;
 &lt;html lang=&quot;ru&quot;&gt;
 &lt;head&gt;
@@ -978,14 +973,14 @@ docs/scenarios.md.&lt;/p&gt;</translation>
 месяца, вопрос «Сохранить текущую игру?» перед тем, как игра будет закрыта, и полный экран при
 запуске. Звук (&lt;kbd&gt;Ctrl+D&lt;/kbd&gt;) и музыку (&lt;kbd&gt;Ctrl+M&lt;/kbd&gt;) можно включать и выключать и из меню.
 Музыка меняется с временем года: вальс зимой, марш летом, народная песня весной и осенью.
-Там же выбирается язык игры: «Системный», «Русский» или «English»; он меняется при следующем запуске.
+Там же выбирается язык игры: «Системный», «Русский», «English» или «Deutsch»; он меняется при следующем запуске.
 Параметры хранятся отдельно от игр: загрузка игры их не меняет.&lt;/p&gt;</source>
         <translation>&lt;h2&gt;Settings and music&lt;/h2&gt;
 &lt;p&gt;«Tools» → «Settings...» (&lt;kbd&gt;Ctrl+P&lt;/kbd&gt;): the volume of sounds and music, autosave at the start
 of the month, the question «Save the current game?» before the game is closed, and full screen at
 start. Sound (&lt;kbd&gt;Ctrl+D&lt;/kbd&gt;) and music (&lt;kbd&gt;Ctrl+M&lt;/kbd&gt;) can also be turned on and off from the menu.
 The music changes with the season: a waltz in winter, a march in summer, a folk song in spring and autumn.
-The game&apos;s language is chosen there too: «System», «Русский» or «English»; it changes at the next start.
+The game&apos;s language is chosen there too: «System», «Русский», «English» or «Deutsch»; it changes at the next start.
 The settings are kept apart from the games: loading a game does not change them.&lt;/p&gt;</translation>
     </message>
     <message>

@@ -36,8 +36,12 @@ TLanguage TApplication::Speak(TLanguage chosen, const QString& dataFolder) {
     return spoken_;
 }
 
+const TLanguageRow& TApplication::Spoken() {
+    return LanguageRow(spoken_);
+}
+
 QLocale TApplication::Locale() {
-    return QLocale(spoken_ == TLanguage::Russian ? QLocale::Russian : QLocale::English);
+    return QLocale(Spoken().Locale);
 }
 
 void TApplication::SetUpLook() {

@@ -21,11 +21,13 @@ public:
 
     // Speaks the chosen language from now on (the system's for System), with
     // the catalogues of the data folder; Qt's own texts (the standard
-    // buttons, the file dialogs' columns and questions) follow in Russian
-    // where the system has Qt's translation. Returns the language spoken.
+    // buttons, the file dialogs' columns and questions) follow where the
+    // system has Qt's translation. Returns the language spoken.
     TLanguage Speak(TLanguage chosen, const QString& dataFolder);
+    // The language spoken: Russian until the game speaks another.
+    static const TLanguageRow& Spoken();
     // The locale of the language spoken, for the month names and dates the
-    // window writes itself; Russian until the game speaks another.
+    // window writes itself.
     static QLocale Locale();
 
     bool notify(QObject* receiver, QEvent* event) override;

@@ -757,7 +757,8 @@ void TMainForm::miHelpClick() {
 }
 
 void TMainForm::ShowHelp(const QString& topic, QWidget* parent) {
-    THelpWindow help(QDir(folder_).filePath(HelpFileName()), topic, parent);
+    THelpWindow help(QDir(folder_).filePath(QLatin1String(TApplication::Spoken().HelpPage)), topic,
+                     parent);
     help.exec();
 }
 

@@ -4,7 +4,6 @@
 #include <QStringList>
 #include <algorithm>
 #include <memory>
-#include <utility>
 
 namespace {
 
@@ -43,16 +42,17 @@ void Read(const QVariant& value, const TStoredSetting& row, int& number) {
         number = std::clamp(read, row.Min, row.Max);
 }
 
-// The languages as the file names them.
-constexpr std::pair<TLanguage, const char*> LanguageWords[] = {{TLanguage::System, "system"},
-                                                               {TLanguage::Russian, "russian"},
-                                                               {TLanguage::English, "english"}};
+// The choice of the desktop's language as the file names it; each language
+// is named by its row's word.
+constexpr const char* SystemWord = "system";
 
 void Read(const QVariant& value, const TStoredSetting&, TLanguage& language) {
     const QString text = value.toString();
-    for (const auto& [known, word] : LanguageWords)
-        if (text == QLatin1String(word))
-            language = known;
+    if (text == QLatin1String(SystemWord))
+        language = TLanguage::System;
+    for (const TLanguageRow& row : Languages())
+        if (text == QLatin1String(row.SettingsWord))
+            language = row.Language;
 }
 
 // A place as "x,y"; anything else is no place.
@@ -79,10 +79,9 @@ QVariant Written(const std::optional<QPoint>& place) {
 }
 
 QVariant Written(TLanguage language) {
-    for (const auto& [known, word] : LanguageWords)
-        if (known == language)
-            return QLatin1String(word);
-    return QVariant();
+    if (language == TLanguage::System)
+        return QLatin1String(SystemWord);
+    return QLatin1String(LanguageRow(language).SettingsWord);
 }
 
 } // namespace

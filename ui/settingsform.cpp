@@ -69,8 +69,8 @@ TSettingsForm::TSettingsForm(QWidget* parent, TWindowServices& services, const T
     // Each language is named in its own words, so that a player lost in
     // the other one finds theirs.
     cbLanguage->addItem(tr("Системный"), static_cast<int>(TLanguage::System));
-    cbLanguage->addItem(QStringLiteral("Русский"), static_cast<int>(TLanguage::Russian));
-    cbLanguage->addItem(QStringLiteral("English"), static_cast<int>(TLanguage::English));
+    for (const TLanguageRow& row : Languages())
+        cbLanguage->addItem(QString::fromUtf8(row.NativeName), static_cast<int>(row.Language));
     cbLanguage->setCurrentIndex(cbLanguage->findData(static_cast<int>(settings.Language)));
     language->setBuddy(cbLanguage);
     auto* note = new QLabel(tr("Язык сменится при следующем запуске игры."), this);

@@ -2,6 +2,7 @@
 // and the help, checked for being complete, well-formed and playable. Map
 // "01" passes the checks of every generated island too (tests/island).
 
+#include "base/language.h"
 #include "land/earth.h"
 #include "land/maptexts.h"
 #include "model/basetype.h"
@@ -17,6 +18,7 @@
 #include <QImage>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTemporaryDir>
 #include <algorithm>
 #include <cstdlib>
 #include <gtest/gtest.h>
@@ -245,40 +247,79 @@ TEST(Content, SoundsAreShortMonoPcmClips) {
     }
 }
 
-// The English data catalogue's finished translations, by file, key and Russian text.
-QHash<QString, QString> EnglishDataTexts() {
-    QHash<QString, QString> english;
-    for (const TTsMessage& message : ReadTsFile(QStringLiteral(TARVENIA_DATA_CATALOGUE)))
+// A data catalogue's finished translations, by file, key and Russian text.
+QHash<QString, QString> DataTranslations(const TLanguageRow& language) {
+    QHash<QString, QString> translated;
+    for (const TTsMessage& message :
+         ReadTsFile(QStringLiteral(TARVENIA_SOURCE_TRANSLATIONS "/data%1.ts").arg(language.Suffix)))
         if (message.Finished && !message.Translation.isEmpty())
-            english.insert(message.Context + u'|' + message.Comment + u'|' + message.Source,
-                           message.Translation);
-    return english;
+            translated.insert(message.Context + u'|' + message.Comment + u'|' + message.Source,
+                              message.Translation);
+    return translated;
 }
 
-TEST(Content, EveryDataTextHasEnglish) {
-    const QHash<QString, QString> english = EnglishDataTexts();
+TEST(Content, EveryDataTextIsTranslated) {
     const std::vector<TDataEntry> texts = DataFolderTexts(GameData);
-    QSet<QString> files;
-    for (const TDataEntry& text : texts) {
-        files.insert(text.File);
-        EXPECT_TRUE(english.contains(text.File + u'|' + text.Key + u'|' + text.Text))
-            << qPrintable(text.File) << " " << qPrintable(text.Key);
+    for (const TLanguageRow& language : Languages()) {
+        if (IsSourceLanguage(language))
+            continue;
+        const QHash<QString, QString> translated = DataTranslations(language);
+        QSet<QString> files;
+        for (const TDataEntry& text : texts) {
+            files.insert(text.File);
+            EXPECT_TRUE(translated.contains(text.File + u'|' + text.Key + u'|' + text.Text))
+                << language.Code << " " << qPrintable(text.File) << " " << qPrintable(text.Key);
+        }
+        // The catalogue, the events, every shipped scenario and map have their texts.
+        const auto count = [](const char* folder, const QString& files) {
+            return QDir(GameData + u'/' + QLatin1String(folder))
+                .entryList({files}, QDir::Files)
+                .size();
+        };
+        EXPECT_EQ(files.size(), 2 + count("SCENARIOS", QStringLiteral("*.ini")) +
+                                    count("MAPS", QStringLiteral("*.WLL")));
     }
-    // The catalogue, the events, every shipped scenario and map have their texts.
-    const auto count = [](const char* folder, const QString& files) {
-        return QDir(GameData + u'/' + QLatin1String(folder)).entryList({files}, QDir::Files).size();
-    };
-    EXPECT_EQ(files.size(), 2 + count("SCENARIOS", QStringLiteral("*.ini")) +
-                                count("MAPS", QStringLiteral("*.WLL")));
+}
+
+// Bringing a catalogue up to the texts keeps its language, its finished
+// translations, and a changed text's former one to start from.
+TEST(TsFile, KeepsItsLanguageAndTranslations) {
+    const QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("data_de.ts"));
+    const std::vector<TDataEntry> texts = {{"A.INI", "Hut/Caption", "Хижина"},
+                                           {"A.INI", "Mill/Caption", "Новая мельница"}};
+    for (const QString language : {"de_DE", "en_US"}) {
+        QFile file(path);
+        if (language == u"de_DE") {
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write("<TS version=\"2.1\" language=\"de_DE\"><context><name>A.INI</name>"
+                       "<message><source>Хижина</source><comment>Hut/Caption</comment>"
+                       "<translation>Hütte</translation></message>"
+                       "<message><source>Мельница</source><comment>Mill/Caption</comment>"
+                       "<translation>Mühle</translation></message></context></TS>");
+            file.close();
+        } else {
+            file.remove();
+        }
+        ASSERT_TRUE(UpdateTsFile(path, texts));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_TRUE(file.readAll().contains("language=\"" + language.toUtf8() + '"'));
+        const std::vector<TTsMessage> read = ReadTsFile(path);
+        ASSERT_EQ(read.size(), 2u);
+        const bool kept = language == u"de_DE";
+        EXPECT_EQ(read[0].Translation, kept ? QStringLiteral("Hütte") : QString());
+        EXPECT_EQ(read[0].Finished, kept);
+        EXPECT_EQ(read[1].Translation, kept ? QStringLiteral("Mühle") : QString());
+        EXPECT_FALSE(read[1].Finished);
+    }
 }
 
 TEST(Content, HelpOpensAtTopicTenAndNamesEveryBuildingAndKey) {
-    const QHash<QString, QString> english = EnglishDataTexts();
-    for (const bool inEnglish : {false, true}) {
-        QString page;
-        const TDataText fileName = HelpFileText(page);
-        if (inEnglish)
-            page = english.value(fileName.File + u'|' + fileName.Key + u'|' + page);
+    for (const TLanguageRow& language : Languages()) {
+        const bool source = IsSourceLanguage(language);
+        const QHash<QString, QString> translated =
+            source ? QHash<QString, QString>() : DataTranslations(language);
+        const QString page = QLatin1String(language.HelpPage);
         QFile file(GameData + u'/' + page);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << qPrintable(page);
         const QString html = QString::fromUtf8(file.readAll());
@@ -287,9 +328,9 @@ TEST(Content, HelpOpensAtTopicTenAndNamesEveryBuildingAndKey) {
         EXPECT_LT(anchor, html.indexOf(QStringLiteral("<h1>")));
         for (const TBaseType& t : Catalogue()) {
             const QString caption =
-                inEnglish
-                    ? english.value(QStringLiteral("BASES.INI|%1/Caption|%2").arg(t.Id, t.Caption))
-                    : t.Caption;
+                source ? t.Caption
+                       : translated.value(
+                             QStringLiteral("BASES.INI|%1/Caption|%2").arg(t.Id, t.Caption));
             EXPECT_TRUE(!caption.isEmpty() && html.contains(caption.toHtmlEscaped()))
                 << qPrintable(page) << " " << qPrintable(t.Id);
         }

@@ -230,6 +230,29 @@ TEST(Settings, EveryFieldIsKeptUnderItsOwnKey) {
     TSettings{}.Save();
 }
 
+// Each language is offered in its own words and kept across restarts.
+TEST(Settings, EveryLanguageIsOfferedAndKept) {
+    TGameWindow w;
+    TDialogAnswerer answerer([](QDialog& d) {
+        const QComboBox* box = d.findChild<QComboBox*>("cbLanguage");
+        EXPECT_EQ(box->count(), static_cast<int>(Languages().size()) + 1);
+        for (const TLanguageRow& row : Languages()) {
+            const int item = box->findData(static_cast<int>(row.Language));
+            ASSERT_GE(item, 0) << row.Code;
+            EXPECT_EQ(box->itemText(item), QString::fromUtf8(row.NativeName));
+        }
+        PressEscape(d);
+    });
+    w.Form.miParametersClick();
+    for (const TLanguageRow& row : Languages()) {
+        TSettings chosen;
+        chosen.Language = row.Language;
+        ASSERT_TRUE(chosen.Save());
+        EXPECT_EQ(TSettings::Load().Language, row.Language) << row.Code;
+    }
+    TSettings{}.Save();
+}
+
 TEST(HelloForm, GreetsOnceAfterItOpens) {
     TGameWindow w;
     THelloForm hello(nullptr, w.Form);

@@ -1,7 +1,6 @@
 #include "uitesting.h"
 
 #include "base/paths.h"
-#include "model/datatexts.h"
 #include "model/market.h"
 #include "model/scenario.h"
 #include "model/taxes.h"
@@ -112,12 +111,13 @@ QStringList Overflows(QWidget& window) {
 TEST(TextsFit, EveryWindowAndDialogInEachLanguage) {
     const QFont kept = QApplication::font();
     TApplication::SetUpFonts();
-    for (const TLanguage language : {TLanguage::Russian, TLanguage::English}) {
+    for (const TLanguageRow& language : Languages()) {
+        SCOPED_TRACE(language.Code);
         TTranslations texts;
-        texts.Install(language, TranslationsFolder(DataFolder()));
+        texts.Install(language.Language, TranslationsFolder(DataFolder()));
         // The catalogue was found: the game's first menu is named in the language.
         ASSERT_EQ(QCoreApplication::translate("Menus", "И&гра") == QStringLiteral("И&гра"),
-                  language == TLanguage::Russian);
+                  IsSourceLanguage(language));
         TGameWindow w;
         TMainForm& f = w.Form;
         QStringList found = Overflows(f);
@@ -171,10 +171,11 @@ TEST(TextsFit, EveryWindowAndDialogInEachLanguage) {
 // the size its window opens with and in a narrow window alike: a table's
 // column never cuts a word in two.
 TEST(TextsFit, TheHelpBreaksNoWordAtAnyWidth) {
-    for (const TLanguage language : {TLanguage::Russian, TLanguage::English}) {
+    for (const TLanguageRow& language : Languages()) {
+        SCOPED_TRACE(language.Code);
         TTranslations texts;
-        texts.Install(language, TranslationsFolder(DataFolder()));
-        THelpWindow help(QDir(DataFolder()).filePath(HelpFileName()), QString());
+        texts.Install(language.Language, TranslationsFolder(DataFolder()));
+        THelpWindow help(QDir(DataFolder()).filePath(QLatin1String(language.HelpPage)), QString());
         auto* browser = help.findChild<QTextBrowser*>();
         ASSERT_NE(browser, nullptr);
         help.show();

@@ -1,13 +1,15 @@
 // Writes the players' help, HELP.html, into the data folder. The rules'
 // numbers come from the game's own code and the building table from the
 // catalogue BASES.INI in that folder, so the help never tells a stale figure.
-// The page in English is the same page with the English catalogues of a
-// build's translations/ installed: the game's texts, the data's, and the
-// help's own (its blocks and words, in the data catalogue's HELP.html).
+// The page in another language is the same page with that language's
+// catalogues of a build's translations/ installed: the game's texts, the
+// data's, and the help's own (its blocks and words, in the data catalogue's
+// HELP.html); it is written under the language's own page name.
 //
-//   tarvenia-gen-help DATADIR                     the Russian page
-//   tarvenia-gen-help --lang en TRANSLATIONS DATADIR   the English page
-//   tarvenia-gen-help --ts FILE DATADIR           brings the data catalogue
+//   tarvenia-gen-help DATADIR                       the Russian page
+//   tarvenia-gen-help --lang CODE TRANSLATIONS DATADIR   the page in the
+//       language of that code (en, de)
+//   tarvenia-gen-help --ts FILE DATADIR             brings a data catalogue
 //       (translations/data_en.ts) up to the data's and the help's texts
 
 #include "base/language.h"
@@ -33,7 +35,8 @@
 
 namespace {
 
-const QString HelpPage = QStringLiteral("HELP.html");
+// The Russian page, whose name is also the catalogue's context of the help's texts.
+const QString HelpPage = QLatin1String(Languages().front().HelpPage);
 
 // The help's own texts in the order the page used them, for the catalogue.
 std::vector<QString> HelpTexts;
@@ -346,7 +349,7 @@ docs/scenarios.md.</p>
 месяца, вопрос «Сохранить текущую игру?» перед тем, как игра будет закрыта, и полный экран при
 запуске. Звук (<kbd>Ctrl+D</kbd>) и музыку (<kbd>Ctrl+M</kbd>) можно включать и выключать и из меню.
 Музыка меняется с временем года: вальс зимой, марш летом, народная песня весной и осенью.
-Там же выбирается язык игры: «Системный», «Русский» или «English»; он меняется при следующем запуске.
+Там же выбирается язык игры: «Системный», «Русский», «English» или «Deutsch»; он меняется при следующем запуске.
 Параметры хранятся отдельно от игр: загрузка игры их не меняет.</p>
 
 <h2>Рынок</h2>
@@ -408,9 +411,6 @@ docs/scenarios.md.</p>
 // Brings the data catalogue up to the data folder's texts and the help's.
 int UpdateCatalogue(const QString& path, const QString& dir, const TBaseTypeList& types) {
     std::vector<TDataEntry> texts = DataFolderTexts(dir);
-    QString helpFile;
-    const TDataText file = HelpFileText(helpFile);
-    texts.push_back({file.File, file.Key, helpFile});
     Page(types);
     for (const QString& text : HelpTexts)
         texts.push_back({HelpPage, QString(), text});
@@ -421,15 +421,24 @@ int UpdateCatalogue(const QString& path, const QString& dir, const TBaseTypeList
     return 0;
 }
 
+// The language other than the source's whose code is given.
+const TLanguageRow* TranslatedLanguage(const QString& code) {
+    for (const TLanguageRow& row : Languages())
+        if (!IsSourceLanguage(row) && code == QLatin1String(row.Code))
+            return &row;
+    return nullptr;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments().mid(1);
-    const bool english = args.size() == 4 && args[0] == u"--lang" && args[1] == u"en";
+    const TLanguageRow* language =
+        args.size() == 4 && args[0] == u"--lang" ? TranslatedLanguage(args[1]) : nullptr;
     const bool catalogue = args.size() == 3 && args[0] == u"--ts";
-    if (args.size() != 1 && !english && !catalogue) {
-        std::fprintf(stderr, "usage: tarvenia-gen-help [--lang en TRANSLATIONS | --ts FILE] "
+    if (args.size() != 1 && !language && !catalogue) {
+        std::fprintf(stderr, "usage: tarvenia-gen-help [--lang CODE TRANSLATIONS | --ts FILE] "
                              "DATADIR\n");
         return 2;
     }
@@ -443,15 +452,20 @@ int main(int argc, char** argv) {
     if (catalogue)
         return UpdateCatalogue(args[1], dir, types);
     TTranslations translations;
-    if (english) {
-        translations.Install(TLanguage::English, args[2]);
+    QString page = HelpPage;
+    if (language) {
+        translations.Install(language->Language, args[2]);
+        // Without a catalogue its texts would come out in Russian on the
+        // other language's page.
+        for (const QString& name : CatalogueNames(*language))
+            if (!translations.Installed().contains(name)) {
+                std::fprintf(stderr, "no %s.qm in %s\n", qPrintable(name), qPrintable(args[2]));
+                return 1;
+            }
         TranslateDataTexts(DataTexts(types));
-        if (HelpFileName() == HelpPage) {
-            std::fprintf(stderr, "no English help page named in %s\n", qPrintable(args[2]));
-            return 1;
-        }
+        page = QLatin1String(language->HelpPage);
     }
-    const QString path = dir + QLatin1Char('/') + HelpFileName();
+    const QString path = dir + QLatin1Char('/') + page;
     QFile file(path);
     const QByteArray html = Page(types).toUtf8();
     if (!file.open(QIODevice::WriteOnly) || file.write(html) != html.size()) {

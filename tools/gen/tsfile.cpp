@@ -48,6 +48,21 @@ TKnown Known(const QString& path) {
     return known;
 }
 
+// The language the catalogue is written in, as its file names it; English
+// for a catalogue not yet written.
+QString CatalogueLanguage(const QString& path) {
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly)) {
+        QXmlStreamReader xml(&file);
+        if (xml.readNextStartElement() && xml.name() == u"TS") {
+            const QString language = xml.attributes().value(QStringLiteral("language")).toString();
+            if (!language.isEmpty())
+                return language;
+        }
+    }
+    return QStringLiteral("en_US");
+}
+
 } // namespace
 
 std::vector<TTsMessage> ReadTsFile(const QString& path, QString* error) {
@@ -112,9 +127,9 @@ bool UpdateTsFile(const QString& path, const std::vector<TDataEntry>& texts) {
                    .arg(translation.Finished ? QString() : QStringLiteral(" type=\"unfinished\""),
                         Escaped(translation.Text));
     }
-    QString ts =
-        QStringLiteral("<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<!DOCTYPE TS>\n"
-                       "<TS version=\"2.1\" language=\"en_US\" sourcelanguage=\"ru_RU\">\n");
+    QString ts = QStringLiteral("<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<!DOCTYPE TS>\n"
+                                "<TS version=\"2.1\" language=\"%1\" sourcelanguage=\"ru_RU\">\n")
+                     .arg(Escaped(CatalogueLanguage(path)));
     for (const QString& context : contexts)
         ts += QStringLiteral("<context>\n    <name>%1</name>\n%2</context>\n")
                   .arg(Escaped(context), messages.value(context));

@@ -21,9 +21,10 @@ struct TTsMessage {
 // fault, if any, goes to error.
 std::vector<TTsMessage> ReadTsFile(const QString& path, QString* error = nullptr);
 
-// Brings the English data catalogue (a .ts file) up to the given texts: each keeps the
+// Brings a data catalogue (a .ts file) up to the given texts: each keeps the
 // translation it had, a new or changed one is added unfinished (a changed one
 // with its former translation to start from), and a text that is gone goes.
-// The file is written in lupdate's layout, contexts in the order of the texts.
+// The file keeps its language (English for a new one) and is written in
+// lupdate's layout, contexts in the order of the texts.
 // Returns false when the file cannot be written.
 bool UpdateTsFile(const QString& path, const std::vector<TDataEntry>& texts);
