@@ -277,9 +277,9 @@ Keine Gruben und Fabriken: nur Land, Wald und Meer.</translation>
         <translation>In der Genossenschaft sind keine Siedler mehr</translation>
     </message>
     <message>
-        <source>Людей мало, и новые не едут. Берегите каждого: лес и камень прокормят артель.</source>
+        <source>Людей мало, и новые не едут. Берегите каждого: без работников встанут и лесопилки, и каменоломни.</source>
         <comment>Message1/Text</comment>
-        <translation>Es gibt wenige Siedler, und neue kommen nicht. Schonen Sie jeden: Wald und Stein ernähren die Genossenschaft.</translation>
+        <translation type="unfinished">Es gibt wenige Siedler, und neue kommen nicht. Schonen Sie jeden: Wald und Stein ernähren die Genossenschaft.</translation>
     </message>
 </context>
 <context>
@@ -340,10 +340,10 @@ Bauen Sie Zechen und ein Kraftwerk und handeln Sie mit Kohle.</translation>
         <translation>Das Hungerjahr</translation>
     </message>
     <message>
-        <source>Переселенцев много, а хлеба мало.
-До весны 1892 года накормите колонию и соберите запас еды.</source>
+        <source>Переселенцев много, а денег на их содержание мало.
+До весны 1892 года сохраните людей и соберите запас еды.</source>
         <comment>Scenario/Description</comment>
-        <translation>Viele Siedler, wenig Brot.
+        <translation type="unfinished">Viele Siedler, wenig Brot.
 Ernähren Sie die Kolonie bis zum Frühling 1892 und legen Sie einen Vorrat an Nahrung an.</translation>
     </message>
     <message>
@@ -372,14 +372,14 @@ Ernähren Sie die Kolonie bis zum Frühling 1892 und legen Sie einen Vorrat an N
         <translation>Gesundheit zwei Monate in Folge unter 300</translation>
     </message>
     <message>
-        <source>Еды хватит ненадолго. Сразу ставьте колодец и фермы.</source>
+        <source>Каждый человек стоит денег каждый день: без них люди болеют. Сразу ставьте колодец и фермы и продавайте лишнее.</source>
         <comment>Message1/Text</comment>
-        <translation>Die Nahrung reicht nicht lange. Bauen Sie gleich einen Brunnen und Bauernhöfe.</translation>
+        <translation type="unfinished">Die Nahrung reicht nicht lange. Bauen Sie gleich einen Brunnen und Bauernhöfe.</translation>
     </message>
     <message>
-        <source>Еда кончилась: люди болеют. Купите еды на рынке.</source>
+        <source>Еда кончилась: лесопилки, каменоломни и шахты стоят. Купите еды на рынке.</source>
         <comment>MessageHunger/Text</comment>
-        <translation>Die Nahrung ist aus: die Siedler werden krank. Kaufen Sie Nahrung auf dem Markt.</translation>
+        <translation type="unfinished">Die Nahrung ist aus: die Siedler werden krank. Kaufen Sie Nahrung auf dem Markt.</translation>
     </message>
 </context>
 <context>
@@ -422,9 +422,9 @@ Besiedeln Sie sie und bringen Sie den Handel in Gang, während das Mutterland wa
         <translation>Die Kolonie hat eine Steuer nicht bezahlt</translation>
     </message>
     <message>
-        <source>Остров дикий, помощи не будет. Стройте жилье раньше, чем приедут люди.</source>
+        <source>Остров дикий и далекий. Стройте жилье раньше, чем приедут люди.</source>
         <comment>Message1/Text</comment>
-        <translation>Die Insel ist wild, Hilfe kommt keine. Bauen Sie Wohnungen, bevor die Siedler kommen.</translation>
+        <translation type="unfinished">Die Insel ist wild, Hilfe kommt keine. Bauen Sie Wohnungen, bevor die Siedler kommen.</translation>
     </message>
 </context>
 <context>
@@ -467,14 +467,14 @@ Zahlen Sie die Steuern, achten Sie auf die Gesundheit der Siedler und schließen
         <translation>Die Kolonie hat eine Steuer nicht bezahlt</translation>
     </message>
     <message>
-        <source>Через десять лет от основания казна потребует главный налог: 125 000. Копите заранее.</source>
+        <source>Через десять лет от основания казна потребует главный налог: 125 000 на «Обычной» сложности, меньше на «Лёгкой» и больше на «Трудной». Копите заранее.</source>
         <comment>Message1/Text</comment>
-        <translation>Zehn Jahre nach der Gründung wird die Hauptsteuer fällig: 125 000. Sparen Sie beizeiten.</translation>
+        <translation type="unfinished">Zehn Jahre nach der Gründung wird die Hauptsteuer fällig: 125 000. Sparen Sie beizeiten.</translation>
     </message>
     <message>
-        <source>Главный налог 1910 года вдвое больше: 250 000.</source>
+        <source>Главный налог 1910 года вдвое больше, чем 1900-го.</source>
         <comment>Message2/Text</comment>
-        <translation>Die Hauptsteuer von 1910 ist doppelt so hoch: 250 000.</translation>
+        <translation type="unfinished">Die Hauptsteuer von 1910 ist doppelt so hoch: 250 000.</translation>
     </message>
 </context>
 <context>
@@ -512,9 +512,9 @@ Hinweise über der Karte sagen, was zu tun ist und welchen Knopf Sie drücken.</
         <translation>Klicken Sie in der Palette auf das Bild „Wohnhaus“ (der Hinweis erscheint unter der Maus): das Haus kommt auf das gewählte Feld.</translation>
     </message>
     <message>
-        <source>Людям нужна еда. Выберите клетку рядом с домом или управой и нажмите на палитре «Ферма».</source>
+        <source>Ферма дает еду: ее берут лесопилки, каменоломни и шахты, а лишнюю продают. Выберите клетку рядом с домом или управой и нажмите на палитре «Ферма».</source>
         <comment>Step3/Text</comment>
-        <translation>Die Siedler brauchen Nahrung. Wählen Sie ein Feld neben dem Haus oder dem Kolonieamt und klicken Sie in der Palette auf „Bauernhof“.</translation>
+        <translation type="unfinished">Die Siedler brauchen Nahrung. Wählen Sie ein Feld neben dem Haus oder dem Kolonieamt und klicken Sie in der Palette auf „Bauernhof“.</translation>
     </message>
     <message>
         <source>Выберите пустую клетку рядом с постройками и нажмите «Улучшить землю за 10999» (G): на улучшенной земле строят вдвое быстрее.</source>
@@ -550,6 +550,54 @@ Hinweise über der Karte sagen, was zu tun ist und welchen Knopf Sie drücken.</
         <source>Играйте неделями до 1 марта 1891 года. Когда придет налог, нажмите в его окне «Да».</source>
         <comment>Step10/Text</comment>
         <translation>Spielen Sie Woche um Woche bis zum 1. März 1891. Wenn die Steuer kommt, drücken Sie in ihrem Fenster „Ja“.</translation>
+    </message>
+</context>
+<context>
+    <name>MAPS/01.WLL</name>
+    <message>
+        <source>Тарвения</source>
+        <comment>TEXT/value</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>о. Чаячий</source>
+        <comment>TEXT/value</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>о. Медвежий</source>
+        <comment>TEXT/value</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>о. Дальний</source>
+        <comment>TEXT/value</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>о. Каменный</source>
+        <comment>TEXT/value</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>о. Рыбачий</source>
+        <comment>TEXT/value</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Северное море</source>
+        <comment>TEXT/value</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Южное море</source>
+        <comment>TEXT/value</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Залив Надежды</source>
+        <comment>TEXT/value</comment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -645,16 +693,12 @@ Objekten kann man nicht bauen.&lt;/p&gt;</translation>
 на карту. Кнопка, на которой стоит ввод, обведена рамкой. В окнах &lt;kbd&gt;Tab&lt;/kbd&gt; ходит по
 кнопкам и полям, &lt;kbd&gt;Enter&lt;/kbd&gt; нажимает кнопку по умолчанию, &lt;kbd&gt;Esc&lt;/kbd&gt; — отмену;
 окна статистики, целей и журнала закрываются по &lt;kbd&gt;Esc&lt;/kbd&gt;. Программы чтения с экрана
-называют кнопки, строения с их подсказками, цифры панели, здоровье и строку статуса.&lt;/p&gt;</source>
-        <translation>&lt;h2&gt;Ohne Maus&lt;/h2&gt;
-&lt;p&gt;Das Spiel lässt sich allein mit der Tastatur spielen. &lt;kbd&gt;Tab&lt;/kbd&gt; bringt die Eingabe von der Karte zur Gebäudepalette,
-von dort zu den Befehlsknöpfen und zurück; &lt;kbd&gt;Umschalt&lt;/kbd&gt;+&lt;kbd&gt;Tab&lt;/kbd&gt; geht den umgekehrten
-Weg. Die Pfeiltasten gehen über die Palette und die Knöpfe, &lt;kbd&gt;Leertaste&lt;/kbd&gt; oder &lt;kbd&gt;Enter&lt;/kbd&gt;
-baut das gewählte Gebäude auf dem gewählten Feld oder drückt den Knopf, &lt;kbd&gt;Esc&lt;/kbd&gt; führt zurück
-zur Karte. Der Knopf, der die Eingabe hat, ist umrahmt. In Fenstern geht &lt;kbd&gt;Tab&lt;/kbd&gt; über
-Knöpfe und Eingabefelder, &lt;kbd&gt;Enter&lt;/kbd&gt; drückt den vorgegebenen Knopf, &lt;kbd&gt;Esc&lt;/kbd&gt; bricht ab;
-die Fenster Statistik, Ziele und Tagebuch schließen sich mit &lt;kbd&gt;Esc&lt;/kbd&gt;. Bildschirmleser
-nennen die Knöpfe, die Gebäude mit ihren Hinweisen, die Zahlen der Leiste, die Gesundheit und die Statuszeile.&lt;/p&gt;</translation>
+называют кнопки, строения с их подсказками, цифры панели, здоровье и строку статуса.&lt;/p&gt;
+&lt;p&gt;Кнопка палитры или команды, до которой дошла клавиатура, показывает свою подсказку, как под
+мышью. &lt;kbd&gt;Alt&lt;/kbd&gt; или &lt;kbd&gt;Ctrl&lt;/kbd&gt; с буквой никогда не выполняет команду: эти клавиши
+для меню. Окна статистики, целей и журнала открываются рядом с игрой, не закрывая ни ее, ни
+друг друга, а потом там, куда вы их поставили.&lt;/p&gt;</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&lt;h2&gt;Меню&lt;/h2&gt;
@@ -831,24 +875,12 @@ man eigenes Land zeichnet; &lt;code&gt;tarvenia --edit&lt;/code&gt; öffnet ihn 
 einer beliebigen Karte des Spiels, „Datei öffnen...“ — mit einer beliebigen Karte (einer .LTS-Datei) oder einem Entwurf.&lt;/p&gt;</translation>
     </message>
     <message>
-        <source>&lt;p&gt;Инструменты, в скобках клавиша: кисть (&lt;kbd&gt;B&lt;/kbd&gt;) рисует выбранную землю, круглая или
-квадратная, от 1 до 32 клеток (&lt;kbd&gt;[&lt;/kbd&gt; и &lt;kbd&gt;]&lt;/kbd&gt;); заливка (&lt;kbd&gt;F&lt;/kbd&gt;) меняет всю
-связную область одной земли; остров (&lt;kbd&gt;I&lt;/kbd&gt;) поднимает из моря остров, который игра строит
-по номеру, в выбранном размере, и до щелчка видно, где он ляжет; начало (&lt;kbd&gt;S&lt;/kbd&gt;) переносит
-место высадки; надпись (&lt;kbd&gt;N&lt;/kbd&gt;) пишет, меняет или убирает название на карте; пипетка
-(&lt;kbd&gt;K&lt;/kbd&gt;) берет землю с клетки. Берег ложится сам там, где земля встречает море, а море,
+        <source>&lt;p&gt;Инструменты, в скобках клавиша: {tools}. Берег ложится сам там, где земля встречает море, а море,
 отрезанное от открытого моря, становится озером. После каждого штриха карта рисуется заново, как
 у острова, построенного игрой. &lt;kbd&gt;Ctrl+Z&lt;/kbd&gt; отменяет штрих, заливку, остров, перенос или
-надпись целиком (до 100 шагов), &lt;kbd&gt;Ctrl+Y&lt;/kbd&gt; повторяет.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;Die Werkzeuge, in Klammern die Taste: der Pinsel (&lt;kbd&gt;B&lt;/kbd&gt;) zeichnet die gewählte Bodenart, rund oder
-eckig, 1 bis 32 Felder breit (&lt;kbd&gt;[&lt;/kbd&gt; und &lt;kbd&gt;]&lt;/kbd&gt;); die Füllung (&lt;kbd&gt;F&lt;/kbd&gt;) ändert ein ganzes
-zusammenhängendes Gebiet einer Bodenart; die Insel (&lt;kbd&gt;I&lt;/kbd&gt;) hebt eine Insel aus dem Meer, die das Spiel
-aus einer Nummer baut, in der gewählten Größe, und vor dem Klick ist zu sehen, wo sie liegen wird; der Start (&lt;kbd&gt;S&lt;/kbd&gt;) versetzt
-den Landeplatz; die Beschriftung (&lt;kbd&gt;N&lt;/kbd&gt;) schreibt, ändert oder entfernt einen Namen auf der Karte; die Pipette
-(&lt;kbd&gt;K&lt;/kbd&gt;) nimmt die Bodenart eines Feldes auf. Die Küste entsteht von selbst, wo Land auf Meer trifft, und Meer,
-das vom offenen Meer abgeschnitten ist, wird zum See. Nach jedem Strich wird die Karte neu gezeichnet, wie
-bei einer Insel, die das Spiel baut. &lt;kbd&gt;Strg+Z&lt;/kbd&gt; nimmt einen Strich, eine Füllung, eine Insel, ein Versetzen oder
-eine Beschriftung ganz zurück (bis zu 100 Schritte), &lt;kbd&gt;Strg+Y&lt;/kbd&gt; wiederholt.&lt;/p&gt;</translation>
+надпись целиком (до 100 шагов), &lt;kbd&gt;Ctrl+Y&lt;/kbd&gt; повторяет. Названия, которые дала игра, на другом
+языке пишутся на нем, а свои видны так, как написаны.&lt;/p&gt;</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&lt;p&gt;Справа — проверка: ошибки (на месте высадки не поставить первое строение, у начала мало земли
@@ -884,31 +916,15 @@ Karte und beginnt auf ihr ein neues Spiel. Dieselbe Prüfung macht &lt;code&gt;t
 медали. Лучший результат — тот, что без отмены ходов, потом быстрее, потом с большими деньгами;
 рекорды хранятся в файле records.ini рядом с сохранениями. Отменять ходы можно, но результат
 тогда отмечен «с отменой ходов». Сохранённая игра помнит свой сценарий, его сложность и цели.&lt;/p&gt;
+&lt;p&gt;Строения, которые сценарий строить не дает, в палитре бледные, а их подсказка говорит почему.
+Если отказ от налога проигрывает сценарий, окно налога пишет об этом красным. Первый экран
+игры предлагает «Обучение», пока оно не пройдено, и «Сценарии», а из сохранений — последнее, в
+которое еще можно играть.&lt;/p&gt;
 &lt;p&gt;Сценарий «Обучение» шаг за шагом ведёт от первого щелчка до первого ежегодного налога: над
 картой написано, что сделать, а нужная кнопка обведена рамкой, пока ею не воспользуются.
 Свои сценарии кладите в папку SCENARIOS рядом с сохранениями; как их писать, сказано в
 docs/scenarios.md.&lt;/p&gt;</source>
-        <translation>&lt;h2&gt;Szenarien&lt;/h2&gt;
-&lt;p&gt;„Spiel“ → „Neues Szenario...“ beginnt eine Kolonie mit einem Ziel: Geld ansparen, eine Stadt bauen,
-bis zu einer Frist durchhalten. In der Liste stehen bei jedem Szenario seine Stufe, die Beschreibung, die Karte mit dem Landeplatz
-und Ihr bestes Ergebnis auf der gewählten Stufe. Die Stufe lässt sich wählen, wenn das Szenario
-nicht selbst eine vorgibt: bei „Leicht“ {easyMoney}% des Geldes des Szenarios und {easyTax}% jeder Steuer, bei „Normal“
-alles wie im freien Spiel, bei „Schwer“ {hardMoney}% des Geldes und {hardTax}% der Steuern.&lt;/p&gt;
-&lt;p&gt;„Extras“ → „Ziele“ (&lt;kbd&gt;Strg+G&lt;/kbd&gt;) öffnet neben dem Spiel das Fenster der Ziele: die Pflichtziele,
-die weiteren Ziele und was zu vermeiden ist, jedes mit Fortschrittsbalken, Frist und Stand. Die Ziele
-werden am Ende jedes Zuges geprüft. „Bis 1. März 1895“ heißt, dass ein Ziel, das am Ende des Zuges
-vom 1. März 1895 erreicht ist, erfüllt ist; „Tage in Folge“ zählt die Züge, an deren Ende die Bedingung galt.
-Ein erfülltes oder verfehltes Ziel wird durch eine Nachricht bekanntgegeben. Das Szenario ist gewonnen, wenn alle
-Pflichtziele erfüllt sind, und verloren, wenn eine Gefahr eintritt oder ein Pflichtziel seine Frist verpasst.
-In den Kurven der Statistik erscheint ein Ziel als Linie.&lt;/p&gt;
-&lt;p&gt;Ein gewonnenes Szenario bringt eine Gold-, Silber- oder Bronzemedaille, wenn es bis zum Datum der
-Medaille gewonnen ist. Das beste Ergebnis ist das ohne zurückgenommene Züge, dann das schnellere, dann das mit mehr Geld;
-die Rekorde stehen in der Datei records.ini neben den Spielständen. Züge zurücknehmen darf man, aber das Ergebnis
-ist dann „mit zurückgenommenen Zügen“ vermerkt. Ein gespeichertes Spiel merkt sich sein Szenario, seine Stufe und seine Ziele.&lt;/p&gt;
-&lt;p&gt;Das Szenario „Einführung“ führt Schritt für Schritt vom ersten Klick bis zur ersten Jahressteuer: über
-der Karte steht, was zu tun ist, und der nötige Knopf ist umrahmt, bis er benutzt wird.
-Eigene Szenarien legen Sie in den Ordner SCENARIOS neben den Spielständen; wie man sie schreibt, steht in
-docs/scenarios.md.&lt;/p&gt;</translation>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>&lt;h2&gt;Параметры и музыка&lt;/h2&gt;
@@ -977,6 +993,10 @@ die die Lebensdauer verkürzen, die Ankunft neuer Siedler oder Verluste unter ih
     <message>
         <source> или </source>
         <translation> oder </translation>
+    </message>
+    <message>
+        <source>%1 (&lt;kbd&gt;%2&lt;/kbd&gt;) %3</source>
+        <translation type="unfinished"></translation>
     </message>
     <message>
         <source>нельзя блокировать</source>

@@ -409,11 +409,11 @@ Ertrag: %4</translation>
     </message>
     <message>
         <source>еда кончится %1</source>
-        <translation>Nahrung geht am %1 aus</translation>
+        <translation type="vanished">Nahrung geht am %1 aus</translation>
     </message>
     <message>
         <source>еды хватит до %1</source>
-        <translation>Nahrung reicht bis %1</translation>
+        <translation type="vanished">Nahrung reicht bis %1</translation>
     </message>
     <message>
         <source>растет</source>
@@ -430,6 +430,14 @@ Ertrag: %4</translation>
     <message>
         <source>здоровье %1: %2 → %3</source>
         <translation>Gesundheit %1: %2 → %3</translation>
+    </message>
+    <message>
+        <source>в среднем исходе еда кончится %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>еды хватит на весь прогноз</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -518,7 +526,7 @@ Ertrag: %4</translation>
     <name>Idle</name>
     <message numerus="yes">
         <source> — осталось %n дн.</source>
-        <translation>
+        <translation type="vanished">
             <numerusform> — noch %n Tag</numerusform>
             <numerusform> — noch %n Tage</numerusform>
         </translation>
@@ -542,6 +550,185 @@ Ertrag: %4</translation>
     <message>
         <source> — не хватает рабочих: нужно %1, свободно %2</source>
         <translation> — zu wenig Arbeiter: nötig %1, frei %2</translation>
+    </message>
+</context>
+<context>
+    <name>IslandName</name>
+    <message>
+        <source>Тар</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Вел</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сар</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Бор</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Мир</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Лад</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Зар</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Вар</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Кар</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сел</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Яр</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Дал</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ост</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сев</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Бел</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Гор</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Вол</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Тур</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Дор</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Рос</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сол</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Вер</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Мор</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Кам</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>вен</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>дар</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>мор</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>лав</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>рос</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>син</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>тов</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>гор</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>нел</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>бер</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>лен</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>дон</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>вар</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>мир</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>гар</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>тен</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ия</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ья</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>а</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ея</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -773,6 +960,269 @@ Ertrag: %4</translation>
     <message>
         <source>декабря</source>
         <translation>Dezember</translation>
+    </message>
+</context>
+<context>
+    <name>PlaceName</name>
+    <message>
+        <source>о. Чаячий</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>о. Медвежий</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>о. Дальний</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>о. Каменный</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>о. Рыбачий</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>о. Лисий</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>о. Туманный</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>о. Сосновый</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>о. Кривой</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>о. Белый</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>о. Высокий</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>о. Крутой</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>о. Песчаный</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>о. Ветреный</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>о. Гусиный</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>о. Тюлений</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>о. Моржовый</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>о. Утиный</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>о. Заячий</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>о. Волчий</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>о. Соколиный</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>о. Кедровый</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>о. Берёзовый</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>о. Янтарный</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>о. Малый</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>о. Круглый</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>о. Длинный</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>о. Тихий</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>о. Скалистый</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>о. Орлиный</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>о. Пустой</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>о. Горелый</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>о. Рябиновый</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>о. Смоляной</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>о. Безымянный</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Северное море</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Южное море</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Студёное море</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Тихое море</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Серое море</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ветреное море</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Туманное море</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Белое море</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Янтарное море</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Холодное море</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Бурное море</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Светлое море</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Полночное море</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Западное море</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Восточное море</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Залив Надежды</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Залив Удачи</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Залив Тишины</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Залив Ветров</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Залив Туманов</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Залив Чаек</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Залив Рыбаков</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Залив Покоя</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Залив Встреч</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Залив Семи Ветров</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Залив Первопроходцев</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Залив Доброй Вести</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Залив Штормов</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Залив Якорей</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Залив Мечты</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1100,6 +1550,14 @@ Siedler: %4</translation>
     <message>
         <source>неизвестное действие %1</source>
         <translation>unbekannte Aktion %1</translation>
+    </message>
+    <message>
+        <source>нет обязательной цели [Goal1]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>неизвестное событие %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

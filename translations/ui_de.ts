@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="ru_RU">
 <context>
+    <name>EditorToolHelp</name>
+    <message>
+        <source>рисует выбранную землю, круглая или квадратная, от 1 до 32 клеток (&lt;kbd&gt;[&lt;/kbd&gt; и &lt;kbd&gt;]&lt;/kbd&gt;)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>меняет всю связную область одной земли</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>поднимает из моря остров, который игра строит по номеру, в выбранном размере, и до щелчка видно, где он ляжет</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>переносит место высадки</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>пишет, меняет или убирает название на карте</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>берет землю с клетки</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>FileDialog</name>
     <message>
         <source>Папка:</source>
@@ -408,7 +435,7 @@
     </message>
     <message>
         <source>грозит</source>
-        <translation>droht</translation>
+        <translation type="vanished">droht</translation>
     </message>
     <message>
         <source>открыта</source>
@@ -500,6 +527,10 @@
         <translation>Stufe: %1. Szenario %2.
 Pflichtziele erfüllt: %3 von %4</translation>
     </message>
+    <message>
+        <source>не случилась</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>THelloForm</name>
@@ -522,6 +553,14 @@ Pflichtziele erfüllt: %3 von %4</translation>
     <message>
         <source>колония за морем, 1890 год</source>
         <translation>eine Kolonie in Übersee, 1890</translation>
+    </message>
+    <message>
+        <source>Обучение</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Сценарии</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -764,6 +803,26 @@ Pflichtziele erfüllt: %3 von %4</translation>
         <source>Карта «%1» уже есть. Заменить ее?</source>
         <translation>Die Karte „%1“ gibt es schon. Ersetzen?</translation>
     </message>
+    <message>
+        <source>кисть</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>заливка</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>начало</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>остров</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>надпись</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>TJournalForm</name>
@@ -977,6 +1036,10 @@ Pflichtziele erfüllt: %3 von %4</translation>
     <message>
         <source>Вы готовы уплатить налоги прямо сейчас?</source>
         <translation>Wollen Sie die Steuern jetzt gleich bezahlen?</translation>
+    </message>
+    <message>
+        <source>Откажетесь — сценарий будет проигран.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
