@@ -279,7 +279,7 @@ Keine Gruben und Fabriken: nur Land, Wald und Meer.</translation>
     <message>
         <source>Людей мало, и новые не едут. Берегите каждого: без работников встанут и лесопилки, и каменоломни.</source>
         <comment>Message1/Text</comment>
-        <translation type="unfinished">Es gibt wenige Siedler, und neue kommen nicht. Schonen Sie jeden: Wald und Stein ernähren die Genossenschaft.</translation>
+        <translation>Es gibt wenige Siedler, und neue kommen nicht. Schonen Sie jeden: Ohne Arbeiter stehen die Sägewerke und die Steinbrüche still.</translation>
     </message>
 </context>
 <context>
@@ -343,8 +343,8 @@ Bauen Sie Zechen und ein Kraftwerk und handeln Sie mit Kohle.</translation>
         <source>Переселенцев много, а денег на их содержание мало.
 До весны 1892 года сохраните людей и соберите запас еды.</source>
         <comment>Scenario/Description</comment>
-        <translation type="unfinished">Viele Siedler, wenig Brot.
-Ernähren Sie die Kolonie bis zum Frühling 1892 und legen Sie einen Vorrat an Nahrung an.</translation>
+        <translation>Viele Siedler, wenig Geld für ihren Unterhalt.
+Halten Sie die Siedler bis zum Frühling 1892 und legen Sie einen Vorrat an Nahrung an.</translation>
     </message>
     <message>
         <source>Запас еды 3 000 к весне 1892 года</source>
@@ -374,12 +374,12 @@ Ernähren Sie die Kolonie bis zum Frühling 1892 und legen Sie einen Vorrat an N
     <message>
         <source>Каждый человек стоит денег каждый день: без них люди болеют. Сразу ставьте колодец и фермы и продавайте лишнее.</source>
         <comment>Message1/Text</comment>
-        <translation type="unfinished">Die Nahrung reicht nicht lange. Bauen Sie gleich einen Brunnen und Bauernhöfe.</translation>
+        <translation>Jeder Siedler kostet jeden Tag Geld: Ohne es werden die Siedler krank. Bauen Sie gleich einen Brunnen und Bauernhöfe und verkaufen Sie, was übrig ist.</translation>
     </message>
     <message>
         <source>Еда кончилась: лесопилки, каменоломни и шахты стоят. Купите еды на рынке.</source>
         <comment>MessageHunger/Text</comment>
-        <translation type="unfinished">Die Nahrung ist aus: die Siedler werden krank. Kaufen Sie Nahrung auf dem Markt.</translation>
+        <translation>Die Nahrung ist aus: Die Sägewerke, Steinbrüche und Bergwerke stehen still. Kaufen Sie Nahrung auf dem Markt.</translation>
     </message>
 </context>
 <context>
@@ -424,7 +424,7 @@ Besiedeln Sie sie und bringen Sie den Handel in Gang, während das Mutterland wa
     <message>
         <source>Остров дикий и далекий. Стройте жилье раньше, чем приедут люди.</source>
         <comment>Message1/Text</comment>
-        <translation type="unfinished">Die Insel ist wild, Hilfe kommt keine. Bauen Sie Wohnungen, bevor die Siedler kommen.</translation>
+        <translation>Die Insel ist wild und fern. Bauen Sie Wohnungen, bevor die Siedler kommen.</translation>
     </message>
 </context>
 <context>
@@ -469,12 +469,12 @@ Zahlen Sie die Steuern, achten Sie auf die Gesundheit der Siedler und schließen
     <message>
         <source>Через десять лет от основания казна потребует главный налог: 125 000 на «Обычной» сложности, меньше на «Лёгкой» и больше на «Трудной». Копите заранее.</source>
         <comment>Message1/Text</comment>
-        <translation type="unfinished">Zehn Jahre nach der Gründung wird die Hauptsteuer fällig: 125 000. Sparen Sie beizeiten.</translation>
+        <translation>Zehn Jahre nach der Gründung wird die Hauptsteuer fällig: 125 000 auf der Stufe „Normal“, weniger auf „Leicht“ und mehr auf „Schwer“. Sparen Sie beizeiten.</translation>
     </message>
     <message>
         <source>Главный налог 1910 года вдвое больше, чем 1900-го.</source>
         <comment>Message2/Text</comment>
-        <translation type="unfinished">Die Hauptsteuer von 1910 ist doppelt so hoch: 250 000.</translation>
+        <translation>Die Hauptsteuer von 1910 ist doppelt so hoch wie die von 1900.</translation>
     </message>
 </context>
 <context>
@@ -514,7 +514,7 @@ Hinweise über der Karte sagen, was zu tun ist und welchen Knopf Sie drücken.</
     <message>
         <source>Ферма дает еду: ее берут лесопилки, каменоломни и шахты, а лишнюю продают. Выберите клетку рядом с домом или управой и нажмите на палитре «Ферма».</source>
         <comment>Step3/Text</comment>
-        <translation type="unfinished">Die Siedler brauchen Nahrung. Wählen Sie ein Feld neben dem Haus oder dem Kolonieamt und klicken Sie in der Palette auf „Bauernhof“.</translation>
+        <translation>Ein Bauernhof liefert Nahrung: Die Sägewerke, Steinbrüche und Bergwerke verbrauchen sie, und was übrig ist, wird verkauft. Wählen Sie ein Feld neben dem Haus oder dem Kolonieamt und klicken Sie in der Palette auf „Bauernhof“.</translation>
     </message>
     <message>
         <source>Выберите пустую клетку рядом с постройками и нажмите «Улучшить землю за 10999» (G): на улучшенной земле строят вдвое быстрее.</source>
@@ -557,47 +557,47 @@ Hinweise über der Karte sagen, was zu tun ist und welchen Knopf Sie drücken.</
     <message>
         <source>Тарвения</source>
         <comment>TEXT/value</comment>
-        <translation type="unfinished"></translation>
+        <translation>Tarvenia</translation>
     </message>
     <message>
         <source>о. Чаячий</source>
         <comment>TEXT/value</comment>
-        <translation type="unfinished"></translation>
+        <translation>Möweninsel</translation>
     </message>
     <message>
         <source>о. Медвежий</source>
         <comment>TEXT/value</comment>
-        <translation type="unfinished"></translation>
+        <translation>Bäreninsel</translation>
     </message>
     <message>
         <source>о. Дальний</source>
         <comment>TEXT/value</comment>
-        <translation type="unfinished"></translation>
+        <translation>Ferninsel</translation>
     </message>
     <message>
         <source>о. Каменный</source>
         <comment>TEXT/value</comment>
-        <translation type="unfinished"></translation>
+        <translation>Steininsel</translation>
     </message>
     <message>
         <source>о. Рыбачий</source>
         <comment>TEXT/value</comment>
-        <translation type="unfinished"></translation>
+        <translation>Fischerinsel</translation>
     </message>
     <message>
         <source>Северное море</source>
         <comment>TEXT/value</comment>
-        <translation type="unfinished"></translation>
+        <translation>Nordsee</translation>
     </message>
     <message>
         <source>Южное море</source>
         <comment>TEXT/value</comment>
-        <translation type="unfinished"></translation>
+        <translation>Südsee</translation>
     </message>
     <message>
         <source>Залив Надежды</source>
         <comment>TEXT/value</comment>
-        <translation type="unfinished"></translation>
+        <translation>Bucht der Hoffnung</translation>
     </message>
 </context>
 <context>
@@ -698,7 +698,19 @@ Objekten kann man nicht bauen.&lt;/p&gt;</translation>
 мышью. &lt;kbd&gt;Alt&lt;/kbd&gt; или &lt;kbd&gt;Ctrl&lt;/kbd&gt; с буквой никогда не выполняет команду: эти клавиши
 для меню. Окна статистики, целей и журнала открываются рядом с игрой, не закрывая ни ее, ни
 друг друга, а потом там, куда вы их поставили.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h2&gt;Ohne Maus&lt;/h2&gt;
+&lt;p&gt;Das Spiel lässt sich allein mit der Tastatur spielen. &lt;kbd&gt;Tab&lt;/kbd&gt; bringt die Eingabe von der Karte zur Palette
+der Gebäude, von dort zu den Befehlsknöpfen und zurück; &lt;kbd&gt;Umschalt&lt;/kbd&gt;+&lt;kbd&gt;Tab&lt;/kbd&gt; geht in umgekehrter
+Reihenfolge. Die Pfeiltasten bewegen sich durch die Palette und die Knöpfe, &lt;kbd&gt;Leertaste&lt;/kbd&gt; oder &lt;kbd&gt;Eingabe&lt;/kbd&gt;
+baut das gewählte Gebäude auf dem gewählten Feld oder drückt den Knopf, &lt;kbd&gt;Esc&lt;/kbd&gt; führt zurück
+zur Karte. Der Knopf, der die Eingabe hat, ist umrahmt. In Fenstern geht &lt;kbd&gt;Tab&lt;/kbd&gt; durch
+Knöpfe und Felder, &lt;kbd&gt;Eingabe&lt;/kbd&gt; drückt den Standardknopf, &lt;kbd&gt;Esc&lt;/kbd&gt; bricht ab;
+die Fenster Statistik, Ziele und Tagebuch schließen mit &lt;kbd&gt;Esc&lt;/kbd&gt;. Bildschirmleser
+nennen die Knöpfe, die Gebäude mit ihren Hinweisen, die Zahlen der Leiste, die Gesundheit und die Statuszeile.&lt;/p&gt;
+&lt;p&gt;Ein Knopf der Palette oder der Befehle, den die Tastatur erreicht, zeigt seinen Hinweis wie unter der
+Maus. &lt;kbd&gt;Alt&lt;/kbd&gt; oder &lt;kbd&gt;Strg&lt;/kbd&gt; mit einem Buchstaben führt nie einen Befehl aus: Diese Tasten
+gehören den Menüs. Die Fenster Statistik, Ziele und Tagebuch öffnen sich neben dem Spiel, ohne es oder
+einander zu verdecken, und später dort, wo Sie sie hingestellt haben.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h2&gt;Меню&lt;/h2&gt;
@@ -880,7 +892,11 @@ einer beliebigen Karte des Spiels, „Datei öffnen...“ — mit einer beliebig
 у острова, построенного игрой. &lt;kbd&gt;Ctrl+Z&lt;/kbd&gt; отменяет штрих, заливку, остров, перенос или
 надпись целиком (до 100 шагов), &lt;kbd&gt;Ctrl+Y&lt;/kbd&gt; повторяет. Названия, которые дала игра, на другом
 языке пишутся на нем, а свои видны так, как написаны.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;Die Werkzeuge, in Klammern die Taste: {tools}. Die Küste legt sich von selbst dorthin, wo Land auf das Meer trifft,
+und Meer, das vom offenen Meer abgeschnitten ist, wird zum See. Nach jedem Strich wird die Karte neu gezeichnet, wie
+bei einer Insel, die das Spiel baut. &lt;kbd&gt;Strg+Z&lt;/kbd&gt; nimmt einen Strich, ein Füllen, eine Insel, ein Verlegen oder
+eine Beschriftung ganz zurück (bis zu 100 Schritte), &lt;kbd&gt;Strg+Y&lt;/kbd&gt; wiederholt. Beschriftungen, die das Spiel vergeben hat,
+erscheinen in einer anderen Sprache in dieser, eigene so, wie sie geschrieben wurden.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;p&gt;Справа — проверка: ошибки (на месте высадки не поставить первое строение, у начала мало земли
@@ -924,7 +940,31 @@ Karte und beginnt auf ihr ein neues Spiel. Dieselbe Prüfung macht &lt;code&gt;t
 картой написано, что сделать, а нужная кнопка обведена рамкой, пока ею не воспользуются.
 Свои сценарии кладите в папку SCENARIOS рядом с сохранениями; как их писать, сказано в
 docs/scenarios.md.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;h2&gt;Szenarien&lt;/h2&gt;
+&lt;p&gt;„Spiel“ → „Neues Szenario...“ beginnt eine Kolonie mit einem Ziel: Geld ansparen, eine Stadt bauen,
+bis zu einer Frist durchhalten. In der Liste zeigt jedes Szenario seine Stufe, seine Beschreibung, die Karte mit dem
+Landeplatz und Ihr bestes Ergebnis auf der gewählten Stufe. Die Stufe lässt sich wählen, wenn das Szenario
+keine eigene vorgibt: auf Leicht {easyMoney}% des Geldes des Szenarios und {easyTax}% jeder Steuer, auf Normal
+alles wie im freien Spiel, auf Schwer {hardMoney}% des Geldes und {hardTax}% der Steuern.&lt;/p&gt;
+&lt;p&gt;„Extras“ → „Ziele“ (&lt;kbd&gt;Strg+G&lt;/kbd&gt;) öffnet das Fenster der Ziele neben dem Spiel: Pflichtziele,
+zusätzliche Ziele und das, was nicht geschehen darf, jedes mit Fortschrittsbalken, Frist und Zustand. Die Ziele
+werden am Ende jedes Zuges geprüft. „Bis 1. März 1895“ heißt, dass ein Ziel, das am Ende des Zuges
+vom 1. März 1895 erreicht ist, erfüllt ist; „Tage in Folge“ zählt die Züge, an deren Ende die Bedingung galt.
+Ein erfülltes oder verfehltes Ziel wird durch eine Meldung verkündet. Das Szenario ist gewonnen, wenn alle
+Pflichtziele erfüllt sind, und verloren, wenn eine Gefahr eingetreten ist oder ein Pflichtziel seine Frist verpasst hat.
+In den Diagrammen der Statistik ist ein Ziel als Linie zu sehen.&lt;/p&gt;
+&lt;p&gt;Ein gewonnenes Szenario bringt eine Gold-, Silber- oder Bronzemedaille, wenn es bis zum Datum der
+Medaille gewonnen ist. Das beste Ergebnis ist das ohne zurückgenommene Züge, dann das schnellere, dann das mit mehr Geld;
+die Bestwerte liegen in der Datei records.ini neben den Spielständen. Züge dürfen zurückgenommen werden, aber das Ergebnis
+ist dann „mit zurückgenommenen Zügen“ vermerkt. Ein gespeichertes Spiel kennt sein Szenario, seine Stufe und seine Ziele.&lt;/p&gt;
+&lt;p&gt;Gebäude, die ein Szenario nicht zu bauen erlaubt, sind in der Palette blass, und ihr Hinweis sagt, warum.
+Wenn das Ablehnen einer Steuer das Szenario verliert, sagt das Fenster der Steuer es in Rot. Der erste Bildschirm
+des Spiels bietet die „Einführung“ an, bis sie abgeschlossen ist, und die „Szenarien“, und von den Spielständen den letzten, der
+sich noch weiterspielen lässt.&lt;/p&gt;
+&lt;p&gt;Das Szenario „Einführung“ führt Sie Schritt für Schritt vom ersten Klick bis zur ersten Jahressteuer: Über
+der Karte steht, was zu tun ist, und der nötige Knopf ist umrahmt, bis Sie ihn benutzen.
+Eigene Szenarien legen Sie in den Ordner SCENARIOS neben den Spielständen; wie man sie schreibt, steht in
+docs/scenarios.md.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h2&gt;Параметры и музыка&lt;/h2&gt;
@@ -996,7 +1036,7 @@ die die Lebensdauer verkürzen, die Ankunft neuer Siedler oder Verluste unter ih
     </message>
     <message>
         <source>%1 (&lt;kbd&gt;%2&lt;/kbd&gt;) %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (&lt;kbd&gt;%2&lt;/kbd&gt;) %3</translation>
     </message>
     <message>
         <source>нельзя блокировать</source>

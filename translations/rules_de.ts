@@ -408,14 +408,6 @@ Ertrag: %4</translation>
         <translation>Steuer</translation>
     </message>
     <message>
-        <source>еда кончится %1</source>
-        <translation type="vanished">Nahrung geht am %1 aus</translation>
-    </message>
-    <message>
-        <source>еды хватит до %1</source>
-        <translation type="vanished">Nahrung reicht bis %1</translation>
-    </message>
-    <message>
         <source>растет</source>
         <translation>steigt</translation>
     </message>
@@ -433,11 +425,11 @@ Ertrag: %4</translation>
     </message>
     <message>
         <source>в среднем исходе еда кончится %1</source>
-        <translation type="unfinished"></translation>
+        <translation>im mittleren Verlauf geht die Nahrung am %1 aus</translation>
     </message>
     <message>
         <source>еды хватит на весь прогноз</source>
-        <translation type="unfinished"></translation>
+        <translation>die Nahrung reicht für die ganze Prognose</translation>
     </message>
 </context>
 <context>
@@ -524,13 +516,6 @@ Ertrag: %4</translation>
 </context>
 <context>
     <name>Idle</name>
-    <message numerus="yes">
-        <source> — осталось %n дн.</source>
-        <translation type="vanished">
-            <numerusform> — noch %n Tag</numerusform>
-            <numerusform> — noch %n Tage</numerusform>
-        </translation>
-    </message>
     <message>
         <source> — заблокировано</source>
         <translation> — blockiert</translation>
@@ -556,179 +541,179 @@ Ertrag: %4</translation>
     <name>IslandName</name>
     <message>
         <source>Тар</source>
-        <translation type="unfinished"></translation>
+        <translation>Tar</translation>
     </message>
     <message>
         <source>Вел</source>
-        <translation type="unfinished"></translation>
+        <translation>Vel</translation>
     </message>
     <message>
         <source>Сар</source>
-        <translation type="unfinished"></translation>
+        <translation>Sar</translation>
     </message>
     <message>
         <source>Бор</source>
-        <translation type="unfinished"></translation>
+        <translation>Bor</translation>
     </message>
     <message>
         <source>Мир</source>
-        <translation type="unfinished"></translation>
+        <translation>Mir</translation>
     </message>
     <message>
         <source>Лад</source>
-        <translation type="unfinished"></translation>
+        <translation>Lad</translation>
     </message>
     <message>
         <source>Зар</source>
-        <translation type="unfinished"></translation>
+        <translation>Zar</translation>
     </message>
     <message>
         <source>Вар</source>
-        <translation type="unfinished"></translation>
+        <translation>Var</translation>
     </message>
     <message>
         <source>Кар</source>
-        <translation type="unfinished"></translation>
+        <translation>Kar</translation>
     </message>
     <message>
         <source>Сел</source>
-        <translation type="unfinished"></translation>
+        <translation>Sel</translation>
     </message>
     <message>
         <source>Яр</source>
-        <translation type="unfinished"></translation>
+        <translation>Yar</translation>
     </message>
     <message>
         <source>Дал</source>
-        <translation type="unfinished"></translation>
+        <translation>Dal</translation>
     </message>
     <message>
         <source>Ост</source>
-        <translation type="unfinished"></translation>
+        <translation>Ost</translation>
     </message>
     <message>
         <source>Сев</source>
-        <translation type="unfinished"></translation>
+        <translation>Sev</translation>
     </message>
     <message>
         <source>Бел</source>
-        <translation type="unfinished"></translation>
+        <translation>Bel</translation>
     </message>
     <message>
         <source>Гор</source>
-        <translation type="unfinished"></translation>
+        <translation>Gor</translation>
     </message>
     <message>
         <source>Вол</source>
-        <translation type="unfinished"></translation>
+        <translation>Vol</translation>
     </message>
     <message>
         <source>Тур</source>
-        <translation type="unfinished"></translation>
+        <translation>Tur</translation>
     </message>
     <message>
         <source>Дор</source>
-        <translation type="unfinished"></translation>
+        <translation>Dor</translation>
     </message>
     <message>
         <source>Рос</source>
-        <translation type="unfinished"></translation>
+        <translation>Ros</translation>
     </message>
     <message>
         <source>Сол</source>
-        <translation type="unfinished"></translation>
+        <translation>Sol</translation>
     </message>
     <message>
         <source>Вер</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver</translation>
     </message>
     <message>
         <source>Мор</source>
-        <translation type="unfinished"></translation>
+        <translation>Mor</translation>
     </message>
     <message>
         <source>Кам</source>
-        <translation type="unfinished"></translation>
+        <translation>Kam</translation>
     </message>
     <message>
         <source>вен</source>
-        <translation type="unfinished"></translation>
+        <translation>ven</translation>
     </message>
     <message>
         <source>дар</source>
-        <translation type="unfinished"></translation>
+        <translation>dar</translation>
     </message>
     <message>
         <source>мор</source>
-        <translation type="unfinished"></translation>
+        <translation>mor</translation>
     </message>
     <message>
         <source>лав</source>
-        <translation type="unfinished"></translation>
+        <translation>lav</translation>
     </message>
     <message>
         <source>рос</source>
-        <translation type="unfinished"></translation>
+        <translation>ros</translation>
     </message>
     <message>
         <source>син</source>
-        <translation type="unfinished"></translation>
+        <translation>sin</translation>
     </message>
     <message>
         <source>тов</source>
-        <translation type="unfinished"></translation>
+        <translation>tov</translation>
     </message>
     <message>
         <source>гор</source>
-        <translation type="unfinished"></translation>
+        <translation>gor</translation>
     </message>
     <message>
         <source>нел</source>
-        <translation type="unfinished"></translation>
+        <translation>nel</translation>
     </message>
     <message>
         <source>бер</source>
-        <translation type="unfinished"></translation>
+        <translation>ber</translation>
     </message>
     <message>
         <source>лен</source>
-        <translation type="unfinished"></translation>
+        <translation>len</translation>
     </message>
     <message>
         <source>дон</source>
-        <translation type="unfinished"></translation>
+        <translation>don</translation>
     </message>
     <message>
         <source>вар</source>
-        <translation type="unfinished"></translation>
+        <translation>var</translation>
     </message>
     <message>
         <source>мир</source>
-        <translation type="unfinished"></translation>
+        <translation>mir</translation>
     </message>
     <message>
         <source>гар</source>
-        <translation type="unfinished"></translation>
+        <translation>gar</translation>
     </message>
     <message>
         <source>тен</source>
-        <translation type="unfinished"></translation>
+        <translation>ten</translation>
     </message>
     <message>
         <source>ия</source>
-        <translation type="unfinished"></translation>
+        <translation>ia</translation>
     </message>
     <message>
         <source>ья</source>
-        <translation type="unfinished"></translation>
+        <translation>ia</translation>
     </message>
     <message>
         <source>а</source>
-        <translation type="unfinished"></translation>
+        <translation>a</translation>
     </message>
     <message>
         <source>ея</source>
-        <translation type="unfinished"></translation>
+        <translation>ea</translation>
     </message>
 </context>
 <context>
@@ -966,263 +951,263 @@ Ertrag: %4</translation>
     <name>PlaceName</name>
     <message>
         <source>о. Чаячий</source>
-        <translation type="unfinished"></translation>
+        <translation>Möweninsel</translation>
     </message>
     <message>
         <source>о. Медвежий</source>
-        <translation type="unfinished"></translation>
+        <translation>Bäreninsel</translation>
     </message>
     <message>
         <source>о. Дальний</source>
-        <translation type="unfinished"></translation>
+        <translation>Ferninsel</translation>
     </message>
     <message>
         <source>о. Каменный</source>
-        <translation type="unfinished"></translation>
+        <translation>Steininsel</translation>
     </message>
     <message>
         <source>о. Рыбачий</source>
-        <translation type="unfinished"></translation>
+        <translation>Fischerinsel</translation>
     </message>
     <message>
         <source>о. Лисий</source>
-        <translation type="unfinished"></translation>
+        <translation>Fuchsinsel</translation>
     </message>
     <message>
         <source>о. Туманный</source>
-        <translation type="unfinished"></translation>
+        <translation>Nebelinsel</translation>
     </message>
     <message>
         <source>о. Сосновый</source>
-        <translation type="unfinished"></translation>
+        <translation>Kieferninsel</translation>
     </message>
     <message>
         <source>о. Кривой</source>
-        <translation type="unfinished"></translation>
+        <translation>Krumme Insel</translation>
     </message>
     <message>
         <source>о. Белый</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiße Insel</translation>
     </message>
     <message>
         <source>о. Высокий</source>
-        <translation type="unfinished"></translation>
+        <translation>Hohe Insel</translation>
     </message>
     <message>
         <source>о. Крутой</source>
-        <translation type="unfinished"></translation>
+        <translation>Steile Insel</translation>
     </message>
     <message>
         <source>о. Песчаный</source>
-        <translation type="unfinished"></translation>
+        <translation>Sandinsel</translation>
     </message>
     <message>
         <source>о. Ветреный</source>
-        <translation type="unfinished"></translation>
+        <translation>Windinsel</translation>
     </message>
     <message>
         <source>о. Гусиный</source>
-        <translation type="unfinished"></translation>
+        <translation>Gänseinsel</translation>
     </message>
     <message>
         <source>о. Тюлений</source>
-        <translation type="unfinished"></translation>
+        <translation>Robbeninsel</translation>
     </message>
     <message>
         <source>о. Моржовый</source>
-        <translation type="unfinished"></translation>
+        <translation>Walrossinsel</translation>
     </message>
     <message>
         <source>о. Утиный</source>
-        <translation type="unfinished"></translation>
+        <translation>Enteninsel</translation>
     </message>
     <message>
         <source>о. Заячий</source>
-        <translation type="unfinished"></translation>
+        <translation>Haseninsel</translation>
     </message>
     <message>
         <source>о. Волчий</source>
-        <translation type="unfinished"></translation>
+        <translation>Wolfsinsel</translation>
     </message>
     <message>
         <source>о. Соколиный</source>
-        <translation type="unfinished"></translation>
+        <translation>Falkeninsel</translation>
     </message>
     <message>
         <source>о. Кедровый</source>
-        <translation type="unfinished"></translation>
+        <translation>Zederninsel</translation>
     </message>
     <message>
         <source>о. Берёзовый</source>
-        <translation type="unfinished"></translation>
+        <translation>Birkeninsel</translation>
     </message>
     <message>
         <source>о. Янтарный</source>
-        <translation type="unfinished"></translation>
+        <translation>Bernsteininsel</translation>
     </message>
     <message>
         <source>о. Малый</source>
-        <translation type="unfinished"></translation>
+        <translation>Kleine Insel</translation>
     </message>
     <message>
         <source>о. Круглый</source>
-        <translation type="unfinished"></translation>
+        <translation>Runde Insel</translation>
     </message>
     <message>
         <source>о. Длинный</source>
-        <translation type="unfinished"></translation>
+        <translation>Lange Insel</translation>
     </message>
     <message>
         <source>о. Тихий</source>
-        <translation type="unfinished"></translation>
+        <translation>Stille Insel</translation>
     </message>
     <message>
         <source>о. Скалистый</source>
-        <translation type="unfinished"></translation>
+        <translation>Felseninsel</translation>
     </message>
     <message>
         <source>о. Орлиный</source>
-        <translation type="unfinished"></translation>
+        <translation>Adlerinsel</translation>
     </message>
     <message>
         <source>о. Пустой</source>
-        <translation type="unfinished"></translation>
+        <translation>Öde Insel</translation>
     </message>
     <message>
         <source>о. Горелый</source>
-        <translation type="unfinished"></translation>
+        <translation>Brandinsel</translation>
     </message>
     <message>
         <source>о. Рябиновый</source>
-        <translation type="unfinished"></translation>
+        <translation>Eberescheninsel</translation>
     </message>
     <message>
         <source>о. Смоляной</source>
-        <translation type="unfinished"></translation>
+        <translation>Harzinsel</translation>
     </message>
     <message>
         <source>о. Безымянный</source>
-        <translation type="unfinished"></translation>
+        <translation>Namenlose Insel</translation>
     </message>
     <message>
         <source>Северное море</source>
-        <translation type="unfinished"></translation>
+        <translation>Nordsee</translation>
     </message>
     <message>
         <source>Южное море</source>
-        <translation type="unfinished"></translation>
+        <translation>Südsee</translation>
     </message>
     <message>
         <source>Студёное море</source>
-        <translation type="unfinished"></translation>
+        <translation>Kalte See</translation>
     </message>
     <message>
         <source>Тихое море</source>
-        <translation type="unfinished"></translation>
+        <translation>Stille See</translation>
     </message>
     <message>
         <source>Серое море</source>
-        <translation type="unfinished"></translation>
+        <translation>Graue See</translation>
     </message>
     <message>
         <source>Ветреное море</source>
-        <translation type="unfinished"></translation>
+        <translation>Windige See</translation>
     </message>
     <message>
         <source>Туманное море</source>
-        <translation type="unfinished"></translation>
+        <translation>Nebelsee</translation>
     </message>
     <message>
         <source>Белое море</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiße See</translation>
     </message>
     <message>
         <source>Янтарное море</source>
-        <translation type="unfinished"></translation>
+        <translation>Bernsteinsee</translation>
     </message>
     <message>
         <source>Холодное море</source>
-        <translation type="unfinished"></translation>
+        <translation>Eissee</translation>
     </message>
     <message>
         <source>Бурное море</source>
-        <translation type="unfinished"></translation>
+        <translation>Stürmische See</translation>
     </message>
     <message>
         <source>Светлое море</source>
-        <translation type="unfinished"></translation>
+        <translation>Helle See</translation>
     </message>
     <message>
         <source>Полночное море</source>
-        <translation type="unfinished"></translation>
+        <translation>Mitternachtssee</translation>
     </message>
     <message>
         <source>Западное море</source>
-        <translation type="unfinished"></translation>
+        <translation>Westsee</translation>
     </message>
     <message>
         <source>Восточное море</source>
-        <translation type="unfinished"></translation>
+        <translation>Ostsee</translation>
     </message>
     <message>
         <source>Залив Надежды</source>
-        <translation type="unfinished"></translation>
+        <translation>Bucht der Hoffnung</translation>
     </message>
     <message>
         <source>Залив Удачи</source>
-        <translation type="unfinished"></translation>
+        <translation>Glücksbucht</translation>
     </message>
     <message>
         <source>Залив Тишины</source>
-        <translation type="unfinished"></translation>
+        <translation>Bucht der Stille</translation>
     </message>
     <message>
         <source>Залив Ветров</source>
-        <translation type="unfinished"></translation>
+        <translation>Bucht der Winde</translation>
     </message>
     <message>
         <source>Залив Туманов</source>
-        <translation type="unfinished"></translation>
+        <translation>Nebelbucht</translation>
     </message>
     <message>
         <source>Залив Чаек</source>
-        <translation type="unfinished"></translation>
+        <translation>Möwenbucht</translation>
     </message>
     <message>
         <source>Залив Рыбаков</source>
-        <translation type="unfinished"></translation>
+        <translation>Fischerbucht</translation>
     </message>
     <message>
         <source>Залив Покоя</source>
-        <translation type="unfinished"></translation>
+        <translation>Friedensbucht</translation>
     </message>
     <message>
         <source>Залив Встреч</source>
-        <translation type="unfinished"></translation>
+        <translation>Bucht der Begegnungen</translation>
     </message>
     <message>
         <source>Залив Семи Ветров</source>
-        <translation type="unfinished"></translation>
+        <translation>Bucht der Sieben Winde</translation>
     </message>
     <message>
         <source>Залив Первопроходцев</source>
-        <translation type="unfinished"></translation>
+        <translation>Pionierbucht</translation>
     </message>
     <message>
         <source>Залив Доброй Вести</source>
-        <translation type="unfinished"></translation>
+        <translation>Bucht der Guten Nachricht</translation>
     </message>
     <message>
         <source>Залив Штормов</source>
-        <translation type="unfinished"></translation>
+        <translation>Sturmbucht</translation>
     </message>
     <message>
         <source>Залив Якорей</source>
-        <translation type="unfinished"></translation>
+        <translation>Ankerbucht</translation>
     </message>
     <message>
         <source>Залив Мечты</source>
-        <translation type="unfinished"></translation>
+        <translation>Traumbucht</translation>
     </message>
 </context>
 <context>
@@ -1553,11 +1538,11 @@ Siedler: %4</translation>
     </message>
     <message>
         <source>нет обязательной цели [Goal1]</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Pflichtziel [Goal1]</translation>
     </message>
     <message>
         <source>неизвестное событие %1</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekanntes Ereignis %1</translation>
     </message>
 </context>
 <context>

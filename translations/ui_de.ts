@@ -5,27 +5,27 @@
     <name>EditorToolHelp</name>
     <message>
         <source>рисует выбранную землю, круглая или квадратная, от 1 до 32 клеток (&lt;kbd&gt;[&lt;/kbd&gt; и &lt;kbd&gt;]&lt;/kbd&gt;)</source>
-        <translation type="unfinished"></translation>
+        <translation>malt den gewählten Boden, rund oder eckig, 1 bis 32 Felder breit (&lt;kbd&gt;[&lt;/kbd&gt; und &lt;kbd&gt;]&lt;/kbd&gt;)</translation>
     </message>
     <message>
         <source>меняет всю связную область одной земли</source>
-        <translation type="unfinished"></translation>
+        <translation>ändert eine ganze zusammenhängende Fläche eines Bodens</translation>
     </message>
     <message>
         <source>поднимает из моря остров, который игра строит по номеру, в выбранном размере, и до щелчка видно, где он ляжет</source>
-        <translation type="unfinished"></translation>
+        <translation>hebt die Insel, die das Spiel aus einer Nummer baut, in der gewählten Größe aus dem Meer und zeigt vor dem Klick, wo sie liegen wird</translation>
     </message>
     <message>
         <source>переносит место высадки</source>
-        <translation type="unfinished"></translation>
+        <translation>verlegt den Landeplatz</translation>
     </message>
     <message>
         <source>пишет, меняет или убирает название на карте</source>
-        <translation type="unfinished"></translation>
+        <translation>schreibt, ändert oder entfernt eine Beschriftung auf der Karte</translation>
     </message>
     <message>
         <source>берет землю с клетки</source>
-        <translation type="unfinished"></translation>
+        <translation>nimmt den Boden eines Feldes auf</translation>
     </message>
 </context>
 <context>
@@ -434,10 +434,6 @@
         <translation>Zu vermeiden</translation>
     </message>
     <message>
-        <source>грозит</source>
-        <translation type="vanished">droht</translation>
-    </message>
-    <message>
         <source>открыта</source>
         <translation>offen</translation>
     </message>
@@ -529,7 +525,7 @@ Pflichtziele erfüllt: %3 von %4</translation>
     </message>
     <message>
         <source>не случилась</source>
-        <translation type="unfinished"></translation>
+        <translation>ist nicht eingetreten</translation>
     </message>
 </context>
 <context>
@@ -556,11 +552,11 @@ Pflichtziele erfüllt: %3 von %4</translation>
     </message>
     <message>
         <source>Обучение</source>
-        <translation type="unfinished"></translation>
+        <translation>Einführung</translation>
     </message>
     <message>
         <source>Сценарии</source>
-        <translation type="unfinished"></translation>
+        <translation>Szenarien</translation>
     </message>
 </context>
 <context>
@@ -805,23 +801,23 @@ Pflichtziele erfüllt: %3 von %4</translation>
     </message>
     <message>
         <source>кисть</source>
-        <translation type="unfinished"></translation>
+        <translation>Pinsel</translation>
     </message>
     <message>
         <source>заливка</source>
-        <translation type="unfinished"></translation>
+        <translation>Füllen</translation>
     </message>
     <message>
         <source>начало</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>остров</source>
-        <translation type="unfinished"></translation>
+        <translation>Insel</translation>
     </message>
     <message>
         <source>надпись</source>
-        <translation type="unfinished"></translation>
+        <translation>Beschriftung</translation>
     </message>
 </context>
 <context>
@@ -1039,7 +1035,7 @@ Pflichtziele erfüllt: %3 von %4</translation>
     </message>
     <message>
         <source>Откажетесь — сценарий будет проигран.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn Sie ablehnen, ist das Szenario verloren.</translation>
     </message>
 </context>
 <context>
