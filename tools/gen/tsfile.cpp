@@ -55,7 +55,7 @@ QString CatalogueLanguage(const QString& path) {
     if (file.open(QIODevice::ReadOnly)) {
         QXmlStreamReader xml(&file);
         if (xml.readNextStartElement() && xml.name() == u"TS") {
-            const QString language = xml.attributes().value(QStringLiteral("language")).toString();
+            QString language = xml.attributes().value(QStringLiteral("language")).toString();
             if (!language.isEmpty())
                 return language;
         }
