@@ -85,10 +85,13 @@ QPoint PlaceBeside(QSize size, const QRect& window, const QRect& room,
             return place;
     // No clear room: the place brought onto the screen that hides least.
     QPoint best = ClampedInto(places.front(), size, room);
+    int64_t least = hidden(best);
     for (const QPoint& place : places) {
         const QPoint at = ClampedInto(place, size, room);
-        if (hidden(at) < hidden(best))
+        if (const int64_t covered = hidden(at); covered < least) {
             best = at;
+            least = covered;
+        }
     }
     return best;
 }
