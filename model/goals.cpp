@@ -3,6 +3,7 @@
 #include "base/inifile.h"
 #include "base/terrain.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <iterator>
 #include <string_view>
@@ -67,6 +68,7 @@ template <size_t Index> constexpr TGoalFigureRow HistoryFigure(const char* guide
                 return HistoryFields[Index].Get(source.Day, column);
             },
             guide,
+            nullptr,
             &field};
 }
 
@@ -83,22 +85,26 @@ constexpr TGoalFigureRow Figures[] = {
     HistoryFigure<FieldIndex("stock")>(
         "the stock of a good, by its key (`stock.food`) or its number 0..8 (`stock.1`)"),
     {"type", TGoalPart::Type, "", 0, TTerrainGrid::CellCount, TakeFinished,
-     "the finished buildings of a type (`type:Farm`)"},
+     "the finished buildings of a type (`type:Farm`)", QT_TRANSLATE_NOOP("Goals", "Строений «%1»")},
     {"flow", TGoalPart::Flow, "", 0, INT64_MAX, TakeFlow<false>,
-     "the money of one kind in the game year so far (a spending counts as what it took)"},
+     "the money of one kind in the game year so far (a spending counts as what it took)",
+     QT_TRANSLATE_NOOP("Goals", "%1 за год")},
     {"flow", TGoalPart::Flow, ":last", 0, INT64_MAX, TakeFlow<true>,
-     "the same in the last full game year"},
+     "the same in the last full game year", QT_TRANSLATE_NOOP("Goals", "%1 за прошлый год")},
     {"balance", TGoalPart::None, "", INT64_MIN, INT64_MAX, TakeBalance<false>,
      "what the incomes of the game year so far left over its spendings; below zero when the "
-     "year took more than it brought"},
+     "year took more than it brought",
+     QT_TRANSLATE_NOOP("Goals", "Итог года")},
     {"balance", TGoalPart::None, ":last", INT64_MIN, INT64_MAX, TakeBalance<true>,
-     "the same of the last full game year"},
+     "the same of the last full game year", QT_TRANSLATE_NOOP("Goals", "Итог прошлого года")},
     {"yearlytaxes", TGoalPart::None, "", 0, INT32_MAX, TakeCounter<&TGoalCounters::YearlyTaxesPaid>,
-     "the yearly taxes paid when they were asked for"},
+     "the yearly taxes paid when they were asked for",
+     QT_TRANSLATE_NOOP("Goals", "Уплачено ежегодных налогов")},
     {"maintaxes", TGoalPart::None, "", 0, INT32_MAX, TakeCounter<&TGoalCounters::MainTaxesPaid>,
-     "the main taxes paid when they were asked for"},
+     "the main taxes paid when they were asked for",
+     QT_TRANSLATE_NOOP("Goals", "Уплачено Главных налогов")},
     {"refusedtaxes", TGoalPart::None, "", 0, INT32_MAX, TakeCounter<&TGoalCounters::TaxesRefused>,
-     "the taxes refused"},
+     "the taxes refused", QT_TRANSLATE_NOOP("Goals", "Отказов платить налог")},
 };
 
 // The text in the place of the row's part when the word has the row's form;
@@ -169,6 +175,26 @@ QString TGoalFigureRow::WordWith(QStringView part) const {
 
 QString TGoalFigureRow::Pattern() const {
     return WordWith(QString::fromLatin1(PartForm(Part).Name));
+}
+
+QString TGoalFigure::Label(const TBaseTypeList& catalogue) const {
+    if (!row_)
+        return {};
+    if (row_->Field)
+        return row_->Field->ColumnName(part_);
+    const QString label = QCoreApplication::translate("Goals", row_->Label);
+    switch (row_->Part) {
+    case TGoalPart::Type:
+        return label.arg(static_cast<size_t>(part_) < catalogue.size()
+                             ? catalogue[static_cast<size_t>(part_)].Caption
+                             : QString());
+    case TGoalPart::Flow:
+        return label.arg(MoneyFlowCaption(static_cast<TMoneyFlow>(part_)));
+    case TGoalPart::None:
+    case TGoalPart::Good:
+        break;
+    }
+    return label;
 }
 
 std::span<const TGoalFigureRow> GoalFigures() {

@@ -53,7 +53,10 @@ struct TGoalFigureRow {
     // Its value as the colony stands; part is the good's index, the type's
     // place in the catalogue or the kind of money.
     int64_t (*Take)(const TGoalSource& source, int part);
-    const char* Guide;                    // what it counts, for the guide's table
+    const char* Guide; // what it counts, for the guide's table
+    // What the goals window calls it, %1 for its part; none for a history
+    // field, which goes by its column's name.
+    const char* Label;
     const THistoryField* Field = nullptr; // the history field it reads, if any
 
     // The word that names this part ("stock.food"); a row with no part has
@@ -84,6 +87,9 @@ public:
     int CountedType() const { return row_ && row_->Part == TGoalPart::Type ? part_ : -1; }
     // The history field it reads, or none for a figure of another kind.
     const THistoryField* Field() const { return row_ ? row_->Field : nullptr; }
+    // What it counts in the player's words ("Отказов платить налог"), its
+    // part named from the catalogue; empty for no figure.
+    QString Label(const TBaseTypeList& catalogue) const;
 
 private:
     friend TGoalFigureWord ReadGoalFigure(QStringView word, const TBaseTypeList& catalogue);

@@ -433,6 +433,41 @@ Ertrag: %4</translation>
     </message>
 </context>
 <context>
+    <name>Goals</name>
+    <message>
+        <source>Строений «%1»</source>
+        <translation>Gebäude „%1“</translation>
+    </message>
+    <message>
+        <source>%1 за год</source>
+        <translation>%1 in diesem Jahr</translation>
+    </message>
+    <message>
+        <source>%1 за прошлый год</source>
+        <translation>%1 im letzten Jahr</translation>
+    </message>
+    <message>
+        <source>Итог года</source>
+        <translation>Bilanz des Jahres</translation>
+    </message>
+    <message>
+        <source>Итог прошлого года</source>
+        <translation>Bilanz des letzten Jahres</translation>
+    </message>
+    <message>
+        <source>Уплачено ежегодных налогов</source>
+        <translation>Gezahlte Jahressteuern</translation>
+    </message>
+    <message>
+        <source>Уплачено Главных налогов</source>
+        <translation>Gezahlte Hauptsteuern</translation>
+    </message>
+    <message>
+        <source>Отказов платить налог</source>
+        <translation>Verweigerte Steuern</translation>
+    </message>
+</context>
+<context>
     <name>Goods</name>
     <message>
         <source>Золото</source>

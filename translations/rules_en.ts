@@ -433,6 +433,41 @@ Makes: %4</translation>
     </message>
 </context>
 <context>
+    <name>Goals</name>
+    <message>
+        <source>Строений «%1»</source>
+        <translation>“%1” buildings</translation>
+    </message>
+    <message>
+        <source>%1 за год</source>
+        <translation>%1 this year</translation>
+    </message>
+    <message>
+        <source>%1 за прошлый год</source>
+        <translation>%1 last year</translation>
+    </message>
+    <message>
+        <source>Итог года</source>
+        <translation>Balance of the year</translation>
+    </message>
+    <message>
+        <source>Итог прошлого года</source>
+        <translation>Balance of last year</translation>
+    </message>
+    <message>
+        <source>Уплачено ежегодных налогов</source>
+        <translation>Yearly taxes paid</translation>
+    </message>
+    <message>
+        <source>Уплачено Главных налогов</source>
+        <translation>Main taxes paid</translation>
+    </message>
+    <message>
+        <source>Отказов платить налог</source>
+        <translation>Taxes refused</translation>
+    </message>
+</context>
+<context>
     <name>Goods</name>
     <message>
         <source>Золото</source>

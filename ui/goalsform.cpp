@@ -59,11 +59,12 @@ QString DatesText(const TGoal& goal) {
     return parts.isEmpty() ? TGoalsForm::tr("без срока") : parts.join(u' ');
 }
 
-// How far the goal has come, in thousandths, and the words on its bar. A
-// goal held for days counts the days; a "less than" goal is full while it
-// holds and fills as the figure comes down to the target; a failure fills
-// as the danger comes nearer.
-std::pair<int, QString> Progress(const TGoal& goal, const TGoalProgress& progress, int64_t value) {
+// How far the goal has come, in thousandths, and the words on its bar, which
+// name what it counts. A goal held for days counts the days; a "less than"
+// goal is full while it holds and fills as the figure comes down to the
+// target; a failure fills as the danger comes nearer.
+std::pair<int, QString> Progress(const TGoal& goal, const TGoalProgress& progress, int64_t value,
+                                 const TBaseTypeList& catalogue) {
     const int32_t days = std::max(goal.HeldDays, 1);
     if (days > 1)
         return {progress.Held * 1000 / days,
@@ -77,11 +78,14 @@ std::pair<int, QString> Progress(const TGoal& goal, const TGoalProgress& progres
     else if (!met && !less && goal.Target > 0)
         share = static_cast<double>(value) / static_cast<double>(goal.Target);
     const int permille = static_cast<int>(std::clamp(share, 0.0, 1.0) * 1000);
+    const QString label = goal.Figure.Label(catalogue);
+    const QString counted =
+        label.isEmpty() ? NumToStr(value) : QStringLiteral("%1: %2").arg(label, NumToStr(value));
     if (goal.Role == TGoalRole::Failure)
-        return {permille, TGoalsForm::tr("%1; беда: %2").arg(NumToStr(value), TargetText(goal))};
+        return {permille, TGoalsForm::tr("%1; беда: %2").arg(counted, TargetText(goal))};
     if (goal.Comparison == TComparison::GreaterOrEqual)
-        return {permille, TGoalsForm::tr("%1 из %2").arg(NumToStr(value), NumToStr(goal.Target))};
-    return {permille, TGoalsForm::tr("%1; нужно %2").arg(NumToStr(value), TargetText(goal))};
+        return {permille, TGoalsForm::tr("%1 из %2").arg(counted, NumToStr(goal.Target))};
+    return {permille, TGoalsForm::tr("%1; нужно %2").arg(counted, TargetText(goal))};
 }
 
 QLabel* AddLabel(QWidget* parent, bool bold = false) {
@@ -211,7 +215,8 @@ void TGoalsForm::Follow() {
     for (const TRow& row : rows_) {
         const TGoal& goal = goals[row.Goal];
         const TGoalProgress& progress = book.Progress()[row.Goal];
-        const auto [permille, text] = Progress(goal, progress, colony_.GoalValue(row.Goal));
+        const auto [permille, text] =
+            Progress(goal, progress, colony_.GoalValue(row.Goal), colony_.Game().Catalogue);
         row.Text->setText(goal.Text);
         row.State->setText(StateText(goal.Role, progress.State));
         // A goal met, or a failure that happened, stays full.

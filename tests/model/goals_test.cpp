@@ -199,4 +199,22 @@ TEST_F(GoalFigures, EachKindReadsTheColony) {
             << QString::fromUtf16(word).toStdString();
 }
 
+TEST_F(GoalFigures, EachNamesWhatItCountsWithItsPart) {
+    for (const TGoalFigureRow& row : ::GoalFigures()) {
+        const QString word = row.WordWith(row.Part == TGoalPart::Type   ? u"Farm"
+                                          : row.Part == TGoalPart::Flow ? u"sales"
+                                                                        : u"wood");
+        const QString label = ReadGoalFigure(word, Catalogue).Figure->Label(Catalogue);
+        EXPECT_FALSE(label.isEmpty() || label.contains(u'%')) << word.toStdString();
+        if (row.Part == TGoalPart::Type) {
+            EXPECT_TRUE(label.contains(Catalogue[1].Caption)) << label.toStdString();
+        } else if (row.Part == TGoalPart::Flow) {
+            EXPECT_TRUE(label.contains(MoneyFlowCaption(TMoneyFlow::Sales))) << label.toStdString();
+        } else if (row.Part == TGoalPart::Good) {
+            EXPECT_EQ(label, GoodName(gdWood));
+        }
+    }
+    EXPECT_TRUE(TGoalFigure::None().Label(Catalogue).isEmpty());
+}
+
 } // namespace

@@ -99,19 +99,22 @@ TEST(Goals, TheWindowShowsEachGoalsStateAndTheChartsTheirTargets) {
         form->findChild<QLabel*>(QStringLiteral("Summary"))
             ->text()
             .contains(QString::fromUtf8("Сценарий идёт.\nВыполнено обязательных целей: 1 из 2")));
+    // Each bar names what it counts.
     const struct {
         const char* State;
         const char* Dates;
+        const char* Counts;
     } lines[] = {
-        {"выполнена", "без срока"},
-        {"открыта", "до 1 января 1900"},
-        {"провалена", "до 1 марта 1890"},
-        {"не случилась", "без срока"},
+        {"выполнена", "без срока", "Люди: "},
+        {"открыта", "до 1 января 1900", "Деньги: "},
+        {"провалена", "до 1 марта 1890", "Деньги: "},
+        {"не случилась", "без срока", "Люди: "},
     };
     for (size_t i = 0; i < std::size(lines); ++i) {
         SCOPED_TRACE(i);
         const TGoal& goal = scenario.Goals[i];
-        const QString value = NumToStr(f.Colony().GoalValue(i));
+        const QString value =
+            QString::fromUtf8(lines[i].Counts) + NumToStr(f.Colony().GoalValue(i));
         const QString bar = goal.Role == TGoalRole::Failure
                                 ? value + QString::fromUtf8("; беда: меньше 1")
                                 : value + QString::fromUtf8(" из ") + NumToStr(goal.Target);
