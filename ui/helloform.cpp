@@ -9,7 +9,11 @@
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
 #include <QPixmap>
+#include <algorithm>
 
 namespace {
 
@@ -18,6 +22,37 @@ constexpr int ResultOk = QDialogButtonBox::Ok;
 constexpr int ResultOpen = QDialogButtonBox::Open;
 constexpr int ResultCancel = QDialogButtonBox::Cancel;
 constexpr int ResultTutorial = QDialogButtonBox::Help;
+
+// The game's name on the picture's sky, in gilded letters drawn at the
+// screen's own resolution; a label, so that a screen reader reads it.
+class TGameNameLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QFont serif(QStringLiteral("Liberation Serif"));
+        serif.setPixelSize(64);
+        serif.setBold(true);
+        serif.setItalic(true);
+        QPainterPath name;
+        name.addText(0, 0, serif, text());
+        const QRectF box = name.boundingRect();
+        // Wider names than the sky shrink to fit it.
+        const double scale = std::min(1.0, (width() - 24) / box.width());
+        QPainter p(this);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.translate(width() / 2.0, height() / 2.0);
+        p.scale(scale, scale);
+        p.translate(-box.center());
+        QLinearGradient gold(0, box.top(), 0, box.bottom());
+        gold.setColorAt(0, QColor(255, 236, 150));
+        gold.setColorAt(1, QColor(215, 150, 40));
+        p.setBrush(gold);
+        p.setPen(QPen(QColor(60, 35, 10), 2.5));
+        p.drawPath(name);
+    }
+};
 constexpr int ResultScenario = QDialogButtonBox::Apply;
 
 } // namespace
@@ -30,6 +65,9 @@ THelloForm::THelloForm(QWidget* parent, TWindowServices& services, const QString
     im1->setObjectName(QStringLiteral("im1"));
     im1->setGeometry(1, 1, 447, 251);
     im1->setPixmap(TDM::LoadPicture(QStringLiteral(":/images/title.png")));
+    auto* name = new TGameNameLabel(tr("Тарвения"), pn1);
+    name->setObjectName(QStringLiteral("lbName"));
+    name->setGeometry(1, 7, 447, 80);
     // The line under the game's name on the picture's sky.
     auto* motto = new QLabel(tr("колония за морем, 1890 год"), pn1);
     motto->setObjectName(QStringLiteral("lbMotto"));

@@ -150,18 +150,8 @@ QImage MakeTitle(int scale) {
           2);
     Fir(p, {300, 246}, 56, QColor(50, 120, 60));
     Fir(p, {330, 240}, 44, QColor(40, 110, 50));
-    // The game's name.
-    QFont font(QStringLiteral("Liberation Serif"));
-    font.setPixelSize(64);
-    font.setBold(true);
-    font.setItalic(true);
-    QPainterPath name;
-    name.addText(0, 0, font, QStringLiteral("Тарвения"));
-    const QRectF box = name.boundingRect();
-    name.translate(223.5 - box.center().x(), 46 - box.center().y());
-    Shade(p, name, 20, 72, QColor(255, 236, 150), QColor(215, 150, 40), QColor(60, 35, 10), 2.5);
-    // The line under the name is the start screen's own text, in the
-    // language the game speaks.
+    // The game's name and the line under it are the start screen's own
+    // texts, in the language the game speaks.
     p.setPen(QPen(QColor(120, 95, 50), 2));
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRectF(1, 1, 445, 249));
