@@ -8,6 +8,7 @@
 #include <QFrame>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QScreen>
 
 QFont DialogFont(const QString& face) {
     QFont font(face);
@@ -55,6 +56,12 @@ void TGameDialog::keyPressEvent(QKeyEvent* event) {
 
 void TGameDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
+    // Before the game's window is shown (a choice made on the start screen),
+    // the dialog stands in the middle of the screen, where that window opens,
+    // not in the corner of the window not yet placed.
+    const QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
+    if (!owner || !owner->isVisible())
+        move(screen()->availableGeometry().center() - rect().center());
     raise();
     activateWindow();
 }

@@ -65,10 +65,14 @@ QString DatesText(const TGoal& goal) {
 // target; a failure fills as the danger comes nearer.
 std::pair<int, QString> Progress(const TGoal& goal, const TGoalProgress& progress, int64_t value,
                                  const TBaseTypeList& catalogue) {
+    const QString label = goal.Figure.Label(catalogue);
     const int32_t days = std::max(goal.HeldDays, 1);
-    if (days > 1)
+    if (days > 1) {
+        const QString held = TGoalsForm::tr("дни подряд: %1 из %2").arg(progress.Held).arg(days);
         return {progress.Held * 1000 / days,
-                TGoalsForm::tr("дни подряд: %1 из %2").arg(progress.Held).arg(days)};
+                label.isEmpty() ? held
+                                : QStringLiteral("%1 %2, %3").arg(label, TargetText(goal), held)};
+    }
     const bool met = Compare(value, goal.Comparison, goal.Target);
     const bool less =
         goal.Comparison == TComparison::Less || goal.Comparison == TComparison::LessOrEqual;
@@ -78,7 +82,6 @@ std::pair<int, QString> Progress(const TGoal& goal, const TGoalProgress& progres
     else if (!met && !less && goal.Target > 0)
         share = static_cast<double>(value) / static_cast<double>(goal.Target);
     const int permille = static_cast<int>(std::clamp(share, 0.0, 1.0) * 1000);
-    const QString label = goal.Figure.Label(catalogue);
     const QString counted =
         label.isEmpty() ? NumToStr(value) : QStringLiteral("%1: %2").arg(label, NumToStr(value));
     if (goal.Role == TGoalRole::Failure)
