@@ -7,3 +7,7 @@
 // letter commands answer the key, whatever the layout. Other characters
 // stay as they are.
 QChar KeyLetter(QChar typed);
+
+// What the same key types on the other layout, in the character's case: "т"
+// for "n" and "n" for "т". Characters of no letter key stay as they are.
+QChar KeyTwin(QChar typed);

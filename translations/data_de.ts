@@ -696,7 +696,7 @@ Objekten kann man nicht bauen.&lt;/p&gt;</translation>
 называют кнопки, строения с их подсказками, цифры панели, здоровье и строку статуса.&lt;/p&gt;
 &lt;p&gt;Кнопка палитры или команды, до которой дошла клавиатура, показывает свою подсказку, как под
 мышью. &lt;kbd&gt;Alt&lt;/kbd&gt; или &lt;kbd&gt;Ctrl&lt;/kbd&gt; с буквой никогда не выполняет команду: эти клавиши
-для меню. Окна статистики, целей и журнала открываются рядом с игрой, не закрывая ни ее, ни
+для меню, и буквы меню действуют при русской и при латинской раскладке. Окна статистики, целей и журнала открываются рядом с игрой, не закрывая ни ее, ни
 друг друга, а потом там, куда вы их поставили.&lt;/p&gt;</source>
         <translation>&lt;h2&gt;Ohne Maus&lt;/h2&gt;
 &lt;p&gt;Das Spiel lässt sich allein mit der Tastatur spielen. &lt;kbd&gt;Tab&lt;/kbd&gt; bringt die Eingabe von der Karte zur Palette
@@ -709,7 +709,7 @@ die Fenster Statistik, Ziele und Tagebuch schließen mit &lt;kbd&gt;Esc&lt;/kbd&
 nennen die Knöpfe, die Gebäude mit ihren Hinweisen, die Zahlen der Leiste, die Gesundheit und die Statuszeile.&lt;/p&gt;
 &lt;p&gt;Ein Knopf der Palette oder der Befehle, den die Tastatur erreicht, zeigt seinen Hinweis wie unter der
 Maus. &lt;kbd&gt;Alt&lt;/kbd&gt; oder &lt;kbd&gt;Strg&lt;/kbd&gt; mit einem Buchstaben führt nie einen Befehl aus: Diese Tasten
-gehören den Menüs. Die Fenster Statistik, Ziele und Tagebuch öffnen sich neben dem Spiel, ohne es oder
+gehören den Menüs, und deren Buchstaben wirken auf russischer wie auf lateinischer Belegung. Die Fenster Statistik, Ziele und Tagebuch öffnen sich neben dem Spiel, ohne es oder
 einander zu verdecken, und später dort, wo Sie sie hingestellt haben.&lt;/p&gt;</translation>
     </message>
     <message>

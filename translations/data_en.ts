@@ -696,7 +696,7 @@ unknown objects.&lt;/p&gt;</translation>
 называют кнопки, строения с их подсказками, цифры панели, здоровье и строку статуса.&lt;/p&gt;
 &lt;p&gt;Кнопка палитры или команды, до которой дошла клавиатура, показывает свою подсказку, как под
 мышью. &lt;kbd&gt;Alt&lt;/kbd&gt; или &lt;kbd&gt;Ctrl&lt;/kbd&gt; с буквой никогда не выполняет команду: эти клавиши
-для меню. Окна статистики, целей и журнала открываются рядом с игрой, не закрывая ни ее, ни
+для меню, и буквы меню действуют при русской и при латинской раскладке. Окна статистики, целей и журнала открываются рядом с игрой, не закрывая ни ее, ни
 друг друга, а потом там, куда вы их поставили.&lt;/p&gt;</source>
         <translation>&lt;h2&gt;Without a mouse&lt;/h2&gt;
 &lt;p&gt;The game can be played with the keyboard alone. &lt;kbd&gt;Tab&lt;/kbd&gt; moves the input from the map to the building
@@ -709,7 +709,7 @@ the statistics, goals and journal windows close with &lt;kbd&gt;Esc&lt;/kbd&gt;.
 name the buttons, the buildings with their hints, the panel&apos;s figures, the health and the status line.&lt;/p&gt;
 &lt;p&gt;A palette or command button the keyboard reaches shows its hint, as under the mouse.
 &lt;kbd&gt;Alt&lt;/kbd&gt; or &lt;kbd&gt;Ctrl&lt;/kbd&gt; with a letter never runs a command: those keys are for the
-menus. The statistics, goals and journal windows open beside the game, covering neither it nor
+menus, and the menus&apos; letters work on the Russian and the Latin layout alike. The statistics, goals and journal windows open beside the game, covering neither it nor
 each other, and later where you put them.&lt;/p&gt;</translation>
     </message>
     <message>

@@ -9,6 +9,7 @@
 #include "ui/application.h"
 #include "ui/filedialog.h"
 #include "ui/gamedialog.h"
+#include "ui/menukeys.h"
 #include "ui/menus.h"
 #include "ui/newislandform.h"
 
@@ -316,6 +317,7 @@ void TIslandEditorForm::CreateMenu() {
         if (OnHelp)
             OnHelp();
     });
+    AnswerMnemonicsOnEitherLayout(*menuBar());
 }
 
 QWidget* TIslandEditorForm::CreateTools() {

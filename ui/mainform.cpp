@@ -29,6 +29,7 @@
 #include "ui/keygroup.h"
 #include "ui/links.h"
 #include "ui/marketform.h"
+#include "ui/menukeys.h"
 #include "ui/menus.h"
 #include "ui/nalogform.h"
 #include "ui/newislandform.h"
@@ -282,6 +283,7 @@ void TMainForm::CreateMenu() {
                     [this, overlay = entry.Overlay] { ShowOverlay(overlay); });
         }
     }
+    AnswerMnemonicsOnEitherLayout(*menuBar());
     // The switches are the player's settings: kept as they are changed.
     miSound->setChecked(settings_.Sound);
     miMusic->setChecked(settings_.Music);

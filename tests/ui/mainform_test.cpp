@@ -22,6 +22,7 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
@@ -160,6 +161,33 @@ TEST(MainForm, KeyNPlaysOneDayOnAnyLayoutButNotWithAltOrCtrlAndZDoesNothing) {
     EXPECT_EQ(f.lbDate->text(), QString::fromUtf8("3 марта 1890"));
     EXPECT_EQ(f.lbStatus->text(), status);
     EXPECT_TRUE(w.Heard.isEmpty());
+}
+
+TEST(MainForm, TheMenusAnswerTheirLettersKeysOnTheOtherLayout) {
+    TGameWindow w;
+    TMainForm& f = w.Form;
+    f.show();
+    QApplication::setActiveWindow(&f);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f));
+    QMenuBar* bar = f.menuBar();
+    // Alt and the key of «г» with a Latin layout active open «Игра».
+    QTest::keyClick(f.pb1, Qt::Key_U, Qt::AltModifier);
+    ASSERT_NE(bar->activeAction(), nullptr);
+    EXPECT_EQ(bar->activeAction()->text(), QString::fromUtf8("И&гра"));
+    // In the open View menu the key of «и» chooses «Износ».
+    QMenu* view = nullptr;
+    for (QAction* top : bar->actions())
+        if (top->text() == QString::fromUtf8("&Вид"))
+            view = top->menu();
+    ASSERT_NE(view, nullptr);
+    QAction* wear = nullptr;
+    for (QAction* item : view->actions())
+        if (item->text() == QString::fromUtf8("&Износ"))
+            wear = item;
+    ASSERT_NE(wear, nullptr);
+    view->popup(QPoint());
+    QTest::keyClick(view, Qt::Key_B);
+    EXPECT_TRUE(wear->isChecked());
 }
 
 TEST(MainForm, KeyWStopsAtARefusedTax) {
