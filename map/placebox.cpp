@@ -7,7 +7,11 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QNativeGestureEvent>
+#include <QWheelEvent>
 #include <QPainter>
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -68,9 +72,14 @@ void TvtPlaceBox::Initialize(int32_t cols, int32_t rows, int32_t cellWidth, int3
     UpdateRange();
 }
 
+QSize TvtPlaceBox::ViewInWorld() const {
+    return {static_cast<int>(std::ceil(width() / zoom_)), static_cast<int>(std::ceil(height() / zoom_))};
+}
+
 void TvtPlaceBox::SetScreen(int32_t x, int32_t y) {
-    const int64_t maxX = WorldWidth() - width();
-    const int64_t maxY = WorldHeight() - height();
+    const QSize view = ViewInWorld();
+    const int64_t maxX = WorldWidth() - view.width();
+    const int64_t maxY = WorldHeight() - view.height();
     // The lower bound comes last, so a world smaller than the view is shown from 0.
     const int32_t newX = ClampToInt32(std::max<int64_t>(std::min<int64_t>(x, maxX), 0));
     const int32_t newY = ClampToInt32(std::max<int64_t>(std::min<int64_t>(y, maxY), 0));
@@ -80,36 +89,72 @@ void TvtPlaceBox::SetScreen(int32_t x, int32_t y) {
     }
     const QPoint delta = screen_ - target;
     screen_ = target;
-    scroll(delta.x(), delta.y());
+    // At today's size the pixels shown move and only the uncovered strips
+    // are painted; at another zoom a world pixel is no whole number of
+    // pixels of the view, and the view is painted again.
+    if (zoom_ == 1)
+        scroll(delta.x(), delta.y());
+    else
+        update();
     if (OnScroll) {
         OnScroll();
     }
 }
 
 void TvtPlaceBox::CenterPoint(int32_t x, int32_t y) {
-    SetScreen(SaturatingSub(x, width() / 2), SaturatingSub(y, height() / 2));
+    const QSize view = ViewInWorld();
+    SetScreen(SaturatingSub(x, view.width() / 2), SaturatingSub(y, view.height() / 2));
+}
+
+void TvtPlaceBox::SetZoom(double zoom, QPointF anchor) {
+    zoom = std::clamp(zoom, MinZoom, MaxZoom);
+    if (zoom == zoom_)
+        return;
+    const QPointF world = anchor / zoom_ + QPointF(screen_);
+    zoom_ = zoom;
+    const QPointF origin = world - anchor / zoom_;
+    // The origin set last is kept even when SetScreen finds it unchanged.
+    const QPoint before = screen_;
+    SetScreen(ClampToInt32(static_cast<int64_t>(std::floor(origin.x()))),
+              ClampToInt32(static_cast<int64_t>(std::floor(origin.y()))));
+    update();
+    if (screen_ == before && OnScroll)
+        OnScroll();
+}
+
+void TvtPlaceBox::StepZoom(int steps, QPointF anchor) {
+    // The last level at or below the zoom; a zoom between two levels (a
+    // pinch's) counts the level above it as the first step up.
+    const auto last = static_cast<int>(std::ranges::upper_bound(ZoomLevels, zoom_) -
+                                       std::begin(ZoomLevels)) -
+                      1;
+    const bool between = last < 0 || ZoomLevels[last] != zoom_;
+    const int from = between && steps < 0 ? last + 1 : last;
+    const int to = std::clamp(from + steps, 0, static_cast<int>(std::size(ZoomLevels)) - 1);
+    SetZoom(ZoomLevels[to], anchor);
 }
 
 void TvtPlaceBox::ShowRect(const QRect& world) {
     const int64_t right = static_cast<int64_t>(world.left()) + world.width();
     const int64_t bottom = static_cast<int64_t>(world.top()) + world.height();
+    const QSize view = ViewInWorld();
     int64_t x = screen_.x();
     if (x > world.left()) {
         x = world.left();
-    } else if (x + width() < right) {
-        x = right - width();
+    } else if (x + view.width() < right) {
+        x = right - view.width();
     }
     int64_t y = screen_.y();
     if (y > world.top()) {
         y = world.top();
-    } else if (y + height() < bottom) {
-        y = bottom - height();
+    } else if (y + view.height() < bottom) {
+        y = bottom - view.height();
     }
     SetScreen(ClampToInt32(x), ClampToInt32(y));
 }
 
 QRect TvtPlaceBox::ScreenRect() const {
-    return QRect(screen_, size());
+    return QRect(screen_, ViewInWorld());
 }
 
 QRect TvtPlaceBox::RangeRect() const {
@@ -117,9 +162,19 @@ QRect TvtPlaceBox::RangeRect() const {
 }
 
 void TvtPlaceBox::UpdateCell(int32_t col, int32_t row) {
-    const int64_t left = static_cast<int64_t>(col) * cellWidth_ - screen_.x();
-    const int64_t top = static_cast<int64_t>(row) * cellHeight_ - screen_.y();
-    update(ClampedRect(left, top, cellWidth_, cellHeight_) & rect());
+    UpdateWorld(ClampedRect(static_cast<int64_t>(col) * cellWidth_,
+                            static_cast<int64_t>(row) * cellHeight_, cellWidth_, cellHeight_));
+}
+
+void TvtPlaceBox::UpdateWorld(const QRect& world) {
+    if (zoom_ == 1) {
+        update(world.translated(-screen_) & rect());
+        return;
+    }
+    // Every pixel of the view the rectangle touches, with the one beyond its
+    // edge that smoothing may reach.
+    const QRectF client(QPointF(world.topLeft() - screen_) * zoom_, QSizeF(world.size()) * zoom_);
+    update(client.toAlignedRect().adjusted(-1, -1, 1, 1) & rect());
 }
 
 void TvtPlaceBox::UpdateImage() {
@@ -161,8 +216,16 @@ void TvtPlaceBox::paintEvent(QPaintEvent* event) {
     // The backing store already composes the whole paint before it reaches
     // the screen, and the painter is clipped to the region being repainted.
     QPainter painter(this);
+    if (zoom_ == 1) {
+        painter.translate(-screen_);
+        DestPaint(painter, client.translated(screen_));
+        return;
+    }
+    painter.scale(zoom_, zoom_);
     painter.translate(-screen_);
-    DestPaint(painter, client.translated(screen_));
+    const QRectF world(QPointF(client.topLeft()) / zoom_ + QPointF(screen_),
+                       QSizeF(client.size()) / zoom_);
+    DestPaint(painter, world.toAlignedRect());
 }
 
 void TvtPlaceBox::keyPressEvent(QKeyEvent* event) {
@@ -192,11 +255,50 @@ void TvtPlaceBox::keyPressEvent(QKeyEvent* event) {
         return;
     }
     event->accept();
-    SetScreen(SaturatingAdd(screen_.x(), dx), SaturatingAdd(screen_.y(), dy));
+    // The keys move the view alike on the screen at every zoom.
+    const auto far = [this](int32_t d) { return static_cast<int32_t>(std::lround(d / zoom_)); };
+    SetScreen(SaturatingAdd(screen_.x(), far(dx)), SaturatingAdd(screen_.y(), far(dy)));
 }
 
 QPoint TvtPlaceBox::WorldPoint(const QPointF& client) const {
-    return client.toPoint() + screen_;
+    if (zoom_ == 1)
+        return client.toPoint() + screen_;
+    return QPoint(static_cast<int>(std::floor(client.x() / zoom_)),
+                  static_cast<int>(std::floor(client.y() / zoom_))) +
+           screen_;
+}
+
+void TvtPlaceBox::wheelEvent(QWheelEvent* event) {
+    event->accept();
+    QPoint turn = event->angleDelta();
+    if (event->modifiers() & Qt::ShiftModifier)
+        turn = QPoint(turn.y() ? turn.y() : turn.x(), 0);
+    if (turn.x() != 0 || event->modifiers() & Qt::ShiftModifier) {
+        // A sideways turn scrolls as far as a line of cells, per notch.
+        const QPoint pixels = event->pixelDelta().isNull()
+                                  ? QPoint(turn.x(), 0) * cellWidth_ * 3 / 120
+                                  : QPoint(event->pixelDelta().x(), 0);
+        const auto far = [this](int32_t d) { return static_cast<int32_t>(std::lround(d / zoom_)); };
+        SetScreen(SaturatingSub(screen_.x(), far(pixels.x())), screen_.y());
+        return;
+    }
+    // A notch of a wheel is 120; a touchpad's smooth turns add up to one.
+    wheelTurn_ += turn.y();
+    const int steps = wheelTurn_ / 120;
+    wheelTurn_ -= steps * 120;
+    if (steps != 0)
+        StepZoom(steps, event->position());
+}
+
+bool TvtPlaceBox::event(QEvent* event) {
+    if (event->type() == QEvent::NativeGesture) {
+        const auto* gesture = static_cast<QNativeGestureEvent*>(event);
+        if (gesture->gestureType() == Qt::ZoomNativeGesture) {
+            SetZoom(zoom_ * (1 + gesture->value()), gesture->position());
+            return true;
+        }
+    }
+    return QWidget::event(event);
 }
 
 void TvtPlaceBox::mousePressEvent(QMouseEvent* event) {
@@ -229,7 +331,8 @@ void TvtPlaceBox::mouseMoveEvent(QMouseEvent* event) {
         return;
     }
     dragPointer_ = MovePointer && MovePointer(dragAnchor_) ? dragAnchor_ : at;
-    SetScreen(SaturatingSub(screen_.x(), moved.x()), SaturatingSub(screen_.y(), moved.y()));
+    const QPoint far = QPointF(QPointF(moved) / zoom_).toPoint();
+    SetScreen(SaturatingSub(screen_.x(), far.x()), SaturatingSub(screen_.y(), far.y()));
     // The map follows the hand: the uncovered strips are painted now, not
     // when the event queue gets round to them.
     QCoreApplication::sendPostedEvents(window(), QEvent::UpdateRequest);
@@ -245,6 +348,13 @@ void TvtPlaceBox::mouseReleaseEvent(QMouseEvent* event) {
 void TvtPlaceBox::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     const QPoint before = screen_;
+    // The world pixel at the centre stays there.
+    const QSize old = event->oldSize();
+    if (old.isValid() && !old.isEmpty()) {
+        const QPoint moved((old.width() - width()) / 2, (old.height() - height()) / 2);
+        const QPoint far = QPointF(QPointF(moved) / zoom_).toPoint();
+        SetScreen(SaturatingAdd(screen_.x(), far.x()), SaturatingAdd(screen_.y(), far.y()));
+    }
     UpdateRange();
     // The visible area changed its size even when the origin stayed, and
     // whoever follows it (the overview map) must know.

@@ -5,8 +5,10 @@
 #include <QWidget>
 #include <cstdint>
 #include <functional>
+#include <iterator>
 
 class QPainter;
+class QWheelEvent;
 
 // The scrolling view of a large grid of equal cells (the world). It paints
 // nothing of the map itself: through OnPaintBackground and OnPaintCell its
@@ -27,7 +29,8 @@ public:
     std::function<void(const QRect& world)> OnPaintBackground;
     // Paint one cell on DestCanvas(), at world pixels.
     std::function<void(int32_t col, int32_t row)> OnPaintCell;
-    // The visible part of the world has moved or changed its size.
+    // The visible part of the world has moved or changed its size, or the
+    // zoom changed.
     std::function<void()> OnScroll;
     // Mouse events carry world pixels: the client position plus the origin.
     std::function<void(Qt::MouseButton, Qt::KeyboardModifiers, QPoint world)> OnMouseDown;
@@ -38,17 +41,33 @@ public:
     std::function<void(QKeyEvent&)> OnKeyDown;
 
     void Initialize(int32_t cols, int32_t rows, int32_t cellWidth, int32_t cellHeight);
+
+    // The zooms the wheel and the keys step through, from the farthest: how
+    // many pixels of the view a pixel of the world takes.
+    static constexpr double ZoomLevels[] = {0.125, 0.1875, 0.25, 0.375, 0.5, 0.75, 1, 1.5, 2};
+    static constexpr double MinZoom = ZoomLevels[0];
+    static constexpr double MaxZoom = ZoomLevels[std::size(ZoomLevels) - 1];
+    double Zoom() const { return zoom_; }
+    // Sets the zoom, kept within the levels, so that the world pixel under a
+    // point of the view stays under it; fires OnScroll when it changed.
+    void SetZoom(double zoom, QPointF anchor);
+    // One level nearer (steps above 0) or farther, about a point of the view.
+    void StepZoom(int steps, QPointF anchor);
     // Moves the origin, kept inside the world, and fires OnScroll when it moved.
     void SetScreen(int32_t x, int32_t y);
     // Puts a world pixel at the centre of the view, as far as the world allows.
+    // A resized view keeps the world pixel at its centre.
     void CenterPoint(int32_t x, int32_t y);
     // Scrolls as little as needed to bring a world rectangle into view.
     void ShowRect(const QRect& world);
+    // The part of the world in view, in world pixels.
     QRect ScreenRect() const;
     QRect RangeRect() const;
 
     // Mark parts of the view for repainting; nothing is erased first.
     void UpdateCell(int32_t col, int32_t row);
+    // Marks a rectangle of the world, in world pixels, for repainting.
+    void UpdateWorld(const QRect& world);
     void UpdateImage();
     // Re-applies the origin's limits after a change of grid or size and repaints all.
     void UpdateRange();
@@ -77,6 +96,10 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // The wheel zooms about the pointer; Shift or a sideways wheel scrolls.
+    void wheelEvent(QWheelEvent* event) override;
+    // A touchpad's pinch zooms where the platform reports it.
+    bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
@@ -84,6 +107,8 @@ protected:
 
 private:
     QPoint WorldPoint(const QPointF& client) const;
+    // The world's pixels the view holds across and down at the zoom.
+    QSize ViewInWorld() const;
     int64_t WorldWidth() const { return static_cast<int64_t>(cellWidth_) * cols_; }
     int64_t WorldHeight() const { return static_cast<int64_t>(cellHeight_) * rows_; }
     void EndDrag();
@@ -92,6 +117,9 @@ private:
     QPoint dragPointer_; // where the pointer was at the last move of a drag
     bool dragging_ = false;
     QPoint screen_;
+    double zoom_ = 1;
+    // The wheel's turn not yet made into a zoom step, in eighths of a degree.
+    int wheelTurn_ = 0;
     int32_t cellHeight_ = 25;
     int32_t cellWidth_ = 25;
     int32_t cols_ = 10;

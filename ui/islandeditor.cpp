@@ -735,7 +735,7 @@ void TIslandEditorForm::StrokeTo(QPoint cell) {
 
 void TIslandEditorForm::UpdateCells(const QRect& cells) {
     const QRect world(cells.topLeft() * CellSize, cells.size() * CellSize);
-    pb1->update(world.translated(-pb1->Screen()));
+    pb1->UpdateWorld(world);
 }
 
 void TIslandEditorForm::ShowPointer(QPoint cell) {

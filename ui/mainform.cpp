@@ -57,6 +57,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRandomGenerator>
+#include <QGuiApplication>
 #include <QScreen>
 #include <QTextDocument>
 #include <QTimer>
@@ -400,11 +401,11 @@ void TMainForm::CreateControls() {
 
     CreateStatusPanel();
     guide_ = new TGuide(*pnClient, *pb1);
-    central->setFixedSize(ClientSize);
+    // The window opens at today's size and grows as the player likes: the
+    // map view takes the room, the panels keep their places at its edges.
+    central->setMinimumSize(ClientSize);
+    central->resize(ClientSize);
     LayOutClient();
-    // The window keeps the size of its menu and client area, which its
-    // layout works out when the window is first shown.
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void TMainForm::CreateStatusPanel() {
@@ -569,6 +570,34 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     const bool keep =
         (!editor_ || !editor_->isVisible() || editor_->close()) && session_->KeepGame();
     event->setAccepted(keep);
+    if (!keep || !isVisible())
+        return;
+    // The window comes back next time as the player leaves it.
+    const bool full = miFullScreen->isChecked();
+    const QRect normal = full ? savedBounds_ : isMaximized() ? normalGeometry() : geometry();
+    settings_.Maximised = !full && isMaximized();
+    settings_.WindowAt = normal.topLeft();
+    settings_.WindowSize = normal.size();
+    SaveSettings();
+}
+
+void TMainForm::PlaceWindow() {
+    layout()->activate();
+    const QSize least = minimumSize();
+    const QScreen* kept =
+        settings_.WindowAt
+            ? QGuiApplication::screenAt(
+                  QRect(*settings_.WindowAt, settings_.WindowSize.value_or(least)).center())
+            : nullptr;
+    const QScreen* on = kept ? kept : QGuiApplication::primaryScreen();
+    if (!on)
+        return;
+    const QRect room = on->availableGeometry();
+    const QSize size = settings_.WindowSize.value_or(least).expandedTo(least).boundedTo(
+        room.size().expandedTo(least));
+    const QPoint at = kept ? *settings_.WindowAt
+                           : room.center() - QPoint(size.width() / 2, size.height() / 2);
+    setGeometry(QRect(ClampedInto(at, size, room), size));
 }
 
 void TMainForm::miNewClick() {
@@ -695,7 +724,11 @@ void TMainForm::ShowNewGame() {
 }
 
 void TMainForm::ShowGame() {
-    show();
+    PlaceWindow();
+    if (settings_.Maximised)
+        showMaximized();
+    else
+        show();
     // The music starts with the game's window, never for a window that is
     // only made.
     music_->SetVolume(settings_.MusicVolume);
@@ -731,18 +764,13 @@ void TMainForm::miFullScreenClick() {
     QWidget* central = centralWidget();
     if (miFullScreen->isChecked()) {
         savedBounds_ = geometry();
-        layout()->setSizeConstraint(QLayout::SetNoConstraint);
-        setMinimumSize(0, 0);
-        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         central->setMinimumSize(0, 0);
-        central->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
         setWindowFlags(windowFlags() | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
         setGeometry(screen()->geometry());
         show();
     } else {
         setWindowFlags(windowFlags() & ~(Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint));
-        central->setFixedSize(ClientSize);
-        layout()->setSizeConstraint(QLayout::SetFixedSize);
+        central->setMinimumSize(ClientSize);
         setGeometry(savedBounds_);
         show();
     }

@@ -174,6 +174,9 @@ private:
     // The palette and the command buttons as stops of the Tab chain.
     void CreateKeyGroups();
     void LayOutClient();
+    // Puts the window where and as large as the player left it, brought onto
+    // a screen present; at first today's size in the middle of the screen.
+    void PlaceWindow();
     // Fades the palette's types that the scenario in play does not allow,
     // their hints saying so.
     void ShowAllowedTypes();

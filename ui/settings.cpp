@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <algorithm>
 #include <memory>
+#include <utility>
 
 namespace {
 
@@ -25,6 +26,9 @@ constexpr TStoredSetting Stored[] = {
     {"window/statisticsAt", &TSettings::StatisticsAt},
     {"window/goalsAt", &TSettings::GoalsAt},
     {"window/journalAt", &TSettings::JournalAt},
+    {"window/at", &TSettings::WindowAt},
+    {"window/size", &TSettings::WindowSize},
+    {"window/maximised", &TSettings::Maximised},
 };
 
 // Only the two words the settings are written with: any other text would
@@ -55,15 +59,28 @@ void Read(const QVariant& value, const TStoredSetting&, TLanguage& language) {
             language = row.Language;
 }
 
-// A place as "x,y"; anything else is no place.
-void Read(const QVariant& value, const TStoredSetting&, std::optional<QPoint>& place) {
+// Two whole numbers as "x,y"; none for anything else.
+std::optional<std::pair<int, int>> ReadPair(const QVariant& value) {
     const QStringList parts = value.toString().split(QLatin1Char(','));
     bool okX = false;
     bool okY = false;
     const int x = parts.size() == 2 ? parts[0].toInt(&okX) : 0;
     const int y = parts.size() == 2 ? parts[1].toInt(&okY) : 0;
     if (okX && okY)
-        place = QPoint(x, y);
+        return std::pair(x, y);
+    return std::nullopt;
+}
+
+// A place as "x,y"; anything else is no place.
+void Read(const QVariant& value, const TStoredSetting&, std::optional<QPoint>& place) {
+    if (const auto pair = ReadPair(value))
+        place = QPoint(pair->first, pair->second);
+}
+
+// A size as "width,height", both above zero; anything else is no size.
+void Read(const QVariant& value, const TStoredSetting&, std::optional<QSize>& size) {
+    if (const auto pair = ReadPair(value); pair && pair->first > 0 && pair->second > 0)
+        size = QSize(pair->first, pair->second);
 }
 
 QVariant Written(bool flag) {
@@ -76,6 +93,11 @@ QVariant Written(int number) {
 
 QVariant Written(const std::optional<QPoint>& place) {
     return place ? QVariant(QStringLiteral("%1,%2").arg(place->x()).arg(place->y())) : QVariant();
+}
+
+QVariant Written(const std::optional<QSize>& size) {
+    return size ? QVariant(QStringLiteral("%1,%2").arg(size->width()).arg(size->height()))
+                : QVariant();
 }
 
 QVariant Written(TLanguage language) {

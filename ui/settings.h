@@ -3,6 +3,7 @@
 #include "base/language.h"
 
 #include <QPoint>
+#include <QSize>
 #include <QString>
 #include <optional>
 #include <span>
@@ -31,6 +32,12 @@ struct TSettings {
     std::optional<QPoint> StatisticsAt;
     std::optional<QPoint> GoalsAt;
     std::optional<QPoint> JournalAt;
+    // The game's window as the player left it: its place and size when not
+    // maximised, and whether it was; none at first, for today's size in the
+    // middle of the screen.
+    std::optional<QPoint> WindowAt;
+    std::optional<QSize> WindowSize;
+    bool Maximised = false;
 
     // The stored settings; what is missing or malformed keeps its default.
     static TSettings Load();
@@ -48,7 +55,7 @@ struct TSettings {
 struct TStoredSetting {
     const char* Key;
     std::variant<bool TSettings::*, int TSettings::*, TLanguage TSettings::*,
-                 std::optional<QPoint> TSettings::*>
+                 std::optional<QPoint> TSettings::*, std::optional<QSize> TSettings::*>
         Field;
     int Min = 0;
     int Max = 0;

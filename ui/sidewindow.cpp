@@ -14,12 +14,6 @@ namespace {
 // windows.
 constexpr int Gap = 8;
 
-QPoint ClampedInto(QPoint at, QSize size, const QRect& room) {
-    return {
-        std::clamp(at.x(), room.left(), std::max(room.left(), room.right() + 1 - size.width())),
-        std::clamp(at.y(), room.top(), std::max(room.top(), room.bottom() + 1 - size.height()))};
-}
-
 // Hears the side window hidden and tells where it was, if not where the game
 // put it.
 class TPlaceKeeper : public QObject {
@@ -45,6 +39,12 @@ private:
 };
 
 } // namespace
+
+QPoint ClampedInto(QPoint at, QSize size, const QRect& room) {
+    return {
+        std::clamp(at.x(), room.left(), std::max(room.left(), room.right() + 1 - size.width())),
+        std::clamp(at.y(), room.top(), std::max(room.top(), room.bottom() + 1 - size.height()))};
+}
 
 QPoint PlaceBeside(QSize size, const QRect& window, const QRect& room,
                    std::span<const QRect> taken) {

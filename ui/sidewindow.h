@@ -8,6 +8,10 @@
 
 class QWidget;
 
+// A window's place of the given size moved as little as needed to lie within
+// the room, or at its top left where the room is smaller.
+QPoint ClampedInto(QPoint at, QSize size, const QRect& room);
+
 // Where a side window of the given size goes beside the game's window, within
 // the screen's room: to its right, to its left, below it or above it, each at
 // the game window's edge, after the side windows already there (taken) or

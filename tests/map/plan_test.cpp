@@ -40,14 +40,19 @@ TEST(Plan, FollowsThePlaceBoxAtScale) {
     EXPECT_EQ(o.plan.WorldToPlan(QPoint(101 * 25, 7 * 25)), QPoint(75, 5));
 }
 
-TEST(Plan, FollowsAResizeOfTheViewThatDoesNotScroll) {
+// A resized view keeps its centre, a zoomed one the point it zooms about,
+// and the plan's frame shows what the view shows.
+TEST(Plan, FollowsAResizeAndAZoomOfTheView) {
     TOverview o;
     o.box.SetScreen(2500, 1000);
     o.box.show();
     o.box.resize(1000, 700);
     QTest::qWait(1);
-    EXPECT_EQ(o.box.Screen(), QPoint(2500, 1000));
-    EXPECT_EQ(o.plan.ScreenRectOnPlan(), Corners(75, 30, 105, 51));
+    EXPECT_EQ(o.box.Screen(), QPoint(2500 - 231, 1000 - 165));
+    EXPECT_EQ(o.plan.ScreenRectOnPlan(), Corners(68, 25, 98, 46));
+    o.box.SetZoom(0.5, QPointF(500, 350));
+    EXPECT_EQ(o.box.ScreenRect(), QRect(2269 + 500 - 1000, 835 + 350 - 700, 2000, 1400));
+    EXPECT_EQ(o.plan.ScreenRectOnPlan(), Corners(53, 14, 113, 56));
 }
 
 TEST(Plan, PressingCentresThePlaceBox) {

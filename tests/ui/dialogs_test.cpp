@@ -179,7 +179,7 @@ TEST(Settings, ADamagedFileKeepsTheDefaultsOfWhatItSpoils) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("\xff\xfe garbage\n[sound]\non=false\nvolume=500\n[music]\nvolume=loud\n"
-               "[window]\nfullScreen=maybe\n[game\nautosave=0\n");
+               "[window]\nfullScreen=maybe\nsize=0,600\nat=10\n[game\nautosave=0\n");
     file.close();
     TSettings expected;
     expected.Sound = false;
@@ -220,6 +220,9 @@ TEST(Settings, EveryFieldIsKeptUnderItsOwnKey) {
                 else if constexpr (std::is_same_v<std::decay_t<decltype(value)>,
                                                   std::optional<QPoint>>)
                     value = QPoint(-40 - static_cast<int>(i), 1200);
+                else if constexpr (std::is_same_v<std::decay_t<decltype(value)>,
+                                                  std::optional<QSize>>)
+                    value = QSize(1900, 1000 + static_cast<int>(i));
                 else
                     value = value == rows[i].Min ? rows[i].Max : rows[i].Min;
             },
