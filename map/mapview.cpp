@@ -8,6 +8,7 @@
 #include "scene/styles.h"
 
 #include <QPainter>
+#include <cmath>
 
 namespace {
 
@@ -36,6 +37,9 @@ enum TStateIcon {
 };
 constexpr int RuinsPicture = 64;
 constexpr int DecorationsPerKind = 10;
+// The fewest pixels of a cell that the selection's frame goes inside of;
+// round smaller cells, so that it hides nothing of them.
+constexpr int FramedCellPixels = 16;
 
 // Keeps the scene at its normal zoom after painting the overview, also when
 // painting throws.
@@ -50,7 +54,39 @@ private:
     TWall& scene_;
 };
 
+// The map's colours of the grounds, by kind: sea (the scene's own colour
+// takes its place), coast, land, water, forest, coal, ore, oil, gold and the
+// unidentified object.
+constexpr QRgb FlatGround[EarthKindCount] = {0xff2a5fa0, 0xffe8d9a0, 0xff9cc468, 0xff6fb4e8,
+                                             0xff2f6e2f, 0xff2b2b2b, 0xffa0522d, 0xff5a3a6e,
+                                             0xfff0c020, 0xffff00ff};
+
+// A picture's colour on the map: its opaque pixels' mean.
+QRgb MeanColour(const QImage& picture) {
+    int64_t red = 0;
+    int64_t green = 0;
+    int64_t blue = 0;
+    int64_t count = 0;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            if (const QRgb pixel = picture.pixel(x, y); qAlpha(pixel) == 255) {
+                red += qRed(pixel);
+                green += qGreen(pixel);
+                blue += qBlue(pixel);
+                ++count;
+            }
+    return count ? qRgb(static_cast<int>(red / count), static_cast<int>(green / count),
+                        static_cast<int>(blue / count))
+                 : qRgb(0xc0, 0x30, 0x30);
+}
+
 } // namespace
+
+struct TMapView::TScaledPictures {
+    TImageList Bases;
+    TImageList Earth;
+    TImageList Icons;
+};
 
 TMapView::TMapView(TvtPlaceBox& placeBox, TEarth& earth, const TDM& images)
     : placeBox_(placeBox), earth_(earth), images_(images) {
@@ -94,14 +130,87 @@ void TMapView::AttachPlan(TvtPlan& plan) {
     plan.OnPaint = [this](QPainter& painter) { PlanPaint(painter); };
 }
 
+int TMapView::CellPixels() const {
+    return static_cast<int>(std::lround(CellSize * placeBox_.Zoom()));
+}
+
+TMapView::TPictures TMapView::PicturesAt(int cellPixels) const {
+    if (cellPixels == CellSize)
+        return {images_.imlBases, images_.imlEarth, images_.imlIcons};
+    std::unique_ptr<TScaledPictures>& kept = scaled_[cellPixels];
+    if (!kept) {
+        // Larger cells are made from the sharp art, smaller ones from the art
+        // the screen shows at today's size.
+        const TDM* source = &images_;
+        if (cellPixels > CellSize && images_.imlBases.Ratio() < 2) {
+            if (!sharp_)
+                sharp_ = std::make_unique<TDM>(QStringLiteral(":/images"), 2);
+            source = sharp_.get();
+        }
+        const qreal zoom = static_cast<qreal>(cellPixels) / CellSize * TDM::ScreenRatio();
+        kept = std::make_unique<TScaledPictures>(TScaledPictures{source->imlBases.Scaled(zoom),
+                                                                 source->imlEarth.Scaled(zoom),
+                                                                 source->imlIcons.Scaled(zoom)});
+    }
+    return {kept->Bases, kept->Earth, kept->Icons};
+}
+
 void TMapView::pb1PaintBackground(const QRect& world) {
     QPainter* destCanvas = placeBox_.DestCanvas();
     if (!destCanvas) {
         return; // only a paint of the place box has somewhere to draw
     }
     QPainter& canvas = *destCanvas;
+    if (CellPixels() <= FlatCellPixels) {
+        PaintFlat(canvas, world);
+        return;
+    }
     canvas.fillRect(world, ToQColor(earth_.Scene.Color));
     earth_.Scene.PaintSprites(earth_.Scene.Sprites, canvas, world, pmNormal);
+}
+
+QRgb TMapView::FlatColour(int32_t col, int32_t row) const {
+    if (const TBase* base = game_ ? game_->BaseAt(col, row) : nullptr) {
+        if (baseColours_.empty())
+            for (int i = 0; i < images_.imlBases.Count(); ++i)
+                baseColours_.push_back(MeanColour(images_.imlBases.Picture(i)));
+        const int index = base->Kind->ImageIndex;
+        return index >= 0 && index < static_cast<int>(baseColours_.size())
+                   ? baseColours_[static_cast<size_t>(index)]
+                   : qRgb(0xc0, 0x30, 0x30);
+    }
+    // The sea is the scene's, as round the world.
+    const int kind = earth_.EarthKind(col, row);
+    return kind == ekSea ? ToQColor(earth_.Scene.Color).rgb()
+                         : FlatGround[kind >= 0 && kind < EarthKindCount ? kind : ekUnknown];
+}
+
+void TMapView::PaintFlat(QPainter& painter, const QRect& world) {
+    // The cells the rectangle touches, a pixel each, stretched over them.
+    const QRect cells =
+        QRect(QPoint(world.left() / CellSize, world.top() / CellSize),
+              QPoint(world.right() / CellSize, world.bottom() / CellSize)) &
+        QRect(0, 0, MapCols, MapRows);
+    if (cells.isEmpty())
+        return;
+    if (flat_.size() != cells.size())
+        flat_ = QImage(cells.size(), QImage::Format_RGB32);
+    for (int row = 0; row < cells.height(); ++row) {
+        auto* line = reinterpret_cast<QRgb*>(flat_.scanLine(row));
+        for (int col = 0; col < cells.width(); ++col) {
+            const int32_t c = cells.left() + col;
+            const int32_t r = cells.top() + row;
+            QRgb colour = FlatColour(c, r);
+            // An overlay's step takes the cell whole: at a few pixels a
+            // half-seen tint would read as another colour.
+            if (overlay_ != TOverlay::None && game_)
+                if (const int step = OverlayStep(overlay_, *game_, c, r); step >= 0)
+                    colour = OverlayLegend(overlay_)[static_cast<size_t>(step)].Colour;
+            line[col] = colour;
+        }
+    }
+    painter.fillRect(world, ToQColor(earth_.Scene.Color));
+    painter.drawImage(QRect(cells.topLeft() * CellSize, cells.size() * CellSize), flat_);
 }
 
 void TMapView::pb1PaintCell(int32_t col, int32_t row) {
@@ -112,26 +221,30 @@ void TMapView::pb1PaintCell(int32_t col, int32_t row) {
     QPainter& canvas = *destCanvas;
     const int32_t x = col * CellSize;
     const int32_t y = row * CellSize;
-    if (const TBase* base = game_ ? game_->BaseAt(col, row) : nullptr) {
-        // The building picture is opaque and hides everything of the ground.
-        DrawBase(*base, canvas, x, y);
-    } else {
-        const int kind = earth_.EarthKind(col, row);
-        const int variant = earth_.EarthVariant(col, row);
-        if (kind >= ekWater && kind <= ekGold && variant >= 0) {
-            images_.imlEarth.Draw(canvas, x, y, (kind - ekWater) * DecorationsPerKind + variant);
+    const int cellPixels = CellPixels();
+    if (cellPixels > FlatCellPixels) {
+        const TPictures pictures = PicturesAt(cellPixels);
+        if (const TBase* base = game_ ? game_->BaseAt(col, row) : nullptr) {
+            // The building picture is opaque and hides everything of the ground.
+            DrawBase(*base, pictures, canvas, x, y);
+        } else {
+            const int kind = earth_.EarthKind(col, row);
+            const int variant = earth_.EarthVariant(col, row);
+            if (kind >= ekWater && kind <= ekGold && variant >= 0) {
+                pictures.Earth.Draw(canvas, x, y, (kind - ekWater) * DecorationsPerKind + variant);
+            }
+            if (game_ && game_->Cell(col, row).Ruins != 0) {
+                pictures.Earth.Draw(canvas, x, y, RuinsPicture);
+            }
+            if (game_ && game_->Cell(col, row).Improved != 0) {
+                const TImageList& icons = pictures.Icons;
+                icons.Draw(canvas, x + (CellSize - icons.Width()) / 2,
+                           y + (CellSize - icons.Height()) / 2, siImproved);
+            }
         }
-        if (game_ && game_->Cell(col, row).Ruins != 0) {
-            images_.imlEarth.Draw(canvas, x, y, RuinsPicture);
+        if (overlay_ != TOverlay::None && game_) {
+            TintCell(canvas, col, row);
         }
-        if (game_ && game_->Cell(col, row).Improved != 0) {
-            const TImageList& icons = images_.imlIcons;
-            icons.Draw(canvas, x + (CellSize - icons.Width()) / 2,
-                       y + (CellSize - icons.Height()) / 2, siImproved);
-        }
-    }
-    if (overlay_ != TOverlay::None && game_) {
-        TintCell(canvas, col, row);
     }
     if (OnPaintCellOver) {
         OnPaintCellOver(canvas, col, row);
@@ -152,9 +265,14 @@ void TMapView::TintCell(QPainter& painter, int32_t col, int32_t row) const {
 }
 
 void TMapView::DrawBase(const TBase& base, QPainter& painter, int32_t x, int32_t y) const {
-    images_.imlBases.Draw(painter, x, y, base.Kind->ImageIndex);
+    DrawBase(base, PicturesAt(CellSize), painter, x, y);
+}
+
+void TMapView::DrawBase(const TBase& base, const TPictures& pictures, QPainter& painter, int32_t x,
+                        int32_t y) const {
+    pictures.Bases.Draw(painter, x, y, base.Kind->ImageIndex);
     // Icons sit in the bottom-left corner of the cell, each over the one before.
-    const TImageList& icons = images_.imlIcons;
+    const TImageList& icons = pictures.Icons;
     const int32_t iconY = y + CellSize - icons.Height();
     if (!base.Kind->WorksIn(base.Game->Season)) {
         icons.Draw(painter, x, iconY, siOutOfSeason);
@@ -182,7 +300,29 @@ void TMapView::DrawSelection(QPainter& painter, int32_t x, int32_t y) const {
     const TImageList& frames = kind == ekSea     ? images_.imlSelectSea
                                : kind == ekCoast ? images_.imlSelectCoast
                                                  : images_.imlSelectEarth;
-    frames.Draw(painter, x, y, SelectionFrame);
+    const double zoom = placeBox_.Zoom();
+    if (zoom == 1) {
+        frames.Draw(painter, x, y, SelectionFrame);
+        return;
+    }
+    // At another zoom the frame is two pixels of the view wide, blinking
+    // between black and its colour with the animation: on the cell's border,
+    // or round it where the cells are too small to hold it.
+    const QImage first = frames.Picture(0);
+    QRgb colour = qRgb(0xff, 0xff, 0);
+    for (int i = 0; i < first.width(); ++i)
+        if (const QRgb pixel = first.pixel(i, 0); qAlpha(pixel) == 255 && (pixel & 0xffffff) != 0)
+            colour = pixel;
+    const bool black = SelectionFrame < TDM::SelectionFrameCount / 2;
+    const double width = 2 / zoom;
+    const double inset = CellPixels() >= FramedCellPixels ? width / 2 : -width / 2;
+    QPen pen(black ? QColor(Qt::black) : QColor::fromRgb(colour), width);
+    pen.setJoinStyle(Qt::MiterJoin);
+    painter.save();
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(x, y, CellSize, CellSize).adjusted(inset, inset, -inset, -inset));
+    painter.restore();
 }
 
 void TMapView::tmSelectTimer() {

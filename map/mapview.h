@@ -2,15 +2,19 @@
 
 #include "map/overlay.h"
 
+#include <QImage>
 #include <QPoint>
 #include <QPointer>
 #include <QRect>
 #include <QTimer>
 #include <cstdint>
 #include <functional>
+#include <map>
+#include <memory>
+#include <vector>
 
-class QImage;
 class QPainter;
+class TImageList;
 class TBase;
 class TDM;
 class TEarth;
@@ -24,6 +28,11 @@ class TWall;
 // animated frame of the selected cell into the place box, and the colony's
 // marks into the overview plan. It attaches itself to the place box's paint
 // events for its whole life.
+//
+// At any zoom the scene is drawn as shapes at that zoom and the pictures from
+// lists resized once for it (from the sharp art above today's size); where a
+// cell is FlatCellPixels or fewer pixels, the view is a map: each cell one
+// colour by its ground or its building.
 class TMapView {
 public:
     TMapView(TvtPlaceBox& placeBox, TEarth& earth, const TDM& images);
@@ -52,6 +61,10 @@ public:
     void pb1PaintCell(int32_t col, int32_t row);
     void DrawBase(const TBase& base, QPainter& painter, int32_t x, int32_t y) const;
     void DrawSelection(QPainter& painter, int32_t x, int32_t y) const;
+    // The most pixels a cell has where the view is drawn as a map.
+    static constexpr int FlatCellPixels = 6;
+    // A cell's colour on the map the far zooms draw, without an overlay.
+    QRgb FlatColour(int32_t col, int32_t row) const;
     // One step of the selection animation.
     void tmSelectTimer();
     // The plan's marks: red squares for buildings shown on the overview, flames
@@ -75,6 +88,22 @@ public:
     QTimer tmSelect;
 
 private:
+    // The lists a zoom draws from.
+    struct TPictures {
+        const TImageList& Bases;
+        const TImageList& Earth;
+        const TImageList& Icons;
+    };
+    struct TScaledPictures;
+    // The pictures for cells of the given pixels, resized at their first use.
+    TPictures PicturesAt(int cellPixels) const;
+    // A cell's pixels at the place box's zoom.
+    int CellPixels() const;
+    void DrawBase(const TBase& base, const TPictures& pictures, QPainter& painter, int32_t x,
+                  int32_t y) const;
+    // The map of the far zooms over the world's rectangle.
+    void PaintFlat(QPainter& painter, const QRect& world);
+
     TvtPlaceBox& placeBox_;
     TEarth& earth_;
     const TDM& images_;
@@ -84,6 +113,13 @@ private:
     // The overlay's tints in place of the buildings' marks on the plan.
     void PlanPaintOverlay(QPainter& painter) const;
 
+    mutable std::map<int, std::unique_ptr<TScaledPictures>> scaled_;
+    // The sharp art, read at the first zoom above today's size.
+    mutable std::unique_ptr<TDM> sharp_;
+    // Each building picture's colour on the map, worked out at the first need.
+    mutable std::vector<QRgb> baseColours_;
+    // The map's picture, a pixel a cell, made again at each paint.
+    QImage flat_;
     const TGame* game_ = nullptr;
     QPoint selection_;
     TOverlay overlay_ = TOverlay::None;

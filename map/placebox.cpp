@@ -72,6 +72,19 @@ void TvtPlaceBox::Initialize(int32_t cols, int32_t rows, int32_t cellWidth, int3
     UpdateRange();
 }
 
+QPoint TvtPlaceBox::DeviceOrigin() const {
+    return {static_cast<int>(std::lround(screen_.x() * zoom_)),
+            static_cast<int>(std::lround(screen_.y() * zoom_))};
+}
+
+QPointF TvtPlaceBox::ToWorld(QPointF client) const {
+    return (client + QPointF(DeviceOrigin())) / zoom_;
+}
+
+int32_t TvtPlaceBox::Far(int32_t pixels) const {
+    return static_cast<int32_t>(std::lround(pixels / zoom_));
+}
+
 QSize TvtPlaceBox::ViewInWorld() const {
     return {static_cast<int>(std::ceil(width() / zoom_)), static_cast<int>(std::ceil(height() / zoom_))};
 }
@@ -80,9 +93,13 @@ void TvtPlaceBox::SetScreen(int32_t x, int32_t y) {
     const QSize view = ViewInWorld();
     const int64_t maxX = WorldWidth() - view.width();
     const int64_t maxY = WorldHeight() - view.height();
-    // The lower bound comes last, so a world smaller than the view is shown from 0.
-    const int32_t newX = ClampToInt32(std::max<int64_t>(std::min<int64_t>(x, maxX), 0));
-    const int32_t newY = ClampToInt32(std::max<int64_t>(std::min<int64_t>(y, maxY), 0));
+    // The lower bound comes last, so a world smaller than the view is shown
+    // from 0; zoomed out, it stands in the middle of the view instead.
+    const auto bound = [this](int64_t at, int64_t max) {
+        return max < 0 && zoom_ < 1 ? max / 2 : std::max<int64_t>(std::min<int64_t>(at, max), 0);
+    };
+    const int32_t newX = ClampToInt32(bound(x, maxX));
+    const int32_t newY = ClampToInt32(bound(y, maxY));
     const QPoint target(newX, newY);
     if (target == screen_) {
         return;
@@ -110,7 +127,7 @@ void TvtPlaceBox::SetZoom(double zoom, QPointF anchor) {
     zoom = std::clamp(zoom, MinZoom, MaxZoom);
     if (zoom == zoom_)
         return;
-    const QPointF world = anchor / zoom_ + QPointF(screen_);
+    const QPointF world = ToWorld(anchor);
     zoom_ = zoom;
     const QPointF origin = world - anchor / zoom_;
     // The origin set last is kept even when SetScreen finds it unchanged.
@@ -120,6 +137,8 @@ void TvtPlaceBox::SetZoom(double zoom, QPointF anchor) {
     update();
     if (screen_ == before && OnScroll)
         OnScroll();
+    if (OnZoom)
+        OnZoom();
 }
 
 void TvtPlaceBox::StepZoom(int steps, QPointF anchor) {
@@ -171,10 +190,11 @@ void TvtPlaceBox::UpdateWorld(const QRect& world) {
         update(world.translated(-screen_) & rect());
         return;
     }
-    // Every pixel of the view the rectangle touches, with the one beyond its
-    // edge that smoothing may reach.
-    const QRectF client(QPointF(world.topLeft() - screen_) * zoom_, QSizeF(world.size()) * zoom_);
-    update(client.toAlignedRect().adjusted(-1, -1, 1, 1) & rect());
+    // Every pixel of the view the rectangle touches, with the two beyond its
+    // edge that a mark round a small cell takes and the one smoothing reaches.
+    const QRectF client(QPointF(world.topLeft()) * zoom_ - QPointF(DeviceOrigin()),
+                        QSizeF(world.size()) * zoom_);
+    update(client.toAlignedRect().adjusted(-3, -3, 3, 3) & rect());
 }
 
 void TvtPlaceBox::UpdateImage() {
@@ -221,10 +241,11 @@ void TvtPlaceBox::paintEvent(QPaintEvent* event) {
         DestPaint(painter, client.translated(screen_));
         return;
     }
+    // The origin falls on a whole pixel of the view, so that cells of a
+    // whole number of pixels fill whole pixels.
+    painter.translate(-DeviceOrigin());
     painter.scale(zoom_, zoom_);
-    painter.translate(-screen_);
-    const QRectF world(QPointF(client.topLeft()) / zoom_ + QPointF(screen_),
-                       QSizeF(client.size()) / zoom_);
+    const QRectF world(ToWorld(client.topLeft()), QSizeF(client.size()) / zoom_);
     DestPaint(painter, world.toAlignedRect());
 }
 
@@ -256,16 +277,14 @@ void TvtPlaceBox::keyPressEvent(QKeyEvent* event) {
     }
     event->accept();
     // The keys move the view alike on the screen at every zoom.
-    const auto far = [this](int32_t d) { return static_cast<int32_t>(std::lround(d / zoom_)); };
-    SetScreen(SaturatingAdd(screen_.x(), far(dx)), SaturatingAdd(screen_.y(), far(dy)));
+    SetScreen(SaturatingAdd(screen_.x(), Far(dx)), SaturatingAdd(screen_.y(), Far(dy)));
 }
 
 QPoint TvtPlaceBox::WorldPoint(const QPointF& client) const {
     if (zoom_ == 1)
         return client.toPoint() + screen_;
-    return QPoint(static_cast<int>(std::floor(client.x() / zoom_)),
-                  static_cast<int>(std::floor(client.y() / zoom_))) +
-           screen_;
+    const QPointF world = ToWorld(client);
+    return {static_cast<int>(std::floor(world.x())), static_cast<int>(std::floor(world.y()))};
 }
 
 void TvtPlaceBox::wheelEvent(QWheelEvent* event) {
@@ -278,8 +297,7 @@ void TvtPlaceBox::wheelEvent(QWheelEvent* event) {
         const QPoint pixels = event->pixelDelta().isNull()
                                   ? QPoint(turn.x(), 0) * cellWidth_ * 3 / 120
                                   : QPoint(event->pixelDelta().x(), 0);
-        const auto far = [this](int32_t d) { return static_cast<int32_t>(std::lround(d / zoom_)); };
-        SetScreen(SaturatingSub(screen_.x(), far(pixels.x())), screen_.y());
+        SetScreen(SaturatingSub(screen_.x(), Far(pixels.x())), screen_.y());
         return;
     }
     // A notch of a wheel is 120; a touchpad's smooth turns add up to one.
@@ -331,8 +349,7 @@ void TvtPlaceBox::mouseMoveEvent(QMouseEvent* event) {
         return;
     }
     dragPointer_ = MovePointer && MovePointer(dragAnchor_) ? dragAnchor_ : at;
-    const QPoint far = QPointF(QPointF(moved) / zoom_).toPoint();
-    SetScreen(SaturatingSub(screen_.x(), far.x()), SaturatingSub(screen_.y(), far.y()));
+    SetScreen(SaturatingSub(screen_.x(), Far(moved.x())), SaturatingSub(screen_.y(), Far(moved.y())));
     // The map follows the hand: the uncovered strips are painted now, not
     // when the event queue gets round to them.
     QCoreApplication::sendPostedEvents(window(), QEvent::UpdateRequest);
@@ -352,8 +369,7 @@ void TvtPlaceBox::resizeEvent(QResizeEvent* event) {
     const QSize old = event->oldSize();
     if (old.isValid() && !old.isEmpty()) {
         const QPoint moved((old.width() - width()) / 2, (old.height() - height()) / 2);
-        const QPoint far = QPointF(QPointF(moved) / zoom_).toPoint();
-        SetScreen(SaturatingAdd(screen_.x(), far.x()), SaturatingAdd(screen_.y(), far.y()));
+        SetScreen(SaturatingAdd(screen_.x(), Far(moved.x())), SaturatingAdd(screen_.y(), Far(moved.y())));
     }
     UpdateRange();
     // The visible area changed its size even when the origin stayed, and

@@ -32,6 +32,8 @@ public:
     // The visible part of the world has moved or changed its size, or the
     // zoom changed.
     std::function<void()> OnScroll;
+    // The zoom changed (after OnScroll).
+    std::function<void()> OnZoom;
     // Mouse events carry world pixels: the client position plus the origin.
     std::function<void(Qt::MouseButton, Qt::KeyboardModifiers, QPoint world)> OnMouseDown;
     std::function<void(Qt::MouseButtons, Qt::KeyboardModifiers, QPoint world)> OnMouseMove;
@@ -44,7 +46,10 @@ public:
 
     // The zooms the wheel and the keys step through, from the farthest: how
     // many pixels of the view a pixel of the world takes.
-    static constexpr double ZoomLevels[] = {0.125, 0.1875, 0.25, 0.375, 0.5, 0.75, 1, 1.5, 2};
+    // With the game's 25-pixel cells each level makes a cell a whole number
+    // of pixels, from 3 (the whole island on a 1080-line screen) to 50.
+    static constexpr double ZoomLevels[] = {0.12, 0.16, 0.2, 0.24, 0.32, 0.4, 0.48,
+                                            0.6,  0.8,  1,   1.2,  1.6,  2};
     static constexpr double MinZoom = ZoomLevels[0];
     static constexpr double MaxZoom = ZoomLevels[std::size(ZoomLevels) - 1];
     double Zoom() const { return zoom_; }
@@ -62,6 +67,8 @@ public:
     void ShowRect(const QRect& world);
     // The part of the world in view, in world pixels.
     QRect ScreenRect() const;
+    // The view's origin in pixels of the view at the zoom, a whole number.
+    QPoint DeviceOrigin() const;
     QRect RangeRect() const;
 
     // Mark parts of the view for repainting; nothing is erased first.
@@ -109,6 +116,10 @@ private:
     QPoint WorldPoint(const QPointF& client) const;
     // The world's pixels the view holds across and down at the zoom.
     QSize ViewInWorld() const;
+    // The world pixel under a point of the view, in fractions.
+    QPointF ToWorld(QPointF client) const;
+    // A distance in pixels of the view as world pixels.
+    int32_t Far(int32_t pixels) const;
     int64_t WorldWidth() const { return static_cast<int64_t>(cellWidth_) * cols_; }
     int64_t WorldHeight() const { return static_cast<int64_t>(cellHeight_) * rows_; }
     void EndDrag();

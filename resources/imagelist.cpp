@@ -37,6 +37,18 @@ QImage TImageList::Picture(int index) const {
 
 void TImageList::Draw(QPainter& painter, int x, int y, int index) const {
     if (Contains(index)) {
-        painter.drawImage(x, y, pictures_[static_cast<size_t>(index)]);
+        painter.drawImage(QRectF(x, y, width_, height_), pictures_[static_cast<size_t>(index)]);
     }
+}
+
+TImageList TImageList::Scaled(qreal zoom) const {
+    TImageList scaled(width_, height_, 0);
+    const QSize pixels(std::max(1, qRound(width_ * zoom)), std::max(1, qRound(height_ * zoom)));
+    scaled.pictures_.reserve(pictures_.size());
+    for (const QImage& picture : pictures_) {
+        QImage resized = picture.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        resized.setDevicePixelRatio(zoom);
+        scaled.pictures_.push_back(std::move(resized));
+    }
+    return scaled;
 }

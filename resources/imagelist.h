@@ -37,7 +37,14 @@ public:
     // For building the list's pictures in code; the index must be inside.
     QImage& Edit(int index) { return pictures_.at(static_cast<size_t>(index)); }
 
+    // Draws a picture at its logical size, whatever pixels it holds.
     void Draw(QPainter& painter, int x, int y, int index) const;
+
+    // The list for drawing at a zoom: each picture smoothly resized from its
+    // own pixels to `zoom` times its logical size, carrying that ratio, so it
+    // is drawn at the same logical size with one of its pixels for each of
+    // the zoomed view's.
+    TImageList Scaled(qreal zoom) const;
 
 private:
     int width_ = 0;

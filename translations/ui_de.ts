@@ -145,6 +145,18 @@
         <source>редактор островов: нарисовать свою землю, проверить ее, сохранить и начать на ней колонию</source>
         <translation>der Inseleditor: eigenes Land zeichnen, prüfen, speichern und darauf eine Kolonie gründen</translation>
     </message>
+    <message>
+        <source>карта крупнее, до двойного размера; так же колесо мыши от себя</source>
+        <translation>die Karte größer, bis zur doppelten Größe; ebenso das Mausrad nach vorn</translation>
+    </message>
+    <message>
+        <source>карта мельче, до всего острова на экране; так же колесо мыши к себе</source>
+        <translation>die Karte kleiner, bis die ganze Insel auf dem Bildschirm ist; ebenso das Mausrad nach hinten</translation>
+    </message>
+    <message>
+        <source>карта в своем обычном размере</source>
+        <translation>die Karte in ihrer üblichen Größe</translation>
+    </message>
 </context>
 <context>
     <name>Menus</name>
@@ -255,6 +267,18 @@
     <message>
         <source>Редактор &amp;островов...</source>
         <translation>&amp;Inseleditor...</translation>
+    </message>
+    <message>
+        <source>&amp;Крупнее</source>
+        <translation>&amp;Größer</translation>
+    </message>
+    <message>
+        <source>&amp;Мельче</source>
+        <translation>&amp;Kleiner</translation>
+    </message>
+    <message>
+        <source>&amp;Настоящий размер</source>
+        <translation>&amp;Originalgröße</translation>
     </message>
 </context>
 <context>
@@ -958,6 +982,10 @@ Pflichtziele erfüllt: %3 von %4</translation>
     <message>
         <source>Сохранить текущую игру?</source>
         <translation>Das laufende Spiel speichern?</translation>
+    </message>
+    <message>
+        <source>Масштаб %1 %</source>
+        <translation>Maßstab %1 %</translation>
     </message>
 </context>
 <context>

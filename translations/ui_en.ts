@@ -145,6 +145,18 @@
         <source>редактор островов: нарисовать свою землю, проверить ее, сохранить и начать на ней колонию</source>
         <translation>island editor: paint a land of your own, check it, save it and found a colony on it</translation>
     </message>
+    <message>
+        <source>карта крупнее, до двойного размера; так же колесо мыши от себя</source>
+        <translation>the map larger, up to twice its size; the mouse wheel turned away does the same</translation>
+    </message>
+    <message>
+        <source>карта мельче, до всего острова на экране; так же колесо мыши к себе</source>
+        <translation>the map smaller, down to the whole island on the screen; the mouse wheel turned back does the same</translation>
+    </message>
+    <message>
+        <source>карта в своем обычном размере</source>
+        <translation>the map at its usual size</translation>
+    </message>
 </context>
 <context>
     <name>Menus</name>
@@ -255,6 +267,18 @@
     <message>
         <source>Редактор &amp;островов...</source>
         <translation>&amp;Island editor...</translation>
+    </message>
+    <message>
+        <source>&amp;Крупнее</source>
+        <translation>Zoom i&amp;n</translation>
+    </message>
+    <message>
+        <source>&amp;Мельче</source>
+        <translation>Zoom o&amp;ut</translation>
+    </message>
+    <message>
+        <source>&amp;Настоящий размер</source>
+        <translation>&amp;Actual size</translation>
     </message>
 </context>
 <context>
@@ -958,6 +982,10 @@ Required goals met: %3 of %4</translation>
     <message>
         <source>Сохранить текущую игру?</source>
         <translation>Save the current game?</translation>
+    </message>
+    <message>
+        <source>Масштаб %1 %</source>
+        <translation>Zoom %1 %</translation>
     </message>
 </context>
 <context>

@@ -244,6 +244,9 @@ void TMainForm::CreateMenu() {
         {TMenuItem::Redo, [this] { miRedoClick(); }},
         {TMenuItem::Exit, [this] { close(); }},
         {TMenuItem::FullScreen, [this] { miFullScreenClick(); }},
+        {TMenuItem::ZoomIn, [this] { StepZoom(1); }},
+        {TMenuItem::ZoomOut, [this] { StepZoom(-1); }},
+        {TMenuItem::ActualSize, [this] { pb1->SetZoom(1, QRectF(pb1->rect()).center()); }},
         {TMenuItem::Statistics, [this] { OpenStatistics(); }},
         {TMenuItem::Goals, [this] { OpenGoals(); }},
         {TMenuItem::Journal, [this] { OpenJournal(); }},
@@ -340,6 +343,12 @@ void TMainForm::CreateControls() {
     green.setColor(QPalette::Window, MoneyGreen);
     pb1->setPalette(green);
     client_->Anchor(pb1, akAll);
+    // The zoom is told on the status line and to a screen reader.
+    pb1->OnZoom = [this] {
+        const QString zoom = tr("Масштаб %1 %").arg(qRound(pb1->Zoom() * 100));
+        pb1->setAccessibleDescription(zoom);
+        ShowStatus(zoom);
+    };
     pb1->OnMouseDown = [this](Qt::MouseButton button, Qt::KeyboardModifiers, QPoint world) {
         colony_->MouseDown(button == Qt::LeftButton, world.x(), world.y());
     };
@@ -579,6 +588,18 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     settings_.WindowAt = normal.topLeft();
     settings_.WindowSize = normal.size();
     SaveSettings();
+}
+
+void TMainForm::StepZoom(int steps) {
+    // The keys zoom about the selected cell while it is in view, else about
+    // the view's middle.
+    const QPoint cell(colony_->SelectedColumn(), colony_->SelectedRow());
+    const QRect shown = pb1->ScreenRect();
+    const QPoint centre = cell * CellSize + QPoint(CellSize / 2, CellSize / 2);
+    const QPointF anchor = shown.contains(centre)
+                               ? QPointF(centre) * pb1->Zoom() - QPointF(pb1->DeviceOrigin())
+                               : QRectF(pb1->rect()).center();
+    pb1->StepZoom(steps, anchor);
 }
 
 void TMainForm::PlaceWindow() {

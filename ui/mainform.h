@@ -177,6 +177,8 @@ private:
     // Puts the window where and as large as the player left it, brought onto
     // a screen present; at first today's size in the middle of the screen.
     void PlaceWindow();
+    // Zooms the map a level nearer (above 0) or farther.
+    void StepZoom(int steps);
     // Fades the palette's types that the scenario in play does not allow,
     // their hints saying so.
     void ShowAllowedTypes();

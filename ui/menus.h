@@ -23,6 +23,9 @@ enum class TMenuItem {
     Redo,
     Exit,
     Overlay, // an item of the View menu: one for each overlay's row
+    ZoomIn,
+    ZoomOut,
+    ActualSize,
     Sound,
     Music,
     FullScreen,
@@ -83,6 +86,17 @@ inline constexpr TMenuEntry EarlierMenuEntries[] = {
 
 // The menus after the View menu.
 inline constexpr TMenuEntry LaterMenuEntries[] = {
+    {QT_TRANSLATE_NOOP("Menus", "&Вид"), TMenuItem::ZoomIn, QT_TRANSLATE_NOOP("Menus", "&Крупнее"),
+     "Ctrl+=",
+     QT_TRANSLATE_NOOP("MenuHelp", "карта крупнее, до двойного размера; так же колесо мыши от себя"),
+     true},
+    {QT_TRANSLATE_NOOP("Menus", "&Вид"), TMenuItem::ZoomOut, QT_TRANSLATE_NOOP("Menus", "&Мельче"),
+     "Ctrl+-",
+     QT_TRANSLATE_NOOP("MenuHelp", "карта мельче, до всего острова на экране; так же колесо мыши "
+                                   "к себе")},
+    {QT_TRANSLATE_NOOP("Menus", "&Вид"), TMenuItem::ActualSize,
+     QT_TRANSLATE_NOOP("Menus", "&Настоящий размер"), "Ctrl+0",
+     QT_TRANSLATE_NOOP("MenuHelp", "карта в своем обычном размере")},
     {QT_TRANSLATE_NOOP("Menus", "С&ервис"), TMenuItem::Sound, QT_TRANSLATE_NOOP("Menus", "З&вук"),
      "Ctrl+D", QT_TRANSLATE_NOOP("MenuHelp", "включить или выключить звуки"), false, true},
     {QT_TRANSLATE_NOOP("Menus", "С&ервис"), TMenuItem::Music, QT_TRANSLATE_NOOP("Menus", "М&узыка"),
