@@ -144,13 +144,14 @@ TMapView::TPictures TMapView::PicturesAt(int cellPixels) const {
         const TDM* source = &images_;
         if (cellPixels > CellSize && images_.imlBases.Ratio() < 2) {
             if (!sharp_)
-                sharp_ = std::make_unique<TDM>(QStringLiteral(":/images"), 2);
+                sharp_ = std::make_unique<TDM>(images_.Folder(), 2);
             source = sharp_.get();
         }
-        const qreal zoom = static_cast<qreal>(cellPixels) / CellSize * TDM::ScreenRatio();
-        kept = std::make_unique<TScaledPictures>(TScaledPictures{source->imlBases.Scaled(zoom),
-                                                                 source->imlEarth.Scaled(zoom),
-                                                                 source->imlIcons.Scaled(zoom)});
+        const qreal zoom = static_cast<qreal>(cellPixels) / CellSize;
+        const int ratio = TDM::ScreenRatio() > 1 ? 2 : 1;
+        kept = std::make_unique<TScaledPictures>(TScaledPictures{
+            source->imlBases.Scaled(zoom, ratio), source->imlEarth.Scaled(zoom, ratio),
+            source->imlIcons.Scaled(zoom, ratio)});
     }
     return {kept->Bases, kept->Earth, kept->Icons};
 }
@@ -167,6 +168,8 @@ void TMapView::pb1PaintBackground(const QRect& world) {
     }
     canvas.fillRect(world, ToQColor(earth_.Scene.Color));
     earth_.Scene.PaintSprites(earth_.Scene.Sprites, canvas, world, pmNormal);
+    if (CellPixels() != CellSize)
+        DrawCellsAtZoom(canvas, world);
 }
 
 QRgb TMapView::FlatColour(int32_t col, int32_t row) const {
@@ -187,10 +190,9 @@ QRgb TMapView::FlatColour(int32_t col, int32_t row) const {
 
 void TMapView::PaintFlat(QPainter& painter, const QRect& world) {
     // The cells the rectangle touches, a pixel each, stretched over them.
-    const QRect cells =
-        QRect(QPoint(world.left() / CellSize, world.top() / CellSize),
-              QPoint(world.right() / CellSize, world.bottom() / CellSize)) &
-        QRect(0, 0, MapCols, MapRows);
+    const QRect cells = QRect(QPoint(world.left() / CellSize, world.top() / CellSize),
+                              QPoint(world.right() / CellSize, world.bottom() / CellSize)) &
+                        QRect(0, 0, MapCols, MapRows);
     if (cells.isEmpty())
         return;
     if (flat_.size() != cells.size())
@@ -222,29 +224,11 @@ void TMapView::pb1PaintCell(int32_t col, int32_t row) {
     const int32_t x = col * CellSize;
     const int32_t y = row * CellSize;
     const int cellPixels = CellPixels();
-    if (cellPixels > FlatCellPixels) {
-        const TPictures pictures = PicturesAt(cellPixels);
-        if (const TBase* base = game_ ? game_->BaseAt(col, row) : nullptr) {
-            // The building picture is opaque and hides everything of the ground.
-            DrawBase(*base, pictures, canvas, x, y);
-        } else {
-            const int kind = earth_.EarthKind(col, row);
-            const int variant = earth_.EarthVariant(col, row);
-            if (kind >= ekWater && kind <= ekGold && variant >= 0) {
-                pictures.Earth.Draw(canvas, x, y, (kind - ekWater) * DecorationsPerKind + variant);
-            }
-            if (game_ && game_->Cell(col, row).Ruins != 0) {
-                pictures.Earth.Draw(canvas, x, y, RuinsPicture);
-            }
-            if (game_ && game_->Cell(col, row).Improved != 0) {
-                const TImageList& icons = pictures.Icons;
-                icons.Draw(canvas, x + (CellSize - icons.Width()) / 2,
-                           y + (CellSize - icons.Height()) / 2, siImproved);
-            }
-        }
-        if (overlay_ != TOverlay::None && game_) {
-            TintCell(canvas, col, row);
-        }
+    // At another zoom the background's pass has drawn the pictures already.
+    if (cellPixels == CellSize)
+        DrawCell(PicturesAt(CellSize), canvas, col, row, QPoint(x, y), CellSize);
+    if (cellPixels > FlatCellPixels && overlay_ != TOverlay::None && game_) {
+        TintCell(canvas, col, row);
     }
     if (OnPaintCellOver) {
         OnPaintCellOver(canvas, col, row);
@@ -252,6 +236,43 @@ void TMapView::pb1PaintCell(int32_t col, int32_t row) {
     if (QPoint(col, row) == selection_) {
         DrawSelection(canvas, x, y);
     }
+}
+
+void TMapView::DrawCell(const TPictures& pictures, QPainter& painter, int32_t col, int32_t row,
+                        QPoint at, int size) const {
+    if (const TBase* base = game_ ? game_->BaseAt(col, row) : nullptr) {
+        // The building picture is opaque and hides everything of the ground.
+        DrawBase(*base, pictures, painter, at.x(), at.y(), size);
+        return;
+    }
+    const int kind = earth_.EarthKind(col, row);
+    const int variant = earth_.EarthVariant(col, row);
+    if (kind >= ekWater && kind <= ekGold && variant >= 0) {
+        pictures.Earth.Draw(painter, at.x(), at.y(),
+                            (kind - ekWater) * DecorationsPerKind + variant);
+    }
+    if (game_ && game_->Cell(col, row).Ruins != 0) {
+        pictures.Earth.Draw(painter, at.x(), at.y(), RuinsPicture);
+    }
+    if (game_ && game_->Cell(col, row).Improved != 0) {
+        const TImageList& icons = pictures.Icons;
+        icons.Draw(painter, at.x() + (size - icons.Width()) / 2,
+                   at.y() + (size - icons.Height()) / 2, siImproved);
+    }
+}
+
+void TMapView::DrawCellsAtZoom(QPainter& painter, const QRect& world) const {
+    // The pictures are resized for the zoom once and put on whole pixels of
+    // the view, with no transformation of theirs.
+    const int size = CellPixels();
+    const TPictures pictures = PicturesAt(size);
+    const QPoint origin = placeBox_.DeviceOrigin();
+    const QRect cells = placeBox_.CellsIn(world);
+    painter.setWorldMatrixEnabled(false);
+    for (int32_t col = cells.left(); col <= cells.right(); ++col)
+        for (int32_t row = cells.top(); row <= cells.bottom(); ++row)
+            DrawCell(pictures, painter, col, row, QPoint(col, row) * size - origin, size);
+    painter.setWorldMatrixEnabled(true);
 }
 
 void TMapView::TintCell(QPainter& painter, int32_t col, int32_t row) const {
@@ -265,15 +286,15 @@ void TMapView::TintCell(QPainter& painter, int32_t col, int32_t row) const {
 }
 
 void TMapView::DrawBase(const TBase& base, QPainter& painter, int32_t x, int32_t y) const {
-    DrawBase(base, PicturesAt(CellSize), painter, x, y);
+    DrawBase(base, PicturesAt(CellSize), painter, x, y, CellSize);
 }
 
 void TMapView::DrawBase(const TBase& base, const TPictures& pictures, QPainter& painter, int32_t x,
-                        int32_t y) const {
+                        int32_t y, int size) const {
     pictures.Bases.Draw(painter, x, y, base.Kind->ImageIndex);
     // Icons sit in the bottom-left corner of the cell, each over the one before.
     const TImageList& icons = pictures.Icons;
-    const int32_t iconY = y + CellSize - icons.Height();
+    const int32_t iconY = y + size - icons.Height();
     if (!base.Kind->WorksIn(base.Game->Season)) {
         icons.Draw(painter, x, iconY, siOutOfSeason);
     }

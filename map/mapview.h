@@ -99,8 +99,15 @@ private:
     TPictures PicturesAt(int cellPixels) const;
     // A cell's pixels at the place box's zoom.
     int CellPixels() const;
+    // A building or a ground cell's pictures at a point and a cell's size, in
+    // the painter's coordinates.
     void DrawBase(const TBase& base, const TPictures& pictures, QPainter& painter, int32_t x,
-                  int32_t y) const;
+                  int32_t y, int size) const;
+    void DrawCell(const TPictures& pictures, QPainter& painter, int32_t col, int32_t row, QPoint at,
+                  int size) const;
+    // The pictures of the cells of a world rectangle at a zoom other than
+    // today's, in the view's own pixels.
+    void DrawCellsAtZoom(QPainter& painter, const QRect& world) const;
     // The map of the far zooms over the world's rectangle.
     void PaintFlat(QPainter& painter, const QRect& world);
 

@@ -8,8 +8,8 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QNativeGestureEvent>
-#include <QWheelEvent>
 #include <QPainter>
+#include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
 
@@ -86,7 +86,8 @@ int32_t TvtPlaceBox::Far(int32_t pixels) const {
 }
 
 QSize TvtPlaceBox::ViewInWorld() const {
-    return {static_cast<int>(std::ceil(width() / zoom_)), static_cast<int>(std::ceil(height() / zoom_))};
+    return {static_cast<int>(std::ceil(width() / zoom_)),
+            static_cast<int>(std::ceil(height() / zoom_))};
 }
 
 void TvtPlaceBox::SetScreen(int32_t x, int32_t y) {
@@ -144,9 +145,8 @@ void TvtPlaceBox::SetZoom(double zoom, QPointF anchor) {
 void TvtPlaceBox::StepZoom(int steps, QPointF anchor) {
     // The last level at or below the zoom; a zoom between two levels (a
     // pinch's) counts the level above it as the first step up.
-    const auto last = static_cast<int>(std::ranges::upper_bound(ZoomLevels, zoom_) -
-                                       std::begin(ZoomLevels)) -
-                      1;
+    const auto last =
+        static_cast<int>(std::ranges::upper_bound(ZoomLevels, zoom_) - std::begin(ZoomLevels)) - 1;
     const bool between = last < 0 || ZoomLevels[last] != zoom_;
     const int from = between && steps < 0 ? last + 1 : last;
     const int to = std::clamp(from + steps, 0, static_cast<int>(std::size(ZoomLevels)) - 1);
@@ -215,17 +215,27 @@ void TvtPlaceBox::DestPaint(QPainter& painter, const QRect& world) {
         return;
     }
     // Every cell with at least one pixel in the rectangle, column by column.
+    const QRect cells = CellsIn(world);
+    for (int32_t col = cells.left(); col <= cells.right(); ++col) {
+        for (int32_t row = cells.top(); row <= cells.bottom(); ++row) {
+            OnPaintCell(col, row);
+        }
+    }
+}
+
+QRect TvtPlaceBox::CellsIn(const QRect& world) const {
+    if (world.isEmpty())
+        return {};
     const int64_t right = static_cast<int64_t>(world.left()) + world.width();
     const int64_t bottom = static_cast<int64_t>(world.top()) + world.height();
     const int64_t col0 = std::max<int64_t>(FloorDiv(world.left(), cellWidth_), 0);
     const int64_t row0 = std::max<int64_t>(FloorDiv(world.top(), cellHeight_), 0);
     const int64_t col1 = std::min<int64_t>(CeilDiv(right, cellWidth_), cols_);
     const int64_t row1 = std::min<int64_t>(CeilDiv(bottom, cellHeight_), rows_);
-    for (int64_t col = col0; col < col1; ++col) {
-        for (int64_t row = row0; row < row1; ++row) {
-            OnPaintCell(static_cast<int32_t>(col), static_cast<int32_t>(row));
-        }
-    }
+    if (col1 <= col0 || row1 <= row0)
+        return {};
+    return QRect(QPoint(static_cast<int32_t>(col0), static_cast<int32_t>(row0)),
+                 QPoint(static_cast<int32_t>(col1 - 1), static_cast<int32_t>(row1 - 1)));
 }
 
 void TvtPlaceBox::paintEvent(QPaintEvent* event) {
@@ -349,7 +359,8 @@ void TvtPlaceBox::mouseMoveEvent(QMouseEvent* event) {
         return;
     }
     dragPointer_ = MovePointer && MovePointer(dragAnchor_) ? dragAnchor_ : at;
-    SetScreen(SaturatingSub(screen_.x(), Far(moved.x())), SaturatingSub(screen_.y(), Far(moved.y())));
+    SetScreen(SaturatingSub(screen_.x(), Far(moved.x())),
+              SaturatingSub(screen_.y(), Far(moved.y())));
     // The map follows the hand: the uncovered strips are painted now, not
     // when the event queue gets round to them.
     QCoreApplication::sendPostedEvents(window(), QEvent::UpdateRequest);
@@ -369,7 +380,8 @@ void TvtPlaceBox::resizeEvent(QResizeEvent* event) {
     const QSize old = event->oldSize();
     if (old.isValid() && !old.isEmpty()) {
         const QPoint moved((old.width() - width()) / 2, (old.height() - height()) / 2);
-        SetScreen(SaturatingAdd(screen_.x(), Far(moved.x())), SaturatingAdd(screen_.y(), Far(moved.y())));
+        SetScreen(SaturatingAdd(screen_.x(), Far(moved.x())),
+                  SaturatingAdd(screen_.y(), Far(moved.y())));
     }
     UpdateRange();
     // The visible area changed its size even when the origin stayed, and

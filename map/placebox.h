@@ -69,6 +69,8 @@ public:
     QRect ScreenRect() const;
     // The view's origin in pixels of the view at the zoom, a whole number.
     QPoint DeviceOrigin() const;
+    // The world pixel under a point of the view, in fractions.
+    QPointF ToWorld(QPointF client) const;
     QRect RangeRect() const;
 
     // Mark parts of the view for repainting; nothing is erased first.
@@ -79,6 +81,8 @@ public:
     // Re-applies the origin's limits after a change of grid or size and repaints all.
     void UpdateRange();
 
+    // The cells with a pixel in a world rectangle, clipped to the grid.
+    QRect CellsIn(const QRect& world) const;
     // Paints a world rectangle with the owner's events. The painter must
     // already be translated so that world pixels land in place; an owner may
     // use it to render any part of the world into a picture of its own.
@@ -116,8 +120,6 @@ private:
     QPoint WorldPoint(const QPointF& client) const;
     // The world's pixels the view holds across and down at the zoom.
     QSize ViewInWorld() const;
-    // The world pixel under a point of the view, in fractions.
-    QPointF ToWorld(QPointF client) const;
     // A distance in pixels of the view as world pixels.
     int32_t Far(int32_t pixels) const;
     int64_t WorldWidth() const { return static_cast<int64_t>(cellWidth_) * cols_; }

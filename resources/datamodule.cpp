@@ -83,7 +83,7 @@ void LoadSelection(TImageList& list, const QString& path, QColor colour, bool hi
 
 } // namespace
 
-TDM::TDM(const QString& folder, qreal ratio) {
+TDM::TDM(const QString& folder, qreal ratio) : folder_(folder) {
     const auto path = [&folder](const char* name) {
         return folder + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png");
     };

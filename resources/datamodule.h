@@ -52,4 +52,10 @@ public:
     // The frames at `scale` times the pixels, each border pixel a square of
     // scale x scale, carrying that ratio.
     static TImageList MakeSelectionFrames(QColor colour, int scale = 1);
+
+    // The folder the pictures were read from.
+    const QString& Folder() const { return folder_; }
+
+private:
+    QString folder_;
 };

@@ -41,13 +41,14 @@ void TImageList::Draw(QPainter& painter, int x, int y, int index) const {
     }
 }
 
-TImageList TImageList::Scaled(qreal zoom) const {
-    TImageList scaled(width_, height_, 0);
-    const QSize pixels(std::max(1, qRound(width_ * zoom)), std::max(1, qRound(height_ * zoom)));
+TImageList TImageList::Scaled(qreal zoom, int ratio) const {
+    TImageList scaled(std::max(1, qRound(width_ * zoom)), std::max(1, qRound(height_ * zoom)), 0,
+                      ratio);
+    const QSize pixels(scaled.width_ * scaled.ratio_, scaled.height_ * scaled.ratio_);
     scaled.pictures_.reserve(pictures_.size());
     for (const QImage& picture : pictures_) {
         QImage resized = picture.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        resized.setDevicePixelRatio(zoom);
+        resized.setDevicePixelRatio(scaled.ratio_);
         scaled.pictures_.push_back(std::move(resized));
     }
     return scaled;

@@ -40,11 +40,10 @@ public:
     // Draws a picture at its logical size, whatever pixels it holds.
     void Draw(QPainter& painter, int x, int y, int index) const;
 
-    // The list for drawing at a zoom: each picture smoothly resized from its
-    // own pixels to `zoom` times its logical size, carrying that ratio, so it
-    // is drawn at the same logical size with one of its pixels for each of
-    // the zoomed view's.
-    TImageList Scaled(qreal zoom) const;
+    // The list for drawing at a zoom: its logical size `zoom` times this
+    // one's, rounded to whole pixels, each picture smoothly resized from its
+    // own pixels to that size at the given ratio.
+    TImageList Scaled(qreal zoom, int ratio = 1) const;
 
 private:
     int width_ = 0;

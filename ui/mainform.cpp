@@ -49,6 +49,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
@@ -57,7 +58,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRandomGenerator>
-#include <QGuiApplication>
 #include <QScreen>
 #include <QTextDocument>
 #include <QTimer>
@@ -613,11 +613,17 @@ void TMainForm::PlaceWindow() {
     const QScreen* on = kept ? kept : QGuiApplication::primaryScreen();
     if (!on)
         return;
-    const QRect room = on->availableGeometry();
+    // The frame round the window, once the window is shown, takes its room
+    // on the screen too.
+    const QRect frame = frameGeometry();
+    const QRect client = geometry();
+    const QRect room = on->availableGeometry().marginsRemoved(
+        QMargins(client.left() - frame.left(), client.top() - frame.top(),
+                 frame.right() - client.right(), frame.bottom() - client.bottom()));
     const QSize size = settings_.WindowSize.value_or(least).expandedTo(least).boundedTo(
         room.size().expandedTo(least));
-    const QPoint at = kept ? *settings_.WindowAt
-                           : room.center() - QPoint(size.width() / 2, size.height() / 2);
+    const QPoint at =
+        kept ? *settings_.WindowAt : room.center() - QPoint(size.width() / 2, size.height() / 2);
     setGeometry(QRect(ClampedInto(at, size, room), size));
 }
 
@@ -746,10 +752,12 @@ void TMainForm::ShowNewGame() {
 
 void TMainForm::ShowGame() {
     PlaceWindow();
-    if (settings_.Maximised)
+    if (settings_.Maximised) {
         showMaximized();
-    else
+    } else {
         show();
+        PlaceWindow(); // now that its frame is known
+    }
     // The music starts with the game's window, never for a window that is
     // only made.
     music_->SetVolume(settings_.MusicVolume);

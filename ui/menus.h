@@ -88,7 +88,8 @@ inline constexpr TMenuEntry EarlierMenuEntries[] = {
 inline constexpr TMenuEntry LaterMenuEntries[] = {
     {QT_TRANSLATE_NOOP("Menus", "&Вид"), TMenuItem::ZoomIn, QT_TRANSLATE_NOOP("Menus", "&Крупнее"),
      "Ctrl+=",
-     QT_TRANSLATE_NOOP("MenuHelp", "карта крупнее, до двойного размера; так же колесо мыши от себя"),
+     QT_TRANSLATE_NOOP("MenuHelp",
+                       "карта крупнее, до двойного размера; так же колесо мыши от себя"),
      true},
     {QT_TRANSLATE_NOOP("Menus", "&Вид"), TMenuItem::ZoomOut, QT_TRANSLATE_NOOP("Menus", "&Мельче"),
      "Ctrl+-",

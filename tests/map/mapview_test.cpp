@@ -304,3 +304,49 @@ TEST(MapView, OverlaysTintByWearWorkAndImprovedLand) {
     f.view->SetOverlay(TOverlay::None);
     EXPECT_EQ(f.Cell(5, 6), plain);
 }
+
+// Far out each cell is one colour by its ground, a building by its picture;
+// at every other zoom the pictures fill the cell's own pixels; the selection
+// keeps a frame at least two pixels wide.
+TEST(MapView, EachZoomDrawsTheCellsAtItsOwnPixels) {
+    TViewFixture f;
+    f.SetGround(1, 1, ekForest, 0);
+    f.SetGround(2, 1, ekCoal, 0);
+    f.Build(0, 3, 1);
+    f.view->SetSelection(QPoint(1, 3));
+    QRgb colours[3] = {};
+    for (int col = 1; col <= 3; ++col)
+        colours[col - 1] = f.view->FlatColour(col, 1);
+    EXPECT_NE(colours[0], colours[1]);
+    EXPECT_NE(colours[1], colours[2]);
+    EXPECT_EQ(f.view->FlatColour(10, 10), QColor(Ground).rgb()) << "the sea is the scene's";
+    for (const double zoom : TvtPlaceBox::ZoomLevels) {
+        SCOPED_TRACE(zoom);
+        f.box.SetZoom(zoom, QPointF());
+        f.box.SetScreen(0, 0);
+        const int size = static_cast<int>(std::lround(CellSize * zoom));
+        QImage view(f.box.size(), QImage::Format_RGB32);
+        view.fill(Qt::black);
+        {
+            QPainter painter(&view);
+            painter.translate(-f.box.DeviceOrigin());
+            painter.scale(zoom, zoom);
+            f.box.DestPaint(painter, f.box.ScreenRect());
+        }
+        const QPoint home(3 * size + size / 2, size + size / 2);
+        if (size <= TMapView::FlatCellPixels) {
+            EXPECT_EQ(view.pixel(home), colours[2]);
+            EXPECT_EQ(view.pixel(QPoint(size + size / 2, size + size / 2)), colours[0]);
+        } else {
+            EXPECT_EQ(view.pixelColor(home), Centre(f.dm.imlBases, 3));
+        }
+        // Two pixels of frame on the selected cell's left edge, or round it
+        // where the cell is small; today's frame is the designed one.
+        if (zoom == 1)
+            continue;
+        const int edge = size >= 16 ? size : size - 2;
+        const QColor frame = view.pixelColor(edge, 3 * size + size / 2);
+        EXPECT_EQ(frame, view.pixelColor(edge + 1, 3 * size + size / 2));
+        EXPECT_NE(frame, Ground);
+    }
+}

@@ -292,3 +292,38 @@ TEST(PlaceBox, OddGridsNeverDivideByZero) {
     map.box.DestPaint(painter, QRect(0, 0, 100, 100));
     EXPECT_TRUE(log.cells.empty());
 }
+
+// At every zoom a press on a cell's centre or near its corners reaches that
+// cell, and a zoom about a point keeps the world under it.
+TEST(PlaceBox, EveryZoomFindsTheCellUnderThePointerAndZoomsAboutIt) {
+    TMapBox m;
+    QPoint pressed;
+    m.box.OnMouseDown = [&pressed](Qt::MouseButton, Qt::KeyboardModifiers, QPoint world) {
+        pressed = world;
+    };
+    for (const double zoom : TvtPlaceBox::ZoomLevels) {
+        SCOPED_TRACE(zoom);
+        m.box.SetZoom(zoom, QPointF(100, 100));
+        m.box.SetScreen(1940, 2951);
+        const QPoint origin = m.box.DeviceOrigin();
+        // A cell takes whole pixels of the view at every level.
+        const int size = static_cast<int>(std::lround(25 * zoom));
+        for (const QPoint cell : {QPoint(80, 120), QPoint(84, 123)}) {
+            const QPoint corner = cell * size - origin;
+            for (const QPoint inside :
+                 {QPoint(size / 2, size / 2), QPoint(0, 0), QPoint(size - 1, size - 1)}) {
+                QTest::mousePress(&m.box, Qt::LeftButton, {}, corner + inside);
+                QTest::mouseRelease(&m.box, Qt::LeftButton, {}, corner + inside);
+                EXPECT_EQ(QPoint(pressed.x() / 25, pressed.y() / 25), cell) << inside.x();
+            }
+        }
+        const QPointF anchor(300, 200);
+        const QPointF before = m.box.ToWorld(anchor);
+        m.box.StepZoom(zoom < 1 ? 1 : -1, anchor);
+        EXPECT_NEAR(m.box.ToWorld(anchor).x(), before.x(), 1 / m.box.Zoom() + 1);
+        EXPECT_NEAR(m.box.ToWorld(anchor).y(), before.y(), 1 / m.box.Zoom() + 1);
+    }
+    m.box.resize(1000, 1000);
+    m.box.SetZoom(0.12, QPointF());
+    EXPECT_LT(m.box.Screen().x(), 0) << "a world smaller than the view stands in its middle";
+}

@@ -331,6 +331,47 @@ TEST(SideWindows, OpenBesideTheGameClearOfEachOtherAndComeBackWhereThePlayerPutT
     TSettings{}.Save();
 }
 
+// The window grows as the player likes: the map view takes the room and the
+// panels keep their places at its edges, inside it and clear of each other.
+// It comes back as large as it was left, on a screen present.
+TEST(MainForm, TheWindowResizesAndComesBackOnAScreenPresent) {
+    TSettings kept;
+    kept.WindowAt = QPoint(-5000, 40);
+    kept.WindowSize = QSize(1500, 900);
+    ASSERT_TRUE(kept.Save());
+    TGameWindow w;
+    TMainForm& f = w.Form;
+    f.ShowGame();
+    const QRect screen = f.screen()->availableGeometry();
+    EXPECT_TRUE(screen.contains(f.frameGeometry()));
+    EXPECT_EQ(f.frameGeometry().size(), screen.size()) << "as large as the screen allows";
+    const QSize least = f.minimumSize();
+    for (const QSize size : {least, QSize(1920, 1040), QSize(3840, 2100)}) {
+        f.resize(size);
+        QApplication::processEvents();
+        SCOPED_TRACE(size.width());
+        const QRect client = f.pnClient->rect();
+        std::vector<const QWidget*> parts;
+        for (const QWidget* part : f.pnClient->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (part->isVisible())
+                parts.push_back(part);
+        for (size_t i = 0; i < parts.size(); ++i) {
+            EXPECT_TRUE(client.contains(parts[i]->geometry()))
+                << parts[i]->objectName().toStdString();
+            for (size_t j = i + 1; j < parts.size(); ++j)
+                EXPECT_FALSE(parts[i]->geometry().intersects(parts[j]->geometry()))
+                    << parts[i]->objectName().toStdString() << " "
+                    << parts[j]->objectName().toStdString();
+        }
+        EXPECT_EQ(f.pnRight->size(), QSize(210, 441));
+        // Today's 537-pixel view in a 754-pixel client panel grows with it.
+        EXPECT_EQ(f.pb1->width(), client.width() - (754 - 537)) << "the map view takes the room";
+    }
+    f.close();
+    EXPECT_EQ(f.Settings().WindowSize, f.size());
+    TSettings{}.Save();
+}
+
 // An overlay is one row: each has its item in the View menu with a key of
 // its own and its line in the help page, and the item shows it with its
 // legend; the menu's overlay items have rows. Only the plain view has no
