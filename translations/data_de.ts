@@ -659,13 +659,13 @@ jeden Tag all ihr Geld und alle Waren.&lt;/p&gt;</translation>
     <message>
         <source>&lt;h2&gt;Карта и клетки&lt;/h2&gt;
 &lt;p&gt;Карта — 280 × 280 клеток. Выберите клетку мышью или стрелками; &lt;kbd&gt;Ctrl&lt;/kbd&gt; со стрелками
-и перетаскивание мышью прокручивают карту, щелчок по обзорной карте справа переносит вид.
+и перетаскивание мышью прокручивают карту, щелчок по обзорной карте справа переносит вид. Колесо мыши меняет масштаб вокруг указателя (&lt;kbd&gt;Shift&lt;/kbd&gt; с колесом прокручивает вбок), как и &lt;kbd&gt;Ctrl&lt;/kbd&gt;+&lt;kbd&gt;=&lt;/kbd&gt;, &lt;kbd&gt;Ctrl&lt;/kbd&gt;+&lt;kbd&gt;-&lt;/kbd&gt; и &lt;kbd&gt;Ctrl&lt;/kbd&gt;+&lt;kbd&gt;0&lt;/kbd&gt;: от всего острова, где клетка — цветная точка, до двойного размера. Окно игры растягивается и разворачивается; карта занимает все место, а игра помнит размер и место окна.
 Строка статуса внизу говорит, что находится на выбранной клетке. Строить можно на земле, воде
 (озерах), в лесу и на месторождениях угля, руды, нефти и золота; на море, берегу и неизвестных
 объектах строить нельзя.&lt;/p&gt;</source>
         <translation>&lt;h2&gt;Karte und Felder&lt;/h2&gt;
 &lt;p&gt;Die Karte hat 280 × 280 Felder. Wählen Sie ein Feld mit der Maus oder den Pfeiltasten; &lt;kbd&gt;Strg&lt;/kbd&gt; mit den Pfeiltasten
-und Ziehen mit der Maus verschieben die Karte, ein Klick auf die Übersichtskarte rechts versetzt die Ansicht.
+und Ziehen mit der Maus verschieben die Karte, ein Klick auf die Übersichtskarte rechts versetzt die Ansicht. Das Mausrad ändert den Maßstab um den Zeiger (&lt;kbd&gt;Umschalt&lt;/kbd&gt; mit dem Rad rollt seitwärts), ebenso &lt;kbd&gt;Strg&lt;/kbd&gt;+&lt;kbd&gt;=&lt;/kbd&gt;, &lt;kbd&gt;Strg&lt;/kbd&gt;+&lt;kbd&gt;-&lt;/kbd&gt; und &lt;kbd&gt;Strg&lt;/kbd&gt;+&lt;kbd&gt;0&lt;/kbd&gt;: von der ganzen Insel, jedes Feld ein Farbpunkt, bis zur doppelten Größe. Das Spielfenster lässt sich vergrößern und maximieren; die Karte nimmt den Platz ein, und das Spiel merkt sich Größe und Ort des Fensters.
 Die Statuszeile unten sagt, was auf dem gewählten Feld ist. Bauen kann man auf Land, auf Wasser
 (Seen), im Wald und auf Lagern von Kohle, Erz, Öl und Gold; auf dem Meer, an der Küste und auf unbekannten
 Objekten kann man nicht bauen.&lt;/p&gt;</translation>
