@@ -182,7 +182,7 @@ QString TGoalFigure::Label(const TBaseTypeList& catalogue) const {
         return {};
     if (row_->Field)
         return row_->Field->ColumnName(part_);
-    const QString label = QCoreApplication::translate("Goals", row_->Label);
+    QString label = QCoreApplication::translate("Goals", row_->Label);
     switch (row_->Part) {
     case TGoalPart::Type:
         return label.arg(static_cast<size_t>(part_) < catalogue.size()
