@@ -44,23 +44,28 @@ int WearStep(const TGame& game, int32_t col, int32_t row);
 int WorkStep(const TGame& game, int32_t col, int32_t row);
 int ImprovedStep(const TGame& game, int32_t col, int32_t row);
 
-// Wear: the days of life left, a step a colour; the last is the everlasting.
+// The legends' colours stay apart for a player who tells red from green
+// poorly or sees no colours: each step of a legend is at least ten steps of
+// lightness from every other, besides its hue.
+
+// Wear: the days of life left, a step a colour, lighter the longer; the last
+// is the everlasting.
 inline constexpr TLegendEntry WearLegend[] = {
-    {0xffe02020, QT_TRANSLATE_NOOP("Overlay", "до 60 дней")},
-    {0xfff08c00, QT_TRANSLATE_NOOP("Overlay", "до года")},
-    {0xffe8d820, QT_TRANSLATE_NOOP("Overlay", "до 5 лет")},
-    {0xff30b030, QT_TRANSLATE_NOOP("Overlay", "больше 5 лет")},
-    {0xff3070e0, QT_TRANSLATE_NOOP("Overlay", "вечно")},
+    {0xff800c0c, QT_TRANSLATE_NOOP("Overlay", "до 60 дней")},
+    {0xffc8401c, QT_TRANSLATE_NOOP("Overlay", "до года")},
+    {0xffee8c22, QT_TRANSLATE_NOOP("Overlay", "до 5 лет")},
+    {0xffe8cf4a, QT_TRANSLATE_NOOP("Overlay", "больше 5 лет")},
+    {0xffeef8ff, QT_TRANSLATE_NOOP("Overlay", "вечно")},
 };
 
 // Work: a colour for each reason but None, in the reasons' order.
 inline constexpr TLegendEntry WorkLegend[] = {
-    {0xff30b030, QT_TRANSLATE_NOOP("Overlay", "работает")},
-    {0xff9090a0, QT_TRANSLATE_NOOP("Overlay", "строится")},
-    {0xff404040, QT_TRANSLATE_NOOP("Overlay", "заблокировано")},
-    {0xff40c0e0, QT_TRANSLATE_NOOP("Overlay", "не его сезон")},
+    {0xff8fd18f, QT_TRANSLATE_NOOP("Overlay", "работает")},
+    {0xff6c7aa0, QT_TRANSLATE_NOOP("Overlay", "строится")},
+    {0xff3a3a3a, QT_TRANSLATE_NOOP("Overlay", "заблокировано")},
+    {0xffc8f0ff, QT_TRANSLATE_NOOP("Overlay", "не его сезон")},
     {0xfff08c00, QT_TRANSLATE_NOOP("Overlay", "нет ресурсов")},
-    {0xffe02020, QT_TRANSLATE_NOOP("Overlay", "нет рабочих")},
+    {0xffb22222, QT_TRANSLATE_NOOP("Overlay", "нет рабочих")},
 };
 
 inline constexpr TLegendEntry ImprovedLegend[] = {
@@ -76,8 +81,8 @@ inline constexpr TOverlayRow Overlays[] = {
     {TOverlay::Wear, QT_TRANSLATE_NOOP("Menus", "&Износ"), "Ctrl+2",
      QT_TRANSLATE_NOOP(
          "MenuHelp",
-         "строения раскрашены по оставшемуся сроку службы: от красного (до 60 дней) до зеленого; "
-         "вечные синие"),
+         "строения раскрашены по оставшемуся сроку службы: от темно-красного (до 60 дней) к "
+         "желтому, чем дольше, тем светлее; вечные почти белые"),
      WearLegend, WearStep},
     {TOverlay::Work, QT_TRANSLATE_NOOP("Menus", "&Работа"), "Ctrl+3",
      QT_TRANSLATE_NOOP(

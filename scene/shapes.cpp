@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QImageReader>
 #include <QPainter>
 #include <QPainterPath>
@@ -346,6 +347,11 @@ void TTextSprite::Paint(QPainter& painter, TPaintMode mode) const {
         DrawBox(painter, TBoxShape::Rect, l, t, r, b);
         return;
     }
+    // A map drawn far out leaves out the names too small to read.
+    constexpr double ReadablePixels = 7;
+    if (mode == pmNormal && painter.transform().m22() < 1 &&
+        QFontMetricsF(Font->FontHandle).height() * painter.transform().m22() < ReadablePixels)
+        return;
     const QFont oldFont = painter.font();
     const QPen oldPen = painter.pen();
     painter.setFont(Font->FontHandle);

@@ -757,14 +757,14 @@ bleiben Ruinen.&lt;/p&gt;</translation>
 день работы, сколько рабочих ему нужно и сколько было свободно, когда до него дошла очередь.
 Меню «Вид» раскрашивает карту и обзорную карту: «Износ» — по оставшемуся сроку службы,
 «Работа» — работает ли строение и почему стоит, «Улучшенная земля» — где земля улучшена.
-Что значит каждый цвет, написано в левом нижнем углу карты. «Обычный вид» убирает раскраску.&lt;/p&gt;</source>
+Что значит каждый цвет, написано в левом нижнем углу карты. Цвета различимы и без цветового зрения: каждый шаг светлее или темнее других. «Обычный вид» убирает раскраску.&lt;/p&gt;</source>
         <translation>&lt;h2&gt;Warum ein Gebäude stillsteht&lt;/h2&gt;
 &lt;p&gt;Arbeitet das gewählte Gebäude heute nicht, sagt die Statuszeile nach seiner Beschreibung, warum:
 wie viele Tage es noch gebaut wird, blockiert, außer Saison, welche Waren und wie viel davon für
 einen Arbeitstag fehlen, wie viele Arbeiter es braucht und wie viele frei waren, als es an die Reihe kam.
 Das Menü „Ansicht“ färbt die Karte und die Übersichtskarte: „Verschleiß“ nach der verbleibenden Lebensdauer,
 „Arbeit“ danach, ob ein Gebäude arbeitet und warum es stillsteht, „Verbesserter Boden“ danach, wo der Boden verbessert ist.
-Was jede Farbe bedeutet, steht in der linken unteren Ecke der Karte. „Normale Ansicht“ nimmt die Farben wieder weg.&lt;/p&gt;</translation>
+Was jede Farbe bedeutet, steht in der linken unteren Ecke der Karte. Die Farben lassen sich auch ohne Farbsehen unterscheiden: Jede Stufe ist heller oder dunkler als die anderen. „Normale Ansicht“ nimmt die Farben wieder weg.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h2&gt;Налоги&lt;/h2&gt;

@@ -757,14 +757,14 @@ leaves ruins.&lt;/p&gt;</translation>
 день работы, сколько рабочих ему нужно и сколько было свободно, когда до него дошла очередь.
 Меню «Вид» раскрашивает карту и обзорную карту: «Износ» — по оставшемуся сроку службы,
 «Работа» — работает ли строение и почему стоит, «Улучшенная земля» — где земля улучшена.
-Что значит каждый цвет, написано в левом нижнем углу карты. «Обычный вид» убирает раскраску.&lt;/p&gt;</source>
+Что значит каждый цвет, написано в левом нижнем углу карты. Цвета различимы и без цветового зрения: каждый шаг светлее или темнее других. «Обычный вид» убирает раскраску.&lt;/p&gt;</source>
         <translation>&lt;h2&gt;Why a building stands idle&lt;/h2&gt;
 &lt;p&gt;If the selected building does not work today, the status line says why after its description:
 how many days of building are left, blocked, not its season, which goods it lacks and how much for
 a day&apos;s work, how many workers it needs and how many were free when its turn came.
 The «View» menu tints the map and the overview: «Wear» by the service life left,
 «Work» by whether a building works and why it stands, «Improved land» where the land is improved.
-What each colour means is written in the lower left corner of the map. «Plain view» takes the tints away.&lt;/p&gt;</translation>
+What each colour means is written in the lower left corner of the map. The colours can be told apart without colour vision: each step is lighter or darker than the others. «Plain view» takes the tints away.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>&lt;h2&gt;Налоги&lt;/h2&gt;

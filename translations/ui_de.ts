@@ -94,10 +94,6 @@
         <translation>die Karte ohne Einfärbung</translation>
     </message>
     <message>
-        <source>строения раскрашены по оставшемуся сроку службы: от красного (до 60 дней) до зеленого; вечные синие</source>
-        <translation>Gebäude nach ihrer restlichen Lebensdauer eingefärbt: von Rot (bis 60 Tage) bis Grün; ewige blau</translation>
-    </message>
-    <message>
         <source>строения раскрашены по работе: работает, строится, заблокировано, не его сезон, нет ресурсов, нет рабочих</source>
         <translation>Gebäude nach ihrer Arbeit eingefärbt: arbeitet, im Bau, blockiert, außer Saison, keine Waren, keine Arbeiter</translation>
     </message>
@@ -156,6 +152,10 @@
     <message>
         <source>карта в своем обычном размере</source>
         <translation>die Karte in ihrer üblichen Größe</translation>
+    </message>
+    <message>
+        <source>строения раскрашены по оставшемуся сроку службы: от темно-красного (до 60 дней) к желтому, чем дольше, тем светлее; вечные почти белые</source>
+        <translation>Gebäude nach ihrer restlichen Lebensdauer eingefärbt: von Dunkelrot (bis 60 Tage) zu Gelb, je länger, desto heller; ewige fast weiß</translation>
     </message>
 </context>
 <context>

@@ -94,10 +94,6 @@
         <translation>the map without tints</translation>
     </message>
     <message>
-        <source>строения раскрашены по оставшемуся сроку службы: от красного (до 60 дней) до зеленого; вечные синие</source>
-        <translation>buildings tinted by the service life left: from red (up to 60 days) to green; everlasting ones blue</translation>
-    </message>
-    <message>
         <source>строения раскрашены по работе: работает, строится, заблокировано, не его сезон, нет ресурсов, нет рабочих</source>
         <translation>buildings tinted by their work: working, being built, blocked, out of season, no goods, no workers</translation>
     </message>
@@ -156,6 +152,10 @@
     <message>
         <source>карта в своем обычном размере</source>
         <translation>the map at its usual size</translation>
+    </message>
+    <message>
+        <source>строения раскрашены по оставшемуся сроку службы: от темно-красного (до 60 дней) к желтому, чем дольше, тем светлее; вечные почти белые</source>
+        <translation>buildings tinted by the service life left: from dark red (up to 60 days) to yellow, lighter the longer; everlasting ones nearly white</translation>
     </message>
 </context>
 <context>

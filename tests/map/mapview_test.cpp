@@ -7,8 +7,12 @@
 #include "resources/datamodule.h"
 
 #include <QPainter>
+#include <algorithm>
+#include <array>
+#include <cmath>
 #include <gtest/gtest.h>
 #include <memory>
+#include <string>
 
 namespace {
 
@@ -348,5 +352,69 @@ TEST(MapView, EachZoomDrawsTheCellsAtItsOwnPixels) {
         const QColor frame = view.pixelColor(edge, 3 * size + size / 2);
         EXPECT_EQ(frame, view.pixelColor(edge + 1, 3 * size + size / 2));
         EXPECT_NE(frame, Ground);
+    }
+}
+
+namespace {
+
+double Linear(int channel) {
+    const double c = channel / 255.0;
+    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+}
+
+// CIE L*a*b* of a colour given in linear RGB.
+std::array<double, 3> Lab(const std::array<double, 3>& rgb) {
+    const auto f = [](double t) {
+        return t > 216.0 / 24389 ? std::cbrt(t) : (24389.0 / 27 * t + 16) / 116;
+    };
+    const double x = (0.4124 * rgb[0] + 0.3576 * rgb[1] + 0.1805 * rgb[2]) / 0.95047;
+    const double y = 0.2126 * rgb[0] + 0.7152 * rgb[1] + 0.0722 * rgb[2];
+    const double z = (0.0193 * rgb[0] + 0.1192 * rgb[1] + 0.9505 * rgb[2]) / 1.08883;
+    return {116 * f(y) - 16, 500 * (f(x) - f(y)), 200 * (f(y) - f(z))};
+}
+
+} // namespace
+
+// Every overlay's steps stay apart in grey (lightness alone) and as the three
+// common colour-vision deficiencies see them (the full-severity simulations
+// of Machado, Oliveira and Fernandes).
+TEST(MapView, OverlayColoursStayApartInGreyAndForColourBlindPlayers) {
+    using TMatrix = std::array<std::array<double, 3>, 3>;
+    const TMatrix seen[] = {
+        {{{1, 0, 0}, {0, 1, 0}, {0, 0, 1}}},
+        {{{0.152286, 1.052583, -0.204868},
+          {0.114503, 0.786281, 0.099216},
+          {-0.003882, -0.048116, 1.051998}}},
+        {{{0.367322, 0.860646, -0.227968},
+          {0.280085, 0.672501, 0.047413},
+          {-0.011820, 0.042940, 0.968881}}},
+        {{{1.255528, -0.076749, -0.178779},
+          {-0.078411, 0.930809, 0.147602},
+          {0.004733, 0.691367, 0.303900}}},
+    };
+    for (const TOverlayRow& row : Overlays) {
+        const std::span<const TLegendEntry> legend = row.Legend;
+        for (size_t i = 0; i < legend.size(); ++i)
+            for (size_t j = i + 1; j < legend.size(); ++j) {
+                SCOPED_TRACE(std::string(legend[i].Text) + " / " + legend[j].Text);
+                std::array<std::array<double, 3>, 2> labs[std::size(seen)];
+                for (size_t m = 0; m < std::size(seen); ++m)
+                    for (size_t k = 0; k < 2; ++k) {
+                        const QRgb colour = legend[k == 0 ? i : j].Colour;
+                        const double rgb[3] = {Linear(qRed(colour)), Linear(qGreen(colour)),
+                                               Linear(qBlue(colour))};
+                        std::array<double, 3> out{};
+                        for (size_t c = 0; c < 3; ++c)
+                            out[c] = std::clamp(seen[m][c][0] * rgb[0] + seen[m][c][1] * rgb[1] +
+                                                    seen[m][c][2] * rgb[2],
+                                                0.0, 1.0);
+                        labs[m][k] = Lab(out);
+                    }
+                EXPECT_GE(std::abs(labs[0][0][0] - labs[0][1][0]), 10) << "in grey";
+                for (const auto& pair : labs)
+                    EXPECT_GE(std::hypot(pair[0][0] - pair[1][0], pair[0][1] - pair[1][1],
+                                         pair[0][2] - pair[1][2]),
+                              10);
+            }
     }
 }
