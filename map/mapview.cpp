@@ -61,8 +61,9 @@ constexpr QRgb FlatGround[EarthKindCount] = {0xff2a5fa0, 0xffe8d9a0, 0xff9cc468,
                                              0xff2f6e2f, 0xff2b2b2b, 0xffa0522d, 0xff5a3a6e,
                                              0xfff0c020, 0xffff00ff};
 
-// A picture's colour on the map: its opaque pixels' mean.
-QRgb MeanColour(const QImage& picture) {
+// A building's colour on the map: the hue of its picture's opaque pixels,
+// made vivid, so that buildings stand out from the muted grounds.
+QRgb BuildingColour(const QImage& picture) {
     int64_t red = 0;
     int64_t green = 0;
     int64_t blue = 0;
@@ -75,9 +76,11 @@ QRgb MeanColour(const QImage& picture) {
                 blue += qBlue(pixel);
                 ++count;
             }
-    return count ? qRgb(static_cast<int>(red / count), static_cast<int>(green / count),
-                        static_cast<int>(blue / count))
-                 : qRgb(0xc0, 0x30, 0x30);
+    const QColor mean = count
+                            ? QColor(static_cast<int>(red / count), static_cast<int>(green / count),
+                                     static_cast<int>(blue / count))
+                            : QColor(Qt::red);
+    return QColor::fromHsv(std::max(mean.hsvHue(), 0), 230, 250).rgb();
 }
 
 } // namespace
@@ -176,7 +179,7 @@ QRgb TMapView::FlatColour(int32_t col, int32_t row) const {
     if (const TBase* base = game_ ? game_->BaseAt(col, row) : nullptr) {
         if (baseColours_.empty())
             for (int i = 0; i < images_.imlBases.Count(); ++i)
-                baseColours_.push_back(MeanColour(images_.imlBases.Picture(i)));
+                baseColours_.push_back(BuildingColour(images_.imlBases.Picture(i)));
         const int index = base->Kind->ImageIndex;
         return index >= 0 && index < static_cast<int>(baseColours_.size())
                    ? baseColours_[static_cast<size_t>(index)]
