@@ -37,7 +37,7 @@ QImage TImageList::Picture(int index) const {
 
 void TImageList::Draw(QPainter& painter, int x, int y, int index) const {
     if (Contains(index)) {
-        painter.drawImage(QRectF(x, y, width_, height_), pictures_[static_cast<size_t>(index)]);
+        painter.drawImage(x, y, pictures_[static_cast<size_t>(index)]);
     }
 }
 

@@ -37,7 +37,6 @@ public:
     // For building the list's pictures in code; the index must be inside.
     QImage& Edit(int index) { return pictures_.at(static_cast<size_t>(index)); }
 
-    // Draws a picture at its logical size, whatever pixels it holds.
     void Draw(QPainter& painter, int x, int y, int index) const;
 
     // The list for drawing at a zoom: its logical size `zoom` times this
