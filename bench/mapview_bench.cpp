@@ -163,6 +163,7 @@ void BM_PictureFullRepaint(benchmark::State& state) {
 BENCHMARK(BM_PictureFullRepaint)
     ->Args({537, 369})
     ->Args({1920, 1080})
+    ->Args({3840, 2160})
     ->Unit(benchmark::kMicrosecond);
 
 // One Ctrl+arrow step, right and left in turn, with the uncovered strip painted.
