@@ -171,7 +171,10 @@ TMainForm::TMainForm(const TDM& images, const QString& folder, const TMapSource&
     session_ = std::make_unique<TSession>(
         *colony_,
         [this] {
-            return SavedGameOf(*colony_, earth_.SavedLand(), pb1->Screen(), miSound->isChecked());
+            // Zoomed far out the view starts before the world's edge; the
+            // save keeps the corner of the world it shows from.
+            const QPoint view(std::max(pb1->Screen().x(), 0), std::max(pb1->Screen().y(), 0));
+            return SavedGameOf(*colony_, earth_.SavedLand(), view, miSound->isChecked());
         },
         [this] { return earth_.Source().Title(); }, *this, SaveFolder());
     session_->Options = {settings_.AskBeforeDiscard, settings_.Autosave};

@@ -612,6 +612,26 @@ void PressButton(QDialog& dialog, const char* text) {
 // The player's first evening: a colony saved under the name proposed for
 // it, an autosave, a load that keeps the sound as the player set it, and a
 // new game that may not write over the first colony unasked.
+// Zoomed far out the view starts before the world's edge: a save made so
+// keeps a view its file allows, and loads.
+TEST(MainForm, ASaveMadeZoomedFarOutLoads) {
+    TGameWindow w;
+    TMainForm& f = w.Form;
+    TDialogAnswerer answerer([](QDialog& d) {
+        if (auto* files = qobject_cast<QFileDialog*>(&d))
+            QMetaObject::invokeMethod(files, "accept");
+        else
+            PressEnter(d);
+    });
+    f.pb1->resize(1000, 1000);
+    f.pb1->SetZoom(TvtPlaceBox::MinZoom, {});
+    ASSERT_LT(f.pb1->Screen().x(), 0);
+    f.miSaveClick();
+    const TSavedGame saved =
+        ReadSaveFile(f.Session().CurrentFile(), f.Colony().Catalogue(), f.Colony().Events());
+    EXPECT_EQ(saved.View, QPoint(0, 0));
+}
+
 TEST(MainForm, SavesAskForANameLoadsKeepTheSettingsAndNoColonyIsLostUnasked) {
     TGameWindow w;
     TMainForm& f = w.Form;
