@@ -2,8 +2,11 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QNativeGestureEvent>
 #include <QPainter>
+#include <QPointingDevice>
 #include <QTest>
+#include <QWheelEvent>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -323,6 +326,29 @@ TEST(PlaceBox, EveryZoomFindsTheCellUnderThePointerAndZoomsAboutIt) {
         EXPECT_NEAR(m.box.ToWorld(anchor).x(), before.x(), 1 / m.box.Zoom() + 1);
         EXPECT_NEAR(m.box.ToWorld(anchor).y(), before.y(), 1 / m.box.Zoom() + 1);
     }
+    // The wheel zooms a level a notch; with Shift it scrolls sideways; a
+    // pinch zooms by its own measure.
+    m.box.SetZoom(1, {});
+    m.box.SetScreen(2000, 2000);
+    const auto turn = [&m](QPoint angle, Qt::KeyboardModifiers held) {
+        QWheelEvent wheel(QPointF(10, 10), m.box.mapToGlobal(QPointF(10, 10)), QPoint(), angle,
+                          Qt::NoButton, held, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(&m.box, &wheel);
+    };
+    turn(QPoint(0, 120), Qt::NoModifier);
+    EXPECT_DOUBLE_EQ(m.box.Zoom(), 1.2);
+    turn(QPoint(0, -240), Qt::NoModifier);
+    EXPECT_DOUBLE_EQ(m.box.Zoom(), 0.8);
+    const QPoint before = m.box.Screen();
+    turn(QPoint(0, -120), Qt::ShiftModifier);
+    EXPECT_DOUBLE_EQ(m.box.Zoom(), 0.8);
+    EXPECT_GT(m.box.Screen().x(), before.x());
+    EXPECT_EQ(m.box.Screen().y(), before.y());
+    QNativeGestureEvent pinch(Qt::ZoomNativeGesture, QPointingDevice::primaryPointingDevice(), 2,
+                              QPointF(10, 10), QPointF(10, 10), QPointF(10, 10), 0.5, QPointF());
+    QApplication::sendEvent(&m.box, &pinch);
+    EXPECT_DOUBLE_EQ(m.box.Zoom(), 1.2);
+
     m.box.resize(1000, 1000);
     m.box.SetZoom(0.12, QPointF());
     EXPECT_LT(m.box.Screen().x(), 0) << "a world smaller than the view stands in its middle";
