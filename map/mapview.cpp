@@ -40,6 +40,8 @@ constexpr int DecorationsPerKind = 10;
 // The fewest pixels of a cell that the selection's frame goes inside of;
 // round smaller cells, so that it hides nothing of them.
 constexpr int FramedCellPixels = 16;
+// How far round the view, in its pixels, the ground drawn at a zoom reaches.
+constexpr int GroundMargin = 256;
 
 // Keeps the scene at its normal zoom after painting the overview, also when
 // painting throws.
@@ -95,6 +97,7 @@ TMapView::TMapView(TvtPlaceBox& placeBox, TEarth& earth, const TDM& images)
     : placeBox_(placeBox), earth_(earth), images_(images) {
     placeBox_.OnPaintBackground = [this](const QRect& world) { pb1PaintBackground(world); };
     placeBox_.OnPaintCell = [this](int32_t col, int32_t row) { pb1PaintCell(col, row); };
+    placeBox_.OnRepaintAll = [this] { ground_ = {}; };
     tmSelect.setTimerType(Qt::PreciseTimer);
     tmSelect.setInterval(SelectInterval);
     QObject::connect(&tmSelect, &QTimer::timeout, [this] { tmSelectTimer(); });
@@ -104,6 +107,7 @@ TMapView::TMapView(TvtPlaceBox& placeBox, TEarth& earth, const TDM& images)
 TMapView::~TMapView() {
     placeBox_.OnPaintBackground = nullptr;
     placeBox_.OnPaintCell = nullptr;
+    placeBox_.OnRepaintAll = nullptr;
     if (plan_) {
         plan_->OnPaint = nullptr;
     }
@@ -170,9 +174,11 @@ void TMapView::pb1PaintBackground(const QRect& world) {
         return;
     }
     canvas.fillRect(world, ToQColor(earth_.Scene.Color));
-    earth_.Scene.PaintSprites(earth_.Scene.Sprites, canvas, world, pmNormal);
-    if (CellPixels() != CellSize)
+    if (CellPixels() != CellSize) {
         DrawCellsAtZoom(canvas, world);
+        return;
+    }
+    earth_.Scene.PaintSprites(earth_.Scene.Sprites, canvas, world, pmNormal);
 }
 
 QRgb TMapView::FlatColour(int32_t col, int32_t row) const {
@@ -242,7 +248,7 @@ void TMapView::pb1PaintCell(int32_t col, int32_t row) {
 }
 
 void TMapView::DrawCell(const TPictures& pictures, QPainter& painter, int32_t col, int32_t row,
-                        QPoint at, int size) const {
+                        QPoint at, int size, bool ground) const {
     if (const TBase* base = game_ ? game_->BaseAt(col, row) : nullptr) {
         // The building picture is opaque and hides everything of the ground.
         DrawBase(*base, pictures, painter, at.x(), at.y(), size);
@@ -250,7 +256,7 @@ void TMapView::DrawCell(const TPictures& pictures, QPainter& painter, int32_t co
     }
     const int kind = earth_.EarthKind(col, row);
     const int variant = earth_.EarthVariant(col, row);
-    if (kind >= ekWater && kind <= ekGold && variant >= 0) {
+    if (ground && kind >= ekWater && kind <= ekGold && variant >= 0) {
         pictures.Earth.Draw(painter, at.x(), at.y(),
                             (kind - ekWater) * DecorationsPerKind + variant);
     }
@@ -264,17 +270,54 @@ void TMapView::DrawCell(const TPictures& pictures, QPainter& painter, int32_t co
     }
 }
 
-void TMapView::DrawCellsAtZoom(QPainter& painter, const QRect& world) const {
+void TMapView::DrawGround(const QRect& cells, int cellPixels) {
+    ground_ = {QImage(cells.size() * cellPixels, QImage::Format_RGB32), cells, cellPixels};
+    QPainter painter(&ground_.Picture);
+    const QRect world(cells.topLeft() * CellSize, cells.size() * CellSize);
+    const double zoom = placeBox_.Zoom();
+    painter.translate(-cells.topLeft() * cellPixels);
+    painter.scale(zoom, zoom);
+    painter.fillRect(world, ToQColor(earth_.Scene.Color));
+    earth_.Scene.PaintSprites(earth_.Scene.Sprites, painter, world, pmNormal);
+    painter.resetTransform();
+    const TPictures pictures = PicturesAt(cellPixels);
+    for (int32_t col = cells.left(); col <= cells.right(); ++col)
+        for (int32_t row = cells.top(); row <= cells.bottom(); ++row) {
+            const int kind = earth_.EarthKind(col, row);
+            const int variant = earth_.EarthVariant(col, row);
+            if (kind >= ekWater && kind <= ekGold && variant >= 0)
+                pictures.Earth.Draw(painter, (col - cells.left()) * cellPixels,
+                                    (row - cells.top()) * cellPixels,
+                                    (kind - ekWater) * DecorationsPerKind + variant);
+        }
+}
+
+void TMapView::DrawCellsAtZoom(QPainter& painter, const QRect& world) {
+    // The ground is drawn once for the cells round the view, the margin
+    // letting the view scroll a while before it is drawn again.
+    const int size = CellPixels();
+    const QRect cells = placeBox_.CellsIn(world);
+    if (cells.isEmpty())
+        return;
+    if (ground_.CellPixels != size || !ground_.Cells.contains(cells)) {
+        const int margin = GroundMargin / size + 1;
+        DrawGround(placeBox_.CellsIn(placeBox_.ScreenRect())
+                           .united(cells)
+                           .adjusted(-margin, -margin, margin, margin) &
+                       QRect(0, 0, MapCols, MapRows),
+                   size);
+    }
     // The pictures are resized for the zoom once and put on whole pixels of
     // the view, with no transformation of theirs.
-    const int size = CellPixels();
-    const TPictures pictures = PicturesAt(size);
     const QPoint origin = placeBox_.DeviceOrigin();
-    const QRect cells = placeBox_.CellsIn(world);
     painter.setWorldMatrixEnabled(false);
+    const QRect shown = QRect(cells.topLeft() * size - origin, cells.size() * size);
+    painter.drawImage(shown.topLeft(), ground_.Picture,
+                      QRect((cells.topLeft() - ground_.Cells.topLeft()) * size, shown.size()));
+    const TPictures pictures = PicturesAt(size);
     for (int32_t col = cells.left(); col <= cells.right(); ++col)
         for (int32_t row = cells.top(); row <= cells.bottom(); ++row)
-            DrawCell(pictures, painter, col, row, QPoint(col, row) * size - origin, size);
+            DrawCell(pictures, painter, col, row, QPoint(col, row) * size - origin, size, false);
     painter.setWorldMatrixEnabled(true);
 }
 

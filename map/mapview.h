@@ -103,11 +103,13 @@ private:
     // the painter's coordinates.
     void DrawBase(const TBase& base, const TPictures& pictures, QPainter& painter, int32_t x,
                   int32_t y, int size) const;
+    // What stands on a cell or lies on its ground, and the ground's own
+    // picture (a decoration of its kind) unless `ground` is false.
     void DrawCell(const TPictures& pictures, QPainter& painter, int32_t col, int32_t row, QPoint at,
-                  int size) const;
+                  int size, bool ground = true) const;
     // The pictures of the cells of a world rectangle at a zoom other than
     // today's, in the view's own pixels.
-    void DrawCellsAtZoom(QPainter& painter, const QRect& world) const;
+    void DrawCellsAtZoom(QPainter& painter, const QRect& world);
     // The map of the far zooms over the world's rectangle.
     void PaintFlat(QPainter& painter, const QRect& world);
 
@@ -127,6 +129,17 @@ private:
     mutable std::vector<QRgb> baseColours_;
     // The map's picture, a pixel a cell, made again at each paint.
     QImage flat_;
+    // At a zoom other than today's, the scene and the ground's pictures drawn
+    // once for the cells round the view (Cells), at CellPixels a cell; made
+    // again when the view leaves them, at another zoom, and whenever the
+    // whole view is to be repainted (a new game, a new scene).
+    struct TGroundCache {
+        QImage Picture;
+        QRect Cells;
+        int CellPixels = 0;
+    } ground_;
+    // Draws the scene and the ground's pictures of the cells into the cache.
+    void DrawGround(const QRect& cells, int cellPixels);
     const TGame* game_ = nullptr;
     QPoint selection_;
     TOverlay overlay_ = TOverlay::None;

@@ -198,6 +198,8 @@ void TvtPlaceBox::UpdateWorld(const QRect& world) {
 }
 
 void TvtPlaceBox::UpdateImage() {
+    if (OnRepaintAll)
+        OnRepaintAll();
     update();
 }
 
