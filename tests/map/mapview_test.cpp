@@ -418,3 +418,25 @@ TEST(MapView, OverlayColoursStayApartInGreyAndForColourBlindPlayers) {
             }
     }
 }
+
+// The ground a zoom keeps drawn is drawn again for a new scene, and where
+// the view goes beyond it.
+TEST(MapView, TheGroundDrawnAtAZoomFollowsANewSceneAndTheView) {
+    TViewFixture f;
+    f.box.SetZoom(0.48, QPointF());
+    const auto centre = [&f] {
+        QImage view(f.box.size(), QImage::Format_RGB32);
+        QPainter painter(&view);
+        painter.translate(-f.box.DeviceOrigin());
+        painter.scale(f.box.Zoom(), f.box.Zoom());
+        f.box.DestPaint(painter, f.box.ScreenRect());
+        return view.pixelColor(100, 100);
+    };
+    EXPECT_EQ(centre(), Ground);
+    f.earth.Scene.Color = 0x0000C0; // red 192
+    f.box.UpdateImage();
+    EXPECT_EQ(centre(), QColor(192, 0, 0));
+    f.earth.Scene.Color = SceneGreen;
+    f.box.SetScreen(5000, 5000); // far beyond the ground drawn
+    EXPECT_EQ(centre(), Ground) << "drawn again where the view went, as the scene now is";
+}
