@@ -294,13 +294,14 @@ void TMapView::DrawGround(const QRect& cells, int cellPixels) {
 
 void TMapView::DrawCellsAtZoom(QPainter& painter, const QRect& world) {
     // The ground is drawn once for the cells round the view, the margin
-    // letting the view scroll a while before it is drawn again.
+    // letting the view scroll a while before it is drawn again; at a new
+    // zoom for the view alone, so that the zoom's step answers at once.
     const int size = CellPixels();
     const QRect cells = placeBox_.CellsIn(world);
     if (cells.isEmpty())
         return;
     if (ground_.CellPixels != size || !ground_.Cells.contains(cells)) {
-        const int margin = GroundMargin / size + 1;
+        const int margin = ground_.CellPixels == size ? GroundMargin / size + 1 : 1;
         DrawGround(placeBox_.CellsIn(placeBox_.ScreenRect())
                            .united(cells)
                            .adjusted(-margin, -margin, margin, margin) &
