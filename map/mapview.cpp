@@ -151,7 +151,7 @@ TMapView::TPictures TMapView::PicturesAt(int cellPixels) const {
         const TDM* source = &images_;
         if (cellPixels > CellSize && images_.imlBases.Ratio() < 2) {
             if (!sharp_)
-                sharp_ = std::make_unique<TDM>(images_.Folder(), 2);
+                sharp_ = std::make_unique<TDM>(TDM::MapPictures(images_.Folder(), 2));
             source = sharp_.get();
         }
         const qreal zoom = static_cast<qreal>(cellPixels) / CellSize;

@@ -83,15 +83,23 @@ void LoadSelection(TImageList& list, const QString& path, QColor colour, bool hi
 
 } // namespace
 
-TDM::TDM(const QString& folder, qreal ratio) : folder_(folder) {
+TDM::TDM(const QString& folder, qreal ratio) : TDM(folder, ratio, false) {}
+
+TDM TDM::MapPictures(const QString& folder, qreal ratio) {
+    return TDM(folder, ratio, true);
+}
+
+TDM::TDM(const QString& folder, qreal ratio, bool mapOnly) : folder_(folder) {
     const auto path = [&folder](const char* name) {
         return folder + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png");
     };
     const bool hiDpi = ratio > 1;
-    LoadList(imlTools, path("imlTools"), true, hiDpi);
     LoadList(imlBases, path("imlBases"), true, hiDpi);
     LoadList(imlEarth, path("imlEarth"), false, hiDpi);
     LoadList(imlIcons, path("imlIcons"), false, hiDpi);
+    if (mapOnly)
+        return;
+    LoadList(imlTools, path("imlTools"), true, hiDpi);
     LoadList(imlSeasons, path("imlSeasons"), true, hiDpi);
     LoadList(imlMarketItem, path("imlMarketItem"), true, hiDpi);
     LoadSelection(imlSelectSea, path("imlSelectSea"), Qt::cyan, hiDpi);

@@ -56,6 +56,12 @@ public:
     // The folder the pictures were read from.
     const QString& Folder() const { return folder_; }
 
+    // The map's lists alone (buildings, ground, state icons) read at a
+    // ratio, for drawing the map at a zoom; the other lists stay blank.
+    static TDM MapPictures(const QString& folder, qreal ratio);
+
 private:
+    TDM(const QString& folder, qreal ratio, bool mapOnly);
+
     QString folder_;
 };

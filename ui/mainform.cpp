@@ -249,7 +249,7 @@ void TMainForm::CreateMenu() {
         {TMenuItem::FullScreen, [this] { miFullScreenClick(); }},
         {TMenuItem::ZoomIn, [this] { StepZoom(1); }},
         {TMenuItem::ZoomOut, [this] { StepZoom(-1); }},
-        {TMenuItem::ActualSize, [this] { pb1->SetZoom(1, QRectF(pb1->rect()).center()); }},
+        {TMenuItem::ActualSize, [this] { pb1->SetZoom(1, ZoomAnchor()); }},
         {TMenuItem::Statistics, [this] { OpenStatistics(); }},
         {TMenuItem::Goals, [this] { OpenGoals(); }},
         {TMenuItem::Journal, [this] { OpenJournal(); }},
@@ -593,16 +593,16 @@ void TMainForm::closeEvent(QCloseEvent* event) {
     SaveSettings();
 }
 
-void TMainForm::StepZoom(int steps) {
-    // The keys zoom about the selected cell while it is in view, else about
-    // the view's middle.
+QPointF TMainForm::ZoomAnchor() const {
     const QPoint cell(colony_->SelectedColumn(), colony_->SelectedRow());
-    const QRect shown = pb1->ScreenRect();
     const QPoint centre = cell * CellSize + QPoint(CellSize / 2, CellSize / 2);
-    const QPointF anchor = shown.contains(centre)
-                               ? QPointF(centre) * pb1->Zoom() - QPointF(pb1->DeviceOrigin())
-                               : QRectF(pb1->rect()).center();
-    pb1->StepZoom(steps, anchor);
+    return pb1->ScreenRect().contains(centre)
+               ? QPointF(centre) * pb1->Zoom() - QPointF(pb1->DeviceOrigin())
+               : QRectF(pb1->rect()).center();
+}
+
+void TMainForm::StepZoom(int steps) {
+    pb1->StepZoom(steps, ZoomAnchor());
 }
 
 void TMainForm::PlaceWindow() {

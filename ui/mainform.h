@@ -179,6 +179,9 @@ private:
     void PlaceWindow();
     // Zooms the map a level nearer (above 0) or farther.
     void StepZoom(int steps);
+    // Where the keys zoom about: the selected cell while it is in view, else
+    // the view's middle.
+    QPointF ZoomAnchor() const;
     // Fades the palette's types that the scenario in play does not allow,
     // their hints saying so.
     void ShowAllowedTypes();
