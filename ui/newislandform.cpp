@@ -14,6 +14,7 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QRegularExpressionValidator>
+#include <QThread>
 #include <QtConcurrent/QtConcurrentRun>
 #include <limits>
 
@@ -69,8 +70,10 @@ TNewIslandForm::TNewIslandForm(QWidget* parent, TWindowServices& services,
     btOk = AddOkCancel(forEditor ? tr("Открыть") : tr("Начать"), QPoint(236, 233), services_);
     blankSea_ = forEditor;
 
-    connect(&drawing_, &QFutureWatcher<QImage>::finished, this,
-            [this] { ShowPreview(drawing_.result()); });
+    connect(&drawing_, &QFutureWatcher<QImage>::finished, this, [this] {
+        drawn_ = true;
+        ShowPreview(drawing_.result());
+    });
     connect(lbMaps, &QListWidget::currentRowChanged, this, [this] {
         edSeed->setEnabled(lbMaps->currentRow() == lbMaps->count() - 1);
         ChoiceChanged();
@@ -113,8 +116,10 @@ void TNewIslandForm::ChoiceChanged() {
         ShowPreview(sea);
     } else if (!choice)
         ShowPreview(QImage());
-    else
+    else {
+        drawn_ = false;
         drawing_.setFuture(QtConcurrent::run(DrawLandPreview, *choice, folders_));
+    }
 }
 
 void TNewIslandForm::ShowPreview(const QImage& picture) {
@@ -134,10 +139,14 @@ void TNewIslandForm::ShowPreview(const QImage& picture) {
 }
 
 QImage TNewIslandForm::Preview() {
-    do {
+    // A drawing that has finished may not have told the window yet; its news
+    // may start the drawing of a later choice.
+    while (!drawn_) {
         drawing_.waitForFinished();
         QCoreApplication::sendPostedEvents();
-    } while (drawing_.isRunning());
+        if (!drawn_)
+            QThread::yieldCurrentThread();
+    }
     return preview_;
 }
 

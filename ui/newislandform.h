@@ -61,6 +61,9 @@ private:
     QFutureWatcher<QImage> drawing_;
     // The choice changed while its overview was drawn.
     bool stale_ = false;
+    // An overview is being drawn, or drawn and not yet handed to the window:
+    // the drawing's end reaches the window as an event of its own.
+    bool drawn_ = true;
     // The overview drawn is of a land chosen, not of a number still typed.
     bool chosen_ = false;
     // The list begins with the blank sea.
