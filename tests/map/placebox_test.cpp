@@ -349,6 +349,18 @@ TEST(PlaceBox, EveryZoomFindsTheCellUnderThePointerAndZoomsAboutIt) {
     QApplication::sendEvent(&m.box, &pinch);
     EXPECT_DOUBLE_EQ(m.box.Zoom(), 1.2);
 
+    // What the selection, the journal's jump and find-weakest bring into
+    // view comes into view at any zoom.
+    for (const double zoom : {0.32, 2.0}) {
+        m.box.SetZoom(zoom, {});
+        m.box.SetScreen(0, 0);
+        const QRect far(6000, 5000, 25, 25);
+        m.box.ShowRect(far);
+        EXPECT_TRUE(m.box.ScreenRect().contains(far)) << zoom;
+        m.box.CenterPoint(3000, 3000);
+        EXPECT_LE((m.box.ScreenRect().center() - QPoint(3000, 3000)).manhattanLength(), 2) << zoom;
+    }
+
     m.box.resize(1000, 1000);
     m.box.SetZoom(0.12, QPointF());
     EXPECT_LT(m.box.Screen().x(), 0) << "a world smaller than the view stands in its middle";
