@@ -199,9 +199,7 @@ QRgb TMapView::FlatColour(int32_t col, int32_t row) const {
 
 void TMapView::PaintFlat(QPainter& painter, const QRect& world) {
     // The cells the rectangle touches, a pixel each, stretched over them.
-    const QRect cells = QRect(QPoint(world.left() / CellSize, world.top() / CellSize),
-                              QPoint(world.right() / CellSize, world.bottom() / CellSize)) &
-                        QRect(0, 0, MapCols, MapRows);
+    const QRect cells = placeBox_.CellsIn(world);
     if (cells.isEmpty())
         return;
     if (flat_.size() != cells.size())
@@ -254,11 +252,8 @@ void TMapView::DrawCell(const TPictures& pictures, QPainter& painter, int32_t co
         DrawBase(*base, pictures, painter, at.x(), at.y(), size);
         return;
     }
-    const int kind = earth_.EarthKind(col, row);
-    const int variant = earth_.EarthVariant(col, row);
-    if (ground && kind >= ekWater && kind <= ekGold && variant >= 0) {
-        pictures.Earth.Draw(painter, at.x(), at.y(),
-                            (kind - ekWater) * DecorationsPerKind + variant);
+    if (const int decoration = Decoration(col, row); ground && decoration >= 0) {
+        pictures.Earth.Draw(painter, at.x(), at.y(), decoration);
     }
     if (game_ && game_->Cell(col, row).Ruins != 0) {
         pictures.Earth.Draw(painter, at.x(), at.y(), RuinsPicture);
@@ -268,6 +263,14 @@ void TMapView::DrawCell(const TPictures& pictures, QPainter& painter, int32_t co
         icons.Draw(painter, at.x() + (size - icons.Width()) / 2,
                    at.y() + (size - icons.Height()) / 2, siImproved);
     }
+}
+
+int TMapView::Decoration(int32_t col, int32_t row) const {
+    const int kind = earth_.EarthKind(col, row);
+    const int variant = earth_.EarthVariant(col, row);
+    return kind >= ekWater && kind <= ekGold && variant >= 0
+               ? (kind - ekWater) * DecorationsPerKind + variant
+               : -1;
 }
 
 void TMapView::DrawGround(const QRect& cells, int cellPixels) {
@@ -282,14 +285,10 @@ void TMapView::DrawGround(const QRect& cells, int cellPixels) {
     painter.resetTransform();
     const TPictures pictures = PicturesAt(cellPixels);
     for (int32_t col = cells.left(); col <= cells.right(); ++col)
-        for (int32_t row = cells.top(); row <= cells.bottom(); ++row) {
-            const int kind = earth_.EarthKind(col, row);
-            const int variant = earth_.EarthVariant(col, row);
-            if (kind >= ekWater && kind <= ekGold && variant >= 0)
+        for (int32_t row = cells.top(); row <= cells.bottom(); ++row)
+            if (const int decoration = Decoration(col, row); decoration >= 0)
                 pictures.Earth.Draw(painter, (col - cells.left()) * cellPixels,
-                                    (row - cells.top()) * cellPixels,
-                                    (kind - ekWater) * DecorationsPerKind + variant);
-        }
+                                    (row - cells.top()) * cellPixels, decoration);
 }
 
 void TMapView::DrawCellsAtZoom(QPainter& painter, const QRect& world) {

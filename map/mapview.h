@@ -107,6 +107,8 @@ private:
     // picture (a decoration of its kind) unless `ground` is false.
     void DrawCell(const TPictures& pictures, QPainter& painter, int32_t col, int32_t row, QPoint at,
                   int size, bool ground = true) const;
+    // The ground decoration's picture of a cell in the earth list, or -1.
+    int Decoration(int32_t col, int32_t row) const;
     // The pictures of the cells of a world rectangle at a zoom other than
     // today's, in the view's own pixels.
     void DrawCellsAtZoom(QPainter& painter, const QRect& world);
