@@ -51,6 +51,7 @@ void TEarth::LoadEarth(const TMapFiles& files, const TMapSource& source) {
                        std::clamp(init.ReadInteger(QStringLiteral("SelY"), 0), 0, MapRows - 1));
     source_ = source;
     files_ = files;
+    ++generation_;
 }
 
 TSavedLand TEarth::SavedLand() const {

@@ -8,6 +8,7 @@
 
 #include <QPoint>
 #include <QString>
+#include <cstdint>
 
 // The map the colony lives on: its terrain grid, its background scene centred
 // in the 7000 x 7000 world, and where a new game starts. It knows where it
@@ -36,6 +37,10 @@ public:
     // too short, leaving the earth as it was.
     void LoadEarth(const TMapFiles& files, const TMapSource& source);
 
+    // Counts the lands loaded, so that what was drawn of one land can tell
+    // it is not the land now.
+    uint64_t Generation() const { return generation_; }
+
     // Where the earth was loaded from, and the bytes of its three files.
     const TMapSource& Source() const { return source_; }
     const TMapFiles& Files() const { return files_; }
@@ -61,6 +66,7 @@ public:
 private:
     TMapSource source_;
     TMapFiles files_;
+    uint64_t generation_ = 0;
 };
 
 // A saved game read from its file, with whether its land replaced the one in

@@ -8,6 +8,7 @@
 #include "scene/styles.h"
 
 #include <QPainter>
+#include <QRegion>
 #include <cmath>
 
 namespace {
@@ -97,7 +98,6 @@ TMapView::TMapView(TvtPlaceBox& placeBox, TEarth& earth, const TDM& images)
     : placeBox_(placeBox), earth_(earth), images_(images) {
     placeBox_.OnPaintBackground = [this](const QRect& world) { pb1PaintBackground(world); };
     placeBox_.OnPaintCell = [this](int32_t col, int32_t row) { pb1PaintCell(col, row); };
-    placeBox_.OnRepaintAll = [this] { ground_ = {}; };
     tmSelect.setTimerType(Qt::PreciseTimer);
     tmSelect.setInterval(SelectInterval);
     QObject::connect(&tmSelect, &QTimer::timeout, [this] { tmSelectTimer(); });
@@ -107,7 +107,6 @@ TMapView::TMapView(TvtPlaceBox& placeBox, TEarth& earth, const TDM& images)
 TMapView::~TMapView() {
     placeBox_.OnPaintBackground = nullptr;
     placeBox_.OnPaintCell = nullptr;
-    placeBox_.OnRepaintAll = nullptr;
     if (plan_) {
         plan_->OnPaint = nullptr;
     }
@@ -173,12 +172,7 @@ void TMapView::pb1PaintBackground(const QRect& world) {
         PaintFlat(canvas, world);
         return;
     }
-    canvas.fillRect(world, ToQColor(earth_.Scene.Color));
-    if (CellPixels() != CellSize) {
-        DrawCellsAtZoom(canvas, world);
-        return;
-    }
-    earth_.Scene.PaintSprites(earth_.Scene.Sprites, canvas, world, pmNormal);
+    DrawCells(canvas, world);
 }
 
 QRgb TMapView::FlatColour(int32_t col, int32_t row) const {
@@ -230,11 +224,8 @@ void TMapView::pb1PaintCell(int32_t col, int32_t row) {
     QPainter& canvas = *destCanvas;
     const int32_t x = col * CellSize;
     const int32_t y = row * CellSize;
-    const int cellPixels = CellPixels();
-    // At another zoom the background's pass has drawn the pictures already.
-    if (cellPixels == CellSize)
-        DrawCell(PicturesAt(CellSize), canvas, col, row, QPoint(x, y), CellSize);
-    if (cellPixels > FlatCellPixels && overlay_ != TOverlay::None && game_) {
+    // The background's pass has drawn the cell's pictures already.
+    if (CellPixels() > FlatCellPixels && overlay_ != TOverlay::None && game_) {
         TintCell(canvas, col, row);
     }
     if (OnPaintCellOver) {
@@ -246,14 +237,11 @@ void TMapView::pb1PaintCell(int32_t col, int32_t row) {
 }
 
 void TMapView::DrawCell(const TPictures& pictures, QPainter& painter, int32_t col, int32_t row,
-                        QPoint at, int size, bool ground) const {
+                        QPoint at, int size) const {
     if (const TBase* base = game_ ? game_->BaseAt(col, row) : nullptr) {
         // The building picture is opaque and hides everything of the ground.
         DrawBase(*base, pictures, painter, at.x(), at.y(), size);
         return;
-    }
-    if (const int decoration = Decoration(col, row); ground && decoration >= 0) {
-        pictures.Earth.Draw(painter, at.x(), at.y(), decoration);
     }
     if (game_ && game_->Cell(col, row).Ruins != 0) {
         pictures.Earth.Draw(painter, at.x(), at.y(), RuinsPicture);
@@ -274,33 +262,56 @@ int TMapView::Decoration(int32_t col, int32_t row) const {
 }
 
 void TMapView::DrawGround(const QRect& cells, int cellPixels) {
-    ground_ = {QImage(cells.size() * cellPixels, QImage::Format_RGB32), cells, cellPixels};
+    const int ratio = TDM::ScreenRatio() > 1 ? 2 : 1;
+    TGroundCache old = std::move(ground_);
+    ground_ = {QImage(cells.size() * cellPixels * ratio, QImage::Format_RGB32), cells, cellPixels,
+               earth_.Generation()};
+    ground_.Picture.setDevicePixelRatio(ratio);
     QPainter painter(&ground_.Picture);
-    const QRect world(cells.topLeft() * CellSize, cells.size() * CellSize);
-    const double zoom = placeBox_.Zoom();
-    painter.translate(-cells.topLeft() * cellPixels);
-    painter.scale(zoom, zoom);
-    painter.fillRect(world, ToQColor(earth_.Scene.Color));
-    earth_.Scene.PaintSprites(earth_.Scene.Sprites, painter, world, pmNormal);
-    painter.resetTransform();
+    // What the view kept of this land at this zoom moves over; only the
+    // cells it lacks are drawn.
+    QRegion fresh(cells);
+    if (old.CellPixels == cellPixels && old.Land == ground_.Land &&
+        old.Picture.devicePixelRatio() == ratio) {
+        if (const QRect kept = old.Cells & cells; !kept.isEmpty()) {
+            painter.drawImage((kept.topLeft() - cells.topLeft()) * cellPixels, old.Picture,
+                              QRect((kept.topLeft() - old.Cells.topLeft()) * cellPixels * ratio,
+                                    kept.size() * cellPixels * ratio));
+            fresh -= kept;
+        }
+    }
     const TPictures pictures = PicturesAt(cellPixels);
-    for (int32_t col = cells.left(); col <= cells.right(); ++col)
-        for (int32_t row = cells.top(); row <= cells.bottom(); ++row)
-            if (const int decoration = Decoration(col, row); decoration >= 0)
-                pictures.Earth.Draw(painter, (col - cells.left()) * cellPixels,
-                                    (row - cells.top()) * cellPixels, decoration);
+    const double zoom = placeBox_.Zoom();
+    for (const QRect& part : fresh) {
+        const QRect world(part.topLeft() * CellSize, part.size() * CellSize);
+        painter.save();
+        painter.setClipRect(
+            QRect((part.topLeft() - cells.topLeft()) * cellPixels, part.size() * cellPixels));
+        painter.translate(-cells.topLeft() * cellPixels);
+        painter.scale(zoom, zoom);
+        painter.fillRect(world, ToQColor(earth_.Scene.Color));
+        earth_.Scene.PaintSprites(earth_.Scene.Sprites, painter, world, pmNormal);
+        painter.restore();
+        for (int32_t col = part.left(); col <= part.right(); ++col)
+            for (int32_t row = part.top(); row <= part.bottom(); ++row)
+                if (const int decoration = Decoration(col, row); decoration >= 0)
+                    pictures.Earth.Draw(painter, (col - cells.left()) * cellPixels,
+                                        (row - cells.top()) * cellPixels, decoration);
+    }
 }
 
-void TMapView::DrawCellsAtZoom(QPainter& painter, const QRect& world) {
+void TMapView::DrawCells(QPainter& painter, const QRect& world) {
     // The ground is drawn once for the cells round the view, the margin
-    // letting the view scroll a while before it is drawn again; at a new
-    // zoom for the view alone, so that the zoom's step answers at once.
+    // letting the view scroll a while before the cells it lacks are drawn;
+    // at a new zoom or for a new land for the view alone, so that the zoom's
+    // step answers at once.
     const int size = CellPixels();
     const QRect cells = placeBox_.CellsIn(world);
     if (cells.isEmpty())
         return;
-    if (ground_.CellPixels != size || !ground_.Cells.contains(cells)) {
-        const int margin = ground_.CellPixels == size ? GroundMargin / size + 1 : 1;
+    const bool same = ground_.CellPixels == size && ground_.Land == earth_.Generation();
+    if (!same || !ground_.Cells.contains(cells)) {
+        const int margin = same ? GroundMargin / size + 1 : 1;
         DrawGround(placeBox_.CellsIn(placeBox_.ScreenRect())
                            .united(cells)
                            .adjusted(-margin, -margin, margin, margin) &
@@ -310,14 +321,16 @@ void TMapView::DrawCellsAtZoom(QPainter& painter, const QRect& world) {
     // The pictures are resized for the zoom once and put on whole pixels of
     // the view, with no transformation of theirs.
     const QPoint origin = placeBox_.DeviceOrigin();
+    const qreal ratio = ground_.Picture.devicePixelRatio();
     painter.setWorldMatrixEnabled(false);
     const QRect shown = QRect(cells.topLeft() * size - origin, cells.size() * size);
     painter.drawImage(shown.topLeft(), ground_.Picture,
-                      QRect((cells.topLeft() - ground_.Cells.topLeft()) * size, shown.size()));
+                      QRectF(QPointF((cells.topLeft() - ground_.Cells.topLeft()) * size) * ratio,
+                             QSizeF(shown.size()) * ratio));
     const TPictures pictures = PicturesAt(size);
     for (int32_t col = cells.left(); col <= cells.right(); ++col)
         for (int32_t row = cells.top(); row <= cells.bottom(); ++row)
-            DrawCell(pictures, painter, col, row, QPoint(col, row) * size - origin, size, false);
+            DrawCell(pictures, painter, col, row, QPoint(col, row) * size - origin, size);
     painter.setWorldMatrixEnabled(true);
 }
 

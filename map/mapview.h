@@ -29,10 +29,10 @@ class TWall;
 // marks into the overview plan. It attaches itself to the place box's paint
 // events for its whole life.
 //
-// At any zoom the scene is drawn as shapes at that zoom and the pictures from
-// lists resized once for it (from the sharp art above today's size); where a
-// cell is FlatCellPixels or fewer pixels, the view is a map: each cell one
-// colour by its ground or its building.
+// At any zoom the scene is drawn as shapes at that zoom, once for the ground
+// round the view, and the pictures from lists resized once for it (from the sharp art above today's
+// size); where a cell is FlatCellPixels or fewer pixels, the view is a map: each cell one colour by
+// its ground or its building.
 class TMapView {
 public:
     TMapView(TvtPlaceBox& placeBox, TEarth& earth, const TDM& images);
@@ -103,15 +103,15 @@ private:
     // the painter's coordinates.
     void DrawBase(const TBase& base, const TPictures& pictures, QPainter& painter, int32_t x,
                   int32_t y, int size) const;
-    // What stands on a cell or lies on its ground, and the ground's own
-    // picture (a decoration of its kind) unless `ground` is false.
+    // What stands on a cell or lies on its ground (ruins, improved land),
+    // over the ground drawn.
     void DrawCell(const TPictures& pictures, QPainter& painter, int32_t col, int32_t row, QPoint at,
-                  int size, bool ground = true) const;
+                  int size) const;
     // The ground decoration's picture of a cell in the earth list, or -1.
     int Decoration(int32_t col, int32_t row) const;
-    // The pictures of the cells of a world rectangle at a zoom other than
-    // today's, in the view's own pixels.
-    void DrawCellsAtZoom(QPainter& painter, const QRect& world);
+    // The ground and the pictures of the cells of a world rectangle, in the
+    // view's own pixels.
+    void DrawCells(QPainter& painter, const QRect& world);
     // The map of the far zooms over the world's rectangle.
     void PaintFlat(QPainter& painter, const QRect& world);
 
@@ -131,16 +131,19 @@ private:
     mutable std::vector<QRgb> baseColours_;
     // The map's picture, a pixel a cell, made again at each paint.
     QImage flat_;
-    // At a zoom other than today's, the scene and the ground's pictures drawn
-    // once for the cells round the view (Cells), at CellPixels a cell; made
-    // again when the view leaves them, at another zoom, and whenever the
-    // whole view is to be repainted (a new game, a new scene).
+    // The scene and the ground's pictures drawn once for the cells round the
+    // view (Cells), at CellPixels a cell, of the earth's land Land; what
+    // stands on the ground is drawn over it at each paint. The cells the view
+    // reaches beyond it are added as it moves; a new zoom or land starts it
+    // again.
     struct TGroundCache {
         QImage Picture;
         QRect Cells;
         int CellPixels = 0;
+        uint64_t Land = 0;
     } ground_;
-    // Draws the scene and the ground's pictures of the cells into the cache.
+    // Makes the cache the given cells at a cell's pixels, drawing the scene
+    // and the ground's pictures of those it does not hold yet.
     void DrawGround(const QRect& cells, int cellPixels);
     const TGame* game_ = nullptr;
     QPoint selection_;

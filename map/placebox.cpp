@@ -198,8 +198,6 @@ void TvtPlaceBox::UpdateWorld(const QRect& world) {
 }
 
 void TvtPlaceBox::UpdateImage() {
-    if (OnRepaintAll)
-        OnRepaintAll();
     update();
 }
 

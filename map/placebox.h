@@ -34,9 +34,6 @@ public:
     std::function<void()> OnScroll;
     // The zoom changed (after OnScroll).
     std::function<void()> OnZoom;
-    // The whole view is to be painted again (UpdateImage): whatever the owner
-    // keeps of it drawn is old.
-    std::function<void()> OnRepaintAll;
     // Mouse events carry world pixels: the client position plus the origin.
     std::function<void(Qt::MouseButton, Qt::KeyboardModifiers, QPoint world)> OnMouseDown;
     std::function<void(Qt::MouseButtons, Qt::KeyboardModifiers, QPoint world)> OnMouseMove;

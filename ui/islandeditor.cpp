@@ -4,6 +4,7 @@
 #include "map/mapview.h"
 #include "map/placebox.h"
 #include "map/plan.h"
+#include "map/zoombadge.h"
 #include "model/describe.h"
 #include "resources/datamodule.h"
 #include "ui/application.h"
@@ -234,6 +235,10 @@ TIslandEditorForm::TIslandEditorForm(const TDM& images, const TBaseTypeList& cat
         MouseUp(button);
     };
     view_ = std::make_unique<TMapView>(*pb1, earth_, images_);
+    pb1->OnZoom = [this] {
+        TZoomBadge::Follow(zoomBadge_, *pb1, pb1->Zoom(), [this] { Zoom(0); });
+        pb1->setAccessibleDescription(TZoomBadge::ZoomText(pb1->Zoom()));
+    };
     view_->OnPaintCellOver = [this](QPainter& painter, int32_t col, int32_t row) {
         marks_.PaintCell(painter, col, row);
     };
@@ -312,12 +317,28 @@ void TIslandEditorForm::CreateMenu() {
                 [this, step = change] { edSize->setValue(edSize->value() + step); });
     }
 
+    // The map zooms about the view's centre with the game's keys.
+    QMenu* view = menuBar()->addMenu(QCoreApplication::translate("Menus", "&Вид"));
+    for (const auto& [item, steps] :
+         {std::pair{TMenuItem::ZoomIn, 1}, std::pair{TMenuItem::ZoomOut, -1},
+          std::pair{TMenuItem::ActualSize, 0}})
+        connect(gameItem(view, item), &QAction::triggered, this,
+                [this, steps = steps] { Zoom(steps); });
+
     QMenu* help = menuBar()->addMenu(QCoreApplication::translate("Menus", "&?"));
     connect(gameItem(help, TMenuItem::Help), &QAction::triggered, this, [this] {
         if (OnHelp)
             OnHelp();
     });
     AnswerMnemonicsOnEitherLayout(*menuBar());
+}
+
+void TIslandEditorForm::Zoom(int steps) {
+    const QPointF centre = QRectF(pb1->rect()).center();
+    if (steps == 0)
+        pb1->SetZoom(1, centre);
+    else
+        pb1->StepZoom(steps, centre);
 }
 
 QWidget* TIslandEditorForm::CreateTools() {

@@ -9,6 +9,7 @@
 #include <QCoreApplication>
 #include <QImage>
 #include <QMainWindow>
+#include <QPointer>
 #include <array>
 #include <functional>
 #include <memory>
@@ -27,6 +28,7 @@ class TMapView;
 class TvtPlaceBox;
 class TvtPlan;
 class TWindowServices;
+class TZoomBadge;
 
 // The island editor, a window of its own: the player paints the grounds of a
 // land with a brush, fills areas, raises islands of the generator's recipe,
@@ -123,6 +125,8 @@ protected:
 
 private:
     void CreateMenu();
+    // Zooms the map about the view's centre by steps, or to today's size at 0.
+    void Zoom(int steps);
     QWidget* CreateTools();
     QWidget* CreateSide();
     // Asks whether to keep the changes before they are thrown away; false
@@ -166,6 +170,7 @@ private:
     // The grid the scene was drawn from.
     TTerrainGrid drawn_;
     std::unique_ptr<TMapView> view_;
+    QPointer<TZoomBadge> zoomBadge_;
     TEditMarks marks_;
     std::vector<TMapProblem> problems_;
     std::array<QAction*, ToolCount> toolActions_{};

@@ -5,6 +5,7 @@
 #include "map/overlaylegend.h"
 #include "map/placebox.h"
 #include "map/plan.h"
+#include "map/zoombadge.h"
 #include "model/datatexts.h"
 #include "model/describe.h"
 #include "model/gamedate.h"
@@ -249,7 +250,7 @@ void TMainForm::CreateMenu() {
         {TMenuItem::FullScreen, [this] { miFullScreenClick(); }},
         {TMenuItem::ZoomIn, [this] { StepZoom(1); }},
         {TMenuItem::ZoomOut, [this] { StepZoom(-1); }},
-        {TMenuItem::ActualSize, [this] { pb1->SetZoom(1, ZoomAnchor()); }},
+        {TMenuItem::ActualSize, [this] { ActualSize(); }},
         {TMenuItem::Statistics, [this] { OpenStatistics(); }},
         {TMenuItem::Goals, [this] { OpenGoals(); }},
         {TMenuItem::Journal, [this] { OpenJournal(); }},
@@ -346,10 +347,12 @@ void TMainForm::CreateControls() {
     green.setColor(QPalette::Window, MoneyGreen);
     pb1->setPalette(green);
     client_->Anchor(pb1, akAll);
-    // The zoom is told on the status line and to a screen reader.
+    // The zoom is told on the status line, over the view's corner while it
+    // is not today's size, and to a screen reader.
     pb1->OnZoom = [this] {
-        const QString zoom = tr("Масштаб %1 %").arg(qRound(pb1->Zoom() * 100));
+        const QString zoom = TZoomBadge::ZoomText(pb1->Zoom());
         pb1->setAccessibleDescription(zoom);
+        TZoomBadge::Follow(ZoomBadge, *pb1, pb1->Zoom(), [this] { ActualSize(); });
         ShowStatus(zoom);
     };
     pb1->OnMouseDown = [this](Qt::MouseButton button, Qt::KeyboardModifiers, QPoint world) {
@@ -603,6 +606,10 @@ QPointF TMainForm::ZoomAnchor() const {
 
 void TMainForm::StepZoom(int steps) {
     pb1->StepZoom(steps, ZoomAnchor());
+}
+
+void TMainForm::ActualSize() {
+    pb1->SetZoom(1, ZoomAnchor());
 }
 
 void TMainForm::PlaceWindow() {

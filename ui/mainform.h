@@ -14,6 +14,7 @@
 
 #include <QCoreApplication>
 #include <QMainWindow>
+#include <QPointer>
 #include <array>
 #include <memory>
 #include <vector>
@@ -29,6 +30,7 @@ class TJournalForm;
 class THealthBar;
 class TMapView;
 class TOverlayLegend;
+class TZoomBadge;
 class TPanelText;
 class TStatisticsForm;
 class TvtGyperLabel;
@@ -93,6 +95,7 @@ public:
     std::array<TPanelText*, GoodsCount> lbGoods{};
     THealthBar* pbHealth = nullptr;
     TOverlayLegend* Legend = nullptr;
+    QPointer<TZoomBadge> ZoomBadge;
     TvtPic* pcSeason = nullptr;
     TvtPic* pc1 = nullptr;
     std::vector<TvtPic*> paletteButtons;
@@ -179,6 +182,7 @@ private:
     void PlaceWindow();
     // Zooms the map a level nearer (above 0) or farther.
     void StepZoom(int steps);
+    void ActualSize();
     // Where the keys zoom about: the selected cell while it is in view, else
     // the view's middle.
     QPointF ZoomAnchor() const;

@@ -56,14 +56,16 @@ struct TViewFixture {
         return base;
     }
 
-    // One cell as the place box paints it.
+    // One cell as the place box paints it, brought into view.
     QImage Cell(int col, int row) {
-        QImage image(CellSize, CellSize, QImage::Format_RGB32);
-        image.fill(Qt::black);
-        QPainter painter(&image);
-        painter.translate(-col * CellSize, -row * CellSize);
-        box.DestPaint(painter, QRect(col * CellSize, row * CellSize, CellSize, CellSize));
-        return image;
+        const QRect cell(col * CellSize, row * CellSize, CellSize, CellSize);
+        box.SetScreen(cell.x(), cell.y());
+        QImage view(box.size(), QImage::Format_RGB32);
+        view.fill(Qt::black);
+        QPainter painter(&view);
+        painter.translate(-box.DeviceOrigin());
+        box.DestPaint(painter, cell);
+        return view.copy(cell.translated(-box.DeviceOrigin()));
     }
 
     void SetGround(int col, int row, int kind, int variant) {
@@ -419,24 +421,44 @@ TEST(MapView, OverlayColoursStayApartInGreyAndForColourBlindPlayers) {
     }
 }
 
-// The ground a zoom keeps drawn is drawn again for a new scene, and where
-// the view goes beyond it.
-TEST(MapView, TheGroundDrawnAtAZoomFollowsANewSceneAndTheView) {
-    TViewFixture f;
-    f.box.SetZoom(0.48, QPointF());
-    const auto centre = [&f] {
-        QImage view(f.box.size(), QImage::Format_RGB32);
-        QPainter painter(&view);
-        painter.translate(-f.box.DeviceOrigin());
-        painter.scale(f.box.Zoom(), f.box.Zoom());
-        f.box.DestPaint(painter, f.box.ScreenRect());
-        return view.pixelColor(100, 100);
-    };
-    EXPECT_EQ(centre(), Ground);
-    f.earth.Scene.Color = 0x0000C0; // red 192
-    f.box.UpdateImage();
-    EXPECT_EQ(centre(), QColor(192, 0, 0));
-    f.earth.Scene.Color = SceneGreen;
-    f.box.SetScreen(5000, 5000); // far beyond the ground drawn
-    EXPECT_EQ(centre(), Ground) << "drawn again where the view went, as the scene now is";
+// The ground kept drawn is drawn again for a new land, at today's size and
+// at a zoom, and where the view goes beyond it.
+TEST(MapView, TheGroundDrawnFollowsANewLandAndTheView) {
+    for (const double zoom : {1.0, 0.48}) {
+        SCOPED_TRACE(zoom);
+        TViewFixture f;
+        f.box.SetZoom(zoom, QPointF());
+        const auto paint = [](TViewFixture& fixture) {
+            QImage view(fixture.box.size(), QImage::Format_RGB32);
+            QPainter painter(&view);
+            painter.translate(-fixture.box.DeviceOrigin());
+            painter.scale(fixture.box.Zoom(), fixture.box.Zoom());
+            fixture.box.DestPaint(painter, fixture.box.ScreenRect());
+            return view;
+        };
+        const auto centre = [&] { return paint(f).pixelColor(100, 100); };
+        EXPECT_EQ(centre(), Ground);
+        f.earth.Scene.Color = 0x0000C0; // red 192
+        EXPECT_EQ(centre(), Ground) << "the land is the same";
+        for (int cell = 190; cell < 240; cell += 3)
+            f.SetGround(cell, cell + cell % 7 - 3, ekForest, cell % 10);
+        f.earth.LoadEarth(TMapFiles{QByteArray(f.earth.Grid.Bytes(), TTerrainGrid::ByteSize),
+                                    "<PICTURE color=#C00000>", ""},
+                          TMapSource::Random(1));
+        EXPECT_EQ(centre(), QColor(192, 0, 0));
+        f.earth.Scene.Color = SceneGreen;
+        f.box.SetScreen(5000, 5000); // far beyond the ground drawn
+        EXPECT_EQ(centre(), Ground) << "drawn again where the view went, as the scene now is";
+
+        // Scrolled on past what was drawn, the view shows what a view made
+        // there shows: the ground kept has moved over whole.
+        TViewFixture fresh;
+        fresh.box.SetZoom(zoom, QPointF());
+        fresh.earth.Grid = f.earth.Grid;
+        f.box.SetScreen(4900, 4950);
+        paint(f);
+        f.box.SetScreen(5400, 5300);
+        fresh.box.SetScreen(5400, 5300);
+        EXPECT_EQ(paint(f), paint(fresh));
+    }
 }
