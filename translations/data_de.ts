@@ -659,13 +659,13 @@ jeden Tag all ihr Geld und alle Waren.&lt;/p&gt;</translation>
     <message>
         <source>&lt;h2&gt;Карта и клетки&lt;/h2&gt;
 &lt;p&gt;Карта — 280 × 280 клеток. Выберите клетку мышью или стрелками; &lt;kbd&gt;Ctrl&lt;/kbd&gt; со стрелками
-и перетаскивание мышью прокручивают карту, щелчок по обзорной карте справа переносит вид. Колесо мыши меняет масштаб вокруг указателя (&lt;kbd&gt;Shift&lt;/kbd&gt; с колесом прокручивает вбок), как и &lt;kbd&gt;Ctrl&lt;/kbd&gt;+&lt;kbd&gt;=&lt;/kbd&gt;, &lt;kbd&gt;Ctrl&lt;/kbd&gt;+&lt;kbd&gt;-&lt;/kbd&gt; и &lt;kbd&gt;Ctrl&lt;/kbd&gt;+&lt;kbd&gt;0&lt;/kbd&gt;: от всего острова, где клетка — цветная точка, до двойного размера. Окно игры растягивается и разворачивается; карта занимает все место, а игра помнит размер и место окна.
+и перетаскивание мышью прокручивают карту, щелчок по обзорной карте справа переносит вид. Колесо мыши меняет масштаб вокруг указателя (&lt;kbd&gt;Shift&lt;/kbd&gt; с колесом прокручивает вбок), как и &lt;kbd&gt;Ctrl&lt;/kbd&gt;+&lt;kbd&gt;=&lt;/kbd&gt;, &lt;kbd&gt;Ctrl&lt;/kbd&gt;+&lt;kbd&gt;-&lt;/kbd&gt; и &lt;kbd&gt;Ctrl&lt;/kbd&gt;+&lt;kbd&gt;0&lt;/kbd&gt;: от всего острова, где клетка — цветная точка, до двойного размера. Пока карта не в своем размере, в ее углу справа вверху виден масштаб; щелчок по нему возвращает настоящий размер. Окно игры растягивается и разворачивается; карта занимает все место, а игра помнит размер и место окна.
 Строка статуса внизу говорит, что находится на выбранной клетке. Строить можно на земле, воде
 (озерах), в лесу и на месторождениях угля, руды, нефти и золота; на море, берегу и неизвестных
 объектах строить нельзя.&lt;/p&gt;</source>
         <translation>&lt;h2&gt;Karte und Felder&lt;/h2&gt;
 &lt;p&gt;Die Karte hat 280 × 280 Felder. Wählen Sie ein Feld mit der Maus oder den Pfeiltasten; &lt;kbd&gt;Strg&lt;/kbd&gt; mit den Pfeiltasten
-und Ziehen mit der Maus verschieben die Karte, ein Klick auf die Übersichtskarte rechts versetzt die Ansicht. Das Mausrad ändert den Maßstab um den Zeiger (&lt;kbd&gt;Umschalt&lt;/kbd&gt; mit dem Rad rollt seitwärts), ebenso &lt;kbd&gt;Strg&lt;/kbd&gt;+&lt;kbd&gt;=&lt;/kbd&gt;, &lt;kbd&gt;Strg&lt;/kbd&gt;+&lt;kbd&gt;-&lt;/kbd&gt; und &lt;kbd&gt;Strg&lt;/kbd&gt;+&lt;kbd&gt;0&lt;/kbd&gt;: von der ganzen Insel, jedes Feld ein Farbpunkt, bis zur doppelten Größe. Das Spielfenster lässt sich vergrößern und maximieren; die Karte nimmt den Platz ein, und das Spiel merkt sich Größe und Ort des Fensters.
+und Ziehen mit der Maus verschieben die Karte, ein Klick auf die Übersichtskarte rechts versetzt die Ansicht. Das Mausrad ändert den Maßstab um den Zeiger (&lt;kbd&gt;Umschalt&lt;/kbd&gt; mit dem Rad rollt seitwärts), ebenso &lt;kbd&gt;Strg&lt;/kbd&gt;+&lt;kbd&gt;=&lt;/kbd&gt;, &lt;kbd&gt;Strg&lt;/kbd&gt;+&lt;kbd&gt;-&lt;/kbd&gt; und &lt;kbd&gt;Strg&lt;/kbd&gt;+&lt;kbd&gt;0&lt;/kbd&gt;: von der ganzen Insel, jedes Feld ein Farbpunkt, bis zur doppelten Größe. Solange die Karte nicht in Originalgröße ist, steht der Maßstab in ihrer Ecke oben rechts; ein Klick darauf stellt die Originalgröße wieder her. Das Spielfenster lässt sich vergrößern und maximieren; die Karte nimmt den Platz ein, und das Spiel merkt sich Größe und Ort des Fensters.
 Die Statuszeile unten sagt, was auf dem gewählten Feld ist. Bauen kann man auf Land, auf Wasser
 (Seen), im Wald und auf Lagern von Kohle, Erz, Öl und Gold; auf dem Meer, an der Küste und auf unbekannten
 Objekten kann man nicht bauen.&lt;/p&gt;</translation>
@@ -890,12 +890,12 @@ einer beliebigen Karte des Spiels, „Datei öffnen...“ — mit einer beliebig
         <source>&lt;p&gt;Инструменты, в скобках клавиша: {tools}. Берег ложится сам там, где земля встречает море, а море,
 отрезанное от открытого моря, становится озером. После каждого штриха карта рисуется заново, как
 у острова, построенного игрой. &lt;kbd&gt;Ctrl+Z&lt;/kbd&gt; отменяет штрих, заливку, остров, перенос или
-надпись целиком (до 100 шагов), &lt;kbd&gt;Ctrl+Y&lt;/kbd&gt; повторяет. Названия, которые дала игра, на другом
+надпись целиком (до 100 шагов), &lt;kbd&gt;Ctrl+Y&lt;/kbd&gt; повторяет. Масштаб меняют колесо мыши и меню «Вид», как в игре. Названия, которые дала игра, на другом
 языке пишутся на нем, а свои видны так, как написаны.&lt;/p&gt;</source>
         <translation>&lt;p&gt;Die Werkzeuge, in Klammern die Taste: {tools}. Die Küste legt sich von selbst dorthin, wo Land auf das Meer trifft,
 und Meer, das vom offenen Meer abgeschnitten ist, wird zum See. Nach jedem Strich wird die Karte neu gezeichnet, wie
 bei einer Insel, die das Spiel baut. &lt;kbd&gt;Strg+Z&lt;/kbd&gt; nimmt einen Strich, ein Füllen, eine Insel, ein Verlegen oder
-eine Beschriftung ganz zurück (bis zu 100 Schritte), &lt;kbd&gt;Strg+Y&lt;/kbd&gt; wiederholt. Beschriftungen, die das Spiel vergeben hat,
+eine Beschriftung ganz zurück (bis zu 100 Schritte), &lt;kbd&gt;Strg+Y&lt;/kbd&gt; wiederholt. Mausrad und Menü „Ansicht“ ändern den Maßstab wie im Spiel. Beschriftungen, die das Spiel vergeben hat,
 erscheinen in einer anderen Sprache in dieser, eigene so, wie sie geschrieben wurden.&lt;/p&gt;</translation>
     </message>
     <message>

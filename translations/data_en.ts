@@ -659,13 +659,13 @@ loses all its money and goods every day.&lt;/p&gt;</translation>
     <message>
         <source>&lt;h2&gt;Карта и клетки&lt;/h2&gt;
 &lt;p&gt;Карта — 280 × 280 клеток. Выберите клетку мышью или стрелками; &lt;kbd&gt;Ctrl&lt;/kbd&gt; со стрелками
-и перетаскивание мышью прокручивают карту, щелчок по обзорной карте справа переносит вид. Колесо мыши меняет масштаб вокруг указателя (&lt;kbd&gt;Shift&lt;/kbd&gt; с колесом прокручивает вбок), как и &lt;kbd&gt;Ctrl&lt;/kbd&gt;+&lt;kbd&gt;=&lt;/kbd&gt;, &lt;kbd&gt;Ctrl&lt;/kbd&gt;+&lt;kbd&gt;-&lt;/kbd&gt; и &lt;kbd&gt;Ctrl&lt;/kbd&gt;+&lt;kbd&gt;0&lt;/kbd&gt;: от всего острова, где клетка — цветная точка, до двойного размера. Окно игры растягивается и разворачивается; карта занимает все место, а игра помнит размер и место окна.
+и перетаскивание мышью прокручивают карту, щелчок по обзорной карте справа переносит вид. Колесо мыши меняет масштаб вокруг указателя (&lt;kbd&gt;Shift&lt;/kbd&gt; с колесом прокручивает вбок), как и &lt;kbd&gt;Ctrl&lt;/kbd&gt;+&lt;kbd&gt;=&lt;/kbd&gt;, &lt;kbd&gt;Ctrl&lt;/kbd&gt;+&lt;kbd&gt;-&lt;/kbd&gt; и &lt;kbd&gt;Ctrl&lt;/kbd&gt;+&lt;kbd&gt;0&lt;/kbd&gt;: от всего острова, где клетка — цветная точка, до двойного размера. Пока карта не в своем размере, в ее углу справа вверху виден масштаб; щелчок по нему возвращает настоящий размер. Окно игры растягивается и разворачивается; карта занимает все место, а игра помнит размер и место окна.
 Строка статуса внизу говорит, что находится на выбранной клетке. Строить можно на земле, воде
 (озерах), в лесу и на месторождениях угля, руды, нефти и золота; на море, берегу и неизвестных
 объектах строить нельзя.&lt;/p&gt;</source>
         <translation>&lt;h2&gt;Map and cells&lt;/h2&gt;
 &lt;p&gt;The map is 280 × 280 cells. Select a cell with the mouse or the arrow keys; &lt;kbd&gt;Ctrl&lt;/kbd&gt; with the arrows
-and dragging with the mouse scroll the map, and a click on the overview map on the right moves the view. The mouse wheel zooms about the pointer (&lt;kbd&gt;Shift&lt;/kbd&gt; with the wheel scrolls sideways), and so do &lt;kbd&gt;Ctrl&lt;/kbd&gt;+&lt;kbd&gt;=&lt;/kbd&gt;, &lt;kbd&gt;Ctrl&lt;/kbd&gt;+&lt;kbd&gt;-&lt;/kbd&gt; and &lt;kbd&gt;Ctrl&lt;/kbd&gt;+&lt;kbd&gt;0&lt;/kbd&gt;: from the whole island, each cell a dot of colour, to twice the size. The game&apos;s window can be resized and maximised; the map takes the room, and the game remembers the window&apos;s size and place.
+and dragging with the mouse scroll the map, and a click on the overview map on the right moves the view. The mouse wheel zooms about the pointer (&lt;kbd&gt;Shift&lt;/kbd&gt; with the wheel scrolls sideways), and so do &lt;kbd&gt;Ctrl&lt;/kbd&gt;+&lt;kbd&gt;=&lt;/kbd&gt;, &lt;kbd&gt;Ctrl&lt;/kbd&gt;+&lt;kbd&gt;-&lt;/kbd&gt; and &lt;kbd&gt;Ctrl&lt;/kbd&gt;+&lt;kbd&gt;0&lt;/kbd&gt;: from the whole island, each cell a dot of colour, to twice the size. While the map is not at its actual size, the zoom shows at its top-right corner; a click on it brings the actual size back. The game&apos;s window can be resized and maximised; the map takes the room, and the game remembers the window&apos;s size and place.
 The status line at the bottom tells what is on the selected cell. You can build on land, water
 (lakes), in forest and on deposits of coal, ore, oil and gold; you cannot build on the sea, the shore or
 unknown objects.&lt;/p&gt;</translation>
@@ -890,12 +890,12 @@ from any map of the game, «Open file...» from any map (a .LTS file) or draft.&
         <source>&lt;p&gt;Инструменты, в скобках клавиша: {tools}. Берег ложится сам там, где земля встречает море, а море,
 отрезанное от открытого моря, становится озером. После каждого штриха карта рисуется заново, как
 у острова, построенного игрой. &lt;kbd&gt;Ctrl+Z&lt;/kbd&gt; отменяет штрих, заливку, остров, перенос или
-надпись целиком (до 100 шагов), &lt;kbd&gt;Ctrl+Y&lt;/kbd&gt; повторяет. Названия, которые дала игра, на другом
+надпись целиком (до 100 шагов), &lt;kbd&gt;Ctrl+Y&lt;/kbd&gt; повторяет. Масштаб меняют колесо мыши и меню «Вид», как в игре. Названия, которые дала игра, на другом
 языке пишутся на нем, а свои видны так, как написаны.&lt;/p&gt;</source>
         <translation>&lt;p&gt;The tools, with their keys: {tools}. The coast lies by itself
 where land meets the sea, and sea cut off from the open sea becomes a lake. After every stroke the
 map is drawn again, as an island the game makes is. &lt;kbd&gt;Ctrl+Z&lt;/kbd&gt; takes back a whole stroke,
-fill, island, move or name (up to 100 steps), &lt;kbd&gt;Ctrl+Y&lt;/kbd&gt; redoes it. The names the game
+fill, island, move or name (up to 100 steps), &lt;kbd&gt;Ctrl+Y&lt;/kbd&gt; redoes it. The mouse wheel and the View menu zoom the map as in the game. The names the game
 gave are written in the game&apos;s language; names of your own show as you wrote them.&lt;/p&gt;</translation>
     </message>
     <message>

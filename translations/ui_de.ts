@@ -983,10 +983,6 @@ Pflichtziele erfüllt: %3 von %4</translation>
         <source>Сохранить текущую игру?</source>
         <translation>Das laufende Spiel speichern?</translation>
     </message>
-    <message>
-        <source>Масштаб %1 %</source>
-        <translation>Maßstab %1 %</translation>
-    </message>
 </context>
 <context>
     <name>TMarketForm</name>
@@ -1480,6 +1476,17 @@ Pflichtziele erfüllt: %3 von %4</translation>
     <message>
         <source>Не удалось сохранить файл %1: %2.</source>
         <translation>Die Datei %1 ließ sich nicht speichern: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>TZoomBadge</name>
+    <message>
+        <source>Настоящий размер: Ctrl+0</source>
+        <translation>Originalgröße: Strg+0</translation>
+    </message>
+    <message>
+        <source>Масштаб %1 %</source>
+        <translation>Maßstab %1 %</translation>
     </message>
 </context>
 </TS>

@@ -983,10 +983,6 @@ Required goals met: %3 of %4</translation>
         <source>Сохранить текущую игру?</source>
         <translation>Save the current game?</translation>
     </message>
-    <message>
-        <source>Масштаб %1 %</source>
-        <translation>Zoom %1 %</translation>
-    </message>
 </context>
 <context>
     <name>TMarketForm</name>
@@ -1480,6 +1476,17 @@ Required goals met: %3 of %4</translation>
     <message>
         <source>Не удалось сохранить файл %1: %2.</source>
         <translation>Could not save the file %1: %2.</translation>
+    </message>
+</context>
+<context>
+    <name>TZoomBadge</name>
+    <message>
+        <source>Настоящий размер: Ctrl+0</source>
+        <translation>Actual size: Ctrl+0</translation>
+    </message>
+    <message>
+        <source>Масштаб %1 %</source>
+        <translation>Zoom %1 %</translation>
     </message>
 </context>
 </TS>
