@@ -240,14 +240,14 @@ void TColony::CheckGoals(bool dayPassed) {
     for (const size_t i : news.Done) {
         const TGoal& goal = goals[i];
         if (goal.Role == TGoalRole::Message)
-            Tell(TJournalKind::Goal, TSound::Message, goal.Text);
+            Tell(TMessageKind::Goal, TSound::Message, goal.Text);
         else if (goal.Role != TGoalRole::Failure)
-            Tell(TJournalKind::Goal, TSound::Message,
+            Tell(TMessageKind::Goal, TSound::Message,
                  QCoreApplication::translate("Colony", "Цель достигнута: %1.").arg(goal.Text));
     }
     for (const size_t i : news.Failed) {
         const TGoal& goal = goals[i];
-        Tell(TJournalKind::Goal, TSound::Destroy,
+        Tell(TMessageKind::Goal, TSound::Destroy,
              goal.Role == TGoalRole::Failure
                  ? QCoreApplication::translate("Colony", "Беда: %1.").arg(goal.Text)
                  : QCoreApplication::translate("Colony", "Цель не достигнута: %1.").arg(goal.Text));
@@ -655,15 +655,20 @@ void TColony::Note(TJournalKind kind, const QString& text, QPoint cell) {
         {game_->Date, kind, static_cast<int16_t>(cell.x()), static_cast<int16_t>(cell.y()), text});
 }
 
-void TColony::Tell(TJournalKind kind, TSound sound, const QString& text, QPoint cell) {
-    Note(kind, text, cell);
-    services_.ShowInfo(sound, text);
+void TColony::Tell(TMessageKind kind, TSound sound, const QString& text, QPoint cell) {
+    Note(MessageKindRow(kind).Journal, text, cell);
+    if (!quiet_[kind]) {
+        services_.ShowInfo(sound, text);
+        return;
+    }
+    services_.Sound(sound);
+    services_.ShowNote(kind, text);
 }
 
 bool TColony::AskTaxes() {
     const TTaxesDue due = TaxesDue(game_->Date);
     if (due.YearlyWarning)
-        Tell(TJournalKind::Tax, TSound::Message,
+        Tell(TMessageKind::TaxWarning, TSound::Message,
              QCoreApplication::translate(
                  "Colony", "Предупреждение. Через месяц надо будет выплатить ежегодные налоги."));
     if (due.Yearly) {
@@ -677,7 +682,7 @@ bool TColony::AskTaxes() {
         Did(TTutorialStep::TAction::PayTax);
     }
     if (due.MainWarning)
-        Tell(TJournalKind::Tax, TSound::Message,
+        Tell(TMessageKind::TaxWarning, TSound::Message,
              QCoreApplication::translate(
                  "Colony", "Предупреждение. Через месяц надо будет выплатить Главный налог."));
     if (due.MainTax != 0) {
@@ -741,7 +746,7 @@ QPoint TColony::RunEvents(int32_t& destroyed) {
             destroyed = SaturatingAdd(destroyed, 1);
             ruin = cell;
         }
-        Tell(TJournalKind::Event, TSound::Message, chosen->Message, cell);
+        Tell(TMessageKind::Event, TSound::Message, chosen->Message, cell);
     }
     return ruin;
 }
@@ -755,24 +760,30 @@ bool TColony::DayTurn() {
     game_->KeepAllBases();
     const TDayResult day = NextDay(*game_);
     if (day.SeasonChanged) {
-        Note(TJournalKind::Season, SeasonArrivalText(game_->Season));
-        services_.ShowSeason(game_->Season);
+        const QString arrival = SeasonArrivalText(game_->Season);
+        Note(TJournalKind::Season, arrival);
+        if (quiet_[TMessageKind::Season]) {
+            services_.Sound(TSound::Season);
+            services_.ShowNote(TMessageKind::Season, arrival);
+        } else {
+            services_.ShowSeason(game_->Season);
+        }
     }
     int32_t destroyed = day.Destroyed;
     // The ruin is told where it is when an event made the day's only one.
     const QPoint ruin = RunEvents(destroyed);
     if (destroyed != 0)
-        Tell(TJournalKind::Event, TSound::Destroy,
+        Tell(TMessageKind::Destroyed, TSound::Destroy,
              QCoreApplication::translate("Colony", "Одно или несколько строений было разрушено."),
              destroyed == 1 && day.Destroyed == 0 ? ruin : NoCell);
     if (day.Births != 0)
-        Tell(TJournalKind::Event, TSound::Message,
+        Tell(TMessageKind::Births, TSound::Message,
              QCoreApplication::translate("Colony", "Родилось: %n человек.", nullptr, day.Births));
     if (day.Departures != 0)
-        Tell(TJournalKind::Event, TSound::Message,
+        Tell(TMessageKind::Departures, TSound::Message,
              QCoreApplication::translate("Colony", "Ушло: %n человек.", nullptr, day.Departures));
     if (day.Homeless)
-        Tell(TJournalKind::Event, TSound::Message,
+        Tell(TMessageKind::Housing, TSound::Message,
              QCoreApplication::translate("Colony",
                                          "Люди уходят, потому что им недостаточно мест в домах."));
     days_.Record(*game_);

@@ -7,6 +7,7 @@
 #include "game.h"
 #include "history.h"
 #include "journal.h"
+#include "messagekind.h"
 #include "scenario.h"
 #include "services.h"
 #include "undohistory.h"
@@ -67,6 +68,9 @@ public:
     const TScenario* Scenario() const { return play_.Scenario.get(); }
     TDifficulty Difficulty() const { return play_.Difficulty; }
     const TDifficultyRules& Rules() const { return rules_; }
+    // Which kinds of message are shown quietly, as the player's settings say.
+    const TQuietMessages& QuietMessages() const { return quiet_; }
+    void SetQuietMessages(const TQuietMessages& quiet) { quiet_ = quiet; }
     // The scenario's goals with their progress; empty in the free game.
     const TGoalBook& Goals() const { return book_; }
     const TGoalCounters& Counters() const { return counters_; }
@@ -163,9 +167,10 @@ private:
 
     bool AskTaxes();
     // Keeps a message in the journal on today's date, about the cell when it
-    // concerns one on the map; Tell then shows it in the message dialog.
+    // concerns one on the map; Tell then shows it in the message dialog, or
+    // quietly when its kind is to be.
     void Note(TJournalKind kind, const QString& text, QPoint cell = NoCell);
-    void Tell(TJournalKind kind, TSound sound, const QString& text, QPoint cell = NoCell);
+    void Tell(TMessageKind kind, TSound sound, const QString& text, QPoint cell = NoCell);
     // The goals after a turn, or after a tax refused stopped it: announced,
     // and the end shown when decided.
     void CheckGoals(bool dayPassed);
@@ -209,4 +214,5 @@ private:
     TDifficultyRules rules_;
     TGoalBook book_{{}};
     TGoalCounters counters_;
+    TQuietMessages quiet_;
 };

@@ -13,6 +13,7 @@ public:
     void ShowResources(bool) override {}
     void ShowGameState() override {}
     void ShowInfo(TSound, const QString&) override {}
+    void ShowNote(TMessageKind, const QString&) override {}
     void ShowSeason(int) override {}
     void RunYearlyTaxes(TTaxDialog&) override {}
     void RunMainTax(TTaxDialog&) override {}

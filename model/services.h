@@ -1,5 +1,6 @@
 #pragma once
 
+#include "messagekind.h"
 #include "sounds.h"
 
 #include <QRect>
@@ -44,6 +45,11 @@ public:
     // as plain text, plays "Button" when its button closes it. Returns when
     // the dialog has closed.
     virtual void ShowInfo(TSound sound, const QString& text) = 0;
+
+    // A message of a kind the player wants quiet: shown in the status line
+    // with the game going on, its sound played already. The messages of one
+    // day read as one line.
+    virtual void ShowNote(TMessageKind kind, const QString& text) = 0;
 
     // The modal season dialog for season 0..3: the season's name as caption,
     // its picture and arrival text; plays "Season" when it opens and "Button"

@@ -973,6 +973,10 @@ docs/scenarios.md.&lt;/p&gt;</translation>
 запуске. Звук (&lt;kbd&gt;Ctrl+D&lt;/kbd&gt;) и музыку (&lt;kbd&gt;Ctrl+M&lt;/kbd&gt;) можно включать и выключать и из меню.
 Музыка меняется с временем года: вальс зимой, марш летом, народная песня весной и осенью.
 Там же выбирается язык игры: «Системный», «Русский», «English» или «Deutsch»; он меняется при следующем запуске.
+Справа выбирается, какие сообщения показывать без окна: события, разрушения, рождения, уход людей,
+нехватка жилья, новое время года, предупреждения о налогах, цели. Такое сообщение звучит, как обычно,
+и пишется строкой внизу окна, а игра не останавливается; сообщения одного дня идут одной строкой.
+В журнал попадают все сообщения.
 Параметры хранятся отдельно от игр: загрузка игры их не меняет.&lt;/p&gt;</source>
         <translation>&lt;h2&gt;Einstellungen und Musik&lt;/h2&gt;
 &lt;p&gt;„Extras“ → „Einstellungen...“ (&lt;kbd&gt;Strg+P&lt;/kbd&gt;): die Lautstärke von Geräuschen und Musik, das automatische Speichern zu Beginn
@@ -980,6 +984,10 @@ des Monats, die Frage „Das laufende Spiel speichern?“, bevor das Spiel gesch
 Start. Geräusche (&lt;kbd&gt;Strg+D&lt;/kbd&gt;) und Musik (&lt;kbd&gt;Strg+M&lt;/kbd&gt;) lassen sich auch im Menü ein- und ausschalten.
 Die Musik wechselt mit der Jahreszeit: ein Walzer im Winter, ein Marsch im Sommer, ein Volkslied im Frühling und im Herbst.
 Dort wählt man auch die Sprache des Spiels: „Wie im System“, „Русский“, „English“ oder „Deutsch“; sie wechselt beim nächsten Start.
+Rechts wählt man, welche Meldungen ohne Fenster erscheinen: Ereignisse, zerstörte Gebäude, Geburten, Abwanderung,
+zu wenig Wohnungen, neue Jahreszeit, Steuerwarnungen, Ziele. Eine solche Meldung klingt wie sonst und steht als Zeile
+unten im Fenster, und das Spiel hält nicht an; die Meldungen eines Tages bilden eine Zeile.
+Das Journal hält jede Meldung fest.
 Die Einstellungen werden getrennt von den Spielen aufbewahrt: das Laden eines Spiels ändert sie nicht.&lt;/p&gt;</translation>
     </message>
     <message>

@@ -974,6 +974,10 @@ docs/scenarios.md.&lt;/p&gt;</translation>
 запуске. Звук (&lt;kbd&gt;Ctrl+D&lt;/kbd&gt;) и музыку (&lt;kbd&gt;Ctrl+M&lt;/kbd&gt;) можно включать и выключать и из меню.
 Музыка меняется с временем года: вальс зимой, марш летом, народная песня весной и осенью.
 Там же выбирается язык игры: «Системный», «Русский», «English» или «Deutsch»; он меняется при следующем запуске.
+Справа выбирается, какие сообщения показывать без окна: события, разрушения, рождения, уход людей,
+нехватка жилья, новое время года, предупреждения о налогах, цели. Такое сообщение звучит, как обычно,
+и пишется строкой внизу окна, а игра не останавливается; сообщения одного дня идут одной строкой.
+В журнал попадают все сообщения.
 Параметры хранятся отдельно от игр: загрузка игры их не меняет.&lt;/p&gt;</source>
         <translation>&lt;h2&gt;Settings and music&lt;/h2&gt;
 &lt;p&gt;«Tools» → «Settings...» (&lt;kbd&gt;Ctrl+P&lt;/kbd&gt;): the volume of sounds and music, autosave at the start
@@ -981,6 +985,10 @@ of the month, the question «Save the current game?» before the game is closed,
 start. Sound (&lt;kbd&gt;Ctrl+D&lt;/kbd&gt;) and music (&lt;kbd&gt;Ctrl+M&lt;/kbd&gt;) can also be turned on and off from the menu.
 The music changes with the season: a waltz in winter, a march in summer, a folk song in spring and autumn.
 The game&apos;s language is chosen there too: «System», «Русский», «English» or «Deutsch»; it changes at the next start.
+On the right you choose which messages show without a window: events, buildings destroyed, births, people leaving,
+too few homes, a new season, tax warnings, goals. Such a message sounds as usual and is written as a line at the
+bottom of the window, and the game does not stop; the messages of one day make one line.
+The journal keeps every message.
 The settings are kept apart from the games: loading a game does not change them.&lt;/p&gt;</translation>
     </message>
     <message>

@@ -930,6 +930,38 @@ Ertrag: %4</translation>
         <source>!Нечего повторять</source>
         <translation>!Nichts zu wiederholen</translation>
     </message>
+    <message>
+        <source>События</source>
+        <translation>Ereignisse</translation>
+    </message>
+    <message>
+        <source>Разрушения</source>
+        <translation>Zerstörte Gebäude</translation>
+    </message>
+    <message>
+        <source>Рождения</source>
+        <translation>Geburten</translation>
+    </message>
+    <message>
+        <source>Уход людей</source>
+        <translation>Abwanderung</translation>
+    </message>
+    <message>
+        <source>Нехватка жилья</source>
+        <translation>Zu wenig Wohnungen</translation>
+    </message>
+    <message>
+        <source>Новое время года</source>
+        <translation>Neue Jahreszeit</translation>
+    </message>
+    <message>
+        <source>Предупреждения о налогах</source>
+        <translation>Steuerwarnungen</translation>
+    </message>
+    <message>
+        <source>Цели</source>
+        <translation>Ziele</translation>
+    </message>
 </context>
 <context>
     <name>Months</name>

@@ -930,6 +930,38 @@ Makes: %4</translation>
         <source>!Нечего повторять</source>
         <translation>!Nothing to redo</translation>
     </message>
+    <message>
+        <source>События</source>
+        <translation>Events</translation>
+    </message>
+    <message>
+        <source>Разрушения</source>
+        <translation>Buildings destroyed</translation>
+    </message>
+    <message>
+        <source>Рождения</source>
+        <translation>Births</translation>
+    </message>
+    <message>
+        <source>Уход людей</source>
+        <translation>People leaving</translation>
+    </message>
+    <message>
+        <source>Нехватка жилья</source>
+        <translation>Too few homes</translation>
+    </message>
+    <message>
+        <source>Новое время года</source>
+        <translation>A new season</translation>
+    </message>
+    <message>
+        <source>Предупреждения о налогах</source>
+        <translation>Tax warnings</translation>
+    </message>
+    <message>
+        <source>Цели</source>
+        <translation>Goals</translation>
+    </message>
 </context>
 <context>
     <name>Months</name>

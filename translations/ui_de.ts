@@ -1271,6 +1271,10 @@ Pflichtziele erfüllt: %3 von %4</translation>
         <source>ОК</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Без окна, строкой внизу:</source>
+        <translation>Ohne Fenster, als Zeile unten:</translation>
+    </message>
 </context>
 <context>
     <name>TSoundPlayer</name>

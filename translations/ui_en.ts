@@ -1271,6 +1271,10 @@ Required goals met: %3 of %4</translation>
         <source>ОК</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Без окна, строкой внизу:</source>
+        <translation>No window, a line at the bottom:</translation>
+    </message>
 </context>
 <context>
     <name>TSoundPlayer</name>

@@ -179,6 +179,7 @@ TMainForm::TMainForm(const TDM& images, const QString& folder, const TMapSource&
         },
         [this] { return earth_.Source().Title(); }, *this, SaveFolder());
     session_->Options = {settings_.AskBeforeDiscard, settings_.Autosave};
+    colony_->SetQuietMessages(settings_.QuietMessages);
     ShowNewGame();
     ShowGameState();
     DrawPlanBack();
@@ -788,6 +789,7 @@ void TMainForm::miParametersClick() {
     music_->SetVolume(chosen.MusicVolume);
     settings_ = chosen;
     session_->Options = {settings_.AskBeforeDiscard, settings_.Autosave};
+    colony_->SetQuietMessages(settings_.QuietMessages);
     SaveSettings();
 }
 
@@ -848,6 +850,7 @@ void TMainForm::Sound(TSound sound) {
 }
 
 void TMainForm::ShowStatus(const QString& text) {
+    notes_.Shown = false;
     lbStatus->setFont(pnClient->font());
     lbStatus->setText(text);
     // An error is kept in the journal as it is shown.
@@ -863,7 +866,8 @@ void TMainForm::ShowOverlay(TOverlay overlay) {
 }
 
 void TMainForm::ShowCellStatus(const QString& info, const QString& why) {
-    ShowStatus(info + why);
+    if (!refreshingDay_ || !notes_.Shown)
+        ShowStatus(info + why);
     // A screen reader on the map view tells the selected cell.
     pb1->setAccessibleDescription(info + why);
 }
@@ -897,7 +901,11 @@ void TMainForm::ShowGameState() {
     SetHint(pcSeason, SeasonName(game.Season));
     pb1->UpdateImage();
     Plan->update();
+    // Quiet messages stay on the status line over the cell's info while the
+    // days pass, until the player does something.
+    refreshingDay_ = true;
     colony_->ShowCellInfo();
+    refreshingDay_ = false;
     if (statistics_)
         statistics_->Follow();
     if (goals_)
@@ -956,6 +964,17 @@ void TMainForm::ShowInfo(TSound sound, const QString& text) {
     const TDialogPointer pointer;
     TInfoForm info(this, *this, sound, text);
     info.ShowModal();
+}
+
+void TMainForm::ShowNote(TMessageKind, const QString& text) {
+    const TGameDate today = colony_->Game().Date;
+    const QString line = QString(text).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    notes_.Line = notes_.Date == today && !notes_.Line.isEmpty()
+                      ? notes_.Line + QStringLiteral("  ·  ") + line
+                      : line;
+    notes_.Date = today;
+    ShowStatus(notes_.Line);
+    notes_.Shown = true;
 }
 
 void TMainForm::ShowSeason(int season) {

@@ -146,6 +146,7 @@ public:
     void ShowResources(bool moneyOnly) override;
     void ShowGameState() override;
     void ShowInfo(TSound sound, const QString& text) override;
+    void ShowNote(TMessageKind kind, const QString& text) override;
     void ShowSeason(int season) override;
     void RunYearlyTaxes(TTaxDialog& dialog) override;
     void RunMainTax(TTaxDialog& dialog) override;
@@ -236,5 +237,14 @@ private:
     QRect savedBounds_;
     TSettings settings_;
     bool settingsUnsaved_ = false;
+    // The quiet messages of a day, as one line of the status line, and
+    // whether the line shows them still.
+    struct {
+        TGameDate Date;
+        QString Line;
+        bool Shown = false;
+    } notes_;
+    // The cell's info is being shown again for a day that passed.
+    bool refreshingDay_ = false;
     std::unique_ptr<TSession> session_;
 };

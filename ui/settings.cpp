@@ -29,6 +29,7 @@ constexpr TStoredSetting Stored[] = {
     {"window/at", &TSettings::WindowAt},
     {"window/size", &TSettings::WindowSize},
     {"window/maximised", &TSettings::Maximised},
+    {"messages/quiet", &TSettings::QuietMessages},
 };
 
 // Only the two words the settings are written with: any other text would
@@ -83,6 +84,19 @@ void Read(const QVariant& value, const TStoredSetting&, std::optional<QSize>& si
         size = QSize(pair->first, pair->second);
 }
 
+// The quiet kinds by their words, "births,departures"; words of no kind are
+// passed over.
+void Read(const QVariant& value, const TStoredSetting&, TQuietMessages& quiet) {
+    if (!value.isValid())
+        return;
+    quiet = {};
+    // Written by hand without quotes, the words come as a list.
+    for (const QString& word :
+         value.toStringList().join(QLatin1Char(',')).split(QLatin1Char(','), Qt::SkipEmptyParts))
+        if (const std::optional<TMessageKind> kind = MessageKindOfKey(word.trimmed()))
+            quiet.Set(*kind, true);
+}
+
 QVariant Written(bool flag) {
     return flag;
 }
@@ -98,6 +112,14 @@ QVariant Written(const std::optional<QPoint>& place) {
 QVariant Written(const std::optional<QSize>& size) {
     return size ? QVariant(QStringLiteral("%1,%2").arg(size->width()).arg(size->height()))
                 : QVariant();
+}
+
+QVariant Written(const TQuietMessages& quiet) {
+    QStringList words;
+    for (const TMessageKindRow& row : MessageKinds())
+        if (quiet[row.Kind])
+            words << QLatin1String(row.Key);
+    return words.join(QLatin1Char(','));
 }
 
 QVariant Written(TLanguage language) {

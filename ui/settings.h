@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/language.h"
+#include "model/messagekind.h"
 
 #include <QPoint>
 #include <QSize>
@@ -38,6 +39,9 @@ struct TSettings {
     std::optional<QPoint> WindowAt;
     std::optional<QSize> WindowSize;
     bool Maximised = false;
+    // The kinds of message shown as a line in the status line instead of a
+    // window.
+    TQuietMessages QuietMessages;
 
     // The stored settings; what is missing or malformed keeps its default.
     static TSettings Load();
@@ -55,7 +59,8 @@ struct TSettings {
 struct TStoredSetting {
     const char* Key;
     std::variant<bool TSettings::*, int TSettings::*, TLanguage TSettings::*,
-                 std::optional<QPoint> TSettings::*, std::optional<QSize> TSettings::*>
+                 std::optional<QPoint> TSettings::*, std::optional<QSize> TSettings::*,
+                 TQuietMessages TSettings::*>
         Field;
     int Min = 0;
     int Max = 0;

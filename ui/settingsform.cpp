@@ -9,10 +9,11 @@
 
 namespace {
 
-QCheckBox* AddCheck(QWidget* parent, const char* name, const QString& text, int top, bool checked) {
+QCheckBox* AddCheck(QWidget* parent, const QString& name, const QString& text, int top,
+                    bool checked, int left = 12) {
     auto* check = new QCheckBox(text, parent);
-    check->setObjectName(QString::fromLatin1(name));
-    check->setGeometry(12, top, 300, 18);
+    check->setObjectName(name);
+    check->setGeometry(left, top, 300, 18);
     check->setChecked(checked);
     return check;
 }
@@ -48,17 +49,18 @@ QSlider* AddVolume(QWidget* parent, const char* name, int top, QCheckBox* on, in
 } // namespace
 
 TSettingsForm::TSettingsForm(QWidget* parent, TWindowServices& services, const TSettings& settings)
-    : TGameDialog(parent, tr("Параметры"), QSize(320, 263)), services_(services) {
-    cbSound = AddCheck(this, "cbSound", tr("Звук"), 10, settings.Sound);
+    : TGameDialog(parent, tr("Параметры"), QSize(560, 263)), services_(services), given_(settings) {
+    cbSound = AddCheck(this, QStringLiteral("cbSound"), tr("Звук"), 10, settings.Sound);
     tbSound = AddVolume(this, "tbSound", 32, cbSound, settings.SoundVolume);
-    cbMusic = AddCheck(this, "cbMusic", tr("Музыка"), 60, settings.Music);
+    cbMusic = AddCheck(this, QStringLiteral("cbMusic"), tr("Музыка"), 60, settings.Music);
     tbMusic = AddVolume(this, "tbMusic", 82, cbMusic, settings.MusicVolume);
-    cbAutosave = AddCheck(this, "cbAutosave", tr("Сохранять игру в начале каждого месяца"), 112,
-                          settings.Autosave);
-    cbAsk = AddCheck(this, "cbAsk", tr("Предлагать сохранить игру, прежде чем её закрыть"), 134,
+    cbAutosave = AddCheck(this, QStringLiteral("cbAutosave"),
+                          tr("Сохранять игру в начале каждого месяца"), 112, settings.Autosave);
+    cbAsk = AddCheck(this, QStringLiteral("cbAsk"),
+                     tr("Предлагать сохранить игру, прежде чем её закрыть"), 134,
                      settings.AskBeforeDiscard);
-    cbFullScreen =
-        AddCheck(this, "cbFullScreen", tr("Полный экран при запуске"), 156, settings.FullScreen);
+    cbFullScreen = AddCheck(this, QStringLiteral("cbFullScreen"), tr("Полный экран при запуске"),
+                            156, settings.FullScreen);
 
     // The language is taken as the game starts: the texts already shown keep theirs.
     auto* language = new QLabel(tr("Язык"), this);
@@ -77,11 +79,24 @@ TSettingsForm::TSettingsForm(QWidget* parent, TWindowServices& services, const T
     note->setObjectName(QStringLiteral("lbLanguageNote"));
     note->setGeometry(12, 208, 300, 16);
 
-    AddOkCancel(tr("ОК"), QPoint(152, 234), services_);
+    // Each kind of message in a window, as the game has always shown them,
+    // or quietly as a line at the bottom.
+    auto* quiet = new QLabel(tr("Без окна, строкой внизу:"), this);
+    quiet->setGeometry(332, 10, 220, 18);
+    int top = 32;
+    for (const TMessageKindRow& row : MessageKinds()) {
+        cbQuiet[static_cast<size_t>(row.Kind)] =
+            AddCheck(this, QStringLiteral("cbQuiet_") + QLatin1String(row.Key),
+                     MessageKindName(row.Kind), top, settings.QuietMessages[row.Kind], 332);
+        top += 22;
+    }
+
+    AddOkCancel(tr("ОК"), QPoint(392, 234), services_);
 }
 
 TSettings TSettingsForm::Settings() const {
-    TSettings settings;
+    // What the dialog does not show, such as the windows' places, stays.
+    TSettings settings = given_;
     settings.Sound = cbSound->isChecked();
     settings.SoundVolume = tbSound->value();
     settings.Music = cbMusic->isChecked();
@@ -90,6 +105,8 @@ TSettings TSettingsForm::Settings() const {
     settings.AskBeforeDiscard = cbAsk->isChecked();
     settings.FullScreen = cbFullScreen->isChecked();
     settings.Language = static_cast<TLanguage>(cbLanguage->currentData().toInt());
+    for (const TMessageKindRow& row : MessageKinds())
+        settings.QuietMessages.Set(row.Kind, cbQuiet[static_cast<size_t>(row.Kind)]->isChecked());
     return settings;
 }
 

@@ -3,6 +3,8 @@
 #include "ui/gamedialog.h"
 #include "ui/settings.h"
 
+#include <array>
+
 class QCheckBox;
 class QComboBox;
 class QSlider;
@@ -10,7 +12,8 @@ class TWindowServices;
 
 // The settings dialog: the sound and the music with their volumes, the
 // monthly autosave, the question before an unsaved game is thrown away, full
-// screen at start, and the language of the next start. "ОК" keeps what the player set, "Отмена" and
+// screen at start, the language of the next start, and which kinds of
+// message show quietly. "ОК" keeps what the player set, "Отмена" and
 // Escape keep the settings as they were.
 class TSettingsForm : public TGameDialog {
     Q_DECLARE_TR_FUNCTIONS(TSettingsForm)
@@ -25,6 +28,7 @@ public:
 
 private:
     TWindowServices& services_;
+    TSettings given_;
     QCheckBox* cbSound = nullptr;
     QSlider* tbSound = nullptr;
     QCheckBox* cbMusic = nullptr;
@@ -33,4 +37,5 @@ private:
     QCheckBox* cbAsk = nullptr;
     QCheckBox* cbFullScreen = nullptr;
     QComboBox* cbLanguage = nullptr;
+    std::array<QCheckBox*, MessageKindCount> cbQuiet{};
 };

@@ -187,6 +187,19 @@ TEST_F(DayTurn, TooFewHomesSendThePeopleAway) {
     EXPECT_EQ(Window.Shown(),
               QStringList({"sound NewDay", "info Message Ушло: 8 человек.",
                            "info Message Люди уходят, потому что им недостаточно мест в домах."}));
+
+    // A quiet kind is its sound and a line, and the journal keeps it as well.
+    TQuietMessages quiet;
+    quiet.Set(TMessageKind::Departures, true);
+    Colony.SetQuietMessages(quiet);
+    Game().People = 28;
+    Window.Calls.clear();
+    EXPECT_TRUE(Colony.DayTurn());
+    EXPECT_EQ(Window.Shown(),
+              QStringList({"sound NewDay", "sound Message", "note departures Ушло: 8 человек.",
+                           "info Message Люди уходят, потому что им недостаточно мест в домах."}));
+    ASSERT_EQ(Colony.Journal().Entries().size(), 4U);
+    EXPECT_EQ(Colony.Journal().Entries()[2].Text, QString::fromUtf8("Ушло: 8 человек."));
 }
 
 TEST_F(DayTurn, RefusedYearlyTaxesChangeNothingButTheSound) {

@@ -33,6 +33,9 @@ public:
     void ShowInfo(TSound sound, const QString& text) override {
         Calls << "info " + SoundName(sound) + " " + text;
     }
+    void ShowNote(TMessageKind kind, const QString& text) override {
+        Calls << QStringLiteral("note ") + MessageKindRow(kind).Key + " " + text;
+    }
     void ShowSeason(int season) override {
         if (FailingSound == "Season") // the season dialog plays it
             throw TGameError(QStringLiteral("Cannot find sound Season"));
@@ -71,8 +74,9 @@ public:
         QStringList shown;
         for (const QString& call : Calls)
             if (call.startsWith("sound ") || call.startsWith("status ") ||
-                call.startsWith("info ") || call.startsWith("season ") ||
-                call.startsWith("taxes ") || call.startsWith("maintax "))
+                call.startsWith("info ") || call.startsWith("note ") ||
+                call.startsWith("season ") || call.startsWith("taxes ") ||
+                call.startsWith("maintax "))
                 shown << call;
         return shown;
     }

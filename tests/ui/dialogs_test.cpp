@@ -223,13 +223,52 @@ TEST(Settings, EveryFieldIsKeptUnderItsOwnKey) {
                 else if constexpr (std::is_same_v<std::decay_t<decltype(value)>,
                                                   std::optional<QSize>>)
                     value = QSize(1900, 1000 + static_cast<int>(i));
-                else
+                else if constexpr (std::is_same_v<std::decay_t<decltype(value)>, TQuietMessages>) {
+                    value.Set(TMessageKind::Births, true);
+                    value.Set(TMessageKind::Season, true);
+                } else
                     value = value == rows[i].Min ? rows[i].Max : rows[i].Min;
             },
             rows[i].Field);
     }
     ASSERT_TRUE(changed.Save());
     EXPECT_EQ(TSettings::Load(), changed);
+    TSettings{}.Save();
+}
+
+// Quiet kinds show no window: the day's quiet messages are one line of the
+// status line, over the cell's info, and the journal keeps each.
+TEST(SettingsForm, QuietMessagesMakeTheDaysLineAndNoWindow) {
+    TGameWindow w;
+    TMainForm& f = w.Form;
+    QStringList windows;
+    TDialogAnswerer answerer([&windows](QDialog& d) {
+        if (auto* departures = d.findChild<QCheckBox*>("cbQuiet_departures")) {
+            departures->setChecked(true);
+            d.findChild<QCheckBox*>("cbQuiet_housing")->setChecked(true);
+            d.findChild<TvtButton*>("btOk")->Click();
+        } else {
+            windows << d.windowTitle();
+            PressEscape(d);
+        }
+    });
+    f.miParametersClick();
+    EXPECT_TRUE(TSettings::Load().QuietMessages[TMessageKind::Housing]);
+    const size_t kept = f.Colony().Journal().Entries().size();
+    f.Colony().Game().Random.Seed(1);
+    f.Colony().Game().People = 100;
+    f.Colony().NewDay();
+    EXPECT_TRUE(windows.isEmpty()) << windows.join(", ").toStdString();
+    EXPECT_EQ(f.lbStatus->text(),
+              QString::fromUtf8("Ушло: 60 человек.  ·  Люди уходят, потому что им недостаточно "
+                                "мест в домах."));
+    EXPECT_EQ(f.Colony().Journal().Entries().size(), kept + 2);
+    const QString line = f.lbStatus->text();
+    f.Colony().NewDay();
+    EXPECT_EQ(f.lbStatus->text(), line) << "kept while the days pass";
+    f.Colony().MouseDown(true, 0, 0);
+    f.Colony().MouseUp();
+    EXPECT_EQ(f.lbStatus->text(), QString::fromUtf8("Море")) << "until the player acts";
     TSettings{}.Save();
 }
 

@@ -11,6 +11,7 @@
 #include "model/taxes.h"
 
 #include <optional>
+#include <string>
 #include <utility>
 
 namespace {
@@ -118,6 +119,11 @@ void TSimulator::ShowInfo(TSound sound, const QString& text) {
     Print(QStringLiteral("info ") + SoundName(sound) + QLatin1Char(' ') + text);
     Sound(sound);
     Sound(TSound::Button);
+}
+
+void TSimulator::ShowNote(TMessageKind kind, const QString& text) {
+    Print(QStringLiteral("note ") + QLatin1String(MessageKindRow(kind).Key) + QLatin1Char(' ') +
+          QString(text).replace(u'\n', QStringLiteral("\\n")));
 }
 
 void TSimulator::ShowSeason(int season) {
@@ -304,6 +310,21 @@ bool TSimulator::ReadArguments(const TSimVerb& verb, const QStringList& words,
     return true;
 }
 
+namespace {
+
+// The kinds of message as a word argument takes them: "event|destroyed|...".
+const char* MessageKindWords() {
+    static const std::string words = [] {
+        std::string joined;
+        for (const TMessageKindRow& row : MessageKinds())
+            joined += (joined.empty() ? "" : "|") + std::string(row.Key);
+        return joined;
+    }();
+    return words.c_str();
+}
+
+} // namespace
+
 std::span<const TSimVerb> TSimulator::Verbs() {
     using A = TSimArgument;
     using TArgs = const TSimArguments&;
@@ -354,6 +375,12 @@ std::span<const TSimVerb> TSimulator::Verbs() {
                     TSimVerb::DaysOfNumber),
                 play("pay", {{A::Word, "yes|no"}},
                      [](TSimulator& s, TArgs a) { s.payTaxes_ = a.Words[0] == u"yes"; }),
+                setup("notify", {{A::Word, MessageKindWords()}, {A::Word, "window|quiet"}},
+                      [](TSimulator& s, TArgs a) {
+                          TQuietMessages quiet = s.colony_.QuietMessages();
+                          quiet.Set(*MessageKindOfKey(a.Words[0]), a.Words[1] == u"quiet");
+                          s.colony_.SetQuietMessages(quiet);
+                      }),
                 play("gesture", {},
                      [](TSimulator& s, TArgs) { s.colony_.MoneyGesture(true, true); }),
                 setup("newgame", {},

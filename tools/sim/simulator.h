@@ -102,6 +102,7 @@ public:
     void Sound(TSound sound) override;
     void ShowStatus(const QString& text) override;
     void ShowInfo(TSound sound, const QString& text) override;
+    void ShowNote(TMessageKind kind, const QString& text) override;
     void ShowSeason(int season) override;
     void RunYearlyTaxes(TTaxDialog& dialog) override;
     void RunMainTax(TTaxDialog& dialog) override;
