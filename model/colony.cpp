@@ -97,9 +97,10 @@ public:
     // The command changed the game, or is about to: it can be taken back,
     // under the name the step is shown with. What it changes from now on
     // goes on into its step.
-    void Changed(const char* name) {
-        TUndoHistory::TStep& step = colony_.undo_.Record(
-            QCoreApplication::translate("Commands", name), std::move(edits_), colony_.revision_);
+    void Changed(const char* name) { Changed(QCoreApplication::translate("Commands", name)); }
+    void Changed(const QString& name) {
+        TUndoHistory::TStep& step =
+            colony_.undo_.Record(name, std::move(edits_), colony_.revision_);
         colony_.game_->RecordEdits(&step.Edits.Game);
         recorded_ = true;
         colony_.revision_ = ++colony_.lastRevision_;
@@ -234,8 +235,10 @@ void TColony::CheckGoals(bool dayPassed) {
     const THistoryDay today = dayPassed ? days_.Days().back() : HistoryDayOf(*game_);
     const TGoalNews news = book_.Check(*game_, today, counters_, dayPassed);
     // The goals' window shows what changed before the news of it is read.
-    if (!news.Done.empty() || !news.Failed.empty())
+    if (!news.Done.empty() || !news.Failed.empty()) {
+        StopRun(TRunStop::Goal);
         services_.ShowGoals();
+    }
     const std::span<const TGoal> goals = book_.Goals();
     for (const size_t i : news.Done) {
         const TGoal& goal = goals[i];
@@ -528,6 +531,38 @@ bool TColony::NewDay() {
     return played;
 }
 
+TColony::TRunResult TColony::PlayOn(int32_t maxDays, const std::function<bool()>& goOn) {
+    TBusyCursor busy(services_);
+    TCommand command(*this);
+    TRunResult run;
+    for (;;) {
+        if (!DayTurn()) {
+            run.Stop = TRunStop::Refused;
+            break;
+        }
+        ++run.Days;
+        if (dayStop_) {
+            run.Stop = dayStop_->Stop;
+            run.Kind = dayStop_->Kind;
+            break;
+        }
+        if (run.Days >= maxDays)
+            break;
+        if (goOn && !goOn()) {
+            run.Stop = TRunStop::Player;
+            break;
+        }
+    }
+    if (run.Days > 0)
+        command.Changed(QCoreApplication::translate("Commands", "%n дней", nullptr, run.Days));
+    return run;
+}
+
+void TColony::StopRun(TRunStop stop, TMessageKind kind) {
+    if (!dayStop_)
+        dayStop_ = TRunResult{0, stop, kind};
+}
+
 bool TColony::NewWeek() {
     TBusyCursor busy(services_);
     TCommand command(*this);
@@ -658,6 +693,7 @@ void TColony::Note(TJournalKind kind, const QString& text, QPoint cell) {
 void TColony::Tell(TMessageKind kind, TSound sound, const QString& text, QPoint cell) {
     Note(MessageKindRow(kind).Journal, text, cell);
     if (!quiet_[kind]) {
+        StopRun(TRunStop::Message, kind);
         services_.ShowInfo(sound, text);
         return;
     }
@@ -679,6 +715,7 @@ bool TColony::AskTaxes() {
         services_.RunYearlyTaxes(dialog);
         if (!Answered(dialog, &TGoalCounters::YearlyTaxesPaid))
             return false;
+        StopRun(TRunStop::Tax);
         Did(TTutorialStep::TAction::PayTax);
     }
     if (due.MainWarning)
@@ -692,6 +729,7 @@ bool TColony::AskTaxes() {
         services_.RunMainTax(dialog);
         if (!Answered(dialog, &TGoalCounters::MainTaxesPaid))
             return false;
+        StopRun(TRunStop::Tax);
     }
     return true;
 }
@@ -752,6 +790,7 @@ QPoint TColony::RunEvents(int32_t& destroyed) {
 }
 
 bool TColony::DayTurn() {
+    dayStop_.reset();
     services_.Sound(TSound::NewDay);
     if (!AskTaxes())
         return false;
@@ -766,6 +805,7 @@ bool TColony::DayTurn() {
             services_.Sound(TSound::Season);
             services_.ShowNote(TMessageKind::Season, arrival);
         } else {
+            StopRun(TRunStop::Message, TMessageKind::Season);
             services_.ShowSeason(game_->Season);
         }
     }

@@ -17,7 +17,9 @@
 #include <QString>
 #include <QUuid>
 #include <cstdint>
+#include <functional>
 #include <memory>
+#include <optional>
 
 // The colony as the player runs it: the colony state with the selected cell,
 // the player's commands on it, the daily turn with its taxes and events, and
@@ -118,6 +120,19 @@ public:
     // The new-day and new-week commands; false when a refused tax stopped them.
     bool NewDay();
     bool NewWeek();
+    // Why a run of play on stopped: its limit, a tax refused before the day,
+    // a tax asked and paid, a goal done or failed, a message of a kind shown
+    // in a window (Kind), or the player.
+    enum class TRunStop : uint8_t { Limit, Refused, Tax, Goal, Message, Player };
+    struct TRunResult {
+        int32_t Days = 0;
+        TRunStop Stop = TRunStop::Limit;
+        TMessageKind Kind = TMessageKind::Event;
+    };
+    // Play on: day after day, at most maxDays, until a day brings what needs
+    // the player; goOn, asked after each day, stops it when false. The whole
+    // run is one undo step, named by its days.
+    TRunResult PlayOn(int32_t maxDays, const std::function<bool()>& goOn = {});
     // The hidden gesture on the money icon: right button with Ctrl.
     void MoneyGesture(bool rightButton, bool ctrl);
 
@@ -215,4 +230,7 @@ private:
     TGoalBook book_{{}};
     TGoalCounters counters_;
     TQuietMessages quiet_;
+    // What the day being played brought first that stops a run of play on.
+    std::optional<TRunResult> dayStop_;
+    void StopRun(TRunStop stop, TMessageKind kind = TMessageKind::Event);
 };

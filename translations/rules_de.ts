@@ -267,6 +267,13 @@
         <source>блокировка</source>
         <translation>Blockieren</translation>
     </message>
+    <message numerus="yes">
+        <source>%n дней</source>
+        <translation>
+            <numerusform>%n Tag</numerusform>
+            <numerusform>%n Tage</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Describe</name>

@@ -267,6 +267,13 @@
         <source>блокировка</source>
         <translation>block</translation>
     </message>
+    <message numerus="yes">
+        <source>%n дней</source>
+        <translation>
+            <numerusform>%n day</numerusform>
+            <numerusform>%n days</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Describe</name>

@@ -21,6 +21,17 @@
     </message>
 </context>
 <context>
+    <name>Commands</name>
+    <message numerus="yes">
+        <source>%n дней</source>
+        <translation>
+            <numerusform>%n день</numerusform>
+            <numerusform>%n дня</numerusform>
+            <numerusform>%n дней</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Describe</name>
     <message numerus="yes">
         <source>%n год</source>

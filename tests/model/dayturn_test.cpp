@@ -423,3 +423,17 @@ TEST_F(EventDays, AStruckBuildingGetsARandomOneOfTheEventsAimedAtItsType) {
 }
 
 } // namespace
+
+// Play on stops when the player asks after a day, and the run is one step of
+// undo named by its days that takes the whole run back.
+TEST_F(DayTurn, PlayOnStopsWhenThePlayerAsksAndIsOneStepOfUndo) {
+    int asked = 0;
+    const TColony::TRunResult run = Colony.PlayOn(100, [&asked] { return ++asked < 43; });
+    EXPECT_EQ(run.Days, 43);
+    EXPECT_EQ(run.Stop, TColony::TRunStop::Player);
+    EXPECT_EQ(Game().Date, (TGameDate{1890, 4, 13}));
+    ASSERT_EQ(Colony.UndoSteps().UndoCount(), 1U);
+    EXPECT_TRUE(Colony.UndoSteps().NextUndo().startsWith(QStringLiteral("43 ")));
+    Colony.Undo();
+    EXPECT_EQ(Game().Date, (TGameDate{1890, 3, 1}));
+}

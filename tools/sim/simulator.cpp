@@ -312,6 +312,30 @@ bool TSimulator::ReadArguments(const TSimVerb& verb, const QStringList& words,
 
 namespace {
 
+// The most days one run of play on may be given.
+constexpr int32_t MaxRunDays = 36500;
+
+// Why a run stopped, as the run's line names it: the message's kind when a
+// message stopped it.
+QString RunStopWord(const TColony::TRunResult& run) {
+    using TStop = TColony::TRunStop;
+    switch (run.Stop) {
+    case TStop::Limit:
+        return QStringLiteral("limit");
+    case TStop::Refused:
+        return QStringLiteral("refused");
+    case TStop::Tax:
+        return QStringLiteral("tax");
+    case TStop::Goal:
+        return QStringLiteral("goal");
+    case TStop::Player:
+        return QStringLiteral("player");
+    case TStop::Message:
+        break;
+    }
+    return QLatin1String(MessageKindRow(run.Kind).Key);
+}
+
 // The kinds of message as a word argument takes them: "event|destroyed|...".
 const char* MessageKindWords() {
     static const std::string words = [] {
@@ -371,6 +395,15 @@ std::span<const TSimVerb> TSimulator::Verbs() {
                     [](TSimulator& s, TArgs a) {
                         for (int32_t day = 0; day < a.Numbers[0] && s.colony_.NewDay(); ++day) {
                         }
+                    },
+                    TSimVerb::DaysOfNumber),
+                play(
+                    "run", {{A::Number, "N", 1, MaxRunDays}},
+                    [](TSimulator& s, TArgs a) {
+                        const TColony::TRunResult run = s.colony_.PlayOn(a.Numbers[0]);
+                        s.Print(QStringLiteral("run days=%1 date=%2 stop=%3")
+                                    .arg(run.Days)
+                                    .arg(ShortDateText(s.colony_.Game().Date), RunStopWord(run)));
                     },
                     TSimVerb::DaysOfNumber),
                 play("pay", {{A::Word, "yes|no"}},
