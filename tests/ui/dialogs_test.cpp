@@ -239,6 +239,9 @@ TEST(Settings, EveryFieldIsKeptUnderItsOwnKey) {
 // Quiet kinds show no window: the day's quiet messages are one line of the
 // status line, over the cell's info, and the journal keeps each.
 TEST(SettingsForm, QuietMessagesMakeTheDaysLineAndNoWindow) {
+    TSettings placed;
+    placed.JournalAt = QPoint(5, 6);
+    ASSERT_TRUE(placed.Save());
     TGameWindow w;
     TMainForm& f = w.Form;
     QStringList windows;
@@ -254,6 +257,7 @@ TEST(SettingsForm, QuietMessagesMakeTheDaysLineAndNoWindow) {
     });
     f.miParametersClick();
     EXPECT_TRUE(TSettings::Load().QuietMessages[TMessageKind::Housing]);
+    EXPECT_EQ(TSettings::Load().JournalAt, QPoint(5, 6)) << "what the dialog does not show stays";
     const size_t kept = f.Colony().Journal().Entries().size();
     f.Colony().Game().Random.Seed(1);
     f.Colony().Game().People = 100;
