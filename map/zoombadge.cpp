@@ -20,6 +20,7 @@ QString TZoomBadge::ZoomText(double zoom) {
 
 void TZoomBadge::Follow(QPointer<TZoomBadge>& badge, QWidget& mapView, double zoom,
                         const std::function<void()>& actualSize) {
+    mapView.setAccessibleDescription(ZoomText(zoom));
     if (zoom == 1) {
         delete badge;
         return;

@@ -14,7 +14,8 @@ public:
     // How the zoom reads, on the badge and elsewhere: «Масштаб 60 %».
     static QString ZoomText(double zoom);
     // Shows the zoom on the view's badge, made when the view leaves today's
-    // size and gone when it comes back; a press on it calls actualSize.
+    // size and gone when it comes back, and as the view's description for a
+    // screen reader; a press on the badge calls actualSize.
     static void Follow(QPointer<TZoomBadge>& badge, QWidget& mapView, double zoom,
                        const std::function<void()>& actualSize);
 

@@ -692,13 +692,18 @@ void TColony::Note(TJournalKind kind, const QString& text, QPoint cell) {
 
 void TColony::Tell(TMessageKind kind, TSound sound, const QString& text, QPoint cell) {
     Note(MessageKindRow(kind).Journal, text, cell);
+    if (!ToldQuietly(kind, sound, text))
+        services_.ShowInfo(sound, text);
+}
+
+bool TColony::ToldQuietly(TMessageKind kind, TSound sound, const QString& text) {
     if (!quiet_[kind]) {
         StopRun(TRunStop::Message, kind);
-        services_.ShowInfo(sound, text);
-        return;
+        return false;
     }
     services_.Sound(sound);
     services_.ShowNote(kind, text);
+    return true;
 }
 
 bool TColony::AskTaxes() {
@@ -801,13 +806,8 @@ bool TColony::DayTurn() {
     if (day.SeasonChanged) {
         const QString arrival = SeasonArrivalText(game_->Season);
         Note(TJournalKind::Season, arrival);
-        if (quiet_[TMessageKind::Season]) {
-            services_.Sound(TSound::Season);
-            services_.ShowNote(TMessageKind::Season, arrival);
-        } else {
-            StopRun(TRunStop::Message, TMessageKind::Season);
+        if (!ToldQuietly(TMessageKind::Season, TSound::Season, arrival))
             services_.ShowSeason(game_->Season);
-        }
     }
     int32_t destroyed = day.Destroyed;
     // The ruin is told where it is when an event made the day's only one.

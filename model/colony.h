@@ -186,6 +186,9 @@ private:
     // quietly when its kind is to be.
     void Note(TJournalKind kind, const QString& text, QPoint cell = NoCell);
     void Tell(TMessageKind kind, TSound sound, const QString& text, QPoint cell = NoCell);
+    // Plays the sound and shows the text as a note when the kind is quiet;
+    // else the caller's window is to show it, and a run stops after the day.
+    bool ToldQuietly(TMessageKind kind, TSound sound, const QString& text);
     // The goals after a turn, or after a tax refused stopped it: announced,
     // and the end shown when decided.
     void CheckGoals(bool dayPassed);

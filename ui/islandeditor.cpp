@@ -237,7 +237,6 @@ TIslandEditorForm::TIslandEditorForm(const TDM& images, const TBaseTypeList& cat
     view_ = std::make_unique<TMapView>(*pb1, earth_, images_);
     pb1->OnZoom = [this] {
         TZoomBadge::Follow(zoomBadge_, *pb1, pb1->Zoom(), [this] { Zoom(0); });
-        pb1->setAccessibleDescription(TZoomBadge::ZoomText(pb1->Zoom()));
     };
     view_->OnPaintCellOver = [this](QPainter& painter, int32_t col, int32_t row) {
         marks_.PaintCell(painter, col, row);

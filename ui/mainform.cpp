@@ -351,10 +351,8 @@ void TMainForm::CreateControls() {
     // The zoom is told on the status line, over the view's corner while it
     // is not today's size, and to a screen reader.
     pb1->OnZoom = [this] {
-        const QString zoom = TZoomBadge::ZoomText(pb1->Zoom());
-        pb1->setAccessibleDescription(zoom);
         TZoomBadge::Follow(ZoomBadge, *pb1, pb1->Zoom(), [this] { ActualSize(); });
-        ShowStatus(zoom);
+        ShowStatus(TZoomBadge::ZoomText(pb1->Zoom()));
     };
     pb1->OnMouseDown = [this](Qt::MouseButton button, Qt::KeyboardModifiers, QPoint world) {
         colony_->MouseDown(button == Qt::LeftButton, world.x(), world.y());
