@@ -531,8 +531,7 @@ bool TColony::NewDay() {
     return played;
 }
 
-TColony::TRunResult TColony::PlayOn(int32_t maxDays, const std::function<bool()>& goOn) {
-    TBusyCursor busy(services_);
+TRunResult TColony::PlayOn(int32_t maxDays, const std::function<bool()>& goOn) {
     TCommand command(*this);
     TRunResult run;
     for (;;) {
@@ -556,6 +555,15 @@ TColony::TRunResult TColony::PlayOn(int32_t maxDays, const std::function<bool()>
     if (run.Days > 0)
         command.Changed(QCoreApplication::translate("Commands", "%n дней", nullptr, run.Days));
     return run;
+}
+
+void TColony::PlayOnCommand() {
+    const std::optional<int32_t> days = services_.BeginRun(game_->Date);
+    if (!days)
+        return;
+    const TRunResult run = PlayOn(*days, [this] { return services_.RunGoesOn(); });
+    services_.EndRun(run);
+    Did(TTutorialStep::TAction::Command, TPlayerCommand::pcPlayOn);
 }
 
 void TColony::StopRun(TRunStop stop, TMessageKind kind) {

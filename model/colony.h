@@ -8,6 +8,7 @@
 #include "history.h"
 #include "journal.h"
 #include "messagekind.h"
+#include "playon.h"
 #include "scenario.h"
 #include "services.h"
 #include "undohistory.h"
@@ -120,19 +121,12 @@ public:
     // The new-day and new-week commands; false when a refused tax stopped them.
     bool NewDay();
     bool NewWeek();
-    // Why a run of play on stopped: its limit, a tax refused before the day,
-    // a tax asked and paid, a goal done or failed, a message of a kind shown
-    // in a window (Kind), or the player.
-    enum class TRunStop : uint8_t { Limit, Refused, Tax, Goal, Message, Player };
-    struct TRunResult {
-        int32_t Days = 0;
-        TRunStop Stop = TRunStop::Limit;
-        TMessageKind Kind = TMessageKind::Event;
-    };
     // Play on: day after day, at most maxDays, until a day brings what needs
     // the player; goOn, asked after each day, stops it when false. The whole
     // run is one undo step, named by its days.
     TRunResult PlayOn(int32_t maxDays, const std::function<bool()>& goOn = {});
+    // The play-on command: a run as far and as fast as the window lets it go.
+    void PlayOnCommand();
     // The hidden gesture on the money icon: right button with Ctrl.
     void MoneyGesture(bool rightButton, bool ctrl);
 

@@ -10,7 +10,7 @@ namespace {
 // A command's id and the object name of its button, written once.
 #define COMMAND(id) .Id = TPlayerCommand::id, .Name = #id
 
-constexpr std::array<TPlayerCommand, 10> Commands = {{
+constexpr std::array<TPlayerCommand, 11> Commands = {{
     {COMMAND(pcNewWeek), .Letter = u'W', .Hint = QT_TRANSLATE_NOOP("Commands", "Новая неделя"),
      .Description = QT_TRANSLATE_NOOP("Commands",
                                       "прожить семь дней (останавливается, если налог не уплачен)"),
@@ -65,6 +65,12 @@ constexpr std::array<TPlayerCommand, 10> Commands = {{
                      "работает, но изнашивается)"),
      .UndoName = QT_TRANSLATE_NOOP("Commands", "блокировка"), .Verb = "block", .Picture = 23,
      .ButtonAt = {512, 64}, .Run = [](TColony& c) { c.Block(); }},
+    {COMMAND(pcPlayOn), .Letter = u'O', .Hint = QT_TRANSLATE_NOOP("Commands", "Играть дальше"),
+     .Description = QT_TRANSLATE_NOOP(
+         "Commands", "проживать день за днём, пока колонии не понадобится игрок, до выбранного "
+                     "предела (любая клавиша или щелчок останавливает)"),
+     .Verb = "run", .TakesDays = true, .Picture = 25, .ButtonAt = {480, 0},
+     .Run = [](TColony& c) { c.PlayOnCommand(); }},
 }};
 
 #undef COMMAND

@@ -22,6 +22,7 @@ struct TPlayerCommand {
         pcRestoreAll,
         pcDestroy,
         pcPreserve,
+        pcPlayOn,
     };
     TId Id;
     // The button's object name, by which tests and screen readers find it:
@@ -39,6 +40,9 @@ struct TPlayerCommand {
     // by the nine quantities to type into its dialog.
     const char* Verb = nullptr;
     bool TakesQuantities = false;
+    // The simulator's play on takes the most days to play instead of the
+    // window's limit.
+    bool TakesDays = false;
     // The most days the command plays: a new day one, a new week seven.
     int32_t Days = 0;
     int Picture = -1;        // the button's picture in the tools' image list

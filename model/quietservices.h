@@ -19,6 +19,9 @@ public:
     void RunMainTax(TTaxDialog&) override {}
     void RunMarket(TMarketDialog&) override {}
     bool Confirm(const QString&) override { return false; }
+    std::optional<int32_t> BeginRun(const TGameDate&) override { return std::nullopt; }
+    bool RunGoesOn() override { return false; }
+    void EndRun(const TRunResult&) override {}
     void UpdateCell(int, int) override {}
     void UpdateImage() override {}
     void UpdatePlan() override {}

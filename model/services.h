@@ -1,6 +1,7 @@
 #pragma once
 
 #include "messagekind.h"
+#include "playon.h"
 #include "sounds.h"
 
 #include <QRect>
@@ -73,6 +74,16 @@ public:
 
     // The modal question with "Да" and "Нет"; true for "Да".
     virtual bool Confirm(const QString& text) = 0;
+
+    // The play-on command begins a run as far as the player's limit lets it
+    // go from today: the most days it may play, or none when the limit is
+    // past (the status line says so). The window shows that it is playing.
+    virtual std::optional<int32_t> BeginRun(const TGameDate& today) = 0;
+    // After each day of the run: the day is shown at the player's pace;
+    // false when the player asked the run to stop.
+    virtual bool RunGoesOn() = 0;
+    // The run is over: the window tells why it stopped.
+    virtual void EndRun(const TRunResult& run) = 0;
 
     // Repaints one cell of the map view.
     virtual void UpdateCell(int column, int row) = 0;

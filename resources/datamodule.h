@@ -28,7 +28,7 @@ public:
     // ratio of 2 when the ratio is above 1 and that file reads, else the plain one.
     static QPixmap LoadPicture(const QString& path, qreal ratio = ScreenRatio());
 
-    TImageList imlTools{25, 25, 25};
+    TImageList imlTools{25, 25, 27};
     TImageList imlBases{25, 25, 22};
     TImageList imlEarth{25, 25, 70};
     TImageList imlIcons{14, 14, 7};

@@ -245,6 +245,7 @@ void TMainForm::CreateMenu() {
         {TMenuItem::Load, [this] { miLoadClick(); }},
         {TMenuItem::Save, [this] { miSaveClick(); }},
         {TMenuItem::SaveAs, [this] { miSaveAsClick(); }},
+        {TMenuItem::PlayOn, [this] { miPlayOnClick(); }},
         {TMenuItem::Undo, [this] { miUndoClick(); }},
         {TMenuItem::Redo, [this] { miRedoClick(); }},
         {TMenuItem::Exit, [this] { close(); }},
@@ -580,6 +581,13 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
+    // A run ends with its day; the window closes after it.
+    if (pacer_.Running()) {
+        pacer_.Stop();
+        closeAfterRun_ = true;
+        event->ignore();
+        return;
+    }
     // The editor's land is asked about first: it goes with the window.
     const bool keep =
         (!editor_ || !editor_->isVisible() || editor_->close()) && session_->KeepGame();
@@ -717,6 +725,15 @@ void TMainForm::miSaveAsClick() {
     session_->SaveAs();
 }
 
+void TMainForm::miPlayOnClick() {
+    TPlayOnForm form(this, *this, settings_, colony_->Game().Date);
+    if (!form.ShowModal())
+        return;
+    form.Apply(settings_);
+    SaveSettings();
+    Play([this] { PlayerCommands()[TPlayerCommand::pcPlayOn].Run(*colony_); });
+}
+
 void TMainForm::miUndoClick() {
     colony_->ShowStatus(colony_->Undo());
 }
@@ -842,7 +859,22 @@ void TMainForm::DrawPlanBack() {
 
 // ---- window services
 
+namespace {
+
+// The play-on button shows a stop while the game plays.
+constexpr int StopRunPicture = 26;
+
+QString RunningText() {
+    return QCoreApplication::translate("PlayOn",
+                                       "Игра идёт. Любая клавиша или щелчок останавливают её.");
+}
+
+} // namespace
+
 void TMainForm::Sound(TSound sound) {
+    // The days of a run pass without the sound of each.
+    if (pacer_.Running() && sound == TSound::NewDay)
+        return;
     if (miSound->isChecked())
         sounds_->PlayResSound(SoundName(sound));
 }
@@ -864,7 +896,10 @@ void TMainForm::ShowOverlay(TOverlay overlay) {
 }
 
 void TMainForm::ShowCellStatus(const QString& info, const QString& why) {
-    if (!refreshingDay_ || !notes_.Shown)
+    if (refreshingDay_ && pacer_.Running()) {
+        if (!notes_.Shown)
+            ShowStatus(RunningText());
+    } else if (!refreshingDay_ || !notes_.Shown)
         ShowStatus(info + why);
     // A screen reader on the map view tells the selected cell.
     pb1->setAccessibleDescription(info + why);
@@ -1001,6 +1036,50 @@ void TMainForm::RunMarket(TMarketDialog& dialog) {
 
 bool TMainForm::Confirm(const QString& text) {
     return Ask(this, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes;
+}
+
+std::optional<int32_t> TMainForm::BeginRun(const TGameDate& today) {
+    const auto days = [this, &today] {
+        return DaysOfLimit(settings_.RunLimit, today, settings_.RunUntil.value_or(TGameDate{}));
+    };
+    if (!days()) {
+        // The date chosen has passed: the player chooses again.
+        TPlayOnForm form(this, *this, settings_, today);
+        if (!form.ShowModal())
+            return std::nullopt;
+        form.Apply(settings_);
+        SaveSettings();
+    }
+    const std::optional<int32_t> limit = days();
+    if (!limit)
+        return std::nullopt;
+    pacer_.Begin(settings_.RunPace, screen()->refreshRate());
+    if (auto* button = pnClient->findChild<TvtPic*>(QStringLiteral("pcPlayOn")))
+        button->SetImageIndex(StopRunPicture);
+    ShowStatus(RunningText());
+    return limit;
+}
+
+bool TMainForm::RunGoesOn() {
+    return pacer_.GoesOn();
+}
+
+void TMainForm::EndRun(const TRunResult& run) {
+    pacer_.End();
+    if (auto* button = pnClient->findChild<TvtPic*>(QStringLiteral("pcPlayOn")))
+        button->SetImageIndex(PlayerCommands()[TPlayerCommand::pcPlayOn].Picture);
+    const QString why = RunStopText(run, settings_.RunLimit);
+    // The day's quiet messages stay beside why the run stopped.
+    if (notes_.Shown && notes_.Date == colony_->Game().Date) {
+        notes_.Line = why + QStringLiteral("  ·  ") + notes_.Line;
+        ShowStatus(notes_.Line);
+        notes_.Shown = true;
+    } else
+        ShowStatus(why);
+    if (closeAfterRun_) {
+        closeAfterRun_ = false;
+        QTimer::singleShot(0, this, &QWidget::close);
+    }
 }
 
 void TMainForm::UpdateCell(int column, int row) {

@@ -9,6 +9,7 @@
 #include "model/services.h"
 #include "model/session.h"
 #include "ui/musicplayer.h"
+#include "ui/playon.h"
 #include "ui/settings.h"
 #include "ui/soundplayer.h"
 
@@ -113,6 +114,8 @@ public:
     void miLoadClick();
     void miSaveClick();
     void miSaveAsClick();
+    // The play-on dialog: the runs' limit and pace, and a run with them.
+    void miPlayOnClick();
     void miUndoClick();
     void miRedoClick();
     void miParametersClick();
@@ -152,6 +155,9 @@ public:
     void RunMainTax(TTaxDialog& dialog) override;
     void RunMarket(TMarketDialog& dialog) override;
     bool Confirm(const QString& text) override;
+    std::optional<int32_t> BeginRun(const TGameDate& today) override;
+    bool RunGoesOn() override;
+    void EndRun(const TRunResult& run) override;
     void UpdateCell(int column, int row) override;
     void UpdateImage() override;
     void UpdatePlan() override;
@@ -246,5 +252,8 @@ private:
     } notes_;
     // The cell's info is being shown again for a day that passed.
     bool refreshingDay_ = false;
+    // A run of play on, and the player closed the window during it.
+    TRunPacer pacer_;
+    bool closeAfterRun_ = false;
     std::unique_ptr<TSession> session_;
 };

@@ -30,6 +30,9 @@ constexpr TStoredSetting Stored[] = {
     {"window/size", &TSettings::WindowSize},
     {"window/maximised", &TSettings::Maximised},
     {"messages/quiet", &TSettings::QuietMessages},
+    {"playon/limit", &TSettings::RunLimit},
+    {"playon/until", &TSettings::RunUntil},
+    {"playon/pace", &TSettings::RunPace, 0, 1000},
 };
 
 // Only the two words the settings are written with: any other text would
@@ -97,6 +100,17 @@ void Read(const QVariant& value, const TStoredSetting&, TQuietMessages& quiet) {
             quiet.Set(*kind, true);
 }
 
+void Read(const QVariant& value, const TStoredSetting&, TRunLimit& limit) {
+    if (const std::optional<TRunLimit> read = RunLimitOfKey(value.toString()))
+        limit = *read;
+}
+
+// A date as "D.M.YYYY"; anything else is no date.
+void Read(const QVariant& value, const TStoredSetting&, std::optional<TGameDate>& date) {
+    if (const std::optional<TGameDate> read = ParseShortDate(value.toString()))
+        date = read;
+}
+
 QVariant Written(bool flag) {
     return flag;
 }
@@ -120,6 +134,17 @@ QVariant Written(const TQuietMessages& quiet) {
         if (quiet[row.Kind])
             words << QLatin1String(row.Key);
     return words.join(QLatin1Char(','));
+}
+
+QVariant Written(TRunLimit limit) {
+    for (const TRunLimitRow& row : RunLimits())
+        if (row.Limit == limit)
+            return QLatin1String(row.Key);
+    return {};
+}
+
+QVariant Written(const std::optional<TGameDate>& date) {
+    return date ? QVariant(ShortDateText(*date)) : QVariant();
 }
 
 QVariant Written(TLanguage language) {

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "base/language.h"
+#include "model/gamedate.h"
 #include "model/messagekind.h"
+#include "model/playon.h"
 
 #include <QPoint>
 #include <QSize>
@@ -42,6 +44,11 @@ struct TSettings {
     // The kinds of message shown as a line in the status line instead of a
     // window.
     TQuietMessages QuietMessages;
+    // Play on: how far a run goes, the date of a run to a date, and its pace
+    // in days a second (0: as fast as the machine goes).
+    TRunLimit RunLimit = TRunLimit::Tax;
+    std::optional<TGameDate> RunUntil;
+    int RunPace = 10;
 
     // The stored settings; what is missing or malformed keeps its default.
     static TSettings Load();
@@ -60,7 +67,8 @@ struct TStoredSetting {
     const char* Key;
     std::variant<bool TSettings::*, int TSettings::*, TLanguage TSettings::*,
                  std::optional<QPoint> TSettings::*, std::optional<QSize> TSettings::*,
-                 TQuietMessages TSettings::*>
+                 TQuietMessages TSettings::*, TRunLimit TSettings::*,
+                 std::optional<TGameDate> TSettings::*>
         Field;
     int Min = 0;
     int Max = 0;

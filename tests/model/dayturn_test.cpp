@@ -428,9 +428,9 @@ TEST_F(EventDays, AStruckBuildingGetsARandomOneOfTheEventsAimedAtItsType) {
 // undo named by its days that takes the whole run back.
 TEST_F(DayTurn, PlayOnStopsWhenThePlayerAsksAndIsOneStepOfUndo) {
     int asked = 0;
-    const TColony::TRunResult run = Colony.PlayOn(100, [&asked] { return ++asked < 43; });
+    const TRunResult run = Colony.PlayOn(100, [&asked] { return ++asked < 43; });
     EXPECT_EQ(run.Days, 43);
-    EXPECT_EQ(run.Stop, TColony::TRunStop::Player);
+    EXPECT_EQ(run.Stop, TRunStop::Player);
     EXPECT_EQ(Game().Date, (TGameDate{1890, 4, 13}));
     ASSERT_EQ(Colony.UndoSteps().UndoCount(), 1U);
     EXPECT_TRUE(Colony.UndoSteps().NextUndo().startsWith(QStringLiteral("43 ")));

@@ -52,6 +52,12 @@ public:
         Calls << "confirm " + text;
         return Confirmed;
     }
+    // Play on plays RunDays at most, asking OnRunDay after each day.
+    std::optional<int32_t> RunDays = 30;
+    std::function<bool()> OnRunDay;
+    std::optional<int32_t> BeginRun(const TGameDate&) override { return RunDays; }
+    bool RunGoesOn() override { return !OnRunDay || OnRunDay(); }
+    void EndRun(const TRunResult& run) override { Calls << QStringLiteral("ran %1").arg(run.Days); }
     void UpdateCell(int column, int row) override {
         Calls << QStringLiteral("cell %1 %2").arg(column).arg(row);
     }

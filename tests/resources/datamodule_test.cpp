@@ -69,7 +69,7 @@ TEST(DataModule, ListsHaveTheirSizesAndCountsWhateverTheFiles) {
         const TImageList& list;
         int width, height, count;
     } const lists[] = {
-        {dm.imlTools, 25, 25, 25},       {dm.imlBases, 25, 25, 22},
+        {dm.imlTools, 25, 25, 27},       {dm.imlBases, 25, 25, 22},
         {dm.imlEarth, 25, 25, 70},       {dm.imlIcons, 14, 14, 7},
         {dm.imlSeasons, 121, 57, 4},     {dm.imlSelectSea, 25, 25, 12},
         {dm.imlSelectCoast, 25, 25, 12}, {dm.imlSelectEarth, 25, 25, 12},
@@ -92,7 +92,7 @@ TEST(DataModule, ListsHaveTheirSizesAndCountsWhateverTheFiles) {
         colours.insert(dm.imlTools.Picture(i).pixel(12, 12));
         EXPECT_EQ(qAlpha(dm.imlTools.Picture(i).pixel(0, 0)), 255);
     }
-    EXPECT_EQ(colours.size(), 25u);
+    EXPECT_EQ(colours.size(), static_cast<size_t>(dm.imlTools.Count()));
     EXPECT_EQ(qAlpha(dm.imlEarth.Picture(64).pixel(0, 0)), 0);
 }
 
@@ -159,12 +159,12 @@ TEST(DataModule, SelectionStripWithPaintedInsideIsNotUsed) {
 TEST(DataModule, ReadsTheSharpStripsOnlyOnAHiDpiScreen) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
-    Strip(25, 25, 25, Qt::red, Qt::red).save(folder.filePath("imlTools.png"));
+    Strip(25, 25, 27, Qt::red, Qt::red).save(folder.filePath("imlTools.png"));
     // Each sharp picture is blue with one green device pixel at (1, 1), which
     // a 1x picture could not hold apart from its neighbours.
-    QImage sharp(50 * 25, 50, QImage::Format_ARGB32);
+    QImage sharp(50 * 27, 50, QImage::Format_ARGB32);
     sharp.fill(Qt::blue);
-    for (int i = 0; i < 25; ++i)
+    for (int i = 0; i < 27; ++i)
         sharp.setPixelColor(i * 50 + 1, 1, Qt::green);
     sharp.save(folder.filePath("imlTools@2x.png"));
     QImage(10, 10, QImage::Format_ARGB32).save(folder.filePath("imlBases@2x.png")); // wrong size

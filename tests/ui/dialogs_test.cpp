@@ -178,8 +178,10 @@ TEST(Settings, ADamagedFileKeepsTheDefaultsOfWhatItSpoils) {
     QDir().mkpath(QFileInfo(path).absolutePath());
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("\xff\xfe garbage\n[sound]\non=false\nvolume=500\n[music]\nvolume=loud\n"
-               "[window]\nfullScreen=maybe\nsize=0,600\nat=10\n[game\nautosave=0\n");
+    file.write(
+        "\xff\xfe garbage\n[sound]\non=false\nvolume=500\n[music]\nvolume=loud\n"
+        "[window]\nfullScreen=maybe\nsize=0,600\nat=10\n[playon]\nlimit=week\nuntil=31.2.1900\n"
+        "[game\nautosave=0\n");
     file.close();
     TSettings expected;
     expected.Sound = false;
@@ -215,8 +217,13 @@ TEST(Settings, EveryFieldIsKeptUnderItsOwnKey) {
                 auto& value = changed.*field;
                 if constexpr (std::is_same_v<std::decay_t<decltype(value)>, bool>)
                     value = !value;
-                else if constexpr (std::is_enum_v<std::decay_t<decltype(value)>>)
+                else if constexpr (std::is_same_v<std::decay_t<decltype(value)>, TLanguage>)
                     value = TLanguage::English;
+                else if constexpr (std::is_same_v<std::decay_t<decltype(value)>, TRunLimit>)
+                    value = TRunLimit::Date;
+                else if constexpr (std::is_same_v<std::decay_t<decltype(value)>,
+                                                  std::optional<TGameDate>>)
+                    value = TGameDate{1907, 2, 28};
                 else if constexpr (std::is_same_v<std::decay_t<decltype(value)>,
                                                   std::optional<QPoint>>)
                     value = QPoint(-40 - static_cast<int>(i), 1200);

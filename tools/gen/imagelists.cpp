@@ -137,7 +137,7 @@ void Gear(QPainter& p, QPointF c, double r) {
 } // namespace
 
 std::vector<QImage> MakeTools(int scale) {
-    const std::array<TDraw, 25> symbols{{
+    const std::array<TDraw, 27> symbols{{
         // 0..8: the nine goods.
         [](QPainter& p) {
             Ingot(p, {50, 80}, 34, Gold);
@@ -271,6 +271,15 @@ std::vector<QImage> MakeTools(int scale) {
             Wrench(p, {20, 82}, {52, 48}, Steel);
             Wrench(p, {46, 60}, {74, 28}, Steel.lighter(125));
         },
+        // 25: play on, day after day.
+        [](QPainter& p) {
+            const QColor green(90, 200, 80);
+            const QColor dark(30, 100, 30);
+            Poly(p, {{14, 22}, {50, 50}, {14, 78}}, green, dark, 4);
+            Poly(p, {{50, 22}, {86, 50}, {50, 78}}, green, dark, 4);
+        },
+        // 26: stop the game playing on.
+        [](QPainter& p) { Box(p, QRectF(24, 24, 52, 52), QColor(210, 60, 50), Ink, 4); },
     }};
     std::vector<QImage> pictures;
     pictures.reserve(symbols.size());

@@ -317,8 +317,8 @@ constexpr int32_t MaxRunDays = 36500;
 
 // Why a run stopped, as the run's line names it: the message's kind when a
 // message stopped it.
-QString RunStopWord(const TColony::TRunResult& run) {
-    using TStop = TColony::TRunStop;
+QString RunStopWord(const TRunResult& run) {
+    using TStop = TRunStop;
     switch (run.Stop) {
     case TStop::Limit:
         return QStringLiteral("limit");
@@ -328,6 +328,8 @@ QString RunStopWord(const TColony::TRunResult& run) {
         return QStringLiteral("tax");
     case TStop::Goal:
         return QStringLiteral("goal");
+    case TStop::Advice:
+        return QStringLiteral("advice");
     case TStop::Player:
         return QStringLiteral("player");
     case TStop::Message:
@@ -335,6 +337,16 @@ QString RunStopWord(const TColony::TRunResult& run) {
     }
     return QLatin1String(MessageKindRow(run.Kind).Key);
 }
+
+} // namespace
+
+void TSimulator::EndRun(const TRunResult& run) {
+    Print(QStringLiteral("run days=%1 date=%2 stop=%3")
+              .arg(run.Days)
+              .arg(ShortDateText(colony_.Game().Date), RunStopWord(run)));
+}
+
+namespace {
 
 // The kinds of message as a word argument takes them: "event|destroyed|...".
 const char* MessageKindWords() {
@@ -365,18 +377,23 @@ std::span<const TSimVerb> TSimulator::Verbs() {
         const auto setup = rowsOf(TSimVerb::Setup);
         std::vector<TSimVerb> rows;
         // The market's commands take the nine quantities to type into its
-        // dialog.
-        for (const TPlayerCommand& command : PlayerCommands())
+        // dialog, play on the most days to play.
+        for (const TPlayerCommand& command : PlayerCommands()) {
+            std::vector<A> arguments;
+            if (command.TakesQuantities)
+                arguments.push_back({A::Quantities, "F0 ... F8"});
+            if (command.TakesDays)
+                arguments.push_back({A::Number, "N", 1, MaxRunDays});
             rows.push_back(play(
-                command.Verb,
-                command.TakesQuantities ? std::vector<A>{{A::Quantities, "F0 ... F8"}}
-                                        : std::vector<A>{},
+                command.Verb, std::move(arguments),
                 [&command](TSimulator& s, TArgs a) {
                     s.marketTokens_ = a.Quantities;
+                    s.runDays_ = command.TakesDays ? a.Numbers[0] : 0;
                     command.Run(s.colony_);
                     s.marketTokens_.clear();
                 },
-                command.Days));
+                command.TakesDays ? TSimVerb::DaysOfNumber : command.Days));
+        }
         const A cell{A::Cell, "C R"};
         const A type{A::Type, "ID"};
         const A count{A::Number, "N", 0, INT32_MAX};
@@ -395,15 +412,6 @@ std::span<const TSimVerb> TSimulator::Verbs() {
                     [](TSimulator& s, TArgs a) {
                         for (int32_t day = 0; day < a.Numbers[0] && s.colony_.NewDay(); ++day) {
                         }
-                    },
-                    TSimVerb::DaysOfNumber),
-                play(
-                    "run", {{A::Number, "N", 1, MaxRunDays}},
-                    [](TSimulator& s, TArgs a) {
-                        const TColony::TRunResult run = s.colony_.PlayOn(a.Numbers[0]);
-                        s.Print(QStringLiteral("run days=%1 date=%2 stop=%3")
-                                    .arg(run.Days)
-                                    .arg(ShortDateText(s.colony_.Game().Date), RunStopWord(run)));
                     },
                     TSimVerb::DaysOfNumber),
                 play("pay", {{A::Word, "yes|no"}},

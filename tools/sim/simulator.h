@@ -109,6 +109,10 @@ public:
     void RunMarket(TMarketDialog& dialog) override;
     // Answered "Да" without a line: scripts demolish what they name.
     bool Confirm(const QString&) override { return true; }
+    // Play on plays the days its line gives, as fast as it can.
+    std::optional<int32_t> BeginRun(const TGameDate&) override { return runDays_; }
+    bool RunGoesOn() override { return true; }
+    void EndRun(const TRunResult& run) override;
 
     // Every verb: the buttons' commands by their rows' words, then the
     // simulator's own.
@@ -155,5 +159,6 @@ private:
     std::ostream& err_;
     TColony colony_;
     bool payTaxes_ = true;
+    int32_t runDays_ = 0;
     QStringList marketTokens_;
 };

@@ -1,0 +1,93 @@
+#include "model/playon.h"
+
+#include "model/taxes.h"
+
+#include <QCoreApplication>
+#include <algorithm>
+
+namespace {
+
+constexpr TRunLimitRow Rows[] = {
+    {TRunLimit::Tax, "tax", QT_TRANSLATE_NOOP("PlayOn", "До ежегодного налога")},
+    {TRunLimit::Month, "month", QT_TRANSLATE_NOOP("PlayOn", "30 дней")},
+    {TRunLimit::Year, "year", QT_TRANSLATE_NOOP("PlayOn", "Год")},
+    {TRunLimit::Date, "date", QT_TRANSLATE_NOOP("PlayOn", "До даты")},
+};
+
+constexpr int32_t MonthDays = 30;
+// Far enough for any date the calendar reaches.
+constexpr int32_t MostDays = 366 * 300;
+
+} // namespace
+
+std::span<const TRunLimitRow> RunLimits() {
+    return Rows;
+}
+
+std::optional<TRunLimit> RunLimitOfKey(QStringView key) {
+    const auto* row = std::ranges::find_if(
+        Rows, [key](const TRunLimitRow& r) { return key == QLatin1StringView(r.Key); });
+    return row == std::end(Rows) ? std::nullopt : std::optional(row->Limit);
+}
+
+std::optional<int32_t> DaysOfLimit(TRunLimit limit, const TGameDate& today,
+                                   const TGameDate& until) {
+    const auto daysTo = [&today](auto reached) -> std::optional<int32_t> {
+        for (int32_t days = 1; days <= MostDays; ++days)
+            if (reached(DaysAfter(today, days)))
+                return days;
+        return std::nullopt;
+    };
+    switch (limit) {
+    case TRunLimit::Tax:
+        return daysTo([](const TGameDate& d) { return TaxesDue(d).Yearly; });
+    case TRunLimit::Month:
+        return MonthDays;
+    case TRunLimit::Year: {
+        // The same date a year on; 29 February goes to 1 March.
+        TGameDate next = today;
+        ++next.Year;
+        if (next.Day > DaysInMonth(next.Year, next.Month))
+            next = TGameDate{next.Year, 3, 1};
+        return daysTo([&next](const TGameDate& d) { return d >= next; });
+    }
+    case TRunLimit::Date:
+        if (until <= today)
+            return std::nullopt;
+        return daysTo([&until](const TGameDate& d) { return d >= until; });
+    }
+    return std::nullopt;
+}
+
+QString RunStopText(const TRunResult& run, TRunLimit limit) {
+    const auto tr = [](const char* text) { return QCoreApplication::translate("PlayOn", text); };
+    QString why;
+    switch (run.Stop) {
+    case TRunStop::Limit:
+        why = limit == TRunLimit::Tax ? tr("Следующий день — ежегодный налог.")
+                                      : tr("Предел игры достигнут.");
+        break;
+    case TRunStop::Refused:
+        why = tr("Налог не уплачен.");
+        break;
+    case TRunStop::Tax:
+        why = tr("Налог уплачен.");
+        break;
+    case TRunStop::Goal:
+        why = tr("Цель выполнена или провалена.");
+        break;
+    case TRunStop::Message:
+        why = tr("Сообщение: %1.").arg(MessageKindName(run.Kind));
+        break;
+    case TRunStop::Advice:
+        why = tr("У советника новое предупреждение.");
+        break;
+    case TRunStop::Player:
+        why = tr("Вы остановили игру.");
+        break;
+    }
+    if (run.Days == 0)
+        return why;
+    return QCoreApplication::translate("PlayOn", "Прошло %n дней.", nullptr, run.Days) +
+           QLatin1Char(' ') + why;
+}
