@@ -60,34 +60,37 @@ std::optional<int32_t> DaysOfLimit(TRunLimit limit, const TGameDate& today,
 }
 
 QString RunStopText(const TRunResult& run, TRunLimit limit) {
-    const auto tr = [](const char* text) { return QCoreApplication::translate("PlayOn", text); };
-    QString why;
+    const char* why = nullptr;
     switch (run.Stop) {
     case TRunStop::Limit:
-        why = limit == TRunLimit::Tax ? tr("Следующий день — ежегодный налог.")
-                                      : tr("Предел игры достигнут.");
+        why = limit == TRunLimit::Tax
+                  ? QT_TRANSLATE_NOOP("PlayOn", "Следующий день — ежегодный налог.")
+                  : QT_TRANSLATE_NOOP("PlayOn", "Предел игры достигнут.");
         break;
     case TRunStop::Refused:
-        why = tr("Налог не уплачен.");
+        why = QT_TRANSLATE_NOOP("PlayOn", "Налог не уплачен.");
         break;
     case TRunStop::Tax:
-        why = tr("Налог уплачен.");
+        why = QT_TRANSLATE_NOOP("PlayOn", "Налог уплачен.");
         break;
     case TRunStop::Goal:
-        why = tr("Цель выполнена или провалена.");
+        why = QT_TRANSLATE_NOOP("PlayOn", "Цель выполнена или провалена.");
         break;
     case TRunStop::Message:
-        why = tr("Сообщение: %1.").arg(MessageKindName(run.Kind));
+        why = QT_TRANSLATE_NOOP("PlayOn", "Сообщение: %1.");
         break;
     case TRunStop::Advice:
-        why = tr("У советника новое предупреждение.");
+        why = QT_TRANSLATE_NOOP("PlayOn", "У советника новое предупреждение.");
         break;
     case TRunStop::Player:
-        why = tr("Вы остановили игру.");
+        why = QT_TRANSLATE_NOOP("PlayOn", "Вы остановили игру.");
         break;
     }
+    QString text = QCoreApplication::translate("PlayOn", why);
+    if (run.Stop == TRunStop::Message)
+        text = text.arg(MessageKindName(run.Kind));
     if (run.Days == 0)
-        return why;
+        return text;
     return QCoreApplication::translate("PlayOn", "Прошло %n дней.", nullptr, run.Days) +
-           QLatin1Char(' ') + why;
+           QLatin1Char(' ') + text;
 }

@@ -685,6 +685,29 @@ Objekten kann man nicht bauen.&lt;/p&gt;</translation>
 &lt;/table&gt;</translation>
     </message>
     <message>
+        <source>&lt;h2&gt;Играть дальше&lt;/h2&gt;
+&lt;p&gt;Кнопка «Играть дальше» (&lt;kbd&gt;O&lt;/kbd&gt;) проживает день за днём и показывает каждый: дату, цифры
+и карту. Она останавливается сама, когда колонии нужен игрок: налог, цель выполнена или
+провалена, сообщение, которое показывается в окне (какие сообщения идут без окна, выбирается в
+параметрах), или предел игры. Строка статуса говорит, что игра идёт и почему она остановилась.
+Любая клавиша или щелчок останавливают игру и больше ничего не делают; колесо мыши и
+прокрутка карты работают и во время игры. «Игра» → «Играть дальше...» выбирает предел: до
+ежегодного налога (игра встает накануне, чтобы вы успели приготовить деньги), 30 дней, год
+или до даты, и скорость: от 2 дней в секунду до как можно быстрее. Все дни одной игры
+отменяются одной командой «Отменить».&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Weiterspielen&lt;/h2&gt;
+&lt;p&gt;Der Knopf «Weiterspielen» (&lt;kbd&gt;O&lt;/kbd&gt;) lebt Tag für Tag und zeigt jeden: das Datum, die
+Zahlen und die Karte. Er hält von selbst an, wenn die Kolonie den Spieler braucht: eine Steuer,
+ein Ziel erreicht oder verfehlt, eine Meldung im Fenster (welche Meldungen ohne Fenster kommen,
+wird in den Einstellungen gewählt) oder die Grenze des Laufs. Die Statuszeile sagt, dass das
+Spiel läuft und warum es angehalten hat. Jede Taste oder jeder Klick hält das Spiel an und tut
+sonst nichts; Mausrad und Bildlauf der Karte wirken auch während des Spiels. «Spiel» →
+«Weiterspielen...» wählt die Grenze: bis zur Jahressteuer (das Spiel hält am Tag davor an, damit
+Sie das Geld bereitlegen können), 30 Tage, ein Jahr oder bis zu einem Datum, und das Tempo: von
+2 Tagen pro Sekunde bis so schnell wie möglich. Alle Tage eines Laufs nimmt ein einziges
+«Rückgängig» zurück.&lt;/p&gt;</translation>
+    </message>
+    <message>
         <source>&lt;h2&gt;Без мыши&lt;/h2&gt;
 &lt;p&gt;В игру можно играть одной клавиатурой. &lt;kbd&gt;Tab&lt;/kbd&gt; переводит ввод с карты на палитру
 строений, оттуда на кнопки команд и обратно; &lt;kbd&gt;Shift&lt;/kbd&gt;+&lt;kbd&gt;Tab&lt;/kbd&gt; — в обратном

@@ -685,6 +685,27 @@ unknown objects.&lt;/p&gt;</translation>
 &lt;/table&gt;</translation>
     </message>
     <message>
+        <source>&lt;h2&gt;Играть дальше&lt;/h2&gt;
+&lt;p&gt;Кнопка «Играть дальше» (&lt;kbd&gt;O&lt;/kbd&gt;) проживает день за днём и показывает каждый: дату, цифры
+и карту. Она останавливается сама, когда колонии нужен игрок: налог, цель выполнена или
+провалена, сообщение, которое показывается в окне (какие сообщения идут без окна, выбирается в
+параметрах), или предел игры. Строка статуса говорит, что игра идёт и почему она остановилась.
+Любая клавиша или щелчок останавливают игру и больше ничего не делают; колесо мыши и
+прокрутка карты работают и во время игры. «Игра» → «Играть дальше...» выбирает предел: до
+ежегодного налога (игра встает накануне, чтобы вы успели приготовить деньги), 30 дней, год
+или до даты, и скорость: от 2 дней в секунду до как можно быстрее. Все дни одной игры
+отменяются одной командой «Отменить».&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Play on&lt;/h2&gt;
+&lt;p&gt;The «Play on» button (&lt;kbd&gt;O&lt;/kbd&gt;) lives day after day and shows each: the date, the figures
+and the map. It stops by itself when the colony needs the player: a tax, a goal met or failed, a
+message shown in a window (which messages come without a window is chosen in the settings), or
+the limit of the run. The status line tells that the game is playing and why it stopped. Any key
+or click stops the game and does nothing else; the mouse wheel and scrolling the map work while
+it plays. «Game» → «Play on...» chooses the limit: to the yearly tax (the game stops the day
+before, so that you can get the money ready), 30 days, a year or to a date, and the speed: from
+2 days a second to as fast as possible. All the days of one run are taken back by one «Undo».&lt;/p&gt;</translation>
+    </message>
+    <message>
         <source>&lt;h2&gt;Без мыши&lt;/h2&gt;
 &lt;p&gt;В игру можно играть одной клавиатурой. &lt;kbd&gt;Tab&lt;/kbd&gt; переводит ввод с карты на палитру
 строений, оттуда на кнопки команд и обратно; &lt;kbd&gt;Shift&lt;/kbd&gt;+&lt;kbd&gt;Tab&lt;/kbd&gt; — в обратном

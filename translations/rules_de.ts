@@ -274,6 +274,14 @@
             <numerusform>%n Tage</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Играть дальше</source>
+        <translation>Weiterspielen</translation>
+    </message>
+    <message>
+        <source>проживать день за днём, пока колонии не понадобится игрок, до выбранного предела (любая клавиша или щелчок останавливает)</source>
+        <translation>Tag für Tag leben, bis die Kolonie den Spieler braucht, bis zur gewählten Grenze (jede Taste oder jeder Klick hält an)</translation>
+    </message>
 </context>
 <context>
     <name>Describe</name>
@@ -1282,6 +1290,64 @@ Ertrag: %4</translation>
     <message>
         <source>Залив Мечты</source>
         <translation>Traumbucht</translation>
+    </message>
+</context>
+<context>
+    <name>PlayOn</name>
+    <message>
+        <source>До ежегодного налога</source>
+        <translation>Bis zur Jahressteuer</translation>
+    </message>
+    <message>
+        <source>30 дней</source>
+        <translation>30 Tage</translation>
+    </message>
+    <message>
+        <source>Год</source>
+        <translation>Ein Jahr</translation>
+    </message>
+    <message>
+        <source>До даты</source>
+        <translation>Bis zu einem Datum</translation>
+    </message>
+    <message numerus="yes">
+        <source>Прошло %n дней.</source>
+        <translation>
+            <numerusform>%n Tag ist vergangen.</numerusform>
+            <numerusform>%n Tage sind vergangen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Следующий день — ежегодный налог.</source>
+        <translation>Der nächste Tag bringt die Jahressteuer.</translation>
+    </message>
+    <message>
+        <source>Предел игры достигнут.</source>
+        <translation>Die Grenze ist erreicht.</translation>
+    </message>
+    <message>
+        <source>Налог не уплачен.</source>
+        <translation>Die Steuer wurde nicht bezahlt.</translation>
+    </message>
+    <message>
+        <source>Налог уплачен.</source>
+        <translation>Die Steuer wurde bezahlt.</translation>
+    </message>
+    <message>
+        <source>Цель выполнена или провалена.</source>
+        <translation>Ein Ziel wurde erreicht oder verfehlt.</translation>
+    </message>
+    <message>
+        <source>Сообщение: %1.</source>
+        <translation>Meldung: %1.</translation>
+    </message>
+    <message>
+        <source>У советника новое предупреждение.</source>
+        <translation>Der Berater hat eine neue Warnung.</translation>
+    </message>
+    <message>
+        <source>Вы остановили игру.</source>
+        <translation>Sie haben das Spiel angehalten.</translation>
     </message>
 </context>
 <context>

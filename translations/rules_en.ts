@@ -274,6 +274,14 @@
             <numerusform>%n days</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Играть дальше</source>
+        <translation>Play on</translation>
+    </message>
+    <message>
+        <source>проживать день за днём, пока колонии не понадобится игрок, до выбранного предела (любая клавиша или щелчок останавливает)</source>
+        <translation>live day after day until the colony needs the player, up to the chosen limit (any key or click stops it)</translation>
+    </message>
 </context>
 <context>
     <name>Describe</name>
@@ -1282,6 +1290,64 @@ Makes: %4</translation>
     <message>
         <source>Залив Мечты</source>
         <translation>Bay of Dreams</translation>
+    </message>
+</context>
+<context>
+    <name>PlayOn</name>
+    <message>
+        <source>До ежегодного налога</source>
+        <translation>To the yearly tax</translation>
+    </message>
+    <message>
+        <source>30 дней</source>
+        <translation>30 days</translation>
+    </message>
+    <message>
+        <source>Год</source>
+        <translation>A year</translation>
+    </message>
+    <message>
+        <source>До даты</source>
+        <translation>To a date</translation>
+    </message>
+    <message numerus="yes">
+        <source>Прошло %n дней.</source>
+        <translation>
+            <numerusform>%n day passed.</numerusform>
+            <numerusform>%n days passed.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Следующий день — ежегодный налог.</source>
+        <translation>The next day brings the yearly tax.</translation>
+    </message>
+    <message>
+        <source>Предел игры достигнут.</source>
+        <translation>The limit is reached.</translation>
+    </message>
+    <message>
+        <source>Налог не уплачен.</source>
+        <translation>The tax was not paid.</translation>
+    </message>
+    <message>
+        <source>Налог уплачен.</source>
+        <translation>The tax was paid.</translation>
+    </message>
+    <message>
+        <source>Цель выполнена или провалена.</source>
+        <translation>A goal was met or failed.</translation>
+    </message>
+    <message>
+        <source>Сообщение: %1.</source>
+        <translation>Message: %1.</translation>
+    </message>
+    <message>
+        <source>У советника новое предупреждение.</source>
+        <translation>The advisor has a new warning.</translation>
+    </message>
+    <message>
+        <source>Вы остановили игру.</source>
+        <translation>You stopped the game.</translation>
     </message>
 </context>
 <context>

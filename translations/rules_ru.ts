@@ -101,4 +101,15 @@
         </translation>
     </message>
 </context>
+<context>
+    <name>PlayOn</name>
+    <message numerus="yes">
+        <source>Прошло %n дней.</source>
+        <translation>
+            <numerusform>Прошёл %n день.</numerusform>
+            <numerusform>Прошло %n дня.</numerusform>
+            <numerusform>Прошло %n дней.</numerusform>
+        </translation>
+    </message>
+</context>
 </TS>

@@ -157,6 +157,10 @@
         <source>строения раскрашены по оставшемуся сроку службы: от темно-красного (до 60 дней) к желтому, чем дольше, тем светлее; вечные почти белые</source>
         <translation>Gebäude nach ihrer restlichen Lebensdauer eingefärbt: von Dunkelrot (bis 60 Tage) zu Gelb, je länger, desto heller; ewige fast weiß</translation>
     </message>
+    <message>
+        <source>до чего и как быстро играет кнопка «Играть дальше», и играть с этим сразу</source>
+        <translation>wie weit und wie schnell der Knopf «Weiterspielen» spielt, und gleich so spielen</translation>
+    </message>
 </context>
 <context>
     <name>Menus</name>
@@ -280,6 +284,10 @@
         <source>&amp;Настоящий размер</source>
         <translation>&amp;Originalgröße</translation>
     </message>
+    <message>
+        <source>&amp;Играть дальше...</source>
+        <translation>Wei&amp;terspielen...</translation>
+    </message>
 </context>
 <context>
     <name>Months</name>
@@ -381,6 +389,24 @@
     <message>
         <source>улучшенная земля</source>
         <translation>verbesserter Boden</translation>
+    </message>
+</context>
+<context>
+    <name>PlayOn</name>
+    <message>
+        <source>Игра идёт. Любая клавиша или щелчок останавливают её.</source>
+        <translation>Das Spiel läuft. Jede Taste oder jeder Klick hält es an.</translation>
+    </message>
+    <message>
+        <source>Как можно быстрее</source>
+        <translation>So schnell wie möglich</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n дней в секунду</source>
+        <translation>
+            <numerusform>%n Tag pro Sekunde</numerusform>
+            <numerusform>%n Tage pro Sekunde</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1126,6 +1152,29 @@ Pflichtziele erfüllt: %3 von %4</translation>
     <message>
         <source>Открыть</source>
         <translation>Öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>TPlayOnForm</name>
+    <message>
+        <source>Играть дальше</source>
+        <translation>Weiterspielen</translation>
+    </message>
+    <message>
+        <source>Играть день за днём:</source>
+        <translation>Tag für Tag spielen:</translation>
+    </message>
+    <message>
+        <source>Скорость:</source>
+        <translation>Tempo:</translation>
+    </message>
+    <message>
+        <source>Игра остановится и раньше: налог, цель, сообщение в окне. Любая клавиша или щелчок тоже останавливают её.</source>
+        <translation>Das Spiel hält auch früher an: eine Steuer, ein Ziel, eine Meldung im Fenster. Jede Taste oder jeder Klick hält es ebenfalls an.</translation>
+    </message>
+    <message>
+        <source>Играть</source>
+        <translation>Spielen</translation>
     </message>
 </context>
 <context>

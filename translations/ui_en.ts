@@ -157,6 +157,10 @@
         <source>строения раскрашены по оставшемуся сроку службы: от темно-красного (до 60 дней) к желтому, чем дольше, тем светлее; вечные почти белые</source>
         <translation>buildings tinted by the service life left: from dark red (up to 60 days) to yellow, lighter the longer; everlasting ones nearly white</translation>
     </message>
+    <message>
+        <source>до чего и как быстро играет кнопка «Играть дальше», и играть с этим сразу</source>
+        <translation>how far and how fast the «Play on» button plays, and play so at once</translation>
+    </message>
 </context>
 <context>
     <name>Menus</name>
@@ -280,6 +284,10 @@
         <source>&amp;Настоящий размер</source>
         <translation>&amp;Actual size</translation>
     </message>
+    <message>
+        <source>&amp;Играть дальше...</source>
+        <translation>&amp;Play on...</translation>
+    </message>
 </context>
 <context>
     <name>Months</name>
@@ -381,6 +389,24 @@
     <message>
         <source>улучшенная земля</source>
         <translation>improved land</translation>
+    </message>
+</context>
+<context>
+    <name>PlayOn</name>
+    <message>
+        <source>Игра идёт. Любая клавиша или щелчок останавливают её.</source>
+        <translation>The game is playing. Any key or click stops it.</translation>
+    </message>
+    <message>
+        <source>Как можно быстрее</source>
+        <translation>As fast as possible</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n дней в секунду</source>
+        <translation>
+            <numerusform>%n day a second</numerusform>
+            <numerusform>%n days a second</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1126,6 +1152,29 @@ Required goals met: %3 of %4</translation>
     <message>
         <source>Открыть</source>
         <translation>Open</translation>
+    </message>
+</context>
+<context>
+    <name>TPlayOnForm</name>
+    <message>
+        <source>Играть дальше</source>
+        <translation>Play on</translation>
+    </message>
+    <message>
+        <source>Играть день за днём:</source>
+        <translation>Play day after day:</translation>
+    </message>
+    <message>
+        <source>Скорость:</source>
+        <translation>Speed:</translation>
+    </message>
+    <message>
+        <source>Игра остановится и раньше: налог, цель, сообщение в окне. Любая клавиша или щелчок тоже останавливают её.</source>
+        <translation>The game stops earlier too: a tax, a goal, a message in a window. Any key or click stops it as well.</translation>
+    </message>
+    <message>
+        <source>Играть</source>
+        <translation>Play</translation>
     </message>
 </context>
 <context>

@@ -1,9 +1,13 @@
 #include "uitesting.h"
 
+#include "map/placebox.h"
 #include "model/playercommands.h"
 #include "ui/smallcontrols.h"
 
+#include <QComboBox>
+#include <QRadioButton>
 #include <QSet>
+#include <QTest>
 #include <QTextDocument>
 #include <gtest/gtest.h>
 
@@ -49,3 +53,48 @@ TEST(PlayerCommands, EachRowHasItsOwnButtonKeysHintHelpAndWord) {
 }
 
 } // namespace
+
+// Play on goes to the limit chosen in its dialog, or stops at the player's
+// first key, which does nothing else; either way the status line says why
+// and the run is one step of undo.
+TEST(PlayOn, GoesToItsLimitOrStopsAtAKeyThatDoesNothingElse) {
+    TGameWindow w;
+    TMainForm& f = w.Form;
+    const auto choose = [&f](const char* limit, int pace) {
+        TDialogAnswerer answerer([limit, pace](QDialog& d) {
+            d.findChild<QRadioButton*>(QStringLiteral("rbLimit_") + limit)->setChecked(true);
+            auto* paces = d.findChild<QComboBox*>("cbPace");
+            paces->setCurrentIndex(paces->findData(pace));
+            d.findChild<TvtButton*>("btOk")->Click();
+        });
+        f.miPlayOnClick();
+    };
+    choose("month", 0);
+    EXPECT_EQ(f.Colony().Game().Date, DaysAfter(TGameDate{}, 30));
+    EXPECT_EQ(f.lbStatus->text(), "Прошло 30 дней. Предел игры достигнут.");
+    EXPECT_EQ(f.Colony().UndoSteps().NextUndo(), "30 дней");
+    EXPECT_EQ(TSettings::Load().RunLimit, TRunLimit::Month);
+
+    // Two days a second: the key comes while the run waits for its second
+    // day. A new day would have passed, had the key gone on to the map.
+    const TGameDate before = f.Colony().Game().Date;
+    QTimer::singleShot(200, [&f] { QTest::keyClick(f.pb1, Qt::Key_N); });
+    choose("year", 2);
+    EXPECT_EQ(f.Colony().Game().Date, DaysAfter(before, 1));
+    EXPECT_EQ(f.lbStatus->text(), "Прошёл 1 день. Вы остановили игру.");
+    EXPECT_EQ(f.findChild<TvtPic*>("pcPlayOn")->ImageIndex(),
+              PlayerCommands()[TPlayerCommand::pcPlayOn].Picture);
+    f.miUndoClick();
+    EXPECT_EQ(f.Colony().Game().Date, before);
+    TSettings{}.Save();
+}
+
+// The limits count the days to the date the colony shows when it stops.
+TEST(PlayOn, LimitsCountTheirDays) {
+    const TGameDate founding;
+    EXPECT_EQ(DaysOfLimit(TRunLimit::Tax, founding, {}), 365);
+    EXPECT_EQ(DaysOfLimit(TRunLimit::Tax, TGameDate{1891, 3, 1}, {}), 366);
+    EXPECT_EQ(DaysOfLimit(TRunLimit::Year, TGameDate{1892, 2, 29}, {}), 366);
+    EXPECT_EQ(DaysOfLimit(TRunLimit::Date, founding, TGameDate{1890, 3, 31}), 30);
+    EXPECT_EQ(DaysOfLimit(TRunLimit::Date, founding, founding), std::nullopt);
+}
