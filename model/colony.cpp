@@ -802,6 +802,32 @@ QPoint TColony::RunEvents(int32_t& destroyed) {
     return ruin;
 }
 
+void TColony::Trade() {
+    int64_t sold = 0;
+    int64_t bought = 0;
+    for (const TOrderDeal& deal : RunStandingOrders(*game_)) {
+        Note(TJournalKind::Trade, OrderDealText(deal));
+        (deal.Sale ? sold : bought) += deal.Sum;
+    }
+    if (sold != 0 || bought != 0)
+        services_.ShowTrades(sold, bought);
+}
+
+void TColony::SetOrder(int good, std::optional<TStandingOrder> order) {
+    if (good < 0 || good >= GoodsCount)
+        return;
+    if (order) {
+        const QString error = OrderError(order->Floor, order->Ceiling);
+        if (!error.isEmpty())
+            return ShowStatus(error);
+    }
+    if (game_->Orders[good] == order)
+        return;
+    TCommand command(*this);
+    command.Changed(QT_TRANSLATE_NOOP("Commands", "заказ на рынке"));
+    game_->Orders[good] = order;
+}
+
 bool TColony::DayTurn() {
     dayStop_.reset();
     services_.Sound(TSound::NewDay);
@@ -834,6 +860,7 @@ bool TColony::DayTurn() {
         Tell(TMessageKind::Housing, TSound::Message,
              QCoreApplication::translate("Colony",
                                          "Люди уходят, потому что им недостаточно мест в домах."));
+    Trade();
     days_.Record(*game_);
     services_.ShowGameState();
     CheckGoals(true);

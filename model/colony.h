@@ -118,6 +118,9 @@ public:
     void Demolish();
     void Block();
     void Market(bool sale);
+    // Sets the standing order of the good (0..8), or takes it away with none;
+    // bounds that make no order are told in the status line.
+    void SetOrder(int good, std::optional<TStandingOrder> order);
     // The new-day and new-week commands; false when a refused tax stopped them.
     bool NewDay();
     bool NewWeek();
@@ -175,6 +178,8 @@ private:
     class TCommand;
 
     bool AskTaxes();
+    // The standing orders' deals after the day, each kept in the journal.
+    void Trade();
     // Keeps a message in the journal on today's date, about the cell when it
     // concerns one on the map; Tell then shows it in the message dialog, or
     // quietly when its kind is to be.

@@ -6,6 +6,7 @@
 #include "basetype.h"
 #include "gamedate.h"
 #include "goods.h"
+#include "orders.h"
 #include "random.h"
 
 #include <array>
@@ -126,6 +127,8 @@ struct TColonyFigures {
     int32_t Sales = 0;
     // Every change of Money, booked year by year.
     TAccount Account;
+    // The market's standing orders, good by good.
+    TStandingOrders Orders;
 
     bool operator==(const TColonyFigures&) const = default;
 };

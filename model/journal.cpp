@@ -15,6 +15,7 @@ constexpr TKindWords KindWords[JournalKindCount] = {
     {"season", QT_TRANSLATE_NOOP("Journal", "Время года")},
     {"error", QT_TRANSLATE_NOOP("Journal", "Ошибка")},
     {"goal", QT_TRANSLATE_NOOP("Journal", "Цель")},
+    {"trade", QT_TRANSLATE_NOOP("Journal", "Торговля")},
 };
 
 const TKindWords& WordsOf(TJournalKind kind) {

@@ -9,10 +9,10 @@
 
 // What a message of the journal was about: the simulator's and the save's
 // words for it, and the window's filter.
-enum class TJournalKind : uint8_t { Event, Tax, Season, Error, Goal };
-inline constexpr int JournalKindCount = 5;
+enum class TJournalKind : uint8_t { Event, Tax, Season, Error, Goal, Trade };
+inline constexpr int JournalKindCount = 6;
 
-// "event", "tax", "season", "error", "goal".
+// "event", "tax", "season", "error", "goal", "trade".
 const char* JournalKindKey(TJournalKind kind);
 // The kind as the journal's window names it: "Событие", "Налог" ...
 QString JournalKindName(TJournalKind kind);

@@ -20,6 +20,40 @@ bool OnlyDigits(const QString& text) {
 
 } // namespace
 
+int64_t DealTotal(bool sale, const TResources& quantities) {
+    int64_t total = 0;
+    for (int good = 0; good < GoodsCount; ++good)
+        total += static_cast<int64_t>(sale ? SellPrices[good] : BuyPrices[good]) * quantities[good];
+    return total;
+}
+
+TDealRefusal MakeDeal(TGame& game, bool sale, const TResources& quantities) {
+    const int64_t total = DealTotal(sale, quantities);
+    if (sale) {
+        if (!Covers(game.Stock, quantities))
+            return TDealRefusal::NoStock;
+        // A sale that the money or the turnover could not hold is refused whole.
+        if (game.Money + total > INT32_MAX || game.Sales + total > INT32_MAX)
+            return TDealRefusal::TooLarge;
+        game.SetMoney(TMoneyFlow::Sales, ClampToInt32(game.Money + total));
+        game.Sales = ClampToInt32(game.Sales + total);
+        SubtractResources(game.Stock, quantities);
+        return TDealRefusal::None;
+    }
+    if (game.Money < total)
+        return TDealRefusal::NoMoney;
+    // Nor is a purchase that a stock entry or the turnover could not hold.
+    bool fits = game.Purchases + total <= INT32_MAX;
+    for (int good = 0; good < GoodsCount; ++good)
+        fits = fits && static_cast<int64_t>(game.Stock[good]) + quantities[good] <= INT32_MAX;
+    if (!fits)
+        return TDealRefusal::TooLarge;
+    game.SetMoney(TMoneyFlow::Purchases, ClampToInt32(game.Money - total));
+    game.Purchases = ClampToInt32(game.Purchases + total);
+    AddResources(game.Stock, quantities);
+    return TDealRefusal::None;
+}
+
 TMarketDialog::TMarketDialog(TColony& colony, bool sale) : colony_(&colony), sale_(sale) {}
 
 QString TMarketDialog::OkCaption() const {
@@ -77,7 +111,6 @@ std::optional<int64_t> TMarketDialog::Total() const {
 
 TMarketDialog::TReply TMarketDialog::Ok() {
     TResources quantities;
-    int64_t total = 0;
     for (int good = 0; good < GoodsCount; ++good) {
         const std::optional<int32_t> quantity = Quantity(good);
         if (!quantity) {
@@ -85,43 +118,24 @@ TMarketDialog::TReply TMarketDialog::Ok() {
             return TReply::BeepAt;
         }
         quantities[good] = *quantity;
-        total += static_cast<int64_t>(Price(good)) * *quantity;
     }
     TWindowServices& services = colony_->Services();
-    if (total == 0) {
+    if (DealTotal(sale_, quantities) == 0) {
         services.Sound(TSound::Error);
         return TReply::Stay;
     }
-    TGame& game = colony_->Game();
-    if (sale_) {
-        if (!Covers(game.Stock, quantities)) {
-            colony_->ShowStatus(Msg::Text(Msg::NothingToSell));
-            return TReply::Stay;
-        }
-        // A sale that the money or the turnover could not hold is refused whole.
-        if (game.Money + total > INT32_MAX || game.Sales + total > INT32_MAX) {
-            services.Sound(TSound::Error);
-            return TReply::Stay;
-        }
-        game.SetMoney(TMoneyFlow::Sales, ClampToInt32(game.Money + total));
-        game.Sales = ClampToInt32(game.Sales + total);
-        SubtractResources(game.Stock, quantities);
-    } else {
-        if (game.Money < total) {
-            colony_->ShowStatus(Msg::Text(Msg::NoMoney));
-            return TReply::Stay;
-        }
-        // Nor is a purchase that a stock entry or the turnover could not hold.
-        bool fits = game.Purchases + total <= INT32_MAX;
-        for (int good = 0; good < GoodsCount; ++good)
-            fits = fits && static_cast<int64_t>(game.Stock[good]) + quantities[good] <= INT32_MAX;
-        if (!fits) {
-            services.Sound(TSound::Error);
-            return TReply::Stay;
-        }
-        game.SetMoney(TMoneyFlow::Purchases, ClampToInt32(game.Money - total));
-        game.Purchases = ClampToInt32(game.Purchases + total);
-        AddResources(game.Stock, quantities);
+    switch (MakeDeal(colony_->Game(), sale_, quantities)) {
+    case TDealRefusal::None:
+        break;
+    case TDealRefusal::NoStock:
+        colony_->ShowStatus(Msg::Text(Msg::NothingToSell));
+        return TReply::Stay;
+    case TDealRefusal::NoMoney:
+        colony_->ShowStatus(Msg::Text(Msg::NoMoney));
+        return TReply::Stay;
+    case TDealRefusal::TooLarge:
+        services.Sound(TSound::Error);
+        return TReply::Stay;
     }
     services.ShowResources(false);
     services.Sound(TSound::Button);

@@ -8,6 +8,18 @@
 #include <optional>
 
 class TColony;
+class TGame;
+
+// Why the market refuses a deal: too little in stock to sell, too little money
+// to buy, or a sum that the money, a stock or the year's turnover could not
+// hold.
+enum class TDealRefusal { None, NoStock, NoMoney, TooLarge };
+
+// A deal at the market's prices, all or nothing: the quantities sold or
+// bought, the money and the turnover booked; nothing changes when it is
+// refused.
+int64_t DealTotal(bool sale, const TResources& quantities);
+TDealRefusal MakeDeal(TGame& game, bool sale, const TResources& quantities);
 
 // The market dialog without its widgets: nine quantity fields, their sums, the
 // caption and the buttons' rules. The window draws what it says and passes

@@ -14,6 +14,7 @@ public:
     void ShowGameState() override {}
     void ShowInfo(TSound, const QString&) override {}
     void ShowNote(TMessageKind, const QString&) override {}
+    void ShowTrades(int64_t, int64_t) override {}
     void ShowSeason(int) override {}
     void RunYearlyTaxes(TTaxDialog&) override {}
     void RunMainTax(TTaxDialog&) override {}

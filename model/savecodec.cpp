@@ -620,6 +620,35 @@ void ReadJournal(TReading& from, TSavedGame& game) {
     game.Colony.JournalEntries = static_cast<uint32_t>(game.Journal.size());
 }
 
+// Since version 6: the standing orders, in goods order: the good, its
+// floor and its ceiling.
+void WriteOrders(TWriting& to, const TSavedGame& game) {
+    const TStandingOrders& orders = game.Colony.Orders;
+    to.Out << static_cast<quint8>(
+        std::ranges::count_if(orders, [](const auto& o) { return o.has_value(); }));
+    for (int good = 0; good < GoodsCount; ++good)
+        if (orders[good])
+            to.Out << static_cast<quint8>(good) << orders[good]->Floor << orders[good]->Ceiling;
+}
+
+void ReadOrders(TReading& from, TSavedGame& game) {
+    QDataStream& in = from.In;
+    quint8 count = 0;
+    in >> count;
+    int last = -1;
+    for (quint8 i = 0; i < count && in.status() == QDataStream::Ok; ++i) {
+        quint8 good = 0;
+        TStandingOrder order;
+        in >> good >> order.Floor >> order.Ceiling;
+        if (in.status() != QDataStream::Ok)
+            return;
+        if (good >= GoodsCount || good <= last || !OrderError(order.Floor, order.Ceiling).isEmpty())
+            BadValue(QT_TRANSLATE_NOOP("SaveFile", "заказы"));
+        last = good;
+        game.Colony.Orders[good] = order;
+    }
+}
+
 // One section of the content: the format that brought it, how it is
 // written and read, and what a game of an earlier format has instead (none:
 // the saved game's defaults, which begin an account, a history or a journal
@@ -649,6 +678,7 @@ constexpr TSaveSection SaveSections[] = {
     {4, WriteCounters, ReadCounters},
     {4, WritePlay, ReadPlay},
     {5, WriteJournal, ReadJournal},
+    {6, WriteOrders, ReadOrders},
 };
 
 // Today's format writes every section.

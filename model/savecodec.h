@@ -62,7 +62,7 @@ TSavedGame SavedGameOf(const TColony& colony, TSavedLand land, QPoint view, bool
 
 namespace SaveFormat {
 inline constexpr char Signature[8] = {'T', 'A', 'R', 'V', 'S', 'A', 'V', 'E'};
-inline constexpr uint32_t Version = 5;
+inline constexpr uint32_t Version = 6;
 // Every cell with a building on each, and two thousand years of history.
 inline constexpr uint32_t MaxContentSize = 64 * 1024 * 1024;
 } // namespace SaveFormat

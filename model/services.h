@@ -52,6 +52,10 @@ public:
     // day read as one line.
     virtual void ShowNote(TMessageKind kind, const QString& text) = 0;
 
+    // The standing orders made deals after the day: the money they brought
+    // and spent. The journal has each deal.
+    virtual void ShowTrades(int64_t sold, int64_t bought) = 0;
+
     // The modal season dialog for season 0..3: the season's name as caption,
     // its picture and arrival text; plays "Season" when it opens and "Button"
     // when its button closes it.

@@ -1000,6 +1000,19 @@ void TMainForm::ShowInfo(TSound sound, const QString& text) {
 }
 
 void TMainForm::ShowNote(TMessageKind, const QString& text) {
+    AddNote(text);
+}
+
+void TMainForm::ShowTrades(int64_t sold, int64_t bought) {
+    QStringList deals;
+    if (sold != 0)
+        deals << tr("продано на %1").arg(NumToStr(sold));
+    if (bought != 0)
+        deals << tr("куплено на %1").arg(NumToStr(bought));
+    AddNote(tr("По заказам: %1.").arg(deals.join(QStringLiteral(", "))));
+}
+
+void TMainForm::AddNote(const QString& text) {
     const TGameDate today = colony_->Game().Date;
     const QString line = QString(text).replace(QLatin1Char('\n'), QLatin1Char(' '));
     notes_.Line = notes_.Date == today && !notes_.Line.isEmpty()

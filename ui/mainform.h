@@ -150,6 +150,7 @@ public:
     void ShowGameState() override;
     void ShowInfo(TSound sound, const QString& text) override;
     void ShowNote(TMessageKind kind, const QString& text) override;
+    void ShowTrades(int64_t sold, int64_t bought) override;
     void ShowSeason(int season) override;
     void RunYearlyTaxes(TTaxDialog& dialog) override;
     void RunMainTax(TTaxDialog& dialog) override;
@@ -176,6 +177,8 @@ public:
     void ShowError(const QString& text) override;
 
 private:
+    // Adds the text to the day's line of quiet messages.
+    void AddNote(const QString& text);
     void CreateMenu();
     void CreateControls();
     void CreateStatusPanel();

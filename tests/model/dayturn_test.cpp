@@ -437,3 +437,39 @@ TEST_F(DayTurn, PlayOnStopsWhenThePlayerAsksAndIsOneStepOfUndo) {
     Colony.Undo();
     EXPECT_EQ(Game().Date, (TGameDate{1890, 3, 1}));
 }
+
+// A standing order keeps its good between its bounds day after day, selling
+// the farm's summer food and buying what the colony eats in winter; each deal
+// is in the journal and undone with its day. Bounds that make no order are
+// refused.
+TEST_F(DayTurn, StandingOrdersKeepAGoodBetweenItsBoundsForAYear) {
+    Place(1, 12, 12);
+    Colony.SetOrder(gdFood, TStandingOrder{100, 300});
+    ASSERT_EQ(Game().Orders[gdFood], (TStandingOrder{100, 300}));
+    int selling = 0;
+    int buying = 0;
+    int trading = 0;
+    for (int day = 0; day < 365; ++day) {
+        const TColonyFigures before = Game();
+        ASSERT_TRUE(Colony.NewDay());
+        EXPECT_GE(Game().Stock[gdFood], 100) << day;
+        EXPECT_LE(Game().Stock[gdFood], 300) << day;
+        selling += Game().Sales > before.Sales;
+        buying += Game().Purchases > before.Purchases;
+        trading += Game().Sales > before.Sales || Game().Purchases > before.Purchases;
+    }
+    EXPECT_GT(selling, 30);
+    EXPECT_GT(buying, 0);
+    EXPECT_EQ(Window.Calls.filter("traded ").size(), trading);
+
+    const TColonyFigures before = Game();
+    const size_t entries = Colony.Journal().Count();
+    Colony.NewDay();
+    Colony.Undo();
+    EXPECT_EQ(static_cast<TColonyFigures&>(Game()), before);
+    EXPECT_EQ(Colony.Journal().Count(), entries);
+
+    Colony.SetOrder(gdFood, TStandingOrder{301, 300});
+    EXPECT_EQ(Game().Orders[gdFood], (TStandingOrder{100, 300}));
+    EXPECT_EQ(Window.Calls.back(), "status Нижняя граница заказа выше верхней.");
+}

@@ -36,6 +36,9 @@ public:
     void ShowNote(TMessageKind kind, const QString& text) override {
         Calls << QStringLiteral("note ") + MessageKindRow(kind).Key + " " + text;
     }
+    void ShowTrades(int64_t sold, int64_t bought) override {
+        Calls << QStringLiteral("traded %1 %2").arg(sold).arg(bought);
+    }
     void ShowSeason(int season) override {
         if (FailingSound == "Season") // the season dialog plays it
             throw TGameError(QStringLiteral("Cannot find sound Season"));

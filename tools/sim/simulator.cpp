@@ -126,6 +126,23 @@ void TSimulator::ShowNote(TMessageKind kind, const QString& text) {
           QString(text).replace(u'\n', QStringLiteral("\\n")));
 }
 
+void TSimulator::ShowTrades(int64_t sold, int64_t bought) {
+    Print(QStringLiteral("traded sold=%1 bought=%2").arg(sold).arg(bought));
+}
+
+void TSimulator::PrintOrders() {
+    int count = 0;
+    for (int good = 0; good < GoodsCount; ++good)
+        if (const std::optional<TStandingOrder>& order = colony_.Game().Orders[good]) {
+            Print(QStringLiteral("order %1 floor=%2 ceiling=%3")
+                      .arg(good)
+                      .arg(order->Floor)
+                      .arg(order->Ceiling));
+            ++count;
+        }
+    Print(QStringLiteral("orders count=%1").arg(count));
+}
+
 void TSimulator::ShowSeason(int season) {
     Print(QStringLiteral("season ") + SeasonName(season));
     Sound(TSound::Season);
@@ -424,6 +441,21 @@ std::span<const TSimVerb> TSimulator::Verbs() {
                       }),
                 play("gesture", {},
                      [](TSimulator& s, TArgs) { s.colony_.MoneyGesture(true, true); }),
+                play("order",
+                     {{A::Number, "I", 0, GoodsCount - 1},
+                      {A::Number, "FLOOR", INT32_MIN, INT32_MAX},
+                      {A::Number, "CEILING", INT32_MIN, INT32_MAX}},
+                     [](TSimulator& s, TArgs a) {
+                         const QString error = OrderError(a.Numbers[1], a.Numbers[2]);
+                         if (!error.isEmpty())
+                             return s.Print(QStringLiteral("error ") + error.mid(1));
+                         s.colony_.SetOrder(a.Numbers[0],
+                                            TStandingOrder{a.Numbers[1], a.Numbers[2]});
+                     }),
+                play(
+                    "order", {{A::Number, "I", 0, GoodsCount - 1}, {A::Word, "off"}},
+                    [](TSimulator& s, TArgs a) { s.colony_.SetOrder(a.Numbers[0], std::nullopt); }),
+                look("orders", {}, [](TSimulator& s, TArgs) { s.PrintOrders(); }),
                 setup("newgame", {},
                       [](TSimulator& s, TArgs) { s.colony_.NewGame(s.startColumn_, s.startRow_); }),
                 look("state", {}, [](TSimulator& s, TArgs) { s.Print(s.StateLine()); }),

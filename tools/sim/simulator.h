@@ -104,6 +104,7 @@ public:
     void ShowInfo(TSound sound, const QString& text) override;
     void ShowNote(TMessageKind kind, const QString& text) override;
     void ShowSeason(int season) override;
+    void ShowTrades(int64_t sold, int64_t bought) override;
     void RunYearlyTaxes(TTaxDialog& dialog) override;
     void RunMainTax(TTaxDialog& dialog) override;
     void RunMarket(TMarketDialog& dialog) override;
@@ -135,6 +136,7 @@ private:
     void Print(const QString& line);
     void AnswerTax(TTaxDialog& dialog);
     QString StateLine() const;
+    void PrintOrders();
     static QString HistoryLine(const THistoryDay& day);
     // The year's account, or an error when nothing was booked in that year.
     QString FinanceLine(int year) const;

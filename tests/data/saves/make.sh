@@ -9,7 +9,8 @@
 #                             saves formatFORMAT.dat; prints the state line
 #                             before the save, to compare by hand. With
 #                             SCENARIO=FILE set, plays the scenario of that
-#                             file (golden.ini here)
+#                             file (golden.ini here); with MORE=FILE set,
+#                             plays that file's lines after play.txt
 #   make.sh expected SIM      writes NAME.expected for every NAME.dat with
 #                             today's simulator: "load NAME.dat" and check.txt
 #
@@ -26,6 +27,9 @@
 #     that brought the format, so that the file carries a scenario
 #   format 5: the same as format 4 at the commit that brought the journal;
 #     check.txt's "journal 8" prints its last entries (an older save has none)
+#   format 6: SCENARIO=golden.ini MORE=orders.txt make.sh save 6 build/tarvenia-sim
+#     at the commit that brought standing orders, so that the file carries two
+#     and a day of their deals; check.txt's "orders" prints them
 #   then, with today's build: tests/data/saves/make.sh expected build/tarvenia-sim
 # Each state line that "save" printed was the same as the one in the
 # .expected file; a format-1 game has no history before its load, so its
@@ -35,7 +39,7 @@ cd "$(dirname "$0")"
 sim=$(realpath "${@: -1}")
 case $1 in
 save)
-    { cat play.txt; echo "save format$2.dat"; } |
+    { cat play.txt; [ -z "${MORE:-}" ] || cat "$MORE"; echo "save format$2.dat"; } |
         "$sim" --data ../sim --seed 7 ${SCENARIO:+--scenario "$SCENARIO"} |
         grep -E '^(state|saved|error) '
     ;;
