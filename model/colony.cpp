@@ -816,16 +816,23 @@ void TColony::Trade() {
 void TColony::SetOrder(int good, std::optional<TStandingOrder> order) {
     if (good < 0 || good >= GoodsCount)
         return;
-    if (order) {
-        const QString error = OrderError(order->Floor, order->Ceiling);
-        if (!error.isEmpty())
-            return ShowStatus(error);
-    }
-    if (game_->Orders[good] == order)
+    TStandingOrders orders = game_->Orders;
+    orders[good] = order;
+    SetOrders(orders);
+}
+
+void TColony::SetOrders(const TStandingOrders& orders) {
+    for (const std::optional<TStandingOrder>& order : orders)
+        if (order) {
+            const QString error = OrderError(order->Floor, order->Ceiling);
+            if (!error.isEmpty())
+                return ShowStatus(error);
+        }
+    if (game_->Orders == orders)
         return;
     TCommand command(*this);
-    command.Changed(QT_TRANSLATE_NOOP("Commands", "заказ на рынке"));
-    game_->Orders[good] = order;
+    command.Changed(QT_TRANSLATE_NOOP("Commands", "заказы на рынке"));
+    game_->Orders = orders;
 }
 
 bool TColony::DayTurn() {

@@ -121,6 +121,8 @@ public:
     // Sets the standing order of the good (0..8), or takes it away with none;
     // bounds that make no order are told in the status line.
     void SetOrder(int good, std::optional<TStandingOrder> order);
+    // Sets every good's standing order at once, one step of undo.
+    void SetOrders(const TStandingOrders& orders);
     // The new-day and new-week commands; false when a refused tax stopped them.
     bool NewDay();
     bool NewWeek();

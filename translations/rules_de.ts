@@ -282,6 +282,10 @@
         <source>проживать день за днём, пока колонии не понадобится игрок, до выбранного предела (любая клавиша или щелчок останавливает)</source>
         <translation>Tag für Tag leben, bis die Kolonie den Spieler braucht, bis zur gewählten Grenze (jede Taste oder jeder Klick hält an)</translation>
     </message>
+    <message>
+        <source>заказы на рынке</source>
+        <translation>Daueraufträge</translation>
+    </message>
 </context>
 <context>
     <name>Describe</name>
@@ -788,6 +792,10 @@ Ertrag: %4</translation>
         <source>Цель</source>
         <translation>Ziel</translation>
     </message>
+    <message>
+        <source>Торговля</source>
+        <translation>Handel</translation>
+    </message>
 </context>
 <context>
     <name>Land</name>
@@ -1027,6 +1035,25 @@ Ertrag: %4</translation>
     <message>
         <source>декабря</source>
         <translation>Dezember</translation>
+    </message>
+</context>
+<context>
+    <name>Orders</name>
+    <message>
+        <source>!Заказ бывает от 0 до %1.</source>
+        <translation>!Ein Auftrag reicht von 0 bis %1.</translation>
+    </message>
+    <message>
+        <source>!Нижняя граница заказа выше верхней.</source>
+        <translation>!Die Untergrenze des Auftrags liegt über der Obergrenze.</translation>
+    </message>
+    <message>
+        <source>Продано по заказу: %1, %2 на %3.</source>
+        <translation>Per Auftrag verkauft: %1, %2 für %3.</translation>
+    </message>
+    <message>
+        <source>Куплено по заказу: %1, %2 на %3.</source>
+        <translation>Per Auftrag gekauft: %1, %2 für %3.</translation>
     </message>
 </context>
 <context>
@@ -1548,6 +1575,10 @@ Siedler: %4</translation>
     <message>
         <source>файл не читается (%1)</source>
         <translation>die Datei lässt sich nicht lesen (%1)</translation>
+    </message>
+    <message>
+        <source>заказы</source>
+        <translation>Aufträge</translation>
     </message>
 </context>
 <context>

@@ -282,6 +282,10 @@
         <source>проживать день за днём, пока колонии не понадобится игрок, до выбранного предела (любая клавиша или щелчок останавливает)</source>
         <translation>live day after day until the colony needs the player, up to the chosen limit (any key or click stops it)</translation>
     </message>
+    <message>
+        <source>заказы на рынке</source>
+        <translation>standing orders</translation>
+    </message>
 </context>
 <context>
     <name>Describe</name>
@@ -788,6 +792,10 @@ Makes: %4</translation>
         <source>Цель</source>
         <translation>Goal</translation>
     </message>
+    <message>
+        <source>Торговля</source>
+        <translation>Trade</translation>
+    </message>
 </context>
 <context>
     <name>Land</name>
@@ -1027,6 +1035,25 @@ Makes: %4</translation>
     <message>
         <source>декабря</source>
         <translation>December</translation>
+    </message>
+</context>
+<context>
+    <name>Orders</name>
+    <message>
+        <source>!Заказ бывает от 0 до %1.</source>
+        <translation>!An order is from 0 to %1.</translation>
+    </message>
+    <message>
+        <source>!Нижняя граница заказа выше верхней.</source>
+        <translation>!The order's floor is above its ceiling.</translation>
+    </message>
+    <message>
+        <source>Продано по заказу: %1, %2 на %3.</source>
+        <translation>Sold by order: %1, %2 for %3.</translation>
+    </message>
+    <message>
+        <source>Куплено по заказу: %1, %2 на %3.</source>
+        <translation>Bought by order: %1, %2 for %3.</translation>
     </message>
 </context>
 <context>
@@ -1548,6 +1575,10 @@ People: %4</translation>
     <message>
         <source>файл не читается (%1)</source>
         <translation>the file cannot be read (%1)</translation>
+    </message>
+    <message>
+        <source>заказы</source>
+        <translation>orders</translation>
     </message>
 </context>
 <context>

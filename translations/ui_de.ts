@@ -161,6 +161,10 @@
         <source>до чего и как быстро играет кнопка «Играть дальше», и играть с этим сразу</source>
         <translation>wie weit und wie schnell der Knopf «Weiterspielen» spielt, und gleich so spielen</translation>
     </message>
+    <message>
+        <source>постоянные заказы: для каждого ресурса нижняя и верхняя граница; после каждого дня лишнее продается, недостающее покупается</source>
+        <translation>Daueraufträge: für jede Ware eine Unter- und eine Obergrenze; nach jedem Tag wird der Überschuss verkauft und das Fehlende gekauft</translation>
+    </message>
 </context>
 <context>
     <name>Menus</name>
@@ -287,6 +291,10 @@
     <message>
         <source>&amp;Играть дальше...</source>
         <translation>Wei&amp;terspielen...</translation>
+    </message>
+    <message>
+        <source>&amp;Заказы на рынке...</source>
+        <translation>Dauer&amp;aufträge...</translation>
     </message>
 </context>
 <context>
@@ -1009,6 +1017,18 @@ Pflichtziele erfüllt: %3 von %4</translation>
         <source>Сохранить текущую игру?</source>
         <translation>Das laufende Spiel speichern?</translation>
     </message>
+    <message>
+        <source>продано на %1</source>
+        <translation>verkauft für %1</translation>
+    </message>
+    <message>
+        <source>куплено на %1</source>
+        <translation>gekauft für %1</translation>
+    </message>
+    <message>
+        <source>По заказам: %1.</source>
+        <translation>Per Dauerauftrag: %1.</translation>
+    </message>
 </context>
 <context>
     <name>TMarketForm</name>
@@ -1152,6 +1172,33 @@ Pflichtziele erfüllt: %3 von %4</translation>
     <message>
         <source>Открыть</source>
         <translation>Öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>TOrdersForm</name>
+    <message>
+        <source>Заказы на рынке</source>
+        <translation>Daueraufträge</translation>
+    </message>
+    <message>
+        <source>После каждого дня лишнее сверх верхней границы продается, недостающее до нижней покупается по ценам рынка.</source>
+        <translation>Nach jedem Tag wird der Bestand über der Obergrenze verkauft und das Fehlende unter der Untergrenze gekauft, zu den Preisen des Markts.</translation>
+    </message>
+    <message>
+        <source>Есть</source>
+        <translation>Vorrat</translation>
+    </message>
+    <message>
+        <source>Не меньше</source>
+        <translation>Mindestens</translation>
+    </message>
+    <message>
+        <source>Не больше</source>
+        <translation>Höchstens</translation>
+    </message>
+    <message>
+        <source>ОК</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>

@@ -161,6 +161,10 @@
         <source>до чего и как быстро играет кнопка «Играть дальше», и играть с этим сразу</source>
         <translation>how far and how fast the «Play on» button plays, and play so at once</translation>
     </message>
+    <message>
+        <source>постоянные заказы: для каждого ресурса нижняя и верхняя граница; после каждого дня лишнее продается, недостающее покупается</source>
+        <translation>standing orders: a floor and a ceiling for each good; after each day the surplus is sold and what is missing is bought</translation>
+    </message>
 </context>
 <context>
     <name>Menus</name>
@@ -287,6 +291,10 @@
     <message>
         <source>&amp;Играть дальше...</source>
         <translation>&amp;Play on...</translation>
+    </message>
+    <message>
+        <source>&amp;Заказы на рынке...</source>
+        <translation>Standing &amp;orders...</translation>
     </message>
 </context>
 <context>
@@ -1009,6 +1017,18 @@ Required goals met: %3 of %4</translation>
         <source>Сохранить текущую игру?</source>
         <translation>Save the current game?</translation>
     </message>
+    <message>
+        <source>продано на %1</source>
+        <translation>sold for %1</translation>
+    </message>
+    <message>
+        <source>куплено на %1</source>
+        <translation>bought for %1</translation>
+    </message>
+    <message>
+        <source>По заказам: %1.</source>
+        <translation>By standing orders: %1.</translation>
+    </message>
 </context>
 <context>
     <name>TMarketForm</name>
@@ -1152,6 +1172,33 @@ Required goals met: %3 of %4</translation>
     <message>
         <source>Открыть</source>
         <translation>Open</translation>
+    </message>
+</context>
+<context>
+    <name>TOrdersForm</name>
+    <message>
+        <source>Заказы на рынке</source>
+        <translation>Standing orders</translation>
+    </message>
+    <message>
+        <source>После каждого дня лишнее сверх верхней границы продается, недостающее до нижней покупается по ценам рынка.</source>
+        <translation>After each day the stock above the ceiling is sold and what is missing below the floor is bought, at the market's prices.</translation>
+    </message>
+    <message>
+        <source>Есть</source>
+        <translation>In stock</translation>
+    </message>
+    <message>
+        <source>Не меньше</source>
+        <translation>At least</translation>
+    </message>
+    <message>
+        <source>Не больше</source>
+        <translation>At most</translation>
+    </message>
+    <message>
+        <source>ОК</source>
+        <translation>OK</translation>
     </message>
 </context>
 <context>

@@ -34,6 +34,7 @@
 #include "ui/menus.h"
 #include "ui/nalogform.h"
 #include "ui/newislandform.h"
+#include "ui/ordersform.h"
 #include "ui/scenarioendform.h"
 #include "ui/scenarioform.h"
 #include "ui/seasonform.h"
@@ -256,6 +257,7 @@ void TMainForm::CreateMenu() {
         {TMenuItem::Statistics, [this] { OpenStatistics(); }},
         {TMenuItem::Goals, [this] { OpenGoals(); }},
         {TMenuItem::Journal, [this] { OpenJournal(); }},
+        {TMenuItem::Orders, [this] { miOrdersClick(); }},
         {TMenuItem::IslandEditor, [this] { OpenEditor(); }},
         {TMenuItem::Parameters, [this] { miParametersClick(); }},
         {TMenuItem::Help, [this] { miHelpClick(); }},
@@ -732,6 +734,13 @@ void TMainForm::miPlayOnClick() {
     form.Apply(settings_);
     SaveSettings();
     Play([this] { PlayerCommands()[TPlayerCommand::pcPlayOn].Run(*colony_); });
+}
+
+void TMainForm::miOrdersClick() {
+    const TGame& game = colony_->Game();
+    TOrdersForm form(this, *this, game.Orders, game.Stock);
+    if (form.ShowModal())
+        Play([this, &form] { colony_->SetOrders(form.Orders()); });
 }
 
 void TMainForm::miUndoClick() {

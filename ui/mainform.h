@@ -116,6 +116,8 @@ public:
     void miSaveAsClick();
     // The play-on dialog: the runs' limit and pace, and a run with them.
     void miPlayOnClick();
+    // The standing orders' dialog.
+    void miOrdersClick();
     void miUndoClick();
     void miRedoClick();
     void miParametersClick();

@@ -33,6 +33,7 @@ enum class TMenuItem {
     Statistics,
     Goals,
     Journal,
+    Orders,
     IslandEditor,
     Parameters,
     Help,
@@ -123,6 +124,11 @@ inline constexpr TMenuEntry LaterMenuEntries[] = {
      QT_TRANSLATE_NOOP("MenuHelp", "журнал игры: все сообщения с датами, выбор вида и поиск; "
                                    "запись о клетке показывает ее на "
                                    "карте")},
+    {QT_TRANSLATE_NOOP("Menus", "С&ервис"), TMenuItem::Orders,
+     QT_TRANSLATE_NOOP("Menus", "&Заказы на рынке..."), "Ctrl+R",
+     QT_TRANSLATE_NOOP("MenuHelp", "постоянные заказы: для каждого ресурса нижняя и верхняя "
+                                   "граница; после каждого дня лишнее продается, недостающее "
+                                   "покупается")},
     {QT_TRANSLATE_NOOP("Menus", "С&ервис"), TMenuItem::IslandEditor,
      QT_TRANSLATE_NOOP("Menus", "Редактор &островов..."), "Ctrl+E",
      QT_TRANSLATE_NOOP("MenuHelp", "редактор островов: нарисовать свою землю, проверить ее, "

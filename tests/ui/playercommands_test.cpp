@@ -4,9 +4,11 @@
 #include "model/playercommands.h"
 #include "ui/smallcontrols.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QRadioButton>
 #include <QSet>
+#include <QSpinBox>
 #include <QTest>
 #include <QTextDocument>
 #include <gtest/gtest.h>
@@ -97,4 +99,25 @@ TEST(PlayOn, LimitsCountTheirDays) {
     EXPECT_EQ(DaysOfLimit(TRunLimit::Year, TGameDate{1892, 2, 29}, {}), 366);
     EXPECT_EQ(DaysOfLimit(TRunLimit::Date, founding, TGameDate{1890, 3, 31}), 30);
     EXPECT_EQ(DaysOfLimit(TRunLimit::Date, founding, founding), std::nullopt);
+}
+
+// The orders' dialog sets every good's order as one step of undo; a floor
+// raised above the ceiling takes the ceiling with it.
+TEST(OrdersForm, SetsTheOrdersAsOneStep) {
+    TGameWindow w;
+    TMainForm& f = w.Form;
+    TDialogAnswerer answerer([](QDialog& d) {
+        for (const char* good : {"1", "7"})
+            d.findChild<QCheckBox*>(QStringLiteral("cbOrder_") + good)->setChecked(true);
+        d.findChild<QSpinBox*>("edCeiling_1")->setValue(200);
+        d.findChild<QSpinBox*>("edFloor_1")->setValue(100);
+        d.findChild<QSpinBox*>("edFloor_7")->setValue(30);
+        d.findChild<TvtButton*>("btOk")->Click();
+    });
+    f.miOrdersClick();
+    const TStandingOrders& orders = f.Colony().Game().Orders;
+    EXPECT_EQ(orders[1], (TStandingOrder{100, 200}));
+    EXPECT_EQ(orders[7], (TStandingOrder{30, 30}));
+    EXPECT_EQ(std::ranges::count_if(orders, [](const auto& o) { return o.has_value(); }), 2);
+    EXPECT_EQ(f.Colony().UndoSteps().UndoCount(), 1U);
 }
