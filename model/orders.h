@@ -42,5 +42,5 @@ struct TOrderDeal {
 // market's rules or not at all.
 std::vector<TOrderDeal> RunStandingOrders(TGame& game);
 
-// "Продано по заказу: еда, 120 на 120." as the journal keeps it.
+// "Продано по заказу: Продовольствие, 120 на 120." as the journal keeps it.
 QString OrderDealText(const TOrderDeal& deal);

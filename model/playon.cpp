@@ -32,10 +32,14 @@ std::optional<TRunLimit> RunLimitOfKey(QStringView key) {
 
 std::optional<int32_t> DaysOfLimit(TRunLimit limit, const TGameDate& today,
                                    const TGameDate& until) {
+    // Day by day from today: the calendar steps one day at a time.
     const auto daysTo = [&today](auto reached) -> std::optional<int32_t> {
-        for (int32_t days = 1; days <= MostDays; ++days)
-            if (reached(DaysAfter(today, days)))
+        TGameDate date = today;
+        for (int32_t days = 1; days <= MostDays; ++days) {
+            date = DaysAfter(date, 1);
+            if (reached(date))
                 return days;
+        }
         return std::nullopt;
     };
     switch (limit) {

@@ -4,8 +4,10 @@
 #include "model/messagekind.h"
 
 #include <QString>
+#include <QStringView>
 #include <cstdint>
 #include <optional>
+#include <span>
 
 // Why a run of play on stopped: its limit, a tax refused before the day, a
 // tax asked and paid, a goal done or failed, a message of a kind shown in a
@@ -36,5 +38,5 @@ std::optional<TRunLimit> RunLimitOfKey(QStringView key);
 // yet played. None when the date chosen is not after today.
 std::optional<int32_t> DaysOfLimit(TRunLimit limit, const TGameDate& today, const TGameDate& until);
 
-// Why the run stopped, for the status line: "Игра остановлена: 30 дней, налог".
+// Why the run stopped, for the status line: "Прошло 30 дней. Налог уплачен.".
 QString RunStopText(const TRunResult& run, TRunLimit limit);

@@ -870,7 +870,7 @@ void TMainForm::DrawPlanBack() {
 
 namespace {
 
-// The play-on button shows a stop while the game plays.
+// The picture of the play-on button while the game plays.
 constexpr int StopRunPicture = 26;
 
 QString RunningText() {
@@ -1076,10 +1076,15 @@ std::optional<int32_t> TMainForm::BeginRun(const TGameDate& today) {
     if (!limit)
         return std::nullopt;
     pacer_.Begin(settings_.RunPace, screen()->refreshRate());
-    if (auto* button = pnClient->findChild<TvtPic*>(QStringLiteral("pcPlayOn")))
-        button->SetImageIndex(StopRunPicture);
+    ShowPlaying(true);
     ShowStatus(RunningText());
     return limit;
+}
+
+void TMainForm::ShowPlaying(bool playing) {
+    const TPlayerCommand& command = PlayerCommands()[TPlayerCommand::pcPlayOn];
+    static_cast<TvtPic*>(commandButtons_[command.Id])
+        ->SetImageIndex(playing ? StopRunPicture : command.Picture);
 }
 
 bool TMainForm::RunGoesOn() {
@@ -1088,8 +1093,7 @@ bool TMainForm::RunGoesOn() {
 
 void TMainForm::EndRun(const TRunResult& run) {
     pacer_.End();
-    if (auto* button = pnClient->findChild<TvtPic*>(QStringLiteral("pcPlayOn")))
-        button->SetImageIndex(PlayerCommands()[TPlayerCommand::pcPlayOn].Picture);
+    ShowPlaying(false);
     const QString why = RunStopText(run, settings_.RunLimit);
     // The day's quiet messages stay beside why the run stopped.
     if (notes_.Shown && notes_.Date == colony_->Game().Date) {

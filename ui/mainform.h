@@ -179,6 +179,8 @@ public:
     void ShowError(const QString& text) override;
 
 private:
+    // The play-on button shows a stop while the game plays.
+    void ShowPlaying(bool playing);
     // Adds the text to the day's line of quiet messages.
     void AddNote(const QString& text);
     void CreateMenu();
