@@ -137,6 +137,8 @@ TEST_F(SavedGame, EveryFieldOfEverySectionComesBack) {
     game.Journal = {{{1892, 3, 1}, TJournalKind::Tax, 7, 8, "Налоги"},
                     {{1893, 7, 13}, TJournalKind::Goal, -1, -1, "Цель"}};
     state.JournalEntries = 2;
+    state.Orders[gdFood] = TStandingOrder{100, 200};
+    state.Orders[gdEnergy] = TStandingOrder{0, TStandingOrder::MaxBound};
     const QByteArray grid(TTerrainGrid::ByteSize, '\x01');
     game.Land = {"random:5", GridChecksum(grid), grid, "scene", "ini"};
     game.View = QPoint(321, 654);
@@ -196,6 +198,10 @@ TEST_F(SavedGame, EveryDamagedFileIsRefusedWithItsReason) {
          changed([](TSavedGame& g) { g.Land.Grid = QByteArray(TTerrainGrid::ByteSize, 'x'); }),
          "карта"},
         {"negative money", changed([](TSavedGame& g) { g.Colony.Money = -1; }), "деньги"},
+        {"an order's floor above its ceiling", changed([](TSavedGame& g) {
+             g.Colony.Orders[gdWood] = TStandingOrder{5, 4};
+         }),
+         "заказы"},
         {"health", changed([](TSavedGame& g) { g.Colony.Health = 1001; }), "здоровье"},
         {"more people than the map could house",
          changed([this](TSavedGame& g) { g.Colony.People = MaxSavedPeople(Catalogue) + 1; }),
