@@ -531,9 +531,22 @@ bool TColony::NewDay() {
     return played;
 }
 
+std::vector<TAdvice> TColony::Advice() const {
+    std::vector<TAdvice> advice;
+    if (const TForecast* forecast = services_.AdviceForecast(*this))
+        advice = AdviseMoney(*forecast, game_->Date);
+    std::vector<TAdvice> colony = AdviseColony(*game_, days_);
+    advice.insert(advice.end(), std::make_move_iterator(colony.begin()),
+                  std::make_move_iterator(colony.end()));
+    return advice;
+}
+
 TRunResult TColony::PlayOn(int32_t maxDays, const std::function<bool()>& goOn) {
     TCommand command(*this);
     TRunResult run;
+    // The warnings of the day before, when a new one may stop the run.
+    const bool watch = adviceStops_.Any();
+    std::vector<TAdvice> warned = watch ? Advice() : std::vector<TAdvice>();
     for (;;) {
         if (!DayTurn()) {
             run.Stop = TRunStop::Refused;
@@ -544,6 +557,15 @@ TRunResult TColony::PlayOn(int32_t maxDays, const std::function<bool()>& goOn) {
             run.Stop = dayStop_->Stop;
             run.Kind = dayStop_->Kind;
             break;
+        }
+        if (watch) {
+            std::vector<TAdvice> now = Advice();
+            if (const TAdvice* fresh = NewWarning(warned, now, adviceStops_)) {
+                run.Stop = TRunStop::Advice;
+                run.Advice = fresh->Kind;
+                break;
+            }
+            warned = std::move(now);
         }
         if (run.Days >= maxDays)
             break;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "advisor.h"
 #include "base/terrain.h"
 #include "basetype.h"
 #include "colonystate.h"
@@ -74,6 +75,13 @@ public:
     // Which kinds of message are shown quietly, as the player's settings say.
     const TQuietMessages& QuietMessages() const { return quiet_; }
     void SetQuietMessages(const TQuietMessages& quiet) { quiet_ = quiet; }
+
+    // The advisor's warnings as the colony stands: the money's from the
+    // services' forecast, the others from the colony itself.
+    std::vector<TAdvice> Advice() const;
+    // The kinds of warning whose new ones stop a run of play on.
+    const TAdviceStops& AdviceStops() const { return adviceStops_; }
+    void SetAdviceStops(const TAdviceStops& stops) { adviceStops_ = stops; }
     // The scenario's goals with their progress; empty in the free game.
     const TGoalBook& Goals() const { return book_; }
     const TGoalCounters& Counters() const { return counters_; }
@@ -234,6 +242,7 @@ private:
     TGoalBook book_{{}};
     TGoalCounters counters_;
     TQuietMessages quiet_;
+    TAdviceStops adviceStops_;
     // What the day being played brought first that stops a run of play on.
     std::optional<TRunResult> dayStop_;
     void StopRun(TRunStop stop, TMessageKind kind = TMessageKind::Event);

@@ -248,11 +248,15 @@ std::optional<TForecast> PlayForecast(const TForecastWorld& world, const TForeca
     return Gather(start, played, futures);
 }
 
+int TaxPaidPercent(const TForecastTax& tax) {
+    return tax.Asked > 0 ? (tax.Paid * 100 + tax.Asked / 2) / tax.Asked : 0;
+}
+
 QString ForecastSummary(const TForecast& forecast) {
     QStringList parts;
     if (forecast.Tax && forecast.Tax->Asked > 0) {
         const TForecastTax& tax = *forecast.Tax;
-        const int percent = (tax.Paid * 100 + tax.Asked / 2) / tax.Asked;
+        const int percent = TaxPaidPercent(tax);
         parts << QCoreApplication::translate("Forecast", "%1 %2 (%3): хватит в %4 % исходов")
                      .arg(tax.Main ? QCoreApplication::translate("Forecast", "Главный налог")
                                    : QCoreApplication::translate("Forecast", "налог"),

@@ -75,6 +75,9 @@ struct TForecastTax {
     TForecastBand Money; // in the chest as it was asked, over the futures asked
 };
 
+// The share of the futures asked the tax that paid it, in whole percent.
+int TaxPaidPercent(const TForecastTax& tax);
+
 struct TForecast {
     TGameDate From;
     int32_t Runs = 0;

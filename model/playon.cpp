@@ -84,7 +84,7 @@ QString RunStopText(const TRunResult& run, TRunLimit limit) {
         why = QT_TRANSLATE_NOOP("PlayOn", "Сообщение: %1.");
         break;
     case TRunStop::Advice:
-        why = QT_TRANSLATE_NOOP("PlayOn", "У советника новое предупреждение.");
+        why = QT_TRANSLATE_NOOP("PlayOn", "У советника новое предупреждение: %1.");
         break;
     case TRunStop::Player:
         why = QT_TRANSLATE_NOOP("PlayOn", "Вы остановили игру.");
@@ -93,6 +93,8 @@ QString RunStopText(const TRunResult& run, TRunLimit limit) {
     QString text = QCoreApplication::translate("PlayOn", why);
     if (run.Stop == TRunStop::Message)
         text = text.arg(MessageKindName(run.Kind));
+    else if (run.Stop == TRunStop::Advice)
+        text = text.arg(AdviceKindName(run.Advice).toLower());
     if (run.Days == 0)
         return text;
     return QCoreApplication::translate("PlayOn", "Прошло %n дней.", nullptr, run.Days) +

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/advicekind.h"
 #include "model/gamedate.h"
 #include "model/messagekind.h"
 
@@ -18,6 +19,7 @@ struct TRunResult {
     int32_t Days = 0;
     TRunStop Stop = TRunStop::Limit;
     TMessageKind Kind = TMessageKind::Event;
+    TAdviceKind Advice = TAdviceKind::Money; // the new warning's, for Advice
 };
 
 // How far the player lets a run go: to the day the next yearly tax is asked,

@@ -7,6 +7,8 @@
 #include <QRect>
 #include <QString>
 
+class TColony;
+struct TForecast;
 class TMarketDialog;
 struct TScenarioResult;
 class TTaxDialog;
@@ -88,6 +90,11 @@ public:
     virtual bool RunGoesOn() = 0;
     // The run is over: the window tells why it stopped.
     virtual void EndRun(const TRunResult& run) = 0;
+
+    // The forecast the advisor weighs the colony's money by, to the next tax
+    // (AdviceForecastSettings): the window's latest, played on the
+    // forecast's threads away from the day; none while there is none yet.
+    virtual const TForecast* AdviceForecast(const TColony& /*colony*/) { return nullptr; }
 
     // Repaints one cell of the map view.
     virtual void UpdateCell(int column, int row) = 0;

@@ -130,6 +130,21 @@ void TSimulator::ShowTrades(int64_t sold, int64_t bought) {
     Print(QStringLiteral("traded sold=%1 bought=%2").arg(sold).arg(bought));
 }
 
+const TForecast* TSimulator::AdviceForecast(const TColony& colony) {
+    adviceForecast_ = PlayForecast(ForecastWorldOf(colony), ForecastStartOf(colony),
+                                   AdviceForecastSettings(colony.Game().Date));
+    return &*adviceForecast_;
+}
+
+void TSimulator::PrintAdvice() {
+    const std::vector<TAdvice> advice = colony_.Advice();
+    for (const TAdvice& warning : advice)
+        Print(QStringLiteral("advice ") +
+              QLatin1String(AdviceKinds()[static_cast<size_t>(warning.Kind)].Key) +
+              QLatin1Char(' ') + QString(warning.Text).replace(u'\n', QStringLiteral("\\n")));
+    Print(QStringLiteral("advice count=%1").arg(advice.size()));
+}
+
 void TSimulator::PrintOrders() {
     int count = 0;
     for (int good = 0; good < GoodsCount; ++good)
@@ -439,6 +454,12 @@ std::span<const TSimVerb> TSimulator::Verbs() {
                           quiet.Set(*MessageKindOfKey(a.Words[0]), a.Words[1] == u"quiet");
                           s.colony_.SetQuietMessages(quiet);
                       }),
+                setup("notify", {{A::Word, "advice"}, {A::Word, "window|quiet"}},
+                      [](TSimulator& s, TArgs a) {
+                          TAdviceStops stops;
+                          stops.Stop.fill(a.Words[1] == u"window");
+                          s.colony_.SetAdviceStops(stops);
+                      }),
                 play("gesture", {},
                      [](TSimulator& s, TArgs) { s.colony_.MoneyGesture(true, true); }),
                 play("order",
@@ -456,6 +477,7 @@ std::span<const TSimVerb> TSimulator::Verbs() {
                     "order", {{A::Number, "I", 0, GoodsCount - 1}, {A::Word, "off"}},
                     [](TSimulator& s, TArgs a) { s.colony_.SetOrder(a.Numbers[0], std::nullopt); }),
                 look("orders", {}, [](TSimulator& s, TArgs) { s.PrintOrders(); }),
+                look("advice", {}, [](TSimulator& s, TArgs) { s.PrintAdvice(); }),
                 setup("newgame", {},
                       [](TSimulator& s, TArgs) { s.colony_.NewGame(s.startColumn_, s.startRow_); }),
                 look("state", {}, [](TSimulator& s, TArgs) { s.Print(s.StateLine()); }),

@@ -8,6 +8,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <optional>
 #include <ostream>
 #include <span>
 #include <vector>
@@ -114,6 +115,8 @@ public:
     std::optional<int32_t> BeginRun(const TGameDate&) override { return runDays_; }
     bool RunGoesOn() override { return true; }
     void EndRun(const TRunResult& run) override;
+    // The advisor's forecast, played now for the colony as it stands.
+    const TForecast* AdviceForecast(const TColony& colony) override;
 
     // Every verb: the buttons' commands by their rows' words, then the
     // simulator's own.
@@ -137,6 +140,7 @@ private:
     void AnswerTax(TTaxDialog& dialog);
     QString StateLine() const;
     void PrintOrders();
+    void PrintAdvice();
     static QString HistoryLine(const THistoryDay& day);
     // The year's account, or an error when nothing was booked in that year.
     QString FinanceLine(int year) const;
@@ -163,4 +167,5 @@ private:
     bool payTaxes_ = true;
     int32_t runDays_ = 0;
     QStringList marketTokens_;
+    std::optional<TForecast> adviceForecast_; // the advisor's latest
 };

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <span>
+
+// The advisor looks at the colony after each day and warns of what will
+// need the player: money short of the next tax or of the upkeep until it,
+// buildings idle for a good, people without work or work without people,
+// homes full, health falling towards the line below which no one is born.
+enum class TAdviceKind : uint8_t { Money, Goods, Workers, Homes, Health };
+inline constexpr int AdviceKindCount = 5;
+
+// A kind's row: its word in the settings and the simulator, its name in the
+// advisor's window.
+struct TAdviceKindRow {
+    TAdviceKind Kind;
+    const char* Key;
+    const char* Name;
+};
+std::span<const TAdviceKindRow> AdviceKinds();
+std::optional<TAdviceKind> AdviceKindOfKey(QStringView key);
+QString AdviceKindName(TAdviceKind kind);
+
+// Which kinds stop a run of play on when a warning of theirs appears; none
+// by default, so that the game plays as designed.
+struct TAdviceStops {
+    std::array<bool, AdviceKindCount> Stop{};
+    bool operator[](TAdviceKind kind) const { return Stop[static_cast<size_t>(kind)]; }
+    void Set(TAdviceKind kind, bool stop) { Stop[static_cast<size_t>(kind)] = stop; }
+    bool Any() const;
+    bool operator==(const TAdviceStops&) const = default;
+};
