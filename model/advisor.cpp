@@ -41,34 +41,52 @@ struct TWaiting {
     QPoint FirstForWorkers;
 };
 
+// The buildings of one type idle for goods: what the type lacks depends on
+// the stock alone, so it is asked once a type.
+struct TTypeWaiting {
+    const TBaseType* Kind = nullptr;
+    int32_t Count = 0;
+    size_t First = 0; // the newest one's place in the list
+};
+
 TWaiting Waiting(const TGame& game) {
     TWaiting waiting;
+    std::vector<TTypeWaiting> types;
     const auto& buildings = game.Buildings();
     for (size_t i = buildings.size(); i-- > 0;) {
         const TBase& base = *buildings[i];
         if (base.Status == 0)
             continue;
-        const QPoint cell(base.Column, base.Row);
         switch (IdleReasonOf(base)) {
         case TIdleReason::Goods: {
-            const TWhyIdle why = WhyIdle(game, &base);
-            for (int good = 0; good < GoodsCount; ++good) {
-                if (why.Short[good] <= 0)
-                    continue;
-                if (waiting.ForGoods[good]++ == 0)
-                    waiting.FirstForGoods[good] = cell;
-                waiting.Needed[good] = SaturatingAdd(
-                    waiting.Needed[good], std::max(base.Kind->Consume[good], why.Short[good]));
-            }
+            auto type = std::ranges::find(types, base.Kind, &TTypeWaiting::Kind);
+            if (type == types.end())
+                type = types.insert(types.end(), {base.Kind, 0, i});
+            ++type->Count;
             break;
         }
         case TIdleReason::Workers:
             if (waiting.ForWorkers++ == 0)
-                waiting.FirstForWorkers = cell;
+                waiting.FirstForWorkers = QPoint(base.Column, base.Row);
             waiting.WorkPlaces += base.Kind->NeedWorkers;
             break;
         default:
             break;
+        }
+    }
+    // The types in the order their newest idle building was met.
+    for (const TTypeWaiting& type : types) {
+        const TBase& first = *buildings[type.First];
+        const TResources lacks = WhyIdle(game, &first).Short;
+        for (int good = 0; good < GoodsCount; ++good) {
+            if (lacks[good] <= 0)
+                continue;
+            if (waiting.ForGoods[good] == 0)
+                waiting.FirstForGoods[good] = QPoint(first.Column, first.Row);
+            waiting.ForGoods[good] = SaturatingAdd(waiting.ForGoods[good], type.Count);
+            const int64_t need =
+                static_cast<int64_t>(std::max(type.Kind->Consume[good], lacks[good])) * type.Count;
+            waiting.Needed[good] = SaturatingAdd(waiting.Needed[good], ClampToInt32(need));
         }
     }
     return waiting;
@@ -108,9 +126,9 @@ void AdviseHealth(const TGame& game, const THistory& history, std::vector<TAdvic
 
 } // namespace
 
-std::vector<TAdvice> AdviseColony(const TGame& game, const THistory& history) {
+std::vector<TAdvice> AdviseColony(const TGame& game, const THistory& history, bool buildingsWait) {
     std::vector<TAdvice> advice;
-    const TWaiting waiting = Waiting(game);
+    const TWaiting waiting = buildingsWait ? Waiting(game) : TWaiting();
     for (int good = 0; good < GoodsCount; ++good)
         if (waiting.ForGoods[good] > 0)
             advice.push_back({TAdviceKind::Goods, good,
@@ -118,7 +136,12 @@ std::vector<TAdvice> AdviseColony(const TGame& game, const THistory& history) {
                                   .arg(GoodName(good), NumToStr(waiting.Needed[good])),
                               waiting.FirstForGoods[good]});
 
-    const TGame::TPlaces places = game.TotalPlaces();
+    // The places as the last day counted them; a game with no day played
+    // yet counts them now.
+    const std::span<const THistoryDay> days = history.Days();
+    const TGame::TPlaces places = !days.empty() && days.back().Date == game.Date
+                                      ? TGame::TPlaces{days.back().Homes, days.back().Work}
+                                      : game.TotalPlaces();
     if (waiting.ForWorkers > 0)
         advice.push_back(
             {TAdviceKind::Workers, WithoutWorkers,

@@ -31,8 +31,10 @@ struct TAdvice {
 };
 
 // The warnings the colony's own state gives, as the last day left it: every
-// kind but money, in one pass over the buildings and a look at the history.
-std::vector<TAdvice> AdviseColony(const TGame& game, const THistory& history);
+// kind but money, from a look at the history and, unless the day found no
+// building waiting for goods or workers, a pass over the buildings.
+std::vector<TAdvice> AdviseColony(const TGame& game, const THistory& history,
+                                  bool buildingsWait = true);
 
 // The futures the advisor weighs the money by: the forecast's own, to the
 // turn that asks the next tax.

@@ -535,7 +535,11 @@ std::vector<TAdvice> TColony::Advice() const {
     std::vector<TAdvice> advice;
     if (const TForecast* forecast = services_.AdviceForecast(*this))
         advice = AdviseMoney(*forecast, game_->Date);
-    std::vector<TAdvice> colony = AdviseColony(*game_, days_);
+    // Within a run no command comes between the days: a day that found no
+    // building waiting spares the pass over them.
+    const bool buildingsWait = !waitingDay_ || waitingDay_->Date != game_->Date ||
+                               waitingDay_->Revision != revision_ || waitingDay_->Buildings != 0;
+    std::vector<TAdvice> colony = AdviseColony(*game_, days_, buildingsWait);
     advice.insert(advice.end(), std::make_move_iterator(colony.begin()),
                   std::make_move_iterator(colony.end()));
     return advice;
@@ -866,6 +870,7 @@ bool TColony::DayTurn() {
     // step keeps them all.
     game_->KeepAllBases();
     const TDayResult day = NextDay(*game_);
+    waitingDay_ = TWaitingDay{game_->Date, revision_, day.Waiting};
     if (day.SeasonChanged) {
         const QString arrival = SeasonArrivalText(game_->Season);
         Note(TJournalKind::Season, arrival);

@@ -243,6 +243,14 @@ private:
     TGoalCounters counters_;
     TQuietMessages quiet_;
     TAdviceStops adviceStops_;
+    // How many buildings the last day found waiting for goods or workers,
+    // with the date it left and the revision it was played in.
+    struct TWaitingDay {
+        TGameDate Date;
+        uint64_t Revision = 0;
+        int32_t Buildings = 0;
+    };
+    std::optional<TWaitingDay> waitingDay_;
     // What the day being played brought first that stops a run of play on.
     std::optional<TRunResult> dayStop_;
     void StopRun(TRunStop stop, TMessageKind kind = TMessageKind::Event);

@@ -232,6 +232,7 @@ TDayResult NextDay(TGame& game) {
     for (size_t i = game.Buildings().size(); i-- > 0;) {
         TBase& base = *game.Buildings()[i];
         Supply(base, types[*base.Kind], season, game.Stock, belowZero, free);
+        result.Waiting += base.Status != 0 ? 1 : 0;
     }
     game.Employed = game.People - free;
 
