@@ -12,10 +12,6 @@
 
 namespace {
 
-QString Tr(const char* text, int n = -1) {
-    return QCoreApplication::translate("Advisor", text, nullptr, n);
-}
-
 // The subjects of the kinds that warn of two things.
 enum : int32_t { WithoutWorkers = 0, WithoutWork = 1 };
 enum : int32_t { HealthFalling = 0, HealthLow = 1 };
@@ -98,7 +94,8 @@ void AdviseHealth(const TGame& game, const THistory& history, std::vector<TAdvic
     const int32_t health = game.Health;
     if (health < HealthForBirths) {
         advice.push_back({TAdviceKind::Health, HealthLow,
-                          Tr("Здоровье %1, ниже %2: никто не рождается, люди уходят")
+                          QCoreApplication::translate(
+                              "Advisor", "Здоровье %1, ниже %2: никто не рождается, люди уходят")
                               .arg(health)
                               .arg(HealthForBirths)});
         return;
@@ -117,11 +114,12 @@ void AdviseHealth(const TGame& game, const THistory& history, std::vector<TAdvic
         fall;
     if (left > HealthWarnDays)
         return;
-    advice.push_back({TAdviceKind::Health, HealthFalling,
-                      Tr("Здоровье падает: %1, ниже %2 станет около %3")
-                          .arg(health)
-                          .arg(HealthForBirths)
-                          .arg(DateText(DaysAfter(game.Date, static_cast<int32_t>(left))))});
+    advice.push_back(
+        {TAdviceKind::Health, HealthFalling,
+         QCoreApplication::translate("Advisor", "Здоровье падает: %1, ниже %2 станет около %3")
+             .arg(health)
+             .arg(HealthForBirths)
+             .arg(DateText(DaysAfter(game.Date, static_cast<int32_t>(left))))});
 }
 
 } // namespace
@@ -129,12 +127,16 @@ void AdviseHealth(const TGame& game, const THistory& history, std::vector<TAdvic
 std::vector<TAdvice> AdviseColony(const TGame& game, const THistory& history, bool buildingsWait) {
     std::vector<TAdvice> advice;
     const TWaiting waiting = buildingsWait ? Waiting(game) : TWaiting();
-    for (int good = 0; good < GoodsCount; ++good)
-        if (waiting.ForGoods[good] > 0)
-            advice.push_back({TAdviceKind::Goods, good,
-                              Tr("%1: стоят %n зданий, нужно %2 в день", waiting.ForGoods[good])
-                                  .arg(GoodName(good), NumToStr(waiting.Needed[good])),
-                              waiting.FirstForGoods[good]});
+    for (int good = 0; good < GoodsCount; ++good) {
+        const int32_t buildings = waiting.ForGoods[good];
+        if (buildings == 0)
+            continue;
+        const QString text = QCoreApplication::translate(
+            "Advisor", "%1: стоят %n зданий, нужно %2 в день", nullptr, buildings);
+        advice.push_back({TAdviceKind::Goods, good,
+                          text.arg(GoodName(good), NumToStr(waiting.Needed[good])),
+                          waiting.FirstForGoods[good]});
+    }
 
     // The places as the last day counted them; a game with no day played
     // yet counts them now.
@@ -143,18 +145,22 @@ std::vector<TAdvice> AdviseColony(const TGame& game, const THistory& history, bo
                                       ? TGame::TPlaces{days.back().Homes, days.back().Work}
                                       : game.TotalPlaces();
     if (waiting.ForWorkers > 0)
-        advice.push_back(
-            {TAdviceKind::Workers, WithoutWorkers,
-             Tr("Не хватает рабочих: стоят %n зданий, свободных мест — %1", waiting.ForWorkers)
-                 .arg(NumToStr(waiting.WorkPlaces)),
-             waiting.FirstForWorkers});
+        advice.push_back({TAdviceKind::Workers, WithoutWorkers,
+                          QCoreApplication::translate(
+                              "Advisor", "Не хватает рабочих: стоят %n зданий, свободных мест — %1",
+                              nullptr, waiting.ForWorkers)
+                              .arg(NumToStr(waiting.WorkPlaces)),
+                          waiting.FirstForWorkers});
     else if (game.Unemployed() >= IdlePeopleAdvice && places.Work < game.People)
         advice.push_back({TAdviceKind::Workers, WithoutWork,
-                          Tr("Без работы %n человек: рабочих мест не хватает", game.Unemployed())});
+                          QCoreApplication::translate(
+                              "Advisor", "Без работы %n человек: рабочих мест не хватает", nullptr,
+                              game.Unemployed())});
 
     if (game.People > 0 && game.People >= places.Homes)
         advice.push_back({TAdviceKind::Homes, 0,
-                          Tr("Все места в домах заняты (%1): родившимся негде жить")
+                          QCoreApplication::translate(
+                              "Advisor", "Все места в домах заняты (%1): родившимся негде жить")
                               .arg(NumToStr(places.Homes))});
 
     AdviseHealth(game, history, advice);
@@ -176,11 +182,14 @@ std::vector<TAdvice> AdviseMoney(const TForecast& forecast, const TGameDate& tod
         const TForecastTax& tax = *forecast.Tax;
         const int percent = TaxPaidPercent(tax);
         if (percent < TaxSurePercent)
-            advice.push_back({TAdviceKind::Money, TaxShort,
-                              (tax.Main ? Tr("Главный налог %1 (%2): хватит в %3 % исходов")
-                                        : Tr("Налог %1 (%2): хватит в %3 % исходов"))
-                                  .arg(DateText(tax.Date), NumToStr(tax.Amount))
-                                  .arg(percent)});
+            advice.push_back(
+                {TAdviceKind::Money, TaxShort,
+                 (tax.Main ? QCoreApplication::translate(
+                                 "Advisor", "Главный налог %1 (%2): хватит в %3 % исходов")
+                           : QCoreApplication::translate("Advisor",
+                                                         "Налог %1 (%2): хватит в %3 % исходов"))
+                     .arg(DateText(tax.Date), NumToStr(tax.Amount))
+                     .arg(percent)});
     }
     // The first day the chest is empty, in the median future or else in the
     // worst tenth: the upkeep goes unpaid from then on.
@@ -192,8 +201,12 @@ std::vector<TAdvice> AdviseMoney(const TForecast& forecast, const TGameDate& tod
                 continue;
             advice.push_back(
                 {TAdviceKind::Money, UpkeepShort,
-                 (median ? Tr("В среднем исходе деньги кончатся %1: нечем платить содержание")
-                         : Tr("В худших исходах деньги кончатся %1: нечем платить содержание"))
+                 (median ? QCoreApplication::translate(
+                               "Advisor",
+                               "В среднем исходе деньги кончатся %1: нечем платить содержание")
+                         : QCoreApplication::translate(
+                               "Advisor",
+                               "В худших исходах деньги кончатся %1: нечем платить содержание"))
                      .arg(DateText(date))});
             return advice;
         }

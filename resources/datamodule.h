@@ -28,7 +28,9 @@ public:
     // ratio of 2 when the ratio is above 1 and that file reads, else the plain one.
     static QPixmap LoadPicture(const QString& path, qreal ratio = ScreenRatio());
 
-    TImageList imlTools{25, 25, 27};
+    // The goods, the people, the commands and the advisor.
+    static constexpr int ToolPictures = 29;
+    TImageList imlTools{25, 25, ToolPictures};
     TImageList imlBases{25, 25, 22};
     TImageList imlEarth{25, 25, 70};
     TImageList imlIcons{14, 14, 7};

@@ -73,6 +73,78 @@
     </message>
 </context>
 <context>
+    <name>Advisor</name>
+    <message>
+        <source>Деньги</source>
+        <translation>Geld</translation>
+    </message>
+    <message>
+        <source>Товары</source>
+        <translation>Waren</translation>
+    </message>
+    <message>
+        <source>Работа</source>
+        <translation>Arbeit</translation>
+    </message>
+    <message>
+        <source>Жилье</source>
+        <translation>Wohnraum</translation>
+    </message>
+    <message>
+        <source>Здоровье</source>
+        <translation>Gesundheit</translation>
+    </message>
+    <message>
+        <source>Здоровье %1, ниже %2: никто не рождается, люди уходят</source>
+        <translation>Gesundheit %1, unter %2: niemand wird geboren, Leute ziehen fort</translation>
+    </message>
+    <message>
+        <source>Здоровье падает: %1, ниже %2 станет около %3</source>
+        <translation>Gesundheit sinkt: %1, unter %2 etwa am %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>Не хватает рабочих: стоят %n зданий, свободных мест — %1</source>
+        <translation>
+            <numerusform>Arbeiter fehlen: %n Gebäude steht still, %1 Plätze frei</numerusform>
+            <numerusform>Arbeiter fehlen: %n Gebäude stehen still, %1 Plätze frei</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Без работы %n человек: рабочих мест не хватает</source>
+        <translation>
+            <numerusform>%n Mensch ohne Arbeit: zu wenige Arbeitsplätze</numerusform>
+            <numerusform>%n Menschen ohne Arbeit: zu wenige Arbeitsplätze</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Все места в домах заняты (%1): родившимся негде жить</source>
+        <translation>Alle Plätze in den Häusern belegt (%1): Neugeborene finden keine Wohnung</translation>
+    </message>
+    <message>
+        <source>Главный налог %1 (%2): хватит в %3 % исходов</source>
+        <translation>Hauptsteuer %1 (%2): reicht in %3 % der Ausgänge</translation>
+    </message>
+    <message>
+        <source>Налог %1 (%2): хватит в %3 % исходов</source>
+        <translation>Steuer %1 (%2): reicht in %3 % der Ausgänge</translation>
+    </message>
+    <message>
+        <source>В среднем исходе деньги кончатся %1: нечем платить содержание</source>
+        <translation>Im mittleren Verlauf geht das Geld am %1 aus: nichts für den Unterhalt</translation>
+    </message>
+    <message>
+        <source>В худших исходах деньги кончатся %1: нечем платить содержание</source>
+        <translation>In den schlechtesten Verläufen geht das Geld am %1 aus: nichts für den Unterhalt</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: стоят %n зданий, нужно %2 в день</source>
+        <translation>
+            <numerusform>%1: %n Gebäude steht still, braucht %2 am Tag</numerusform>
+            <numerusform>%1: %n Gebäude stehen still, brauchen %2 am Tag</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Colony</name>
     <message>
         <source>Строение %1 не может стоять на клетке %2, %3.</source>
@@ -1369,12 +1441,12 @@ Ertrag: %4</translation>
         <translation>Meldung: %1.</translation>
     </message>
     <message>
-        <source>У советника новое предупреждение.</source>
-        <translation>Der Berater hat eine neue Warnung.</translation>
-    </message>
-    <message>
         <source>Вы остановили игру.</source>
         <translation>Sie haben das Spiel angehalten.</translation>
+    </message>
+    <message>
+        <source>У советника новое предупреждение: %1.</source>
+        <translation>Der Berater hat eine neue Warnung: %1.</translation>
     </message>
 </context>
 <context>

@@ -73,6 +73,78 @@
     </message>
 </context>
 <context>
+    <name>Advisor</name>
+    <message>
+        <source>Деньги</source>
+        <translation>Money</translation>
+    </message>
+    <message>
+        <source>Товары</source>
+        <translation>Goods</translation>
+    </message>
+    <message>
+        <source>Работа</source>
+        <translation>Work</translation>
+    </message>
+    <message>
+        <source>Жилье</source>
+        <translation>Homes</translation>
+    </message>
+    <message>
+        <source>Здоровье</source>
+        <translation>Health</translation>
+    </message>
+    <message>
+        <source>Здоровье %1, ниже %2: никто не рождается, люди уходят</source>
+        <translation>Health %1, below %2: no one is born, people leave</translation>
+    </message>
+    <message>
+        <source>Здоровье падает: %1, ниже %2 станет около %3</source>
+        <translation>Health is falling: %1, below %2 around %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>Не хватает рабочих: стоят %n зданий, свободных мест — %1</source>
+        <translation>
+            <numerusform>Short of workers: %n building stands idle, %1 places free</numerusform>
+            <numerusform>Short of workers: %n buildings stand idle, %1 places free</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Без работы %n человек: рабочих мест не хватает</source>
+        <translation>
+            <numerusform>%n person without work: too few work places</numerusform>
+            <numerusform>%n people without work: too few work places</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Все места в домах заняты (%1): родившимся негде жить</source>
+        <translation>Every place in the homes is taken (%1): the newborn have nowhere to live</translation>
+    </message>
+    <message>
+        <source>Главный налог %1 (%2): хватит в %3 % исходов</source>
+        <translation>Main tax %1 (%2): paid in %3 % of futures</translation>
+    </message>
+    <message>
+        <source>Налог %1 (%2): хватит в %3 % исходов</source>
+        <translation>Tax %1 (%2): paid in %3 % of futures</translation>
+    </message>
+    <message>
+        <source>В среднем исходе деньги кончатся %1: нечем платить содержание</source>
+        <translation>In the median future the money runs out on %1: nothing to pay the upkeep with</translation>
+    </message>
+    <message>
+        <source>В худших исходах деньги кончатся %1: нечем платить содержание</source>
+        <translation>In the worst futures the money runs out on %1: nothing to pay the upkeep with</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: стоят %n зданий, нужно %2 в день</source>
+        <translation>
+            <numerusform>%1: %n building stands idle, needs %2 a day</numerusform>
+            <numerusform>%1: %n buildings stand idle, need %2 a day</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Colony</name>
     <message>
         <source>Строение %1 не может стоять на клетке %2, %3.</source>
@@ -1045,7 +1117,7 @@ Makes: %4</translation>
     </message>
     <message>
         <source>!Нижняя граница заказа выше верхней.</source>
-        <translation>!The order's floor is above its ceiling.</translation>
+        <translation>!The order&apos;s floor is above its ceiling.</translation>
     </message>
     <message>
         <source>Продано по заказу: %1, %2 на %3.</source>
@@ -1369,12 +1441,12 @@ Makes: %4</translation>
         <translation>Message: %1.</translation>
     </message>
     <message>
-        <source>У советника новое предупреждение.</source>
-        <translation>The advisor has a new warning.</translation>
-    </message>
-    <message>
         <source>Вы остановили игру.</source>
         <translation>You stopped the game.</translation>
+    </message>
+    <message>
+        <source>У советника новое предупреждение: %1.</source>
+        <translation>The advisor has a new warning: %1.</translation>
     </message>
 </context>
 <context>

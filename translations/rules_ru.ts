@@ -2,6 +2,33 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ru_RU" sourcelanguage="ru_RU">
 <context>
+    <name>Advisor</name>
+    <message numerus="yes">
+        <source>Не хватает рабочих: стоят %n зданий, свободных мест — %1</source>
+        <translation>
+            <numerusform>Не хватает рабочих: стоит %n здание, свободных мест — %1</numerusform>
+            <numerusform>Не хватает рабочих: стоят %n здания, свободных мест — %1</numerusform>
+            <numerusform>Не хватает рабочих: стоят %n зданий, свободных мест — %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Без работы %n человек: рабочих мест не хватает</source>
+        <translation>
+            <numerusform>Без работы %n человек: рабочих мест не хватает</numerusform>
+            <numerusform>Без работы %n человека: рабочих мест не хватает</numerusform>
+            <numerusform>Без работы %n человек: рабочих мест не хватает</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: стоят %n зданий, нужно %2 в день</source>
+        <translation>
+            <numerusform>%1: стоит %n здание, нужно %2 в день</numerusform>
+            <numerusform>%1: стоят %n здания, нужно %2 в день</numerusform>
+            <numerusform>%1: стоят %n зданий, нужно %2 в день</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>Colony</name>
     <message numerus="yes">
         <source>Родилось: %n человек.</source>

@@ -165,6 +165,10 @@
         <source>постоянные заказы: для каждого ресурса нижняя и верхняя граница; после каждого дня лишнее продается, недостающее покупается</source>
         <translation>Daueraufträge: für jede Ware eine Unter- und eine Obergrenze; nach jedem Tag wird der Überschuss verkauft und das Fehlende gekauft</translation>
     </message>
+    <message>
+        <source>советник: что скоро потребует внимания (деньги к налогу, товары, работа, жилье, здоровье); предупреждение показывает, о чем оно</source>
+        <translation>der Berater: was bald Ihre Aufmerksamkeit braucht (Geld für die Steuer, Waren, Arbeit, Wohnraum, Gesundheit); eine Warnung zeigt, worum es geht</translation>
+    </message>
 </context>
 <context>
     <name>Menus</name>
@@ -295,6 +299,10 @@
     <message>
         <source>&amp;Заказы на рынке...</source>
         <translation>Dauer&amp;aufträge...</translation>
+    </message>
+    <message>
+        <source>&amp;Советник</source>
+        <translation>&amp;Berater</translation>
     </message>
 </context>
 <context>
@@ -457,6 +465,41 @@
     <message>
         <source>Версия %1</source>
         <translation>Version %1</translation>
+    </message>
+</context>
+<context>
+    <name>TAdvisorForm</name>
+    <message>
+        <source>Советник</source>
+        <translation>Berater</translation>
+    </message>
+    <message>
+        <source>Вид</source>
+        <translation>Art</translation>
+    </message>
+    <message>
+        <source>Предупреждение</source>
+        <translation>Warnung</translation>
+    </message>
+    <message>
+        <source>Останавливать игру при новом предупреждении</source>
+        <translation>Spiel bei einer neuen Warnung anhalten</translation>
+    </message>
+    <message>
+        <source>Двойной щелчок или Enter: показать</source>
+        <translation>Doppelklick oder Enter: zeigen</translation>
+    </message>
+    <message>
+        <source>Предупреждений нет.</source>
+        <translation>Keine Warnungen.</translation>
+    </message>
+    <message>
+        <source>Деньги взвешены прогнозом от %1 до следующего налога.</source>
+        <translation>Das Geld ist an der Prognose vom %1 bis zur nächsten Steuer gemessen.</translation>
+    </message>
+    <message>
+        <source>Прогноз денег до следующего налога еще считается.</source>
+        <translation>Die Geldprognose bis zur nächsten Steuer wird noch berechnet.</translation>
     </message>
 </context>
 <context>
@@ -1028,6 +1071,22 @@ Pflichtziele erfüllt: %3 von %4</translation>
     <message>
         <source>По заказам: %1.</source>
         <translation>Per Dauerauftrag: %1.</translation>
+    </message>
+    <message>
+        <source>Советник: что скоро потребует внимания. Щелчок открывает его</source>
+        <translation>Berater: was bald Ihre Aufmerksamkeit braucht. Ein Klick öffnet ihn</translation>
+    </message>
+    <message>
+        <source>Советник</source>
+        <translation>Berater</translation>
+    </message>
+    <message>
+        <source>Советов нет</source>
+        <translation>Keine Warnungen</translation>
+    </message>
+    <message>
+        <source>Советов: %1</source>
+        <translation>Warnungen: %1</translation>
     </message>
 </context>
 <context>

@@ -165,6 +165,10 @@
         <source>постоянные заказы: для каждого ресурса нижняя и верхняя граница; после каждого дня лишнее продается, недостающее покупается</source>
         <translation>standing orders: a floor and a ceiling for each good; after each day the surplus is sold and what is missing is bought</translation>
     </message>
+    <message>
+        <source>советник: что скоро потребует внимания (деньги к налогу, товары, работа, жилье, здоровье); предупреждение показывает, о чем оно</source>
+        <translation>the advisor: what will soon need you (money for the tax, goods, work, homes, health); a warning shows what it is about</translation>
+    </message>
 </context>
 <context>
     <name>Menus</name>
@@ -295,6 +299,10 @@
     <message>
         <source>&amp;Заказы на рынке...</source>
         <translation>Standing &amp;orders...</translation>
+    </message>
+    <message>
+        <source>&amp;Советник</source>
+        <translation>&amp;Advisor</translation>
     </message>
 </context>
 <context>
@@ -457,6 +465,41 @@
     <message>
         <source>Версия %1</source>
         <translation>Version %1</translation>
+    </message>
+</context>
+<context>
+    <name>TAdvisorForm</name>
+    <message>
+        <source>Советник</source>
+        <translation>Advisor</translation>
+    </message>
+    <message>
+        <source>Вид</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>Предупреждение</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>Останавливать игру при новом предупреждении</source>
+        <translation>Stop the game on a new warning</translation>
+    </message>
+    <message>
+        <source>Двойной щелчок или Enter: показать</source>
+        <translation>Double click or Enter: show it</translation>
+    </message>
+    <message>
+        <source>Предупреждений нет.</source>
+        <translation>No warnings.</translation>
+    </message>
+    <message>
+        <source>Деньги взвешены прогнозом от %1 до следующего налога.</source>
+        <translation>The money is weighed by the forecast from %1 to the next tax.</translation>
+    </message>
+    <message>
+        <source>Прогноз денег до следующего налога еще считается.</source>
+        <translation>The money's forecast to the next tax is still being played.</translation>
     </message>
 </context>
 <context>
@@ -1029,6 +1072,22 @@ Required goals met: %3 of %4</translation>
         <source>По заказам: %1.</source>
         <translation>By standing orders: %1.</translation>
     </message>
+    <message>
+        <source>Советник: что скоро потребует внимания. Щелчок открывает его</source>
+        <translation>Advisor: what will soon need you. A click opens it</translation>
+    </message>
+    <message>
+        <source>Советник</source>
+        <translation>Advisor</translation>
+    </message>
+    <message>
+        <source>Советов нет</source>
+        <translation>No warnings</translation>
+    </message>
+    <message>
+        <source>Советов: %1</source>
+        <translation>Warnings: %1</translation>
+    </message>
 </context>
 <context>
     <name>TMarketForm</name>
@@ -1182,7 +1241,7 @@ Required goals met: %3 of %4</translation>
     </message>
     <message>
         <source>После каждого дня лишнее сверх верхней границы продается, недостающее до нижней покупается по ценам рынка.</source>
-        <translation>After each day the stock above the ceiling is sold and what is missing below the floor is bought, at the market's prices.</translation>
+        <translation>After each day the stock above the ceiling is sold and what is missing below the floor is bought, at the market&apos;s prices.</translation>
     </message>
     <message>
         <source>Есть</source>

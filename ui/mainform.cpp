@@ -16,6 +16,7 @@
 #include "model/taxes.h"
 #include "resources/datamodule.h"
 #include "ui/aboutform.h"
+#include "ui/advisorform.h"
 #include "ui/application.h"
 #include "ui/dialogpointer.h"
 #include "ui/filedialog.h"
@@ -75,6 +76,10 @@ const QColor MoneyGreen(192, 220, 192);
 const QColor TextColor(230, 230, 210);
 
 // Goods labels' tops in the status panel, from gold to electricity.
+// The advisor's pictures: with warnings, and with none.
+constexpr int AdvicePicture = 27;
+constexpr int AdviceQuietPicture = 28;
+
 constexpr int GoodsLabelTops[GoodsCount] = {222, 247, 274, 297, 322, 347, 372, 399, 422};
 
 // A hint as a tooltip shows it. A hint that Qt would take for markup, or
@@ -115,7 +120,7 @@ template <typename TForm, typename TMake>
 TForm& TMainForm::OpenBeside(TForm*& form, std::optional<QPoint> TSettings::*place, TMake make) {
     if (!form) {
         form = make();
-        const QWidget* const others[] = {statistics_, goals_, journal_};
+        const QWidget* const others[] = {statistics_, goals_, journal_, advisor_};
         PlaceSideWindow(*form, *this, others, settings_.*place, [this, place](QPoint at) {
             settings_.*place = at;
             SaveSettings();
@@ -166,6 +171,8 @@ TMainForm::TMainForm(const TDM& images, const QString& folder, const TMapSource&
     mapView_->AttachPlan(*Plan);
     // The colony starts with a new game of its own: show it instead of
     // replacing it by another one at once.
+    adviceForecast_ = new TAdviceForecast(this);
+    connect(adviceForecast_, &TAdviceForecast::Played, this, [this] { FollowAdvice(); });
     colony_ = std::make_unique<TColony>(catalogue_, events_, earth_.Grid, *this,
                                         earth_.StartCell.x(), earth_.StartCell.y());
     colony_->Game().Random.SeedFromClock();
@@ -181,6 +188,7 @@ TMainForm::TMainForm(const TDM& images, const QString& folder, const TMapSource&
         [this] { return earth_.Source().Title(); }, *this, SaveFolder());
     session_->Options = {settings_.AskBeforeDiscard, settings_.Autosave};
     colony_->SetQuietMessages(settings_.QuietMessages);
+    colony_->SetAdviceStops(settings_.AdviceStops);
     ShowNewGame();
     ShowGameState();
     DrawPlanBack();
@@ -188,10 +196,11 @@ TMainForm::TMainForm(const TDM& images, const QString& folder, const TMapSource&
 }
 
 TMainForm::~TMainForm() {
-    // The statistics window's forecast stops before the catalogue it plays
+    // The forecasts of the statistics window and the advisor stop before the catalogue it plays
     // with goes; the view lets go of the colony before the colony, the
     // events and the catalogue go, in that order.
     delete statistics_;
+    delete adviceForecast_;
     mapView_.reset();
     colony_.reset();
 }
@@ -257,6 +266,7 @@ void TMainForm::CreateMenu() {
         {TMenuItem::Statistics, [this] { OpenStatistics(); }},
         {TMenuItem::Goals, [this] { OpenGoals(); }},
         {TMenuItem::Journal, [this] { OpenJournal(); }},
+        {TMenuItem::Advisor, [this] { OpenAdvisor(); }},
         {TMenuItem::Orders, [this] { miOrdersClick(); }},
         {TMenuItem::IslandEditor, [this] { OpenEditor(); }},
         {TMenuItem::Parameters, [this] { miParametersClick(); }},
@@ -491,6 +501,20 @@ void TMainForm::CreateStatusPanel() {
             ->setText(tr(f.caption));
         *f.figure = AddRightFigure(*panel, f.top, hint);
     }
+
+    // The advisor: its picture lights up while it has warnings; a click
+    // opens its window.
+    const QString adviceHint = tr("Советник: что скоро потребует внимания. Щелчок открывает его");
+    pcAdvice = new TvtPic(pnRight);
+    pcAdvice->setObjectName(QStringLiteral("pcAdvice"));
+    pcAdvice->setGeometry(88, 408, 25, 25);
+    pcAdvice->SetImages(&images_.imlTools);
+    pcAdvice->SetImageIndex(AdviceQuietPicture);
+    pcAdvice->setCursor(Qt::PointingHandCursor);
+    pcAdvice->setAccessibleName(tr("Советник"));
+    SetHint(pcAdvice, adviceHint);
+    pcAdvice->OnClick = [this] { OpenAdvisor(); };
+    lbAdvice = AddRightFigure(*panel, 414, adviceHint);
 }
 
 QPoint TMainForm::PalettePosition(int index) {
@@ -954,6 +978,7 @@ void TMainForm::ShowGameState() {
         goals_->Follow();
     if (journal_)
         journal_->Follow();
+    FollowAdvice();
 }
 
 TStatisticsForm& TMainForm::OpenStatistics() {
@@ -969,14 +994,64 @@ TGoalsForm& TMainForm::OpenGoals() {
 TJournalForm& TMainForm::OpenJournal() {
     return OpenBeside(journal_, &TSettings::JournalAt, [this] {
         return new TJournalForm(
-            *colony_,
-            [this](QPoint cell) {
-                pb1->CenterPoint(cell.x() * CellSize + CellSize / 2,
-                                 cell.y() * CellSize + CellSize / 2);
-                colony_->SelectCell(cell.x(), cell.y());
+            *colony_, [this](QPoint cell) { ShowCellOnMap(cell); }, this);
+    });
+}
+
+void TMainForm::ShowCellOnMap(QPoint cell) {
+    pb1->CenterPoint(cell.x() * CellSize + CellSize / 2, cell.y() * CellSize + CellSize / 2);
+    colony_->SelectCell(cell.x(), cell.y());
+}
+
+TAdvisorForm& TMainForm::OpenAdvisor() {
+    TAdvisorForm& form = OpenBeside(advisor_, &TSettings::AdvisorAt, [this] {
+        return new TAdvisorForm(
+            settings_.AdviceStops, [this](const TAdvice& advice) { GoTo(advice); },
+            [this](const TAdviceStops& stops) {
+                settings_.AdviceStops = stops;
+                colony_->SetAdviceStops(stops);
+                SaveSettings();
             },
             this);
     });
+    FollowAdvice();
+    return form;
+}
+
+void TMainForm::FollowAdvice() {
+    adviceForecast_->Follow(*colony_);
+    const std::vector<TAdvice> advice = colony_->Advice();
+    pcAdvice->SetImageIndex(advice.empty() ? AdviceQuietPicture : AdvicePicture);
+    lbAdvice->setText(advice.empty() ? tr("Советов нет") : tr("Советов: %1").arg(advice.size()));
+    if (advisor_ && advisor_->isVisible()) {
+        const TForecast* forecast = adviceForecast_->Of(*colony_);
+        advisor_->Show(advice, forecast ? std::optional(forecast->From) : std::nullopt);
+    }
+}
+
+void TMainForm::GoTo(const TAdvice& advice) {
+    if (advice.HasCell()) {
+        ShowCellOnMap(advice.Cell);
+        activateWindow();
+        return;
+    }
+    TStatisticsForm& statistics = OpenStatistics();
+    switch (advice.Kind) {
+    case TAdviceKind::Money:
+        statistics.SetHorizon(TForecastHorizon::YearlyTax);
+        statistics.ShowPage(TStatisticsForm::pgForecast);
+        break;
+    case TAdviceKind::Health:
+        statistics.ShowPage(TStatisticsForm::pgHealth);
+        break;
+    default:
+        statistics.ShowPage(TStatisticsForm::pgPeople);
+        break;
+    }
+}
+
+const TForecast* TMainForm::AdviceForecast(const TColony& colony) {
+    return adviceForecast_->Of(colony);
 }
 
 TIslandEditorForm& TMainForm::OpenEditor(const std::optional<TMapSource>& source) {

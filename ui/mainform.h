@@ -22,6 +22,8 @@
 
 class QAction;
 class QLabel;
+class TAdviceForecast;
+class TAdvisorForm;
 class TAnchorPanel;
 class TDM;
 class TGoalsForm;
@@ -72,6 +74,8 @@ public:
     TGoalsForm& OpenGoals();
     // The journal window, opened and brought to the front.
     TJournalForm& OpenJournal();
+    // The advisor's window, opened and brought to the front.
+    TAdvisorForm& OpenAdvisor();
     // The island editor, opened and brought to the front, on the land of the
     // source when one is given.
     TIslandEditorForm& OpenEditor(const std::optional<TMapSource>& source = std::nullopt);
@@ -99,6 +103,8 @@ public:
     QPointer<TZoomBadge> ZoomBadge;
     TvtPic* pcSeason = nullptr;
     TvtPic* pc1 = nullptr;
+    TvtPic* pcAdvice = nullptr;
+    TPanelText* lbAdvice = nullptr;
     std::vector<TvtPic*> paletteButtons;
 
     // The palette's place of the button of a catalogue index.
@@ -161,6 +167,7 @@ public:
     std::optional<int32_t> BeginRun(const TGameDate& today) override;
     bool RunGoesOn() override;
     void EndRun(const TRunResult& run) override;
+    const TForecast* AdviceForecast(const TColony& colony) override;
     void UpdateCell(int column, int row) override;
     void UpdateImage() override;
     void UpdatePlan() override;
@@ -179,6 +186,13 @@ public:
     void ShowError(const QString& text) override;
 
 private:
+    // The advisor's warnings as they stand, on the status panel and in its
+    // window, and its forecast asked again when the colony moved on.
+    void FollowAdvice();
+    // Shows what a warning of the advisor is about.
+    void GoTo(const TAdvice& advice);
+    // Centres the map on a cell and selects it.
+    void ShowCellOnMap(QPoint cell);
     // The play-on button shows a stop while the game plays.
     void ShowPlaying(bool playing);
     // Adds the text to the day's line of quiet messages.
@@ -243,6 +257,8 @@ private:
     TStatisticsForm* statistics_ = nullptr;
     TGoalsForm* goals_ = nullptr;
     TJournalForm* journal_ = nullptr;
+    TAdvisorForm* advisor_ = nullptr;
+    TAdviceForecast* adviceForecast_ = nullptr;
     TIslandEditorForm* editor_ = nullptr;
     TGuide* guide_ = nullptr;
     TAnchorPanel* client_ = nullptr;

@@ -33,6 +33,7 @@ enum class TMenuItem {
     Statistics,
     Goals,
     Journal,
+    Advisor,
     Orders,
     IslandEditor,
     Parameters,
@@ -124,6 +125,11 @@ inline constexpr TMenuEntry LaterMenuEntries[] = {
      QT_TRANSLATE_NOOP("MenuHelp", "журнал игры: все сообщения с датами, выбор вида и поиск; "
                                    "запись о клетке показывает ее на "
                                    "карте")},
+    {QT_TRANSLATE_NOOP("Menus", "С&ервис"), TMenuItem::Advisor,
+     QT_TRANSLATE_NOOP("Menus", "&Советник"), "Ctrl+A",
+     QT_TRANSLATE_NOOP("MenuHelp", "советник: что скоро потребует внимания (деньги к налогу, "
+                                   "товары, работа, жилье, здоровье); предупреждение показывает, "
+                                   "о чем оно")},
     {QT_TRANSLATE_NOOP("Menus", "С&ервис"), TMenuItem::Orders,
      QT_TRANSLATE_NOOP("Menus", "&Заказы на рынке..."), "Ctrl+R",
      QT_TRANSLATE_NOOP("MenuHelp", "постоянные заказы: для каждого ресурса нижняя и верхняя "

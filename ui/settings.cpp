@@ -26,6 +26,7 @@ constexpr TStoredSetting Stored[] = {
     {"window/statisticsAt", &TSettings::StatisticsAt},
     {"window/goalsAt", &TSettings::GoalsAt},
     {"window/journalAt", &TSettings::JournalAt},
+    {"window/advisorAt", &TSettings::AdvisorAt},
     {"window/at", &TSettings::WindowAt},
     {"window/size", &TSettings::WindowSize},
     {"window/maximised", &TSettings::Maximised},
@@ -33,6 +34,7 @@ constexpr TStoredSetting Stored[] = {
     {"playon/limit", &TSettings::RunLimit},
     {"playon/until", &TSettings::RunUntil},
     {"playon/pace", &TSettings::RunPace, 0, 1000},
+    {"advice/stop", &TSettings::AdviceStops},
 };
 
 // Only the two words the settings are written with: any other text would
@@ -87,17 +89,36 @@ void Read(const QVariant& value, const TStoredSetting&, std::optional<QSize>& si
         size = QSize(pair->first, pair->second);
 }
 
-// The quiet kinds by their words, "births,departures"; words of no kind are
+// A set of kinds by their words, "births,departures"; words of no kind are
 // passed over.
-void Read(const QVariant& value, const TStoredSetting&, TQuietMessages& quiet) {
+template <typename TSet, typename TRow>
+void ReadKinds(const QVariant& value, TSet& set, std::span<const TRow> rows) {
     if (!value.isValid())
         return;
-    quiet = {};
+    set = {};
     // Written by hand without quotes, the words come as a list.
     for (const QString& word :
          value.toStringList().join(QLatin1Char(',')).split(QLatin1Char(','), Qt::SkipEmptyParts))
-        if (const std::optional<TMessageKind> kind = MessageKindOfKey(word.trimmed()))
-            quiet.Set(*kind, true);
+        for (const TRow& row : rows)
+            if (word.trimmed() == QLatin1String(row.Key))
+                set.Set(row.Kind, true);
+}
+
+template <typename TSet, typename TRow>
+QVariant WrittenKinds(const TSet& set, std::span<const TRow> rows) {
+    QStringList words;
+    for (const TRow& row : rows)
+        if (set[row.Kind])
+            words << QLatin1String(row.Key);
+    return words.join(QLatin1Char(','));
+}
+
+void Read(const QVariant& value, const TStoredSetting&, TQuietMessages& quiet) {
+    ReadKinds(value, quiet, MessageKinds());
+}
+
+void Read(const QVariant& value, const TStoredSetting&, TAdviceStops& stops) {
+    ReadKinds(value, stops, AdviceKinds());
 }
 
 void Read(const QVariant& value, const TStoredSetting&, TRunLimit& limit) {
@@ -129,11 +150,11 @@ QVariant Written(const std::optional<QSize>& size) {
 }
 
 QVariant Written(const TQuietMessages& quiet) {
-    QStringList words;
-    for (const TMessageKindRow& row : MessageKinds())
-        if (quiet[row.Kind])
-            words << QLatin1String(row.Key);
-    return words.join(QLatin1Char(','));
+    return WrittenKinds(quiet, MessageKinds());
+}
+
+QVariant Written(const TAdviceStops& stops) {
+    return WrittenKinds(stops, AdviceKinds());
 }
 
 QVariant Written(TRunLimit limit) {

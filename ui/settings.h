@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/language.h"
+#include "model/advicekind.h"
 #include "model/gamedate.h"
 #include "model/messagekind.h"
 #include "model/playon.h"
@@ -35,6 +36,7 @@ struct TSettings {
     std::optional<QPoint> StatisticsAt;
     std::optional<QPoint> GoalsAt;
     std::optional<QPoint> JournalAt;
+    std::optional<QPoint> AdvisorAt;
     // The game's window as the player left it: its place and size when not
     // maximised, and whether it was; none at first, for today's size in the
     // middle of the screen.
@@ -49,6 +51,8 @@ struct TSettings {
     TRunLimit RunLimit = TRunLimit::Tax;
     std::optional<TGameDate> RunUntil;
     int RunPace = 10;
+    // The kinds of the advisor's warning whose new ones stop play on.
+    TAdviceStops AdviceStops;
 
     // The stored settings; what is missing or malformed keeps its default.
     static TSettings Load();
@@ -67,7 +71,7 @@ struct TStoredSetting {
     const char* Key;
     std::variant<bool TSettings::*, int TSettings::*, TLanguage TSettings::*,
                  std::optional<QPoint> TSettings::*, std::optional<QSize> TSettings::*,
-                 TQuietMessages TSettings::*, TRunLimit TSettings::*,
+                 TQuietMessages TSettings::*, TAdviceStops TSettings::*, TRunLimit TSettings::*,
                  std::optional<TGameDate> TSettings::*>
         Field;
     int Min = 0;

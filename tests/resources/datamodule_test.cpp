@@ -69,10 +69,14 @@ TEST(DataModule, ListsHaveTheirSizesAndCountsWhateverTheFiles) {
         const TImageList& list;
         int width, height, count;
     } const lists[] = {
-        {dm.imlTools, 25, 25, 27},       {dm.imlBases, 25, 25, 22},
-        {dm.imlEarth, 25, 25, 70},       {dm.imlIcons, 14, 14, 7},
-        {dm.imlSeasons, 121, 57, 4},     {dm.imlSelectSea, 25, 25, 12},
-        {dm.imlSelectCoast, 25, 25, 12}, {dm.imlSelectEarth, 25, 25, 12},
+        {dm.imlTools, 25, 25, TDM::ToolPictures},
+        {dm.imlBases, 25, 25, 22},
+        {dm.imlEarth, 25, 25, 70},
+        {dm.imlIcons, 14, 14, 7},
+        {dm.imlSeasons, 121, 57, 4},
+        {dm.imlSelectSea, 25, 25, 12},
+        {dm.imlSelectCoast, 25, 25, 12},
+        {dm.imlSelectEarth, 25, 25, 12},
         {dm.imlMarketItem, 197, 16, 1},
     };
     for (const auto& l : lists) {
@@ -159,12 +163,12 @@ TEST(DataModule, SelectionStripWithPaintedInsideIsNotUsed) {
 TEST(DataModule, ReadsTheSharpStripsOnlyOnAHiDpiScreen) {
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
-    Strip(25, 25, 27, Qt::red, Qt::red).save(folder.filePath("imlTools.png"));
+    Strip(25, 25, TDM::ToolPictures, Qt::red, Qt::red).save(folder.filePath("imlTools.png"));
     // Each sharp picture is blue with one green device pixel at (1, 1), which
     // a 1x picture could not hold apart from its neighbours.
-    QImage sharp(50 * 27, 50, QImage::Format_ARGB32);
+    QImage sharp(50 * TDM::ToolPictures, 50, QImage::Format_ARGB32);
     sharp.fill(Qt::blue);
-    for (int i = 0; i < 27; ++i)
+    for (int i = 0; i < TDM::ToolPictures; ++i)
         sharp.setPixelColor(i * 50 + 1, 1, Qt::green);
     sharp.save(folder.filePath("imlTools@2x.png"));
     QImage(10, 10, QImage::Format_ARGB32).save(folder.filePath("imlBases@2x.png")); // wrong size

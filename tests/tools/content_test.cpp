@@ -128,7 +128,7 @@ TEST(Content, ImageStripsHaveTheirSizesAndCounts) {
         const char* Name;
         int Width, Height, Count;
     };
-    const std::vector<TStrip> strips{{"imlTools", 25, 25, 27},       {"imlBases", 25, 25, 22},
+    const std::vector<TStrip> strips{{"imlTools", 25, 25, 29},       {"imlBases", 25, 25, 22},
                                      {"imlEarth", 25, 25, 70},       {"imlIcons", 14, 14, 7},
                                      {"imlSeasons", 121, 57, 4},     {"imlMarketItem", 197, 16, 1},
                                      {"imlSelectSea", 25, 25, 12},   {"imlSelectCoast", 25, 25, 12},

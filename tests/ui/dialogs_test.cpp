@@ -181,11 +181,13 @@ TEST(Settings, ADamagedFileKeepsTheDefaultsOfWhatItSpoils) {
     file.write(
         "\xff\xfe garbage\n[sound]\non=false\nvolume=500\n[music]\nvolume=loud\n"
         "[window]\nfullScreen=maybe\nsize=0,600\nat=10\n[playon]\nlimit=week\nuntil=31.2.1900\n"
-        "[game\nautosave=0\n");
+        "[advice]\nstop=\"goods, rain,health\"\n[game\nautosave=0\n");
     file.close();
     TSettings expected;
     expected.Sound = false;
     expected.SoundVolume = TSettings::MaxVolume;
+    expected.AdviceStops.Set(TAdviceKind::Goods, true);
+    expected.AdviceStops.Set(TAdviceKind::Health, true);
     EXPECT_EQ(TSettings::Load(), expected);
     TSettings{}.Save();
 }
@@ -233,6 +235,9 @@ TEST(Settings, EveryFieldIsKeptUnderItsOwnKey) {
                 else if constexpr (std::is_same_v<std::decay_t<decltype(value)>, TQuietMessages>) {
                     value.Set(TMessageKind::Births, true);
                     value.Set(TMessageKind::Season, true);
+                } else if constexpr (std::is_same_v<std::decay_t<decltype(value)>, TAdviceStops>) {
+                    value.Set(TAdviceKind::Money, true);
+                    value.Set(TAdviceKind::Health, true);
                 } else
                     value = value == rows[i].Min ? rows[i].Max : rows[i].Min;
             },

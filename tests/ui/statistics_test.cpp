@@ -5,18 +5,22 @@
 #include "model/colony.h"
 #include "model/describe.h"
 #include "model/savecodec.h"
+#include "ui/advisorform.h"
 #include "ui/chartpoints.h"
 #include "ui/forecaster.h"
+#include "ui/smallcontrols.h"
 #include "ui/statisticsform.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCategoryAxis>
 #include <QChart>
+#include <QCheckBox>
 #include <QGraphicsView>
 #include <QLabel>
 #include <QLineSeries>
 #include <QMouseEvent>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
 #include <QThread>
@@ -320,3 +324,59 @@ TEST(Statistics, AForecastOvertakenByATurnIsNeverShown) {
 }
 
 } // namespace
+
+// The advisor weighs the money by the same futures as the forecast page to
+// the next tax, and its warnings go where they point: a building's to the
+// map, the colony's to their page of the statistics. Its ticks of the kinds
+// that stop play on reach the rules and the settings.
+TEST(Advisor, AgreesWithTheForecastAndGoesWhereItsWarningsPoint) {
+    TGameWindow w;
+    TMainForm& f = w.Form;
+    TColony& colony = f.Colony();
+    colony.Game().SetMoney(TMoneyFlow::Gesture, 3000);
+    // Every place in the homes taken, after a day that the forecast follows.
+    colony.Game().People = colony.Game().TotalHomePlaces();
+    {
+        const TDialogAnswerer answerer([](QDialog& d) { PressEnter(d); });
+        colony.NewDay();
+    }
+    TAdvisorForm& advisor = f.OpenAdvisor();
+    auto* table = advisor.findChild<QTableWidget*>("Warnings");
+    const auto texts = [table] {
+        QStringList rows;
+        for (int row = 0; row < table->rowCount(); ++row)
+            rows << table->item(row, 0)->text() + ": " + table->item(row, 1)->text();
+        return rows;
+    };
+    ASSERT_TRUE(QTest::qWaitFor([&] { return texts().size() == 4; }, 60000))
+        << texts().join('\n').toStdString();
+
+    const TStatisticsForm& form = ForecastPage(f, TForecastHorizon::YearlyTax);
+    const TForecastTax& tax = *form.Forecast()->Tax;
+    const QStringList rows = texts();
+    EXPECT_EQ(rows[0], QStringLiteral("Деньги: Налог 1 марта 1891 (%1): хватит в %2 % исходов")
+                           .arg(NumToStr(tax.Amount))
+                           .arg(TaxPaidPercent(tax)));
+    EXPECT_TRUE(rows[1].startsWith("Деньги: В среднем исходе деньги кончатся"))
+        << rows[1].toStdString();
+    const TGame& game = colony.Game();
+    EXPECT_EQ(
+        rows.mid(2),
+        QStringList({QStringLiteral("Работа: Без работы %1 человек: рабочих мест не хватает")
+                         .arg(game.Unemployed()),
+                     QStringLiteral("Жилье: Все места в домах заняты (%1): родившимся негде жить")
+                         .arg(game.TotalHomePlaces())}))
+        << rows.mid(2).join('\n').toStdString();
+    EXPECT_EQ(f.findChild<TvtPic*>("pcAdvice")->ImageIndex(), 27);
+
+    auto* statistics = f.findChild<TStatisticsForm*>();
+    statistics->ShowPage(TStatisticsForm::pgMoney);
+    emit table->activated(table->model()->index(3, 1));
+    EXPECT_EQ(statistics->findChild<QTabWidget*>()->currentIndex(), TStatisticsForm::pgPeople);
+
+    advisor.findChild<QCheckBox*>("cbStop_goods")->setChecked(true);
+    EXPECT_TRUE(colony.AdviceStops()[TAdviceKind::Goods]);
+    EXPECT_TRUE(TSettings::Load().AdviceStops[TAdviceKind::Goods]);
+    EXPECT_FALSE(TSettings::Load().AdviceStops[TAdviceKind::Money]);
+    TSettings{}.Save();
+}

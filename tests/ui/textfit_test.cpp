@@ -10,6 +10,7 @@
 #include "ui/helpwindow.h"
 #include "ui/infoform.h"
 #include "ui/islandeditor.h"
+#include "ui/advisorform.h"
 #include "ui/journalform.h"
 #include "ui/marketform.h"
 #include "ui/nalogform.h"
@@ -156,7 +157,7 @@ TEST(TextsFit, EveryWindowAndDialogInEachLanguage) {
                                                                &taxes, &mainTax, &won, &lost})
             found << Overflows(*dialog);
         found << Overflows(f.OpenGoals()) << Overflows(f.OpenJournal())
-              << Overflows(f.OpenEditor());
+              << Overflows(f.OpenAdvisor()) << Overflows(f.OpenEditor());
         TStatisticsForm& statistics = f.OpenStatistics();
         for (int page = 0; page < TStatisticsForm::PageCount; ++page) {
             statistics.ShowPage(static_cast<TStatisticsForm::TPage>(page));

@@ -137,7 +137,7 @@ void Gear(QPainter& p, QPointF c, double r) {
 } // namespace
 
 std::vector<QImage> MakeTools(int scale) {
-    const std::array<TDraw, 27> symbols{{
+    const std::array<TDraw, 29> symbols{{
         // 0..8: the nine goods.
         [](QPainter& p) {
             Ingot(p, {50, 80}, 34, Gold);
@@ -280,6 +280,16 @@ std::vector<QImage> MakeTools(int scale) {
         },
         // 26: stop the game playing on.
         [](QPainter& p) { Box(p, QRectF(24, 24, 52, 52), QColor(210, 60, 50), Ink, 4); },
+        // 27: the advisor has warnings: an amber sign with "!".
+        [](QPainter& p) {
+            Poly(p, {{50, 14}, {88, 82}, {12, 82}}, QColor(250, 190, 40), Ink, 4);
+            Stroke(p, {{50, 36}, {50, 60}}, Ink, 9);
+            Disc(p, {50, 72}, 5, Ink);
+        },
+        // 28: the advisor has nothing to warn of: a green tick.
+        [](QPainter& p) {
+            Stroke(p, {{22, 52}, {42, 72}, {78, 30}}, QColor(90, 200, 80), 12);
+        },
     }};
     std::vector<QImage> pictures;
     pictures.reserve(symbols.size());
