@@ -1049,6 +1049,31 @@ Aufträge bleiben im gespeicherten Spiel, und wer einen Tag zurücknimmt, nimmt 
 Geschäfte zurück.&lt;/p&gt;</translation>
     </message>
     <message>
+        <source>&lt;h2&gt;Советник&lt;/h2&gt;
+&lt;p&gt;«Сервис» → «Советник» (&lt;kbd&gt;Ctrl+A&lt;/kbd&gt;) или щелчок по знаку под числом незанятых людей
+открывает окно советника. Он смотрит на колонию после каждого дня и предупреждает о том, что
+скоро потребует внимания: деньги — налог, на который по прогнозу до него хватит меньше чем в
+девяти исходах из десяти, или день, когда кончатся деньги на содержание; товары — строения,
+которые стоят без ресурса, и сколько его нужно в день; работа — строения без рабочих или
+люди без рабочих мест; жилье — все места в домах заняты; здоровье — ниже 500 или падает к
+500. Прогноз для денег считается в стороне от игры и догоняет ее, пока идут дни. Двойной
+щелчок или &lt;kbd&gt;Enter&lt;/kbd&gt; на предупреждении показывает строение на карте или страницу
+статистики. Галочки внизу окна выбирают, при каком новом предупреждении останавливается
+«Играть дальше».&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Berater&lt;/h2&gt;
+&lt;p&gt;«Extras» → «Berater» (&lt;kbd&gt;Ctrl+A&lt;/kbd&gt;) oder ein Klick auf das Zeichen unter der Zahl der
+Leute ohne Arbeit öffnet das Fenster des Beraters. Er sieht sich die Kolonie nach jedem Tag an
+und warnt vor dem, was bald Ihre Aufmerksamkeit braucht: Geld — eine Steuer, die nach der
+Prognose in weniger als neun von zehn Verläufen gezahlt wird, oder der Tag, an dem das Geld
+für den Unterhalt ausgeht; Waren — Gebäude, die mangels einer Ware stillstehen, und wie viel
+davon sie am Tag brauchen; Arbeit — Gebäude ohne Arbeiter oder Leute ohne Arbeitsplatz;
+Wohnraum — alle Plätze in den Häusern belegt; Gesundheit — unter 500 oder auf dem Weg dorthin.
+Die Geldprognose läuft abseits des Spiels und holt es ein, während die Tage vergehen. Ein
+Doppelklick oder &lt;kbd&gt;Enter&lt;/kbd&gt; auf einer Warnung zeigt das Gebäude auf der Karte oder die
+Seite der Statistik. Die Häkchen unten im Fenster wählen, bei welcher neuen Warnung
+«Weiterspielen» anhält.&lt;/p&gt;</translation>
+    </message>
+    <message>
         <source>&lt;h2&gt;События&lt;/h2&gt;
 &lt;p&gt;С работающими строениями изредка что-то случается: находки ресурсов, пожары и аварии,
 сокращающие срок службы, приезд переселенцев или потери среди людей.&lt;/p&gt;</source>

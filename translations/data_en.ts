@@ -1047,6 +1047,30 @@ at the bottom of the window tells how much was sold and bought that day. The ord
 in the saved game, and taking a day back takes its deals back too.&lt;/p&gt;</translation>
     </message>
     <message>
+        <source>&lt;h2&gt;Советник&lt;/h2&gt;
+&lt;p&gt;«Сервис» → «Советник» (&lt;kbd&gt;Ctrl+A&lt;/kbd&gt;) или щелчок по знаку под числом незанятых людей
+открывает окно советника. Он смотрит на колонию после каждого дня и предупреждает о том, что
+скоро потребует внимания: деньги — налог, на который по прогнозу до него хватит меньше чем в
+девяти исходах из десяти, или день, когда кончатся деньги на содержание; товары — строения,
+которые стоят без ресурса, и сколько его нужно в день; работа — строения без рабочих или
+люди без рабочих мест; жилье — все места в домах заняты; здоровье — ниже 500 или падает к
+500. Прогноз для денег считается в стороне от игры и догоняет ее, пока идут дни. Двойной
+щелчок или &lt;kbd&gt;Enter&lt;/kbd&gt; на предупреждении показывает строение на карте или страницу
+статистики. Галочки внизу окна выбирают, при каком новом предупреждении останавливается
+«Играть дальше».&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Advisor&lt;/h2&gt;
+&lt;p&gt;«Tools» → «Advisor» (&lt;kbd&gt;Ctrl+A&lt;/kbd&gt;), or a click on the sign below the number of idle
+people, opens the advisor&apos;s window. It looks at the colony after each day and warns of what
+will soon need you: money — a tax that the forecast finds paid in fewer than nine futures in
+ten, or the day the money for the upkeep runs out; goods — buildings standing idle for want
+of a good, and how much of it they need a day; work — buildings without workers, or people
+without work places; homes — every place in the homes taken; health — below 500 or falling
+towards it. The money&apos;s forecast plays apart from the game and catches up with it as the
+days pass. A double click or &lt;kbd&gt;Enter&lt;/kbd&gt; on a warning shows the building on the map or
+the page of the statistics. The ticks at the bottom of the window choose which new warnings
+stop «Play on».&lt;/p&gt;</translation>
+    </message>
+    <message>
         <source>&lt;h2&gt;События&lt;/h2&gt;
 &lt;p&gt;С работающими строениями изредка что-то случается: находки ресурсов, пожары и аварии,
 сокращающие срок службы, приезд переселенцев или потери среди людей.&lt;/p&gt;</source>
