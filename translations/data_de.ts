@@ -1033,14 +1033,15 @@ ganz durch oder gar nicht.&lt;/p&gt;
     </message>
     <message>
         <source>&lt;h2&gt;Заказы на рынке&lt;/h2&gt;
-&lt;p&gt;«Сервис» → «Заказы на рынке...» (&lt;kbd&gt;Ctrl+R&lt;/kbd&gt;) задает для любого ресурса нижнюю и
-верхнюю границу. После каждого дня то, что сверх верхней границы, продается, а чего не хватает
+&lt;p&gt;«Сервис» → «Заказы на рынке...» (&lt;kbd&gt;Ctrl+R&lt;/kbd&gt;) или кнопка «Заказы...» окна рынка
+задает для любого ресурса нижнюю и верхнюю границу. После каждого дня то, что сверх верхней границы, продается, а чего не хватает
 до нижней, покупается: по ценам рынка и по его правилам, каждая сделка целиком или никак
 (не хватает денег — покупки нет). Каждая сделка пишется в журнал как «Торговля», а строка
 внизу окна говорит, на сколько продано и куплено за день. Заказы хранятся в сохраненной игре,
 а отмена дня отменяет и его сделки.&lt;/p&gt;</source>
         <translation>&lt;h2&gt;Daueraufträge&lt;/h2&gt;
-&lt;p&gt;«Extras» → «Daueraufträge...» (&lt;kbd&gt;Ctrl+R&lt;/kbd&gt;) legt für jede Ware eine Unter- und eine
+&lt;p&gt;«Extras» → «Daueraufträge...» (&lt;kbd&gt;Ctrl+R&lt;/kbd&gt;) oder der Knopf «Aufträge...» im Fenster des
+Markts legt für jede Ware eine Unter- und eine
 Obergrenze fest. Nach jedem Tag wird verkauft, was über der Obergrenze liegt, und gekauft, was
 unter der Untergrenze fehlt: zu den Preisen des Markts und nach seinen Regeln, jedes Geschäft
 ganz oder gar nicht (ohne das Geld kein Kauf). Jedes Geschäft steht im Tagebuch als «Handel»,

@@ -1032,14 +1032,15 @@ whole or not at all.&lt;/p&gt;
     </message>
     <message>
         <source>&lt;h2&gt;Заказы на рынке&lt;/h2&gt;
-&lt;p&gt;«Сервис» → «Заказы на рынке...» (&lt;kbd&gt;Ctrl+R&lt;/kbd&gt;) задает для любого ресурса нижнюю и
-верхнюю границу. После каждого дня то, что сверх верхней границы, продается, а чего не хватает
+&lt;p&gt;«Сервис» → «Заказы на рынке...» (&lt;kbd&gt;Ctrl+R&lt;/kbd&gt;) или кнопка «Заказы...» окна рынка
+задает для любого ресурса нижнюю и верхнюю границу. После каждого дня то, что сверх верхней границы, продается, а чего не хватает
 до нижней, покупается: по ценам рынка и по его правилам, каждая сделка целиком или никак
 (не хватает денег — покупки нет). Каждая сделка пишется в журнал как «Торговля», а строка
 внизу окна говорит, на сколько продано и куплено за день. Заказы хранятся в сохраненной игре,
 а отмена дня отменяет и его сделки.&lt;/p&gt;</source>
         <translation>&lt;h2&gt;Standing orders&lt;/h2&gt;
-&lt;p&gt;«Tools» → «Standing orders...» (&lt;kbd&gt;Ctrl+R&lt;/kbd&gt;) sets a floor and a ceiling for any good.
+&lt;p&gt;«Tools» → «Standing orders...» (&lt;kbd&gt;Ctrl+R&lt;/kbd&gt;), or the «Orders...» button of the market
+dialog, sets a floor and a ceiling for any good.
 After each day what is above the ceiling is sold and what is missing below the floor is
 bought: at the market&apos;s prices and by its rules, each deal whole or not at all (without the
 money there is no purchase). Each deal is written into the journal as «Trade», and the line

@@ -1111,6 +1111,14 @@ Pflichtziele erfüllt: %3 von %4</translation>
         <source>Все</source>
         <translation>Alle</translation>
     </message>
+    <message>
+        <source>Заказы...</source>
+        <translation>Aufträge...</translation>
+    </message>
+    <message>
+        <source>Постоянные заказы: после каждого дня лишнее продается, недостающее покупается</source>
+        <translation>Daueraufträge: nach jedem Tag wird der Überschuss verkauft und das Fehlende gekauft</translation>
+    </message>
 </context>
 <context>
     <name>TNalogForm</name>

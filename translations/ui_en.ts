@@ -499,7 +499,7 @@
     </message>
     <message>
         <source>Прогноз денег до следующего налога еще считается.</source>
-        <translation>The money's forecast to the next tax is still being played.</translation>
+        <translation>The money&apos;s forecast to the next tax is still being played.</translation>
     </message>
 </context>
 <context>
@@ -1110,6 +1110,14 @@ Required goals met: %3 of %4</translation>
     <message>
         <source>Все</source>
         <translation>All</translation>
+    </message>
+    <message>
+        <source>Заказы...</source>
+        <translation>Orders...</translation>
+    </message>
+    <message>
+        <source>Постоянные заказы: после каждого дня лишнее продается, недостающее покупается</source>
+        <translation>Standing orders: after each day the surplus is sold and what is missing is bought</translation>
     </message>
 </context>
 <context>

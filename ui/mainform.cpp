@@ -1127,7 +1127,10 @@ void TMainForm::RunMainTax(TTaxDialog& dialog) {
 
 void TMainForm::RunMarket(TMarketDialog& dialog) {
     const TDialogPointer pointer;
-    TMarketForm form(this, dialog, images_);
+    // The orders are a command of their own: their dialog opens once the
+    // market's command is over.
+    TMarketForm form(this, dialog, images_,
+                     [this] { QTimer::singleShot(0, this, [this] { miOrdersClick(); }); });
     form.exec();
 }
 

@@ -22,7 +22,8 @@ void TMarketEdit::keyPressEvent(QKeyEvent* event) {
     QLineEdit::keyPressEvent(event);
 }
 
-TMarketForm::TMarketForm(QWidget* parent, TMarketDialog& market, const TDM& images)
+TMarketForm::TMarketForm(QWidget* parent, TMarketDialog& market, const TDM& images,
+                         std::function<void()> showOrders)
     : TGameDialog(parent, market.Caption(), QSize(337, 257)), market_(market) {
     QFrame* bevel = LoweredPanel(this, QRect(8, 8, 241, 241));
     bevel->lower();
@@ -110,6 +111,19 @@ TMarketForm::TMarketForm(QWidget* parent, TMarketDialog& market, const TDM& imag
     btAll_->ManualClose = true;
     btAll_->setVisible(market.AllVisible());
     btAll_->OnClick = [this] { Follow(market_.All()); };
+
+    if (showOrders) {
+        auto* btOrders = new TvtButton(tr("Заказы..."), this);
+        btOrders->setObjectName(QStringLiteral("btOrders"));
+        btOrders->setGeometry(256, 228, 73, 21);
+        btOrders->setToolTip(tr("Постоянные заказы: после каждого дня лишнее продается, "
+                                "недостающее покупается"));
+        btOrders->ManualClose = true;
+        btOrders->OnClick = [this, showOrders] {
+            Follow(market_.Cancel());
+            showOrders();
+        };
+    }
 
     Refresh();
     fields_[0]->setFocus();

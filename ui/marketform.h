@@ -5,6 +5,7 @@
 
 #include <QLineEdit>
 #include <array>
+#include <functional>
 
 class QLabel;
 class TDM;
@@ -31,7 +32,10 @@ class TMarketForm : public TGameDialog {
     Q_DECLARE_TR_FUNCTIONS(TMarketForm)
 
 public:
-    TMarketForm(QWidget* parent, TMarketDialog& market, const TDM& images);
+    // showOrders, given, puts the standing orders' button in the dialog: it
+    // closes the dialog as its cancel does, then calls showOrders.
+    TMarketForm(QWidget* parent, TMarketDialog& market, const TDM& images,
+                std::function<void()> showOrders = {});
 
     TMarketEdit* Field(int good) const { return fields_[static_cast<size_t>(good)]; }
     QLabel* SumLabel(int good) const { return sums_[static_cast<size_t>(good)]; }

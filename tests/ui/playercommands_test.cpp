@@ -121,3 +121,24 @@ TEST(OrdersForm, SetsTheOrdersAsOneStep) {
     EXPECT_EQ(std::ranges::count_if(orders, [](const auto& o) { return o.has_value(); }), 2);
     EXPECT_EQ(f.Colony().UndoSteps().UndoCount(), 1U);
 }
+
+// The market's own button leaves the market as its cancel does and opens
+// the orders once the market's command is over.
+TEST(OrdersForm, OpensFromTheMarket) {
+    TGameWindow w;
+    TMainForm& f = w.Form;
+    QStringList opened;
+    TDialogAnswerer answerer([&opened](QDialog& d) {
+        if (auto* orders = d.findChild<TvtButton*>("btOrders")) {
+            opened << "market";
+            orders->Click();
+        } else {
+            opened << (d.findChild<QCheckBox*>("cbOrder_0") ? "orders" : d.windowTitle());
+            PressEscape(d);
+        }
+    });
+    f.Colony().Market(true);
+    EXPECT_EQ(f.Colony().UndoSteps().UndoCount(), 0U);
+    EXPECT_TRUE(QTest::qWaitFor([&opened] { return opened.size() == 2; }, 5000));
+    EXPECT_EQ(opened, QStringList({"market", "orders"}));
+}
