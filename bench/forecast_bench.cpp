@@ -3,6 +3,7 @@
 // how late the window's event loop runs while a forecast plays on its
 // threads, and how soon after a turn the forecast of the turn is on screen.
 
+#include "bench/balancecolony.h"
 #include "bench/bigcolony.h"
 #include "model/colony.h"
 #include "model/savefile.h"
@@ -12,10 +13,8 @@
 #include "ui/statisticsform.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <benchmark/benchmark.h>
@@ -85,23 +84,11 @@ BENCHMARK(BM_ForecastEventLoopLateness)
     ->UseRealTime();
 
 // Puts in the colony what the balance player has made by the first days of
-// 1901, played by its script and the simulator beside this program.
+// 1901.
 void LoadBalanceColony(TBigColony& big) {
-    const QString folder = DataFolder();
     QTemporaryDir dir;
-    const QString save = dir.filePath(QStringLiteral("1901.tsav"));
-    QProcess play;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("SIM"),
-                       QDir(folder).filePath(QStringLiteral("tarvenia-sim")));
-    environment.insert(QStringLiteral("DATA"), folder);
-    environment.insert(QStringLiteral("UNTIL"), QStringLiteral("1900"));
-    environment.insert(QStringLiteral("SAVE"), save);
-    play.setProcessEnvironment(environment);
-    play.start(QStringLiteral("bash"), {QStringLiteral(TARVENIA_BALANCE "/play.sh")});
-    if (!play.waitForFinished(600000) || play.exitCode() != 0)
-        throw TGameError(QStringLiteral("the balance player did not run"));
-    TSavedGame game = ReadSaveFile(save, big.catalogue, big.events);
+    TSavedGame game =
+        ReadSaveFile(BalanceSave1901(DataFolder(), dir.path()), big.catalogue, big.events);
     big.colony->LoadState(game.Colony, std::move(game.Days), game.Identity, game.Scenario);
     big.start = big.colony->TakeState();
 }

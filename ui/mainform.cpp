@@ -171,6 +171,7 @@ TMainForm::TMainForm(const TDM& images, const QString& folder, const TMapSource&
     mapView_->AttachPlan(*Plan);
     // The colony starts with a new game of its own: show it instead of
     // replacing it by another one at once.
+    pacer_.OnFrame = [this] { ShowDueState(); };
     adviceForecast_ = new TAdviceForecast(this);
     connect(adviceForecast_, &TAdviceForecast::Played, this, [this] { FollowAdvice(); });
     colony_ = std::make_unique<TColony>(catalogue_, events_, earth_.Grid, *this,
@@ -948,6 +949,22 @@ void TMainForm::ShowResources(bool moneyOnly) {
 }
 
 void TMainForm::ShowGameState() {
+    // At the fastest pace the window catches up once a frame, not once a day.
+    if (pacer_.ShowsByFrame()) {
+        stateDue_ = true;
+        return;
+    }
+    RefreshGameState();
+}
+
+void TMainForm::ShowDueState() {
+    if (stateDue_) {
+        stateDue_ = false;
+        RefreshGameState();
+    }
+}
+
+void TMainForm::RefreshGameState() {
     const TGame& game = colony_->Game();
     // A new game is another colony: the map view draws it from now on,
     // however the game began.
@@ -1078,6 +1095,7 @@ TIslandEditorForm& TMainForm::OpenEditor(const std::optional<TMapSource>& source
 }
 
 void TMainForm::ShowInfo(TSound sound, const QString& text) {
+    ShowDueState();
     const TDialogPointer pointer;
     TInfoForm info(this, *this, sound, text);
     info.ShowModal();
@@ -1108,18 +1126,21 @@ void TMainForm::AddNote(const QString& text) {
 }
 
 void TMainForm::ShowSeason(int season) {
+    ShowDueState();
     const TDialogPointer pointer;
     TSeasonForm dialog(this, *this, images_, season);
     dialog.ShowModal();
 }
 
 void TMainForm::RunYearlyTaxes(TTaxDialog& dialog) {
+    ShowDueState();
     const TDialogPointer pointer;
     TNalogForm form(this, *this, dialog);
     form.ShowModal();
 }
 
 void TMainForm::RunMainTax(TTaxDialog& dialog) {
+    ShowDueState();
     const TDialogPointer pointer;
     TNalogMainForm form(this, *this, dialog);
     form.ShowModal();
@@ -1287,6 +1308,7 @@ QWidget* TMainForm::StepControl(const TTutorialStep& step) const {
 }
 
 void TMainForm::ScenarioEnded(const TScenarioResult& result) {
+    ShowDueState();
     TRecords records = TRecords::Load();
     const bool newRecord = records.Add(result);
     if (newRecord && !records.Save())

@@ -186,6 +186,10 @@ public:
     void ShowError(const QString& text) override;
 
 private:
+    // Shows the game as it stands: its figures, the map, the side windows.
+    void RefreshGameState();
+    // Shows the game if a day passed since it was last shown.
+    void ShowDueState();
     // The advisor's warnings as they stand, on the status panel and in its
     // window, and its forecast asked again when the colony moved on.
     void FollowAdvice();
@@ -277,6 +281,7 @@ private:
     bool refreshingDay_ = false;
     // A run of play on, and the player closed the window during it.
     TRunPacer pacer_;
+    bool stateDue_ = false; // a day of a run has not been shown yet
     bool closeAfterRun_ = false;
     std::unique_ptr<TSession> session_;
 };

@@ -29,6 +29,8 @@ void TRunPacer::End() {
     qApp->removeEventFilter(this);
     running_ = false;
     // The last day shows at once, whatever the pace.
+    if (OnFrame)
+        OnFrame();
     QCoreApplication::processEvents();
 }
 
@@ -65,6 +67,8 @@ bool TRunPacer::GoesOn() {
 
 void TRunPacer::Frame() {
     lastFrame_ = clock_.elapsed();
+    if (OnFrame)
+        OnFrame();
     listening_ = true;
     QCoreApplication::processEvents();
     listening_ = false;

@@ -10,6 +10,7 @@
 #include <QObject>
 #include <QPointer>
 #include <array>
+#include <functional>
 
 class QButtonGroup;
 class QComboBox;
@@ -34,6 +35,10 @@ public:
     bool GoesOn();
     void End();
     bool Running() const { return running_; }
+    // At the fastest pace the days are shown once a frame: OnFrame brings
+    // the window up to date before each frame and at the run's end.
+    bool ShowsByFrame() const { return running_ && pace_ == 0; }
+    std::function<void()> OnFrame;
     // Ends the run after the day being played, as a key would.
     void Stop();
 

@@ -473,3 +473,28 @@ TEST_F(DayTurn, StandingOrdersKeepAGoodBetweenItsBoundsForAYear) {
     EXPECT_EQ(Game().Orders[gdFood], (TStandingOrder{100, 300}));
     EXPECT_EQ(Window.Calls.back(), "status Нижняя граница заказа выше верхней.");
 }
+
+// A year of play on is one step of undo, and what the step keeps stays
+// within one copy of the colony (its cells, buildings and figures), however
+// many days it spans: each cell and building is kept once, as it was.
+TEST_F(DayTurn, AYearOfPlayOnIsOneStepWithinOneCopyOfTheColony) {
+    for (int i = 0; i < 20; ++i)
+        Place(1, 10 + i % 5, 10 + i / 5);
+    for (int row = 0; row < 30; ++row)
+        Game().Cell(30, row).Ruins = RuinsDays;
+    TQuietMessages quiet;
+    quiet.Quiet.fill(true);
+    Colony.SetQuietMessages(quiet);
+    const size_t before = Colony.UndoSteps().ByteSize();
+    const TRunResult run = Colony.PlayOn(365);
+    ASSERT_EQ(run.Days, 365);
+    EXPECT_EQ(Colony.UndoSteps().UndoCount(), 1U);
+    const size_t copy = sizeof(TColonyHead) + MapCols * MapRows * sizeof(TCellState) +
+                        Game().Buildings().size() * sizeof(TBaseRecord);
+    const size_t kept = Colony.UndoSteps().ByteSize() - before;
+    EXPECT_LE(kept, copy);
+    EXPECT_GT(kept, 30 * sizeof(TCellState)) << "the ruins' cells are kept";
+    Colony.Undo();
+    EXPECT_EQ(Game().Date, TGameDate{});
+    EXPECT_EQ(Game().Cell(30, 0).Ruins, RuinsDays);
+}
