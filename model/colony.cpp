@@ -859,6 +859,7 @@ void TColony::SetOrders(const TStandingOrders& orders) {
     TCommand command(*this);
     command.Changed(QT_TRANSLATE_NOOP("Commands", "заказы на рынке"));
     game_->Orders = orders;
+    Did(TTutorialStep::TAction::Orders);
 }
 
 bool TColony::DayTurn() {

@@ -51,6 +51,7 @@ struct TTutorialStep {
         Build,   // build a building of Type
         Command, // use the command of Id
         PayTax,  // pay a yearly tax
+        Orders,  // set the market's standing orders
     };
     QString Id;   // its section in the file
     QString Text; // what to do, in the player's words

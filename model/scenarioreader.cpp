@@ -415,6 +415,8 @@ private:
             step.Action = TTutorialStep::TAction::Select;
         else if (lower == u"tax")
             step.Action = TTutorialStep::TAction::PayTax;
+        else if (lower == u"orders")
+            step.Action = TTutorialStep::TAction::Orders;
         else if (command != commands.end()) {
             step.Action = TTutorialStep::TAction::Command;
             step.Command = command->Id;

@@ -527,29 +527,44 @@ Hinweise über der Karte sagen, was zu tun ist und welchen Knopf Sie drücken.</
         <translation>Stellen Sie einen zweiten Bauernhof auf das verbesserte Feld: klicken Sie in der Palette auf „Bauernhof“.</translation>
     </message>
     <message>
-        <source>Продайте часть еды: нажмите «Продать ресурсы» (S), впишите 200 в поле еды и нажмите «Продать».</source>
+        <source>Фермы пьют воду, по 1 в день, а запаса хватит ненадолго. Воду дает колодец: его ставят на воду. У озера справа внизу у колонии уже есть колодец — щелкните по нему, строка внизу скажет, как он работает.</source>
         <comment>Step6/Text</comment>
+        <translation>Farmen trinken Wasser, je 1 am Tag, und der Vorrat reicht nicht lange. Wasser gibt ein Brunnen, der auf dem Wasser steht. Am See unten rechts hat die Kolonie schon einen Brunnen: klicken Sie ihn an, und die Zeile unten sagt, wie er arbeitet.</translation>
+    </message>
+    <message>
+        <source>Продайте часть еды: нажмите «Продать ресурсы» (S), впишите 200 в поле еды и нажмите «Продать».</source>
+        <comment>Step7/Text</comment>
         <translation>Verkaufen Sie einen Teil der Nahrung: drücken Sie „Waren verkaufen“ (S), tragen Sie bei Nahrung 200 ein und drücken Sie „Verkaufen“.</translation>
     </message>
     <message>
+        <source>Чтобы не продавать вручную каждый месяц, дайте рынку заказ: «Сервис» → «Заказы на рынке...» (Ctrl+R), отметьте «Продовольствие», задайте «Не больше» 500 и нажмите «ОК». Лишняя еда будет продаваться сама после каждого дня.</source>
+        <comment>Step8/Text</comment>
+        <translation>Damit Sie nicht jeden Monat von Hand verkaufen, geben Sie dem Markt einen Auftrag: „Extras“ → „Daueraufträge...“ (Strg+R), haken Sie „Nahrung“ an, setzen Sie „Höchstens“ auf 500 und drücken Sie „OK“. Überschüssige Nahrung verkauft sich dann nach jedem Tag von selbst.</translation>
+    </message>
+    <message>
         <source>Нажмите «Новая неделя» (W): колония проживет семь дней.</source>
-        <comment>Step7/Text</comment>
+        <comment>Step9/Text</comment>
         <translation>Drücken Sie „Neue Woche“ (W): die Kolonie lebt sieben Tage.</translation>
     </message>
     <message>
         <source>Строения изнашиваются. Нажмите «Поиск слабейшего строения» (F): оно будет выбрано на карте.</source>
-        <comment>Step8/Text</comment>
+        <comment>Step10/Text</comment>
         <translation>Gebäude nutzen sich ab. Drücken Sie „Schwächstes Gebäude suchen“ (F): es wird auf der Karte gewählt.</translation>
     </message>
     <message>
         <source>Нажмите «Восстановление» (R): выбранное строение прослужит дольше.</source>
-        <comment>Step9/Text</comment>
+        <comment>Step11/Text</comment>
         <translation>Drücken Sie „Ausbessern“ (R): das gewählte Gebäude hält länger.</translation>
     </message>
     <message>
-        <source>Играйте неделями до 1 марта 1891 года. Когда придет налог, нажмите в его окне «Да».</source>
-        <comment>Step10/Text</comment>
-        <translation>Spielen Sie Woche um Woche bis zum 1. März 1891. Wenn die Steuer kommt, drücken Sie in ihrem Fenster „Ja“.</translation>
+        <source>Знак справа внизу — советник (Ctrl+A): он предупредит, если не хватит денег к налогу, воды, рабочих или жилья. Нажмите «Играть дальше» (O): дни пойдут сами до дня налога, 1 марта. Любая клавиша остановит игру, а O пустит ее снова.</source>
+        <comment>Step12/Text</comment>
+        <translation>Das Zeichen unten rechts ist der Berater (Strg+A): er warnt, wenn Geld für die Steuer, Wasser, Arbeiter oder Wohnraum knapp werden. Drücken Sie „Weiterspielen“ (O): die Tage vergehen von selbst bis zum Tag der Steuer, dem 1. März. Jede Taste hält das Spiel an, und O lässt es weiterlaufen.</translation>
+    </message>
+    <message>
+        <source>Когда придет налог, нажмите в его окне «Да».</source>
+        <comment>Step13/Text</comment>
+        <translation>Wenn die Steuer kommt, drücken Sie in ihrem Fenster „Ja“.</translation>
     </message>
 </context>
 <context>
@@ -959,8 +974,9 @@ Karte und beginnt auf ihr ein neues Spiel. Dieselbe Prüfung macht &lt;code&gt;t
 Если отказ от налога проигрывает сценарий, окно налога пишет об этом красным. Первый экран
 игры предлагает «Обучение», пока оно не пройдено, и «Сценарии», а из сохранений — последнее, в
 которое еще можно играть.&lt;/p&gt;
-&lt;p&gt;Сценарий «Обучение» шаг за шагом ведёт от первого щелчка до первого ежегодного налога: над
-картой написано, что сделать, а нужная кнопка обведена рамкой, пока ею не воспользуются.
+&lt;p&gt;Сценарий «Обучение» шаг за шагом ведёт от первого щелчка до первого ежегодного налога: дом,
+фермы и вода для них, продажа вручную и постоянный заказ, «Играть дальше» до налога и советник.
+Над картой написано, что сделать, а нужная кнопка обведена рамкой, пока ею не воспользуются.
 Свои сценарии кладите в папку SCENARIOS рядом с сохранениями; как их писать, сказано в
 docs/scenarios.md.&lt;/p&gt;</source>
         <translation>&lt;h2&gt;Szenarien&lt;/h2&gt;
@@ -984,8 +1000,9 @@ ist dann „mit zurückgenommenen Zügen“ vermerkt. Ein gespeichertes Spiel ke
 Wenn das Ablehnen einer Steuer das Szenario verliert, sagt das Fenster der Steuer es in Rot. Der erste Bildschirm
 des Spiels bietet die „Einführung“ an, bis sie abgeschlossen ist, und die „Szenarien“, und von den Spielständen den letzten, der
 sich noch weiterspielen lässt.&lt;/p&gt;
-&lt;p&gt;Das Szenario „Einführung“ führt Sie Schritt für Schritt vom ersten Klick bis zur ersten Jahressteuer: Über
-der Karte steht, was zu tun ist, und der nötige Knopf ist umrahmt, bis Sie ihn benutzen.
+&lt;p&gt;Das Szenario „Einführung“ führt Sie Schritt für Schritt vom ersten Klick bis zur ersten Jahressteuer: ein Haus,
+Farmen und ihr Wasser, ein Verkauf von Hand und ein Dauerauftrag, „Weiterspielen“ bis zur Steuer und der
+Berater. Über der Karte steht, was zu tun ist, und der nötige Knopf ist umrahmt, bis Sie ihn benutzen.
 Eigene Szenarien legen Sie in den Ordner SCENARIOS neben den Spielständen; wie man sie schreibt, steht in
 docs/scenarios.md.&lt;/p&gt;</translation>
     </message>

@@ -527,29 +527,44 @@ Tips above the map tell what to do and which button to press.</translation>
         <translation>Put a second farm on the improved cell: click «Farm» on the palette.</translation>
     </message>
     <message>
-        <source>Продайте часть еды: нажмите «Продать ресурсы» (S), впишите 200 в поле еды и нажмите «Продать».</source>
+        <source>Фермы пьют воду, по 1 в день, а запаса хватит ненадолго. Воду дает колодец: его ставят на воду. У озера справа внизу у колонии уже есть колодец — щелкните по нему, строка внизу скажет, как он работает.</source>
         <comment>Step6/Text</comment>
+        <translation>Farms drink water, 1 a day each, and the stock will not last long. Water comes from a well, which stands on water. By the lake to the lower right the colony already has a well: click it, and the line at the bottom tells how it works.</translation>
+    </message>
+    <message>
+        <source>Продайте часть еды: нажмите «Продать ресурсы» (S), впишите 200 в поле еды и нажмите «Продать».</source>
+        <comment>Step7/Text</comment>
         <translation>Sell some food: press «Sell goods» (S), type 200 in the food box and press «Sell».</translation>
     </message>
     <message>
+        <source>Чтобы не продавать вручную каждый месяц, дайте рынку заказ: «Сервис» → «Заказы на рынке...» (Ctrl+R), отметьте «Продовольствие», задайте «Не больше» 500 и нажмите «ОК». Лишняя еда будет продаваться сама после каждого дня.</source>
+        <comment>Step8/Text</comment>
+        <translation>So as not to sell by hand every month, give the market an order: «Tools» → «Standing orders...» (Ctrl+R), tick «Food», set «At most» to 500 and press «OK». Surplus food will then sell by itself after each day.</translation>
+    </message>
+    <message>
         <source>Нажмите «Новая неделя» (W): колония проживет семь дней.</source>
-        <comment>Step7/Text</comment>
+        <comment>Step9/Text</comment>
         <translation>Press «New week» (W): the colony lives seven days.</translation>
     </message>
     <message>
         <source>Строения изнашиваются. Нажмите «Поиск слабейшего строения» (F): оно будет выбрано на карте.</source>
-        <comment>Step8/Text</comment>
+        <comment>Step10/Text</comment>
         <translation>Buildings wear out. Press «Find the weakest building» (F): it gets selected on the map.</translation>
     </message>
     <message>
         <source>Нажмите «Восстановление» (R): выбранное строение прослужит дольше.</source>
-        <comment>Step9/Text</comment>
+        <comment>Step11/Text</comment>
         <translation>Press «Restore» (R): the selected building will serve longer.</translation>
     </message>
     <message>
-        <source>Играйте неделями до 1 марта 1891 года. Когда придет налог, нажмите в его окне «Да».</source>
-        <comment>Step10/Text</comment>
-        <translation>Play week by week until 1 March 1891. When the tax comes, press «Yes» in its window.</translation>
+        <source>Знак справа внизу — советник (Ctrl+A): он предупредит, если не хватит денег к налогу, воды, рабочих или жилья. Нажмите «Играть дальше» (O): дни пойдут сами до дня налога, 1 марта. Любая клавиша остановит игру, а O пустит ее снова.</source>
+        <comment>Step12/Text</comment>
+        <translation>The sign at the lower right is the advisor (Ctrl+A): it warns when money for the tax, water, workers or homes will run short. Press «Play on» (O): the days pass by themselves until the day of the tax, 1 March. Any key stops the game, and O starts it again.</translation>
+    </message>
+    <message>
+        <source>Когда придет налог, нажмите в его окне «Да».</source>
+        <comment>Step13/Text</comment>
+        <translation>When the tax comes, press «Yes» in its window.</translation>
     </message>
 </context>
 <context>
@@ -958,8 +973,9 @@ makes the same check.&lt;/p&gt;</translation>
 Если отказ от налога проигрывает сценарий, окно налога пишет об этом красным. Первый экран
 игры предлагает «Обучение», пока оно не пройдено, и «Сценарии», а из сохранений — последнее, в
 которое еще можно играть.&lt;/p&gt;
-&lt;p&gt;Сценарий «Обучение» шаг за шагом ведёт от первого щелчка до первого ежегодного налога: над
-картой написано, что сделать, а нужная кнопка обведена рамкой, пока ею не воспользуются.
+&lt;p&gt;Сценарий «Обучение» шаг за шагом ведёт от первого щелчка до первого ежегодного налога: дом,
+фермы и вода для них, продажа вручную и постоянный заказ, «Играть дальше» до налога и советник.
+Над картой написано, что сделать, а нужная кнопка обведена рамкой, пока ею не воспользуются.
 Свои сценарии кладите в папку SCENARIOS рядом с сохранениями; как их писать, сказано в
 docs/scenarios.md.&lt;/p&gt;</source>
         <translation>&lt;h2&gt;Scenarios&lt;/h2&gt;
@@ -983,8 +999,9 @@ is then marked «with undone turns». A saved game remembers its scenario, its d
 Where refusing a tax loses the scenario, the tax window says so in red. The game&apos;s first screen
 offers «Tutorial» until it is finished, and «Scenarios», and of the saves the latest that can still
 be played on.&lt;/p&gt;
-&lt;p&gt;The «Tutorial» scenario leads you step by step from the first click to the first yearly tax: above
-the map it says what to do, and the button to use has a frame around it until you use it.
+&lt;p&gt;The «Tutorial» scenario leads you step by step from the first click to the first yearly tax: a house,
+farms and their water, a sale by hand and a standing order, «Play on» to the tax and the advisor.
+Above the map it says what to do, and the button to use has a frame around it until you use it.
 Put your own scenarios in the SCENARIOS folder beside the saves; how to write them is told in
 docs/scenarios.md.&lt;/p&gt;</translation>
     </message>

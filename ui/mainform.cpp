@@ -1302,6 +1302,7 @@ QWidget* TMainForm::StepControl(const TTutorialStep& step) const {
         return pnClient->findChild<QWidget*>(
             QString::fromLatin1(PlayerCommands()[step.Command].Name));
     case TTutorialStep::TAction::PayTax:
+    case TTutorialStep::TAction::Orders:
         return nullptr;
     }
     return nullptr;

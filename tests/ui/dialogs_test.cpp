@@ -2,6 +2,7 @@
 
 #include "model/game.h"
 #include "model/market.h"
+#include "model/playercommands.h"
 #include "model/taxes.h"
 #include "ui/helloform.h"
 #include "ui/infoform.h"
@@ -21,8 +22,10 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QSettings>
 #include <QSlider>
+#include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -474,4 +477,110 @@ TEST(Settings, AFileThatCannotBeWrittenIsToldOnceAndTheGameGoesOn) {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
                        QFileInfo(config).absolutePath());
     EXPECT_EQ(QFileInfo(TSettings::FileName()).absolutePath(), config);
+}
+
+namespace {
+
+// A free cell of the land where a building of the type may stand, beside a
+// building, the nearest to the cell given first; one improved when asked.
+QPoint FreeCellNear(const TColony& colony, QPoint from, const TBaseType* type, bool improved) {
+    const TGame& game = colony.Game();
+    for (int ring = 1; ring < 12; ++ring)
+        for (int col = from.x() - ring; col <= from.x() + ring; ++col)
+            for (int row = from.y() - ring; row <= from.y() + ring; ++row) {
+                if (game.BaseAt(col, row) || (game.Cell(col, row).Improved != 0) != improved)
+                    continue;
+                const int earth = colony.Terrain().EarthKind(col, row);
+                if (type ? !type->AcceptsEarth(earth) : earth != ekLand)
+                    continue;
+                if (game.BaseAt(col - 1, row) || game.BaseAt(col + 1, row) ||
+                    game.BaseAt(col, row - 1) || game.BaseAt(col, row + 1))
+                    return {col, row};
+            }
+    return {-1, -1};
+}
+
+} // namespace
+
+// The shipped tutorial played step by step, each step done as its own text
+// says, from the first click to the yearly tax: the colony it leaves works
+// (its farms never ran dry of water, its surplus sold by the order), and the
+// tutorial is won.
+TEST(Tutorial, PlaysToAWorkingColonyByItsOwnSteps) {
+    TSettings fast;
+    fast.RunPace = 0;
+    ASSERT_TRUE(fast.Save());
+    TGameWindow w(QStringLiteral(TARVENIA_GAME_DATA));
+    TMainForm& f = w.Form;
+    {
+        TDialogAnswerer answerer(
+            [](QDialog& d) { d.findChild<TvtGyperLabel*>("lbTutorial")->OnClick(); });
+        ASSERT_TRUE(f.ShowHello());
+    }
+    TColony& colony = f.Colony();
+    ASSERT_EQ(colony.Scenario()->Name, TutorialName);
+    // 200 food sold, at most 500 food by order, the tax paid, a message read.
+    TDialogAnswerer answerer([](QDialog& d) {
+        if (auto* food = d.findChild<QLineEdit*>("ed01")) {
+            food->setText("200");
+            d.findChild<TvtButton*>("btOK")->Click();
+        } else if (auto* order = d.findChild<QCheckBox*>("cbOrder_1")) {
+            order->setChecked(true);
+            d.findChild<QSpinBox*>("edCeiling_1")->setValue(500);
+            d.findChild<TvtButton*>("btOk")->Click();
+        } else if (auto* yes = d.findChild<TvtButton*>("bt1")) {
+            yes->Click();
+        } else {
+            PressEnter(d);
+        }
+    });
+    const QPoint founding(colony.SelectedColumn(), colony.SelectedRow());
+    const auto select = [&colony](QPoint cell) { colony.SelectCell(cell.x(), cell.y()); };
+    for (int done = 0; const TTutorialStep* step = colony.TutorialStep(); ++done) {
+        ASSERT_LT(done, 100) << step->Text.toStdString();
+        const uint32_t index = colony.TutorialIndex();
+        switch (step->Action) {
+        case TTutorialStep::TAction::Select: {
+            // The building the text names, or a free cell beside the colony.
+            QPoint cell = FreeCellNear(colony, founding, nullptr, false);
+            for (const auto& base : colony.Game().Buildings())
+                if (step->Text.contains(base->Kind->Caption, Qt::CaseInsensitive))
+                    cell = QPoint(base->Column, base->Row);
+            select(cell);
+            break;
+        }
+        case TTutorialStep::TAction::Build: {
+            const TBaseType& type = *std::ranges::find_if(colony.Catalogue(), [&](const auto& t) {
+                return t.Id.compare(step->Type, Qt::CaseInsensitive) == 0;
+            });
+            const bool improved = step->Text.contains(QStringLiteral("улучшенн"));
+            select(FreeCellNear(colony, founding, &type, improved));
+            colony.Build(type);
+            break;
+        }
+        case TTutorialStep::TAction::Command:
+            if (step->Command == TPlayerCommand::pcGoodEarth)
+                select(FreeCellNear(colony, founding, nullptr, false));
+            PlayerCommands()[step->Command].Run(colony);
+            break;
+        case TTutorialStep::TAction::Orders:
+            f.miOrdersClick();
+            break;
+        case TTutorialStep::TAction::PayTax:
+            // Played on until the tax, each run stopped by a message or the tax.
+            colony.PlayOnCommand();
+            continue;
+        }
+        ASSERT_EQ(colony.TutorialIndex(), index + 1) << step->Text.toStdString();
+    }
+    EXPECT_EQ(colony.ScenarioState(), TScenarioState::Won);
+    const std::span<const THistoryDay> days = colony.History().Days();
+    EXPECT_GT(days.size(), 360U);
+    EXPECT_TRUE(
+        std::ranges::all_of(days, [](const THistoryDay& d) { return d.Stock[gdWater] > 0; }));
+    EXPECT_TRUE(std::ranges::none_of(
+        colony.Advice(), [](const TAdvice& a) { return a.Kind == TAdviceKind::Goods; }));
+    EXPECT_GT(days.back().Sold, 5000) << "the order sold the farms' surplus";
+    EXPECT_EQ(colony.Game().Orders[gdFood], (TStandingOrder{0, 500}));
+    TSettings{}.Save();
 }
