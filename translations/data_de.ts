@@ -527,9 +527,9 @@ Hinweise über der Karte sagen, was zu tun ist und welchen Knopf Sie drücken.</
         <translation>Stellen Sie einen zweiten Bauernhof auf das verbesserte Feld: klicken Sie in der Palette auf „Bauernhof“.</translation>
     </message>
     <message>
-        <source>Фермы пьют воду, по 1 в день, а запаса хватит ненадолго. Воду дает колодец: его ставят на воду. У озера справа внизу у колонии уже есть колодец — щелкните по нему, строка внизу скажет, как он работает.</source>
+        <source>Фермы пьют воду, по 1 в день, а запаса хватит ненадолго. Воду дает колодец: его ставят на воду. У озера справа внизу у колонии уже есть колодец — щелкните по нему, строка внизу назовет его и срок его службы.</source>
         <comment>Step6/Text</comment>
-        <translation>Farmen trinken Wasser, je 1 am Tag, und der Vorrat reicht nicht lange. Wasser gibt ein Brunnen, der auf dem Wasser steht. Am See unten rechts hat die Kolonie schon einen Brunnen: klicken Sie ihn an, und die Zeile unten sagt, wie er arbeitet.</translation>
+        <translation>Farmen trinken Wasser, je 1 am Tag, und der Vorrat reicht nicht lange. Wasser gibt ein Brunnen, der auf dem Wasser steht. Am See unten rechts hat die Kolonie schon einen Brunnen: klicken Sie ihn an, und die Zeile unten nennt ihn und wie lange er dient.</translation>
     </message>
     <message>
         <source>Продайте часть еды: нажмите «Продать ресурсы» (S), впишите 200 в поле еды и нажмите «Продать».</source>

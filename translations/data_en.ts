@@ -527,9 +527,9 @@ Tips above the map tell what to do and which button to press.</translation>
         <translation>Put a second farm on the improved cell: click «Farm» on the palette.</translation>
     </message>
     <message>
-        <source>Фермы пьют воду, по 1 в день, а запаса хватит ненадолго. Воду дает колодец: его ставят на воду. У озера справа внизу у колонии уже есть колодец — щелкните по нему, строка внизу скажет, как он работает.</source>
+        <source>Фермы пьют воду, по 1 в день, а запаса хватит ненадолго. Воду дает колодец: его ставят на воду. У озера справа внизу у колонии уже есть колодец — щелкните по нему, строка внизу назовет его и срок его службы.</source>
         <comment>Step6/Text</comment>
-        <translation>Farms drink water, 1 a day each, and the stock will not last long. Water comes from a well, which stands on water. By the lake to the lower right the colony already has a well: click it, and the line at the bottom tells how it works.</translation>
+        <translation>Farms drink water, 1 a day each, and the stock will not last long. Water comes from a well, which stands on water. By the lake to the lower right the colony already has a well: click it, and the line at the bottom names it and how long it will serve.</translation>
     </message>
     <message>
         <source>Продайте часть еды: нажмите «Продать ресурсы» (S), впишите 200 в поле еды и нажмите «Продать».</source>
