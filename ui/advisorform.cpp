@@ -12,7 +12,8 @@
 #include <QVBoxLayout>
 
 TAdvisorForm::TAdvisorForm(const TAdviceStops& stops, std::function<void(const TAdvice&)> goThere,
-                           std::function<void(const TAdviceStops&)> stopsChanged, QWidget* parent)
+                           const std::function<void(const TAdviceStops&)>& stopsChanged,
+                           QWidget* parent)
     : QWidget(parent, Qt::Window), goThere_(std::move(goThere)) {
     setWindowTitle(tr("Советник"));
     setObjectName(QStringLiteral("AdvisorForm"));

@@ -66,7 +66,7 @@ public:
     // goThere shows what a warning is about; stopsChanged takes the kinds
     // that stop play on as the player ticks them.
     TAdvisorForm(const TAdviceStops& stops, std::function<void(const TAdvice&)> goThere,
-                 std::function<void(const TAdviceStops&)> stopsChanged, QWidget* parent);
+                 const std::function<void(const TAdviceStops&)>& stopsChanged, QWidget* parent);
 
     // Lists the warnings; forecastDate is the day the money's forecast was
     // played from, none while there is none yet.

@@ -10,6 +10,7 @@
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
+#include <utility>
 
 TMarketEdit::TMarketEdit(QWidget* parent, std::function<bool(QKeyEvent*)> onKey)
     : QLineEdit(parent), onKey_(std::move(onKey)) {
@@ -119,7 +120,7 @@ TMarketForm::TMarketForm(QWidget* parent, TMarketDialog& market, const TDM& imag
         btOrders->setToolTip(tr("Постоянные заказы: после каждого дня лишнее продается, "
                                 "недостающее покупается"));
         btOrders->ManualClose = true;
-        btOrders->OnClick = [this, showOrders] {
+        btOrders->OnClick = [this, showOrders = std::move(showOrders)] {
             Follow(market_.Cancel());
             showOrders();
         };
