@@ -32,9 +32,12 @@ std::optional<TAdviceKind> AdviceKindOfKey(QStringView key) {
     return std::nullopt;
 }
 
+const TAdviceKindRow& AdviceKindRow(TAdviceKind kind) {
+    return Rows[static_cast<size_t>(kind) % AdviceKindCount];
+}
+
 QString AdviceKindName(TAdviceKind kind) {
-    return QCoreApplication::translate("Advisor",
-                                       Rows[static_cast<size_t>(kind) % AdviceKindCount].Name);
+    return QCoreApplication::translate("Advisor", AdviceKindRow(kind).Name);
 }
 
 bool TAdviceStops::Any() const {

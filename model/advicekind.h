@@ -22,6 +22,7 @@ struct TAdviceKindRow {
     const char* Name;
 };
 std::span<const TAdviceKindRow> AdviceKinds();
+const TAdviceKindRow& AdviceKindRow(TAdviceKind kind);
 std::optional<TAdviceKind> AdviceKindOfKey(QStringView key);
 QString AdviceKindName(TAdviceKind kind);
 

@@ -75,11 +75,11 @@ constexpr QRect ClientPanel(8, 8, 754, 486);
 const QColor MoneyGreen(192, 220, 192);
 const QColor TextColor(230, 230, 210);
 
-// Goods labels' tops in the status panel, from gold to electricity.
 // The advisor's pictures: with warnings, and with none.
 constexpr int AdvicePicture = 27;
 constexpr int AdviceQuietPicture = 28;
 
+// Goods labels' tops in the status panel, from gold to electricity.
 constexpr int GoodsLabelTops[GoodsCount] = {222, 247, 274, 297, 322, 347, 372, 399, 422};
 
 // A hint as a tooltip shows it. A hint that Qt would take for markup, or
@@ -197,9 +197,9 @@ TMainForm::TMainForm(const TDM& images, const QString& folder, const TMapSource&
 }
 
 TMainForm::~TMainForm() {
-    // The forecasts of the statistics window and the advisor stop before the catalogue it plays
-    // with goes; the view lets go of the colony before the colony, the
-    // events and the catalogue go, in that order.
+    // The forecasts of the statistics window and the advisor stop before
+    // the catalogue they play with goes; the view lets go of the colony
+    // before the colony, the events and the catalogue go, in that order.
     delete statistics_;
     delete adviceForecast_;
     mapView_.reset();

@@ -139,8 +139,7 @@ const TForecast* TSimulator::AdviceForecast(const TColony& colony) {
 void TSimulator::PrintAdvice() {
     const std::vector<TAdvice> advice = colony_.Advice();
     for (const TAdvice& warning : advice)
-        Print(QStringLiteral("advice ") +
-              QLatin1String(AdviceKinds()[static_cast<size_t>(warning.Kind)].Key) +
+        Print(QStringLiteral("advice ") + QLatin1String(AdviceKindRow(warning.Kind).Key) +
               QLatin1Char(' ') + QString(warning.Text).replace(u'\n', QStringLiteral("\\n")));
     Print(QStringLiteral("advice count=%1").arg(advice.size()));
 }
