@@ -51,7 +51,7 @@ const QTemporaryDir& Scratch() {
 // Every message quiet: a run stops only at its limit and at the taxes.
 TQuietMessages AllQuiet() {
     TQuietMessages quiet;
-    quiet.Quiet.fill(true);
+    quiet.SetAll(true);
     return quiet;
 }
 

@@ -1,7 +1,6 @@
 #include "model/advicekind.h"
 
 #include <QCoreApplication>
-#include <algorithm>
 
 namespace {
 
@@ -38,8 +37,4 @@ const TAdviceKindRow& AdviceKindRow(TAdviceKind kind) {
 
 QString AdviceKindName(TAdviceKind kind) {
     return QCoreApplication::translate("Advisor", AdviceKindRow(kind).Name);
-}
-
-bool TAdviceStops::Any() const {
-    return std::ranges::any_of(Stop, [](bool stop) { return stop; });
 }

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "model/kindset.h"
+
 #include <QString>
 #include <QStringView>
-#include <array>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -26,12 +27,5 @@ const TAdviceKindRow& AdviceKindRow(TAdviceKind kind);
 std::optional<TAdviceKind> AdviceKindOfKey(QStringView key);
 QString AdviceKindName(TAdviceKind kind);
 
-// Which kinds stop a run of play on when a warning of theirs appears; none
-// by default, so that the game plays as designed.
-struct TAdviceStops {
-    std::array<bool, AdviceKindCount> Stop{};
-    bool operator[](TAdviceKind kind) const { return Stop[static_cast<size_t>(kind)]; }
-    void Set(TAdviceKind kind, bool stop) { Stop[static_cast<size_t>(kind)] = stop; }
-    bool Any() const;
-    bool operator==(const TAdviceStops&) const = default;
-};
+// Which kinds stop a run of play on when a warning of theirs appears.
+using TAdviceStops = TKindSet<TAdviceKind, AdviceKindCount>;

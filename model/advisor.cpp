@@ -16,6 +16,9 @@ namespace {
 enum : int32_t { WithoutWorkers = 0, WithoutWork = 1 };
 enum : int32_t { HealthFalling = 0, HealthLow = 1 };
 enum : int32_t { TaxShort = 0, UpkeepShort = 1 };
+// The forms of their texts.
+enum : uint8_t { YearlyTax = 0, MainTax = 1 };
+enum : uint8_t { MedianFuture = 0, WorstFutures = 1 };
 
 // So many people without work, or more, are worth a word.
 constexpr int32_t IdlePeopleAdvice = 5;
@@ -26,60 +29,24 @@ constexpr int32_t HealthWarnDays = 90;
 // A tax paid in fewer futures than this share (in percent) is worth a word.
 constexpr int TaxSurePercent = 90;
 
-// What the buildings wait for, gathered in one pass, newest first as the
-// day hands out goods and workers.
-struct TWaiting {
-    std::array<int32_t, GoodsCount> ForGoods{}; // buildings
-    TResources Needed;                          // what they would take a day
-    std::array<QPoint, GoodsCount> FirstForGoods;
-    int32_t ForWorkers = 0;
-    int64_t WorkPlaces = 0;
-    QPoint FirstForWorkers;
+// What the waiting buildings lack, good by good: how many wait for it, what
+// they would take a day and the newest one's cell.
+struct TGoodsWaiting {
+    std::array<int32_t, GoodsCount> Buildings{};
+    TResources Needed;
+    std::array<QPoint, GoodsCount> Newest;
 };
 
-// The buildings of one type idle for goods: what the type lacks depends on
-// the stock alone, so it is asked once a type.
-struct TTypeWaiting {
-    const TBaseType* Kind = nullptr;
-    int32_t Count = 0;
-    size_t First = 0; // the newest one's place in the list
-};
-
-TWaiting Waiting(const TGame& game) {
-    TWaiting waiting;
-    std::vector<TTypeWaiting> types;
-    const auto& buildings = game.Buildings();
-    for (size_t i = buildings.size(); i-- > 0;) {
-        const TBase& base = *buildings[i];
-        if (base.Status == 0)
-            continue;
-        switch (IdleReasonOf(base)) {
-        case TIdleReason::Goods: {
-            auto type = std::ranges::find(types, base.Kind, &TTypeWaiting::Kind);
-            if (type == types.end())
-                type = types.insert(types.end(), {base.Kind, 0, i});
-            ++type->Count;
-            break;
-        }
-        case TIdleReason::Workers:
-            if (waiting.ForWorkers++ == 0)
-                waiting.FirstForWorkers = QPoint(base.Column, base.Row);
-            waiting.WorkPlaces += base.Kind->NeedWorkers;
-            break;
-        default:
-            break;
-        }
-    }
-    // The types in the order their newest idle building was met.
-    for (const TTypeWaiting& type : types) {
-        const TBase& first = *buildings[type.First];
-        const TResources lacks = WhyIdle(game, &first).Short;
+TGoodsWaiting GoodsWaiting(const TGame& game, const TWaitingTally& tally) {
+    TGoodsWaiting waiting;
+    for (const TWaitingTally::TType& type : tally.ForGoods) {
+        const TResources lacks = GoodsShort(*type.Kind, game.Stock);
         for (int good = 0; good < GoodsCount; ++good) {
             if (lacks[good] <= 0)
                 continue;
-            if (waiting.ForGoods[good] == 0)
-                waiting.FirstForGoods[good] = QPoint(first.Column, first.Row);
-            waiting.ForGoods[good] = SaturatingAdd(waiting.ForGoods[good], type.Count);
+            if (waiting.Buildings[good] == 0)
+                waiting.Newest[good] = type.Newest;
+            waiting.Buildings[good] = SaturatingAdd(waiting.Buildings[good], type.Count);
             const int64_t need =
                 static_cast<int64_t>(std::max(type.Kind->Consume[good], lacks[good])) * type.Count;
             waiting.Needed[good] = SaturatingAdd(waiting.Needed[good], ClampToInt32(need));
@@ -93,11 +60,10 @@ void AdviseHealth(const TGame& game, const THistory& history, std::vector<TAdvic
         return;
     const int32_t health = game.Health;
     if (health < HealthForBirths) {
-        advice.push_back({TAdviceKind::Health, HealthLow,
-                          QCoreApplication::translate(
-                              "Advisor", "Здоровье %1, ниже %2: никто не рождается, люди уходят")
-                              .arg(health)
-                              .arg(HealthForBirths)});
+        advice.push_back({.Kind = TAdviceKind::Health,
+                          .Subject = HealthLow,
+                          .Count = health,
+                          .Amount = HealthForBirths});
         return;
     }
     const std::span<const THistoryDay> days = history.Days();
@@ -114,29 +80,26 @@ void AdviseHealth(const TGame& game, const THistory& history, std::vector<TAdvic
         fall;
     if (left > HealthWarnDays)
         return;
-    advice.push_back(
-        {TAdviceKind::Health, HealthFalling,
-         QCoreApplication::translate("Advisor", "Здоровье падает: %1, ниже %2 станет около %3")
-             .arg(health)
-             .arg(HealthForBirths)
-             .arg(DateText(DaysAfter(game.Date, static_cast<int32_t>(left))))});
+    advice.push_back({.Kind = TAdviceKind::Health,
+                      .Subject = HealthFalling,
+                      .Count = health,
+                      .Amount = HealthForBirths,
+                      .Date = DaysAfter(game.Date, static_cast<int32_t>(left))});
 }
 
 } // namespace
 
-std::vector<TAdvice> AdviseColony(const TGame& game, const THistory& history, bool buildingsWait) {
+std::vector<TAdvice> AdviseColony(const TGame& game, const THistory& history,
+                                  const TWaitingTally& waiting) {
     std::vector<TAdvice> advice;
-    const TWaiting waiting = buildingsWait ? Waiting(game) : TWaiting();
-    for (int good = 0; good < GoodsCount; ++good) {
-        const int32_t buildings = waiting.ForGoods[good];
-        if (buildings == 0)
-            continue;
-        const QString text = QCoreApplication::translate(
-            "Advisor", "%1: стоят %n зданий, нужно %2 в день", nullptr, buildings);
-        advice.push_back({TAdviceKind::Goods, good,
-                          text.arg(GoodName(good), NumToStr(waiting.Needed[good])),
-                          waiting.FirstForGoods[good]});
-    }
+    const TGoodsWaiting goods = GoodsWaiting(game, waiting);
+    for (int good = 0; good < GoodsCount; ++good)
+        if (goods.Buildings[good] != 0)
+            advice.push_back({.Kind = TAdviceKind::Goods,
+                              .Subject = good,
+                              .Count = goods.Buildings[good],
+                              .Amount = goods.Needed[good],
+                              .Cell = goods.Newest[good]});
 
     // The places as the last day counted them; a game with no day played
     // yet counts them now.
@@ -145,23 +108,17 @@ std::vector<TAdvice> AdviseColony(const TGame& game, const THistory& history, bo
                                       ? TGame::TPlaces{days.back().Homes, days.back().Work}
                                       : game.TotalPlaces();
     if (waiting.ForWorkers > 0)
-        advice.push_back({TAdviceKind::Workers, WithoutWorkers,
-                          QCoreApplication::translate(
-                              "Advisor", "Не хватает рабочих: стоят %n зданий, свободных мест — %1",
-                              nullptr, waiting.ForWorkers)
-                              .arg(NumToStr(waiting.WorkPlaces)),
-                          waiting.FirstForWorkers});
+        advice.push_back({.Kind = TAdviceKind::Workers,
+                          .Subject = WithoutWorkers,
+                          .Count = waiting.ForWorkers,
+                          .Amount = waiting.WorkPlaces,
+                          .Cell = waiting.NewestForWorkers});
     else if (game.Unemployed() >= IdlePeopleAdvice && places.Work < game.People)
-        advice.push_back({TAdviceKind::Workers, WithoutWork,
-                          QCoreApplication::translate(
-                              "Advisor", "Без работы %n человек: рабочих мест не хватает", nullptr,
-                              game.Unemployed())});
+        advice.push_back(
+            {.Kind = TAdviceKind::Workers, .Subject = WithoutWork, .Count = game.Unemployed()});
 
     if (game.People > 0 && game.People >= places.Homes)
-        advice.push_back({TAdviceKind::Homes, 0,
-                          QCoreApplication::translate(
-                              "Advisor", "Все места в домах заняты (%1): родившимся негде жить")
-                              .arg(NumToStr(places.Homes))});
+        advice.push_back({.Kind = TAdviceKind::Homes, .Count = places.Homes});
 
     AdviseHealth(game, history, advice);
     return advice;
@@ -182,32 +139,23 @@ std::vector<TAdvice> AdviseMoney(const TForecast& forecast, const TGameDate& tod
         const TForecastTax& tax = *forecast.Tax;
         const int percent = TaxPaidPercent(tax);
         if (percent < TaxSurePercent)
-            advice.push_back(
-                {TAdviceKind::Money, TaxShort,
-                 (tax.Main ? QCoreApplication::translate(
-                                 "Advisor", "Главный налог %1 (%2): хватит в %3 % исходов")
-                           : QCoreApplication::translate("Advisor",
-                                                         "Налог %1 (%2): хватит в %3 % исходов"))
-                     .arg(DateText(tax.Date), NumToStr(tax.Amount))
-                     .arg(percent)});
+            advice.push_back({.Kind = TAdviceKind::Money,
+                              .Subject = TaxShort,
+                              .Form = tax.Main ? MainTax : YearlyTax,
+                              .Count = tax.Amount,
+                              .Amount = percent,
+                              .Date = tax.Date});
     }
     // The first day the chest is empty, in the median future or else in the
     // worst tenth: the upkeep goes unpaid from then on.
-    for (const bool median : {true, false}) {
+    for (const uint8_t form : {MedianFuture, WorstFutures}) {
         for (size_t day = 1; day < forecast.Days.size(); ++day) {
             const TForecastBand& money = forecast.Days[day][ffMoney];
             const TGameDate date = DaysAfter(forecast.From, static_cast<int32_t>(day));
-            if ((median ? money.Median : money.Low) > 0 || date < today)
+            if ((form == MedianFuture ? money.Median : money.Low) > 0 || date < today)
                 continue;
             advice.push_back(
-                {TAdviceKind::Money, UpkeepShort,
-                 (median ? QCoreApplication::translate(
-                               "Advisor",
-                               "В среднем исходе деньги кончатся %1: нечем платить содержание")
-                         : QCoreApplication::translate(
-                               "Advisor",
-                               "В худших исходах деньги кончатся %1: нечем платить содержание"))
-                     .arg(DateText(date))});
+                {.Kind = TAdviceKind::Money, .Subject = UpkeepShort, .Form = form, .Date = date});
             return advice;
         }
     }
@@ -222,4 +170,54 @@ const TAdvice* NewWarning(std::span<const TAdvice> before, std::span<const TAdvi
             }))
             return &advice;
     return nullptr;
+}
+
+QString TAdvice::Text() const {
+    const int n = ClampToInt32(Count);
+    switch (Kind) {
+    case TAdviceKind::Money:
+        if (Subject == TaxShort)
+            return (Form == MainTax ? QCoreApplication::translate(
+                                          "Advisor", "Главный налог %1 (%2): хватит в %3 % исходов")
+                                    : QCoreApplication::translate(
+                                          "Advisor", "Налог %1 (%2): хватит в %3 % исходов"))
+                .arg(DateText(Date), NumToStr(Count))
+                .arg(Amount);
+        return (Form == WorstFutures
+                    ? QCoreApplication::translate(
+                          "Advisor",
+                          "В худших исходах деньги кончатся %1: нечем платить содержание")
+                    : QCoreApplication::translate(
+                          "Advisor",
+                          "В среднем исходе деньги кончатся %1: нечем платить содержание"))
+            .arg(DateText(Date));
+    case TAdviceKind::Goods:
+        return QCoreApplication::translate("Advisor", "%1: стоят %n зданий, нужно %2 в день",
+                                           nullptr, n)
+            .arg(GoodName(Subject), NumToStr(Amount));
+    case TAdviceKind::Workers:
+        if (Subject == WithoutWorkers)
+            return QCoreApplication::translate(
+                       "Advisor", "Не хватает рабочих: стоят %n зданий, свободных мест — %1",
+                       nullptr, n)
+                .arg(NumToStr(Amount));
+        return QCoreApplication::translate(
+            "Advisor", "Без работы %n человек: рабочих мест не хватает", nullptr, n);
+    case TAdviceKind::Homes:
+        return QCoreApplication::translate("Advisor",
+                                           "Все места в домах заняты (%1): родившимся негде жить")
+            .arg(NumToStr(Count));
+    case TAdviceKind::Health:
+        if (Subject == HealthLow)
+            return QCoreApplication::translate(
+                       "Advisor", "Здоровье %1, ниже %2: никто не рождается, люди уходят")
+                .arg(Count)
+                .arg(Amount);
+        return QCoreApplication::translate("Advisor",
+                                           "Здоровье падает: %1, ниже %2 станет около %3")
+            .arg(Count)
+            .arg(Amount)
+            .arg(DateText(Date));
+    }
+    return QString();
 }

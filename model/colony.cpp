@@ -535,11 +535,12 @@ std::vector<TAdvice> TColony::Advice() const {
     std::vector<TAdvice> advice;
     if (const TForecast* forecast = services_.AdviceForecast(*this))
         advice = AdviseMoney(*forecast, game_->Date);
-    // Within a run no command comes between the days: a day that found no
-    // building waiting spares the pass over them.
-    const bool buildingsWait = !waitingDay_ || waitingDay_->Date != game_->Date ||
-                               waitingDay_->Revision != revision_ || waitingDay_->Buildings != 0;
-    std::vector<TAdvice> colony = AdviseColony(*game_, days_, buildingsWait);
+    // Within a run no command comes between the days: the day's own tally
+    // of the waiting buildings spares a pass over them.
+    const bool dayTally =
+        waitingDay_ && waitingDay_->Date == game_->Date && waitingDay_->Revision == revision_;
+    std::vector<TAdvice> colony =
+        AdviseColony(*game_, days_, dayTally ? waitingDay_->Tally : TallyWaiting(*game_));
     advice.insert(advice.end(), std::make_move_iterator(colony.begin()),
                   std::make_move_iterator(colony.end()));
     return advice;
@@ -870,8 +871,8 @@ bool TColony::DayTurn() {
     // The day changes most buildings in place, the events some more: the
     // step keeps them all.
     game_->KeepAllBases();
-    const TDayResult day = NextDay(*game_);
-    waitingDay_ = TWaitingDay{game_->Date, revision_, day.Waiting};
+    TDayResult day = NextDay(*game_);
+    waitingDay_ = TWaitingDay{game_->Date, revision_, std::move(day.Waiting)};
     if (day.SeasonChanged) {
         const QString arrival = SeasonArrivalText(game_->Season);
         Note(TJournalKind::Season, arrival);

@@ -243,12 +243,13 @@ private:
     TGoalCounters counters_;
     TQuietMessages quiet_;
     TAdviceStops adviceStops_;
-    // How many buildings the last day found waiting for goods or workers,
-    // with the date it left and the revision it was played in.
+    // The buildings the last day found waiting for goods or workers, with
+    // the date it left and the revision it was played in. The day's events
+    // befall only buildings at work, so the tally holds after them.
     struct TWaitingDay {
         TGameDate Date;
         uint64_t Revision = 0;
-        int32_t Buildings = 0;
+        TWaitingTally Tally;
     };
     std::optional<TWaitingDay> waitingDay_;
     // What the day being played brought first that stops a run of play on.

@@ -39,6 +39,14 @@ int32_t FreeWorkersAt(const TGame& game, const TBase& base) {
 
 } // namespace
 
+TResources GoodsShort(const TBaseType& kind, const TResources& stock) {
+    TResources lacks;
+    for (int good = 0; good < GoodsCount; ++good)
+        lacks[good] = ClampToInt32(
+            std::max<int64_t>(static_cast<int64_t>(kind.Consume[good]) - stock[good], 0));
+    return lacks;
+}
+
 TWhyIdle WhyIdle(const TGame& game, const TBase* base) {
     TWhyIdle why;
     if (!base)
@@ -52,11 +60,7 @@ TWhyIdle WhyIdle(const TGame& game, const TBase* base) {
         break;
     }
     case TIdleReason::Goods:
-        for (int good = 0; good < GoodsCount; ++good) {
-            const int64_t lacks =
-                static_cast<int64_t>(base->Kind->Consume[good]) - game.Stock[good];
-            why.Short[good] = ClampToInt32(std::max<int64_t>(lacks, 0));
-        }
+        why.Short = GoodsShort(*base->Kind, game.Stock);
         break;
     case TIdleReason::Workers:
         why.NeedWorkers = base->Kind->NeedWorkers;
@@ -93,4 +97,30 @@ QString WhyIdleText(const TWhyIdle& why) {
     default:
         return QString();
     }
+}
+
+void TWaitingTally::Add(const TBase& base) {
+    const QPoint cell(base.Column, base.Row);
+    if ((base.Status & bsLacksGoods) != 0) {
+        // The types that wait are few: a look along them is the cheapest.
+        auto type = std::ranges::find(ForGoods, base.Kind, &TType::Kind);
+        if (type == ForGoods.end())
+            type = ForGoods.insert(ForGoods.end(), {base.Kind, 0, cell});
+        ++type->Count;
+    } else if ((base.Status & bsLacksWorkers) != 0) {
+        if (ForWorkers++ == 0)
+            NewestForWorkers = cell;
+        WorkPlaces += base.Kind->NeedWorkers;
+    }
+}
+
+TWaitingTally TallyWaiting(const TGame& game) {
+    TWaitingTally tally;
+    const auto& buildings = game.Buildings();
+    for (size_t i = buildings.size(); i-- > 0;) {
+        const TIdleReason reason = IdleReasonOf(*buildings[i]);
+        if (reason == TIdleReason::Goods || reason == TIdleReason::Workers)
+            tally.Add(*buildings[i]);
+    }
+    return tally;
 }

@@ -2,11 +2,14 @@
 
 #include "goods.h"
 
+#include <QPoint>
 #include <QString>
 #include <cstdint>
+#include <vector>
 
 class TBase;
 class TGame;
+struct TBaseType;
 
 // Why a building works or not today, in the order the day looks at it: a
 // building under construction, blocked or out of its season does not ask for
@@ -33,6 +36,10 @@ struct TWhyIdle {
     int32_t FreeWorkers = 0;
 };
 
+// How much of each good the stock lacks for a day of a type's work, as
+// TWhyIdle::Short counts it.
+TResources GoodsShort(const TBaseType& kind, const TResources& stock);
+
 // Why the building works or not today; the reason None for no building.
 TWhyIdle WhyIdle(const TGame& game, const TBase* base);
 
@@ -40,3 +47,29 @@ TWhyIdle WhyIdle(const TGame& game, const TBase* base);
 // " — не хватает: уголь 4, железо 2"; empty for no building and for one at
 // work, and for one being built, whose description counts its days.
 QString WhyIdleText(const TWhyIdle& why);
+
+// The buildings that wait for goods or for workers, met newest first: the
+// day tallies them as it hands out goods and workers, and a pass over the
+// buildings does the same for a colony that a command has changed since.
+struct TWaitingTally {
+    // The buildings of one type that wait for goods, with the newest one's
+    // cell: what they lack depends on the type and the stock alone.
+    struct TType {
+        const TBaseType* Kind = nullptr;
+        int32_t Count = 0;
+        QPoint Newest;
+        bool operator==(const TType&) const = default;
+    };
+    std::vector<TType> ForGoods; // in the order their newest one was met
+    int32_t ForWorkers = 0;
+    int64_t WorkPlaces = 0; // the places of those waiting for workers
+    QPoint NewestForWorkers;
+
+    // One more building, waiting as its status says.
+    void Add(const TBase& base);
+    bool Empty() const { return ForGoods.empty() && ForWorkers == 0; }
+    bool operator==(const TWaitingTally&) const = default;
+};
+
+// The tally of the buildings as the last day left them, by their reasons.
+TWaitingTally TallyWaiting(const TGame& game);

@@ -1,10 +1,10 @@
 #pragma once
 
 #include "model/journal.h"
+#include "model/kindset.h"
 
 #include <QString>
 #include <QStringView>
-#include <array>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -37,12 +37,5 @@ const TMessageKindRow& MessageKindRow(TMessageKind kind);
 std::optional<TMessageKind> MessageKindOfKey(QStringView key);
 QString MessageKindName(TMessageKind kind);
 
-// Which kinds are shown quietly; none by default, so that the game plays as
-// designed.
-struct TQuietMessages {
-    std::array<bool, MessageKindCount> Quiet{};
-
-    bool operator[](TMessageKind kind) const { return Quiet[static_cast<size_t>(kind)]; }
-    void Set(TMessageKind kind, bool quiet) { Quiet[static_cast<size_t>(kind)] = quiet; }
-    bool operator==(const TQuietMessages&) const = default;
-};
+// Which kinds are shown quietly.
+using TQuietMessages = TKindSet<TMessageKind, MessageKindCount>;

@@ -232,7 +232,8 @@ TDayResult NextDay(TGame& game) {
     for (size_t i = game.Buildings().size(); i-- > 0;) {
         TBase& base = *game.Buildings()[i];
         Supply(base, types[*base.Kind], season, game.Stock, belowZero, free);
-        result.Waiting += base.Status != 0 ? 1 : 0;
+        if (base.Status != 0)
+            result.Waiting.Add(base);
     }
     game.Employed = game.People - free;
 
@@ -269,5 +270,9 @@ TDayResult NextDay(TGame& game) {
     SetDay(game.Date, game.Date.Day + 1);
     game.Season = SeasonOfMonth(game.Date.Month);
     result.SeasonChanged = game.Season != oldSeason;
+    // A waiting building the day wore out, or whose season is over, waits no
+    // more: the tally is taken again from the buildings as they stand.
+    if (!result.Waiting.Empty() && (result.Destroyed != 0 || result.SeasonChanged))
+        result.Waiting = TallyWaiting(game);
     return result;
 }

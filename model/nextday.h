@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/idle.h"
+
 #include <cstdint>
 
 class TGame;
@@ -14,7 +16,7 @@ struct TDayResult {
     bool Homeless = false; // people left for lack of housing
     int32_t Births = 0;
     int32_t Departures = 0; // the homeless who left are counted here too
-    int32_t Waiting = 0;    // buildings that lacked goods or workers
+    TWaitingTally Waiting;  // the buildings that lacked goods or workers
 };
 
 // One day of the colony: upkeep and health, births and departures, workers

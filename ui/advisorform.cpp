@@ -2,6 +2,7 @@
 
 #include "model/colony.h"
 #include "ui/forecaster.h"
+#include "ui/sidewindow.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -73,11 +74,11 @@ void TAdvisorForm::Show(const std::vector<TAdvice>& advice,
     }
     for (size_t i = 0; i < advice.size(); ++i) {
         const auto row = static_cast<int>(i);
-        const QString texts[] = {AdviceKindName(advice[i].Kind), advice[i].Text};
+        const QString texts[] = {AdviceKindName(advice[i].Kind), advice[i].Text()};
         for (int column = 0; column < 2; ++column) {
             auto* item = new QTableWidgetItem(texts[column]);
-            item->setForeground(QColor(0x00, 0x33, 0x99));
-            item->setToolTip(advice[i].Text + QStringLiteral("\n\n") + hint);
+            item->setForeground(QColor(GoThereColour));
+            item->setToolTip(texts[1] + QStringLiteral("\n\n") + hint);
             table_->setItem(row, column, item);
         }
     }

@@ -2,6 +2,7 @@
 
 #include "model/colony.h"
 #include "model/journal.h"
+#include "ui/sidewindow.h"
 
 #include <QAbstractTableModel>
 #include <QComboBox>
@@ -61,7 +62,7 @@ public:
                              TJournalForm::tr("Двойной щелчок или Enter: показать на карте")
                        : entry.Text;
         case Qt::ForegroundRole:
-            return entry.HasCell() ? QVariant(QColor(0x00, 0x33, 0x99)) : QVariant();
+            return entry.HasCell() ? QVariant(QColor(GoThereColour)) : QVariant();
         default:
             return {};
         }

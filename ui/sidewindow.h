@@ -2,6 +2,7 @@
 
 #include <QPoint>
 #include <QRect>
+#include <QRgb>
 #include <functional>
 #include <optional>
 #include <span>
@@ -27,3 +28,7 @@ QPoint PlaceBeside(QSize size, const QRect& window, const QRect& room,
 // whenever it is hidden away from where it was placed.
 void PlaceSideWindow(QWidget& form, const QWidget& window, std::span<const QWidget* const> others,
                      std::optional<QPoint> remembered, std::function<void(QPoint)> moved);
+
+// The colour of a line in a side window's list that a double click or Enter
+// takes somewhere: a journal's message with its place, an advisor's warning.
+inline constexpr QRgb GoThereColour = 0x003399;

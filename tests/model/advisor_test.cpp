@@ -23,7 +23,7 @@ QStringList Texts(const std::vector<TAdvice>& advice) {
     for (const TAdvice& warning : advice) {
         EXPECT_EQ(warning.Kind, TAdviceKind::Money);
         EXPECT_FALSE(warning.HasCell());
-        texts << warning.Text;
+        texts << warning.Text();
     }
     return texts;
 }
@@ -50,7 +50,7 @@ TEST(Advisor, WeighsTheMoneyByTheForecastsMedianAndBand) {
         forecast.Days[day][ffMoney].Median = 0;
     const std::vector<TAdvice> both = AdviseMoney(forecast, founding);
     ASSERT_EQ(both.size(), 2u);
-    EXPECT_EQ(both[1].Text,
+    EXPECT_EQ(both[1].Text(),
               "В среднем исходе деньги кончатся 31 марта 1890: нечем платить содержание");
     EXPECT_FALSE(both[0].SameWarning(both[1]));
 
@@ -64,13 +64,13 @@ TEST(Advisor, WeighsTheMoneyByTheForecastsMedianAndBand) {
 }
 
 TEST(Advisor, OnlyAWarningThatWasNotThereStopsAndOnlyOfAKindThatStops) {
-    const std::vector<TAdvice> before{{TAdviceKind::Goods, gdWater, "Вода: 1"}};
-    std::vector<TAdvice> now{{TAdviceKind::Goods, gdWater, "Вода: 2"},
-                             {TAdviceKind::Homes, 0, "Жилье"}};
+    const std::vector<TAdvice> before{{.Kind = TAdviceKind::Goods, .Subject = gdWater, .Count = 1}};
+    std::vector<TAdvice> now{{.Kind = TAdviceKind::Goods, .Subject = gdWater, .Count = 2},
+                             {.Kind = TAdviceKind::Homes}};
     TAdviceStops stops;
     stops.Set(TAdviceKind::Goods, true);
     EXPECT_EQ(NewWarning(before, now, stops), nullptr) << "the same warning with new figures";
-    now.push_back({TAdviceKind::Goods, gdCoal, "Уголь"});
+    now.push_back({.Kind = TAdviceKind::Goods, .Subject = gdCoal});
     ASSERT_NE(NewWarning(before, now, stops), nullptr);
     EXPECT_EQ(NewWarning(before, now, stops)->Subject, gdCoal);
     stops.Set(TAdviceKind::Goods, false);

@@ -483,7 +483,7 @@ TEST_F(DayTurn, AYearOfPlayOnIsOneStepWithinOneCopyOfTheColony) {
     for (int row = 0; row < 30; ++row)
         Game().Cell(30, row).Ruins = RuinsDays;
     TQuietMessages quiet;
-    quiet.Quiet.fill(true);
+    quiet.SetAll(true);
     Colony.SetQuietMessages(quiet);
     const size_t before = Colony.UndoSteps().ByteSize();
     const TRunResult run = Colony.PlayOn(365);

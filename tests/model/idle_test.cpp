@@ -62,4 +62,35 @@ TEST(Idle, EachBuildingGivesTheReasonTheDayActedOn) {
     EXPECT_EQ(days, 0);
 }
 
+// The day tallies the buildings that wait as it hands out goods and workers,
+// as a pass over them after it does; one it wears out, or whose season ends
+// with it, waits no more.
+TEST(Idle, TheDaysTallyOfTheWaitingIsAPassOverThemAfterIt) {
+    TRulesFixture colony;
+    TGame& game = colony.Game();
+    game.Random.Seed(1);
+    game.People = 3;
+    game.Date = {1890, 8, 30};
+    game.Season = ssSummer;
+    colony.Catalogue[4].Consume[gdOil] = 1;
+    colony.Place(1, 12, 10);              // summer only, six workers
+    colony.Place(3, 13, 10).LifeDays = 0; // ten workers, worn out today
+    colony.Place(4, 14, 10);
+    colony.Place(4, 15, 10);
+
+    const TWaitingTally last = NextDay(game).Waiting;
+    EXPECT_EQ(last, TallyWaiting(game));
+    ASSERT_EQ(last.ForGoods.size(), 1u);
+    EXPECT_EQ(last.ForGoods[0].Count, 2);
+    EXPECT_EQ(last.ForGoods[0].Newest, QPoint(15, 10));
+    EXPECT_EQ(last.ForWorkers, 1);
+    EXPECT_EQ(last.WorkPlaces, 6);
+    EXPECT_EQ(last.NewestForWorkers, QPoint(12, 10));
+
+    const TWaitingTally autumn = NextDay(game).Waiting;
+    EXPECT_EQ(autumn, TallyWaiting(game));
+    EXPECT_EQ(autumn.ForWorkers, 0);
+    EXPECT_EQ(autumn.ForGoods, last.ForGoods);
+}
+
 } // namespace

@@ -140,7 +140,7 @@ void TSimulator::PrintAdvice() {
     const std::vector<TAdvice> advice = colony_.Advice();
     for (const TAdvice& warning : advice)
         Print(QStringLiteral("advice ") + QLatin1String(AdviceKindRow(warning.Kind).Key) +
-              QLatin1Char(' ') + QString(warning.Text).replace(u'\n', QStringLiteral("\\n")));
+              QLatin1Char(' ') + warning.Text().replace(u'\n', QStringLiteral("\\n")));
     Print(QStringLiteral("advice count=%1").arg(advice.size()));
 }
 
@@ -456,7 +456,7 @@ std::span<const TSimVerb> TSimulator::Verbs() {
                 setup("notify", {{A::Word, "advice"}, {A::Word, "window|quiet"}},
                       [](TSimulator& s, TArgs a) {
                           TAdviceStops stops;
-                          stops.Stop.fill(a.Words[1] == u"window");
+                          stops.SetAll(a.Words[1] == u"window");
                           s.colony_.SetAdviceStops(stops);
                       }),
                 play("gesture", {},
