@@ -72,7 +72,8 @@ private:
 class TColony::TCommand {
 public:
     explicit TCommand(TColony& colony)
-        : colony_(colony), edits_{colony.Head(), {}, {}}, exceptions_(std::uncaught_exceptions()) {
+        : colony_(colony), edits_{colony.Head(), {}, {}, {}},
+          exceptions_(std::uncaught_exceptions()) {
         colony_.game_->RecordEdits(&edits_.Game);
     }
     ~TCommand() {
@@ -124,7 +125,9 @@ TColony::TColony(const TBaseTypeList& catalogue, const TEventTypeList& events,
     : catalogue_(catalogue), events_(events), terrain_(terrain), services_(services),
       game_(std::make_unique<TGame>(catalogue, startColumn, startRow)),
       selColumn_(std::clamp(startColumn, 0, MapCols - 1)),
-      selRow_(std::clamp(startRow, 0, MapRows - 1)) {}
+      selRow_(std::clamp(startRow, 0, MapRows - 1)) {
+    BeginLog();
+}
 
 void TColony::NewGame(int32_t startColumn, int32_t startRow) {
     EndScenario();
@@ -140,8 +143,35 @@ void TColony::NewGame(int32_t startColumn, int32_t startRow) {
     game_.reset();
     game_ = std::make_unique<TGame>(catalogue_, selColumn_, selRow_);
     game_->Random.SetState(random);
+    BeginLog();
     services_.ShowGameState();
     services_.ShowUndoSteps();
+}
+
+void TColony::SeedGame(std::optional<uint64_t> seed) {
+    if (seed)
+        game_->Random.Seed(*seed);
+    else
+        game_->Random.SeedFromClock();
+    BeginLog();
+}
+
+void TColony::BeginLog() {
+    log_.Assign({});
+    logStart_ = TakeState();
+}
+
+TLogEntry TColony::Entry(TLogCommand command, int32_t count) const {
+    return {.Command = command,
+            .Column = static_cast<int16_t>(selColumn_),
+            .Row = static_cast<int16_t>(selRow_),
+            .Count = count};
+}
+
+void TColony::LoggedDays(TLogCommand command, int32_t days) {
+    TLogEntry entry = Entry(command, days);
+    entry.Refused = refused_;
+    Logged(std::move(entry));
 }
 
 void TColony::EndScenario() {
@@ -183,6 +213,7 @@ void TColony::BeginScenario(std::shared_ptr<const TScenario> scenario, TDifficul
     game_->Stock = s.Stock;
     book_ = TGoalBook(s.Goals);
     play_.Scenario = std::move(scenario);
+    BeginLog();
     services_.ShowGameState();
     services_.UpdateImage();
     services_.UpdatePlan();
@@ -226,6 +257,11 @@ void TColony::Did(TTutorialStep::TAction action, TPlayerCommand::TId command,
          (!type || type->Id.compare(step->Type, Qt::CaseInsensitive) != 0)))
         return;
     ++play_.TutorialStep;
+    // A step the commands' own entries do not bring back.
+    if (action == TTutorialStep::TAction::Select)
+        Logged(Entry(TLogCommand::Select));
+    else if (action == TTutorialStep::TAction::Command && command == TPlayerCommand::pcFindSlow)
+        Logged(Entry(TLogCommand::FindWeakest));
     services_.ShowGoals();
 }
 
@@ -368,6 +404,9 @@ void TColony::Build(const TBaseType& type) {
         return;
     }
     command.Changed(Msg::BuildStep);
+    TLogEntry entry = Entry(TLogCommand::Build);
+    entry.Type = &type;
+    Logged(std::move(entry));
     services_.Sound(TSound::Base);
     game_->SetMoney(TMoneyFlow::Construction, game_->Money - type.Price);
     game_->AddBase(type, col, row, false);
@@ -394,6 +433,7 @@ void TColony::ImproveLand() {
         return;
     }
     command.Changed(TPlayerCommand::pcGoodEarth);
+    Logged(Entry(TLogCommand::ImproveLand));
     services_.Sound(TSound::GoodEarth);
     game_->SetMoney(TMoneyFlow::Improvement, game_->Money - ImproveLandPrice);
     game_->Cell(selColumn_, selRow_).Improved = 1;
@@ -433,6 +473,7 @@ void TColony::Restore() {
         return;
     }
     command.Changed(TPlayerCommand::pcRestore);
+    Logged(Entry(TLogCommand::Restore));
     services_.Sound(TSound::Restore);
     ApplyRestore(*game_, *base, plan);
     services_.ShowResources(true);
@@ -459,6 +500,7 @@ void TColony::RestoreAll() {
     }
     if (restored) {
         command.Changed(TPlayerCommand::pcRestoreAll);
+        Logged(Entry(TLogCommand::RestoreAll));
         services_.Sound(TSound::Restore);
         services_.ShowResources(true);
         services_.UpdateImage();
@@ -483,6 +525,7 @@ void TColony::Demolish() {
         !services_.Confirm(Msg::Text(Msg::DemolishFounder).arg(base->Kind->Caption)))
         return;
     command.Changed(TPlayerCommand::pcDestroy);
+    Logged(Entry(TLogCommand::Demolish));
     services_.Sound(TSound::BaseSale);
     const auto refund =
         static_cast<int32_t>(int64_t{base->Kind->Price} * DemolitionRefundPercent / 100);
@@ -506,6 +549,7 @@ void TColony::Block() {
         return;
     }
     command.Changed(TPlayerCommand::pcPreserve);
+    Logged(Entry(TLogCommand::Block));
     services_.Sound(TSound::Preserve);
     game_->WillChange(*base);
     base->Blocked = !base->Blocked;
@@ -518,8 +562,12 @@ void TColony::Market(bool sale) {
     TCommand command(*this);
     TMarketDialog dialog(*this, sale);
     services_.RunMarket(dialog);
-    if (dialog.Done())
-        command.Changed(sale ? TPlayerCommand::pcSale : TPlayerCommand::pcBuy);
+    if (!dialog.Done())
+        return;
+    command.Changed(sale ? TPlayerCommand::pcSale : TPlayerCommand::pcBuy);
+    TLogEntry entry = Entry(sale ? TLogCommand::Sale : TLogCommand::Buy);
+    entry.Detail = *dialog.Deal();
+    Logged(std::move(entry));
 }
 
 bool TColony::NewDay() {
@@ -528,6 +576,7 @@ bool TColony::NewDay() {
     const bool played = DayTurn();
     if (played)
         command.Changed(TPlayerCommand::pcNewDay);
+    LoggedDays(TLogCommand::NewDay, played ? 1 : 0);
     return played;
 }
 
@@ -581,6 +630,7 @@ TRunResult TColony::PlayOn(int32_t maxDays, const std::function<bool()>& goOn) {
     }
     if (run.Days > 0)
         command.Changed(QCoreApplication::translate("Commands", "%n дней", nullptr, run.Days));
+    LoggedDays(TLogCommand::PlayOn, run.Days);
     return run;
 }
 
@@ -606,6 +656,7 @@ bool TColony::NewWeek() {
         ++day;
     if (day > 0)
         command.Changed(TPlayerCommand::pcNewWeek);
+    LoggedDays(TLogCommand::NewWeek, day);
     return day == WeekDays;
 }
 
@@ -614,6 +665,7 @@ void TColony::MoneyGesture(bool rightButton, bool ctrl) {
         return;
     TCommand command(*this);
     command.Changed(Msg::GestureStep);
+    Logged(Entry(TLogCommand::Gesture));
     game_->SetMoney(TMoneyFlow::Gesture, SaturatingAdd(game_->Money, GestureMoney));
 }
 
@@ -625,6 +677,8 @@ TColonyHead TColony::Head() const {
     head.SelectedRow = selRow_;
     head.HistoryDays = static_cast<uint32_t>(days_.Count());
     head.JournalEntries = static_cast<uint32_t>(journal_.Count());
+    head.LogEntries = static_cast<uint32_t>(log_.Count());
+    head.TutorialStep = play_.TutorialStep;
     head.Counters = counters_;
     head.Goals = book_.Progress();
     return head;
@@ -639,6 +693,8 @@ void TColony::SetHead(const TColonyHead& head) {
     dragging_ = false;
     counters_ = head.Counters;
     book_.Assign(head.Goals);
+    if (play_.Scenario)
+        play_.TutorialStep = head.TutorialStep;
 }
 
 TColonyState TColony::TakeState() const {
@@ -656,9 +712,11 @@ void TColony::RestoreState(const TColonyState& state) {
 }
 
 void TColony::LoadState(const TColonyState& state, std::vector<THistoryDay> days, QUuid identity,
-                        TScenarioPlay play, std::vector<TJournalEntry> journal) {
+                        TScenarioPlay play, std::vector<TJournalEntry> journal,
+                        std::optional<TColonyLog> log) {
     undo_.Clear();
     EndScenario();
+    const uint32_t tutorialStep = play.TutorialStep;
     if (play.Scenario) {
         book_ = TGoalBook(play.Scenario->Goals);
         if (book_.Assign(state.Goals)) {
@@ -672,7 +730,16 @@ void TColony::LoadState(const TColonyState& state, std::vector<THistoryDay> days
     revision_ = ++lastRevision_;
     days_.Assign(std::move(days));
     journal_.Assign(std::move(journal));
+    log_.Assign({});
     RestoreState(state);
+    if (play_.Scenario)
+        play_.TutorialStep = tutorialStep;
+    if (log) {
+        logStart_ = std::move(log->Start);
+        log_.Assign(std::move(log->Entries));
+    } else {
+        BeginLog();
+    }
     services_.ShowUndoSteps();
     services_.ShowGoals();
 }
@@ -703,10 +770,13 @@ QString TColony::StepTo(std::optional<TUndoHistory::TStep> step, bool back) {
 void TColony::GoThrough(TColonyEdits& edits, bool back) {
     game_->Apply(edits.Game);
     TColonyHead here = Head();
-    if (back)
+    if (back) {
         edits.Journal = journal_.CutFrom(edits.Head.JournalEntries);
-    else
+        edits.Log = log_.CutFrom(edits.Head.LogEntries);
+    } else {
         journal_.Append(std::exchange(edits.Journal, {}));
+        log_.Append(std::exchange(edits.Log, {}));
+    }
     SetHead(edits.Head);
     edits.Head = std::move(here);
 }
@@ -753,8 +823,10 @@ bool TColony::AskTaxes() {
             TJournalKind::Tax,
             QCoreApplication::translate("Colony", "Ежегодные налоги: %1").arg(dialog.AmountText()));
         services_.RunYearlyTaxes(dialog);
-        if (!Answered(dialog, &TGoalCounters::YearlyTaxesPaid))
+        if (!Answered(dialog, &TGoalCounters::YearlyTaxesPaid)) {
+            refused_ = TRefusedTax::Yearly;
             return false;
+        }
         StopRun(TRunStop::Tax);
         Did(TTutorialStep::TAction::PayTax);
     }
@@ -767,8 +839,10 @@ bool TColony::AskTaxes() {
         Note(TJournalKind::Tax,
              QCoreApplication::translate("Colony", "Главный налог: %1").arg(dialog.AmountText()));
         services_.RunMainTax(dialog);
-        if (!Answered(dialog, &TGoalCounters::MainTaxesPaid))
+        if (!Answered(dialog, &TGoalCounters::MainTaxesPaid)) {
+            refused_ = TRefusedTax::Main;
             return false;
+        }
         StopRun(TRunStop::Tax);
     }
     return true;
@@ -859,12 +933,16 @@ void TColony::SetOrders(const TStandingOrders& orders) {
         return;
     TCommand command(*this);
     command.Changed(QT_TRANSLATE_NOOP("Commands", "заказы на рынке"));
+    TLogEntry entry = Entry(TLogCommand::Orders);
+    entry.Detail = orders;
+    Logged(std::move(entry));
     game_->Orders = orders;
     Did(TTutorialStep::TAction::Orders);
 }
 
 bool TColony::DayTurn() {
     dayStop_.reset();
+    refused_ = TRefusedTax::None;
     services_.Sound(TSound::NewDay);
     if (!AskTaxes())
         return false;

@@ -4,6 +4,7 @@
 #include "base/terrain.h"
 #include "basetype.h"
 #include "colonystate.h"
+#include "commandlog.h"
 #include "eventtype.h"
 #include "game.h"
 #include "history.h"
@@ -54,6 +55,10 @@ public:
     const TTerrainGrid& Terrain() const { return terrain_; }
     int32_t SelectedColumn() const { return selColumn_; }
     int32_t SelectedRow() const { return selRow_; }
+
+    // Seeds the generator of the game as it begins, from the clock without a
+    // seed; its log begins from there.
+    void SeedGame(std::optional<uint64_t> seed);
 
     // The new-game command: a fresh colony with the selection on the start
     // cell; improved land and ruins start afresh. The window scrolls its map
@@ -156,10 +161,11 @@ public:
     // one can be taken back. It keeps the identity it was saved with; a
     // null identity gives it a new one.
     // The scenario's goals were saved in the state; goals of another number
-    // than the scenario's make it a free game.
+    // than the scenario's make it a free game. Without its log the game logs
+    // from here.
     void LoadState(const TColonyState& state, std::vector<THistoryDay> days,
                    QUuid identity = QUuid(), TScenarioPlay play = {},
-                   std::vector<TJournalEntry> journal = {});
+                   std::vector<TJournalEntry> journal = {}, std::optional<TColonyLog> log = {});
     // Which game this is: made when a game begins and kept in its saves, so
     // that a save of another colony is never written over unasked.
     const QUuid& Identity() const { return identity_; }
@@ -174,6 +180,12 @@ public:
     const THistory& History() const { return days_; }
     // Every message the game showed the player, with its day and kind.
     const TJournal& Journal() const { return journal_; }
+    // The commands that changed the game since its log began, and the colony
+    // as it stood then: as a new game or scenario began, or as a game saved
+    // without its log was loaded. Played again from there, they reach the
+    // colony as it stands.
+    const TCommandLog& CommandLog() const { return log_; }
+    const TColonyState& LogStart() const { return logStart_; }
     // Which state of the game this is: every command, new or loaded game
     // makes a new one, and a step taken back or played again returns to the
     // state it was. So the game is as it was saved when the revision is the
@@ -222,6 +234,13 @@ private:
     // puts them back after those made meanwhile.
     void GoThrough(TColonyEdits& edits, bool back);
     void ShowReturn();
+    // The log begins again from the colony as it stands.
+    void BeginLog();
+    // A command that changed the game, given on the selected cell.
+    TLogEntry Entry(TLogCommand command, int32_t count = 0) const;
+    void Logged(TLogEntry entry) { log_.Record(std::move(entry)); }
+    // A command of days, with its tax refused when the last turn refused one.
+    void LoggedDays(TLogCommand command, int32_t days);
 
     const TBaseTypeList& catalogue_;
     const TEventTypeList& events_;
@@ -234,6 +253,10 @@ private:
     TUndoHistory undo_;
     THistory days_;
     TJournal journal_;
+    TCommandLog log_;
+    TColonyState logStart_;
+    // The tax the last turn refused, if any.
+    TRefusedTax refused_ = TRefusedTax::None;
     uint64_t revision_ = 0;
     uint64_t lastRevision_ = 0; // the newest revision given
     QUuid identity_ = QUuid::createUuid();

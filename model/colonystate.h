@@ -35,6 +35,10 @@ struct TColonyHead : TColonyFigures {
     int32_t SelectedRow = 0;
     uint32_t HistoryDays = 0;
     uint32_t JournalEntries = 0;
+    uint32_t LogEntries = 0;
+    // The tutorial's step the player is on, so that a command taken back
+    // takes back the step it made too.
+    uint32_t TutorialStep = 0;
     // The scenario's goals and what they count; none in the free game.
     TGoalCounters Counters;
     std::vector<TGoalProgress> Goals;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "gamedate.h"
+#include "timeline.h"
 
 #include <QString>
 #include <cstdint>
@@ -30,27 +31,5 @@ struct TJournalEntry {
     bool operator==(const TJournalEntry&) const = default;
 };
 
-// Every message of the game, oldest first. It follows the game's timeline:
-// an undo step takes the entries of its command out and keeps them, a redo
-// puts them back.
-class TJournal {
-public:
-    void Record(TJournalEntry entry) {
-        entries_.push_back(std::move(entry));
-        ++changes_;
-    }
-    std::span<const TJournalEntry> Entries() const { return entries_; }
-    size_t Count() const { return entries_.size(); }
-    // The entries from the count on, taken out; none when there are no more.
-    std::vector<TJournalEntry> CutFrom(size_t count);
-    // Entries taken out before, put back at the end.
-    void Append(std::vector<TJournalEntry> entries);
-    // A loaded game's entries.
-    void Assign(std::vector<TJournalEntry> entries);
-    // Grows with every change, so that a window knows when to show it again.
-    uint64_t Changes() const { return changes_; }
-
-private:
-    std::vector<TJournalEntry> entries_;
-    uint64_t changes_ = 0;
-};
+// Every message of the game, oldest first, following the game's timeline.
+using TJournal = TTimeline<TJournalEntry>;

@@ -139,7 +139,7 @@ TMarketDialog::TReply TMarketDialog::Ok() {
     }
     services.ShowResources(false);
     services.Sound(TSound::Button);
-    done_ = true;
+    deal_ = quantities;
     return TReply::Close;
 }
 

@@ -72,13 +72,14 @@ public:
     TReply ClickPicture(int good);
 
     int FocusField() const { return focus_; }
-    // Whether the dialog closed with a deal.
-    bool Done() const { return done_; }
+    // Whether the dialog closed with a deal, and the quantities it dealt.
+    bool Done() const { return deal_.has_value(); }
+    const std::optional<TResources>& Deal() const { return deal_; }
 
 private:
     TColony* colony_;
     bool sale_;
-    bool done_ = false;
+    std::optional<TResources> deal_;
     int focus_ = 0;
     std::array<QString, GoodsCount> fields_;
 };

@@ -577,6 +577,7 @@ void ReadPlay(TReading& from, TSavedGame& game) {
     }
     if (in.status() == QDataStream::Ok && !TGoalBook(scenario.Goals).Assign(goals))
         BadValue(QT_TRANSLATE_NOOP("SaveFile", "цели"));
+    game.Colony.TutorialStep = step;
     game.Scenario = {std::make_shared<const TScenario>(std::move(*reading.Scenario)),
                      static_cast<TDifficulty>(difficulty), undoUsed != 0, step};
 }
@@ -622,17 +623,19 @@ void ReadJournal(TReading& from, TSavedGame& game) {
 
 // Since version 6: the standing orders, in goods order: the good, its
 // floor and its ceiling.
-void WriteOrders(TWriting& to, const TSavedGame& game) {
-    const TStandingOrders& orders = game.Colony.Orders;
-    to.Out << static_cast<quint8>(
+void WriteOrderList(QDataStream& out, const TStandingOrders& orders) {
+    out << static_cast<quint8>(
         std::ranges::count_if(orders, [](const auto& o) { return o.has_value(); }));
     for (int good = 0; good < GoodsCount; ++good)
         if (orders[good])
-            to.Out << static_cast<quint8>(good) << orders[good]->Floor << orders[good]->Ceiling;
+            out << static_cast<quint8>(good) << orders[good]->Floor << orders[good]->Ceiling;
 }
 
-void ReadOrders(TReading& from, TSavedGame& game) {
-    QDataStream& in = from.In;
+void WriteOrders(TWriting& to, const TSavedGame& game) {
+    WriteOrderList(to.Out, game.Colony.Orders);
+}
+
+void ReadOrderList(QDataStream& in, TStandingOrders& orders) {
     quint8 count = 0;
     in >> count;
     int last = -1;
@@ -645,8 +648,167 @@ void ReadOrders(TReading& from, TSavedGame& game) {
         if (good >= GoodsCount || good <= last || !OrderError(order.Floor, order.Ceiling).isEmpty())
             BadValue(QT_TRANSLATE_NOOP("SaveFile", "заказы"));
         last = good;
-        game.Colony.Orders[good] = order;
+        orders[good] = order;
     }
+}
+
+void ReadOrders(TReading& from, TSavedGame& game) {
+    ReadOrderList(from.In, game.Colony.Orders);
+}
+
+// Since version 7: the command log. First the colony it began from, as 4
+// bytes of length and the sections of a game's colony (types, figures,
+// cells, buildings, generator, selection, account, counters, orders), then
+// the days of the history before it, the tutorial's step and the goals'
+// progress; then the entries, oldest first.
+struct TStartSection {
+    void (*Write)(TWriting& to, const TSavedGame& game);
+    void (*Read)(TReading& from, TSavedGame& game);
+};
+constexpr TStartSection StartSections[] = {
+    {WriteTypes, ReadTypes},         {WriteFigures, ReadFigures},   {WriteCells, ReadCells},
+    {WriteBuildings, ReadBuildings}, {WriteRandom, ReadRandom},     {WriteSelection, ReadSelection},
+    {WriteAccount, ReadAccount},     {WriteCounters, ReadCounters}, {WriteOrders, ReadOrders},
+};
+
+// The commands whose entries carry days, and the most days one may.
+bool TakesDays(TLogCommand command) {
+    return command == TLogCommand::NewDay || command == TLogCommand::NewWeek ||
+           command == TLogCommand::PlayOn;
+}
+constexpr qint32 MaxLoggedDays = 36500;
+
+void WriteLogEntry(QDataStream& out, const TLogEntry& entry) {
+    out << static_cast<quint8>(entry.Command) << static_cast<quint8>(entry.Refused) << entry.Column
+        << entry.Row;
+    if (entry.Command == TLogCommand::Build)
+        WriteText(out, entry.Type ? entry.Type->Id : QString());
+    else if (TakesDays(entry.Command))
+        out << static_cast<qint32>(entry.Count);
+    if (const auto* quantities = std::get_if<TResources>(&entry.Detail))
+        for (int32_t quantity : quantities->Items)
+            out << quantity;
+    else if (const auto* orders = std::get_if<TStandingOrders>(&entry.Detail))
+        WriteOrderList(out, *orders);
+}
+
+TLogEntry ReadLogEntry(QDataStream& in, const TBaseTypeList& catalogue) {
+    TLogEntry entry;
+    quint8 command = 0;
+    quint8 refused = 0;
+    in >> command >> refused >> entry.Column >> entry.Row;
+    if (in.status() != QDataStream::Ok)
+        return entry;
+    entry.Command = static_cast<TLogCommand>(command);
+    if (command >= LogCommandCount || refused > static_cast<quint8>(TRefusedTax::Main) ||
+        (refused != 0 && !TakesDays(entry.Command)) ||
+        !TTerrainGrid::Contains(entry.Column, entry.Row))
+        BadValue(QT_TRANSLATE_NOOP("SaveFile", "журнал команд"));
+    entry.Refused = static_cast<TRefusedTax>(refused);
+    if (entry.Command == TLogCommand::Build) {
+        const QString id = ReadText(in);
+        const TBaseType* type = FindBaseType(catalogue, id);
+        if (in.status() == QDataStream::Ok && !type)
+            Refuse(QCoreApplication::translate("SaveFile",
+                                               "в каталоге строений (BASES.INI) нет типа «%1»")
+                       .arg(id));
+        entry.Type = type;
+    } else if (TakesDays(entry.Command)) {
+        in >> entry.Count;
+        if (in.status() == QDataStream::Ok && (entry.Count < 0 || entry.Count > MaxLoggedDays))
+            BadValue(QT_TRANSLATE_NOOP("SaveFile", "журнал команд"));
+    }
+    if (entry.Command == TLogCommand::Sale || entry.Command == TLogCommand::Buy) {
+        TResources quantities;
+        for (int32_t& quantity : quantities.Items) {
+            in >> quantity;
+            if (in.status() == QDataStream::Ok && quantity < 0)
+                BadValue(QT_TRANSLATE_NOOP("SaveFile", "журнал команд"));
+        }
+        entry.Detail = quantities;
+    } else if (entry.Command == TLogCommand::Orders) {
+        TStandingOrders orders;
+        ReadOrderList(in, orders);
+        entry.Detail = orders;
+    }
+    return entry;
+}
+
+void WriteLog(TWriting& to, const TSavedGame& game) {
+    to.Out << static_cast<quint8>(game.Log.has_value());
+    if (!game.Log)
+        return;
+    const TColonyState& start = game.Log->Start;
+    QByteArray bytes;
+    {
+        QDataStream out(&bytes, QIODevice::WriteOnly);
+        out.setVersion(StreamVersion);
+        TWriting writing{out, {}, {}};
+        TSavedGame colony;
+        colony.Colony = start;
+        for (const TStartSection& section : StartSections)
+            section.Write(writing, colony);
+        out << start.HistoryDays << start.TutorialStep << static_cast<quint32>(start.Goals.size());
+        for (const TGoalProgress& goal : start.Goals)
+            out << static_cast<quint8>(goal.State) << goal.Held;
+    }
+    WriteBytes(to.Out, bytes);
+    const std::vector<TLogEntry>& entries = game.Log->Entries;
+    to.Out << static_cast<quint32>(entries.size());
+    for (const TLogEntry& entry : entries)
+        WriteLogEntry(to.Out, entry);
+}
+
+void ReadLog(TReading& from, TSavedGame& game) {
+    QDataStream& in = from.In;
+    quint8 logged = 0;
+    in >> logged;
+    if (in.status() != QDataStream::Ok || logged == 0)
+        return;
+    if (logged != 1)
+        BadValue(QT_TRANSLATE_NOOP("SaveFile", "журнал команд"));
+    const QByteArray bytes = ReadBytes(in);
+    if (in.status() != QDataStream::Ok)
+        return;
+    TColonyLog log;
+    {
+        QDataStream start(bytes);
+        start.setVersion(StreamVersion);
+        TReading reading{start, from.Version, from.Catalogue, from.Events, from.File, {}};
+        TSavedGame colony;
+        for (const TStartSection& section : StartSections)
+            if (start.status() == QDataStream::Ok)
+                section.Read(reading, colony);
+        log.Start = std::move(colony.Colony);
+        quint32 goalCount = 0;
+        start >> log.Start.HistoryDays >> log.Start.TutorialStep >> goalCount;
+        if (start.status() != QDataStream::Ok)
+            Refuse(QCoreApplication::translate("SaveFile", "журнал команд обрезан"));
+        if (log.Start.HistoryDays > game.Days.size() || goalCount != game.Colony.Goals.size() ||
+            log.Start.TutorialStep > game.Scenario.TutorialStep)
+            BadValue(QT_TRANSLATE_NOOP("SaveFile", "журнал команд"));
+        log.Start.Goals.resize(goalCount);
+        for (TGoalProgress& goal : log.Start.Goals) {
+            quint8 goalState = 0;
+            start >> goalState >> goal.Held;
+            if (goalState > static_cast<quint8>(TGoalState::Failed))
+                BadValue(QT_TRANSLATE_NOOP("SaveFile", "журнал команд"));
+            goal.State = static_cast<TGoalState>(goalState);
+        }
+        if (start.status() != QDataStream::Ok)
+            Refuse(QCoreApplication::translate("SaveFile", "журнал команд обрезан"));
+    }
+    // Each entry's command, tax, cell and, for most, nothing more.
+    constexpr qint64 EntryBytes = 1 + 1 + 2 + 2;
+    quint32 count = 0;
+    in >> count;
+    if (in.status() != QDataStream::Ok || count > in.device()->bytesAvailable() / EntryBytes)
+        return in.setStatus(QDataStream::ReadPastEnd);
+    log.Entries.reserve(count);
+    for (quint32 i = 0; i < count && in.status() == QDataStream::Ok; ++i)
+        log.Entries.push_back(ReadLogEntry(in, from.Catalogue));
+    game.Colony.LogEntries = count;
+    game.Log = std::move(log);
 }
 
 // One section of the content: the format that brought it, how it is
@@ -679,6 +841,7 @@ constexpr TSaveSection SaveSections[] = {
     {4, WritePlay, ReadPlay},
     {5, WriteJournal, ReadJournal},
     {6, WriteOrders, ReadOrders},
+    {7, WriteLog, ReadLog},
 };
 
 // Today's format writes every section.
@@ -724,6 +887,7 @@ uint32_t GridChecksum(const QByteArray& grid) {
 TSavedGame SavedGameOf(const TColony& colony, TSavedLand land, QPoint view, bool sound) {
     const std::span<const THistoryDay> days = colony.History().Days();
     const std::span<const TJournalEntry> journal = colony.Journal().Entries();
+    const std::span<const TLogEntry> log = colony.CommandLog().Entries();
     return {colony.TakeState(),
             {days.begin(), days.end()},
             std::move(land),
@@ -731,7 +895,8 @@ TSavedGame SavedGameOf(const TColony& colony, TSavedLand land, QPoint view, bool
             sound,
             colony.Identity(),
             colony.ScenarioPlay(),
-            {journal.begin(), journal.end()}};
+            {journal.begin(), journal.end()},
+            TColonyLog{colony.LogStart(), {log.begin(), log.end()}}};
 }
 
 int32_t MaxSavedPeople(const TBaseTypeList& catalogue) {

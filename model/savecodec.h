@@ -2,6 +2,7 @@
 
 #include "basetype.h"
 #include "colonystate.h"
+#include "commandlog.h"
 #include "history.h"
 #include "journal.h"
 #include "scenario.h"
@@ -10,6 +11,7 @@
 #include <QPoint>
 #include <QString>
 #include <QUuid>
+#include <optional>
 
 // The land a game was saved on: a map named as the game and the simulator
 // name it ("01", a path, "random:5") with the checksum of its grid, so that a
@@ -52,6 +54,9 @@ struct TSavedGame {
     TScenarioPlay Scenario;
     // Every message the game showed, oldest first, Colony.JournalEntries long.
     std::vector<TJournalEntry> Journal;
+    // The command log, Colony.LogEntries long, and the colony it began from;
+    // none in a file of a format before logs.
+    std::optional<TColonyLog> Log;
 };
 
 class TColony;
@@ -62,7 +67,7 @@ TSavedGame SavedGameOf(const TColony& colony, TSavedLand land, QPoint view, bool
 
 namespace SaveFormat {
 inline constexpr char Signature[8] = {'T', 'A', 'R', 'V', 'S', 'A', 'V', 'E'};
-inline constexpr uint32_t Version = 6;
+inline constexpr uint32_t Version = 7;
 // Every cell with a building on each, and two thousand years of history.
 inline constexpr uint32_t MaxContentSize = 64 * 1024 * 1024;
 } // namespace SaveFormat

@@ -5,7 +5,7 @@ size_t TColonyEdits::ByteSize() const {
     for (const TJournalEntry& entry : Journal)
         journal += static_cast<size_t>(entry.Text.size()) * sizeof(QChar);
     return sizeof(*this) + Head.Account.Years().size() * sizeof(TYearAccount) + Game.ByteSize() +
-           journal;
+           journal + Log.size() * sizeof(TLogEntry);
 }
 
 TUndoHistory::TStep& TUndoHistory::Record(const QString& command, TColonyEdits edits,

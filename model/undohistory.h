@@ -1,6 +1,7 @@
 #pragma once
 
 #include "colonystate.h"
+#include "commandlog.h"
 #include "game.h"
 #include "journal.h"
 
@@ -18,6 +19,7 @@ struct TColonyEdits {
     TColonyHead Head;
     TGameEdits Game;
     std::vector<TJournalEntry> Journal;
+    std::vector<TLogEntry> Log;
 
     // The memory the step holds, for keeping the undo history in bounds.
     size_t ByteSize() const;

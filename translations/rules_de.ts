@@ -1652,6 +1652,14 @@ Siedler: %4</translation>
         <source>заказы</source>
         <translation>Aufträge</translation>
     </message>
+    <message>
+        <source>журнал команд</source>
+        <translation>Befehlsprotokoll</translation>
+    </message>
+    <message>
+        <source>журнал команд обрезан</source>
+        <translation>das Befehlsprotokoll ist abgeschnitten</translation>
+    </message>
 </context>
 <context>
     <name>Scenario</name>

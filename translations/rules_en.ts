@@ -1652,6 +1652,14 @@ People: %4</translation>
         <source>заказы</source>
         <translation>orders</translation>
     </message>
+    <message>
+        <source>журнал команд</source>
+        <translation>command log</translation>
+    </message>
+    <message>
+        <source>журнал команд обрезан</source>
+        <translation>the command log is cut short</translation>
+    </message>
 </context>
 <context>
     <name>Scenario</name>

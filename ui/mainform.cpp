@@ -176,7 +176,7 @@ TMainForm::TMainForm(const TDM& images, const QString& folder, const TMapSource&
     connect(adviceForecast_, &TAdviceForecast::Played, this, [this] { FollowAdvice(); });
     colony_ = std::make_unique<TColony>(catalogue_, events_, earth_.Grid, *this,
                                         earth_.StartCell.x(), earth_.StartCell.y());
-    colony_->Game().Random.SeedFromClock();
+    colony_->SeedGame(std::nullopt);
     ShowUndoSteps();
     session_ = std::make_unique<TSession>(
         *colony_,
@@ -790,7 +790,7 @@ bool TMainForm::LoadFrom(const QString& path) {
     // The sound switch stays the player's: a save does not change it.
     pb1->SetScreen(saved.View.x(), saved.View.y());
     colony_->LoadState(saved.Colony, std::move(saved.Days), saved.Identity, saved.Scenario,
-                       std::move(saved.Journal));
+                       std::move(saved.Journal), std::move(saved.Log));
     session_->Loaded(path);
     ShowStatus(tr("Игра загружена"));
     return true;

@@ -11,7 +11,7 @@
 #include "land/scenarioland.h"
 #include "model/basetype.h"
 #include "model/eventtype.h"
-#include "model/random.h"
+#include "model/replay.h"
 #include "model/savefile.h"
 
 #include <QCoreApplication>
@@ -42,6 +42,38 @@ int CheckMapFile(const TMapSource& source, const TBaseTypeList& catalogue,
     if (problems.empty())
         std::cout << "map ok\n";
     return failed ? 1 : 0;
+}
+
+// Plays the saved game's command log again from its start and compares what
+// it reaches with the game; prints "replay ok" or the first difference. The
+// exit status: 1 for a difference, or a file that cannot be read or has no log.
+int ReplayFile(const QString& path, const TBaseTypeList& catalogue, const TEventTypeList& events,
+               const QStringList& folders) {
+    TEarth earth;
+    earth.Scene.MeasureTexts = false;
+    TSavedGame saved;
+    try {
+        saved = LoadGame(earth, path, catalogue, events, folders).Game;
+        if (!saved.Log)
+            throw TGameError(
+                QCoreApplication::translate("Replay", "в сохранении нет журнала команд"));
+    } catch (const TGameError& error) {
+        std::cout << "error " << error.Text().toStdString() << '\n';
+        return 1;
+    }
+    const TReplayResult result =
+        Replay({catalogue, events, earth.Grid, saved.Scenario, saved.Log->Start, saved.Log->Entries,
+                saved.Days, saved.Colony});
+    if (const std::optional<TReplayDifference>& difference = result.Difference) {
+        std::cout << QStringLiteral("replay differs date=%1 field=%2 saved=%3 replayed=%4")
+                         .arg(ShortDateText(difference->Date), difference->Field, difference->Saved,
+                              difference->Replayed)
+                         .toStdString()
+                  << '\n';
+        return 1;
+    }
+    std::cout << "replay ok days=" << result.Days << " commands=" << result.Commands << '\n';
+    return 0;
 }
 
 } // namespace
@@ -84,6 +116,11 @@ int main(int argc, char** argv) {
          QStringLiteral("Check the map M (as --map takes it), print 'map ok' or one 'error' or "
                         "'warning' line per problem, and exit: status 1 when there is an error."),
          QStringLiteral("M")},
+        {QStringLiteral("replay"),
+         QStringLiteral("Play the command log of the saved game FILE again from its start, "
+                        "compare each day and the end with the game, print 'replay ok' or the "
+                        "first difference, and exit: status 1 for a difference or an error."),
+         QStringLiteral("FILE")},
     });
     if (const auto status = commandLine.Parse(app.arguments()))
         return *status;
@@ -125,6 +162,9 @@ int main(int argc, char** argv) {
         }
         if (checkMap)
             return CheckMapFile(*checkMap, catalogue, {folder, SaveFolder()});
+        if (commandLine.Parser.isSet(QStringLiteral("replay")))
+            return ReplayFile(commandLine.Parser.value(QStringLiteral("replay")), catalogue, events,
+                              {folder, SaveFolder()});
         std::shared_ptr<const TScenario> scenario;
         if (commandLine.Parser.isSet(QStringLiteral("scenario"))) {
             scenario = LoadScenario(commandLine.Parser.value(QStringLiteral("scenario")), catalogue,
@@ -135,11 +175,7 @@ int main(int argc, char** argv) {
         earth.LoadEarth(map, {folder, SaveFolder()});
         TSimulator simulator(catalogue, events, earth, earth.StartCell.x(), earth.StartCell.y(),
                              std::cout, std::cerr, {folder});
-        TRandom& random = simulator.Colony().Game().Random;
-        if (seed)
-            random.Seed(*seed);
-        else
-            random.SeedFromClock();
+        simulator.Colony().SeedGame(seed);
         if (scenario)
             simulator.StartScenario(std::move(scenario), difficulty);
         std::string line;

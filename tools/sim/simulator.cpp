@@ -604,7 +604,7 @@ QString TSimulator::Load(const QString& file) {
         TSavedGame saved = LoadGame(earth_, file, catalogue_, colony_.Events(), mapFolders_).Game;
         view_ = saved.View;
         colony_.LoadState(saved.Colony, std::move(saved.Days), saved.Identity, saved.Scenario,
-                          std::move(saved.Journal));
+                          std::move(saved.Journal), std::move(saved.Log));
     } catch (const TGameError& error) {
         return QLatin1Char('!') + error.Text();
     }

@@ -45,7 +45,7 @@ int main(int argc, char** argv) {
         std::ostringstream errors;
         TSimulator simulator(data.Catalogue, data.Events, data.Earth, start.x(), start.y(),
                              transcript, errors);
-        simulator.Colony().Game().Random.Seed(seed);
+        simulator.Colony().SeedGame(seed);
         TSoakPlayer player(seed);
         TSoakFigures figures;
         QElapsedTimer timer;

@@ -30,6 +30,8 @@
 #   format 6: SCENARIO=golden.ini MORE=orders.txt make.sh save 6 build/tarvenia-sim
 #     at the commit that brought standing orders, so that the file carries two
 #     and a day of their deals; check.txt's "orders" prints them
+#   format 7: the same as format 6 at the commit that brought the command log;
+#     "tarvenia-sim --replay format7.dat" plays its log again (test sim_replays)
 #   then, with today's build: tests/data/saves/make.sh expected build/tarvenia-sim
 # Each state line that "save" printed was the same as the one in the
 # .expected file; a format-1 game has no history before its load, so its

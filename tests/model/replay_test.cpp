@@ -1,0 +1,74 @@
+// A colony's command log, played again from where it began through the
+// same rules, reaches the colony: through commands taken back and played
+// again, a deal, standing orders, runs of days and a tax refused. A colony
+// changed behind the rules' back differs from the day after.
+#include "rules_fixture.h"
+
+#include "model/replay.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TReplayResult ReplayOf(TRulesFixture& f) {
+    const TColonyState end = f.Colony.TakeState();
+    return Replay({f.Catalogue, f.Events, f.Terrain, f.Colony.ScenarioPlay(), f.Colony.LogStart(),
+                   f.Colony.CommandLog().Entries(), f.Colony.History().Days(), end});
+}
+
+TEST(Replay, TheLogReachesTheColonyAndAChangeBehindItsBackDiffersOnTheNextDay) {
+    TRulesFixture f;
+    f.Colony.NewGame(TRulesFixture::StartCol, TRulesFixture::StartRow);
+    f.Colony.SelectCell(11, 10);
+    f.Colony.Build(f.Catalogue[2]);
+    f.Colony.SelectCell(12, 10);
+    f.Colony.ImproveLand();
+    f.Colony.SelectCell(10, 11);
+    f.Colony.Build(f.Catalogue[1]);
+    f.Colony.Undo();
+    f.Colony.Undo();
+    f.Colony.Redo();
+    f.Colony.SelectCell(10, 9);
+    f.Colony.Build(f.Catalogue[3]); // too dear
+    f.Colony.NewWeek();
+    f.Window.OnMarket = [](TMarketDialog& dialog) {
+        dialog.SetFieldText(gdFood, QStringLiteral("40"));
+        dialog.Ok();
+    };
+    f.Colony.Market(false);
+    TStandingOrders orders;
+    orders[gdFood] = TStandingOrder{20, 30};
+    f.Colony.SetOrders(orders);
+    f.Colony.MoneyGesture(true, true);
+    // A run to the yearly tax, refused, then paid.
+    TQuietMessages quiet;
+    quiet.SetAll(true);
+    f.Colony.SetQuietMessages(quiet);
+    f.Window.PayTaxes = false;
+    f.Window.RunDays = 400;
+    f.Colony.PlayOnCommand();
+    const size_t refusedAt = f.Colony.History().Count();
+    f.Window.PayTaxes = true;
+    f.Colony.NewDay();
+    const std::span<const TLogEntry> log = f.Colony.CommandLog().Entries();
+    ASSERT_EQ(log.size(), 8u) << "a command that failed leaves no entry";
+    EXPECT_EQ(log[6].Refused, TRefusedTax::Yearly);
+    ASSERT_GT(refusedAt, 300u);
+
+    const TReplayResult same = ReplayOf(f);
+    EXPECT_FALSE(same.Difference) << same.Difference->Field.toStdString() << " "
+                                  << same.Difference->Saved.toStdString() << " "
+                                  << same.Difference->Replayed.toStdString();
+    EXPECT_EQ(same.Days, static_cast<int32_t>(f.Colony.History().Count()));
+    EXPECT_EQ(same.Commands, 8);
+
+    f.Game().Money -= 1000;
+    const TGameDate changed = f.Game().Date;
+    f.Colony.NewDay();
+    const TReplayResult differs = ReplayOf(f);
+    ASSERT_TRUE(differs.Difference);
+    EXPECT_EQ(differs.Difference->Field, "money");
+    EXPECT_EQ(differs.Difference->Date, DaysAfter(changed, 1));
+}
+
+} // namespace
