@@ -5,9 +5,12 @@
 // and the day, one command with its undo step, the save and the load against
 // the colony's size, from 1 000 to 20 000 buildings. The game's data lies
 // beside this program.
+#include "bench/balancecolony.h"
 #include "bench/bigcolony.h"
 #include "bench/twocenturies.h"
 #include "model/nextday.h"
+#include "model/quietservices.h"
+#include "model/savecodec.h"
 #include "model/savefile.h"
 
 #include <QCoreApplication>
@@ -159,6 +162,40 @@ void BM_SaveAndLoadTwoCenturies(benchmark::State& state) {
     state.counters["file_bytes"] = FileBytes(path);
 }
 BENCHMARK(BM_SaveAndLoadTwoCenturies)->Unit(benchmark::kMillisecond);
+
+// A game's save with its command log and without it: the log is to take at
+// most a tenth of the save. With 0, the balance player's colony of 1901,
+// eleven years of a new game grown by its commands; with 1, a decade of a new
+// game played a day a command, the most entries a decade can have.
+void BM_DecadeLogAgainstSave(benchmark::State& state) {
+    TWorld& world = World();
+    TSavedGame saved;
+    if (state.range(0) == 0) {
+        saved = ReadSaveFile(BalanceSave1901(DataFolder(), world.folder.path()), world.catalogue,
+                             world.events);
+    } else {
+        TQuietServices services;
+        TColony colony(world.catalogue, world.events, world.earth.Grid, services,
+                       world.earth.StartCell.x(), world.earth.StartCell.y());
+        colony.SeedGame(1);
+        for (int day = 0; day < 10 * 365; ++day)
+            colony.NewDay();
+        saved = SavedGameOf(colony, world.earth.SavedLand(), world.earth.StartScreen, true);
+    }
+    double with = 0;
+    double without = 0;
+    for (auto _ : state) {
+        with = static_cast<double>(EncodeSave(saved).size());
+        TSavedGame bare = saved;
+        bare.Log.reset();
+        without = static_cast<double>(EncodeSave(bare).size());
+    }
+    state.counters["entries"] = saved.Log ? static_cast<double>(saved.Log->Entries.size()) : 0;
+    state.counters["save_bytes"] = with;
+    state.counters["log_bytes"] = with - without;
+    state.counters["log_share"] = (with - without) / with;
+}
+BENCHMARK(BM_DecadeLogAgainstSave)->Arg(0)->Arg(1)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 // The whole load as the window does it: the file read and checked, then the
 // colony put back as it has it.

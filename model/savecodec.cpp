@@ -677,6 +677,9 @@ bool TakesDays(TLogCommand command) {
            command == TLogCommand::PlayOn;
 }
 constexpr qint32 MaxLoggedDays = 36500;
+// The most entries a log may hold: two thousand years of a command a day, and
+// more.
+constexpr size_t MaxLogEntries = size_t{1} << 20;
 
 void WriteLogEntry(QDataStream& out, const TLogEntry& entry) {
     out << static_cast<quint8>(entry.Command) << static_cast<quint8>(entry.Refused) << entry.Column
@@ -753,10 +756,20 @@ void WriteLog(TWriting& to, const TSavedGame& game) {
             out << static_cast<quint8>(goal.State) << goal.Held;
     }
     WriteBytes(to.Out, bytes);
+    // A run of the same entry, such as a day after day, is written once with
+    // its length.
     const std::vector<TLogEntry>& entries = game.Log->Entries;
-    to.Out << static_cast<quint32>(entries.size());
-    for (const TLogEntry& entry : entries)
-        WriteLogEntry(to.Out, entry);
+    std::vector<std::pair<size_t, quint32>> runs;
+    for (size_t i = 0; i < entries.size(); ++i)
+        if (!runs.empty() && entries[runs.back().first] == entries[i])
+            ++runs.back().second;
+        else
+            runs.emplace_back(i, 1);
+    to.Out << static_cast<quint32>(runs.size());
+    for (const auto& [first, length] : runs) {
+        to.Out << length;
+        WriteLogEntry(to.Out, entries[first]);
+    }
 }
 
 void ReadLog(TReading& from, TSavedGame& game) {
@@ -798,16 +811,24 @@ void ReadLog(TReading& from, TSavedGame& game) {
         if (start.status() != QDataStream::Ok)
             Refuse(QCoreApplication::translate("SaveFile", "журнал команд обрезан"));
     }
-    // Each entry's command, tax, cell and, for most, nothing more.
-    constexpr qint64 EntryBytes = 1 + 1 + 2 + 2;
-    quint32 count = 0;
-    in >> count;
-    if (in.status() != QDataStream::Ok || count > in.device()->bytesAvailable() / EntryBytes)
+    // Each run's length, and its entry's command, tax, cell and, for most,
+    // nothing more.
+    constexpr qint64 RunBytes = 4 + 1 + 1 + 2 + 2;
+    quint32 runs = 0;
+    in >> runs;
+    if (in.status() != QDataStream::Ok || runs > in.device()->bytesAvailable() / RunBytes)
         return in.setStatus(QDataStream::ReadPastEnd);
-    log.Entries.reserve(count);
-    for (quint32 i = 0; i < count && in.status() == QDataStream::Ok; ++i)
-        log.Entries.push_back(ReadLogEntry(in, from.Catalogue));
-    game.Colony.LogEntries = count;
+    for (quint32 i = 0; i < runs && in.status() == QDataStream::Ok; ++i) {
+        quint32 length = 0;
+        in >> length;
+        const TLogEntry entry = ReadLogEntry(in, from.Catalogue);
+        if (in.status() != QDataStream::Ok)
+            return;
+        if (length == 0 || length > MaxLogEntries - log.Entries.size())
+            BadValue(QT_TRANSLATE_NOOP("SaveFile", "журнал команд"));
+        log.Entries.insert(log.Entries.end(), length, entry);
+    }
+    game.Colony.LogEntries = static_cast<uint32_t>(log.Entries.size());
     game.Log = std::move(log);
 }
 
