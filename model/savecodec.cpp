@@ -524,6 +524,33 @@ void ReadCounters(TReading& from, TSavedGame& game) {
         BadValue(QT_TRANSLATE_NOOP("SaveFile", "сценарий"));
 }
 
+// Whether an optional part follows: a byte 0 or 1.
+bool Present(QDataStream& in, const char* what) {
+    quint8 present = 0;
+    in >> present;
+    if (in.status() != QDataStream::Ok || present == 0)
+        return false;
+    if (present != 1)
+        BadValue(what);
+    return true;
+}
+
+// The goals' progress: each goal's state and the turns its condition held.
+void WriteGoals(QDataStream& out, const std::vector<TGoalProgress>& goals) {
+    for (const TGoalProgress& goal : goals)
+        out << static_cast<quint8>(goal.State) << goal.Held;
+}
+
+void ReadGoals(QDataStream& in, std::vector<TGoalProgress>& goals, const char* what) {
+    for (TGoalProgress& goal : goals) {
+        quint8 goalState = 0;
+        in >> goalState >> goal.Held;
+        if (goalState > static_cast<quint8>(TGoalState::Failed))
+            BadValue(what);
+        goal.State = static_cast<TGoalState>(goalState);
+    }
+}
+
 // Since version 4: the scenario in play, if any, with its file, its level,
 // the tutorial's step and its goals' progress. Its file is read again and
 // the progress checked against it.
@@ -537,18 +564,13 @@ void WritePlay(TWriting& to, const TSavedGame& game) {
     WriteBytes(to.Out, play.Scenario->Source);
     to.Out << static_cast<quint8>(play.Difficulty) << static_cast<quint8>(play.UndoUsed)
            << play.TutorialStep << static_cast<quint32>(goals.size());
-    for (const TGoalProgress& goal : goals)
-        to.Out << static_cast<quint8>(goal.State) << goal.Held;
+    WriteGoals(to.Out, goals);
 }
 
 void ReadPlay(TReading& from, TSavedGame& game) {
     QDataStream& in = from.In;
-    quint8 played = 0;
-    in >> played;
-    if (in.status() != QDataStream::Ok || played == 0)
+    if (!Present(in, QT_TRANSLATE_NOOP("SaveFile", "сценарий")))
         return;
-    if (played != 1)
-        BadValue(QT_TRANSLATE_NOOP("SaveFile", "сценарий"));
     const QString name = QString::fromUtf8(ReadBytes(in));
     const QByteArray source = ReadBytes(in);
     quint8 difficulty = 0;
@@ -568,13 +590,7 @@ void ReadPlay(TReading& from, TSavedGame& game) {
         BadValue(QT_TRANSLATE_NOOP("SaveFile", "сценарий"));
     std::vector<TGoalProgress>& goals = game.Colony.Goals;
     goals.resize(goalCount);
-    for (TGoalProgress& goal : goals) {
-        quint8 goalState = 0;
-        in >> goalState >> goal.Held;
-        if (goalState > static_cast<quint8>(TGoalState::Failed))
-            BadValue(QT_TRANSLATE_NOOP("SaveFile", "цели"));
-        goal.State = static_cast<TGoalState>(goalState);
-    }
+    ReadGoals(in, goals, QT_TRANSLATE_NOOP("SaveFile", "цели"));
     if (in.status() == QDataStream::Ok && !TGoalBook(scenario.Goals).Assign(goals))
         BadValue(QT_TRANSLATE_NOOP("SaveFile", "цели"));
     game.Colony.TutorialStep = step;
@@ -752,8 +768,7 @@ void WriteLog(TWriting& to, const TSavedGame& game) {
         for (const TStartSection& section : StartSections)
             section.Write(writing, colony);
         out << start.HistoryDays << start.TutorialStep << static_cast<quint32>(start.Goals.size());
-        for (const TGoalProgress& goal : start.Goals)
-            out << static_cast<quint8>(goal.State) << goal.Held;
+        WriteGoals(out, start.Goals);
     }
     WriteBytes(to.Out, bytes);
     // A run of the same entry, such as a day after day, is written once with
@@ -774,12 +789,8 @@ void WriteLog(TWriting& to, const TSavedGame& game) {
 
 void ReadLog(TReading& from, TSavedGame& game) {
     QDataStream& in = from.In;
-    quint8 logged = 0;
-    in >> logged;
-    if (in.status() != QDataStream::Ok || logged == 0)
+    if (!Present(in, QT_TRANSLATE_NOOP("SaveFile", "журнал команд")))
         return;
-    if (logged != 1)
-        BadValue(QT_TRANSLATE_NOOP("SaveFile", "журнал команд"));
     const QByteArray bytes = ReadBytes(in);
     if (in.status() != QDataStream::Ok)
         return;
@@ -801,13 +812,7 @@ void ReadLog(TReading& from, TSavedGame& game) {
             log.Start.TutorialStep > game.Scenario.TutorialStep)
             BadValue(QT_TRANSLATE_NOOP("SaveFile", "журнал команд"));
         log.Start.Goals.resize(goalCount);
-        for (TGoalProgress& goal : log.Start.Goals) {
-            quint8 goalState = 0;
-            start >> goalState >> goal.Held;
-            if (goalState > static_cast<quint8>(TGoalState::Failed))
-                BadValue(QT_TRANSLATE_NOOP("SaveFile", "журнал команд"));
-            goal.State = static_cast<TGoalState>(goalState);
-        }
+        ReadGoals(start, log.Start.Goals, QT_TRANSLATE_NOOP("SaveFile", "журнал команд"));
         if (start.status() != QDataStream::Ok)
             Refuse(QCoreApplication::translate("SaveFile", "журнал команд обрезан"));
     }
