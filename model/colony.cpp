@@ -171,7 +171,7 @@ TLogEntry TColony::Entry(TLogCommand command, int32_t count) const {
 void TColony::LoggedDays(TLogCommand command, int32_t days) {
     TLogEntry entry = Entry(command, days);
     entry.Refused = refused_;
-    Logged(std::move(entry));
+    Logged(entry);
 }
 
 void TColony::EndScenario() {
@@ -406,7 +406,7 @@ void TColony::Build(const TBaseType& type) {
     command.Changed(Msg::BuildStep);
     TLogEntry entry = Entry(TLogCommand::Build);
     entry.Type = &type;
-    Logged(std::move(entry));
+    Logged(entry);
     services_.Sound(TSound::Base);
     game_->SetMoney(TMoneyFlow::Construction, game_->Money - type.Price);
     game_->AddBase(type, col, row, false);
@@ -567,7 +567,7 @@ void TColony::Market(bool sale) {
     command.Changed(sale ? TPlayerCommand::pcSale : TPlayerCommand::pcBuy);
     TLogEntry entry = Entry(sale ? TLogCommand::Sale : TLogCommand::Buy);
     entry.Detail = *dialog.Deal();
-    Logged(std::move(entry));
+    Logged(entry);
 }
 
 bool TColony::NewDay() {
@@ -935,7 +935,7 @@ void TColony::SetOrders(const TStandingOrders& orders) {
     command.Changed(QT_TRANSLATE_NOOP("Commands", "заказы на рынке"));
     TLogEntry entry = Entry(TLogCommand::Orders);
     entry.Detail = orders;
-    Logged(std::move(entry));
+    Logged(entry);
     game_->Orders = orders;
     Did(TTutorialStep::TAction::Orders);
 }

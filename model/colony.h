@@ -238,7 +238,7 @@ private:
     void BeginLog();
     // A command that changed the game, given on the selected cell.
     TLogEntry Entry(TLogCommand command, int32_t count = 0) const;
-    void Logged(TLogEntry entry) { log_.Record(std::move(entry)); }
+    void Logged(const TLogEntry& entry) { log_.Record(entry); }
     // A command of days, with its tax refused when the last turn refused one.
     void LoggedDays(TLogCommand command, int32_t days);
 
