@@ -932,7 +932,7 @@ int32_t MaxSavedPeople(const TBaseTypeList& catalogue) {
     return ClampToInt32(std::max<int64_t>(home * TTerrainGrid::CellCount, TColonyFigures{}.People));
 }
 
-QByteArray EncodeSave(const TSavedGame& game) {
+QByteArray EncodeSave(const TSavedGame& game, TPacking packing) {
     const QByteArray content = EncodeContent(game);
     // A file the game could not load again is not written.
     if (content.size() > static_cast<qsizetype>(SaveFormat::MaxContentSize))
@@ -944,7 +944,8 @@ QByteArray EncodeSave(const TSavedGame& game) {
     QByteArray packed(static_cast<qsizetype>(packedSize), Qt::Uninitialized);
     if (compress2(reinterpret_cast<Bytef*>(packed.data()), &packedSize,
                   reinterpret_cast<const Bytef*>(content.constData()),
-                  static_cast<uLong>(content.size()), Z_BEST_SPEED) != Z_OK)
+                  static_cast<uLong>(content.size()),
+                  packing == TPacking::Fast ? Z_BEST_SPEED : Z_NO_COMPRESSION) != Z_OK)
         throw TGameError(QCoreApplication::translate("SaveFile", "не хватило памяти для сжатия"));
     packed.resize(static_cast<qsizetype>(packedSize));
 

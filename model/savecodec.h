@@ -72,8 +72,13 @@ inline constexpr uint32_t Version = 7;
 inline constexpr uint32_t MaxContentSize = 64 * 1024 * 1024;
 } // namespace SaveFormat
 
+// How a save's content is packed: at zlib's fastest level, or stored as it
+// is in the same zlib stream, for the crash save that is made after every
+// command and read only after a crash.
+enum class TPacking { Fast, Stored };
+
 // The whole file as bytes, with this program's version in its header.
-QByteArray EncodeSave(const TSavedGame& game);
+QByteArray EncodeSave(const TSavedGame& game, TPacking packing = TPacking::Fast);
 
 // The most people a saved colony may hold: every cell of the map housing as
 // many as the catalogue's largest home, or the founders when no type houses

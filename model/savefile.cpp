@@ -1,5 +1,7 @@
 #include "savefile.h"
 
+#include "base/crashguard.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -104,6 +106,22 @@ TSavedGame ReadSaveFile(const QString& path, const TBaseTypeList& catalogue,
         fail(error.Text());
     }
     return {};
+}
+
+void KeepForCrash(const TSavedGame& game) {
+    // Enough of the journal to tell what the player last saw.
+    constexpr size_t JournalLines = 20;
+    QByteArray journal;
+    const size_t first =
+        game.Journal.size() > JournalLines ? game.Journal.size() - JournalLines : 0;
+    for (size_t index = first; index < game.Journal.size(); ++index) {
+        const TJournalEntry& entry = game.Journal[index];
+        journal +=
+            (DateText(entry.Date) + QStringLiteral(": ") + QString(entry.Text).replace(u'\n', u' '))
+                .toUtf8();
+        journal += '\n';
+    }
+    CrashGuard::Prepare(EncodeSave(game, TPacking::Stored), std::move(journal));
 }
 
 QString SaveFolder() {

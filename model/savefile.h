@@ -18,6 +18,11 @@ TSavedGame ReadSaveFile(const QString& path, const TBaseTypeList& catalogue,
 // That error, for a reason found after the file was read (its land, say).
 TGameError LoadFailure(const QString& path, const QString& reason);
 
+// Hands the game to the crash guard (base/crashguard.h): what a crash
+// writes as Crash.dat from now on, with the journal's last lines for
+// Crash.log. The content is stored unpacked, which costs a copy.
+void KeepForCrash(const TSavedGame& game);
+
 // The player's save folder: TARVENIA_SAVE_DIR when it is set, else the
 // game's folder among the user's data (~/.local/share/tarvenia). Not made
 // here.

@@ -1,5 +1,6 @@
 #include "session.h"
 
+#include "base/crashguard.h"
 #include "base/gameerror.h"
 #include "colony.h"
 #include "goals.h"
@@ -20,6 +21,8 @@ const char* const ReplaceFile =
     QT_TRANSLATE_NOOP("Session", "Файл «%1» не читается как сохранённая игра. Заменить его?");
 const char* const AutosaveTaken =
     QT_TRANSLATE_NOOP("Session", "Имя «%1» занято автосохранениями: выберите другое.");
+const char* const CrashSaveTaken =
+    QT_TRANSLATE_NOOP("Session", "Имя «%1» занято сохранением при сбое: выберите другое.");
 
 constexpr int AutosaveFiles = 3;
 
@@ -42,7 +45,7 @@ void TSession::Began() {
 }
 
 void TSession::Loaded(const QString& path) {
-    current_ = IsAutosave(path) ? QString() : path;
+    current_ = IsAutosave(path) || IsCrashSave(path) ? QString() : path;
     savedRevision_ = colony_.Revision();
 }
 
@@ -59,9 +62,10 @@ bool TSession::SaveAs() {
     const QString path = dialogs_.ChooseSaveFile(folder_, ProposedName());
     if (path.isEmpty())
         return false;
-    if (IsAutosave(path)) {
-        dialogs_.ShowError(
-            QCoreApplication::translate("Session", AutosaveTaken).arg(QFileInfo(path).fileName()));
+    if (IsAutosave(path) || IsCrashSave(path)) {
+        dialogs_.ShowError(QCoreApplication::translate("Session", IsAutosave(path) ? AutosaveTaken
+                                                                                   : CrashSaveTaken)
+                               .arg(QFileInfo(path).fileName()));
         return false;
     }
     return SaveTo(path);
@@ -117,6 +121,9 @@ QString TSession::LatestPlayable(const QString& folder) const {
     const QFileInfoList saves =
         QDir(folder).entryInfoList({QStringLiteral("*.dat")}, QDir::Files, QDir::Time);
     for (const QFileInfo& save : saves.mid(0, Looked)) {
+        // The crash save is offered at the start on its own, once.
+        if (IsCrashSave(save.fileName()))
+            continue;
         const std::optional<TSavedGame> game = Peek(save.absoluteFilePath());
         if (!game)
             continue;
@@ -166,6 +173,11 @@ QString TSession::ProposedName() const {
 
 QString TSession::AutosaveName(const TGameDate& date) {
     return AutosaveFile((date.Year * 12 + date.Month - 1) % AutosaveFiles);
+}
+
+bool TSession::IsCrashSave(const QString& path) {
+    return QFileInfo(path).fileName().compare(QLatin1String(CrashGuard::SaveName),
+                                              Qt::CaseInsensitive) == 0;
 }
 
 bool TSession::IsAutosave(const QString& path) {

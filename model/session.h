@@ -93,6 +93,9 @@ public:
     // Whether the file is one the autosave writes (or wrote before it took
     // turns: Autosave.dat), and so is no file of the player's.
     static bool IsAutosave(const QString& path);
+    // Whether the file is the one a crash writes (Crash.dat): the player
+    // never saves to it, and loaded it is no file of the player's either.
+    static bool IsCrashSave(const QString& path);
 
 private:
     // Whether the file may be written over: it is not there, holds this

@@ -79,5 +79,11 @@ QMessageBox::StandardButton Ask(QWidget* parent, const QString& text,
         if (QAbstractButton* button = box.button(answer))
             button->setText(QCoreApplication::translate("TMainForm", caption));
     box.setDefaultButton(byDefault);
+    // Asked before the game's window is shown, it stands in the screen's
+    // middle instead of its parent's corner.
+    if (!parent->isVisible()) {
+        box.adjustSize();
+        box.move(parent->screen()->availableGeometry().center() - box.rect().center());
+    }
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }

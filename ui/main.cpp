@@ -60,6 +60,7 @@ int main(int argc, char** argv) {
         TApplication::ShowError(QString::fromStdString(e.what()));
         return 1;
     }
+    mainForm->GuardCrashes();
     if (edit) {
         TIslandEditorForm& editor = mainForm->OpenEditor(editLand);
         // Without a land the player chooses where to begin.

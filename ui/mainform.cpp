@@ -1,5 +1,6 @@
 #include "mainform.h"
 
+#include "base/crashguard.h"
 #include "land/scenarioland.h"
 #include "map/mapview.h"
 #include "map/overlaylegend.h"
@@ -52,6 +53,7 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QEvent>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -179,14 +181,8 @@ TMainForm::TMainForm(const TDM& images, const QString& folder, const TMapSource&
     colony_->SeedGame(std::nullopt);
     ShowUndoSteps();
     session_ = std::make_unique<TSession>(
-        *colony_,
-        [this] {
-            // Zoomed far out the view starts before the world's edge; the
-            // save keeps the corner of the world it shows from.
-            const QPoint view(std::max(pb1->Screen().x(), 0), std::max(pb1->Screen().y(), 0));
-            return SavedGameOf(*colony_, earth_.SavedLand(), view, miSound->isChecked());
-        },
-        [this] { return earth_.Source().Title(); }, *this, SaveFolder());
+        *colony_, [this] { return SavedGame(); }, [this] { return earth_.Source().Title(); }, *this,
+        SaveFolder());
     session_->Options = {settings_.AskBeforeDiscard, settings_.Autosave};
     colony_->SetQuietMessages(settings_.QuietMessages);
     colony_->SetAdviceStops(settings_.AdviceStops);
@@ -206,6 +202,26 @@ TMainForm::~TMainForm() {
     colony_.reset();
 }
 
+TSavedGame TMainForm::SavedGame() const {
+    // Zoomed far out the view starts before the world's edge; the save
+    // keeps the corner of the world it shows from.
+    const QPoint view(std::max(pb1->Screen().x(), 0), std::max(pb1->Screen().y(), 0));
+    return SavedGameOf(*colony_, earth_.SavedLand(), view, miSound->isChecked());
+}
+
+void TMainForm::GuardCrashes() {
+    CrashGuard::Install(session_->Folder());
+    crashGuarded_ = true;
+    KeepForCrash();
+}
+
+void TMainForm::KeepForCrash() {
+    if (!crashGuarded_ || colony_->Revision() == crashRevision_)
+        return;
+    crashRevision_ = colony_->Revision();
+    ::KeepForCrash(SavedGame());
+}
+
 void TMainForm::SetSoundPlayer(std::unique_ptr<TSoundPlayer> player) {
     sounds_ = std::move(player);
     // Told after the command that played it has shown its own status.
@@ -214,7 +230,30 @@ void TMainForm::SetSoundPlayer(std::unique_ptr<TSoundPlayer> player) {
     };
 }
 
+bool TMainForm::OfferCrashSave() {
+    const QDir folder(session_->Folder());
+    const QFileInfo save(folder.filePath(QLatin1String(CrashGuard::SaveName)));
+    const QFileInfo log(folder.filePath(QLatin1String(CrashGuard::LogName)));
+    if (!save.isFile() || !log.isFile())
+        return false;
+    const QString written = log.lastModified().toUTC().toString(Qt::ISODateWithMs);
+    if (written == settings_.CrashSeen)
+        return false;
+    settings_.CrashSeen = written;
+    SaveSettings();
+    return Ask(this,
+               tr("В прошлый раз игра прервалась из-за сбоя. Загрузить колонию, какой она "
+                  "была перед сбоем?\n\nЧтобы сообщить о сбое, приложите к письму два "
+                  "файла:\n%1\n%2")
+                   .arg(QDir::toNativeSeparators(save.absoluteFilePath()),
+                        QDir::toNativeSeparators(log.absoluteFilePath())),
+               QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes) == QMessageBox::Yes &&
+           LoadFrom(save.absoluteFilePath());
+}
+
 bool TMainForm::ShowHello() {
+    if (OfferCrashSave())
+        return true;
     const QString latest = session_->LatestPlayable(SaveFolder());
     // The tutorial is offered until the player has won it once, at any level.
     const TRecords records = TRecords::Load();
@@ -770,10 +809,12 @@ void TMainForm::miOrdersClick() {
 
 void TMainForm::miUndoClick() {
     colony_->ShowStatus(colony_->Undo());
+    KeepForCrash();
 }
 
 void TMainForm::miRedoClick() {
     colony_->ShowStatus(colony_->Redo());
+    KeepForCrash();
 }
 
 bool TMainForm::LoadFrom(const QString& path) {
@@ -792,6 +833,7 @@ bool TMainForm::LoadFrom(const QString& path) {
     colony_->LoadState(saved.Colony, std::move(saved.Days), saved.Identity, saved.Scenario,
                        std::move(saved.Journal), std::move(saved.Log));
     session_->Loaded(path);
+    KeepForCrash();
     ShowStatus(tr("Игра загружена"));
     return true;
 }
@@ -808,6 +850,7 @@ void TMainForm::ShowNewGame() {
     pb1->SetScreen(earth_.StartScreen.x(), earth_.StartScreen.y());
     mapView_->SetGame(&colony_->Game());
     mapView_->SetSelection(QPoint(colony_->SelectedColumn(), colony_->SelectedRow()));
+    KeepForCrash();
 }
 
 void TMainForm::ShowGame() {
@@ -1238,6 +1281,7 @@ void TMainForm::Play(const std::function<void()>& command) {
     } catch (const std::exception& error) {
         TApplication::ShowError(QString::fromStdString(error.what()));
     }
+    KeepForCrash();
 }
 
 void TMainForm::Autosave() {

@@ -57,11 +57,16 @@ public:
     TMainForm(const TDM& images, const QString& folder, const TMapSource& map = TMapSource());
     ~TMainForm() override;
 
-    // Shows the start screen; false when the player chose to leave.
+    // Shows the start screen; false when the player chose to leave. After a
+    // crash the player is first told of it, once, and offered the colony as
+    // it was; loaded, it takes the start screen's place.
     bool ShowHello();
     // Shows the window, in full screen when the player's settings say so.
     void ShowGame();
     const TSettings& Settings() const { return settings_; }
+    // Writes Crash.dat and Crash.log into the save folder if the game dies
+    // from now on, with the game as of its last finished command.
+    void GuardCrashes();
 
     TColony& Colony() { return *colony_; }
     // Replaces the sound output, for instance by one that only listens. A
@@ -244,6 +249,14 @@ private:
     // box, the game put back as the command found it.
     void Play(const std::function<void()>& command);
     void closeEvent(QCloseEvent* event) override;
+    // Tells of a crash not yet told of and loads its save if the player
+    // wants it; true when it was loaded.
+    bool OfferCrashSave();
+    // The game in play as a save records it, with the view and the sound.
+    TSavedGame SavedGame() const;
+    // Hands the game to the crash guard when it changed since it was last
+    // handed over.
+    void KeepForCrash();
     // A file of the save folder chosen in a file dialog, with the name
     // proposed for saving; empty when the player cancelled.
     QString ChooseInSaveFolder(bool forSaving, const QString& proposedName = QString());
@@ -284,4 +297,6 @@ private:
     bool stateDue_ = false; // a day of a run has not been shown yet
     bool closeAfterRun_ = false;
     std::unique_ptr<TSession> session_;
+    bool crashGuarded_ = false;
+    std::optional<uint64_t> crashRevision_;
 };

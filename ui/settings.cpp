@@ -35,6 +35,7 @@ constexpr TStoredSetting Stored[] = {
     {"playon/until", &TSettings::RunUntil},
     {"playon/pace", &TSettings::RunPace, 0, 1000},
     {"advice/stop", &TSettings::AdviceStops},
+    {"game/crashSeen", &TSettings::CrashSeen},
 };
 
 // Only the two words the settings are written with: any other text would
@@ -132,6 +133,10 @@ void Read(const QVariant& value, const TStoredSetting&, std::optional<TGameDate>
         date = read;
 }
 
+void Read(const QVariant& value, const TStoredSetting&, QString& text) {
+    text = value.toString();
+}
+
 QVariant Written(bool flag) {
     return flag;
 }
@@ -166,6 +171,10 @@ QVariant Written(TRunLimit limit) {
 
 QVariant Written(const std::optional<TGameDate>& date) {
     return date ? QVariant(ShortDateText(*date)) : QVariant();
+}
+
+QVariant Written(const QString& text) {
+    return text.isEmpty() ? QVariant() : QVariant(text);
 }
 
 QVariant Written(TLanguage language) {

@@ -53,6 +53,9 @@ struct TSettings {
     int RunPace = 10;
     // The kinds of the advisor's warning whose new ones stop play on.
     TAdviceStops AdviceStops;
+    // When the crash the game last told of was written (Crash.log's time,
+    // as ISO text), so that each crash is told of once.
+    QString CrashSeen;
 
     // The stored settings; what is missing or malformed keeps its default.
     static TSettings Load();
@@ -72,7 +75,7 @@ struct TStoredSetting {
     std::variant<bool TSettings::*, int TSettings::*, TLanguage TSettings::*,
                  std::optional<QPoint> TSettings::*, std::optional<QSize> TSettings::*,
                  TQuietMessages TSettings::*, TAdviceStops TSettings::*, TRunLimit TSettings::*,
-                 std::optional<TGameDate> TSettings::*>
+                 std::optional<TGameDate> TSettings::*, QString TSettings::*>
         Field;
     int Min = 0;
     int Max = 0;

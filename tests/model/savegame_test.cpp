@@ -3,6 +3,8 @@
 // commands are taken back and played again with the generator's state.
 #include "rules_fixture.h"
 
+#include "base/crashguard.h"
+
 #include "model/messages.h"
 #include "model/random.h"
 #include "model/savefile.h"
@@ -12,8 +14,13 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QtEndian>
+#include <csignal>
 #include <functional>
 #include <gtest/gtest.h>
+#include <stdexcept>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -346,6 +353,66 @@ TEST_F(SavedGame, FilesNameThemselvesInTheirErrorsAndAFailedWriteKeepsTheOldFile
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), before);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList({"Save.dat"}));
+}
+
+// A game that dies leaves the game of its last finished command, which
+// loads, and a log that says why, in place of an older pair; one that dies
+// while writing them leaves the older pair whole.
+TEST_F(SavedGame, ACrashLeavesTheLastCommandsGameAndALogInPlaceOfTheOlderPair) {
+    QTemporaryDir dir;
+    const QDir folder(dir.path());
+    const auto read = [&folder](const char* name) {
+        QFile file(folder.filePath(QLatin1String(name)));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
+    };
+    TSavedGame game = Played();
+    game.Journal.push_back({Game().Date, TJournalKind::Event, 3, 4, "Пожар\nна лесопилке"});
+    game.Colony.JournalEntries = 1;
+    // Each crash is a child that prepares the game and then dies as told.
+    const auto crash = [&](const std::function<void()>& die) {
+        const pid_t child = fork();
+        if (child == 0) {
+            CrashGuard::Install(folder.path());
+            KeepForCrash(game);
+            die();
+            _exit(0);
+        }
+        int status = 0;
+        waitpid(child, &status, 0);
+        return status;
+    };
+    const int segv = crash([] { raise(SIGSEGV); });
+    ASSERT_TRUE(WIFSIGNALED(segv));
+    EXPECT_EQ(WTERMSIG(segv), SIGSEGV);
+    const TSavedGame crashed = Decode(read(CrashGuard::SaveName));
+    EXPECT_EQ(crashed.Colony, game.Colony);
+    ASSERT_TRUE(crashed.Log && game.Log);
+    EXPECT_EQ(crashed.Log->Entries, game.Log->Entries);
+    const QString log = QString::fromUtf8(read(CrashGuard::LogName));
+    EXPECT_TRUE(log.startsWith("Tarvenia ")) << log.toStdString();
+    EXPECT_TRUE(log.contains("\ncause: signal SIGSEGV\n"));
+    EXPECT_TRUE(log.contains("backtrace:\n"));
+    EXPECT_TRUE(log.endsWith("\n" + DateText(Game().Date) + ": Пожар на лесопилке\n"))
+        << log.toStdString();
+
+    // Out of a thread's function nothing catches it.
+    const int thrown =
+        crash([] { std::thread([] { throw std::runtime_error("колония потеряна"); }).join(); });
+    ASSERT_TRUE(WIFSIGNALED(thrown));
+    EXPECT_EQ(WTERMSIG(thrown), SIGABRT);
+    EXPECT_TRUE(QString::fromUtf8(read(CrashGuard::LogName))
+                    .contains("\ncause: uncaught exception: колония потеряна\n"));
+    EXPECT_EQ(folder.entryList(QDir::Files, QDir::Name), QStringList({"Crash.dat", "Crash.log"}));
+
+    // The save's new bytes cannot be written: the older pair stays.
+    const QByteArray save = read(CrashGuard::SaveName);
+    const QByteArray older = read(CrashGuard::LogName);
+    ASSERT_TRUE(folder.mkdir("Crash.dat.part"));
+    game = Played();
+    crash([] { raise(SIGBUS); });
+    EXPECT_EQ(read(CrashGuard::SaveName), save);
+    EXPECT_EQ(read(CrashGuard::LogName), older);
+    EXPECT_FALSE(folder.exists("Crash.log.part"));
 }
 
 class Undo : public ::testing::Test, public TRulesFixture {};

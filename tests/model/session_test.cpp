@@ -7,6 +7,7 @@
 #include "model/savefile.h"
 #include "model/session.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -106,7 +107,7 @@ TEST_F(Session, ANewGameNeverWritesOverAnotherColonyUnasked) {
     EXPECT_EQ(Asked().last(), "Файл «notes.dat» не читается как сохранённая игра. Заменить его?");
 }
 
-TEST_F(Session, AutosavesTakeTurnsInTheirOwnFilesAndAreNoFileOfThePlayers) {
+TEST_F(Session, AutosavesAndTheCrashSaveAreNoFileOfThePlayers) {
     const TGameDate months[] = {{1890, 4, 1}, {1890, 5, 1}, {1890, 6, 1}, {1890, 7, 1}};
     for (const TGameDate& month : months) {
         Game().Date = month;
@@ -131,6 +132,17 @@ TEST_F(Session, AutosavesTakeTurnsInTheirOwnFilesAndAreNoFileOfThePlayers) {
     Dialogs.Chosen = "Autosave3.dat";
     EXPECT_FALSE(Files.Save());
     EXPECT_TRUE(Asked().last().startsWith("error Имя «Autosave3.dat» занято автосохранениями"));
+    // Nor the crash save's, which the start offers on its own.
+    Files.Loaded(PathOf("Crash.dat"));
+    EXPECT_TRUE(Files.CurrentFile().isEmpty());
+    Dialogs.Chosen = "crash.DAT";
+    EXPECT_FALSE(Files.Save());
+    EXPECT_TRUE(Asked().last().startsWith("error Имя «crash.DAT» занято сохранением при сбое"));
+    QFile::copy(PathOf("Autosave2.dat"), PathOf("Crash.dat"));
+    QFile crash(PathOf("Crash.dat"));
+    crash.open(QIODevice::ReadWrite);
+    crash.setFileTime(QDateTime::currentDateTime().addSecs(60), QFileDevice::FileModificationTime);
+    EXPECT_NE(QFileInfo(Files.LatestPlayable(Folder.path())).fileName(), "Crash.dat");
 
     Files.Options.Autosave = false;
     QFile::remove(PathOf("Autosave1.dat"));

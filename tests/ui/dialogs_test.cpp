@@ -135,6 +135,40 @@ TEST(HelloForm, OffersTheTutorialAndTheScenariosAndNoSaveOfALostScenario) {
     }
 }
 
+// After a crash the start tells of it once, names the two files for a
+// report and loads the colony as it was; the start screen never offers the
+// crash save.
+TEST(HelloForm, TellsOfACrashOnceAndLoadsTheColonyAsItWas) {
+    TGameWindow w;
+    TMainForm& f = w.Form;
+    const QDir folder(w.SaveDir.path());
+    f.Colony().Game().Money = 4321;
+    WriteSaveFile(folder.filePath("Crash.dat"),
+                  SavedGameOf(f.Colony(), f.Earth().SavedLand(), {}, true));
+    QFile log(folder.filePath("Crash.log"));
+    ASSERT_TRUE(log.open(QIODevice::WriteOnly));
+    log.write("cause: signal SIGSEGV\n");
+    log.close();
+    f.Colony().Game().Money = 5;
+    {
+        TDialogAnswerer answerer([&](QDialog& d) {
+            EXPECT_EQ(LabelText(d, "qt_msgbox_label").section('\n', -2),
+                      folder.filePath("Crash.dat") + '\n' + folder.filePath("Crash.log"));
+            PressEnter(d);
+        });
+        EXPECT_TRUE(f.ShowHello());
+    }
+    EXPECT_EQ(f.Colony().Game().Money, 4321);
+    EXPECT_EQ(f.Session().CurrentFile(), QString());
+    {
+        TDialogAnswerer answerer([&](QDialog& d) {
+            EXPECT_FALSE(d.findChild<QLabel*>("lb2")->isVisibleTo(&d));
+            PressEscape(d);
+        });
+        EXPECT_FALSE(f.ShowHello());
+    }
+}
+
 TEST(SettingsForm, ChosenSettingsActAndAreKeptAcrossRestartsAndCancelKeepsThem) {
     {
         TGameWindow w;
@@ -241,7 +275,9 @@ TEST(Settings, EveryFieldIsKeptUnderItsOwnKey) {
                 } else if constexpr (std::is_same_v<std::decay_t<decltype(value)>, TAdviceStops>) {
                     value.Set(TAdviceKind::Money, true);
                     value.Set(TAdviceKind::Health, true);
-                } else
+                } else if constexpr (std::is_same_v<std::decay_t<decltype(value)>, QString>)
+                    value = QStringLiteral("2026-12-10T00:30:00.000Z");
+                else
                     value = value == rows[i].Min ? rows[i].Max : rows[i].Min;
             },
             rows[i].Field);

@@ -253,7 +253,7 @@ TStatisticsForm& ForecastPage(TMainForm& f, TForecastHorizon horizon) {
             return !forecaster->Running() && form.Forecast() &&
                    form.Forecast()->From == f.Colony().Game().Date;
         },
-        60000));
+        ForecastWait));
     return form;
 }
 
@@ -307,20 +307,21 @@ TEST(Statistics, AForecastOvertakenByATurnIsNeverShown) {
     // A turn once the forecast of the day before has been played and is on
     // its way to the window: only the turn's is shown.
     form.ForecastAgain();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return forecaster->Running(); }, 60000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return forecaster->Running(); }, ForecastWait));
     while (!forecaster->Idle())
         QThread::yieldCurrentThread();
     {
         const TDialogAnswerer answerer([](QDialog& d) { PressEnter(d); });
         w.Form.Colony().NewDay();
     }
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !shown.empty() && !forecaster->Running(); }, 60000));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return !shown.empty() && !forecaster->Running(); }, ForecastWait));
     EXPECT_EQ(shown, std::vector<TGameDate>{w.Form.Colony().Game().Date});
     EXPECT_EQ(form.Forecast()->From, w.Form.Colony().Game().Date);
 
     // The window goes while ten years of futures play: they stop first.
     form.SetHorizon(TForecastHorizon::MainTax);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !forecaster->Idle(); }, 60000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !forecaster->Idle(); }, ForecastWait));
 }
 
 } // namespace
@@ -348,7 +349,7 @@ TEST(Advisor, AgreesWithTheForecastAndGoesWhereItsWarningsPoint) {
             rows << table->item(row, 0)->text() + ": " + table->item(row, 1)->text();
         return rows;
     };
-    ASSERT_TRUE(QTest::qWaitFor([&] { return texts().size() == 4; }, 60000))
+    ASSERT_TRUE(QTest::qWaitFor([&] { return texts().size() == 4; }, ForecastWait))
         << texts().join('\n').toStdString();
 
     const TStatisticsForm& form = ForecastPage(f, TForecastHorizon::YearlyTax);

@@ -41,6 +41,10 @@ QString ShownHint(QWidget& widget);
 void PressEnter(QWidget& widget);
 void PressEscape(QWidget& widget);
 
+// How long a test waits for the forecast's futures, in milliseconds: under
+// the sanitizers on a busy machine they play for a minute and more.
+inline constexpr int ForecastWait = 300000;
+
 // The main window over the test island of tests/data/sim, or the game data
 // of another folder, with listened sounds and a save folder of its own.
 struct TGameWindow {
