@@ -5,6 +5,7 @@
 // and the day, one command with its undo step, the save and the load against
 // the colony's size, from 1 000 to 20 000 buildings. The game's data lies
 // beside this program.
+#include "base/crashguard.h"
 #include "bench/balancecolony.h"
 #include "bench/bigcolony.h"
 #include "bench/twocenturies.h"
@@ -196,6 +197,33 @@ void BM_DecadeLogAgainstSave(benchmark::State& state) {
     state.counters["log_share"] = (with - without) / with;
 }
 BENCHMARK(BM_DecadeLogAgainstSave)->Arg(0)->Arg(1)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// What the window does after each command for a crash: the colony taken as
+// a save and handed to the crash guard, stored unpacked. With 0, the colony
+// of 1 000 buildings of three days; with 1, the balance player's colony of
+// 1901 with its eleven years of history, journal and log.
+void BM_CrashSaveAfterCommand(benchmark::State& state) {
+    TWorld& world = World(1000);
+    TQuietServices services;
+    TColony balance(world.catalogue, world.events, world.earth.Grid, services,
+                    world.earth.StartCell.x(), world.earth.StartCell.y());
+    if (state.range(0) == 1) {
+        TSavedGame saved = ReadSaveFile(BalanceSave1901(DataFolder(), world.folder.path()),
+                                        world.catalogue, world.events);
+        balance.LoadState(saved.Colony, std::move(saved.Days), saved.Identity, saved.Scenario,
+                          std::move(saved.Journal), std::move(saved.Log));
+    }
+    const TColony& colony = state.range(0) == 0 ? *world.colony : balance;
+    CrashGuard::Install(world.folder.path());
+    for (auto _ : state)
+        KeepForCrash(SavedGameOf(colony, world.earth.SavedLand(), world.earth.StartScreen, true));
+    state.counters["buildings"] = static_cast<double>(colony.Game().Buildings().size());
+    state.counters["bytes"] = static_cast<double>(
+        EncodeSave(SavedGameOf(colony, world.earth.SavedLand(), world.earth.StartScreen, true),
+                   TPacking::Stored)
+            .size());
+}
+BENCHMARK(BM_CrashSaveAfterCommand)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 // The whole load as the window does it: the file read and checked, then the
 // colony put back as it has it.

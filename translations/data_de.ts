@@ -835,6 +835,17 @@ drei Dateien (Autosave1.dat, Autosave2.dat, Autosave3.dat), so dass sich die let
 zurückholen lassen. Das Laden eines Spiels ändert die Einstellungen nicht: die Geräusche bleiben, wie Sie sie gewählt haben.&lt;/p&gt;</translation>
     </message>
     <message>
+        <source>&lt;p&gt;Если игра прервется из-за сбоя, она успеет записать рядом с сохранениями два файла: Crash.dat,
+колонию после последней команды, и Crash.log, что случилось. При следующем запуске игра скажет о
+сбое и предложит загрузить колонию, какой она была. Чтобы сообщить о сбое, приложите к письму оба
+файла. Под именем Crash.dat свою игру сохранить нельзя.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Bricht das Spiel wegen eines Absturzes ab, schreibt es noch zwei Dateien neben die Spielstände:
+Crash.dat, die Kolonie nach dem letzten Befehl, und Crash.log, was geschehen ist. Beim nächsten
+Start meldet das Spiel den Absturz und bietet an, die Kolonie zu laden, wie sie war. Um den
+Absturz zu melden, hängen Sie beide Dateien an Ihre Nachricht an. Unter dem Namen Crash.dat
+können Sie kein eigenes Spiel speichern.&lt;/p&gt;</translation>
+    </message>
+    <message>
         <source>&lt;h2&gt;Отмена&lt;/h2&gt;
 &lt;p&gt;&lt;kbd&gt;Ctrl+Z&lt;/kbd&gt; отменяет последнюю команду, которая изменила игру: строительство, улучшение
 земли, восстановление, разбор, блокировку, сделку на рынке, день или неделю (до 100 команд подряд).

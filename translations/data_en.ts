@@ -833,6 +833,16 @@ three files (Autosave1.dat, Autosave2.dat, Autosave3.dat), so the last three mon
 be brought back. Loading a game does not change the settings: the sound stays as you set it.&lt;/p&gt;</translation>
     </message>
     <message>
+        <source>&lt;p&gt;Если игра прервется из-за сбоя, она успеет записать рядом с сохранениями два файла: Crash.dat,
+колонию после последней команды, и Crash.log, что случилось. При следующем запуске игра скажет о
+сбое и предложит загрузить колонию, какой она была. Чтобы сообщить о сбое, приложите к письму оба
+файла. Под именем Crash.dat свою игру сохранить нельзя.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;If the game stops because of a crash, it still writes two files beside the saves: Crash.dat,
+the colony after the last command, and Crash.log, what happened. At the next start the game tells
+of the crash and offers to load the colony as it was. To report the crash, attach both files to
+your message. You cannot save your own game under the name Crash.dat.&lt;/p&gt;</translation>
+    </message>
+    <message>
         <source>&lt;h2&gt;Отмена&lt;/h2&gt;
 &lt;p&gt;&lt;kbd&gt;Ctrl+Z&lt;/kbd&gt; отменяет последнюю команду, которая изменила игру: строительство, улучшение
 земли, восстановление, разбор, блокировку, сделку на рынке, день или неделю (до 100 команд подряд).

@@ -1853,6 +1853,10 @@ Siedler: %4</translation>
         <source>не читается</source>
         <translation>nicht lesbar</translation>
     </message>
+    <message>
+        <source>Имя «%1» занято сохранением при сбое: выберите другое.</source>
+        <translation>Der Name „%1“ gehört dem Spielstand nach einem Absturz: wählen Sie einen anderen.</translation>
+    </message>
 </context>
 <context>
     <name>Taxes</name>

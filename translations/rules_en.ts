@@ -1853,6 +1853,10 @@ People: %4</translation>
         <source>не читается</source>
         <translation>unreadable</translation>
     </message>
+    <message>
+        <source>Имя «%1» занято сохранением при сбое: выберите другое.</source>
+        <translation>The name “%1” is kept for the crash save: choose another.</translation>
+    </message>
 </context>
 <context>
     <name>Taxes</name>

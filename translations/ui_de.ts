@@ -1088,6 +1088,18 @@ Pflichtziele erfüllt: %3 von %4</translation>
         <source>Советов: %1</source>
         <translation>Warnungen: %1</translation>
     </message>
+    <message>
+        <source>В прошлый раз игра прервалась из-за сбоя. Загрузить колонию, какой она была перед сбоем?
+
+Чтобы сообщить о сбое, приложите к письму два файла:
+%1
+%2</source>
+        <translation>Beim letzten Mal brach das Spiel wegen eines Absturzes ab. Die Kolonie laden, wie sie vor dem Absturz war?
+
+Um den Absturz zu melden, hängen Sie diese zwei Dateien an Ihre Nachricht an:
+%1
+%2</translation>
+    </message>
 </context>
 <context>
     <name>TMarketForm</name>

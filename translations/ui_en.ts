@@ -1088,6 +1088,18 @@ Required goals met: %3 of %4</translation>
         <source>Советов: %1</source>
         <translation>Warnings: %1</translation>
     </message>
+    <message>
+        <source>В прошлый раз игра прервалась из-за сбоя. Загрузить колонию, какой она была перед сбоем?
+
+Чтобы сообщить о сбое, приложите к письму два файла:
+%1
+%2</source>
+        <translation>Last time the game stopped because of a crash. Load the colony as it was before the crash?
+
+To report the crash, attach these two files to your message:
+%1
+%2</translation>
+    </message>
 </context>
 <context>
     <name>TMarketForm</name>
