@@ -8,6 +8,7 @@
 #include <atomic>
 #include <cerrno>
 #include <csignal>
+#include <cstdio>
 #include <cstring>
 #include <ctime>
 #include <exception>
@@ -201,10 +202,9 @@ void OnSignal(int signal) {
     ::raise(signal);
 }
 
+// Outside a signal handler: an uncaught exception, a Qt fatal message.
 void SetCause(const char* prefix, const char* text) {
-    causeText[0] = '\0';
-    std::strncat(causeText, prefix, sizeof(causeText) - 1);
-    std::strncat(causeText, text, sizeof(causeText) - 1 - std::strlen(causeText));
+    std::snprintf(causeText, sizeof(causeText), "%s%s", prefix, text);
 }
 
 void OnTerminate() {
