@@ -381,9 +381,11 @@ TEST_F(SavedGame, ACrashLeavesTheLastCommandsGameAndALogInPlaceOfTheOlderPair) {
         waitpid(child, &status, 0);
         return status;
     };
+    // The child ends as the signal ends it, or as a sanitizer's report of
+    // it does (SIGABRT).
     const int segv = crash([] { raise(SIGSEGV); });
     ASSERT_TRUE(WIFSIGNALED(segv));
-    EXPECT_EQ(WTERMSIG(segv), SIGSEGV);
+    EXPECT_TRUE(WTERMSIG(segv) == SIGSEGV || WTERMSIG(segv) == SIGABRT) << WTERMSIG(segv);
     const TSavedGame crashed = Decode(read(CrashGuard::SaveName));
     EXPECT_EQ(crashed.Colony, game.Colony);
     ASSERT_TRUE(crashed.Log && game.Log);
