@@ -26,6 +26,16 @@ const char* const CrashSaveTaken =
 
 constexpr int AutosaveFiles = 3;
 
+// The text that refuses the player's save under a name the game writes
+// itself; none when the name is free.
+const char* TakenName(const QString& path) {
+    if (TSession::IsAutosave(path))
+        return AutosaveTaken;
+    if (TSession::IsCrashSave(path))
+        return CrashSaveTaken;
+    return nullptr;
+}
+
 QString AutosaveFile(int turn) {
     return QStringLiteral("Autosave%1.dat").arg(turn + 1);
 }
@@ -45,7 +55,7 @@ void TSession::Began() {
 }
 
 void TSession::Loaded(const QString& path) {
-    current_ = IsAutosave(path) || IsCrashSave(path) ? QString() : path;
+    current_ = TakenName(path) ? QString() : path;
     savedRevision_ = colony_.Revision();
 }
 
@@ -62,10 +72,9 @@ bool TSession::SaveAs() {
     const QString path = dialogs_.ChooseSaveFile(folder_, ProposedName());
     if (path.isEmpty())
         return false;
-    if (IsAutosave(path) || IsCrashSave(path)) {
-        dialogs_.ShowError(QCoreApplication::translate("Session", IsAutosave(path) ? AutosaveTaken
-                                                                                   : CrashSaveTaken)
-                               .arg(QFileInfo(path).fileName()));
+    if (const char* taken = TakenName(path)) {
+        dialogs_.ShowError(
+            QCoreApplication::translate("Session", taken).arg(QFileInfo(path).fileName()));
         return false;
     }
     return SaveTo(path);
