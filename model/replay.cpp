@@ -5,6 +5,8 @@
 #include "quietservices.h"
 #include "taxes.h"
 
+#include "base/gameerror.h"
+
 #include <QStringList>
 #include <algorithm>
 #include <functional>
@@ -21,7 +23,6 @@ public:
         entry_ = &entry;
         from_ = historyDays;
     }
-    void Follow(const TColony& colony) { colony_ = &colony; }
 
     void RunYearlyTaxes(TTaxDialog& dialog) override { Answer(dialog, TRefusedTax::Yearly); }
     void RunMainTax(TTaxDialog& dialog) override { Answer(dialog, TRefusedTax::Main); }
@@ -44,6 +45,20 @@ public:
         return entry_->Count + (entry_->Refused != TRefusedTax::None ? 1 : 0);
     }
     bool RunGoesOn() override { return true; }
+    // Each day played, as the colony shows it.
+    void ShowGameState() override {
+        if (OnDay && colony_->History().Count() > shown_) {
+            shown_ = colony_->History().Count();
+            OnDay(static_cast<int32_t>(shown_ - start_));
+        }
+    }
+    // Told the day since the log began after each day played.
+    std::function<void(int32_t day)> OnDay;
+    // The colony as the log began, followed from here on.
+    void Start(const TColony& colony) {
+        colony_ = &colony;
+        start_ = shown_ = colony.History().Count();
+    }
 
 private:
     void Answer(TTaxDialog& dialog, TRefusedTax tax) {
@@ -55,9 +70,32 @@ private:
     const TColony* colony_ = nullptr;
     const TLogEntry* entry_ = nullptr;
     size_t from_ = 0;
+    size_t start_ = 0;
+    size_t shown_ = 0;
 };
 
-void Give(TColony& colony, const TLogEntry& entry) {
+// The colony as the log began, every message quiet, its days before the
+// log's start in its history.
+std::unique_ptr<TColony> StartColony(const TReplayGame& game, TReplayServices& services) {
+    auto colony = std::make_unique<TColony>(game.Catalogue, game.Events, game.Terrain, services,
+                                            game.Start.SelectedColumn, game.Start.SelectedRow);
+    const size_t before = std::min<size_t>(game.Start.HistoryDays, game.Days.size());
+    TScenarioPlay play = game.Play;
+    play.TutorialStep = game.Start.TutorialStep;
+    colony->LoadState(game.Start,
+                      {game.Days.begin(), game.Days.begin() + static_cast<std::ptrdiff_t>(before)},
+                      {}, std::move(play));
+    TQuietMessages quiet;
+    quiet.SetAll(true);
+    colony->SetQuietMessages(quiet);
+    services.Start(*colony);
+    return colony;
+}
+
+void Give(TColony& colony, TReplayServices& services, const TLogEntry& entry);
+
+void Give(TColony& colony, TReplayServices& services, const TLogEntry& entry) {
+    services.Begin(entry, colony.History().Count());
     if (entry.Command != TLogCommand::FindWeakest)
         colony.SelectCell(entry.Column, entry.Row);
     switch (entry.Command) {
@@ -202,22 +240,11 @@ std::optional<TReplayDifference> EndDifference(const TColonyState& saved,
 
 TReplayResult Replay(const TReplayGame& game) {
     TReplayServices services;
-    TColony colony(game.Catalogue, game.Events, game.Terrain, services, game.Start.SelectedColumn,
-                   game.Start.SelectedRow);
-    services.Follow(colony);
-    const size_t before = std::min<size_t>(game.Start.HistoryDays, game.Days.size());
-    TScenarioPlay play = game.Play;
-    play.TutorialStep = game.Start.TutorialStep;
-    colony.LoadState(game.Start,
-                     {game.Days.begin(), game.Days.begin() + static_cast<std::ptrdiff_t>(before)},
-                     {}, std::move(play));
-    TQuietMessages quiet;
-    quiet.SetAll(true);
-    colony.SetQuietMessages(quiet);
-    for (const TLogEntry& entry : game.Log) {
-        services.Begin(entry, colony.History().Count());
-        Give(colony, entry);
-    }
+    const std::unique_ptr<TColony> played = StartColony(game, services);
+    TColony& colony = *played;
+    const size_t before = colony.History().Count();
+    for (const TLogEntry& entry : game.Log)
+        Give(colony, services, entry);
 
     TReplayResult result;
     result.Commands = static_cast<int32_t>(game.Log.size());
@@ -237,4 +264,92 @@ TReplayResult Replay(const TReplayGame& game) {
     if (!result.Difference)
         result.Difference = EndDifference(game.End, colony.TakeState());
     return result;
+}
+
+TReplayer::TReplayer(const TReplayGame& game)
+    : catalogue_(game.Catalogue), events_(game.Events), terrain_(game.Terrain), play_(game.Play),
+      start_(game.Start), log_(game.Log.begin(), game.Log.end()),
+      before_(game.Days.begin(),
+              game.Days.begin() + static_cast<std::ptrdiff_t>(
+                                      std::min<size_t>(game.Start.HistoryDays, game.Days.size()))) {
+    for (const TLogEntry& entry : log_)
+        if (entry.Command == TLogCommand::NewDay || entry.Command == TLogCommand::NewWeek ||
+            entry.Command == TLogCommand::PlayOn)
+            days_ += std::max(entry.Count, 0);
+    thread_ = std::thread([this] { Work(); });
+    Seek(0);
+}
+
+TReplayer::~TReplayer() {
+    {
+        const std::lock_guard lock(mutex_);
+        quit_ = true;
+        waiting_ = false;
+    }
+    wake_.notify_all();
+    thread_.join();
+}
+
+const TGame& TReplayer::Game() const {
+    return colony_->Game();
+}
+
+void TReplayer::Seek(int32_t day) {
+    std::unique_lock lock(mutex_);
+    day = std::clamp(day, 0, days_);
+    if (waiting_ && day == shown_)
+        return;
+    restart_ = waiting_ && day < shown_;
+    target_ = day;
+    waiting_ = false;
+    wake_.notify_all();
+    wake_.wait(lock, [this] { return waiting_; });
+}
+
+void TReplayer::Reached(int32_t day) {
+    std::unique_lock lock(mutex_);
+    shown_ = day;
+    for (;;) {
+        if (quit_)
+            throw TQuit();
+        if (restart_) {
+            restart_ = false;
+            throw TRestart();
+        }
+        if (day < target_)
+            return;
+        waiting_ = true;
+        wake_.notify_all();
+        wake_.wait(lock, [this] { return !waiting_; });
+    }
+}
+
+void TReplayer::Work() {
+    const TReplayGame game{catalogue_, events_, terrain_, play_, start_, log_, before_, start_};
+    for (;;) {
+        TReplayServices services;
+        try {
+            colony_ = StartColony(game, services);
+            Reached(0);
+            services.OnDay = [this](int32_t day) {
+                if (day < days_)
+                    Reached(day);
+            };
+            for (const TLogEntry& entry : log_) {
+                try {
+                    Give(*colony_, services, entry);
+                } catch (const TGameError&) {
+                    // The command failed as it never did in the game: the
+                    // colony goes on as it stands.
+                }
+            }
+            for (;;)
+                Reached(days_);
+        } catch (const TRestart&) {
+            colony_.reset();
+        } catch (const TQuit&) {
+            colony_.reset();
+            return;
+        }
+    }
 }

@@ -1,7 +1,8 @@
 // A colony's command log, played again from where it began through the
 // same rules, reaches the colony: through commands taken back and played
 // again, a deal, standing orders, runs of days and a tax refused. A colony
-// changed behind the rules' back differs from the day after.
+// changed behind the rules' back differs from the day after. Watched day by
+// day, the log shows each day as the game had it, back and forth.
 #include "rules_fixture.h"
 
 #include "model/replay.h"
@@ -10,10 +11,19 @@
 
 namespace {
 
+TReplayGame GameOf(TRulesFixture& f, const TColonyState& end) {
+    return {f.Catalogue,
+            f.Events,
+            f.Terrain,
+            f.Colony.ScenarioPlay(),
+            f.Colony.LogStart(),
+            f.Colony.CommandLog().Entries(),
+            f.Colony.History().Days(),
+            end};
+}
+
 TReplayResult ReplayOf(TRulesFixture& f) {
-    const TColonyState end = f.Colony.TakeState();
-    return Replay({f.Catalogue, f.Events, f.Terrain, f.Colony.ScenarioPlay(), f.Colony.LogStart(),
-                   f.Colony.CommandLog().Entries(), f.Colony.History().Days(), end});
+    return Replay(GameOf(f, f.Colony.TakeState()));
 }
 
 TEST(Replay, TheLogReachesTheColonyAndAChangeBehindItsBackDiffersOnTheNextDay) {
@@ -69,6 +79,45 @@ TEST(Replay, TheLogReachesTheColonyAndAChangeBehindItsBackDiffersOnTheNextDay) {
     ASSERT_TRUE(differs.Difference);
     EXPECT_EQ(differs.Difference->Field, "money");
     EXPECT_EQ(differs.Difference->Date, DaysAfter(changed, 1));
+}
+
+TEST(Replay, AWatchedReplayShowsEachDayAsTheGameHadItForwardAndBack) {
+    TRulesFixture f;
+    f.Colony.NewGame(TRulesFixture::StartCol, TRulesFixture::StartRow);
+    f.Colony.NewDay(); // before the building: day 1 has none
+    f.Colony.SelectCell(11, 10);
+    f.Colony.Build(f.Catalogue[2]);
+    f.Colony.NewWeek();
+    TQuietMessages quiet;
+    quiet.SetAll(true);
+    f.Colony.SetQuietMessages(quiet);
+    f.Window.RunDays = 40;
+    f.Colony.PlayOnCommand();
+    f.Colony.SelectCell(12, 10);
+    f.Colony.ImproveLand(); // after the last day
+    const TColonyState end = f.Colony.TakeState();
+    const std::span<const THistoryDay> days = f.Colony.History().Days();
+
+    TReplayer replayer(GameOf(f, end));
+    ASSERT_EQ(replayer.Days(), 48);
+    EXPECT_EQ(replayer.Game().Date, f.Colony.LogStart().Date);
+    const auto expectDay = [&](int32_t day) {
+        replayer.Seek(day);
+        EXPECT_EQ(replayer.Day(), day);
+        EXPECT_EQ(replayer.Game().Date, days[day - 1].Date) << day;
+        EXPECT_EQ(replayer.Game().Money, days[day - 1].Money) << day;
+        EXPECT_EQ(replayer.Game().People, days[day - 1].People) << day;
+    };
+    expectDay(1);
+    EXPECT_EQ(replayer.Game().BaseAt(11, 10), nullptr);
+    expectDay(30); // within the run
+    expectDay(4);  // back, within the week
+    EXPECT_NE(replayer.Game().BaseAt(11, 10), nullptr);
+    expectDay(31);
+    replayer.Seek(1000);
+    EXPECT_EQ(replayer.Day(), 48);
+    EXPECT_EQ(replayer.Colony().TakeState().Cells, end.Cells) << "the last command shown too";
+    EXPECT_EQ(replayer.Game().Money, end.Money);
 }
 
 } // namespace
