@@ -92,8 +92,6 @@ std::unique_ptr<TColony> StartColony(const TReplayGame& game, TReplayServices& s
     return colony;
 }
 
-void Give(TColony& colony, TReplayServices& services, const TLogEntry& entry);
-
 void Give(TColony& colony, TReplayServices& services, const TLogEntry& entry) {
     services.Begin(entry, colony.History().Count());
     if (entry.Command != TLogCommand::FindWeakest)

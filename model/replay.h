@@ -81,6 +81,8 @@ public:
     // The colony as of the day shown; a seek back replaces it.
     const TColony& Colony() const { return *colony_; }
     const TGame& Game() const;
+    // The colony the log began from.
+    const TColonyState& Start() const { return start_; }
 
 private:
     // Thrown through the colony's command at a pause, to play again from

@@ -37,6 +37,7 @@
 #include "ui/nalogform.h"
 #include "ui/newislandform.h"
 #include "ui/ordersform.h"
+#include "ui/replayform.h"
 #include "ui/scenarioendform.h"
 #include "ui/scenarioform.h"
 #include "ui/seasonform.h"
@@ -308,6 +309,7 @@ void TMainForm::CreateMenu() {
         {TMenuItem::Journal, [this] { OpenJournal(); }},
         {TMenuItem::Advisor, [this] { OpenAdvisor(); }},
         {TMenuItem::Orders, [this] { miOrdersClick(); }},
+        {TMenuItem::Replay, [this] { miReplayClick(); }},
         {TMenuItem::IslandEditor, [this] { OpenEditor(); }},
         {TMenuItem::Parameters, [this] { miParametersClick(); }},
         {TMenuItem::Help, [this] { miHelpClick(); }},
@@ -805,6 +807,16 @@ void TMainForm::miOrdersClick() {
     TOrdersForm form(this, *this, game.Orders, game.Stock);
     if (form.ShowModal())
         Play([this, &form] { colony_->SetOrders(form.Orders()); });
+}
+
+void TMainForm::miReplayClick() {
+    const TColonyState now = colony_->TakeState();
+    TReplayForm form(this,
+                     {catalogue_, events_, earth_.Grid, colony_->ScenarioPlay(),
+                      colony_->LogStart(), colony_->CommandLog().Entries(),
+                      colony_->History().Days(), now},
+                     earth_, images_, settings_.RunPace);
+    form.exec();
 }
 
 void TMainForm::miUndoClick() {

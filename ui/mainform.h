@@ -129,6 +129,8 @@ public:
     void miPlayOnClick();
     // The standing orders' dialog.
     void miOrdersClick();
+    // Watches the game in play grow again from the day its log began.
+    void miReplayClick();
     void miUndoClick();
     void miRedoClick();
     void miParametersClick();

@@ -35,6 +35,7 @@ enum class TMenuItem {
     Journal,
     Advisor,
     Orders,
+    Replay,
     IslandEditor,
     Parameters,
     Help,
@@ -135,6 +136,11 @@ inline constexpr TMenuEntry LaterMenuEntries[] = {
      QT_TRANSLATE_NOOP("MenuHelp", "постоянные заказы: для каждого ресурса нижняя и верхняя "
                                    "граница; после каждого дня лишнее продается, недостающее "
                                    "покупается")},
+    {QT_TRANSLATE_NOOP("Menus", "С&ервис"), TMenuItem::Replay,
+     QT_TRANSLATE_NOOP("Menus", "&Повтор игры..."), "Ctrl+L",
+     QT_TRANSLATE_NOOP("MenuHelp", "колония растет снова с первого дня на отдельной карте, с "
+                                   "темпом «Играть дальше»; ползунок ведет к любой дате, игра "
+                                   "остается как есть")},
     {QT_TRANSLATE_NOOP("Menus", "С&ервис"), TMenuItem::IslandEditor,
      QT_TRANSLATE_NOOP("Menus", "Редактор &островов..."), "Ctrl+E",
      QT_TRANSLATE_NOOP("MenuHelp", "редактор островов: нарисовать свою землю, проверить ее, "

@@ -8,6 +8,7 @@
 #include "ui/hintstyle.h"
 #include "ui/journalform.h"
 #include "ui/menus.h"
+#include "ui/replayform.h"
 #include "ui/sidewindow.h"
 #include "ui/smallcontrols.h"
 #include "ui/statuswidgets.h"
@@ -16,6 +17,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QHelpEvent>
@@ -26,6 +28,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPainter>
+#include <QSlider>
 #include <QTest>
 #include <QTextDocument>
 #include <QToolTip>
@@ -272,6 +275,53 @@ TEST(MainForm, UndoAndRedoNameTheirStepAndAreEnabledOnlyWithOne) {
     EXPECT_EQ(menu(), QStringList({"-", QString::fromUtf8("&Повторить: строительство")}));
     f.miNewClick();
     EXPECT_EQ(menu(), QStringList({"-", "-"}));
+}
+
+// The replay shows the colony from its first day, plays it to today at the
+// fastest pace and goes back to any day on the slider; the game in play
+// stays as it was.
+TEST(MainForm, TheReplayGrowsTheColonyAgainFromItsFirstDayAndLeavesTheGameAsItIs) {
+    TGameWindow w;
+    TMainForm& f = w.Form;
+    f.Colony().SelectCell(106, 105);
+    f.paletteButtons[1]->Click();
+    TDialogAnswerer births([](QDialog& d) { PressEnter(d); });
+    QTest::keyClick(f.pb1, Qt::Key_W);
+    QTest::keyClick(f.pb1, Qt::Key_W);
+    const uint64_t revision = f.Colony().Revision();
+    const QString today = f.lbDate->text();
+    const int32_t money = f.Colony().Game().Money;
+    const THistoryDay secondDay = f.Colony().History().Days()[1];
+
+    QStringList seen;
+    int ticks = 0;
+    TDialogAnswerer watch([&](QDialog& d) {
+        auto* replay = dynamic_cast<TReplayForm*>(&d);
+        if (!replay) {
+            PressEnter(d);
+            return;
+        }
+        if (++ticks > 200000) { // never reached the end
+            replay->reject();
+        } else if (ticks == 1) {
+            seen << replay->lbDate->text() << (replay->Playing() ? "playing" : "still");
+            replay->cbPace->setCurrentIndex(replay->cbPace->count() - 1); // the fastest
+        } else if (!replay->Playing()) {
+            seen << replay->lbDate->text()
+                 << QString::number(replay->Replayer().Game().Money == money);
+            replay->slDate->setValue(2);
+            seen << replay->lbDate->text()
+                 << QString::number(replay->Replayer().Game().Money == secondDay.Money);
+            replay->accept();
+        }
+    });
+    for (QAction* action : f.menuBar()->findChildren<QAction*>())
+        if (action->text() == QString::fromUtf8("&Повтор игры..."))
+            action->trigger();
+    EXPECT_EQ(seen, QStringList({QString::fromUtf8("1 марта 1890"), "playing", today, "1",
+                                 QString::fromUtf8("3 марта 1890"), "1"}));
+    EXPECT_EQ(f.Colony().Revision(), revision);
+    EXPECT_EQ(f.lbDate->text(), today);
 }
 
 // Side windows open beside the game, each clear of the game and of those open

@@ -41,5 +41,5 @@ void PressEscape(QWidget& widget) {
 TGameWindow::TGameWindow(const QString& folder) : Form(Images, folder) {
     Form.SetSoundPlayer(std::make_unique<TListeningSoundPlayer>(Heard));
     // The window seeds from the clock; tests replay one game.
-    Form.Colony().Game().Random.Seed(1);
+    Form.Colony().SeedGame(1);
 }
