@@ -1103,6 +1103,20 @@ Seite der Statistik. Die Häkchen unten im Fenster wählen, bei welcher neuen Wa
 «Weiterspielen» anhält.&lt;/p&gt;</translation>
     </message>
     <message>
+        <source>&lt;h2&gt;Повтор игры&lt;/h2&gt;
+&lt;p&gt;«Сервис» → «Повтор игры...» (&lt;kbd&gt;Ctrl+L&lt;/kbd&gt;) показывает, как росла колония: с первого
+дня игры, на отдельной карте, со скоростью «Играть дальше», которая выбирается внизу окна.
+Ползунок ведет к любой дате, &lt;kbd&gt;Пробел&lt;/kbd&gt; или кнопка «Смотреть» пускает и
+останавливает показ, рядом видны дата, деньги и люди того дня. Игра в это время ждет и
+остается как есть.&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Wiederholung&lt;/h2&gt;
+&lt;p&gt;«Extras» → «Wiederholung...» (&lt;kbd&gt;Ctrl+L&lt;/kbd&gt;) zeigt, wie die Kolonie gewachsen ist: vom
+ersten Tag des Spiels an, auf einer eigenen Karte, im Tempo von «Weiterspielen», das unten im
+Fenster gewählt wird. Der Regler führt zu jedem Datum, die &lt;kbd&gt;Leertaste&lt;/kbd&gt; oder der
+Knopf «Ansehen» startet und hält die Wiedergabe an, daneben stehen Datum, Geld und Siedler
+jenes Tages. Das Spiel wartet derweil und bleibt, wie es ist.&lt;/p&gt;</translation>
+    </message>
+    <message>
         <source>&lt;h2&gt;События&lt;/h2&gt;
 &lt;p&gt;С работающими строениями изредка что-то случается: находки ресурсов, пожары и аварии,
 сокращающие срок службы, приезд переселенцев или потери среди людей.&lt;/p&gt;</source>

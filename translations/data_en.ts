@@ -1099,6 +1099,20 @@ the page of the statistics. The ticks at the bottom of the window choose which n
 stop «Play on».&lt;/p&gt;</translation>
     </message>
     <message>
+        <source>&lt;h2&gt;Повтор игры&lt;/h2&gt;
+&lt;p&gt;«Сервис» → «Повтор игры...» (&lt;kbd&gt;Ctrl+L&lt;/kbd&gt;) показывает, как росла колония: с первого
+дня игры, на отдельной карте, со скоростью «Играть дальше», которая выбирается внизу окна.
+Ползунок ведет к любой дате, &lt;kbd&gt;Пробел&lt;/kbd&gt; или кнопка «Смотреть» пускает и
+останавливает показ, рядом видны дата, деньги и люди того дня. Игра в это время ждет и
+остается как есть.&lt;/p&gt;</source>
+        <translation>&lt;h2&gt;Replay&lt;/h2&gt;
+&lt;p&gt;«Tools» → «Replay...» (&lt;kbd&gt;Ctrl+L&lt;/kbd&gt;) shows how the colony grew: from the game's first
+day, on a map of its own, at the speed of «Play on», chosen at the bottom of the window.
+The slider goes to any date, &lt;kbd&gt;Space&lt;/kbd&gt; or the «Watch» button starts and stops
+the show, and beside it stand the date, the money and the people of that day. The game waits
+meanwhile and stays as it is.&lt;/p&gt;</translation>
+    </message>
+    <message>
         <source>&lt;h2&gt;События&lt;/h2&gt;
 &lt;p&gt;С работающими строениями изредка что-то случается: находки ресурсов, пожары и аварии,
 сокращающие срок службы, приезд переселенцев или потери среди людей.&lt;/p&gt;</source>

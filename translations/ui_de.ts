@@ -169,6 +169,10 @@
         <source>советник: что скоро потребует внимания (деньги к налогу, товары, работа, жилье, здоровье); предупреждение показывает, о чем оно</source>
         <translation>der Berater: was bald Ihre Aufmerksamkeit braucht (Geld für die Steuer, Waren, Arbeit, Wohnraum, Gesundheit); eine Warnung zeigt, worum es geht</translation>
     </message>
+    <message>
+        <source>колония растет снова с первого дня на отдельной карте, со скоростью «Играть дальше»; ползунок ведет к любой дате, игра остается как есть</source>
+        <translation>die Kolonie wächst noch einmal vom ersten Tag an auf einer eigenen Karte, im Tempo von «Weiterspielen»; der Regler führt zu jedem Datum, das Spiel bleibt, wie es ist</translation>
+    </message>
 </context>
 <context>
     <name>Menus</name>
@@ -303,6 +307,10 @@
     <message>
         <source>&amp;Советник</source>
         <translation>&amp;Berater</translation>
+    </message>
+    <message>
+        <source>&amp;Повтор игры...</source>
+        <translation>&amp;Wiederholung...</translation>
     </message>
 </context>
 <context>
@@ -1301,6 +1309,37 @@ Um den Absturz zu melden, hängen Sie diese zwei Dateien an Ihre Nachricht an:
     <message>
         <source>Играть</source>
         <translation>Spielen</translation>
+    </message>
+</context>
+<context>
+    <name>TReplayForm</name>
+    <message>
+        <source>Повтор игры</source>
+        <translation>Wiederholung</translation>
+    </message>
+    <message>
+        <source>Дата</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Пауза</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Смотреть</source>
+        <translation>Ansehen</translation>
+    </message>
+    <message>
+        <source>Деньги: %1   Люди: %2</source>
+        <translation>Geld: %1   Siedler: %2</translation>
+    </message>
+    <message>
+        <source>Скорость</source>
+        <translation>Tempo</translation>
     </message>
 </context>
 <context>

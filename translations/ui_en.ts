@@ -169,6 +169,10 @@
         <source>советник: что скоро потребует внимания (деньги к налогу, товары, работа, жилье, здоровье); предупреждение показывает, о чем оно</source>
         <translation>the advisor: what will soon need you (money for the tax, goods, work, homes, health); a warning shows what it is about</translation>
     </message>
+    <message>
+        <source>колония растет снова с первого дня на отдельной карте, со скоростью «Играть дальше»; ползунок ведет к любой дате, игра остается как есть</source>
+        <translation>the colony grows again from its first day on a map of its own, at the speed of «Play on»; the slider goes to any date, the game stays as it is</translation>
+    </message>
 </context>
 <context>
     <name>Menus</name>
@@ -303,6 +307,10 @@
     <message>
         <source>&amp;Советник</source>
         <translation>&amp;Advisor</translation>
+    </message>
+    <message>
+        <source>&amp;Повтор игры...</source>
+        <translation>&amp;Replay...</translation>
     </message>
 </context>
 <context>
@@ -1301,6 +1309,37 @@ To report the crash, attach these two files to your message:
     <message>
         <source>Играть</source>
         <translation>Play</translation>
+    </message>
+</context>
+<context>
+    <name>TReplayForm</name>
+    <message>
+        <source>Повтор игры</source>
+        <translation>Replay</translation>
+    </message>
+    <message>
+        <source>Дата</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Закрыть</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Пауза</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Смотреть</source>
+        <translation>Watch</translation>
+    </message>
+    <message>
+        <source>Деньги: %1   Люди: %2</source>
+        <translation>Money: %1   People: %2</translation>
+    </message>
+    <message>
+        <source>Скорость</source>
+        <translation>Speed</translation>
     </message>
 </context>
 <context>

@@ -138,8 +138,8 @@ inline constexpr TMenuEntry LaterMenuEntries[] = {
                                    "покупается")},
     {QT_TRANSLATE_NOOP("Menus", "С&ервис"), TMenuItem::Replay,
      QT_TRANSLATE_NOOP("Menus", "&Повтор игры..."), "Ctrl+L",
-     QT_TRANSLATE_NOOP("MenuHelp", "колония растет снова с первого дня на отдельной карте, с "
-                                   "темпом «Играть дальше»; ползунок ведет к любой дате, игра "
+     QT_TRANSLATE_NOOP("MenuHelp", "колония растет снова с первого дня на отдельной карте, со "
+                                   "скоростью «Играть дальше»; ползунок ведет к любой дате, игра "
                                    "остается как есть")},
     {QT_TRANSLATE_NOOP("Menus", "С&ервис"), TMenuItem::IslandEditor,
      QT_TRANSLATE_NOOP("Menus", "Редактор &островов..."), "Ctrl+E",

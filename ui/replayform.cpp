@@ -73,7 +73,7 @@ TReplayForm::TReplayForm(QWidget* parent, const TReplayGame& game, TEarth& earth
     row->addWidget(lbFigures);
     cbPace = new QComboBox(this);
     cbPace->setObjectName(QStringLiteral("cbPace"));
-    cbPace->setAccessibleName(tr("Темп"));
+    cbPace->setAccessibleName(tr("Скорость"));
     for (const int each : RunPaces)
         cbPace->addItem(PaceName(each), each);
     cbPace->setCurrentIndex(std::max(0, cbPace->findData(pace)));
