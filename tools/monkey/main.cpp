@@ -50,8 +50,9 @@ QString RealHome() {
 }
 
 // The folders a stray write would most likely land in, watched while the
-// monkey plays: the working folder and the real home with its folders of
-// settings and data. (The system's temporary folder is every program's.)
+// monkey plays: the real home with its folders of settings and data. The
+// game works in the scratch folder; the system's temporary folder is every
+// program's.
 class TWriteWatch {
 public:
     explicit TWriteWatch(const QStringList& folders) : fd_(inotify_init1(IN_NONBLOCK)) {
@@ -99,14 +100,11 @@ class TMonkey {
 public:
     TMonkey(TMainForm& form, uint64_t seed, int64_t events, QString scratch)
         : form_(form), random_(seed), events_(events), scratch_(std::move(scratch)),
-          watch_({QDir::currentPath(), RealHome(), RealHome() + QStringLiteral("/.config"),
+          watch_({RealHome(), RealHome() + QStringLiteral("/.config"),
                   RealHome() + QStringLiteral("/.local/share")}) {
         for (QAction* menu : form_.menuBar()->actions())
             if (menu->menu())
-                for (QAction* item : menu->menu()->actions())
-                    if (!item->isSeparator() &&
-                        item->text() != QCoreApplication::translate("Menus", "В&ыход"))
-                        menuItems_.push_back(item);
+                menus_.push_back(menu);
     }
 
     // Plays until the events are done or a fault is found: the exit status.
@@ -137,6 +135,9 @@ private:
             Finish();
             return;
         }
+        // «Выход» closes the game's window: the player starts it again.
+        if (!form_.isVisible())
+            form_.ShowGame();
         Check();
         if (!faults_.isEmpty()) {
             Finish();
@@ -191,9 +192,9 @@ private:
         QWidget* window = Target();
         // A file dialog is left: what the player would type there is no
         // game's rule, and a name typed could lead out of the folders.
-        if (qobject_cast<QFileDialog*>(window)) {
-            Log(QStringLiteral("escape from the file dialog"));
-            QTest::keyClick(window, Qt::Key_Escape);
+        if (auto* files = qobject_cast<QFileDialog*>(window)) {
+            Log(QStringLiteral("the file dialog cancelled"));
+            files->reject();
             return;
         }
         const QPoint at(Below(std::max(window->width(), 1)), Below(std::max(window->height(), 1)));
@@ -247,12 +248,13 @@ private:
                     .arg(QKeySequence(key).toString())
                     .arg(focus->metaObject()->className()));
             QTest::keyClick(focus, key, modifiers);
-        } else if (window == &form_ && !menuItems_.empty()) {
-            QAction* item =
-                menuItems_[static_cast<size_t>(Below(static_cast<int>(menuItems_.size())))];
-            Log(QStringLiteral("menu %1").arg(item->text()));
-            if (item->isEnabled())
-                item->trigger();
+        } else if (window == &form_ && !menus_.empty()) {
+            // As the player opens a menu: by its title, with the mouse (a
+            // run of play on stops at it). The next events go to the menu.
+            QAction* menu = menus_[static_cast<size_t>(Below(static_cast<int>(menus_.size())))];
+            QMenuBar* bar = form_.menuBar();
+            Log(QStringLiteral("menu %1").arg(menu->text()));
+            QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu).center());
         } else {
             Log(QStringLiteral("enter on %1").arg(window->metaObject()->className()));
             QTest::keyClick(window, Qt::Key_Return);
@@ -265,7 +267,7 @@ private:
     int64_t done_ = 0;
     QString scratch_;
     TWriteWatch watch_;
-    std::vector<QAction*> menuItems_;
+    std::vector<QAction*> menus_;
     QStringList faults_;
     std::deque<QString> last_;
 };
@@ -297,10 +299,14 @@ int main(int argc, char** argv) {
     qputenv("MONKEY_REAL_HOME", qgetenv("HOME"));
     for (const char* variable : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"})
         qputenv(variable, QDir(folder).filePath(QString::fromLatin1(variable)).toUtf8());
+    if (!data.isEmpty())
+        data = QDir(data).absolutePath();
+    QDir::setCurrent(folder);
     qputenv("TARVENIA_SAVE_DIR", QDir(folder).filePath(QStringLiteral("saves")).toUtf8());
 
     int noArgs = 1;
     TApplication app(noArgs, argv);
+    TApplication::setQuitOnLastWindowClosed(false);
     if (data.isEmpty())
         data = DataFolder();
     TLinkCatcher links;
