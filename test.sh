@@ -18,3 +18,17 @@ cmake --build build-asan -j "$jobs"
 # leaks are not counted; every other report fails the run.
 ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
     ctest --test-dir build-asan --output-on-failure -j "$jobs"
+
+# The monkey on the window under the sanitizers, side by side: a new game,
+# and the balance player's colony of 1901, each checked after every event and
+# replayed at its end.
+monkey() {
+    ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+        build-asan/tarvenia-monkey --seed "$1" --events 20000 "${@:2}" >"build-asan/monkey-$1.log" 2>&1
+}
+monkey 1 &
+monkey 2 --load tests/data/replays/balance1901.dat &
+failed=0
+for job in $(jobs -p); do wait "$job" || failed=1; done
+grep -h -A60 '^monkey' build-asan/monkey-*.log
+[ "$failed" -eq 0 ] || { echo "the monkey found a fault (build-asan/monkey-*.log)" >&2; exit 1; }

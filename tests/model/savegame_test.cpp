@@ -405,6 +405,11 @@ TEST_F(SavedGame, ACrashLeavesTheLastCommandsGameAndALogInPlaceOfTheOlderPair) {
     EXPECT_TRUE(QString::fromUtf8(read(CrashGuard::LogName))
                     .contains("\ncause: uncaught exception: колония потеряна\n"));
     EXPECT_EQ(folder.entryList(QDir::Files, QDir::Name), QStringList({"Crash.dat", "Crash.log"}));
+    // Qt gives up on the game: its message is the cause, not the abort after it.
+    const int fatal = crash([] { qFatal("%s", "карта без земли"); });
+    ASSERT_TRUE(WIFSIGNALED(fatal));
+    EXPECT_TRUE(QString::fromUtf8(read(CrashGuard::LogName))
+                    .contains("\ncause: Qt fatal message: карта без земли\n"));
 
     // The save's new bytes cannot be written: the older pair stays.
     const QByteArray save = read(CrashGuard::SaveName);

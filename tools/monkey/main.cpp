@@ -4,9 +4,11 @@
 // still answers, that its money account balances and that no file was
 // written outside the scratch folder. Exit status 1 at the first fault, with
 // the last events that led to it.
-//   tarvenia-monkey [--data DIR] [--seed N] [--events K]
+//   tarvenia-monkey [--data DIR] [--seed N] [--events K] [--load FILE]
 #include "base/paths.h"
 #include "map/placebox.h"
+#include "model/colony.h"
+#include "model/replay.h"
 #include "resources/datamodule.h"
 #include "tools/soak/soak.h"
 #include "ui/application.h"
@@ -20,6 +22,7 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -98,10 +101,13 @@ private:
 
 class TMonkey {
 public:
-    TMonkey(TMainForm& form, uint64_t seed, int64_t events, QString scratch)
+    // Watches the folders for writes besides the real home's.
+    TMonkey(TMainForm& form, uint64_t seed, int64_t events, QString scratch,
+            const QStringList& watched)
         : form_(form), random_(seed), events_(events), scratch_(std::move(scratch)),
-          watch_({RealHome(), RealHome() + QStringLiteral("/.config"),
-                  RealHome() + QStringLiteral("/.local/share")}) {
+          watch_(QStringList({RealHome(), RealHome() + QStringLiteral("/.config"),
+                              RealHome() + QStringLiteral("/.local/share")}) +
+                 watched) {
         for (QAction* menu : form_.menuBar()->actions())
             if (menu->menu())
                 menus_.push_back(menu);
@@ -111,10 +117,14 @@ public:
     int Run() {
         Next();
         QCoreApplication::exec();
+        if (faults_.isEmpty())
+            CheckReplay();
         return faults_.isEmpty() ? 0 : 1;
     }
 
     int64_t Done() const { return done_; }
+    // The latest day any game of the run reached.
+    TGameDate Farthest() const { return farthest_; }
     const QStringList& Faults() const { return faults_; }
     // The events before the fault, oldest first.
     const std::deque<QString>& Last() const { return last_; }
@@ -149,11 +159,27 @@ private:
     }
 
     void Check() {
+        farthest_ = std::max(farthest_, form_.Colony().Game().Date);
         const QStringList account = CheckAccount(form_.Colony().Game());
         for (const QString& line : account)
             faults_ << QStringLiteral("account: ") + line;
         for (const QString& path : watch_.Written(scratch_))
             faults_ << QStringLiteral("written outside the scratch folder: ") + path;
+    }
+
+    // The game in play, as its log plays it again from its start, reaches
+    // the colony as it stands. Only between commands: a day's dialog or a
+    // run of play on leaves the colony in the middle of one.
+    void CheckReplay() {
+        const TColony& colony = form_.Colony();
+        const TReplayResult replay =
+            Replay({colony.Catalogue(), colony.Events(), colony.Terrain(), colony.ScenarioPlay(),
+                    colony.LogStart(), colony.CommandLog().Entries(), colony.History().Days(),
+                    colony.TakeState()});
+        if (const std::optional<TReplayDifference>& difference = replay.Difference)
+            faults_ << QStringLiteral("the replay differs on %1 in %2: %3, replayed %4")
+                           .arg(ShortDateText(difference->Date), difference->Field,
+                                difference->Saved, difference->Replayed);
     }
 
     // Closes what is open, then leaves the loop.
@@ -168,6 +194,9 @@ private:
     }
 
     void Log(const QString& event) {
+        if (qEnvironmentVariableIsSet("MONKEY_TRACE"))
+            std::cerr << "T " << DateText(form_.Colony().Game().Date).toStdString() << " | "
+                      << event.toStdString() << '\n';
         last_.push_back(event);
         if (last_.size() > 40)
             last_.pop_front();
@@ -180,12 +209,15 @@ private:
             return modal;
         if (QWidget* popup = QApplication::activePopupWidget())
             return popup;
+        // The player plays in the game's window mostly, and looks at the
+        // windows beside it now and then.
         std::vector<QWidget*> shown;
         for (QWidget* window : QApplication::topLevelWidgets())
-            if (window->isVisible() && !qobject_cast<QMenu*>(window))
+            if (window != &form_ && window->isVisible() && !qobject_cast<QMenu*>(window))
                 shown.push_back(window);
-        return shown.empty() ? &form_
-                             : shown[static_cast<size_t>(Below(static_cast<int>(shown.size())))];
+        return shown.empty() || Below(3) != 0
+                   ? &form_
+                   : shown[static_cast<size_t>(Below(static_cast<int>(shown.size())))];
     }
 
     void Act() {
@@ -236,8 +268,11 @@ private:
                 Qt::Key_N,      Qt::Key_N,      Qt::Key_W,     Qt::Key_S,     Qt::Key_G,
                 Qt::Key_F,      Qt::Key_P,      Qt::Key_O,     Qt::Key_U,     Qt::Key_N};
             const Qt::Key key = Keys[Below(std::size(Keys))];
+            // The letters of the days never go with Ctrl, which would make
+            // a new game of them as often as a day: the menus start those.
+            const bool day = key == Qt::Key_N || key == Qt::Key_W || key == Qt::Key_O;
             const Qt::KeyboardModifiers modifiers =
-                Below(4) == 0 ? Qt::ControlModifier : Qt::NoModifier;
+                !day && Below(4) == 0 ? Qt::ControlModifier : Qt::NoModifier;
             // On the game's window, half of them go to the map, as the
             // player's keys mostly do.
             QWidget* focus = window == &form_ && Below(2) == 0 ? static_cast<QWidget*>(form_.pb1)
@@ -255,10 +290,33 @@ private:
             QMenuBar* bar = form_.menuBar();
             Log(QStringLiteral("menu %1").arg(menu->text()));
             QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu).center());
-        } else {
+        } else if (!Answer(window)) {
             Log(QStringLiteral("enter on %1").arg(window->metaObject()->className()));
             QTest::keyClick(window, Qt::Key_Return);
         }
+    }
+
+    // A dialog answered as a player answers it: by one of its buttons, or
+    // by Escape. False when the window is none.
+    bool Answer(QWidget* window) {
+        if (!qobject_cast<QDialog*>(window))
+            return false;
+        std::vector<QAbstractButton*> buttons;
+        for (QAbstractButton* button : window->findChildren<QAbstractButton*>())
+            if (button->isVisibleTo(window) && button->isEnabled() &&
+                qobject_cast<QPushButton*>(button))
+                buttons.push_back(button);
+        if (buttons.empty() || Below(4) == 0) {
+            Log(QStringLiteral("escape on %1").arg(window->metaObject()->className()));
+            QTest::keyClick(window, Qt::Key_Escape);
+        } else {
+            QAbstractButton* button =
+                buttons[static_cast<size_t>(Below(static_cast<int>(buttons.size())))];
+            Log(QStringLiteral("button «%1» of %2")
+                    .arg(button->text(), window->metaObject()->className()));
+            button->click();
+        }
+        return true;
     }
 
     TMainForm& form_;
@@ -270,6 +328,7 @@ private:
     std::vector<QAction*> menus_;
     QStringList faults_;
     std::deque<QString> last_;
+    TGameDate farthest_{};
 };
 
 } // namespace
@@ -280,6 +339,7 @@ int main(int argc, char** argv) {
     uint64_t seed = 1;
     int64_t events = 10000;
     QString data;
+    QString load;
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::string_view option = argv[i];
         if (option == "--seed")
@@ -288,8 +348,11 @@ int main(int argc, char** argv) {
             events = std::stoll(argv[i + 1]);
         else if (option == "--data")
             data = QString::fromLocal8Bit(argv[i + 1]);
+        else if (option == "--load")
+            load = QFileInfo(QString::fromLocal8Bit(argv[i + 1])).absoluteFilePath();
         else {
-            std::cerr << "usage: tarvenia-monkey [--data DIR] [--seed N] [--events K]\n";
+            std::cerr
+                << "usage: tarvenia-monkey [--data DIR] [--seed N] [--events K] [--load FILE]\n";
             return 2;
         }
     }
@@ -316,9 +379,24 @@ int main(int argc, char** argv) {
     TMainForm form(images, data);
     // The same seed plays the same game.
     form.Colony().SeedGame(seed);
+    // Or a colony far on, with its own luck: a copy in the save folder,
+    // which the game may save over.
+    const QString copy =
+        QDir(qEnvironmentVariable("TARVENIA_SAVE_DIR")).filePath(QFileInfo(load).fileName());
+    if (!load.isEmpty() && (!QDir().mkpath(QFileInfo(copy).path()) || !QFile::copy(load, copy) ||
+                            !QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner) ||
+                            !form.LoadFrom(copy))) {
+        std::cerr << "monkey: cannot load " << load.toStdString() << '\n';
+        return 2;
+    }
     form.GuardCrashes();
     form.ShowGame();
-    TMonkey monkey(form, seed, events, folder);
+    // The game's data and the file it was given are only read.
+    QStringList watched = {data, data + QStringLiteral("/MAPS"),
+                           data + QStringLiteral("/SCENARIOS")};
+    if (!load.isEmpty())
+        watched << QFileInfo(load).path();
+    TMonkey monkey(form, seed, events, folder, watched);
     // The game answers: a step every so often, or the monkey ends it.
     std::atomic<bool> running{true};
     std::thread watchdog([&] {
@@ -345,7 +423,8 @@ int main(int argc, char** argv) {
             std::cout << "  " << event.toStdString() << '\n';
     if (status == 0) {
         std::cout << "monkey ok seed=" << seed << " events=" << monkey.Done()
-                  << " date=" << DateText(form.Colony().Game().Date).toStdString() << '\n';
+                  << " date=" << DateText(form.Colony().Game().Date).toStdString()
+                  << " farthest=" << DateText(monkey.Farthest()).toStdString() << '\n';
         return 0;
     }
     std::cout << "monkey fault seed=" << seed << " event=" << monkey.Done() << '\n';
