@@ -21,14 +21,17 @@ ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:ha
 
 # The monkey on the window under the sanitizers, side by side: a new game,
 # and the balance player's colony of 1901, each checked after every event and
-# replayed at its end.
+# replayed at its end. Their logs go to a folder of their own, since each
+# monkey watches the programs' folder, where the game's data lies, for
+# stray writes.
+mkdir -p build-asan/monkey
 monkey() {
     ASAN_OPTIONS=detect_leaks=0:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-        build-asan/tarvenia-monkey --seed "$1" --events 20000 "${@:2}" >"build-asan/monkey-$1.log" 2>&1
+        build-asan/tarvenia-monkey --seed "$1" --events 20000 "${@:2}" >"build-asan/monkey/$1.log" 2>&1
 }
 monkey 1 &
 monkey 2 --load tests/data/replays/balance1901.dat &
 failed=0
 for job in $(jobs -p); do wait "$job" || failed=1; done
-grep -h -A60 '^monkey' build-asan/monkey-*.log
-[ "$failed" -eq 0 ] || { echo "the monkey found a fault (build-asan/monkey-*.log)" >&2; exit 1; }
+grep -h -A60 '^monkey' build-asan/monkey/*.log
+[ "$failed" -eq 0 ] || { echo "the monkey found a fault (build-asan/monkey/*.log)" >&2; exit 1; }
