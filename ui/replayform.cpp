@@ -12,6 +12,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QScreen>
 #include <QSlider>
@@ -24,6 +25,18 @@ namespace {
 constexpr int TickMs = 16;
 // At the fastest pace, the most a tick spends playing days.
 constexpr int64_t FastestTickMs = 12;
+
+// A click on the groove takes the slider there, not a page on: a long
+// game's years are a click away.
+class TJumpStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override {
+        if (hint == SH_Slider_AbsoluteSetButtons)
+            return Qt::LeftButton;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
 
 } // namespace
 
@@ -57,6 +70,8 @@ TReplayForm::TReplayForm(QWidget* parent, const TReplayGame& game, TEarth& earth
     slDate->setAccessibleName(tr("Дата"));
     slDate->setRange(0, replayer_.Days());
     slDate->setPageStep(30);
+    sliderStyle_ = std::make_unique<TJumpStyle>();
+    slDate->setStyle(sliderStyle_.get());
     connect(slDate, &QSlider::valueChanged, this, [this](int day) {
         if (day != replayer_.Day())
             ShowDay(day);
@@ -102,6 +117,8 @@ TReplayForm::TReplayForm(QWidget* parent, const TReplayGame& game, TEarth& earth
 
 TReplayForm::~TReplayForm() {
     view_.reset();
+    // The slider goes with the window, after its style.
+    slDate->setStyle(nullptr);
 }
 
 void TReplayForm::showEvent(QShowEvent* event) {

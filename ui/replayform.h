@@ -12,6 +12,7 @@ class QComboBox;
 class QLabel;
 class QPushButton;
 class QSlider;
+class QStyle;
 class TDM;
 class TEarth;
 class TMapView;
@@ -57,6 +58,7 @@ private:
 
     TReplayer replayer_;
     std::unique_ptr<TMapView> view_;
+    std::unique_ptr<QStyle> sliderStyle_; // the date slider's
     QTimer timer_;
     QElapsedTimer clock_;
     int64_t played_ = 0; // days played since the clock began
