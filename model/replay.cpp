@@ -236,6 +236,13 @@ std::optional<TReplayDifference> EndDifference(const TColonyState& saved,
 
 } // namespace
 
+TReplayGame ReplayGameOf(const TColony& colony, const TColonyState& end) {
+    return {colony.Catalogue(),      colony.Events(),
+            colony.Terrain(),        colony.ScenarioPlay(),
+            colony.LogStart(),       colony.CommandLog().Entries(),
+            colony.History().Days(), end};
+}
+
 TReplayResult Replay(const TReplayGame& game) {
     TReplayServices services;
     const std::unique_ptr<TColony> played = StartColony(game, services);

@@ -38,6 +38,10 @@ struct TReplayGame {
     const TColonyState& End;
 };
 
+// The colony's game as a replay needs it, with the colony it reached, which
+// must outlive the replay's game as the colony must.
+TReplayGame ReplayGameOf(const TColony& colony, const TColonyState& end);
+
 // The first thing the replay reached otherwise than the game: on a day of
 // the history, or at the end. The field is named as the simulator names the
 // colony's figures, or "date", "buildings", "cells".

@@ -811,11 +811,7 @@ void TMainForm::miOrdersClick() {
 
 void TMainForm::miReplayClick() {
     const TColonyState now = colony_->TakeState();
-    TReplayForm form(this,
-                     {catalogue_, events_, earth_.Grid, colony_->ScenarioPlay(),
-                      colony_->LogStart(), colony_->CommandLog().Entries(),
-                      colony_->History().Days(), now},
-                     earth_, images_, settings_.RunPace);
+    TReplayForm form(this, ReplayGameOf(*colony_, now), earth_, images_, settings_.RunPace);
     form.exec();
 }
 

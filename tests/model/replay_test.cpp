@@ -11,19 +11,8 @@
 
 namespace {
 
-TReplayGame GameOf(TRulesFixture& f, const TColonyState& end) {
-    return {f.Catalogue,
-            f.Events,
-            f.Terrain,
-            f.Colony.ScenarioPlay(),
-            f.Colony.LogStart(),
-            f.Colony.CommandLog().Entries(),
-            f.Colony.History().Days(),
-            end};
-}
-
 TReplayResult ReplayOf(TRulesFixture& f) {
-    return Replay(GameOf(f, f.Colony.TakeState()));
+    return Replay(ReplayGameOf(f.Colony, f.Colony.TakeState()));
 }
 
 TEST(Replay, TheLogReachesTheColonyAndAChangeBehindItsBackDiffersOnTheNextDay) {
@@ -98,7 +87,7 @@ TEST(Replay, AWatchedReplayShowsEachDayAsTheGameHadItForwardAndBack) {
     const TColonyState end = f.Colony.TakeState();
     const std::span<const THistoryDay> days = f.Colony.History().Days();
 
-    TReplayer replayer(GameOf(f, end));
+    TReplayer replayer(ReplayGameOf(f.Colony, end));
     ASSERT_EQ(replayer.Days(), 48);
     EXPECT_EQ(replayer.Game().Date, f.Colony.LogStart().Date);
     const auto expectDay = [&](int32_t day) {

@@ -171,11 +171,8 @@ private:
     // the colony as it stands. Only between commands: a day's dialog or a
     // run of play on leaves the colony in the middle of one.
     void CheckReplay() {
-        const TColony& colony = form_.Colony();
-        const TReplayResult replay =
-            Replay({colony.Catalogue(), colony.Events(), colony.Terrain(), colony.ScenarioPlay(),
-                    colony.LogStart(), colony.CommandLog().Entries(), colony.History().Days(),
-                    colony.TakeState()});
+        const TColonyState now = form_.Colony().TakeState();
+        const TReplayResult replay = Replay(ReplayGameOf(form_.Colony(), now));
         if (const std::optional<TReplayDifference>& difference = replay.Difference)
             faults_ << QStringLiteral("the replay differs on %1 in %2: %3, replayed %4")
                            .arg(ShortDateText(difference->Date), difference->Field,
