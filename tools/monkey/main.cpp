@@ -39,23 +39,16 @@
 // The links the game opens go nowhere: a browser is no part of the game.
 class TLinkCatcher : public QObject {
     Q_OBJECT
-public:
-    int Opened = 0;
 public slots:
-    void Open(const QUrl&) { ++Opened; }
+    void Open(const QUrl&) {}
 };
 
 namespace {
 
-// The home the monkey was started from; the game's own is the scratch one.
-QString RealHome() {
-    return qEnvironmentVariable("MONKEY_REAL_HOME");
-}
-
 // The folders a stray write would most likely land in, watched while the
-// monkey plays: the real home with its folders of settings and data. The
-// game works in the scratch folder; the system's temporary folder is every
-// program's.
+// monkey plays: the real home with its folders of settings and data, the
+// game's data. The game works in the scratch folder; the system's temporary
+// folder is every program's.
 class TWriteWatch {
 public:
     explicit TWriteWatch(const QStringList& folders) : fd_(inotify_init1(IN_NONBLOCK)) {
@@ -101,13 +94,11 @@ private:
 
 class TMonkey {
 public:
-    // Watches the folders for writes besides the real home's.
+    // Watches the folders for writes outside the scratch folder.
     TMonkey(TMainForm& form, uint64_t seed, int64_t events, QString scratch,
             const QStringList& watched)
         : form_(form), random_(seed), events_(events), scratch_(std::move(scratch)),
-          watch_(QStringList({RealHome(), RealHome() + QStringLiteral("/.config"),
-                              RealHome() + QStringLiteral("/.local/share")}) +
-                 watched) {
+          watch_(watched), trace_(qEnvironmentVariableIsSet("MONKEY_TRACE")) {
         for (QAction* menu : form_.menuBar()->actions())
             if (menu->menu())
                 menus_.push_back(menu);
@@ -191,7 +182,7 @@ private:
     }
 
     void Log(const QString& event) {
-        if (qEnvironmentVariableIsSet("MONKEY_TRACE"))
+        if (trace_)
             std::cerr << "T " << DateText(form_.Colony().Game().Date).toStdString() << " | "
                       << event.toStdString() << '\n';
         last_.push_back(event);
@@ -298,16 +289,15 @@ private:
     bool Answer(QWidget* window) {
         if (!qobject_cast<QDialog*>(window))
             return false;
-        std::vector<QAbstractButton*> buttons;
-        for (QAbstractButton* button : window->findChildren<QAbstractButton*>())
-            if (button->isVisibleTo(window) && button->isEnabled() &&
-                qobject_cast<QPushButton*>(button))
+        std::vector<QPushButton*> buttons;
+        for (QPushButton* button : window->findChildren<QPushButton*>())
+            if (button->isVisibleTo(window) && button->isEnabled())
                 buttons.push_back(button);
         if (buttons.empty() || Below(4) == 0) {
             Log(QStringLiteral("escape on %1").arg(window->metaObject()->className()));
             QTest::keyClick(window, Qt::Key_Escape);
         } else {
-            QAbstractButton* button =
+            QPushButton* button =
                 buttons[static_cast<size_t>(Below(static_cast<int>(buttons.size())))];
             Log(QStringLiteral("button «%1» of %2")
                     .arg(button->text(), window->metaObject()->className()));
@@ -326,6 +316,7 @@ private:
     QStringList faults_;
     std::deque<QString> last_;
     TGameDate farthest_{};
+    bool trace_; // every event told as it comes
 };
 
 } // namespace
@@ -356,7 +347,7 @@ int main(int argc, char** argv) {
     // Everything the game writes goes under the scratch folder.
     QTemporaryDir scratch;
     const QString folder = QDir(scratch.path()).absolutePath();
-    qputenv("MONKEY_REAL_HOME", qgetenv("HOME"));
+    const QString home = qEnvironmentVariable("HOME");
     for (const char* variable : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"})
         qputenv(variable, QDir(folder).filePath(QString::fromLatin1(variable)).toUtf8());
     if (!data.isEmpty())
@@ -388,9 +379,11 @@ int main(int argc, char** argv) {
     }
     form.GuardCrashes();
     form.ShowGame();
-    // The game's data and the file it was given are only read.
-    QStringList watched = {data, data + QStringLiteral("/MAPS"),
-                           data + QStringLiteral("/SCENARIOS")};
+    // The real home is not the game's now; its data and the file it was
+    // given are only read.
+    QStringList watched = {
+        home, home + QStringLiteral("/.config"), home + QStringLiteral("/.local/share"),
+        data, data + QStringLiteral("/MAPS"),    data + QStringLiteral("/SCENARIOS")};
     if (!load.isEmpty())
         watched << QFileInfo(load).path();
     TMonkey monkey(form, seed, events, folder, watched);
@@ -415,9 +408,6 @@ int main(int argc, char** argv) {
     watchdog.join();
     for (const char* scheme : {"http", "https", "mailto", "file"})
         QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
-    if (status == 0 && qEnvironmentVariableIsSet("MONKEY_VERBOSE"))
-        for (const QString& event : monkey.Last())
-            std::cout << "  " << event.toStdString() << '\n';
     if (status == 0) {
         std::cout << "monkey ok seed=" << seed << " events=" << monkey.Done()
                   << " date=" << DateText(form.Colony().Game().Date).toStdString()
