@@ -70,6 +70,8 @@ TReplayForm::TReplayForm(QWidget* parent, const TReplayGame& game, TEarth& earth
     slDate->setAccessibleName(tr("Дата"));
     slDate->setRange(0, replayer_.Days());
     slDate->setPageStep(30);
+    // Room for the hand at the window's smallest, too.
+    slDate->setMinimumWidth(160);
     sliderStyle_ = std::make_unique<TJumpStyle>();
     slDate->setStyle(sliderStyle_.get());
     connect(slDate, &QSlider::valueChanged, this, [this](int day) {

@@ -123,8 +123,11 @@ TEST(TextsFit, EveryWindowAndDialogInEachLanguage) {
         TMainForm& f = w.Form;
         QStringList found = Overflows(f);
         {
-            // The dialogs the menus open, each closed once it is measured.
+            // The dialogs the menus open, as they open and at their
+            // smallest, each closed once it is measured.
             TDialogAnswerer answerer([&found](QDialog& d) {
+                found << Overflows(d);
+                d.resize(d.minimumSizeHint());
                 found << Overflows(d);
                 d.reject();
             });
@@ -132,6 +135,7 @@ TEST(TextsFit, EveryWindowAndDialogInEachLanguage) {
             f.miNewScenarioClick();
             f.miParametersClick();
             f.miAboutClick();
+            f.miReplayClick();
             f.OpenEditor().miNewClick();
         }
         THelloForm hello(nullptr, f, QStringLiteral("Autosave.dat"),
